@@ -1,0 +1,65 @@
+# Sourced by the scripts: everything Wine touches stays inside the build folder.
+# QS_BUILD names the build folder (default: <repo>/build).
+qs_repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+export QS_BUILD="${QS_BUILD:-$qs_repo/build}"
+mkdir -p "$QS_BUILD/home"
+export WINEPREFIX="$QS_BUILD/wine"
+export WINEARCH=win64
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+# The Recycle Bin and the shell folders must never reach the host user's files.
+export HOME="$QS_BUILD/home"
+export XDG_DATA_HOME="$HOME/.local/share"
+export XDG_CONFIG_HOME="$HOME/.config"
+export XDG_CACHE_HOME="$HOME/.cache"
+export XDG_RUNTIME_DIR="$HOME/.runtime"
+mkdir -p "$XDG_DATA_HOME" "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+
+# Cuts every drive but c: out of the prefix (z: is the host's root).
+qs_unmap_host_drives() {
+  local d
+  for d in "$WINEPREFIX"/dosdevices/[a-y]: "$WINEPREFIX"/dosdevices/z: "$WINEPREFIX"/dosdevices/*::; do
+    [ -e "$d" ] || [ -L "$d" ] || continue
+    case "$(basename "$d")" in c:) ;; *) rm -f "$d" ;; esac
+  done
+}
+
+# Creates the prefix once, then keeps it safe and configured on every call.
+qs_wine_prefix() {
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "wine: creating prefix $WINEPREFIX"
+    wineboot -i >/dev/null 2>&1 || true
+    wineserver -w
+  fi
+  qs_unmap_host_drives
+  # Wine draws the window frames itself, as it must for the skin engine.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
+  qs_unmap_host_drives
+}
+
+# A persistent wineserver keeps each Wine start-up short.
+qs_start_wineserver() {
+  wineserver -p >/dev/null 2>&1 &
+  sleep 0.2
+}
+
+qs_stop_wineserver() {
+  wineserver -k >/dev/null 2>&1 || true
+}
+
+# Starts Xvfb on a free display and exports DISPLAY; QS_XVFB_PID names the server.
+qs_start_xvfb() {
+  local n=90
+  while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  QS_XVFB_PID=$!
+  export DISPLAY=":$n"
+  local i
+  for i in $(seq 1 50); do
+    xdpyinfo >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  echo "Xvfb did not start" >&2
+  return 1
+}
