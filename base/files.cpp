@@ -1,0 +1,137 @@
+#include "base/files.h"
+
+#include <windows.h>
+
+#include <vector>
+
+namespace {
+
+std::wstring& ProgramFolderOverride() {
+  static std::wstring folder;
+  return folder;
+}
+
+bool IsDelimiter(wchar_t c) { return c == L'\\' || c == L'/' || c == L':'; }
+
+size_t LastDelimiter(const std::wstring& path) {
+  for (size_t i = path.size(); i > 0; --i)
+    if (IsDelimiter(path[i - 1])) return i - 1;
+  return std::wstring::npos;
+}
+
+}  // namespace
+
+std::wstring ProgramFolder() {
+  if (!ProgramFolderOverride().empty()) return ProgramFolderOverride();
+  std::vector<wchar_t> buffer(MAX_PATH);
+  for (;;) {
+    DWORD n = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (n == 0) return std::wstring();
+    if (n < buffer.size()) return ExtractFilePath(std::wstring(buffer.data(), n));
+    buffer.resize(buffer.size() * 2);
+  }
+}
+
+void SetProgramFolderForTesting(const std::wstring& folder) {
+  ProgramFolderOverride() = folder.empty() ? folder : IncludeTrailingBackslash(folder);
+}
+
+bool FileExists(const std::wstring& path) {
+  DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool DirectoryExists(const std::wstring& path) {
+  DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool ForceDirectories(const std::wstring& path) {
+  std::wstring folder = ExcludeTrailingBackslash(path);
+  if (folder.empty()) return false;
+  if (DirectoryExists(folder)) return true;
+  std::wstring parent = ExcludeTrailingBackslash(ExtractFilePath(folder));
+  // The drive ("C:") or a share root ends the climb.
+  if (!parent.empty() && parent.size() < folder.size() && parent.back() != L':' && !ForceDirectories(parent))
+    return false;
+  return CreateDirectoryW(folder.c_str(), nullptr) || DirectoryExists(folder);
+}
+
+std::wstring ExtractFilePath(const std::wstring& path) {
+  size_t i = LastDelimiter(path);
+  return i == std::wstring::npos ? std::wstring() : path.substr(0, i + 1);
+}
+
+std::wstring ExtractFileName(const std::wstring& path) {
+  size_t i = LastDelimiter(path);
+  return i == std::wstring::npos ? path : path.substr(i + 1);
+}
+
+std::wstring ExtractFileExt(const std::wstring& path) {
+  std::wstring name = ExtractFileName(path);
+  size_t dot = name.rfind(L'.');
+  return dot == std::wstring::npos ? std::wstring() : name.substr(dot);
+}
+
+std::wstring ChangeFileExt(const std::wstring& path, const std::wstring& extension) {
+  std::wstring ext = ExtractFileExt(path);
+  return path.substr(0, path.size() - ext.size()) + extension;
+}
+
+std::wstring IncludeTrailingBackslash(const std::wstring& path) {
+  if (!path.empty() && path.back() == L'\\') return path;
+  return path + L'\\';
+}
+
+std::wstring ExcludeTrailingBackslash(const std::wstring& path) {
+  if (!path.empty() && path.back() == L'\\') return path.substr(0, path.size() - 1);
+  return path;
+}
+
+std::wstring ExpandEnvironmentText(const std::wstring& text) {
+  DWORD n = ExpandEnvironmentStringsW(text.c_str(), nullptr, 0);
+  if (n == 0) return text;
+  std::vector<wchar_t> buffer(n + 1);
+  DWORD m = ExpandEnvironmentStringsW(text.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()));
+  if (m == 0 || m > buffer.size()) return text;
+  return std::wstring(buffer.data());
+}
+
+std::wstring CreateUniqueTempFolder(const std::wstring& prefix) {
+  wchar_t temp[MAX_PATH + 1];
+  DWORD n = GetTempPathW(MAX_PATH + 1, temp);
+  if (n == 0 || n > MAX_PATH) return std::wstring();
+  std::wstring base = IncludeTrailingBackslash(temp);
+  for (unsigned attempt = 0; attempt < 1000; ++attempt) {
+    std::wstring folder = base + prefix + std::to_wstring(GetCurrentProcessId()) + L"_" +
+                          std::to_wstring(GetTickCount() + attempt);
+    if (CreateDirectoryW(folder.c_str(), nullptr)) return folder + L'\\';
+    if (GetLastError() != ERROR_ALREADY_EXISTS) return std::wstring();
+  }
+  return std::wstring();
+}
+
+bool DeleteFolderTree(const std::wstring& path) {
+  std::wstring folder = ExcludeTrailingBackslash(path);
+  if (folder.empty()) return false;
+  WIN32_FIND_DATAW data;
+  HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
+  if (find != INVALID_HANDLE_VALUE) {
+    do {
+      std::wstring name = data.cFileName;
+      if (name == L"." || name == L"..") continue;
+      std::wstring child = folder + L'\\' + name;
+      if (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) {
+        // A link is removed, never followed.
+        if (!RemoveDirectoryW(child.c_str())) DeleteFileW(child.c_str());
+      } else if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        DeleteFolderTree(child);
+      } else {
+        SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileW(child.c_str());
+      }
+    } while (FindNextFileW(find, &data));
+    FindClose(find);
+  }
+  return RemoveDirectoryW(folder.c_str()) || !DirectoryExists(folder);
+}

@@ -1,0 +1,33 @@
+// Files, folders and paths.
+#pragma once
+
+#include <string>
+
+// Folder of the running executable, with its trailing backslash. Every INI file and data
+// folder of the programs is addressed from here.
+std::wstring ProgramFolder();
+// Tests point the program folder elsewhere (a temporary folder); an empty text restores it.
+void SetProgramFolderForTesting(const std::wstring& folder);
+
+bool FileExists(const std::wstring& path);  // false for folders
+bool DirectoryExists(const std::wstring& path);
+// Creates the folder and every missing parent; true when the folder exists afterwards.
+bool ForceDirectories(const std::wstring& path);
+
+// Path parts around the last '\', '/' or ':'; the folder part keeps its delimiter.
+std::wstring ExtractFilePath(const std::wstring& path);
+std::wstring ExtractFileName(const std::wstring& path);
+// The extension with its dot ("" when the file name has none).
+std::wstring ExtractFileExt(const std::wstring& path);
+std::wstring ChangeFileExt(const std::wstring& path, const std::wstring& extension);
+std::wstring IncludeTrailingBackslash(const std::wstring& path);
+std::wstring ExcludeTrailingBackslash(const std::wstring& path);
+
+// %NAME% references replaced by the platform (ExpandEnvironmentStrings).
+std::wstring ExpandEnvironmentText(const std::wstring& text);
+
+// A fresh, empty folder below the user's temporary folder (trailing backslash included), or ""
+// on failure. `prefix` becomes the start of its name.
+std::wstring CreateUniqueTempFolder(const std::wstring& prefix);
+// Deletes a folder with everything inside it; true when it is gone.
+bool DeleteFolderTree(const std::wstring& path);

@@ -1,0 +1,81 @@
+// The registry key object: a root key plus at most one open key.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+struct TRegKeyInfo {
+  DWORD NumSubKeys = 0;
+  DWORD MaxSubKeyLen = 0;
+  DWORD NumValues = 0;
+  DWORD MaxValueLen = 0;
+  DWORD MaxDataLen = 0;
+  FILETIME FileTime = {};
+};
+
+class TRegistry {
+ public:
+  // `access` is what OpenKey asks for; OpenKeyReadOnly always asks for KEY_READ.
+  explicit TRegistry(REGSAM access = KEY_ALL_ACCESS);
+  ~TRegistry();
+  TRegistry(const TRegistry&) = delete;
+  TRegistry& operator=(const TRegistry&) = delete;
+
+  HKEY RootKey() const { return root_; }
+  // Closes the open key.
+  void SetRootKey(HKEY root);
+  REGSAM Access() const { return access_; }
+  void SetAccess(REGSAM access) { access_ = access; }
+
+  // A path with a leading backslash is taken below the root, any other below the open key
+  // (or the root when none is open). A key that exists but refuses the asked access does not
+  // open; after a failed open no key is open.
+  bool OpenKey(const std::wstring& path, bool canCreate);
+  bool OpenKeyReadOnly(const std::wstring& path);
+  void CloseKey();
+  HKEY CurrentKey() const { return current_; }
+  // Path of the open key below the root, without a leading backslash.
+  const std::wstring& CurrentPath() const { return currentPath_; }
+
+  // Read access suffices; the open key does not change.
+  bool KeyExists(const std::wstring& path);
+  bool ValueExists(const std::wstring& name) const;
+  // Names in the platform's order; empty when no key is open.
+  void GetKeyNames(std::vector<std::wstring>& names) const;
+  void GetValueNames(std::vector<std::wstring>& names) const;
+  bool GetKeyInfo(TRegKeyInfo& info) const;
+  bool HasSubKeys() const;
+  // REG_NONE and -1 for an absent value.
+  DWORD GetDataType(const std::wstring& name) const;
+  int GetDataSize(const std::wstring& name) const;
+
+  // String and expandable-string data up to the first zero character, unexpanded; "" for an
+  // absent value; ERegistryException "Invalid data type for '<name>'" for any other type.
+  std::wstring ReadString(const std::wstring& name) const;
+  // Needs a 4-byte REG_DWORD; ERegistryException otherwise (also for an absent value).
+  int ReadInteger(const std::wstring& name) const;
+  // The stored bytes whatever the type; empty for an absent value.
+  std::vector<BYTE> ReadBinaryData(const std::wstring& name) const;
+
+  // Each raises ERegistryException "Failed to set data for '<name>'" when the write fails.
+  void WriteString(const std::wstring& name, const std::wstring& value);
+  void WriteExpandString(const std::wstring& name, const std::wstring& value);
+  void WriteInteger(const std::wstring& name, int value);
+  void WriteBinaryData(const std::wstring& name, const void* data, size_t size);
+
+  // Deletes the key with its whole subtree (path rules as OpenKey); false when it remains.
+  bool DeleteKey(const std::wstring& path);
+  bool DeleteValue(const std::wstring& name);
+
+ private:
+  HKEY BaseKey(bool relative) const { return current_ && relative ? current_ : root_; }
+  bool Open(const std::wstring& path, bool canCreate, REGSAM access);
+  void PutData(const std::wstring& name, DWORD type, const void* data, size_t size);
+
+  HKEY root_ = HKEY_CURRENT_USER;
+  HKEY current_ = nullptr;
+  std::wstring currentPath_;
+  REGSAM access_;
+};

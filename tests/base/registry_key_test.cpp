@@ -1,0 +1,208 @@
+#include "base/registry_key.h"
+
+#include <aclapi.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "base/exception.h"
+#include "tests/base/test_keys.h"
+
+namespace {
+
+void SetRaw(const std::wstring& path, const wchar_t* name, DWORD type, const void* data, DWORD size) {
+  HKEY key;
+  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+            ERROR_SUCCESS);
+  ASSERT_EQ(RegSetValueExW(key, name, 0, type, static_cast<const BYTE*>(data), size), ERROR_SUCCESS);
+  RegCloseKey(key);
+}
+
+bool RawKeyExists(const std::wstring& path) {
+  HKEY key;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+  RegCloseKey(key);
+  return true;
+}
+
+}  // namespace
+
+TEST(RegistryKey, OpenCreateAndPaths) {
+  TestRegistryKey test(L"RegKeyPaths");
+  TRegistry reg;
+  reg.SetRootKey(HKEY_CURRENT_USER);
+  EXPECT_FALSE(reg.OpenKey(L"\\" + test.Path() + L"\\A", false));
+  EXPECT_EQ(reg.CurrentKey(), nullptr);
+  ASSERT_TRUE(reg.OpenKey(L"\\" + test.Path() + L"\\A", true));
+  EXPECT_EQ(reg.CurrentPath(), test.Path() + L"\\A");
+  // A relative path goes below the open key, a leading backslash below the root.
+  ASSERT_TRUE(reg.OpenKey(L"B", true));
+  EXPECT_EQ(reg.CurrentPath(), test.Path() + L"\\A\\B");
+  EXPECT_TRUE(RawKeyExists(test.Path() + L"\\A\\B"));
+  ASSERT_TRUE(reg.OpenKey(L"\\" + test.Path(), false));
+  EXPECT_EQ(reg.CurrentPath(), test.Path());
+  EXPECT_TRUE(reg.KeyExists(L"A\\B"));
+  EXPECT_TRUE(reg.KeyExists(L"\\" + test.Path() + L"\\A"));
+  EXPECT_FALSE(reg.KeyExists(L"\\A\\B"));
+  // A failed open leaves no key open: nothing of the previous key shows through.
+  reg.WriteString(L"v", L"x");
+  EXPECT_FALSE(reg.OpenKey(L"Missing", false));
+  EXPECT_EQ(reg.CurrentKey(), nullptr);
+  EXPECT_EQ(reg.CurrentPath(), L"");
+  EXPECT_FALSE(reg.ValueExists(L"v"));
+  EXPECT_EQ(reg.ReadString(L"v"), L"");
+  std::vector<std::wstring> names{L"stale"};
+  reg.GetKeyNames(names);
+  EXPECT_TRUE(names.empty());
+  EXPECT_THROW(reg.WriteString(L"v", L"y"), ERegistryException);
+  // Without an open key, a relative path is below the root.
+  EXPECT_TRUE(reg.OpenKey(test.Path() + L"\\A", false));
+}
+
+TEST(RegistryKey, ValuesOfEveryKind) {
+  TestRegistryKey test(L"RegKeyValues");
+  TRegistry reg;
+  reg.SetRootKey(HKEY_CURRENT_USER);
+  ASSERT_TRUE(reg.OpenKey(L"\\" + test.Path(), false));
+  reg.WriteString(L"Str", L"text \u6ce8");
+  reg.WriteExpandString(L"Exp", L"%windir%\\x");
+  reg.WriteInteger(L"Int", -5);
+  const BYTE bytes[] = {1, 0, 2};
+  reg.WriteBinaryData(L"Bin", bytes, sizeof(bytes));
+  reg.WriteString(L"", L"default");
+
+  EXPECT_EQ(reg.ReadString(L"Str"), L"text \u6ce8");
+  EXPECT_EQ(reg.ReadString(L"Exp"), L"%windir%\\x");  // not expanded
+  EXPECT_EQ(reg.ReadString(L""), L"default");
+  EXPECT_EQ(reg.ReadString(L"Absent"), L"");
+  EXPECT_EQ(reg.ReadInteger(L"Int"), -5);
+  EXPECT_EQ(reg.ReadBinaryData(L"Bin"), std::vector<BYTE>(bytes, bytes + 3));
+  EXPECT_TRUE(reg.ReadBinaryData(L"Absent").empty());
+  EXPECT_EQ(reg.GetDataType(L"Exp"), static_cast<DWORD>(REG_EXPAND_SZ));
+  EXPECT_EQ(reg.GetDataType(L"Absent"), static_cast<DWORD>(REG_NONE));
+  EXPECT_EQ(reg.GetDataSize(L"Int"), 4);
+  EXPECT_EQ(reg.GetDataSize(L"Absent"), -1);
+  EXPECT_TRUE(reg.ValueExists(L"Bin"));
+  EXPECT_FALSE(reg.ValueExists(L"Absent"));
+
+  std::vector<std::wstring> values;
+  reg.GetValueNames(values);
+  std::sort(values.begin(), values.end());
+  EXPECT_EQ(values, std::vector<std::wstring>({L"", L"Bin", L"Exp", L"Int", L"Str"}));
+  EXPECT_FALSE(reg.HasSubKeys());
+  TRegKeyInfo info;
+  ASSERT_TRUE(reg.GetKeyInfo(info));
+  EXPECT_EQ(info.NumValues, 5u);
+  EXPECT_TRUE(reg.DeleteValue(L"Bin"));
+  EXPECT_FALSE(reg.DeleteValue(L"Bin"));
+}
+
+TEST(RegistryKey, ReadStringStopsAtFirstZeroCharacter) {
+  TestRegistryKey test(L"RegKeyZero");
+  const wchar_t data[] = L"ab\0cd";
+  SetRaw(test.Path(), L"S", REG_SZ, data, sizeof(data));
+  // Odd byte counts and data without a terminator are read as far as they go.
+  SetRaw(test.Path(), L"Odd", REG_SZ, L"xyz", 5);
+  TRegistry reg;
+  reg.SetRootKey(HKEY_CURRENT_USER);
+  ASSERT_TRUE(reg.OpenKeyReadOnly(L"\\" + test.Path()));
+  EXPECT_EQ(reg.ReadString(L"S"), L"ab");
+  EXPECT_EQ(reg.ReadString(L"Odd"), L"xy");
+}
+
+TEST(RegistryKey, WrongTypesRaise) {
+  TestRegistryKey test(L"RegKeyTypes");
+  DWORD dword = 7;
+  SetRaw(test.Path(), L"Dword", REG_DWORD, &dword, 4);
+  const wchar_t multi[] = L"a\0b\0";
+  SetRaw(test.Path(), L"Multi", REG_MULTI_SZ, multi, sizeof(multi));
+  SetRaw(test.Path(), L"Short", REG_DWORD, &dword, 2);
+  SetRaw(test.Path(), L"Text", REG_SZ, L"12", 6);
+  TRegistry reg;
+  reg.SetRootKey(HKEY_CURRENT_USER);
+  ASSERT_TRUE(reg.OpenKey(L"\\" + test.Path(), false));
+  for (const wchar_t* name : {L"Dword", L"Multi"}) {
+    try {
+      reg.ReadString(name);
+      ADD_FAILURE() << "no exception";
+    } catch (const ERegistryException& e) {
+      EXPECT_EQ(e.Message(), L"Invalid data type for '" + std::wstring(name) + L"'");
+    }
+  }
+  EXPECT_EQ(reg.ReadInteger(L"Dword"), 7);
+  EXPECT_THROW(reg.ReadInteger(L"Short"), ERegistryException);
+  EXPECT_THROW(reg.ReadInteger(L"Text"), ERegistryException);
+  EXPECT_THROW(reg.ReadInteger(L"Absent"), ERegistryException);
+}
+
+TEST(RegistryKey, KeyWithoutWriteAccessOpensReadOnlyOnly) {
+  TestRegistryKey test(L"RegKeyAcl");
+  const std::wstring path = test.Path() + L"\\Locked";
+  HKEY key;
+  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+            ERROR_SUCCESS);
+  RegSetValueExW(key, L"v", 0, REG_SZ, reinterpret_cast<const BYTE*>(L"x"), 4);
+  // Everyone may read; nobody may write.
+  EXPLICIT_ACCESSW ea = {};
+  ea.grfAccessPermissions = KEY_READ;
+  ea.grfAccessMode = SET_ACCESS;
+  ea.grfInheritance = NO_INHERITANCE;
+  ea.Trustee.TrusteeForm = TRUSTEE_IS_NAME;
+  ea.Trustee.TrusteeType = TRUSTEE_IS_WELL_KNOWN_GROUP;
+  ea.Trustee.ptstrName = const_cast<wchar_t*>(L"EVERYONE");
+  PACL acl = nullptr;
+  ASSERT_EQ(SetEntriesInAclW(1, &ea, nullptr, &acl), static_cast<DWORD>(ERROR_SUCCESS));
+  ASSERT_EQ(SetSecurityInfo(key, SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION,
+                            nullptr, nullptr, acl, nullptr),
+            static_cast<DWORD>(ERROR_SUCCESS));
+  LocalFree(acl);
+  RegCloseKey(key);
+  HKEY probe;
+  LONG full = RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_ALL_ACCESS, &probe);
+  if (full == ERROR_SUCCESS) {
+    RegCloseKey(probe);
+    GTEST_SKIP() << "this platform does not enforce registry key security";
+  }
+
+  TRegistry reg;
+  reg.SetRootKey(HKEY_CURRENT_USER);
+  EXPECT_FALSE(reg.OpenKey(L"\\" + path, false));
+  EXPECT_FALSE(reg.OpenKey(L"\\" + path, true));
+  EXPECT_TRUE(reg.KeyExists(L"\\" + path));
+  ASSERT_TRUE(reg.OpenKeyReadOnly(L"\\" + path));
+  EXPECT_EQ(reg.ReadString(L"v"), L"x");
+  EXPECT_THROW(reg.WriteString(L"v", L"y"), ERegistryException);
+  reg.CloseKey();
+  // Give write access back so the test key can be removed.
+  ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, WRITE_DAC, &key), ERROR_SUCCESS);
+  ea.grfAccessPermissions = KEY_ALL_ACCESS;
+  ASSERT_EQ(SetEntriesInAclW(1, &ea, nullptr, &acl), static_cast<DWORD>(ERROR_SUCCESS));
+  SetSecurityInfo(key, SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION, nullptr, nullptr, acl, nullptr);
+  LocalFree(acl);
+  RegCloseKey(key);
+}
+
+TEST(RegistryKey, DeleteKeyRemovesTheWholeSubtree) {
+  TestRegistryKey test(L"RegKeyDelete");
+  DWORD one = 1;
+  SetRaw(test.Path() + L"\\Tree\\A\\A1\\A2", L"v", REG_DWORD, &one, 4);
+  SetRaw(test.Path() + L"\\Tree\\B", L"v", REG_DWORD, &one, 4);
+  SetRaw(test.Path() + L"\\Keep", L"v", REG_DWORD, &one, 4);
+  TRegistry reg;
+  reg.SetRootKey(HKEY_CURRENT_USER);
+  ASSERT_TRUE(reg.OpenKey(L"\\" + test.Path(), false));
+  std::vector<std::wstring> keys;
+  reg.GetKeyNames(keys);
+  std::sort(keys.begin(), keys.end());
+  EXPECT_EQ(keys, std::vector<std::wstring>({L"Keep", L"Tree"}));
+  EXPECT_TRUE(reg.HasSubKeys());
+  EXPECT_TRUE(reg.DeleteKey(L"Tree"));
+  EXPECT_FALSE(RawKeyExists(test.Path() + L"\\Tree"));
+  EXPECT_TRUE(RawKeyExists(test.Path() + L"\\Keep"));
+  EXPECT_FALSE(reg.DeleteKey(L"Tree"));
+  EXPECT_FALSE(reg.DeleteKey(L""));
+  EXPECT_FALSE(reg.DeleteKey(L"\\"));
+  EXPECT_TRUE(reg.DeleteKey(L"\\" + test.Path() + L"\\Keep"));
+  EXPECT_FALSE(RawKeyExists(test.Path() + L"\\Keep"));
+  EXPECT_TRUE(RawKeyExists(test.Path()));
+}
