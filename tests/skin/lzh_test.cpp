@@ -1,0 +1,190 @@
+#include "skin/lzh.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "skin/packer/lzh_encoder.h"
+#include "skin_store_testing.h"
+
+using skin_store_testing::THandStream;
+
+namespace {
+
+struct TDecodeResult {
+  bool ok = false;
+  std::vector<uint8_t> out;
+  int32_t reads = 0;  // read calls, including those past the end
+};
+
+TDecodeResult Decode(int32_t unpackedSize, const std::vector<uint8_t>& stream) {
+  TDecodeResult result;
+  size_t position = 0;
+  TLZH lzh;
+  result.ok = lzh.Decode(
+      unpackedSize,
+      [&](const uint8_t* buffer, int32_t count) { result.out.insert(result.out.end(), buffer, buffer + count); },
+      [&](uint8_t* buffer, int32_t count) -> int32_t {
+        result.reads++;
+        if (position >= stream.size() || count < 1) return 0;
+        buffer[0] = stream[position++];
+        return 1;
+      });
+  return result;
+}
+
+std::vector<uint8_t> RoundTrip(const std::vector<uint8_t>& data) {
+  TDecodeResult r = Decode(static_cast<int32_t>(data.size()), LzhEncode(data));
+  EXPECT_TRUE(r.ok);
+  return r.out;
+}
+
+std::vector<uint8_t> RandomBytes(size_t size, uint32_t seed) {
+  std::mt19937 rng(seed);
+  std::vector<uint8_t> data(size);
+  for (uint8_t& b : data) b = static_cast<uint8_t>(rng());
+  return data;
+}
+
+std::string Text(const std::vector<uint8_t>& bytes) { return std::string(bytes.begin(), bytes.end()); }
+
+}  // namespace
+
+// In the starting tree node j >= 314 has the children 2(j - 314) and the next one, so from the
+// root (626) eight 0 bits reach leaf 116 ('t') and nine 1 bits reach leaf 115 ('s').
+TEST(LzhDecode, HandMadeStreamsFollowTheStartingTree) {
+  EXPECT_EQ(Text(Decode(1, {0x00}).out), "t");
+  EXPECT_EQ(Text(Decode(1, {0xFF, 0x80}).out), "s");
+  // Eight 1 bits and a zero byte of padding: the ninth bit is 0, leaf 114.
+  TDecodeResult padded = Decode(1, {0xFF});
+  EXPECT_TRUE(padded.ok);
+  EXPECT_EQ(Text(padded.out), "r");
+}
+
+TEST(LzhDecode, MatchesCopyFromTheSpaceFilledRing) {
+  THandStream s;
+  s.Literal('x');
+  s.Match(5, 10);  // source 11 bytes back: inside the spaces before the first write position
+  s.Literal('y');
+  EXPECT_EQ(Text(Decode(7, s.Stream()).out), "x     y");
+}
+
+TEST(LzhDecode, MatchesMayOverlapTheBytesTheyWrite) {
+  THandStream s;
+  s.Literal('a');
+  s.Literal('b');
+  s.Match(7, 1);  // two back, so the pair repeats
+  EXPECT_EQ(Text(Decode(9, s.Stream()).out), "ababababa");
+}
+
+TEST(LzhDecode, UnwrittenRingPositionsReadAsZero) {
+  THandStream s;
+  s.Match(3, 4095);  // the source is the write position itself: never written yet
+  TDecodeResult r = Decode(3, s.Stream());
+  EXPECT_TRUE(r.ok);
+  EXPECT_EQ(r.out, std::vector<uint8_t>(3, 0));
+}
+
+TEST(LzhDecode, StopsExactlyAtTheUnpackedSizeInsideAMatch) {
+  THandStream s;
+  s.Literal('q');
+  s.Match(60, 0);
+  for (int32_t size : {1, 2, 30, 61}) {
+    TDecodeResult r = Decode(size, s.Stream());
+    EXPECT_TRUE(r.ok) << size;
+    EXPECT_EQ(Text(r.out), std::string(static_cast<size_t>(size), 'q')) << size;
+  }
+}
+
+TEST(LzhDecode, ZeroOrNegativeSizeProducesNothingAndReadsNothing) {
+  for (int32_t size : {0, -1, INT32_MIN}) {
+    TDecodeResult r = Decode(size, {0x12, 0x34});
+    EXPECT_TRUE(r.ok);
+    EXPECT_TRUE(r.out.empty());
+    EXPECT_EQ(r.reads, 0);
+  }
+}
+
+TEST(LzhDecode, SizeAboveTheCapIsRefusedBeforeReading) {
+  TDecodeResult r = Decode(TLZH::kMaxUnpackedSize + 1, {0x00});
+  EXPECT_FALSE(r.ok);
+  EXPECT_TRUE(r.out.empty());
+  EXPECT_EQ(r.reads, 0);
+}
+
+TEST(LzhDecode, PaddingIsLimitedPastTheEndOfTheStream) {
+  // One symbol from nothing needs two zero bytes: still within the padding allowed.
+  TDecodeResult one = Decode(1, {});
+  EXPECT_TRUE(one.ok);
+  EXPECT_EQ(Text(one.out), "t");
+  // A second symbol would need a third: refused, and only whole symbols before it are kept.
+  TDecodeResult two = Decode(2, {});
+  EXPECT_FALSE(two.ok);
+  EXPECT_EQ(Text(two.out), "t");
+  // A huge size over a short stream ends soon after the stream does.
+  TDecodeResult big = Decode(TLZH::kMaxUnpackedSize, {0xAA, 0x55, 0x00, 0xFF});
+  EXPECT_FALSE(big.ok);
+  EXPECT_LE(big.out.size(), (4u + TLZH::kMaxPaddingBytes) * 8u * 60u);
+}
+
+TEST(LzhDecode, TruncatedEncodedStreamIsRefused) {
+  std::vector<uint8_t> data = RandomBytes(2000, 7);
+  std::vector<uint8_t> stream = LzhEncode(data);
+  stream.resize(stream.size() - 16);
+  TDecodeResult r = Decode(static_cast<int32_t>(data.size()), stream);
+  EXPECT_FALSE(r.ok);
+  EXPECT_LT(r.out.size(), data.size());
+}
+
+TEST(LzhRoundTrip, EmptyAndSingleBytes) {
+  EXPECT_TRUE(LzhEncode({}).empty());
+  for (int b : {0, 32, 65, 255}) {
+    std::vector<uint8_t> data = {static_cast<uint8_t>(b)};
+    EXPECT_EQ(RoundTrip(data), data) << b;
+  }
+}
+
+TEST(LzhRoundTrip, BoundaryLengthsOfRandomAndRepetitiveData) {
+  // Around the match length, the part of the ring filled with spaces, and the ring itself.
+  for (size_t size : {2u, 3u, 59u, 60u, 61u, 4035u, 4036u, 4037u, 4095u, 4096u, 4097u, 8193u}) {
+    std::vector<uint8_t> random = RandomBytes(size, static_cast<uint32_t>(size));
+    EXPECT_EQ(RoundTrip(random), random) << size;
+    std::vector<uint8_t> same(size, 'z');
+    EXPECT_EQ(RoundTrip(same), same) << size;
+    std::vector<uint8_t> spaces(size, ' ');
+    EXPECT_EQ(RoundTrip(spaces), spaces) << size;
+  }
+}
+
+TEST(LzhRoundTrip, RepetitiveDataPacksSmall) {
+  std::string text;
+  while (text.size() < 200000) text += "[Colours]\r\nButtonFace=212,208,200\r\nWindowText=0,0,0\r\n";
+  std::vector<uint8_t> data(text.begin(), text.end());
+  std::vector<uint8_t> stream = LzhEncode(data);
+  EXPECT_LT(stream.size(), data.size() / 20);
+  EXPECT_EQ(RoundTrip(data), data);
+}
+
+// Long enough that the root count passes 0x8000 several times and the tree is rebuilt.
+TEST(LzhRoundTrip, LargeMixedDataSurvivesTreeRebuilds) {
+  std::vector<uint8_t> data = RandomBytes(300000, 99);
+  std::mt19937 rng(5);
+  for (size_t i = 0; i + 100 < data.size(); i += 1000) {
+    size_t from = rng() % (i + 1);
+    for (size_t k = 0; k < 100 && from + k < i; k++) data[i + k] = data[from + k];
+  }
+  EXPECT_EQ(RoundTrip(data), data);
+}
+
+TEST(LzhRoundTrip, PackedStoredSkinStartsWithTheSize) {
+  std::vector<uint8_t> data = RandomBytes(0x0102, 3);
+  std::vector<uint8_t> stored = PackStoredSkin(data);
+  ASSERT_GE(stored.size(), 4u);
+  EXPECT_EQ(stored[0], 0x02);
+  EXPECT_EQ(stored[1], 0x01);
+  EXPECT_EQ(stored[2], 0x00);
+  EXPECT_EQ(stored[3], 0x00);
+  EXPECT_EQ(std::vector<uint8_t>(stored.begin() + 4, stored.end()), LzhEncode(data));
+}
