@@ -1,0 +1,183 @@
+#include "registry/reg_raw.h"
+
+#include "base/strings.h"
+
+namespace {
+
+bool IsStringType(DWORD type) { return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ; }
+
+// Splits a value path at its last backslash.
+bool SplitValuePath(const std::wstring& valuePath, std::wstring& keyPath, std::wstring& valueName) {
+  int pos = LastCharPos(L'\\', valuePath);
+  if (pos == 0) return false;
+  keyPath = valuePath.substr(0, pos - 1);
+  valueName = valuePath.substr(pos);
+  return true;
+}
+
+const wchar_t* ValueNameArg(const std::wstring& valueName) { return valueName.empty() ? nullptr : valueName.c_str(); }
+
+bool QueryRaw(HKEY key, const std::wstring& valueName, DWORD& type, std::vector<BYTE>& data) {
+  for (int attempt = 0; attempt < 8; ++attempt) {
+    DWORD size = 0;
+    if (RegQueryValueExW(key, ValueNameArg(valueName), nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return false;
+    data.resize(size);
+    LONG result = RegQueryValueExW(key, ValueNameArg(valueName), nullptr, &type, size ? data.data() : nullptr, &size);
+    if (result == ERROR_SUCCESS) {
+      data.resize(size);
+      return true;
+    }
+    if (result != ERROR_MORE_DATA) return false;
+  }
+  return false;
+}
+
+// Reads a value as UTF-16 text (string types) or bytes; false unless the stored type is `type`.
+bool ReadTyped(HKEY root, const std::wstring& valuePath, DWORD type, std::vector<BYTE>& data) {
+  data.clear();
+  std::wstring keyPath, valueName;
+  if (!SplitValuePath(valuePath, keyPath, valueName)) return false;
+  HKEY key;
+  if (RegOpenKeyExW(root, keyPath.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+  DWORD storedType = REG_NONE;
+  bool ok = QueryRaw(key, valueName, storedType, data) && storedType == type;
+  RegCloseKey(key);
+  if (!ok) data.clear();
+  return ok;
+}
+
+bool WriteTyped(HKEY root, const std::wstring& valuePath, DWORD type, const void* data, DWORD size) {
+  std::wstring keyPath, valueName;
+  if (!SplitValuePath(valuePath, keyPath, valueName)) return false;
+  HKEY key;
+  if (RegCreateKeyExW(root, keyPath.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr, &key,
+                      nullptr) != ERROR_SUCCESS)
+    return false;
+  bool ok = RegSetValueExW(key, ValueNameArg(valueName), 0, type, static_cast<const BYTE*>(data), size) ==
+            ERROR_SUCCESS;
+  RegCloseKey(key);
+  return ok;
+}
+
+std::wstring WideFromBytes(const std::vector<BYTE>& data) {
+  return std::wstring(reinterpret_cast<const wchar_t*>(data.data()), data.size() / sizeof(wchar_t));
+}
+
+// Stores `text` followed by `zeros` zero characters.
+bool SetText(HKEY root, const std::wstring& valuePath, DWORD type, const std::wstring& text, size_t zeros) {
+  std::wstring data = text + std::wstring(zeros, L'\0');
+  if (data.size() * sizeof(wchar_t) > 0xFFFFFFFFu) return false;
+  return WriteTyped(root, valuePath, type, data.data(), static_cast<DWORD>(data.size() * sizeof(wchar_t)));
+}
+
+// The stored text less its last character when that is the terminating zero. (Dropping it
+// unconditionally would cut the last letter of a value stored without a terminator.)
+bool GetText(HKEY root, const std::wstring& valuePath, DWORD type, std::wstring& text) {
+  text.clear();
+  std::vector<BYTE> data;
+  if (!ReadTyped(root, valuePath, type, data)) return false;
+  text = WideFromBytes(data);
+  if (!text.empty() && text.back() == L'\0') text.pop_back();
+  return true;
+}
+
+}  // namespace
+
+int LastCharPos(wchar_t ch, const std::wstring& text) {
+  size_t pos = text.rfind(ch);
+  return pos == std::wstring::npos ? 0 : static_cast<int>(pos) + 1;
+}
+
+bool ExpandFirstEnvVar(const std::wstring& path, std::wstring& expanded) {
+  size_t first = path.find(L'%');
+  if (first == std::wstring::npos) return false;
+  size_t second = path.find(L'%', first + 1);
+  if (second == std::wstring::npos) return false;
+  std::wstring name = path.substr(first + 1, second - first - 1);
+  std::wstring value;
+  if (!name.empty()) {
+    DWORD n = GetEnvironmentVariableW(name.c_str(), nullptr, 0);
+    if (n > 0) {
+      value.resize(n);
+      DWORD m = GetEnvironmentVariableW(name.c_str(), &value[0], n);
+      value.resize(m < n ? m : 0);
+    }
+  }
+  expanded = path.substr(0, first) + value + path.substr(second + 1);
+  return true;
+}
+
+bool RawRegWriteValue(HKEY root, const std::wstring& valuePath, DWORD type, const void* data, DWORD size) {
+  if (!IsStringType(type)) return WriteTyped(root, valuePath, type, data, size);
+  // 8-bit text becomes the platform's UTF-16, as the ANSI registry functions convert it.
+  std::wstring wide = AnsiToWide(std::string(static_cast<const char*>(data), size));
+  return WriteTyped(root, valuePath, type, wide.data(), static_cast<DWORD>(wide.size() * sizeof(wchar_t)));
+}
+
+bool RawRegReadValue(HKEY root, const std::wstring& valuePath, DWORD type, std::vector<BYTE>& data) {
+  if (!ReadTyped(root, valuePath, type, data)) return false;
+  if (IsStringType(type)) {
+    std::string ansi = WideToAnsi(WideFromBytes(data));
+    data.assign(ansi.begin(), ansi.end());
+  }
+  return true;
+}
+
+bool RawRegSetSz(HKEY root, const std::wstring& valuePath, const std::wstring& text) {
+  return SetText(root, valuePath, REG_SZ, text, 1);
+}
+
+bool RawRegSetMultiSz(HKEY root, const std::wstring& valuePath, const std::wstring& text) {
+  return SetText(root, valuePath, REG_MULTI_SZ, text, 2);
+}
+
+bool RawRegSetExpandSz(HKEY root, const std::wstring& valuePath, const std::wstring& text) {
+  return SetText(root, valuePath, REG_EXPAND_SZ, text, 1);
+}
+
+bool RawRegSetDword(HKEY root, const std::wstring& valuePath, DWORD value) {
+  return WriteTyped(root, valuePath, REG_DWORD, &value, sizeof(value));
+}
+
+bool RawRegGetSz(HKEY root, const std::wstring& valuePath, std::wstring& text) {
+  return GetText(root, valuePath, REG_SZ, text);
+}
+
+bool RawRegGetMultiSz(HKEY root, const std::wstring& valuePath, std::wstring& text) {
+  return GetText(root, valuePath, REG_MULTI_SZ, text);
+}
+
+bool RawRegGetExpandSz(HKEY root, const std::wstring& valuePath, std::wstring& text) {
+  return GetText(root, valuePath, REG_EXPAND_SZ, text);
+}
+
+bool RawRegGetDword(HKEY root, const std::wstring& valuePath, DWORD& value) {
+  value = 0;
+  std::vector<BYTE> data;
+  // A REG_DWORD of another length is malformed: reading 4 bytes would overrun it.
+  if (!ReadTyped(root, valuePath, REG_DWORD, data) || data.size() != sizeof(DWORD)) return false;
+  memcpy(&value, data.data(), sizeof(value));
+  return true;
+}
+
+bool RawRegGetBinary(HKEY root, const std::wstring& valuePath, std::vector<BYTE>& bytes) {
+  return ReadTyped(root, valuePath, REG_BINARY, bytes);
+}
+
+bool RawRegKeyExists(HKEY root, const std::wstring& keyPath) {
+  HKEY key;
+  if (RegOpenKeyExW(root, keyPath.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+  RegCloseKey(key);
+  return true;
+}
+
+bool RawRegDeleteKey(HKEY root, const std::wstring& keyPath) {
+  int pos = LastCharPos(L'\\', keyPath);
+  if (pos == 0) return false;
+  HKEY parent;
+  if (RegOpenKeyExW(root, keyPath.substr(0, pos - 1).c_str(), 0, KEY_WRITE, &parent) != ERROR_SUCCESS) return false;
+  bool ok = RegDeleteKeyW(parent, keyPath.substr(pos).c_str()) == ERROR_SUCCESS;
+  RegCloseKey(parent);
+  return ok;
+}
+

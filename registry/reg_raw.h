@@ -1,0 +1,48 @@
+// Typed registry values addressed by one value path: the key path, a backslash and the value
+// name (Key\ValueName). An empty value name (the path ends with a backslash) is the key's
+// default value; a path without a backslash addresses nothing. Failures are results: nothing
+// throws, text results are empty and DWORD results 0 after a failure.
+//
+// Data of the string types moves as 8-bit text in the system code page, as the fix definitions
+// and data files that feed these functions are written: a string is stored with one zero byte
+// after it, a multi-string (items separated by zero characters) with two. Key and value names
+// stay UTF-16.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// 1-based position of the last `ch` in `text`; 0 when absent.
+int LastCharPos(wchar_t ch, const std::wstring& text);
+
+// Replaces the first %NAME% reference of `path` by the variable's value (empty when unset).
+// False, with `expanded` untouched, when the path has no pair of '%'.
+bool ExpandFirstEnvVar(const std::wstring& path, std::wstring& expanded);
+
+// Creates the key when needed and stores `size` bytes of `data` with the given type. For the
+// string types the bytes are 8-bit text.
+bool RawRegWriteValue(HKEY root, const std::wstring& valuePath, DWORD type, const void* data, DWORD size);
+// The stored bytes, when the stored type equals `type` (8-bit text for the string types).
+bool RawRegReadValue(HKEY root, const std::wstring& valuePath, DWORD type, std::vector<BYTE>& data);
+
+bool RawRegSetSz(HKEY root, const std::wstring& valuePath, const std::wstring& text);
+bool RawRegSetMultiSz(HKEY root, const std::wstring& valuePath, const std::wstring& text);
+bool RawRegSetExpandSz(HKEY root, const std::wstring& valuePath, const std::wstring& text);  // not expanded
+bool RawRegSetDword(HKEY root, const std::wstring& valuePath, DWORD value);
+
+// The stored text less its terminating zero (a last character that is not zero is kept).
+bool RawRegGetSz(HKEY root, const std::wstring& valuePath, std::wstring& text);
+// Items separated by zero characters and followed by one.
+bool RawRegGetMultiSz(HKEY root, const std::wstring& valuePath, std::wstring& text);
+bool RawRegGetExpandSz(HKEY root, const std::wstring& valuePath, std::wstring& text);  // not expanded
+// Needs a 4-byte REG_DWORD.
+bool RawRegGetDword(HKEY root, const std::wstring& valuePath, DWORD& value);
+bool RawRegGetBinary(HKEY root, const std::wstring& valuePath, std::vector<BYTE>& bytes);
+
+// Whether the whole key path opens for reading.
+bool RawRegKeyExists(HKEY root, const std::wstring& keyPath);
+// Deletes the last component of the key path below its parent (not a key that still has
+// subkeys where the platform refuses that).
+bool RawRegDeleteKey(HKEY root, const std::wstring& keyPath);
