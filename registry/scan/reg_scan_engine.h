@@ -81,9 +81,8 @@ class TRegScanEngine {
   void ClearRegItems();
 
   // Appends the entries of [RegExcludeList] of Cleaner.ini in the program folder (the list is not
-  // emptied first). The second form reads the given INI file.
+  // emptied first).
   void LoadRegExcludeList();
-  void LoadRegExcludeList(const std::wstring& IniFileName);
   // Disposes every exclusion entry, last to first.
   void FreeRegExcludeList();
 

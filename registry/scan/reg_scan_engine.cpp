@@ -1,0 +1,95 @@
+#include "registry/scan/reg_scan_engine.h"
+
+#include "base/files.h"
+#include "base/ini_file.h"
+#include "registry/scan/scan_categories.h"
+#include "registry/scan/scan_pump.h"
+#include "registry/ROOTNAMES_HEADER"
+
+const wchar_t* const RegCategoryNames[kRegCategoryCount + 1] = {
+    L"",
+    L"Font Sections",
+    L"Help Files Sections",
+    L"Share DLL Sections",
+    L"ActiveX OLE Com Sections",
+    L"Appliations Path",
+    L"System Software Settings",
+    L"User Software Settings",
+    L"Uninstall Sections",
+    L"File Extensions",
+    L"Histoty/MRU Lists",
+    L"System Services",
+    L"Startup Programs",
+    L"File Associations",
+    L"Sounds Sections",
+    L"Empty Registry Keys",
+};
+
+const wchar_t* const kDefaultValueLabel = L"\u9ED8\u8BA4";  // 默认
+
+TRegScanEngine::TRegScanEngine(uint8_t& ScanState, uint8_t& CleanState, uint8_t NewItemSelected)
+    : ScanState(ScanState), CleanState(CleanState), NewItemSelected_(NewItemSelected) {}
+
+TScanProc TRegScanEngine::GetScanProc(int32_t Category) {
+  TCategoryScanner scanner = CategoryScanner(Category);
+  if (!scanner) return {};
+  return [this, scanner](const TScanProgressEvent& OnProgress) { scanner(*this, OnProgress); };
+}
+
+void TRegScanEngine::ClearRegItems() {
+  while (!Items.empty()) Items.pop_back();
+}
+
+void TRegScanEngine::LoadRegExcludeList() {
+  static const wchar_t kSection[] = L"RegExcludeList";
+  TIniFile ini(ProgramFolder() + L"Cleaner.ini");
+  std::vector<std::wstring> keys;
+  ini.ReadSection(kSection, keys);
+  for (const std::wstring& key : keys) {
+    // A line is <RootName><Path>=<RootName>: the path is what is left of the key once as many
+    // characters as the value holds are dropped from its front.
+    std::wstring root = ini.ReadString(kSection, key, L"HKEY_LOCAL_MACHINE");
+    auto entry = std::make_unique<TRegScanExcludeItem>();
+    entry->RootKey = RootNameToHKey(root);
+    if (root.size() < key.size()) entry->Path = key.substr(root.size());
+    ExcludeItems.push_back(std::move(entry));
+  }
+}
+
+void TRegScanEngine::FreeRegExcludeList() {
+  while (!ExcludeItems.empty()) ExcludeItems.pop_back();
+}
+
+bool TRegScanEngine::NextEntry(const TScanProgressEvent& OnProgress, const std::wstring& Text) {
+  if (!NextEntry()) return false;
+  ReportScanProgress(OnProgress, 0, Text);
+  return true;
+}
+
+bool TRegScanEngine::NextEntry() {
+  ScanProcessMessages();
+  return !StopRequested();
+}
+
+void TRegScanEngine::AddRegItem(TRegItem Item, const TScanProgressEvent& OnProgress) {
+  Item.Status.clear();
+  Item.Excluded = 0;
+  Item.Selected = NewItemSelected_;
+  Items.push_back(std::make_unique<TRegItem>(std::move(Item)));
+  ReportScanProgress(OnProgress, 1, std::wstring());
+}
+
+void ReportScanProgress(const TScanProgressEvent& OnProgress, uint8_t Kind, const std::wstring& Text) {
+  if (OnProgress) OnProgress(Kind, Text);
+}
+
+uint8_t RegScanState = kRegStateFinished;
+uint8_t RegCleanState = kRegStateFinished;
+uint8_t OneClickScanState = kRegStateFinished;
+uint8_t OneClickCleanState = kRegStateFinished;
+TRegScanEngine RegScanEngine(RegScanState, RegCleanState, 0);
+TRegScanEngine OneClickRegScanEngine(OneClickScanState, OneClickCleanState, 1);
+TRegItemList& RegItems = RegScanEngine.Items;
+TRegExcludeList& RegExcludeItems = RegScanEngine.ExcludeItems;
+TRegItemList& OneClickRegItems = OneClickRegScanEngine.Items;
+TRegExcludeList& OneClickRegExcludeItems = OneClickRegScanEngine.ExcludeItems;

@@ -1,0 +1,45 @@
+// Category 1: font registrations whose file is missing.
+#include <shlobj.h>
+
+#include "base/files.h"
+#include "base/registry_key.h"
+#include "base/strings.h"
+#include "registry/scan/scan_categories.h"
+
+namespace {
+
+std::wstring FontsFolder() {
+  wchar_t folder[MAX_PATH + 1] = {};
+  SHGetSpecialFolderPathW(nullptr, folder, CSIDL_FONTS, FALSE);
+  return IncludeTrailingBackslash(folder);
+}
+
+}  // namespace
+
+void ScanFonts(TRegScanEngine& Engine, const TScanProgressEvent& OnProgress) {
+  const std::wstring key = L"\\Software\\Microsoft\\Windows NT\\CurrentVersion\\Fonts";
+  ReportScanProgress(OnProgress, 0, L"HKEY_LOCAL_MACHINE" + key);
+  TRegistry reg;
+  reg.SetRootKey(HKEY_LOCAL_MACHINE);
+  if (!reg.OpenKey(key, false)) return;
+  std::vector<std::wstring> names;
+  reg.GetValueNames(names);
+  const std::wstring fonts = FontsFolder();
+  for (const std::wstring& name : names) {
+    if (!Engine.NextEntry()) return;
+    std::wstring data = reg.ReadString(name);
+    std::wstring file = data.find(L'\\') == std::wstring::npos ? fonts + data : data;
+    if (FileExists(Trim(file))) continue;
+    TRegItem item;
+    item.RootKey = HKEY_LOCAL_MACHINE;
+    item.RootName = L"HKEY_LOCAL_MACHINE";
+    item.KeyPath = key;
+    item.ValueName = name;
+    item.ValueData = data;
+    item.ProblemType = L"Miss or Invalid Path";
+    item.Description = L"Font File entry references a file that is missing or does not exist.";
+    item.Category = 1;
+    item.Action = 2;
+    Engine.AddRegItem(std::move(item), OnProgress);
+  }
+}

@@ -1,0 +1,36 @@
+// Category 2: help file registrations whose folder or file is missing.
+#include "base/files.h"
+#include "base/registry_key.h"
+#include "base/strings.h"
+#include "registry/scan/scan_categories.h"
+
+void ScanHelpFiles(TRegScanEngine& Engine, const TScanProgressEvent& OnProgress) {
+  for (const wchar_t* key : {L"\\Software\\Microsoft\\Windows\\Help", L"\\Software\\Microsoft\\Windows\\Html Help"}) {
+    TRegistry reg;
+    reg.SetRootKey(HKEY_LOCAL_MACHINE);
+    if (!reg.OpenKey(key, false)) continue;
+    const std::wstring keyText = std::wstring(L"HKEY_LOCAL_MACHINE") + key;
+    ReportScanProgress(OnProgress, 0, keyText);
+    std::vector<std::wstring> names;
+    reg.GetValueNames(names);
+    for (const std::wstring& name : names) {
+      if (!Engine.NextEntry()) return;
+      std::wstring folder = Trim(reg.ReadString(name));
+      bool folderExists = DirectoryExists(folder);
+      if (folder.empty()) folder = L"\\";
+      std::wstring file = IncludeTrailingBackslash(folder) + Trim(name);
+      if (folderExists && FileExists(file)) continue;
+      TRegItem item;
+      item.RootKey = HKEY_LOCAL_MACHINE;
+      item.RootName = L"HKEY_LOCAL_MACHINE";
+      item.KeyPath = key;
+      item.ValueName = name;
+      item.ValueData = keyText;
+      item.ProblemType = name;
+      item.Description = L"Help entry HTML Help references a file that is missing or does not exist.";
+      item.Category = 2;
+      item.Action = 2;
+      Engine.AddRegItem(std::move(item), OnProgress);
+    }
+  }
+}

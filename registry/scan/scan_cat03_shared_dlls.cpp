@@ -1,0 +1,40 @@
+// Category 3: shared DLL counters that are 0 or name a missing file.
+#include "base/exception.h"
+#include "base/files.h"
+#include "base/registry_key.h"
+#include "base/strings.h"
+#include "registry/scan/scan_categories.h"
+
+void ScanSharedDlls(TRegScanEngine& Engine, const TScanProgressEvent& OnProgress) {
+  const std::wstring key = L"\\Software\\Microsoft\\Windows\\CurrentVersion\\SharedDLLs";
+  const std::wstring keyText = L"HKEY_LOCAL_MACHINE" + key;
+  ReportScanProgress(OnProgress, 0, keyText);
+  TRegistry reg;
+  reg.SetRootKey(HKEY_LOCAL_MACHINE);
+  if (!reg.OpenKey(key, false)) return;
+  std::vector<std::wstring> names;
+  reg.GetValueNames(names);
+  for (const std::wstring& name : names) {
+    if (!Engine.NextEntry(OnProgress, Trim(name))) return;
+    int count = 0;
+    try {
+      count = reg.ReadInteger(name);
+    } catch (const ERegistryException&) {
+      count = 0;  // a counter that is not a 4-byte integer counts as 0
+    }
+    if (count != 0 && FileExists(Trim(name))) continue;
+    TRegItem item;
+    item.RootKey = HKEY_LOCAL_MACHINE;
+    item.RootName = L"HKEY_LOCAL_MACHINE";
+    item.BaseKey = key;
+    item.KeyPath = key;
+    item.ValueName = name;
+    item.ValueData = keyText;
+    item.ProblemType = L"Share DLL";
+    item.Description = count == 0 ? L"Share DLL:" + name + L"is invalid,it can be deleteed."
+                                  : L"Share DLL:" + name + L"is not exist.";
+    item.Category = 3;
+    item.Action = 2;
+    Engine.AddRegItem(std::move(item), OnProgress);
+  }
+}

@@ -1,0 +1,36 @@
+#include "registry/scan/scan_software_keys.h"
+
+#include "base/registry_key.h"
+#include "base/strings.h"
+#include "registry/scan/scan_shared_tests.h"
+
+void ScanSoftwareKeys(TRegScanEngine& Engine, const TScanProgressEvent& OnProgress, HKEY Root,
+                      const wchar_t* RootName, int32_t Category) {
+  const std::wstring key = L"\\SoftWare";
+  ReportScanProgress(OnProgress, 0, RootName + key);
+  TRegistry reg;
+  reg.SetRootKey(Root);
+  if (!reg.OpenKey(key, false)) return;
+  std::vector<std::wstring> programs;
+  reg.GetKeyNames(programs);
+  reg.CloseKey();
+  for (const std::wstring& program : programs) {
+    const std::wstring programKey = key + L"\\" + program;
+    const std::wstring programText = RootName + programKey;
+    if (!Engine.NextEntry(OnProgress, programText)) return;
+    std::wstring plain = LowerCase(Trim(program));
+    if (plain == L"microsoft" || plain == L"classes") continue;
+    if (!IsKeyTreeEmpty(Root, programKey)) continue;
+    TRegItem item;
+    item.RootKey = Root;
+    item.RootName = RootName;
+    item.BaseKey = key;
+    item.KeyPath = programKey;
+    item.ValueData = programText;
+    item.ProblemType = L"Redundant or Invalid Registry Key";
+    item.Description = program + L" contains redundant or invalid registry key,It can be deleteed.";
+    item.Category = Category;
+    item.Action = 1;
+    Engine.AddRegItem(std::move(item), OnProgress);
+  }
+}
