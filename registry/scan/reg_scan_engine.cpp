@@ -2,9 +2,10 @@
 
 #include "base/files.h"
 #include "base/ini_file.h"
+#include "base/string_list.h"
 #include "registry/scan/scan_categories.h"
 #include "registry/scan/scan_pump.h"
-#include "registry/ROOTNAMES_HEADER"
+#include "registry/tmp_helpers_local.h"
 
 const wchar_t* const RegCategoryNames[kRegCategoryCount + 1] = {
     L"",
@@ -43,9 +44,9 @@ void TRegScanEngine::ClearRegItems() {
 void TRegScanEngine::LoadRegExcludeList() {
   static const wchar_t kSection[] = L"RegExcludeList";
   TIniFile ini(ProgramFolder() + L"Cleaner.ini");
-  std::vector<std::wstring> keys;
+  TStringList keys;
   ini.ReadSection(kSection, keys);
-  for (const std::wstring& key : keys) {
+  for (const std::wstring& key : keys.Strings()) {
     // A line is <RootName><Path>=<RootName>: the path is what is left of the key once as many
     // characters as the value holds are dropped from its front.
     std::wstring root = ini.ReadString(kSection, key, L"HKEY_LOCAL_MACHINE");

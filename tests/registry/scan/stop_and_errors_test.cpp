@@ -1,0 +1,106 @@
+// A scan driven the way the pages drive it (categories in order, stop state checked between
+// them): stopping keeps what was found, and the read errors that end a scan do end it.
+#include "base/exception.h"
+#include "scan_test_util.h"
+
+namespace {
+
+const std::wstring kFonts = L"\\Software\\Microsoft\\Windows NT\\CurrentVersion\\Fonts";
+const std::wstring kHelp = L"\\Software\\Microsoft\\Windows\\Help";
+const std::wstring kShared = L"\\Software\\Microsoft\\Windows\\CurrentVersion\\SharedDLLs";
+const std::wstring kAppPaths = L"\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths";
+
+// Runs categories First..Last of Engine as the registry cleaner page does.
+void RunScan(TRegScanEngine& Engine, int32_t First, int32_t Last, const TScanProgressEvent& OnProgress) {
+  Engine.ClearRegItems();
+  Engine.ScanState = kRegStateRunning;
+  for (int32_t category = First; category <= Last; ++category) {
+    if (Engine.ScanState == kRegStateStop) break;
+    if (TScanProc scan = Engine.GetScanProc(category)) scan(OnProgress);
+  }
+  if (Engine.ScanState == kRegStateRunning) Engine.ScanState = kRegStateFinished;
+}
+
+size_t CountMine(const std::vector<TRegItem>& Items, const std::wstring& Tag, int32_t Category) {
+  std::vector<TRegItem> mine = RecordsMentioning(Items, Tag);
+  return std::count_if(mine.begin(), mine.end(), [&](const TRegItem& item) { return item.Category == Category; });
+}
+
+}  // namespace
+
+TEST(ScanStop, StopDuringCategoryThreeKeepsWhatWasFound) {
+  TScanFixture fx;
+  const std::wstring t = fx.Tag();
+  fx.SetString(HKEY_LOCAL_MACHINE, kFonts, t + L" font", t + L"-gone.ttf");
+  fx.SetString(HKEY_LOCAL_MACHINE, kHelp, t + L".hlp", L"");
+  for (const wchar_t* name : {L"a.dll", L"b.dll", L"c.dll", L"d.dll"}) {
+    fx.SetDword(HKEY_LOCAL_MACHINE, kShared, fx.Folder() + name, 1);
+  }
+  fx.CreateKey(HKEY_CURRENT_USER, L"\\Software\\" + t + L"-Empty");
+
+  size_t mineInThree = 0;
+  TScanReports afterStop;
+  bool stopped = false;
+  TScanProgressEvent onProgress = [&](uint8_t Kind, const std::wstring& Text) {
+    if (stopped) afterStop.emplace_back(Kind, Text);
+    if (Kind == 1 && RegItems.back()->Category == 3 && RegItems.back()->ValueName.find(t) != std::wstring::npos &&
+        ++mineInThree == 2) {
+      RegScanState = kRegStateStop;  // as the page's stop button does, from inside the pumped loop
+      stopped = true;
+    }
+  };
+  RunScan(RegScanEngine, 1, 7, onProgress);
+
+  std::vector<TRegItem> found = CopyRecords(RegItems);
+  EXPECT_EQ(RegScanState, kRegStateStop);
+  EXPECT_EQ(CountMine(found, t, 1), 1u);
+  EXPECT_EQ(CountMine(found, t, 2), 1u);
+  EXPECT_EQ(CountMine(found, t, 3), 2u);
+  EXPECT_EQ(found.back().Category, 3);
+  for (const TRegItem& item : found) EXPECT_LE(item.Category, 3);
+  // The scanner returned at the next entry without reporting it.
+  EXPECT_TRUE(afterStop.empty());
+  RegScanEngine.ClearRegItems();
+  RegScanState = kRegStateFinished;
+}
+
+// A value of a non-string type where a scanner reads text raises the registry error, which ends
+// the whole scan; records found before stay.
+TEST(ScanErrors, NonStringValuesEndTheScan) {
+  struct Case {
+    int32_t category;
+    HKEY root;
+    std::wstring key;     // where the bad value goes; the tag is appended for keys of their own
+    bool ownKey;
+    std::wstring value;   // value name, the tag appended; empty: the default value
+  } cases[] = {
+      {1, HKEY_LOCAL_MACHINE, kFonts, false, L" dword font"},
+      {2, HKEY_LOCAL_MACHINE, kHelp, false, L".hlp"},
+      {4, HKEY_CLASSES_ROOT, L"\\CLSID\\{", true, L""},
+      {5, HKEY_LOCAL_MACHINE, kAppPaths + L"\\", true, L""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.category);
+    TScanFixture fx;
+    const std::wstring t = fx.Tag();
+    std::wstring key = c.key;
+    std::wstring value = c.value.empty() ? L"" : t + c.value;
+    if (c.ownKey) key += t + (c.category == 4 ? L"}\\TypeLib" : L".exe");
+    fx.SetDword(c.root, key, value, 1);
+    // A problem of category 1 found before the failing category starts.
+    fx.SetString(HKEY_LOCAL_MACHINE, kFonts, t + L" earlier", t + L"-gone.ttf");
+    std::wstring label = c.value.empty() ? L"" : value;
+    try {
+      RunScan(RegScanEngine, 1, 7, TScanProgressEvent());
+      ADD_FAILURE() << "no error";
+    } catch (const ERegistryException& e) {
+      EXPECT_EQ(e.Message(), L"Invalid data type for '" + label + L"'");
+    }
+    EXPECT_EQ(RegScanState, kRegStateRunning);
+    std::vector<TRegItem> found = CopyRecords(RegItems);
+    if (c.category > 1) EXPECT_EQ(CountMine(found, t, 1), 1u);
+    for (const TRegItem& item : found) EXPECT_LE(item.Category, c.category);
+    RegScanEngine.ClearRegItems();
+    RegScanState = kRegStateFinished;
+  }
+}
