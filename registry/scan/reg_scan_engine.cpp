@@ -5,7 +5,7 @@
 #include "base/string_list.h"
 #include "registry/scan/scan_categories.h"
 #include "registry/scan/scan_pump.h"
-#include "registry/tmp_helpers_local.h"
+#include "registry/reg_names.h"
 
 const wchar_t* const RegCategoryNames[kRegCategoryCount + 1] = {
     L"",

@@ -6,7 +6,7 @@
 #include "base/registry_key.h"
 #include "base/strings.h"
 #include "registry/scan/scan_paths.h"
-#include "registry/tmp_helpers_local.h"
+#include "registry/reg_raw.h"
 
 bool IsKeyTreeEmpty(HKEY Root, const std::wstring& KeyPath) {
   std::vector<std::wstring> subKeys;

@@ -24,9 +24,9 @@ TEST(ScanFonts, MissingFontFiles) {
   TScanFixture fx;
   const std::wstring t = fx.Tag();
   std::vector<TRegItem> before = RunCategory(RegScanEngine, 1);
-  fx.CreateFile(FontsFolder() + L"\\" + t + L"-bare.ttf");
-  std::wstring full = fx.CreateFile(L"full.ttf");
-  std::wstring elsewhere = fx.CreateFile(t + L"-elsewhere.ttf");
+  fx.AddFile(FontsFolder() + L"\\" + t + L"-bare.ttf");
+  std::wstring full = fx.AddFile(L"full.ttf");
+  std::wstring elsewhere = fx.AddFile(t + L"-elsewhere.ttf");
 
   fx.SetString(HKEY_LOCAL_MACHINE, kFonts, t + L" Bare present", t + L"-bare.ttf");
   fx.SetString(HKEY_LOCAL_MACHINE, kFonts, t + L" Bare missing", t + L"-nothere.ttf");

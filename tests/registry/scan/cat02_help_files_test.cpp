@@ -17,14 +17,14 @@ TEST(ScanHelpFiles, MissingHelpFoldersAndFiles) {
   TScanFixture fx;
   const std::wstring t = fx.Tag();
   std::vector<TRegItem> before = RunCategory(RegScanEngine, 2);
-  std::wstring folder = fx.CreateFolder(L"help");
-  fx.CreateFile(L"help\\" + t + L"-ok.hlp");
-  fx.CreateFile(L"help\\" + t + L"-padded.chm");
-  fx.CreateFile(L"help\\" + t + L"-html.chm");
+  std::wstring folder = fx.AddFolder(L"help");
+  fx.AddFile(L"help\\" + t + L"-ok.hlp");
+  fx.AddFile(L"help\\" + t + L"-padded.chm");
+  fx.AddFile(L"help\\" + t + L"-html.chm");
 
   fx.SetString(HKEY_LOCAL_MACHINE, kHelp, t + L"-ok.hlp", folder);
   fx.SetString(HKEY_LOCAL_MACHINE, kHelp, t + L"-slash.hlp", folder + L"\\");
-  fx.CreateFile(L"help\\" + t + L"-slash.hlp");
+  fx.AddFile(L"help\\" + t + L"-slash.hlp");
   fx.SetString(HKEY_LOCAL_MACHINE, kHelp, L"  " + t + L"-padded.chm  ", L"  " + folder + L"  ");
   fx.SetString(HKEY_LOCAL_MACHINE, kHelp, t + L"-nofile.hlp", folder);
   fx.SetString(HKEY_LOCAL_MACHINE, kHelp, t + L"-nofolder.hlp", fx.Folder() + L"nowhere");

@@ -18,11 +18,11 @@ TRegItem SharedRecord(const std::wstring& Name, bool ZeroCount) {
 TEST(ScanSharedDlls, ZeroCountersAndMissingFiles) {
   TScanFixture fx;
   std::vector<TRegItem> before = RunCategory(RegScanEngine, 3);
-  std::wstring used = fx.CreateFile(L"used.dll");
-  std::wstring zero = fx.CreateFile(L"zero.dll");
-  std::wstring text = fx.CreateFile(L"text.dll");
-  std::wstring binary = fx.CreateFile(L"binary.dll");
-  std::wstring padded = fx.CreateFile(L"padded.dll");
+  std::wstring used = fx.AddFile(L"used.dll");
+  std::wstring zero = fx.AddFile(L"zero.dll");
+  std::wstring text = fx.AddFile(L"text.dll");
+  std::wstring binary = fx.AddFile(L"binary.dll");
+  std::wstring padded = fx.AddFile(L"padded.dll");
   std::wstring missing = fx.Folder() + L"missing.dll";
   std::wstring missingZero = fx.Folder() + L"missing-zero.dll";
 

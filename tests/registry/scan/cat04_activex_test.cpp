@@ -21,7 +21,7 @@ TEST(ScanActiveX, MissingTypeLibsServersAndEmptyHelpDirs) {
   const std::wstring t = fx.Tag();
   auto id = [&](const wchar_t* Name) { return L"{" + t + L"-" + Name + L"}"; };
   std::vector<TRegItem> before = RunCategory(RegScanEngine, 4);
-  std::wstring server = fx.CreateFile(L"server.dll");
+  std::wstring server = fx.AddFile(L"server.dll");
   const std::wstring userClasses = L"\\Software\\Classes";
 
   // Type libraries that exist: one machine-wide, one for the user only.

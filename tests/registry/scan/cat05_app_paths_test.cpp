@@ -17,7 +17,7 @@ TEST(ScanAppPaths, MissingProgramFiles) {
   TScanFixture fx;
   const std::wstring t = fx.Tag();
   std::vector<TRegItem> before = RunCategory(RegScanEngine, 5);
-  std::wstring exe = fx.CreateFile(L"bin\\ok.exe");
+  std::wstring exe = fx.AddFile(L"bin\\ok.exe");
   SetEnvironmentVariableW(L"QSSCANBIN", (fx.Folder() + L"bin").c_str());
   fx.OnTeardown([] { SetEnvironmentVariableW(L"QSSCANBIN", nullptr); });
   // Longer than MAX_PATH once expanded: still tested in full.

@@ -39,7 +39,7 @@ TScanFixture::TScanFixture() {
   wchar_t temp[MAX_PATH + 1] = {};
   GetTempPathW(MAX_PATH, temp);
   folder_ = IncludeTrailingBackslash(temp) + tag_ + L"\\";
-  CreateFolder(folder_);
+  AddFolder(folder_);
 }
 
 TScanFixture::~TScanFixture() {
@@ -108,20 +108,20 @@ void TScanFixture::SetDword(HKEY Root, const std::wstring& Path, const std::wstr
   SetValue(Root, Path, Name, REG_DWORD, &Data, sizeof(Data));
 }
 
-std::wstring TScanFixture::CreateFolder(const std::wstring& Name) {
+std::wstring TScanFixture::AddFolder(const std::wstring& Name) {
   std::wstring path = ExcludeTrailingBackslash(Name.find(L":\\") == 1 ? Name : folder_ + Name);
   if (DirectoryExists(path)) return path;
   size_t slash = path.find_last_of(L'\\');
-  if (slash != std::wstring::npos && slash > 2) CreateFolder(path.substr(0, slash));
+  if (slash != std::wstring::npos && slash > 2) AddFolder(path.substr(0, slash));
   if (!CreateDirectoryW(path.c_str(), nullptr)) Fail(L"cannot create folder " + path);
   OnTeardown([path] { RemoveDirectoryW(path.c_str()); });
   return path;
 }
 
-std::wstring TScanFixture::CreateFile(const std::wstring& Name) {
+std::wstring TScanFixture::AddFile(const std::wstring& Name) {
   std::wstring path = Name.find(L":\\") == 1 ? Name : folder_ + Name;
   size_t slash = path.find_last_of(L'\\');
-  CreateFolder(path.substr(0, slash));
+  AddFolder(path.substr(0, slash));
   HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) Fail(L"cannot create file " + path);
   DWORD written = 0;

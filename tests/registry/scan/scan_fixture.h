@@ -41,9 +41,9 @@ class TScanFixture {
 
   // Creates a file with a few bytes (and its missing folders). A relative name lies in Folder();
   // gives the full path.
-  std::wstring CreateFile(const std::wstring& Name);
+  std::wstring AddFile(const std::wstring& Name);
   // Creates a folder (and its parents) the same way; gives its full path without trailing backslash.
-  std::wstring CreateFolder(const std::wstring& Name);
+  std::wstring AddFolder(const std::wstring& Name);
 
   // Runs Undo when the fixture ends (before everything seeded earlier is removed).
   void OnTeardown(std::function<void()> Undo) { undo_.push_back(std::move(Undo)); }

@@ -125,13 +125,13 @@ TEST(ExtractExePath, CommandLines) {
 
 TEST(ExtractExePath, BareNamesAreLookedUpInPath) {
   TScanFixture fx;
-  std::wstring first = fx.CreateFolder(L"first");
-  std::wstring second = fx.CreateFolder(L"second");
-  std::wstring last = fx.CreateFolder(L"last");
-  fx.CreateFile(L"second\\both.exe");
-  fx.CreateFile(L"last\\both.exe");
-  fx.CreateFile(L"last\\onlylast.exe");
-  fx.CreateFile(L"last\\tool");
+  std::wstring first = fx.AddFolder(L"first");
+  std::wstring second = fx.AddFolder(L"second");
+  std::wstring last = fx.AddFolder(L"last");
+  fx.AddFile(L"second\\both.exe");
+  fx.AddFile(L"last\\both.exe");
+  fx.AddFile(L"last\\onlylast.exe");
+  fx.AddFile(L"last\\tool");
   // Empty entries are skipped; the last entry counts although no ';' follows it.
   TEnvOverride path(L"PATH", first + L";;" + second + L"\\;" + last);
   struct Case {
@@ -153,8 +153,8 @@ TEST(ExtractExePath, BareNamesAreLookedUpInPath) {
 
 TEST(ComServerFileExists, Cases) {
   TScanFixture fx;
-  std::wstring dll = fx.CreateFile(L"sub\\server.dll");
-  std::wstring exe = fx.CreateFile(L"sub\\server.exe");
+  std::wstring dll = fx.AddFile(L"sub\\server.dll");
+  std::wstring exe = fx.AddFile(L"sub\\server.exe");
   TEnvOverride dir(L"QSSCANDIR", fx.Folder() + L"sub");
   struct Case {
     std::wstring text;

@@ -98,7 +98,9 @@ TEST(ScanErrors, NonStringValuesEndTheScan) {
     }
     EXPECT_EQ(RegScanState, kRegStateRunning);
     std::vector<TRegItem> found = CopyRecords(RegItems);
-    if (c.category > 1) EXPECT_EQ(CountMine(found, t, 1), 1u);
+    if (c.category > 1) {
+      EXPECT_EQ(CountMine(found, t, 1), 1u);
+    }
     for (const TRegItem& item : found) EXPECT_LE(item.Category, c.category);
     RegScanEngine.ClearRegItems();
     RegScanState = kRegStateFinished;
