@@ -1,0 +1,181 @@
+#include "skin/skin_bitmap.h"
+
+#include <cstring>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// Larger pictures than this are refused: no skin needs them and the size
+// arithmetic below stays far from overflow.
+constexpr int64_t kMaxDimension = 32767;
+constexpr int64_t kMaxPixels = 64 * 1024 * 1024;
+
+uint32_t ReadU32(const uint8_t* p) { return p[0] | (p[1] << 8) | (p[2] << 16) | (uint32_t(p[3]) << 24); }
+uint16_t ReadU16(const uint8_t* p) { return uint16_t(p[0] | (p[1] << 8)); }
+
+// Checks a .bmp file's headers against its length. Returns the number of
+// header bytes after the file header (info header, masks, colour table) when
+// GDI can read the pixel data they describe without running past the end,
+// else 0.
+size_t SoundInfoBytes(const uint8_t* data, size_t size) {
+  constexpr size_t kFileHeader = 14;
+  if (size < kFileHeader + 40 || data[0] != 'B' || data[1] != 'M') return 0;
+  const uint32_t offBits = ReadU32(data + 10);
+  const uint8_t* info = data + kFileHeader;
+  const uint32_t infoSize = ReadU32(info);
+  if (infoSize != 40 && infoSize != 52 && infoSize != 56 && infoSize != 108 && infoSize != 124) return 0;
+  if (kFileHeader + infoSize > size) return 0;
+  const int32_t width = int32_t(ReadU32(info + 4));
+  const int32_t height = int32_t(ReadU32(info + 8));
+  const uint16_t planes = ReadU16(info + 12);
+  const uint16_t bitCount = ReadU16(info + 14);
+  const uint32_t compression = ReadU32(info + 16);
+  const uint32_t coloursUsed = ReadU32(info + 32);
+  if (planes != 1 || width <= 0 || height == 0 || height == INT32_MIN) return 0;
+  const int64_t rows = height < 0 ? -int64_t(height) : height;
+  if (width > kMaxDimension || rows > kMaxDimension || width * rows > kMaxPixels) return 0;
+  if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 16 && bitCount != 24 && bitCount != 32)
+    return 0;
+  size_t tables = 0;  // bytes between the info header and the pixels that GDI reads
+  if (compression == BI_BITFIELDS) {
+    if (bitCount != 16 && bitCount != 32) return 0;
+    if (infoSize == 40) tables = 12;
+  } else if (compression != BI_RGB) {
+    return 0;
+  }
+  if (bitCount <= 8) {
+    const uint32_t maxColours = 1u << bitCount;
+    if (coloursUsed > maxColours) return 0;
+    tables = size_t(coloursUsed ? coloursUsed : maxColours) * 4;
+  }
+  const size_t headersEnd = kFileHeader + infoSize + tables;
+  if (headersEnd > size || offBits < headersEnd) return 0;
+  const int64_t stride = ((int64_t(width) * bitCount + 31) / 32) * 4;
+  if (int64_t(offBits) + stride * rows > int64_t(size)) return 0;
+  return headersEnd - kFileHeader;
+}
+
+}  // namespace
+
+TSkinBitmap::TSkinBitmap(int width, int height) { SetSize(width, height); }
+
+TSkinBitmap::TSkinBitmap(const TSkinBitmap& other) {
+  if (other.Empty()) return;
+  SetSize(other.width_, other.height_);
+  if (!Empty()) std::memcpy(bits_, other.ScanLine(0), size_t(Stride()) * height_);
+}
+
+TSkinBitmap::TSkinBitmap(TSkinBitmap&& other) noexcept
+    : handle_(std::exchange(other.handle_, nullptr)),
+      bits_(std::exchange(other.bits_, nullptr)),
+      width_(std::exchange(other.width_, 0)),
+      height_(std::exchange(other.height_, 0)) {}
+
+TSkinBitmap& TSkinBitmap::operator=(TSkinBitmap other) noexcept {
+  std::swap(handle_, other.handle_);
+  std::swap(bits_, other.bits_);
+  std::swap(width_, other.width_);
+  std::swap(height_, other.height_);
+  return *this;
+}
+
+TSkinBitmap::~TSkinBitmap() { Clear(); }
+
+void TSkinBitmap::Clear() {
+  if (handle_) DeleteObject(handle_);
+  handle_ = nullptr;
+  bits_ = nullptr;
+  width_ = height_ = 0;
+}
+
+void TSkinBitmap::SetSize(int width, int height) {
+  Clear();
+  if (width < 1 || height < 1) return;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;  // top-down rows
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 24;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HBITMAP handle = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (!handle || !bits) {
+    if (handle) DeleteObject(handle);
+    return;
+  }
+  handle_ = handle;
+  bits_ = static_cast<uint8_t*>(bits);
+  width_ = width;
+  height_ = height;
+  std::memset(bits_, 0, size_t(Stride()) * height_);
+}
+
+bool TSkinBitmap::LoadFromBytes(const void* data, size_t size) {
+  Clear();
+  const uint8_t* bytes = static_cast<const uint8_t*>(data);
+  const size_t infoBytes = bytes ? SoundInfoBytes(bytes, size) : 0;
+  if (infoBytes == 0) return false;
+  // The headers are copied to aligned memory for GDI.
+  std::vector<uint32_t> header((infoBytes + 3) / 4, 0);
+  std::memcpy(header.data(), bytes + 14, infoBytes);
+  const BITMAPINFO* info = reinterpret_cast<const BITMAPINFO*>(header.data());
+  const int width = info->bmiHeader.biWidth;
+  const int rows = info->bmiHeader.biHeight < 0 ? -info->bmiHeader.biHeight : info->bmiHeader.biHeight;
+  SetSize(width, rows);
+  if (Empty()) return false;
+  HDC screen = GetDC(nullptr);
+  const int copied = SetDIBits(screen, handle_, 0, rows, bytes + ReadU32(bytes + 10), info, DIB_RGB_COLORS);
+  ReleaseDC(nullptr, screen);
+  if (copied != rows) {
+    Clear();
+    return false;
+  }
+  return true;
+}
+
+uint8_t* TSkinBitmap::ScanLine(int y) {
+  GdiFlush();
+  return bits_ + size_t(y) * Stride();
+}
+
+const uint8_t* TSkinBitmap::ScanLine(int y) const {
+  GdiFlush();
+  return bits_ + size_t(y) * Stride();
+}
+
+COLORREF TSkinBitmap::Pixel(int x, int y) const {
+  if (x < 0 || y < 0 || x >= width_ || y >= height_) return CLR_INVALID;
+  const uint8_t* p = ScanLine(y) + x * 3;
+  return RGB(p[2], p[1], p[0]);
+}
+
+void TSkinBitmap::SetPixel(int x, int y, COLORREF colour) {
+  if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
+  uint8_t* p = ScanLine(y) + x * 3;
+  p[0] = GetBValue(colour);
+  p[1] = GetGValue(colour);
+  p[2] = GetRValue(colour);
+}
+
+void TSkinBitmap::Fill(COLORREF colour) {
+  for (int y = 0; y < height_; ++y) {
+    uint8_t* p = ScanLine(y);
+    for (int x = 0; x < width_; ++x, p += 3) {
+      p[0] = GetBValue(colour);
+      p[1] = GetGValue(colour);
+      p[2] = GetRValue(colour);
+    }
+  }
+}
+
+TBitmapDC::TBitmapDC(HBITMAP bitmap) : dc_(CreateCompatibleDC(nullptr)), old_(nullptr) {
+  if (dc_ && bitmap) old_ = SelectObject(dc_, bitmap);
+}
+
+TBitmapDC::~TBitmapDC() {
+  if (!dc_) return;
+  if (old_) SelectObject(dc_, old_);
+  DeleteDC(dc_);
+}
