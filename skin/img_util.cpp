@@ -118,7 +118,11 @@ int BuildGradientTable(int count, int fromColour, int toColour) {
     const int a = Channel(fromColour, shift);
     const int d = Channel(toColour, shift) - a;
     for (int i = 0; i < count; ++i) {
-      const int value = count == 1 ? a + d / 2 : a + (h + i * d) / m;
+      // Steps round half away from zero in both directions, so that the last
+      // entry is exactly the to-colour also when a channel falls (the cache
+      // finds tables by their end entries).
+      const int step = i * d;
+      const int value = count == 1 ? a + d / 2 : a + (step >= 0 ? (h + step) / m : -((h - step) / m));
       table[size_t(i)] |= (value & 0xFF) << shift;
     }
   }
