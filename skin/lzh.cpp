@@ -72,12 +72,15 @@ void TLzhTree::Update(int symbol) {
   int c = prnt[symbol + T];
   do {
     unsigned k = ++freq[c];
-    int l = c + 1;
-    // Keep the counts in order: move the node past the run of smaller ones.
-    if (k > freq[l]) {
-      while (k > freq[++l]) {
+    // Keep the counts in order: move the node past the run of smaller ones. The counts are
+    // sorted (the sentinel ends them): runs are short once the counts differ, but at the
+    // start hundreds are equal, so a long run is found by bisection.
+    if (k > freq[c + 1]) {
+      int l = c + 1;
+      while (l < c + 8 && k > freq[l + 1]) l++;
+      if (k > freq[l + 1]) {
+        l = static_cast<int>(std::lower_bound(freq.begin() + l + 1, freq.end(), k) - freq.begin()) - 1;
       }
-      l--;
       freq[c] = freq[l];
       freq[l] = static_cast<uint16_t>(k);
 
