@@ -30,7 +30,13 @@ TEST(ScanHelpFiles, MissingHelpFoldersAndFiles) {
   fx.SetString(HKEY_LOCAL_MACHINE, kHelp, t + L"-nofolder.hlp", fx.Folder() + L"nowhere");
   // The file is there, but the value names a file instead of its folder.
   fx.SetString(HKEY_LOCAL_MACHINE, kHelp, t + L"-ok.hlp2", folder + L"\\" + t + L"-ok.hlp");
-  // Empty data is never an existing folder.
+  // Empty data is never an existing folder, even though "\" + the name is a file on the current
+  // drive.
+  wchar_t cwd[MAX_PATH + 1] = {};
+  GetCurrentDirectoryW(MAX_PATH, cwd);
+  SetCurrentDirectoryW(fx.Folder().c_str());
+  fx.OnTeardown([cwd] { SetCurrentDirectoryW(cwd); });
+  fx.AddFile(fx.Folder().substr(0, 2) + L"\\" + t + L"-empty.hlp");
   fx.SetString(HKEY_LOCAL_MACHINE, kHelp, t + L"-empty.hlp", L"");
   fx.SetString(HKEY_LOCAL_MACHINE, kHtmlHelp, t + L"-html.chm", folder);
   fx.SetString(HKEY_LOCAL_MACHINE, kHtmlHelp, t + L"-gone.chm", folder);

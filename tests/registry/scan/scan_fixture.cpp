@@ -30,6 +30,8 @@ std::wstring WithoutLeadingBackslash(const std::wstring& Path) {
   return !Path.empty() && Path[0] == L'\\' ? Path.substr(1) : Path;
 }
 
+bool IsAbsolute(const std::wstring& Path) { return Path.size() >= 2 && Path[1] == L':'; }
+
 void Fail(const std::wstring& What) { throw std::runtime_error(WideToUtf8(What)); }
 
 }  // namespace
@@ -109,8 +111,8 @@ void TScanFixture::SetDword(HKEY Root, const std::wstring& Path, const std::wstr
 }
 
 std::wstring TScanFixture::AddFolder(const std::wstring& Name) {
-  std::wstring path = ExcludeTrailingBackslash(Name.find(L":\\") == 1 ? Name : folder_ + Name);
-  if (DirectoryExists(path)) return path;
+  std::wstring path = ExcludeTrailingBackslash(IsAbsolute(Name) ? Name : folder_ + Name);
+  if (path.size() <= 3 || DirectoryExists(path)) return path;  // a drive root or an existing folder
   size_t slash = path.find_last_of(L'\\');
   if (slash != std::wstring::npos && slash > 2) AddFolder(path.substr(0, slash));
   if (!CreateDirectoryW(path.c_str(), nullptr)) Fail(L"cannot create folder " + path);
@@ -119,7 +121,7 @@ std::wstring TScanFixture::AddFolder(const std::wstring& Name) {
 }
 
 std::wstring TScanFixture::AddFile(const std::wstring& Name) {
-  std::wstring path = Name.find(L":\\") == 1 ? Name : folder_ + Name;
+  std::wstring path = IsAbsolute(Name) ? Name : folder_ + Name;
   size_t slash = path.find_last_of(L'\\');
   AddFolder(path.substr(0, slash));
   HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);

@@ -1,5 +1,7 @@
 // A scan driven the way the pages drive it (categories in order, stop state checked between
 // them): stopping keeps what was found, and the read errors that end a scan do end it.
+#include <functional>
+
 #include "base/exception.h"
 #include "scan_test_util.h"
 
@@ -62,6 +64,58 @@ TEST(ScanStop, StopDuringCategoryThreeKeepsWhatWasFound) {
   EXPECT_TRUE(afterStop.empty());
   RegScanEngine.ClearRegItems();
   RegScanState = kRegStateFinished;
+}
+
+// Every scanner checks the stop request once per entry: stopped right after the first of three
+// problems, it appends nothing more and reports nothing more.
+TEST(ScanStop, EachScannerReturnsAtItsNextEntry) {
+  struct Case {
+    int32_t category;
+    std::function<void(TScanFixture&, int)> seed;  // seeds problem number i (0..2)
+  } cases[] = {
+      {1, [](TScanFixture& fx, int i) {
+         fx.SetString(HKEY_LOCAL_MACHINE, kFonts, fx.Tag() + std::to_wstring(i), fx.Tag() + L"-gone.ttf");
+       }},
+      {2, [](TScanFixture& fx, int i) {
+         fx.SetString(HKEY_LOCAL_MACHINE, kHelp, fx.Tag() + std::to_wstring(i) + L".hlp", L"");
+       }},
+      {3, [](TScanFixture& fx, int i) {
+         fx.SetDword(HKEY_LOCAL_MACHINE, kShared, fx.Folder() + fx.Tag() + std::to_wstring(i), 0);
+       }},
+      {4, [](TScanFixture& fx, int i) {
+         fx.SetString(HKEY_CLASSES_ROOT, L"\\CLSID\\{" + fx.Tag() + std::to_wstring(i) + L"}\\InprocServer32", L"",
+                      L"C:\\Missing\\x.dll");
+       }},
+      {5, [](TScanFixture& fx, int i) {
+         fx.SetString(HKEY_LOCAL_MACHINE, kAppPaths + L"\\" + fx.Tag() + std::to_wstring(i) + L".exe", L"",
+                      L"C:\\Missing\\x.exe");
+       }},
+      {6, [](TScanFixture& fx, int i) {
+         fx.CreateKey(HKEY_LOCAL_MACHINE, L"\\Software\\" + fx.Tag() + std::to_wstring(i));
+       }},
+      {7, [](TScanFixture& fx, int i) {
+         fx.CreateKey(HKEY_CURRENT_USER, L"\\Software\\" + fx.Tag() + std::to_wstring(i));
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.category);
+    TScanFixture fx;
+    for (int i = 0; i < 3; ++i) c.seed(fx, i);
+    RegScanEngine.ClearRegItems();
+    RegScanState = kRegStateRunning;
+    TScanReports afterStop;
+    RegScanEngine.GetScanProc(c.category)([&](uint8_t Kind, const std::wstring& Text) {
+      if (RegScanState == kRegStateStop) {
+        afterStop.emplace_back(Kind, Text);
+      } else if (Kind == 1 && !RecordsMentioning(CopyRecords(RegItems), fx.Tag()).empty()) {
+        RegScanState = kRegStateStop;
+      }
+    });
+    EXPECT_EQ(RecordsMentioning(CopyRecords(RegItems), fx.Tag()).size(), 1u);
+    EXPECT_TRUE(afterStop.empty());
+    RegScanEngine.ClearRegItems();
+    RegScanState = kRegStateFinished;
+  }
 }
 
 // A value of a non-string type where a scanner reads text raises the registry error, which ends
