@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
@@ -49,6 +50,88 @@ std::vector<uint8_t> RandomBytes(size_t size, uint32_t seed) {
 }
 
 std::string Text(const std::vector<uint8_t>& bytes) { return std::string(bytes.begin(), bytes.end()); }
+
+// The adaptive tree as the classic LZHUF listing keeps it: plain arrays, a linear search for
+// the end of a run of equal counts. TLzhTree must stay identical to it.
+struct TTextbookTree {
+  unsigned freq[lzh::T + 1];
+  int prnt[lzh::T + lzh::N_CHAR];
+  int son[lzh::T];
+
+  TTextbookTree() {
+    using namespace lzh;
+    for (int i = 0; i < N_CHAR; i++) {
+      freq[i] = 1;
+      son[i] = i + T;
+      prnt[i + T] = i;
+    }
+    for (int i = 0, j = N_CHAR; j <= R; i += 2, j++) {
+      freq[j] = freq[i] + freq[i + 1];
+      son[j] = i;
+      prnt[i] = prnt[i + 1] = j;
+    }
+    freq[T] = 0xFFFF;
+    prnt[R] = 0;
+  }
+
+  void reconst() {
+    using namespace lzh;
+    int j = 0;
+    for (int i = 0; i < T; i++) {
+      if (son[i] >= T) {
+        freq[j] = (freq[i] + 1) / 2;
+        son[j] = son[i];
+        j++;
+      }
+    }
+    for (int i = 0, j2 = N_CHAR; j2 < T; i += 2, j2++) {
+      unsigned f = freq[j2] = freq[i] + freq[i + 1];
+      int k = j2 - 1;
+      while (f < freq[k]) k--;
+      k++;
+      for (int m = j2; m > k; m--) {
+        freq[m] = freq[m - 1];
+        son[m] = son[m - 1];
+      }
+      freq[k] = f;
+      son[k] = i;
+    }
+    for (int i = 0; i < T; i++) {
+      int k = son[i];
+      if (k >= T) {
+        prnt[k] = i;
+      } else {
+        prnt[k] = prnt[k + 1] = i;
+      }
+    }
+  }
+
+  void update(int c) {
+    using namespace lzh;
+    if (freq[R] == MAX_FREQ) reconst();
+    c = prnt[c + T];
+    do {
+      unsigned k = ++freq[c];
+      int l = c + 1;
+      if (k > freq[l]) {
+        while (k > freq[++l]) {
+        }
+        l--;
+        freq[c] = freq[l];
+        freq[l] = k;
+        int i = son[c];
+        prnt[i] = l;
+        if (i < T) prnt[i + 1] = l;
+        int j = son[l];
+        son[l] = i;
+        prnt[j] = c;
+        if (j < T) prnt[j + 1] = c;
+        son[c] = j;
+        c = l;
+      }
+    } while ((c = prnt[c]) != 0);
+  }
+};
 
 }  // namespace
 
@@ -187,4 +270,23 @@ TEST(LzhRoundTrip, PackedStoredSkinStartsWithTheSize) {
   EXPECT_EQ(stored[2], 0x00);
   EXPECT_EQ(stored[3], 0x00);
   EXPECT_EQ(std::vector<uint8_t>(stored.begin() + 4, stored.end()), LzhEncode(data));
+}
+
+// Skewed symbols, long enough for the root count to reach 0x8000 and the tree to be rebuilt
+// many times; the shapes are compared every few steps.
+TEST(LzhTree, FollowsTheTextbookUpdateThroughRebuilds) {
+  TLzhTree tree;
+  auto textbook = std::make_unique<TTextbookTree>();
+  std::mt19937 rng(11);
+  std::geometric_distribution<int> skewed(0.05);
+  for (int step = 0; step < 300000; step++) {
+    int symbol = step < 2000 ? static_cast<int>(rng() % lzh::N_CHAR) : skewed(rng) % lzh::N_CHAR;
+    tree.Update(symbol);
+    textbook->update(symbol);
+    if (step % 8 != 0) continue;  // a difference, once made, stays
+    bool same = tree.RootChild() == textbook->son[lzh::R];
+    for (int node = 0; same && node < lzh::T; node++) same = tree.Son(node) == textbook->son[node];
+    for (int i = 0; same && i < lzh::T + lzh::N_CHAR; i++) same = tree.Parent(i) == textbook->prnt[i];
+    ASSERT_TRUE(same) << "step " << step;
+  }
 }
