@@ -260,6 +260,16 @@ bool HandRegionToWindow(HWND window, HRGN& region, bool redraw) {
   return false;
 }
 
+void DrawParentBackground(HWND parent, const RECT& bounds, HDC dc) {
+  if (!parent) return;
+  const int saved = SaveDC(dc);
+  OffsetViewportOrgEx(dc, -bounds.left, -bounds.top, nullptr);
+  IntersectClipRect(dc, bounds.left, bounds.top, bounds.right, bounds.bottom);
+  SendMessageW(parent, WM_ERASEBKGND, WPARAM(dc), 0);
+  SendMessageW(parent, WM_PRINTCLIENT, WPARAM(dc), PRF_CLIENT);
+  RestoreDC(dc, saved);
+}
+
 void DrawParentBackground(HWND control, HDC dc) {
   HWND parent = GetParent(control);
   if (!parent) return;
@@ -269,12 +279,7 @@ void DrawParentBackground(HWND control, HDC dc) {
   RECT client{};
   GetClientRect(control, &client);
   OffsetRect(&client, origin.x, origin.y);
-  const int saved = SaveDC(dc);
-  OffsetViewportOrgEx(dc, -origin.x, -origin.y, nullptr);
-  IntersectClipRect(dc, client.left, client.top, client.right, client.bottom);
-  SendMessageW(parent, WM_ERASEBKGND, WPARAM(dc), 0);
-  SendMessageW(parent, WM_PRINTCLIENT, WPARAM(dc), PRF_CLIENT);
-  RestoreDC(dc, saved);
+  DrawParentBackground(parent, client, dc);
 }
 
 TSkinBitmap& SharedBackBuffer() {

@@ -52,10 +52,15 @@ HRGN BitmapToRegion(const TSkinBitmap& bitmap, int x, int y, int blueTolerance, 
 // failure the region is deleted here. Returns whether the window took it.
 bool HandRegionToWindow(HWND window, HRGN& region, bool redraw);
 
-// Paints the parent window's background and client area under the control
-// into dc (whose origin is the control's client origin): the parent gets
-// WM_ERASEBKGND and WM_PRINTCLIENT with dc, clipped to the control's client
-// rectangle. Nothing for a window without a parent.
+// Paints the parent window's background and client area under `bounds` (a
+// rectangle in the parent's client coordinates) into dc, whose origin stands
+// for bounds' top-left corner: the parent gets WM_ERASEBKGND and then
+// WM_PRINTCLIENT with dc, clipped to bounds. WM_PRINTCLIENT (not WM_PAINT with
+// a DC) is what both native windows and the framework's forms paint into a
+// given DC. Windowless controls pass their parent and their bounds.
+void DrawParentBackground(HWND parent, const RECT& bounds, HDC dc);
+// The same under a windowed control's client area; nothing for a window
+// without a parent.
 void DrawParentBackground(HWND control, HDC dc);
 
 // The one scratch bitmap that the title bar, menu bar and status bar painters

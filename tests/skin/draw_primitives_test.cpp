@@ -391,6 +391,18 @@ TEST(ParentBackground, PaintsTheParentUnderTheControlOnly) {
   EXPECT_EQ(target.Pixel(50, 10), RGB(7, 7, 7));
   DestroyWindow(parent);
 
+  // A windowless control at (20, 20) of the parent, 20 x 20.
+  TSkinBitmap small(20, 20);
+  {
+    TBitmapDC dc(small.Handle());
+    HWND again = MakeWindow(nullptr, 0, 0, 100, 100, PaintingParent);
+    DrawParentBackground(again, RECT{20, 20, 40, 40}, dc);
+    DestroyWindow(again);
+  }
+  EXPECT_EQ(small.Pixel(0, 0), RGB(0, 0, 255));     // parent (20, 20)
+  EXPECT_EQ(small.Pixel(9, 9), RGB(0, 0, 255));     // parent (29, 29)
+  EXPECT_EQ(small.Pixel(10, 10), RGB(255, 0, 0));   // parent (30, 30)
+
   HWND alone = MakeWindow(nullptr, 0, 0, 10, 10, nullptr);
   TBitmapDC dc(target.Handle());
   DrawParentBackground(alone, dc);
