@@ -450,7 +450,8 @@ def up_down(vertical):
 
 
 def track(vertical):
-    img = box(16, 4, LINE, LINE_DARK, 1)
+    """The channel is drawn without a key colour, so it has square corners."""
+    img = box(16, 4, LINE, LINE_DARK)
     return img.transpose(Image.ROTATE_90) if vertical else img
 
 
