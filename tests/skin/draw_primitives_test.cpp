@@ -141,6 +141,26 @@ TEST_F(Canvas, DrawKeyedLeavesKeyPixelsUntouched) {
   EXPECT_EQ(target_.Pixel(7, 3), kBackground);
 }
 
+TEST_F(Canvas, DrawKeyedDrawsNothingPastTheBitmap) {
+  TSkinBitmap sprite(2, 2);
+  sprite.Fill(RGB(1, 2, 3));
+  {
+    TBitmapDC dc(target_.Handle());
+    DrawKeyed(dc, RECT{0, 0, 6, 6}, sprite, kSkinKeyColour);
+  }
+  EXPECT_EQ(target_.Pixel(1, 1), RGB(1, 2, 3));
+  EXPECT_EQ(target_.Pixel(2, 1), kBackground);
+  EXPECT_EQ(target_.Pixel(1, 2), kBackground);
+}
+
+TEST(DrawPrimitives, NegativeMarginsCountAsZero) {
+  const TSkinBitmap image = NineSliceImage();
+  const TSkinBitmap plain = RenderElement(RECT{0, 0, 9, 7}, image, RECT{0, 0, 0, 0}, false, false, 2, 2);
+  const TSkinBitmap odd = RenderElement(RECT{0, 0, 9, 7}, image, RECT{-3, -1, 0, -2}, false, false, 2, 2);
+  for (int y = 0; y < 7; ++y)
+    for (int x = 0; x < 9; ++x) EXPECT_EQ(odd.Pixel(x, y), plain.Pixel(x, y)) << x << "," << y;
+}
+
 TEST_F(Canvas, DrawElementKeyedOrCopiedAndNothingWhenInverted) {
   TSkinBitmap image(2, 1);
   image.SetPixel(0, 0, kSkinKeyColour);

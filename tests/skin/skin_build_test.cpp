@@ -251,6 +251,13 @@ TEST_F(SmallSkin, ComboButtonWithoutSunkEdgeGivesArrowWithFaceColour) {
   EXPECT_EQ(skin_.ComboButton->Image2.Pixel(7, 0), RGB(255, 0, 255));
 }
 
+TEST_F(SmallSkin, ArrowWithSystemButtonFaceGetsTheResolvedColour) {
+  bitmaps_["c.bmp"] = MakeBmp({8, 4, 24, false}, [](int, int) { return 0xFF00FF; });
+  Build("[ComboButton]\nImage=c.bmp\n");
+  ASSERT_EQ(skin_.ColourTable[kColourButtonFace], int32_t(0xFF00000F));
+  EXPECT_EQ(skin_.ComboxArrow->Image.Pixel(3, 2), GetSysColor(COLOR_BTNFACE));
+}
+
 TEST_F(SmallSkin, ComboImagesFromSunkEdgeAndComboButton) {
   bitmaps_["edge.bmp"] = Solid(80, 20, RGB(200, 200, 200));
   bitmaps_["btn.bmp"] = Solid(72, 20, RGB(0, 0, 200));
