@@ -125,9 +125,8 @@ bool TSkinBitmap::LoadFromBytes(const void* data, size_t size) {
   const int rows = info->bmiHeader.biHeight < 0 ? -info->bmiHeader.biHeight : info->bmiHeader.biHeight;
   SetSize(width, rows);
   if (Empty()) return false;
-  HDC screen = GetDC(nullptr);
-  const int copied = SetDIBits(screen, handle_, 0, rows, bytes + ReadU32(bytes + 10), info, DIB_RGB_COLORS);
-  ReleaseDC(nullptr, screen);
+  // With DIB_RGB_COLORS the colour table is in the header: no device context is needed.
+  const int copied = SetDIBits(nullptr, handle_, 0, rows, bytes + ReadU32(bytes + 10), info, DIB_RGB_COLORS);
   if (copied != rows) {
     Clear();
     return false;
@@ -170,12 +169,55 @@ void TSkinBitmap::Fill(COLORREF colour) {
   }
 }
 
-TBitmapDC::TBitmapDC(HBITMAP bitmap) : dc_(CreateCompatibleDC(nullptr)), old_(nullptr) {
-  if (dc_ && bitmap) old_ = SelectObject(dc_, bitmap);
+namespace {
+
+// Spare memory DCs of this thread. Making a DC is slow on some systems (about
+// 0.4 ms under Wine) and every element drawing needs a few, so released DCs
+// are kept for the next use; SaveDC/RestoreDC hand each user a fresh state.
+class TDCPool {
+ public:
+  ~TDCPool() {
+    for (HDC dc : spare_) DeleteDC(dc);
+  }
+  HDC Take() {
+    if (spare_.empty()) return CreateCompatibleDC(nullptr);
+    HDC dc = spare_.back();
+    spare_.pop_back();
+    return dc;
+  }
+  void Give(HDC dc) {
+    if (spare_.size() < kKept) {
+      spare_.push_back(dc);
+    } else {
+      DeleteDC(dc);
+    }
+  }
+
+ private:
+  static constexpr size_t kKept = 8;
+  std::vector<HDC> spare_;
+};
+
+TDCPool& DCPool() {
+  thread_local TDCPool pool;
+  return pool;
+}
+
+}  // namespace
+
+TBitmapDC::TBitmapDC(HBITMAP bitmap) : dc_(DCPool().Take()), old_(nullptr), saved_(0) {
+  if (!dc_) return;
+  saved_ = SaveDC(dc_);
+  if (bitmap) old_ = SelectObject(dc_, bitmap);
 }
 
 TBitmapDC::~TBitmapDC() {
   if (!dc_) return;
   if (old_) SelectObject(dc_, old_);
-  DeleteDC(dc_);
+  if (saved_) {
+    RestoreDC(dc_, saved_);
+    DCPool().Give(dc_);
+  } else {
+    DeleteDC(dc_);
+  }
 }

@@ -47,7 +47,8 @@ class TSkinBitmap {
   int height_ = 0;
 };
 
-// A memory device context with a bitmap selected, restored and freed on exit.
+// A memory device context with a bitmap selected; on exit the bitmap is
+// deselected and the context's state restored (contexts are reused).
 // A bitmap can be selected into one context at a time.
 class TBitmapDC {
  public:
@@ -61,4 +62,5 @@ class TBitmapDC {
  private:
   HDC dc_;
   HGDIOBJ old_;
+  int saved_;
 };

@@ -91,4 +91,27 @@ TEST(SkinBitmap, CopiesAreIndependent) {
   EXPECT_TRUE(TSkinBitmap(0, 5).Empty());
 }
 
+TEST(BitmapDC, ReusedContextsStartFresh) {
+  TSkinBitmap a(2, 2), b(2, 2);
+  HDC first = nullptr;
+  {
+    TBitmapDC dc(a.Handle());
+    first = dc;
+    SetBkColor(dc, RGB(1, 2, 3));
+    SetStretchBltMode(dc, COLORONCOLOR);
+    SelectObject(dc, GetStockObject(BLACK_BRUSH));
+    TBitmapDC other(b.Handle());  // two at once are two contexts
+    EXPECT_NE(HDC(other), HDC(dc));
+  }
+  TBitmapDC again(b.Handle());
+  EXPECT_EQ(HDC(again), first);  // reused
+  EXPECT_EQ(GetBkColor(again), RGB(255, 255, 255));
+  EXPECT_EQ(GetStretchBltMode(again), BLACKONWHITE);
+  EXPECT_EQ(GetCurrentObject(again, OBJ_BRUSH), GetStockObject(WHITE_BRUSH));
+  EXPECT_EQ(GetCurrentObject(again, OBJ_BITMAP), HGDIOBJ(b.Handle()));
+  // The bitmap of the earlier use is free again: another context can select it.
+  TBitmapDC fresh(a.Handle());
+  EXPECT_EQ(GetCurrentObject(fresh, OBJ_BITMAP), HGDIOBJ(a.Handle()));
+}
+
 }  // namespace
