@@ -168,11 +168,12 @@ def caption_button(glyph, w=28, h=20, close=False, s=4):
 
 
 def mdi_controls():
-    """Minimize, restore and close for a maximized MDI child: 3 x 4 frames of 16 x 14."""
+    """Minimize, restore and close for a maximized MDI child: 3 x 4 frames of 16 x 14
+    (normal, pressed, disabled, hot: these buttons show their fourth frame under the mouse)."""
     cells = []
     for glyph, close in ((glyph_min, False), (glyph_restore, False), (glyph_close, True)):
-        looks = [(KEY, TEXT), (PRESSED, TEXT), (CLOSE_HOVER if close else HOVER, WHITE if close else TEXT),
-                 (KEY, MUTED)]
+        looks = [(KEY, TEXT), (PRESSED, TEXT), (KEY, MUTED),
+                 (CLOSE_HOVER if close else HOVER, WHITE if close else TEXT)]
         for fill, colour in looks:
             img = box(16, 14, fill, radius=0 if fill == KEY else 2)
             glyph(ImageDraw.Draw(img), 8, 7, colour, 3)
