@@ -1,0 +1,71 @@
+// Category 11, "System Services": services whose ImagePath names a program or driver that is not
+// on disk, and service keys that hold no value at all.
+#include <string>
+#include <vector>
+
+#include "base/files.h"
+#include "base/registry_key.h"
+#include "base/strings.h"
+#include "registry/scan/scan_cat08_15_reading.h"
+#include "registry/scan/scan_categories.h"
+#include "registry/scan/scan_shared_tests.h"
+
+namespace {
+
+// Whether the program of an ImagePath exists. Driver paths are often relative to the system root
+// ("\SystemRoot\System32\drivers\x.sys", "system32\DRIVERS\x.sys") or a bare name without its
+// extension: those are looked for in the drivers folder, trying the usual extensions.
+bool ImageFileFound(const std::wstring& ImagePath) {
+  std::wstring F = ExtractExePath(ExpandEnvironmentText(ImagePath));
+  if (F.find(L":\\") == std::wstring::npos)
+    F = ExpandEnvironmentText(L"%systemroot%\\system32\\drivers\\" + F);
+  if (FileExists(F)) return true;
+  if (F.find(L'.') != std::wstring::npos) return false;
+  for (const wchar_t* Extension : {L".exe", L".sys", L".dll"})
+    if (FileExists(ExtractExePath(F + Extension))) return true;
+  return false;
+}
+
+}  // namespace
+
+void ScanServices(TRegScanEngine& Engine, const TScanProgressEvent& OnProgress) {
+  const std::wstring K = L"\\SYSTEM\\CurrentControlSet\\Services";
+  const std::wstring RN = L"HKEY_LOCAL_MACHINE";
+  ReportScanProgress(OnProgress, 0, RN + K);
+
+  TRegistry Reg(KEY_READ);
+  Reg.SetRootKey(HKEY_LOCAL_MACHINE);
+  if (!Reg.OpenKeyReadOnly(K)) return;
+  std::vector<std::wstring> Services;
+  Reg.GetKeyNames(Services);
+
+  for (const std::wstring& S : Services) {
+    const std::wstring Path = K + L"\\" + S;
+    if (!Engine.NextEntry(OnProgress, RN + Path)) return;
+
+    auto Add = [&](const std::wstring& ValueName, const std::wstring& Description, uint8_t Action) {
+      TRegItem Item;
+      Item.RootKey = HKEY_LOCAL_MACHINE;
+      Item.RootName = RN;
+      Item.BaseKey = K;
+      Item.KeyPath = Path;
+      Item.ValueName = ValueName;
+      Item.ValueData = RN + Path;
+      Item.ProblemType = L"Miss or Invalid Path";
+      Item.Description = Description;
+      Item.Category = 11;
+      Item.Action = Action;
+      Engine.AddRegItem(std::move(Item), OnProgress);
+    };
+
+    if (Reg.KeyExists(Path)) {
+      // A key that does not open, and an ImagePath that is not text, count as no ImagePath.
+      std::wstring ImagePath;
+      if (Reg.OpenKeyReadOnly(Path)) ImagePath = ReadTextOrEmpty(Reg, L"ImagePath");
+      if (!Trim(ImagePath).empty() && !ImageFileFound(ImagePath))
+        Add(L"ImagePath", L"The key " + S + L"contains a bad path for the value.", 2);
+    }
+    if (IsKeyTreeEmpty(HKEY_LOCAL_MACHINE, Path))
+      Add(L"", L"The key " + S + L"contains invalid key,It can be deleteed.", 1);
+  }
+}
