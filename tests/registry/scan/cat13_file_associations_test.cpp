@@ -1,0 +1,109 @@
+// Category 13: class and extension keys with empty ShellNew keys, icons and open commands naming
+// missing programs, dangling CLSID links and extensions of unregistered classes.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "registry/scan/reg_scan_engine.h"
+#include "scan_fixture.h"
+
+namespace {
+
+const std::wstring kClassesRoot = L"HKEY_CLASSES_ROOT";
+const std::wstring kAppPaths = L"\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths";
+const wchar_t* const kDefault = L"\u9ed8\u8ba4";  // the label of a key's default value
+
+TRegItem Association(const std::wstring& BaseKey, const std::wstring& KeyPath, const std::wstring& ValueName,
+                     const std::wstring& ValueData, const std::wstring& ProblemType,
+                     const std::wstring& Description, uint8_t Action) {
+  TRegItem Item;
+  Item.RootKey = HKEY_CLASSES_ROOT;
+  Item.RootName = kClassesRoot;
+  Item.BaseKey = BaseKey;
+  Item.KeyPath = KeyPath;
+  Item.ValueName = ValueName;
+  Item.ValueData = ValueData;
+  Item.ProblemType = ProblemType;
+  Item.Description = Description;
+  Item.Category = 13;
+  Item.Action = Action;
+  return Item;
+}
+
+class Cat13FileAssociations : public ::testing::Test {
+ protected:
+  uint8_t ScanState = kRegStateRunning;
+  uint8_t CleanState = kRegStateRunning;
+  TRegScanEngine Engine{ScanState, CleanState, 0};
+  TScanFixture Fx;
+
+  std::wstring Name(const std::wstring& Suffix) { return Fx.Tag() + Suffix; }
+  std::wstring Key(const std::wstring& Suffix) { return L"\\" + Name(Suffix); }
+};
+
+// The classes are seeded through HKEY_CLASSES_ROOT, which shows the machine's SOFTWARE\Classes:
+// each problem is recorded once, through the first view.
+TEST_F(Cat13FileAssociations, FindsEachBrokenAssociationOnce) {
+  std::vector<TRegItem> Before = RunCategory(Engine, 13);
+  const HKEY C = HKEY_CLASSES_ROOT;
+  const std::wstring Registered = Fx.Tag() + L"app.exe";
+  Fx.CreateKey(HKEY_LOCAL_MACHINE, kAppPaths + L"\\" + Registered);
+  const std::wstring Program = Fx.CreateFile(L"open.exe");
+  const std::wstring ExistingClass = L"{" + Fx.Tag() + L"-class}";
+  Fx.CreateKey(C, L"\\CLSID\\" + ExistingClass);
+
+  // ShellNew keys one level down: the empty one is a problem, one with a value is not, and a
+  // ShellNew key directly below the class is not examined.
+  Fx.CreateKey(C, Key(L"_a") + L"\\P1\\ShellNew");
+  Fx.SetString(C, Key(L"_a") + L"\\P2\\ShellNew", L"NullFile", L"");
+  Fx.CreateKey(C, Key(L"_b") + L"\\ShellNew");
+  // Icons: a missing file is a problem; "%1", a file on PATH or a registered App Path are not.
+  const std::wstring BadIcon = L"C:\\nowhere\\" + Fx.Tag() + L".ico,0";
+  Fx.SetString(C, Key(L"_c") + L"\\DefaultIcon", L"", BadIcon);
+  Fx.SetString(C, Key(L"_d") + L"\\DefaultIcon", L"", L"%1");
+  Fx.SetString(C, Key(L"_e") + L"\\DefaultIcon", L"", L"shell32.dll,3");
+  Fx.SetString(C, Key(L"_f") + L"\\DefaultIcon", L"", Registered + L",0");
+  // Open commands: a missing program with a drive is a problem; without a drive it never is.
+  const std::wstring BadCommand = L"\"C:\\nowhere\\" + Fx.Tag() + L".exe\" \"%1\"";
+  Fx.SetString(C, Key(L"_g") + L"\\shell\\open\\command", L"", BadCommand);
+  Fx.SetString(C, Key(L"_h") + L"\\shell\\open\\command", L"", Fx.Tag() + L"missing.exe %1");
+  Fx.SetString(C, Key(L"_i") + L"\\shell\\open\\command", L"", L"\"" + Program + L"\" %1");
+  // CLSID links: to a missing class is a problem, to a registered one or an empty one is not.
+  const std::wstring MissingClass = L"{" + Fx.Tag() + L"-missing}";
+  Fx.SetString(C, Key(L"_j") + L"\\CLSID", L"", MissingClass);
+  Fx.SetString(C, Key(L"_k") + L"\\CLSID", L"", ExistingClass);
+  Fx.SetString(C, Key(L"_l") + L"\\CLSID", L"", L"");
+  // Extensions: naming a class that is not registered is a problem; a registered or empty one not.
+  const std::wstring MissingProgId = Fx.Tag() + L".Missing";
+  Fx.SetString(C, L"\\." + Name(L"_m"), L"", MissingProgId);
+  Fx.SetString(C, L"\\." + Name(L"_n"), L"", Name(L"_c"));
+  Fx.SetString(C, L"\\." + Name(L"_o"), L"", L"");
+
+  TScanReports Reports;
+  std::vector<TRegItem> Found = RecordsMentioning(NewRecords(Before, RunCategory(Engine, 13, &Reports)), Fx.Tag());
+
+  const std::wstring A = Name(L"_a"), Cn = Name(L"_c"), G = Name(L"_g"), J = Name(L"_j"), M = L"." + Name(L"_m");
+  const std::vector<TRegItem> Expected = {
+      Association(L"\\" + M, L"\\" + M, kDefault, MissingProgId, L"Redundant or Invalid Registry Key",
+                  M + L"\\CLSID is invalid for the key,It can be deleteed.", 2),
+      Association(Key(L"_a"), Key(L"_a") + L"\\P1\\ShellNew", kDefault, kClassesRoot + Key(L"_a") + L"\\P1\\ShellNew",
+                  L"Empty Key", L"P1\\ShellNew is empty,It can be deleteed.", 1),
+      Association(Key(L"_c"), Key(L"_c") + L"\\DefaultIcon", kDefault, kClassesRoot + Key(L"_c") + L"\\DefaultIcon",
+                  L"Miss or Invalid Path", Cn + L"\\DefaultIcon contain a bad path for value", 1),
+      Association(Key(L"_g"), Key(L"_g") + L"\\shell\\open", L"command", BadCommand, L"Miss or Invalid Path",
+                  G + L"\\open contains a bad path for the key.", 1),
+      Association(Key(L"_j"), Key(L"_j") + L"\\CLSID", kDefault, MissingClass, L"Redundant or Invalid Registry Key",
+                  J + L"\\CLSID is invalid for the key,It can be deleteed.", 1),
+  };
+  EXPECT_EQ(Found, Expected);
+  ASSERT_FALSE(Reports.empty());
+  EXPECT_EQ(Reports.front(), TScanReports::value_type(0, kClassesRoot));
+  // Both views are walked.
+  bool SawMachineView = false;
+  for (const auto& R : Reports)
+    SawMachineView |= R.second == L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Classes\\" + Name(L"_a");
+  EXPECT_TRUE(SawMachineView);
+}
+
+}  // namespace

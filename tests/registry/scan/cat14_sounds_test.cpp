@@ -1,0 +1,73 @@
+// Category 14: sound events of the user's schemes whose sound file is missing.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "base/files.h"
+#include "registry/scan/reg_scan_engine.h"
+#include "scan_fixture.h"
+
+namespace {
+
+const std::wstring kApps = L"\\AppEvents\\Schemes\\Apps";
+const std::wstring kUser = L"HKEY_CURRENT_USER";
+
+TRegItem Sound(const std::wstring& Event, const std::wstring& Scheme, const std::wstring& File) {
+  TRegItem Item;
+  Item.RootKey = HKEY_CURRENT_USER;
+  Item.RootName = kUser;
+  Item.BaseKey = Event;
+  Item.KeyPath = Event + L"\\" + Scheme;
+  Item.ValueName = L"\u9ed8\u8ba4";
+  Item.ValueData = File;
+  Item.ProblemType = L"Miss or Invalid Path";
+  Item.Description = L"The key " + File + L" is missing or invalid,It can be deleteed.";
+  Item.Category = 14;
+  Item.Action = 1;
+  return Item;
+}
+
+class Cat14Sounds : public ::testing::Test {
+ protected:
+  uint8_t ScanState = kRegStateRunning;
+  uint8_t CleanState = kRegStateRunning;
+  TRegScanEngine Engine{ScanState, CleanState, 0};
+  TScanFixture Fx;
+};
+
+TEST_F(Cat14Sounds, FindsMissingSoundFilesOfBothSchemes) {
+  std::vector<TRegItem> Before = RunCategory(Engine, 14);
+  const HKEY U = HKEY_CURRENT_USER;
+  const std::wstring App = kApps + L"\\" + Fx.Tag() + L"App";
+  const std::wstring Wave = Fx.CreateFile(L"ok.wav");
+  const std::wstring Missing = L"C:\\nowhere\\" + Fx.Tag() + L".wav";
+  const std::wstring Bare = Fx.Tag() + L"ding.wav";
+  const std::wstring Expandable = L"%SystemRoot%\\" + Fx.Tag() + L"gone.wav";
+
+  Fx.SetString(U, App + L"\\A\\.Current", L"", Missing);
+  Fx.SetString(U, App + L"\\A\\.Default", L"", Wave);
+  Fx.SetString(U, App + L"\\B\\.Current", L"", Bare);  // a bare name is not looked up anywhere
+  Fx.SetString(U, App + L"\\B\\.Default", L"", L" ");
+  Fx.SetExpandString(U, App + L"\\C\\.Default", L"", Expandable);
+  Fx.SetString(U, App + L"\\D\\.Other", L"", Missing);  // not one of the two schemes
+  Fx.SetDword(U, App + L"\\E\\.Current", L"", 1);      // not text: counts as empty
+  Fx.CreateKey(U, App + L"\\F\\.Current");              // no value
+
+  TScanReports Reports;
+  std::vector<TRegItem> Found = RecordsMentioning(NewRecords(Before, RunCategory(Engine, 14, &Reports)), Fx.Tag());
+
+  const std::vector<TRegItem> Expected = {
+      Sound(App + L"\\A", L".Current", Missing),
+      Sound(App + L"\\B", L".Current", Bare),
+      Sound(App + L"\\C", L".Default", ExpandEnvironmentText(Expandable)),
+  };
+  EXPECT_EQ(Found, Expected);
+  ASSERT_FALSE(Reports.empty());
+  EXPECT_EQ(Reports.front(), TScanReports::value_type(0, kUser + kApps));
+  EXPECT_NE(std::find(Reports.begin(), Reports.end(), TScanReports::value_type(0, kUser + App + L"\\D")),
+            Reports.end());
+}
+
+}  // namespace
