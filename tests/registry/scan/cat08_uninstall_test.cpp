@@ -48,7 +48,7 @@ class Cat08Uninstall : public ::testing::Test {
 TEST_F(Cat08Uninstall, FindsEmptyAndBrokenEntriesAndSparesSoundOnes) {
   std::vector<TRegItem> Before = RunCategory(Engine, 8);
   const HKEY M = HKEY_LOCAL_MACHINE;
-  const std::wstring Folder = Fx.CreateFolder(L"installed");
+  const std::wstring Folder = Fx.AddFolder(L"installed");
   const std::wstring Gone = Fx.Folder() + L"gone";
 
   // An entry holding only empty subkeys: one record for the whole entry, nothing else.
@@ -108,8 +108,9 @@ TEST_F(Cat08Uninstall, EachAppendIsReportedOnce) {
   std::vector<TRegItem> All = RunCategory(Engine, 8, &Reports);
   EXPECT_EQ(std::count_if(Reports.begin(), Reports.end(), [](const auto& R) { return R.first == 1; }),
             static_cast<long>(All.size()));
-  for (const auto& R : Reports)
+  for (const auto& R : Reports) {
     if (R.first == 1) EXPECT_TRUE(R.second.empty());
+  }
 }
 
 // A stop requested while an entry is examined ends the walk at the next entry: the records of

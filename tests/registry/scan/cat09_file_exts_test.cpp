@@ -45,7 +45,7 @@ TEST_F(Cat09FileExts, FindsEmptyExtensionsAndUnknownOpenWithPrograms) {
   const HKEY U = HKEY_CURRENT_USER;
   const std::wstring Registered = Fx.Tag() + L"app.exe";
   Fx.CreateKey(HKEY_LOCAL_MACHINE, kAppPaths + L"\\" + Registered);
-  const std::wstring OnDisk = Fx.CreateFile(L"viewer.exe");
+  const std::wstring OnDisk = Fx.AddFile(L"viewer.exe");
 
   // An extension that holds only empty keys.
   Fx.CreateKey(U, Key(L"_a") + L"\\OpenWithProgids");

@@ -53,7 +53,7 @@ TEST_F(Cat11Services, FindsMissingImagesAndEmptyServiceKeys) {
   std::vector<TRegItem> Before = RunCategory(Engine, 11);
   const HKEY M = HKEY_LOCAL_MACHINE;
   const std::wstring Driver = Fx.Tag() + L"drv";
-  Fx.CreateFile(ExpandEnvironmentText(L"%SystemRoot%\\system32\\drivers\\") + Driver + L".sys");
+  Fx.AddFile(ExpandEnvironmentText(L"%SystemRoot%\\system32\\drivers\\") + Driver + L".sys");
 
   struct TCase {
     const wchar_t* Suffix;

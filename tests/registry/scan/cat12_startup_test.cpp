@@ -45,7 +45,7 @@ TEST_F(Cat12Startup, FindsMissingProgramsAndEmptySubkeysUnderBothRoots) {
   const HKEY U = HKEY_CURRENT_USER, M = HKEY_LOCAL_MACHINE;
   const std::wstring UserName = L"HKEY_CURRENT_USER", MachineName = L"HKEY_LOCAL_MACHINE";
   const std::wstring T = Fx.Tag();
-  const std::wstring Program = Fx.CreateFile(L"tray.exe");
+  const std::wstring Program = Fx.AddFile(L"tray.exe");
   const std::wstring Bad = L"C:\\nowhere\\" + T + L".exe /s";
 
   Fx.SetString(M, kRun, T + L"a", Bad);

@@ -49,7 +49,7 @@ TEST_F(Cat13FileAssociations, FindsEachBrokenAssociationOnce) {
   const HKEY C = HKEY_CLASSES_ROOT;
   const std::wstring Registered = Fx.Tag() + L"app.exe";
   Fx.CreateKey(HKEY_LOCAL_MACHINE, kAppPaths + L"\\" + Registered);
-  const std::wstring Program = Fx.CreateFile(L"open.exe");
+  const std::wstring Program = Fx.AddFile(L"open.exe");
   const std::wstring ExistingClass = L"{" + Fx.Tag() + L"-class}";
   Fx.CreateKey(C, L"\\CLSID\\" + ExistingClass);
 
@@ -85,7 +85,7 @@ TEST_F(Cat13FileAssociations, FindsEachBrokenAssociationOnce) {
 
   const std::wstring A = Name(L"_a"), Cn = Name(L"_c"), G = Name(L"_g"), J = Name(L"_j"), M = L"." + Name(L"_m");
   const std::vector<TRegItem> Expected = {
-      Association(L"\\" + M, L"\\" + M, kDefault, MissingProgId, L"Redundant or Invalid Registry Key",
+      Association(L"\\", L"\\" + M, kDefault, MissingProgId, L"Redundant or Invalid Registry Key",
                   M + L"\\CLSID is invalid for the key,It can be deleteed.", 2),
       Association(Key(L"_a"), Key(L"_a") + L"\\P1\\ShellNew", kDefault, kClassesRoot + Key(L"_a") + L"\\P1\\ShellNew",
                   L"Empty Key", L"P1\\ShellNew is empty,It can be deleteed.", 1),

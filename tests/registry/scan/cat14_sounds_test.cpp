@@ -41,7 +41,7 @@ TEST_F(Cat14Sounds, FindsMissingSoundFilesOfBothSchemes) {
   std::vector<TRegItem> Before = RunCategory(Engine, 14);
   const HKEY U = HKEY_CURRENT_USER;
   const std::wstring App = kApps + L"\\" + Fx.Tag() + L"App";
-  const std::wstring Wave = Fx.CreateFile(L"ok.wav");
+  const std::wstring Wave = Fx.AddFile(L"ok.wav");
   const std::wstring Missing = L"C:\\nowhere\\" + Fx.Tag() + L".wav";
   const std::wstring Bare = Fx.Tag() + L"ding.wav";
   const std::wstring Expandable = L"%SystemRoot%\\" + Fx.Tag() + L"gone.wav";
