@@ -80,6 +80,12 @@ TEST_F(Cat13FileAssociations, FindsEachBrokenAssociationOnce) {
   Fx.SetString(C, L"\\." + Name(L"_n"), L"", Name(L"_c"));
   Fx.SetString(C, L"\\." + Name(L"_o"), L"", L"");
 
+  // Default values that are not text read as empty: no error, and empty texts make no problem.
+  Fx.SetDword(C, Key(L"_p") + L"\\DefaultIcon", L"", 1);
+  Fx.SetDword(C, Key(L"_p") + L"\\shell\\open\\command", L"", 1);
+  Fx.SetDword(C, Key(L"_p") + L"\\CLSID", L"", 1);
+  Fx.SetDword(C, L"\\." + Name(L"_p"), L"", 1);
+
   TScanReports Reports;
   std::vector<TRegItem> Found = RecordsMentioning(NewRecords(Before, RunCategory(Engine, 13, &Reports)), Fx.Tag());
 
