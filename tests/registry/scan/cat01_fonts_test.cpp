@@ -40,6 +40,7 @@ TEST(ScanFonts, MissingFontFiles) {
 
   TScanReports reports;
   std::vector<TRegItem> after = RunCategory(RegScanEngine, 1, &reports);
+  ExpectAddressable(after);
   std::vector<TRegItem> added = NewRecords(before, after);
   EXPECT_SAME_RECORDS(added, (std::vector<TRegItem>{
                                  FontRecord(t + L" Bare missing", t + L"-nothere.ttf"),

@@ -43,6 +43,7 @@ TEST(ScanHelpFiles, MissingHelpFoldersAndFiles) {
 
   TScanReports reports;
   std::vector<TRegItem> after = RunCategory(RegScanEngine, 2, &reports);
+  ExpectAddressable(after);
   EXPECT_SAME_RECORDS(NewRecords(before, after), (std::vector<TRegItem>{
                                                      HelpRecord(kHelp, t + L"-nofile.hlp"),
                                                      HelpRecord(kHelp, t + L"-nofolder.hlp"),

@@ -37,6 +37,7 @@ TEST(ScanSharedDlls, ZeroCountersAndMissingFiles) {
 
   TScanReports reports;
   std::vector<TRegItem> after = RunCategory(RegScanEngine, 3, &reports);
+  ExpectAddressable(after);
   EXPECT_SAME_RECORDS(NewRecords(before, after), (std::vector<TRegItem>{
                                                      SharedRecord(zero, true),
                                                      SharedRecord(text, true),

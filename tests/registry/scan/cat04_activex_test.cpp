@@ -66,6 +66,7 @@ TEST(ScanActiveX, MissingTypeLibsServersAndEmptyHelpDirs) {
 
   TScanReports reports;
   std::vector<TRegItem> after = RunCategory(RegScanEngine, 4, &reports);
+  ExpectAddressable(after);
   const std::wstring machineHelp = L"\\TypeLib\\" + id(L"MachineLib") + L"\\1.0\\HELPDIR";
   const std::wstring userHelp = userClasses + L"\\TypeLib\\" + id(L"UserLib") + L"\\1.0\\HELPDIR";
   EXPECT_SAME_RECORDS(

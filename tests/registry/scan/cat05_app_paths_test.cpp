@@ -41,6 +41,7 @@ TEST(ScanAppPaths, MissingProgramFiles) {
 
   TScanReports reports;
   std::vector<TRegItem> after = RunCategory(RegScanEngine, 5, &reports);
+  ExpectAddressable(after);
   EXPECT_SAME_RECORDS(NewRecords(before, after), (std::vector<TRegItem>{
                                                      AppRecord(app(L"missing")),
                                                      AppRecord(app(L"envmissing")),

@@ -34,6 +34,7 @@ TEST_P(ScanSoftware, EmptyProgramKeys) {
 
   TScanReports reports;
   std::vector<TRegItem> after = RunCategory(RegScanEngine, c.category, &reports);
+  ExpectAddressable(RecordsMentioning(after, t));
   auto record = [&](const std::wstring& Name) {
     return Record(c.root, c.rootName, L"\\SoftWare", L"\\SoftWare\\" + Name, L"",
                   std::wstring(c.rootName) + L"\\SoftWare\\" + Name, L"Redundant or Invalid Registry Key",

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <tuple>
 
+#include "base/registry_key.h"
 #include "base/strings.h"
 #include "scan_fixture.h"
 
@@ -38,3 +39,27 @@ inline std::vector<TRegItem> SortedRecords(std::vector<TRegItem> Items) {
 
 // Every field of the two lists, in any order.
 #define EXPECT_SAME_RECORDS(actual, expected) EXPECT_EQ(SortedRecords(actual), SortedRecords(expected))
+
+// Cleaning and the exclusion match address keys by these records: every KeyPath must name an
+// existing key below the record's root (beginning with one backslash, none doubled), and a
+// value record the value that is there. BaseKey, when set, is such a path too.
+inline void ExpectAddressable(const std::vector<TRegItem>& Items) {
+  auto wellFormed = [](const std::wstring& Path) {
+    return !Path.empty() && Path[0] == L'\\' && Path.find(L"\\\\") == std::wstring::npos && Path.back() != L'\\';
+  };
+  for (const TRegItem& item : Items) {
+    SCOPED_TRACE(WideToUtf8(item.RootName + item.KeyPath));
+    EXPECT_TRUE(wellFormed(item.KeyPath));
+    EXPECT_TRUE(item.BaseKey.empty() || wellFormed(item.BaseKey)) << WideToUtf8(item.BaseKey);
+    TRegistry reg(KEY_READ);
+    reg.SetRootKey(item.RootKey);
+    ASSERT_TRUE(reg.OpenKeyReadOnly(item.KeyPath));
+    if (item.Action == 2) {
+      EXPECT_TRUE(reg.ValueExists(item.ValueName == L"\u9ED8\u8BA4" ? L"" : item.ValueName))
+          << WideToUtf8(item.ValueName);
+    }
+    if (!item.BaseKey.empty()) {
+      EXPECT_TRUE(reg.KeyExists(item.BaseKey)) << WideToUtf8(item.BaseKey);
+    }
+  }
+}
