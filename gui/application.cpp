@@ -1,0 +1,169 @@
+#include "gui/application.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "base/exception.h"
+#include "base/strings.h"
+#include "gui/forms.h"
+#include "gui/message_box.h"
+#include "gui/timer.h"
+
+namespace {
+std::unique_ptr<TApplication> g_application(new TApplication(nullptr));
+}  // namespace
+
+TApplication* Application = g_application.get();
+
+const TClassInfo& TApplication::StaticClass() {
+  static const TClassInfo info(L"TApplication", &TComponent::StaticClass(), nullptr, {});
+  return info;
+}
+
+TApplication::TApplication(TComponent* owner) : TComponent(owner) {}
+
+TApplication::~TApplication() {
+  DestroyComponents();
+  FreeReleasedForms();
+  if (handle_) DestroyWindow(handle_);
+}
+
+void TApplication::SetTitle(const std::wstring& title) {
+  title_ = title;
+  if (handle_) SetWindowTextW(handle_, title_.c_str());
+}
+
+HWND TApplication::Handle() {
+  if (handle_) return handle_;
+  static const bool registered = [] {
+    WNDCLASSEXW wc = {};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = AppWndProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hIcon = LoadIconW(wc.hInstance, L"MAINICON");
+    wc.lpszClassName = L"TApplication";
+    return RegisterClassExW(&wc) != 0;
+  }();
+  (void)registered;
+  handle_ = CreateWindowExW(0, L"TApplication", title_.c_str(),
+                            WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, 0, 0,
+                            nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  if (!handle_) throw Exception(L"Error creating the application window");
+  return handle_;
+}
+
+LRESULT CALLBACK TApplication::AppWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_TIMER: {
+      auto it = Application->timers_.find(wParam);
+      if (it == Application->timers_.end()) return 0;
+      TTimer* timer = it->second;
+      TDispatchScope scope;
+      try {
+        timer->Timer();
+      } catch (...) {
+        Application->HandleException(nullptr);
+      }
+      return 0;
+    }
+    case WM_GETICON: {
+      HICON icon = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON");
+      return reinterpret_cast<LRESULT>(icon ? icon : LoadIconW(nullptr, IDI_APPLICATION));
+    }
+    case WM_CLOSE:
+      if (Application->mainForm_) Application->mainForm_->Close();
+      return 0;
+  }
+  return DefWindowProcW(wnd, msg, wParam, lParam);
+}
+
+void TApplication::Notification(TComponent* component, TOperation operation) {
+  if (operation == TOperation::opRemove && component == mainForm_) mainForm_ = nullptr;
+}
+
+void TApplication::Run() {
+  if (mainForm_) mainForm_->Show();
+  while (!terminated_) HandleMessage();
+}
+
+bool TApplication::ProcessMessage() {
+  MSG msg;
+  if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
+  if (msg.message == WM_QUIT) {
+    terminated_ = true;
+    return true;
+  }
+  TranslateMessage(&msg);
+  DispatchMessageW(&msg);
+  if (dispatchDepth_ == 0) FreeReleasedForms();
+  return true;
+}
+
+void TApplication::ProcessMessages() {
+  // Stops at WM_QUIT too: a loop that pumps must see Terminated and end.
+  while (!terminated_ && ProcessMessage()) {
+  }
+  if (dispatchDepth_ == 0) FreeReleasedForms();
+}
+
+void TApplication::HandleMessage() {
+  if (!ProcessMessage()) WaitMessage();
+}
+
+void TApplication::Terminate() { PostQuitMessage(0); }
+
+void TApplication::HandleException(TObject* sender) {
+  std::wstring message;
+  try {
+    throw;
+  } catch (const Exception& e) {
+    message = e.Message();
+  } catch (const std::exception& e) {
+    message = Utf8ToWide(e.what());
+  } catch (...) {
+    message = L"Unknown exception";
+  }
+  try {
+    if (OnException)
+      OnException(sender, message);
+    else
+      ShowException(message);
+  } catch (...) {
+    // An error in the error handler itself has nowhere else to go.
+  }
+}
+
+void TApplication::ShowException(const std::wstring& message) {
+  std::wstring text = message;
+  if (!text.empty() && text.back() > L'.') text += L'.';
+  MessageBoxShow(GetActiveWindow(), text, title_, MB_OK | MB_ICONSTOP);
+}
+
+void TApplication::ReleaseForm(TCustomForm* form) {
+  if (std::find(released_.begin(), released_.end(), form) == released_.end()) released_.push_back(form);
+  // Wakes a loop that waits for messages so the form goes soon.
+  PostMessageW(Handle(), WM_NULL, 0, 0);
+}
+
+void TApplication::CancelRelease(TCustomForm* form) {
+  released_.erase(std::remove(released_.begin(), released_.end(), form), released_.end());
+}
+
+void TApplication::FreeReleasedForms() {
+  while (!released_.empty()) {
+    TCustomForm* form = released_.back();
+    released_.pop_back();
+    delete form;
+  }
+}
+
+UINT_PTR TApplication::StartTimer(TTimer* timer, UINT interval) {
+  UINT_PTR id = nextTimerId_++;
+  if (!SetTimer(Handle(), id, interval, nullptr)) throw Exception(L"Not enough timers available");
+  timers_[id] = timer;
+  return id;
+}
+
+void TApplication::StopTimer(UINT_PTR id) {
+  if (timers_.erase(id) && handle_) KillTimer(handle_, id);
+}

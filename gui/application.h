@@ -1,0 +1,92 @@
+// The application object: title, main form, message loop, the hidden "TApplication" window,
+// timers, deferred freeing of released forms and the default error box.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "gui/classes.h"
+
+class TCustomForm;
+class TTimer;
+
+class TApplication : public TComponent {
+  QS_CLASS(TApplication)
+
+ public:
+  explicit TApplication(TComponent* owner);
+  ~TApplication() override;
+
+  const std::wstring& Title() const { return title_; }
+  void SetTitle(const std::wstring& title);
+  // The hidden window of class "TApplication"; it answers WM_GETICON with the program icon.
+  HWND Handle();
+
+  TCustomForm* MainForm() const { return mainForm_; }
+  // Creates a form owned by the application; the first one becomes the main form.
+  template <class F>
+  void CreateForm(F*& reference) {
+    reference = new F(this);
+    if (!mainForm_) mainForm_ = reference;
+  }
+
+  // Shows the main form and runs the message loop until Terminate.
+  void Run();
+  // Handles every waiting message and returns; safe when windows close meanwhile.
+  void ProcessMessages();
+  // Handles one message, or waits for one when none is waiting.
+  void HandleMessage();
+  void Terminate();
+  bool Terminated() const { return terminated_; }
+
+  // Called with the exception in flight (inside a catch block): OnException when assigned,
+  // else the error box. Never lets the exception go further.
+  void HandleException(TObject* sender);
+  void ShowException(const std::wstring& message);
+  std::function<void(TObject* Sender, const std::wstring& Message)> OnException;
+
+  // Frees the form once no handler is running any more (what TCustomForm::Release uses).
+  void ReleaseForm(TCustomForm* form);
+  // A released form that was freed some other way meanwhile is forgotten.
+  void CancelRelease(TCustomForm* form);
+
+  // Timers run through the application window.
+  UINT_PTR StartTimer(TTimer* timer, UINT interval);
+  void StopTimer(UINT_PTR id);
+
+  // How many framework window procedures are running on the stack right now.
+  int DispatchDepth() const { return dispatchDepth_; }
+
+ protected:
+  void Notification(TComponent* component, TOperation operation) override;
+
+ private:
+  friend class TDispatchScope;
+  static LRESULT CALLBACK AppWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  bool ProcessMessage();
+  void FreeReleasedForms();
+
+  std::wstring title_;
+  HWND handle_ = nullptr;
+  TCustomForm* mainForm_ = nullptr;
+  bool terminated_ = false;
+  int dispatchDepth_ = 0;
+  std::vector<TCustomForm*> released_;
+  std::map<UINT_PTR, TTimer*> timers_;
+  UINT_PTR nextTimerId_ = 1;
+};
+
+extern TApplication* Application;
+
+// Counts a running window procedure for the time of its scope.
+class TDispatchScope {
+ public:
+  TDispatchScope() { ++Application->dispatchDepth_; }
+  ~TDispatchScope() { --Application->dispatchDepth_; }
+  TDispatchScope(const TDispatchScope&) = delete;
+  TDispatchScope& operator=(const TDispatchScope&) = delete;
+};

@@ -1,0 +1,102 @@
+// Forms: top-level windows (or borderless pages placed in a panel) read from form resources.
+#pragma once
+
+#include <functional>
+
+#include "gui/controls.h"
+#include "gui/form_table.h"
+
+enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+enum class TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
+using TBorderIcons = TSet<TBorderIcon>;
+enum class TPosition {
+  poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter, poDesktopCenter,
+  poMainFormCenter, poOwnerFormCenter
+};
+enum class TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
+enum class TCloseAction { caNone, caHide, caFree, caMinimize };
+extern const TEnumInfo FormBorderStyleInfo, BorderIconInfo, PositionInfo, FormStyleInfo;
+
+using TModalResult = int;
+constexpr TModalResult mrNone = 0, mrOk = IDOK, mrCancel = IDCANCEL, mrAbort = IDABORT, mrRetry = IDRETRY,
+                       mrIgnore = IDIGNORE, mrYes = IDYES, mrNo = IDNO, mrAll = mrNo + 1;
+extern const TIdentMap ModalResultIdents;
+
+using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
+using TCloseQueryEvent = std::function<void(TObject* Sender, bool& CanClose)>;
+
+class TCustomForm : public TCustomControl {
+  QS_CLASS(TCustomForm)
+
+ public:
+  explicit TCustomForm(TComponent* owner);
+  ~TCustomForm() override;
+
+  // The bindings of a form class (QS_FORM); plain forms have none.
+  virtual const TFormTable* FormTable() const { return nullptr; }
+
+  TFormBorderStyle BorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(TFormBorderStyle style);
+  TBorderIcons BorderIcons() const { return borderIcons_; }
+  void SetBorderIcons(TBorderIcons icons);
+  TPosition Position() const { return position_; }
+  void SetPosition(TPosition position) { position_ = position; }
+  TFormStyle FormStyle() const { return formStyle_; }
+  void SetFormStyle(TFormStyle style);
+  bool AlphaBlend() const { return alphaBlend_; }
+  void SetAlphaBlend(bool value);
+  int AlphaBlendValue() const { return alphaBlendValue_; }
+  void SetAlphaBlendValue(int value);
+  void SetClientWidth(int v) override;
+  void SetClientHeight(int v) override;
+
+  void SetVisible(bool visible) override;
+  bool Showing() const override;
+  // Makes the form visible and brings it to the front.
+  void Show();
+  // Shows the form modally: other windows of the program are disabled until ModalResult is set.
+  TModalResult ShowModal();
+  TModalResult ModalResult() const { return modalResult_; }
+  void SetModalResult(TModalResult value) { modalResult_ = value; }
+  // Asks OnCloseQuery and OnClose; hides the form, ends the program (main form) or frees it.
+  void Close();
+  // Frees the form once the handlers now running have returned.
+  void Release();
+
+  TNotifyEvent OnCreate, OnShow;
+  TCloseEvent OnClose;
+  TCloseQueryEvent OnCloseQuery;
+
+ protected:
+  // Reads the form resource named after the class (RCDATA "TFRMMAIN" for Tfrmmain), binds
+  // fields and handlers through FormTable(), then fires OnCreate. Form classes call it in
+  // their constructor.
+  void LoadForm();
+  void CreateParams(TCreateParams& params) override;
+  void CreateWnd() override;
+  void WndProc(TMessage& m) override;
+  void Loaded() override;
+
+ private:
+  void ApplyPosition();
+  void ApplyAlpha();
+  bool CloseQuery();
+
+  TFormBorderStyle borderStyle_ = TFormBorderStyle::bsSizeable;
+  TBorderIcons borderIcons_{TBorderIcon::biSystemMenu, TBorderIcon::biMinimize, TBorderIcon::biMaximize};
+  TPosition position_ = TPosition::poDesigned;
+  TFormStyle formStyle_ = TFormStyle::fsNormal;
+  bool alphaBlend_ = false;
+  int alphaBlendValue_ = 255;
+  int pendingClientWidth_ = -1, pendingClientHeight_ = -1;
+  bool showAfterLoad_ = false;
+  bool modal_ = false;
+  TModalResult modalResult_ = mrNone;
+};
+
+class TForm : public TCustomForm {
+  QS_CLASS(TForm)
+
+ public:
+  explicit TForm(TComponent* owner) : TCustomForm(owner) {}
+};

@@ -1,0 +1,242 @@
+#include "gui/pictures.h"
+
+#include <shlwapi.h>
+#include <gdiplus.h>
+
+#include <cstring>
+
+#include "base/exception.h"
+
+namespace {
+// One memory DC holding a bitmap for the time of a blit.
+class BitmapDC {
+ public:
+  BitmapDC(HDC ref, HBITMAP bmp) : dc_(CreateCompatibleDC(ref)), old_(SelectObject(dc_, bmp)) {}
+  ~BitmapDC() {
+    SelectObject(dc_, old_);
+    DeleteDC(dc_);
+  }
+  BitmapDC(const BitmapDC&) = delete;
+  BitmapDC& operator=(const BitmapDC&) = delete;
+  HDC get() const { return dc_; }
+
+ private:
+  HDC dc_;
+  HGDIOBJ old_;
+};
+
+HBITMAP CreateTopDownDib(int width, int height, void** bits) {
+  BITMAPINFO bi = {};
+  bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  bi.bmiHeader.biWidth = width;
+  bi.bmiHeader.biHeight = -height;
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = 32;
+  bi.bmiHeader.biCompression = BI_RGB;
+  return CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, bits, nullptr, 0);
+}
+
+void EnsureGdiplus() {
+  static ULONG_PTR token = [] {
+    ULONG_PTR t = 0;
+    Gdiplus::GdiplusStartupInput input;
+    Gdiplus::GdiplusStartup(&t, &input, nullptr);
+    return t;
+  }();
+  (void)token;
+}
+}  // namespace
+
+const TClassInfo& TGraphic::StaticClass() {
+  static const TClassInfo info(L"TGraphic", &TPersistent::StaticClass(), nullptr, {});
+  return info;
+}
+
+std::unique_ptr<TGraphic> TGraphic::Clone() const {
+  std::unique_ptr<TGraphic> copy = NewEmpty();
+  if (!Empty()) copy->LoadFromData(source_);
+  copy->SetTransparent(transparent_);
+  return copy;
+}
+
+const TClassInfo& TBitmap::StaticClass() {
+  static const TClassInfo info(L"TBitmap", &TGraphic::StaticClass(), nullptr, {});
+  return info;
+}
+
+TBitmap::~TBitmap() {
+  if (handle_) DeleteObject(handle_);
+}
+
+void TBitmap::LoadFromData(const TBytes& data) {
+  BITMAPFILEHEADER fh;
+  BITMAPINFOHEADER ih;
+  if (data.size() < sizeof(fh) + sizeof(ih)) throw Exception(L"Bitmap image is not valid");
+  std::memcpy(&fh, data.data(), sizeof(fh));
+  std::memcpy(&ih, data.data() + sizeof(fh), sizeof(ih));
+  if (fh.bfType != 0x4D42 || ih.biSize < sizeof(ih) || ih.biWidth <= 0 || ih.biHeight == 0 ||
+      fh.bfOffBits >= data.size() || fh.bfOffBits < sizeof(fh) + ih.biSize)
+    throw Exception(L"Bitmap image is not valid");
+  // The header and colour table as stored, then the pixels copied into a fresh DIB section.
+  TBytes info(data.begin() + sizeof(fh), data.begin() + fh.bfOffBits);
+  void* bits = nullptr;
+  HBITMAP bmp = CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(info.data()), DIB_RGB_COLORS, &bits,
+                                 nullptr, 0);
+  if (!bmp) throw Exception(L"Bitmap image is not valid");
+  DIBSECTION ds = {};
+  GetObjectW(bmp, sizeof(ds), &ds);
+  size_t available = data.size() - fh.bfOffBits;
+  size_t needed = static_cast<size_t>(ds.dsBm.bmWidthBytes) * static_cast<size_t>(ds.dsBm.bmHeight);
+  std::memcpy(bits, data.data() + fh.bfOffBits, available < needed ? available : needed);
+  if (handle_) DeleteObject(handle_);
+  handle_ = bmp;
+  width_ = ds.dsBm.bmWidth;
+  height_ = ds.dsBm.bmHeight;
+  source_ = data;
+}
+
+void TBitmap::Draw(TCanvas& canvas, const TRect& r) {
+  BitmapDC src(canvas.Handle(), handle_);
+  if (Transparent()) {
+    COLORREF key = GetPixel(src.get(), 0, height_ - 1);
+    TransparentBlt(canvas.Handle(), r.left, r.top, ::Width(r), ::Height(r), src.get(), 0, 0, width_, height_, key);
+  } else {
+    SetStretchBltMode(canvas.Handle(), COLORONCOLOR);
+    StretchBlt(canvas.Handle(), r.left, r.top, ::Width(r), ::Height(r), src.get(), 0, 0, width_, height_, SRCCOPY);
+  }
+}
+
+const TClassInfo& TPngImage::StaticClass() {
+  static const TClassInfo info(L"TPngImage", &TGraphic::StaticClass(), nullptr, {});
+  return info;
+}
+
+TPngImage::~TPngImage() {
+  if (handle_) DeleteObject(handle_);
+}
+
+void TPngImage::LoadFromData(const TBytes& data) {
+  EnsureGdiplus();
+  IStream* stream = SHCreateMemStream(data.data(), static_cast<UINT>(data.size()));
+  if (!stream) throw Exception(L"PNG image is not valid");
+  Gdiplus::GpBitmap* image = nullptr;
+  Gdiplus::GpStatus status = Gdiplus::DllExports::GdipCreateBitmapFromStream(stream, &image);
+  stream->Release();
+  if (status != Gdiplus::Ok || !image) throw Exception(L"PNG image is not valid");
+  UINT w = 0, h = 0;
+  Gdiplus::DllExports::GdipGetImageWidth(image, &w);
+  Gdiplus::DllExports::GdipGetImageHeight(image, &h);
+  void* bits = nullptr;
+  HBITMAP bmp = (w && h) ? CreateTopDownDib(static_cast<int>(w), static_cast<int>(h), &bits) : nullptr;
+  bool ok = false;
+  if (bmp) {
+    Gdiplus::GpRect rect(0, 0, static_cast<INT>(w), static_cast<INT>(h));
+    Gdiplus::BitmapData locked = {};
+    locked.Width = w;
+    locked.Height = h;
+    locked.Stride = static_cast<INT>(w * 4);
+    locked.PixelFormat = PixelFormat32bppPARGB;
+    locked.Scan0 = bits;
+    // Decode straight into the DIB's pixels, premultiplied as AlphaBlend wants them.
+    ok = Gdiplus::DllExports::GdipBitmapLockBits(
+             image, &rect, Gdiplus::ImageLockModeRead | Gdiplus::ImageLockModeUserInputBuf,
+             PixelFormat32bppPARGB, &locked) == Gdiplus::Ok;
+    if (ok) Gdiplus::DllExports::GdipBitmapUnlockBits(image, &locked);
+  }
+  Gdiplus::DllExports::GdipDisposeImage(image);
+  if (!ok) {
+    if (bmp) DeleteObject(bmp);
+    throw Exception(L"PNG image is not valid");
+  }
+  if (handle_) DeleteObject(handle_);
+  handle_ = bmp;
+  width_ = static_cast<int>(w);
+  height_ = static_cast<int>(h);
+  source_ = data;
+}
+
+void TPngImage::Draw(TCanvas& canvas, const TRect& r) {
+  BitmapDC src(canvas.Handle(), handle_);
+  BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+  AlphaBlend(canvas.Handle(), r.left, r.top, ::Width(r), ::Height(r), src.get(), 0, 0, width_, height_, blend);
+}
+
+const TClassInfo& TIcon::StaticClass() {
+  static const TClassInfo info(L"TIcon", &TGraphic::StaticClass(), nullptr, {});
+  return info;
+}
+
+TIcon::~TIcon() {
+  if (handle_) DestroyIcon(handle_);
+}
+
+void TIcon::LoadFromData(const TBytes& data) {
+#pragma pack(push, 1)
+  struct IconDirEntry {
+    BYTE width, height, colors, reserved;
+    WORD planes, bitCount;
+    DWORD bytes, offset;
+  };
+#pragma pack(pop)
+  auto word = [&](size_t at) { return static_cast<WORD>(data[at] | (data[at + 1] << 8)); };
+  if (data.size() < 6 || word(0) != 0 || word(2) != 1) throw Exception(L"Icon image is not valid");
+  size_t count = word(4);
+  if (count == 0 || data.size() < 6 + count * sizeof(IconDirEntry)) throw Exception(L"Icon image is not valid");
+  // The largest image, then the one with the most colours.
+  IconDirEntry best = {};
+  int bestSize = -1;
+  for (size_t i = 0; i < count; ++i) {
+    IconDirEntry e;
+    std::memcpy(&e, data.data() + 6 + i * sizeof(e), sizeof(e));
+    int size = e.width ? e.width : 256;
+    if (size > bestSize || (size == bestSize && e.bitCount > best.bitCount)) {
+      best = e;
+      bestSize = size;
+    }
+  }
+  if (best.offset >= data.size() || best.bytes > data.size() - best.offset) throw Exception(L"Icon image is not valid");
+  int w = best.width ? best.width : 256, h = best.height ? best.height : 256;
+  HICON icon = CreateIconFromResourceEx(const_cast<BYTE*>(data.data() + best.offset), best.bytes, TRUE,
+                                        0x00030000, w, h, LR_DEFAULTCOLOR);
+  if (!icon) throw Exception(L"Icon image is not valid");
+  if (handle_) DestroyIcon(handle_);
+  handle_ = icon;
+  width_ = w;
+  height_ = h;
+  source_ = data;
+}
+
+void TIcon::Draw(TCanvas& canvas, const TRect& r) {
+  DrawIconEx(canvas.Handle(), r.left, r.top, handle_, ::Width(r), ::Height(r), 0, nullptr, DI_NORMAL);
+}
+
+const TClassInfo& TPicture::StaticClass() {
+  static const TClassInfo info(L"TPicture", &TPersistent::StaticClass(), nullptr,
+                               {props::Data(L"Data", &TPicture::LoadFromData)});
+  return info;
+}
+
+void TPicture::SetGraphic(std::unique_ptr<TGraphic> graphic) {
+  graphic_ = std::move(graphic);
+  if (OnChange) OnChange();
+}
+
+void TPicture::Assign(const TPicture* source) {
+  if (source == this) return;
+  SetGraphic(source && source->graphic_ ? source->graphic_->Clone() : nullptr);
+}
+
+void TPicture::LoadFromData(const TBytes& data) {
+  static const uint8_t png[] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
+  std::unique_ptr<TGraphic> g;
+  if (data.size() >= sizeof(png) && std::memcmp(data.data(), png, sizeof(png)) == 0)
+    g = std::make_unique<TPngImage>();
+  else if (data.size() >= 2 && data[0] == 'B' && data[1] == 'M')
+    g = std::make_unique<TBitmap>();
+  else if (data.size() >= 4 && data[0] == 0 && data[1] == 0 && data[2] == 1 && data[3] == 0)
+    g = std::make_unique<TIcon>();
+  else
+    throw Exception(L"Unknown picture format");
+  g->LoadFromData(data);
+  SetGraphic(std::move(g));
+}

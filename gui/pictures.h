@@ -1,0 +1,115 @@
+// Pictures: PNG (decoded by GDI+), BMP and ICO graphics, and TPicture that holds one of them.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "gui/graphics.h"
+
+using TBytes = std::vector<uint8_t>;
+
+class TGraphic : public TPersistent {
+  QS_CLASS(TGraphic)
+
+ public:
+  virtual bool Empty() const = 0;
+  virtual int Width() const = 0;
+  virtual int Height() const = 0;
+  // Draws the graphic scaled into r.
+  virtual void Draw(TCanvas& canvas, const TRect& r) = 0;
+  // Replaces the content from the bytes of a file of the graphic's format; throws on bad data.
+  virtual void LoadFromData(const TBytes& data) = 0;
+  // A copy of this graphic (made from the bytes it was loaded from).
+  std::unique_ptr<TGraphic> Clone() const;
+  // BMP: draw without the colour of the bottom-left pixel.
+  bool Transparent() const { return transparent_; }
+  void SetTransparent(bool value) { transparent_ = value; }
+
+ protected:
+  TBytes source_;
+
+ private:
+  virtual std::unique_ptr<TGraphic> NewEmpty() const = 0;
+  bool transparent_ = false;
+};
+
+// A device-independent bitmap loaded from a BMP file.
+class TBitmap : public TGraphic {
+  QS_CLASS(TBitmap)
+
+ public:
+  ~TBitmap() override;
+  bool Empty() const override { return handle_ == nullptr; }
+  int Width() const override { return width_; }
+  int Height() const override { return height_; }
+  void Draw(TCanvas& canvas, const TRect& r) override;
+  void LoadFromData(const TBytes& data) override;
+  HBITMAP Handle() const { return handle_; }
+
+ private:
+  std::unique_ptr<TGraphic> NewEmpty() const override { return std::make_unique<TBitmap>(); }
+  HBITMAP handle_ = nullptr;
+  int width_ = 0, height_ = 0;
+};
+
+// A PNG picture with its alpha channel, kept as a premultiplied 32-bit DIB.
+class TPngImage : public TGraphic {
+  QS_CLASS(TPngImage)
+
+ public:
+  ~TPngImage() override;
+  bool Empty() const override { return handle_ == nullptr; }
+  int Width() const override { return width_; }
+  int Height() const override { return height_; }
+  void Draw(TCanvas& canvas, const TRect& r) override;
+  void LoadFromData(const TBytes& data) override;
+
+ private:
+  std::unique_ptr<TGraphic> NewEmpty() const override { return std::make_unique<TPngImage>(); }
+  HBITMAP handle_ = nullptr;
+  int width_ = 0, height_ = 0;
+};
+
+// An icon from an ICO file (its largest image).
+class TIcon : public TGraphic {
+  QS_CLASS(TIcon)
+
+ public:
+  ~TIcon() override;
+  bool Empty() const override { return handle_ == nullptr; }
+  int Width() const override { return width_; }
+  int Height() const override { return height_; }
+  void Draw(TCanvas& canvas, const TRect& r) override;
+  void LoadFromData(const TBytes& data) override;
+  HICON Handle() const { return handle_; }
+
+ private:
+  std::unique_ptr<TGraphic> NewEmpty() const override { return std::make_unique<TIcon>(); }
+  HICON handle_ = nullptr;
+  int width_ = 0, height_ = 0;
+};
+
+// Holds one graphic of any kind. Form files fill it from a file's bytes ("Picture.File").
+class TPicture : public TPersistent {
+  QS_CLASS(TPicture)
+
+ public:
+  TGraphic* Graphic() const { return graphic_.get(); }
+  void SetGraphic(std::unique_ptr<TGraphic> graphic);
+  // Copies the other picture's graphic (or empties this one).
+  void Assign(const TPicture* source);
+  // Recognises PNG, BMP and ICO by their signatures; throws Exception on anything else.
+  void LoadFromData(const TBytes& data);
+  void Clear() { SetGraphic(nullptr); }
+  int Width() const { return graphic_ ? graphic_->Width() : 0; }
+  int Height() const { return graphic_ ? graphic_->Height() : 0; }
+
+  std::function<void()> OnChange;
+
+ private:
+  std::unique_ptr<TGraphic> graphic_;
+};

@@ -1,0 +1,594 @@
+// Windowed controls: window creation, the one static window procedure, painting of
+// windowless children, alignment, mouse routing and notification reflection.
+#include <windowsx.h>
+
+#include <algorithm>
+#include <map>
+
+#include "base/exception.h"
+#include "base/strings.h"
+#include "gui/application.h"
+#include "gui/controls.h"
+#include "gui/forms.h"
+
+namespace {
+// The control whose window is being created on this thread: the first messages of a new
+// window arrive before CreateWindowEx returns.
+thread_local TWinControl* t_creating = nullptr;
+
+ATOM ControlAtom() {
+  static const ATOM atom = GlobalAddAtomW(ControlAtomName().c_str());
+  return atom;
+}
+
+LPCWSTR AtomKey() { return MAKEINTATOM(ControlAtom()); }
+
+// Window classes registered so far, with the default procedure of each.
+std::map<std::wstring, WNDPROC>& RegisteredClasses() {
+  static std::map<std::wstring, WNDPROC> classes;
+  return classes;
+}
+
+WNDPROC RegisterFrameworkClass(const std::wstring& name, const TCreateParams& params) {
+  auto& classes = RegisteredClasses();
+  auto it = classes.find(name);
+  if (it != classes.end()) return it->second;
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  WNDCLASSEXW wc = {};
+  wc.cbSize = sizeof(wc);
+  WNDPROC defProc = DefWindowProcW;
+  if (!params.BaseClass.empty()) {
+    // A native control under the framework's class name: same class data, our procedure first.
+    if (!GetClassInfoExW(nullptr, params.BaseClass.c_str(), &wc))
+      throw Exception(L"Unknown window class " + params.BaseClass);
+    defProc = wc.lpfnWndProc;
+    wc.style &= ~CS_GLOBALCLASS;
+  } else {
+    wc.style = params.ClassStyle;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hIcon = LoadIconW(instance, L"MAINICON");
+  }
+  wc.cbSize = sizeof(wc);
+  wc.lpfnWndProc = FrameworkWndProc;
+  wc.hInstance = instance;
+  wc.lpszClassName = name.c_str();
+  if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+    throw Exception(L"Cannot register the window class " + name);
+  classes[name] = defProc;
+  return defProc;
+}
+
+LPCWSTR CursorResource(TCursor cursor) {
+  switch (cursor) {
+    case crArrow: return IDC_ARROW;
+    case crCross: return IDC_CROSS;
+    case crIBeam: return IDC_IBEAM;
+    case crSizeNESW: return IDC_SIZENESW;
+    case crSizeNS: return IDC_SIZENS;
+    case crSizeNWSE: return IDC_SIZENWSE;
+    case crSizeWE: return IDC_SIZEWE;
+    case crUpArrow: return IDC_UPARROW;
+    case crHourGlass: return IDC_WAIT;
+    case crNo: return IDC_NO;
+    case crAppStart: return IDC_APPSTARTING;
+    case crHelp: return IDC_HELP;
+    case crHandPoint: return IDC_HAND;
+    case crSizeAll: return IDC_SIZEALL;
+    default: return IDC_ARROW;
+  }
+}
+
+bool IsWindowed(const TControl* c) { return dynamic_cast<const TWinControl*>(c) != nullptr; }
+}  // namespace
+
+const std::wstring& ControlAtomName() {
+  static const std::wstring name =
+      L"ControlOfs" + IntToHex(reinterpret_cast<uintptr_t>(GetModuleHandleW(nullptr)), 8) +
+      IntToHex(GetCurrentThreadId(), 8);
+  return name;
+}
+
+TWinControl* ControlFromHandle(HWND wnd) {
+  if (!wnd) return nullptr;
+  return static_cast<TWinControl*>(GetPropW(wnd, AtomKey()));
+}
+
+TCustomForm* GetParentForm(const TControl* control) {
+  const TControl* top = control;
+  while (top && top->Parent()) top = top->Parent();
+  return const_cast<TCustomForm*>(dynamic_cast<const TCustomForm*>(top));
+}
+
+LRESULT CALLBACK FrameworkWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  auto* control = static_cast<TWinControl*>(GetPropW(wnd, AtomKey()));
+  if (!control) {
+    if (!t_creating) return DefWindowProcW(wnd, msg, wParam, lParam);
+    control = t_creating;
+    t_creating = nullptr;
+    control->handle_ = wnd;
+    SetPropW(wnd, AtomKey(), control);
+  }
+  std::shared_ptr<bool> alive = control->AliveToken();
+  TMessage m{msg, wParam, lParam, 0};
+  {
+    TDispatchScope scope;
+    try {
+      control->WindowProc(m);
+    } catch (...) {
+      // Nothing may unwind through the system's code that called us.
+      Application->HandleException(*alive ? control : nullptr);
+    }
+  }
+  if (msg == WM_NCDESTROY) {
+    RemovePropW(wnd, AtomKey());
+    if (*alive && control->handle_ == wnd) {
+      control->handle_ = nullptr;
+      control->trackingLeave_ = false;
+    }
+  }
+  return m.Result;
+}
+
+const TClassInfo& TWinControl::StaticClass() {
+  static const TClassInfo info(L"TWinControl", &TControl::StaticClass(), nullptr,
+                               {props::Bool(L"TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop),
+                                props::Bool(L"DoubleBuffered", &TWinControl::DoubleBuffered,
+                                            &TWinControl::SetDoubleBuffered)});
+  return info;
+}
+
+TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
+
+TWinControl::~TWinControl() {
+  DestroyComponents();
+  // Children placed here but owned elsewhere go with their parent, as their windows do.
+  while (!controls_.empty()) delete controls_.back();
+  DestroyHandle();
+}
+
+HWND TWinControl::Handle() {
+  if (handle_) return handle_;
+  if (Parent()) {
+    // The parent's window comes first; making it makes ours too.
+    Parent()->Handle();
+    if (handle_) return handle_;
+  }
+  TCreateParams params;
+  CreateParams(params);
+  if (Parent()) params.WndParent = Parent()->Handle();
+  defWndProc_ = RegisterFrameworkClass(ClassName(), params);
+  t_creating = this;
+  HWND wnd = CreateWindowExW(params.ExStyle, ClassName().c_str(), Caption().c_str(), params.Style, params.X,
+                             params.Y, params.Width, params.Height, params.WndParent, nullptr,
+                             GetModuleHandleW(nullptr), nullptr);
+  t_creating = nullptr;
+  if (!wnd) throw Exception(L"Error creating window " + ClassName());
+  handle_ = wnd;
+  CreateWnd();
+  CreateChildHandles();
+  return handle_;
+}
+
+void TWinControl::CreateParams(TCreateParams& params) {
+  params.Style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+  if (Parent()) params.Style |= WS_CHILD;
+  if (Visible()) params.Style |= WS_VISIBLE;
+  if (!Enabled()) params.Style |= WS_DISABLED;
+  params.X = Left();
+  params.Y = Top();
+  params.Width = Width();
+  params.Height = Height();
+  if (CustomPainted()) params.ClassStyle |= CS_HREDRAW | CS_VREDRAW;
+}
+
+void TWinControl::CreateWnd() {
+  if (!CustomPainted()) SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(Font()->Handle()), FALSE);
+}
+
+void TWinControl::CreateChildHandles() {
+  for (TControl* c : controls_)
+    if (auto* w = dynamic_cast<TWinControl*>(c))
+      if (!w->handle_) w->Handle();
+  PlaceZOrder();
+}
+
+void TWinControl::PlaceZOrder() {
+  // The list order is the z-order: the last child is on top.
+  for (TControl* c : controls_)
+    if (auto* w = dynamic_cast<TWinControl*>(c))
+      if (w->handle_)
+        SetWindowPos(w->handle_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+}
+
+void TWinControl::DestroyHandle() {
+  if (handle_) DestroyWindow(handle_);
+}
+
+void TWinControl::RecreateWnd() {
+  if (!handle_) return;
+  DestroyHandle();
+  Handle();
+}
+
+void TWinControl::SetParent(TWinControl* parent) {
+  if (parent == Parent()) return;
+  // A window cannot change between top-level and child style in place: it is made again.
+  DestroyHandle();
+  TControl::SetParent(parent);
+}
+
+void TWinControl::InsertControl(TControl* c) {
+  controls_.push_back(c);
+  c->parent_ = this;
+  c->ParentFontChanged();
+  c->ParentColorChanged();
+  if (auto* w = dynamic_cast<TWinControl*>(c)) {
+    if (handle_) {
+      w->Handle();
+      PlaceZOrder();
+    }
+  } else {
+    c->Invalidate();
+  }
+  c->RequestAlign();
+}
+
+void TWinControl::RemoveControl(TControl* c) {
+  if (!IsWindowed(c)) c->Invalidate();
+  if (auto* w = dynamic_cast<TWinControl*>(c)) w->DestroyHandle();
+  controls_.erase(std::remove(controls_.begin(), controls_.end(), c), controls_.end());
+  c->parent_ = nullptr;
+  if (c->Align() != TAlign::alNone) AlignControls();
+}
+
+TControl* TWinControl::ControlAtPos(POINT p) const {
+  for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+    TControl* c = *it;
+    if (IsWindowed(c) || !c->Visible() || !c->Enabled()) continue;
+    TRect r = c->BoundsRect();
+    if (PtInRect(&r, p)) return c;
+  }
+  return nullptr;
+}
+
+TRect TWinControl::ClientRect() const {
+  TRect r = {};
+  if (handle_) {
+    GetClientRect(handle_, &r);
+    return r;
+  }
+  // No window yet: the bounds less the frame the window will get.
+  TCreateParams params;
+  const_cast<TWinControl*>(this)->CreateParams(params);
+  TRect frame = {};
+  AdjustWindowRectEx(&frame, params.Style, FALSE, params.ExStyle);
+  return Rect(0, 0, std::max(0L, Width() - ::Width(frame)), std::max(0L, Height() - ::Height(frame)));
+}
+
+void TWinControl::EnableAlign() {
+  if (alignDisabled_ > 0 && --alignDisabled_ == 0) AlignControls();
+}
+
+void TWinControl::AlignControls() {
+  if (aligning_ || alignDisabled_ > 0 || IsLoading() || IsDestroying()) return;
+  aligning_ = true;
+  TRect r = ClientRect();
+  AdjustClientRect(r);
+  static const TAlign order[] = {TAlign::alTop, TAlign::alBottom, TAlign::alLeft, TAlign::alRight, TAlign::alClient};
+  for (TAlign a : order) {
+    std::vector<TControl*> list;
+    for (TControl* c : controls_)
+      if (c->Align() == a && c->Visible()) list.push_back(c);
+    // Aligned controls keep their order along the edge they share, so changing one
+    // control's height restacks the others without reordering them.
+    auto key = [a](TControl* c) {
+      switch (a) {
+        case TAlign::alTop: return c->Top();
+        case TAlign::alBottom: return -(c->Top() + c->Height());
+        case TAlign::alLeft: return c->Left();
+        case TAlign::alRight: return -(c->Left() + c->Width());
+        default: return 0;
+      }
+    };
+    std::stable_sort(list.begin(), list.end(), [&](TControl* x, TControl* y) { return key(x) < key(y); });
+    for (TControl* c : list) {
+      switch (a) {
+        case TAlign::alTop:
+          c->SetBounds(r.left, r.top, ::Width(r), c->Height());
+          r.top += c->Height();
+          break;
+        case TAlign::alBottom:
+          c->SetBounds(r.left, r.bottom - c->Height(), ::Width(r), c->Height());
+          r.bottom -= c->Height();
+          break;
+        case TAlign::alLeft:
+          c->SetBounds(r.left, r.top, c->Width(), ::Height(r));
+          r.left += c->Width();
+          break;
+        case TAlign::alRight:
+          c->SetBounds(r.right - c->Width(), r.top, c->Width(), ::Height(r));
+          r.right -= c->Width();
+          break;
+        default:
+          c->SetBounds(r.left, r.top, std::max(0L, ::Width(r)), std::max(0L, ::Height(r)));
+          break;
+      }
+    }
+  }
+  aligning_ = false;
+}
+
+void TWinControl::Loaded() {
+  TControl::Loaded();
+  AlignControls();
+}
+
+void TWinControl::Invalidate() {
+  if (handle_) InvalidateRect(handle_, nullptr, FALSE);
+}
+
+void TWinControl::BringToFront() {
+  TControl::BringToFront();
+  if (handle_) SetWindowPos(handle_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void TWinControl::SendToBack() {
+  TControl::SendToBack();
+  if (handle_) SetWindowPos(handle_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void TWinControl::SetVisible(bool visible) {
+  if (visible == Visible()) return;
+  TControl::SetVisible(visible);
+  if (handle_) ShowWindow(handle_, visible ? SW_SHOWNA : SW_HIDE);
+}
+
+void TWinControl::SetEnabled(bool enabled) {
+  if (enabled == Enabled()) return;
+  TControl::SetEnabled(enabled);
+  if (handle_) EnableWindow(handle_, enabled);
+}
+
+void TWinControl::SetBounds(int left, int top, int width, int height) { TControl::SetBounds(left, top, width, height); }
+
+void TWinControl::BoundsChanged(bool sizeChanged) {
+  if (handle_)
+    SetWindowPos(handle_, nullptr, Left(), Top(), Width(), Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+  if (sizeChanged) AlignControls();
+}
+
+void TWinControl::UpdateBoundsFromWindow() {
+  TRect r;
+  GetWindowRect(handle_, &r);
+  if (GetWindowLongPtrW(handle_, GWL_STYLE) & WS_CHILD) MapWindowPoints(nullptr, GetParent(handle_), reinterpret_cast<POINT*>(&r), 2);
+  int l = r.left, t = r.top, w = ::Width(r), h = ::Height(r);
+  if (l == Left() && t == Top() && w == Width() && h == Height()) return;
+  bool sizeChanged = w != Width() || h != Height();
+  left_ = l;
+  top_ = t;
+  width_ = w;
+  height_ = h;
+  if (sizeChanged) AlignControls();
+  RequestAlign();
+}
+
+void TWinControl::TextChanged() {
+  if (handle_) SetWindowTextW(handle_, Caption().c_str());
+}
+
+bool TWinControl::Focused() const { return handle_ && GetFocus() == handle_; }
+
+void TWinControl::SetFocus() { ::SetFocus(Handle()); }
+
+void TWinControl::PaintControls(HDC dc) {
+  for (TControl* c : controls_) {
+    if (IsWindowed(c) || !c->Visible()) continue;
+    TRect r = c->BoundsRect();
+    if (!RectVisible(dc, &r)) continue;
+    int saved = SaveDC(dc);
+    IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
+    POINT origin;
+    GetViewportOrgEx(dc, &origin);
+    SetViewportOrgEx(dc, origin.x + r.left, origin.y + r.top, nullptr);
+    c->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+    RestoreDC(dc, saved);
+  }
+}
+
+void TWinControl::PaintWindow(HDC dc) {
+  TMessage m{WM_PAINT, reinterpret_cast<WPARAM>(dc), 0, 0};
+  DefaultHandler(m);
+}
+
+void TWinControl::PaintHandler(TMessage& m) {
+  if (m.WParam) {
+    HDC dc = reinterpret_cast<HDC>(m.WParam);
+    PaintWindow(dc);
+    PaintControls(dc);
+    return;
+  }
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(handle_, &ps);
+  TRect client;
+  GetClientRect(handle_, &client);
+  if (::Width(client) > 0 && ::Height(client) > 0) {
+    // Painted off screen first, so windowless children over pictures never flicker.
+    HDC mem = CreateCompatibleDC(dc);
+    HBITMAP bmp = CreateCompatibleBitmap(dc, ::Width(client), ::Height(client));
+    HGDIOBJ old = SelectObject(mem, bmp);
+    IntersectClipRect(mem, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right, ps.rcPaint.bottom);
+    PaintWindow(mem);
+    PaintControls(mem);
+    BitBlt(dc, ps.rcPaint.left, ps.rcPaint.top, ::Width(ps.rcPaint), ::Height(ps.rcPaint), mem, ps.rcPaint.left,
+           ps.rcPaint.top, SRCCOPY);
+    SelectObject(mem, old);
+    DeleteObject(bmp);
+    DeleteDC(mem);
+  }
+  EndPaint(handle_, &ps);
+}
+
+void TWinControl::ReflectNotification(TMessage& m) {
+  HWND child = nullptr;
+  switch (m.Msg) {
+    case WM_COMMAND:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSTATIC:
+      child = reinterpret_cast<HWND>(m.LParam);
+      break;
+    case WM_NOTIFY:
+      child = reinterpret_cast<NMHDR*>(m.LParam)->hwndFrom;
+      break;
+    case WM_DRAWITEM:
+      if (m.WParam) child = reinterpret_cast<DRAWITEMSTRUCT*>(m.LParam)->hwndItem;
+      break;
+  }
+  TWinControl* target = child && child != handle_ ? ControlFromHandle(child) : nullptr;
+  if (target)
+    m.Result = target->Perform(CN_BASE + m.Msg, m.WParam, m.LParam);
+  else
+    DefaultHandler(m);
+}
+
+void TWinControl::RouteMouse(TMessage& m) {
+  POINT p{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
+  if (m.Msg == WM_MOUSEMOVE) {
+    TControl* under = ControlAtPos(p);
+    SetMouseControl(under ? under : this);
+    if (!trackingLeave_) {
+      TRACKMOUSEEVENT tme = {sizeof(tme), TME_LEAVE, handle_, 0};
+      trackingLeave_ = TrackMouseEvent(&tme) != FALSE;
+    }
+  }
+  TControl* capture = CaptureControl();
+  TControl* target = nullptr;
+  if (capture && capture != this) {
+    if (capture->Parent() == this && !IsWindowed(capture)) target = capture;
+  } else if (!capture) {
+    target = ControlAtPos(p);
+  }
+  if (target) {
+    LPARAM local = MAKELPARAM(p.x - target->Left(), p.y - target->Top());
+    target->Perform(m.Msg, m.WParam, local);
+    m.Result = 0;
+    return;
+  }
+  TControl::WndProc(m);
+}
+
+bool TWinControl::SetCursorFromControl(TMessage& m) {
+  if (reinterpret_cast<HWND>(m.WParam) != handle_ || LOWORD(m.LParam) != HTCLIENT) return false;
+  POINT p;
+  GetCursorPos(&p);
+  ::ScreenToClient(handle_, &p);
+  TControl* c = ControlAtPos(p);
+  TCursor cursor = c ? c->Cursor() : crDefault;
+  if (cursor == crDefault) cursor = TControl::Cursor();
+  if (cursor == crDefault) return false;
+  ::SetCursor(cursor == crNone ? nullptr : LoadCursorW(nullptr, CursorResource(cursor)));
+  m.Result = TRUE;
+  return true;
+}
+
+void TWinControl::WndProc(TMessage& m) {
+  switch (m.Msg) {
+    case WM_PAINT:
+      if (CustomPainted() || std::any_of(controls_.begin(), controls_.end(), [](TControl* c) { return !IsWindowed(c); })) {
+        PaintHandler(m);
+        return;
+      }
+      break;
+    case WM_PRINTCLIENT:
+      if (CustomPainted()) {
+        PaintWindow(reinterpret_cast<HDC>(m.WParam));
+        PaintControls(reinterpret_cast<HDC>(m.WParam));
+        return;
+      }
+      break;
+    case WM_ERASEBKGND:
+      if (CustomPainted()) {
+        m.Result = 1;
+        return;
+      }
+      break;
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+    case WM_MBUTTONDBLCLK:
+      RouteMouse(m);
+      return;
+    case WM_MOUSELEAVE: {
+      trackingLeave_ = false;
+      // Where the cursor went decides: another of our controls, or none of them.
+      POINT p;
+      GetCursorPos(&p);
+      TControl* under = nullptr;
+      if (TWinControl* w = ControlFromHandle(WindowFromPoint(p))) {
+        POINT local = p;
+        ::ScreenToClient(w->handle_, &local);
+        under = w->ControlAtPos(local);
+        if (!under) under = w;
+      }
+      SetMouseControl(under);
+      DefaultHandler(m);
+      return;
+    }
+    case WM_CAPTURECHANGED:
+      if (TControl* capture = CaptureControl())
+        if (reinterpret_cast<HWND>(m.LParam) != handle_ && (capture == this || capture->Parent() == this))
+          capture->SetMouseCapture(false);
+      DefaultHandler(m);
+      return;
+    case WM_SETCURSOR:
+      if (SetCursorFromControl(m)) return;
+      break;
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_DRAWITEM:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSTATIC:
+      ReflectNotification(m);
+      return;
+    case WM_WINDOWPOSCHANGED:
+      DefaultHandler(m);
+      UpdateBoundsFromWindow();
+      return;
+    case CM_FONTCHANGED:
+      if (handle_ && !CustomPainted())
+        SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(Font()->Handle()), TRUE);
+      return;
+  }
+  TControl::WndProc(m);
+}
+
+void TWinControl::DefaultHandler(TMessage& m) {
+  if (m.Msg >= CN_BASE && m.Msg < CN_BASE + 0x400) {
+    // A reflected notification no one handled: colour messages get the control's colours,
+    // the rest the answer "nothing done".
+    if (m.Msg >= CN_CTLCOLORBTN && m.Msg <= CN_CTLCOLORSTATIC) {
+      HDC dc = reinterpret_cast<HDC>(m.WParam);
+      SetTextColor(dc, ColorToRGB(Font()->Color()));
+      SetBkColor(dc, ColorToRGB(Color()));
+      SetDCBrushColor(dc, ColorToRGB(Color()));
+      m.Result = reinterpret_cast<LRESULT>(GetStockObject(DC_BRUSH));
+    } else {
+      m.Result = 0;
+    }
+    return;
+  }
+  if (!handle_ || (m.Msg >= CM_BASE && m.Msg < CN_BASE)) {
+    m.Result = 0;
+    return;
+  }
+  m.Result = CallWindowProcW(defWndProc_ ? defWndProc_ : DefWindowProcW, handle_, m.Msg, m.WParam, m.LParam);
+}
