@@ -48,7 +48,7 @@ HWND TApplication::Handle() {
   handle_ = CreateWindowExW(0, L"TApplication", title_.c_str(),
                             WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, 0, 0,
                             nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-  if (!handle_) throw Exception(L"Error creating the application window");
+  if (!handle_) throw Exception(L"Error creating the application window (" + IntToStr(GetLastError()) + L")");
   return handle_;
 }
 

@@ -183,6 +183,8 @@ class Reader {
       case Tok::End: return L" but the file ends";
       case Tok::Ident: return L" but found " + tok_.text;
       case Tok::Symbol: return L" but found '" + tok_.text + L"'";
+      case Tok::Integer: return L" but found " + IntToStr(tok_.value);
+      case Tok::String: return L" but found a string";
       default: return L"";
     }
   }
@@ -412,7 +414,13 @@ class Reader {
   std::vector<Fixup> fixups_;
 };
 
-std::wstring ResourceName(const std::wstring& name) { return UpperCase(name); }
+// The name qs_add_forms gives a resource: upper case, everything but A-Z and 0-9 made '_'.
+std::wstring ResourceName(const std::wstring& name) {
+  std::wstring r = UpperCase(name);
+  for (auto& c : r)
+    if (!((c >= L'A' && c <= L'Z') || (c >= L'0' && c <= L'9'))) c = L'_';
+  return r;
+}
 
 }  // namespace
 

@@ -19,7 +19,8 @@ class EFormError : public Exception {
 // Gives the bytes of a file that a form references ("Picture.File = 'main/banner.png'").
 using TFormFileSource = std::function<TBytes(const std::wstring& path)>;
 
-// Files compiled into the program's resources by qs_add_forms (RCDATA named after the path).
+// Files compiled into the program's resources by qs_add_forms (RCDATA named after the path:
+// 'main/banner.png' is MAIN_BANNER_PNG).
 TFormFileSource ResourceFileSource();
 // Files below a folder (tests, tools).
 TFormFileSource FolderFileSource(const std::wstring& folder);
@@ -30,5 +31,6 @@ void ReadForm(TCustomForm* form, const std::wstring& text, const std::wstring& s
               const TFormFileSource& files);
 // Reads the RCDATA resource named after the form's class, in UTF-8.
 void ReadFormFromResource(TCustomForm* form);
-// The bytes of an RCDATA resource of the program; throws EFormError when it is missing.
+// The bytes of the RCDATA resource that qs_add_forms made for a name (a class or a path);
+// throws EFormError when it is missing.
 TBytes LoadResourceData(const std::wstring& name);

@@ -162,7 +162,7 @@ HWND TWinControl::Handle() {
                              params.Y, params.Width, params.Height, params.WndParent, nullptr,
                              GetModuleHandleW(nullptr), nullptr);
   t_creating = nullptr;
-  if (!wnd) throw Exception(L"Error creating window " + ClassName());
+  if (!wnd) throw Exception(L"Error creating window " + ClassName() + L" (" + IntToStr(GetLastError()) + L")");
   handle_ = wnd;
   CreateWnd();
   CreateChildHandles();
@@ -262,7 +262,7 @@ TRect TWinControl::ClientRect() const {
   const_cast<TWinControl*>(this)->CreateParams(params);
   TRect frame = {};
   AdjustWindowRectEx(&frame, params.Style, FALSE, params.ExStyle);
-  return Rect(0, 0, std::max(0L, Width() - ::Width(frame)), std::max(0L, Height() - ::Height(frame)));
+  return Rect(0, 0, std::max(0, Width() - ::Width(frame)), std::max(0, Height() - ::Height(frame)));
 }
 
 void TWinControl::EnableAlign() {
@@ -310,7 +310,7 @@ void TWinControl::AlignControls() {
           r.right -= c->Width();
           break;
         default:
-          c->SetBounds(r.left, r.top, std::max(0L, ::Width(r)), std::max(0L, ::Height(r)));
+          c->SetBounds(r.left, r.top, std::max(0, ::Width(r)), std::max(0, ::Height(r)));
           break;
       }
     }
