@@ -204,6 +204,8 @@ class TWinControl : public TControl {
   // The topmost visible, enabled windowless child at a client point, or nullptr.
   TControl* ControlAtPos(POINT p) const;
   TRect ClientRect() const override;
+  void SetClientWidth(int v) override { SetWidth(v + FrameExtent().cx); }
+  void SetClientHeight(int v) override { SetHeight(v + FrameExtent().cy); }
   void Realign() { AlignControls(); }
   void DisableAlign() { ++alignDisabled_; }
   void EnableAlign();
@@ -247,6 +249,8 @@ class TWinControl : public TControl {
   friend LRESULT CALLBACK FrameworkWndProc(HWND, UINT, WPARAM, LPARAM);
 
  private:
+  // How much wider and higher the window is than its client area.
+  SIZE FrameExtent() const;
   void InsertControl(TControl* c);
   void RemoveControl(TControl* c);
   void CreateChildHandles();

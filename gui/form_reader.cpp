@@ -308,18 +308,15 @@ class Reader {
     if (tok_.kind != Tok::String) Fail(L"string expected" + Found());
     std::wstring s = tok_.text;
     Advance();
-    // Parts joined with '+' (long texts wrap over lines), or written side by side.
-    for (;;) {
-      if (tok_.kind == Tok::String) {
-        s += tok_.text;
-        Advance();
-      } else if (IsSymbol(L"+")) {
-        Advance();
-        if (tok_.kind != Tok::String) Fail(L"string expected after '+'" + Found());
-      } else {
-        return s;
-      }
+    // Parts joined with '+' (long texts wrap over lines); parts written side by side without
+    // blanks ('a'#13#10'b') are one token already.
+    while (IsSymbol(L"+")) {
+      Advance();
+      if (tok_.kind != Tok::String) Fail(L"string expected after '+'" + Found());
+      s += tok_.text;
+      Advance();
     }
+    return s;
   }
 
   std::vector<std::wstring> ReadLines() {

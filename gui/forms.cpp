@@ -117,14 +117,14 @@ void TCustomForm::SetClientWidth(int v) {
   if (IsLoading())
     pendingClientWidth_ = v;  // the border style may still change while the form is read
   else
-    TCustomControl::SetClientWidth(v);
+    TWinControl::SetClientWidth(v);
 }
 
 void TCustomForm::SetClientHeight(int v) {
   if (IsLoading())
     pendingClientHeight_ = v;
   else
-    TCustomControl::SetClientHeight(v);
+    TWinControl::SetClientHeight(v);
 }
 
 void TCustomForm::CreateParams(TCreateParams& params) {

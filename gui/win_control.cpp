@@ -251,18 +251,29 @@ TControl* TWinControl::ControlAtPos(POINT p) const {
   return nullptr;
 }
 
+SIZE TWinControl::FrameExtent() const {
+  if (handle_) {
+    TRect w, c;
+    GetWindowRect(handle_, &w);
+    GetClientRect(handle_, &c);
+    return SIZE{::Width(w) - ::Width(c), ::Height(w) - ::Height(c)};
+  }
+  // No window yet: the frame the window will get.
+  TCreateParams params;
+  const_cast<TWinControl*>(this)->CreateParams(params);
+  TRect frame = {};
+  AdjustWindowRectEx(&frame, params.Style, FALSE, params.ExStyle);
+  return SIZE{::Width(frame), ::Height(frame)};
+}
+
 TRect TWinControl::ClientRect() const {
   TRect r = {};
   if (handle_) {
     GetClientRect(handle_, &r);
     return r;
   }
-  // No window yet: the bounds less the frame the window will get.
-  TCreateParams params;
-  const_cast<TWinControl*>(this)->CreateParams(params);
-  TRect frame = {};
-  AdjustWindowRectEx(&frame, params.Style, FALSE, params.ExStyle);
-  return Rect(0, 0, std::max(0, Width() - ::Width(frame)), std::max(0, Height() - ::Height(frame)));
+  SIZE frame = FrameExtent();
+  return Rect(0, 0, std::max(0, Width() - static_cast<int>(frame.cx)), std::max(0, Height() - static_cast<int>(frame.cy)));
 }
 
 void TWinControl::EnableAlign() {

@@ -6,9 +6,15 @@
 #include "gui_test_support.h"
 
 namespace {
+// Aligned controls keep their order along an edge by position, as in form files: each new
+// panel starts beyond the ones before it.
 TPanel* MakePanel(TWinControl* parent, TAlign align, int size) {
+  static int next = 1000;
   auto* p = new TPanel(parent);
   p->SetParent(parent);
+  next += 10;
+  bool fromEnd = align == TAlign::alBottom || align == TAlign::alRight;
+  p->SetBounds(fromEnd ? -next : next, fromEnd ? -next : next, 10, 10);
   if (align == TAlign::alLeft || align == TAlign::alRight)
     p->SetWidth(size);
   else

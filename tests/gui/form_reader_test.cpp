@@ -89,7 +89,7 @@ const TFormFileSource kNoFiles = [](const std::wstring& path) -> TBytes {
 
 const wchar_t kSample[] =
     L"object frmSample: TfrmSample\n"                                 // 1
-    L"  Caption = 'It''s ' + #$4E2D 'x'#13#10\n"                      // 2
+    L"  Caption = 'It''s ' + #$4E2D'x'#13#10\n"                       // 2
     L"  Color = $00F4F4F4\n"                                          // 3
     L"  Font.Name = 'Tahoma'\n"                                       // 4
     L"  Font.Style = [fsBold, fsUnderline]\n"                         // 5
