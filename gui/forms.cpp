@@ -17,6 +17,13 @@ const TIdentMap ModalResultIdents{{{L"mrNone", mrNone}, {L"mrOk", mrOk}, {L"mrCa
                                    {L"mrAbort", mrAbort}, {L"mrRetry", mrRetry}, {L"mrIgnore", mrIgnore},
                                    {L"mrYes", mrYes}, {L"mrNo", mrNo}, {L"mrAll", mrAll}}};
 
+namespace {
+BOOL CALLBACK CollectEnabledWindow(HWND wnd, LPARAM list) {
+  if (IsWindowVisible(wnd) && IsWindowEnabled(wnd)) reinterpret_cast<std::vector<HWND>*>(list)->push_back(wnd);
+  return TRUE;
+}
+}  // namespace
+
 const TClassInfo& TCustomForm::StaticClass() {
   static const TClassInfo info(
       L"TCustomForm", &TCustomControl::StaticClass(), nullptr,
@@ -244,13 +251,7 @@ TModalResult TCustomForm::ShowModal() {
   HWND self = Handle();
   // Every other enabled window of the program waits until the modal form is done.
   std::vector<HWND> disabled;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND wnd, LPARAM list) -> BOOL {
-        if (IsWindowVisible(wnd) && IsWindowEnabled(wnd)) reinterpret_cast<std::vector<HWND>*>(list)->push_back(wnd);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&disabled));
+  EnumThreadWindows(GetCurrentThreadId(), CollectEnabledWindow, reinterpret_cast<LPARAM>(&disabled));
   disabled.erase(std::remove(disabled.begin(), disabled.end(), self), disabled.end());
   for (HWND wnd : disabled) EnableWindow(wnd, FALSE);
   auto enableAgain = [&disabled] {
