@@ -131,11 +131,13 @@ void ScanFileAssociations(TRegScanEngine& Engine, const TScanProgressEvent& OnPr
               1);
       }
 
-      // 5. An extension whose class is not registered: its default value goes.
+      // 5. An extension whose class is not registered: its default value goes. The record's base
+      // key is the extension key, like the other records of the class, rather than the classes
+      // root, which is no key below the root to exclude or delete by.
       if (Trim(N).rfind(L'.', 0) == 0) {
         const std::wstring D = DefaultValue(Key);
         if (!Trim(D).empty() && !Reg.KeyExists(P + D))
-          Add(P, Key, kDefaultValueLabel, D, L"Redundant or Invalid Registry Key",
+          Add(Key, Key, kDefaultValueLabel, D, L"Redundant or Invalid Registry Key",
               N + L"\\CLSID is invalid for the key,It can be deleteed.", 2);
       }
     }

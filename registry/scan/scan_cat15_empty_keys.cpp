@@ -3,8 +3,9 @@
 //
 // HKEY_USERS holds the current user's own branch (and its classes branch), which is the very key
 // HKEY_CURRENT_USER opens: those branches are left out there, so no key is reported twice.
-// Record key paths carry no trailing backslash, so that cleaning and the exclusion list address
-// the key by the name every other category uses.
+// A record names the empty key by a key path without trailing backslash, as its base key too (not
+// by the root's name), so that cleaning and the exclusion list address the key by the name every
+// other category uses.
 #include <windows.h>
 
 #include <sddl.h>
@@ -65,7 +66,7 @@ class TEmptyKeyWalk {
       TRegItem Item;
       Item.RootKey = Root_;
       Item.RootName = RootName_;
-      Item.BaseKey = User ? L"HKEY_CURRENT_USER\\" : L"HKEY_USERS";
+      Item.BaseKey = Key;
       Item.KeyPath = Key;
       Item.ValueName = User ? Q : L"\\" + Q;
       Item.ProblemType = L"Empty Key";

@@ -7,6 +7,7 @@
 
 #include "registry/scan/reg_scan_engine.h"
 #include "scan_fixture.h"
+#include "scan_test_util.h"
 
 namespace {
 
@@ -95,6 +96,7 @@ TEST_F(Cat08Uninstall, FindsEmptyAndBrokenEntriesAndSparesSoundOnes) {
       Uninstall(I, I, kMachine + Key(L"_i"), Missing(I), 1),
   };
   EXPECT_EQ(Found, Expected);
+  ExpectAddressable(Found);
 
   ASSERT_FALSE(Reports.empty());
   EXPECT_EQ(Reports.front(), TScanReports::value_type(0, kMachine + kUninstall));
@@ -109,7 +111,9 @@ TEST_F(Cat08Uninstall, EachAppendIsReportedOnce) {
   EXPECT_EQ(std::count_if(Reports.begin(), Reports.end(), [](const auto& R) { return R.first == 1; }),
             static_cast<long>(All.size()));
   for (const auto& R : Reports) {
-    if (R.first == 1) EXPECT_TRUE(R.second.empty());
+    if (R.first == 1) {
+      EXPECT_TRUE(R.second.empty());
+    }
   }
 }
 

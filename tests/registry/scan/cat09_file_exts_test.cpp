@@ -7,6 +7,7 @@
 #include "base/exception.h"
 #include "registry/scan/reg_scan_engine.h"
 #include "scan_fixture.h"
+#include "scan_test_util.h"
 
 namespace {
 
@@ -71,6 +72,7 @@ TEST_F(Cat09FileExts, FindsEmptyExtensionsAndUnknownOpenWithPrograms) {
       FileExt(Ext(L"_b"), OpenWith, L"e", 2),
   };
   EXPECT_EQ(Found, Expected);
+  ExpectAddressable(Found);
   ASSERT_FALSE(Reports.empty());
   EXPECT_EQ(Reports.front(), TScanReports::value_type(0, kUser + kFileExts));
   EXPECT_NE(std::find(Reports.begin(), Reports.end(), TScanReports::value_type(0, kUser + Key(L"_c"))),

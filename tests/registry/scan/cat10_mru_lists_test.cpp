@@ -8,6 +8,7 @@
 
 #include "registry/scan/reg_scan_engine.h"
 #include "scan_fixture.h"
+#include "scan_test_util.h"
 
 namespace {
 
@@ -70,6 +71,7 @@ TEST_F(Cat10MruLists, EveryEntryOfEveryListIsAProblem) {
       Mru(M, MachineName, kRecentDocs, kRecentDocs + L"\\" + T + L"n", L"", 1),
   };
   EXPECT_EQ(Found, Expected);
+  ExpectAddressable(Found);
 
   ASSERT_FALSE(Reports.empty());
   EXPECT_EQ(Reports.front(),

@@ -9,6 +9,7 @@
 #include "base/files.h"
 #include "registry/scan/reg_scan_engine.h"
 #include "scan_fixture.h"
+#include "scan_test_util.h"
 
 namespace {
 
@@ -91,6 +92,7 @@ TEST_F(Cat11Services, FindsMissingImagesAndEmptyServiceKeys) {
       BadPath(Name(L"_j")), EmptyService(Name(L"_m")),
   };
   EXPECT_EQ(Found, Expected);
+  ExpectAddressable(Found);
   ASSERT_FALSE(Reports.empty());
   EXPECT_EQ(Reports.front(), TScanReports::value_type(0, kMachine + kServices));
   EXPECT_NE(std::find(Reports.begin(), Reports.end(), TScanReports::value_type(0, kMachine + Key(L"_k"))),

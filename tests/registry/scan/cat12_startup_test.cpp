@@ -8,6 +8,7 @@
 #include "base/exception.h"
 #include "registry/scan/reg_scan_engine.h"
 #include "scan_fixture.h"
+#include "scan_test_util.h"
 
 namespace {
 
@@ -70,6 +71,7 @@ TEST_F(Cat12Startup, FindsMissingProgramsAndEmptySubkeysUnderBothRoots) {
       Startup(U, UserName, kPolicyRun, kPolicyRun, T + L"i", Bad, T + L"i", 2),
   };
   EXPECT_EQ(Found, Expected);
+  ExpectAddressable(Found);
   ASSERT_FALSE(Reports.empty());
   // No start report: the first report already names an entry.
   EXPECT_EQ(Reports.front().first, 0);

@@ -7,6 +7,7 @@
 
 #include "registry/scan/reg_scan_engine.h"
 #include "scan_fixture.h"
+#include "scan_test_util.h"
 
 namespace {
 
@@ -91,7 +92,7 @@ TEST_F(Cat13FileAssociations, FindsEachBrokenAssociationOnce) {
 
   const std::wstring A = Name(L"_a"), Cn = Name(L"_c"), G = Name(L"_g"), J = Name(L"_j"), M = L"." + Name(L"_m");
   const std::vector<TRegItem> Expected = {
-      Association(L"\\", L"\\" + M, kDefault, MissingProgId, L"Redundant or Invalid Registry Key",
+      Association(L"\\" + M, L"\\" + M, kDefault, MissingProgId, L"Redundant or Invalid Registry Key",
                   M + L"\\CLSID is invalid for the key,It can be deleteed.", 2),
       Association(Key(L"_a"), Key(L"_a") + L"\\P1\\ShellNew", kDefault, kClassesRoot + Key(L"_a") + L"\\P1\\ShellNew",
                   L"Empty Key", L"P1\\ShellNew is empty,It can be deleteed.", 1),
@@ -103,6 +104,7 @@ TEST_F(Cat13FileAssociations, FindsEachBrokenAssociationOnce) {
                   J + L"\\CLSID is invalid for the key,It can be deleteed.", 1),
   };
   EXPECT_EQ(Found, Expected);
+  ExpectAddressable(Found);
   ASSERT_FALSE(Reports.empty());
   EXPECT_EQ(Reports.front(), TScanReports::value_type(0, kClassesRoot));
   // Both views are walked.

@@ -8,6 +8,7 @@
 #include "base/files.h"
 #include "registry/scan/reg_scan_engine.h"
 #include "scan_fixture.h"
+#include "scan_test_util.h"
 
 namespace {
 
@@ -64,6 +65,7 @@ TEST_F(Cat14Sounds, FindsMissingSoundFilesOfBothSchemes) {
       Sound(App + L"\\C", L".Default", ExpandEnvironmentText(Expandable)),
   };
   EXPECT_EQ(Found, Expected);
+  ExpectAddressable(Found);
   ASSERT_FALSE(Reports.empty());
   EXPECT_EQ(Reports.front(), TScanReports::value_type(0, kUser + kApps));
   EXPECT_NE(std::find(Reports.begin(), Reports.end(), TScanReports::value_type(0, kUser + App + L"\\D")),

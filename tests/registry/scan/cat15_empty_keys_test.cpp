@@ -6,6 +6,7 @@
 
 #include "registry/scan/reg_scan_engine.h"
 #include "scan_fixture.h"
+#include "scan_test_util.h"
 
 namespace {
 
@@ -13,8 +14,8 @@ TRegItem UserKey(const std::wstring& Q) {
   TRegItem Item;
   Item.RootKey = HKEY_CURRENT_USER;
   Item.RootName = L"HKEY_CURRENT_USER";
-  Item.BaseKey = L"HKEY_CURRENT_USER\\";
   Item.KeyPath = L"\\" + Q.substr(0, Q.size() - 1);
+  Item.BaseKey = Item.KeyPath;
   Item.ValueName = Q;
   Item.ProblemType = L"Empty Key";
   Item.Description = Q + L" is empty,it can be deleteed";
@@ -27,8 +28,8 @@ TRegItem UsersKey(const std::wstring& Q) {
   TRegItem Item;
   Item.RootKey = HKEY_USERS;
   Item.RootName = L"HKEY_USERS";
-  Item.BaseKey = L"HKEY_USERS";
   Item.KeyPath = L"\\" + Q.substr(0, Q.size() - 1);
+  Item.BaseKey = Item.KeyPath;
   Item.ValueName = L"\\" + Q;
   Item.ProblemType = L"Empty Key";
   Item.Description = Q + L" is empty,it can be deleteed";
@@ -72,6 +73,7 @@ TEST_F(Cat15EmptyKeys, FindsEmptyLeavesOnceUnderEachRoot) {
       UsersKey(Default + L"j\\"),
   };
   EXPECT_EQ(Found, Expected);
+  ExpectAddressable(Found);
   ASSERT_FALSE(Reports.empty());
   EXPECT_EQ(Reports.front(), TScanReports::value_type(0, L""));
   // The walk reports the key whose subkey it enters next.
