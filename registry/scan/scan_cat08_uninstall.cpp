@@ -1,6 +1,7 @@
 // Category 8, "Uninstall Sections": uninstall entries of the machine that are empty, name no
 // program, or point at install folders that are gone.
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/files.h"

@@ -1,6 +1,7 @@
 // Category 9, "File Extensions": the user's per-extension Explorer settings that are empty, and
 // "Open with" entries naming programs that are neither on disk nor registered as an App Path.
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/files.h"

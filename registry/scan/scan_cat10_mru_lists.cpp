@@ -1,6 +1,7 @@
 // Category 10, "Histoty/MRU Lists": every entry of the Explorer's recently-used lists, under the
 // user's and the machine's keys, is offered for removal.
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/registry_key.h"

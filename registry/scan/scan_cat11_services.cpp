@@ -1,6 +1,7 @@
 // Category 11, "System Services": services whose ImagePath names a program or driver that is not
 // on disk, and service keys that hold no value at all.
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/files.h"

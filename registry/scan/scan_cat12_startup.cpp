@@ -1,6 +1,7 @@
 // Category 12, "Startup Programs": Run entries of the machine and of the user whose program is
 // not on disk, and empty subkeys of the Run keys.
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/files.h"

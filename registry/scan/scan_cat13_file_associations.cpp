@@ -8,6 +8,7 @@
 // recorded twice (cleaning the second record could only fail).
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/files.h"

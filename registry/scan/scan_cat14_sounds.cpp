@@ -1,5 +1,6 @@
 // Category 14, "Sounds Sections": sound events of the user's schemes whose sound file is missing.
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/files.h"

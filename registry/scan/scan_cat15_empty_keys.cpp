@@ -11,6 +11,7 @@
 #include <sddl.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/registry_key.h"
