@@ -1,0 +1,249 @@
+// Forms and windowed controls: window classes, the control atom, styles, sizes, alpha,
+// modal showing, pages placed in panels, reflected notifications and WindowProc chains.
+#include <gtest/gtest.h>
+
+#include "base/exception.h"
+#include "gui/application.h"
+#include "gui/ext_ctrls.h"
+#include "gui/forms.h"
+#include "gui/std_ctrls.h"
+#include "gui/timer.h"
+#include "gui_test_support.h"
+
+namespace {
+class TfrmPage : public TForm {
+  QS_FORM(TfrmPage)
+
+ public:
+  explicit TfrmPage(TComponent* owner) : TForm(owner) {}
+  void WMPrivate(TMessage& m) {
+    received.push_back(static_cast<int>(m.WParam));
+    m.Result = 42;
+  }
+  std::vector<int> received;
+};
+QS_FORM_IMPL(TfrmPage, TForm, QS_MESSAGE(WM_USER + 100, WMPrivate))
+
+std::wstring WindowClassOf(HWND wnd) {
+  wchar_t name[256] = {};
+  GetClassNameW(wnd, name, 256);
+  return name;
+}
+}  // namespace
+
+TEST(Forms, WindowClassIsTheFrameworkClassAndTheAtomFindsTheControl) {
+  TfrmPage form(nullptr);
+  auto* panel = new TPanel(&form);
+  panel->SetParent(&form);
+  HWND wnd = form.Handle();
+  EXPECT_EQ(WindowClassOf(wnd), L"TfrmPage");
+  EXPECT_EQ(WindowClassOf(panel->Handle()), L"TPanel");
+  EXPECT_TRUE(IsWindowUnicode(wnd));
+  // The lookup the skin engine makes on its own: GetProp with the global atom.
+  wchar_t expected[64];
+  swprintf(expected, 64, L"ControlOfs%08llX%08lX",
+           static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(GetModuleHandleW(nullptr))),
+           static_cast<unsigned long>(GetCurrentThreadId()));
+  EXPECT_EQ(ControlAtomName(), expected);
+  ATOM atom = GlobalFindAtomW(ControlAtomName().c_str());
+  ASSERT_NE(atom, 0);
+  EXPECT_EQ(GetPropW(panel->Handle(), MAKEINTATOM(atom)), static_cast<TWinControl*>(panel));
+  EXPECT_EQ(ControlFromHandle(wnd), &form);
+  EXPECT_EQ(ControlFromHandle(GetDesktopWindow()), nullptr);
+  // The window procedure is never replaced by the framework.
+  WNDPROC proc = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(wnd, GWLP_WNDPROC));
+  form.SetColor(clWhite);
+  form.SetCaption(L"changed");
+  EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrW(wnd, GWLP_WNDPROC)), proc);
+}
+
+TEST(Forms, BorderStylesAndIconsGiveTheWindowStyles) {
+  struct Case {
+    TFormBorderStyle border;
+    TBorderIcons icons;
+    LONG_PTR present, absent;
+  } cases[] = {
+      {TFormBorderStyle::bsSingle, {TBorderIcon::biSystemMenu, TBorderIcon::biMinimize}, WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+       WS_THICKFRAME | WS_MAXIMIZEBOX},
+      {TFormBorderStyle::bsSizeable, {TBorderIcon::biSystemMenu}, WS_CAPTION | WS_THICKFRAME | WS_SYSMENU, WS_MINIMIZEBOX},
+      {TFormBorderStyle::bsNone, {TBorderIcon::biSystemMenu}, WS_POPUP, WS_CAPTION | WS_SYSMENU},
+      {TFormBorderStyle::bsDialog, {TBorderIcon::biSystemMenu, TBorderIcon::biMinimize}, WS_CAPTION | WS_SYSMENU,
+       WS_MINIMIZEBOX | WS_THICKFRAME},
+  };
+  for (const Case& c : cases) {
+    TForm form(nullptr);
+    form.SetBorderStyle(c.border);
+    form.SetBorderIcons(c.icons);
+    LONG_PTR style = GetWindowLongPtrW(form.Handle(), GWL_STYLE);
+    EXPECT_EQ(style & c.present, c.present) << static_cast<int>(c.border);
+    EXPECT_EQ(style & c.absent, 0) << static_cast<int>(c.border);
+    // Changing the border style afterwards makes the window again.
+    form.SetBorderStyle(TFormBorderStyle::bsToolWindow);
+    EXPECT_TRUE(GetWindowLongPtrW(form.Handle(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+  }
+}
+
+TEST(Forms, ClientSizeAndScreenCentre) {
+  TForm form(nullptr);
+  form.SetBorderStyle(TFormBorderStyle::bsSingle);
+  form.SetClientWidth(787);
+  form.SetClientHeight(565);
+  form.SetPosition(TPosition::poScreenCenter);
+  form.Show();
+  RECT client, window, area;
+  GetClientRect(form.Handle(), &client);
+  EXPECT_EQ(client.right, 787);
+  EXPECT_EQ(client.bottom, 565);
+  GetWindowRect(form.Handle(), &window);
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+  EXPECT_NEAR((window.left + window.right) / 2, (area.left + area.right) / 2, 1);
+  EXPECT_NEAR((window.top + window.bottom) / 2, (area.top + area.bottom) / 2, 1);
+  EXPECT_TRUE(IsWindowVisible(form.Handle()));
+  form.Hide();
+  EXPECT_FALSE(IsWindowVisible(form.Handle()));
+}
+
+TEST(Forms, AlphaBlendMakesALayeredWindow) {
+  TForm overlay(nullptr);
+  overlay.SetBorderStyle(TFormBorderStyle::bsNone);
+  overlay.SetColor(clBlack);
+  overlay.SetAlphaBlend(true);
+  overlay.SetAlphaBlendValue(180);
+  overlay.SetBounds(10, 10, 200, 100);
+  overlay.Show();
+  HWND wnd = overlay.Handle();
+  ASSERT_TRUE(GetWindowLongPtrW(wnd, GWL_EXSTYLE) & WS_EX_LAYERED);
+  BYTE alpha = 0;
+  DWORD flags = 0;
+  ASSERT_TRUE(GetLayeredWindowAttributes(wnd, nullptr, &alpha, &flags));
+  EXPECT_EQ(alpha, 180);
+  EXPECT_TRUE(flags & LWA_ALPHA);
+  overlay.SetAlphaBlendValue(90);
+  ASSERT_TRUE(GetLayeredWindowAttributes(wnd, nullptr, &alpha, &flags));
+  EXPECT_EQ(alpha, 90);
+  overlay.SetAlphaBlend(false);
+  EXPECT_FALSE(GetWindowLongPtrW(wnd, GWL_EXSTYLE) & WS_EX_LAYERED);
+}
+
+TEST(Forms, APageIsABorderlessChildOfAPanel) {
+  TForm mainForm(nullptr);
+  mainForm.SetBounds(0, 0, 600, 400);
+  auto* host = new TPanel(&mainForm);
+  host->SetBevelOuter(TBevelCut::bvNone);
+  host->SetParent(&mainForm);
+  host->SetAlign(TAlign::alClient);
+  mainForm.Show();
+  auto* page = new TfrmPage(&mainForm);
+  page->Handle();  // a top-level window first, as a page may have before it is placed
+  page->SetBorderStyle(TFormBorderStyle::bsNone);
+  page->SetParent(host);
+  page->SetBounds(0, 0, 10, 10);
+  page->SetAlign(TAlign::alClient);
+  page->Show();
+  HWND wnd = page->Handle();
+  EXPECT_TRUE(GetWindowLongPtrW(wnd, GWL_STYLE) & WS_CHILD);
+  EXPECT_FALSE(GetWindowLongPtrW(wnd, GWL_STYLE) & WS_CAPTION);
+  EXPECT_EQ(GetParent(wnd), host->Handle());
+  EXPECT_EQ(page->Width(), host->ClientWidth());
+  EXPECT_EQ(page->Height(), host->ClientHeight());
+  EXPECT_TRUE(IsWindowVisible(wnd));
+  EXPECT_EQ(GetParentForm(page), &mainForm);
+  // A second page brought to the front covers the first.
+  auto* second = new TfrmPage(&mainForm);
+  second->SetBorderStyle(TFormBorderStyle::bsNone);
+  second->SetParent(host);
+  second->SetAlign(TAlign::alClient);
+  second->Show();
+  page->Show();
+  EXPECT_EQ(GetWindow(host->Handle(), GW_CHILD), wnd);
+  EXPECT_EQ(host->Controls(host->ControlCount() - 1), page);
+}
+
+TEST(Forms, PrivateMessagesReachTheFormsHandlers) {
+  TfrmPage form(nullptr);
+  EXPECT_EQ(SendMessageW(form.Handle(), WM_USER + 100, 7, 0), 42);
+  EXPECT_EQ(form.Perform(WM_USER + 100, 8), 42);
+  EXPECT_EQ(form.received, (std::vector<int>{7, 8}));
+}
+
+TEST(Forms, ButtonClicksAreReflectedAndSetTheModalResult) {
+  TForm form(nullptr);
+  form.SetBounds(100, 100, 300, 200);
+  auto* ok = new TButton(&form);
+  ok->SetParent(&form);
+  ok->SetCaption(L"&OK");
+  ok->SetModalResult(mrOk);
+  int clicks = 0;
+  ok->OnClick = [&](TObject* sender) {
+    EXPECT_EQ(sender, ok);
+    ++clicks;
+  };
+  auto* timer = new TTimer(&form);
+  timer->SetInterval(30);
+  // The click arrives as BN_CLICKED in the form's WM_COMMAND and comes back as CN_COMMAND.
+  timer->OnTimer = [&](TObject*) {
+    timer->SetEnabled(false);
+    SendMessageW(ok->Handle(), BM_CLICK, 0, 0);
+  };
+  EXPECT_EQ(form.ShowModal(), mrOk);
+  EXPECT_EQ(clicks, 1);
+  EXPECT_FALSE(form.Visible());
+}
+
+TEST(Forms, ModalFormsDisableTheOthersAndCloseCancels) {
+  TForm owner(nullptr);
+  owner.SetBounds(0, 0, 200, 200);
+  owner.Show();
+  TForm dialog(nullptr);
+  dialog.SetBounds(20, 20, 100, 100);
+  bool ownerWasDisabled = false;
+  TTimer timer(nullptr);
+  timer.SetInterval(30);
+  timer.OnTimer = [&](TObject*) {
+    timer.SetEnabled(false);
+    ownerWasDisabled = !IsWindowEnabled(owner.Handle());
+    PostMessageW(dialog.Handle(), WM_CLOSE, 0, 0);
+  };
+  EXPECT_EQ(dialog.ShowModal(), mrCancel);
+  EXPECT_TRUE(ownerWasDisabled);
+  EXPECT_TRUE(IsWindowEnabled(owner.Handle()));
+  EXPECT_THROW(owner.ShowModal(), Exception);  // already visible
+}
+
+TEST(Forms, WindowProcChainsSeeMessagesOfWindowedAndWindowlessControls) {
+  TForm form(nullptr);
+  auto* label = new TLabel(&form);
+  label->SetParent(&form);
+  std::vector<UINT> seen;
+  auto old = label->WindowProc;
+  label->WindowProc = [&](TMessage& m) {
+    seen.push_back(m.Msg);
+    old(m);
+  };
+  label->SetCaption(L"hooked");
+  EXPECT_NE(std::find(seen.begin(), seen.end(), CM_TEXTCHANGED), seen.end());
+  auto formOld = form.WindowProc;
+  int paints = 0;
+  form.WindowProc = [&](TMessage& m) {
+    if (m.Msg == WM_PAINT) ++paints;
+    formOld(m);
+  };
+  form.SetBounds(0, 0, 100, 100);
+  form.Show();
+  UpdateWindow(form.Handle());
+  EXPECT_GT(paints, 0);
+  // A windowless child is painted by its parent in z-order through its own chain.
+  EXPECT_NE(std::find(seen.begin(), seen.end(), static_cast<UINT>(WM_PAINT)), seen.end());
+}
+
+TEST(Forms, CloseHidesOrFrees) {
+  auto* form = new TForm(Application);
+  form->SetBounds(0, 0, 100, 100);
+  form->Show();
+  form->Close();  // caHide by default
+  EXPECT_FALSE(form->Visible());
+  form->OnClose = [](TObject*, TCloseAction& action) { action = TCloseAction::caFree; };
+  form->Show();
+  form->Close();
+  EXPECT_TRUE(PumpUntil([&] { return Application->ComponentCount() == 0; }));
+}

@@ -1,0 +1,132 @@
+// Mouse handling: windowless controls get their mouse messages from the parent, the click
+// comes before the mouse-up, and CM_MOUSEENTER / CM_MOUSELEAVE follow the real cursor.
+#include <gtest/gtest.h>
+
+#include "gui/application.h"
+#include "gui/ext_ctrls.h"
+#include "gui/forms.h"
+#include "gui/std_ctrls.h"
+#include "gui_test_support.h"
+
+namespace {
+class Mouse : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    form = new TForm(nullptr);
+    form->SetBorderStyle(TFormBorderStyle::bsNone);
+    form->SetBounds(100, 100, 300, 200);
+    form->SetName(L"form");
+    image = new TImage(form);
+    image->SetName(L"image");
+    image->SetParent(form);
+    image->SetBounds(10, 10, 50, 30);
+    panel = new TPanel(form);
+    panel->SetName(L"panel");
+    panel->SetParent(form);
+    panel->SetBounds(150, 100, 100, 60);
+    Watch(form);
+    Watch(image);
+    Watch(panel);
+    form->Show();
+    Pump(50);
+  }
+  void TearDown() override { delete form; }
+
+  void Watch(TControl* c) {
+    std::wstring n = c->Name();
+    c->OnMouseDown = [this, n](TObject*, TMouseButton, TShiftState, int x, int y) {
+      log.push_back(n + L" down " + std::to_wstring(x) + L"," + std::to_wstring(y));
+    };
+    c->OnMouseUp = [this, n](TObject*, TMouseButton, TShiftState, int, int) { log.push_back(n + L" up"); };
+    c->OnClick = [this, n](TObject*) { log.push_back(n + L" click"); };
+    c->OnMouseEnter = [this, n](TObject*) { log.push_back(n + L" enter"); };
+    c->OnMouseLeave = [this, n](TObject*) { log.push_back(n + L" leave"); };
+  }
+  void Send(UINT msg, int x, int y) {
+    SendMessageW(form->Handle(), msg, msg == WM_LBUTTONDOWN ? MK_LBUTTON : 0, MAKELPARAM(x, y));
+  }
+  bool Logged(const std::wstring& entry) const {
+    return std::find(log.begin(), log.end(), entry) != log.end();
+  }
+
+  TForm* form = nullptr;
+  TImage* image = nullptr;
+  TPanel* panel = nullptr;
+  std::vector<std::wstring> log;
+};
+}  // namespace
+
+TEST_F(Mouse, ClickComesBeforeMouseUpOnAWindowlessControl) {
+  log.clear();
+  Send(WM_LBUTTONDOWN, 20, 15);
+  Send(WM_LBUTTONUP, 20, 15);
+  EXPECT_EQ(log, (std::vector<std::wstring>{L"image down 10,5", L"image click", L"image up"}));
+}
+
+TEST_F(Mouse, ReleasingOutsideGivesNoClick) {
+  log.clear();
+  Send(WM_LBUTTONDOWN, 20, 15);
+  Send(WM_LBUTTONUP, 120, 150);  // still goes to the image, which has the mouse
+  EXPECT_EQ(log, (std::vector<std::wstring>{L"image down 10,5", L"image up"}));
+}
+
+TEST_F(Mouse, DisabledWindowlessControlsGetNothing) {
+  image->SetEnabled(false);
+  log.clear();
+  Send(WM_LBUTTONDOWN, 20, 15);
+  Send(WM_LBUTTONUP, 20, 15);
+  EXPECT_EQ(log, (std::vector<std::wstring>{L"form down 20,15", L"form click", L"form up"}));
+}
+
+TEST_F(Mouse, ZOrderDecidesWhichWindowlessControlIsHit) {
+  auto* top = new TLabel(form);
+  top->SetName(L"top");
+  top->SetParent(form);
+  top->SetBounds(15, 12, 20, 10);
+  Watch(top);
+  log.clear();
+  Send(WM_LBUTTONDOWN, 20, 15);
+  Send(WM_LBUTTONUP, 20, 15);
+  EXPECT_EQ(log.front(), L"top down 5,3");
+  image->BringToFront();
+  log.clear();
+  Send(WM_LBUTTONDOWN, 20, 15);
+  EXPECT_EQ(log.front(), L"image down 10,5");
+  Send(WM_LBUTTONUP, 20, 15);
+}
+
+TEST_F(Mouse, EnterAndLeaveFollowTheCursor) {
+  POINT origin = form->ClientToScreen(POINT{0, 0});
+  log.clear();
+  SetCursorPos(origin.x + 30, origin.y + 20);  // over the image
+  ASSERT_TRUE(PumpUntil([&] { return Logged(L"image enter"); })) << "no enter";
+  SetCursorPos(origin.x + 200, origin.y + 130);  // over the panel's window
+  ASSERT_TRUE(PumpUntil([&] { return Logged(L"panel enter"); })) << "no enter on the panel";
+  EXPECT_TRUE(Logged(L"image leave"));
+  SetCursorPos(origin.x + 600, origin.y + 500);  // off the form: the leave comes by polling
+  ASSERT_TRUE(PumpUntil([&] { return Logged(L"panel leave"); })) << "no leave";
+  // Each enter is followed by its leave, in order.
+  std::vector<std::wstring> transitions;
+  for (const auto& e : log)
+    if (e.find(L"enter") != std::wstring::npos || e.find(L"leave") != std::wstring::npos) transitions.push_back(e);
+  std::vector<std::wstring> expected = {L"image enter", L"image leave", L"panel enter", L"panel leave"};
+  // Moving across the form itself may add a form enter/leave pair in between.
+  transitions.erase(std::remove_if(transitions.begin(), transitions.end(),
+                                   [](const std::wstring& e) { return e.rfind(L"form ", 0) == 0; }),
+                    transitions.end());
+  EXPECT_EQ(transitions, expected);
+}
+
+TEST_F(Mouse, DisabledControlsGetNoEnterEither) {
+  POINT origin = form->ClientToScreen(POINT{0, 0});
+  image->SetEnabled(false);
+  SetCursorPos(origin.x + 600, origin.y + 500);
+  Pump(100);
+  log.clear();
+  SetCursorPos(origin.x + 30, origin.y + 20);
+  ASSERT_TRUE(PumpUntil([&] { return Logged(L"form enter"); }));
+  Pump(50);
+  EXPECT_FALSE(Logged(L"image enter"));
+  SetCursorPos(origin.x + 600, origin.y + 500);
+  PumpUntil([&] { return Logged(L"form leave"); });
+}
