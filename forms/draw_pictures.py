@@ -1,0 +1,339 @@
+#!/usr/bin/env python3
+"""Draws the pictures of the main program's windows (banner, navigation buttons,
+strips, splash and About background) into forms/main, forms/splash, forms/about.
+
+Run with the system Python (it needs PIL):  /usr/bin/python3 forms/draw_pictures.py
+The PNGs it writes are committed; run it again after changing a colour or a text."""
+import math
+import os
+
+from PIL import Image, ImageDraw, ImageFont
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+SS = 4  # supersampling factor for shapes; text is drawn at the final size
+
+# Palette: a deep blue brand colour, light greys for the navigation column.
+BRAND_DARK = (16, 52, 96)
+BRAND = (30, 99, 182)
+BRAND_LIGHT = (52, 140, 230)
+ACCENT = (255, 176, 32)
+TEXT = (52, 58, 66)
+TEXT_SOFT = (96, 104, 114)
+NAV_BG = (244, 244, 244)
+LINE = (222, 224, 228)
+HOVER = (228, 239, 251)
+PRESS = (212, 229, 249)
+WHITE = (255, 255, 255)
+
+FONT_DIRS = ["/usr/share/fonts/truetype/dejavu", "/usr/share/fonts/truetype/liberation"]
+
+
+def font(size, bold=False):
+    names = ["DejaVuSans-Bold.ttf", "LiberationSans-Bold.ttf"] if bold else \
+            ["DejaVuSans.ttf", "LiberationSans-Regular.ttf"]
+    for d in FONT_DIRS:
+        for n in names:
+            p = os.path.join(d, n)
+            if os.path.exists(p):
+                return ImageFont.truetype(p, size)
+    return ImageFont.load_default()
+
+
+def lerp(a, b, t):
+    return tuple(int(round(a[i] + (b[i] - a[i]) * t)) for i in range(3))
+
+
+def vgradient(w, h, top, bottom):
+    img = Image.new("RGB", (w, h))
+    d = ImageDraw.Draw(img)
+    for y in range(h):
+        d.line([(0, y), (w, y)], fill=lerp(top, bottom, y / max(1, h - 1)))
+    return img
+
+
+def diagonal_gradient(w, h, c0, c1):
+    """Brand background: a diagonal blend with soft light circles on the right."""
+    img = Image.new("RGB", (w, h))
+    px = img.load()
+    for y in range(h):
+        for x in range(w):
+            t = (x / w) * 0.75 + (y / h) * 0.25
+            px[x, y] = lerp(c0, c1, t)
+    overlay = Image.new("RGBA", (w * SS, h * SS), (0, 0, 0, 0))
+    d = ImageDraw.Draw(overlay)
+    for cx, cy, r, a in ((0.86, -0.2, 0.55, 13), (0.98, 0.9, 0.35, 11), (0.70, 1.15, 0.30, 9)):
+        rr = r * h * SS * 1.6
+        x0, y0 = cx * w * SS, cy * h * SS
+        d.ellipse([x0 - rr, y0 - rr, x0 + rr, y0 + rr], fill=(255, 255, 255, a))
+    overlay = overlay.resize((w, h), Image.LANCZOS)
+    img = img.convert("RGBA")
+    img.alpha_composite(overlay)
+    return img.convert("RGB")
+
+
+def logo(size):
+    """The product mark: a rounded square with a white quill stroke and an amber nib."""
+    s = size * SS
+    img = Image.new("RGBA", (s, s), (0, 0, 0, 0))
+    d = ImageDraw.Draw(img)
+    d.rounded_rectangle([0, 0, s - 1, s - 1], radius=s // 4, fill=(255, 255, 255, 46),
+                        outline=(255, 255, 255, 150), width=max(SS, s // 28))
+    # Feather: a leaf shape leaning to the right.
+    pts = []
+    for i in range(41):
+        t = i / 40
+        x = 0.28 + 0.48 * t
+        y = 0.80 - 0.62 * t
+        off = math.sin(t * math.pi) * 0.11
+        pts.append(((x - off * 0.7) * s, (y - off * 0.7) * s))
+    for i in range(40, -1, -1):
+        t = i / 40
+        x = 0.28 + 0.48 * t
+        y = 0.80 - 0.62 * t
+        off = math.sin(t * math.pi) * 0.11
+        pts.append(((x + off * 0.7) * s, (y + off * 0.7) * s))
+    d.polygon(pts, fill=(255, 255, 255, 255))
+    d.line([(0.24 * s, 0.84 * s), (0.66 * s, 0.30 * s)], fill=BRAND + (255,), width=max(SS, s // 22))
+    d.ellipse([0.17 * s, 0.77 * s, 0.31 * s, 0.91 * s], fill=ACCENT + (255,))
+    return img.resize((size, size), Image.LANCZOS)
+
+
+# ---- navigation icons, drawn on a 16x16 grid (scaled by SS) -------------------------------
+
+def icon(name, colour, size=16):
+    s = size * SS
+    img = Image.new("RGBA", (s, s), (0, 0, 0, 0))
+    d = ImageDraw.Draw(img)
+    c = colour + (255,)
+    u = s / 16.0
+    w = int(round(1.6 * u))
+
+    def P(x, y):
+        return (x * u, y * u)
+
+    if name == "home":
+        d.line([P(1.5, 8), P(8, 2), P(14.5, 8)], fill=c, width=w, joint="curve")
+        d.rectangle([P(3.6, 7.2), P(12.4, 14)], outline=c, width=w)
+        d.rectangle([P(6.8, 9.8), P(9.2, 14)], fill=c)
+    elif name == "oneclick":
+        d.polygon([P(9.5, 1), P(3, 9.2), P(7.6, 9.2), P(6.2, 15), P(13, 6.6), P(8.4, 6.6)], fill=c)
+    elif name == "clean":
+        def star(cx, cy, r):
+            k = r * 0.28
+            d.polygon([P(cx, cy - r), P(cx + k, cy - k), P(cx + r, cy), P(cx + k, cy + k),
+                       P(cx, cy + r), P(cx - k, cy + k), P(cx - r, cy), P(cx - k, cy - k)], fill=c)
+        star(6.5, 9, 6)
+        star(12.5, 3.5, 3)
+        star(13, 12.5, 2)
+    elif name == "optimizer":
+        d.arc([P(1.5, 2.5), P(14.5, 15.5)], start=150, end=390, fill=c, width=w)
+        d.line([P(8, 9), P(11.8, 5.2)], fill=c, width=w)
+        d.ellipse([P(6.6, 7.6), P(9.4, 10.4)], fill=c)
+    elif name == "tools":
+        for x, y in ((1.5, 1.5), (9, 1.5), (1.5, 9), (9, 9)):
+            d.rounded_rectangle([P(x, y), P(x + 5.5, y + 5.5)], radius=1.2 * u,
+                                fill=c if (x, y) != (9, 9) else None, outline=c, width=w)
+    elif name == "backup":
+        d.ellipse([P(2.5, 1.5), P(13.5, 5.5)], outline=c, width=w)
+        d.line([P(2.5 + 0.1, 3.5), P(2.5 + 0.1, 12.5)], fill=c, width=w)
+        d.line([P(13.5 - 0.1, 3.5), P(13.5 - 0.1, 12.5)], fill=c, width=w)
+        d.arc([P(2.5, 6), P(13.5, 10)], start=0, end=180, fill=c, width=w)
+        d.arc([P(2.5, 10.5), P(13.5, 14.5)], start=0, end=180, fill=c, width=w)
+    elif name == "settings":
+        cx, cy = 8 * u, 8 * u
+        for i in range(8):
+            a = i * math.pi / 4
+            x, y = cx + math.cos(a) * 5.6 * u, cy + math.sin(a) * 5.6 * u
+            d.ellipse([x - 1.6 * u, y - 1.6 * u, x + 1.6 * u, y + 1.6 * u], fill=c)
+        d.ellipse([P(2.8, 2.8), P(13.2, 13.2)], fill=c)
+        d.ellipse([P(5.8, 5.8), P(10.2, 10.2)], fill=(0, 0, 0, 0))
+    elif name == "results":
+        for x, top in ((2, 8), (6.5, 3), (11, 6)):
+            d.rectangle([P(x, top), P(x + 3, 14)], fill=c)
+        d.line([P(1, 15), P(15, 15)], fill=c, width=max(1, w // 2))
+    else:
+        raise ValueError(name)
+    return img.resize((size, size), Image.LANCZOS)
+
+
+def chevron(colour, size=8):
+    s = size * SS
+    img = Image.new("RGBA", (s, s), (0, 0, 0, 0))
+    d = ImageDraw.Draw(img)
+    d.line([(s * 0.3, s * 0.15), (s * 0.7, s * 0.5), (s * 0.3, s * 0.85)], fill=colour + (255,),
+           width=int(s * 0.18), joint="curve")
+    return img.resize((size, size), Image.LANCZOS)
+
+
+def text_mid(d, x, h, text, fnt, fill):
+    """Draws text left-aligned at x, centred vertically in a band of height h."""
+    top, bottom = fnt.getbbox("Hg")[1], fnt.getbbox("Hg")[3]
+    y = (h - (bottom - top)) / 2 - top
+    d.text((x, y), text, font=fnt, fill=fill)
+
+
+# ---- the pictures --------------------------------------------------------------------------
+
+NAV_W = 199
+HEADER_H = 32
+FEATURE_H = 28
+
+
+def header_button(icon_name, text, look):
+    if look == "normal":
+        img = vgradient(NAV_W, HEADER_H, (250, 250, 250), (238, 239, 241))
+        fg, ic = TEXT, BRAND
+    elif look == "over":
+        img = vgradient(NAV_W, HEADER_H, (238, 245, 253), (222, 235, 250))
+        fg, ic = BRAND_DARK, BRAND
+    else:
+        img = vgradient(NAV_W, HEADER_H, BRAND_LIGHT, BRAND)
+        fg, ic = WHITE, WHITE
+    d = ImageDraw.Draw(img)
+    d.line([(0, HEADER_H - 1), (NAV_W, HEADER_H - 1)], fill=LINE if look != "down" else BRAND_DARK)
+    d.line([(0, 0), (NAV_W, 0)], fill=WHITE if look != "down" else BRAND_LIGHT)
+    if look == "down":
+        d.rectangle([0, 0, 3, HEADER_H - 1], fill=ACCENT)
+        img.paste(chevron(WHITE), (NAV_W - 20, 12), chevron(WHITE))
+    img.paste(icon(icon_name, ic), (14, 8), icon(icon_name, ic))
+    text_mid(d, 40, HEADER_H, text, font(12, bold=True), fg)
+    return img
+
+
+def feature_button(text, look):
+    if look == "normal":
+        bg, fg, chev, fnt = WHITE, TEXT_SOFT, (176, 184, 194), font(12)
+    elif look == "over":
+        bg, fg, chev, fnt = HOVER, BRAND_DARK, BRAND, font(12)
+    else:
+        bg, fg, chev, fnt = PRESS, BRAND_DARK, BRAND, font(12, bold=True)
+    img = Image.new("RGB", (NAV_W, FEATURE_H), bg)
+    d = ImageDraw.Draw(img)
+    d.line([(16, FEATURE_H - 1), (NAV_W - 12, FEATURE_H - 1)], fill=(236, 237, 240))
+    if look == "down":
+        d.rectangle([0, 0, 3, FEATURE_H - 1], fill=BRAND)
+    img.paste(chevron(chev), (26, 10), chevron(chev))
+    text_mid(d, 40, FEATURE_H, text, fnt, fg)
+    return img
+
+
+HEADERS = [
+    ("btnHome", "home", "Home"),
+    ("btnOneClick", "oneclick", "1-Click Maintenance"),
+    ("btnClean", "clean", "Clean Center"),
+    ("btnOptimizer", "optimizer", "Optimizer Center"),
+    ("btnTools", "tools", "Advanced Tools"),
+    ("btnBack", "backup", "Backup Center"),
+    ("btnSettings", "settings", "Settings"),
+    ("btnResults", "results", "Results"),
+]
+
+FEATURES = [
+    ("btnRegsitryCleaner", "Registry Cleaner"),
+    ("btnJunkCleaner", "Junk Cleaner"),
+    ("btnEvidenceCleaner", "Evidence Cleaner"),
+    ("btnFileCleaner", "File Shredder"),
+    ("btnMemory", "Memory Optimizer"),
+    ("btnSystem", "System Optimizer"),
+    ("btnStartup", "Startup Manager"),
+    ("btnUninstall", "Uninstall Manager"),
+    ("btnProcess", "Process Manager"),
+    ("btnService", "Service Manager"),
+    ("btnBlockActivex", "Block Bad ActiveX"),
+    ("btnReActive", "Re-Register ActiveX"),
+    ("btnError", "Error Repair"),
+    ("btnIE", "IE Manager"),
+    ("btnLSP", "Winsock2 Repair"),
+    ("btnFileAsso", "File Association Repair"),
+    ("btnRegistryBack", "Registry Backup"),
+    ("btnDriver", "Driver Backup"),
+    ("btnIEFavorites", "Favorites Backup"),
+    ("btnRestorePoint", "System Restore Point"),
+]
+
+MAIN_W = 787
+BANNER_H = 110
+
+
+def banner():
+    img = diagonal_gradient(MAIN_W, BANNER_H, BRAND_DARK, BRAND_LIGHT)
+    mark = logo(46)
+    img.paste(mark, (22, 16), mark)
+    d = ImageDraw.Draw(img)
+    d.text((80, 14), "Quillstead", font=font(26, bold=True), fill=WHITE)
+    d.text((82, 46), "Keep your PC clean, fast and healthy", font=font(11), fill=(205, 225, 246))
+    # Darker band at the bottom that carries the section name.
+    band = Image.new("RGBA", (MAIN_W, 34), (8, 30, 60, 70))
+    base = img.convert("RGBA")
+    base.alpha_composite(band, (0, BANNER_H - 34))
+    d = ImageDraw.Draw(base)
+    d.line([(0, BANNER_H - 34), (MAIN_W, BANNER_H - 34)], fill=(255, 255, 255, 40))
+    d.rectangle([0, BANNER_H - 3, MAIN_W, BANNER_H - 1], fill=ACCENT + (255,))
+    return base.convert("RGB")
+
+
+def side_strip():
+    img = vgradient(5, 433, (214, 222, 232), (232, 236, 241))
+    return img
+
+
+def footer():
+    img = vgradient(MAIN_W, 22, (240, 242, 245), (226, 230, 235))
+    d = ImageDraw.Draw(img)
+    d.line([(0, 0), (MAIN_W, 0)], fill=(200, 206, 214))
+    return img
+
+
+def splash():
+    w, h = 517, 276
+    img = diagonal_gradient(w, h, BRAND_DARK, BRAND_LIGHT)
+    mark = logo(72)
+    img.paste(mark, (36, 52), mark)
+    d = ImageDraw.Draw(img)
+    d.text((124, 52), "Quillstead", font=font(40, bold=True), fill=WHITE)
+    d.text((127, 104), "PC maintenance made simple", font=font(14), fill=(205, 225, 246))
+    d.line([(36, 196), (w - 36, 196)], fill=(120, 170, 225))
+    d.rectangle([0, h - 4, w, h - 1], fill=ACCENT)
+    return img
+
+
+ABOUT_W, ABOUT_H = 420, 290
+
+
+def about_background():
+    img = Image.new("RGB", (ABOUT_W, ABOUT_H), WHITE)
+    band = diagonal_gradient(ABOUT_W, 64, BRAND_DARK, BRAND_LIGHT)
+    img.paste(band, (0, 0))
+    mark = logo(40)
+    img.paste(mark, (18, 12), mark)
+    d = ImageDraw.Draw(img)
+    d.text((68, 17), "Quillstead", font=font(22, bold=True), fill=WHITE)
+    d.rectangle([0, 64, ABOUT_W, 66], fill=ACCENT)
+    d.line([(16, 174), (ABOUT_W - 16, 174)], fill=LINE)
+    d.rectangle([0, ABOUT_H - 48, ABOUT_W, ABOUT_H], fill=(245, 246, 248))
+    d.line([(0, ABOUT_H - 48), (ABOUT_W, ABOUT_H - 48)], fill=LINE)
+    return img
+
+
+def save(img, rel):
+    path = os.path.join(HERE, rel)
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    img.save(path, optimize=True)
+
+
+def main():
+    for name, ic, text in HEADERS:
+        for look in ("normal", "over", "down"):
+            save(header_button(ic, text, look), f"main/{name}_{look}.png")
+    for name, text in FEATURES:
+        for look in ("normal", "over", "down"):
+            save(feature_button(text, look), f"main/{name}_{look}.png")
+    save(banner(), "main/banner.png")
+    save(side_strip(), "main/strip_side.png")
+    save(footer(), "main/footer.png")
+    save(splash(), "splash/splash.png")
+    save(about_background(), "about/background.png")
+
+
+if __name__ == "__main__":
+    main()
