@@ -1,0 +1,14 @@
+#pragma once
+// Opening web addresses and mailto: links with the shell, behind a seam: tests put a recorder
+// in place of the shell so that no browser or mail program ever starts from a test.
+#include <functional>
+#include <string>
+
+using TShellOpenHandler = std::function<void(const std::wstring& target, int showCommand)>;
+
+// ShellExecute with the verb "open"; the result is ignored (a link that cannot be opened
+// simply does nothing).
+void ShellOpen(const std::wstring& target, int showCommand);
+
+// Replaces the shell call; nullptr restores it.
+void SetShellOpenForTesting(TShellOpenHandler handler);
