@@ -315,6 +315,20 @@ def about_background():
     return img
 
 
+def app_icon(size):
+    """The program icon: the product mark on a brand-blue rounded square."""
+    s = size * SS
+    img = Image.new("RGBA", (s, s), (0, 0, 0, 0))
+    mask = Image.new("L", (s, s), 0)
+    ImageDraw.Draw(mask).rounded_rectangle([0, 0, s - 1, s - 1], radius=s // 4, fill=255)
+    fill = diagonal_gradient(s, s, BRAND_DARK, BRAND_LIGHT).convert("RGBA")
+    img.paste(fill, (0, 0), mask)
+    img = img.resize((size, size), Image.LANCZOS)
+    mark = logo(size)
+    img.alpha_composite(mark)
+    return img
+
+
 def save(img, rel):
     path = os.path.join(HERE, rel)
     os.makedirs(os.path.dirname(path), exist_ok=True)
@@ -333,6 +347,9 @@ def main():
     save(footer(), "main/footer.png")
     save(splash(), "splash/splash.png")
     save(about_background(), "about/background.png")
+    icon_path = os.path.join(HERE, "icon/quillstead.ico")
+    os.makedirs(os.path.dirname(icon_path), exist_ok=True)
+    app_icon(256).save(icon_path, sizes=[(16, 16), (24, 24), (32, 32), (48, 48), (256, 256)])
 
 
 if __name__ == "__main__":

@@ -1,0 +1,15 @@
+#include "app/frmAbout.h"
+
+#include "app/shell_open.h"
+#include "app/vendor_links.h"
+
+QS_FORM_IMPL(TfrmAbout, TForm, QS_FIELD(btnClose), QS_HANDLER(btnCloseClick), QS_HANDLER(Label5Click),
+             QS_HANDLER(Label6Click))
+
+TfrmAbout::TfrmAbout(TComponent* owner) : TForm(owner) { LoadForm(); }
+
+void TfrmAbout::btnCloseClick(TObject* Sender) { Close(); }
+
+void TfrmAbout::Label5Click(TObject* Sender) { ShellOpen(kVendorWebSite, SW_SHOW); }
+
+void TfrmAbout::Label6Click(TObject* Sender) { ShellOpen(std::wstring(L"mailto:") + kSupportMailAddress, SW_SHOWNORMAL); }

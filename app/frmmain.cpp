@@ -1,0 +1,170 @@
+#include "app/frmmain.h"
+
+#include "app/frmAbout.h"
+#include "app/frmTemp.h"
+#include "app/shell_open.h"
+#include "app/vendor_links.h"
+#include "base/date_time.h"
+#include "base/exception.h"
+#include "base/strings.h"
+
+Tfrmmain* frmmain = nullptr;
+
+QS_FORM_IMPL(Tfrmmain, TForm,
+             QS_FIELD(esdtStatu), QS_FIELD(Label4), QS_FIELD(lblRegister),
+             QS_FIELD(Label6), QS_FIELD(Label2), QS_FIELD(Label3), QS_FIELD(p_Form),
+             QS_FIELD(p_Clean), QS_FIELD(p_optimizer), QS_FIELD(p_tools), QS_FIELD(p_back),
+             QS_FIELD(btnHome), QS_FIELD(btnOneClick), QS_FIELD(btnClean), QS_FIELD(btnOptimizer),
+             QS_FIELD(btnTools), QS_FIELD(btnBack), QS_FIELD(btnSettings), QS_FIELD(btnResults),
+             QS_FIELD(btnRegsitryCleaner), QS_FIELD(btnJunkCleaner), QS_FIELD(btnEvidenceCleaner),
+             QS_FIELD(btnFileCleaner), QS_FIELD(btnMemory), QS_FIELD(btnSystem), QS_FIELD(btnStartup),
+             QS_FIELD(btnUninstall), QS_FIELD(btnProcess), QS_FIELD(btnService), QS_FIELD(btnBlockActivex),
+             QS_FIELD(btnReActive), QS_FIELD(btnError), QS_FIELD(btnIE), QS_FIELD(btnLSP), QS_FIELD(btnFileAsso),
+             QS_FIELD(btnRegistryBack), QS_FIELD(btnDriver), QS_FIELD(btnIEFavorites), QS_FIELD(btnRestorePoint),
+             QS_HANDLER(FormCreate), QS_HANDLER(btnHomeClick), QS_HANDLER(btnOneClickClick),
+             QS_HANDLER(btnCleanClick), QS_HANDLER(btnOptimizerClick), QS_HANDLER(btnToolsClick),
+             QS_HANDLER(btnBackClick), QS_HANDLER(btnSettingsClick), QS_HANDLER(btnResultsClick),
+             QS_HANDLER(lblRegisterClick), QS_HANDLER(Label6Click), QS_HANDLER(Label3Click),
+             QS_HANDLER(Label4MouseEnter), QS_HANDLER(Label4MouseLeave))
+
+namespace {
+template <class T>
+T* Named(const TComponent* owner, const wchar_t* name) {
+  T* found = dynamic_cast<T*>(owner->FindComponent(name));
+  if (!found) throw Exception(std::wstring(L"The main window has no ") + name);
+  return found;
+}
+}  // namespace
+
+Tfrmmain::Tfrmmain(TComponent* owner) : TForm(owner) { LoadForm(); }
+
+// The section table names the buttons and panels; they are looked up once the form is read,
+// before FormCreate selects the first section.
+void Tfrmmain::Loaded() {
+  TForm::Loaded();
+  for (int s = 0; s < kSectionCount; ++s) sectionButtons_[s] = Named<TImageEx>(this, SectionInfo(s).HeaderButton);
+  for (int g = 0; g < kGroupCount; ++g) groupPanels_[g] = Named<TPanel>(this, kGroupPanels[g]);
+}
+
+void Tfrmmain::FormCreate(TObject* Sender) {
+  SelectSection(0);
+  lblRegister->SetCaption(L"About");
+  Label2->SetCaption(L"");
+}
+
+std::wstring Tfrmmain::GreetingPrefix() {
+  const int hour = StrToInt(FormatDateTime(L"hh", Now()));
+  if (hour >= 5 && hour <= 11) return L"Good Morning and Welcome to";
+  if (hour >= 12 && hour <= 18) return L"Good Afternoon and Welcome to";
+  return L"Good Evening and Welcome to";
+}
+
+void Tfrmmain::EnableNavigation(bool value) {
+  for (TImageEx* button : {btnHome, btnOneClick, btnClean, btnOptimizer, btnTools, btnBack, btnSettings,
+                           btnResults, btnRegsitryCleaner, btnJunkCleaner, btnEvidenceCleaner, btnFileCleaner}) {
+    button->SetEnabled(value);
+  }
+}
+
+void Tfrmmain::ReleaseFeatureButtons() {
+  for (TImageEx* button :
+       {btnRegsitryCleaner, btnJunkCleaner, btnEvidenceCleaner, btnFileCleaner, btnMemory, btnSystem, btnStartup,
+        btnUninstall, btnProcess, btnService, btnBlockActivex, btnReActive, btnError, btnIE, btnLSP, btnFileAsso,
+        btnRegistryBack, btnDriver, btnIEFavorites, btnRestorePoint}) {
+    button->SetDown(false);
+  }
+}
+
+void Tfrmmain::CollapseCurrentGroup() {
+  const int group = SectionInfo(CurrentSection).Group;
+  if (group >= 0) groupPanels_[group]->SetHeight(kCollapsedGroupHeight);
+}
+
+void Tfrmmain::SelectSection(int section) {
+  if (Switching == 1) return;
+  Switching = 1;
+  CollapseCurrentGroup();
+  sectionButtons_[CurrentSection]->SetDown(false);
+  sectionButtons_[section]->SetDown(true);
+  esdtStatu->SetCaption(SectionInfo(section).Name);
+  const auto& heights = GroupHeightsFor(section);
+  for (int g = 0; g < kGroupCount; ++g) {
+    if (heights[g] != kKeepHeight) groupPanels_[g]->SetHeight(heights[g]);
+  }
+  CurrentSection = section;
+  Switching = 0;
+}
+
+void Tfrmmain::SelectSectionFromButton(int section, TObject* sender) {
+  if (CurrentSection == section) return;
+  SelectSection(section);
+  ReleaseFeatureButtons();
+  if (auto* button = dynamic_cast<TImageEx*>(sender)) button->SetDown(true);
+}
+
+void Tfrmmain::btnHomeClick(TObject* Sender) {
+  if (CurrentSection == 0) return;
+  SelectSection(0);
+}
+
+void Tfrmmain::btnOneClickClick(TObject* Sender) {
+  if (CurrentSection == 7) return;
+  SelectSection(7);
+}
+
+void Tfrmmain::btnCleanClick(TObject* Sender) {
+  if (CurrentSection != 1) SelectSection(1);
+}
+
+void Tfrmmain::btnOptimizerClick(TObject* Sender) {
+  if (CurrentSection != 2) SelectSection(2);
+}
+
+void Tfrmmain::btnToolsClick(TObject* Sender) {
+  if (CurrentSection != 3) SelectSection(3);
+}
+
+void Tfrmmain::btnBackClick(TObject* Sender) {
+  if (CurrentSection != 4) SelectSection(4);
+}
+
+void Tfrmmain::btnSettingsClick(TObject* Sender) { SelectSectionFromButton(5, Sender); }
+
+void Tfrmmain::btnResultsClick(TObject* Sender) { SelectSectionFromButton(6, Sender); }
+
+void Tfrmmain::PlacePage(TCustomForm* page) {
+  page->SetBorderStyle(TFormBorderStyle::bsNone);
+  page->SetParent(p_Form);
+  page->SetTop(0);
+  page->SetLeft(0);
+  page->SetAlign(TAlign::alClient);
+}
+
+void Tfrmmain::SetPageHeading(TCustomForm* page, const wchar_t* headingLabel, const wchar_t* titleSuffix) {
+  if (!headingLabel) return;
+  auto* label = dynamic_cast<TLabel*>(page->FindComponent(headingLabel));
+  if (label) label->SetCaption(GreetingPrefix() + titleSuffix);
+}
+
+void Tfrmmain::lblRegisterClick(TObject* Sender) {
+  std::unique_ptr<TfrmTemp> overlay(new TfrmTemp(this));
+  overlay->SetBounds(Left(), Top(), Width(), Height());
+  overlay->Show();
+  std::unique_ptr<TfrmAbout> about(new TfrmAbout(this));
+  about->ShowModal();
+  overlay->Close();
+  overlay.reset();
+  about.reset();
+}
+
+void Tfrmmain::Label6Click(TObject* Sender) { ShellOpen(kVendorWebSite, SW_SHOW); }
+
+void Tfrmmain::Label3Click(TObject* Sender) { ShellOpen(kVendorWebSite, SW_SHOW); }
+
+void Tfrmmain::Label4MouseEnter(TObject* Sender) {
+  static_cast<TControl*>(Sender)->Font()->SetStyle({TFontStyle::fsBold, TFontStyle::fsUnderline});
+}
+
+void Tfrmmain::Label4MouseLeave(TObject* Sender) {
+  static_cast<TControl*>(Sender)->Font()->SetStyle({TFontStyle::fsBold});
+}

@@ -1,0 +1,126 @@
+#pragma once
+// The main window: the banner with the section name and the header links, the navigation
+// column of picture buttons with its collapsible groups, the page panel p_Form and the footer.
+#include <array>
+#include <functional>
+#include <string>
+
+#include "app/image_ex.h"
+#include "app/sections.h"
+#include "gui/forms.h"
+#include "gui/ext_ctrls.h"
+#include "gui/std_ctrls.h"
+
+class Tfrmmain : public TForm {
+  QS_FORM(Tfrmmain)
+
+ public:
+  explicit Tfrmmain(TComponent* owner);
+
+  // The greeting that starts every page heading, after the hour of the base clock.
+  static std::wstring GreetingPrefix();
+  // Enables or disables the twelve navigation buttons that scans keep from being used.
+  void EnableNavigation(bool value);
+  // Releases the latched look of every feature button; header buttons keep theirs.
+  void ReleaseFeatureButtons();
+  // Selects a navigation section 0..7: latches its header button, names it in the banner and
+  // opens or collapses the button groups. Ignored while a selection is running.
+  void SelectSection(int section);
+  int CurrentSection = 0;
+  int Switching = 0;
+
+  // How a navigation button places its page in p_Form the first time and brings it back
+  // later. The page is created with the main window as owner; `firstTime` runs once the page
+  // is placed, `reopen` before an existing page comes to the front. `headingLabel` names the
+  // page's heading label (nullptr: the page has none), which gets the greeting + titleSuffix.
+  template <class TPage>
+  TPage* OpenPage(TPage*& page, const wchar_t* headingLabel, const wchar_t* titleSuffix,
+                  const std::function<void(TPage*)>& firstTime = {},
+                  const std::function<void(TPage*)>& reopen = {}) {
+    if (!page) {
+      page = new TPage(this);
+      PlacePage(page);
+      if (firstTime) firstTime(page);
+      SetPageHeading(page, headingLabel, titleSuffix);
+      page->Show();
+    } else {
+      if (reopen) reopen(page);
+      SetPageHeading(page, headingLabel, titleSuffix);
+      page->BringToFront();
+    }
+    return page;
+  }
+
+  TLabel* esdtStatu = nullptr;
+  TLabel* Label4 = nullptr;
+  TLabel* lblRegister = nullptr;
+  TLabel* Label6 = nullptr;
+  TLabel* Label2 = nullptr;
+  TLabel* Label3 = nullptr;
+  TPanel* p_Form = nullptr;
+  TPanel* p_Clean = nullptr;
+  TPanel* p_optimizer = nullptr;
+  TPanel* p_tools = nullptr;
+  TPanel* p_back = nullptr;
+
+  TImageEx* btnHome = nullptr;
+  TImageEx* btnOneClick = nullptr;
+  TImageEx* btnClean = nullptr;
+  TImageEx* btnOptimizer = nullptr;
+  TImageEx* btnTools = nullptr;
+  TImageEx* btnBack = nullptr;
+  TImageEx* btnSettings = nullptr;
+  TImageEx* btnResults = nullptr;
+
+  TImageEx* btnRegsitryCleaner = nullptr;
+  TImageEx* btnJunkCleaner = nullptr;
+  TImageEx* btnEvidenceCleaner = nullptr;
+  TImageEx* btnFileCleaner = nullptr;
+  TImageEx* btnMemory = nullptr;
+  TImageEx* btnSystem = nullptr;
+  TImageEx* btnStartup = nullptr;
+  TImageEx* btnUninstall = nullptr;
+  TImageEx* btnProcess = nullptr;
+  TImageEx* btnService = nullptr;
+  TImageEx* btnBlockActivex = nullptr;
+  TImageEx* btnReActive = nullptr;
+  TImageEx* btnError = nullptr;
+  TImageEx* btnIE = nullptr;
+  TImageEx* btnLSP = nullptr;
+  TImageEx* btnFileAsso = nullptr;
+  TImageEx* btnRegistryBack = nullptr;
+  TImageEx* btnDriver = nullptr;
+  TImageEx* btnIEFavorites = nullptr;
+  TImageEx* btnRestorePoint = nullptr;
+
+  void FormCreate(TObject* Sender);
+  void btnHomeClick(TObject* Sender);
+  void btnOneClickClick(TObject* Sender);
+  void btnCleanClick(TObject* Sender);
+  void btnOptimizerClick(TObject* Sender);
+  void btnToolsClick(TObject* Sender);
+  void btnBackClick(TObject* Sender);
+  void btnSettingsClick(TObject* Sender);
+  void btnResultsClick(TObject* Sender);
+  void lblRegisterClick(TObject* Sender);
+  void Label6Click(TObject* Sender);
+  void Label3Click(TObject* Sender);
+  void Label4MouseEnter(TObject* Sender);
+  void Label4MouseLeave(TObject* Sender);
+
+ protected:
+  void Loaded() override;
+
+ private:
+  void CollapseCurrentGroup();
+  // A section button that also releases the feature buttons (Settings, Results).
+  void SelectSectionFromButton(int section, TObject* sender);
+  void PlacePage(TCustomForm* page);
+  void SetPageHeading(TCustomForm* page, const wchar_t* headingLabel, const wchar_t* titleSuffix);
+
+  std::array<TImageEx*, kSectionCount> sectionButtons_{};
+  std::array<TPanel*, kGroupCount> groupPanels_{};
+};
+
+// The application's main form.
+extern Tfrmmain* frmmain;

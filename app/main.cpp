@@ -1,0 +1,36 @@
+// Program entry of Quillstead: title, date formats, splash, main window, message loop.
+#include <windows.h>
+
+#include "app/frmSpash.h"
+#include "app/frmmain.h"
+#include "base/date_time.h"
+#include "base/exception.h"
+#include "gui/application.h"
+
+namespace {
+// How long the splash stays up before the main window is made.
+constexpr DWORD kSplashMilliseconds = 2000;
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  try {
+    Application->SetTitle(L"Quillstead v4.1");
+    SetProgramDateFormats();
+
+    std::unique_ptr<TfrmSpash> splash(new TfrmSpash(nullptr));
+    splash->Show();
+    splash->Repaint();
+    // The splash gets its one paint above and nothing else: no messages are handled while it
+    // waits, and the wait sleeps rather than spinning the processor.
+    Sleep(kSplashMilliseconds);
+
+    Application->CreateForm(frmmain);
+    splash->Hide();
+    splash.reset();
+    Application->Run();
+  } catch (...) {
+    Application->HandleException(nullptr);
+    return 1;
+  }
+  return 0;
+}
