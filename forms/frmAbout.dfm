@@ -1,13 +1,14 @@
 object frmAbout: TfrmAbout
   Left = 0
   Top = 0
+  Width = 426
+  Height = 315
   BorderIcons = [biSystemMenu]
   BorderStyle = bsSingle
   Caption = 'Quillstead v4.1'
   ClientHeight = 290
   ClientWidth = 420
   Color = clWhite
-  Font.Charset = DEFAULT_CHARSET
   Font.Color = clWindowText
   Font.Height = -11
   Font.Name = 'Tahoma'
@@ -27,7 +28,6 @@ object frmAbout: TfrmAbout
     Width = 105
     Height = 16
     Caption = 'Quillstead v4.1'
-    Font.Charset = DEFAULT_CHARSET
     Font.Color = $00603410
     Font.Height = -13
     Font.Name = 'Tahoma'
@@ -54,11 +54,11 @@ object frmAbout: TfrmAbout
   object Label5: TLabel
     Left = 74
     Top = 128
-    Width = 140
+    Width = 180
     Height = 13
     Cursor = crHandPoint
+    AutoSize = False
     Caption = 'http://www.quillstead.example/'
-    Font.Charset = DEFAULT_CHARSET
     Font.Color = clBlue
     Font.Height = -11
     Font.Name = 'Tahoma'
@@ -78,11 +78,11 @@ object frmAbout: TfrmAbout
   object Label6: TLabel
     Left = 74
     Top = 148
-    Width = 150
+    Width = 180
     Height = 13
     Cursor = crHandPoint
+    AutoSize = False
     Caption = 'support@quillstead.example'
-    Font.Charset = DEFAULT_CHARSET
     Font.Color = clBlue
     Font.Height = -11
     Font.Name = 'Tahoma'
@@ -95,14 +95,15 @@ object frmAbout: TfrmAbout
     Left = 18
     Top = 182
     Width = 384
-    Height = 65
+    Height = 70
+    AutoSize = False
+    WordWrap = True
     Caption = 
       'Warning: this program is protected by copyright law and international'#13#10 +
       'treaties. Copying or distributing it, or any part of it, without the'#13#10 +
       'permission of Quillstead Software is not allowed and may lead to civil'#13#10 +
       'and criminal penalties. Quillstead comes without any warranty: back up'#13#10 +
       'your registry before you clean it.'
-    Font.Charset = DEFAULT_CHARSET
     Font.Color = $00726860
     Font.Height = -11
     Font.Name = 'Tahoma'
@@ -117,7 +118,6 @@ object frmAbout: TfrmAbout
     Height = 25
     Caption = '&OK'
     Default = True
-    TabOrder = 0
     OnClick = btnCloseClick
   end
 end

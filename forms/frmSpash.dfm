@@ -1,12 +1,13 @@
 object frmSpash: TfrmSpash
   Left = 0
   Top = 0
+  Width = 517
+  Height = 276
   BorderStyle = bsNone
   Caption = 'Quillstead v4.1'
   ClientHeight = 276
   ClientWidth = 517
   Color = $00B66320
-  Font.Charset = DEFAULT_CHARSET
   Font.Color = clWhite
   Font.Height = -11
   Font.Name = 'Tahoma'
@@ -26,7 +27,6 @@ object frmSpash: TfrmSpash
     Width = 78
     Height = 13
     Caption = 'Initializing...'
-    Font.Charset = DEFAULT_CHARSET
     Font.Color = clWhite
     Font.Height = -11
     Font.Name = 'Tahoma'
@@ -35,13 +35,13 @@ object frmSpash: TfrmSpash
     Transparent = True
   end
   object Label2: TLabel
-    Left = 418
+    Left = 297
     Top = 208
-    Width = 63
+    Width = 184
     Height = 13
     Alignment = taRightJustify
+    AutoSize = False
     Caption = '4.1.18.120'
-    Font.Charset = DEFAULT_CHARSET
     Font.Color = $00F6E1CD
     Font.Height = -11
     Font.Name = 'Tahoma'
@@ -54,8 +54,7 @@ object frmSpash: TfrmSpash
     Top = 240
     Width = 260
     Height = 13
-    Caption = 'Copyright '#169' 2004-2011 Quillstead Software. All rights reserved.'
-    Font.Charset = DEFAULT_CHARSET
+    Caption = 'Copyright '#169' 2004-2011 Quillstead Software'
     Font.Color = $00F6E1CD
     Font.Height = -11
     Font.Name = 'Tahoma'
@@ -64,13 +63,13 @@ object frmSpash: TfrmSpash
     Transparent = True
   end
   object Label4: TLabel
-    Left = 358
+    Left = 297
     Top = 240
-    Width = 123
+    Width = 184
     Height = 13
     Alignment = taRightJustify
+    AutoSize = False
     Caption = 'www.quillstead.example'
-    Font.Charset = DEFAULT_CHARSET
     Font.Color = clWhite
     Font.Height = -11
     Font.Name = 'Tahoma'

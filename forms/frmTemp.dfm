@@ -2,6 +2,8 @@ object frmTemp: TfrmTemp
   Tag = 99
   Left = 0
   Top = 0
+  Width = 400
+  Height = 300
   AlphaBlend = True
   AlphaBlendValue = 180
   BorderStyle = bsNone

@@ -1,13 +1,14 @@
 object frmmain: Tfrmmain
   Left = 0
   Top = 0
+  Width = 793
+  Height = 590
   BorderIcons = [biSystemMenu, biMinimize]
   BorderStyle = bsSingle
   Caption = 'Quillstead v4.1'
   ClientHeight = 565
   ClientWidth = 787
   Color = clWhite
-  Font.Charset = DEFAULT_CHARSET
   Font.Color = clWindowText
   Font.Height = -11
   Font.Name = 'Tahoma'
@@ -29,7 +30,6 @@ object frmmain: Tfrmmain
     Width = 34
     Height = 16
     Caption = 'Home'
-    Font.Charset = DEFAULT_CHARSET
     Font.Color = clWhite
     Font.Height = -13
     Font.Name = 'Tahoma'
@@ -44,7 +44,6 @@ object frmmain: Tfrmmain
     Height = 13
     Cursor = crHandPoint
     Caption = 'Update'
-    Font.Charset = DEFAULT_CHARSET
     Font.Color = clWhite
     Font.Height = -11
     Font.Name = 'Tahoma'
@@ -61,7 +60,6 @@ object frmmain: Tfrmmain
     Height = 13
     Cursor = crHandPoint
     Caption = 'About'
-    Font.Charset = DEFAULT_CHARSET
     Font.Color = clWhite
     Font.Height = -11
     Font.Name = 'Tahoma'
@@ -79,7 +77,6 @@ object frmmain: Tfrmmain
     Height = 13
     Cursor = crHandPoint
     Caption = 'Help'
-    Font.Charset = DEFAULT_CHARSET
     Font.Color = clWhite
     Font.Height = -11
     Font.Name = 'Tahoma'
@@ -98,7 +95,6 @@ object frmmain: Tfrmmain
     Align = alBottom
     BevelOuter = bvNone
     Color = $00EBE6E2
-    ParentBackground = False
     object ImgBottom: TImage
       Left = 0
       Top = 0
@@ -113,7 +109,6 @@ object frmmain: Tfrmmain
       Top = 5
       Width = 3
       Height = 13
-      Font.Charset = DEFAULT_CHARSET
       Font.Color = $00665F58
       Font.Height = -11
       Font.Name = 'Tahoma'
@@ -128,7 +123,6 @@ object frmmain: Tfrmmain
       Height = 13
       Cursor = crHandPoint
       Caption = 'www.quillstead.example'
-      Font.Charset = DEFAULT_CHARSET
       Font.Color = $00A65F1E
       Font.Height = -11
       Font.Name = 'Tahoma'
@@ -166,7 +160,6 @@ object frmmain: Tfrmmain
     Align = alLeft
     BevelOuter = bvNone
     Color = $00F4F4F4
-    ParentBackground = False
     object btnHome: TImageEx
       Left = 0
       Top = 0
@@ -201,7 +194,6 @@ object frmmain: Tfrmmain
       Align = alTop
       BevelOuter = bvNone
       Color = clWhite
-      ParentBackground = False
       object btnClean: TImageEx
         Left = 0
         Top = 0
@@ -267,7 +259,6 @@ object frmmain: Tfrmmain
       Align = alTop
       BevelOuter = bvNone
       Color = clWhite
-      ParentBackground = False
       object btnOptimizer: TImageEx
         Left = 0
         Top = 0
@@ -355,7 +346,6 @@ object frmmain: Tfrmmain
       Align = alTop
       BevelOuter = bvNone
       Color = clWhite
-      ParentBackground = False
       object btnTools: TImageEx
         Left = 0
         Top = 0
@@ -443,7 +433,6 @@ object frmmain: Tfrmmain
       Align = alTop
       BevelOuter = bvNone
       Color = clWhite
-      ParentBackground = False
       object btnBack: TImageEx
         Left = 0
         Top = 0
@@ -543,7 +532,6 @@ object frmmain: Tfrmmain
     Height = 433
     BevelOuter = bvNone
     Color = clWhite
-    ParentBackground = False
   end
   object Timer1: TTimer
     Enabled = False

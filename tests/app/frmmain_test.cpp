@@ -15,6 +15,7 @@
 #include "app/vendor_links.h"
 #include "base/date_time.h"
 #include "gui/application.h"
+#include "gui/message_box.h"
 
 namespace {
 
@@ -36,6 +37,11 @@ class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     SetShellOpenForTesting([this](const std::wstring& target, int show) { opened.push_back({target, show}); });
+    // An error box would be modal and stop the test: record it instead.
+    SetMessageBoxFunc([this](HWND, const std::wstring& text, const std::wstring&, UINT) {
+      boxes.push_back(text);
+      return IDOK;
+    });
     form = new Tfrmmain(Application);
     frmmain = form;
     form->Show();
@@ -43,9 +49,11 @@ class MainWindowTest : public ::testing::Test {
   }
 
   void TearDown() override {
+    for (const std::wstring& box : boxes) ADD_FAILURE() << "message box: " << Narrow(box);
     delete form;
     frmmain = nullptr;
     SetShellOpenForTesting(nullptr);
+    SetMessageBoxFunc(nullptr);
     SetClockForTesting(nullptr);
   }
 
@@ -78,6 +86,7 @@ class MainWindowTest : public ::testing::Test {
 
   Tfrmmain* form = nullptr;
   std::vector<std::pair<std::wstring, int>> opened;
+  std::vector<std::wstring> boxes;
 };
 
 TEST_F(MainWindowTest, WindowHasItsCaptionAndClientSize) {
@@ -327,13 +336,17 @@ struct AboutProbe {
   DWORD layeredFlags = 0;
   LONG_PTR overlayExStyle = 0;
   int overlayTag = 0;
+  int ticks = 0;
   std::wstring overlayCaption;
 };
 AboutProbe* g_probe = nullptr;
 
 void CALLBACK InspectAbout(HWND, UINT, UINT_PTR id, DWORD) {
-  KillTimer(nullptr, id);
   AboutProbe& p = *g_probe;
+  HWND about = FindWindowW(L"TfrmAbout", L"Quillstead v4.1");
+  // Looks again on the next tick until the box is up (or gives up after a few seconds).
+  if (!(about && IsWindowVisible(about)) && ++p.ticks < 50) return;
+  KillTimer(nullptr, id);
   HWND overlay = FindWindowW(L"TfrmTemp", nullptr);
   if (overlay && IsWindowVisible(overlay)) {
     p.overlaySeen = true;
@@ -348,7 +361,6 @@ void CALLBACK InspectAbout(HWND, UINT, UINT_PTR id, DWORD) {
     GetWindowTextW(overlay, caption, 64);
     p.overlayCaption = caption;
   }
-  HWND about = FindWindowW(L"TfrmAbout", L"Quillstead v4.1");
   if (about && IsWindowVisible(about)) {
     p.aboutSeen = true;
     // The OK button ends the box, as a user's click would.
@@ -364,7 +376,7 @@ TEST_F(MainWindowTest, AboutShowsOverTheDimmingOverlayAndTakesItAway) {
   AboutProbe probe;
   GetWindowRect(form->Handle(), &probe.mainBounds);
   g_probe = &probe;
-  SetTimer(nullptr, 0, 300, InspectAbout);
+  SetTimer(nullptr, 0, 100, InspectAbout);
   Click(form->lblRegister);
   g_probe = nullptr;
 

@@ -51,6 +51,15 @@ class ImageExTest : public ::testing::Test {
     form = std::make_unique<TForm>(nullptr);
     form->SetBorderStyle(TFormBorderStyle::bsNone);
     form->SetBounds(100, 100, 200, 100);
+    form->Show();
+    MakeButton();
+  }
+
+  // A fresh button at rest, with the mouse away from it.
+  void MakeButton() {
+    MoveTo(kOutside, 0);
+    delete button;
+    clicks = 0;
     button = new TImageEx(form.get());
     button->SetParent(form.get());
     button->SetBounds(20, 20, 40, 30);
@@ -58,8 +67,6 @@ class ImageExTest : public ::testing::Test {
     button->SetOverGlyph(MakePicture(kOver).get());
     button->SetDownGlyph(MakePicture(kDown).get());
     button->OnClick = [this](TObject*) { ++clicks; };
-    form->Show();
-    MoveTo(kOutside, 0);
   }
 
   void TearDown() override { form.reset(); }
@@ -121,9 +128,7 @@ const Case kCases[] = {
 TEST_F(ImageExTest, LooksFollowTheStateTable) {
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.name);
-    TearDown();
-    SetUp();
-    clicks = 0;
+    MakeButton();
     ASSERT_EQ(Look(), kNormal);
     int index = 0;
     for (const auto& [step, look] : c.steps) {
