@@ -17,160 +17,167 @@
 namespace {
 
 struct Options {
-    std::wstring program, windowClass, caption, png;
-    DWORD timeoutMs = 60000;
+  std::wstring program, windowClass, caption, png;
+  DWORD timeoutMs = 60000;
 };
 
 bool ParseArgs(int argc, wchar_t** argv, Options& o) {
-    if (argc < 4) return false;
-    o.program = argv[1];
-    o.windowClass = argv[2];
-    o.caption = argv[3];
-    for (int i = 4; i < argc; ++i) {
-        std::wstring a = argv[i];
-        if (a == L"--png" && i + 1 < argc) {
-            o.png = argv[++i];
-        } else if (a == L"--timeout" && i + 1 < argc) {
-            o.timeoutMs = static_cast<DWORD>(_wtoi(argv[++i])) * 1000;
-        } else {
-            return false;
-        }
+  if (argc < 4) return false;
+  o.program = argv[1];
+  o.windowClass = argv[2];
+  o.caption = argv[3];
+  for (int i = 4; i < argc; ++i) {
+    std::wstring a = argv[i];
+    if (a == L"--png" && i + 1 < argc) {
+      o.png = argv[++i];
+    } else if (a == L"--timeout" && i + 1 < argc) {
+      o.timeoutMs = static_cast<DWORD>(_wtoi(argv[++i])) * 1000;
+    } else {
+      return false;
     }
-    return true;
+  }
+  return true;
 }
 
 bool PngEncoder(CLSID& clsid) {
-    UINT count = 0, size = 0;
-    if (Gdiplus::GetImageEncodersSize(&count, &size) != Gdiplus::Ok || size == 0) return false;
-    std::vector<BYTE> buffer(size);
-    auto* codecs = reinterpret_cast<Gdiplus::ImageCodecInfo*>(buffer.data());
-    if (Gdiplus::GetImageEncoders(count, size, codecs) != Gdiplus::Ok) return false;
-    for (UINT i = 0; i < count; ++i) {
-        if (wcscmp(codecs[i].MimeType, L"image/png") == 0) {
-            clsid = codecs[i].Clsid;
-            return true;
-        }
+  UINT count = 0, size = 0;
+  if (Gdiplus::GetImageEncodersSize(&count, &size) != Gdiplus::Ok || size == 0) return false;
+  std::vector<BYTE> buffer(size);
+  auto* codecs = reinterpret_cast<Gdiplus::ImageCodecInfo*>(buffer.data());
+  if (Gdiplus::GetImageEncoders(count, size, codecs) != Gdiplus::Ok) return false;
+  for (UINT i = 0; i < count; ++i) {
+    if (wcscmp(codecs[i].MimeType, L"image/png") == 0) {
+      clsid = codecs[i].Clsid;
+      return true;
     }
-    return false;
+  }
+  return false;
 }
 
 // Copies the window's screen pixels (frame included) and writes them as PNG.
 bool SaveWindowPicture(HWND wnd, const std::wstring& file) {
-    RECT r;
-    GetWindowRect(wnd, &r);
-    const int w = r.right - r.left, h = r.bottom - r.top;
-    if (w <= 0 || h <= 0) return false;
-    HDC screen = GetDC(nullptr);
-    HDC mem = CreateCompatibleDC(screen);
-    HBITMAP bmp = CreateCompatibleBitmap(screen, w, h);
-    HGDIOBJ old = SelectObject(mem, bmp);
-    BitBlt(mem, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-    SelectObject(mem, old);
-    DeleteDC(mem);
-    ReleaseDC(nullptr, screen);
+  RECT r;
+  GetWindowRect(wnd, &r);
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  if (w <= 0 || h <= 0) return false;
+  HDC screen = GetDC(nullptr);
+  HDC mem = CreateCompatibleDC(screen);
+  HBITMAP bmp = CreateCompatibleBitmap(screen, w, h);
+  HGDIOBJ old = SelectObject(mem, bmp);
+  BitBlt(mem, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+  SelectObject(mem, old);
+  DeleteDC(mem);
+  ReleaseDC(nullptr, screen);
 
-    bool saved = false;
-    {
-        Gdiplus::Bitmap picture(bmp, nullptr);
-        CLSID png;
-        saved = PngEncoder(png) && picture.Save(file.c_str(), &png, nullptr) == Gdiplus::Ok;
-    }
-    DeleteObject(bmp);
-    return saved;
+  bool saved = false;
+  {
+    Gdiplus::Bitmap picture(bmp, nullptr);
+    CLSID png;
+    saved = PngEncoder(png) && picture.Save(file.c_str(), &png, nullptr) == Gdiplus::Ok;
+  }
+  DeleteObject(bmp);
+  return saved;
 }
 
-HWND FindVisibleWindow(const Options& o) {
-    HWND wnd = FindWindowW(o.windowClass.c_str(), o.caption.c_str());
-    return wnd && IsWindowVisible(wnd) ? wnd : nullptr;
+// A visible top-level window of that class and caption that belongs to the started process
+// (another copy of the program that happens to run is left alone).
+HWND FindVisibleWindow(const Options& o, DWORD processId) {
+  HWND wnd = nullptr;
+  while ((wnd = FindWindowExW(nullptr, wnd, o.windowClass.c_str(), o.caption.c_str())) != nullptr) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(wnd, &owner);
+    if (owner == processId && IsWindowVisible(wnd)) return wnd;
+  }
+  return nullptr;
 }
 
 // Lets the program settle: its window answers messages and has painted.
 void WaitUntilResting(HWND wnd) {
-    for (int i = 0; i < 20; ++i) {
-        DWORD_PTR result = 0;
-        SendMessageTimeoutW(wnd, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &result);
-        Sleep(50);
-    }
+  for (int i = 0; i < 20; ++i) {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(wnd, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &result);
+    Sleep(50);
+  }
 }
 
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    Options o;
-    if (!ParseArgs(argc, argv, o)) {
-        fwprintf(stderr, L"usage: qs_window_probe <program.exe> <window class> <caption> "
-                         L"[--png <file>] [--timeout <s>]\n");
-        return 2;
-    }
-    Gdiplus::GdiplusStartupInput gdiplusInput;
-    ULONG_PTR gdiplusToken = 0;
-    Gdiplus::GdiplusStartup(&gdiplusToken, &gdiplusInput, nullptr);
+  Options o;
+  if (!ParseArgs(argc, argv, o)) {
+    fwprintf(stderr, L"usage: qs_window_probe <program.exe> <window class> <caption> "
+                     L"[--png <file>] [--timeout <s>]\n");
+    return 2;
+  }
+  Gdiplus::GdiplusStartupInput gdiplusInput;
+  ULONG_PTR gdiplusToken = 0;
+  Gdiplus::GdiplusStartup(&gdiplusToken, &gdiplusInput, nullptr);
 
-    std::wstring folder = o.program.substr(0, o.program.find_last_of(L"\\/") + 1);
-    std::wstring commandLine = L"\"" + o.program + L"\"";
-    STARTUPINFOW si{};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi{};
-    LARGE_INTEGER freq, start, now;
-    QueryPerformanceFrequency(&freq);
-    QueryPerformanceCounter(&start);
-    if (!CreateProcessW(o.program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                        folder.empty() ? nullptr : folder.c_str(), &si, &pi)) {
-        fwprintf(stderr, L"cannot start %ls (error %lu)\n", o.program.c_str(), GetLastError());
-        return 1;
-    }
+  std::wstring folder = o.program.substr(0, o.program.find_last_of(L"\\/") + 1);
+  std::wstring commandLine = L"\"" + o.program + L"\"";
+  STARTUPINFOW si{};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi{};
+  LARGE_INTEGER freq, start, now;
+  QueryPerformanceFrequency(&freq);
+  QueryPerformanceCounter(&start);
+  if (!CreateProcessW(o.program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+            folder.empty() ? nullptr : folder.c_str(), &si, &pi)) {
+    fwprintf(stderr, L"cannot start %ls (error %lu)\n", o.program.c_str(), GetLastError());
+    return 1;
+  }
 
-    HWND wnd = nullptr;
-    while (!(wnd = FindVisibleWindow(o))) {
-        QueryPerformanceCounter(&now);
-        const double elapsed = double(now.QuadPart - start.QuadPart) * 1000.0 / double(freq.QuadPart);
-        if (elapsed > o.timeoutMs || WaitForSingleObject(pi.hProcess, 0) == WAIT_OBJECT_0) {
-            fwprintf(stderr, L"no window \"%ls\" of class %ls appeared\n", o.caption.c_str(),
-                     o.windowClass.c_str());
-            TerminateProcess(pi.hProcess, 1);
-            return 1;
-        }
-        Sleep(5);
-    }
+  HWND wnd = nullptr;
+  while (!(wnd = FindVisibleWindow(o, pi.dwProcessId))) {
     QueryPerformanceCounter(&now);
-    wprintf(L"startup_ms=%.0f\n", double(now.QuadPart - start.QuadPart) * 1000.0 / double(freq.QuadPart));
+    const double elapsed = double(now.QuadPart - start.QuadPart) * 1000.0 / double(freq.QuadPart);
+    if (elapsed > o.timeoutMs || WaitForSingleObject(pi.hProcess, 0) == WAIT_OBJECT_0) {
+      fwprintf(stderr, L"no window \"%ls\" of class %ls appeared\n", o.caption.c_str(),
+                     o.windowClass.c_str());
+      TerminateProcess(pi.hProcess, 1);
+      return 1;
+    }
+    Sleep(5);
+  }
+  QueryPerformanceCounter(&now);
+  wprintf(L"startup_ms=%.0f\n", double(now.QuadPart - start.QuadPart) * 1000.0 / double(freq.QuadPart));
 
+  WaitUntilResting(wnd);
+  RECT client, outer;
+  GetClientRect(wnd, &client);
+  GetWindowRect(wnd, &outer);
+  wprintf(L"client=%ldx%ld\n", client.right, client.bottom);
+  wprintf(L"window=%ldx%ld\n", outer.right - outer.left, outer.bottom - outer.top);
+
+  PROCESS_MEMORY_COUNTERS pmc{};
+  pmc.cb = sizeof pmc;
+  if (GetProcessMemoryInfo(pi.hProcess, &pmc, sizeof pmc)) {
+    wprintf(L"working_set_kb=%llu\n", static_cast<unsigned long long>(pmc.WorkingSetSize / 1024));
+    wprintf(L"peak_working_set_kb=%llu\n", static_cast<unsigned long long>(pmc.PeakWorkingSetSize / 1024));
+  }
+
+  int status = 0;
+  if (!o.png.empty()) {
+    SetForegroundWindow(wnd);
+    RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
     WaitUntilResting(wnd);
-    RECT client, outer;
-    GetClientRect(wnd, &client);
-    GetWindowRect(wnd, &outer);
-    wprintf(L"client=%ldx%ld\n", client.right, client.bottom);
-    wprintf(L"window=%ldx%ld\n", outer.right - outer.left, outer.bottom - outer.top);
-
-    PROCESS_MEMORY_COUNTERS pmc{};
-    pmc.cb = sizeof pmc;
-    if (GetProcessMemoryInfo(pi.hProcess, &pmc, sizeof pmc)) {
-        wprintf(L"working_set_kb=%llu\n", static_cast<unsigned long long>(pmc.WorkingSetSize / 1024));
-        wprintf(L"peak_working_set_kb=%llu\n", static_cast<unsigned long long>(pmc.PeakWorkingSetSize / 1024));
+    if (SaveWindowPicture(wnd, o.png)) {
+      wprintf(L"png=%ls\n", o.png.c_str());
+    } else {
+      fwprintf(stderr, L"could not save %ls\n", o.png.c_str());
+      status = 1;
     }
+  }
+  fflush(stdout);
 
-    int status = 0;
-    if (!o.png.empty()) {
-        SetForegroundWindow(wnd);
-        RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
-        WaitUntilResting(wnd);
-        if (SaveWindowPicture(wnd, o.png)) {
-            wprintf(L"png=%ls\n", o.png.c_str());
-        } else {
-            fwprintf(stderr, L"could not save %ls\n", o.png.c_str());
-            status = 1;
-        }
-    }
-    fflush(stdout);
-
-    PostMessageW(wnd, WM_CLOSE, 0, 0);
-    if (WaitForSingleObject(pi.hProcess, 10000) != WAIT_OBJECT_0) {
-        fwprintf(stderr, L"the program did not end after WM_CLOSE\n");
-        TerminateProcess(pi.hProcess, 1);
-        status = 1;
-    }
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
-    Gdiplus::GdiplusShutdown(gdiplusToken);
-    return status;
+  PostMessageW(wnd, WM_CLOSE, 0, 0);
+  if (WaitForSingleObject(pi.hProcess, 10000) != WAIT_OBJECT_0) {
+    fwprintf(stderr, L"the program did not end after WM_CLOSE\n");
+    TerminateProcess(pi.hProcess, 1);
+    status = 1;
+  }
+  CloseHandle(pi.hThread);
+  CloseHandle(pi.hProcess);
+  Gdiplus::GdiplusShutdown(gdiplusToken);
+  return status;
 }
