@@ -363,6 +363,16 @@ void CALLBACK InspectAbout(HWND, UINT, UINT_PTR id, DWORD) {
   }
   if (about && IsWindowVisible(about)) {
     p.aboutSeen = true;
+    // Its two links, clicked as a user would.
+    if (TWinControl* box = ControlFromHandle(about)) {
+      for (const wchar_t* name : {L"Label5", L"Label6"}) {
+        if (auto* link = dynamic_cast<TControl*>(box->FindComponent(name))) {
+          const LPARAM at = MAKELPARAM(link->Left() + 3, link->Top() + 3);
+          SendMessageW(about, WM_LBUTTONDOWN, MK_LBUTTON, at);
+          SendMessageW(about, WM_LBUTTONUP, 0, at);
+        }
+      }
+    }
     // The OK button ends the box, as a user's click would.
     HWND ok = FindWindowExW(about, nullptr, L"TButton", L"&OK");
     if (ok)
@@ -388,6 +398,9 @@ TEST_F(MainWindowTest, AboutShowsOverTheDimmingOverlayAndTakesItAway) {
   EXPECT_TRUE(probe.overlayCoversMain);
   EXPECT_EQ(probe.overlayTag, 99);
   EXPECT_EQ(probe.overlayCaption, L"Quillstead v4.0");
+  const std::vector<std::pair<std::wstring, int>> links = {
+      {kVendorWebSite, SW_SHOW}, {std::wstring(L"mailto:") + kSupportMailAddress, SW_SHOWNORMAL}};
+  EXPECT_EQ(opened, links);
   EXPECT_EQ(FindWindowW(L"TfrmTemp", nullptr), nullptr);
   EXPECT_EQ(FindWindowW(L"TfrmAbout", nullptr), nullptr);
   for (int i = 0; i < form->ComponentCount(); ++i) {
