@@ -74,6 +74,18 @@ TEST(Loop, DestroyingAWindowInsideItsOwnHandlerIsSafe) {
   Pump(40);
 }
 
+TEST(Loop, TheApplicationWindowIsHiddenAndAnswersWithTheIcon) {
+  Application->SetTitle(L"Quillstead v4.1");
+  HWND wnd = Application->Handle();
+  wchar_t text[64] = {};
+  GetClassNameW(wnd, text, 64);
+  EXPECT_STREQ(text, L"TApplication");
+  GetWindowTextW(wnd, text, 64);
+  EXPECT_STREQ(text, L"Quillstead v4.1");
+  EXPECT_FALSE(IsWindowVisible(wnd));
+  EXPECT_NE(SendMessageW(wnd, WM_GETICON, ICON_SMALL, 0), 0);
+}
+
 TEST(Loop, ClosingTheMainFormEndsRun) {
   TForm* main = nullptr;
   Application->CreateForm(main);

@@ -1,0 +1,169 @@
+// Pictures (PNG with alpha through GDI+, BMP, ICO) and how windowless controls are painted
+// over each other by their parent.
+#include <gtest/gtest.h>
+
+#include "base/exception.h"
+#include "gui/ext_ctrls.h"
+#include "gui/form_reader.h"
+#include "gui/forms.h"
+#include "gui/std_ctrls.h"
+#include "gui_test_support.h"
+
+namespace {
+// A 32-bit top-down DIB to paint into and read back.
+class Surface {
+ public:
+  Surface(int w, int h, COLORREF fill) : w_(w) {
+    BITMAPINFO bi = {};
+    bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    bi.bmiHeader.biWidth = w;
+    bi.bmiHeader.biHeight = -h;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    dc_ = CreateCompatibleDC(nullptr);
+    bmp_ = CreateDIBSection(dc_, &bi, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
+    old_ = SelectObject(dc_, bmp_);
+    HBRUSH brush = CreateSolidBrush(fill);
+    RECT r = {0, 0, w, h};
+    FillRect(dc_, &r, brush);
+    DeleteObject(brush);
+  }
+  ~Surface() {
+    SelectObject(dc_, old_);
+    DeleteObject(bmp_);
+    DeleteDC(dc_);
+  }
+  HDC dc() const { return dc_; }
+  COLORREF At(int x, int y) const {
+    GdiFlush();
+    uint32_t v = bits_[y * w_ + x];
+    return RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
+  }
+
+ private:
+  int w_;
+  HDC dc_;
+  HBITMAP bmp_;
+  HGDIOBJ old_;
+  uint32_t* bits_ = nullptr;
+};
+
+void ExpectColour(COLORREF actual, COLORREF expected, int tolerance = 0) {
+  EXPECT_NEAR(GetRValue(actual), GetRValue(expected), tolerance) << std::hex << actual;
+  EXPECT_NEAR(GetGValue(actual), GetGValue(expected), tolerance) << std::hex << actual;
+  EXPECT_NEAR(GetBValue(actual), GetBValue(expected), tolerance) << std::hex << actual;
+}
+
+}  // namespace
+
+TEST(Pictures, PngKeepsItsAlphaChannel) {
+  TPicture picture;
+  picture.LoadFromData(LoadResourceData(L"pics/dot.png"));
+  ASSERT_TRUE(picture.Graphic()->InheritsFrom(L"TPngImage"));
+  EXPECT_EQ(picture.Width(), 3);
+  EXPECT_EQ(picture.Height(), 2);
+  Surface s(3, 2, RGB(128, 128, 128));
+  TCanvas canvas(s.dc());
+  canvas.Draw(0, 0, picture.Graphic());
+  ExpectColour(s.At(0, 0), RGB(255, 0, 0));
+  ExpectColour(s.At(1, 0), RGB(0, 255, 0));
+  ExpectColour(s.At(2, 0), RGB(128, 128, 128));   // fully transparent
+  ExpectColour(s.At(0, 1), RGB(0, 0, 255));
+  ExpectColour(s.At(1, 1), RGB(192, 192, 192), 2);  // white at half alpha over grey
+  ExpectColour(s.At(2, 1), RGB(0, 0, 0));
+}
+
+TEST(Pictures, BitmapsAndIcons) {
+  TPicture bmp;
+  bmp.LoadFromData(LoadResourceData(L"pics/box.bmp"));
+  ASSERT_TRUE(bmp.Graphic()->InheritsFrom(L"TBitmap"));
+  Surface s(2, 2, RGB(0, 0, 0));
+  TCanvas canvas(s.dc());
+  canvas.Draw(0, 0, bmp.Graphic());
+  ExpectColour(s.At(0, 0), RGB(0, 0, 255));  // rows are stored bottom-up
+  ExpectColour(s.At(1, 0), RGB(255, 255, 255));
+  ExpectColour(s.At(0, 1), RGB(255, 0, 0));
+  ExpectColour(s.At(1, 1), RGB(0, 255, 0));
+
+  TPicture ico;
+  ico.LoadFromData(LoadResourceData(L"pics/app.ico"));
+  ASSERT_TRUE(ico.Graphic()->InheritsFrom(L"TIcon"));
+  EXPECT_EQ(ico.Width(), 16);
+  Surface t(16, 16, RGB(0, 0, 0));
+  TCanvas iconCanvas(t.dc());
+  iconCanvas.Draw(0, 0, ico.Graphic());
+  ExpectColour(t.At(8, 8), RGB(255, 128, 0));
+}
+
+TEST(Pictures, StretchingScalesTheWholePicture) {
+  TPicture bmp;
+  bmp.LoadFromData(LoadResourceData(L"pics/box.bmp"));
+  Surface s(20, 20, RGB(0, 0, 0));
+  TCanvas canvas(s.dc());
+  canvas.StretchDraw(Rect(0, 0, 20, 20), bmp.Graphic());
+  ExpectColour(s.At(2, 2), RGB(0, 0, 255));
+  ExpectColour(s.At(17, 17), RGB(0, 255, 0));
+}
+
+TEST(Pictures, BadDataIsRefusedAndLeavesThePictureAsItWas) {
+  TPicture picture;
+  picture.LoadFromData(LoadResourceData(L"pics/box.bmp"));
+  TBytes png = LoadResourceData(L"pics/dot.png");
+  struct Case {
+    TBytes data;
+  } cases[] = {
+      {TBytes{1, 2, 3}},
+      {TBytes()},
+      {TBytes(png.begin(), png.begin() + 20)},                     // PNG cut short
+      {TBytes{'B', 'M', 0, 0}},                                      // BMP header cut short
+      {TBytes{0, 0, 1, 0, 1, 0, 16, 16, 0, 0, 1, 0, 32, 0, 0xFF, 0xFF, 0, 0, 22, 0, 0, 0}},  // ICO entry past the end
+  };
+  for (const Case& c : cases) {
+    EXPECT_THROW(picture.LoadFromData(c.data), Exception);
+    ASSERT_NE(picture.Graphic(), nullptr);
+    EXPECT_TRUE(picture.Graphic()->InheritsFrom(L"TBitmap"));
+  }
+}
+
+TEST(Pictures, AssignCopiesTheGraphic) {
+  TPicture a, b;
+  a.LoadFromData(LoadResourceData(L"pics/dot.png"));
+  int changes = 0;
+  b.OnChange = [&] { ++changes; };
+  b.Assign(&a);
+  EXPECT_EQ(changes, 1);
+  ASSERT_NE(b.Graphic(), nullptr);
+  EXPECT_NE(b.Graphic(), a.Graphic());
+  EXPECT_EQ(b.Width(), 3);
+  a.Clear();
+  EXPECT_EQ(b.Width(), 3);
+  b.Assign(&a);
+  EXPECT_EQ(b.Graphic(), nullptr);
+}
+
+TEST(Pictures, WindowlessControlsArePaintedInZOrderAndTransparentLabelsShowWhatIsBelow) {
+  TForm form(nullptr);
+  form.SetBorderStyle(TFormBorderStyle::bsNone);
+  form.SetColor(RGB(0, 0, 0));
+  form.SetBounds(0, 0, 60, 40);
+  auto* image = new TImage(&form);
+  image->SetParent(&form);
+  image->SetBounds(0, 0, 60, 40);
+  image->SetStretch(true);
+  image->Picture()->LoadFromData(LoadResourceData(L"pics/box.bmp"));
+  auto* clear = new TLabel(&form);
+  clear->SetParent(&form);
+  clear->SetTransparent(true);
+  clear->SetCaption(L" ");
+  clear->SetBounds(2, 2, 20, 10);
+  auto* solid = new TLabel(&form);
+  solid->SetParent(&form);
+  solid->SetAutoSize(false);
+  solid->SetColor(RGB(255, 255, 0));
+  solid->SetBounds(40, 30, 15, 8);
+  Surface s(60, 40, RGB(0, 0, 0));
+  SendMessageW(form.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(s.dc()), PRF_CLIENT);
+  ExpectColour(s.At(5, 5), RGB(0, 0, 255));       // the picture through the transparent label
+  ExpectColour(s.At(45, 33), RGB(255, 255, 0));   // the opaque label above the picture
+  ExpectColour(s.At(45, 25), RGB(0, 255, 0));     // the picture beside it
+}
