@@ -1,0 +1,81 @@
+// The splash window, the About box and the overlay as their form files make them.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+
+#include "app/frmAbout.h"
+#include "app/frmSpash.h"
+#include "app/frmTemp.h"
+#include "gui/ext_ctrls.h"
+#include "gui/std_ctrls.h"
+
+namespace {
+
+std::wstring CaptionOf(const TComponent* form, const wchar_t* name) {
+  auto* control = dynamic_cast<TControl*>(form->FindComponent(name));
+  return control ? control->Caption() : L"<missing>";
+}
+
+TEST(SplashWindow, IsABorderlessPictureCentredOnTheScreen) {
+  TfrmSpash splash(nullptr);
+  splash.Show();
+  HWND wnd = splash.Handle();
+  const LONG_PTR style = GetWindowLongPtrW(wnd, GWL_STYLE);
+  EXPECT_FALSE(style & WS_CAPTION);
+  EXPECT_FALSE(style & WS_THICKFRAME);
+  RECT r;
+  GetWindowRect(wnd, &r);
+  EXPECT_EQ(r.right - r.left, 517);
+  EXPECT_EQ(r.bottom - r.top, 276);
+  const int screenWidth = GetSystemMetrics(SM_CXSCREEN), screenHeight = GetSystemMetrics(SM_CYSCREEN);
+  EXPECT_NEAR(r.left + 517 / 2, screenWidth / 2, 1);
+  EXPECT_NEAR(r.top + 276 / 2, screenHeight / 2, 1);
+  EXPECT_EQ(CaptionOf(&splash, L"Label1"), L"Initializing...");
+  EXPECT_EQ(CaptionOf(&splash, L"Label2"), L"4.1.18.120");
+  auto* picture = dynamic_cast<TImage*>(splash.FindComponent(L"Image1"));
+  ASSERT_NE(picture, nullptr);
+  EXPECT_EQ(picture->Picture()->Width(), 517);
+  EXPECT_EQ(picture->Picture()->Height(), 276);
+}
+
+TEST(AboutBox, HasItsCaptionFrameLinksAndWarning) {
+  TfrmAbout about(nullptr);
+  HWND wnd = about.Handle();
+  wchar_t caption[64] = {};
+  GetWindowTextW(wnd, caption, 64);
+  EXPECT_STREQ(caption, L"Quillstead v4.1");
+  const LONG_PTR style = GetWindowLongPtrW(wnd, GWL_STYLE);
+  EXPECT_TRUE(style & WS_SYSMENU);
+  EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
+  EXPECT_EQ(about.Position(), TPosition::poMainFormCenter);
+  ASSERT_NE(about.btnClose, nullptr);
+  EXPECT_EQ(about.btnClose->Caption(), L"&OK");
+  EXPECT_EQ(CaptionOf(&about, L"Label1"), L"Quillstead v4.1");
+  EXPECT_EQ(CaptionOf(&about, L"Label3"), L"Web:");
+  EXPECT_EQ(CaptionOf(&about, L"Label4"), L"Support:");
+  for (const wchar_t* link : {L"Label5", L"Label6"}) {
+    auto* label = dynamic_cast<TLabel*>(about.FindComponent(link));
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->Font()->Color(), clBlue);
+    EXPECT_TRUE(label->Font()->Style().Contains(TFontStyle::fsUnderline));
+    EXPECT_EQ(label->Cursor(), crHandPoint);
+  }
+  const std::wstring warning = CaptionOf(&about, L"Label7");
+  EXPECT_EQ(std::count(warning.begin(), warning.end(), L'\n'), 4) << "five lines";
+}
+
+TEST(DimmingOverlay, IsBlackBorderlessAndNeverSkinned) {
+  TfrmTemp overlay(nullptr);
+  EXPECT_EQ(overlay.Tag(), 99);
+  EXPECT_EQ(overlay.BorderStyle(), TFormBorderStyle::bsNone);
+  EXPECT_EQ(overlay.Color(), clBlack);
+  EXPECT_TRUE(overlay.AlphaBlend());
+  EXPECT_EQ(overlay.AlphaBlendValue(), 180);
+  EXPECT_EQ(overlay.Caption(), L"Quillstead v4.0");
+}
+
+}  // namespace
