@@ -25,7 +25,17 @@ class BitmapDC {
   HGDIOBJ old_;
 };
 
-HBITMAP CreateTopDownDib(int width, int height, void** bits) {
+// A new DIB section made from the same header and colour table, with the same pixels.
+HBITMAP CopyDib(HBITMAP source, const BITMAPINFO* info) {
+  DIBSECTION ds = {};
+  if (!source || !GetObjectW(source, sizeof(ds), &ds) || !ds.dsBm.bmBits) return nullptr;
+  void* bits = nullptr;
+  HBITMAP copy = CreateDIBSection(nullptr, info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (copy) std::memcpy(bits, ds.dsBm.bmBits, static_cast<size_t>(ds.dsBm.bmWidthBytes) * ds.dsBm.bmHeight);
+  return copy;
+}
+
+BITMAPINFO TopDownInfo(int width, int height) {
   BITMAPINFO bi = {};
   bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
   bi.bmiHeader.biWidth = width;
@@ -33,7 +43,7 @@ HBITMAP CreateTopDownDib(int width, int height, void** bits) {
   bi.bmiHeader.biPlanes = 1;
   bi.bmiHeader.biBitCount = 32;
   bi.bmiHeader.biCompression = BI_RGB;
-  return CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, bits, nullptr, 0);
+  return bi;
 }
 
 void EnsureGdiplus() {
@@ -50,13 +60,6 @@ void EnsureGdiplus() {
 const TClassInfo& TGraphic::StaticClass() {
   static const TClassInfo info(L"TGraphic", &TPersistent::StaticClass(), nullptr, {});
   return info;
-}
-
-std::unique_ptr<TGraphic> TGraphic::Clone() const {
-  std::unique_ptr<TGraphic> copy = NewEmpty();
-  if (!Empty()) copy->LoadFromData(source_);
-  copy->SetTransparent(transparent_);
-  return copy;
 }
 
 const TClassInfo& TBitmap::StaticClass() {
@@ -90,9 +93,19 @@ void TBitmap::LoadFromData(const TBytes& data) {
   std::memcpy(bits, data.data() + fh.bfOffBits, available < needed ? available : needed);
   if (handle_) DeleteObject(handle_);
   handle_ = bmp;
+  info_ = std::move(info);
   width_ = ds.dsBm.bmWidth;
   height_ = ds.dsBm.bmHeight;
-  source_ = data;
+}
+
+std::unique_ptr<TGraphic> TBitmap::Clone() const {
+  auto copy = std::make_unique<TBitmap>();
+  copy->info_ = info_;
+  copy->handle_ = CopyDib(handle_, reinterpret_cast<const BITMAPINFO*>(copy->info_.data()));
+  copy->width_ = copy->handle_ ? width_ : 0;
+  copy->height_ = copy->handle_ ? height_ : 0;
+  copy->SetTransparent(Transparent());
+  return copy;
 }
 
 void TBitmap::Draw(TCanvas& canvas, const TRect& r) {
@@ -127,7 +140,8 @@ void TPngImage::LoadFromData(const TBytes& data) {
   Gdiplus::DllExports::GdipGetImageWidth(image, &w);
   Gdiplus::DllExports::GdipGetImageHeight(image, &h);
   void* bits = nullptr;
-  HBITMAP bmp = (w && h) ? CreateTopDownDib(static_cast<int>(w), static_cast<int>(h), &bits) : nullptr;
+  BITMAPINFO bi = TopDownInfo(static_cast<int>(w), static_cast<int>(h));
+  HBITMAP bmp = (w && h) ? CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0) : nullptr;
   bool ok = false;
   if (bmp) {
     Gdiplus::GpRect rect(0, 0, static_cast<INT>(w), static_cast<INT>(h));
@@ -152,7 +166,16 @@ void TPngImage::LoadFromData(const TBytes& data) {
   handle_ = bmp;
   width_ = static_cast<int>(w);
   height_ = static_cast<int>(h);
-  source_ = data;
+}
+
+std::unique_ptr<TGraphic> TPngImage::Clone() const {
+  auto copy = std::make_unique<TPngImage>();
+  BITMAPINFO bi = TopDownInfo(width_, height_);
+  copy->handle_ = CopyDib(handle_, &bi);
+  copy->width_ = copy->handle_ ? width_ : 0;
+  copy->height_ = copy->handle_ ? height_ : 0;
+  copy->SetTransparent(Transparent());
+  return copy;
 }
 
 void TPngImage::Draw(TCanvas& canvas, const TRect& r) {
@@ -203,7 +226,15 @@ void TIcon::LoadFromData(const TBytes& data) {
   handle_ = icon;
   width_ = w;
   height_ = h;
-  source_ = data;
+}
+
+std::unique_ptr<TGraphic> TIcon::Clone() const {
+  auto copy = std::make_unique<TIcon>();
+  copy->handle_ = handle_ ? CopyIcon(handle_) : nullptr;
+  copy->width_ = copy->handle_ ? width_ : 0;
+  copy->height_ = copy->handle_ ? height_ : 0;
+  copy->SetTransparent(Transparent());
+  return copy;
 }
 
 void TIcon::Draw(TCanvas& canvas, const TRect& r) {

@@ -23,17 +23,13 @@ class TGraphic : public TPersistent {
   virtual void Draw(TCanvas& canvas, const TRect& r) = 0;
   // Replaces the content from the bytes of a file of the graphic's format; throws on bad data.
   virtual void LoadFromData(const TBytes& data) = 0;
-  // A copy of this graphic (made from the bytes it was loaded from).
-  std::unique_ptr<TGraphic> Clone() const;
+  // A copy of this graphic (its pixels are copied, nothing is decoded again).
+  virtual std::unique_ptr<TGraphic> Clone() const = 0;
   // BMP: draw without the colour of the bottom-left pixel.
   bool Transparent() const { return transparent_; }
   void SetTransparent(bool value) { transparent_ = value; }
 
- protected:
-  TBytes source_;
-
  private:
-  virtual std::unique_ptr<TGraphic> NewEmpty() const = 0;
   bool transparent_ = false;
 };
 
@@ -48,11 +44,12 @@ class TBitmap : public TGraphic {
   int Height() const override { return height_; }
   void Draw(TCanvas& canvas, const TRect& r) override;
   void LoadFromData(const TBytes& data) override;
+  std::unique_ptr<TGraphic> Clone() const override;
   HBITMAP Handle() const { return handle_; }
 
  private:
-  std::unique_ptr<TGraphic> NewEmpty() const override { return std::make_unique<TBitmap>(); }
   HBITMAP handle_ = nullptr;
+  TBytes info_;  // header and colour table as loaded, for copies
   int width_ = 0, height_ = 0;
 };
 
@@ -67,9 +64,9 @@ class TPngImage : public TGraphic {
   int Height() const override { return height_; }
   void Draw(TCanvas& canvas, const TRect& r) override;
   void LoadFromData(const TBytes& data) override;
+  std::unique_ptr<TGraphic> Clone() const override;
 
  private:
-  std::unique_ptr<TGraphic> NewEmpty() const override { return std::make_unique<TPngImage>(); }
   HBITMAP handle_ = nullptr;
   int width_ = 0, height_ = 0;
 };
@@ -85,10 +82,10 @@ class TIcon : public TGraphic {
   int Height() const override { return height_; }
   void Draw(TCanvas& canvas, const TRect& r) override;
   void LoadFromData(const TBytes& data) override;
+  std::unique_ptr<TGraphic> Clone() const override;
   HICON Handle() const { return handle_; }
 
  private:
-  std::unique_ptr<TGraphic> NewEmpty() const override { return std::make_unique<TIcon>(); }
   HICON handle_ = nullptr;
   int width_ = 0, height_ = 0;
 };

@@ -137,6 +137,20 @@ TEST(Pictures, AssignCopiesTheGraphic) {
   EXPECT_EQ(b.Width(), 3);
   a.Clear();
   EXPECT_EQ(b.Width(), 3);
+  // The copy has the pixels and the alpha of its own.
+  Surface s(3, 2, RGB(128, 128, 128));
+  TCanvas canvas(s.dc());
+  canvas.Draw(0, 0, b.Graphic());
+  ExpectColour(s.At(0, 0), RGB(255, 0, 0));
+  ExpectColour(s.At(2, 0), RGB(128, 128, 128));
+  for (const wchar_t* name : {L"pics/box.bmp", L"pics/app.ico"}) {
+    TPicture source, copy;
+    source.LoadFromData(LoadResourceData(name));
+    copy.Assign(&source);
+    ASSERT_NE(copy.Graphic(), nullptr);
+    EXPECT_EQ(copy.Width(), source.Width());
+    EXPECT_EQ(copy.Graphic()->ClassName(), source.Graphic()->ClassName());
+  }
   b.Assign(&a);
   EXPECT_EQ(b.Graphic(), nullptr);
 }
