@@ -28,6 +28,24 @@ const wchar_t* const RegCategoryNames[kRegCategoryCount + 1] = {
 
 const wchar_t* const kDefaultValueLabel = L"\u9ED8\u8BA4";  // 默认
 
+TRegItem MakeRegItem(HKEY RootKey, const std::wstring& RootName, const std::wstring& BaseKey,
+                     const std::wstring& KeyPath, const std::wstring& ValueName, const std::wstring& ValueData,
+                     const std::wstring& ProblemType, const std::wstring& Description, int32_t Category,
+                     uint8_t Action) {
+  TRegItem Item;
+  Item.RootKey = RootKey;
+  Item.RootName = RootName;
+  Item.BaseKey = BaseKey;
+  Item.KeyPath = KeyPath;
+  Item.ValueName = ValueName;
+  Item.ValueData = ValueData;
+  Item.ProblemType = ProblemType;
+  Item.Description = Description;
+  Item.Category = Category;
+  Item.Action = Action;
+  return Item;
+}
+
 TRegScanEngine::TRegScanEngine(uint8_t& ScanState, uint8_t& CleanState, uint8_t NewItemSelected)
     : ScanState(ScanState), CleanState(CleanState), NewItemSelected_(NewItemSelected) {}
 

@@ -32,6 +32,13 @@ struct TRegItem {
 };
 using TRegItemList = std::vector<std::unique_ptr<TRegItem>>;
 
+// A record with the ten fields a scanner fills, in field order; Status, Selected and Excluded keep
+// their defaults (appending sets them).
+TRegItem MakeRegItem(HKEY RootKey, const std::wstring& RootName, const std::wstring& BaseKey,
+                     const std::wstring& KeyPath, const std::wstring& ValueName, const std::wstring& ValueData,
+                     const std::wstring& ProblemType, const std::wstring& Description, int32_t Category,
+                     uint8_t Action);
+
 // One line of Cleaner.ini [RegExcludeList]: a key below a root that cleaning must not touch.
 struct TRegScanExcludeItem {
   HKEY RootKey = nullptr;

@@ -30,16 +30,9 @@ void ScanFonts(TRegScanEngine& Engine, const TScanProgressEvent& OnProgress) {
     std::wstring data = reg.ReadString(name);
     std::wstring file = data.find(L'\\') == std::wstring::npos ? fonts + data : data;
     if (FileExists(Trim(file))) continue;
-    TRegItem item;
-    item.RootKey = HKEY_LOCAL_MACHINE;
-    item.RootName = L"HKEY_LOCAL_MACHINE";
-    item.KeyPath = key;
-    item.ValueName = name;
-    item.ValueData = data;
-    item.ProblemType = L"Miss or Invalid Path";
-    item.Description = L"Font File entry references a file that is missing or does not exist.";
-    item.Category = 1;
-    item.Action = 2;
-    Engine.AddRegItem(std::move(item), OnProgress);
+    Engine.AddRegItem(
+        MakeRegItem(HKEY_LOCAL_MACHINE, L"HKEY_LOCAL_MACHINE", L"", key, name, data, L"Miss or Invalid Path",
+                    L"Font File entry references a file that is missing or does not exist.", 1, 2),
+        OnProgress);
   }
 }

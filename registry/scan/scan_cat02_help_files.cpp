@@ -20,17 +20,9 @@ void ScanHelpFiles(TRegScanEngine& Engine, const TScanProgressEvent& OnProgress)
       if (folder.empty()) folder = L"\\";
       std::wstring file = IncludeTrailingBackslash(folder) + Trim(name);
       if (folderExists && FileExists(file)) continue;
-      TRegItem item;
-      item.RootKey = HKEY_LOCAL_MACHINE;
-      item.RootName = L"HKEY_LOCAL_MACHINE";
-      item.KeyPath = key;
-      item.ValueName = name;
-      item.ValueData = keyText;
-      item.ProblemType = name;
-      item.Description = L"Help entry HTML Help references a file that is missing or does not exist.";
-      item.Category = 2;
-      item.Action = 2;
-      Engine.AddRegItem(std::move(item), OnProgress);
+      Engine.AddRegItem(MakeRegItem(HKEY_LOCAL_MACHINE, L"HKEY_LOCAL_MACHINE", L"", key, name, keyText, name,
+                                    L"Help entry HTML Help references a file that is missing or does not exist.", 2, 2),
+                        OnProgress);
     }
   }
 }

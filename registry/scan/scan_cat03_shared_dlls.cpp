@@ -23,18 +23,10 @@ void ScanSharedDlls(TRegScanEngine& Engine, const TScanProgressEvent& OnProgress
       count = 0;  // a counter that is not a 4-byte integer counts as 0
     }
     if (count != 0 && FileExists(Trim(name))) continue;
-    TRegItem item;
-    item.RootKey = HKEY_LOCAL_MACHINE;
-    item.RootName = L"HKEY_LOCAL_MACHINE";
-    item.BaseKey = key;
-    item.KeyPath = key;
-    item.ValueName = name;
-    item.ValueData = keyText;
-    item.ProblemType = L"Share DLL";
-    item.Description = count == 0 ? L"Share DLL:" + name + L"is invalid,it can be deleteed."
-                                  : L"Share DLL:" + name + L"is not exist.";
-    item.Category = 3;
-    item.Action = 2;
-    Engine.AddRegItem(std::move(item), OnProgress);
+    const std::wstring description =
+        count == 0 ? L"Share DLL:" + name + L"is invalid,it can be deleteed." : L"Share DLL:" + name + L"is not exist.";
+    Engine.AddRegItem(MakeRegItem(HKEY_LOCAL_MACHINE, L"HKEY_LOCAL_MACHINE", key, key, name, keyText, L"Share DLL",
+                                  description, 3, 2),
+                      OnProgress);
   }
 }

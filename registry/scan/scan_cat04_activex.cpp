@@ -106,18 +106,9 @@ class TActiveXScan {
  private:
   void Add(HKEY Root, const wchar_t* RootName, const std::wstring& BaseKey, const std::wstring& KeyPath,
            const std::wstring& ProblemType, const std::wstring& Description) {
-    TRegItem item;
-    item.RootKey = Root;
-    item.RootName = RootName;
-    item.BaseKey = BaseKey;
-    item.KeyPath = KeyPath;
-    item.ValueName = kDefaultValueLabel;
-    item.ValueData = kActiveXValueData;
-    item.ProblemType = ProblemType;
-    item.Description = Description;
-    item.Category = 4;
-    item.Action = 1;
-    engine_.AddRegItem(std::move(item), onProgress_);
+    engine_.AddRegItem(MakeRegItem(Root, RootName, BaseKey, KeyPath, kDefaultValueLabel, kActiveXValueData, ProblemType,
+                                   Description, 4, 1),
+                       onProgress_);
   }
 
   TRegScanEngine& engine_;

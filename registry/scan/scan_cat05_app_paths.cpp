@@ -22,17 +22,8 @@ void ScanAppPaths(TRegScanEngine& Engine, const TScanProgressEvent& OnProgress) 
     reg.CloseKey();
     std::wstring file = ExtractExePath(ExpandEnvironmentText(data));
     if (Trim(file).empty() || FileExists(file)) continue;
-    TRegItem item;
-    item.RootKey = HKEY_LOCAL_MACHINE;
-    item.RootName = L"HKEY_LOCAL_MACHINE";
-    item.BaseKey = key;
-    item.KeyPath = appKey;
-    item.ValueName = kDefaultValueLabel;
-    item.ValueData = keyText;
-    item.ProblemType = L"Miss or Invalid Path";
-    item.Description = app + L" contains invalid path,It can be deleteed.";
-    item.Category = 5;
-    item.Action = 1;
-    Engine.AddRegItem(std::move(item), OnProgress);
+    Engine.AddRegItem(MakeRegItem(HKEY_LOCAL_MACHINE, L"HKEY_LOCAL_MACHINE", key, appKey, kDefaultValueLabel, keyText,
+                                  L"Miss or Invalid Path", app + L" contains invalid path,It can be deleteed.", 5, 1),
+                      OnProgress);
   }
 }

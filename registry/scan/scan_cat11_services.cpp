@@ -1,8 +1,6 @@
 // Category 11, "System Services": services whose ImagePath names a program or driver that is not
 // on disk, and service keys that hold no value at all.
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "base/files.h"
 #include "base/registry_key.h"
@@ -10,6 +8,7 @@
 #include "registry/scan/scan_cat08_15_reading.h"
 #include "registry/scan/scan_categories.h"
 #include "registry/scan/scan_shared_tests.h"
+#include "registry/scan/scan_walks.h"
 
 namespace {
 
@@ -32,31 +31,12 @@ bool ImageFileFound(const std::wstring& ImagePath) {
 void ScanServices(TRegScanEngine& Engine, const TScanProgressEvent& OnProgress) {
   const std::wstring K = L"\\SYSTEM\\CurrentControlSet\\Services";
   const std::wstring RN = L"HKEY_LOCAL_MACHINE";
-  ReportScanProgress(OnProgress, 0, RN + K);
 
-  TRegistry Reg(KEY_READ);
-  Reg.SetRootKey(HKEY_LOCAL_MACHINE);
-  if (!Reg.OpenKeyReadOnly(K)) return;
-  std::vector<std::wstring> Services;
-  Reg.GetKeyNames(Services);
-
-  for (const std::wstring& S : Services) {
-    const std::wstring Path = K + L"\\" + S;
-    if (!Engine.NextEntry(OnProgress, RN + Path)) return;
-
+  auto CheckEntry = [&](TRegistry& Reg, const std::wstring& S, const std::wstring& Path) {
     auto Add = [&](const std::wstring& ValueName, const std::wstring& Description, uint8_t Action) {
-      TRegItem Item;
-      Item.RootKey = HKEY_LOCAL_MACHINE;
-      Item.RootName = RN;
-      Item.BaseKey = K;
-      Item.KeyPath = Path;
-      Item.ValueName = ValueName;
-      Item.ValueData = RN + Path;
-      Item.ProblemType = L"Miss or Invalid Path";
-      Item.Description = Description;
-      Item.Category = 11;
-      Item.Action = Action;
-      Engine.AddRegItem(std::move(Item), OnProgress);
+      Engine.AddRegItem(MakeRegItem(HKEY_LOCAL_MACHINE, RN, K, Path, ValueName, RN + Path, L"Miss or Invalid Path",
+                                    Description, 11, Action),
+                        OnProgress);
     };
 
     if (Reg.KeyExists(Path)) {
@@ -68,5 +48,6 @@ void ScanServices(TRegScanEngine& Engine, const TScanProgressEvent& OnProgress) 
     }
     if (IsKeyTreeEmpty(HKEY_LOCAL_MACHINE, Path))
       Add(L"", L"The key " + S + L"contains invalid key,It can be deleteed.", 1);
-  }
+  };
+  WalkSubKeys(Engine, OnProgress, HKEY_LOCAL_MACHINE, RN, K, CheckEntry);
 }

@@ -64,19 +64,10 @@ void ScanFileAssociations(TRegScanEngine& Engine, const TScanProgressEvent& OnPr
       if (!Engine.NextEntry(OnProgress, RN + Key)) return;
 
       auto Add = [&](const std::wstring& BaseKey, const std::wstring& KeyPath, const std::wstring& ValueName,
-                     const std::wstring& ValueData, const std::wstring& ProblemType,
-                     const std::wstring& Description, uint8_t Action) {
-        TRegItem Item;
-        Item.RootKey = R;
-        Item.RootName = RN;
-        Item.BaseKey = BaseKey;
-        Item.KeyPath = KeyPath;
-        Item.ValueName = ValueName;
-        Item.ValueData = ValueData;
-        Item.ProblemType = ProblemType;
-        Item.Description = Description;
-        Item.Category = 13;
-        Item.Action = Action;
+                     const std::wstring& ValueData, const std::wstring& ProblemType, const std::wstring& Description,
+                     uint8_t Action) {
+        TRegItem Item =
+            MakeRegItem(R, RN, BaseKey, KeyPath, ValueName, ValueData, ProblemType, Description, 13, Action);
         std::wstring Identity = ProblemIdentity(Item, P.size());
         if (Found.count(Identity)) return;
         FoundHere.insert(std::move(Identity));

@@ -1,6 +1,5 @@
 // Category 14, "Sounds Sections": sound events of the user's schemes whose sound file is missing.
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "base/files.h"
@@ -34,18 +33,10 @@ void ScanSounds(TRegScanEngine& Engine, const TScanProgressEvent& OnProgress) {
         if (Reg.OpenKeyReadOnly(KeyPath)) F = ExpandEnvironmentText(ReadTextOrEmpty(Reg, L""));
         // A bare file name is taken as it stands, not looked up in the media folder.
         if (Trim(F).empty() || FileExists(F)) continue;
-        TRegItem Item;
-        Item.RootKey = HKEY_CURRENT_USER;
-        Item.RootName = RN;
-        Item.BaseKey = Event;
-        Item.KeyPath = KeyPath;
-        Item.ValueName = kDefaultValueLabel;
-        Item.ValueData = F;
-        Item.ProblemType = L"Miss or Invalid Path";
-        Item.Description = L"The key " + F + L" is missing or invalid,It can be deleteed.";
-        Item.Category = 14;
-        Item.Action = 1;
-        Engine.AddRegItem(std::move(Item), OnProgress);
+        Engine.AddRegItem(
+            MakeRegItem(HKEY_CURRENT_USER, RN, Event, KeyPath, kDefaultValueLabel, F, L"Miss or Invalid Path",
+                        L"The key " + F + L" is missing or invalid,It can be deleteed.", 14, 1),
+            OnProgress);
       }
     }
   }

@@ -11,7 +11,6 @@
 #include <sddl.h>
 
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "base/registry_key.h"
@@ -64,17 +63,9 @@ class TEmptyKeyWalk {
       }
     } else if (Info.NumValues == 0) {
       const bool User = Root_ == HKEY_CURRENT_USER;
-      TRegItem Item;
-      Item.RootKey = Root_;
-      Item.RootName = RootName_;
-      Item.BaseKey = Key;
-      Item.KeyPath = Key;
-      Item.ValueName = User ? Q : L"\\" + Q;
-      Item.ProblemType = L"Empty Key";
-      Item.Description = Q + L" is empty,it can be deleteed";
-      Item.Category = 15;
-      Item.Action = 1;
-      Engine_.AddRegItem(std::move(Item), OnProgress_);
+      Engine_.AddRegItem(MakeRegItem(Root_, RootName_, Key, Key, User ? Q : L"\\" + Q, L"", L"Empty Key",
+                                     Q + L" is empty,it can be deleteed", 15, 1),
+                         OnProgress_);
     }
     return true;
   }

@@ -21,16 +21,9 @@ void ScanSoftwareKeys(TRegScanEngine& Engine, const TScanProgressEvent& OnProgre
     std::wstring plain = LowerCase(Trim(program));
     if (plain == L"microsoft" || plain == L"classes") continue;
     if (!IsKeyTreeEmpty(Root, programKey)) continue;
-    TRegItem item;
-    item.RootKey = Root;
-    item.RootName = RootName;
-    item.BaseKey = key;
-    item.KeyPath = programKey;
-    item.ValueData = programText;
-    item.ProblemType = L"Redundant or Invalid Registry Key";
-    item.Description = program + L" contains redundant or invalid registry key,It can be deleteed.";
-    item.Category = Category;
-    item.Action = 1;
-    Engine.AddRegItem(std::move(item), OnProgress);
+    Engine.AddRegItem(
+        MakeRegItem(Root, RootName, key, programKey, L"", programText, L"Redundant or Invalid Registry Key",
+                    program + L" contains redundant or invalid registry key,It can be deleteed.", Category, 1),
+        OnProgress);
   }
 }

@@ -14,8 +14,8 @@ std::wstring FontsFolder() {
 }
 
 TRegItem FontRecord(const std::wstring& Name, const std::wstring& Data) {
-  return Record(HKEY_LOCAL_MACHINE, L"HKEY_LOCAL_MACHINE", L"", kFonts, Name, Data, L"Miss or Invalid Path",
-                L"Font File entry references a file that is missing or does not exist.", 1, 2);
+  return MakeRegItem(HKEY_LOCAL_MACHINE, L"HKEY_LOCAL_MACHINE", L"", kFonts, Name, Data, L"Miss or Invalid Path",
+                     L"Font File entry references a file that is missing or does not exist.", 1, 2);
 }
 
 }  // namespace

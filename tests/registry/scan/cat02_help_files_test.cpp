@@ -7,8 +7,8 @@ const std::wstring kHelp = L"\\Software\\Microsoft\\Windows\\Help";
 const std::wstring kHtmlHelp = L"\\Software\\Microsoft\\Windows\\Html Help";
 
 TRegItem HelpRecord(const std::wstring& Key, const std::wstring& Name) {
-  return Record(HKEY_LOCAL_MACHINE, L"HKEY_LOCAL_MACHINE", L"", Key, Name, L"HKEY_LOCAL_MACHINE" + Key, Name,
-                L"Help entry HTML Help references a file that is missing or does not exist.", 2, 2);
+  return MakeRegItem(HKEY_LOCAL_MACHINE, L"HKEY_LOCAL_MACHINE", L"", Key, Name, L"HKEY_LOCAL_MACHINE" + Key, Name,
+                     L"Help entry HTML Help references a file that is missing or does not exist.", 2, 2);
 }
 
 }  // namespace

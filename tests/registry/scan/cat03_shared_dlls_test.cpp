@@ -6,11 +6,11 @@ namespace {
 const std::wstring kShared = L"\\Software\\Microsoft\\Windows\\CurrentVersion\\SharedDLLs";
 
 TRegItem SharedRecord(const std::wstring& Name, bool ZeroCount) {
-  return Record(HKEY_LOCAL_MACHINE, L"HKEY_LOCAL_MACHINE", kShared, kShared, Name, L"HKEY_LOCAL_MACHINE" + kShared,
-                L"Share DLL",
-                ZeroCount ? L"Share DLL:" + Name + L"is invalid,it can be deleteed."
-                          : L"Share DLL:" + Name + L"is not exist.",
-                3, 2);
+  return MakeRegItem(HKEY_LOCAL_MACHINE, L"HKEY_LOCAL_MACHINE", kShared, kShared, Name, L"HKEY_LOCAL_MACHINE" + kShared,
+                     L"Share DLL",
+                     ZeroCount ? L"Share DLL:" + Name + L"is invalid,it can be deleteed."
+                               : L"Share DLL:" + Name + L"is not exist.",
+                     3, 2);
 }
 
 }  // namespace

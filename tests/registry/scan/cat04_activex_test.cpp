@@ -11,7 +11,7 @@ const std::wstring kValueData = L"The key HELPDIR under";
 
 TRegItem ActiveXRecord(HKEY Root, const wchar_t* RootName, const std::wstring& BaseKey, const std::wstring& KeyPath,
                        const std::wstring& ProblemType, const std::wstring& Description) {
-  return Record(Root, RootName, BaseKey, KeyPath, kDefault, kValueData, ProblemType, Description, 4, 1);
+  return MakeRegItem(Root, RootName, BaseKey, KeyPath, kDefault, kValueData, ProblemType, Description, 4, 1);
 }
 
 }  // namespace

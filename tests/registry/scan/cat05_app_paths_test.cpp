@@ -6,9 +6,9 @@ namespace {
 const std::wstring kAppPaths = L"\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths";
 
 TRegItem AppRecord(const std::wstring& App) {
-  return Record(HKEY_LOCAL_MACHINE, L"HKEY_LOCAL_MACHINE", kAppPaths, kAppPaths + L"\\" + App, L"\u9ED8\u8BA4",
-                L"HKEY_LOCAL_MACHINE" + kAppPaths, L"Miss or Invalid Path",
-                App + L" contains invalid path,It can be deleteed.", 5, 1);
+  return MakeRegItem(HKEY_LOCAL_MACHINE, L"HKEY_LOCAL_MACHINE", kAppPaths, kAppPaths + L"\\" + App, L"\u9ED8\u8BA4",
+                     L"HKEY_LOCAL_MACHINE" + kAppPaths, L"Miss or Invalid Path",
+                     App + L" contains invalid path,It can be deleteed.", 5, 1);
 }
 
 }  // namespace

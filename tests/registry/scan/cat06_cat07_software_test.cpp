@@ -36,9 +36,9 @@ TEST_P(ScanSoftware, EmptyProgramKeys) {
   std::vector<TRegItem> after = RunCategory(RegScanEngine, c.category, &reports);
   ExpectAddressable(RecordsMentioning(after, t));
   auto record = [&](const std::wstring& Name) {
-    return Record(c.root, c.rootName, L"\\SoftWare", L"\\SoftWare\\" + Name, L"",
-                  std::wstring(c.rootName) + L"\\SoftWare\\" + Name, L"Redundant or Invalid Registry Key",
-                  Name + L" contains redundant or invalid registry key,It can be deleteed.", c.category, 1);
+    return MakeRegItem(c.root, c.rootName, L"\\SoftWare", L"\\SoftWare\\" + Name, L"",
+                       std::wstring(c.rootName) + L"\\SoftWare\\" + Name, L"Redundant or Invalid Registry Key",
+                       Name + L" contains redundant or invalid registry key,It can be deleteed.", c.category, 1);
   };
   std::vector<TRegItem> added = NewRecords(before, after);
   // Other programs' test keys may come and go meanwhile; only this fixture's count here.

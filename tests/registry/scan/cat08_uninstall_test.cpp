@@ -16,18 +16,8 @@ const std::wstring kMachine = L"HKEY_LOCAL_MACHINE";
 
 TRegItem Uninstall(const std::wstring& U, const std::wstring& ValueName, const std::wstring& ValueData,
                    const std::wstring& Description, uint8_t Action) {
-  TRegItem Item;
-  Item.RootKey = HKEY_LOCAL_MACHINE;
-  Item.RootName = kMachine;
-  Item.BaseKey = kUninstall;
-  Item.KeyPath = kUninstall + L"\\" + U;
-  Item.ValueName = ValueName;
-  Item.ValueData = ValueData;
-  Item.ProblemType = L"Invalid Uninstaller entry:" + U;
-  Item.Description = Description;
-  Item.Category = 8;
-  Item.Action = Action;
-  return Item;
+  return MakeRegItem(HKEY_LOCAL_MACHINE, kMachine, kUninstall, kUninstall + L"\\" + U, ValueName, ValueData,
+                     L"Invalid Uninstaller entry:" + U, Description, 8, Action);
 }
 
 std::wstring Empty(const std::wstring& U) { return L"This entry's " + U + L" is empty,It can be deleteed."; }
@@ -35,13 +25,8 @@ std::wstring Missing(const std::wstring& U) {
   return L"This entry's " + U + L" referens a program that is missing or does not exist.";
 }
 
-class Cat08Uninstall : public ::testing::Test {
+class Cat08Uninstall : public OwnEngineScanTest {
  protected:
-  uint8_t ScanState = kRegStateRunning;
-  uint8_t CleanState = kRegStateRunning;
-  TRegScanEngine Engine{ScanState, CleanState, 0};
-  TScanFixture Fx;
-
   std::wstring Entry(const std::wstring& Suffix) { return Fx.Tag() + Suffix; }
   std::wstring Key(const std::wstring& Suffix) { return kUninstall + L"\\" + Entry(Suffix); }
 };
@@ -100,8 +85,7 @@ TEST_F(Cat08Uninstall, FindsEmptyAndBrokenEntriesAndSparesSoundOnes) {
 
   ASSERT_FALSE(Reports.empty());
   EXPECT_EQ(Reports.front(), TScanReports::value_type(0, kMachine + kUninstall));
-  EXPECT_NE(std::find(Reports.begin(), Reports.end(), TScanReports::value_type(0, kMachine + Key(L"_d"))),
-            Reports.end());
+  EXPECT_TRUE(HasEntryReport(Reports, kMachine + Key(L"_d")));
 }
 
 TEST_F(Cat08Uninstall, EachAppendIsReportedOnce) {

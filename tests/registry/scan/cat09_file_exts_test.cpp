@@ -16,27 +16,12 @@ const std::wstring kAppPaths = L"\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\
 const std::wstring kUser = L"HKEY_CURRENT_USER";
 
 TRegItem FileExt(const std::wstring& X, const std::wstring& KeyPath, const std::wstring& ValueName, uint8_t Action) {
-  TRegItem Item;
-  Item.RootKey = HKEY_CURRENT_USER;
-  Item.RootName = kUser;
-  Item.BaseKey = kFileExts + L"\\" + X;
-  Item.KeyPath = KeyPath;
-  Item.ValueName = ValueName;
-  Item.ValueData = kUser + KeyPath;
-  Item.ProblemType = L"Miss or Invalid Path";
-  Item.Description = L"The key " + X + L" contains a bad path for the value.";
-  Item.Category = 9;
-  Item.Action = Action;
-  return Item;
+  return MakeRegItem(HKEY_CURRENT_USER, kUser, kFileExts + L"\\" + X, KeyPath, ValueName, kUser + KeyPath,
+                     L"Miss or Invalid Path", L"The key " + X + L" contains a bad path for the value.", 9, Action);
 }
 
-class Cat09FileExts : public ::testing::Test {
+class Cat09FileExts : public OwnEngineScanTest {
  protected:
-  uint8_t ScanState = kRegStateRunning;
-  uint8_t CleanState = kRegStateRunning;
-  TRegScanEngine Engine{ScanState, CleanState, 0};
-  TScanFixture Fx;
-
   std::wstring Ext(const std::wstring& Suffix) { return L"." + Fx.Tag() + Suffix; }
   std::wstring Key(const std::wstring& Suffix) { return kFileExts + L"\\" + Ext(Suffix); }
 };
@@ -75,8 +60,7 @@ TEST_F(Cat09FileExts, FindsEmptyExtensionsAndUnknownOpenWithPrograms) {
   ExpectAddressable(Found);
   ASSERT_FALSE(Reports.empty());
   EXPECT_EQ(Reports.front(), TScanReports::value_type(0, kUser + kFileExts));
-  EXPECT_NE(std::find(Reports.begin(), Reports.end(), TScanReports::value_type(0, kUser + Key(L"_c"))),
-            Reports.end());
+  EXPECT_TRUE(HasEntryReport(Reports, kUser + Key(L"_c")));
 }
 
 // An Open-with value that is not text ends the scan with the registry key object's error.

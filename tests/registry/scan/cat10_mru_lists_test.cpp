@@ -2,7 +2,6 @@
 // user's and the machine's keys.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -21,27 +20,11 @@ const std::wstring kStreamMru = kExplorer + L"\\StreamMRU";
 
 TRegItem Mru(HKEY Root, const std::wstring& RootName, const std::wstring& K, const std::wstring& KeyPath,
              const std::wstring& ValueName, uint8_t Action) {
-  TRegItem Item;
-  Item.RootKey = Root;
-  Item.RootName = RootName;
-  Item.BaseKey = K;
-  Item.KeyPath = KeyPath;
-  Item.ValueName = ValueName;
-  Item.ValueData = RootName + K;
-  Item.ProblemType = L"Redundant or Invalid Registry Key";
-  Item.Description = L"The key is redundant or invalid registry key,iIt can be deleteed";
-  Item.Category = 10;
-  Item.Action = Action;
-  return Item;
+  return MakeRegItem(Root, RootName, K, KeyPath, ValueName, RootName + K, L"Redundant or Invalid Registry Key",
+                     L"The key is redundant or invalid registry key,iIt can be deleteed", 10, Action);
 }
 
-class Cat10MruLists : public ::testing::Test {
- protected:
-  uint8_t ScanState = kRegStateRunning;
-  uint8_t CleanState = kRegStateRunning;
-  TRegScanEngine Engine{ScanState, CleanState, 0};
-  TScanFixture Fx;
-};
+class Cat10MruLists : public OwnEngineScanTest {};
 
 TEST_F(Cat10MruLists, EveryEntryOfEveryListIsAProblem) {
   std::vector<TRegItem> Before = RunCategory(Engine, 10);
@@ -79,7 +62,37 @@ TEST_F(Cat10MruLists, EveryEntryOfEveryListIsAProblem) {
                 0, L"HKEY_CURRENT_UESER\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\ComDlg32"));
   for (const std::wstring& Text : {UserName + kLastVisited + L"\\" + T + L"v",
                                    MachineName + kRecentDocs + L"\\" + T + L"n"})
-    EXPECT_NE(std::find(Reports.begin(), Reports.end(), TScanReports::value_type(0, Text)), Reports.end());
+    EXPECT_TRUE(HasEntryReport(Reports, Text)) << WideToUtf8(Text);
+}
+
+// A stop requested while an entry is examined ends the walk at the next entry: the examined entry
+// keeps its record, and nothing after it is examined, the machine's lists included.
+TEST_F(Cat10MruLists, StopEndsTheWalkAtTheNextEntry) {
+  const std::wstring T = Fx.Tag();
+  Fx.SetString(HKEY_CURRENT_USER, kLastVisited, T + L"a", L"x");
+  Fx.SetString(HKEY_CURRENT_USER, kLastVisited, T + L"b", L"x");
+  Fx.CreateKey(HKEY_CURRENT_USER, kLastVisited + L"\\" + T + L"c");
+  Fx.SetString(HKEY_LOCAL_MACHINE, kRecentDocs, T + L"d", L"x");
+  std::wstring StopAt;
+  size_t ReportsAfterStop = 0;
+  Engine.ClearRegItems();
+  Engine.GetScanProc(10)([&](uint8_t Kind, const std::wstring& Text) {
+    if (Kind != 0) return;
+    if (ScanState == kRegStateStop) {
+      ++ReportsAfterStop;
+    } else if (Text.find(T) != std::wstring::npos) {
+      StopAt = Text;
+      ScanState = kRegStateStop;
+    }
+  });
+  EXPECT_EQ(ReportsAfterStop, 0u);
+  // Values come before subkeys: the walk stopped at one of the two values.
+  const std::wstring Prefix = L"HKEY_CURRENT_USER" + kLastVisited + L"\\";
+  ASSERT_EQ(StopAt.rfind(Prefix, 0), 0u) << WideToUtf8(StopAt);
+  const std::wstring Value = StopAt.substr(Prefix.size());
+  EXPECT_TRUE(Value == T + L"a" || Value == T + L"b") << WideToUtf8(Value);
+  EXPECT_EQ(RecordsMentioning(CopyRecords(Engine.Items), T),
+            std::vector<TRegItem>{Mru(HKEY_CURRENT_USER, L"HKEY_CURRENT_USER", kLastVisited, kLastVisited, Value, 2)});
 }
 
 }  // namespace

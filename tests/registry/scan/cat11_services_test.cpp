@@ -2,7 +2,6 @@
 // without any value.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -18,18 +17,8 @@ const std::wstring kMachine = L"HKEY_LOCAL_MACHINE";
 
 TRegItem Service(const std::wstring& S, const std::wstring& ValueName, const std::wstring& Description,
                  uint8_t Action) {
-  TRegItem Item;
-  Item.RootKey = HKEY_LOCAL_MACHINE;
-  Item.RootName = kMachine;
-  Item.BaseKey = kServices;
-  Item.KeyPath = kServices + L"\\" + S;
-  Item.ValueName = ValueName;
-  Item.ValueData = kMachine + kServices + L"\\" + S;
-  Item.ProblemType = L"Miss or Invalid Path";
-  Item.Description = Description;
-  Item.Category = 11;
-  Item.Action = Action;
-  return Item;
+  return MakeRegItem(HKEY_LOCAL_MACHINE, kMachine, kServices, kServices + L"\\" + S, ValueName,
+                     kMachine + kServices + L"\\" + S, L"Miss or Invalid Path", Description, 11, Action);
 }
 
 TRegItem BadPath(const std::wstring& S) {
@@ -39,13 +28,8 @@ TRegItem EmptyService(const std::wstring& S) {
   return Service(S, L"", L"The key " + S + L"contains invalid key,It can be deleteed.", 1);
 }
 
-class Cat11Services : public ::testing::Test {
+class Cat11Services : public OwnEngineScanTest {
  protected:
-  uint8_t ScanState = kRegStateRunning;
-  uint8_t CleanState = kRegStateRunning;
-  TRegScanEngine Engine{ScanState, CleanState, 0};
-  TScanFixture Fx;
-
   std::wstring Name(const std::wstring& Suffix) { return Fx.Tag() + Suffix; }
   std::wstring Key(const std::wstring& Suffix) { return kServices + L"\\" + Name(Suffix); }
 };
@@ -95,8 +79,7 @@ TEST_F(Cat11Services, FindsMissingImagesAndEmptyServiceKeys) {
   ExpectAddressable(Found);
   ASSERT_FALSE(Reports.empty());
   EXPECT_EQ(Reports.front(), TScanReports::value_type(0, kMachine + kServices));
-  EXPECT_NE(std::find(Reports.begin(), Reports.end(), TScanReports::value_type(0, kMachine + Key(L"_k"))),
-            Reports.end());
+  EXPECT_TRUE(HasEntryReport(Reports, kMachine + Key(L"_k")));
 }
 
 }  // namespace

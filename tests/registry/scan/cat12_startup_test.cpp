@@ -19,27 +19,11 @@ const std::wstring kPolicyRun = L"\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion
 TRegItem Startup(HKEY Root, const std::wstring& RootName, const std::wstring& K, const std::wstring& KeyPath,
                  const std::wstring& ValueName, const std::wstring& ValueData, const std::wstring& Name,
                  uint8_t Action) {
-  TRegItem Item;
-  Item.RootKey = Root;
-  Item.RootName = RootName;
-  Item.BaseKey = K;
-  Item.KeyPath = KeyPath;
-  Item.ValueName = ValueName;
-  Item.ValueData = ValueData;
-  Item.ProblemType = L"Miss or Invalid Path ";
-  Item.Description = L"The key " + Name + L"contains invalid path,It can be deleteed.";
-  Item.Category = 12;
-  Item.Action = Action;
-  return Item;
+  return MakeRegItem(Root, RootName, K, KeyPath, ValueName, ValueData, L"Miss or Invalid Path ",
+                     L"The key " + Name + L"contains invalid path,It can be deleteed.", 12, Action);
 }
 
-class Cat12Startup : public ::testing::Test {
- protected:
-  uint8_t ScanState = kRegStateRunning;
-  uint8_t CleanState = kRegStateRunning;
-  TRegScanEngine Engine{ScanState, CleanState, 0};
-  TScanFixture Fx;
-};
+class Cat12Startup : public OwnEngineScanTest {};
 
 TEST_F(Cat12Startup, FindsMissingProgramsAndEmptySubkeysUnderBothRoots) {
   std::vector<TRegItem> Before = RunCategory(Engine, 12);

@@ -18,27 +18,12 @@ const wchar_t* const kDefault = L"\u9ed8\u8ba4";  // the label of a key's defaul
 TRegItem Association(const std::wstring& BaseKey, const std::wstring& KeyPath, const std::wstring& ValueName,
                      const std::wstring& ValueData, const std::wstring& ProblemType,
                      const std::wstring& Description, uint8_t Action) {
-  TRegItem Item;
-  Item.RootKey = HKEY_CLASSES_ROOT;
-  Item.RootName = kClassesRoot;
-  Item.BaseKey = BaseKey;
-  Item.KeyPath = KeyPath;
-  Item.ValueName = ValueName;
-  Item.ValueData = ValueData;
-  Item.ProblemType = ProblemType;
-  Item.Description = Description;
-  Item.Category = 13;
-  Item.Action = Action;
-  return Item;
+  return MakeRegItem(HKEY_CLASSES_ROOT, kClassesRoot, BaseKey, KeyPath, ValueName, ValueData, ProblemType, Description,
+                     13, Action);
 }
 
-class Cat13FileAssociations : public ::testing::Test {
+class Cat13FileAssociations : public OwnEngineScanTest {
  protected:
-  uint8_t ScanState = kRegStateRunning;
-  uint8_t CleanState = kRegStateRunning;
-  TRegScanEngine Engine{ScanState, CleanState, 0};
-  TScanFixture Fx;
-
   std::wstring Name(const std::wstring& Suffix) { return Fx.Tag() + Suffix; }
   std::wstring Key(const std::wstring& Suffix) { return L"\\" + Name(Suffix); }
 };

@@ -1,7 +1,6 @@
 // Category 14: sound events of the user's schemes whose sound file is missing.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -16,27 +15,12 @@ const std::wstring kApps = L"\\AppEvents\\Schemes\\Apps";
 const std::wstring kUser = L"HKEY_CURRENT_USER";
 
 TRegItem Sound(const std::wstring& Event, const std::wstring& Scheme, const std::wstring& File) {
-  TRegItem Item;
-  Item.RootKey = HKEY_CURRENT_USER;
-  Item.RootName = kUser;
-  Item.BaseKey = Event;
-  Item.KeyPath = Event + L"\\" + Scheme;
-  Item.ValueName = L"\u9ed8\u8ba4";
-  Item.ValueData = File;
-  Item.ProblemType = L"Miss or Invalid Path";
-  Item.Description = L"The key " + File + L" is missing or invalid,It can be deleteed.";
-  Item.Category = 14;
-  Item.Action = 1;
-  return Item;
+  return MakeRegItem(HKEY_CURRENT_USER, kUser, Event, Event + L"\\" + Scheme, L"\u9ed8\u8ba4", File,
+                     L"Miss or Invalid Path", L"The key " + File + L" is missing or invalid,It can be deleteed.",
+                     14, 1);
 }
 
-class Cat14Sounds : public ::testing::Test {
- protected:
-  uint8_t ScanState = kRegStateRunning;
-  uint8_t CleanState = kRegStateRunning;
-  TRegScanEngine Engine{ScanState, CleanState, 0};
-  TScanFixture Fx;
-};
+class Cat14Sounds : public OwnEngineScanTest {};
 
 TEST_F(Cat14Sounds, FindsMissingSoundFilesOfBothSchemes) {
   std::vector<TRegItem> Before = RunCategory(Engine, 14);
@@ -68,8 +52,7 @@ TEST_F(Cat14Sounds, FindsMissingSoundFilesOfBothSchemes) {
   ExpectAddressable(Found);
   ASSERT_FALSE(Reports.empty());
   EXPECT_EQ(Reports.front(), TScanReports::value_type(0, kUser + kApps));
-  EXPECT_NE(std::find(Reports.begin(), Reports.end(), TScanReports::value_type(0, kUser + App + L"\\D")),
-            Reports.end());
+  EXPECT_TRUE(HasEntryReport(Reports, kUser + App + L"\\D"));
 }
 
 }  // namespace

@@ -10,41 +10,18 @@
 
 namespace {
 
-TRegItem UserKey(const std::wstring& Q) {
-  TRegItem Item;
-  Item.RootKey = HKEY_CURRENT_USER;
-  Item.RootName = L"HKEY_CURRENT_USER";
-  Item.KeyPath = L"\\" + Q.substr(0, Q.size() - 1);
-  Item.BaseKey = Item.KeyPath;
-  Item.ValueName = Q;
-  Item.ProblemType = L"Empty Key";
-  Item.Description = Q + L" is empty,it can be deleteed";
-  Item.Category = 15;
-  Item.Action = 1;
-  return Item;
+// Q is the empty key's path below the root with a trailing backslash; the two roots name the
+// record's value differently.
+TRegItem EmptyKey(HKEY Root, const wchar_t* RootName, const std::wstring& Q, const std::wstring& ValueName) {
+  const std::wstring Key = L"\\" + Q.substr(0, Q.size() - 1);
+  return MakeRegItem(Root, RootName, Key, Key, ValueName, L"", L"Empty Key", Q + L" is empty,it can be deleteed",
+                     15, 1);
 }
+TRegItem UserKey(const std::wstring& Q) { return EmptyKey(HKEY_CURRENT_USER, L"HKEY_CURRENT_USER", Q, Q); }
+TRegItem UsersKey(const std::wstring& Q) { return EmptyKey(HKEY_USERS, L"HKEY_USERS", Q, L"\\" + Q); }
 
-TRegItem UsersKey(const std::wstring& Q) {
-  TRegItem Item;
-  Item.RootKey = HKEY_USERS;
-  Item.RootName = L"HKEY_USERS";
-  Item.KeyPath = L"\\" + Q.substr(0, Q.size() - 1);
-  Item.BaseKey = Item.KeyPath;
-  Item.ValueName = L"\\" + Q;
-  Item.ProblemType = L"Empty Key";
-  Item.Description = Q + L" is empty,it can be deleteed";
-  Item.Category = 15;
-  Item.Action = 1;
-  return Item;
-}
-
-class Cat15EmptyKeys : public ::testing::Test {
+class Cat15EmptyKeys : public OwnEngineScanTest {
  protected:
-  uint8_t ScanState = kRegStateRunning;
-  uint8_t CleanState = kRegStateRunning;
-  TRegScanEngine Engine{ScanState, CleanState, 0};
-  TScanFixture Fx;
-
   // The test's own keys: Software\QuillsteadTest\<tag>\ (with the trailing backslash).
   std::wstring Base() { return L"Software\\QuillsteadTest\\" + Fx.Tag() + L"\\"; }
 };

@@ -25,6 +25,26 @@ TEST(RegScanEngine, GetScanProcKnowsCategoriesOneToFifteen) {
   }
 }
 
+// Scanners and the expected records of the category tests are both built by MakeRegItem, so its
+// field order is checked here on its own.
+TEST(RegScanEngine, MakeRegItemFillsTheTenFieldsInOrder) {
+  const TRegItem item = MakeRegItem(HKEY_USERS, L"root", L"\\base", L"\\base\\path", L"value", L"data", L"problem",
+                                    L"description", 13, 2);
+  EXPECT_EQ(item.RootKey, HKEY_USERS);
+  EXPECT_EQ(item.RootName, L"root");
+  EXPECT_EQ(item.BaseKey, L"\\base");
+  EXPECT_EQ(item.KeyPath, L"\\base\\path");
+  EXPECT_EQ(item.ValueName, L"value");
+  EXPECT_EQ(item.ValueData, L"data");
+  EXPECT_EQ(item.ProblemType, L"problem");
+  EXPECT_EQ(item.Description, L"description");
+  EXPECT_EQ(item.Category, 13);
+  EXPECT_EQ(item.Action, 2);
+  EXPECT_EQ(item.Status, L"");
+  EXPECT_EQ(item.Selected, 0);
+  EXPECT_EQ(item.Excluded, 0);
+}
+
 TEST(RegScanEngine, AddRegItemFillsTheInstanceFieldsAndReportsKindOne) {
   TScanReports reports;
   TScanProgressEvent onProgress = [&](uint8_t Kind, const std::wstring& Text) { reports.emplace_back(Kind, Text); };

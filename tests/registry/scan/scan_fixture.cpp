@@ -133,6 +133,10 @@ std::wstring TScanFixture::AddFile(const std::wstring& Name) {
   return path;
 }
 
+bool HasEntryReport(const TScanReports& Reports, const std::wstring& Text) {
+  return std::find(Reports.begin(), Reports.end(), TScanReports::value_type(0, Text)) != Reports.end();
+}
+
 std::vector<TRegItem> RunCategory(TRegScanEngine& Engine, int32_t Category, TScanReports* Reports) {
   Engine.ClearRegItems();
   Engine.ScanState = kRegStateRunning;

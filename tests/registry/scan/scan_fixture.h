@@ -57,6 +57,9 @@ class TScanFixture {
 // Progress reports of a scanner run: (Kind, Text) in order.
 using TScanReports = std::vector<std::pair<uint8_t, std::wstring>>;
 
+// Whether Reports holds the Kind 0 report Text (an examined entry).
+bool HasEntryReport(const TScanReports& Reports, const std::wstring& Text);
+
 // Empties Engine's result list, runs the scanner of Category and gives copies of its records
 // (Reports, when given, receives every progress report).
 std::vector<TRegItem> RunCategory(TRegScanEngine& Engine, int32_t Category, TScanReports* Reports = nullptr);

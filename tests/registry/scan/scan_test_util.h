@@ -1,5 +1,5 @@
-// Small helpers shared by the category tests: building expected records and comparing lists
-// without regard to enumeration order.
+// Small helpers shared by the category tests: a fixture with an engine of its own, and comparing
+// record lists without regard to enumeration order.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,23 +11,15 @@
 #include "base/strings.h"
 #include "scan_fixture.h"
 
-// A record as a scanner of the first instance appends it.
-inline TRegItem Record(HKEY Root, const wchar_t* RootName, const std::wstring& BaseKey, const std::wstring& KeyPath,
-                       const std::wstring& ValueName, const std::wstring& ValueData, const std::wstring& ProblemType,
-                       const std::wstring& Description, int32_t Category, uint8_t Action) {
-  TRegItem item;
-  item.RootKey = Root;
-  item.RootName = RootName;
-  item.BaseKey = BaseKey;
-  item.KeyPath = KeyPath;
-  item.ValueName = ValueName;
-  item.ValueData = ValueData;
-  item.ProblemType = ProblemType;
-  item.Description = Description;
-  item.Category = Category;
-  item.Action = Action;
-  return item;
-}
+// Base of the category tests that scan with an engine instance of their own (its records start
+// unselected, as the first instance's do) and seed through Fx.
+class OwnEngineScanTest : public ::testing::Test {
+ protected:
+  uint8_t ScanState = kRegStateRunning;
+  uint8_t CleanState = kRegStateRunning;
+  TRegScanEngine Engine{ScanState, CleanState, 0};
+  TScanFixture Fx;
+};
 
 inline std::vector<TRegItem> SortedRecords(std::vector<TRegItem> Items) {
   std::sort(Items.begin(), Items.end(), [](const TRegItem& A, const TRegItem& B) {
