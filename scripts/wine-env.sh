@@ -35,6 +35,8 @@ qs_wine_prefix() {
   qs_unmap_host_drives
   # Wine draws the window frames itself, as it must for the skin engine.
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
+  # There is no window manager: without this Wine waits for one on every hide or destroy.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
   qs_unmap_host_drives
 }
 
