@@ -9,15 +9,15 @@ namespace {
 uint32_t Pattern(int x, int y) { return RGB(10 * x + 1, 20 * y + 2, 3); }
 
 TEST(SkinBitmap, LoadsEveryUsualPixelFormatAndRowOrder) {
-  const BmpSpec specs[] = {{3, 2, 24, false}, {3, 2, 24, true}, {5, 3, 32, false}, {1, 1, 24, false}};
-  for (const BmpSpec& spec : specs) {
-    const std::vector<uint8_t> bytes = MakeBmp(spec, Pattern);
+  const BmpLayout layouts[] = {{3, 2, 24, false}, {3, 2, 24, true}, {5, 3, 32, false}, {1, 1, 24, false}};
+  for (const BmpLayout& layout : layouts) {
+    const std::vector<uint8_t> bytes = MakeBmp(layout, Pattern);
     TSkinBitmap b;
-    ASSERT_TRUE(b.LoadFromBytes(bytes.data(), bytes.size())) << spec.bitCount << " " << spec.topDown;
-    ASSERT_EQ(b.Width(), spec.width);
-    ASSERT_EQ(b.Height(), spec.height);
-    for (int y = 0; y < spec.height; ++y)
-      for (int x = 0; x < spec.width; ++x) EXPECT_EQ(b.Pixel(x, y), Pattern(x, y)) << x << "," << y;
+    ASSERT_TRUE(b.LoadFromBytes(bytes.data(), bytes.size())) << layout.bitCount << " " << layout.topDown;
+    ASSERT_EQ(b.Width(), layout.width);
+    ASSERT_EQ(b.Height(), layout.height);
+    for (int y = 0; y < layout.height; ++y)
+      for (int x = 0; x < layout.width; ++x) EXPECT_EQ(b.Pixel(x, y), Pattern(x, y)) << x << "," << y;
   }
 }
 
