@@ -93,10 +93,29 @@ bool TApplication::ProcessMessage() {
     terminated_ = true;
     return true;
   }
-  TranslateMessage(&msg);
-  DispatchMessageW(&msg);
+  if (!IsDialogKey(msg)) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
   if (dispatchDepth_ == 0) FreeReleasedForms();
   return true;
+}
+
+bool TApplication::IsDialogKey(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN || (msg.wParam != VK_RETURN && msg.wParam != VK_ESCAPE && msg.wParam != VK_TAB))
+    return false;
+  TWinControl* control = nullptr;
+  for (HWND wnd = msg.hwnd; wnd && !control; wnd = (GetWindowLongPtrW(wnd, GWL_STYLE) & WS_CHILD) ? GetParent(wnd) : nullptr)
+    control = ControlFromHandle(wnd);
+  TCustomForm* form = control ? GetParentForm(control) : nullptr;
+  if (!form) return false;
+  TDispatchScope scope;
+  try {
+    return form->Perform(CM_DIALOGKEY, msg.wParam, msg.lParam) != 0;
+  } catch (...) {
+    HandleException(form);
+    return true;
+  }
 }
 
 void TApplication::ProcessMessages() {

@@ -68,6 +68,8 @@ class TApplication : public TComponent {
   friend class TDispatchScope;
   static LRESULT CALLBACK AppWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
   bool ProcessMessage();
+  // Enter, Escape and Tab go to the form first (CM_DIALOGKEY); true when it used the key.
+  bool IsDialogKey(const MSG& msg);
   void FreeReleasedForms();
 
   std::wstring title_;

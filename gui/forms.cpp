@@ -18,6 +18,28 @@ const TIdentMap ModalResultIdents{{{L"mrNone", mrNone}, {L"mrOk", mrOk}, {L"mrCa
                                    {L"mrYes", mrYes}, {L"mrNo", mrNo}, {L"mrAll", mrAll}}};
 
 namespace {
+// Windowed controls that Tab visits, in child order, depth first.
+void CollectTabStops(TWinControl* parent, std::vector<TWinControl*>& list) {
+  for (int i = 0; i < parent->ControlCount(); ++i)
+    if (auto* w = dynamic_cast<TWinControl*>(parent->Controls(i))) {
+      if (!w->Visible() || !w->Enabled()) continue;
+      if (w->TabStop()) list.push_back(w);
+      CollectTabStops(w, list);
+    }
+}
+
+// Offers a dialog key to every control below `parent` until one takes it.
+bool BroadcastDialogKey(TWinControl* parent, TMessage& m) {
+  for (int i = 0; i < parent->ControlCount(); ++i) {
+    TControl* c = parent->Controls(i);
+    if (!c->Visible() || !c->Enabled()) continue;
+    if (c->Perform(m.Msg, m.WParam, m.LParam)) return true;
+    if (auto* w = dynamic_cast<TWinControl*>(c))
+      if (BroadcastDialogKey(w, m)) return true;
+  }
+  return false;
+}
+
 BOOL CALLBACK CollectEnabledWindow(HWND wnd, LPARAM list) {
   if (IsWindowVisible(wnd) && IsWindowEnabled(wnd)) reinterpret_cast<std::vector<HWND>*>(list)->push_back(wnd);
   return TRUE;
@@ -333,6 +355,22 @@ void TCustomForm::Close() {
 
 void TCustomForm::Release() { Application->ReleaseForm(this); }
 
+void TCustomForm::SelectNext(bool forward) {
+  std::vector<TWinControl*> stops;
+  CollectTabStops(this, stops);
+  if (stops.empty()) return;
+  TWinControl* focused = ControlFromHandle(GetFocus());
+  auto it = std::find(stops.begin(), stops.end(), focused);
+  size_t index;
+  if (it == stops.end())
+    index = forward ? 0 : stops.size() - 1;
+  else if (forward)
+    index = (static_cast<size_t>(it - stops.begin()) + 1) % stops.size();
+  else
+    index = (static_cast<size_t>(it - stops.begin()) + stops.size() - 1) % stops.size();
+  stops[index]->SetFocus();
+}
+
 void TCustomForm::WndProc(TMessage& m) {
   if (const TFormTable* table = FormTable())
     if (const TFormEntry* e = table->FindMessage(m.Msg)) {
@@ -342,6 +380,15 @@ void TCustomForm::WndProc(TMessage& m) {
   if (m.Msg == WM_CLOSE) {
     Close();
     m.Result = 0;
+    return;
+  }
+  if (m.Msg == CM_DIALOGKEY) {
+    if (m.WParam == VK_TAB) {
+      SelectNext(GetKeyState(VK_SHIFT) >= 0);
+      m.Result = 1;
+    } else {
+      m.Result = BroadcastDialogKey(this, m) ? 1 : 0;
+    }
     return;
   }
   TCustomControl::WndProc(m);

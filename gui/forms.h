@@ -79,6 +79,8 @@ class TCustomForm : public TCustomControl {
 
  private:
   void ApplyPosition();
+  // Moves the focus to the next (or previous) windowed control that takes Tab.
+  void SelectNext(bool forward);
   void ApplyAlpha();
   bool CloseQuery();
 

@@ -149,6 +149,17 @@ void TButton::Click() {
 }
 
 void TButton::WndProc(TMessage& m) {
+  if (m.Msg == CM_DIALOGKEY) {
+    // Enter presses the focused button, else the default one; Escape the cancel button.
+    bool take = false;
+    if (m.WParam == VK_RETURN)
+      take = Focused() || (default_ && !dynamic_cast<TButton*>(ControlFromHandle(GetFocus())));
+    else if (m.WParam == VK_ESCAPE)
+      take = cancel_;
+    if (take) Click();
+    m.Result = take ? 1 : 0;
+    return;
+  }
   if (m.Msg == CN_COMMAND) {
     if (HIWORD(m.WParam) == BN_CLICKED) Click();
     m.Result = 0;

@@ -247,3 +247,43 @@ TEST(Forms, CloseHidesOrFrees) {
   form->Close();
   EXPECT_TRUE(PumpUntil([&] { return Application->ComponentCount() == 0; }));
 }
+
+TEST(Forms, EnterPressesTheDefaultButtonAndEscapeTheCancelButton) {
+  TForm form(nullptr);
+  form.SetBounds(50, 50, 300, 200);
+  auto* edit = new TPanel(&form);  // something focusable that is not a button
+  edit->SetParent(&form);
+  edit->SetTabStop(true);
+  auto* ok = new TButton(&form);
+  ok->SetParent(&form);
+  ok->SetDefault(true);
+  ok->SetModalResult(mrOk);
+  auto* cancel = new TButton(&form);
+  cancel->SetParent(&form);
+  cancel->SetLeft(100);
+  cancel->SetCancel(true);
+  cancel->SetModalResult(mrCancel);
+  struct Case {
+    WPARAM key;
+    TModalResult expected;
+  } cases[] = {{VK_RETURN, mrOk}, {VK_ESCAPE, mrCancel}};
+  for (const Case& c : cases) {
+    TTimer timer(nullptr);
+    timer.SetInterval(30);
+    timer.OnTimer = [&](TObject*) {
+      timer.SetEnabled(false);
+      PostMessageW(form.Handle(), WM_KEYDOWN, c.key, 0);
+    };
+    EXPECT_EQ(form.ShowModal(), c.expected);
+  }
+  // Tab moves through the controls that take it, in order, and wraps.
+  form.Show();
+  cancel->SetFocus();
+  ASSERT_EQ(GetFocus(), cancel->Handle());
+  PostMessageW(cancel->Handle(), WM_KEYDOWN, VK_TAB, 0);
+  Pump(30);
+  EXPECT_EQ(GetFocus(), edit->Handle());
+  PostMessageW(edit->Handle(), WM_KEYDOWN, VK_TAB, 0);
+  Pump(30);
+  EXPECT_EQ(GetFocus(), ok->Handle());
+}

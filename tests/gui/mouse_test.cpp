@@ -130,3 +130,23 @@ TEST_F(Mouse, DisabledControlsGetNoEnterEither) {
   SetCursorPos(origin.x + 600, origin.y + 500);
   PumpUntil([&] { return Logged(L"form leave"); });
 }
+
+TEST_F(Mouse, ACursorOfAWindowlessControlShowsOverIt) {
+  auto* link = new TLabel(form);
+  link->SetParent(form);
+  link->SetBounds(100, 10, 40, 15);
+  link->SetCursor(crHandPoint);
+  POINT origin = form->ClientToScreen(POINT{0, 0});
+  SetCursorPos(origin.x + 110, origin.y + 15);
+  Pump(30);
+  LRESULT handled = SendMessageW(form->Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(form->Handle()),
+                                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  EXPECT_EQ(handled, TRUE);
+  EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_HAND));
+  SetCursorPos(origin.x + 280, origin.y + 15);  // over the form, whose cursor is the default
+  Pump(30);
+  handled = SendMessageW(form->Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(form->Handle()),
+                         MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  EXPECT_EQ(handled, FALSE);
+  SetCursorPos(origin.x + 600, origin.y + 500);
+}
