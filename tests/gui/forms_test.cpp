@@ -287,3 +287,16 @@ TEST(Forms, EnterPressesTheDefaultButtonAndEscapeTheCancelButton) {
   Pump(30);
   EXPECT_EQ(GetFocus(), ok->Handle());
 }
+
+TEST(Forms, NotificationNumbersAreTheClassicOnes) {
+  struct Case {
+    UINT actual, expected;
+  } cases[] = {
+      {CM_DIALOGKEY, 0xB005},   {CM_FOCUSCHANGED, 0xB007}, {CM_VISIBLECHANGED, 0xB00B}, {CM_ENABLEDCHANGED, 0xB00C},
+      {CM_MOUSEENTER, 0xB013},  {CM_MOUSELEAVE, 0xB014},   {CM_EXIT, 0xB01B},           {CM_RELEASE, 0xB021},
+      {CN_NOTIFY, 0xBC4E},      {CN_COMMAND, 0xBD11},      {CN_DRAWITEM, 0xBC2B},
+  };
+  for (const Case& c : cases) EXPECT_EQ(c.actual, c.expected);
+  // Every framework message stays clear of the skin engine's private range.
+  for (UINT m : {CM_BASE, CM_RECREATEWND, CN_BASE, CN_COMMAND}) EXPECT_TRUE(m < 0x3401 || m > 0x3523);
+}
