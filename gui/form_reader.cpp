@@ -293,12 +293,8 @@ class Reader {
       target = GetPropInfo(object, L"Data");
     }
     if (!target || target->Kind != TTypeKind::Binary) lex_.Fail(line, p->Name + L" cannot be read from a file");
-    TBytes data;
     try {
-      data = files_(path);
-      target->SetData(object, data);
-    } catch (const EFormError&) {
-      throw;
+      target->SetData(object, files_(path));
     } catch (const Exception& e) {
       lex_.Fail(line, path + L": " + e.Message());
     }

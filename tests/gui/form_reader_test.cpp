@@ -211,6 +211,17 @@ TEST(FormReader, PicturesComeFromReferencedFiles) {
   RemoveDirectoryW(folder.c_str());
 }
 
+TEST(FormReader, APictureMissingFromTheResourcesIsAnErrorNamingTheLine) {
+  TfrmSample form(nullptr);
+  try {
+    ReadForm(&form, L"object f: TfrmSample\n  object i: TImage\n    Picture.File = 'pics/none.png'\n  end\nend\n",
+             L"res.dfm", ResourceFileSource());
+    ADD_FAILURE() << "no error";
+  } catch (const EFormError& e) {
+    EXPECT_EQ(e.Message(), L"res.dfm(3): pics/none.png: Resource pics/none.png not found");
+  }
+}
+
 TEST(FormReader, FormClassesLoadTheirCompiledResource) {
   TfrmResource form(nullptr);
   EXPECT_EQ(form.Name(), L"frmResource");
