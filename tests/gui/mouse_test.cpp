@@ -27,6 +27,9 @@ class Mouse : public ::testing::Test {
     Watch(form);
     Watch(image);
     Watch(panel);
+    // The display is shared with earlier tests: the cursor may rest where the image appears,
+    // which would make the image the control under the mouse before the test starts.
+    SetCursorPos(1100, 900);
     form->Show();
     Pump(50);
   }
@@ -44,6 +47,19 @@ class Mouse : public ::testing::Test {
   }
   void Send(UINT msg, int x, int y) {
     SendMessageW(form->Handle(), msg, msg == WM_LBUTTONDOWN ? MK_LBUTTON : 0, MAKELPARAM(x, y));
+  }
+  // Puts the real cursor over a point of a window (TrackMouseEvent polls it) and makes sure
+  // the window hears of the move even when the display reports none.
+  void MoveTo(TWinControl* w, int x, int y) {
+    POINT p = w->ClientToScreen(POINT{x, y});
+    SetCursorPos(p.x, p.y);
+    PostMessageW(w->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+  }
+  std::string Joined() const {
+    std::wstring all = Application->Terminated() ? L"[terminated] " : L"";
+    for (const auto& b : RecordedBoxes()) all += L"[box " + b.text + L"] ";
+    for (const auto& e : log) all += e + L"; ";
+    return std::string(all.begin(), all.end());
   }
   bool Logged(const std::wstring& entry) const {
     return std::find(log.begin(), log.end(), entry) != log.end();
@@ -97,17 +113,14 @@ TEST_F(Mouse, ZOrderDecidesWhichWindowlessControlIsHit) {
 
 TEST_F(Mouse, EnterAndLeaveFollowTheCursor) {
   POINT origin = form->ClientToScreen(POINT{0, 0});
-  // Start away from the form: the display is shared, the cursor may be anywhere.
-  SetCursorPos(origin.x + 600, origin.y + 500);
-  Pump(100);
   log.clear();
-  SetCursorPos(origin.x + 30, origin.y + 20);  // over the image
-  ASSERT_TRUE(PumpUntil([&] { return Logged(L"image enter"); })) << "no enter";
-  SetCursorPos(origin.x + 200, origin.y + 130);  // over the panel's window
-  ASSERT_TRUE(PumpUntil([&] { return Logged(L"panel enter"); })) << "no enter on the panel";
+  MoveTo(form, 30, 20);  // over the image
+  ASSERT_TRUE(PumpUntil([&] { return Logged(L"image enter"); })) << "no enter: " << Joined();
+  MoveTo(panel, 50, 30);  // over the panel's window
+  ASSERT_TRUE(PumpUntil([&] { return Logged(L"panel enter"); })) << "no enter on the panel: " << Joined();
   EXPECT_TRUE(Logged(L"image leave"));
   SetCursorPos(origin.x + 600, origin.y + 500);  // off the form: the leave comes by polling
-  ASSERT_TRUE(PumpUntil([&] { return Logged(L"panel leave"); })) << "no leave";
+  ASSERT_TRUE(PumpUntil([&] { return Logged(L"panel leave"); })) << "no leave: " << Joined();
   // Each enter is followed by its leave, in order.
   std::vector<std::wstring> transitions;
   for (const auto& e : log)
@@ -126,7 +139,7 @@ TEST_F(Mouse, DisabledControlsGetNoEnterEither) {
   SetCursorPos(origin.x + 600, origin.y + 500);
   Pump(100);
   log.clear();
-  SetCursorPos(origin.x + 30, origin.y + 20);
+  MoveTo(form, 30, 20);
   ASSERT_TRUE(PumpUntil([&] { return Logged(L"form enter"); }));
   Pump(50);
   EXPECT_FALSE(Logged(L"image enter"));
