@@ -143,13 +143,6 @@ void TComponent::FreeNotification(TComponent* other) {
   }
 }
 
-void TComponent::RemoveFreeNotification(TComponent* other) {
-  if (!other) return;
-  freeNotifies_.erase(std::remove(freeNotifies_.begin(), freeNotifies_.end(), other), freeNotifies_.end());
-  auto& back = other->freeNotifies_;
-  back.erase(std::remove(back.begin(), back.end(), this), back.end());
-}
-
 void TComponent::Notification(TComponent*, TOperation) {}
 
 void TComponent::DestroyComponents() {

@@ -56,7 +56,6 @@ class TComponent : public TPersistent {
 
   // Other components that want to hear when this one goes away (besides its owner).
   void FreeNotification(TComponent* other);
-  void RemoveFreeNotification(TComponent* other);
 
  protected:
   // Called on the owner (and on components asking FreeNotification) when a component

@@ -239,14 +239,6 @@ void TControl::BringToFront() {
   Invalidate();
 }
 
-void TControl::SendToBack() {
-  if (!parent_) return;
-  auto& list = parent_->controls_;
-  list.erase(std::remove(list.begin(), list.end(), this), list.end());
-  list.insert(list.begin(), this);
-  Invalidate();
-}
-
 bool TControl::MouseCapture() const { return g_captureControl == this; }
 
 void TControl::SetMouseCapture(bool value) {

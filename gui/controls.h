@@ -98,13 +98,11 @@ class TControl : public TComponent {
 
   virtual void Invalidate();
   void Repaint();
-  // Puts the control above (or below) its siblings of the same kind.
+  // Puts the control above its siblings of the same kind.
   virtual void BringToFront();
-  virtual void SendToBack();
 
   bool MouseCapture() const;
   void SetMouseCapture(bool value);
-  TControlStyle ControlStyle() const { return controlStyle_; }
 
   // Overridable hooks of the mouse handling; they fire the events.
   virtual void Click();
@@ -191,7 +189,6 @@ class TWinControl : public TControl {
 
   HWND Handle();
   bool HandleAllocated() const { return handle_ != nullptr; }
-  void HandleNeeded() { Handle(); }
   // Destroys the window; it is made again when next needed.
   void DestroyHandle();
   // Makes the window again (after a change of style that needs a new window).
@@ -206,13 +203,9 @@ class TWinControl : public TControl {
   TRect ClientRect() const override;
   void SetClientWidth(int v) override { SetWidth(v + FrameExtent().cx); }
   void SetClientHeight(int v) override { SetHeight(v + FrameExtent().cy); }
-  void Realign() { AlignControls(); }
-  void DisableAlign() { ++alignDisabled_; }
-  void EnableAlign();
 
   void Invalidate() override;
   void BringToFront() override;
-  void SendToBack() override;
   void SetVisible(bool visible) override;
   void SetEnabled(bool enabled) override;
   void SetBounds(int left, int top, int width, int height) override;
@@ -226,8 +219,6 @@ class TWinControl : public TControl {
 
   bool TabStop() const { return tabStop_; }
   void SetTabStop(bool value) { tabStop_ = value; }
-  bool DoubleBuffered() const { return doubleBuffered_; }
-  void SetDoubleBuffered(bool value) { doubleBuffered_ = value; }
 
   void Loaded() override;
 
@@ -264,11 +255,9 @@ class TWinControl : public TControl {
   HWND handle_ = nullptr;
   WNDPROC defWndProc_ = nullptr;
   std::vector<TControl*> controls_;
-  int alignDisabled_ = 0;
   bool aligning_ = false;
   bool trackingLeave_ = false;
   bool tabStop_ = false;
-  bool doubleBuffered_ = false;
 };
 
 // A windowless control: the parent paints it through Paint() in z-order.

@@ -62,7 +62,6 @@ class TImage : public TGraphicControl {
   explicit TImage(TComponent* owner);
 
   TPicture* Picture() const { return picture_.get(); }
-  void SetPicture(TPicture* value) { picture_->Assign(value); }
   bool AutoSize() const { return autoSize_; }
   void SetAutoSize(bool value);
   bool Stretch() const { return stretch_; }

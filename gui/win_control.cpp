@@ -131,9 +131,7 @@ LRESULT CALLBACK FrameworkWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lPar
 
 const TClassInfo& TWinControl::StaticClass() {
   static const TClassInfo info(L"TWinControl", &TControl::StaticClass(), nullptr,
-                               {props::Bool(L"TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop),
-                                props::Bool(L"DoubleBuffered", &TWinControl::DoubleBuffered,
-                                            &TWinControl::SetDoubleBuffered)});
+                               {props::Bool(L"TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop)});
   return info;
 }
 
@@ -276,12 +274,8 @@ TRect TWinControl::ClientRect() const {
   return Rect(0, 0, std::max(0, Width() - static_cast<int>(frame.cx)), std::max(0, Height() - static_cast<int>(frame.cy)));
 }
 
-void TWinControl::EnableAlign() {
-  if (alignDisabled_ > 0 && --alignDisabled_ == 0) AlignControls();
-}
-
 void TWinControl::AlignControls() {
-  if (aligning_ || alignDisabled_ > 0 || IsLoading() || IsDestroying()) return;
+  if (aligning_ || IsLoading() || IsDestroying()) return;
   aligning_ = true;
   TRect r = ClientRect();
   AdjustClientRect(r);
@@ -341,11 +335,6 @@ void TWinControl::Invalidate() {
 void TWinControl::BringToFront() {
   TControl::BringToFront();
   if (handle_) SetWindowPos(handle_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-}
-
-void TWinControl::SendToBack() {
-  TControl::SendToBack();
-  if (handle_) SetWindowPos(handle_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void TWinControl::SetVisible(bool visible) {
