@@ -439,10 +439,10 @@ void TWinControl::ReflectNotification(TMessage& m) {
       child = reinterpret_cast<HWND>(m.LParam);
       break;
     case WM_NOTIFY:
-      child = reinterpret_cast<NMHDR*>(m.LParam)->hwndFrom;
+      if (m.LParam) child = reinterpret_cast<NMHDR*>(m.LParam)->hwndFrom;
       break;
     case WM_DRAWITEM:
-      if (m.WParam) child = reinterpret_cast<DRAWITEMSTRUCT*>(m.LParam)->hwndItem;
+      if (m.WParam && m.LParam) child = reinterpret_cast<DRAWITEMSTRUCT*>(m.LParam)->hwndItem;
       break;
   }
   TWinControl* target = child && child != handle_ ? ControlFromHandle(child) : nullptr;

@@ -300,3 +300,14 @@ TEST(Forms, NotificationNumbersAreTheClassicOnes) {
   // Every framework message stays clear of the skin engine's private range.
   for (UINT m : {CM_BASE, CM_RECREATEWND, CN_BASE, CN_COMMAND}) EXPECT_TRUE(m < 0x3401 || m > 0x3523);
 }
+
+TEST(Forms, NotificationsWithoutADataBlockAreLeftAlone) {
+  TForm form(nullptr);
+  auto* button = new TButton(&form);
+  button->SetParent(&form);
+  HWND wnd = form.Handle();
+  EXPECT_EQ(SendMessageW(wnd, WM_NOTIFY, 0, 0), 0);
+  EXPECT_EQ(SendMessageW(wnd, WM_DRAWITEM, 1, 0), 0);
+  EXPECT_EQ(SendMessageW(wnd, WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), 0), 0);
+  EXPECT_TRUE(IsWindow(wnd));
+}
