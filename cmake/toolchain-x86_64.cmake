@@ -1,12 +1,4 @@
-# Cross build for 64-bit Windows with the posix thread model (std::mutex needs it).
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross build for 64-bit Windows; its tests run under Wine.
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(QS_TRIPLE x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER ${QS_TRIPLE}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${QS_TRIPLE}-g++-posix)
-set(CMAKE_RC_COMPILER ${QS_TRIPLE}-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/${QS_TRIPLE})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+include(${CMAKE_CURRENT_LIST_DIR}/toolchain-mingw.cmake)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-exec)

@@ -6,28 +6,9 @@
 #include "base/exception.h"
 #include "base/strings.h"
 #include "tests/base/test_folder.h"
+#include "tests/base/test_files.h"
 
 namespace {
-
-void WriteBytes(const std::wstring& file, const std::string& bytes) {
-  HANDLE h = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  ASSERT_NE(h, INVALID_HANDLE_VALUE);
-  DWORD written;
-  WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  CloseHandle(h);
-}
-
-std::string ReadBytes(const std::wstring& file) {
-  HANDLE h = CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
-                         nullptr);
-  if (h == INVALID_HANDLE_VALUE) return "<missing>";
-  std::string bytes;
-  char buffer[4096];
-  DWORD read;
-  while (ReadFile(h, buffer, sizeof(buffer), &read, nullptr) && read > 0) bytes.append(buffer, read);
-  CloseHandle(h);
-  return bytes;
-}
 
 class IniFileTest : public ::testing::Test {
  protected:
