@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "base/exception.h"
+#include "gui/bmp_header.h"
 
 namespace {
 // One memory DC holding a bitmap for the time of a blit.
@@ -72,25 +73,21 @@ TBitmap::~TBitmap() {
 }
 
 void TBitmap::LoadFromData(const TBytes& data) {
-  BITMAPFILEHEADER fh;
-  BITMAPINFOHEADER ih;
-  if (data.size() < sizeof(fh) + sizeof(ih)) throw Exception(L"Bitmap image is not valid");
-  std::memcpy(&fh, data.data(), sizeof(fh));
-  std::memcpy(&ih, data.data() + sizeof(fh), sizeof(ih));
-  if (fh.bfType != 0x4D42 || ih.biSize < sizeof(ih) || ih.biWidth <= 0 || ih.biHeight == 0 ||
-      fh.bfOffBits >= data.size() || fh.bfOffBits < sizeof(fh) + ih.biSize)
-    throw Exception(L"Bitmap image is not valid");
+  const size_t infoBytes = BmpInfoBytes(data.data(), data.size());
+  if (infoBytes == 0) throw Exception(L"Bitmap image is not valid");
   // The header and colour table as stored, then the pixels copied into a fresh DIB section.
-  TBytes info(data.begin() + sizeof(fh), data.begin() + fh.bfOffBits);
+  const size_t fileHeader = sizeof(BITMAPFILEHEADER);
+  TBytes info(data.begin() + fileHeader, data.begin() + fileHeader + infoBytes);
   void* bits = nullptr;
   HBITMAP bmp = CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(info.data()), DIB_RGB_COLORS, &bits,
                                  nullptr, 0);
   if (!bmp) throw Exception(L"Bitmap image is not valid");
   DIBSECTION ds = {};
   GetObjectW(bmp, sizeof(ds), &ds);
-  size_t available = data.size() - fh.bfOffBits;
-  size_t needed = static_cast<size_t>(ds.dsBm.bmWidthBytes) * static_cast<size_t>(ds.dsBm.bmHeight);
-  std::memcpy(bits, data.data() + fh.bfOffBits, available < needed ? available : needed);
+  const size_t offBits = BmpReadU32(data.data() + 10);
+  const size_t available = data.size() - offBits;
+  const size_t needed = static_cast<size_t>(ds.dsBm.bmWidthBytes) * static_cast<size_t>(ds.dsBm.bmHeight);
+  std::memcpy(bits, data.data() + offBits, available < needed ? available : needed);
   if (handle_) DeleteObject(handle_);
   handle_ = bmp;
   info_ = std::move(info);

@@ -4,59 +4,7 @@
 #include <utility>
 #include <vector>
 
-namespace {
-
-// Larger pictures than this are refused: no skin needs them and the size
-// arithmetic below stays far from overflow.
-constexpr int64_t kMaxDimension = 32767;
-constexpr int64_t kMaxPixels = 64 * 1024 * 1024;
-
-uint32_t ReadU32(const uint8_t* p) { return p[0] | (p[1] << 8) | (p[2] << 16) | (uint32_t(p[3]) << 24); }
-uint16_t ReadU16(const uint8_t* p) { return uint16_t(p[0] | (p[1] << 8)); }
-
-// Checks a .bmp file's headers against its length. Returns the number of
-// header bytes after the file header (info header, masks, colour table) when
-// GDI can read the pixel data they describe without running past the end,
-// else 0.
-size_t SoundInfoBytes(const uint8_t* data, size_t size) {
-  constexpr size_t kFileHeader = 14;
-  if (size < kFileHeader + 40 || data[0] != 'B' || data[1] != 'M') return 0;
-  const uint32_t offBits = ReadU32(data + 10);
-  const uint8_t* info = data + kFileHeader;
-  const uint32_t infoSize = ReadU32(info);
-  if (infoSize != 40 && infoSize != 52 && infoSize != 56 && infoSize != 108 && infoSize != 124) return 0;
-  if (kFileHeader + infoSize > size) return 0;
-  const int32_t width = int32_t(ReadU32(info + 4));
-  const int32_t height = int32_t(ReadU32(info + 8));
-  const uint16_t planes = ReadU16(info + 12);
-  const uint16_t bitCount = ReadU16(info + 14);
-  const uint32_t compression = ReadU32(info + 16);
-  const uint32_t coloursUsed = ReadU32(info + 32);
-  if (planes != 1 || width <= 0 || height == 0 || height == INT32_MIN) return 0;
-  const int64_t rows = height < 0 ? -int64_t(height) : height;
-  if (width > kMaxDimension || rows > kMaxDimension || width * rows > kMaxPixels) return 0;
-  if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 16 && bitCount != 24 && bitCount != 32)
-    return 0;
-  size_t tables = 0;  // bytes between the info header and the pixels that GDI reads
-  if (compression == BI_BITFIELDS) {
-    if (bitCount != 16 && bitCount != 32) return 0;
-    if (infoSize == 40) tables = 12;
-  } else if (compression != BI_RGB) {
-    return 0;
-  }
-  if (bitCount <= 8) {
-    const uint32_t maxColours = 1u << bitCount;
-    if (coloursUsed > maxColours) return 0;
-    tables = size_t(coloursUsed ? coloursUsed : maxColours) * 4;
-  }
-  const size_t headersEnd = kFileHeader + infoSize + tables;
-  if (headersEnd > size || offBits < headersEnd) return 0;
-  const int64_t stride = ((int64_t(width) * bitCount + 31) / 32) * 4;
-  if (int64_t(offBits) + stride * rows > int64_t(size)) return 0;
-  return headersEnd - kFileHeader;
-}
-
-}  // namespace
+#include "gui/bmp_header.h"
 
 TSkinBitmap::TSkinBitmap(int width, int height) { SetSize(width, height); }
 
@@ -115,7 +63,7 @@ void TSkinBitmap::SetSize(int width, int height) {
 bool TSkinBitmap::LoadFromBytes(const void* data, size_t size) {
   Clear();
   const uint8_t* bytes = static_cast<const uint8_t*>(data);
-  const size_t infoBytes = bytes ? SoundInfoBytes(bytes, size) : 0;
+  const size_t infoBytes = bytes ? BmpInfoBytes(bytes, size) : 0;
   if (infoBytes == 0) return false;
   // The headers are copied to aligned memory for GDI.
   std::vector<uint32_t> header((infoBytes + 3) / 4, 0);
@@ -126,7 +74,7 @@ bool TSkinBitmap::LoadFromBytes(const void* data, size_t size) {
   SetSize(width, rows);
   if (Empty()) return false;
   // With DIB_RGB_COLORS the colour table is in the header: no device context is needed.
-  const int copied = SetDIBits(nullptr, handle_, 0, rows, bytes + ReadU32(bytes + 10), info, DIB_RGB_COLORS);
+  const int copied = SetDIBits(nullptr, handle_, 0, rows, bytes + BmpReadU32(bytes + 10), info, DIB_RGB_COLORS);
   if (copied != rows) {
     Clear();
     return false;

@@ -105,6 +105,28 @@ TEST(Pictures, StretchingScalesTheWholePicture) {
   ExpectColour(s.At(17, 17), RGB(0, 255, 0));
 }
 
+namespace {
+// An 8-bit bitmap that claims 256 colours but has no colour table: its pixels follow the
+// info header at once. GDI would read the table from past the end of the header.
+TBytes PaletteCutShort() {
+  TBytes bmp(14 + 40 + 16, 0);
+  auto put32 = [&](size_t at, uint32_t v) {
+    for (int i = 0; i < 4; ++i) bmp[at + i] = uint8_t(v >> (8 * i));
+  };
+  bmp[0] = 'B';
+  bmp[1] = 'M';
+  put32(2, uint32_t(bmp.size()));
+  put32(10, 14 + 40);
+  put32(14, 40);
+  put32(18, 4);
+  put32(22, 4);
+  bmp[26] = 1;   // planes
+  bmp[28] = 8;   // bits per pixel
+  put32(46, 256);
+  return bmp;
+}
+}  // namespace
+
 TEST(Pictures, BadDataIsRefusedAndLeavesThePictureAsItWas) {
   TPicture picture;
   picture.LoadFromData(LoadResourceData(L"pics/box.bmp"));
@@ -116,6 +138,7 @@ TEST(Pictures, BadDataIsRefusedAndLeavesThePictureAsItWas) {
       {TBytes()},
       {TBytes(png.begin(), png.begin() + 20)},                     // PNG cut short
       {TBytes{'B', 'M', 0, 0}},                                      // BMP header cut short
+      {PaletteCutShort()},                                           // 8-bit BMP whose colour table is missing
       {TBytes{0, 0, 1, 0, 1, 0, 16, 16, 0, 0, 1, 0, 32, 0, 0xFF, 0xFF, 0, 0, 22, 0, 0, 0}},  // ICO entry past the end
   };
   for (const Case& c : cases) {
