@@ -91,16 +91,14 @@ void TBitmap::LoadFromData(const TBytes& data) {
   if (handle_) DeleteObject(handle_);
   handle_ = bmp;
   info_ = std::move(info);
-  width_ = ds.dsBm.bmWidth;
-  height_ = ds.dsBm.bmHeight;
+  SetSize(ds.dsBm.bmWidth, ds.dsBm.bmHeight);
 }
 
 std::unique_ptr<TGraphic> TBitmap::Clone() const {
   auto copy = std::make_unique<TBitmap>();
   copy->info_ = info_;
   copy->handle_ = CopyDib(handle_, reinterpret_cast<const BITMAPINFO*>(copy->info_.data()));
-  copy->width_ = copy->handle_ ? width_ : 0;
-  copy->height_ = copy->handle_ ? height_ : 0;
+  if (copy->handle_) copy->SetSize(Width(), Height());
   copy->SetTransparent(Transparent());
   return copy;
 }
@@ -108,11 +106,11 @@ std::unique_ptr<TGraphic> TBitmap::Clone() const {
 void TBitmap::Draw(TCanvas& canvas, const TRect& r) {
   BitmapDC src(canvas.Handle(), handle_);
   if (Transparent()) {
-    COLORREF key = GetPixel(src.get(), 0, height_ - 1);
-    TransparentBlt(canvas.Handle(), r.left, r.top, ::Width(r), ::Height(r), src.get(), 0, 0, width_, height_, key);
+    COLORREF key = GetPixel(src.get(), 0, Height() - 1);
+    TransparentBlt(canvas.Handle(), r.left, r.top, ::Width(r), ::Height(r), src.get(), 0, 0, Width(), Height(), key);
   } else {
     SetStretchBltMode(canvas.Handle(), COLORONCOLOR);
-    StretchBlt(canvas.Handle(), r.left, r.top, ::Width(r), ::Height(r), src.get(), 0, 0, width_, height_, SRCCOPY);
+    StretchBlt(canvas.Handle(), r.left, r.top, ::Width(r), ::Height(r), src.get(), 0, 0, Width(), Height(), SRCCOPY);
   }
 }
 
@@ -161,16 +159,14 @@ void TPngImage::LoadFromData(const TBytes& data) {
   }
   if (handle_) DeleteObject(handle_);
   handle_ = bmp;
-  width_ = static_cast<int>(w);
-  height_ = static_cast<int>(h);
+  SetSize(static_cast<int>(w), static_cast<int>(h));
 }
 
 std::unique_ptr<TGraphic> TPngImage::Clone() const {
   auto copy = std::make_unique<TPngImage>();
-  BITMAPINFO bi = TopDownInfo(width_, height_);
+  BITMAPINFO bi = TopDownInfo(Width(), Height());
   copy->handle_ = CopyDib(handle_, &bi);
-  copy->width_ = copy->handle_ ? width_ : 0;
-  copy->height_ = copy->handle_ ? height_ : 0;
+  if (copy->handle_) copy->SetSize(Width(), Height());
   copy->SetTransparent(Transparent());
   return copy;
 }
@@ -178,7 +174,7 @@ std::unique_ptr<TGraphic> TPngImage::Clone() const {
 void TPngImage::Draw(TCanvas& canvas, const TRect& r) {
   BitmapDC src(canvas.Handle(), handle_);
   BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-  AlphaBlend(canvas.Handle(), r.left, r.top, ::Width(r), ::Height(r), src.get(), 0, 0, width_, height_, blend);
+  AlphaBlend(canvas.Handle(), r.left, r.top, ::Width(r), ::Height(r), src.get(), 0, 0, Width(), Height(), blend);
 }
 
 const TClassInfo& TIcon::StaticClass() {
@@ -221,15 +217,13 @@ void TIcon::LoadFromData(const TBytes& data) {
   if (!icon) throw Exception(L"Icon image is not valid");
   if (handle_) DestroyIcon(handle_);
   handle_ = icon;
-  width_ = w;
-  height_ = h;
+  SetSize(w, h);
 }
 
 std::unique_ptr<TGraphic> TIcon::Clone() const {
   auto copy = std::make_unique<TIcon>();
   copy->handle_ = handle_ ? CopyIcon(handle_) : nullptr;
-  copy->width_ = copy->handle_ ? width_ : 0;
-  copy->height_ = copy->handle_ ? height_ : 0;
+  if (copy->handle_) copy->SetSize(Width(), Height());
   copy->SetTransparent(Transparent());
   return copy;
 }

@@ -17,8 +17,8 @@ class TGraphic : public TPersistent {
 
  public:
   virtual bool Empty() const = 0;
-  virtual int Width() const = 0;
-  virtual int Height() const = 0;
+  int Width() const { return width_; }
+  int Height() const { return height_; }
   // Draws the graphic scaled into r.
   virtual void Draw(TCanvas& canvas, const TRect& r) = 0;
   // Replaces the content from the bytes of a file of the graphic's format; throws on bad data.
@@ -29,8 +29,16 @@ class TGraphic : public TPersistent {
   bool Transparent() const { return transparent_; }
   void SetTransparent(bool value) { transparent_ = value; }
 
+ protected:
+  // Each kind sets the size of what it loaded; an empty graphic stays 0 x 0.
+  void SetSize(int width, int height) {
+    width_ = width;
+    height_ = height;
+  }
+
  private:
   bool transparent_ = false;
+  int width_ = 0, height_ = 0;
 };
 
 // A device-independent bitmap loaded from a BMP file.
@@ -40,8 +48,6 @@ class TBitmap : public TGraphic {
  public:
   ~TBitmap() override;
   bool Empty() const override { return handle_ == nullptr; }
-  int Width() const override { return width_; }
-  int Height() const override { return height_; }
   void Draw(TCanvas& canvas, const TRect& r) override;
   void LoadFromData(const TBytes& data) override;
   std::unique_ptr<TGraphic> Clone() const override;
@@ -50,7 +56,6 @@ class TBitmap : public TGraphic {
  private:
   HBITMAP handle_ = nullptr;
   TBytes info_;  // header and colour table as loaded, for copies
-  int width_ = 0, height_ = 0;
 };
 
 // A PNG picture with its alpha channel, kept as a premultiplied 32-bit DIB.
@@ -60,15 +65,12 @@ class TPngImage : public TGraphic {
  public:
   ~TPngImage() override;
   bool Empty() const override { return handle_ == nullptr; }
-  int Width() const override { return width_; }
-  int Height() const override { return height_; }
   void Draw(TCanvas& canvas, const TRect& r) override;
   void LoadFromData(const TBytes& data) override;
   std::unique_ptr<TGraphic> Clone() const override;
 
  private:
   HBITMAP handle_ = nullptr;
-  int width_ = 0, height_ = 0;
 };
 
 // An icon from an ICO file (its largest image).
@@ -78,8 +80,6 @@ class TIcon : public TGraphic {
  public:
   ~TIcon() override;
   bool Empty() const override { return handle_ == nullptr; }
-  int Width() const override { return width_; }
-  int Height() const override { return height_; }
   void Draw(TCanvas& canvas, const TRect& r) override;
   void LoadFromData(const TBytes& data) override;
   std::unique_ptr<TGraphic> Clone() const override;
@@ -87,7 +87,6 @@ class TIcon : public TGraphic {
 
  private:
   HICON handle_ = nullptr;
-  int width_ = 0, height_ = 0;
 };
 
 // Holds one graphic of any kind. Form files fill it from a file's bytes ("Picture.File").
