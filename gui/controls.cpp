@@ -291,19 +291,11 @@ void TControl::Loaded() {
 }
 
 void TControl::WndProc(TMessage& m) {
+  if (IsMouseMessage(m.Msg)) {
+    HandleMouse(m);
+    return;
+  }
   switch (m.Msg) {
-    case WM_MOUSEMOVE:
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP:
-    case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDOWN:
-    case WM_MBUTTONUP:
-    case WM_MBUTTONDBLCLK:
-      HandleMouse(m);
-      return;
     case CM_MOUSEENTER:
       if (m.LParam == reinterpret_cast<LPARAM>(this) && OnMouseEnter) OnMouseEnter(this);
       return;

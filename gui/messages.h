@@ -11,6 +11,25 @@ struct TMessage {
   LRESULT Result = 0;
 };
 
+// The client-area move and button messages that controls turn into mouse events.
+inline bool IsMouseMessage(UINT msg) {
+  switch (msg) {
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+    case WM_MBUTTONDBLCLK:
+      return true;
+    default:
+      return false;
+  }
+}
+
 // Control notifications. Private framework messages stay clear of the skin engine's
 // SKM_* range 0x3401..0x3523.
 constexpr UINT CM_BASE = 0xB000;

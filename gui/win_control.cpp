@@ -493,6 +493,10 @@ bool TWinControl::SetCursorFromControl(TMessage& m) {
 }
 
 void TWinControl::WndProc(TMessage& m) {
+  if (IsMouseMessage(m.Msg)) {
+    RouteMouse(m);
+    return;
+  }
   switch (m.Msg) {
     case WM_PAINT:
       if (CustomPainted() || std::any_of(controls_.begin(), controls_.end(), [](TControl* c) { return !IsWindowed(c); })) {
@@ -513,18 +517,6 @@ void TWinControl::WndProc(TMessage& m) {
         return;
       }
       break;
-    case WM_MOUSEMOVE:
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP:
-    case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDOWN:
-    case WM_MBUTTONUP:
-    case WM_MBUTTONDBLCLK:
-      RouteMouse(m);
-      return;
     case WM_MOUSELEAVE: {
       trackingLeave_ = false;
       // Where the cursor went decides: another of our controls, or none of them.
