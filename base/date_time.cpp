@@ -366,31 +366,26 @@ class Formatter {
   int year_, month_, day_, hour_, minute_, second_, msec_;
 };
 
+void ApplyProgramDateFormats(TFormatSettings& s) {
+  s.ShortDateFormat = s.LongDateFormat = L"yyyy-mm-dd";
+  s.ShortTimeFormat = s.LongTimeFormat = L"hh:nn:ss";
+  s.DateSeparator = L'-';
+  s.TimeSeparator = L':';
+  s.DecimalSeparator = L'.';
+}
+
 }  // namespace
 
 TFormatSettings& FormatSettings() {
   static TFormatSettings settings = [] {
     TFormatSettings s = InitialSettings();
-    s.ShortDateFormat = s.LongDateFormat = L"yyyy-mm-dd";
-    s.ShortTimeFormat = s.LongTimeFormat = L"hh:nn:ss";
-    s.DateSeparator = L'-';
-    s.TimeSeparator = L':';
-    s.DecimalSeparator = L'.';
+    ApplyProgramDateFormats(s);
     return s;
   }();
   return settings;
 }
 
-void SetProgramDateFormats() {
-  TFormatSettings& s = FormatSettings();
-  s.ShortDateFormat = L"yyyy-mm-dd";
-  s.LongDateFormat = L"yyyy-mm-dd";
-  s.ShortTimeFormat = L"hh:nn:ss";
-  s.LongTimeFormat = L"hh:nn:ss";
-  s.DateSeparator = L'-';
-  s.TimeSeparator = L':';
-  s.DecimalSeparator = L'.';
-}
+void SetProgramDateFormats() { ApplyProgramDateFormats(FormatSettings()); }
 
 TDateTime Now() {
   {
