@@ -6,6 +6,19 @@
 
 namespace {
 
+// The eleven strings, named for failure messages.
+const struct {
+  const char* name;
+  std::wstring TVersionInfo::*member;
+} kStrings[] = {
+    {"CompanyName", &TVersionInfo::CompanyName},       {"FileDescription", &TVersionInfo::FileDescription},
+    {"FileVersion", &TVersionInfo::FileVersion},       {"InternalName", &TVersionInfo::InternalName},
+    {"LegalCopyright", &TVersionInfo::LegalCopyright}, {"LegalTrademarks", &TVersionInfo::LegalTrademarks},
+    {"OriginalFilename", &TVersionInfo::OriginalFilename}, {"ProductName", &TVersionInfo::ProductName},
+    {"ProductVersion", &TVersionInfo::ProductVersion}, {"Comments", &TVersionInfo::Comments},
+    {"LocalPort", &TVersionInfo::LocalPort},
+};
+
 // Every field set to a value no fixture holds, so untouched fields show.
 TVersionInfo Untouched() {
   TVersionInfo info;
@@ -14,25 +27,12 @@ TVersionInfo Untouched() {
                     &info.FileOS,         &info.FileType,         &info.FileSubtype,   &info.FileDateMS,
                     &info.FileDateLS};
   for (DWORD* w : words) *w = 0xA5A5A5A5;
-  std::wstring* strings[] = {&info.CompanyName,    &info.FileDescription,  &info.FileVersion, &info.InternalName,
-                             &info.LegalCopyright, &info.LegalTrademarks, &info.OriginalFilename,
-                             &info.ProductName,    &info.ProductVersion,  &info.Comments,    &info.LocalPort};
-  for (std::wstring* s : strings) *s = L"untouched";
+  for (const auto& field : kStrings) info.*field.member = L"untouched";
   return info;
 }
 
 void ExpectSameStrings(const TVersionInfo& a, const TVersionInfo& b) {
-  EXPECT_EQ(a.CompanyName, b.CompanyName);
-  EXPECT_EQ(a.FileDescription, b.FileDescription);
-  EXPECT_EQ(a.FileVersion, b.FileVersion);
-  EXPECT_EQ(a.InternalName, b.InternalName);
-  EXPECT_EQ(a.LegalCopyright, b.LegalCopyright);
-  EXPECT_EQ(a.LegalTrademarks, b.LegalTrademarks);
-  EXPECT_EQ(a.OriginalFilename, b.OriginalFilename);
-  EXPECT_EQ(a.ProductName, b.ProductName);
-  EXPECT_EQ(a.ProductVersion, b.ProductVersion);
-  EXPECT_EQ(a.Comments, b.Comments);
-  EXPECT_EQ(a.LocalPort, b.LocalPort);
+  for (const auto& field : kStrings) EXPECT_EQ(a.*field.member, b.*field.member) << field.name;
 }
 
 std::wstring Fixture(const wchar_t* name) { return ProgramFolder() + name; }
