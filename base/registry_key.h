@@ -26,8 +26,6 @@ class TRegistry {
   HKEY RootKey() const { return root_; }
   // Closes the open key.
   void SetRootKey(HKEY root);
-  REGSAM Access() const { return access_; }
-  void SetAccess(REGSAM access) { access_ = access; }
 
   // A path with a leading backslash is taken below the root, any other below the open key
   // (or the root when none is open). A key that exists but refuses the asked access does not

@@ -58,9 +58,6 @@ class TApplication : public TComponent {
   UINT_PTR StartTimer(TTimer* timer, UINT interval);
   void StopTimer(UINT_PTR id);
 
-  // How many framework window procedures are running on the stack right now.
-  int DispatchDepth() const { return dispatchDepth_; }
-
  protected:
   void Notification(TComponent* component, TOperation operation) override;
 

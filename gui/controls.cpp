@@ -239,8 +239,6 @@ void TControl::BringToFront() {
   Invalidate();
 }
 
-bool TControl::MouseCapture() const { return g_captureControl == this; }
-
 void TControl::SetMouseCapture(bool value) {
   if (value) {
     HWND wnd = CaptureWindow(this);

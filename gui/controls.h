@@ -101,7 +101,6 @@ class TControl : public TComponent {
   // Puts the control above its siblings of the same kind.
   virtual void BringToFront();
 
-  bool MouseCapture() const;
   void SetMouseCapture(bool value);
 
   // Overridable hooks of the mouse handling; they fire the events.
@@ -132,7 +131,6 @@ class TControl : public TComponent {
   // Asks the parent to realign when this control is aligned.
   void RequestAlign();
   void SetControlStyle(TControlStyle style) { controlStyle_ = style; }
-  void SetDefaultColor(TColor color) { color_ = color; }
   void SetDefaultParentColor(bool value) { parentColor_ = value; }
   void SetDefaultVisible(bool value) { visible_ = value; }
 
