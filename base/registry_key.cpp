@@ -10,23 +10,6 @@ std::wstring SplitRelative(const std::wstring& path, bool& relative) {
   return relative ? path : path.substr(1);
 }
 
-bool QueryValue(HKEY key, const std::wstring& name, DWORD& type, std::vector<BYTE>& data) {
-  if (!key) return false;
-  for (int attempt = 0; attempt < 8; ++attempt) {
-    DWORD size = 0;
-    if (RegQueryValueExW(key, name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return false;
-    data.resize(size);
-    LONG result = RegQueryValueExW(key, name.c_str(), nullptr, &type, size ? data.data() : nullptr, &size);
-    if (result == ERROR_SUCCESS) {
-      data.resize(size);
-      return true;
-    }
-    // The value grew between the two calls: ask again.
-    if (result != ERROR_MORE_DATA) return false;
-  }
-  return false;
-}
-
 std::vector<std::wstring> EnumNames(HKEY key, bool subKeys) {
   std::vector<std::wstring> names;
   if (!key) return names;
@@ -57,6 +40,23 @@ bool DeleteTree(HKEY parent, const std::wstring& name) {
 }
 
 }  // namespace
+
+bool ReadRegValue(HKEY key, const std::wstring& name, DWORD& type, std::vector<BYTE>& data) {
+  if (!key) return false;
+  for (int attempt = 0; attempt < 8; ++attempt) {
+    DWORD size = 0;
+    if (RegQueryValueExW(key, name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return false;
+    data.resize(size);
+    LONG result = RegQueryValueExW(key, name.c_str(), nullptr, &type, size ? data.data() : nullptr, &size);
+    if (result == ERROR_SUCCESS) {
+      data.resize(size);
+      return true;
+    }
+    // The value grew between the two calls: ask again.
+    if (result != ERROR_MORE_DATA) return false;
+  }
+  return false;
+}
 
 TRegistry::TRegistry(REGSAM access) : access_(access) {}
 
@@ -147,7 +147,7 @@ int TRegistry::GetDataSize(const std::wstring& name) const {
 std::wstring TRegistry::ReadString(const std::wstring& name) const {
   DWORD type;
   std::vector<BYTE> data;
-  if (!QueryValue(current_, name, type, data)) return std::wstring();
+  if (!ReadRegValue(current_, name, type, data)) return std::wstring();
   if (type != REG_SZ && type != REG_EXPAND_SZ) throw ERegistryException(L"Invalid data type for '" + name + L"'");
   std::wstring text(reinterpret_cast<const wchar_t*>(data.data()), data.size() / sizeof(wchar_t));
   size_t zero = text.find(L'\0');
@@ -158,7 +158,7 @@ std::wstring TRegistry::ReadString(const std::wstring& name) const {
 int TRegistry::ReadInteger(const std::wstring& name) const {
   DWORD type;
   std::vector<BYTE> data;
-  if (!QueryValue(current_, name, type, data)) throw ERegistryException(L"Failed to get data for '" + name + L"'");
+  if (!ReadRegValue(current_, name, type, data)) throw ERegistryException(L"Failed to get data for '" + name + L"'");
   if (type != REG_DWORD || data.size() != sizeof(DWORD))
     throw ERegistryException(L"Invalid data type for '" + name + L"'");
   DWORD value;
@@ -169,7 +169,7 @@ int TRegistry::ReadInteger(const std::wstring& name) const {
 std::vector<BYTE> TRegistry::ReadBinaryData(const std::wstring& name) const {
   DWORD type;
   std::vector<BYTE> data;
-  if (!QueryValue(current_, name, type, data)) data.clear();
+  if (!ReadRegValue(current_, name, type, data)) data.clear();
   return data;
 }
 

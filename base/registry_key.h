@@ -77,3 +77,7 @@ class TRegistry {
   std::wstring currentPath_;
   REGSAM access_;
 };
+
+// A value's type and bytes, read whole (asking again while it grows); false when there is no
+// key, no such value, or it cannot be read. An empty name is the key's default value.
+bool ReadRegValue(HKEY key, const std::wstring& name, DWORD& type, std::vector<BYTE>& data);

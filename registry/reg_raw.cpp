@@ -1,5 +1,6 @@
 #include "registry/reg_raw.h"
 
+#include "base/registry_key.h"
 #include "base/strings.h"
 
 namespace {
@@ -17,21 +18,6 @@ bool SplitValuePath(const std::wstring& valuePath, std::wstring& keyPath, std::w
 
 const wchar_t* ValueNameArg(const std::wstring& valueName) { return valueName.empty() ? nullptr : valueName.c_str(); }
 
-bool QueryRaw(HKEY key, const std::wstring& valueName, DWORD& type, std::vector<BYTE>& data) {
-  for (int attempt = 0; attempt < 8; ++attempt) {
-    DWORD size = 0;
-    if (RegQueryValueExW(key, ValueNameArg(valueName), nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return false;
-    data.resize(size);
-    LONG result = RegQueryValueExW(key, ValueNameArg(valueName), nullptr, &type, size ? data.data() : nullptr, &size);
-    if (result == ERROR_SUCCESS) {
-      data.resize(size);
-      return true;
-    }
-    if (result != ERROR_MORE_DATA) return false;
-  }
-  return false;
-}
-
 // Reads a value as UTF-16 text (string types) or bytes; false unless the stored type is `type`.
 bool ReadTyped(HKEY root, const std::wstring& valuePath, DWORD type, std::vector<BYTE>& data) {
   data.clear();
@@ -40,7 +26,7 @@ bool ReadTyped(HKEY root, const std::wstring& valuePath, DWORD type, std::vector
   HKEY key;
   if (RegOpenKeyExW(root, keyPath.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
   DWORD storedType = REG_NONE;
-  bool ok = QueryRaw(key, valueName, storedType, data) && storedType == type;
+  bool ok = ReadRegValue(key, valueName, storedType, data) && storedType == type;
   RegCloseKey(key);
   if (!ok) data.clear();
   return ok;
