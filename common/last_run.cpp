@@ -94,17 +94,11 @@ TDateTime LoadLastMemoryInfo() {
 }
 
 void SaveLastOneClickInfo(int point, int scanNum, int clearNum, TDateTime dateTime) {
-  TIniFile ini(CleanerIniFileName());
-  ini.WriteInteger(L"LastOneClickProcess", L"Point", point);
-  ini.WriteDateTime(L"LastOneClickProcess", L"DateTime", dateTime);
-  ini.WriteInteger(L"LastOneClickProcess", L"ScanNum", scanNum);
-  ini.WriteInteger(L"LastOneClickProcess", L"ClearNum", clearNum);
+  TIniFile(CleanerIniFileName()).WriteInteger(L"LastOneClickProcess", L"Point", point);
+  SaveInfo(L"LastOneClickProcess", scanNum, clearNum, dateTime);
 }
 
 void LoadLastOneClickInfo(int& point, TDateTime& dateTime, int& scanNum, int& clearNum) {
-  TIniFile ini(CleanerIniFileName());
-  point = ini.ReadInteger(L"LastOneClickProcess", L"Point", -1);
-  dateTime = ini.ReadDateTime(L"LastOneClickProcess", L"DateTime", 0);
-  scanNum = ini.ReadInteger(L"LastOneClickProcess", L"ScanNum", 0);
-  clearNum = ini.ReadInteger(L"LastOneClickProcess", L"ClearNum", 0);
+  point = TIniFile(CleanerIniFileName()).ReadInteger(L"LastOneClickProcess", L"Point", -1);
+  LoadInfo(L"LastOneClickProcess", dateTime, scanNum, clearNum);
 }
