@@ -42,3 +42,37 @@ void Pump(int ms) {
     Sleep(5);
   }
 }
+
+Surface::Surface(int w, int h, COLORREF fill) : w_(w) {
+  BITMAPINFO bi = {};
+  bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  bi.bmiHeader.biWidth = w;
+  bi.bmiHeader.biHeight = -h;
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = 32;
+  dc_ = CreateCompatibleDC(nullptr);
+  bmp_ = CreateDIBSection(dc_, &bi, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
+  old_ = SelectObject(dc_, bmp_);
+  HBRUSH brush = CreateSolidBrush(fill);
+  RECT r = {0, 0, w, h};
+  FillRect(dc_, &r, brush);
+  DeleteObject(brush);
+}
+
+Surface::~Surface() {
+  SelectObject(dc_, old_);
+  DeleteObject(bmp_);
+  DeleteDC(dc_);
+}
+
+COLORREF Surface::At(int x, int y) const {
+  GdiFlush();
+  uint32_t v = bits_[y * w_ + x];
+  return RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
+}
+
+void ExpectColour(COLORREF actual, COLORREF expected, int tolerance) {
+  EXPECT_NEAR(GetRValue(actual), GetRValue(expected), tolerance) << std::hex << actual;
+  EXPECT_NEAR(GetGValue(actual), GetGValue(expected), tolerance) << std::hex << actual;
+  EXPECT_NEAR(GetBValue(actual), GetBValue(expected), tolerance) << std::hex << actual;
+}

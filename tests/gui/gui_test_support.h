@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -22,3 +23,24 @@ void ClearBoxes();
 bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 3000);
 // Handles messages for a while.
 void Pump(int ms = 50);
+
+// A 32-bit top-down DIB in a memory DC to paint into and read back.
+class Surface {
+ public:
+  Surface(int w, int h, COLORREF fill);
+  ~Surface();
+  Surface(const Surface&) = delete;
+  Surface& operator=(const Surface&) = delete;
+  HDC dc() const { return dc_; }
+  COLORREF At(int x, int y) const;
+
+ private:
+  int w_;
+  HDC dc_;
+  HBITMAP bmp_;
+  HGDIOBJ old_;
+  uint32_t* bits_ = nullptr;
+};
+
+// Compares the three channels, each within the tolerance.
+void ExpectColour(COLORREF actual, COLORREF expected, int tolerance = 0);

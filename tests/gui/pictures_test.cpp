@@ -9,53 +9,6 @@
 #include "gui/std_ctrls.h"
 #include "gui_test_support.h"
 
-namespace {
-// A 32-bit top-down DIB to paint into and read back.
-class Surface {
- public:
-  Surface(int w, int h, COLORREF fill) : w_(w) {
-    BITMAPINFO bi = {};
-    bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bi.bmiHeader.biWidth = w;
-    bi.bmiHeader.biHeight = -h;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    dc_ = CreateCompatibleDC(nullptr);
-    bmp_ = CreateDIBSection(dc_, &bi, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
-    old_ = SelectObject(dc_, bmp_);
-    HBRUSH brush = CreateSolidBrush(fill);
-    RECT r = {0, 0, w, h};
-    FillRect(dc_, &r, brush);
-    DeleteObject(brush);
-  }
-  ~Surface() {
-    SelectObject(dc_, old_);
-    DeleteObject(bmp_);
-    DeleteDC(dc_);
-  }
-  HDC dc() const { return dc_; }
-  COLORREF At(int x, int y) const {
-    GdiFlush();
-    uint32_t v = bits_[y * w_ + x];
-    return RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
-  }
-
- private:
-  int w_;
-  HDC dc_;
-  HBITMAP bmp_;
-  HGDIOBJ old_;
-  uint32_t* bits_ = nullptr;
-};
-
-void ExpectColour(COLORREF actual, COLORREF expected, int tolerance = 0) {
-  EXPECT_NEAR(GetRValue(actual), GetRValue(expected), tolerance) << std::hex << actual;
-  EXPECT_NEAR(GetGValue(actual), GetGValue(expected), tolerance) << std::hex << actual;
-  EXPECT_NEAR(GetBValue(actual), GetBValue(expected), tolerance) << std::hex << actual;
-}
-
-}  // namespace
-
 TEST(Pictures, PngKeepsItsAlphaChannel) {
   TPicture picture;
   picture.LoadFromData(LoadResourceData(L"pics/dot.png"));

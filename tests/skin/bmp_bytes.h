@@ -8,11 +8,12 @@
 struct BmpLayout {
   int width = 2;
   int height = 2;
-  int bitCount = 24;   // 8 uses a grey palette (index = grey level), 24 and 32 hold RGB
+  int bitCount = 24;   // 8 uses a grey palette (index = grey level), 24 holds RGB, 32 ARGB
   bool topDown = false;
 };
 
-// pixel(x, y) gives the RGB colour (0x00BBGGRR) of each pixel; for 8 bits its red is the index.
+// pixel(x, y) gives the colour (0xAABBGGRR, alpha only kept in 32 bits) of each pixel; for
+// 8 bits its red is the index.
 inline std::vector<uint8_t> MakeBmp(const BmpLayout& layout, const std::function<uint32_t(int, int)>& pixel) {
   auto put32 = [](std::vector<uint8_t>& v, size_t at, uint32_t value) {
     for (int i = 0; i < 4; ++i) v[at + i] = uint8_t(value >> (8 * i));
@@ -45,6 +46,7 @@ inline std::vector<uint8_t> MakeBmp(const BmpLayout& layout, const std::function
         p[0] = uint8_t(c >> 16);
         p[1] = uint8_t(c >> 8);
         p[2] = uint8_t(c);
+        if (layout.bitCount == 32) p[3] = uint8_t(c >> 24);
       }
     }
   }

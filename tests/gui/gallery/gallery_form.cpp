@@ -1,0 +1,5 @@
+#include "gallery_form.h"
+
+QS_FORM_IMPL(TfrmGallery, TForm)
+
+TfrmGallery::TfrmGallery(TComponent* owner) : TForm(owner) { LoadForm(); }

@@ -1,0 +1,65 @@
+// The control gallery opens, and every component in it is found by name with its class; each
+// windowed control's window class is its framework class name.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "gallery_form.h"
+#include "gui/application.h"
+#include "gui/image_list.h"
+#include "tests/gui/gui_test_support.h"
+
+namespace {
+
+struct Entry {
+  const wchar_t* name;
+  const wchar_t* className;
+};
+
+// Every component of the gallery form. A control added to the form is added here too.
+const Entry kGallery[] = {
+    {L"lblPlain", L"TLabel"},         {L"lblDisabled", L"TLabel"},     {L"lblTransparent", L"TLabel"},
+    {L"btnNormal", L"TButton"},       {L"btnDefault", L"TButton"},     {L"btnCancel", L"TButton"},
+    {L"btnDisabled", L"TButton"},     {L"pnlRaised", L"TPanel"},       {L"bvlFrame", L"TBevel"},
+    {L"pnlLowered", L"TPanel"},       {L"bvlLine", L"TBevel"},         {L"imgPicture", L"TImage"},
+    {L"il16", L"TImageList"},         {L"il24", L"TImageList"},
+};
+
+}  // namespace
+
+TEST(Gallery, EveryComponentIsFoundByNameAndClass) {
+  TfrmGallery* gallery = new TfrmGallery(nullptr);
+  gallery->Show();
+  Pump();
+  std::set<std::wstring> listed;
+  for (const Entry& e : kGallery) {
+    SCOPED_TRACE(e.name);
+    listed.insert(e.name);
+    TComponent* c = gallery->FindComponent(e.name);
+    ASSERT_NE(c, nullptr);
+    EXPECT_EQ(c->ClassName(), e.className);
+    if (auto* control = dynamic_cast<TWinControl*>(c)) {
+      wchar_t windowClass[64] = {};
+      GetClassNameW(control->Handle(), windowClass, 64);
+      EXPECT_EQ(std::wstring(windowClass), e.className);
+      EXPECT_EQ(ControlFromHandle(control->Handle()), control);
+      EXPECT_TRUE(IsWindowVisible(control->Handle()));
+    }
+  }
+  for (int i = 0; i < gallery->ComponentCount(); ++i)
+    EXPECT_EQ(listed.count(gallery->Components(i)->Name()), 1u)
+        << "not in the gallery table: " << std::string(gallery->Components(i)->Name().begin(),
+                                                       gallery->Components(i)->Name().end());
+  delete gallery;
+}
+
+TEST(Gallery, ImageListsHoldTheirStrips) {
+  TfrmGallery gallery(nullptr);
+  auto* il16 = dynamic_cast<TCustomImageList*>(gallery.FindComponent(L"il16"));
+  auto* il24 = dynamic_cast<TCustomImageList*>(gallery.FindComponent(L"il24"));
+  ASSERT_TRUE(il16 && il24);
+  EXPECT_EQ(il16->Count(), 6);
+  EXPECT_EQ(il24->Count(), 2);
+  EXPECT_EQ(il24->Width(), 24);
+}
