@@ -52,3 +52,14 @@ size_t BmpInfoBytes(const uint8_t* data, size_t size) {
   if (int64_t(offBits) + stride * rows > int64_t(size)) return 0;
   return headersEnd - kFileHeader;
 }
+
+BITMAPINFO TopDownInfo(int width, int height) {
+  BITMAPINFO bi = {};
+  bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  bi.bmiHeader.biWidth = width;
+  bi.bmiHeader.biHeight = -height;
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = 32;
+  bi.bmiHeader.biCompression = BI_RGB;
+  return bi;
+}

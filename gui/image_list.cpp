@@ -6,24 +6,14 @@
 #include <vector>
 
 #include "base/exception.h"
+#include "gui/bmp_header.h"
 
 namespace {
-
-BITMAPINFO Top32Info(int width, int height) {
-  BITMAPINFO bi = {};
-  bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  bi.bmiHeader.biWidth = width;
-  bi.bmiHeader.biHeight = -height;
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = 32;
-  bi.bmiHeader.biCompression = BI_RGB;
-  return bi;
-}
 
 // The pixels of a bitmap as 32-bit BGRA rows, top row first.
 std::vector<uint32_t> Pixels32(HBITMAP bmp, int width, int height) {
   std::vector<uint32_t> pixels(static_cast<size_t>(width) * height);
-  BITMAPINFO bi = Top32Info(width, height);
+  BITMAPINFO bi = TopDownInfo(width, height);
   HDC screen = GetDC(nullptr);
   GetDIBits(screen, bmp, 0, height, pixels.data(), &bi, DIB_RGB_COLORS);
   ReleaseDC(nullptr, screen);
@@ -40,7 +30,7 @@ bool HasAlpha(HBITMAP bmp) {
 
 // An image drawn by the list onto a fresh 32-bit surface filled with one colour.
 std::vector<uint32_t> RenderOn(HIMAGELIST list, int index, int width, int height, uint32_t fill) {
-  BITMAPINFO bi = Top32Info(width, height);
+  BITMAPINFO bi = TopDownInfo(width, height);
   void* bits = nullptr;
   HBITMAP surface = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
   std::vector<uint32_t> pixels(static_cast<size_t>(width) * height, fill);
@@ -224,7 +214,7 @@ void TCustomImageList::DrawGreyed(HDC dc, int x, int y, int index) {
   }
   // The embossed look: the shape in the highlight colour one pixel down and right, and in
   // the shadow colour on top of it.
-  BITMAPINFO bi = Top32Info(w, h);
+  BITMAPINFO bi = TopDownInfo(w, h);
   void* bits = nullptr;
   HBITMAP face = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
   if (!face) return;

@@ -36,17 +36,6 @@ HBITMAP CopyDib(HBITMAP source, const BITMAPINFO* info) {
   return copy;
 }
 
-BITMAPINFO TopDownInfo(int width, int height) {
-  BITMAPINFO bi = {};
-  bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  bi.bmiHeader.biWidth = width;
-  bi.bmiHeader.biHeight = -height;
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = 32;
-  bi.bmiHeader.biCompression = BI_RGB;
-  return bi;
-}
-
 void EnsureGdiplus() {
   static ULONG_PTR token = [] {
     ULONG_PTR t = 0;

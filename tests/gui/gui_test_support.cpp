@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "gui/application.h"
+#include "gui/bmp_header.h"
 #include "gui/message_box.h"
 
 namespace {
@@ -44,12 +45,7 @@ void Pump(int ms) {
 }
 
 Surface::Surface(int w, int h, COLORREF fill) : w_(w) {
-  BITMAPINFO bi = {};
-  bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  bi.bmiHeader.biWidth = w;
-  bi.bmiHeader.biHeight = -h;
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = 32;
+  BITMAPINFO bi = TopDownInfo(w, h);
   dc_ = CreateCompatibleDC(nullptr);
   bmp_ = CreateDIBSection(dc_, &bi, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
   old_ = SelectObject(dc_, bmp_);
