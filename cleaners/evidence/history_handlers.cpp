@@ -1,0 +1,134 @@
+#include "cleaners/evidence/history_handlers.h"
+
+#include <shlobj.h>
+
+#include "base/registry_key.h"
+#include "cleaners/evidence/history_handler_kit.h"
+
+namespace {
+
+std::function<bool(int, std::wstring&)>& FolderLookup() {
+  static std::function<bool(int, std::wstring&)> lookup;
+  return lookup;
+}
+
+std::function<bool(HWND)>& RecycleBinEmptier() {
+  static std::function<bool(HWND)> emptier;
+  return emptier;
+}
+
+const std::vector<const THistoryHandlerRow*>& Table() {
+  static const std::vector<const THistoryHandlerRow*> table = [] {
+    std::vector<const THistoryHandlerRow*> rows;
+    for (const auto* family : {&SystemHistoryRows(), &BrowserHistoryRows(), &ApplicationHistoryRows()})
+      for (const THistoryHandlerRow& row : *family) rows.push_back(&row);
+    return rows;
+  }();
+  return table;
+}
+
+TRegistry& UserRegistry(TRegistry& reg) {
+  reg.SetRootKey(HKEY_CURRENT_USER);
+  return reg;
+}
+
+}  // namespace
+
+void THistoryContext::Report(int state) {
+  State.State = state;
+  if (Sink.OnState) Sink.OnState(State);
+}
+
+void THistoryContext::ShowError(const std::wstring& text, const std::wstring& caption) const {
+  if (Sink.ShowError)
+    Sink.ShowError(text, caption);
+  else
+    MessageBoxW(Sink.Wnd, text.c_str(), caption.c_str(), MB_OK | MB_ICONERROR);
+}
+
+void THistoryHandler::operator()(const THistorySink& Sink, THistoryScanState& State) const {
+  if (!row_) return;
+  State.Name = row_->Label;
+  State.Code = row_->Code;
+  THistoryContext context(Sink, State);
+  context.Report(kHisStateRunning);
+  if (Sink.ProcessMessages) Sink.ProcessMessages();
+  const int final = row_->Work(context);
+  if (final != kNoFinalReport) context.Report(final);
+}
+
+std::wstring THistoryHandler::Label() const { return row_ ? row_->Label : L""; }
+
+THistoryHandler HistoryHandlerForCode(int Code) {
+  for (const THistoryHandlerRow* row : Table())
+    if (row->Code == Code) return THistoryHandler(row);
+  return THistoryHandler(nullptr);
+}
+
+std::vector<int> HistoryHandlerCodes() {
+  std::vector<int> codes;
+  for (const THistoryHandlerRow* row : Table()) codes.push_back(row->Code);
+  return codes;
+}
+
+void SetSpecialFolderLookupForTesting(std::function<bool(int, std::wstring&)> lookup) {
+  FolderLookup() = std::move(lookup);
+}
+
+void SetRecycleBinEmptierForTesting(std::function<bool(HWND)> emptier) { RecycleBinEmptier() = std::move(emptier); }
+
+bool DeleteUserKey(const std::wstring& path) {
+  TRegistry reg;
+  return UserRegistry(reg).DeleteKey(path);
+}
+
+bool UserKeyExists(const std::wstring& path) {
+  TRegistry reg;
+  return UserRegistry(reg).KeyExists(path);
+}
+
+void DeleteUserKeyValues(const std::wstring& path) {
+  TRegistry reg;
+  if (!UserRegistry(reg).OpenKey(path, false)) return;
+  std::vector<std::wstring> names;
+  reg.GetValueNames(names);
+  for (const std::wstring& name : names) reg.DeleteValue(name);
+}
+
+void DeleteUserValues(const std::wstring& path, const std::vector<std::wstring>& names) {
+  TRegistry reg;
+  if (!UserRegistry(reg).OpenKey(path, false)) return;
+  for (const std::wstring& name : names)
+    if (reg.ValueExists(name)) reg.DeleteValue(name);
+}
+
+void DeleteUserSubKeys(const std::wstring& path) {
+  TRegistry reg;
+  if (!UserRegistry(reg).OpenKey(path, false)) return;
+  std::vector<std::wstring> names;
+  reg.GetKeyNames(names);
+  for (const std::wstring& name : names) reg.DeleteKey(name);
+}
+
+bool SpecialFolder(const THistorySink& sink, int csidl, std::wstring& path) {
+  path.clear();
+  if (FolderLookup()) {
+    if (!FolderLookup()(csidl, path)) path.clear();
+  } else {
+    wchar_t buffer[MAX_PATH + 1] = {};
+    if (SHGetSpecialFolderPathW(sink.Wnd, buffer, csidl, FALSE)) path = buffer;
+  }
+  while (!path.empty() && path.back() == L'\\') path.pop_back();
+  return !path.empty();
+}
+
+bool EmptyRecycleBin(HWND owner) {
+  if (RecycleBinEmptier()) return RecycleBinEmptier()(owner);
+  HMODULE shell = LoadLibraryW(L"Shell32.dll");
+  if (!shell) return false;
+  using TEmpty = HRESULT(WINAPI*)(HWND, LPCSTR, DWORD);
+  if (auto empty = reinterpret_cast<TEmpty>(reinterpret_cast<void*>(GetProcAddress(shell, "SHEmptyRecycleBinA"))))
+    empty(owner, nullptr, SHERB_NOCONFIRMATION | SHERB_NOPROGRESSUI | SHERB_NOSOUND);
+  FreeLibrary(shell);
+  return true;
+}

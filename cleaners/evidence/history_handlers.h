@@ -1,0 +1,51 @@
+// The item handlers of the evidence list: each code clears one kind of trace of use and reports
+// its progress through the sink the caller installs (the evidence page turns the reports into
+// its WM_HISTORY_STATE handling).
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "cleaners/evidence/history_list.h"
+
+struct THistorySink {
+  // Owner of the boxes and of the shell calls a handler makes.
+  HWND Wnd = nullptr;
+  // Called (synchronously) where a window would get WM_HISTORY_STATE; the state is the one the
+  // handler fills.
+  std::function<void(const THistoryScanState& State)> OnState;
+  // Lets the caller's window repaint after a handler's first report.
+  std::function<void()> ProcessMessages;
+  // An error box owned by Wnd; unassigned, the platform's message box is shown.
+  std::function<void(const std::wstring& Text, const std::wstring& Caption)> ShowError;
+};
+
+struct THistoryHandlerRow;
+
+// One handler of the table, or the handler of an unknown code, which does nothing at all.
+class THistoryHandler {
+ public:
+  explicit THistoryHandler(const THistoryHandlerRow* row) : row_(row) {}
+  // Reports state 0, does the work, reports the final state (some handlers report more, one
+  // may report nothing after its first report). Errors of the browser history object propagate.
+  void operator()(const THistorySink& Sink, THistoryScanState& State) const;
+  bool Known() const { return row_ != nullptr; }
+  // The handler's own label ("" for an unknown code).
+  std::wstring Label() const;
+
+ private:
+  const THistoryHandlerRow* row_;
+};
+
+THistoryHandler HistoryHandlerForCode(int Code);
+// Every code that has a handler, in table order.
+std::vector<int> HistoryHandlerCodes();
+
+// Seams for tests: where the special folders lie (the platform's lookup: SHGetSpecialFolderPath,
+// no creation), and emptying the Recycle Bin (true when the shell module could be loaded).
+// nullptr restores the real call.
+void SetSpecialFolderLookupForTesting(std::function<bool(int Csidl, std::wstring& Path)> lookup);
+void SetRecycleBinEmptierForTesting(std::function<bool(HWND Owner)> emptier);

@@ -1,0 +1,53 @@
+// Handlers 101 to 106: the browser's history, typed addresses, cache, cookies and stored forms.
+#include <shlobj.h>
+#include <wininet.h>
+
+#include "cleaners/evidence/browser_history.h"
+#include "cleaners/evidence/history_handler_kit.h"
+#include "cleaners/evidence/shell_delete.h"
+#include "cleaners/evidence/user_security.h"
+
+namespace {
+
+int History(THistoryContext&) { return ClearUrlHistoryThroughSeam() ? kHisStateDone : kHisStateFailed; }
+
+int TypedAddresses(THistoryContext&) {
+  return DeleteUserKey(L"\\Software\\Microsoft\\Internet Explorer\\TypedURLs") ? kHisStateDone : kHisStateFailed;
+}
+
+int Cache(THistoryContext&) {
+  PurgeUrlCache();
+  return kHisStateDone;
+}
+
+int Cookies(THistoryContext& c) {
+  std::wstring cookies;
+  if (!SpecialFolder(c.Sink, CSIDL_COOKIES, cookies)) return kHisStateFailed;
+  // The session's cookies are written out first, so the files below hold them all.
+  InternetSetOptionW(nullptr, INTERNET_OPTION_END_BROWSER_SESSION, nullptr, 0);
+  return ShellDeletePath(cookies + L"\\*.txt", true, 0) ? kHisStateDone : kHisStateFailed;
+}
+
+int StoredForms(THistoryContext&) {
+  ClearProtectedStorage();
+  return kHisStateDone;
+}
+
+int StoredPasswords(THistoryContext&) {
+  DeleteUserKey(L"Software\\Microsoft\\Internet Explorer\\IntelliForms");
+  return kHisStateDone;
+}
+
+}  // namespace
+
+const std::vector<THistoryHandlerRow>& BrowserHistoryRows() {
+  static const std::vector<THistoryHandlerRow> rows = {
+      {101, L"IE 历史记录", History},
+      {102, L"IE下拉框历史记录", TypedAddresses},
+      {103, L"IE 缓存", Cache},
+      {104, L"IE Cookies 历史记录", Cookies},
+      {105, L"IE 自动表单", StoredForms},
+      {106, L"IE 自动密码", StoredPasswords},
+  };
+  return rows;
+}

@@ -1,0 +1,102 @@
+// The current user's SID text and the key access reset that precedes deleting protected keys.
+#include <gtest/gtest.h>
+#include <aclapi.h>
+#include <sddl.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "cleaners/evidence/user_security.h"
+#include "tests/base/test_keys.h"
+
+namespace {
+
+std::vector<BYTE> TokenUser() {
+  HANDLE token;
+  EXPECT_TRUE(OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token));
+  std::vector<BYTE> buffer(1024);
+  DWORD size = 0;
+  EXPECT_TRUE(GetTokenInformation(token, ::TokenUser, buffer.data(), static_cast<DWORD>(buffer.size()), &size));
+  CloseHandle(token);
+  return buffer;
+}
+
+PSID UserSid(std::vector<BYTE>& buffer) { return reinterpret_cast<TOKEN_USER*>(buffer.data())->User.Sid; }
+
+TEST(CurrentUserSid, MatchesThePlatformsText) {
+  std::vector<BYTE> user = TokenUser();
+  wchar_t* expected = nullptr;
+  ASSERT_TRUE(ConvertSidToStringSidW(UserSid(user), &expected));
+  std::wstring text;
+  EXPECT_EQ(GetCurrentUserSid(text), 0);
+  EXPECT_EQ(text, expected);
+  LocalFree(expected);
+}
+
+// The key's access list, as (SID text, ACE type, mask) entries.
+struct Entry {
+  std::wstring sid;
+  int type;
+  ACCESS_MASK mask;
+};
+
+std::vector<Entry> KeyEntries(const std::wstring& path) {
+  std::vector<Entry> entries;
+  PACL dacl = nullptr;
+  PSECURITY_DESCRIPTOR descriptor = nullptr;
+  const std::wstring name = L"CURRENT_USER\\" + path;
+  EXPECT_EQ(GetNamedSecurityInfoW(name.c_str(), SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION, nullptr, nullptr, &dacl,
+                                  nullptr, &descriptor),
+            static_cast<DWORD>(ERROR_SUCCESS));
+  for (DWORD i = 0; dacl && i < dacl->AceCount; ++i) {
+    void* ace = nullptr;
+    if (!GetAce(dacl, i, &ace)) continue;
+    auto* header = static_cast<ACE_HEADER*>(ace);
+    if (header->AceType != ACCESS_ALLOWED_ACE_TYPE && header->AceType != ACCESS_DENIED_ACE_TYPE) continue;
+    auto* allowed = static_cast<ACCESS_ALLOWED_ACE*>(ace);
+    wchar_t* text = nullptr;
+    ConvertSidToStringSidW(&allowed->SidStart, &text);
+    entries.push_back({text ? text : L"?", header->AceType, allowed->Mask});
+    LocalFree(text);
+  }
+  if (descriptor) LocalFree(descriptor);
+  return entries;
+}
+
+TEST(ResetKeySecurity, GrantsTheUserFullControlAndNobodyElseAnything) {
+  TestRegistryKey key(L"KeySecurity");
+  const std::wstring path = key.Path() + L"\\Protected";
+  HKEY created;
+  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &created, nullptr),
+            ERROR_SUCCESS);
+  RegCloseKey(created);
+  std::wstring user;
+  ASSERT_EQ(GetCurrentUserSid(user), 0);
+  const std::vector<Entry> before = KeyEntries(path);
+
+  EXPECT_TRUE(ResetKeySecurity(HKEY_CURRENT_USER, L"\\" + path));
+  const std::vector<Entry> after = KeyEntries(path);
+
+  bool userHasAll = false;
+  for (const Entry& e : after) {
+    if (e.sid == user && e.type == ACCESS_ALLOWED_ACE_TYPE && (e.mask & KEY_ALL_ACCESS) == KEY_ALL_ACCESS) userHasAll = true;
+    if (e.sid == user) {
+      EXPECT_NE(e.type, ACCESS_DENIED_ACE_TYPE);
+      continue;
+    }
+    // Every other entry was there before, unchanged.
+    bool found = false;
+    for (const Entry& b : before) found = found || (b.sid == e.sid && b.type == e.type && b.mask == e.mask);
+    EXPECT_TRUE(found) << "new entry for " << std::string(e.sid.begin(), e.sid.end());
+    EXPECT_NE(e.sid, L"S-1-1-0") << "everyone gained access";
+  }
+  EXPECT_TRUE(userHasAll);
+  EXPECT_EQ(RegDeleteKeyW(HKEY_CURRENT_USER, path.c_str()), ERROR_SUCCESS);
+}
+
+TEST(ResetKeySecurity, AMissingKeyIsNotChanged) {
+  EXPECT_FALSE(ResetKeySecurity(HKEY_CURRENT_USER, L"Software\\QuillsteadTest\\NoSuchKey\\Deeper"));
+}
+
+}  // namespace
