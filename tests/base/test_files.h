@@ -26,3 +26,11 @@ inline std::string ReadBytes(const std::wstring& file) {
   CloseHandle(h);
   return bytes;
 }
+
+// An RCDATA resource of the test program ("" when it has none), as qs_embed_shipped_file puts one.
+inline std::string ReadRcData(const wchar_t* name) {
+  HRSRC found = FindResourceW(nullptr, name, MAKEINTRESOURCEW(10));  // RT_RCDATA
+  if (!found) return "";
+  const char* bytes = static_cast<const char*>(LockResource(LoadResource(nullptr, found)));
+  return std::string(bytes, SizeofResource(nullptr, found));
+}

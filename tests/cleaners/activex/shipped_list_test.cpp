@@ -8,16 +8,10 @@
 
 #include "base/strings.h"
 #include "cleaners/activex/activex_list.h"
+#include "tests/base/test_files.h"
 #include "tests/base/test_program_folder.h"
 
 namespace {
-
-std::string ShippedActiveXDat() {
-  HRSRC found = FindResourceW(nullptr, L"SHIPPED_ACTIVEX_DAT", MAKEINTRESOURCEW(10));  // RT_RCDATA
-  if (!found) return "";
-  const char* bytes = static_cast<const char*>(LockResource(LoadResource(nullptr, found)));
-  return std::string(bytes, SizeofResource(nullptr, found));
-}
 
 bool IsBracedGuid(const std::wstring& text) {
   if (text.size() != 38 || text.front() != L'{' || text.back() != L'}') return false;
@@ -30,7 +24,7 @@ bool IsBracedGuid(const std::wstring& text) {
 }
 
 TEST(ShippedActiveXList, EveryLineIsABracedGuidWithAName) {
-  const std::string dat = ShippedActiveXDat();
+  const std::string dat = ReadRcData(L"SHIPPED_ACTIVEX_DAT");
   ASSERT_FALSE(dat.empty());
   TestProgramFolder folder;
   folder.WriteFile(L"ActiveX.dat", dat);

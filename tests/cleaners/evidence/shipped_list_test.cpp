@@ -6,19 +6,13 @@
 
 #include "cleaners/evidence/history_handlers.h"
 #include "cleaners/evidence/history_list.h"
+#include "tests/base/test_files.h"
 #include "tests/base/test_program_folder.h"
 
 namespace {
 
-std::string ShippedCleanerIni() {
-  HRSRC found = FindResourceW(nullptr, L"SHIPPED_CLEANER_INI", MAKEINTRESOURCEW(10));  // RT_RCDATA
-  if (!found) return "";
-  const char* bytes = static_cast<const char*>(LockResource(LoadResource(nullptr, found)));
-  return std::string(bytes, SizeofResource(nullptr, found));
-}
-
 TEST(ShippedHistoryList, EveryItemHasAHandler) {
-  const std::string ini = ShippedCleanerIni();
+  const std::string ini = ReadRcData(L"SHIPPED_CLEANER_INI");
   ASSERT_FALSE(ini.empty());
   TestProgramFolder folder;
   folder.WriteFile(L"Cleaner.ini", ini);
@@ -35,7 +29,7 @@ TEST(ShippedHistoryList, EveryItemHasAHandler) {
 
 TEST(ShippedHistoryList, DoesNotEmptyTheRecycleBinUnasked) {
   TestProgramFolder folder;
-  folder.WriteFile(L"Cleaner.ini", ShippedCleanerIni());
+  folder.WriteFile(L"Cleaner.ini", ReadRcData(L"SHIPPED_CLEANER_INI"));
   LoadHistoryList();
   for (int j = 1; j <= CategoryCount; ++j)
     for (int k = 1; k <= CategoryInfos[j].Count; ++k) EXPECT_NE(HisItems[j][k].Code, 6);
