@@ -65,12 +65,6 @@ THistoryHandler HistoryHandlerForCode(int Code) {
   return THistoryHandler(nullptr);
 }
 
-std::vector<int> HistoryHandlerCodes() {
-  std::vector<int> codes;
-  for (const THistoryHandlerRow* row : Table()) codes.push_back(row->Code);
-  return codes;
-}
-
 void SetSpecialFolderLookupForTesting(std::function<bool(int, std::wstring&)> lookup) {
   FolderLookup() = std::move(lookup);
 }

@@ -7,7 +7,6 @@
 
 #include <functional>
 #include <string>
-#include <vector>
 
 #include "cleaners/evidence/history_list.h"
 
@@ -41,8 +40,6 @@ class THistoryHandler {
 };
 
 THistoryHandler HistoryHandlerForCode(int Code);
-// Every code that has a handler, in table order.
-std::vector<int> HistoryHandlerCodes();
 
 // Seams for tests: where the special folders lie (the platform's lookup: SHGetSpecialFolderPath,
 // no creation), and emptying the Recycle Bin (true when the shell module could be loaded).

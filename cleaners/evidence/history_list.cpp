@@ -38,3 +38,20 @@ void LoadHistoryList() {
     item.Checked = true;
   }
 }
+
+THisCheckState CategoryCheckState(int Category) {
+  int checked = 0;
+  const int count = CategoryInfos[Category].Count;
+  for (int k = 1; k <= count; ++k)
+    if (HisItems[Category][k].Checked) ++checked;
+  if (checked == 0) return THisCheckState::Unchecked;
+  return checked == count ? THisCheckState::Checked : THisCheckState::Mixed;
+}
+
+void SetCategoryChecked(int Category, bool Checked) {
+  for (int k = 1; k <= CategoryInfos[Category].Count; ++k) HisItems[Category][k].Checked = Checked;
+}
+
+void SetAllHistoryItemsChecked(bool Checked) {
+  for (int j = 1; j <= CategoryCount; ++j) SetCategoryChecked(j, Checked);
+}

@@ -35,7 +35,6 @@ struct THisItem {
 
 // Filled by a running handler.
 struct THistoryScanState {
-  int Reserved = 0;  // kept for the record's layout; nothing sets or reads it
   std::wstring Name;  // the handler's own label
   int Code = 0;
   int State = kHisStateRunning;  // 0 running, 1 done, 100 failed
@@ -52,3 +51,12 @@ extern int CategoryCount;
 // gives -1). Lines before the first category, categories beyond 100 and the items of each
 // category beyond 200 are ignored. A missing file or section gives no categories.
 void LoadHistoryList();
+
+// The check box of a category row: checked when all its items are checked, unchecked when none
+// is (or it has none), mixed otherwise.
+enum class THisCheckState { Unchecked, Checked, Mixed };
+THisCheckState CategoryCheckState(int Category);
+// Every item of the category (a click on the category's box), or of every category ("Select
+// All").
+void SetCategoryChecked(int Category, bool Checked);
+void SetAllHistoryItemsChecked(bool Checked);

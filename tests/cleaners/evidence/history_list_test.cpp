@@ -105,3 +105,36 @@ TEST(HistoryList, ItemsBeyondTheLimitAreIgnoredAndTheNextCategoryLoads) {
 }
 
 }  // namespace
+
+namespace {
+
+class HistoryChecks : public testing::Test {
+ protected:
+  void SetUp() override {
+    folder_.WriteFile(L"Cleaner.ini", "[HistoryList]\nA=0\na1=1\na2=2\nB=0\nb1=3\nEmpty=0\n");
+    LoadHistoryList();
+  }
+  TestProgramFolder folder_;
+};
+
+TEST_F(HistoryChecks, ACategoryFollowsItsItems) {
+  EXPECT_EQ(CategoryCheckState(1), THisCheckState::Checked);
+  EXPECT_EQ(CategoryCheckState(3), THisCheckState::Unchecked);  // no items
+  HisItems[1][2].Checked = false;
+  EXPECT_EQ(CategoryCheckState(1), THisCheckState::Mixed);
+  HisItems[1][1].Checked = false;
+  EXPECT_EQ(CategoryCheckState(1), THisCheckState::Unchecked);
+  SetCategoryChecked(1, true);
+  EXPECT_EQ(CategoryCheckState(1), THisCheckState::Checked);
+  EXPECT_EQ(CategoryCheckState(2), THisCheckState::Checked);
+}
+
+TEST_F(HistoryChecks, SelectAllReachesEveryItem) {
+  SetAllHistoryItemsChecked(false);
+  for (int j = 1; j <= 3; ++j) EXPECT_EQ(CategoryCheckState(j), THisCheckState::Unchecked) << j;
+  SetAllHistoryItemsChecked(true);
+  EXPECT_EQ(CategoryCheckState(1), THisCheckState::Checked);
+  EXPECT_EQ(CategoryCheckState(2), THisCheckState::Checked);
+}
+
+}  // namespace

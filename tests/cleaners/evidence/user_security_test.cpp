@@ -95,6 +95,40 @@ TEST(ResetKeySecurity, GrantsTheUserFullControlAndNobodyElseAnything) {
   EXPECT_EQ(RegDeleteKeyW(HKEY_CURRENT_USER, path.c_str()), ERROR_SUCCESS);
 }
 
+TEST(ResetKeySecurity, LetsTheUserDeleteAKeyThatDeniedIt) {
+  TestRegistryKey key(L"KeySecurity");
+  const std::wstring path = key.Path() + L"\\Locked";
+  HKEY created;
+  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &created, nullptr),
+            ERROR_SUCCESS);
+  RegCloseKey(created);
+  std::vector<BYTE> user = TokenUser();
+  std::wstring name = L"CURRENT_USER\\" + path;
+  PACL dacl = nullptr;
+  PSECURITY_DESCRIPTOR descriptor = nullptr;
+  ASSERT_EQ(GetNamedSecurityInfoW(name.c_str(), SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION, nullptr, nullptr, &dacl,
+                                  nullptr, &descriptor),
+            static_cast<DWORD>(ERROR_SUCCESS));
+  EXPLICIT_ACCESSW deny = {};
+  deny.grfAccessPermissions = DELETE;
+  deny.grfAccessMode = DENY_ACCESS;
+  deny.Trustee.TrusteeForm = TRUSTEE_IS_SID;
+  deny.Trustee.ptstrName = static_cast<LPWSTR>(UserSid(user));
+  PACL denying = nullptr;
+  ASSERT_EQ(SetEntriesInAclW(1, &deny, dacl, &denying), static_cast<DWORD>(ERROR_SUCCESS));
+  ASSERT_EQ(SetNamedSecurityInfoW(&name[0], SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION, nullptr, nullptr, denying,
+                                  nullptr),
+            static_cast<DWORD>(ERROR_SUCCESS));
+  LocalFree(denying);
+  LocalFree(descriptor);
+
+  const LONG refused = RegDeleteKeyW(HKEY_CURRENT_USER, path.c_str());
+  if (refused == ERROR_SUCCESS) GTEST_SKIP() << "this platform does not enforce the access lists of registry keys";
+  EXPECT_EQ(refused, ERROR_ACCESS_DENIED);
+  EXPECT_TRUE(ResetKeySecurity(HKEY_CURRENT_USER, path));
+  EXPECT_EQ(RegDeleteKeyW(HKEY_CURRENT_USER, path.c_str()), ERROR_SUCCESS);
+}
+
 TEST(ResetKeySecurity, AMissingKeyIsNotChanged) {
   EXPECT_FALSE(ResetKeySecurity(HKEY_CURRENT_USER, L"Software\\QuillsteadTest\\NoSuchKey\\Deeper"));
 }
