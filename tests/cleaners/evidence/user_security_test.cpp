@@ -64,13 +64,19 @@ std::vector<Entry> KeyEntries(const std::wstring& path) {
   return entries;
 }
 
+bool CreateUserKey(const std::wstring& path) {
+  HKEY created;
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &created, nullptr) !=
+      ERROR_SUCCESS)
+    return false;
+  RegCloseKey(created);
+  return true;
+}
+
 TEST(ResetKeySecurity, GrantsTheUserFullControlAndNobodyElseAnything) {
   TestRegistryKey key(L"KeySecurity");
   const std::wstring path = key.Path() + L"\\Protected";
-  HKEY created;
-  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &created, nullptr),
-            ERROR_SUCCESS);
-  RegCloseKey(created);
+  ASSERT_TRUE(CreateUserKey(path));
   std::wstring user;
   ASSERT_EQ(GetCurrentUserSid(user), 0);
   const std::vector<Entry> before = KeyEntries(path);
@@ -98,10 +104,7 @@ TEST(ResetKeySecurity, GrantsTheUserFullControlAndNobodyElseAnything) {
 TEST(ResetKeySecurity, LetsTheUserDeleteAKeyThatDeniedIt) {
   TestRegistryKey key(L"KeySecurity");
   const std::wstring path = key.Path() + L"\\Locked";
-  HKEY created;
-  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &created, nullptr),
-            ERROR_SUCCESS);
-  RegCloseKey(created);
+  ASSERT_TRUE(CreateUserKey(path));
   std::vector<BYTE> user = TokenUser();
   std::wstring name = L"CURRENT_USER\\" + path;
   PACL dacl = nullptr;
