@@ -74,11 +74,15 @@ void RegisterClass(const TClassInfo& info) {
 }
 
 const TClassInfo* FindClass(const std::wstring& name) {
-  static const bool standard = (RegisterStandardClasses(), true);
-  (void)standard;
-  for (const TClassInfo* c : ClassRegistry())
+  for (const TClassInfo* c : RegisteredClasses())
     if (SameText(c->Name(), name)) return c;
   return nullptr;
+}
+
+std::vector<const TClassInfo*> RegisteredClasses() {
+  static const bool standard = (RegisterStandardClasses(), true);
+  (void)standard;
+  return ClassRegistry();
 }
 
 const TClassInfo& TObject::StaticClass() {

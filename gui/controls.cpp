@@ -68,7 +68,7 @@ const TClassInfo& TControl::StaticClass() {
 TControl::TControl(TComponent* owner)
     : TComponent(owner), font_(std::make_unique<TFont>()), alive_(std::make_shared<bool>(true)) {
   font_->OnChange = [this] { FontChanged(); };
-  WindowProc = [this](TMessage& m) { WndProc(m); };
+  WindowProc = TWndMethod::Of<&TControl::WndProc>(this);
 }
 
 TControl::~TControl() {

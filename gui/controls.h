@@ -12,6 +12,7 @@
 #include "gui/classes.h"
 #include "gui/graphics.h"
 #include "gui/messages.h"
+#include "gui/wnd_method.h"
 
 enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 extern const TEnumInfo AlignInfo;
@@ -92,8 +93,9 @@ class TControl : public TComponent {
   bool ShowHint() const { return showHint_; }
   void SetShowHint(bool value) { showHint_ = value; }
 
-  // The replaceable message chain: starts at WndProc; hooks save the old value and call it.
-  std::function<void(TMessage&)> WindowProc;
+  // The replaceable message chain: starts at WndProc; a hook saves the old link, installs its
+  // own and calls the old one; it puts the old link back only while WindowProc is still its own.
+  TWndMethod WindowProc;
   LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
 
   virtual void Invalidate();

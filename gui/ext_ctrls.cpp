@@ -251,3 +251,8 @@ void TBevel::Paint() {
       break;
   }
 }
+
+void RegisterExtCtrlsClasses() {
+  for (const TClassInfo* c : {&TPanel::StaticClass(), &TImage::StaticClass(), &TBevel::StaticClass()})
+    RegisterClass(*c);
+}

@@ -112,3 +112,6 @@ class TBevel : public TGraphicControl {
   TBevelShape shape_ = TBevelShape::bsBox;
   TBevelStyle style_ = TBevelStyle::bsLowered;
 };
+
+// Makes the classes of this file known to the form reader (RegisterStandardClasses calls it).
+void RegisterExtCtrlsClasses();

@@ -234,3 +234,5 @@ void TCustomImageList::DrawGreyed(HDC dc, int x, int y, int index) {
   DeleteDC(src);
   DeleteObject(face);
 }
+
+void RegisterImageListClasses() { RegisterClass(TImageList::StaticClass()); }

@@ -77,3 +77,6 @@ class TImageList : public TCustomImageList {
  public:
   explicit TImageList(TComponent* owner) : TCustomImageList(owner) {}
 };
+
+// Makes TImageList known to the form reader (RegisterStandardClasses calls it).
+void RegisterImageListClasses();

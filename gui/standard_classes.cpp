@@ -1,13 +1,12 @@
-// The framework's own classes that form files can name.
+// The framework's own classes that form files can name: one registration call per family file.
 #include "gui/ext_ctrls.h"
-#include "gui/forms.h"
 #include "gui/image_list.h"
 #include "gui/std_ctrls.h"
 #include "gui/timer.h"
 
 void RegisterStandardClasses() {
-  for (const TClassInfo* c : {&TPanel::StaticClass(), &TLabel::StaticClass(), &TImage::StaticClass(),
-                              &TBevel::StaticClass(), &TButton::StaticClass(), &TTimer::StaticClass(),
-                              &TImageList::StaticClass()})
-    RegisterClass(*c);
+  RegisterStdCtrlsClasses();
+  RegisterExtCtrlsClasses();
+  RegisterTimerClasses();
+  RegisterImageListClasses();
 }

@@ -167,3 +167,8 @@ void TButton::WndProc(TMessage& m) {
   }
   TWinControl::WndProc(m);
 }
+
+void RegisterStdCtrlsClasses() {
+  RegisterClass(TLabel::StaticClass());
+  RegisterClass(TButton::StaticClass());
+}

@@ -72,3 +72,6 @@ class TButton : public TWinControl {
   bool cancel_ = false;
   TModalResult modalResult_ = mrNone;
 };
+
+// Makes the classes of this file known to the form reader (RegisterStandardClasses calls it).
+void RegisterStdCtrlsClasses();

@@ -44,3 +44,5 @@ void TTimer::UpdateTimer() {
 void TTimer::Timer() {
   if (OnTimer) OnTimer(this);
 }
+
+void RegisterTimerClasses() { RegisterClass(TTimer::StaticClass()); }

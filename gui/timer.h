@@ -28,3 +28,6 @@ class TTimer : public TComponent {
   int interval_ = 1000;
   UINT_PTR id_ = 0;
 };
+
+// Makes TTimer known to the form reader (RegisterStandardClasses calls it).
+void RegisterTimerClasses();

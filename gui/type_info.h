@@ -91,6 +91,8 @@ class TClassInfo {
 // other code registers its classes (a form's field table does it for the fields' classes).
 void RegisterClass(const TClassInfo& info);
 const TClassInfo* FindClass(const std::wstring& name);
+// Every registered class (the framework's own included), in registration order.
+std::vector<const TClassInfo*> RegisteredClasses();
 
 // A small bit set over an enumeration (member n at bit n), like a Delphi set.
 template <class E>

@@ -24,13 +24,13 @@ ATOM ControlAtom() {
 LPCWSTR AtomKey() { return MAKEINTATOM(ControlAtom()); }
 
 // Window classes registered so far, with the default procedure of each.
-std::map<std::wstring, WNDPROC>& RegisteredClasses() {
+std::map<std::wstring, WNDPROC>& WindowClasses() {
   static std::map<std::wstring, WNDPROC> classes;
   return classes;
 }
 
 WNDPROC RegisterFrameworkClass(const std::wstring& name, const TCreateParams& params) {
-  auto& classes = RegisteredClasses();
+  auto& classes = WindowClasses();
   auto it = classes.find(name);
   if (it != classes.end()) return it->second;
   HINSTANCE instance = GetModuleHandleW(nullptr);
@@ -56,6 +56,17 @@ WNDPROC RegisterFrameworkClass(const std::wstring& name, const TCreateParams& pa
     throw Exception(L"Cannot register the window class " + name);
   classes[name] = defProc;
   return defProc;
+}
+
+// A control ID that no other child of `parent` has, so that notifications carrying only an ID
+// (WM_MEASUREITEM) find their control. IDs below 0x100 stay free for IDOK, IDCANCEL and the like.
+UINT_PTR NewControlId(HWND parent) {
+  static UINT_PTR next = 0x100;
+  for (;;) {
+    UINT_PTR id = next;
+    next = next >= 0xFFFF ? 0x100 : next + 1;
+    if (!GetDlgItem(parent, static_cast<int>(id))) return id;
+  }
 }
 
 LPCWSTR CursorResource(TCursor cursor) {
@@ -109,11 +120,11 @@ LRESULT CALLBACK FrameworkWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lPar
     SetPropW(wnd, AtomKey(), control);
   }
   std::shared_ptr<bool> alive = control->AliveToken();
-  TMessage m{msg, wParam, lParam, 0};
+  LRESULT result = 0;
   {
     TDispatchScope scope;
     try {
-      control->WindowProc(m);
+      result = control->Perform(msg, wParam, lParam);
     } catch (...) {
       // Nothing may unwind through the system's code that called us.
       Application->HandleException(*alive ? control : nullptr);
@@ -126,7 +137,7 @@ LRESULT CALLBACK FrameworkWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lPar
       control->trackingLeave_ = false;
     }
   }
-  return m.Result;
+  return result;
 }
 
 const TClassInfo& TWinControl::StaticClass() {
@@ -155,9 +166,13 @@ HWND TWinControl::Handle() {
   CreateParams(params);
   if (Parent()) params.WndParent = Parent()->Handle();
   defWndProc_ = RegisterFrameworkClass(ClassName(), params);
+  // A child's "menu" is its control ID; a top-level window's is its menu bar (set later).
+  HMENU menuOrId = nullptr;
+  if ((params.Style & WS_CHILD) && params.WndParent)
+    menuOrId = reinterpret_cast<HMENU>(NewControlId(params.WndParent));
   t_creating = this;
   HWND wnd = CreateWindowExW(params.ExStyle, ClassName().c_str(), Caption().c_str(), params.Style, params.X,
-                             params.Y, params.Width, params.Height, params.WndParent, nullptr,
+                             params.Y, params.Width, params.Height, params.WndParent, menuOrId,
                              GetModuleHandleW(nullptr), nullptr);
   t_creating = nullptr;
   if (!wnd) throw Exception(L"Error creating window " + ClassName() + L" (" + IntToStr(GetLastError()) + L")");
@@ -432,6 +447,10 @@ void TWinControl::ReflectNotification(TMessage& m) {
   HWND child = nullptr;
   switch (m.Msg) {
     case WM_COMMAND:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+    case WM_CHARTOITEM:
+    case WM_VKEYTOITEM:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
@@ -441,8 +460,20 @@ void TWinControl::ReflectNotification(TMessage& m) {
     case WM_NOTIFY:
       if (m.LParam) child = reinterpret_cast<NMHDR*>(m.LParam)->hwndFrom;
       break;
+    // A zero ID marks a menu item in the owner-drawn item messages.
     case WM_DRAWITEM:
       if (m.WParam && m.LParam) child = reinterpret_cast<DRAWITEMSTRUCT*>(m.LParam)->hwndItem;
+      break;
+    case WM_DELETEITEM:
+      if (m.WParam && m.LParam) child = reinterpret_cast<DELETEITEMSTRUCT*>(m.LParam)->hwndItem;
+      break;
+    case WM_COMPAREITEM:
+      if (m.WParam && m.LParam) child = reinterpret_cast<COMPAREITEMSTRUCT*>(m.LParam)->hwndItem;
+      break;
+    case WM_MEASUREITEM:
+      // Only the ID comes with it: the control IDs are unique among siblings for this.
+      if (m.WParam && m.LParam && reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam)->CtlType != ODT_MENU)
+        child = GetDlgItem(handle_, static_cast<int>(reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam)->CtlID));
       break;
   }
   TWinControl* target = child && child != handle_ ? ControlFromHandle(child) : nullptr;
@@ -544,7 +575,14 @@ void TWinControl::WndProc(TMessage& m) {
       break;
     case WM_COMMAND:
     case WM_NOTIFY:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+    case WM_CHARTOITEM:
+    case WM_VKEYTOITEM:
     case WM_DRAWITEM:
+    case WM_MEASUREITEM:
+    case WM_DELETEITEM:
+    case WM_COMPAREITEM:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
@@ -573,6 +611,8 @@ void TWinControl::DefaultHandler(TMessage& m) {
       SetBkColor(dc, ColorToRGB(Color()));
       SetDCBrushColor(dc, ColorToRGB(Color()));
       m.Result = reinterpret_cast<LRESULT>(GetStockObject(DC_BRUSH));
+    } else if (m.Msg == CN_CHARTOITEM || m.Msg == CN_VKEYTOITEM) {
+      m.Result = -1;  // the list box's own key handling
     } else {
       m.Result = 0;
     }

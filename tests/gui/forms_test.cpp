@@ -214,26 +214,37 @@ TEST(Forms, WindowProcChainsSeeMessagesOfWindowedAndWindowlessControls) {
   TForm form(nullptr);
   auto* label = new TLabel(&form);
   label->SetParent(&form);
-  std::vector<UINT> seen;
-  auto old = label->WindowProc;
-  label->WindowProc = [&](TMessage& m) {
-    seen.push_back(m.Msg);
-    old(m);
-  };
+  MessageRecorder labelHook(label);
   label->SetCaption(L"hooked");
-  EXPECT_NE(std::find(seen.begin(), seen.end(), CM_TEXTCHANGED), seen.end());
-  auto formOld = form.WindowProc;
-  int paints = 0;
-  form.WindowProc = [&](TMessage& m) {
-    if (m.Msg == WM_PAINT) ++paints;
-    formOld(m);
-  };
+  EXPECT_TRUE(labelHook.Saw(CM_TEXTCHANGED));
+  MessageRecorder formHook(&form);
   form.SetBounds(0, 0, 100, 100);
   form.Show();
   UpdateWindow(form.Handle());
-  EXPECT_GT(paints, 0);
+  EXPECT_TRUE(formHook.Saw(WM_PAINT));
   // A windowless child is painted by its parent in z-order through its own chain.
-  EXPECT_NE(std::find(seen.begin(), seen.end(), static_cast<UINT>(WM_PAINT)), seen.end());
+  EXPECT_TRUE(labelHook.Saw(WM_PAINT));
+}
+
+TEST(Forms, AHookComesOutOfTheChainOnlyWhileItIsTheHead) {
+  TForm form(nullptr);
+  auto* label = new TLabel(&form);
+  label->SetParent(&form);
+  const TWndMethod original = label->WindowProc;
+  MessageRecorder first(label);
+  MessageRecorder second(label);
+  EXPECT_FALSE(first.Remove());  // `second` sits above it: taking it out would drop `second`
+  EXPECT_TRUE(first.Installed());
+  label->SetCaption(L"both");
+  EXPECT_TRUE(first.Saw(CM_TEXTCHANGED));
+  EXPECT_TRUE(second.Saw(CM_TEXTCHANGED));
+  EXPECT_TRUE(second.Remove());
+  EXPECT_FALSE(second.Remove());  // once only
+  EXPECT_TRUE(first.Remove());
+  EXPECT_TRUE(label->WindowProc == original);
+  first.Clear();
+  label->SetCaption(L"neither");
+  EXPECT_FALSE(first.Saw(CM_TEXTCHANGED));
 }
 
 TEST(Forms, CloseHidesOrFrees) {

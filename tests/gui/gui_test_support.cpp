@@ -72,3 +72,25 @@ void ExpectColour(COLORREF actual, COLORREF expected, int tolerance) {
   EXPECT_NEAR(GetGValue(actual), GetGValue(expected), tolerance) << std::hex << actual;
   EXPECT_NEAR(GetBValue(actual), GetBValue(expected), tolerance) << std::hex << actual;
 }
+
+MessageRecorder::MessageRecorder(TControl* control) : control_(control), old_(control->WindowProc) {
+  control->WindowProc = TWndMethod::Of<&MessageRecorder::Hook>(this);
+}
+
+bool MessageRecorder::Remove() {
+  if (!control_ || control_->WindowProc != TWndMethod::Of<&MessageRecorder::Hook>(this)) return false;
+  control_->WindowProc = old_;
+  control_ = nullptr;
+  return true;
+}
+
+int MessageRecorder::IndexOf(UINT msg) const {
+  for (size_t i = 0; i < seen_.size(); ++i)
+    if (seen_[i] == msg) return static_cast<int>(i);
+  return -1;
+}
+
+void MessageRecorder::Hook(TMessage& m) {
+  seen_.push_back(m.Msg);
+  old_(m);
+}

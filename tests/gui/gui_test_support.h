@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "gui/controls.h"
+
 struct RecordedBox {
   std::wstring text;
   std::wstring caption;
@@ -44,3 +46,28 @@ class Surface {
 
 // Compares the three channels, each within the tolerance.
 void ExpectColour(COLORREF actual, COLORREF expected, int tolerance = 0);
+
+// A test hook in a control's WindowProc chain: records every message it sees, then passes it on.
+class MessageRecorder {
+ public:
+  explicit MessageRecorder(TControl* control);
+  ~MessageRecorder() { Remove(); }
+  MessageRecorder(const MessageRecorder&) = delete;
+  MessageRecorder& operator=(const MessageRecorder&) = delete;
+  // Puts the previous link back, but only while this recorder is still the head of the chain;
+  // returns whether it did.
+  bool Remove();
+  bool Installed() const { return control_ != nullptr; }
+  // Whether `msg` was seen, and the position of its first sighting (-1 when not seen).
+  bool Saw(UINT msg) const { return IndexOf(msg) >= 0; }
+  int IndexOf(UINT msg) const;
+  void Clear() { seen_.clear(); }
+  const std::vector<UINT>& Seen() const { return seen_; }
+
+ private:
+  void Hook(TMessage& m);
+
+  TControl* control_;
+  TWndMethod old_;
+  std::vector<UINT> seen_;
+};
