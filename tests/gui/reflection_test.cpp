@@ -51,15 +51,24 @@ using TOwnerDrawnList = TReflectedNative<kListBox, LBS_OWNERDRAWFIXED | LBS_HASS
 using TTrackBarProbe = TReflectedNative<kTrackBar, TBS_HORZ>;
 
 bool Has(const std::vector<UINT>& list, UINT msg) { return std::find(list.begin(), list.end(), msg) != list.end(); }
+
+// A shown form with one probe control on it.
+template <class Probe>
+struct ProbeOnForm {
+  TForm form{nullptr};
+  Probe* probe = new Probe(&form);
+  ProbeOnForm() {
+    form.SetBounds(40, 40, 300, 200);
+    probe->SetBounds(10, 10, 200, 120);
+    probe->SetParent(&form);
+    form.Show();
+  }
+};
 }  // namespace
 
 TEST(Reflection, AnOwnerDrawnListBoxIsMeasuredThroughItsOwnControl) {
-  TForm form(nullptr);
-  form.SetBounds(40, 40, 300, 200);
-  auto* list = new TOwnerDrawnList(&form);
-  list->SetBounds(10, 10, 150, 120);
-  list->SetParent(&form);
-  form.Show();
+  ProbeOnForm<TOwnerDrawnList> f;
+  TOwnerDrawnList* list = f.probe;
   // The fixed item height is asked for while the list box is being made.
   EXPECT_TRUE(Has(list->reflected, CN_MEASUREITEM));
   EXPECT_EQ(SendMessageW(list->Handle(), LB_GETITEMHEIGHT, 0, 0), 33);
@@ -71,12 +80,8 @@ TEST(Reflection, AnOwnerDrawnListBoxIsMeasuredThroughItsOwnControl) {
 TEST(Reflection, ATrackBarsScrollReachesItAsCnHScroll) {
   INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_BAR_CLASSES};
   ASSERT_TRUE(InitCommonControlsEx(&icc));
-  TForm form(nullptr);
-  form.SetBounds(40, 40, 300, 200);
-  auto* bar = new TTrackBarProbe(&form);
-  bar->SetBounds(10, 10, 200, 40);
-  bar->SetParent(&form);
-  form.Show();
+  ProbeOnForm<TTrackBarProbe> f;
+  TTrackBarProbe* bar = f.probe;
   SendMessageW(bar->Handle(), WM_KEYDOWN, VK_RIGHT, 0);
   EXPECT_TRUE(Has(bar->reflected, CN_HSCROLL));
 }
