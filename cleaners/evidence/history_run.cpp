@@ -33,7 +33,7 @@ std::wstring HistoryStatusText(int state, const std::wstring& current) {
 
 bool HistoryRunActive() { return running; }
 
-bool RunHistoryItems(HWND Wnd, const THistoryRunEvents& Events) {
+bool RunHistoryItems(HWND Wnd, const THistoryRunEvents& Events, THistoryRunScope Scope) {
   if (running) return false;
   running = true;
   struct Done {
@@ -51,7 +51,7 @@ bool RunHistoryItems(HWND Wnd, const THistoryRunEvents& Events) {
     for (int k = 1; k <= CategoryInfos[j].Count; ++k) {
       if (Events.ProcessMessages) Events.ProcessMessages();
       THisItem& item = HisItems[j][k];
-      if (!item.Checked) continue;
+      if (Scope == THistoryRunScope::CheckedItems && !item.Checked) continue;
       if (Events.OnItemStart) Events.OnItemStart(j, k);
       THistorySink sink;
       sink.Wnd = Wnd;

@@ -1,6 +1,6 @@
-// One run over the checked items of the evidence list, as the evidence page starts it: every
-// item is reset, then the handler of each checked item runs in list order and its reports set
-// the item's State and StatusText.
+// One run over the evidence list: every item is reset, then the handler of each checked item (the
+// evidence page) or of every item (one-click repair) runs in list order and its reports set the
+// item's State and StatusText.
 #pragma once
 
 #include <windows.h>
@@ -25,8 +25,11 @@ struct THistoryRunEvents {
 // -1 empty; any other state leaves `current` as it is.
 std::wstring HistoryStatusText(int state, const std::wstring& current);
 
-// Runs the checked items with Wnd as the owner of the handlers' boxes and shell calls. A handler
-// that raises an error marks its item failed (state 100) and the run goes on. False, doing
-// nothing, while a run is already going (a click on the page's button during a run).
-bool RunHistoryItems(HWND Wnd, const THistoryRunEvents& Events);
+enum class THistoryRunScope { CheckedItems, AllItems };
+
+// Runs the items with Wnd as the owner of the handlers' boxes and shell calls. A handler that
+// raises an error marks its item failed (state 100) and the run goes on. False, doing nothing,
+// while a run is already going (a click on the page's button during a run).
+bool RunHistoryItems(HWND Wnd, const THistoryRunEvents& Events,
+                     THistoryRunScope Scope = THistoryRunScope::CheckedItems);
 bool HistoryRunActive();

@@ -79,6 +79,19 @@ TEST_F(HistoryRun, ASecondStartWhileRunningIsRefused) {
   EXPECT_TRUE(RunHistoryItems(nullptr, {}));
 }
 
+TEST_F(HistoryRun, TheWholeListRunsCheckedOrNot) {
+  std::vector<std::pair<int, int>> started;
+  THistoryRunEvents events;
+  events.OnItemStart = [&](int j, int k) { started.emplace_back(j, k); };
+  ASSERT_TRUE(RunHistoryItems(nullptr, events, THistoryRunScope::AllItems));
+  EXPECT_EQ(started, (std::vector<std::pair<int, int>>{{1, 1}, {1, 2}, {1, 3}, {3, 1}, {3, 2}}));
+  EXPECT_EQ(calls_, 4);
+  // The unchecked item ran second, so it met the failing history object.
+  EXPECT_EQ(HisItems[1][3].State, kHisStateFailed);
+  EXPECT_EQ(HisItems[3][1].State, kHisStateDone);
+  EXPECT_FALSE(HisItems[1][3].Checked);
+}
+
 TEST(HistoryStatusText, FollowsTheReportedState) {
   struct Case {
     int state;

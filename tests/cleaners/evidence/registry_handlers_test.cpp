@@ -183,6 +183,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(RegistryHandlers, WorkInsideTheFixtureKey) {
   RedirectedUserKeys keys;
+  ASSERT_TRUE(keys.Redirected());
   Seed(kExplorer + L"RunMRU");
   Seed(kExplorer + L"TypedPaths");
   HKEY key;
@@ -197,6 +198,7 @@ TEST(RegistryHandlers, WorkInsideTheFixtureKey) {
 
 TEST(RegistryHandlers, ReportRunningThenLetTheCallerPaint) {
   RedirectedUserKeys keys;
+  ASSERT_TRUE(keys.Redirected());
   SinkRecorder recorder;
   EXPECT_EQ(recorder.Run(2), (std::vector<int>{0, 100}));
   EXPECT_EQ(recorder.Pumps(), 1);
