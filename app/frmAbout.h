@@ -1,7 +1,7 @@
 #pragma once
 // The About box: product line, legal notice, web and support links, and the OK button.
 #include "gui/forms.h"
-#include "gui/std_ctrls.h"
+#include "gui/buttons.h"
 
 class TfrmAbout : public TForm {
   QS_FORM(TfrmAbout)

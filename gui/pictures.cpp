@@ -48,7 +48,8 @@ void EnsureGdiplus() {
 }  // namespace
 
 const TClassInfo& TGraphic::StaticClass() {
-  static const TClassInfo info(L"TGraphic", &TPersistent::StaticClass(), nullptr, {});
+  static const TClassInfo info(L"TGraphic", &TPersistent::StaticClass(), nullptr,
+                               {props::Data(L"Data", &TGraphic::LoadFromData)});
   return info;
 }
 

@@ -1,4 +1,5 @@
 // The framework's own classes that form files can name: one registration call per family file.
+#include "gui/buttons.h"
 #include "gui/ext_ctrls.h"
 #include "gui/image_list.h"
 #include "gui/std_ctrls.h"
@@ -6,6 +7,7 @@
 
 void RegisterStandardClasses() {
   RegisterStdCtrlsClasses();
+  RegisterButtonClasses();
   RegisterExtCtrlsClasses();
   RegisterTimerClasses();
   RegisterImageListClasses();

@@ -1,4 +1,4 @@
-// Standard controls: the windowless label and the native push button.
+// Standard controls: the windowless label (buttons are in buttons.h).
 #pragma once
 
 #include "gui/controls.h"
@@ -45,32 +45,6 @@ class TLabel : public TGraphicControl {
   bool transparent_ = false;
   bool wordWrap_ = false;
   bool showAccelChar_ = true;
-};
-
-// The system push button; a click sets the form's ModalResult when ModalResult is set.
-class TButton : public TWinControl {
-  QS_CLASS(TButton)
-
- public:
-  explicit TButton(TComponent* owner);
-
-  bool Default() const { return default_; }
-  void SetDefault(bool value);
-  bool Cancel() const { return cancel_; }
-  void SetCancel(bool value) { cancel_ = value; }
-  TModalResult ModalResult() const { return modalResult_; }
-  void SetModalResult(TModalResult value) { modalResult_ = value; }
-
-  void Click() override;
-
- protected:
-  void CreateParams(TCreateParams& params) override;
-  void WndProc(TMessage& m) override;
-
- private:
-  bool default_ = false;
-  bool cancel_ = false;
-  TModalResult modalResult_ = mrNone;
 };
 
 // Makes the classes of this file known to the form reader (RegisterStandardClasses calls it).

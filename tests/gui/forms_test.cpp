@@ -4,6 +4,7 @@
 
 #include "base/exception.h"
 #include "gui/application.h"
+#include "gui/buttons.h"
 #include "gui/ext_ctrls.h"
 #include "gui/forms.h"
 #include "gui/std_ctrls.h"

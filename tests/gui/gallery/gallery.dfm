@@ -83,6 +83,137 @@ object frmGallery: TfrmGallery
     Height = 16
     Picture.File = 'pics/glyphs16.bmp'
   end
+  object grpChoices: TGroupBox
+    Left = 8
+    Top = 140
+    Width = 200
+    Height = 100
+    Caption = 'Group box'
+    object rbFirst: TRadioButton
+      Left = 10
+      Top = 20
+      Caption = '&First choice'
+      Checked = True
+    end
+    object rbSecond: TRadioButton
+      Left = 10
+      Top = 44
+      Caption = '&Second choice'
+    end
+    object rbDisabled: TRadioButton
+      Left = 10
+      Top = 68
+      Caption = 'Disabled choice'
+      Enabled = False
+    end
+  end
+  object chkUnchecked: TCheckBox
+    Left = 220
+    Top = 140
+    Caption = 'Unchecked'
+  end
+  object chkChecked: TCheckBox
+    Left = 220
+    Top = 162
+    Caption = 'Checked'
+    Checked = True
+  end
+  object chkGrayed: TCheckBox
+    Left = 220
+    Top = 184
+    AllowGrayed = True
+    Caption = 'Grayed'
+    State = cbGrayed
+  end
+  object chkDisabled: TCheckBox
+    Left = 220
+    Top = 206
+    Caption = 'Disabled'
+    Checked = True
+    Enabled = False
+  end
+  object chkLeftText: TCheckBox
+    Left = 220
+    Top = 228
+    Alignment = taLeftJustify
+    Caption = 'Text on the left'
+  end
+  object btnBitOk: TBitBtn
+    Left = 330
+    Top = 140
+    Kind = bkOK
+  end
+  object btnBitImage: TBitBtn
+    Left = 330
+    Top = 172
+    Width = 90
+    Caption = '&Scan'
+    Images = il16
+    ImageIndex = 0
+  end
+  object btnBitGlyphTop: TBitBtn
+    Left = 430
+    Top = 140
+    Width = 75
+    Height = 56
+    Caption = 'Glyph &top'
+    Glyph.File = 'pics/arrow2.bmp'
+    NumGlyphs = 2
+    Layout = blGlyphTop
+  end
+  object btnBitDisabled: TBitBtn
+    Left = 330
+    Top = 204
+    Width = 90
+    Caption = 'Disabled'
+    Enabled = False
+    Images = il16
+    ImageIndex = 1
+  end
+  object btnBitGlyphDisabled: TBitBtn
+    Left = 430
+    Top = 204
+    Width = 75
+    Caption = 'Frame 2'
+    Enabled = False
+    Glyph.File = 'pics/arrow2.bmp'
+    NumGlyphs = 2
+  end
+  object sbFlat: TSpeedButton
+    Left = 8
+    Top = 250
+    Width = 25
+    Height = 25
+    Flat = True
+    Glyph.File = 'pics/arrow2.bmp'
+    NumGlyphs = 2
+  end
+  object sbGroupA: TSpeedButton
+    Left = 40
+    Top = 250
+    Width = 25
+    Height = 25
+    GroupIndex = 1
+    Down = True
+    Caption = 'A'
+  end
+  object sbGroupB: TSpeedButton
+    Left = 66
+    Top = 250
+    Width = 25
+    Height = 25
+    GroupIndex = 1
+    Caption = 'B'
+  end
+  object sbDisabled: TSpeedButton
+    Left = 100
+    Top = 250
+    Width = 25
+    Height = 25
+    Enabled = False
+    Glyph.File = 'pics/arrow2.bmp'
+    NumGlyphs = 2
+  end
   object il16: TImageList
     Bitmap.File = 'pics/glyphs16.bmp'
   end

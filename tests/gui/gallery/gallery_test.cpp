@@ -23,6 +23,13 @@ const Entry kGallery[] = {
     {L"btnNormal", L"TButton"},       {L"btnDefault", L"TButton"},     {L"btnCancel", L"TButton"},
     {L"btnDisabled", L"TButton"},     {L"pnlRaised", L"TPanel"},       {L"bvlFrame", L"TBevel"},
     {L"pnlLowered", L"TPanel"},       {L"bvlLine", L"TBevel"},         {L"imgPicture", L"TImage"},
+    {L"grpChoices", L"TGroupBox"},    {L"rbFirst", L"TRadioButton"},   {L"rbSecond", L"TRadioButton"},
+    {L"rbDisabled", L"TRadioButton"}, {L"chkUnchecked", L"TCheckBox"}, {L"chkChecked", L"TCheckBox"},
+    {L"chkGrayed", L"TCheckBox"},     {L"chkDisabled", L"TCheckBox"},  {L"chkLeftText", L"TCheckBox"},
+    {L"btnBitOk", L"TBitBtn"},        {L"btnBitImage", L"TBitBtn"},    {L"btnBitGlyphTop", L"TBitBtn"},
+    {L"btnBitDisabled", L"TBitBtn"},  {L"btnBitGlyphDisabled", L"TBitBtn"},
+    {L"sbFlat", L"TSpeedButton"},     {L"sbGroupA", L"TSpeedButton"},  {L"sbGroupB", L"TSpeedButton"},
+    {L"sbDisabled", L"TSpeedButton"},
     {L"il16", L"TImageList"},         {L"il24", L"TImageList"},
 };
 
@@ -45,6 +52,7 @@ TEST(Gallery, EveryComponentIsFoundByNameAndClass) {
       EXPECT_EQ(std::wstring(windowClass), e.className);
       EXPECT_EQ(ControlFromHandle(control->Handle()), control);
       EXPECT_TRUE(IsWindowVisible(control->Handle()));
+      EXPECT_EQ(IsWindowEnabled(control->Handle()) != FALSE, control->Enabled());
     }
   }
   for (int i = 0; i < gallery->ComponentCount(); ++i)
