@@ -490,15 +490,77 @@ void TSpeedButton::Paint() {
 
 // ---------------------------------------------------------------------------------------------
 
+const TClassInfo& TCheckButtonControl::StaticClass() {
+  static const TClassInfo info(
+      L"TCheckButtonControl", &TButtonControl::StaticClass(), nullptr,
+      {props::Enum(L"Alignment", AlignmentInfo, &TCheckButtonControl::Alignment,
+                   &TCheckButtonControl::SetAlignment),
+       props::Bool(L"ParentBackground", &TCheckButtonControl::ParentBackground,
+                   &TCheckButtonControl::SetParentBackground)});
+  return info;
+}
+
+TCheckButtonControl::TCheckButtonControl(TComponent* owner) : TButtonControl(owner) {
+  SetControlStyle({TControlStyleFlag::csDoubleClicks});
+}
+
+void TCheckButtonControl::SetAlignment(TAlignment value) {
+  if (value == alignment_) return;
+  alignment_ = value;
+  RecreateWnd();
+}
+
+void TCheckButtonControl::SetParentBackground(bool value) {
+  if (value == parentBackground_) return;
+  parentBackground_ = value;
+  Invalidate();
+}
+
+void TCheckButtonControl::CreateParams(TCreateParams& params) {
+  TButtonControl::CreateParams(params);
+  params.BaseClass = L"BUTTON";
+  // Not an automatic style: clicks come as BN_CLICKED and the control decides the new mark.
+  params.Style |= CheckStyle() | (alignment_ == TAlignment::taLeftJustify ? BS_LEFTTEXT : 0);
+  if (TabStop()) params.Style |= WS_TABSTOP;
+}
+
+void TCheckButtonControl::CreateWnd() {
+  TButtonControl::CreateWnd();
+  UpdateCheck();
+}
+
+void TCheckButtonControl::UpdateCheck() {
+  if (HandleAllocated()) SendMessageW(Handle(), BM_SETCHECK, CheckValue(), 0);
+}
+
+void TCheckButtonControl::WndProc(TMessage& m) {
+  switch (m.Msg) {
+    case CN_COMMAND:
+      if (HIWORD(m.WParam) == BN_CLICKED || HIWORD(m.WParam) == BN_DOUBLECLICKED) Clicked();
+      m.Result = 0;
+      return;
+    case CN_CTLCOLORSTATIC:
+    case CN_CTLCOLORBTN: {
+      TColor back = parentBackground_ && Parent() ? Parent()->Color() : Color();
+      HDC dc = reinterpret_cast<HDC>(m.WParam);
+      SetTextColor(dc, ColorToRGB(Font()->Color()));
+      SetBkColor(dc, ColorToRGB(back));
+      SetDCBrushColor(dc, ColorToRGB(back));
+      m.Result = reinterpret_cast<LRESULT>(GetStockObject(DC_BRUSH));
+      return;
+    }
+  }
+  TButtonControl::WndProc(m);
+}
+
+// ---------------------------------------------------------------------------------------------
+
 const TClassInfo& TCustomCheckBox::StaticClass() {
   static const TClassInfo info(
-      L"TCustomCheckBox", &TButtonControl::StaticClass(), nullptr,
+      L"TCustomCheckBox", &TCheckButtonControl::StaticClass(), nullptr,
       {props::Bool(L"Checked", &TCustomCheckBox::Checked, &TCustomCheckBox::SetChecked),
        props::Enum(L"State", CheckBoxStateInfo, &TCustomCheckBox::State, &TCustomCheckBox::SetState),
-       props::Bool(L"AllowGrayed", &TCustomCheckBox::AllowGrayed, &TCustomCheckBox::SetAllowGrayed),
-       props::Enum(L"Alignment", AlignmentInfo, &TCustomCheckBox::Alignment, &TCustomCheckBox::SetAlignment),
-       props::Bool(L"ParentBackground", &TCustomCheckBox::ParentBackground,
-                   &TCustomCheckBox::SetParentBackground)});
+       props::Bool(L"AllowGrayed", &TCustomCheckBox::AllowGrayed, &TCustomCheckBox::SetAllowGrayed)});
   return info;
 }
 
@@ -507,32 +569,12 @@ const TClassInfo& TCheckBox::StaticClass() {
   return info;
 }
 
-namespace {
-
-// The check boxes and radio buttons draw over their parent's colour while ParentBackground
-// is set, else over their own.
-void SetButtonColours(TWinControl* control, bool parentBackground, TMessage& m) {
-  TColor back = parentBackground && control->Parent() ? control->Parent()->Color() : control->Color();
-  HDC dc = reinterpret_cast<HDC>(m.WParam);
-  SetTextColor(dc, ColorToRGB(control->Font()->Color()));
-  SetBkColor(dc, ColorToRGB(back));
-  SetDCBrushColor(dc, ColorToRGB(back));
-  m.Result = reinterpret_cast<LRESULT>(GetStockObject(DC_BRUSH));
-}
-
-DWORD TextSideStyle(TAlignment alignment) { return alignment == TAlignment::taLeftJustify ? BS_LEFTTEXT : 0; }
-
-}  // namespace
-
-TCustomCheckBox::TCustomCheckBox(TComponent* owner) : TButtonControl(owner) {
-  SetControlStyle({TControlStyleFlag::csDoubleClicks});
-  SetBounds(0, 0, 97, 17);
-}
+TCustomCheckBox::TCustomCheckBox(TComponent* owner) : TCheckButtonControl(owner) { SetBounds(0, 0, 97, 17); }
 
 void TCustomCheckBox::SetState(TCheckBoxState value) {
   if (value == state_) return;
   state_ = value;
-  if (HandleAllocated()) SendMessageW(Handle(), BM_SETCHECK, static_cast<WPARAM>(value), 0);
+  UpdateCheck();
   // Every real change is a click, from the user or from code; none while the form is read.
   if (!IsLoading()) Click();
 }
@@ -551,113 +593,26 @@ void TCustomCheckBox::Toggle() {
   }
 }
 
-void TCustomCheckBox::SetAlignment(TAlignment value) {
-  if (value == alignment_) return;
-  alignment_ = value;
-  RecreateWnd();
-}
-
-void TCustomCheckBox::SetParentBackground(bool value) {
-  if (value == parentBackground_) return;
-  parentBackground_ = value;
-  Invalidate();
-}
-
-void TCustomCheckBox::CreateParams(TCreateParams& params) {
-  TButtonControl::CreateParams(params);
-  params.BaseClass = L"BUTTON";
-  // The state is kept here, not by the window: clicks come as BN_CLICKED and Toggle decides.
-  params.Style |= BS_3STATE | TextSideStyle(alignment_);
-  if (TabStop()) params.Style |= WS_TABSTOP;
-}
-
-void TCustomCheckBox::CreateWnd() {
-  TButtonControl::CreateWnd();
-  SendMessageW(Handle(), BM_SETCHECK, static_cast<WPARAM>(state_), 0);
-}
-
-void TCustomCheckBox::AcceleratorPressed() { Toggle(); }
-
-void TCustomCheckBox::WndProc(TMessage& m) {
-  switch (m.Msg) {
-    case CN_COMMAND:
-      if (HIWORD(m.WParam) == BN_CLICKED || HIWORD(m.WParam) == BN_DOUBLECLICKED) Toggle();
-      m.Result = 0;
-      return;
-    case CN_CTLCOLORSTATIC:
-    case CN_CTLCOLORBTN:
-      SetButtonColours(this, parentBackground_, m);
-      return;
-  }
-  TButtonControl::WndProc(m);
-}
-
 // ---------------------------------------------------------------------------------------------
 
 const TClassInfo& TRadioButton::StaticClass() {
-  static const TClassInfo info(
-      L"TRadioButton", &TButtonControl::StaticClass(), &CreateInstance<TRadioButton>,
-      {props::Bool(L"Checked", &TRadioButton::Checked, &TRadioButton::SetChecked),
-       props::Enum(L"Alignment", AlignmentInfo, &TRadioButton::Alignment, &TRadioButton::SetAlignment),
-       props::Bool(L"ParentBackground", &TRadioButton::ParentBackground, &TRadioButton::SetParentBackground)});
+  static const TClassInfo info(L"TRadioButton", &TCheckButtonControl::StaticClass(), &CreateInstance<TRadioButton>,
+                               {props::Bool(L"Checked", &TRadioButton::Checked, &TRadioButton::SetChecked)});
   return info;
 }
 
-TRadioButton::TRadioButton(TComponent* owner) : TButtonControl(owner) {
-  SetControlStyle({TControlStyleFlag::csDoubleClicks});
-  SetBounds(0, 0, 113, 17);
-}
+TRadioButton::TRadioButton(TComponent* owner) : TCheckButtonControl(owner) { SetBounds(0, 0, 113, 17); }
 
 void TRadioButton::SetChecked(bool value) {
   if (value == checked_) return;
   checked_ = value;
-  if (HandleAllocated()) SendMessageW(Handle(), BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
+  UpdateCheck();
   if (!value) return;
   if (Parent())
     for (int i = 0; i < Parent()->ControlCount(); ++i)
       if (auto* other = dynamic_cast<TRadioButton*>(Parent()->Controls(i)))
         if (other != this) other->SetChecked(false);
   if (!IsLoading()) Click();
-}
-
-void TRadioButton::SetAlignment(TAlignment value) {
-  if (value == alignment_) return;
-  alignment_ = value;
-  RecreateWnd();
-}
-
-void TRadioButton::SetParentBackground(bool value) {
-  if (value == parentBackground_) return;
-  parentBackground_ = value;
-  Invalidate();
-}
-
-void TRadioButton::CreateParams(TCreateParams& params) {
-  TButtonControl::CreateParams(params);
-  params.BaseClass = L"BUTTON";
-  params.Style |= BS_RADIOBUTTON | TextSideStyle(alignment_);
-  if (TabStop()) params.Style |= WS_TABSTOP;
-}
-
-void TRadioButton::CreateWnd() {
-  TButtonControl::CreateWnd();
-  SendMessageW(Handle(), BM_SETCHECK, checked_ ? BST_CHECKED : BST_UNCHECKED, 0);
-}
-
-void TRadioButton::AcceleratorPressed() { SetChecked(true); }
-
-void TRadioButton::WndProc(TMessage& m) {
-  switch (m.Msg) {
-    case CN_COMMAND:
-      if (HIWORD(m.WParam) == BN_CLICKED || HIWORD(m.WParam) == BN_DOUBLECLICKED) SetChecked(true);
-      m.Result = 0;
-      return;
-    case CN_CTLCOLORSTATIC:
-    case CN_CTLCOLORBTN:
-      SetButtonColours(this, parentBackground_, m);
-      return;
-  }
-  TButtonControl::WndProc(m);
 }
 
 // ---------------------------------------------------------------------------------------------

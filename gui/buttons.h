@@ -170,9 +170,41 @@ class TSpeedButton : public TGraphicControl {
 enum class TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
 extern const TEnumInfo CheckBoxStateInfo;
 
-// The system check box; its state is kept here so that OnClick fires on every real change,
-// from the user or from code, and never without one.
-class TCustomCheckBox : public TButtonControl {
+// What check boxes and radio buttons share: the caption's side of the box, the background
+// they paint over, and a check mark kept by the control rather than by the window.
+class TCheckButtonControl : public TButtonControl {
+  QS_CLASS(TCheckButtonControl)
+
+ public:
+  explicit TCheckButtonControl(TComponent* owner);
+
+  // taRightJustify puts the caption right of the box, taLeftJustify left of it.
+  TAlignment Alignment() const { return alignment_; }
+  void SetAlignment(TAlignment value);
+  // Paints over the parent's colour rather than its own.
+  bool ParentBackground() const { return parentBackground_; }
+  void SetParentBackground(bool value);
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void CreateWnd() override;
+  void WndProc(TMessage& m) override;
+  // The BS_* kind of button, the BM_SETCHECK value it shows, and what a user's click does.
+  virtual DWORD CheckStyle() const = 0;
+  virtual WPARAM CheckValue() const = 0;
+  virtual void Clicked() = 0;
+  void AcceleratorPressed() override { Clicked(); }
+  // Shows CheckValue() in the window.
+  void UpdateCheck();
+
+ private:
+  TAlignment alignment_ = TAlignment::taRightJustify;
+  bool parentBackground_ = true;
+};
+
+// The system check box; OnClick fires on every real change of State, from the user or from
+// code, and never without one.
+class TCustomCheckBox : public TCheckButtonControl {
   QS_CLASS(TCustomCheckBox)
 
  public:
@@ -185,27 +217,18 @@ class TCustomCheckBox : public TButtonControl {
   // Whether a click cycles through the grey state too.
   bool AllowGrayed() const { return allowGrayed_; }
   void SetAllowGrayed(bool value) { allowGrayed_ = value; }
-  // taRightJustify puts the caption right of the box, taLeftJustify left of it.
-  TAlignment Alignment() const { return alignment_; }
-  void SetAlignment(TAlignment value);
-  // Paints over the parent's colour rather than its own.
-  bool ParentBackground() const { return parentBackground_; }
-  void SetParentBackground(bool value);
 
   // The next state a click gives.
   void Toggle();
 
  protected:
-  void CreateParams(TCreateParams& params) override;
-  void CreateWnd() override;
-  void WndProc(TMessage& m) override;
-  void AcceleratorPressed() override;
+  DWORD CheckStyle() const override { return BS_3STATE; }
+  WPARAM CheckValue() const override { return static_cast<WPARAM>(state_); }
+  void Clicked() override { Toggle(); }
 
  private:
   TCheckBoxState state_ = TCheckBoxState::cbUnchecked;
   bool allowGrayed_ = false;
-  TAlignment alignment_ = TAlignment::taRightJustify;
-  bool parentBackground_ = true;
 };
 
 class TCheckBox : public TCustomCheckBox {
@@ -216,7 +239,7 @@ class TCheckBox : public TCustomCheckBox {
 };
 
 // The system radio button: checking one unchecks the radio buttons beside it (same parent).
-class TRadioButton : public TButtonControl {
+class TRadioButton : public TCheckButtonControl {
   QS_CLASS(TRadioButton)
 
  public:
@@ -224,21 +247,14 @@ class TRadioButton : public TButtonControl {
 
   bool Checked() const { return checked_; }
   void SetChecked(bool value);
-  TAlignment Alignment() const { return alignment_; }
-  void SetAlignment(TAlignment value);
-  bool ParentBackground() const { return parentBackground_; }
-  void SetParentBackground(bool value);
 
  protected:
-  void CreateParams(TCreateParams& params) override;
-  void CreateWnd() override;
-  void WndProc(TMessage& m) override;
-  void AcceleratorPressed() override;
+  DWORD CheckStyle() const override { return BS_RADIOBUTTON; }
+  WPARAM CheckValue() const override { return checked_ ? BST_CHECKED : BST_UNCHECKED; }
+  void Clicked() override { SetChecked(true); }
 
  private:
   bool checked_ = false;
-  TAlignment alignment_ = TAlignment::taRightJustify;
-  bool parentBackground_ = true;
 };
 
 // A framed container with its caption in the top edge of the frame.
