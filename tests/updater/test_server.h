@@ -1,0 +1,22 @@
+// The tests' side of http_test_server.py, which CTest starts around each test program: the
+// port it listens on, the files it serves and the log of the requests it received.
+#pragma once
+
+#include <string>
+#include <vector>
+
+// QS_TEST_HTTP_PORT as the server set it.
+int TestServerPort();
+// "127.0.0.1:<port>", a host as Update.ini and Sys.ini carry it.
+std::wstring TestServerHost();
+// "http://127.0.0.1:<port>/<mode>/<file>".
+std::wstring TestServerUrl(const std::string& mode, const std::string& file);
+
+// Stores a file the server then serves as "/<mode>/<name>".
+void PutServerFile(const std::string& name, const std::string& bytes);
+// The exact bytes of every HEAD and GET request received since the last ClearServerLog.
+std::vector<std::string> ServerLog();
+void ClearServerLog();
+
+// What the server generates for "size/<n>/...": n bytes, byte i being i % 251.
+std::string GeneratedBytes(size_t n);
