@@ -139,3 +139,12 @@ std::wstring Format(const wchar_t* format, ...) {
     buffer.resize(buffer.size() * 2);
   }
 }
+
+std::wstring SysErrorMessage(unsigned long code) {
+  wchar_t* text = nullptr;
+  FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                 code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+  std::wstring message = text ? Trim(text) : std::wstring();
+  if (text) LocalFree(text);
+  return message;
+}

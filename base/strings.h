@@ -38,3 +38,6 @@ std::string WideToUtf8(const std::wstring& s);
 // printf-style formatting with the C runtime's wide conventions: %s takes a const wchar_t*
 // (pass .c_str()), %d an int, %u an unsigned, %x hexadecimal, %lld a long long.
 std::wstring Format(const wchar_t* format, ...);
+
+// The platform's text for a system or Winsock error code, trimmed ("" when it has none).
+std::wstring SysErrorMessage(unsigned long code);

@@ -79,3 +79,10 @@ TEST(Strings, ExceptionCarriesMessageAndUtf8Copy) {
   EXPECT_EQ(e.Message(), L"Unable to write to C:\\\u00e9.ini");
   EXPECT_STREQ(e.what(), "Unable to write to C:\\\xc3\xa9.ini");
 }
+
+TEST(Strings, SysErrorMessage) {
+  std::wstring text = SysErrorMessage(ERROR_FILE_NOT_FOUND);
+  EXPECT_FALSE(text.empty());
+  EXPECT_EQ(text, Trim(text));
+  EXPECT_EQ(SysErrorMessage(0x2000FFFF), L"");
+}

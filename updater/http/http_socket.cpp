@@ -18,11 +18,7 @@ void StartWinsock() {
 }
 
 std::wstring SocketErrorText(int code) {
-  wchar_t* text = nullptr;
-  FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                 nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-  std::wstring message = text ? Trim(text) : std::wstring();
-  if (text) LocalFree(text);
+  std::wstring message = SysErrorMessage(code);
   return Format(L"Socket Error # %d", code) + (message.empty() ? L"" : L"\r\n" + message);
 }
 

@@ -15,12 +15,8 @@ namespace {
 
 std::wstring LastErrorText() {
   DWORD code = GetLastError();
-  wchar_t* text = nullptr;
-  FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                 code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-  std::wstring message = text ? Trim(text) : Format(L"error %lu", code);
-  if (text) LocalFree(text);
-  return message;
+  std::wstring message = SysErrorMessage(code);
+  return message.empty() ? Format(L"error %lu", code) : message;
 }
 
 long long FileSizeOf(const std::wstring& name) {
