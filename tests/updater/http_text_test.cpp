@@ -101,3 +101,9 @@ TEST(DownloadProgress, TextAndPercent) {
   EXPECT_EQ(DownloadPercent(500, 250, 500), 75);
   EXPECT_EQ(DownloadPercent(4LL << 30, 1LL << 30, 1LL << 30), 100);
 }
+
+TEST(HttpRequest, ControlCharactersNeverReachTheWire) {
+  EXPECT_THROW(HeadRequest(L"host", L"u.txt HTTP/1.1\r\nX-Smuggled: 1"), EHttpError);
+  EXPECT_THROW(GetRequest(L"host\r\nX: 1", L"u.txt", 0), EHttpError);
+  EXPECT_EQ(GetRequest(L"h", L"a b.txt", 5).substr(0, 23), "GET /a b.txt HTTP/1.1\r\n");
+}

@@ -76,7 +76,7 @@ bool ReadReply(THttpSocket& socket, const TDownloadCallbacks& callbacks, THttpRe
 
 void RequireSuccess(const THttpReply& reply, const char* request) {
   if (reply.StatusCode < 200 || reply.StatusCode > 299)
-    throw EHttpError(Format(L"The server answered the %hs request with status %d", request, reply.StatusCode));
+    throw EHttpNoFile(Format(L"The server answered the %hs request with status %d", request, reply.StatusCode));
 }
 
 // Whether the GET reply carries exactly the bytes from `offset` to the end of the file.
@@ -104,7 +104,7 @@ long long QueryFileSize(const std::wstring& host, const std::wstring& path, unsi
   THttpReply reply;
   ReadReply(socket, TDownloadCallbacks(), reply);
   RequireSuccess(reply, "HEAD");
-  if (reply.ContentLength <= 0) throw EHttpError(L"The server did not announce the file's size");
+  if (reply.ContentLength <= 0) throw EHttpNoFile(L"The server did not announce the file's size");
   return reply.ContentLength;
 }
 
@@ -120,7 +120,7 @@ TDownloadResult DownloadFile(const TDownloadRequest& request, const TDownloadCal
   socket.Close();
   RequireSuccess(head, "HEAD");
   long long announced = head.ContentLength;
-  if (announced <= 0) throw EHttpError(L"The server did not announce the file's size");
+  if (announced <= 0) throw EHttpNoFile(L"The server did not announce the file's size");
 
   // A file larger than the server's is not a part of it: start again.
   if (file.Size() > announced) file.Truncate();

@@ -33,10 +33,10 @@ struct TDownloadRequest {
 
 enum class TDownloadResult { Complete, Cancelled };
 
-// Raises EHttpError (or the runtime's file errors) when the transfer fails; the bytes written
-// until then stay in the file, so a later transfer resumes from there.
+// Raises EHttpError (EHttpNoFile when the server has no such file) when the transfer fails; the
+// bytes written until then stay in the file, so a later transfer resumes from there.
 TDownloadResult DownloadFile(const TDownloadRequest& request, const TDownloadCallbacks& callbacks);
 
-// The size the server announces for a file (one HEAD exchange). Raises EHttpError when the
-// reply is not a success or names no size.
+// The size the server announces for a file (one HEAD exchange). Raises EHttpNoFile when the
+// reply is not a success or names no size, EHttpError when the exchange fails.
 long long QueryFileSize(const std::wstring& host, const std::wstring& path, unsigned long timeoutMs = 60000);

@@ -7,3 +7,10 @@ class EHttpError : public Exception {
  public:
   using Exception::Exception;
 };
+
+// The server was reached but had no file to give: a reply that is not a success, or one that
+// announces no size.
+class EHttpNoFile : public EHttpError {
+ public:
+  using EHttpError::EHttpError;
+};

@@ -35,21 +35,28 @@ long long ParseSize(const std::string& text) {
   return value;
 }
 
+// A line break in the host or path would end the request line early and smuggle in headers.
+std::string RequestText(const std::wstring& text) {
+  for (wchar_t c : text)
+    if (c < 0x20 || c == 0x7F) throw EHttpError(L"Control character in the address \"" + text + L"\"");
+  return WideToAnsi(text);
+}
+
 std::wstring Quoted(const std::string& line) { return L"\"" + AnsiToWide(TrimBlanks(line)) + L"\""; }
 
 }  // namespace
 
 std::string HeadRequest(const std::wstring& host, const std::wstring& path) {
-  return "HEAD /" + WideToAnsi(path) + " HTTP/1.1\r\n" +
+  return "HEAD /" + RequestText(path) + " HTTP/1.1\r\n" +
          "Pragma: no-cache\r\n"
          "Cache-Control: no-cache\r\n" +
-         kUserAgent + "Host: " + WideToAnsi(host) + "\r\n\r\n";
+         kUserAgent + "Host: " + RequestText(host) + "\r\n\r\n";
 }
 
 std::string GetRequest(const std::wstring& host, const std::wstring& path, long long offset) {
-  return "GET /" + WideToAnsi(path) + " HTTP/1.1\r\n" +
+  return "GET /" + RequestText(path) + " HTTP/1.1\r\n" +
          "Accept: image/gif, image/x-xbitmap, image/jpeg, image/pjpeg, */*\r\n" + kUserAgent +
-         "RANGE: bytes=" + std::to_string(offset) + "-\r\n" + "Host: " + WideToAnsi(host) + "\r\n\r\n";
+         "RANGE: bytes=" + std::to_string(offset) + "-\r\n" + "Host: " + RequestText(host) + "\r\n\r\n";
 }
 
 bool THttpReplyReader::AddLine(const std::string& line) {

@@ -4,7 +4,8 @@
 #include <string>
 
 // "HEAD /<path> HTTP/1.1" with the no-cache lines, the browser's User-Agent and Host, then the
-// empty line. 8-bit text: the host and path go out in the system code page.
+// empty line. 8-bit text: the host and path go out in the system code page; a control
+// character in either raises EHttpError.
 std::string HeadRequest(const std::wstring& host, const std::wstring& path);
 // "GET /<path> HTTP/1.1" with Accept, User-Agent, "RANGE: bytes=<offset>-" and Host.
 std::string GetRequest(const std::wstring& host, const std::wstring& path, long long offset);

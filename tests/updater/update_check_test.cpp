@@ -1,0 +1,132 @@
+// The main program's update check against the local test server.
+#include <gtest/gtest.h>
+#include <winsock2.h>
+
+#include "base/files.h"
+#include "base/ini_file.h"
+#include "test_server.h"
+#include "tests/base/test_folder.h"
+#include "updater/update/update_check.h"
+#include "updater/update/update_files.h"
+
+namespace {
+
+class UpdateCheckTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    SetProgramFolderForTesting(folder_.Path());
+    TIniFile(UpdateIniPath()).WriteString(L"List", L"File", TestServerUrl("ok", "u.txt"));
+    ServeVersion("4.10");
+    Install(L"4.9");
+  }
+  void TearDown() override { SetProgramFolderForTesting(L""); }
+
+  void ServeVersion(const std::string& version) {
+    PutServerFile("u.txt", version.empty() ? "" : "[Version]\r\nver=" + version + "\r\n");
+  }
+  void Install(const std::wstring& version) {
+    ForceDirectories(folder_.Path() + L"Config");
+    TIniFile(AppIniPath()).WriteString(L"Version", L"ver", version);
+  }
+
+  TUpdateCheckCallbacks Callbacks() {
+    TUpdateCheckCallbacks callbacks;
+    callbacks.ShowInfo = [this](const std::wstring& text) { boxes_.push_back(L"info: " + text); };
+    callbacks.ShowWarning = [this](const std::wstring& text) { boxes_.push_back(L"warning: " + text); };
+    callbacks.AskYesNo = [this](const std::wstring& text) {
+      boxes_.push_back(L"question: " + text);
+      return answer_;
+    };
+    callbacks.OpenWebSite = [this] { boxes_.push_back(L"web site"); };
+    return callbacks;
+  }
+
+  TestFolder folder_;
+  std::vector<std::wstring> boxes_;
+  bool answer_ = true;
+};
+
+const std::wstring kQuestion = std::wstring(L"question: ") + kUpdateQuestionText;
+const std::wstring kNoUpdate = std::wstring(L"info: ") + kNoUpdateText;
+const std::wstring kNoConfig = std::wstring(L"info: ") + kNoServerConfigText;
+
+TEST_F(UpdateCheckTest, NewerServerVersionOffersTheWebSite) {
+  for (bool userStarted : {true, false}) {
+    SCOPED_TRACE(userStarted);
+    boxes_.clear();
+    RunUpdateCheck(userStarted, Callbacks());
+    EXPECT_EQ(boxes_, (std::vector<std::wstring>{kQuestion, L"web site"}));
+    EXPECT_EQ(ReadServerVersion(), L"4.10");
+    EXPECT_FALSE(FileExists(folder_.Path() + L"u.txt.tmp"));
+  }
+  boxes_.clear();
+  answer_ = false;
+  RunUpdateCheck(true, Callbacks());
+  EXPECT_EQ(boxes_, (std::vector<std::wstring>{kQuestion}));
+}
+
+TEST_F(UpdateCheckTest, SameOrOlderServerVersionIsNewsOnlyToTheUser) {
+  for (const wchar_t* installed : {L"4.10", L"4.10.0", L"5.0"}) {
+    SCOPED_TRACE(testing::Message() << installed);
+    Install(installed);
+    boxes_.clear();
+    RunUpdateCheck(true, Callbacks());
+    EXPECT_EQ(boxes_, (std::vector<std::wstring>{kNoUpdate}));
+    boxes_.clear();
+    RunUpdateCheck(false, Callbacks());
+    EXPECT_TRUE(boxes_.empty());
+  }
+}
+
+TEST_F(UpdateCheckTest, RefusedConnectionWarnsOnlyTheUser) {
+  SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+  sockaddr_in address = {};
+  address.sin_family = AF_INET;
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  int length = sizeof address;
+  bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address);
+  getsockname(s, reinterpret_cast<sockaddr*>(&address), &length);
+  closesocket(s);
+  TIniFile(UpdateIniPath()).WriteString(L"List", L"File", L"http://127.0.0.1:" + std::to_wstring(ntohs(address.sin_port)) + L"/u.txt");
+  TIniFile(SysIniPath()).WriteString(L"Version", L"ver", L"9.9");
+
+  RunUpdateCheck(false, Callbacks());
+  EXPECT_TRUE(boxes_.empty());
+  EXPECT_FALSE(FileExists(SysIniPath()));
+  RunUpdateCheck(true, Callbacks());
+  ASSERT_EQ(boxes_.size(), 1u);
+  EXPECT_EQ(boxes_[0].find(L"warning: \rInternet connection failed!\r\r"), 0u);
+}
+
+TEST_F(UpdateCheckTest, MissingOrEmptyVersionFileIsReportedInBothModes) {
+  struct Case {
+    const char* mode;
+    std::string served;
+  } cases[] = {{"ok", ""}, {"notfound", "4.10"}, {"nolength", "4.10"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.mode);
+    ServeVersion(c.served);
+    TIniFile(UpdateIniPath()).WriteString(L"List", L"File", TestServerUrl(c.mode, "u.txt"));
+    boxes_.clear();
+    RunUpdateCheck(false, Callbacks());
+    EXPECT_EQ(boxes_, (std::vector<std::wstring>{kNoConfig}));
+    boxes_.clear();
+    RunUpdateCheck(true, Callbacks());
+    EXPECT_EQ(boxes_, (std::vector<std::wstring>{kNoConfig, kNoUpdate}));
+    EXPECT_FALSE(FileExists(SysIniPath()));
+    EXPECT_FALSE(FileExists(folder_.Path() + L"u.txt.tmp"));
+  }
+}
+
+TEST_F(UpdateCheckTest, StoredVersionFileIsComparedWithoutTheServer) {
+  ClearServerLog();
+  OfferStoredUpdate(Callbacks());  // no Sys.ini: nothing newer is known
+  EXPECT_EQ(boxes_, (std::vector<std::wstring>{kNoUpdate}));
+  boxes_.clear();
+  TIniFile(SysIniPath()).WriteString(L"Version", L"ver", L"4.9.1");
+  OfferStoredUpdate(Callbacks());
+  EXPECT_EQ(boxes_, (std::vector<std::wstring>{kQuestion, L"web site"}));
+  EXPECT_TRUE(ServerLog().empty());
+}
+
+}  // namespace
