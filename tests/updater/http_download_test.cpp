@@ -1,7 +1,6 @@
 // The transfer against the local test server: the bytes on the wire, resume, cancel, and
 // every way a server can misbehave ending in a failure that leaves no wrong byte behind.
 #include <gtest/gtest.h>
-#include <winsock2.h>
 
 #include "tests/base/test_files.h"
 #include "tests/base/test_folder.h"
@@ -174,16 +173,7 @@ TEST_F(HttpDownloadTest, SilentServerTimesOut) {
 }
 
 TEST_F(HttpDownloadTest, RefusedConnectionFails) {
-  // A port that was free a moment ago.
-  SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-  sockaddr_in address = {};
-  address.sin_family = AF_INET;
-  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  int length = sizeof address;
-  bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address);
-  getsockname(s, reinterpret_cast<sockaddr*>(&address), &length);
-  closesocket(s);
-  TDownloadRequest request{L"127.0.0.1:" + std::to_wstring(ntohs(address.sin_port)), L"ok/u.txt", File()};
+  TDownloadRequest request{L"127.0.0.1:" + std::to_wstring(UnusedPort()), L"ok/u.txt", File()};
   EXPECT_THROW(DownloadFile(request, {}), EHttpError);
   EXPECT_THROW(QueryFileSize(request.Host, request.Path), EHttpError);
 }

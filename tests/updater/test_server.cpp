@@ -8,10 +8,17 @@
 
 namespace {
 
+void StartWinsock() {
+  static const bool started = [] {
+    WSADATA data;
+    return WSAStartup(MAKEWORD(2, 2), &data) == 0;
+  }();
+  if (!started) throw std::runtime_error("Windows Sockets could not be started");
+}
+
 // One request on a connection of its own; the whole answer until the server closes.
 std::string Exchange(const std::string& request) {
-  WSADATA data;
-  WSAStartup(MAKEWORD(2, 2), &data);
+  StartWinsock();
   SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
   sockaddr_in address = {};
   address.sin_family = AF_INET;
@@ -60,6 +67,19 @@ std::vector<std::string> ServerLog() {
     at = newline + 1 + length;
   }
   return entries;
+}
+
+int UnusedPort() {
+  StartWinsock();
+  SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+  sockaddr_in address = {};
+  address.sin_family = AF_INET;
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  int length = sizeof address;
+  bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address);
+  getsockname(s, reinterpret_cast<sockaddr*>(&address), &length);
+  closesocket(s);
+  return ntohs(address.sin_port);
 }
 
 void ClearServerLog() { Exchange("GET /_clear HTTP/1.1\r\n\r\n"); }

@@ -18,5 +18,8 @@ void PutServerFile(const std::string& name, const std::string& bytes);
 std::vector<std::string> ServerLog();
 void ClearServerLog();
 
+// A loopback port that was free a moment ago: connecting to it is refused.
+int UnusedPort();
+
 // What the server generates for "size/<n>/...": n bytes, byte i being i % 251.
 std::string GeneratedBytes(size_t n);

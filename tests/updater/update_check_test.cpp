@@ -1,6 +1,5 @@
 // The main program's update check against the local test server.
 #include <gtest/gtest.h>
-#include <winsock2.h>
 
 #include "base/files.h"
 #include "base/ini_file.h"
@@ -79,15 +78,7 @@ TEST_F(UpdateCheckTest, SameOrOlderServerVersionIsNewsOnlyToTheUser) {
 }
 
 TEST_F(UpdateCheckTest, RefusedConnectionWarnsOnlyTheUser) {
-  SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-  sockaddr_in address = {};
-  address.sin_family = AF_INET;
-  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  int length = sizeof address;
-  bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address);
-  getsockname(s, reinterpret_cast<sockaddr*>(&address), &length);
-  closesocket(s);
-  TIniFile(UpdateIniPath()).WriteString(L"List", L"File", L"http://127.0.0.1:" + std::to_wstring(ntohs(address.sin_port)) + L"/u.txt");
+  TIniFile(UpdateIniPath()).WriteString(L"List", L"File", L"http://127.0.0.1:" + std::to_wstring(UnusedPort()) + L"/u.txt");
   TIniFile(SysIniPath()).WriteString(L"Version", L"ver", L"9.9");
 
   RunUpdateCheck(false, Callbacks());
