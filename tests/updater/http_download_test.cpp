@@ -75,6 +75,33 @@ TEST_F(HttpDownloadTest, ResumesFromWhatTheFileHolds) {
   }
 }
 
+TEST_F(HttpDownloadTest, OffsetsBeyondFourGigabytes) {
+  // A sparse file holding all but the last 1000 bytes of a 5 GB file.
+  const long long size = 5LL << 30, held = size - 1000;
+  HANDLE h = CreateFileW(File().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  ASSERT_NE(h, INVALID_HANDLE_VALUE);
+  LARGE_INTEGER end;
+  end.QuadPart = held;
+  ASSERT_TRUE(SetFilePointerEx(h, end, nullptr, FILE_BEGIN) && SetEndOfFile(h));
+  CloseHandle(h);
+
+  ASSERT_EQ(Download("ok", "size/5368709120/big.bin"), TDownloadResult::Complete);
+  EXPECT_EQ(RangeLine(ServerLog().at(1)), "RANGE: bytes=5368708120-");
+  h = CreateFileW(File().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(h, INVALID_HANDLE_VALUE);
+  LARGE_INTEGER fileSize;
+  GetFileSizeEx(h, &fileSize);
+  EXPECT_EQ(fileSize.QuadPart, size);
+  SetFilePointerEx(h, end, nullptr, FILE_BEGIN);
+  std::string tail(1000, '\0');
+  DWORD read = 0;
+  ReadFile(h, &tail[0], 1000, &read, nullptr);
+  CloseHandle(h);
+  std::string expected;
+  for (long long i = held; i < size; ++i) expected += static_cast<char>(i % 251);
+  EXPECT_EQ(tail, expected);
+}
+
 TEST_F(HttpDownloadTest, FreshTransferDropsWhatTheFileHeld) {
   WriteBytes(File(), "stale bytes");
   TDownloadRequest request{TestServerHost(), L"ok/size/3000/a.bin", File(), false};

@@ -38,7 +38,6 @@ MODES = {
 }
 
 files = {}
-generated = {}
 log = []
 lock = threading.Lock()
 
@@ -48,13 +47,42 @@ def content_of(name):
         return files[name]
     parts = name.split("/")
     if len(parts) >= 3 and parts[0] == "size" and parts[1].isdigit():
-        n = int(parts[1])
-        with lock:
-            if n not in generated:
-                pattern = bytes(range(251)) * 4096
-                generated[n] = (pattern * (n // len(pattern) + 1))[:n]
-            return generated[n]
+        return Generated(0, int(parts[1]))
     return None
+
+
+PIECE = 1 << 20
+PATTERN = bytes(range(251)) * (PIECE // 251 + 2)
+
+
+class Generated:
+    """Bytes start .. start+length-1 of the endless i % 251 sequence, made as they are sent,
+    so files of many gigabytes cost nothing."""
+
+    def __init__(self, start, length):
+        self.start, self.length = start, length
+
+    def __len__(self):
+        return self.length
+
+    def __getitem__(self, part):
+        first, stop, _ = part.indices(self.length)
+        return Generated(self.start + first, max(0, stop - first))
+
+    def __add__(self, more):
+        return bytes(self) + more
+
+    def __bytes__(self):
+        return b"".join(piece(self, i, i + PIECE) for i in range(0, self.length, PIECE))
+
+
+def piece(body, i, j):
+    """Bytes i..j-1 of a body, as bytes."""
+    if isinstance(body, Generated):
+        j = min(j, body.length)
+        k = (body.start + i) % 251
+        return PATTERN[k:k + j - i]
+    return body[i:j]
 
 
 def read_head(conn, buffer):
@@ -84,16 +112,15 @@ def send_reply(conn, status, headers, body, mode, keep):
         return
     if mode == "slow":
         for i in range(0, len(body), 1024):
-            conn.sendall(body[i:i + 1024])
+            conn.sendall(piece(body, i, i + 1024))
             time.sleep(0.02)
     elif mode == "cut":
-        conn.sendall(body[: len(body) // 2])
+        conn.sendall(piece(body, 0, len(body) // 2))
     elif mode == "stall":
         time.sleep(30)
     else:
-        view = memoryview(body)
-        for i in range(0, len(body), 1 << 20):
-            conn.sendall(view[i:i + (1 << 20)])
+        for i in range(0, len(body), PIECE):
+            conn.sendall(piece(body, i, i + PIECE))
 
 
 def answer(conn, head, body_rest):
