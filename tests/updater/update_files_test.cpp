@@ -6,6 +6,7 @@
 #include "base/ini_file.h"
 #include "tests/base/test_files.h"
 #include "tests/base/test_folder.h"
+#include "updater/update/command_line.h"
 #include "updater/update/safe_names.h"
 #include "updater/update/update_files.h"
 
@@ -125,3 +126,27 @@ TEST_F(UpdateFilesTest, SaveInstalledVersionCreatesConfig) {
 }
 
 }  // namespace
+
+TEST(UpdaterCommandLine, RunsOnlyWithItsSwitches) {
+  struct Case {
+    std::vector<std::wstring> params;
+    bool run;
+    bool autoMode;
+  } cases[] = {
+      {{L"\\internet", L"\\exec"}, true, false},
+      {{L"\\internet", L"\\exec", L"\\auto"}, true, true},
+      {{L"\\internet", L"\\exec", L"\\auto", L"x"}, true, false},
+      {{L"\\internet", L"\\exec", L"\\AUTO"}, true, false},
+      {{L"\\internet", L"\\exec", L"x"}, true, false},
+      {{L"\\INTERNET", L"\\exec"}, false, false},
+      {{L"\\exec", L"\\internet"}, false, false},
+      {{L"\\internet"}, false, false},
+      {{}, false, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
+    TUpdaterCommandLine line = ParseUpdaterCommandLine(c.params);
+    EXPECT_EQ(line.Run, c.run);
+    EXPECT_EQ(line.AutoMode, c.autoMode);
+  }
+}

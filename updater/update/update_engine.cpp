@@ -89,6 +89,7 @@ void TUpdateEngine::SetState(int index, TFileState state) {
 
 bool TUpdateEngine::Prepare() {
   files_.clear();
+  cancelled_ = false;
   // Partial files of an earlier run are never resumed: they may belong to another version.
   ForceDirectories(TempFolder());
   DeleteFilesIn(TempFolder());
@@ -98,9 +99,7 @@ bool TUpdateEngine::Prepare() {
   try {
     TUpdateFile versionFile = DescribeFile(addresses[0]);
     std::wstring fetched = TempFileName(versionFile);
-    ForceDirectories(ExtractFilePath(fetched));
-    TDownloadRequest request{versionFile.Host, versionFile.Path, fetched, false, timeoutMs_};
-    DownloadFile(request, TDownloadCallbacks());
+    if (!Fetch(versionFile)) throw Exception(L"The version file's transfer was cancelled");
     if (!MoveFileExW(fetched.c_str(), SysIniPath().c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED))
       throw Exception(L"Cannot write \"" + SysIniPath() + L"\": " + LastErrorText());
     currentIndex_ = ReadFileIndex();
