@@ -94,33 +94,33 @@ void CheckRange(const THttpReply& reply, long long offset, long long announced) 
     throw EHttpError(Format(L"The server announced %lld bytes where %lld remain", reply.ContentLength, announced - offset));
 }
 
-}  // namespace
-
-long long QueryFileSize(const std::wstring& host, const std::wstring& path, unsigned long timeoutMs) {
+// The HEAD exchange on a connection of its own: the file's size, or -1 when the user cancelled.
+long long HeadSize(THttpSocket& socket, const std::wstring& host, const std::wstring& path,
+                   const TDownloadCallbacks& callbacks) {
   THostPort server = SplitHostPort(host);
-  THttpSocket socket(timeoutMs);
   socket.Connect(server.Name, server.Port);
   socket.Send(HeadRequest(host, path));
   THttpReply reply;
-  ReadReply(socket, TDownloadCallbacks(), reply);
+  if (!ReadReply(socket, callbacks, reply)) return -1;
+  socket.Close();
   RequireSuccess(reply, "HEAD");
   if (reply.ContentLength <= 0) throw EHttpNoFile(L"The server did not announce the file's size");
   return reply.ContentLength;
+}
+
+}  // namespace
+
+long long QueryFileSize(const std::wstring& host, const std::wstring& path, unsigned long timeoutMs) {
+  THttpSocket socket(timeoutMs);
+  return HeadSize(socket, host, path, TDownloadCallbacks());
 }
 
 TDownloadResult DownloadFile(const TDownloadRequest& request, const TDownloadCallbacks& callbacks) {
   THostPort server = SplitHostPort(request.Host);
   TTempFile file(request.FileName, request.Resume);
   THttpSocket socket(request.TimeoutMs);
-
-  socket.Connect(server.Name, server.Port);
-  socket.Send(HeadRequest(request.Host, request.Path));
-  THttpReply head;
-  if (!ReadReply(socket, callbacks, head)) return TDownloadResult::Cancelled;
-  socket.Close();
-  RequireSuccess(head, "HEAD");
-  long long announced = head.ContentLength;
-  if (announced <= 0) throw EHttpNoFile(L"The server did not announce the file's size");
+  long long announced = HeadSize(socket, request.Host, request.Path, callbacks);
+  if (announced < 0) return TDownloadResult::Cancelled;
 
   // A file larger than the server's is not a part of it: start again.
   if (file.Size() > announced) file.Truncate();
