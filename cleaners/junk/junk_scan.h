@@ -12,9 +12,10 @@
 // (Found true, with the file's size).
 using TJunkProgressEvent = std::function<void(bool Found, const std::wstring& Path, int64_t Size)>;
 
-// Lets the GUI handle its waiting messages; the scan runs it once per listed entry so the pages
-// stay responsive and their stop buttons can set WasteSearchState.Stop. The program installs its
-// message pump here; without one the scan pumps nothing.
+// Lets the GUI handle its waiting messages so the pages stay responsive and their stop buttons can
+// set WasteSearchState.Stop. The scan offers it at every listed entry and runs it there when at
+// least 10 ms have passed since it last started (and at the first entry after it is installed).
+// The program installs its message pump here; without one the scan pumps nothing.
 using TJunkScanPump = std::function<void()>;
 void SetJunkScanPump(TJunkScanPump Pump);
 

@@ -250,23 +250,37 @@ TEST_F(JunkScanTest, StopDuringTheFirstPassEndsTheWholeScanAndKeepsWhatWasFound)
   EXPECT_EQ(results_.size(), 2u);
 }
 
-TEST_F(JunkScanTest, ThePumpRunsOncePerListedEntryAndCanStopTheScan) {
+TEST_F(JunkScanTest, ThePumpIsOfferedAtEveryListedEntryAndCanStopTheScan) {
   MakeFile(L"a.tmp");
   MakeFile(L"b.txt");
   MakeFile(L"sub\\c.tmp");
   MakeFile(L"sub\\deeper\\d.tmp");
+  // A pump that takes longer than the pumping interval runs at every entry.
   int pumped = 0;
-  SetJunkScanPump([&pumped] { ++pumped; });
+  SetJunkScanPump([&pumped] {
+    ++pumped;
+    Sleep(25);
+  });
   Scan(TypeList({L"*.tmp"}));
   // Root: ".", "..", two files, one folder; sub: ".", "..", a file, a folder; deeper: ".", "..", a file.
   EXPECT_EQ(pumped, 5 + 4 + 3);
+  EXPECT_EQ(results_.size(), 3u);
+
+  // A quick pump runs at the first entry and then only once the interval has passed.
+  pumped = 0;
+  results_.clear();
+  SetJunkScanPump([&pumped] { ++pumped; });
+  Scan(TypeList({L"*.tmp"}));
+  EXPECT_GE(pumped, 1);
   EXPECT_EQ(results_.size(), 3u);
 
   pumped = 0;
   results_.clear();
   events_.clear();
   SetJunkScanPump([&pumped] {
-    if (++pumped == 3) WasteSearchState.Stop = true;
+    ++pumped;
+    if (pumped == 3) WasteSearchState.Stop = true;
+    Sleep(25);
   });
   Scan(TypeList({L"*.tmp"}));
   EXPECT_EQ(pumped, 3);

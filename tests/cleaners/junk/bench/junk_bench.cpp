@@ -37,7 +37,7 @@ void PlainWalk(const std::wstring& folder, long long& files) {
   FindClose(find);
 }
 
-// What the program's pump does between entries: handle every waiting message.
+// What the program's pump does: handle every waiting message.
 void PumpMessages() {
   MSG msg;
   while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
