@@ -1,24 +1,26 @@
-// The junk sections of the Cleaner.ini shipped beside the program (copied beside this test).
+// The junk sections of the Cleaner.ini shipped beside the program.
 #include <gtest/gtest.h>
 
-#include "base/files.h"
 #include "cleaners/junk/waste_config.h"
 #include "cleaners/junk/waste_filters.h"
 #include "cleaners/junk/waste_lists.h"
-#include "common/last_run.h"
+#include "tests/base/test_program_folder.h"
 
 namespace {
 
 class ShippedDataTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    SetProgramFolderForTesting(L"");
-    ASSERT_TRUE(FileExists(CleanerIniFileName()));
+    const std::string ini = ReadRcData(L"SHIPPED_CLEANER_INI");
+    ASSERT_FALSE(ini.empty());
+    folder_.WriteFile(L"Cleaner.ini", ini);
     LoadWasteFileTypes();
     LoadExcludeFolders();
     LoadExcludeFiles();
     LoadWasteCleanOptions();
   }
+
+  TestProgramFolder folder_;
 };
 
 // A scan from the drive root reaches the folder: neither it nor a folder above it is excluded.

@@ -2,26 +2,19 @@
 
 #include <gtest/gtest.h>
 
-#include "base/files.h"
 #include "cleaners/junk/last_waste_info.h"
 #include "cleaners/junk/waste_lists.h"
-#include "tests/base/test_files.h"
-#include "tests/base/test_folder.h"
+#include "tests/base/test_program_folder.h"
 
 namespace {
 
 // Cleaner.ini in a program folder of the test's own.
 class WasteConfigTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ASSERT_FALSE(dir_.Path().empty());
-    SetProgramFolderForTesting(dir_.Path());
-  }
-  void TearDown() override { SetProgramFolderForTesting(L""); }
-  void WriteIni(const std::string& text) { WriteBytes(dir_.Path() + L"Cleaner.ini", text); }
-  std::string IniText() const { return ReadBytes(dir_.Path() + L"Cleaner.ini"); }
+  void WriteIni(const std::string& text) { folder_.WriteFile(L"Cleaner.ini", text); }
+  std::string IniText() const { return ReadBytes(folder_.Path() + L"Cleaner.ini"); }
 
-  TestFolder dir_;
+  TestProgramFolder folder_;
 };
 
 }  // namespace
