@@ -5,6 +5,7 @@
 #include "app/frmmain.h"
 #include "base/date_time.h"
 #include "base/exception.h"
+#include "base/message_pump.h"
 #include "gui/application.h"
 
 namespace {
@@ -16,6 +17,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   try {
     Application->SetTitle(L"Quillstead v4.1");
     SetProgramDateFormats();
+    // Engines pump between their steps through this, so the windows stay responsive.
+    SetMessagePump([] { Application->ProcessMessages(); });
 
     std::unique_ptr<TfrmSpash> splash(new TfrmSpash(nullptr));
     splash->Show();

@@ -2,10 +2,10 @@
 
 #include "base/files.h"
 #include "base/ini_file.h"
+#include "base/message_pump.h"
 #include "base/string_list.h"
-#include "registry/scan/scan_categories.h"
-#include "registry/scan/scan_pump.h"
 #include "registry/reg_names.h"
+#include "registry/scan/scan_categories.h"
 
 const wchar_t* const RegCategoryNames[kRegCategoryCount + 1] = {
     L"",
@@ -86,7 +86,7 @@ bool TRegScanEngine::NextEntry(const TScanProgressEvent& OnProgress, const std::
 }
 
 bool TRegScanEngine::NextEntry() {
-  ScanProcessMessages();
+  PumpMessages();
   return !StopRequested();
 }
 

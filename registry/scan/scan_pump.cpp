@@ -1,5 +1,0 @@
-#include "registry/scan/scan_pump.h"
-
-#include "gui/application.h"
-
-void ScanProcessMessages() { Application->ProcessMessages(); }
