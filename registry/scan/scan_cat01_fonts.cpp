@@ -5,6 +5,7 @@
 #include "base/registry_key.h"
 #include "base/strings.h"
 #include "registry/scan/scan_categories.h"
+#include "registry/scan/scan_walks.h"
 
 namespace {
 
@@ -19,20 +20,14 @@ std::wstring FontsFolder() {
 void ScanFonts(TRegScanEngine& Engine, const TScanProgressEvent& OnProgress) {
   const std::wstring key = L"\\Software\\Microsoft\\Windows NT\\CurrentVersion\\Fonts";
   ReportScanProgress(OnProgress, 0, L"HKEY_LOCAL_MACHINE" + key);
-  TRegistry reg;
-  reg.SetRootKey(HKEY_LOCAL_MACHINE);
-  if (!reg.OpenKey(key, false)) return;
-  std::vector<std::wstring> names;
-  reg.GetValueNames(names);
   const std::wstring fonts = FontsFolder();
-  for (const std::wstring& name : names) {
-    if (!Engine.NextEntry()) return;
+  WalkValues(Engine, OnProgress, HKEY_LOCAL_MACHINE, key, L"", [&](TRegistry& reg, const std::wstring& name) {
     std::wstring data = reg.ReadString(name);
     std::wstring file = data.find(L'\\') == std::wstring::npos ? fonts + data : data;
-    if (FileExists(Trim(file))) continue;
+    if (FileExists(Trim(file))) return;
     Engine.AddRegItem(
         MakeRegItem(HKEY_LOCAL_MACHINE, L"HKEY_LOCAL_MACHINE", L"", key, name, data, L"Miss or Invalid Path",
                     L"Font File entry references a file that is missing or does not exist.", 1, 2),
         OnProgress);
-  }
+  });
 }

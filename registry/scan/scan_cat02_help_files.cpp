@@ -3,26 +3,22 @@
 #include "base/registry_key.h"
 #include "base/strings.h"
 #include "registry/scan/scan_categories.h"
+#include "registry/scan/scan_walks.h"
 
 void ScanHelpFiles(TRegScanEngine& Engine, const TScanProgressEvent& OnProgress) {
   for (const wchar_t* key : {L"\\Software\\Microsoft\\Windows\\Help", L"\\Software\\Microsoft\\Windows\\Html Help"}) {
-    TRegistry reg;
-    reg.SetRootKey(HKEY_LOCAL_MACHINE);
-    if (!reg.OpenKey(key, false)) continue;
     const std::wstring keyText = std::wstring(L"HKEY_LOCAL_MACHINE") + key;
-    ReportScanProgress(OnProgress, 0, keyText);
-    std::vector<std::wstring> names;
-    reg.GetValueNames(names);
-    for (const std::wstring& name : names) {
-      if (!Engine.NextEntry()) return;
+    const bool walked = WalkValues(Engine, OnProgress, HKEY_LOCAL_MACHINE, key, keyText,
+                                   [&](TRegistry& reg, const std::wstring& name) {
       std::wstring folder = Trim(reg.ReadString(name));
       bool folderExists = DirectoryExists(folder);
       if (folder.empty()) folder = L"\\";
       std::wstring file = IncludeTrailingBackslash(folder) + Trim(name);
-      if (folderExists && FileExists(file)) continue;
+      if (folderExists && FileExists(file)) return;
       Engine.AddRegItem(MakeRegItem(HKEY_LOCAL_MACHINE, L"HKEY_LOCAL_MACHINE", L"", key, name, keyText, name,
                                     L"Help entry HTML Help references a file that is missing or does not exist.", 2, 2),
                         OnProgress);
-    }
+    });
+    if (!walked) return;
   }
 }

@@ -4,26 +4,18 @@
 #include "base/strings.h"
 #include "registry/scan/scan_categories.h"
 #include "registry/scan/scan_shared_tests.h"
+#include "registry/scan/scan_walks.h"
 
 void ScanAppPaths(TRegScanEngine& Engine, const TScanProgressEvent& OnProgress) {
   const std::wstring key = L"\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths";
   const std::wstring keyText = L"HKEY_LOCAL_MACHINE" + key;
-  ReportScanProgress(OnProgress, 0, keyText);
-  TRegistry reg;
-  reg.SetRootKey(HKEY_LOCAL_MACHINE);
-  if (!reg.OpenKey(key, false)) return;
-  std::vector<std::wstring> apps;
-  reg.GetKeyNames(apps);
-  reg.CloseKey();
-  for (const std::wstring& app : apps) {
-    const std::wstring appKey = key + L"\\" + app;
-    if (!Engine.NextEntry(OnProgress, L"HKEY_LOCAL_MACHINE" + appKey)) return;
+  auto checkApp = [&](TRegistry& reg, const std::wstring& app, const std::wstring& appKey) {
     std::wstring data = reg.OpenKey(appKey, false) ? reg.ReadString(L"") : std::wstring();
-    reg.CloseKey();
     std::wstring file = ExtractExePath(ExpandEnvironmentText(data));
-    if (Trim(file).empty() || FileExists(file)) continue;
+    if (Trim(file).empty() || FileExists(file)) return;
     Engine.AddRegItem(MakeRegItem(HKEY_LOCAL_MACHINE, L"HKEY_LOCAL_MACHINE", key, appKey, kDefaultValueLabel, keyText,
                                   L"Miss or Invalid Path", app + L" contains invalid path,It can be deleteed.", 5, 1),
                       OnProgress);
-  }
+  };
+  WalkSubKeys(Engine, OnProgress, HKEY_LOCAL_MACHINE, L"HKEY_LOCAL_MACHINE", key, checkApp, TWalkOpen::ForUse);
 }

@@ -6,9 +6,7 @@
 //     void ScanXxx(TRegScanEngine& Engine, const TScanProgressEvent& OnProgress);
 // It walks its keys, calls Engine.NextEntry(...) once per entry (returning at once when that gives
 // false), appends problems with Engine.AddRegItem(...) and lets registry read errors that end a
-// scan propagate. The library's CMakeLists defines QS_SCAN_CATEGORY_NN for every such file found,
-// and the dispatch table (scan_dispatch.cpp) refers to a scanner of categories 8 to 15 only when its
-// macro is defined, so GetScanProc gives nothing for a category whose file does not exist yet.
+// scan propagate. The dispatch table (scan_dispatch.cpp) lists the fifteen scanners.
 #pragma once
 
 #include "registry/scan/reg_scan_engine.h"
@@ -31,5 +29,5 @@ void ScanFileAssociations(TRegScanEngine& Engine, const TScanProgressEvent& OnPr
 void ScanSounds(TRegScanEngine& Engine, const TScanProgressEvent& OnProgress);           // 14
 void ScanEmptyKeys(TRegScanEngine& Engine, const TScanProgressEvent& OnProgress);        // 15
 
-// The scanner of Category (1..15) when it is part of the build, else nullptr.
+// The scanner of Category (1..15), else nullptr.
 TCategoryScanner CategoryScanner(int32_t Category);

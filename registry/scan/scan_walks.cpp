@@ -1,11 +1,11 @@
 #include "registry/scan/scan_walks.h"
 
 void WalkSubKeys(TRegScanEngine& Engine, const TScanProgressEvent& OnProgress, HKEY Root, const std::wstring& RootName,
-                 const std::wstring& Key, const TSubKeyVisit& OnEntry) {
+                 const std::wstring& Key, const TSubKeyVisit& OnEntry, TWalkOpen Open) {
   ReportScanProgress(OnProgress, 0, RootName + Key);
-  TRegistry Reg(KEY_READ);
+  TRegistry Reg(Open == TWalkOpen::ForUse ? KEY_ALL_ACCESS : KEY_READ);
   Reg.SetRootKey(Root);
-  if (!Reg.OpenKeyReadOnly(Key)) return;
+  if (!(Open == TWalkOpen::ForUse ? Reg.OpenKey(Key, false) : Reg.OpenKeyReadOnly(Key))) return;
   std::vector<std::wstring> Names;
   Reg.GetKeyNames(Names);
   for (const std::wstring& Name : Names) {
@@ -13,6 +13,21 @@ void WalkSubKeys(TRegScanEngine& Engine, const TScanProgressEvent& OnProgress, H
     if (!Engine.NextEntry(OnProgress, RootName + Path)) return;
     OnEntry(Reg, Name, Path);
   }
+}
+
+bool WalkValues(TRegScanEngine& Engine, const TScanProgressEvent& OnProgress, HKEY Root, const std::wstring& Key,
+                const std::wstring& OpenedReport, const TValueVisit& OnValue) {
+  TRegistry Reg;
+  Reg.SetRootKey(Root);
+  if (!Reg.OpenKey(Key, false)) return true;
+  if (!OpenedReport.empty()) ReportScanProgress(OnProgress, 0, OpenedReport);
+  std::vector<std::wstring> Names;
+  Reg.GetValueNames(Names);
+  for (const std::wstring& Name : Names) {
+    if (!Engine.NextEntry()) return false;
+    OnValue(Reg, Name);
+  }
+  return true;
 }
 
 void WalkKeyLists(TRegScanEngine& Engine, const TScanProgressEvent& OnProgress, const std::vector<TScanRoot>& Roots,

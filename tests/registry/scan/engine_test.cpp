@@ -2,6 +2,7 @@
 // per-entry pump and stop check, and the separation of the two instances.
 #include <gtest/gtest.h>
 
+#include "base/message_pump.h"
 #include "base/strings.h"
 #include "registry/scan/reg_scan_engine.h"
 #include "scan_fixture.h"
@@ -75,45 +76,32 @@ TEST(RegScanEngine, AddRegItemFillsTheInstanceFieldsAndReportsKindOne) {
   }
 }
 
-namespace {
-
-int gPumped = 0;
-
-LRESULT CALLBACK CountingProc(HWND Window, UINT Message, WPARAM WParam, LPARAM LParam) {
-  if (Message == WM_APP) ++gPumped;
-  return DefWindowProcW(Window, Message, WParam, LParam);
-}
-
-}  // namespace
-
+// The engine pumps through the program's installed pump; the program's Stop button is handled
+// inside that pump, and the stop is seen before the entry is reported.
 TEST(RegScanEngine, NextEntryPumpsThenStopsOrReports) {
-  WNDCLASSW wc = {};
-  wc.lpfnWndProc = CountingProc;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.lpszClassName = L"QsScanPumpTest";
-  RegisterClassW(&wc);
-  HWND window = CreateWindowW(L"QsScanPumpTest", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
-  ASSERT_NE(window, nullptr);
+  int pumped = 0;
+  bool stopInPump = false;
+  TMessagePump previous = SetMessagePump([&] {
+    ++pumped;
+    if (stopInPump) RegScanState = kRegStateStop;
+  });
 
   TScanReports reports;
   TScanProgressEvent onProgress = [&](uint8_t Kind, const std::wstring& Text) { reports.emplace_back(Kind, Text); };
   RegScanState = kRegStateRunning;
-  gPumped = 0;
-  PostMessageW(window, WM_APP, 0, 0);
   EXPECT_TRUE(RegScanEngine.NextEntry(onProgress, L"entry 1"));
-  EXPECT_EQ(gPumped, 1);
+  EXPECT_EQ(pumped, 1);
   EXPECT_TRUE(RegScanEngine.NextEntry());
-  // A stop requested while the queue is pumped (by the page's stop button) is seen at once.
-  PostMessageW(window, WM_APP, 0, 0);
-  RegScanState = kRegStateStop;
+  stopInPump = true;
   EXPECT_FALSE(RegScanEngine.NextEntry(onProgress, L"entry 2"));
-  EXPECT_EQ(gPumped, 2);
+  EXPECT_EQ(pumped, 3);
   EXPECT_FALSE(RegScanEngine.NextEntry());
   EXPECT_EQ(reports, (TScanReports{{0, L"entry 1"}}));
   // Finished (1) is no stop request.
+  stopInPump = false;
   RegScanState = kRegStateFinished;
   EXPECT_TRUE(RegScanEngine.NextEntry());
-  DestroyWindow(window);
+  SetMessagePump(previous);
 }
 
 TEST(RegScanEngine, InstancesShareNoState) {

@@ -3,7 +3,6 @@
 #include <functional>
 
 #include "base/exception.h"
-#include "base/message_pump.h"
 #include "scan_test_util.h"
 
 namespace {
@@ -117,28 +116,6 @@ TEST(ScanStop, EachScannerReturnsAtItsNextEntry) {
     RegScanEngine.ClearRegItems();
     RegScanState = kRegStateFinished;
   }
-}
-
-// The program's Stop button is handled inside the pump the engine runs before each entry: once
-// a pump has asked to stop, the scanner reports no further entry and returns.
-TEST(ScanStop, StopRequestedInsideThePumpEndsTheScan) {
-  TScanFixture fx;
-  for (int i = 0; i < 5; ++i) fx.SetString(HKEY_LOCAL_MACHINE, kFonts, fx.Tag() + std::to_wstring(i), L"x.ttf");
-  int pumps = 0;
-  TMessagePump previous = SetMessagePump([&] {
-    if (++pumps == 3) RegScanState = kRegStateStop;
-  });
-  int entries = 0;
-  RegScanEngine.ClearRegItems();
-  RegScanState = kRegStateRunning;
-  RegScanEngine.GetScanProc(1)([&](uint8_t Kind, const std::wstring&) { entries += Kind == 0; });
-  SetMessagePump(previous);
-
-  EXPECT_EQ(pumps, 3);
-  EXPECT_EQ(entries, 2);
-  EXPECT_EQ(RegScanState, kRegStateStop);
-  RegScanEngine.ClearRegItems();
-  RegScanState = kRegStateFinished;
 }
 
 // A value of a non-string type where a scanner reads text raises the registry error, which ends
