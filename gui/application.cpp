@@ -93,7 +93,7 @@ bool TApplication::ProcessMessage() {
     terminated_ = true;
     return true;
   }
-  if (!IsDialogKey(msg)) {
+  if (!IsKeyMsg(msg)) {
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
@@ -101,19 +101,29 @@ bool TApplication::ProcessMessage() {
   return true;
 }
 
-bool TApplication::IsDialogKey(const MSG& msg) {
-  if (msg.message != WM_KEYDOWN || (msg.wParam != VK_RETURN && msg.wParam != VK_ESCAPE && msg.wParam != VK_TAB))
-    return false;
+bool TApplication::IsKeyMsg(const MSG& msg) {
+  switch (msg.message) {
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+    case WM_CHAR:
+    case WM_SYSKEYDOWN:
+    case WM_SYSKEYUP:
+    case WM_SYSCHAR:
+      break;
+    default:
+      return false;
+  }
+  // The framework control the key is for: the window itself, or the control that a native
+  // window (a combo box's edit) is part of.
   TWinControl* control = nullptr;
   for (HWND wnd = msg.hwnd; wnd && !control; wnd = (GetWindowLongPtrW(wnd, GWL_STYLE) & WS_CHILD) ? GetParent(wnd) : nullptr)
     control = ControlFromHandle(wnd);
-  TCustomForm* form = control ? GetParentForm(control) : nullptr;
-  if (!form) return false;
+  if (!control) return false;
   TDispatchScope scope;
   try {
-    return form->Perform(CM_DIALOGKEY, msg.wParam, msg.lParam) != 0;
+    return control->Perform(CN_BASE + msg.message, msg.wParam, msg.lParam) != 0;
   } catch (...) {
-    HandleException(form);
+    HandleException(control);
     return true;
   }
 }

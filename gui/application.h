@@ -65,8 +65,9 @@ class TApplication : public TComponent {
   friend class TDispatchScope;
   static LRESULT CALLBACK AppWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
   bool ProcessMessage();
-  // Enter, Escape and Tab go to the form first (CM_DIALOGKEY); true when it used the key.
-  bool IsDialogKey(const MSG& msg);
+  // Key messages go to their control first as CN_KEYDOWN ... CN_SYSCHAR (key events, dialog
+  // keys, accelerators); true when it used the key up.
+  bool IsKeyMsg(const MSG& msg);
   void FreeReleasedForms();
 
   std::wstring title_;

@@ -35,6 +35,14 @@ HWND CaptureWindow(TControl* c) {
 }
 }  // namespace
 
+TShiftState KeyboardShiftState(LPARAM keyData) {
+  TShiftState s;
+  if (GetKeyState(VK_SHIFT) < 0) s.Include(TShiftStateFlag::ssShift);
+  if (GetKeyState(VK_CONTROL) < 0) s.Include(TShiftStateFlag::ssCtrl);
+  if (GetKeyState(VK_MENU) < 0 || (keyData & (1 << 29))) s.Include(TShiftStateFlag::ssAlt);
+  return s;
+}
+
 const TClassInfo& TControl::StaticClass() {
   static const TClassInfo info(
       L"TControl", &TComponent::StaticClass(), nullptr,

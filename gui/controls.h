@@ -28,6 +28,8 @@ constexpr TCursor crDefault = 0, crNone = -1, crArrow = -2, crCross = -3, crIBea
 extern const TIdentMap CursorIdents;
 
 using TNotifyEvent = std::function<void(TObject* Sender)>;
+using TKeyEvent = std::function<void(TObject* Sender, WORD& Key, TShiftState Shift)>;
+using TKeyPressEvent = std::function<void(TObject* Sender, wchar_t& Key)>;
 using TMouseEvent = std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
 using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
 
@@ -36,6 +38,9 @@ using TControlStyle = TSet<TControlStyleFlag>;
 
 class TWinControl;
 class TCustomForm;
+
+// The keyboard's shift state now (Alt also from a key message's lParam bit 29).
+TShiftState KeyboardShiftState(LPARAM keyData = 0);
 LRESULT CALLBACK FrameworkWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
 class TControl : public TComponent {
@@ -211,6 +216,19 @@ class TWinControl : public TControl {
   void SetBounds(int left, int top, int width, int height) override;
   bool Focused() const;
   void SetFocus();
+  // Visible and enabled, and so are all its parents up to the form.
+  bool CanFocus() const;
+
+  // The order Tab visits the windowed children in (0 first); -1 without a parent.
+  int TabOrder() const;
+  void SetTabOrder(int value);
+  // Every windowed control below this one in tab order, depth first (the public tab-order list).
+  void GetTabOrderList(std::vector<TWinControl*>& list) const;
+  // The control after (or before) `current` in the tab-order list that can take the focus,
+  // wrapping around; with checkTabStop only controls with TabStop. nullptr when there is none.
+  TWinControl* FindNextControl(TWinControl* current, bool forward, bool checkTabStop) const;
+  // Focuses FindNextControl's answer, if any.
+  void SelectNext(TWinControl* current, bool forward, bool checkTabStop);
 
   // Paints the windowless children into dc (the parent's client coordinates).
   void PaintControls(HDC dc);
@@ -221,6 +239,10 @@ class TWinControl : public TControl {
   void SetTabStop(bool value) { tabStop_ = value; }
 
   void Loaded() override;
+
+  TNotifyEvent OnEnter, OnExit;
+  TKeyEvent OnKeyDown, OnKeyUp;
+  TKeyPressEvent OnKeyPress;
 
  protected:
   void WndProc(TMessage& m) override;
@@ -235,6 +257,13 @@ class TWinControl : public TControl {
   // Whether the framework paints the window itself (with its windowless children).
   virtual bool CustomPainted() const { return false; }
   void AlignControls();
+  // Key hooks: they fire the events; a key set to 0 is used up.
+  virtual void KeyDown(WORD& key, TShiftState shift);
+  virtual void KeyUp(WORD& key, TShiftState shift);
+  virtual void KeyPress(wchar_t& key);
+  // The focus came here from another control of the form, or left for one (CM_ENTER, CM_EXIT).
+  virtual void DoEnter();
+  virtual void DoExit();
 
   friend class TControl;
   friend LRESULT CALLBACK FrameworkWndProc(HWND, UINT, WPARAM, LPARAM);
@@ -251,10 +280,19 @@ class TWinControl : public TControl {
   void ReflectNotification(TMessage& m);
   void RouteMouse(TMessage& m);
   bool SetCursorFromControl(TMessage& m);
+  // The keys of the message loop (CN_KEYDOWN ... CN_SYSCHAR): key events, with the form's
+  // first when it has KeyPreview, then dialog keys and dialog characters for the form.
+  void KeyMessage(TMessage& m);
+  // Whether the control's window asks for `key` itself (WM_GETDLGCODE).
+  bool WantsKey(WPARAM key);
+  // Offers CM_DIALOGKEY / CM_DIALOGCHAR to the children until one takes it.
+  void BroadcastToChildren(TMessage& m, bool untilTaken);
 
   HWND handle_ = nullptr;
   WNDPROC defWndProc_ = nullptr;
   std::vector<TControl*> controls_;
+  std::vector<TWinControl*> tabList_;
+  int pendingTabOrder_ = -1;
   bool aligning_ = false;
   bool trackingLeave_ = false;
   bool tabStop_ = false;

@@ -18,28 +18,6 @@ const TIdentMap ModalResultIdents{{{L"mrNone", mrNone}, {L"mrOk", mrOk}, {L"mrCa
                                    {L"mrYes", mrYes}, {L"mrNo", mrNo}, {L"mrAll", mrAll}}};
 
 namespace {
-// Windowed controls that Tab visits, in child order, depth first.
-void CollectTabStops(TWinControl* parent, std::vector<TWinControl*>& list) {
-  for (int i = 0; i < parent->ControlCount(); ++i)
-    if (auto* w = dynamic_cast<TWinControl*>(parent->Controls(i))) {
-      if (!w->Visible() || !w->Enabled()) continue;
-      if (w->TabStop()) list.push_back(w);
-      CollectTabStops(w, list);
-    }
-}
-
-// Offers a dialog key to every control below `parent` until one takes it.
-bool BroadcastDialogKey(TWinControl* parent, TMessage& m) {
-  for (int i = 0; i < parent->ControlCount(); ++i) {
-    TControl* c = parent->Controls(i);
-    if (!c->Visible() || !c->Enabled()) continue;
-    if (c->Perform(m.Msg, m.WParam, m.LParam)) return true;
-    if (auto* w = dynamic_cast<TWinControl*>(c))
-      if (BroadcastDialogKey(w, m)) return true;
-  }
-  return false;
-}
-
 BOOL CALLBACK CollectEnabledWindow(HWND wnd, LPARAM list) {
   if (IsWindowVisible(wnd) && IsWindowEnabled(wnd)) reinterpret_cast<std::vector<HWND>*>(list)->push_back(wnd);
   return TRUE;
@@ -56,6 +34,8 @@ const TClassInfo& TCustomForm::StaticClass() {
        props::Bool(L"AlphaBlend", &TCustomForm::AlphaBlend, &TCustomForm::SetAlphaBlend),
        props::Int(L"AlphaBlendValue", &TCustomForm::AlphaBlendValue, &TCustomForm::SetAlphaBlendValue),
        props::Int(L"ModalResult", &TCustomForm::ModalResult, &TCustomForm::SetModalResult, &ModalResultIdents),
+       props::Ref(L"ActiveControl", &TCustomForm::ActiveControl, &TCustomForm::SetActiveControl),
+       props::Bool(L"KeyPreview", &TCustomForm::KeyPreview, &TCustomForm::SetKeyPreview),
        props::Event(L"OnCreate", &TCustomForm::OnCreate), props::Event(L"OnShow", &TCustomForm::OnShow),
        props::Event(L"OnClose", &TCustomForm::OnClose),
        props::Event(L"OnCloseQuery", &TCustomForm::OnCloseQuery)});
@@ -353,22 +333,59 @@ void TCustomForm::Close() {
   }
 }
 
-void TCustomForm::Release() { Application->ReleaseForm(this); }
+void TCustomForm::Release() {
+  // Posted, so that the handler calling Release returns first; hooks see it come.
+  if (HandleAllocated() && PostMessageW(Handle(), CM_RELEASE, 0, 0)) return;
+  Application->ReleaseForm(this);
+}
 
-void TCustomForm::SelectNext(bool forward) {
-  std::vector<TWinControl*> stops;
-  CollectTabStops(this, stops);
-  if (stops.empty()) return;
-  TWinControl* focused = ControlFromHandle(GetFocus());
-  auto it = std::find(stops.begin(), stops.end(), focused);
-  size_t index;
-  if (it == stops.end())
-    index = forward ? 0 : stops.size() - 1;
-  else if (forward)
-    index = (static_cast<size_t>(it - stops.begin()) + 1) % stops.size();
-  else
-    index = (static_cast<size_t>(it - stops.begin()) + stops.size() - 1) % stops.size();
-  stops[index]->SetFocus();
+void TCustomForm::SetActiveControl(TWinControl* control) {
+  if (control == this) control = nullptr;
+  activeControl_ = control;
+  if (control && !IsLoading() && HandleAllocated() && Showing() && control->CanFocus()) control->SetFocus();
+}
+
+void TCustomForm::SetFocusedControl(TWinControl* control) {
+  if (control == this) control = nullptr;
+  if (control == activeControl_) return;
+  TWinControl* old = activeControl_;
+  activeControl_ = control;
+  // The focus leaves the old control and its parents up to the one both share, and enters the
+  // new control's parents below that one, outermost first.
+  auto isAncestorOrSelf = [](const TControl* a, const TControl* c) {
+    for (; c; c = c->Parent())
+      if (c == a) return true;
+    return false;
+  };
+  TWinControl* common = control;
+  while (common && !isAncestorOrSelf(common, old)) common = common->Parent();
+  for (TWinControl* c = old; c && c != common && c != this; c = c->Parent()) {
+    c->Perform(CM_EXIT);
+    if (activeControl_ != control) return;  // an OnExit handler moved the focus on
+  }
+  std::vector<TWinControl*> entered;
+  for (TWinControl* c = control; c && c != common && c != this; c = c->Parent()) entered.push_back(c);
+  for (auto it = entered.rbegin(); it != entered.rend(); ++it) {
+    (*it)->Perform(CM_ENTER);
+    if (activeControl_ != control) return;
+  }
+  Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(control));
+}
+
+void TCustomForm::DefocusControl(TControl* control) {
+  for (TControl* c = activeControl_; c; c = c->Parent())
+    if (c == control) {
+      activeControl_ = nullptr;
+      return;
+    }
+}
+
+bool TCustomForm::FocusActiveControl() {
+  TWinControl* target = activeControl_ && activeControl_->CanFocus() ? activeControl_ : nullptr;
+  if (!target) target = FindNextControl(nullptr, true, true);
+  if (!target) return false;
+  target->SetFocus();
+  return true;
 }
 
 void TCustomForm::WndProc(TMessage& m) {
@@ -382,14 +399,24 @@ void TCustomForm::WndProc(TMessage& m) {
     m.Result = 0;
     return;
   }
-  if (m.Msg == CM_DIALOGKEY) {
-    if (m.WParam == VK_TAB) {
-      SelectNext(GetKeyState(VK_SHIFT) >= 0);
-      m.Result = 1;
-    } else {
-      m.Result = BroadcastDialogKey(this, m) ? 1 : 0;
-    }
-    return;
+  switch (m.Msg) {
+    case CM_DIALOGKEY:
+      // Tab and Shift+Tab follow the tab order; Ctrl+Tab is left to page controls.
+      if (m.WParam == VK_TAB && GetKeyState(VK_CONTROL) >= 0) {
+        SelectNext(activeControl_, GetKeyState(VK_SHIFT) >= 0, true);
+        m.Result = 1;
+        return;
+      }
+      break;
+    case WM_ACTIVATE:
+      if (LOWORD(m.WParam) != WA_INACTIVE && !HIWORD(m.WParam) && !Parent() && FocusActiveControl()) {
+        m.Result = 0;
+        return;
+      }
+      break;
+    case CM_RELEASE:
+      Application->ReleaseForm(this);
+      return;
   }
   TCustomControl::WndProc(m);
 }

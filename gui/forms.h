@@ -60,8 +60,21 @@ class TCustomForm : public TCustomControl {
   void SetModalResult(TModalResult value) { modalResult_ = value; }
   // Asks OnCloseQuery and OnClose; hides the form, ends the program (main form) or frees it.
   void Close();
-  // Frees the form once the handlers now running have returned.
+  // Frees the form once the handlers now running have returned: posts CM_RELEASE to it.
   void Release();
+
+  // The control that has (or gets when the form is next active) the focus; never the form.
+  TWinControl* ActiveControl() const { return activeControl_; }
+  // Focuses the control now when the form is showing, else when it is next activated.
+  void SetActiveControl(TWinControl* control);
+  // Called as a control of the form gets the focus: CM_EXIT to the controls the focus leaves,
+  // CM_ENTER to those it enters, then CM_FOCUSCHANGED to every control of the form.
+  void SetFocusedControl(TWinControl* control);
+  // A control leaves the form (or is destroyed): it, or the control inside it, is no longer active.
+  void DefocusControl(TControl* control);
+  // The form's key events fire before the focused control's.
+  bool KeyPreview() const { return keyPreview_; }
+  void SetKeyPreview(bool value) { keyPreview_ = value; }
 
   TNotifyEvent OnCreate, OnShow;
   TCloseEvent OnClose;
@@ -79,8 +92,8 @@ class TCustomForm : public TCustomControl {
 
  private:
   void ApplyPosition();
-  // Moves the focus to the next (or previous) windowed control that takes Tab.
-  void SelectNext(bool forward);
+  // Gives the focus back to the active control (or the first in tab order) on activation.
+  bool FocusActiveControl();
   void ApplyAlpha();
   bool CloseQuery();
 
@@ -93,6 +106,8 @@ class TCustomForm : public TCustomControl {
   int pendingClientWidth_ = -1, pendingClientHeight_ = -1;
   bool showAfterLoad_ = false;
   bool modal_ = false;
+  bool keyPreview_ = false;
+  TWinControl* activeControl_ = nullptr;
   TModalResult modalResult_ = mrNone;
 };
 

@@ -56,8 +56,15 @@ constexpr UINT CM_RELEASE = CM_BASE + 33;
 constexpr UINT CM_RECREATEWND = CM_BASE + 51;
 
 // Notifications reflected from a parent window to the child control that sent them:
-// CN_BASE + the original message (CN_COMMAND = 0xBD11, CN_NOTIFY = 0xBC4E).
+// CN_BASE + the original message (CN_COMMAND = 0xBD11, CN_NOTIFY = 0xBC4E). The key messages
+// of the message loop go to the focused control the same way before they are dispatched.
 constexpr UINT CN_BASE = 0xBC00;
+constexpr UINT CN_KEYDOWN = CN_BASE + WM_KEYDOWN;
+constexpr UINT CN_KEYUP = CN_BASE + WM_KEYUP;
+constexpr UINT CN_CHAR = CN_BASE + WM_CHAR;
+constexpr UINT CN_SYSKEYDOWN = CN_BASE + WM_SYSKEYDOWN;
+constexpr UINT CN_SYSKEYUP = CN_BASE + WM_SYSKEYUP;
+constexpr UINT CN_SYSCHAR = CN_BASE + WM_SYSCHAR;
 constexpr UINT CN_CHARTOITEM = CN_BASE + WM_CHARTOITEM;
 constexpr UINT CN_COMPAREITEM = CN_BASE + WM_COMPAREITEM;
 constexpr UINT CN_CTLCOLORBTN = CN_BASE + WM_CTLCOLORBTN;

@@ -142,7 +142,13 @@ LRESULT CALLBACK FrameworkWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lPar
 
 const TClassInfo& TWinControl::StaticClass() {
   static const TClassInfo info(L"TWinControl", &TControl::StaticClass(), nullptr,
-                               {props::Bool(L"TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop)});
+                               {props::Bool(L"TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop),
+                                props::Int(L"TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder),
+                                props::Event(L"OnEnter", &TWinControl::OnEnter),
+                                props::Event(L"OnExit", &TWinControl::OnExit),
+                                props::Event(L"OnKeyDown", &TWinControl::OnKeyDown),
+                                props::Event(L"OnKeyUp", &TWinControl::OnKeyUp),
+                                props::Event(L"OnKeyPress", &TWinControl::OnKeyPress)});
   return info;
 }
 
@@ -218,9 +224,8 @@ void TWinControl::DestroyHandle() {
 }
 
 void TWinControl::RecreateWnd() {
-  if (!handle_) return;
-  DestroyHandle();
-  Handle();
+  // Through the chain, so hooks (skinners) see the window go and come back.
+  if (handle_) Perform(CM_RECREATEWND);
 }
 
 void TWinControl::SetParent(TWinControl* parent) {
@@ -233,6 +238,10 @@ void TWinControl::SetParent(TWinControl* parent) {
 void TWinControl::InsertControl(TControl* c) {
   controls_.push_back(c);
   c->parent_ = this;
+  if (auto* w = dynamic_cast<TWinControl*>(c)) {
+    tabList_.push_back(w);
+    if (w->pendingTabOrder_ >= 0) w->SetTabOrder(w->pendingTabOrder_);
+  }
   c->ParentFontChanged();
   c->ParentColorChanged();
   if (auto* w = dynamic_cast<TWinControl*>(c)) {
@@ -247,8 +256,14 @@ void TWinControl::InsertControl(TControl* c) {
 }
 
 void TWinControl::RemoveControl(TControl* c) {
+  // A control being destroyed is no TWinControl any more by now: compare pointers only.
+  if (TCustomForm* form = GetParentForm(this)) form->DefocusControl(c);
+  tabList_.erase(std::remove_if(tabList_.begin(), tabList_.end(), [c](TWinControl* w) { return w == c; }),
+                 tabList_.end());
   if (!IsWindowed(c)) c->Invalidate();
-  if (auto* w = dynamic_cast<TWinControl*>(c)) w->DestroyHandle();
+  if (auto* w = dynamic_cast<TWinControl*>(c)) {
+    w->DestroyHandle();
+  }
   controls_.erase(std::remove(controls_.begin(), controls_.end(), c), controls_.end());
   c->parent_ = nullptr;
   if (c->Align() != TAlign::alNone) AlignControls();
@@ -394,6 +409,157 @@ void TWinControl::TextChanged() {
 bool TWinControl::Focused() const { return handle_ && GetFocus() == handle_; }
 
 void TWinControl::SetFocus() { ::SetFocus(Handle()); }
+
+bool TWinControl::CanFocus() const {
+  for (const TControl* c = this; c; c = c->Parent())
+    if (!c->Visible() || !c->Enabled()) return false;
+  return true;
+}
+
+int TWinControl::TabOrder() const {
+  if (!Parent()) return -1;
+  const auto& list = Parent()->tabList_;
+  return static_cast<int>(std::find(list.begin(), list.end(), this) - list.begin());
+}
+
+void TWinControl::SetTabOrder(int value) {
+  if (!Parent()) {
+    pendingTabOrder_ = value;  // a form file may name it before the control is placed
+    return;
+  }
+  pendingTabOrder_ = -1;
+  auto& list = Parent()->tabList_;
+  list.erase(std::remove(list.begin(), list.end(), this), list.end());
+  // Later siblings read from a form file take their places after it, so clamping keeps the order.
+  size_t index = static_cast<size_t>(std::clamp(value, 0, static_cast<int>(list.size())));
+  list.insert(list.begin() + static_cast<std::ptrdiff_t>(index), this);
+}
+
+void TWinControl::GetTabOrderList(std::vector<TWinControl*>& list) const {
+  for (TWinControl* w : tabList_) {
+    list.push_back(w);
+    w->GetTabOrderList(list);
+  }
+}
+
+TWinControl* TWinControl::FindNextControl(TWinControl* current, bool forward, bool checkTabStop) const {
+  std::vector<TWinControl*> list;
+  GetTabOrderList(list);
+  if (list.empty()) return nullptr;
+  const size_t n = list.size();
+  auto it = std::find(list.begin(), list.end(), current);
+  // Without a current control, forward starts at the first and backward at the last.
+  size_t start = it == list.end() ? (forward ? n - 1 : 0) : static_cast<size_t>(it - list.begin());
+  for (size_t step = 1; step <= n; ++step) {
+    TWinControl* w = list[forward ? (start + step) % n : (start + n - step) % n];
+    if (w != current && w->CanFocus() && (!checkTabStop || w->TabStop())) return w;
+  }
+  return nullptr;
+}
+
+void TWinControl::SelectNext(TWinControl* current, bool forward, bool checkTabStop) {
+  if (TWinControl* next = FindNextControl(current, forward, checkTabStop)) next->SetFocus();
+}
+
+void TWinControl::KeyDown(WORD& key, TShiftState shift) {
+  if (OnKeyDown) OnKeyDown(this, key, shift);
+}
+
+void TWinControl::KeyUp(WORD& key, TShiftState shift) {
+  if (OnKeyUp) OnKeyUp(this, key, shift);
+}
+
+void TWinControl::KeyPress(wchar_t& key) {
+  if (OnKeyPress) OnKeyPress(this, key);
+}
+
+void TWinControl::DoEnter() {
+  if (OnEnter) OnEnter(this);
+}
+
+void TWinControl::DoExit() {
+  if (OnExit) OnExit(this);
+}
+
+bool TWinControl::WantsKey(WPARAM key) {
+  MSG msg = {handle_, WM_KEYDOWN, key, 0, 0, {0, 0}};
+  LRESULT code = Perform(WM_GETDLGCODE, key, reinterpret_cast<LPARAM>(&msg));
+  if (code & DLGC_WANTALLKEYS) return true;
+  switch (key) {
+    case VK_TAB: return (code & DLGC_WANTTAB) != 0;
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN: return (code & DLGC_WANTARROWS) != 0;
+    default: return false;
+  }
+}
+
+void TWinControl::KeyMessage(TMessage& m) {
+  std::shared_ptr<bool> alive = AliveToken();
+  TCustomForm* form = GetParentForm(this);
+  // The form sees keys first when it asks to (KeyPreview); a key it sets to 0 goes no further.
+  TWinControl* preview = form && form != this && form->KeyPreview() ? form : nullptr;
+  std::shared_ptr<bool> formAlive = preview ? preview->AliveToken() : nullptr;
+  m.Result = 1;
+  switch (m.Msg) {
+    case CN_KEYDOWN:
+    case CN_SYSKEYDOWN:
+    case CN_KEYUP:
+    case CN_SYSKEYUP: {
+      const bool down = m.Msg == CN_KEYDOWN || m.Msg == CN_SYSKEYDOWN;
+      WORD key = static_cast<WORD>(m.WParam);
+      TShiftState shift = KeyboardShiftState(m.LParam);
+      if (preview) {
+        down ? preview->KeyDown(key, shift) : preview->KeyUp(key, shift);
+        if (!key || !*alive || !*formAlive) return;
+      }
+      down ? KeyDown(key, shift) : KeyUp(key, shift);
+      if (!key || !*alive) return;
+      // Tab, Enter and Escape that the control does not want itself work the dialog.
+      if (m.Msg == CN_KEYDOWN && (key == VK_TAB || key == VK_RETURN || key == VK_ESCAPE) && form &&
+          !WantsKey(key)) {
+        m.Result = form->Perform(CM_DIALOGKEY, key, m.LParam);
+        return;
+      }
+      break;
+    }
+    case CN_CHAR: {
+      wchar_t key = static_cast<wchar_t>(m.WParam);
+      if (preview) {
+        preview->KeyPress(key);
+        if (!key || !*alive || !*formAlive) return;
+      }
+      KeyPress(key);
+      if (!key || !*alive) return;
+      // A letter typed where no text is taken can press a control's accelerator.
+      if (form && key > L' ' && !(Perform(WM_GETDLGCODE, 0, 0) & DLGC_WANTCHARS)) {
+        m.Result = form->Perform(CM_DIALOGCHAR, key, m.LParam);
+        return;
+      }
+      break;
+    }
+    case CN_SYSCHAR:
+      // Alt+letter: a control whose caption has that accelerator, else the menu bar.
+      if (form && m.WParam != VK_SPACE) {
+        m.Result = form->Perform(CM_DIALOGCHAR, m.WParam, m.LParam);
+        return;
+      }
+      break;
+  }
+  m.Result = 0;
+}
+
+void TWinControl::BroadcastToChildren(TMessage& m, bool untilTaken) {
+  std::vector<TControl*> children = controls_;  // a handler may add or free controls
+  for (TControl* c : children) {
+    if (std::find(controls_.begin(), controls_.end(), c) == controls_.end()) continue;
+    if (untilTaken && (!c->Visible() || !c->Enabled())) continue;
+    m.Result = c->Perform(m.Msg, m.WParam, m.LParam);
+    if (untilTaken && m.Result) return;
+  }
+  m.Result = 0;
+}
 
 void TWinControl::PaintControls(HDC dc) {
   for (TControl* c : controls_) {
@@ -596,6 +762,39 @@ void TWinControl::WndProc(TMessage& m) {
     case CM_FONTCHANGED:
       if (handle_ && !CustomPainted())
         SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(Font()->Handle()), TRUE);
+      return;
+    case WM_SETFOCUS: {
+      DefaultHandler(m);
+      if (TCustomForm* form = GetParentForm(this)) form->SetFocusedControl(this);
+      return;
+    }
+    case CN_KEYDOWN:
+    case CN_KEYUP:
+    case CN_CHAR:
+    case CN_SYSKEYDOWN:
+    case CN_SYSKEYUP:
+    case CN_SYSCHAR:
+      KeyMessage(m);
+      return;
+    case CM_DIALOGKEY:
+    case CM_DIALOGCHAR:
+      BroadcastToChildren(m, true);
+      return;
+    case CM_FOCUSCHANGED:
+      BroadcastToChildren(m, false);
+      m.Result = 0;
+      return;
+    case CM_ENTER:
+      DoEnter();
+      return;
+    case CM_EXIT:
+      DoExit();
+      return;
+    case CM_RECREATEWND:
+      if (handle_) {
+        DestroyHandle();
+        Handle();
+      }
       return;
   }
   TControl::WndProc(m);

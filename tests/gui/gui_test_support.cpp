@@ -90,7 +90,14 @@ int MessageRecorder::IndexOf(UINT msg) const {
   return -1;
 }
 
+long MessageRecorder::When(UINT msg) const {
+  int i = IndexOf(msg);
+  return i < 0 ? -1 : times_[static_cast<size_t>(i)];
+}
+
 void MessageRecorder::Hook(TMessage& m) {
+  static long clock = 0;
   seen_.push_back(m.Msg);
+  times_.push_back(clock++);
   old_(m);
 }

@@ -61,7 +61,13 @@ class MessageRecorder {
   // Whether `msg` was seen, and the position of its first sighting (-1 when not seen).
   bool Saw(UINT msg) const { return IndexOf(msg) >= 0; }
   int IndexOf(UINT msg) const;
-  void Clear() { seen_.clear(); }
+  // When `msg` was first seen on a clock all recorders share (-1 when not seen), to compare
+  // the order of messages to different controls.
+  long When(UINT msg) const;
+  void Clear() {
+    seen_.clear();
+    times_.clear();
+  }
   const std::vector<UINT>& Seen() const { return seen_; }
 
  private:
@@ -70,4 +76,5 @@ class MessageRecorder {
   TControl* control_;
   TWndMethod old_;
   std::vector<UINT> seen_;
+  std::vector<long> times_;
 };
