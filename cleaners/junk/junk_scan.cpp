@@ -4,33 +4,10 @@
 
 #include <vector>
 
+#include "cleaners/junk/junk_pump.h"
 #include "cleaners/junk/waste_filters.h"
 
 namespace {
-
-// Handling the waiting messages costs a round trip to the window server even when none wait, more
-// than listing the entry itself; so the pump runs at an entry only when this long has passed since
-// it last started, which keeps the window responsive and its stop button working.
-constexpr ULONGLONG kPumpIntervalMs = 10;
-
-struct TPumpState {
-  TJunkScanPump pump;
-  ULONGLONG lastStart = 0;
-};
-
-TPumpState& PumpState() {
-  static TPumpState state;
-  return state;
-}
-
-void OfferPump() {
-  TPumpState& state = PumpState();
-  if (!state.pump) return;
-  const ULONGLONG now = GetTickCount64();
-  if (state.lastStart != 0 && now - state.lastStart < kPumpIntervalMs) return;
-  state.lastStart = now;
-  state.pump();
-}
 
 // Folder paths are kept in ASCII lower case, as the results show them.
 std::wstring AsciiLowerCase(std::wstring text) {
@@ -63,11 +40,6 @@ bool IsEnterableFolder(const WIN32_FIND_DATAW& entry) {
 
 }  // namespace
 
-void SetJunkScanPump(TJunkScanPump Pump) {
-  PumpState().pump = std::move(Pump);
-  PumpState().lastStart = 0;
-}
-
 void ScanJunkFolder(const std::wstring& Folder, const TWasteFileTypeList& Types, const TWasteFolderList& ExcludeFolders,
                     const TWasteFileTypeList& ExcludeFiles, const TWasteCleanOptions& Options, TWasteFileList& Results,
                     const TJunkProgressEvent& OnProgress) {
@@ -88,7 +60,7 @@ void ScanJunkFolder(const std::wstring& Folder, const TWasteFileTypeList& Types,
       FindClose(find);
       return;
     }
-    OfferPump();
+    OfferJunkPump();
     if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
       if (IsEnterableFolder(entry)) subfolders.emplace_back(entry.cFileName);
       continue;

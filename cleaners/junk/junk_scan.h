@@ -12,20 +12,14 @@
 // (Found true, with the file's size).
 using TJunkProgressEvent = std::function<void(bool Found, const std::wstring& Path, int64_t Size)>;
 
-// Lets the GUI handle its waiting messages so the pages stay responsive and their stop buttons can
-// set WasteSearchState.Stop. The scan offers it at every listed entry and runs it there when at
-// least 10 ms have passed since it last started (and at the first entry after it is installed).
-// The program installs its message pump here; without one the scan pumps nothing.
-using TJunkScanPump = std::function<void()>;
-void SetJunkScanPump(TJunkScanPump Pump);
-
 // Scans Folder and, depth first, every folder below it: first all files of a folder (each one
 // reported, skipped when an excluded pattern matches its name or its attributes fail the options,
 // junk when a type matches its name or, with ScanZero, when it is empty), then its subfolders in
 // listing order. Excluded folders, folders that are hidden and system at once, and junction points
 // and symbolic links (which may lead back up the tree or onto another drive) are never entered.
-// WasteSearchState.Stop is checked before every entry; when set, the scan returns at once and
-// everything found so far stays in Results, which is only ever appended to.
+// Before every entry the pump is offered (junk_pump.h) and WasteSearchState.Stop checked; when it
+// is set, the scan returns at once and everything found so far stays in Results, which is only
+// ever appended to.
 void ScanJunkFolder(const std::wstring& Folder, const TWasteFileTypeList& Types, const TWasteFolderList& ExcludeFolders,
                     const TWasteFileTypeList& ExcludeFiles, const TWasteCleanOptions& Options, TWasteFileList& Results,
                     const TJunkProgressEvent& OnProgress);

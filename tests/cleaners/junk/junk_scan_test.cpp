@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/files.h"
+#include "cleaners/junk/junk_pump.h"
 #include "tests/base/test_folder.h"
 #include "tests/cleaners/junk/junk_lists.h"
 
@@ -33,10 +34,10 @@ class JunkScanTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_FALSE(dir_.Path().empty());
     WasteSearchState = TSearchStateInfo();
-    SetJunkScanPump(nullptr);
+    SetJunkPump(nullptr);
   }
   void TearDown() override {
-    SetJunkScanPump(nullptr);
+    SetJunkPump(nullptr);
     WasteSearchState = TSearchStateInfo();
   }
 
@@ -257,7 +258,7 @@ TEST_F(JunkScanTest, ThePumpIsOfferedAtEveryListedEntryAndCanStopTheScan) {
   MakeFile(L"sub\\deeper\\d.tmp");
   // A pump that takes longer than the pumping interval runs at every entry.
   int pumped = 0;
-  SetJunkScanPump([&pumped] {
+  SetJunkPump([&pumped] {
     ++pumped;
     Sleep(25);
   });
@@ -269,7 +270,7 @@ TEST_F(JunkScanTest, ThePumpIsOfferedAtEveryListedEntryAndCanStopTheScan) {
   // A quick pump runs at the first entry and then only once the interval has passed.
   pumped = 0;
   results_.clear();
-  SetJunkScanPump([&pumped] { ++pumped; });
+  SetJunkPump([&pumped] { ++pumped; });
   Scan(TypeList({L"*.tmp"}));
   EXPECT_GE(pumped, 1);
   EXPECT_EQ(results_.size(), 3u);
@@ -277,7 +278,7 @@ TEST_F(JunkScanTest, ThePumpIsOfferedAtEveryListedEntryAndCanStopTheScan) {
   pumped = 0;
   results_.clear();
   events_.clear();
-  SetJunkScanPump([&pumped] {
+  SetJunkPump([&pumped] {
     ++pumped;
     if (pumped == 3) WasteSearchState.Stop = true;
     Sleep(25);

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <string>
 
+#include "cleaners/junk/junk_pump.h"
 #include "cleaners/junk/junk_scan.h"
 #include "cleaners/junk/waste_config.h"
 #include "cleaners/junk/waste_lists.h"
@@ -55,7 +56,7 @@ struct ScanFigures {
 ScanFigures JunkScan(const std::wstring& root, bool pump) {
   ClearWasteFiles();
   WasteSearchState = TSearchStateInfo();
-  SetJunkScanPump(pump ? TJunkScanPump(PumpMessages) : TJunkScanPump());
+  SetJunkPump(pump ? TJunkPump(PumpMessages) : TJunkPump());
   long long lookedAt = 0;
   LARGE_INTEGER t0, t1;
   QueryPerformanceCounter(&t0);

@@ -1,0 +1,99 @@
+#include "cleaners/junk/junk_clean.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "base/files.h"
+#include "cleaners/junk/junk_pump.h"
+#include "tests/base/test_files.h"
+#include "tests/base/test_folder.h"
+
+namespace {
+
+class JunkCleanTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_FALSE(dir_.Path().empty());
+    SetJunkPump(nullptr);
+  }
+  void TearDown() override { SetJunkPump(nullptr); }
+
+  // A result entry; the file is made unless `exists` is false.
+  TWasteFile& Add(const std::wstring& name, const std::string& bytes, bool selected = true, bool exists = true,
+                  DWORD attributes = 0) {
+    auto file = std::make_unique<TWasteFile>();
+    file->Path = dir_.Path() + name;
+    file->Size = int64_t(bytes.size());
+    file->Selected = selected;
+    if (exists) {
+      WriteBytes(file->Path, bytes);
+      if (attributes) SetFileAttributesW(file->Path.c_str(), attributes);
+    }
+    files_.push_back(std::move(file));
+    return *files_.back();
+  }
+
+  TestFolder dir_{L"qs_junkclean_"};
+  TWasteFileList files_;
+};
+
+}  // namespace
+
+TEST_F(JunkCleanTest, CountsOnlyTheFilesThatAreReallyGone) {
+  Add(L"a.tmp", "aaaa");
+  TWasteFile& locked = Add(L"locked.tmp", "bb");
+  TWasteFile& kept = Add(L"kept.tmp", "c", false);
+  Add(L"gone.tmp", "ddddd", true, false);
+  Add(L"readonly.tmp", "eeeeeeeeee", true, true, FILE_ATTRIBUTE_READONLY);
+  HANDLE h = CreateFileW(locked.Path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(h, INVALID_HANDLE_VALUE);
+
+  std::vector<int64_t> processedBefore;
+  const TJunkCleanCounts counts = CleanWasteFiles(files_, false, [&](const TWasteFile&, const TJunkCleanCounts& soFar) {
+    processedBefore.push_back(soFar.Processed);
+    return true;
+  });
+  CloseHandle(h);
+
+  EXPECT_EQ(counts.Selected, 4);
+  EXPECT_EQ(counts.Processed, 4);
+  EXPECT_EQ(counts.Deleted, 2);
+  EXPECT_EQ(counts.Failed(), 2);  // the locked file and the one missing before its turn
+  EXPECT_EQ(counts.FreedBytes, 4 + 10);
+  EXPECT_TRUE(counts.Completed);
+  EXPECT_EQ(processedBefore, (std::vector<int64_t>{0, 1, 2, 2, 3}));
+  EXPECT_TRUE(FileExists(locked.Path));
+  EXPECT_TRUE(FileExists(kept.Path));
+  EXPECT_FALSE(FileExists(files_[0]->Path));
+  EXPECT_FALSE(FileExists(files_[4]->Path));
+}
+
+TEST_F(JunkCleanTest, PathsAreTrimmedBeforeDeleting) {
+  TWasteFile& file = Add(L"spaced.tmp", "x");
+  const std::wstring real = file.Path;
+  file.Path = L"  " + real + L" ";
+  const TJunkCleanCounts counts = CleanWasteFiles(files_, false, nullptr);
+  EXPECT_EQ(counts.Deleted, 1);
+  EXPECT_FALSE(FileExists(real));
+}
+
+TEST_F(JunkCleanTest, CancellingStopsBeforeTheNextEntryAndKeepsTheRest) {
+  for (int i = 0; i < 4; ++i) Add(L"f" + std::to_wstring(i) + L".tmp", "x");
+  int pumped = 0;
+  SetJunkPump([&pumped] {
+    ++pumped;
+    Sleep(25);  // longer than the pumping interval: the pump runs at every entry
+  });
+  const TJunkCleanCounts counts =
+      CleanWasteFiles(files_, false, [](const TWasteFile&, const TJunkCleanCounts& soFar) { return soFar.Processed < 2; });
+  EXPECT_FALSE(counts.Completed);
+  EXPECT_EQ(counts.Selected, 4);
+  EXPECT_EQ(counts.Processed, 2);
+  EXPECT_EQ(counts.Deleted, 2);
+  EXPECT_EQ(pumped, 2);
+  EXPECT_TRUE(FileExists(files_[2]->Path));
+  EXPECT_TRUE(FileExists(files_[3]->Path));
+}
