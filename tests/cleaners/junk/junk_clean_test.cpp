@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "base/files.h"
-#include "cleaners/junk/junk_pump.h"
+#include "base/message_pump.h"
 #include "tests/base/test_files.h"
 #include "tests/base/test_folder.h"
 
@@ -17,9 +17,10 @@ class JunkCleanTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_FALSE(dir_.Path().empty());
-    SetJunkPump(nullptr);
+    SetMessagePump(nullptr);
+    Sleep(15);  // the pumping interval has passed when a test starts
   }
-  void TearDown() override { SetJunkPump(nullptr); }
+  void TearDown() override { SetMessagePump(nullptr); }
 
   // A result entry; the file is made unless `exists` is false.
   TWasteFile& Add(const std::wstring& name, const std::string& bytes, bool selected = true, bool exists = true,
@@ -83,7 +84,7 @@ TEST_F(JunkCleanTest, PathsAreTrimmedBeforeDeleting) {
 TEST_F(JunkCleanTest, CancellingStopsBeforeTheNextEntryAndKeepsTheRest) {
   for (int i = 0; i < 4; ++i) Add(L"f" + std::to_wstring(i) + L".tmp", "x");
   int pumped = 0;
-  SetJunkPump([&pumped] {
+  SetMessagePump([&pumped] {
     ++pumped;
     Sleep(25);  // longer than the pumping interval: the pump runs at every entry
   });

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "base/files.h"
-#include "cleaners/junk/junk_pump.h"
+#include "base/message_pump.h"
 #include "tests/base/test_folder.h"
 #include "tests/cleaners/junk/junk_lists.h"
 
@@ -34,10 +34,11 @@ class JunkScanTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_FALSE(dir_.Path().empty());
     WasteSearchState = TSearchStateInfo();
-    SetJunkPump(nullptr);
+    SetMessagePump(nullptr);
+    Sleep(15);  // the pumping interval has passed when a test starts
   }
   void TearDown() override {
-    SetJunkPump(nullptr);
+    SetMessagePump(nullptr);
     WasteSearchState = TSearchStateInfo();
   }
 
@@ -258,7 +259,7 @@ TEST_F(JunkScanTest, ThePumpIsOfferedAtEveryListedEntryAndCanStopTheScan) {
   MakeFile(L"sub\\deeper\\d.tmp");
   // A pump that takes longer than the pumping interval runs at every entry.
   int pumped = 0;
-  SetJunkPump([&pumped] {
+  SetMessagePump([&pumped] {
     ++pumped;
     Sleep(25);
   });
@@ -267,10 +268,10 @@ TEST_F(JunkScanTest, ThePumpIsOfferedAtEveryListedEntryAndCanStopTheScan) {
   EXPECT_EQ(pumped, 5 + 4 + 3);
   EXPECT_EQ(results_.size(), 3u);
 
-  // A quick pump runs at the first entry and then only once the interval has passed.
+  // A quick pump runs at the first entry (the interval has passed), then at most every 10 ms.
   pumped = 0;
   results_.clear();
-  SetJunkPump([&pumped] { ++pumped; });
+  SetMessagePump([&pumped] { ++pumped; });
   Scan(TypeList({L"*.tmp"}));
   EXPECT_GE(pumped, 1);
   EXPECT_EQ(results_.size(), 3u);
@@ -278,7 +279,8 @@ TEST_F(JunkScanTest, ThePumpIsOfferedAtEveryListedEntryAndCanStopTheScan) {
   pumped = 0;
   results_.clear();
   events_.clear();
-  SetJunkPump([&pumped] {
+  Sleep(15);
+  SetMessagePump([&pumped] {
     ++pumped;
     if (pumped == 3) WasteSearchState.Stop = true;
     Sleep(25);

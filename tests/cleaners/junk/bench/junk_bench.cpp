@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <string>
 
-#include "cleaners/junk/junk_pump.h"
+#include "base/message_pump.h"
 #include "cleaners/junk/junk_scan.h"
 #include "cleaners/junk/waste_config.h"
 #include "cleaners/junk/waste_lists.h"
@@ -39,7 +39,7 @@ void PlainWalk(const std::wstring& folder, long long& files) {
 }
 
 // What the program's pump does: handle every waiting message.
-void PumpMessages() {
+void HandleWaitingMessages() {
   MSG msg;
   while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
     TranslateMessage(&msg);
@@ -56,7 +56,7 @@ struct ScanFigures {
 ScanFigures JunkScan(const std::wstring& root, bool pump) {
   ClearWasteFiles();
   WasteSearchState = TSearchStateInfo();
-  SetJunkPump(pump ? TJunkPump(PumpMessages) : TJunkPump());
+  SetMessagePump(pump ? TMessagePump(HandleWaitingMessages) : TMessagePump());
   long long lookedAt = 0;
   LARGE_INTEGER t0, t1;
   QueryPerformanceCounter(&t0);
