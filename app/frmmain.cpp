@@ -44,10 +44,17 @@ void Tfrmmain::Loaded() {
   TForm::Loaded();
   for (int s = 0; s < kSectionCount; ++s) sectionButtons_[s] = Named<TImageEx>(this, SectionInfo(s).HeaderButton);
   for (int g = 0; g < kGroupCount; ++g) groupPanels_[g] = Named<TPanel>(this, kGroupPanels[g]);
+  // The feature buttons of the pages the program contains open them; section buttons have
+  // handlers of their own in the form file.
+  for (const TPageInfo& page : PageTable()) {
+    auto* button = Named<TImageEx>(this, page.Button);
+    if (page.Create && !button->OnClick) button->OnClick = [this](TObject* sender) { FeatureButtonClick(sender); };
+  }
 }
 
 void Tfrmmain::FormCreate(TObject* Sender) {
   SelectSection(0);
+  OpenPage(L"btnHome");
   lblRegister->SetCaption(L"About");
   Label2->SetCaption(L"");
 }
@@ -95,21 +102,25 @@ void Tfrmmain::SelectSection(int section) {
   Switching = 0;
 }
 
-void Tfrmmain::SelectSectionFromButton(int section, TObject* sender) {
-  if (CurrentSection == section) return;
+bool Tfrmmain::SelectSectionFromButton(int section, TObject* sender) {
+  if (CurrentSection == section) return false;
   SelectSection(section);
   ReleaseFeatureButtons();
   if (auto* button = dynamic_cast<TImageEx*>(sender)) button->SetDown(true);
+  return true;
 }
 
 void Tfrmmain::btnHomeClick(TObject* Sender) {
   if (CurrentSection == 0) return;
   SelectSection(0);
+  OpenPage(L"btnHome");
 }
 
 void Tfrmmain::btnOneClickClick(TObject* Sender) {
+  FreeRecreatedPages();
   if (CurrentSection == 7) return;
   SelectSection(7);
+  OpenPage(L"btnOneClick");
 }
 
 void Tfrmmain::btnCleanClick(TObject* Sender) {
@@ -128,9 +139,53 @@ void Tfrmmain::btnBackClick(TObject* Sender) {
   if (CurrentSection != 4) SelectSection(4);
 }
 
-void Tfrmmain::btnSettingsClick(TObject* Sender) { SelectSectionFromButton(5, Sender); }
+void Tfrmmain::btnSettingsClick(TObject* Sender) {
+  if (SelectSectionFromButton(5, Sender)) OpenPage(L"btnSettings");
+}
 
-void Tfrmmain::btnResultsClick(TObject* Sender) { SelectSectionFromButton(6, Sender); }
+void Tfrmmain::btnResultsClick(TObject* Sender) {
+  if (SelectSectionFromButton(6, Sender)) OpenPage(L"btnResults");
+}
+
+void Tfrmmain::FeatureButtonClick(TObject* Sender) {
+  ReleaseFeatureButtons();
+  auto* button = static_cast<TImageEx*>(Sender);
+  button->SetDown(true);
+  OpenPage(button->Name());
+}
+
+TCustomForm* Tfrmmain::OpenPage(const std::wstring& Button, TComponent* Owner) {
+  const TPageInfo* info = FindPageOfButton(Button);
+  if (!info || !info->Create) return nullptr;
+  TComponentRef<TCustomForm>& slot = pages_[info];
+  if (TCustomForm* page = slot.Get()) {
+    if (info->Reopen) info->Reopen(page);
+    SetPageHeading(page, info->HeadingLabel, info->TitleSuffix);
+    page->BringToFront();
+    return page;
+  }
+  TCustomForm* page = info->Create(Owner ? Owner : this);
+  slot = page;
+  PlacePage(page);
+  if (info->FirstTime) info->FirstTime(page);
+  SetPageHeading(page, info->HeadingLabel, info->TitleSuffix);
+  page->Show();
+  return page;
+}
+
+TCustomForm* Tfrmmain::PageOfButton(const std::wstring& Button) const {
+  const TPageInfo* info = FindPageOfButton(Button);
+  auto found = pages_.find(info);
+  return found == pages_.end() ? nullptr : found->second.Get();
+}
+
+void Tfrmmain::FreeRecreatedPages() {
+  for (auto& [info, page] : pages_) {
+    if (info->Life != TPageLife::Recreated) continue;
+    delete page.Get();
+    page = nullptr;
+  }
+}
 
 void Tfrmmain::PlacePage(TCustomForm* page) {
   page->SetBorderStyle(TFormBorderStyle::bsNone);

@@ -3,9 +3,11 @@
 // column of picture buttons with its collapsible groups, the page panel p_Form and the footer.
 #include <array>
 #include <functional>
+#include <map>
 #include <string>
 
 #include "app/image_ex.h"
+#include "app/page_table.h"
 #include "app/sections.h"
 #include "gui/forms.h"
 #include "gui/ext_ctrls.h"
@@ -29,27 +31,17 @@ class Tfrmmain : public TForm {
   int CurrentSection = 0;
   int Switching = 0;
 
-  // How a navigation button places its page in p_Form the first time and brings it back
-  // later. The page is created with the main window as owner; `firstTime` runs once the page
-  // is placed, `reopen` before an existing page comes to the front. `headingLabel` names the
-  // page's heading label (nullptr: the page has none), which gets the greeting + titleSuffix.
-  template <class TPage>
-  TPage* OpenPage(TPage*& page, const wchar_t* headingLabel, const wchar_t* titleSuffix,
-                  const std::function<void(TPage*)>& firstTime = {},
-                  const std::function<void(TPage*)>& reopen = {}) {
-    if (!page) {
-      page = new TPage(this);
-      PlacePage(page);
-      if (firstTime) firstTime(page);
-      SetPageHeading(page, headingLabel, titleSuffix);
-      page->Show();
-    } else {
-      if (reopen) reopen(page);
-      SetPageHeading(page, headingLabel, titleSuffix);
-      page->BringToFront();
-    }
-    return page;
-  }
+  // Opens the page of a navigation button as the page table says. A new page is made with
+  // Owner (the main window when nullptr; the home and results pages pass themselves for the
+  // pages their links open), placed in p_Form, given its first-time step and heading and shown;
+  // an existing one gets its reopen step and heading and comes to the front. Nothing (nullptr)
+  // when the program does not contain the page.
+  TCustomForm* OpenPage(const std::wstring& Button, TComponent* Owner = nullptr);
+  // The page of a button while it exists, else nullptr.
+  TCustomForm* PageOfButton(const std::wstring& Button) const;
+  // Frees the pages that one-click maintenance makes anew (the junk cleaner). A page that is
+  // pumping messages at that moment finds itself gone through its TComponentRef.
+  void FreeRecreatedPages();
 
   TLabel* esdtStatu = nullptr;
   TLabel* Label4 = nullptr;
@@ -112,14 +104,18 @@ class Tfrmmain : public TForm {
   void Loaded() override;
 
  private:
+  void FeatureButtonClick(TObject* Sender);
   void CollapseCurrentGroup();
-  // A section button that also releases the feature buttons (Settings, Results).
-  void SelectSectionFromButton(int section, TObject* sender);
+  // A section button that also releases the feature buttons (Settings, Results); false when
+  // the section was current already.
+  bool SelectSectionFromButton(int section, TObject* sender);
   void PlacePage(TCustomForm* page);
   void SetPageHeading(TCustomForm* page, const wchar_t* headingLabel, const wchar_t* titleSuffix);
 
   std::array<TImageEx*, kSectionCount> sectionButtons_{};
   std::array<TPanel*, kGroupCount> groupPanels_{};
+  // The one instance of each page, by its row of the page table.
+  std::map<const TPageInfo*, TComponentRef<TCustomForm>> pages_;
 };
 
 // The application's main form.

@@ -31,6 +31,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     splash->Hide();
     splash.reset();
     Application->Run();
+    // Shut down in order, here rather than in static destructors: the main window first, and
+    // with it the pages it owns; what outlives the pages is freed after it.
+    delete frmmain;
   } catch (...) {
     Application->HandleException(nullptr);
     return 1;

@@ -120,6 +120,16 @@ TComponent::~TComponent() {
   if (owner_) owner_->Remove(this);
 }
 
+void TComponent::Destroying() {
+  state_.Include(TComponentStateFlag::csDestroying);
+  if (alive_) *alive_ = false;
+}
+
+std::shared_ptr<const bool> TComponent::LifeToken() const {
+  if (!alive_) alive_ = std::make_shared<bool>(!IsDestroying());
+  return alive_;
+}
+
 void TComponent::SetName(const std::wstring& name) {
   if (name == name_) return;
   if (!name.empty() && owner_) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,8 @@ class TComponent : public TPersistent {
 
   // Other components that want to hear when this one goes away (besides its owner).
   void FreeNotification(TComponent* other);
+  // Reads true until this component starts being destroyed (see TComponentRef).
+  std::shared_ptr<const bool> LifeToken() const;
 
  protected:
   // Called on the owner (and on components asking FreeNotification) when a component
@@ -67,7 +70,7 @@ class TComponent : public TPersistent {
   void DestroyComponents();
 
  private:
-  void Destroying() { state_.Include(TComponentStateFlag::csDestroying); }
+  void Destroying();
   void Insert(TComponent* c);
   void Remove(TComponent* c);
 
@@ -77,4 +80,22 @@ class TComponent : public TPersistent {
   std::vector<TComponent*> freeNotifies_;
   int tag_ = 0;
   TComponentState state_;
+  mutable std::shared_ptr<bool> alive_;
+};
+
+// A reference to a component that knows when the component is gone. Code that pumps messages
+// (any handler may free the component meanwhile) checks it after each pump before it touches
+// the component again: it reads empty from the moment the component starts being destroyed.
+template <class T>
+class TComponentRef {
+ public:
+  TComponentRef() = default;
+  TComponentRef(T* component) : component_(component), alive_(component ? component->LifeToken() : nullptr) {}
+  T* Get() const { return alive_ && *alive_ ? component_ : nullptr; }
+  explicit operator bool() const { return Get() != nullptr; }
+  T* operator->() const { return Get(); }
+
+ private:
+  T* component_ = nullptr;
+  std::shared_ptr<const bool> alive_;
 };

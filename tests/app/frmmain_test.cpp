@@ -11,9 +11,12 @@
 #include <vector>
 
 #include "app/frmmain.h"
+#include "app/page_table.h"
 #include "app/shell_open.h"
 #include "app/vendor_links.h"
 #include "base/date_time.h"
+#include "base/message_pump.h"
+#include "base/strings.h"
 #include "gui/application.h"
 #include "gui/message_box.h"
 
@@ -277,32 +280,66 @@ TEST_F(MainWindowTest, LinksUnderlineWhileTheMouseIsOverThem) {
   }
 }
 
-// A page as the feature pages are: a form with its heading label.
+// A page as the feature pages are: a form with its heading label. Work() pumps messages as a
+// scanning page does, and checks after each pump that the page still exists.
 class TTestPage : public TForm {
  public:
-  explicit TTestPage(TComponent* owner) : TForm(owner) {
+  TTestPage(TComponent* owner, const wchar_t* headingLabel) : TForm(owner) {
     heading = new TLabel(this);
-    heading->SetName(L"Label6");
+    heading->SetName(headingLabel ? headingLabel : L"Heading");
     heading->SetParent(this);
   }
+  int Work(int steps) {
+    TComponentRef<TTestPage> self(this);
+    for (int done = 0; done < steps; ++done) {
+      PumpMessages();
+      if (!self) return done;
+      ++self->workDone;
+    }
+    return steps;
+  }
   TLabel* heading;
+  int workDone = 0;
 };
 
 TDateTime At(int hour, int minute) { return EncodeDate(2011, 3, 14) + EncodeTime(hour, minute, 0, 0); }
 
-TEST_F(MainWindowTest, PagesArePlacedOnceAndBroughtBackWithAFreshHeading) {
-  TTestPage* first = nullptr;
-  TTestPage* second = nullptr;
-  int firstTimeSteps = 0, reopenSteps = 0;
-  const auto firstTime = [&](TTestPage* page) {
-    ++firstTimeSteps;
-    EXPECT_EQ(page->Parent(), form->p_Form);
-  };
-  const auto reopen = [&](TTestPage*) { ++reopenSteps; };
+// The main window of a program that contains every page (test pages in their place), made once
+// the factories are set, as the program sets them before it makes the main window.
+class MainWindowPagesTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    for (const TPageInfo& page : PageTable()) {
+      const wchar_t* heading = page.HeadingLabel;
+      SetPageFactory(page.PageClass, [heading](TComponent* owner) { return new TTestPage(owner, heading); },
+                     [this, &page](TCustomForm*) { firstTimeSteps.push_back(page.Button); },
+                     [this, &page](TCustomForm*) { reopenSteps.push_back(page.Button); });
+    }
+    SetClockForTesting([] { return At(9, 0); });
+    previousPump = SetMessagePump([] { Application->ProcessMessages(); });
+    MainWindowTest::SetUp();
+  }
+  void TearDown() override {
+    MainWindowTest::TearDown();
+    SetMessagePump(previousPump);
+    for (const TPageInfo& page : PageTable()) SetPageFactory(page.PageClass, nullptr);
+  }
+  TTestPage* Page(const wchar_t* button) const { return dynamic_cast<TTestPage*>(form->PageOfButton(button)); }
+  HWND FrontPage() const { return GetWindow(form->p_Form->Handle(), GW_CHILD); }
+  // Expands the group that holds a feature button, so a click can reach it.
+  void ShowButton(const wchar_t* button) {
+    const std::wstring group = Button(button)->Parent()->Name();
+    const std::map<std::wstring, int> sections = {{L"p_Clean", 1}, {L"p_optimizer", 2}, {L"p_tools", 3}, {L"p_back", 4}};
+    auto found = sections.find(group);
+    if (found != sections.end()) form->SelectSection(found->second);
+  }
 
-  SetClockForTesting([] { return At(9, 0); });
-  form->OpenPage(first, L"Label6", L" Registry Cleaner", std::function<void(TTestPage*)>(firstTime),
-                 std::function<void(TTestPage*)>(reopen));
+  std::vector<std::wstring> firstTimeSteps, reopenSteps;
+  TMessagePump previousPump;
+};
+
+TEST_F(MainWindowPagesTest, PagesArePlacedOnceAndBroughtBackWithAFreshHeading) {
+  TTestPage* first = static_cast<TTestPage*>(form->OpenPage(L"btnRegsitryCleaner"));
   ASSERT_NE(first, nullptr);
   EXPECT_EQ(first->Owner(), form);
   EXPECT_EQ(first->Parent(), form->p_Form);
@@ -314,18 +351,94 @@ TEST_F(MainWindowTest, PagesArePlacedOnceAndBroughtBackWithAFreshHeading) {
   EXPECT_EQ(first->Width(), form->p_Form->ClientWidth());
   EXPECT_EQ(first->Height(), form->p_Form->ClientHeight());
 
-  form->OpenPage(second, nullptr, L"");
-  EXPECT_EQ(GetWindow(form->p_Form->Handle(), GW_CHILD), second->Handle());
+  TTestPage* second = static_cast<TTestPage*>(form->OpenPage(L"btnResults"));
+  EXPECT_EQ(FrontPage(), second->Handle());
+  EXPECT_EQ(second->heading->Caption(), L"") << "the results page has no heading";
 
   SetClockForTesting([] { return At(20, 0); });
-  TTestPage* kept = first;
-  form->OpenPage(first, L"Label6", L" Registry Cleaner", std::function<void(TTestPage*)>(firstTime),
-                 std::function<void(TTestPage*)>(reopen));
-  EXPECT_EQ(first, kept);
-  EXPECT_EQ(firstTimeSteps, 1);
-  EXPECT_EQ(reopenSteps, 1);
+  EXPECT_EQ(form->OpenPage(L"btnRegsitryCleaner"), first);
+  EXPECT_EQ(std::count(firstTimeSteps.begin(), firstTimeSteps.end(), L"btnRegsitryCleaner"), 1);
+  EXPECT_EQ(reopenSteps, std::vector<std::wstring>{L"btnRegsitryCleaner"});
   EXPECT_EQ(first->heading->Caption(), L"Good Evening and Welcome to Registry Cleaner");
-  EXPECT_EQ(GetWindow(form->p_Form->Handle(), GW_CHILD), first->Handle());
+  EXPECT_EQ(FrontPage(), first->Handle());
+}
+
+// The home page is made with the main window; every other page opens from its button, comes
+// to the front with its heading, and is the same page when its button is clicked again.
+TEST_F(MainWindowPagesTest, EachPageOpensFromItsButtonWithItsHeading) {
+  ASSERT_NE(Page(L"btnHome"), nullptr);
+  EXPECT_EQ(FrontPage(), Page(L"btnHome")->Handle());
+  EXPECT_EQ(firstTimeSteps, std::vector<std::wstring>{L"btnHome"});
+
+  for (const TPageInfo& info : PageTable()) {
+    if (SameText(info.Button, L"btnHome")) continue;
+    SCOPED_TRACE(Narrow(info.Button));
+    // From another section, so the section buttons act too.
+    if (form->CurrentSection != 0) Click(Button(L"btnHome"));
+    ShowButton(info.Button);
+    Click(Button(info.Button));
+    TTestPage* page = Page(info.Button);
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(page->Owner(), form);
+    EXPECT_EQ(FrontPage(), page->Handle());
+    if (info.HeadingLabel) {
+      EXPECT_EQ(page->heading->Caption(), std::wstring(L"Good Morning and Welcome to") + info.TitleSuffix);
+    }
+    if (!SameText(info.Button, L"btnOneClick")) EXPECT_TRUE(Button(info.Button)->Down());
+
+    Click(Button(L"btnHome"));
+    EXPECT_EQ(FrontPage(), Page(L"btnHome")->Handle());
+    ShowButton(info.Button);
+    Click(Button(info.Button));
+    EXPECT_EQ(Page(info.Button), page) << "kept";
+    EXPECT_EQ(FrontPage(), page->Handle());
+  }
+  EXPECT_EQ(firstTimeSteps.size(), PageTable().size());
+}
+
+// One-click maintenance frees the junk cleaner page; the next opening makes it anew. Other
+// pages stay.
+TEST_F(MainWindowPagesTest, JunkPageIsMadeAnewAfterOneClickOpens) {
+  TCustomForm* junk = form->OpenPage(L"btnJunkCleaner");
+  TCustomForm* registry = form->OpenPage(L"btnRegsitryCleaner");
+  TComponentRef<TCustomForm> junkRef(junk);
+  Click(Button(L"btnOneClick"));
+  EXPECT_FALSE(junkRef);
+  EXPECT_EQ(form->PageOfButton(L"btnJunkCleaner"), nullptr);
+  EXPECT_EQ(form->PageOfButton(L"btnRegsitryCleaner"), registry);
+  // Also when one-click maintenance is current already.
+  TComponentRef<TCustomForm> again(form->OpenPage(L"btnJunkCleaner"));
+  ASSERT_TRUE(again);
+  Click(Button(L"btnOneClick"));
+  EXPECT_FALSE(again);
+  EXPECT_EQ(form->CurrentSection, 7);
+}
+
+// The junk cleaner page pumps messages while it works; the one-click button, clicked meanwhile,
+// frees it. Its work ends at the next pump without touching the freed page.
+TEST_F(MainWindowPagesTest, PumpingPageFreedDuringAPumpEndsItsWork) {
+  auto* junk = static_cast<TTestPage*>(form->OpenPage(L"btnJunkCleaner"));
+  Application->ProcessMessages();
+  TImageEx* oneClick = Button(L"btnOneClick");
+  const LPARAM at = MAKELPARAM(oneClick->Left() + oneClick->Width() / 2, oneClick->Top() + oneClick->Height() / 2);
+  PostMessageW(oneClick->Parent()->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+  PostMessageW(oneClick->Parent()->Handle(), WM_LBUTTONUP, 0, at);
+  const int done = junk->Work(1000);
+  EXPECT_LT(done, 1000);
+  EXPECT_EQ(form->PageOfButton(L"btnJunkCleaner"), nullptr);
+  EXPECT_EQ(form->CurrentSection, 7);
+}
+
+// A program without the pages: the feature buttons keep only their navigation behaviour.
+TEST_F(MainWindowTest, ButtonsOfPagesNotInTheProgramOpenNothing) {
+  form->SelectSection(1);
+  Click(Button(L"btnRegsitryCleaner"));
+  EXPECT_FALSE(Button(L"btnRegsitryCleaner")->Down());
+  EXPECT_EQ(form->PageOfButton(L"btnRegsitryCleaner"), nullptr);
+  EXPECT_EQ(GetWindow(form->p_Form->Handle(), GW_CHILD), nullptr);
+  Click(Button(L"btnSettings"));
+  EXPECT_EQ(form->CurrentSection, 5);
+  EXPECT_EQ(GetWindow(form->p_Form->Handle(), GW_CHILD), nullptr);
 }
 
 // The About box is modal: this runs inside its loop, looks at the overlay and closes the box.

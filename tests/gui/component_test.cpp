@@ -121,3 +121,40 @@ TEST(Component, LoadingStateEndsWithLoaded) {
   panel.Loaded();
   EXPECT_FALSE(panel.IsLoading());
 }
+
+// A reference reads empty once its component is freed, by itself or with its owner, and already
+// while the component's owned children go (the component is destroying then).
+TEST(Component, ReferenceKnowsWhenTheComponentIsGone) {
+  auto* owner = new TProbe(nullptr, nullptr);
+  auto* child = new TProbe(owner, nullptr);
+  auto* grandchild = new TProbe(child, nullptr);
+  TComponentRef<TProbe> ownerRef(owner), childRef(child), early(grandchild), late;
+  late = grandchild;
+  EXPECT_EQ(childRef.Get(), child);
+  EXPECT_EQ(childRef->Owner(), owner);
+
+  bool childSeenWhileGrandchildGoes = true;
+  class TWatch : public TComponent {
+   public:
+    TWatch(TComponent* owner, TComponentRef<TProbe> watched, bool* seen)
+        : TComponent(owner), watched_(watched), seen_(seen) {}
+    ~TWatch() override { *seen_ = static_cast<bool>(watched_); }
+
+   private:
+    TComponentRef<TProbe> watched_;
+    bool* seen_;
+  };
+  new TWatch(child, childRef, &childSeenWhileGrandchildGoes);
+
+  delete grandchild;
+  EXPECT_FALSE(early);
+  EXPECT_FALSE(late);
+  EXPECT_EQ(late.Get(), nullptr);
+  EXPECT_TRUE(childRef);
+
+  delete owner;
+  EXPECT_FALSE(ownerRef);
+  EXPECT_FALSE(childRef);
+  EXPECT_FALSE(childSeenWhileGrandchildGoes);
+  EXPECT_FALSE(TComponentRef<TProbe>());
+}
