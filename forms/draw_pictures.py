@@ -309,9 +309,9 @@ def about_background():
     d = ImageDraw.Draw(img)
     d.text((68, 17), "Quillstead", font=font(22, bold=True), fill=WHITE)
     d.rectangle([0, 64, ABOUT_W, 66], fill=ACCENT)
-    d.line([(16, 174), (ABOUT_W - 16, 174)], fill=LINE)
-    d.rectangle([0, ABOUT_H - 48, ABOUT_W, ABOUT_H], fill=(245, 246, 248))
-    d.line([(0, ABOUT_H - 48), (ABOUT_W, ABOUT_H - 48)], fill=LINE)
+    d.line([(16, 166), (ABOUT_W - 16, 166)], fill=LINE)
+    d.rectangle([0, ABOUT_H - 40, ABOUT_W, ABOUT_H], fill=(245, 246, 248))
+    d.line([(0, ABOUT_H - 40), (ABOUT_W, ABOUT_H - 40)], fill=LINE)
     return img
 
 

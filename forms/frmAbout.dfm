@@ -93,16 +93,16 @@ object frmAbout: TfrmAbout
   end
   object Label7: TLabel
     Left = 18
-    Top = 182
+    Top = 170
     Width = 384
-    Height = 70
+    Height = 78
     AutoSize = False
     WordWrap = True
     Caption = 
-      'Warning: this program is protected by copyright law and international'#13#10 +
-      'treaties. Copying or distributing it, or any part of it, without the'#13#10 +
-      'permission of Quillstead Software is not allowed and may lead to civil'#13#10 +
-      'and criminal penalties. Quillstead comes without any warranty: back up'#13#10 +
+      'Warning: this program is protected by copyright law and international ' +
+      'treaties. Copying or distributing it, or any part of it, without the ' +
+      'permission of Quillstead Software is not allowed and may lead to civil ' +
+      'and criminal penalties. Quillstead comes without any warranty: back up ' +
       'your registry before you clean it.'
     Font.Color = $00726860
     Font.Height = -11
@@ -113,7 +113,7 @@ object frmAbout: TfrmAbout
   end
   object btnClose: TButton
     Left = 327
-    Top = 255
+    Top = 257
     Width = 75
     Height = 25
     Caption = '&OK'

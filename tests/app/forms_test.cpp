@@ -64,8 +64,30 @@ TEST(AboutBox, HasItsCaptionFrameLinksAndWarning) {
     EXPECT_TRUE(label->Font()->Style().Contains(TFontStyle::fsUnderline));
     EXPECT_EQ(label->Cursor(), crHandPoint);
   }
-  const std::wstring warning = CaptionOf(&about, L"Label7");
-  EXPECT_EQ(std::count(warning.begin(), warning.end(), L'\n'), 4) << "five lines";
+}
+
+// The legal warning is one word-wrapped paragraph: with the font metrics at hand, the whole
+// text fits the label, and the label lies inside the box above the OK button.
+TEST(AboutBox, WarningTextFitsItsLabel) {
+  TfrmAbout about(nullptr);
+  auto* warning = dynamic_cast<TLabel*>(about.FindComponent(L"Label7"));
+  ASSERT_NE(warning, nullptr);
+  EXPECT_TRUE(warning->WordWrap());
+  EXPECT_EQ(warning->Caption().find_first_of(L"\r\n"), std::wstring::npos) << "no hand-placed line breaks";
+  EXPECT_NE(warning->Caption().find(L"back up your registry before you clean it."), std::wstring::npos);
+
+  HDC dc = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, warning->Font()->Handle());
+  RECT needed = {0, 0, warning->Width(), 0};
+  const std::wstring text = warning->Caption();
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &needed, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+  EXPECT_LE(needed.right, warning->Width());
+  EXPECT_LE(needed.bottom, warning->Height()) << "the text needs " << needed.bottom << " px";
+
+  EXPECT_LE(warning->Top() + warning->Height(), about.btnClose->Top());
+  EXPECT_LE(warning->Left() + warning->Width(), about.ClientWidth());
 }
 
 TEST(DimmingOverlay, IsBlackBorderlessAndNeverSkinned) {

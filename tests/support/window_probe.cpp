@@ -2,8 +2,12 @@
 // memory the program uses once it rests; optionally saves a PNG picture of the window.
 // Then closes the program it started. Used by scripts/run and scripts/bench-startup.
 //
-//   qs_window_probe <program.exe> <window class> <window caption> [--png <file>] [--timeout <s>]
+//   qs_window_probe <program.exe> <window class> <window caption> [--click <x>,<y>]...
+//                   [--png <file>] [--timeout <s>]
 //
+// Each --click is a left click at that point of the window's client area, made with the mouse
+// as a user would, in the order given, once the window rests (after the memory reading); the
+// picture is taken after the last one.
 // Prints key=value lines: startup_ms, client, window, working_set_kb, peak_working_set_kb, png.
 #include <windows.h>
 #include <gdiplus.h>
@@ -18,6 +22,7 @@ namespace {
 
 struct Options {
   std::wstring program, windowClass, caption, png;
+  std::vector<POINT> clicks;
   DWORD timeoutMs = 60000;
 };
 
@@ -30,6 +35,10 @@ bool ParseArgs(int argc, wchar_t** argv, Options& o) {
     std::wstring a = argv[i];
     if (a == L"--png" && i + 1 < argc) {
       o.png = argv[++i];
+    } else if (a == L"--click" && i + 1 < argc) {
+      POINT p{};
+      if (swscanf(argv[++i], L"%ld,%ld", &p.x, &p.y) != 2) return false;
+      o.clicks.push_back(p);
     } else if (a == L"--timeout" && i + 1 < argc) {
       o.timeoutMs = static_cast<DWORD>(_wtoi(argv[++i])) * 1000;
     } else {
@@ -100,13 +109,27 @@ void WaitUntilResting(HWND wnd) {
   }
 }
 
+// A left click at a client point of the window through the mouse input queue.
+void ClickAt(HWND wnd, POINT client) {
+  POINT screen = client;
+  ClientToScreen(wnd, &screen);
+  SetForegroundWindow(wnd);
+  SetCursorPos(screen.x, screen.y);
+  INPUT input[2] = {};
+  input[0].type = input[1].type = INPUT_MOUSE;
+  input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(2, input, sizeof(INPUT));
+  WaitUntilResting(wnd);
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   Options o;
   if (!ParseArgs(argc, argv, o)) {
     fwprintf(stderr, L"usage: qs_window_probe <program.exe> <window class> <caption> "
-                     L"[--png <file>] [--timeout <s>]\n");
+                     L"[--click <x>,<y>]... [--png <file>] [--timeout <s>]\n");
     return 2;
   }
   Gdiplus::GdiplusStartupInput gdiplusInput;
@@ -156,9 +179,12 @@ int wmain(int argc, wchar_t** argv) {
     wprintf(L"peak_working_set_kb=%llu\n", static_cast<unsigned long long>(pmc.PeakWorkingSetSize / 1024));
   }
 
+  for (const POINT& p : o.clicks) ClickAt(wnd, p);
+
   int status = 0;
   if (!o.png.empty()) {
-    SetForegroundWindow(wnd);
+    // After clicks, what they opened (a dialog over the window) stays in front.
+    if (o.clicks.empty()) SetForegroundWindow(wnd);
     RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
     WaitUntilResting(wnd);
     if (SaveWindowPicture(wnd, o.png)) {
