@@ -6,11 +6,15 @@
 #include "base/exception.h"
 #include "base/strings.h"
 #include "gui/forms.h"
+#include "gui/hint_window.h"
 #include "gui/message_box.h"
 #include "gui/timer.h"
 
 namespace {
 std::unique_ptr<TApplication> g_application(new TApplication(nullptr));
+
+// The application window's own timers, far above the ids that TTimer objects get.
+constexpr UINT_PTR kShowHintTimer = 0x7FFF0001, kHideHintTimer = 0x7FFF0002;
 }  // namespace
 
 TApplication* Application = g_application.get();
@@ -20,7 +24,14 @@ const TClassInfo& TApplication::StaticClass() {
   return info;
 }
 
-TApplication::TApplication(TComponent* owner) : TComponent(owner) {}
+TApplication::TApplication(TComponent* owner) : TComponent(owner) {
+  // The hidden window exists from start-up (it answers WM_GETICON for the program); should the
+  // system refuse it this early, Handle() tries again when it is needed.
+  try {
+    Handle();
+  } catch (const Exception&) {
+  }
+}
 
 TApplication::~TApplication() {
   DestroyComponents();
@@ -55,6 +66,14 @@ HWND TApplication::Handle() {
 LRESULT CALLBACK TApplication::AppWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_TIMER: {
+      if (wParam == kShowHintTimer || wParam == kHideHintTimer) {
+        KillTimer(wnd, wParam);
+        if (wParam == kShowHintTimer)
+          Application->ShowHintNow();
+        else
+          Application->CancelHint();
+        return 0;
+      }
       auto it = Application->timers_.find(wParam);
       if (it == Application->timers_.end()) return 0;
       TTimer* timer = it->second;
@@ -78,7 +97,9 @@ LRESULT CALLBACK TApplication::AppWndProc(HWND wnd, UINT msg, WPARAM wParam, LPA
 }
 
 void TApplication::Notification(TComponent* component, TOperation operation) {
-  if (operation == TOperation::opRemove && component == mainForm_) mainForm_ = nullptr;
+  if (operation != TOperation::opRemove) return;
+  if (component == mainForm_) mainForm_ = nullptr;
+  if (component == hintWindow_) hintWindow_ = nullptr;
 }
 
 void TApplication::Run() {
@@ -93,6 +114,24 @@ bool TApplication::ProcessMessage() {
     terminated_ = true;
     return true;
   }
+  if (OnMessage) {
+    bool handled = false;
+    TDispatchScope scope;
+    try {
+      OnMessage(msg, handled);
+    } catch (...) {
+      HandleException(this);
+      handled = true;
+    }
+    if (handled) {
+      if (dispatchDepth_ == 0) FreeReleasedForms();
+      return true;
+    }
+  }
+  // A hint goes away as the user clicks or types.
+  if (hintWindow_ && (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN || msg.message == WM_LBUTTONDOWN ||
+                      msg.message == WM_RBUTTONDOWN || msg.message == WM_MBUTTONDOWN))
+    CancelHint();
   if (!IsKeyMsg(msg)) {
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
@@ -195,4 +234,43 @@ UINT_PTR TApplication::StartTimer(TTimer* timer, UINT interval) {
 
 void TApplication::StopTimer(UINT_PTR id) {
   if (timers_.erase(id) && handle_) KillTimer(handle_, id);
+}
+
+void TApplication::SetShowHint(bool value) {
+  showHint_ = value;
+  if (!value) CancelHint();
+}
+
+THintWindow* TApplication::HintWindow() {
+  if (!hintWindow_) hintWindow_ = new THintWindow(this);
+  return hintWindow_;
+}
+
+void TApplication::CancelHint() {
+  if (handle_) {
+    KillTimer(handle_, kShowHintTimer);
+    KillTimer(handle_, kHideHintTimer);
+  }
+  if (hintWindow_) hintWindow_->ReleaseHint();
+}
+
+void TApplication::HintMouseMessage(TControl* control) {
+  if (control == hintWindow_) return;
+  CancelHint();
+  hintControl_ = control;
+  hintControlAlive_ = control ? control->AliveToken() : nullptr;
+  if (control && showHint_ && control->ShowHint() && !control->Hint().empty())
+    SetTimer(Handle(), kShowHintTimer, static_cast<UINT>(std::max(hintPause_, 1)), nullptr);
+}
+
+void TApplication::ShowHintNow() {
+  if (!hintControl_ || !hintControlAlive_ || !*hintControlAlive_ || !showHint_) return;
+  POINT p;
+  GetCursorPos(&p);
+  THintWindow* hint = HintWindow();
+  TRect r = hint->CalcHintRect(300, hintControl_->Hint());
+  // Below the cursor's hot spot, clear of the arrow.
+  OffsetRect(&r, p.x, p.y + GetSystemMetrics(SM_CYCURSOR) / 2 + 4);
+  hint->ActivateHint(r, hintControl_->Hint());
+  SetTimer(Handle(), kHideHintTimer, static_cast<UINT>(std::max(hintHidePause_, 1)), nullptr);
 }

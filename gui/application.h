@@ -6,13 +6,19 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "gui/classes.h"
 
+class TControl;
 class TCustomForm;
+class THintWindow;
 class TTimer;
+
+// Sees a message of the loop before anything else; Handled set keeps it from going further.
+using TMessageEvent = std::function<void(MSG& Msg, bool& Handled)>;
 
 class TApplication : public TComponent {
   QS_CLASS(TApplication)
@@ -58,6 +64,24 @@ class TApplication : public TComponent {
   UINT_PTR StartTimer(TTimer* timer, UINT interval);
   void StopTimer(UINT_PTR id);
 
+  // Every message the loop takes goes here first (files dropped on a window that called
+  // DragAcceptFiles arrive as WM_DROPFILES).
+  TMessageEvent OnMessage;
+
+  // Hints: a control's Hint shows HintPause ms after the mouse comes to rest on it, for
+  // HintHidePause ms, when both ShowHint (here and on the control) are on.
+  bool ShowHint() const { return showHint_; }
+  void SetShowHint(bool value);
+  int HintPause() const { return hintPause_; }
+  void SetHintPause(int ms) { hintPause_ = ms; }
+  int HintHidePause() const { return hintHidePause_; }
+  void SetHintHidePause(int ms) { hintHidePause_ = ms; }
+  // The window showing hints (made when first needed).
+  THintWindow* HintWindow();
+  void CancelHint();
+  // The control under the mouse changed (TControl calls it).
+  void HintMouseMessage(TControl* control);
+
  protected:
   void Notification(TComponent* component, TOperation operation) override;
 
@@ -69,6 +93,7 @@ class TApplication : public TComponent {
   // keys, accelerators); true when it used the key up.
   bool IsKeyMsg(const MSG& msg);
   void FreeReleasedForms();
+  void ShowHintNow();
 
   std::wstring title_;
   HWND handle_ = nullptr;
@@ -78,6 +103,12 @@ class TApplication : public TComponent {
   std::vector<TCustomForm*> released_;
   std::map<UINT_PTR, TTimer*> timers_;
   UINT_PTR nextTimerId_ = 1;
+  bool showHint_ = true;
+  int hintPause_ = 500;
+  int hintHidePause_ = 2500;
+  THintWindow* hintWindow_ = nullptr;
+  TControl* hintControl_ = nullptr;
+  std::shared_ptr<bool> hintControlAlive_;
 };
 
 extern TApplication* Application;

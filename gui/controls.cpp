@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "gui/application.h"
+
 const TEnumInfo AlignInfo{{L"alNone", L"alTop", L"alBottom", L"alLeft", L"alRight", L"alClient"}};
 const TIdentMap CursorIdents{{{L"crDefault", crDefault}, {L"crNone", crNone}, {L"crArrow", crArrow},
                               {L"crCross", crCross}, {L"crIBeam", crIBeam}, {L"crSizeNESW", crSizeNESW},
@@ -265,6 +267,7 @@ void TControl::SetMouseControl(TControl* control) {
   if (control == g_mouseControl) return;
   TControl* old = g_mouseControl;
   g_mouseControl = control;
+  Application->HintMouseMessage(control);
   if (old) old->Perform(CM_MOUSELEAVE, 0, reinterpret_cast<LPARAM>(old));
   if (control && g_mouseControl == control) control->Perform(CM_MOUSEENTER, 0, reinterpret_cast<LPARAM>(control));
 }

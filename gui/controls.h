@@ -39,6 +39,8 @@ using TControlStyle = TSet<TControlStyleFlag>;
 class TWinControl;
 class TCustomForm;
 
+// The system cursor of a cursor value (crNone: no cursor).
+HCURSOR CursorHandle(TCursor cursor);
 // The keyboard's shift state now (Alt also from a key message's lParam bit 29).
 TShiftState KeyboardShiftState(LPARAM keyData = 0);
 LRESULT CALLBACK FrameworkWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -110,6 +112,10 @@ class TControl : public TComponent {
 
   void SetMouseCapture(bool value);
 
+  // A token that turns false when the control is destroyed, for code that must not touch
+  // a control after a handler (or a pumped message) may have freed it.
+  std::shared_ptr<bool> AliveToken() const { return alive_; }
+
   // Overridable hooks of the mouse handling; they fire the events.
   virtual void Click();
   virtual void DblClick();
@@ -144,9 +150,6 @@ class TControl : public TComponent {
   // Which control is under the mouse; CM_MOUSEENTER / CM_MOUSELEAVE follow its changes.
   static void SetMouseControl(TControl* control);
   static TControl* CaptureControl();
-  // A token that turns false when the control is destroyed, for code that must not touch
-  // a control after a handler may have freed it.
-  std::shared_ptr<bool> AliveToken() const { return alive_; }
 
   friend class TWinControl;
 

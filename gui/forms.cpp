@@ -6,6 +6,7 @@
 #include "base/exception.h"
 #include "gui/application.h"
 #include "gui/form_reader.h"
+#include "gui/screen.h"
 
 const TEnumInfo FormBorderStyleInfo{{L"bsNone", L"bsSingle", L"bsSizeable", L"bsDialog", L"bsToolWindow",
                                      L"bsSizeToolWin"}};
@@ -50,9 +51,11 @@ const TClassInfo& TForm::StaticClass() {
 TCustomForm::TCustomForm(TComponent* owner) : TCustomControl(owner) {
   SetDefaultVisible(false);
   SetParentFont(false);
+  if (Screen) Screen->AddForm(this);
 }
 
 TCustomForm::~TCustomForm() {
+  if (Screen) Screen->RemoveForm(this);
   DestroyComponents();
   Application->CancelRelease(this);
 }

@@ -10,6 +10,7 @@
 #include "gui/application.h"
 #include "gui/controls.h"
 #include "gui/forms.h"
+#include "gui/screen.h"
 
 namespace {
 // The control whose window is being created on this thread: the first messages of a new
@@ -91,6 +92,10 @@ LPCWSTR CursorResource(TCursor cursor) {
 
 bool IsWindowed(const TControl* c) { return dynamic_cast<const TWinControl*>(c) != nullptr; }
 }  // namespace
+
+HCURSOR CursorHandle(TCursor cursor) {
+  return cursor == crNone ? nullptr : LoadCursorW(nullptr, CursorResource(cursor));
+}
 
 const std::wstring& ControlAtomName() {
   static const std::wstring name =
@@ -681,10 +686,11 @@ bool TWinControl::SetCursorFromControl(TMessage& m) {
   GetCursorPos(&p);
   ::ScreenToClient(handle_, &p);
   TControl* c = ControlAtPos(p);
-  TCursor cursor = c ? c->Cursor() : crDefault;
+  TCursor cursor = Screen ? Screen->Cursor() : crDefault;  // the program-wide one (the hourglass) first
+  if (cursor == crDefault && c) cursor = c->Cursor();
   if (cursor == crDefault) cursor = TControl::Cursor();
   if (cursor == crDefault) return false;
-  ::SetCursor(cursor == crNone ? nullptr : LoadCursorW(nullptr, CursorResource(cursor)));
+  ::SetCursor(CursorHandle(cursor));
   m.Result = TRUE;
   return true;
 }
