@@ -179,3 +179,59 @@ void TComponent::Remove(TComponent* c) {
   c->owner_ = nullptr;
   if (!IsDestroying()) Notification(c, TOperation::opRemove);
 }
+
+const TClassInfo& TCollectionItem::StaticClass() {
+  static const TClassInfo info(L"TCollectionItem", &TPersistent::StaticClass(), nullptr, {});
+  return info;
+}
+
+int TCollectionItem::Index() const { return collection_ ? collection_->IndexOf(this) : -1; }
+
+void TCollectionItem::Changed() {
+  if (collection_) collection_->Changed(this);
+}
+
+const TClassInfo& TCollection::StaticClass() {
+  static const TClassInfo info(L"TCollection", &TPersistent::StaticClass(), nullptr, {});
+  return info;
+}
+
+TCollectionItem* TCollection::Insert(int index) {
+  index = std::clamp(index, 0, Count());
+  auto it = items_.insert(items_.begin() + index, factory_(this));
+  Changed(nullptr);
+  return it->get();
+}
+
+void TCollection::Delete(int index) {
+  if (index < 0 || index >= Count()) throw Exception(L"List index out of bounds (" + IntToStr(index) + L")");
+  items_.erase(items_.begin() + index);
+  Changed(nullptr);
+}
+
+void TCollection::Clear() {
+  if (items_.empty()) return;
+  items_.clear();
+  Changed(nullptr);
+}
+
+int TCollection::IndexOf(const TCollectionItem* item) const {
+  for (size_t i = 0; i < items_.size(); ++i)
+    if (items_[i].get() == item) return static_cast<int>(i);
+  return -1;
+}
+
+void TCollection::EndUpdate() {
+  if (updateCount_ > 0 && --updateCount_ == 0 && pending_) {
+    pending_ = false;
+    if (OnUpdate) OnUpdate(nullptr);
+  }
+}
+
+void TCollection::Changed(TCollectionItem* item) {
+  if (updateCount_ > 0) {
+    pending_ = true;
+    return;
+  }
+  if (OnUpdate) OnUpdate(item);
+}

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -98,4 +99,75 @@ class TComponentRef {
  private:
   T* component_ = nullptr;
   std::shared_ptr<const bool> alive_;
+};
+
+class TCollection;
+
+// One entry of a collection (a list-view column, a status-bar panel): published properties
+// like a component's, but owned by its collection and without a name.
+class TCollectionItem : public TPersistent {
+  QS_CLASS(TCollectionItem)
+
+ public:
+  explicit TCollectionItem(TCollection* collection) : collection_(collection) {}
+
+  TCollection* Collection() const { return collection_; }
+  // The position in the collection.
+  int Index() const;
+
+ protected:
+  // Tells the collection's owner that this item's look changed.
+  void Changed();
+
+ private:
+  TCollection* collection_;
+};
+
+// An ordered list of items of one class, owned by a control. Form files fill it with
+// "Columns = < item ... end item ... end >"; the owner hears of every change.
+class TCollection : public TPersistent {
+  QS_CLASS(TCollection)
+
+ public:
+  using TItemFactory = std::function<std::unique_ptr<TCollectionItem>(TCollection*)>;
+  TCollection(TItemFactory factory, TPersistent* owner) : factory_(std::move(factory)), owner_(owner) {}
+
+  // The object the collection belongs to (a control), or nullptr.
+  TPersistent* Owner() const { return owner_; }
+
+  int Count() const { return static_cast<int>(items_.size()); }
+  TCollectionItem* Items(int index) const { return items_.at(index).get(); }
+  TCollectionItem* Add() { return Insert(Count()); }
+  TCollectionItem* Insert(int index);
+  void Delete(int index);
+  void Clear();
+  int IndexOf(const TCollectionItem* item) const;
+  // Changes between these two reach the owner once, at the end.
+  void BeginUpdate() { ++updateCount_; }
+  void EndUpdate();
+
+  // Called with the item whose look changed, or with nullptr when items were added or
+  // removed (or several changed during an update).
+  std::function<void(TCollectionItem* item)> OnUpdate;
+
+ private:
+  friend class TCollectionItem;
+  void Changed(TCollectionItem* item);
+
+  TItemFactory factory_;
+  TPersistent* owner_;
+  std::vector<std::unique_ptr<TCollectionItem>> items_;
+  int updateCount_ = 0;
+  bool pending_ = false;
+};
+
+// A collection of items of class T, with typed access.
+template <class T>
+class TTypedCollection : public TCollection {
+ public:
+  explicit TTypedCollection(TPersistent* owner)
+      : TCollection([](TCollection* c) { return std::make_unique<T>(c); }, owner) {}
+  T* Add() { return static_cast<T*>(TCollection::Add()); }
+  T* Insert(int index) { return static_cast<T*>(TCollection::Insert(index)); }
+  T* Items(int index) const { return static_cast<T*>(TCollection::Items(index)); }
 };

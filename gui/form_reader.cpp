@@ -219,7 +219,7 @@ class Reader {
       if (IsWord(L"object"))
         ReadObject(component);
       else
-        ReadProperty(component);
+        ReadProperty(component, name);
     }
     Advance();
   }
@@ -246,7 +246,8 @@ class Reader {
     return c;
   }
 
-  void ReadProperty(TComponent* component) {
+  // One "Name = value" line of an object (a component or a collection item called `owner`).
+  void ReadProperty(TObject* object, const std::wstring& owner) {
     int line = tok_.line;
     std::vector<std::wstring> path{ExpectIdent(L"property name")};
     while (IsSymbol(L".")) {
@@ -256,18 +257,18 @@ class Reader {
     Expect(L"=");
     if (path.size() == 2 && SameText(path[1], L"Strings")) {
       // "Lines.Strings = (...)" fills the string-list property Lines.
-      const TPropInfo* p = GetPropInfo(component, path[0]);
+      const TPropInfo* p = GetPropInfo(object, path[0]);
       if (p && p->Kind == TTypeKind::Strings) {
-        p->SetLines(component, ReadLines());
+        p->SetLines(object, ReadLines());
         return;
       }
     }
     // Walk to the object that holds the last name ("Font.Style" sets Style on the font).
-    TObject* holder = component;
+    TObject* holder = object;
     std::wstring shown = path[0];
     for (size_t i = 0; i + 1 < path.size(); ++i) {
       const TPropInfo* p = GetPropInfo(holder, path[i]);
-      if (!p) lex_.Fail(line, L"unknown property " + shown + L" of " + component->Name());
+      if (!p) lex_.Fail(line, L"unknown property " + shown + L" of " + owner);
       if (i + 2 == path.size() && SameText(path[i + 1], L"File")) {
         ReadFile(holder, p, line);
         return;
@@ -277,7 +278,7 @@ class Reader {
       shown += L"." + path[i + 1];
     }
     const TPropInfo* p = GetPropInfo(holder, path.back());
-    if (!p) lex_.Fail(line, L"unknown property " + shown + L" of " + component->Name());
+    if (!p) lex_.Fail(line, L"unknown property " + shown + L" of " + owner);
     ReadValue(holder, p, shown, line);
   }
 
@@ -321,6 +322,26 @@ class Reader {
     while (!IsSymbol(L")")) lines.push_back(ReadString());
     Advance();
     return lines;
+  }
+
+  // "< item Name = value ... end item ... end >": the collection gets exactly these items.
+  void ReadCollection(TCollection* collection, const std::wstring& shown) {
+    Expect(L"<");
+    collection->BeginUpdate();
+    collection->Clear();
+    while (!IsSymbol(L">")) {
+      if (!IsWord(L"item")) Fail(L"'item' or '>' expected" + Found());
+      Advance();
+      TCollectionItem* item = collection->Add();
+      std::wstring owner = shown + L"[" + IntToStr(item->Index()) + L"]";
+      while (!IsWord(L"end")) {
+        if (tok_.kind == Tok::End) Fail(L"'end' of " + owner + L" missing");
+        ReadProperty(item, owner);
+      }
+      Advance();
+    }
+    Advance();
+    collection->EndUpdate();
   }
 
   long long ReadInteger() {
@@ -380,7 +401,14 @@ class Reader {
         p->SetLines(holder, ReadLines());
         return;
       case TTypeKind::Class: {
-        if (!p->SetObj) lex_.Fail(line, shown + L" cannot be assigned; set its properties");
+        if (!p->SetObj) {
+          auto* collection = dynamic_cast<TCollection*>(p->GetObj(holder));
+          if (collection && IsSymbol(L"<")) {
+            ReadCollection(collection, shown);
+            return;
+          }
+          lex_.Fail(line, shown + L" cannot be assigned; set its properties");
+        }
         std::wstring name = ExpectIdent(L"component name");
         fixups_.push_back(Fixup{holder, p, name, line});
         return;

@@ -2,6 +2,8 @@
 #include "gui/buttons.h"
 #include "gui/ext_ctrls.h"
 #include "gui/image_list.h"
+#include "gui/list_view.h"
+#include "gui/pages.h"
 #include "gui/std_ctrls.h"
 #include "gui/timer.h"
 
@@ -11,4 +13,6 @@ void RegisterStandardClasses() {
   RegisterExtCtrlsClasses();
   RegisterTimerClasses();
   RegisterImageListClasses();
+  RegisterPageClasses();
+  RegisterListViewClasses();
 }

@@ -265,6 +265,14 @@ TEST(FormReader, BadFilesGiveAnErrorNamingTheLine) {
       {L"object f: TfrmSample\n  Caption = #\nend\n", L"bad.dfm(2): '#' without a character code"},
       {L"object f: TfrmSample\n  object i: TImage\n    Picture.File = 'x.png'\n  end\nend\n",
        L"bad.dfm(3): x.png: no file x.png"},
+      // Collections: items of the right form only, each property known to the item's class.
+      {L"object f: TfrmSample\n  object lv: TListView\n    Columns = <\n      item\n        Wide = 3\n      end>\n"
+       L"  end\nend\n",
+       L"bad.dfm(5): unknown property Wide of Columns[0]"},
+      {L"object f: TfrmSample\n  object lv: TListView\n    Columns = <\n      column\n      end>\n  end\nend\n",
+       L"bad.dfm(4): 'item' or '>' expected but found column"},
+      {L"object f: TfrmSample\n  object lv: TListView\n    Columns = <\n      item\n        Width = 3\n",
+       L"bad.dfm(6): 'end' of Columns[0] missing"},
   };
   for (const Case& c : cases) {
     TfrmSample form(nullptr);
