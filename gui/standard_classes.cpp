@@ -1,5 +1,6 @@
 // The framework's own classes that form files can name: one registration call per family file.
 #include "gui/buttons.h"
+#include "gui/edits.h"
 #include "gui/ext_ctrls.h"
 #include "gui/image_list.h"
 #include "gui/list_view.h"
@@ -10,6 +11,7 @@
 void RegisterStandardClasses() {
   RegisterStdCtrlsClasses();
   RegisterButtonClasses();
+  RegisterEditClasses();
   RegisterExtCtrlsClasses();
   RegisterTimerClasses();
   RegisterImageListClasses();

@@ -214,6 +214,66 @@ object frmGallery: TfrmGallery
     Glyph.File = 'pics/arrow2.bmp'
     NumGlyphs = 2
   end
+  object edtPlain: TEdit
+    Left = 330
+    Top = 240
+    Text = 'Edit'
+  end
+  object edtPassword: TEdit
+    Left = 460
+    Top = 240
+    Width = 100
+    PasswordChar = '*'
+    Text = 'secret'
+  end
+  object edtReadOnly: TEdit
+    Left = 330
+    Top = 266
+    ReadOnly = True
+    Text = 'Read-only edit'
+  end
+  object edtDisabled: TEdit
+    Left = 460
+    Top = 266
+    Width = 100
+    Enabled = False
+    Text = 'Disabled'
+  end
+  object mmoNotes: TMemo
+    Left = 8
+    Top = 290
+    Width = 200
+    Height = 80
+    Lines.Strings = (
+      'A memo with a vertical scroll bar'
+      'and a second line'
+      'and a third, long enough to wrap at the right edge of the memo')
+    ScrollBars = ssVertical
+  end
+  object cboDropDown: TComboBox
+    Left = 220
+    Top = 290
+    Items.Strings = (
+      'First item'
+      'Second item'
+      'Third item')
+    Text = 'Typed text'
+  end
+  object cboList: TComboBox
+    Left = 220
+    Top = 320
+    Style = csDropDownList
+    Items.Strings = (
+      'First item'
+      'Second item')
+    ItemIndex = 1
+  end
+  object cboDisabled: TComboBox
+    Left = 220
+    Top = 350
+    Enabled = False
+    Text = 'Disabled'
+  end
   object il16: TImageList
     Bitmap.File = 'pics/glyphs16.bmp'
   end

@@ -30,6 +30,9 @@ const Entry kGallery[] = {
     {L"btnBitDisabled", L"TBitBtn"},  {L"btnBitGlyphDisabled", L"TBitBtn"},
     {L"sbFlat", L"TSpeedButton"},     {L"sbGroupA", L"TSpeedButton"},  {L"sbGroupB", L"TSpeedButton"},
     {L"sbDisabled", L"TSpeedButton"},
+    {L"edtPlain", L"TEdit"},          {L"edtPassword", L"TEdit"},      {L"edtReadOnly", L"TEdit"},
+    {L"edtDisabled", L"TEdit"},       {L"mmoNotes", L"TMemo"},         {L"cboDropDown", L"TComboBox"},
+    {L"cboList", L"TComboBox"},       {L"cboDisabled", L"TComboBox"},
     {L"il16", L"TImageList"},         {L"il24", L"TImageList"},
 };
 
