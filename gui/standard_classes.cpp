@@ -7,6 +7,7 @@
 #include "gui/pages.h"
 #include "gui/std_ctrls.h"
 #include "gui/timer.h"
+#include "gui/vtree/virtual_string_tree.h"
 
 void RegisterStandardClasses() {
   RegisterStdCtrlsClasses();
@@ -17,4 +18,5 @@ void RegisterStandardClasses() {
   RegisterImageListClasses();
   RegisterPageClasses();
   RegisterListViewClasses();
+  RegisterVirtualTreeClasses();
 }
