@@ -584,6 +584,7 @@ void TBaseVirtualTree::ColumnSpan(TColumnIndex column, int& left, int& right) co
 
 TVTCellLayout TBaseVirtualTree::RowLayout(PVirtualNode node, TColumnIndex column) {
   InitNode(node);
+  if (header_->Columns()->Count() == 0) column = NoColumn;
   TVTCellLayout l;
   int h = node->NodeHeight;
   int left, right;

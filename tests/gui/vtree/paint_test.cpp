@@ -1,0 +1,132 @@
+// Painting into a memory DC, probed away from any text: owner-drawn 49-pixel rows at their
+// offsets, grid lines, the blended selection colour, the header and check boxes.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "gui_test_support.h"
+#include "tree_fixture.h"
+
+namespace {
+constexpr COLORREF kMark = RGB(0, 160, 0);
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+
+bool Near(COLORREF a, COLORREF b, int tolerance = 2) {
+  return std::abs(GetRValue(a) - GetRValue(b)) <= tolerance && std::abs(GetGValue(a) - GetGValue(b)) <= tolerance &&
+         std::abs(GetBValue(a) - GetBValue(b)) <= tolerance;
+}
+
+// The registry results' layout: no header, an empty first column, the owner-drawn main column.
+class Paint : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    tree->SetColor(clWhite);
+    tree->SetDefaultNodeHeight(49);
+    TVirtualTreeColumn* hidden = tree->Header()->Columns()->Add();
+    hidden->SetWidth(0);
+    tree->Header()->Columns()->Add()->SetWidth(300);
+    tree->Header()->Columns()->Add()->SetWidth(100);
+    tree->Header()->SetMainColumn(1);
+    tree->OnInitNode = [](TBaseVirtualTree*, PVirtualNode, PVirtualNode node, TVirtualNodeInitStates&) {
+      node->CheckType = TCheckType::ctCheckBox;
+    };
+    tree->OnDrawNode = [this](TBaseVirtualTree*, const TVTPaintInfo& info) {
+      drawn.push_back(info.Column);
+      if (info.Column != 1) return;
+      // A mark where a page puts its first line, and the page's own line at the row's bottom.
+      SetDCBrushColor(info.Canvas->Handle(), kMark);
+      TRect mark = Bounds(info.ContentRect.left + 10, info.ContentRect.top + 4, 6, 6);
+      FillRect(info.Canvas->Handle(), &mark, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+    };
+    tree->SetRootNodeCount(10);
+  }
+
+  // Wide enough for both columns beside the vertical scroll bar.
+  TreeFixture f{420, 240};
+  TVirtualStringTree* tree = f.tree;
+  std::vector<TColumnIndex> drawn;
+};
+}  // namespace
+
+TEST_F(Paint, OwnerDrawnRowsSitAtTheirOffsets) {
+  Snapshot s(tree);
+  // Rows at 49-pixel steps; the fifth is cut off by the client area (240 < 5 * 49).
+  for (int row = 0; row < 5; ++row) {
+    TRect content = tree->CellLayout(f.Row(row), 1).Content;
+    EXPECT_EQ(content.top, row * 49);
+    EXPECT_EQ(s.Pixel(content.left + 12, row * 49 + 6), kMark) << row;
+    EXPECT_EQ(s.Pixel(content.left + 12, row * 49 + 12), kWhite) << row;  // below the mark
+    EXPECT_EQ(s.Pixel(content.left + 8, row * 49 + 6), kWhite) << row;
+  }
+  // Only the columns that are shown are drawn: the empty first one is not.
+  EXPECT_EQ(std::count(drawn.begin(), drawn.end(), 0), 0);
+  EXPECT_EQ(std::count(drawn.begin(), drawn.end(), 1), 5);
+  // Scrolled by 30 pixels every row moves up by as much.
+  tree->SetOffsetY(30);
+  Snapshot scrolled(tree);
+  TRect content = tree->CellLayout(f.Row(1), 1).Content;
+  EXPECT_EQ(content.top, 49 - 30);
+  EXPECT_EQ(scrolled.Pixel(content.left + 12, 49 - 30 + 6), kMark);
+}
+
+TEST_F(Paint, GridLinesLieOnTheRowAndColumnEdges) {
+  tree->Colors()->SetGridLineColor(clRed);
+  tree->TreeOptions()->SetPaintOptions({TVTPaintOption::toShowHorzGridLines, TVTPaintOption::toShowVertGridLines});
+  Snapshot s(tree);
+  for (int row = 0; row < 4; ++row) {
+    EXPECT_EQ(s.Pixel(200, row * 49 + 48), RGB(255, 0, 0)) << row;
+    EXPECT_EQ(s.Pixel(200, row * 49 + 47), kWhite) << row;
+  }
+  EXPECT_EQ(s.Pixel(299, 30), RGB(255, 0, 0));  // right edge of the main column
+  EXPECT_EQ(s.Pixel(399, 30), RGB(255, 0, 0));
+  EXPECT_EQ(s.Pixel(298, 30), kWhite);
+}
+
+TEST_F(Paint, TheSelectedRowIsBlendedWithTheSelectionColour) {
+  const TColor kFocus = 14932172;
+  tree->Colors()->SetFocusedSelectionColor(kFocus);
+  tree->Colors()->SetUnfocusedSelectionColor(kFocus);  // the shared display may not give focus
+  tree->SetDrawSelectionMode(TVTDrawSelectionMode::smBlendedRectangle);
+  tree->TreeOptions()->SetSelectionOptions({TVTSelectionOption::toFullRowSelect});
+  tree->TreeOptions()->SetPaintOptions({TVTPaintOption::toHideFocusRect});
+  tree->SetSelected(f.Row(2), true);
+  Snapshot s(tree);
+  COLORREF c = ColorToRGB(kFocus);
+  int a = tree->SelectionBlendFactor();
+  auto mix = [a](int fg, int bg) { return (fg * a + bg * (255 - a)) / 255; };
+  COLORREF blended = RGB(mix(GetRValue(c), 255), mix(GetGValue(c), 255), mix(GetBValue(c), 255));
+  EXPECT_TRUE(Near(s.Pixel(350, 2 * 49 + 25), blended)) << std::hex << s.Pixel(350, 2 * 49 + 25);
+  EXPECT_TRUE(Near(s.Pixel(200, 2 * 49 + 40), blended));
+  EXPECT_EQ(s.Pixel(350, 2 * 49), c);  // the frame in the plain colour
+  EXPECT_EQ(s.Pixel(350, 1 * 49 + 25), kWhite);
+  EXPECT_EQ(s.Pixel(350, 3 * 49 + 25), kWhite);
+}
+
+TEST_F(Paint, HeaderTakesTheTopAndPushesTheRowsDown) {
+  tree->Header()->SetOptions({TVTHeaderOption::hoVisible});
+  tree->Header()->SetHeight(20);
+  Snapshot s(tree);
+  EXPECT_EQ(tree->CellLayout(f.Row(0), 1).Content.top, 20);
+  EXPECT_EQ(s.Pixel(150, 10), GetSysColor(COLOR_BTNFACE));
+  TRect content = tree->CellLayout(f.Row(1), 1).Content;
+  EXPECT_EQ(s.Pixel(content.left + 12, 20 + 49 + 6), kMark);
+  EXPECT_EQ(tree->GetHitTestInfoAt(150, 10).HitPosition, THitPosition::hiOnHeader);
+  EXPECT_EQ(tree->GetNodeAt(150, 20), f.Row(0));
+}
+
+TEST_F(Paint, CheckedAndUncheckedBoxesLookDifferent) {
+  tree->SetCheckState(f.Row(1), TCheckState::csCheckedNormal);
+  Snapshot s(tree);
+  TRect unchecked = tree->CellLayout(f.Row(0), 1).CheckBox;
+  TRect checked = tree->CellLayout(f.Row(1), 1).CheckBox;
+  ASSERT_FALSE(IsRectEmpty(&checked));
+  int dark = 0, differ = 0;
+  for (int y = 2; y < Height(checked) - 2; ++y)
+    for (int x = 2; x < Width(checked) - 2; ++x) {
+      COLORREF a = s.Pixel(unchecked.left + x, unchecked.top + y), b = s.Pixel(checked.left + x, checked.top + y);
+      if (a != b) ++differ;
+      if (GetRValue(b) + GetGValue(b) + GetBValue(b) < 200) ++dark;
+    }
+  EXPECT_GT(differ, 5);
+  EXPECT_GT(dark, 5);  // the tick
+}
