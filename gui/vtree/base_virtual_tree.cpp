@@ -10,6 +10,7 @@ namespace {
 constexpr int kCheckSize = 13;
 constexpr int kCheckGap = 3;
 constexpr int kButtonSize = 9;
+constexpr int kImageGap = 2;
 }  // namespace
 
 const TClassInfo& TBaseVirtualTree::StaticClass() {
@@ -25,6 +26,8 @@ const TClassInfo& TBaseVirtualTree::StaticClass() {
        props::Enum(L"DrawSelectionMode", DrawSelectionModeInfo, &T::DrawSelectionMode, &T::SetDrawSelectionMode),
        props::Int(L"SelectionBlendFactor", &T::SelectionBlendFactor, &T::SetSelectionBlendFactor),
        props::Enum(L"BorderStyle", BorderStyleInfo, &T::BorderStyle, &T::SetBorderStyle),
+       props::Ref(L"Images", &T::Images, &T::SetImages),
+       props::Ref(L"StateImages", &T::StateImages, &T::SetStateImages),
        props::Object(L"Header", &T::Header),
        props::Object(L"TreeOptions", &T::TreeOptions),
        props::Object(L"Colors", &T::Colors),
@@ -484,6 +487,30 @@ void TBaseVirtualTree::SetBorderStyle(TBorderStyle value) {
   RecreateWnd();
 }
 
+void TBaseVirtualTree::SetImageList(TCustomImageList*& field, TCustomImageList* value) {
+  if (field == value) return;
+  field = value;
+  if (value) value->FreeNotification(this);
+  Invalidate();
+}
+
+void TBaseVirtualTree::SetImages(TCustomImageList* value) { SetImageList(images_, value); }
+void TBaseVirtualTree::SetStateImages(TCustomImageList* value) { SetImageList(stateImages_, value); }
+
+void TBaseVirtualTree::Notification(TComponent* component, TOperation operation) {
+  TCustomControl::Notification(component, operation);
+  if (operation != TOperation::opRemove) return;
+  if (component == images_) images_ = nullptr;
+  if (component == stateImages_) stateImages_ = nullptr;
+}
+
+int TBaseVirtualTree::ImageIndex(PVirtualNode node, TVTImageKind kind, TColumnIndex column, bool& ghosted) {
+  int index = -1;
+  ghosted = false;
+  if (OnGetImageIndex) OnGetImageIndex(this, node, kind, column, ghosted, index);
+  return index;
+}
+
 // ---- scrolling and geometry ----
 
 int TBaseVirtualTree::RowsHeight() const { return std::max(0, ClientHeight() - HeaderHeight()); }
@@ -602,6 +629,16 @@ TVTCellLayout TBaseVirtualTree::RowLayout(PVirtualNode node, TColumnIndex column
       l.CheckBox = Bounds(x, (h - kCheckSize) / 2, kCheckSize, kCheckSize);
       x += kCheckSize + kCheckGap;
     }
+    bool ghosted;
+    if (stateImages_ && ImageIndex(node, TVTImageKind::ikState, column, ghosted) >= 0) {
+      l.StateImage = Bounds(x, (h - stateImages_->Height()) / 2, stateImages_->Width(), stateImages_->Height());
+      x += stateImages_->Width() + kImageGap;
+    }
+  }
+  bool ghosted;
+  if (images_ && ImageIndex(node, TVTImageKind::ikNormal, column, ghosted) >= 0) {
+    l.Image = Bounds(x, (h - images_->Height()) / 2, images_->Width(), images_->Height());
+    x += images_->Width() + kImageGap;
   }
   l.Content = Rect(std::min(x, right), 0, right, h);
   return l;

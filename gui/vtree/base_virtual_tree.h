@@ -11,6 +11,7 @@
 
 #include "gui/controls.h"
 #include "gui/ext_ctrls.h"
+#include "gui/image_list.h"
 #include "gui/vtree/node_store.h"
 #include "gui/vtree/tree_options.h"
 
@@ -166,6 +167,12 @@ class TBaseVirtualTree : public TCustomControl {
   void SetSelectionBlendFactor(int value);
   TBorderStyle BorderStyle() const { return borderStyle_; }
   void SetBorderStyle(TBorderStyle value);
+  // Normal images (any column) and state images (the main column, before the normal one),
+  // their indexes given by OnGetImageIndex.
+  TCustomImageList* Images() const { return images_; }
+  void SetImages(TCustomImageList* value);
+  TCustomImageList* StateImages() const { return stateImages_; }
+  void SetStateImages(TCustomImageList* value);
 
   TVTInitNodeEvent OnInitNode;
   TVTInitChildrenEvent OnInitChildren;
@@ -184,6 +191,7 @@ class TBaseVirtualTree : public TCustomControl {
   virtual void DoPaintNode(const TVTPaintInfo& info);
   void InitNode(PVirtualNode node);
   TColumnIndex MainColumn() const;
+  void Notification(TComponent* component, TOperation operation) override;
   // Text of a selected row is drawn in the highlight text colour (solid selection, focused).
   bool HighlightedText(PVirtualNode node, TColumnIndex column) const;
 
@@ -196,6 +204,9 @@ class TBaseVirtualTree : public TCustomControl {
     return node;
   }
   void FreeNode(PVirtualNode node);
+  // The image OnGetImageIndex gives for a cell (-1: none), and whether it is drawn greyed.
+  int ImageIndex(PVirtualNode node, TVTImageKind kind, TColumnIndex column, bool& ghosted);
+  void SetImageList(TCustomImageList*& field, TCustomImageList* value);
   void StructureChanged();
   void OptionsChanged();
   void UpdateScrollBars();
@@ -226,7 +237,7 @@ class TBaseVirtualTree : public TCustomControl {
 
   // Input (tree_input.cpp).
   void MouseDownAt(int x, int y, bool doubleClick, bool right);
-  void KeyDown(WPARAM key);
+  void HandleKey(WPARAM key);
   void Scroll(int bar, int code);
   // The resizable column whose right edge is at client x, or NoColumn.
   TColumnIndex ColumnEdgeAt(int x) const;
@@ -245,6 +256,8 @@ class TBaseVirtualTree : public TCustomControl {
   TVTDrawSelectionMode drawSelectionMode_ = TVTDrawSelectionMode::smDottedRectangle;
   int blendFactor_ = 128;
   TBorderStyle borderStyle_ = TBorderStyle::bsSingle;
+  TCustomImageList* images_ = nullptr;
+  TCustomImageList* stateImages_ = nullptr;
   int updateCount_ = 0;
   bool scrollDirty_ = true;
   TColumnIndex resizing_ = NoColumn;  // column whose right edge the mouse drags

@@ -34,7 +34,7 @@ void TBaseVirtualTree::WndProc(TMessage& m) {
       m.Result = DLGC_WANTARROWS | DLGC_WANTCHARS;
       return;
     case WM_KEYDOWN:
-      KeyDown(m.WParam);
+      HandleKey(m.WParam);
       TCustomControl::WndProc(m);
       return;
     case WM_SETFOCUS:
@@ -125,7 +125,7 @@ void TBaseVirtualTree::MouseDownAt(int x, int y, bool doubleClick, bool right) {
   }
 }
 
-void TBaseVirtualTree::KeyDown(WPARAM key) {
+void TBaseVirtualTree::HandleKey(WPARAM key) {
   PVirtualNode focused = focused_;
   PVirtualNode target = nullptr;
   switch (key) {

@@ -200,6 +200,13 @@ void TBaseVirtualTree::PaintCell(HDC dc, PVirtualNode node, TColumnIndex column,
       DrawFrameControl(dc, &r, DFC_BUTTON, state);
     }
   }
+  bool ghosted;
+  if (!IsRectEmpty(&layout.StateImage))
+    stateImages_->Draw(Canvas(), layout.StateImage.left, layout.StateImage.top,
+                       ImageIndex(node, TVTImageKind::ikState, column, ghosted), !ghosted);
+  if (!IsRectEmpty(&layout.Image))
+    images_->Draw(Canvas(), layout.Image.left, layout.Image.top,
+                  ImageIndex(node, TVTImageKind::ikNormal, column, ghosted), !ghosted);
   TVTPaintInfo info;
   info.Canvas = &Canvas();
   info.Node = node;

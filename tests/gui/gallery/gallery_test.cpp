@@ -6,6 +6,7 @@
 #include <string>
 
 #include "gallery_form.h"
+#include "tree_demo_form.h"
 #include "gui/application.h"
 #include "gui/image_list.h"
 #include "tests/gui/gui_test_support.h"
@@ -73,4 +74,21 @@ TEST(Gallery, ImageListsHoldTheirStrips) {
   EXPECT_EQ(il16->Count(), 6);
   EXPECT_EQ(il24->Count(), 2);
   EXPECT_EQ(il24->Width(), 24);
+}
+
+TEST(Gallery, TheTreeDemoShowsTwoLevelsOfTriStateBoxes) {
+  TfrmTreeDemo demo(nullptr);
+  demo.Show();
+  Pump();
+  TVirtualStringTree* vst = demo.vst;
+  EXPECT_EQ(vst->VisibleCount(), 4u + 3u + 3u + 2u);
+  EXPECT_EQ(vst->Text(vst->GetFirst(), 0), L"Internet Explorer");
+  // The items were painted, so they show their records, and their categories follow them.
+  std::vector<TCheckState> categories;
+  for (PVirtualNode n = vst->GetFirstChild(nullptr); n; n = vst->GetNextSibling(n)) categories.push_back(vst->CheckState(n));
+  EXPECT_EQ(categories, (std::vector<TCheckState>{TCheckState::csCheckedNormal, TCheckState::csMixedNormal,
+                                                  TCheckState::csUncheckedNormal, TCheckState::csUncheckedNormal}));
+  // Checking the mixed category checks every one of its records.
+  vst->SetCheckState(vst->GetNextSibling(vst->GetFirstChild(nullptr)), TCheckState::csCheckedNormal);
+  for (const auto& item : demo.Categories[1].Items) EXPECT_TRUE(item.Checked);
 }

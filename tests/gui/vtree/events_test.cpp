@@ -16,6 +16,12 @@ class Events : public ::testing::Test {
       asked.insert(node->Index);
       text = L"row " + std::to_wstring(node->Index);
     };
+    tree->SetImages(SolidImages(f.form, 16, {RGB(0, 0, 255)}));
+    tree->OnGetImageIndex = [this](TBaseVirtualTree*, PVirtualNode node, TVTImageKind, TColumnIndex, bool&,
+                                   int& index) {
+      imagesAsked.insert(node->Index);
+      index = 0;
+    };
     tree->OnInitNode = [this](TBaseVirtualTree*, PVirtualNode, PVirtualNode node, TVirtualNodeInitStates&) {
       initialised.insert(node->Index);
     };
@@ -26,7 +32,7 @@ class Events : public ::testing::Test {
 
   TreeFixture f{300, 200};
   TVirtualStringTree* tree = f.tree;
-  std::set<uint32_t> asked, initialised;
+  std::set<uint32_t> asked, imagesAsked, initialised;
   int changes = 0;
 };
 }  // namespace
@@ -37,12 +43,15 @@ TEST_F(Events, OnlyTheShownRowsAreInitialisedAndAskedForTheirTexts) {
   EXPECT_EQ(*asked.begin(), 0u);
   EXPECT_EQ(*asked.rbegin(), static_cast<uint32_t>(RowsShown() - 1));
   EXPECT_EQ(initialised, asked);
+  EXPECT_EQ(imagesAsked, asked);
   asked.clear();
+  imagesAsked.clear();
   tree->SetOffsetY(50000 * 20 + 5);  // row 50000 partly scrolled out at the top
   { Snapshot s(tree); }
   EXPECT_EQ(*asked.begin(), 50000u);
   EXPECT_EQ(*asked.rbegin(), static_cast<uint32_t>(50000 + RowsShown()));
   EXPECT_LE(initialised.size(), asked.size() + static_cast<size_t>(RowsShown()));
+  EXPECT_EQ(imagesAsked, asked);
 }
 
 TEST_F(Events, MouseAndKeysMoveTheSelectionAndFocus) {

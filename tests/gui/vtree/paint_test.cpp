@@ -130,3 +130,29 @@ TEST_F(Paint, CheckedAndUncheckedBoxesLookDifferent) {
   EXPECT_GT(differ, 5);
   EXPECT_GT(dark, 5);  // the tick
 }
+
+TEST_F(Paint, StateAndNormalImagesComeBeforeTheContent) {
+  tree->SetStateImages(SolidImages(f.form, 24, {RGB(255, 0, 0)}));
+  tree->SetImages(SolidImages(f.form, 16, {RGB(0, 0, 255), RGB(255, 255, 0)}));
+  tree->OnGetImageIndex = [](TBaseVirtualTree*, PVirtualNode node, TVTImageKind kind, TColumnIndex column, bool&,
+                             int& index) {
+    if (column != 1) return;
+    index = kind == TVTImageKind::ikState ? 0 : kind == TVTImageKind::ikNormal ? static_cast<int>(node->Index % 2) : -1;
+  };
+  Snapshot s(tree);
+  for (int row = 0; row < 2; ++row) {
+    TVTCellLayout l = tree->CellLayout(f.Row(row), 1);
+    ASSERT_EQ(Width(l.StateImage), 24);
+    ASSERT_EQ(Width(l.Image), 16);
+    EXPECT_LE(l.CheckBox.right, l.StateImage.left);
+    EXPECT_LE(l.StateImage.right, l.Image.left);
+    EXPECT_LE(l.Image.right, l.Content.left);
+    EXPECT_EQ(l.StateImage.top, row * 49 + (49 - 24) / 2);  // centred in the row
+    EXPECT_EQ(s.Pixel(l.StateImage.left + 12, l.StateImage.top + 12), RGB(255, 0, 0));
+    EXPECT_EQ(s.Pixel(l.Image.left + 8, l.Image.top + 8), row == 0 ? RGB(0, 0, 255) : RGB(255, 255, 0));
+  }
+  // No image in the other column: its content starts at its margin.
+  TVTCellLayout other = tree->CellLayout(f.Row(0), 2);
+  EXPECT_TRUE(IsRectEmpty(&other.Image));
+  EXPECT_EQ(other.Content.left, other.Cell.left + tree->Margin());
+}

@@ -1,6 +1,50 @@
 #include "tree_fixture.h"
 
+#include <cstring>
+
+#include "gui/pictures.h"
 #include "gui_test_support.h"
+
+namespace {
+// A 24-bit BMP file of a strip of solid squares.
+TBytes SolidStrip(int size, const std::vector<COLORREF>& colours) {
+  int width = size * static_cast<int>(colours.size());
+  int stride = (width * 3 + 3) & ~3;
+  BITMAPFILEHEADER fh = {};
+  BITMAPINFOHEADER ih = {};
+  ih.biSize = sizeof(ih);
+  ih.biWidth = width;
+  ih.biHeight = size;
+  ih.biPlanes = 1;
+  ih.biBitCount = 24;
+  fh.bfType = 0x4D42;
+  fh.bfOffBits = sizeof(fh) + sizeof(ih);
+  fh.bfSize = fh.bfOffBits + stride * size;
+  TBytes bytes(fh.bfSize);
+  memcpy(bytes.data(), &fh, sizeof(fh));
+  memcpy(bytes.data() + sizeof(fh), &ih, sizeof(ih));
+  for (int y = 0; y < size; ++y)
+    for (int x = 0; x < width; ++x) {
+      COLORREF c = colours[x / size];
+      uint8_t* p = bytes.data() + fh.bfOffBits + y * stride + x * 3;
+      p[0] = GetBValue(c);
+      p[1] = GetGValue(c);
+      p[2] = GetRValue(c);
+    }
+  return bytes;
+}
+}  // namespace
+
+TImageList* SolidImages(TComponent* owner, int size, const std::vector<COLORREF>& colours) {
+  auto* list = new TImageList(owner);
+  list->SetWidth(size);
+  list->SetHeight(size);
+  list->SetMasked(false);
+  TBitmap strip;
+  strip.LoadFromData(SolidStrip(size, colours));
+  list->Add(&strip, nullptr);
+  return list;
+}
 
 TreeFixture::TreeFixture(int width, int height) {
   form = new TForm(nullptr);

@@ -29,6 +29,9 @@ class TreeFixture {
   void Key(WPARAM key);
 };
 
+// An image list of `count` images of one colour each (colours[i]), size x size.
+TImageList* SolidImages(TComponent* owner, int size, const std::vector<COLORREF>& colours);
+
 // What the tree paints into a 32-bit memory DC of its client size.
 class Snapshot {
  public:
