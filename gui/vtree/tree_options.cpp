@@ -12,7 +12,7 @@ const TEnumInfo AutoOptionInfo{{L"toAutoTristateTracking"}};
 
 const TClassInfo& TVirtualTreeColumn::StaticClass() {
   static const TClassInfo info(
-      L"TVirtualTreeColumn", &TPersistent::StaticClass(), nullptr,
+      L"TVirtualTreeColumn", &TCollectionItem::StaticClass(), nullptr,
       {props::Str(L"Text", &TVirtualTreeColumn::Text, &TVirtualTreeColumn::SetText),
        props::Int(L"Width", &TVirtualTreeColumn::Width, &TVirtualTreeColumn::SetWidth),
        props::Enum(L"Alignment", AlignmentInfo, &TVirtualTreeColumn::Alignment, &TVirtualTreeColumn::SetAlignment),
@@ -46,26 +46,14 @@ void TVirtualTreeColumn::SetOptions(TVTColumnOptions v) {
 }
 
 const TClassInfo& TVirtualTreeColumns::StaticClass() {
-  static const TClassInfo info(L"TVirtualTreeColumns", &TPersistent::StaticClass(), nullptr, {});
+  static const TClassInfo info(L"TVirtualTreeColumns", &TCollection::StaticClass(), nullptr, {});
   return info;
-}
-
-TVirtualTreeColumn* TVirtualTreeColumns::Add() {
-  items_.push_back(std::make_unique<TVirtualTreeColumn>());
-  items_.back()->OnChange = [this] { Changed(); };
-  Changed();
-  return items_.back().get();
-}
-
-void TVirtualTreeColumns::Clear() {
-  items_.clear();
-  Changed();
 }
 
 int TVirtualTreeColumns::ColumnLeft(TColumnIndex index) const {
   int left = 0;
   for (int i = 0; i < index && i < Count(); ++i)
-    if (items_[i]->Shown()) left += items_[i]->Width();
+    if (Items(i)->Shown()) left += Items(i)->Width();
   return left;
 }
 
@@ -74,16 +62,16 @@ int TVirtualTreeColumns::TotalWidth() const { return ColumnLeft(Count()); }
 TColumnIndex TVirtualTreeColumns::ColumnAt(int x) const {
   int left = 0;
   for (int i = 0; i < Count(); ++i) {
-    if (!items_[i]->Shown()) continue;
-    if (x >= left && x < left + items_[i]->Width()) return i;
-    left += items_[i]->Width();
+    if (!Items(i)->Shown()) continue;
+    if (x >= left && x < left + Items(i)->Width()) return i;
+    left += Items(i)->Width();
   }
   return NoColumn;
 }
 
 const TClassInfo& TVTHeader::StaticClass() {
   static const TClassInfo info(L"TVTHeader", &TPersistent::StaticClass(), nullptr,
-                               {props::Collection(L"Columns", &TVTHeader::AddColumn),
+                               {props::Object(L"Columns", &TVTHeader::Columns),
                                 props::Set(L"Options", HeaderOptionInfo, &TVTHeader::Options, &TVTHeader::SetOptions),
                                 props::Int(L"Height", &TVTHeader::Height, &TVTHeader::SetHeight),
                                 props::Int(L"MainColumn", &TVTHeader::MainColumn, &TVTHeader::SetMainColumn),
@@ -91,8 +79,8 @@ const TClassInfo& TVTHeader::StaticClass() {
   return info;
 }
 
-TVTHeader::TVTHeader() : columns_(std::make_unique<TVirtualTreeColumns>()), font_(std::make_unique<TFont>()) {
-  columns_->OnChange = [this] { Changed(); };
+TVTHeader::TVTHeader() : columns_(std::make_unique<TVirtualTreeColumns>(this)), font_(std::make_unique<TFont>()) {
+  columns_->OnUpdate = [this](TCollectionItem*) { Changed(); };
   font_->OnChange = [this] { Changed(); };
 }
 

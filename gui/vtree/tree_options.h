@@ -15,10 +15,11 @@ enum class TVTColumnOption { coVisible, coResizable };
 using TVTColumnOptions = TSet<TVTColumnOption>;
 extern const TEnumInfo ColumnOptionInfo;
 
-class TVirtualTreeColumn : public TPersistent {
+class TVirtualTreeColumn : public TCollectionItem {
   QS_CLASS(TVirtualTreeColumn)
 
  public:
+  explicit TVirtualTreeColumn(TCollection* collection) : TCollectionItem(collection) {}
   const std::wstring& Text() const { return text_; }
   void SetText(const std::wstring& v);
   int Width() const { return width_; }
@@ -30,37 +31,24 @@ class TVirtualTreeColumn : public TPersistent {
   // Shown: visible and wider than nothing.
   bool Shown() const { return options_.Contains(TVTColumnOption::coVisible) && width_ > 0; }
 
-  std::function<void()> OnChange;
-
  private:
-  void Changed() { if (OnChange) OnChange(); }
-
   std::wstring text_;
   int width_ = 50;
   TAlignment alignment_ = TAlignment::taLeftJustify;
   TVTColumnOptions options_{TVTColumnOption::coVisible, TVTColumnOption::coResizable};
 };
 
-class TVirtualTreeColumns : public TPersistent {
+// The header's columns; a form file lists them as Header.Columns = < item ... end >.
+class TVirtualTreeColumns : public TTypedCollection<TVirtualTreeColumn> {
   QS_CLASS(TVirtualTreeColumns)
 
  public:
-  TVirtualTreeColumn* Add();
-  int Count() const { return static_cast<int>(items_.size()); }
-  TVirtualTreeColumn* Items(int index) const { return items_.at(index).get(); }
-  void Clear();
+  explicit TVirtualTreeColumns(TPersistent* owner) : TTypedCollection(owner) {}
   // Left edge of a column, the shown ones laid side by side in index order.
   int ColumnLeft(TColumnIndex index) const;
   int TotalWidth() const;
   // The shown column at x (tree coordinates), or NoColumn.
   TColumnIndex ColumnAt(int x) const;
-
-  std::function<void()> OnChange;
-
- private:
-  void Changed() { if (OnChange) OnChange(); }
-
-  std::vector<std::unique_ptr<TVirtualTreeColumn>> items_;
 };
 
 enum class TVTHeaderOption { hoVisible, hoColumnResize };
@@ -73,7 +61,6 @@ class TVTHeader : public TPersistent {
  public:
   TVTHeader();
   TVirtualTreeColumns* Columns() const { return columns_.get(); }
-  TVirtualTreeColumn* AddColumn() { return columns_->Add(); }
   TVTHeaderOptions Options() const { return options_; }
   void SetOptions(TVTHeaderOptions v);
   bool Visible() const { return options_.Contains(TVTHeaderOption::hoVisible); }
