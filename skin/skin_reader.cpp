@@ -8,6 +8,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include "gui/message_box.h"
 #else
 #include <cstdio>
 #endif
@@ -24,7 +26,7 @@ void DefaultMessage(const std::string& text) {
   std::wstring title = path;
   title = title.substr(title.find_last_of(L"\\/") + 1);
   title = title.substr(0, title.find_last_of(L'.'));
-  MessageBoxW(GetActiveWindow(), wide.c_str(), title.c_str(), MB_OK);
+  MessageBoxShow(GetActiveWindow(), wide, title, MB_OK);
 #else
   std::fprintf(stderr, "%s\n", text.c_str());
 #endif

@@ -9,6 +9,10 @@
 #include "skin/packer/skin_archive_writer.h"
 #include "skin_store_testing.h"
 
+#ifdef _WIN32
+#include "gui/message_box.h"
+#endif
+
 using skin_store_testing::Bytes;
 using skin_store_testing::TRawArchive;
 
@@ -75,6 +79,25 @@ TEST_F(SkinReaderTest, UnsupportedVersionShowsTheMessageAndKeepsNothing) {
     EXPECT_EQ(Extract("top.bmp"), "");
   }
 }
+
+#ifdef _WIN32
+// In the programs the message is a box titled with the program's name, shown through the
+// message-box helper (which tests replace).
+TEST_F(SkinReaderTest, UnsupportedVersionBoxGoesThroughTheMessageBoxHelper) {
+  SetSkinMessageProc(nullptr);
+  std::vector<std::wstring> boxes;
+  SetMessageBoxFunc([&](HWND, const std::wstring& text, const std::wstring& caption, UINT type) {
+    boxes.push_back(caption + L"|" + text + L"|" + std::to_wstring(type));
+    return IDOK;
+  });
+  TRawArchive a = ThreeFiles();
+  a.version = 10000;
+  EXPECT_FALSE(Load(a.Build()));
+  SetMessageBoxFunc(nullptr);
+  EXPECT_EQ(boxes, std::vector<std::wstring>{L"skin_skin_reader_store_test|This is Older Skin File\rPlease update "
+                                             L"to new version !|" + std::to_wstring(MB_OK)});
+}
+#endif
 
 TEST_F(SkinReaderTest, EmptyOrShortInputReadsAsVersionZero) {
   std::vector<std::vector<uint8_t>> stored = {
