@@ -7,6 +7,7 @@
 
 #include "base/exception.h"
 #include "gui/bmp_header.h"
+#include "gui/memory_dc.h"
 
 namespace {
 
@@ -36,13 +37,12 @@ std::vector<uint32_t> RenderOn(HIMAGELIST list, int index, int width, int height
   std::vector<uint32_t> pixels(static_cast<size_t>(width) * height, fill);
   if (!surface) return pixels;
   std::copy(pixels.begin(), pixels.end(), static_cast<uint32_t*>(bits));
-  HDC dc = CreateCompatibleDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, surface);
-  ImageList_Draw(list, index, dc, 0, 0, ILD_TRANSPARENT);
-  GdiFlush();
-  std::copy_n(static_cast<uint32_t*>(bits), pixels.size(), pixels.begin());
-  SelectObject(dc, old);
-  DeleteDC(dc);
+  {
+    TBitmapDC dc(surface);
+    ImageList_Draw(list, index, dc, 0, 0, ILD_TRANSPARENT);
+    GdiFlush();
+    std::copy_n(static_cast<uint32_t*>(bits), pixels.size(), pixels.begin());
+  }
   DeleteObject(surface);
   return pixels;
 }
@@ -226,12 +226,11 @@ void TCustomImageList::DrawGreyed(HDC dc, int x, int y, int index) {
       if (shape[static_cast<size_t>(row) * w + col]) out[static_cast<size_t>(row + 1) * w + col + 1] = highlight;
   for (size_t i = 0; i < shape.size(); ++i)
     if (shape[i]) out[i] = shadow;
-  HDC src = CreateCompatibleDC(dc);
-  HGDIOBJ old = SelectObject(src, face);
-  BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-  AlphaBlend(dc, x, y, w, h, src, 0, 0, w, h, blend);
-  SelectObject(src, old);
-  DeleteDC(src);
+  {
+    TBitmapDC src(face);
+    BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    AlphaBlend(dc, x, y, w, h, src, 0, 0, w, h, blend);
+  }
   DeleteObject(face);
 }
 

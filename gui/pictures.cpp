@@ -7,25 +7,9 @@
 
 #include "base/exception.h"
 #include "gui/bmp_header.h"
+#include "gui/memory_dc.h"
 
 namespace {
-// One memory DC holding a bitmap for the time of a blit.
-class BitmapDC {
- public:
-  BitmapDC(HDC ref, HBITMAP bmp) : dc_(CreateCompatibleDC(ref)), old_(SelectObject(dc_, bmp)) {}
-  ~BitmapDC() {
-    SelectObject(dc_, old_);
-    DeleteDC(dc_);
-  }
-  BitmapDC(const BitmapDC&) = delete;
-  BitmapDC& operator=(const BitmapDC&) = delete;
-  HDC get() const { return dc_; }
-
- private:
-  HDC dc_;
-  HGDIOBJ old_;
-};
-
 // A new DIB section made from the same header and colour table, with the same pixels.
 HBITMAP CopyDib(HBITMAP source, const BITMAPINFO* info) {
   DIBSECTION ds = {};
@@ -94,13 +78,13 @@ std::unique_ptr<TGraphic> TBitmap::Clone() const {
 }
 
 void TBitmap::Draw(TCanvas& canvas, const TRect& r) {
-  BitmapDC src(canvas.Handle(), handle_);
+  TBitmapDC src(handle_);
   if (Transparent()) {
-    COLORREF key = GetPixel(src.get(), 0, Height() - 1);
-    TransparentBlt(canvas.Handle(), r.left, r.top, ::Width(r), ::Height(r), src.get(), 0, 0, Width(), Height(), key);
+    COLORREF key = GetPixel(src.Handle(), 0, Height() - 1);
+    TransparentBlt(canvas.Handle(), r.left, r.top, ::Width(r), ::Height(r), src.Handle(), 0, 0, Width(), Height(), key);
   } else {
     SetStretchBltMode(canvas.Handle(), COLORONCOLOR);
-    StretchBlt(canvas.Handle(), r.left, r.top, ::Width(r), ::Height(r), src.get(), 0, 0, Width(), Height(), SRCCOPY);
+    StretchBlt(canvas.Handle(), r.left, r.top, ::Width(r), ::Height(r), src.Handle(), 0, 0, Width(), Height(), SRCCOPY);
   }
 }
 
@@ -162,9 +146,9 @@ std::unique_ptr<TGraphic> TPngImage::Clone() const {
 }
 
 void TPngImage::Draw(TCanvas& canvas, const TRect& r) {
-  BitmapDC src(canvas.Handle(), handle_);
+  TBitmapDC src(handle_);
   BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-  AlphaBlend(canvas.Handle(), r.left, r.top, ::Width(r), ::Height(r), src.get(), 0, 0, Width(), Height(), blend);
+  AlphaBlend(canvas.Handle(), r.left, r.top, ::Width(r), ::Height(r), src.Handle(), 0, 0, Width(), Height(), blend);
 }
 
 const TClassInfo& TIcon::StaticClass() {

@@ -10,6 +10,7 @@
 #include "gui/application.h"
 #include "gui/controls.h"
 #include "gui/forms.h"
+#include "gui/memory_dc.h"
 #include "gui/screen.h"
 
 namespace {
@@ -599,17 +600,11 @@ void TWinControl::PaintHandler(TMessage& m) {
   GetClientRect(handle_, &client);
   if (::Width(client) > 0 && ::Height(client) > 0) {
     // Painted off screen first, so windowless children over pictures never flicker.
-    HDC mem = CreateCompatibleDC(dc);
-    HBITMAP bmp = CreateCompatibleBitmap(dc, ::Width(client), ::Height(client));
-    HGDIOBJ old = SelectObject(mem, bmp);
-    IntersectClipRect(mem, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right, ps.rcPaint.bottom);
-    PaintWindow(mem);
-    PaintControls(mem);
-    BitBlt(dc, ps.rcPaint.left, ps.rcPaint.top, ::Width(ps.rcPaint), ::Height(ps.rcPaint), mem, ps.rcPaint.left,
-           ps.rcPaint.top, SRCCOPY);
-    SelectObject(mem, old);
-    DeleteObject(bmp);
-    DeleteDC(mem);
+    TBackBuffer buffer(dc, ::Width(client), ::Height(client));
+    IntersectClipRect(buffer.DC(), ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right, ps.rcPaint.bottom);
+    PaintWindow(buffer.DC());
+    PaintControls(buffer.DC());
+    buffer.CopyTo(dc, ps.rcPaint);
   }
   EndPaint(handle_, &ps);
 }

@@ -8,6 +8,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "gui/memory_dc.h"  // TBitmapDC, which skin drawing uses with these bitmaps
+
 class TSkinBitmap {
  public:
   TSkinBitmap() = default;
@@ -45,22 +47,4 @@ class TSkinBitmap {
   uint8_t* bits_ = nullptr;
   int width_ = 0;
   int height_ = 0;
-};
-
-// A memory device context with a bitmap selected; on exit the bitmap is
-// deselected and the context's state restored (contexts are reused).
-// A bitmap can be selected into one context at a time.
-class TBitmapDC {
- public:
-  explicit TBitmapDC(HBITMAP bitmap);
-  ~TBitmapDC();
-  TBitmapDC(const TBitmapDC&) = delete;
-  TBitmapDC& operator=(const TBitmapDC&) = delete;
-  HDC Handle() const { return dc_; }
-  operator HDC() const { return dc_; }
-
- private:
-  HDC dc_;
-  HGDIOBJ old_;
-  int saved_;
 };

@@ -1,0 +1,46 @@
+// Memory device contexts: the one helper for drawing into bitmaps and for painting off screen,
+// shared by the framework and the skin engine.
+#pragma once
+
+#include <windows.h>
+
+// A memory device context with a bitmap selected; on exit the bitmap is deselected and the
+// context's state restored (contexts are reused, a few per thread). A bitmap can be selected
+// into one context at a time.
+class TBitmapDC {
+ public:
+  explicit TBitmapDC(HBITMAP bitmap);
+  ~TBitmapDC();
+  TBitmapDC(const TBitmapDC&) = delete;
+  TBitmapDC& operator=(const TBitmapDC&) = delete;
+  HDC Handle() const { return dc_; }
+  operator HDC() const { return dc_; }
+
+ private:
+  HDC dc_;
+  HGDIOBJ old_;
+  int saved_;
+};
+
+// An off-screen surface like Target's, Width x Height: paint into DC(), then CopyTo puts a part
+// of it on the target, so what is painted in layers never flickers.
+class TBackBuffer {
+ public:
+  TBackBuffer(HDC Target, int Width, int Height);
+  ~TBackBuffer();
+  TBackBuffer(const TBackBuffer&) = delete;
+  TBackBuffer& operator=(const TBackBuffer&) = delete;
+  HDC DC() const { return dc_.Handle(); }
+  // Copies Area (in the buffer's and the target's coordinates alike) to Target.
+  void CopyTo(HDC Target, const RECT& Area) const;
+
+ private:
+  // Declared first so that it goes after the context has let go of it.
+  struct TOwnedBitmap {
+    HBITMAP handle;
+    ~TOwnedBitmap() {
+      if (handle) DeleteObject(handle);
+    }
+  } bitmap_;
+  TBitmapDC dc_;
+};
