@@ -37,57 +37,6 @@ const TClassInfo& TGraphic::StaticClass() {
   return info;
 }
 
-const TClassInfo& TBitmap::StaticClass() {
-  static const TClassInfo info(L"TBitmap", &TGraphic::StaticClass(), nullptr, {});
-  return info;
-}
-
-TBitmap::~TBitmap() {
-  if (handle_) DeleteObject(handle_);
-}
-
-void TBitmap::LoadFromData(const TBytes& data) {
-  const size_t infoBytes = BmpInfoBytes(data.data(), data.size());
-  if (infoBytes == 0) throw Exception(L"Bitmap image is not valid");
-  // The header and colour table as stored, then the pixels copied into a fresh DIB section.
-  const size_t fileHeader = sizeof(BITMAPFILEHEADER);
-  TBytes info(data.begin() + fileHeader, data.begin() + fileHeader + infoBytes);
-  void* bits = nullptr;
-  HBITMAP bmp = CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(info.data()), DIB_RGB_COLORS, &bits,
-                                 nullptr, 0);
-  if (!bmp) throw Exception(L"Bitmap image is not valid");
-  DIBSECTION ds = {};
-  GetObjectW(bmp, sizeof(ds), &ds);
-  const size_t offBits = BmpReadU32(data.data() + 10);
-  const size_t available = data.size() - offBits;
-  const size_t needed = static_cast<size_t>(ds.dsBm.bmWidthBytes) * static_cast<size_t>(ds.dsBm.bmHeight);
-  std::memcpy(bits, data.data() + offBits, available < needed ? available : needed);
-  if (handle_) DeleteObject(handle_);
-  handle_ = bmp;
-  info_ = std::move(info);
-  SetSize(ds.dsBm.bmWidth, ds.dsBm.bmHeight);
-}
-
-std::unique_ptr<TGraphic> TBitmap::Clone() const {
-  auto copy = std::make_unique<TBitmap>();
-  copy->info_ = info_;
-  copy->handle_ = CopyDib(handle_, reinterpret_cast<const BITMAPINFO*>(copy->info_.data()));
-  if (copy->handle_) copy->SetSize(Width(), Height());
-  copy->SetTransparent(Transparent());
-  return copy;
-}
-
-void TBitmap::Draw(TCanvas& canvas, const TRect& r) {
-  TBitmapDC src(handle_);
-  if (Transparent()) {
-    COLORREF key = GetPixel(src.Handle(), 0, Height() - 1);
-    TransparentBlt(canvas.Handle(), r.left, r.top, ::Width(r), ::Height(r), src.Handle(), 0, 0, Width(), Height(), key);
-  } else {
-    SetStretchBltMode(canvas.Handle(), COLORONCOLOR);
-    StretchBlt(canvas.Handle(), r.left, r.top, ::Width(r), ::Height(r), src.Handle(), 0, 0, Width(), Height(), SRCCOPY);
-  }
-}
-
 const TClassInfo& TPngImage::StaticClass() {
   static const TClassInfo info(L"TPngImage", &TGraphic::StaticClass(), nullptr, {});
   return info;

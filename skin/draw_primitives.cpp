@@ -37,7 +37,7 @@ void TileFromDC(HDC dst, const RECT& dest, HDC src, const RECT& source) {
     for (int y = dest.top; y < dest.bottom; y += th) BitBlt(dst, x, y, tw, th, src, source.left, source.top, SRCCOPY);
 }
 
-void DrawResult(HDC dc, const RECT& dest, const TSkinBitmap& result, bool keyed) {
+void DrawResult(HDC dc, const RECT& dest, const TBitmap& result, bool keyed) {
   if (result.Empty()) return;
   if (keyed) {
     DrawKeyed(dc, dest, result, kSkinKeyColour);
@@ -48,8 +48,8 @@ void DrawResult(HDC dc, const RECT& dest, const TSkinBitmap& result, bool keyed)
 }
 
 // The horizontal cell of a frame stretched to a new bitmap of the given size.
-TSkinBitmap StretchCell(const TSkinBitmap& image, int frames, int frame, int width, int height) {
-  TSkinBitmap result(width, height);
+TBitmap StretchCell(const TBitmap& image, int frames, int frame, int width, int height) {
+  TBitmap result(width, height);
   if (result.Empty() || image.Empty()) return result;
   const RECT cell = FrameCell(image, false, frames, frame);
   TBitmapDC src(image.Handle());
@@ -61,7 +61,7 @@ TSkinBitmap StretchCell(const TSkinBitmap& image, int frames, int frame, int wid
 
 }  // namespace
 
-RECT FrameCell(const TSkinBitmap& image, bool vertical, int frames, int frame) {
+RECT FrameCell(const TBitmap& image, bool vertical, int frames, int frame) {
   frames = std::max(frames, 1);
   if (vertical) {
     const int h = image.Height() / frames;
@@ -71,11 +71,11 @@ RECT FrameCell(const TSkinBitmap& image, bool vertical, int frames, int frame) {
   return RECT{(frame - 1) * w, 0, frame * w, image.Height()};
 }
 
-TSkinBitmap RenderElement(const RECT& dest, const TSkinBitmap& image, const RECT& margins, bool vertical, bool tile,
+TBitmap RenderElement(const RECT& dest, const TBitmap& image, const RECT& margins, bool vertical, bool tile,
                           int frames, int frame) {
   const int W = dest.right - dest.left;
   const int H = dest.bottom - dest.top;
-  TSkinBitmap result(W, H);
+  TBitmap result(W, H);
   if (result.Empty() || image.Empty()) return result;
   const RECT cell = FrameCell(image, vertical, frames, frame);
   const int cx = cell.left, cy = cell.top;
@@ -104,18 +104,18 @@ TSkinBitmap RenderElement(const RECT& dest, const TSkinBitmap& image, const RECT
   return result;
 }
 
-void DrawElement(HDC dc, const RECT& dest, const TSkinBitmap& image, bool vertical, bool tile, bool keyed, int frames,
+void DrawElement(HDC dc, const RECT& dest, const TBitmap& image, bool vertical, bool tile, bool keyed, int frames,
                  int frame, const RECT& margins) {
   if (Inverted(dest)) return;
   DrawResult(dc, dest, RenderElement(dest, image, margins, vertical, tile, frames, frame), keyed);
 }
 
-void DrawElementStrip(HDC dc, const RECT& dest, const TSkinBitmap& image, bool vertical, bool keyed, int frames,
+void DrawElementStrip(HDC dc, const RECT& dest, const TBitmap& image, bool vertical, bool keyed, int frames,
                       int frame, const RECT& margins) {
   if (Inverted(dest)) return;
   const int W = dest.right - dest.left;
   const int H = dest.bottom - dest.top;
-  TSkinBitmap strip(W, H);
+  TBitmap strip(W, H);
   if (strip.Empty() || image.Empty()) return;
   const RECT cell = FrameCell(image, vertical, frames, frame);
   const int cw = cell.right - cell.left, ch = cell.bottom - cell.top;
@@ -133,7 +133,7 @@ void DrawElementStrip(HDC dc, const RECT& dest, const TSkinBitmap& image, bool v
   DrawResult(dc, dest, strip, keyed);
 }
 
-void StretchElementSides(HDC dc, const RECT& dest, const TSkinBitmap& image, bool vertical, int frames, int frame,
+void StretchElementSides(HDC dc, const RECT& dest, const TBitmap& image, bool vertical, int frames, int frame,
                          const RECT& margins) {
   if (image.Empty()) return;
   const RECT cell = FrameCell(image, vertical, frames, frame);
@@ -151,12 +151,12 @@ void StretchElementSides(HDC dc, const RECT& dest, const TSkinBitmap& image, boo
   CopyPiece(dc, dest.right - R, dest.top, R, H, src, cell.right - R, cell.top, R, ch);
 }
 
-void DrawElementCell(HDC dc, const RECT& dest, const TSkinBitmap& image, bool keyed, int frames, int frame) {
+void DrawElementCell(HDC dc, const RECT& dest, const TBitmap& image, bool keyed, int frames, int frame) {
   if (Inverted(dest)) return;
   DrawResult(dc, dest, StretchCell(image, frames, frame, dest.right - dest.left, dest.bottom - dest.top), keyed);
 }
 
-void DrawElementCellCentered(HDC dc, const RECT& dest, const TSkinBitmap& image, bool keyed, int frames, int frame) {
+void DrawElementCellCentered(HDC dc, const RECT& dest, const TBitmap& image, bool keyed, int frames, int frame) {
   if (Inverted(dest) || image.Empty()) return;
   const RECT cell = FrameCell(image, false, frames, frame);
   const int cw = cell.right - cell.left, ch = cell.bottom - cell.top;
@@ -165,13 +165,13 @@ void DrawElementCellCentered(HDC dc, const RECT& dest, const TSkinBitmap& image,
   DrawResult(dc, RECT{x, y, x + cw, y + ch}, StretchCell(image, frames, frame, cw, ch), keyed);
 }
 
-void TileBitmap(HDC dc, const RECT& dest, const TSkinBitmap& image, const RECT& source) {
+void TileBitmap(HDC dc, const RECT& dest, const TBitmap& image, const RECT& source) {
   if (image.Empty()) return;
   TBitmapDC src(image.Handle());
   TileFromDC(dc, dest, src, source);
 }
 
-void DrawKeyed(HDC dc, const RECT& dest, const TSkinBitmap& bitmap, COLORREF key) {
+void DrawKeyed(HDC dc, const RECT& dest, const TBitmap& bitmap, COLORREF key) {
   if (Inverted(dest) || bitmap.Empty()) return;
   // Nothing past the bitmap's own pixels is drawn.
   const int w = std::min<int>(dest.right - dest.left, bitmap.Width());
@@ -190,7 +190,7 @@ void DrawKeyed(HDC dc, const RECT& dest, const TSkinBitmap& bitmap, COLORREF key
   DeleteObject(mask);
 }
 
-HRGN BitmapToRegion(const TSkinBitmap& bitmap, int x, int y, int blueTolerance, int greenTolerance,
+HRGN BitmapToRegion(const TBitmap& bitmap, int x, int y, int blueTolerance, int greenTolerance,
                     int redTolerance, COLORREF key) {
   const int lowR = GetRValue(key), lowG = GetGValue(key), lowB = GetBValue(key);
   const int highR = std::min(255, lowR + redTolerance);
@@ -282,7 +282,7 @@ void DrawParentBackground(HWND control, HDC dc) {
   DrawParentBackground(parent, client, dc);
 }
 
-TSkinBitmap& SharedBackBuffer() {
-  static TSkinBitmap buffer;
+TBitmap& SharedBackBuffer() {
+  static TBitmap buffer;
   return buffer;
 }

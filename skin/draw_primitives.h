@@ -11,41 +11,41 @@
 
 #include <windows.h>
 
-#include "skin/skin_bitmap.h"
+#include "gui/pictures.h"
 
 // The part of the image that holds frame `frame`.
-RECT FrameCell(const TSkinBitmap& image, bool vertical, int frames, int frame);
+RECT FrameCell(const TBitmap& image, bool vertical, int frames, int frame);
 
 // A new bitmap of dest's size holding the frame in 9 slices: corners keep
 // their size, edges stretch along their length, the centre is tiled or
 // stretched. When the size is smaller than two opposite margins together,
 // both of them are dropped.
-TSkinBitmap RenderElement(const RECT& dest, const TSkinBitmap& image, const RECT& margins, bool vertical, bool tile,
+TBitmap RenderElement(const RECT& dest, const TBitmap& image, const RECT& margins, bool vertical, bool tile,
                           int frames, int frame);
 // RenderElement drawn at dest, keyed (magenta transparent) or copied.
-void DrawElement(HDC dc, const RECT& dest, const TSkinBitmap& image, bool vertical, bool tile, bool keyed, int frames,
+void DrawElement(HDC dc, const RECT& dest, const TBitmap& image, bool vertical, bool tile, bool keyed, int frames,
                  int frame, const RECT& margins);
 // Left cap, tiled middle, right cap (only margins.left and margins.right count).
-void DrawElementStrip(HDC dc, const RECT& dest, const TSkinBitmap& image, bool vertical, bool keyed, int frames,
+void DrawElementStrip(HDC dc, const RECT& dest, const TBitmap& image, bool vertical, bool keyed, int frames,
                       int frame, const RECT& margins);
 // Left and right columns stretched in height only, the middle stretched to fit.
-void StretchElementSides(HDC dc, const RECT& dest, const TSkinBitmap& image, bool vertical, int frames, int frame,
+void StretchElementSides(HDC dc, const RECT& dest, const TBitmap& image, bool vertical, int frames, int frame,
                          const RECT& margins);
 // The whole horizontal cell stretched to dest, keyed or copied.
-void DrawElementCell(HDC dc, const RECT& dest, const TSkinBitmap& image, bool keyed, int frames, int frame);
+void DrawElementCell(HDC dc, const RECT& dest, const TBitmap& image, bool keyed, int frames, int frame);
 // The horizontal cell at its own size, centred in dest, keyed or copied.
-void DrawElementCellCentered(HDC dc, const RECT& dest, const TSkinBitmap& image, bool keyed, int frames, int frame);
+void DrawElementCellCentered(HDC dc, const RECT& dest, const TBitmap& image, bool keyed, int frames, int frame);
 // The source part of the image repeated over dest from its top-left corner;
 // the last row and column of tiles may run past dest's right and bottom.
-void TileBitmap(HDC dc, const RECT& dest, const TSkinBitmap& image, const RECT& source);
+void TileBitmap(HDC dc, const RECT& dest, const TBitmap& image, const RECT& source);
 // The bitmap, from its origin and unscaled, drawn at dest with every pixel of
 // the key colour left out.
-void DrawKeyed(HDC dc, const RECT& dest, const TSkinBitmap& bitmap, COLORREF key);
+void DrawKeyed(HDC dc, const RECT& dest, const TBitmap& bitmap, COLORREF key);
 
 // A region of every pixel outside the key range (each channel from the key's
 // value up to key + tolerance, at most 255), moved by (x, y). Null when every
 // pixel is in the key range. The caller owns the region.
-HRGN BitmapToRegion(const TSkinBitmap& bitmap, int x, int y, int blueTolerance, int greenTolerance,
+HRGN BitmapToRegion(const TBitmap& bitmap, int x, int y, int blueTolerance, int greenTolerance,
                     int redTolerance, COLORREF key);
 // Hands the region to the window (SetWindowRgn). From then on the system owns
 // it: on success the handle is set to null so that nobody deletes it; on
@@ -65,4 +65,4 @@ void DrawParentBackground(HWND control, HDC dc);
 
 // The one scratch bitmap that the title bar, menu bar and status bar painters
 // resize and draw into; nobody keeps its contents between calls.
-TSkinBitmap& SharedBackBuffer();
+TBitmap& SharedBackBuffer();

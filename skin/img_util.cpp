@@ -22,7 +22,7 @@ int Channel(int colour, int shift) { return (colour >> shift) & 0xFF; }
 
 int SkinColourToRGB(int colour) { return colour < 0 ? int(GetSysColor(colour & 0xFF)) : colour; }
 
-void ReplaceMagenta(TSkinBitmap& bitmap, int colour) {
+void ReplaceMagenta(TBitmap& bitmap, int colour) {
   const uint8_t r = uint8_t(Channel(colour, 0)), g = uint8_t(Channel(colour, 8)), b = uint8_t(Channel(colour, 16));
   for (int y = 0; y < bitmap.Height(); ++y) {
     uint8_t* p = bitmap.ScanLine(y);
@@ -36,8 +36,8 @@ void ReplaceMagenta(TSkinBitmap& bitmap, int colour) {
   }
 }
 
-void MirrorBitmap(TSkinBitmap& bitmap) {
-  TSkinBitmap turned(bitmap.Width(), bitmap.Height());
+void MirrorBitmap(TBitmap& bitmap) {
+  TBitmap turned(bitmap.Width(), bitmap.Height());
   const int w = bitmap.Width();
   for (int y = 0; y < bitmap.Height(); ++y) {
     const uint8_t* src = bitmap.ScanLine(y);
@@ -47,8 +47,8 @@ void MirrorBitmap(TSkinBitmap& bitmap) {
   bitmap = std::move(turned);
 }
 
-void FlipBitmap(TSkinBitmap& bitmap) {
-  TSkinBitmap turned(bitmap.Width(), bitmap.Height());
+void FlipBitmap(TBitmap& bitmap) {
+  TBitmap turned(bitmap.Width(), bitmap.Height());
   const int h = bitmap.Height();
   for (int y = 0; y < h; ++y) std::copy_n(bitmap.ScanLine(y), bitmap.Width() * 3, turned.ScanLine(h - 1 - y));
   bitmap = std::move(turned);
@@ -59,8 +59,8 @@ namespace {
 // Quarter turn: the pixel at old (x, y) moves to place(x, y) of a bitmap with
 // the width and height swapped.
 template <typename Place>
-void TurnQuarter(TSkinBitmap& bitmap, Place place) {
-  TSkinBitmap turned(bitmap.Height(), bitmap.Width());
+void TurnQuarter(TBitmap& bitmap, Place place) {
+  TBitmap turned(bitmap.Height(), bitmap.Width());
   for (int y = 0; y < bitmap.Height(); ++y) {
     const uint8_t* src = bitmap.ScanLine(y);
     for (int x = 0; x < bitmap.Width(); ++x) {
@@ -73,12 +73,12 @@ void TurnQuarter(TSkinBitmap& bitmap, Place place) {
 
 }  // namespace
 
-void RotateBitmapLeft(TSkinBitmap& bitmap) {
+void RotateBitmapLeft(TBitmap& bitmap) {
   const int oldWidth = bitmap.Width();
   TurnQuarter(bitmap, [oldWidth](int x, int y) { return POINT{y, oldWidth - 1 - x}; });
 }
 
-void RotateBitmapRight(TSkinBitmap& bitmap) {
+void RotateBitmapRight(TBitmap& bitmap) {
   const int oldHeight = bitmap.Height();
   TurnQuarter(bitmap, [oldHeight](int x, int y) { return POINT{oldHeight - 1 - y, x}; });
 }

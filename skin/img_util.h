@@ -10,7 +10,7 @@
 
 #include <vector>
 
-#include "skin/skin_bitmap.h"
+#include "gui/pictures.h"
 
 // The magenta key colour: pixels of this colour are transparent in skin art.
 constexpr COLORREF kSkinKeyColour = 0xFF00FF;
@@ -20,11 +20,11 @@ int SkinColourToRGB(int colour);
 
 // Every pixel that is exactly magenta takes the colour's red, green and blue
 // (the colour is used as given; no system-colour lookup).
-void ReplaceMagenta(TSkinBitmap& bitmap, int colour);
-void MirrorBitmap(TSkinBitmap& bitmap);       // left-right
-void FlipBitmap(TSkinBitmap& bitmap);         // upside down
-void RotateBitmapLeft(TSkinBitmap& bitmap);   // quarter turn counter-clockwise
-void RotateBitmapRight(TSkinBitmap& bitmap);  // quarter turn clockwise
+void ReplaceMagenta(TBitmap& bitmap, int colour);
+void MirrorBitmap(TBitmap& bitmap);       // left-right
+void FlipBitmap(TBitmap& bitmap);         // upside down
+void RotateBitmapLeft(TBitmap& bitmap);   // quarter turn counter-clockwise
+void RotateBitmapRight(TBitmap& bitmap);  // quarter turn clockwise
 
 // Mixes two colours: weights 0..99 are percent of colour 1, weights from 100
 // up are per mille (100 gives 10 % of colour 1, 1000 gives colour 1).

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/skin_bitmap.h"
+#include "gui/pictures.h"
 
 class TQuickIni;
 class TSkinReader;
@@ -30,7 +30,7 @@ class TDataSkinObject {
   int32_t TopHeight = 0;
   int32_t RightWidth = 0;
   int32_t BottomHeight = 0;
-  TSkinBitmap Image;  // the frames side by side (or stacked, for some users)
+  TBitmap Image;  // the frames side by side (or stacked, for some users)
   int32_t Trans = 0;  // non-zero: magenta pixels are transparent
   int32_t Tile = 0;   // 0 or 1: how the middle parts are filled
   std::string Name;   // INI section, or a fixed name
@@ -49,14 +49,14 @@ class TDataSkinObject {
 class TDataSkinBorder : public TDataSkinObject {
  public:
   using TDataSkinObject::TDataSkinObject;
-  TSkinBitmap Image2;
+  TBitmap Image2;
 };
 
 class TDataSkinButton : public TDataSkinObject {
  public:
   using TDataSkinObject::TDataSkinObject;
-  TSkinBitmap CheckImage;
-  TSkinBitmap RadioImage;
+  TBitmap CheckImage;
+  TBitmap RadioImage;
   int32_t RadioFrames = 0;
   int32_t CheckFrames = 0;
   bool NormalColour2Given = false;
@@ -211,7 +211,7 @@ class TSkinElements {
   int32_t BorderColour() const;
 
   // Readers used by the steps.
-  void LoadSkinBitmap(TSkinBitmap& bitmap, const std::string& value) const;
+  void LoadSkinBitmap(TBitmap& bitmap, const std::string& value) const;
   template <typename T>
   void LoadElement(std::unique_ptr<T>& slot, const std::string& section, bool readFrame = true);
   void LoadBorderElement(std::unique_ptr<TDataSkinBorder>& slot, const std::string& section,

@@ -25,9 +25,9 @@ bool StartsWith(const std::string& text, const std::string& prefix) {
 
 // The built-in track channel (16 x 4, or 4 x 16 upright) for skins without one:
 // a grey groove with a darker rim.
-TSkinBitmap BuiltInTrack(bool vertical) {
+TBitmap BuiltInTrack(bool vertical) {
   const int w = vertical ? 4 : 16, h = vertical ? 16 : 4;
-  TSkinBitmap b(w, h);
+  TBitmap b(w, h);
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) {
       const bool rim = x == 0 || y == 0 || x == w - 1 || y == h - 1;
@@ -51,7 +51,7 @@ int32_t TSkinElements::ReadColour(const std::string& section, const std::string&
   return text.empty() ? defaultColour : ParseColour(text);
 }
 
-void TSkinElements::LoadSkinBitmap(TSkinBitmap& bitmap, const std::string& value) const {
+void TSkinElements::LoadSkinBitmap(TBitmap& bitmap, const std::string& value) const {
   bitmap.Clear();
   const size_t slash = value.find_last_of("\\/:");
   const std::string name = slash == std::string::npos ? value : value.substr(slash + 1);
@@ -59,7 +59,8 @@ void TSkinElements::LoadSkinBitmap(TSkinBitmap& bitmap, const std::string& value
   if (name.empty() || dot == std::string::npos || name.substr(dot) != ".bmp") return;
   std::vector<uint8_t> bytes;
   reader_->ExtractFile(name, bytes);
-  if (!bytes.empty()) bitmap.LoadFromBytes(bytes.data(), bytes.size());
+  // Skin drawing reads and writes three bytes a pixel.
+  if (!bytes.empty() && bitmap.LoadFromStream(bytes.data(), bytes.size())) bitmap.SetPixelFormat(TPixelFormat::pf24bit);
 }
 
 namespace {
@@ -265,7 +266,7 @@ void TSkinElements::LoadCaptionButtons() {
 }
 
 void TSkinElements::LoadMdiButtons() {
-  TSkinBitmap strip;
+  TBitmap strip;
   LoadSkinBitmap(strip, ReadString("MDICONTROLS", "Image"));
   const int a = strip.Width() / 12;
   const int h = strip.Height();
@@ -383,7 +384,7 @@ void TSkinElements::SetFrameCounts() {
     if (slot) slot->Frame = frames;
   };
   Buttons.Frame = 5;
-  auto glyphFrames = [](const TSkinBitmap& strip) {
+  auto glyphFrames = [](const TBitmap& strip) {
     return std::max(strip.Width() / (strip.Height() < 16 ? 13 : 16), 4);
   };
   if (Buttons.RadioFrames == 0) Buttons.RadioFrames = glyphFrames(Buttons.RadioImage);
@@ -423,8 +424,8 @@ void TSkinElements::BuildComboImages() {
   if (!SunkEdge || !ComboButton) return;
   const int n = SunkEdge->Frames();
   const int c = GetSystemMetrics(SM_CXHSCROLL) + 2;
-  TSkinBitmap strip(50 * n, 21);
-  TSkinBitmap cell(50, 21);
+  TBitmap strip(50 * n, 21);
+  TBitmap cell(50, 21);
   strip.Fill(kSkinKeyColour);
   {
     TBitmapDC stripDC(strip.Handle());

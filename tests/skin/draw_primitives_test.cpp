@@ -13,8 +13,8 @@ constexpr COLORREF kCornerTL = RGB(200, 0, 0), kCornerTR = RGB(0, 200, 0), kCorn
 
 // Two 6 x 6 frames side by side; frame 2 is the 9-slice test cell with
 // margins of 2 all round and a 2 x 2 checker centre. Frame 1 is all kOther.
-TSkinBitmap NineSliceImage() {
-  TSkinBitmap b(12, 6);
+TBitmap NineSliceImage() {
+  TBitmap b(12, 6);
   b.Fill(kOther);
   for (int y = 0; y < 6; ++y)
     for (int x = 0; x < 6; ++x) {
@@ -31,7 +31,7 @@ TSkinBitmap NineSliceImage() {
 const RECT kMargins2{2, 2, 2, 2};
 
 TEST(DrawPrimitives, FrameCellsAndFrameCountsBelowOne) {
-  TSkinBitmap b(40, 20);
+  TBitmap b(40, 20);
   EXPECT_EQ(FrameCell(b, false, 4, 2).left, 10);
   EXPECT_EQ(FrameCell(b, false, 4, 2).right, 20);
   EXPECT_EQ(FrameCell(b, false, 4, 2).bottom, 20);
@@ -44,8 +44,8 @@ TEST(DrawPrimitives, FrameCellsAndFrameCountsBelowOne) {
 }
 
 TEST(DrawPrimitives, NineSliceWithTiledCentre) {
-  const TSkinBitmap image = NineSliceImage();
-  const TSkinBitmap r = RenderElement(RECT{5, 5, 17, 15}, image, kMargins2, false, true, 2, 2);
+  const TBitmap image = NineSliceImage();
+  const TBitmap r = RenderElement(RECT{5, 5, 17, 15}, image, kMargins2, false, true, 2, 2);
   ASSERT_EQ(r.Width(), 12);
   ASSERT_EQ(r.Height(), 10);
   for (int y = 0; y < 10; ++y)
@@ -60,8 +60,8 @@ TEST(DrawPrimitives, NineSliceWithTiledCentre) {
 }
 
 TEST(DrawPrimitives, NineSliceWithStretchedCentre) {
-  const TSkinBitmap image = NineSliceImage();
-  const TSkinBitmap r = RenderElement(RECT{0, 0, 12, 10}, image, kMargins2, false, false, 2, 2);
+  const TBitmap image = NineSliceImage();
+  const TBitmap r = RenderElement(RECT{0, 0, 12, 10}, image, kMargins2, false, false, 2, 2);
   // The 2 x 2 centre becomes 8 x 6: blocks of 4 x 3 pixels.
   for (int y = 2; y < 8; ++y)
     for (int x = 2; x < 10; ++x) {
@@ -75,38 +75,38 @@ TEST(DrawPrimitives, NineSliceWithStretchedCentre) {
 }
 
 TEST(DrawPrimitives, VerticalFramesAreStacked) {
-  TSkinBitmap image(2, 4);
+  TBitmap image(2, 4);
   image.Fill(RGB(5, 5, 5));
   for (int x = 0; x < 2; ++x)
     for (int y = 2; y < 4; ++y) image.SetPixel(x, y, RGB(7, 7, 7));
-  const TSkinBitmap r = RenderElement(RECT{0, 0, 3, 3}, image, RECT{0, 0, 0, 0}, true, false, 2, 2);
+  const TBitmap r = RenderElement(RECT{0, 0, 3, 3}, image, RECT{0, 0, 0, 0}, true, false, 2, 2);
   for (int y = 0; y < 3; ++y)
     for (int x = 0; x < 3; ++x) EXPECT_EQ(r.Pixel(x, y), RGB(7, 7, 7));
 }
 
 // A cell whose colour depends on its column band only (2 + 2 + 2 pixels).
 TEST(DrawPrimitives, NarrowDestinationDropsBothSideColumns) {
-  TSkinBitmap image(6, 6);
+  TBitmap image(6, 6);
   for (int y = 0; y < 6; ++y)
     for (int x = 0; x < 6; ++x) image.SetPixel(x, y, x < 2 ? kLeft : x < 4 ? kCentreA : kRight);
-  const TSkinBitmap r = RenderElement(RECT{0, 0, 3, 8}, image, kMargins2, false, false, 1, 1);
+  const TBitmap r = RenderElement(RECT{0, 0, 3, 8}, image, kMargins2, false, false, 1, 1);
   // Without the columns the whole cell is squeezed: its middle lands in the middle.
   for (int y = 0; y < 8; ++y) EXPECT_EQ(r.Pixel(1, y), kCentreA) << y;
 }
 
 TEST(DrawPrimitives, LowDestinationDropsTopAndBottomRows) {
-  TSkinBitmap image(6, 6);
+  TBitmap image(6, 6);
   for (int y = 0; y < 6; ++y)
     for (int x = 0; x < 6; ++x) image.SetPixel(x, y, y < 2 ? kTop : y < 4 ? kCentreA : kBottom);
-  const TSkinBitmap r = RenderElement(RECT{0, 0, 8, 3}, image, kMargins2, false, false, 1, 1);
+  const TBitmap r = RenderElement(RECT{0, 0, 8, 3}, image, kMargins2, false, false, 1, 1);
   for (int x = 0; x < 8; ++x) EXPECT_EQ(r.Pixel(x, 1), kCentreA) << x;
 }
 
 TEST(DrawPrimitives, OnePixelCellFillsUniformly) {
-  TSkinBitmap image(1, 1);
+  TBitmap image(1, 1);
   image.SetPixel(0, 0, RGB(9, 99, 199));
   for (bool tile : {false, true}) {
-    const TSkinBitmap r = RenderElement(RECT{0, 0, 7, 5}, image, RECT{0, 0, 0, 0}, false, tile, 1, 1);
+    const TBitmap r = RenderElement(RECT{0, 0, 7, 5}, image, RECT{0, 0, 0, 0}, false, tile, 1, 1);
     for (int y = 0; y < 5; ++y)
       for (int x = 0; x < 7; ++x) EXPECT_EQ(r.Pixel(x, y), RGB(9, 99, 199)) << tile;
   }
@@ -115,15 +115,15 @@ TEST(DrawPrimitives, OnePixelCellFillsUniformly) {
 class Canvas : public ::testing::Test {
  protected:
   void SetUp() override {
-    target_ = TSkinBitmap(20, 10);
+    target_ = TBitmap(20, 10);
     target_.Fill(kBackground);
   }
   static constexpr COLORREF kBackground = RGB(77, 66, 55);
-  TSkinBitmap target_;
+  TBitmap target_;
 };
 
 TEST_F(Canvas, DrawKeyedLeavesKeyPixelsUntouched) {
-  TSkinBitmap sprite(3, 2);
+  TBitmap sprite(3, 2);
   sprite.Fill(RGB(1, 2, 3));
   sprite.SetPixel(1, 0, kSkinKeyColour);
   sprite.SetPixel(2, 1, kSkinKeyColour);
@@ -142,7 +142,7 @@ TEST_F(Canvas, DrawKeyedLeavesKeyPixelsUntouched) {
 }
 
 TEST_F(Canvas, DrawKeyedDrawsNothingPastTheBitmap) {
-  TSkinBitmap sprite(2, 2);
+  TBitmap sprite(2, 2);
   sprite.Fill(RGB(1, 2, 3));
   {
     TBitmapDC dc(target_.Handle());
@@ -154,15 +154,15 @@ TEST_F(Canvas, DrawKeyedDrawsNothingPastTheBitmap) {
 }
 
 TEST(DrawPrimitives, NegativeMarginsCountAsZero) {
-  const TSkinBitmap image = NineSliceImage();
-  const TSkinBitmap plain = RenderElement(RECT{0, 0, 9, 7}, image, RECT{0, 0, 0, 0}, false, false, 2, 2);
-  const TSkinBitmap odd = RenderElement(RECT{0, 0, 9, 7}, image, RECT{-3, -1, 0, -2}, false, false, 2, 2);
+  const TBitmap image = NineSliceImage();
+  const TBitmap plain = RenderElement(RECT{0, 0, 9, 7}, image, RECT{0, 0, 0, 0}, false, false, 2, 2);
+  const TBitmap odd = RenderElement(RECT{0, 0, 9, 7}, image, RECT{-3, -1, 0, -2}, false, false, 2, 2);
   for (int y = 0; y < 7; ++y)
     for (int x = 0; x < 9; ++x) EXPECT_EQ(odd.Pixel(x, y), plain.Pixel(x, y)) << x << "," << y;
 }
 
 TEST_F(Canvas, DrawElementKeyedOrCopiedAndNothingWhenInverted) {
-  TSkinBitmap image(2, 1);
+  TBitmap image(2, 1);
   image.SetPixel(0, 0, kSkinKeyColour);
   image.SetPixel(1, 0, RGB(5, 5, 5));
   TBitmapDC dc(target_.Handle());
@@ -178,7 +178,7 @@ TEST_F(Canvas, DrawElementKeyedOrCopiedAndNothingWhenInverted) {
 TEST_F(Canvas, StripRepeatsItsMiddleBetweenTheCaps) {
   // Cell: cap L, middle 1 2 3, cap R.
   const COLORREF cell[] = {RGB(50, 0, 0), RGB(1, 0, 0), RGB(2, 0, 0), RGB(3, 0, 0), RGB(60, 0, 0)};
-  TSkinBitmap image(10, 1);
+  TBitmap image(10, 1);
   image.Fill(kOther);
   for (int x = 0; x < 5; ++x) image.SetPixel(5 + x, 0, cell[x]);
   {
@@ -195,7 +195,7 @@ TEST_F(Canvas, StripRepeatsItsMiddleBetweenTheCaps) {
 }
 
 TEST_F(Canvas, StripWithoutMiddleDrawsOnlyItsCaps) {
-  TSkinBitmap image(2, 1);
+  TBitmap image(2, 1);
   image.SetPixel(0, 0, RGB(50, 0, 0));
   image.SetPixel(1, 0, RGB(60, 0, 0));
   TBitmapDC dc(target_.Handle());
@@ -206,7 +206,7 @@ TEST_F(Canvas, StripWithoutMiddleDrawsOnlyItsCaps) {
 
 TEST_F(Canvas, StretchElementSidesKeepsColumnWidths) {
   const COLORREF cell[] = {RGB(50, 0, 0), RGB(1, 0, 0), RGB(60, 0, 0)};
-  TSkinBitmap image(3, 1);
+  TBitmap image(3, 1);
   for (int x = 0; x < 3; ++x) image.SetPixel(x, 0, cell[x]);
   TBitmapDC dc(target_.Handle());
   StretchElementSides(dc, RECT{2, 1, 10, 3}, image, false, 1, 1, RECT{1, 0, 1, 0});
@@ -219,7 +219,7 @@ TEST_F(Canvas, StretchElementSidesKeepsColumnWidths) {
 TEST_F(Canvas, StretchElementSidesSqueezesACellWiderThanItsPlace) {
   // Cell A B B C with one-pixel caps into two pixels: drawn by parts it would be
   // A C; squeezed whole, one of the two pixels comes from the middle.
-  TSkinBitmap image(4, 1);
+  TBitmap image(4, 1);
   image.Fill(RGB(2, 0, 0));
   image.SetPixel(0, 0, RGB(1, 0, 0));
   image.SetPixel(3, 0, RGB(3, 0, 0));
@@ -230,7 +230,7 @@ TEST_F(Canvas, StretchElementSidesSqueezesACellWiderThanItsPlace) {
 }
 
 TEST_F(Canvas, CellsStretchedOrCentred) {
-  TSkinBitmap image(4, 2);
+  TBitmap image(4, 2);
   image.Fill(RGB(3, 3, 3));
   for (int y = 0; y < 2; ++y) {
     image.SetPixel(2, y, RGB(8, 8, 8));
@@ -250,7 +250,7 @@ TEST_F(Canvas, CellsStretchedOrCentred) {
 }
 
 TEST_F(Canvas, TileBitmapRepeatsUnclippedAndSkipsEmptySources) {
-  TSkinBitmap image(3, 1);
+  TBitmap image(3, 1);
   image.SetPixel(0, 0, RGB(9, 0, 0));
   image.SetPixel(1, 0, RGB(1, 0, 0));
   image.SetPixel(2, 0, RGB(2, 0, 0));
@@ -267,14 +267,14 @@ TEST_F(Canvas, TileBitmapRepeatsUnclippedAndSkipsEmptySources) {
 }
 
 // Every pixel of the bitmap against the region.
-void ExpectRegionCovers(HRGN region, const TSkinBitmap& b, int dx, int dy, COLORREF key) {
+void ExpectRegionCovers(HRGN region, const TBitmap& b, int dx, int dy, COLORREF key) {
   for (int y = 0; y < b.Height(); ++y)
     for (int x = 0; x < b.Width(); ++x)
       EXPECT_EQ(PtInRegion(region, x + dx, y + dy) != 0, b.Pixel(x, y) != key) << x << "," << y;
 }
 
 TEST(BitmapToRegion, OpaquePixelsWithOffset) {
-  TSkinBitmap b(5, 3);
+  TBitmap b(5, 3);
   b.Fill(RGB(0, 0, 0));
   b.SetPixel(0, 0, kSkinKeyColour);
   b.SetPixel(2, 1, kSkinKeyColour);
@@ -290,7 +290,7 @@ TEST(BitmapToRegion, OpaquePixelsWithOffset) {
 }
 
 TEST(BitmapToRegion, OneRowBitmap) {
-  TSkinBitmap b(4, 1);
+  TBitmap b(4, 1);
   b.Fill(RGB(1, 1, 1));
   b.SetPixel(1, 0, kSkinKeyColour);
   HRGN region = BitmapToRegion(b, 0, 0, 0, 0, 0, kSkinKeyColour);
@@ -300,14 +300,14 @@ TEST(BitmapToRegion, OneRowBitmap) {
 }
 
 TEST(BitmapToRegion, AllKeyGivesNoRegion) {
-  TSkinBitmap b(3, 3);
+  TBitmap b(3, 3);
   b.Fill(kSkinKeyColour);
   EXPECT_EQ(BitmapToRegion(b, 0, 0, 1, 1, 1, kSkinKeyColour), nullptr);
-  EXPECT_EQ(BitmapToRegion(TSkinBitmap(), 0, 0, 1, 1, 1, kSkinKeyColour), nullptr);
+  EXPECT_EQ(BitmapToRegion(TBitmap(), 0, 0, 1, 1, 1, kSkinKeyColour), nullptr);
 }
 
 TEST(BitmapToRegion, ToleranceGrowsUpwardsFromTheKey) {
-  TSkinBitmap b(2, 2);
+  TBitmap b(2, 2);
   b.Fill(kSkinKeyColour);
   b.SetPixel(0, 0, RGB(255, 1, 255));  // within tolerance: transparent
   b.SetPixel(1, 0, RGB(254, 0, 255));  // below the key: opaque
@@ -320,7 +320,7 @@ TEST(BitmapToRegion, ToleranceGrowsUpwardsFromTheKey) {
 }
 
 TEST(BitmapToRegion, ManyRunsAreCombinedInBatches) {
-  TSkinBitmap b(120, 60);  // 60 runs a row, 3600 rectangles
+  TBitmap b(120, 60);  // 60 runs a row, 3600 rectangles
   for (int y = 0; y < 60; ++y)
     for (int x = 0; x < 120; ++x) b.SetPixel(x, y, (x + y) % 2 ? kSkinKeyColour : RGB(0, 0, 0));
   HRGN region = BitmapToRegion(b, 0, 0, 0, 0, 0, kSkinKeyColour);
@@ -393,7 +393,7 @@ TEST(ParentBackground, PaintsTheParentUnderTheControlOnly) {
   if (!parent) GTEST_SKIP() << "no window can be created: Wine has no display";
   HWND control = MakeWindow(parent, 5, 5, 40, 40, nullptr);
   ASSERT_NE(control, nullptr);
-  TSkinBitmap target(60, 60);
+  TBitmap target(60, 60);
   target.Fill(RGB(7, 7, 7));
   {
     TBitmapDC dc(target.Handle());
@@ -412,7 +412,7 @@ TEST(ParentBackground, PaintsTheParentUnderTheControlOnly) {
   DestroyWindow(parent);
 
   // A windowless control at (20, 20) of the parent, 20 x 20.
-  TSkinBitmap small(20, 20);
+  TBitmap small(20, 20);
   {
     TBitmapDC dc(small.Handle());
     HWND again = MakeWindow(nullptr, 0, 0, 100, 100, PaintingParent);

@@ -5,15 +5,15 @@
 namespace {
 
 // A w x h bitmap whose pixel (x, y) is RGB(x, y, 7): every position is unique.
-TSkinBitmap Numbered(int w, int h) {
-  TSkinBitmap b(w, h);
+TBitmap Numbered(int w, int h) {
+  TBitmap b(w, h);
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) b.SetPixel(x, y, RGB(x, y, 7));
   return b;
 }
 
 TEST(ImgUtil, MirrorReversesEachRow) {
-  TSkinBitmap b = Numbered(3, 2);
+  TBitmap b = Numbered(3, 2);
   MirrorBitmap(b);
   ASSERT_EQ(b.Width(), 3);
   ASSERT_EQ(b.Height(), 2);
@@ -22,7 +22,7 @@ TEST(ImgUtil, MirrorReversesEachRow) {
 }
 
 TEST(ImgUtil, FlipReversesRowOrder) {
-  TSkinBitmap b = Numbered(3, 4);
+  TBitmap b = Numbered(3, 4);
   FlipBitmap(b);
   for (int y = 0; y < 4; ++y)
     for (int x = 0; x < 3; ++x) EXPECT_EQ(b.Pixel(x, y), RGB(x, 3 - y, 7)) << x << "," << y;
@@ -30,7 +30,7 @@ TEST(ImgUtil, FlipReversesRowOrder) {
 
 TEST(ImgUtil, RotateLeftMovesPixelsCounterClockwise) {
   // Old (x, y) goes to (y, oldWidth - 1 - x).
-  TSkinBitmap b = Numbered(3, 2);
+  TBitmap b = Numbered(3, 2);
   RotateBitmapLeft(b);
   ASSERT_EQ(b.Width(), 2);
   ASSERT_EQ(b.Height(), 3);
@@ -40,7 +40,7 @@ TEST(ImgUtil, RotateLeftMovesPixelsCounterClockwise) {
 
 TEST(ImgUtil, RotateRightMovesPixelsClockwise) {
   // Old (x, y) goes to (oldHeight - 1 - y, x).
-  TSkinBitmap b = Numbered(3, 2);
+  TBitmap b = Numbered(3, 2);
   RotateBitmapRight(b);
   ASSERT_EQ(b.Width(), 2);
   ASSERT_EQ(b.Height(), 3);
@@ -50,7 +50,7 @@ TEST(ImgUtil, RotateRightMovesPixelsClockwise) {
 
 TEST(ImgUtil, TurningOnePixelKeepsIt) {
   for (auto turn : {MirrorBitmap, FlipBitmap, RotateBitmapLeft, RotateBitmapRight}) {
-    TSkinBitmap b(1, 1);
+    TBitmap b(1, 1);
     b.SetPixel(0, 0, RGB(9, 8, 7));
     turn(b);
     ASSERT_EQ(b.Width(), 1);
@@ -60,7 +60,7 @@ TEST(ImgUtil, TurningOnePixelKeepsIt) {
 }
 
 TEST(ImgUtil, ReplaceMagentaTouchesOnlyExactMagenta) {
-  TSkinBitmap b(4, 1);
+  TBitmap b(4, 1);
   b.SetPixel(0, 0, RGB(255, 0, 255));
   b.SetPixel(1, 0, RGB(254, 0, 255));
   b.SetPixel(2, 0, RGB(255, 1, 255));
@@ -129,10 +129,10 @@ TEST(ImgUtil, GradientCacheFindsAndReplacesRoundRobin) {
 class GradientFill : public ::testing::Test {
  protected:
   void SetUp() override {
-    bitmap_ = TSkinBitmap(12, 6);
+    bitmap_ = TBitmap(12, 6);
     bitmap_.Fill(RGB(1, 2, 3));
   }
-  TSkinBitmap bitmap_;
+  TBitmap bitmap_;
 };
 
 TEST_F(GradientFill, HeightOneIsTheMidpointAndTwoAreTheEnds) {

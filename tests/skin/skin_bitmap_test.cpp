@@ -1,4 +1,4 @@
-#include "skin/skin_bitmap.h"
+#include "gui/pictures.h"
 
 #include <gtest/gtest.h>
 
@@ -12,8 +12,8 @@ TEST(SkinBitmap, LoadsEveryUsualPixelFormatAndRowOrder) {
   const BmpLayout layouts[] = {{3, 2, 24, false}, {3, 2, 24, true}, {5, 3, 32, false}, {1, 1, 24, false}};
   for (const BmpLayout& layout : layouts) {
     const std::vector<uint8_t> bytes = MakeBmp(layout, Pattern);
-    TSkinBitmap b;
-    ASSERT_TRUE(b.LoadFromBytes(bytes.data(), bytes.size())) << layout.bitCount << " " << layout.topDown;
+    TBitmap b;
+    ASSERT_TRUE(b.LoadFromStream(bytes.data(), bytes.size())) << layout.bitCount << " " << layout.topDown;
     ASSERT_EQ(b.Width(), layout.width);
     ASSERT_EQ(b.Height(), layout.height);
     for (int y = 0; y < layout.height; ++y)
@@ -23,8 +23,8 @@ TEST(SkinBitmap, LoadsEveryUsualPixelFormatAndRowOrder) {
 
 TEST(SkinBitmap, LoadsPalettePictures) {
   const std::vector<uint8_t> bytes = MakeBmp({4, 2, 8, false}, [](int x, int y) { return uint32_t(x * 50 + y); });
-  TSkinBitmap b;
-  ASSERT_TRUE(b.LoadFromBytes(bytes.data(), bytes.size()));
+  TBitmap b;
+  ASSERT_TRUE(b.LoadFromStream(bytes.data(), bytes.size()));
   EXPECT_EQ(b.Pixel(3, 1), RGB(151, 151, 151));
   EXPECT_EQ(b.Pixel(0, 0), RGB(0, 0, 0));
 }
@@ -55,8 +55,8 @@ TEST(SkinBitmap, BadHeaderFieldsGiveAnEmptyPicture) {
   for (const Spoil& s : spoils) {
     std::vector<uint8_t> bytes = good;
     for (int i = 0; i < s.width; ++i) bytes[s.at + i] = uint8_t(s.value >> (8 * i));
-    TSkinBitmap b(3, 3);
-    EXPECT_FALSE(b.LoadFromBytes(bytes.data(), bytes.size())) << s.what;
+    TBitmap b(3, 3);
+    EXPECT_FALSE(b.LoadFromStream(bytes.data(), bytes.size())) << s.what;
     EXPECT_TRUE(b.Empty()) << s.what;
     EXPECT_EQ(b.Width(), 0) << s.what;
   }
@@ -64,35 +64,108 @@ TEST(SkinBitmap, BadHeaderFieldsGiveAnEmptyPicture) {
 
 TEST(SkinBitmap, TruncatedOrMissingDataGivesAnEmptyPicture) {
   const std::vector<uint8_t> good = MakeBmp({4, 4, 24, false}, Pattern);
-  TSkinBitmap b;
+  TBitmap b;
   for (size_t size : {size_t(0), size_t(10), size_t(53), good.size() - 1}) {
-    EXPECT_FALSE(b.LoadFromBytes(good.data(), size)) << size;
+    EXPECT_FALSE(b.LoadFromStream(good.data(), size)) << size;
     EXPECT_TRUE(b.Empty());
   }
-  EXPECT_FALSE(b.LoadFromBytes(nullptr, 100));
+  EXPECT_FALSE(b.LoadFromStream(nullptr, 100));
   // A palette that claims more colours than its bit count allows.
   std::vector<uint8_t> palette = MakeBmp({4, 2, 8, false}, Pattern);
   palette[46] = 0x01;
   palette[47] = 0x01;  // 257 colours
-  EXPECT_FALSE(b.LoadFromBytes(palette.data(), palette.size()));
+  EXPECT_FALSE(b.LoadFromStream(palette.data(), palette.size()));
 }
 
 TEST(SkinBitmap, CopiesAreIndependent) {
-  TSkinBitmap a(2, 2);
+  TBitmap a(2, 2);
   a.Fill(RGB(1, 2, 3));
-  TSkinBitmap b = a;
+  TBitmap b = a;
   b.SetPixel(0, 0, RGB(9, 9, 9));
   EXPECT_EQ(a.Pixel(0, 0), RGB(1, 2, 3));
   EXPECT_EQ(b.Pixel(1, 1), RGB(1, 2, 3));
   EXPECT_NE(a.Handle(), b.Handle());
-  TSkinBitmap c = std::move(b);
+  TBitmap c = std::move(b);
   EXPECT_TRUE(b.Empty());
   EXPECT_EQ(c.Pixel(0, 0), RGB(9, 9, 9));
-  EXPECT_TRUE(TSkinBitmap(0, 5).Empty());
+  EXPECT_TRUE(TBitmap(0, 5).Empty());
+}
+
+// The pixel formats a bitmap converts between: the format, the row size and the bytes of
+// ScanLine, and the colours that come back. Rows stay top-down.
+TEST(SkinBitmap, PixelFormatsConvertAndScanLinesShowTheirBytes) {
+  const COLORREF colours[] = {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255), RGB(255, 255, 255), RGB(0, 0, 0)};
+  struct Case {
+    TPixelFormat format;
+    int stride;                                // of a 5-pixel row
+    std::vector<uint8_t> row0;                 // first bytes of ScanLine(0)
+    std::vector<COLORREF> back;                // Pixel(x, 0) after the conversion
+  } cases[] = {
+      {TPixelFormat::pf32bit, 20, {0, 0, 255, 0, 0, 255, 0, 0}, {colours, colours + 5}},
+      {TPixelFormat::pf24bit, 16, {0, 0, 255, 0, 255, 0}, {colours, colours + 5}},
+      {TPixelFormat::pf16bit, 12, {0x00, 0xF8, 0xE0, 0x07, 0x1F, 0x00}, {colours, colours + 5}},
+      // Black and white: the nearer of the two (pure red, green and blue are nearer black);
+      // the leftmost pixel is the high bit.
+      {TPixelFormat::pf1bit, 4, {0x10}, {RGB(0, 0, 0), RGB(0, 0, 0), RGB(0, 0, 0), RGB(255, 255, 255), RGB(0, 0, 0)}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.format));
+    TBitmap b(5, 2);
+    for (int x = 0; x < 5; ++x) b.SetPixel(x, 0, colours[x]);
+    b.SetPixel(0, 1, RGB(255, 255, 255));
+    b.SetPixelFormat(c.format);
+    EXPECT_EQ(b.PixelFormat(), c.format);
+    ASSERT_EQ(b.Width(), 5);
+    EXPECT_EQ(b.Stride(), c.stride);
+    const uint8_t* row = b.ScanLine(0);
+    EXPECT_EQ(std::vector<uint8_t>(row, row + c.row0.size()), c.row0);
+    for (int x = 0; x < 5; ++x) EXPECT_EQ(b.Pixel(x, 0), c.back[x]) << x;
+    EXPECT_EQ(b.Pixel(0, 1), RGB(255, 255, 255)) << "second row stays second";
+    EXPECT_EQ(b.ScanLine(1) - b.ScanLine(0), c.stride);
+  }
+  TBitmap b(2, 2);
+  EXPECT_ANY_THROW(b.SetPixelFormat(TPixelFormat::pf8bit));
+}
+
+// A loaded file keeps its format: an 8-bit picture's ScanLine holds palette indexes, top row
+// first even when the file stores the bottom row first; a new size keeps the format.
+TEST(SkinBitmap, LoadedPictureKeepsItsFormatAndColourTable) {
+  const std::vector<uint8_t> bytes = MakeBmp({4, 2, 8, false}, [](int x, int y) { return uint32_t(x * 50 + y); });
+  TBitmap b;
+  ASSERT_TRUE(b.LoadFromStream(bytes.data(), bytes.size()));
+  EXPECT_EQ(b.PixelFormat(), TPixelFormat::pf8bit);
+  EXPECT_EQ(b.ScanLine(0)[3], 150);
+  EXPECT_EQ(b.ScanLine(1)[3], 151);
+  b.SetSize(3, 3);
+  EXPECT_EQ(b.PixelFormat(), TPixelFormat::pf8bit);
+  b.SetPixelFormat(TPixelFormat::pf24bit);
+  EXPECT_EQ(b.Pixel(2, 2), RGB(0, 0, 0));
+}
+
+// The canvas draws into the bitmap; the handle is free for other contexts afterwards. The
+// transparent colour is the bottom-left pixel unless one is set; Assign copies.
+TEST(SkinBitmap, CanvasTransparentColourAndAssign) {
+  TBitmap b(4, 3);
+  b.Canvas().Brush().Color = TColor(RGB(10, 20, 30));
+  b.Canvas().FillRect(Rect(0, 0, 4, 3));
+  {
+    TBitmapDC dc(b.Handle());
+    EXPECT_EQ(GetCurrentObject(dc, OBJ_BITMAP), HGDIOBJ(b.Handle()));
+  }
+  EXPECT_EQ(b.Pixel(3, 2), RGB(10, 20, 30));
+  b.SetPixel(0, 2, RGB(255, 0, 255));
+  EXPECT_EQ(b.TransparentColor(), RGB(255, 0, 255));
+  b.SetTransparentColor(RGB(1, 1, 1));
+  EXPECT_EQ(b.TransparentColor(), RGB(1, 1, 1));
+  TBitmap copy;
+  copy.Assign(b);
+  EXPECT_EQ(copy.Pixel(0, 2), RGB(255, 0, 255));
+  EXPECT_EQ(copy.TransparentColor(), RGB(1, 1, 1));
+  EXPECT_NE(copy.Handle(), b.Handle());
 }
 
 TEST(BitmapDC, ReusedContextsStartFresh) {
-  TSkinBitmap a(2, 2), b(2, 2);
+  TBitmap a(2, 2), b(2, 2);
   HDC first = nullptr;
   {
     TBitmapDC dc(a.Handle());

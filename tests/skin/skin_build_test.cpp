@@ -241,7 +241,7 @@ TEST_F(SmallSkin, SunkEdgeWithoutComboButtonBuildsNoArrow) {
 TEST_F(SmallSkin, ComboButtonWithoutSunkEdgeGivesArrowWithFaceColour) {
   bitmaps_["c.bmp"] = MakeBmp({8, 4, 24, false}, [](int x, int) { return x < 4 ? 0xFF00FF : RGB(1, 1, 1); });
   Build("[Colours]\nButtonFace=9,8,7\n[ComboButton]\nImage=c.bmp\n");
-  const TSkinBitmap& arrow = skin_.ComboxArrow->Image;
+  const TBitmap& arrow = skin_.ComboxArrow->Image;
   ASSERT_EQ(arrow.Width(), 8);
   EXPECT_EQ(arrow.Pixel(0, 0), RGB(9, 8, 7));
   EXPECT_EQ(arrow.Pixel(7, 0), RGB(1, 1, 1));
@@ -288,7 +288,7 @@ TEST_F(SmallSkin, ComboImagesFromSunkEdgeAndComboButton) {
 
 TEST_F(SmallSkin, ToolbarGradient) {
   Build("[Colours]\nButtonFace=200,200,200\n");
-  const TSkinBitmap& g = skin_.Toolbar->Image;
+  const TBitmap& g = skin_.Toolbar->Image;
   ASSERT_EQ(g.Width(), 10);
   ASSERT_EQ(g.Height(), 40);
   EXPECT_EQ(int32_t(g.Pixel(5, 0)), BlendColors(RGB(200, 200, 200), 0xFFFFFF, 150));
