@@ -384,7 +384,9 @@ TEST_F(MainWindowPagesTest, EachPageOpensFromItsButtonWithItsHeading) {
     if (info.HeadingLabel) {
       EXPECT_EQ(page->heading->Caption(), std::wstring(L"Good Morning and Welcome to") + info.TitleSuffix);
     }
-    if (!SameText(info.Button, L"btnOneClick")) EXPECT_TRUE(Button(info.Button)->Down());
+    if (!SameText(info.Button, L"btnOneClick")) {
+      EXPECT_TRUE(Button(info.Button)->Down());
+    }
 
     Click(Button(L"btnHome"));
     EXPECT_EQ(FrontPage(), Page(L"btnHome")->Handle());
