@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "bmp_bytes.h"
+#include "tests/skin/bmp_bytes.h"
 
 namespace {
 
 uint32_t Pattern(int x, int y) { return RGB(10 * x + 1, 20 * y + 2, 3); }
 
-TEST(SkinBitmap, LoadsEveryUsualPixelFormatAndRowOrder) {
+TEST(Bitmap, LoadsEveryUsualPixelFormatAndRowOrder) {
   const BmpLayout layouts[] = {{3, 2, 24, false}, {3, 2, 24, true}, {5, 3, 32, false}, {1, 1, 24, false}};
   for (const BmpLayout& layout : layouts) {
     const std::vector<uint8_t> bytes = MakeBmp(layout, Pattern);
@@ -21,7 +21,7 @@ TEST(SkinBitmap, LoadsEveryUsualPixelFormatAndRowOrder) {
   }
 }
 
-TEST(SkinBitmap, LoadsPalettePictures) {
+TEST(Bitmap, LoadsPalettePictures) {
   const std::vector<uint8_t> bytes = MakeBmp({4, 2, 8, false}, [](int x, int y) { return uint32_t(x * 50 + y); });
   TBitmap b;
   ASSERT_TRUE(b.LoadFromStream(bytes.data(), bytes.size()));
@@ -30,7 +30,7 @@ TEST(SkinBitmap, LoadsPalettePictures) {
 }
 
 // Each case spoils one header field; the picture must come out empty.
-TEST(SkinBitmap, BadHeaderFieldsGiveAnEmptyPicture) {
+TEST(Bitmap, BadHeaderFieldsGiveAnEmptyPicture) {
   const std::vector<uint8_t> good = MakeBmp({4, 4, 24, false}, Pattern);
   struct Spoil {
     const char* what;
@@ -62,7 +62,7 @@ TEST(SkinBitmap, BadHeaderFieldsGiveAnEmptyPicture) {
   }
 }
 
-TEST(SkinBitmap, TruncatedOrMissingDataGivesAnEmptyPicture) {
+TEST(Bitmap, TruncatedOrMissingDataGivesAnEmptyPicture) {
   const std::vector<uint8_t> good = MakeBmp({4, 4, 24, false}, Pattern);
   TBitmap b;
   for (size_t size : {size_t(0), size_t(10), size_t(53), good.size() - 1}) {
@@ -77,7 +77,7 @@ TEST(SkinBitmap, TruncatedOrMissingDataGivesAnEmptyPicture) {
   EXPECT_FALSE(b.LoadFromStream(palette.data(), palette.size()));
 }
 
-TEST(SkinBitmap, CopiesAreIndependent) {
+TEST(Bitmap, CopiesAreIndependent) {
   TBitmap a(2, 2);
   a.Fill(RGB(1, 2, 3));
   TBitmap b = a;
@@ -93,7 +93,7 @@ TEST(SkinBitmap, CopiesAreIndependent) {
 
 // The pixel formats a bitmap converts between: the format, the row size and the bytes of
 // ScanLine, and the colours that come back. Rows stay top-down.
-TEST(SkinBitmap, PixelFormatsConvertAndScanLinesShowTheirBytes) {
+TEST(Bitmap, PixelFormatsConvertAndScanLinesShowTheirBytes) {
   const COLORREF colours[] = {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255), RGB(255, 255, 255), RGB(0, 0, 0)};
   struct Case {
     TPixelFormat format;
@@ -129,7 +129,7 @@ TEST(SkinBitmap, PixelFormatsConvertAndScanLinesShowTheirBytes) {
 
 // A loaded file keeps its format: an 8-bit picture's ScanLine holds palette indexes, top row
 // first even when the file stores the bottom row first; a new size keeps the format.
-TEST(SkinBitmap, LoadedPictureKeepsItsFormatAndColourTable) {
+TEST(Bitmap, LoadedPictureKeepsItsFormatAndColourTable) {
   const std::vector<uint8_t> bytes = MakeBmp({4, 2, 8, false}, [](int x, int y) { return uint32_t(x * 50 + y); });
   TBitmap b;
   ASSERT_TRUE(b.LoadFromStream(bytes.data(), bytes.size()));
@@ -144,7 +144,7 @@ TEST(SkinBitmap, LoadedPictureKeepsItsFormatAndColourTable) {
 
 // The canvas draws into the bitmap; the handle is free for other contexts afterwards. The
 // transparent colour is the bottom-left pixel unless one is set; Assign copies.
-TEST(SkinBitmap, CanvasTransparentColourAndAssign) {
+TEST(Bitmap, CanvasTransparentColourAndAssign) {
   TBitmap b(4, 3);
   b.Canvas().Brush().Color = TColor(RGB(10, 20, 30));
   b.Canvas().FillRect(Rect(0, 0, 4, 3));
