@@ -551,14 +551,7 @@ void TBaseVirtualTree::SetOffsetY(int value) {
   int old = offsetY_;
   offsetY_ = value;
   ClampOffsets();
-  if (offsetY_ == old || !HandleAllocated()) return;
-  SCROLLINFO si = {sizeof(si), SIF_POS, 0, 0, 0, offsetY_, 0};
-  SetScrollInfo(Handle(), SB_VERT, &si, TRUE);
-  TRect rows = Rect(0, HeaderHeight(), ClientWidth(), ClientHeight());
-  if (std::abs(offsetY_ - old) < ::Height(rows))
-    ScrollWindowEx(Handle(), 0, old - offsetY_, &rows, &rows, nullptr, nullptr, SW_INVALIDATE);
-  else
-    InvalidateRect(Handle(), &rows, FALSE);
+  if (offsetY_ != old) ScrollPositionChanged(SB_VERT, offsetY_);
 }
 
 void TBaseVirtualTree::SetOffsetX(int value) {
@@ -566,10 +559,16 @@ void TBaseVirtualTree::SetOffsetX(int value) {
   int old = offsetX_;
   offsetX_ = value;
   ClampOffsets();
-  if (offsetX_ == old || !HandleAllocated()) return;
-  SCROLLINFO si = {sizeof(si), SIF_POS, 0, 0, 0, offsetX_, 0};
-  SetScrollInfo(Handle(), SB_HORZ, &si, TRUE);
-  Invalidate();
+  if (offsetX_ != old) ScrollPositionChanged(SB_HORZ, offsetX_);
+}
+
+void TBaseVirtualTree::ScrollPositionChanged(int bar, int position) {
+  if (!HandleAllocated()) return;
+  // The bar is drawn again with the next paint, not at once: drawing it here costs more than
+  // painting a page of rows.
+  SCROLLINFO si = {sizeof(si), SIF_POS, 0, 0, 0, position, 0};
+  SetScrollInfo(Handle(), bar, &si, FALSE);
+  RedrawWindow(Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
 }
 
 bool TBaseVirtualTree::ScrollIntoView(PVirtualNode node, bool center, bool horizontally) {

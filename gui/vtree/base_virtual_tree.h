@@ -210,6 +210,8 @@ class TBaseVirtualTree : public TCustomControl {
   void StructureChanged();
   void OptionsChanged();
   void UpdateScrollBars();
+  // A scroll offset changed: the native bar's position follows and the window is painted again.
+  void ScrollPositionChanged(int bar, int position);
   int RowsHeight() const;
   void ClampOffsets();
   void ApplyCheckState(PVirtualNode node, TCheckState state, std::vector<PVirtualNode>& changed);

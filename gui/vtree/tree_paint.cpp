@@ -41,6 +41,9 @@ void TBaseVirtualTree::Paint() {
   if (GetClipBox(dc, &clip) == NULLREGION) return;
   int headerHeight = HeaderHeight();
   if (headerHeight > 0 && clip.top < headerHeight) PaintHeader(dc, client);
+  // The control's font stays selected for the whole paint: cells drawn in it select nothing.
+  HGDIOBJ oldFont = SelectObject(dc, Font()->Handle());
+  SetBkMode(dc, TRANSPARENT);
   int from = std::max<int>(clip.top, headerHeight);
   int rowTop = 0;
   PVirtualNode node = store_.NodeAtOffset(from - headerHeight + offsetY_, &rowTop);
@@ -51,6 +54,7 @@ void TBaseVirtualTree::Paint() {
     top += node->NodeHeight;
     node = store_.NextVisible(node);
   }
+  SelectObject(dc, oldFont);
   top = std::max<int>(top, headerHeight);
   if (top < client.bottom) {
     // Below the last row: the background, and the column lines when they run to the bottom.
@@ -213,14 +217,15 @@ void TBaseVirtualTree::PaintCell(HDC dc, PVirtualNode node, TColumnIndex column,
   info.Column = column;
   info.CellRect = layout.Cell;
   info.ContentRect = layout.Content;
-  int saved = SaveDC(dc);
-  IntersectClipRect(dc, layout.Cell.left, layout.Cell.top, layout.Cell.right, layout.Cell.bottom);
   DoPaintNode(info);
-  RestoreDC(dc, saved);
 }
 
 void TBaseVirtualTree::DoPaintNode(const TVTPaintInfo& info) {
   if (!OnDrawNode) return;
+  HDC dc = info.Canvas->Handle();
+  int saved = SaveDC(dc);
+  IntersectClipRect(dc, info.CellRect.left, info.CellRect.top, info.CellRect.right, info.CellRect.bottom);
   info.Canvas->Font().Assign(*Font());
   OnDrawNode(this, info);
+  RestoreDC(dc, saved);
 }

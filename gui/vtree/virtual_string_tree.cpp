@@ -44,14 +44,26 @@ void TVirtualStringTree::DoPaintNode(const TVTPaintInfo& info) {
   r.right -= TextMargin();
   TAlignment alignment = TAlignment::taLeftJustify;
   if (info.Column != NoColumn) alignment = Header()->Columns()->Items(info.Column)->Alignment();
-  UINT format = DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX;
-  format |= alignment == TAlignment::taRightJustify ? DT_RIGHT : alignment == TAlignment::taCenter ? DT_CENTER : DT_LEFT;
-  if (HighlightedText(info.Node, info.Column)) {
-    TColor saved = canvas.Font().Color();
-    canvas.Font().SetColor(clHighlightText);
-    canvas.DrawText(text, r, format);
-    canvas.Font().SetColor(saved);
+  TColor color = HighlightedText(info.Node, info.Column) ? clHighlightText
+                 : OnPaintText                           ? canvas.Font().Color()
+                                                         : Font()->Color();
+  HDC dc = canvas.Handle();
+  // The paint keeps the control's font selected; a font the page chose is selected for the cell.
+  HGDIOBJ oldFont = OnPaintText ? SelectObject(dc, canvas.Font().Handle()) : nullptr;
+  SetTextColor(dc, ColorToRGB(color));
+  SIZE size = {};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  if (size.cx <= ::Width(r)) {
+    // It fits: placed directly, without the measuring that shortening needs.
+    int x = alignment == TAlignment::taRightJustify ? r.right - size.cx
+            : alignment == TAlignment::taCenter     ? r.left + (::Width(r) - size.cx) / 2
+                                                    : r.left;
+    ExtTextOutW(dc, x, r.top + (::Height(r) - size.cy) / 2, ETO_CLIPPED, &r, text.c_str(),
+                static_cast<UINT>(text.size()), nullptr);
   } else {
-    canvas.DrawText(text, r, format);
+    UINT format = DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX;
+    format |= alignment == TAlignment::taRightJustify ? DT_RIGHT : alignment == TAlignment::taCenter ? DT_CENTER : DT_LEFT;
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, format);
   }
+  if (oldFont) SelectObject(dc, oldFont);
 }
