@@ -1,10 +1,15 @@
 // The framework's own classes that form files can name: one registration call per family file.
 #include "gui/buttons.h"
+#include "gui/date_picker.h"
 #include "gui/edits.h"
 #include "gui/ext_ctrls.h"
+#include "gui/header_control.h"
 #include "gui/image_list.h"
 #include "gui/list_view.h"
 #include "gui/pages.h"
+#include "gui/progress.h"
+#include "gui/sliders.h"
+#include "gui/status_bar.h"
 #include "gui/std_ctrls.h"
 #include "gui/timer.h"
 #include "gui/vtree/virtual_string_tree.h"
@@ -19,4 +24,9 @@ void RegisterStandardClasses() {
   RegisterPageClasses();
   RegisterListViewClasses();
   RegisterVirtualTreeClasses();
+  RegisterProgressClasses();
+  RegisterSliderClasses();
+  RegisterDatePickerClasses();
+  RegisterStatusBarClasses();
+  RegisterHeaderClasses();
 }
