@@ -205,6 +205,7 @@ const TClassInfo& TCustomListView::StaticClass() {
                    &TCustomListView::SetShowColumnHeaders),
        props::Bool(L"ColumnClick", &TCustomListView::ColumnClick, &TCustomListView::SetColumnClick),
        props::Enum(L"BorderStyle", BorderStyleInfo, &TCustomListView::BorderStyle, &TCustomListView::SetBorderStyle),
+       props::Ref(L"SmallImages", &TCustomListView::SmallImages, &TCustomListView::SetSmallImages),
        props::Event(L"OnChange", &TCustomListView::OnChange),
        props::Event(L"OnSelectItem", &TCustomListView::OnSelectItem),
        props::Event(L"OnItemChecked", &TCustomListView::OnItemChecked),
@@ -280,6 +281,27 @@ void TCustomListView::SetBorderStyle(TBorderStyle value) {
   RecreateWnd();
 }
 
+void TCustomListView::SetSmallImages(TCustomImageList* value) {
+  if (value == smallImages_) return;
+  smallImages_ = value;
+  if (value) value->FreeNotification(this);
+  if (HandleAllocated()) ApplyImages();
+}
+
+void TCustomListView::ApplyImages() {
+  // The list view shares the list (LVS_SHAREIMAGELISTS): the image list component owns it.
+  SendMessageW(Handle(), LVM_SETIMAGELIST, LVSIL_SMALL,
+               smallImages_ ? reinterpret_cast<LPARAM>(smallImages_->Handle()) : 0);
+}
+
+void TCustomListView::Notification(TComponent* component, TOperation operation) {
+  TWinControl::Notification(component, operation);
+  if (operation == TOperation::opRemove && component == smallImages_) {
+    smallImages_ = nullptr;
+    if (HandleAllocated() && !IsDestroying()) ApplyImages();
+  }
+}
+
 void TCustomListView::SetAcceptFiles(bool value) {
   if (value == acceptFiles_) return;
   acceptFiles_ = value;
@@ -310,6 +332,7 @@ void TCustomListView::CreateWnd() {
   SendMessageW(wnd, CCM_SETUNICODEFORMAT, TRUE, 0);
   ApplyExtendedStyle();
   ApplyColors();
+  ApplyImages();
   UpdateColumns();
   SendMessageW(wnd, LVM_SETITEMCOUNT, items_->Count(), 0);
   // Putting the rows back is no change the program hears of.

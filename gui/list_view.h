@@ -9,6 +9,7 @@
 
 #include "gui/controls.h"
 #include "gui/ext_ctrls.h"
+#include "gui/image_list.h"
 
 enum class TViewStyle { vsIcon, vsSmallIcon, vsList, vsReport };
 enum class TItemChange { ctText, ctImage, ctState };
@@ -166,6 +167,9 @@ class TCustomListView : public TWinControl {
   void SetColumnClick(bool value);
   TBorderStyle BorderStyle() const { return borderStyle_; }
   void SetBorderStyle(TBorderStyle value);
+  // The row images (ImageIndex) in the report, list and small-icon views.
+  TCustomImageList* SmallImages() const { return smallImages_; }
+  void SetSmallImages(TCustomImageList* value);
   // Files dragged from the shell may be dropped on the window (WM_DROPFILES).
   bool AcceptFiles() const { return acceptFiles_; }
   void SetAcceptFiles(bool value);
@@ -193,6 +197,7 @@ class TCustomListView : public TWinControl {
   void CreateParams(TCreateParams& params) override;
   void CreateWnd() override;
   void WndProc(TMessage& m) override;
+  void Notification(TComponent* component, TOperation operation) override;
 
  private:
   friend class TListItem;
@@ -201,6 +206,7 @@ class TCustomListView : public TWinControl {
   HWND ListHandle() const { return const_cast<TCustomListView*>(this)->Handle(); }
   void ApplyExtendedStyle();
   void ApplyColors();
+  void ApplyImages();
   void UpdateColumns();
   void SetColumn(int index, bool insert);
   void InsertNativeItem(TListItem* item);
@@ -217,6 +223,7 @@ class TCustomListView : public TWinControl {
   bool checkboxes_ = false, gridLines_ = false, rowSelect_ = false, multiSelect_ = false, readOnly_ = false;
   bool hideSelection_ = true, showColumnHeaders_ = true, columnClick_ = true, acceptFiles_ = false;
   TBorderStyle borderStyle_ = TBorderStyle::bsSingle;
+  TCustomImageList* smallImages_ = nullptr;
   bool restoring_ = false;
 };
 

@@ -19,6 +19,7 @@ const TClassInfo& TCustomTabControl::StaticClass() {
        props::Bool(L"HotTrack", &TCustomTabControl::HotTrack, &TCustomTabControl::SetHotTrack),
        props::Int(L"TabHeight", &TCustomTabControl::TabHeight, &TCustomTabControl::SetTabHeight),
        props::Int(L"TabWidth", &TCustomTabControl::TabWidth, &TCustomTabControl::SetTabWidth),
+       props::Ref(L"Images", &TCustomTabControl::Images, &TCustomTabControl::SetImages),
        props::Event(L"OnChange", &TCustomTabControl::OnChange),
        props::Event(L"OnChanging", &TCustomTabControl::OnChanging)});
   return info;
@@ -66,6 +67,23 @@ void TCustomTabControl::SetTabWidth(int value) {
   RecreateWnd();
 }
 
+void TCustomTabControl::SetImages(TCustomImageList* value) {
+  if (value == images_) return;
+  images_ = value;
+  if (value) value->FreeNotification(this);
+  if (!HandleAllocated()) return;
+  SendMessageW(Handle(), TCM_SETIMAGELIST, 0, value ? reinterpret_cast<LPARAM>(value->Handle()) : 0);
+  UpdateTabs();
+}
+
+void TCustomTabControl::Notification(TComponent* component, TOperation operation) {
+  TWinControl::Notification(component, operation);
+  if (operation == TOperation::opRemove && component == images_) {
+    images_ = nullptr;
+    if (HandleAllocated() && !IsDestroying()) SendMessageW(Handle(), TCM_SETIMAGELIST, 0, 0);
+  }
+}
+
 void TCustomTabControl::CreateParams(TCreateParams& params) {
   InitCommonControlClasses(ICC_TAB_CLASSES);
   TWinControl::CreateParams(params);
@@ -88,6 +106,7 @@ void TCustomTabControl::CreateWnd() {
   TWinControl::CreateWnd();
   if (tabWidth_ > 0 || tabHeight_ > 0)
     SendMessageW(Handle(), TCM_SETITEMSIZE, 0, MAKELPARAM(tabWidth_, tabHeight_));
+  if (images_) SendMessageW(Handle(), TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_->Handle()));
   UpdateTabs();
 }
 
@@ -98,8 +117,9 @@ void TCustomTabControl::UpdateTabs() {
   std::vector<std::wstring> captions = TabCaptions();
   for (size_t i = 0; i < captions.size(); ++i) {
     TCITEMW item = {};
-    item.mask = TCIF_TEXT;
+    item.mask = TCIF_TEXT | TCIF_IMAGE;
     item.pszText = const_cast<wchar_t*>(captions[i].c_str());
+    item.iImage = images_ ? TabImageIndex(static_cast<int>(i)) : -1;
     SendMessageW(wnd, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
   }
   SendMessageW(wnd, TCM_SETCURSEL, static_cast<WPARAM>(WantedTabIndex()), 0);
@@ -293,6 +313,11 @@ std::vector<std::wstring> TPageControl::TabCaptions() const {
   for (TTabSheet* page : pages_)
     if (page->tabVisible_) captions.push_back(page->Caption());
   return captions;
+}
+
+int TPageControl::TabImageIndex(int tab) const {
+  TTabSheet* page = PageForTab(tab);
+  return page ? page->ImageIndex() : -1;
 }
 
 int TPageControl::WantedTabIndex() const { return activePage_ ? activePage_->TabIndex() : -1; }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "gui/controls.h"
+#include "gui/image_list.h"
 
 enum class TTabStyle { tsTabs, tsButtons, tsFlatButtons };
 enum class TTabPosition { tpTop, tpBottom, tpLeft, tpRight };
@@ -34,6 +35,9 @@ class TCustomTabControl : public TWinControl {
   void SetTabHeight(int value);
   int TabWidth() const { return tabWidth_; }
   void SetTabWidth(int value);
+  // The tab images: a tab control's tab i shows image i, a page's tab its ImageIndex.
+  TCustomImageList* Images() const { return images_; }
+  void SetImages(TCustomImageList* value);
 
   // The number of tabs shown and the selected one (-1 when none is).
   int TabCount() const { return static_cast<int>(TabCaptions().size()); }
@@ -55,6 +59,8 @@ class TCustomTabControl : public TWinControl {
   // The captions of the tabs, in order, and the tab that should be selected (-1 for none).
   virtual std::vector<std::wstring> TabCaptions() const = 0;
   virtual int WantedTabIndex() const = 0;
+  virtual int TabImageIndex(int tab) const { return tab; }
+  void Notification(TComponent* component, TOperation operation) override;
   // Whether the user may leave the selected tab; then the change itself (TabIndex is new).
   virtual bool CanChange();
   virtual void Change();
@@ -67,6 +73,7 @@ class TCustomTabControl : public TWinControl {
   bool multiLine_ = false;
   bool hotTrack_ = false;
   int tabHeight_ = 0, tabWidth_ = 0;
+  TCustomImageList* images_ = nullptr;
 };
 
 // A strip of tabs over one area; the program changes what the area shows.
@@ -149,6 +156,7 @@ class TPageControl : public TCustomTabControl {
  protected:
   std::vector<std::wstring> TabCaptions() const override;
   int WantedTabIndex() const override;
+  int TabImageIndex(int tab) const override;
   void Change() override;
 
  private:

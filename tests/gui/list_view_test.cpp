@@ -9,6 +9,7 @@
 #include "base/strings.h"
 #include "gui/form_reader.h"
 #include "gui/forms.h"
+#include "gui/image_list.h"
 #include "gui/list_view.h"
 #include "gui_test_support.h"
 
@@ -272,4 +273,25 @@ TEST_F(ListView, ClicksOnRowsAndColumnHeadersReachTheEvents) {
   SendMessageW(header, WM_LBUTTONDOWN, MK_LBUTTON, at);
   SendMessageW(header, WM_LBUTTONUP, 0, at);
   EXPECT_EQ(columns, std::vector<std::wstring>{L"Status"});
+}
+
+TEST_F(ListView, RowImagesComeFromTheSmallImagesUntilTheListGoes) {
+  AddRows(2);
+  auto* images = new TImageList(&form);
+  for (int i = 0; i < 2; ++i) images->AddIcon(LoadIconW(nullptr, IDI_APPLICATION));
+  lv->SetSmallImages(images);
+  lv->Items()->Item(1)->SetImageIndex(1);
+  HWND wnd = lv->Handle();
+  EXPECT_EQ(reinterpret_cast<HIMAGELIST>(SendMessageW(wnd, LVM_GETIMAGELIST, LVSIL_SMALL, 0)), images->Handle());
+  LVITEMW item = {};
+  item.mask = LVIF_IMAGE;
+  item.iItem = 1;
+  SendMessageW(wnd, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+  EXPECT_EQ(item.iImage, 1);
+  // A new window gets the list again; a freed list is taken away.
+  lv->SetMultiSelect(true);
+  EXPECT_EQ(reinterpret_cast<HIMAGELIST>(SendMessageW(lv->Handle(), LVM_GETIMAGELIST, LVSIL_SMALL, 0)), images->Handle());
+  delete images;
+  EXPECT_EQ(lv->SmallImages(), nullptr);
+  EXPECT_EQ(SendMessageW(lv->Handle(), LVM_GETIMAGELIST, LVSIL_SMALL, 0), 0);
 }

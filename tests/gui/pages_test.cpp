@@ -8,6 +8,7 @@
 #include "gui/ext_ctrls.h"
 #include "gui/form_reader.h"
 #include "gui/forms.h"
+#include "gui/image_list.h"
 #include "gui/pages.h"
 #include "gui/properties.h"
 #include "gui_test_support.h"
@@ -241,4 +242,22 @@ TEST(TabControl, TabsFromAFormAndAUserClick) {
   tabs->SetTabIndex(1);  // in code: no event
   EXPECT_EQ(changes, std::vector<int>{0});
   EXPECT_EQ(SendMessageW(tabs->Handle(), TCM_GETCURSEL, 0, 0), 1);
+}
+
+TEST_F(Pages, TabsShowThePagesImages) {
+  auto* images = new TImageList(&form);
+  for (int i = 0; i < 3; ++i) images->AddIcon(LoadIconW(nullptr, IDI_APPLICATION));
+  sheets[1]->SetImageIndex(2);
+  pages->SetImages(images);
+  HWND wnd = pages->Handle();
+  EXPECT_EQ(reinterpret_cast<HIMAGELIST>(SendMessageW(wnd, TCM_GETIMAGELIST, 0, 0)), images->Handle());
+  TCITEMW item = {};
+  item.mask = TCIF_IMAGE;
+  SendMessageW(wnd, TCM_GETITEMW, 1, reinterpret_cast<LPARAM>(&item));
+  EXPECT_EQ(item.iImage, 2);
+  SendMessageW(wnd, TCM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+  EXPECT_EQ(item.iImage, -1);
+  delete images;
+  EXPECT_EQ(pages->Images(), nullptr);
+  EXPECT_EQ(SendMessageW(wnd, TCM_GETIMAGELIST, 0, 0), 0);
 }
