@@ -1,6 +1,8 @@
-// Shows the control gallery, and the tree-list demo beside it, until the gallery is closed.
+// Shows the control gallery, and the tree-list and common-control demos beside it, until
+// the gallery is closed.
 #include <windows.h>
 
+#include "common_demo_form.h"
 #include "gallery_form.h"
 #include "tree_demo_form.h"
 #include "gui/application.h"
@@ -14,6 +16,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     TfrmTreeDemo* treeDemo = nullptr;
     Application->CreateForm(treeDemo);
     treeDemo->Show();
+    TfrmCommonDemo* commonDemo = nullptr;
+    Application->CreateForm(commonDemo);
+    commonDemo->Show();
     Application->Run();
   } catch (...) {
     Application->HandleException(nullptr);

@@ -5,6 +5,7 @@
 #include <set>
 #include <string>
 
+#include "common_demo_form.h"
 #include "gallery_form.h"
 #include "tree_demo_form.h"
 #include "gui/application.h"
@@ -91,4 +92,52 @@ TEST(Gallery, TheTreeDemoShowsTwoLevelsOfTriStateBoxes) {
   // Checking the mixed category checks every one of its records.
   vst->SetCheckState(vst->GetNextSibling(vst->GetFirstChild(nullptr)), TCheckState::csCheckedNormal);
   for (const auto& item : demo.Categories[1].Items) EXPECT_TRUE(item.Checked);
+}
+
+TEST(Gallery, TheCommonControlsDemoShowsEachControlInItsState) {
+  TfrmCommonDemo demo(nullptr);
+  demo.Show();
+  Pump();
+  const Entry kCommon[] = {
+      {L"pgcTabs", L"TPageControl"},     {L"tsFiles", L"TTabSheet"},        {L"lvFiles", L"TListView"},
+      {L"tsOther", L"TTabSheet"},        {L"tsHiddenTab", L"TTabSheet"},    {L"pgcButtons", L"TPageControl"},
+      {L"tsStep1", L"TTabSheet"},        {L"tsStep2", L"TTabSheet"},        {L"lblStep", L"TLabel"},
+      {L"tabStrip", L"TTabControl"},     {L"pbHalf", L"TProgressBar"},      {L"pbVertical", L"TProgressBar"},
+      {L"ggBar", L"TGauge"},             {L"ggPie", L"TGauge"},             {L"ggNeedle", L"TGauge"},
+      {L"tbVolume", L"TTrackBar"},       {L"edtCount", L"TEdit"},           {L"udCount", L"TUpDown"},
+      {L"dtpDate", L"TDateTimePicker"},  {L"dtpTime", L"TDateTimePicker"},  {L"hdrColumns", L"THeaderControl"},
+      {L"sbStatus", L"TStatusBar"},
+  };
+  // Pages that are not active stay hidden, and what is on them.
+  const std::set<std::wstring> hidden = {L"tsOther", L"tsHiddenTab", L"tsStep1"};
+  std::set<std::wstring> listed;
+  for (const Entry& e : kCommon) {
+    SCOPED_TRACE(e.name);
+    listed.insert(e.name);
+    TComponent* c = demo.FindComponent(e.name);
+    ASSERT_NE(c, nullptr);
+    EXPECT_EQ(c->ClassName(), e.className);
+    if (auto* control = dynamic_cast<TWinControl*>(c)) {
+      wchar_t windowClass[64] = {};
+      GetClassNameW(control->Handle(), windowClass, 64);
+      EXPECT_EQ(std::wstring(windowClass), e.className);
+      EXPECT_EQ(IsWindowVisible(control->Handle()) != FALSE, hidden.count(e.name) == 0);
+    }
+  }
+  EXPECT_EQ(listed.size(), static_cast<size_t>(demo.ComponentCount()));
+
+  auto wnd = [&](const wchar_t* name) { return static_cast<TWinControl*>(demo.FindComponent(name))->Handle(); };
+  EXPECT_EQ(SendMessageW(wnd(L"pgcTabs"), TCM_GETITEMCOUNT, 0, 0), 2);
+  EXPECT_EQ(SendMessageW(wnd(L"pgcButtons"), TCM_GETITEMCOUNT, 0, 0), 0);
+  EXPECT_EQ(SendMessageW(wnd(L"tabStrip"), TCM_GETCURSEL, 0, 0), 1);
+  EXPECT_EQ(SendMessageW(wnd(L"lvFiles"), LVM_GETITEMCOUNT, 0, 0), 3);
+  EXPECT_TRUE(demo.lvFiles->Items()->Item(0)->Checked());
+  EXPECT_FALSE(demo.lvFiles->Items()->Item(1)->Checked());
+  EXPECT_EQ(demo.lvFiles->Selected(), demo.lvFiles->Items()->Item(1));
+  EXPECT_EQ(SendMessageW(wnd(L"pbHalf"), PBM_GETPOS, 0, 0), 60);
+  EXPECT_EQ(SendMessageW(wnd(L"tbVolume"), TBM_GETPOS, 0, 0), 7);
+  wchar_t count[16] = {};
+  GetWindowTextW(wnd(L"edtCount"), count, 16);
+  EXPECT_STREQ(count, L"5");
+  EXPECT_EQ(SendMessageW(wnd(L"sbStatus"), SB_GETPARTS, 0, 0), 3);
 }
