@@ -58,6 +58,14 @@ class TComponent : public TPersistent {
 
   // Other components that want to hear when this one goes away (besides its owner).
   void FreeNotification(TComponent* other);
+
+  // Where a form file nests this component inside another (which need not be its owner):
+  // controls take it as their Parent, menu items as their parent item. False when it cannot
+  // go there; components that do not care stay where they are.
+  virtual bool SetParentComponent(TComponent* parent) {
+    (void)parent;
+    return true;
+  }
   // Reads true until this component starts being destroyed (see TComponentRef).
   std::shared_ptr<const bool> LifeToken() const;
 

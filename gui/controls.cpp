@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "gui/application.h"
+#include "gui/menus.h"
 
 const TEnumInfo AlignInfo{{L"alNone", L"alTop", L"alBottom", L"alLeft", L"alRight", L"alClient"}};
 const TIdentMap CursorIdents{{{L"crDefault", crDefault}, {L"crNone", crNone}, {L"crArrow", crArrow},
@@ -65,6 +66,7 @@ const TClassInfo& TControl::StaticClass() {
        props::Str(L"Caption", &TControl::Caption, &TControl::SetCaption),
        props::Str(L"Hint", &TControl::Hint, &TControl::SetHint),
        props::Bool(L"ShowHint", &TControl::ShowHint, &TControl::SetShowHint),
+       props::Ref(L"PopupMenu", &TControl::PopupMenu, &TControl::SetPopupMenu),
        props::Event(L"OnClick", &TControl::OnClick),
        props::Event(L"OnDblClick", &TControl::OnDblClick),
        props::Event(L"OnMouseDown", &TControl::OnMouseDown),
@@ -96,6 +98,23 @@ void TControl::SetParent(TWinControl* parent) {
   if (parent == parent_) return;
   if (parent_) parent_->RemoveControl(this);
   if (parent) parent->InsertControl(this);
+}
+
+void TControl::SetPopupMenu(TPopupMenu* menu) {
+  popupMenu_ = menu;
+  if (menu) menu->FreeNotification(this);
+}
+
+void TControl::Notification(TComponent* component, TOperation operation) {
+  TComponent::Notification(component, operation);
+  if (operation == TOperation::opRemove && component == popupMenu_) popupMenu_ = nullptr;
+}
+
+bool TControl::SetParentComponent(TComponent* parent) {
+  auto* container = dynamic_cast<TWinControl*>(parent);
+  if (!container) return false;
+  SetParent(container);
+  return true;
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {

@@ -38,6 +38,7 @@ using TControlStyle = TSet<TControlStyleFlag>;
 
 class TWinControl;
 class TCustomForm;
+class TPopupMenu;
 
 // The system cursor of a cursor value (crNone: no cursor).
 HCURSOR CursorHandle(TCursor cursor);
@@ -54,6 +55,7 @@ class TControl : public TComponent {
 
   TWinControl* Parent() const { return parent_; }
   virtual void SetParent(TWinControl* parent);
+  bool SetParentComponent(TComponent* parent) override;
 
   int Left() const { return left_; }
   int Top() const { return top_; }
@@ -99,6 +101,9 @@ class TControl : public TComponent {
   void SetHint(const std::wstring& hint) { hint_ = hint; }
   bool ShowHint() const { return showHint_; }
   void SetShowHint(bool value) { showHint_ = value; }
+  // Shown on a right click (or the menu key) over the control.
+  TPopupMenu* PopupMenu() const { return popupMenu_; }
+  void SetPopupMenu(TPopupMenu* menu);
 
   // The replaceable message chain: starts at WndProc; a hook saves the old link, installs its
   // own and calls the old one; it puts the old link back only while WindowProc is still its own.
@@ -131,6 +136,7 @@ class TControl : public TComponent {
 
  protected:
   virtual void WndProc(TMessage& m);
+  void Notification(TComponent* component, TOperation operation) override;
   // What a message gets when nothing handles it: nothing here, the window's default procedure
   // for windowed controls.
   virtual void DefaultHandler(TMessage& m);
@@ -171,6 +177,7 @@ class TControl : public TComponent {
   std::wstring text_;
   std::wstring hint_;
   bool showHint_ = false;
+  TPopupMenu* popupMenu_ = nullptr;
   bool clicked_ = false;
   TControlStyle controlStyle_{TControlStyleFlag::csCaptureMouse, TControlStyleFlag::csClickEvents,
                               TControlStyleFlag::csDoubleClicks};
@@ -282,6 +289,8 @@ class TWinControl : public TControl {
   void PaintHandler(TMessage& m);
   void ReflectNotification(TMessage& m);
   void RouteMouse(TMessage& m);
+  // WM_CONTEXTMENU: the PopupMenu of the control under the point (or of this one) opens.
+  bool ShowContextMenu(TMessage& m);
   bool SetCursorFromControl(TMessage& m);
   // The keys of the message loop (CN_KEYDOWN ... CN_SYSCHAR): key events, with the form's
   // first when it has KeyPreview, then dialog keys and dialog characters for the form.

@@ -232,11 +232,7 @@ class Reader {
     TComponent* c = cls->Factory()(root_);
     c->BeginLoading();
     c->SetName(name);
-    if (auto* control = dynamic_cast<TControl*>(c)) {
-      auto* container = dynamic_cast<TWinControl*>(parent);
-      if (!container) lex_.Fail(line, className + L" cannot be placed on " + parent->Name());
-      control->SetParent(container);
-    }
+    if (!c->SetParentComponent(parent)) lex_.Fail(line, className + L" cannot be placed on " + parent->Name());
     if (const TFormTable* table = root_->FormTable())
       if (const TFormEntry* field = table->FindField(name)) {
         if (!cls->InheritsFrom(*field->FieldClass))

@@ -6,6 +6,7 @@
 #include "base/exception.h"
 #include "gui/application.h"
 #include "gui/form_reader.h"
+#include "gui/menus.h"
 #include "gui/screen.h"
 
 const TEnumInfo FormBorderStyleInfo{{L"bsNone", L"bsSingle", L"bsSizeable", L"bsDialog", L"bsToolWindow",
@@ -37,6 +38,7 @@ const TClassInfo& TCustomForm::StaticClass() {
        props::Int(L"ModalResult", &TCustomForm::ModalResult, &TCustomForm::SetModalResult, &ModalResultIdents),
        props::Ref(L"ActiveControl", &TCustomForm::ActiveControl, &TCustomForm::SetActiveControl),
        props::Bool(L"KeyPreview", &TCustomForm::KeyPreview, &TCustomForm::SetKeyPreview),
+       props::Ref(L"Menu", &TCustomForm::Menu, &TCustomForm::SetMenu),
        props::Event(L"OnCreate", &TCustomForm::OnCreate), props::Event(L"OnShow", &TCustomForm::OnShow),
        props::Event(L"OnClose", &TCustomForm::OnClose),
        props::Event(L"OnCloseQuery", &TCustomForm::OnCloseQuery)});
@@ -189,8 +191,38 @@ void TCustomForm::CreateParams(TCreateParams& params) {
     params.WndParent = Application->MainForm()->Handle();
 }
 
+void TCustomForm::SetMenu(TMainMenu* menu) {
+  if (menu == menu_) return;
+  if (menu_) {
+    if (HandleAllocated() && GetMenu(Handle()) == menu_->Handle()) ::SetMenu(Handle(), nullptr);
+    menu_->SetWindowHandle(nullptr);
+  }
+  menu_ = menu;
+  if (menu) menu->FreeNotification(this);
+  AttachMenu();
+}
+
+void TCustomForm::AttachMenu() {
+  if (!menu_ || !HandleAllocated() || Parent()) return;
+  menu_->SetWindowHandle(Handle());
+  ::SetMenu(Handle(), menu_->Handle());
+  DrawMenuBar(Handle());
+}
+
+bool TCustomForm::IsShortCut(WORD key, TShiftState shift) { return menu_ && menu_->IsShortCut(key, shift); }
+
+void TCustomForm::Notification(TComponent* component, TOperation operation) {
+  TCustomControl::Notification(component, operation);
+  if (operation != TOperation::opRemove) return;
+  if (component == menu_) {
+    if (HandleAllocated() && !Parent()) ::SetMenu(Handle(), nullptr);
+    menu_ = nullptr;
+  }
+}
+
 void TCustomForm::CreateWnd() {
   TCustomControl::CreateWnd();
+  AttachMenu();
   ApplyAlpha();
   if (Visible()) ShowWindow(Handle(), SW_SHOWNA);
 }
@@ -420,6 +452,27 @@ void TCustomForm::WndProc(TMessage& m) {
     case CM_RELEASE:
       Application->ReleaseForm(this);
       return;
+    case WM_COMMAND:
+      // A command of the menu bar (no control, not an accelerator).
+      if (m.LParam == 0 && HIWORD(m.WParam) == 0 && menu_ && menu_->DispatchCommand(LOWORD(m.WParam))) {
+        m.Result = 0;
+        return;
+      }
+      break;
+    case WM_MEASUREITEM:
+    case WM_DRAWITEM:
+      if (menu_ && DispatchMenuOwnerDraw(menu_, m.Msg, m.LParam)) {
+        m.Result = TRUE;
+        return;
+      }
+      break;
+    case CM_MENUCHANGED:
+      AttachMenu();
+      return;
+    case WM_DESTROY:
+      // The window would take its menu bar along; the menu object owns it.
+      if (menu_ && !Parent() && GetMenu(Handle()) == menu_->Handle()) ::SetMenu(Handle(), nullptr);
+      break;
   }
   TCustomControl::WndProc(m);
 }

@@ -25,6 +25,8 @@ extern const TIdentMap ModalResultIdents;
 using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
 using TCloseQueryEvent = std::function<void(TObject* Sender, bool& CanClose)>;
 
+class TMainMenu;
+
 class TCustomForm : public TCustomControl {
   QS_CLASS(TCustomForm)
 
@@ -76,6 +78,12 @@ class TCustomForm : public TCustomControl {
   bool KeyPreview() const { return keyPreview_; }
   void SetKeyPreview(bool value) { keyPreview_ = value; }
 
+  // The menu bar of a top-level form.
+  TMainMenu* Menu() const { return menu_; }
+  void SetMenu(TMainMenu* menu);
+  // Clicks the menu item with this shortcut; false when there is none.
+  bool IsShortCut(WORD key, TShiftState shift);
+
   TNotifyEvent OnCreate, OnShow;
   TCloseEvent OnClose;
   TCloseQueryEvent OnCloseQuery;
@@ -89,11 +97,14 @@ class TCustomForm : public TCustomControl {
   void CreateWnd() override;
   void WndProc(TMessage& m) override;
   void Loaded() override;
+  void Notification(TComponent* component, TOperation operation) override;
 
  private:
   void ApplyPosition();
   // Gives the focus back to the active control (or the first in tab order) on activation.
   bool FocusActiveControl();
+  // Puts the menu's native bar on the window (again).
+  void AttachMenu();
   void ApplyAlpha();
   bool CloseQuery();
 
@@ -108,6 +119,7 @@ class TCustomForm : public TCustomControl {
   bool modal_ = false;
   bool keyPreview_ = false;
   TWinControl* activeControl_ = nullptr;
+  TMainMenu* menu_ = nullptr;
   TModalResult modalResult_ = mrNone;
 };
 

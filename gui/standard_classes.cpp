@@ -6,6 +6,7 @@
 #include "gui/header_control.h"
 #include "gui/image_list.h"
 #include "gui/list_view.h"
+#include "gui/menus.h"
 #include "gui/pages.h"
 #include "gui/progress.h"
 #include "gui/sliders.h"
@@ -29,4 +30,5 @@ void RegisterStandardClasses() {
   RegisterDatePickerClasses();
   RegisterStatusBarClasses();
   RegisterHeaderClasses();
+  RegisterMenuClasses();
 }

@@ -11,6 +11,7 @@
 #include "gui/controls.h"
 #include "gui/forms.h"
 #include "gui/memory_dc.h"
+#include "gui/menus.h"
 #include "gui/screen.h"
 
 namespace {
@@ -522,6 +523,8 @@ void TWinControl::KeyMessage(TMessage& m) {
       }
       down ? KeyDown(key, shift) : KeyUp(key, shift);
       if (!key || !*alive) return;
+      // A menu item's shortcut works from anywhere on its form.
+      if (down && form && form->IsShortCut(key, shift)) return;
       // Tab, Enter and Escape that the control does not want itself work the dialog.
       if (m.Msg == CN_KEYDOWN && (key == VK_TAB || key == VK_RETURN || key == VK_ESCAPE) && form &&
           !WantsKey(key)) {
@@ -675,6 +678,26 @@ void TWinControl::RouteMouse(TMessage& m) {
   TControl::WndProc(m);
 }
 
+bool TWinControl::ShowContextMenu(TMessage& m) {
+  if (reinterpret_cast<HWND>(m.WParam) != handle_) return false;
+  POINT screen{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
+  TControl* target = this;
+  if (screen.x == -1 && screen.y == -1) {
+    screen = ClientToScreen(POINT{0, 0});  // the menu key: at the control
+  } else {
+    POINT local = screen;
+    ::ScreenToClient(handle_, &local);
+    if (TControl* under = ControlAtPos(local)) target = under;
+  }
+  TPopupMenu* menu = target->PopupMenu();
+  if (!menu && target != this) menu = PopupMenu();
+  if (!menu) return false;  // the parent's menu, through the default procedure
+  menu->SetPopupComponent(target);
+  menu->Popup(screen.x, screen.y);
+  m.Result = 0;
+  return true;
+}
+
 bool TWinControl::SetCursorFromControl(TMessage& m) {
   if (reinterpret_cast<HWND>(m.WParam) != handle_ || LOWORD(m.LParam) != HTCLIENT) return false;
   POINT p;
@@ -739,6 +762,9 @@ void TWinControl::WndProc(TMessage& m) {
       return;
     case WM_SETCURSOR:
       if (SetCursorFromControl(m)) return;
+      break;
+    case WM_CONTEXTMENU:
+      if (ShowContextMenu(m)) return;
       break;
     case WM_COMMAND:
     case WM_NOTIFY:
