@@ -156,3 +156,63 @@ TEST_F(Paint, StateAndNormalImagesComeBeforeTheContent) {
   EXPECT_TRUE(IsRectEmpty(&other.Image));
   EXPECT_EQ(other.Content.left, other.Cell.left + tree->Margin());
 }
+
+namespace {
+struct Span {
+  int first, last;
+};
+
+// The columns of text pixels (darker than the background) in a band of the snapshot.
+Span InkSpan(const Snapshot& s, int left, int right, int top, int bottom, COLORREF* colour) {
+  int first = -1, last = -1;
+  for (int x = left; x < right; ++x)
+    for (int y = top; y < bottom; ++y) {
+      COLORREF c = s.Pixel(x, y);
+      if (GetRValue(c) + GetGValue(c) + GetBValue(c) > 600) continue;
+      if (first < 0) first = x;
+      last = x;
+      // The strongest ink tells the colour (edges are smoothed into the background).
+      if (colour && (*colour == CLR_INVALID || GetRValue(c) + GetGValue(c) + GetBValue(c) <
+                                                   GetRValue(*colour) + GetGValue(*colour) + GetBValue(*colour)))
+        *colour = c;
+    }
+  return {first, last};
+}
+}  // namespace
+
+TEST(PaintText, TextsFollowTheirColumnsAlignmentAndThePagesFont) {
+  TreeFixture f(420, 200);
+  TVirtualStringTree* tree = f.tree;
+  tree->SetColor(clWhite);
+  tree->TreeOptions()->SetPaintOptions({});
+  for (TAlignment a : {TAlignment::taLeftJustify, TAlignment::taCenter, TAlignment::taRightJustify}) {
+    TVirtualTreeColumn* c = tree->Header()->Columns()->Add();
+    c->SetWidth(130);
+    c->SetAlignment(a);
+  }
+  tree->OnGetText = [](TBaseVirtualTree*, PVirtualNode node, TColumnIndex, TVSTTextType, std::wstring& text) {
+    text = node->Index == 1 ? L"A text far too long to fit into a column of this width" : L"WWW";
+  };
+  tree->OnPaintText = [](TBaseVirtualTree*, TCanvas& canvas, PVirtualNode node, TColumnIndex column, TVSTTextType) {
+    if (column == 2 && node->Index == 0) canvas.Font().SetColor(clRed);
+  };
+  tree->SetRootNodeCount(2);
+  Snapshot s(tree);
+  int h = tree->DefaultNodeHeight();
+  COLORREF colour = CLR_INVALID;
+  auto left = InkSpan(s, 0, 130, 0, h, nullptr);
+  auto centre = InkSpan(s, 130, 260, 0, h, nullptr);
+  auto right = InkSpan(s, 260, 390, 0, h, &colour);
+  ASSERT_GE(left.first, 0);
+  EXPECT_LE(left.first, tree->Margin() + tree->TextMargin() + 2);
+  EXPECT_NEAR((centre.first + centre.last) / 2, 130 + 65, 3);
+  EXPECT_GE(right.last, 390 - tree->Margin() - tree->TextMargin() - 3);
+  EXPECT_EQ(colour, RGB(255, 0, 0));  // the page's colour for that cell only
+  COLORREF plain = CLR_INVALID;
+  InkSpan(s, 130, 260, 0, h, &plain);
+  EXPECT_NE(plain, RGB(255, 0, 0));
+  // A text too long is cut at its column's edge.
+  auto cut = InkSpan(s, 0, 130, h, 2 * h, nullptr);
+  EXPECT_LT(cut.last, 130 - tree->TextMargin());
+  EXPECT_GE(InkSpan(s, 130, 260, h, 2 * h, nullptr).first, 130 + tree->Margin() + tree->TextMargin());
+}
