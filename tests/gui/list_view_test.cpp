@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "base/strings.h"
+#include "gui/control_canvas.h"
 #include "gui/form_reader.h"
 #include "gui/forms.h"
 #include "gui/image_list.h"
@@ -294,4 +295,22 @@ TEST_F(ListView, RowImagesComeFromTheSmallImagesUntilTheListGoes) {
   delete images;
   EXPECT_EQ(lv->SmallImages(), nullptr);
   EXPECT_EQ(SendMessageW(lv->Handle(), LVM_GETIMAGELIST, LVSIL_SMALL, 0), 0);
+}
+
+TEST_F(ListView, ACellCanBeMarkedOnTheControlsCanvas) {
+  AddRows(4);
+  Pump();
+  // As a shredder marks a row's "Status" cell: a green frame filled white, inside the cell.
+  TRect cell = lv->SubItemRect(2, 2, TDisplayCode::drLabel);
+  {
+    TControlCanvas canvas(lv);
+    canvas.Brush().Color = clWhite;
+    canvas.Pen().Color = 0x008000;
+    canvas.Rectangle(Rect(cell.left + 1, cell.top + 1, cell.right - 1, cell.bottom - 1));
+  }
+  HDC dc = GetDC(lv->Handle());
+  EXPECT_EQ(GetPixel(dc, cell.left + 1, (cell.top + cell.bottom) / 2), RGB(0, 128, 0));
+  EXPECT_EQ(GetPixel(dc, (cell.left + cell.right) / 2, cell.top + 1), RGB(0, 128, 0));
+  EXPECT_EQ(GetPixel(dc, cell.left + 4, (cell.top + cell.bottom) / 2), RGB(255, 255, 255));
+  ReleaseDC(lv->Handle(), dc);
 }
