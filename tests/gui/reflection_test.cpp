@@ -3,14 +3,13 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include <algorithm>
 #include <string>
 #include <vector>
 
 #include "gui/application.h"
 #include "gui/forms.h"
+#include "gui/sliders.h"
 #include "gui_test_support.h"
 
 namespace {
@@ -46,9 +45,7 @@ class TReflectedNative : public TWinControl {
 };
 
 constexpr wchar_t kListBox[] = L"LISTBOX";
-constexpr wchar_t kTrackBar[] = TRACKBAR_CLASSW;
 using TOwnerDrawnList = TReflectedNative<kListBox, LBS_OWNERDRAWFIXED | LBS_HASSTRINGS>;
-using TTrackBarProbe = TReflectedNative<kTrackBar, TBS_HORZ>;
 
 bool Has(const std::vector<UINT>& list, UINT msg) { return std::find(list.begin(), list.end(), msg) != list.end(); }
 
@@ -78,10 +75,14 @@ TEST(Reflection, AnOwnerDrawnListBoxIsMeasuredThroughItsOwnControl) {
 }
 
 TEST(Reflection, ATrackBarsScrollReachesItAsCnHScroll) {
-  INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_BAR_CLASSES};
-  ASSERT_TRUE(InitCommonControlsEx(&icc));
-  ProbeOnForm<TTrackBarProbe> f;
-  TTrackBarProbe* bar = f.probe;
-  SendMessageW(bar->Handle(), WM_KEYDOWN, VK_RIGHT, 0);
-  EXPECT_TRUE(Has(bar->reflected, CN_HSCROLL));
+  ProbeOnForm<TTrackBar> f;
+  TTrackBar* bar = f.probe;
+  bar->SetMax(10);
+  MessageRecorder hook(bar);
+  int changes = 0;
+  bar->OnChange = [&](TObject*) { ++changes; };
+  SendMessageW(bar->Handle(), WM_KEYDOWN, VK_RIGHT, 0);  // the track bar tells its parent
+  EXPECT_TRUE(hook.Saw(CN_HSCROLL));
+  EXPECT_EQ(bar->Position(), 1);
+  EXPECT_EQ(changes, 1);
 }
