@@ -143,3 +143,26 @@ TEST(TreeEvents, ExpandingAsksForChildrenOnceAndCollapsingMovesTheFocusUp) {
   EXPECT_EQ(asks, 2);
   EXPECT_EQ(log, (std::vector<std::wstring>{L"expanded 0", L"expanded 1", L"collapsed 1", L"expanded 1"}));
 }
+
+TEST(TreeHeader, DraggingAResizableColumnsEdgeResizesIt) {
+  TreeFixture f;
+  f.tree->Header()->SetOptions({TVTHeaderOption::hoVisible, TVTHeaderOption::hoColumnResize});
+  TVirtualTreeColumn* first = f.tree->Header()->Columns()->Add();
+  first->SetWidth(100);
+  TVirtualTreeColumn* fixed = f.tree->Header()->Columns()->Add();
+  fixed->SetWidth(80);
+  fixed->SetOptions({TVTColumnOption::coVisible});
+  HWND h = f.tree->Handle();
+  auto drag = [h](int from, int to) {
+    SendMessageW(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(from, 5));
+    SendMessageW(h, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(to, 5));
+    SendMessageW(h, WM_LBUTTONUP, 0, MAKELPARAM(to, 5));
+  };
+  drag(101, 131);  // near the first column's right edge
+  EXPECT_EQ(first->Width(), 130);
+  drag(60, 90);  // inside a column: nothing
+  EXPECT_EQ(first->Width(), 130);
+  drag(210, 250);  // the edge of a column that may not be resized
+  EXPECT_EQ(fixed->Width(), 80);
+  EXPECT_EQ(f.tree->Header()->Columns()->ColumnAt(131), 1);
+}
