@@ -175,7 +175,39 @@ void TApplication::ProcessMessages() {
 }
 
 void TApplication::HandleMessage() {
-  if (!ProcessMessage()) WaitMessage();
+  if (ProcessMessage()) return;
+  Idle();
+  WaitMessage();
+}
+
+void TApplication::AddIdleHandler(TComponent* owner, std::function<void()> handler) {
+  RemoveIdleHandler(owner);
+  idleHandlers_.emplace_back(owner, std::move(handler));
+}
+
+void TApplication::RemoveIdleHandler(TComponent* owner) {
+  for (auto it = idleHandlers_.begin(); it != idleHandlers_.end(); ++it)
+    if (it->first == owner) {
+      idleHandlers_.erase(it);
+      return;
+    }
+}
+
+void TApplication::Idle() {
+  // A handler may add or remove handlers: each owner still present runs once.
+  std::vector<TComponent*> owners;
+  for (auto& h : idleHandlers_) owners.push_back(h.first);
+  for (TComponent* owner : owners)
+    for (auto& h : idleHandlers_)
+      if (h.first == owner) {
+        std::function<void()> handler = h.second;
+        try {
+          handler();
+        } catch (...) {
+          HandleException(owner);
+        }
+        break;
+      }
 }
 
 void TApplication::Terminate() { PostQuitMessage(0); }

@@ -44,8 +44,14 @@ class TApplication : public TComponent {
   void Run();
   // Handles every waiting message and returns; safe when windows close meanwhile.
   void ProcessMessages();
-  // Handles one message, or waits for one when none is waiting.
+  // Handles one message, or, finding none, does the idle work and waits for one.
   void HandleMessage();
+  // Work for the moments the queue is empty (action lists update their actions), one per
+  // component that asks.
+  void AddIdleHandler(TComponent* owner, std::function<void()> handler);
+  void RemoveIdleHandler(TComponent* owner);
+  // Runs the idle work now.
+  void Idle();
   void Terminate();
   bool Terminated() const { return terminated_; }
 
@@ -103,6 +109,7 @@ class TApplication : public TComponent {
   std::vector<TCustomForm*> released_;
   std::map<UINT_PTR, TTimer*> timers_;
   UINT_PTR nextTimerId_ = 1;
+  std::vector<std::pair<TComponent*, std::function<void()>>> idleHandlers_;
   bool showHint_ = true;
   int hintPause_ = 500;
   int hintHidePause_ = 2500;

@@ -23,11 +23,20 @@ bool IsAccel(wchar_t key, const std::wstring& caption) {
 // ---------------------------------------------------------------------------------------------
 
 const TClassInfo& TButtonControl::StaticClass() {
-  static const TClassInfo info(L"TButtonControl", &TWinControl::StaticClass(), nullptr, {});
+  static const TClassInfo info(L"TButtonControl", &TWinControl::StaticClass(), nullptr,
+                               {props::Ref(L"Action", &TButtonControl::Action, &TButtonControl::SetAction)});
   return info;
 }
 
 TButtonControl::TButtonControl(TComponent* owner) : TWinControl(owner) { SetTabStop(true); }
+
+void TButtonControl::Click() {
+  if (clicksDisabled_) return;
+  if (!OnClick && actionLink_.Action())
+    actionLink_.Execute();
+  else
+    TWinControl::Click();
+}
 
 void TButtonControl::WndProc(TMessage& m) {
   if (m.Msg == CM_DIALOGCHAR) {
@@ -342,7 +351,8 @@ const TClassInfo& TSpeedButton::StaticClass() {
        props::Bool(L"AllowAllUp", &TSpeedButton::AllowAllUp, &TSpeedButton::SetAllowAllUp),
        props::Enum(L"Layout", ButtonLayoutInfo, &TSpeedButton::Layout, &TSpeedButton::SetLayout),
        props::Int(L"Margin", &TSpeedButton::Margin, &TSpeedButton::SetMargin),
-       props::Int(L"Spacing", &TSpeedButton::Spacing, &TSpeedButton::SetSpacing)});
+       props::Int(L"Spacing", &TSpeedButton::Spacing, &TSpeedButton::SetSpacing),
+       props::Ref(L"Action", &TSpeedButton::Action, &TSpeedButton::SetAction)});
   return info;
 }
 
@@ -423,7 +433,10 @@ void TSpeedButton::Click() {
     else if (allowAllUp_)
       SetDown(false);
   }
-  TGraphicControl::Click();
+  if (!OnClick && actionLink_.Action())
+    actionLink_.Execute();
+  else
+    TGraphicControl::Click();
 }
 
 void TSpeedButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
@@ -569,7 +582,14 @@ const TClassInfo& TCheckBox::StaticClass() {
   return info;
 }
 
-TCustomCheckBox::TCustomCheckBox(TComponent* owner) : TCheckButtonControl(owner) { SetBounds(0, 0, 97, 17); }
+TCustomCheckBox::TCustomCheckBox(TComponent* owner) : TCheckButtonControl(owner) {
+  SetBounds(0, 0, 97, 17);
+  ActionLink().SetChecked = [this](bool value) {
+    clicksDisabled_ = true;
+    SetChecked(value);
+    clicksDisabled_ = false;
+  };
+}
 
 void TCustomCheckBox::SetState(TCheckBoxState value) {
   if (value == state_) return;

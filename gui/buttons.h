@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "gui/actions.h"
 #include "gui/controls.h"
 #include "gui/forms.h"
 #include "gui/image_list.h"
@@ -22,10 +23,22 @@ class TButtonControl : public TWinControl {
  public:
   explicit TButtonControl(TComponent* owner);
 
+  // The action whose caption and states the button shows and which its clicks run (when
+  // OnClick is not set).
+  TAction* Action() const { return actionLink_.Action(); }
+  void SetAction(TAction* action) { actionLink_.SetAction(action); }
+  void Click() override;
+
  protected:
+  TActionLink& ActionLink() { return actionLink_; }
+  // Set while a state comes from the action: no click goes back to it.
+  bool clicksDisabled_ = false;
   void WndProc(TMessage& m) override;
   // What the accelerator does: press, toggle or check.
   virtual void AcceleratorPressed() = 0;
+
+ private:
+  TActionLink actionLink_{this};
 };
 
 // The system push button; a click sets the form's ModalResult when ModalResult is set.
@@ -145,7 +158,11 @@ class TSpeedButton : public TGraphicControl {
   int Spacing() const { return face_.Spacing; }
   void SetSpacing(int value);
 
-  // A click latches or releases the button (by its group rules), then fires OnClick.
+  TAction* Action() const { return actionLink_.Action(); }
+  void SetAction(TAction* action) { actionLink_.SetAction(action); }
+
+  // A click latches or releases the button (by its group rules), then fires OnClick (or runs
+  // the action when OnClick is not set).
   void Click() override;
 
  protected:
@@ -163,6 +180,7 @@ class TSpeedButton : public TGraphicControl {
   bool down_ = false;
   int groupIndex_ = 0;
   bool allowAllUp_ = false;
+  TActionLink actionLink_{this};
   bool pressed_ = false;    // the left button is held over it
   bool mouseOver_ = false;
 };

@@ -60,8 +60,8 @@ class TComponent : public TPersistent {
   void FreeNotification(TComponent* other);
 
   // Where a form file nests this component inside another (which need not be its owner):
-  // controls take it as their Parent, menu items as their parent item. False when it cannot
-  // go there; components that do not care stay where they are.
+  // controls take it as their Parent, menu items as their parent item, actions as their list.
+  // False when it cannot go there; components that do not care stay where they are.
   virtual bool SetParentComponent(TComponent* parent) {
     (void)parent;
     return true;

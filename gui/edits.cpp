@@ -214,6 +214,7 @@ TCustomComboBox::TCustomComboBox(TComponent* owner)
         if (HandleAllocated()) MirrorItems(Handle(), ComboBoxItemMessages, items_, change, index);
         if (change == TStringsChange::Reset) itemIndex_ = -1;
       }) {
+  SetControlStyle({});
   SetColor(clWindow);
   SetBounds(0, 0, 145, 21);
   SetTabStop(true);

@@ -239,3 +239,34 @@ void Frame3D(TCanvas& canvas, TRect& r, TColor topLeft, TColor bottomRight, int 
     InflateRect(&r, -1, -1);
   }
 }
+
+namespace {
+// A published field of a plain value class (integer or enumeration).
+template <class C, class T>
+TPropInfo FieldProp(const wchar_t* name, T C::*field, const TIdentMap* idents = nullptr,
+                    const TEnumInfo* info = nullptr) {
+  TPropInfo p;
+  p.Name = name;
+  p.Kind = info ? TTypeKind::Enumeration : TTypeKind::Integer;
+  p.Idents = idents;
+  p.Enum = info;
+  p.GetOrd = [field](TObject* o) { return static_cast<int64_t>(static_cast<C*>(o)->*field); };
+  p.SetOrd = [field](TObject* o, int64_t v) { static_cast<C*>(o)->*field = static_cast<T>(v); };
+  return p;
+}
+}  // namespace
+
+const TEnumInfo BrushStyleInfo{{L"bsSolid", L"bsClear"}};
+
+const TClassInfo& TBrush::StaticClass() {
+  static const TClassInfo info(L"TBrush", &TPersistent::StaticClass(), nullptr,
+                               {FieldProp(L"Color", &TBrush::Color, &ColorIdents),
+                                FieldProp(L"Style", &TBrush::Style, nullptr, &BrushStyleInfo)});
+  return info;
+}
+
+const TClassInfo& TPen::StaticClass() {
+  static const TClassInfo info(L"TPen", &TPersistent::StaticClass(), nullptr,
+                               {FieldProp(L"Color", &TPen::Color, &ColorIdents), FieldProp(L"Width", &TPen::Width)});
+  return info;
+}

@@ -79,13 +79,21 @@ class TFont : public TPersistent {
 
 enum class TBrushStyle { bsSolid, bsClear };
 
-class TBrush {
+// Brushes and pens are plain values the canvas draws with; their fields are published so that
+// form files can set them (Brush.Color = clLime).
+class TBrush : public TPersistent {
+  QS_CLASS(TBrush)
+
  public:
   TColor Color = clWhite;
   TBrushStyle Style = TBrushStyle::bsSolid;
 };
 
-class TPen {
+extern const TEnumInfo BrushStyleInfo;
+
+class TPen : public TPersistent {
+  QS_CLASS(TPen)
+
  public:
   TColor Color = clBlack;
   int Width = 1;

@@ -161,7 +161,9 @@ TEST_F(EditTest, ComboBoxEventsComeFromTheUserOnly) {
     for (const Step& s : steps) {
       SCOPED_TRACE(s.what);
       s.act();
-      if (s.index >= 0 || s.text) EXPECT_EQ(combo->ItemIndex(), s.index);
+      if (s.index >= 0 || s.text) {
+        EXPECT_EQ(combo->ItemIndex(), s.index);
+      }
       if (s.text) {
         EXPECT_EQ(combo->Text(), s.text);
         EXPECT_EQ(WindowText(combo->Handle()), s.text);

@@ -274,6 +274,69 @@ object frmGallery: TfrmGallery
     Enabled = False
     Text = 'Disabled'
   end
+  object lstPlain: TListBox
+    Left = 372
+    Top = 296
+    Width = 110
+    Height = 80
+    Items.Strings = (
+      'Plain list'
+      'Second row'
+      'Third row')
+    ItemIndex = 1
+  end
+  object lstRows: TListBox
+    Left = 490
+    Top = 296
+    Width = 140
+    Height = 80
+    Style = lbOwnerDrawFixed
+    ItemHeight = 26
+    Items.Strings = (
+      'Owner-drawn row'
+      'Alternating colours'
+      'With an icon'
+      'Fourth row')
+    OnDrawItem = lstRowsDrawItem
+  end
+  object pbImages: TPaintBox
+    Left = 8
+    Top = 380
+    Width = 300
+    Height = 60
+    OnPaint = pbImagesPaint
+  end
+  object shpCircle: TShape
+    Left = 330
+    Top = 390
+    Width = 40
+    Height = 40
+    Shape = stCircle
+    Brush.Color = clYellow
+  end
+  object shpRound: TShape
+    Left = 380
+    Top = 390
+    Width = 60
+    Height = 40
+    Shape = stRoundRect
+    Pen.Width = 2
+  end
+  object btnAction: TButton
+    Left = 460
+    Top = 390
+    Width = 100
+    Action = acGallery
+  end
+  object alGallery: TActionList
+    object acGallery: TAction
+      Caption = 'From an &action'
+    end
+  end
+  object dlgOpen: TOpenDialog
+    Filter = 'All Files(*.*)'
+    Options = [ofHideReadOnly, ofAllowMultiSelect, ofEnableSizing]
+  end
   object il16: TImageList
     Bitmap.File = 'pics/glyphs16.bmp'
   end

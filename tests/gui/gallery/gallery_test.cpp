@@ -35,6 +35,9 @@ const Entry kGallery[] = {
     {L"edtPlain", L"TEdit"},          {L"edtPassword", L"TEdit"},      {L"edtReadOnly", L"TEdit"},
     {L"edtDisabled", L"TEdit"},       {L"mmoNotes", L"TMemo"},         {L"cboDropDown", L"TComboBox"},
     {L"cboList", L"TComboBox"},       {L"cboDisabled", L"TComboBox"},
+    {L"lstPlain", L"TListBox"},       {L"lstRows", L"TListBox"},       {L"pbImages", L"TPaintBox"},
+    {L"shpCircle", L"TShape"},        {L"shpRound", L"TShape"},        {L"btnAction", L"TButton"},
+    {L"alGallery", L"TActionList"},   {L"acGallery", L"TAction"},      {L"dlgOpen", L"TOpenDialog"},
     {L"il16", L"TImageList"},         {L"il24", L"TImageList"},
 };
 
