@@ -296,3 +296,24 @@ TEST(GroupBox, AlignedChildrenStayInsideTheFrameBelowTheCaption) {
   EXPECT_EQ(box->ClassName(), L"TGroupBox");
   EXPECT_TRUE(box->InheritsFrom(L"TCustomGroupBox"));
 }
+
+TEST(BitBtn, AltLetterThroughTheMessageLoopPressesIt) {
+  TForm form(nullptr);
+  form.SetBounds(0, 0, 200, 100);
+  auto* scan = new TBitBtn(&form);
+  scan->SetParent(&form);
+  scan->SetCaption(L"&Scan");
+  auto* other = new TButton(&form);
+  other->SetParent(&form);
+  other->SetTop(30);
+  other->SetCaption(L"&Other");
+  form.Show();
+  int clicks = 0;
+  scan->OnClick = [&](TObject*) { ++clicks; };
+  // Alt+letter as the keyboard delivers it to the window with the focus.
+  for (wchar_t key : {L'x', L's', L'S'}) {
+    PostMessageW(other->Handle(), WM_SYSCHAR, key, 1 << 29);
+    Pump();
+  }
+  EXPECT_EQ(clicks, 2);
+}
