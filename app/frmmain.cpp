@@ -12,7 +12,7 @@ Tfrmmain* frmmain = nullptr;
 
 QS_FORM_IMPL(Tfrmmain, TForm,
              QS_FIELD(esdtStatu), QS_FIELD(Label4), QS_FIELD(lblRegister),
-             QS_FIELD(Label6), QS_FIELD(Label2), QS_FIELD(Label3), QS_FIELD(p_Form),
+             QS_FIELD(Label6), QS_FIELD(Label2), QS_FIELD(Label3), QS_FIELD(p_Form), QS_FIELD(SkinData1),
              QS_FIELD(p_Clean), QS_FIELD(p_optimizer), QS_FIELD(p_tools), QS_FIELD(p_back),
              QS_FIELD(btnHome), QS_FIELD(btnOneClick), QS_FIELD(btnClean), QS_FIELD(btnOptimizer),
              QS_FIELD(btnTools), QS_FIELD(btnBack), QS_FIELD(btnSettings), QS_FIELD(btnResults),
@@ -169,6 +169,8 @@ TCustomForm* Tfrmmain::OpenPage(const std::wstring& Button, TComponent* Owner) {
   PlacePage(page);
   if (info->FirstTime) info->FirstTime(page);
   SetPageHeading(page, info->HeadingLabel, info->TitleSuffix);
+  // The new page's controls get the skin the rest of the window already has.
+  SkinData1->UpdateSkinControl(this, nullptr);
   page->Show();
   return page;
 }

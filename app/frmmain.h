@@ -12,6 +12,7 @@
 #include "gui/forms.h"
 #include "gui/ext_ctrls.h"
 #include "gui/std_ctrls.h"
+#include "skin/skin_data.h"
 
 class Tfrmmain : public TForm {
   QS_FORM(Tfrmmain)
@@ -50,6 +51,7 @@ class Tfrmmain : public TForm {
   TLabel* Label2 = nullptr;
   TLabel* Label3 = nullptr;
   TPanel* p_Form = nullptr;
+  TSkinData* SkinData1 = nullptr;
   TPanel* p_Clean = nullptr;
   TPanel* p_optimizer = nullptr;
   TPanel* p_tools = nullptr;

@@ -7,6 +7,7 @@
 #include "base/exception.h"
 #include "base/message_pump.h"
 #include "gui/application.h"
+#include "skin/skin_manager.h"
 
 namespace {
 // How long the splash stays up before the main window is made.
@@ -28,12 +29,16 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     Sleep(kSplashMilliseconds);
 
     Application->CreateForm(frmmain);
+    // The form carries the skin switched off; the windows take it as they are activated.
+    frmmain->SkinData1->SetActive(true);
     splash->Hide();
     splash.reset();
     Application->Run();
     // Shut down in order, here rather than in static destructors: the main window first, and
     // with it the pages it owns; what outlives the pages is freed after it.
     delete frmmain;
+    // Last: every skinner lets go of its window and the hook is removed.
+    FreeSkinManager();
   } catch (...) {
     Application->HandleException(nullptr);
     return 1;

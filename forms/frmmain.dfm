@@ -537,4 +537,17 @@ object frmmain: Tfrmmain
     Enabled = False
     Interval = 5000
   end
+  object SkinData1: TSkinData
+    Active = False
+    DisableTag = 99
+    SkinControls = [xcMainMenu, xcPopupMenu, xcMenuItem, xcButton, xcBitBtn, xcSpeedButton, xcSpin, xcTab]
+    Options = [xoToolbarBK]
+    Skin3rd.Strings = (
+      '')
+    SkinFormtype = sfMainform
+    Version = '1.0.0.0'
+    MenuUpdate = True
+    MenuMerge = False
+    SkinStream.File = 'skin/quillstead.skn'
+  end
 end

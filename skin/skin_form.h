@@ -1,0 +1,152 @@
+// TWinSkinForm: the window skinner. One per skinned top-level window; it subclasses the
+// window, takes over its non-client area (frame metrics, borders, title bar, caption buttons,
+// window region) and gives the window back as it was when the skin is switched off.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "gui/classes.h"
+#include "gui/graphics.h"
+#include "gui/wnd_method.h"
+#include "skin/caption_buttons.h"
+#include "skin/frame_rules.h"
+#include "skin/skin_bitmap.h"
+
+class TControl;
+class TCustomForm;
+class TSkinData;
+class TTimer;
+struct TMessage;
+
+class TWinSkinForm : public TComponent {
+  QS_CLASS(TWinSkinForm)
+
+ public:
+  explicit TWinSkinForm(TComponent* owner);
+  ~TWinSkinForm() override;
+
+  // Attaching: a framework form, or any other window by its handle.
+  void AttachForm(TSkinData* skinData, TCustomForm* form);
+  void AttachHandle(TSkinData* skinData);
+  // Skin switched off: the window gets its frame, size, menu and region back.
+  void Unskin();
+  // The window is going away (or the manager): the subclass is removed, nothing restored.
+  void Unhook();
+  // A new skin was loaded into the component.
+  void SkinChanged();
+  void ClearCaptionButtons();
+  void BuildFrameMetrics();
+  void FitFrame(bool refresh);
+  void FrameChanged();
+  void UpdateWindowShape();
+  void ClearWindowShape();
+  // Offers every not yet skinned control under root to the application's OnSkinControl; the
+  // skinners it hands back belong to this window skinner from then on.
+  void SkinControlTree(TControl* root);
+  bool IsControlSkinned(TControl* control) const;
+  static void RepaintWindow(HWND window);
+
+  // Non-client painting into dc (the window's own DC when null).
+  void PaintNonClient(HDC dc);
+  void PaintCaptionButton(TWinSysButton* button, int state);
+  bool CaptionButtonVisible(size_t index);
+  TWinSysButton* CaptionButtonAt(POINT point) const;
+  POINT ScreenToWindow(int x, int y) const;
+  void HideButtonHint();
+  // Runs one tick of the hover timer (hint timing and leaving the hot button).
+  void HoverTick();
+
+  HWND Handle = nullptr;
+  std::wstring WindowClassName;
+  TCustomForm* Form = nullptr;
+  TSkinData* SkinData = nullptr;
+  int SkinState = 0;  // 0 attached, 1 active, 3 re-skinning, 4 destroying, 5 first resize, 6 detached
+  bool FrameSkinned = false;
+  uint8_t BorderKind = kBorderDefault;
+  uint8_t CaptionCaps = 0;
+  uint8_t ShowState = kShowNormal;
+  uint8_t MdiKind = 0;
+  bool DialogClass = false;
+  bool IsActive = true;
+  bool IsUnicode = false;
+  bool IsChildWindow = false;
+  bool RightToLeft = false;
+  DWORD Style = 0;
+  int BorderLeft = 0, BorderTop = 0, BorderRight = 0, BorderBottom = 0;
+  int MenuBarHeight = 0;
+  int NativeNcWidth = 0, NativeNcHeight = 0;
+  RECT NativeClientRect{};
+  RECT WindowRect{};
+  int WindowWidth = 0, WindowHeight = 0;
+  RECT CaptionTextRect{}, CaptionBackRect{};
+  int CaptionWidth = 0;
+  std::wstring CaptionText;
+  int RightButtonsWidth = 0;
+  HMENU NativeMenu = nullptr;
+  HMENU SystemMenu = nullptr;
+  HWND OwnerWindow = nullptr;
+  std::vector<std::unique_ptr<TWinSysButton>> CaptionButtons;
+  TNCObject* HotObject = nullptr;
+  TSkinBitmap IconBitmap;
+  TSkinBitmap TitleBuffer;
+  std::unique_ptr<TTimer> HoverTimer;
+  HRGN Region = nullptr;
+  bool RegionOwned = false;
+  int RegionWidth = 0, RegionHeight = 0;
+  std::vector<TComponent*> Skinners;  // handed over by OnSkinControl, owned
+
+ protected:
+  void Notification(TComponent* component, TOperation operation) override;
+
+ private:
+  static LRESULT CALLBACK SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT FormWindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT Stage2(UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT Stage3(UINT msg, WPARAM wParam, LPARAM lParam, bool passDefault);
+  LRESULT CallOldProc(UINT msg, WPARAM wParam, LPARAM lParam);
+  void VclWindowProc(TMessage& message);
+  void HookIn(TSkinData* skinData);
+  void Subclass();
+  void RemoveSubclass();
+  void StartSkinning();
+  void ReadPlacement();
+  void SaveNativeFrame();
+  void BuildIconBitmap();
+  void WmSize(WPARAM wParam);
+  void SetSysMenuStyle(bool remove);
+  LRESULT NcCalcSize(WPARAM wParam, LPARAM lParam);
+  LRESULT NcHitTest(WPARAM wParam, LPARAM lParam);
+  LRESULT NcActivate(WPARAM wParam, LPARAM lParam);
+  LRESULT WmNcPaint(WPARAM wParam, LPARAM lParam);
+  void PaintBorder(int part, const RECT& rect, HDC dc);
+  void PaintTitleBar(HDC dc);
+  void DrawCaptionText(HDC dc, const RECT& area);
+  void LayoutCaptionButtons();
+  void PaintCaptionButtons(HDC dc);
+  void DrawButton(HDC dc, TWinSysButton* button, int frame);
+  void DrawCaptionIcon(HDC dc, const RECT& rect);
+  bool HandleNcMouse(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  void CaptionButtonAction(int x, int y);
+  bool CanClose() const;
+  void MaximizeOrRestore();
+  void MinimizeOrRestore();
+  void RestoreWindow();
+  std::wstring WindowText() const;
+  void FreeSkinners();
+  void DoAfterSkinForm();
+  void RestoreColor();
+
+  WNDPROC oldWndProc_ = nullptr;
+  bool subclassed_ = false;
+  bool installedWide_ = false;  // which character set the previous procedure was installed with
+  TWndMethod savedWindowProc_;
+  bool vclProcInstalled_ = false;
+  TColor savedColor_ = 0;
+  HFONT captionFont_ = nullptr;
+  std::set<TControl*> offered_;  // controls already offered to OnSkinControl
+};

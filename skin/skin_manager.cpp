@@ -1,0 +1,301 @@
+#include "skin/skin_manager.h"
+
+#include <algorithm>
+#include <cwctype>
+
+#include "gui/controls.h"
+#include "gui/forms.h"
+#include "gui/timer.h"
+#include "skin/frame_rules.h"
+#include "skin/skin_data.h"
+#include "skin/skin_form.h"
+#include "skin/skin_messages.h"
+
+TSkinManage* SkinManager = nullptr;
+
+namespace {
+
+// Set once the manager is gone: a hook call that is still under way passes everything on.
+bool HookDisabled = false;
+
+std::wstring ClassNameOf(HWND window) {
+  wchar_t name[101] = {};
+  GetClassNameW(window, name, 100);
+  return name;
+}
+
+std::wstring Lower(std::wstring text) {
+  for (auto& c : text) c = static_cast<wchar_t>(std::towlower(c));
+  return text;
+}
+
+BOOL CALLBACK CollectForm(HWND window, LPARAM list) {
+  if (auto* form = dynamic_cast<TCustomForm*>(ControlFromHandle(window)))
+    reinterpret_cast<std::vector<TCustomForm*>*>(list)->push_back(form);
+  return TRUE;
+}
+
+}  // namespace
+
+TSkinManage::TSkinManage() : timer_(new TTimer(nullptr)) {
+  timer_->SetEnabled(false);
+  timer_->SetInterval(100);
+  timer_->OnTimer = [this](TObject* sender) { CommandTimer(sender); };
+  HookDisabled = false;
+}
+
+TSkinManage::~TSkinManage() {
+  ManagerState = 4;
+  SkinningEnabled = false;
+  timer_.reset();
+  while (!skinForms_.empty()) {
+    TWinSkinForm* skinner = skinForms_.back();
+    skinForms_.pop_back();
+    skinner->Unhook();
+    delete skinner;
+  }
+  if (hook_) UnhookWindowsHookEx(hook_);
+  HookDisabled = true;
+}
+
+void FreeSkinManager() {
+  TSkinManage* manager = SkinManager;
+  SkinManager = nullptr;
+  delete manager;
+}
+
+void TSkinManage::InstallHook() {
+  if (hook_) return;
+  hook_ = SetWindowsHookExW(WH_CBT, &TSkinManage::SkinHookProc, nullptr, GetCurrentThreadId());
+}
+
+LRESULT CALLBACK TSkinManage::SkinHookProc(int code, WPARAM wParam, LPARAM lParam) {
+  if (!HookDisabled && SkinManager && code >= 0) {
+    HWND window = reinterpret_cast<HWND>(wParam);
+    switch (code) {
+      case HCBT_CREATEWND: {
+        const CREATESTRUCTW* cs = reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs;
+        if (cs->dwExStyle & WS_EX_MDICHILD) SkinManager->SkinWindow(window);
+        break;
+      }
+      case HCBT_ACTIVATE:
+        if (SkinManager->ManagerState == 0) SkinManager->ManagerState = 1;
+        SkinManager->SkinWindow(window);
+        break;
+      default:
+        break;
+    }
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+void TSkinManage::AddSkinData(TSkinData* skinData) {
+  skinDatas_.push_back(skinData);
+  if (!MainSkinData && skinData->SkinFormtype() == TSkinFormType::sfMainform) MainSkinData = skinData;
+}
+
+void TSkinManage::RemoveSkinData(TSkinData* skinData) {
+  skinDatas_.erase(std::remove(skinDatas_.begin(), skinDatas_.end(), skinData), skinDatas_.end());
+  // Skinners drawing from the component let their windows go before its elements are freed.
+  for (size_t i = skinForms_.size(); i-- > 0;) {
+    TWinSkinForm* skinner = skinForms_[i];
+    if (skinner->SkinData != skinData) continue;
+    skinForms_.erase(skinForms_.begin() + static_cast<std::ptrdiff_t>(i));
+    if (skinner->SkinState != 4 && skinner->SkinState != 6) {
+      skinner->Unskin();
+      TWinSkinForm::RepaintWindow(skinner->Handle);
+    }
+    delete skinner;
+  }
+  if (PendingSkinData == skinData) PendingSkinData = nullptr;
+  if (MainSkinData == skinData) {
+    MainSkinData = nullptr;
+    for (TSkinData* other : skinDatas_) {
+      if (other->SkinFormtype() == TSkinFormType::sfMainform) {
+        MainSkinData = other;
+        break;
+      }
+    }
+  }
+}
+
+TWinSkinForm* TSkinManage::FindSkinForm(HWND window) const {
+  for (TWinSkinForm* skinner : skinForms_)
+    if (skinner->Handle == window) return skinner;
+  return nullptr;
+}
+
+void TSkinManage::RemoveSkinForm(TWinSkinForm* skinner) {
+  if (ManagerState == 4) return;
+  skinForms_.erase(std::remove(skinForms_.begin(), skinForms_.end(), skinner), skinForms_.end());
+}
+
+TControl* TSkinManage::FindVclForm(HWND window) const { return ControlFromHandle(window); }
+
+TSkinData* TSkinManage::FindSkinData(HWND window) const {
+  for (size_t i = skinDatas_.size(); i-- > 0;) {
+    TSkinData* d = skinDatas_[i];
+    auto* owner = dynamic_cast<TWinControl*>(d->Owner());
+    if (d->SkinFormtype() == TSkinFormType::sfOnlyThisForm && owner && owner->HandleAllocated() &&
+        owner->Handle() == window)
+      return d;
+  }
+  std::wstring lower = Lower(ClassNameOf(window));
+  if (lower == L"tmessageform" || lower == L"#32770") {
+    for (size_t i = skinDatas_.size(); i-- > 0;)
+      if (skinDatas_[i]->SkinFormtype() == TSkinFormType::sfDialog) return skinDatas_[i];
+  }
+  for (size_t i = skinDatas_.size(); i-- > 0;)
+    if (skinDatas_[i]->SkinFormtype() == TSkinFormType::sfMainform) return skinDatas_[i];
+  return skinDatas_.empty() ? nullptr : skinDatas_.front();
+}
+
+bool TSkinManage::CanSkinWindow(HWND window, const std::wstring& className) const {
+  if (!MainSkinData) return true;
+  DWORD style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
+  bool result = ClassPassesFilter(className, style, MainSkinData->Options().Contains(TSkinOption::xoPreview));
+  MainSkinData->DoFormSkin(window, className, result);
+  return result;
+}
+
+bool TSkinManage::SkinWindow(HWND window) {
+  if (!SkinningEnabled || !IsWindow(window)) return false;
+  PurgeSkinForms();
+  if (SendMessageW(window, SKM_QUERYSKINNED, 0, 0) == 1 || FindSkinForm(window)) return false;
+  TControl* control = FindVclForm(window);
+  DWORD style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
+  DWORD exStyle = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE));
+  HWND parent = GetParent(window);
+  if (!ForceSkin && IsPlainChild(style, exStyle, parent ? ClassNameOf(parent) : L"")) return false;
+  std::wstring className = ClassNameOf(window);
+  auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
+  if (!control && instance != GetModuleHandleW(nullptr) && className != L"#32770") return false;
+  RECT r;
+  GetWindowRect(window, &r);
+  if ((r.right <= r.left || r.bottom <= r.top) && !(exStyle & WS_EX_MDICHILD)) return false;
+  // A window that asks to stay native says so with Tag 99, whatever the component's setting.
+  if (control && control->Tag() == 99) return false;
+  if (IsRefusedWindowClass(className)) return false;
+  if (!CanSkinWindow(window, className)) return false;
+  TSkinData* skinData = FindSkinData(window);
+  if (!skinData || skinData->NoSkin) return false;
+  auto* form = dynamic_cast<TCustomForm*>(control);
+  auto* skinner = new TWinSkinForm(form);
+  skinner->Handle = window;
+  skinner->WindowClassName = className;
+  skinForms_.push_back(skinner);
+  if (form)
+    skinner->AttachForm(skinData, form);
+  else
+    skinner->AttachHandle(skinData);
+  PostMessageW(window, SKM_START, 0, 1000);
+  return true;
+}
+
+void TSkinManage::SkinForm(TCustomForm* form) {
+  if (!form->Visible() || !form->HandleAllocated()) return;
+  if (GetWindowLongPtrW(form->Handle(), GWL_STYLE) & WS_CHILD) return;
+  SkinWindow(form->Handle());
+}
+
+void TSkinManage::PostCommand(int command, int delay) {
+  PendingCommand = command;
+  timer_->SetInterval(delay);
+  if (ManagerState == 0) {
+    if (command == 1) SkinningEnabled = true;
+    if (command == 2) SkinningEnabled = false;
+    return;
+  }
+  timer_->SetEnabled(true);
+}
+
+void TSkinManage::ClearCaptionButtons() {
+  for (TWinSkinForm* skinner : skinForms_)
+    if (skinner->SkinData == PendingSkinData) skinner->ClearCaptionButtons();
+}
+
+void TSkinManage::PurgeSkinForms() {
+  if (ManagerState == 4) return;
+  for (size_t i = skinForms_.size(); i-- > 0;) {
+    TWinSkinForm* skinner = skinForms_[i];
+    if (skinner->SkinState != 6) continue;
+    skinForms_.erase(skinForms_.begin() + static_cast<std::ptrdiff_t>(i));
+    delete skinner;
+  }
+}
+
+bool TSkinManage::PopupAllowed(int popupKind, const TSkinData& skinData) {
+  TSkinControlTypes controls = skinData.SkinControls();
+  switch (popupKind) {
+    case 0:
+      return controls.Contains(TSkinControlType::xcPopupMenu);
+    case 1:
+      return controls.Contains(TSkinControlType::xcMainMenu) || controls.Contains(TSkinControlType::xcMenuItem);
+    case 2:
+      return controls.Contains(TSkinControlType::xcSystemMenu);
+    default:
+      return false;
+  }
+}
+
+std::vector<TCustomForm*> TSkinManage::ScreenForms() const {
+  std::vector<TCustomForm*> forms;
+  EnumThreadWindows(GetCurrentThreadId(), &CollectForm, reinterpret_cast<LPARAM>(&forms));
+  return forms;
+}
+
+void TSkinManage::Unskin(TWinSkinForm* skinner) {
+  skinForms_.erase(std::remove(skinForms_.begin(), skinForms_.end(), skinner), skinForms_.end());
+  skinner->Unskin();
+  TWinSkinForm::RepaintWindow(skinner->Handle);
+  delete skinner;
+}
+
+void TSkinManage::CommandTimer(TObject*) {
+  timer_->SetEnabled(false);
+  TSkinData* data = PendingSkinData;
+  if (!data) return;
+  bool onlyThisForm = data->SkinFormtype() == TSkinFormType::sfOnlyThisForm;
+  switch (PendingCommand) {
+    case 1: {
+      SkinningEnabled = true;
+      ForceSkin = true;
+      PurgeSkinForms();
+      std::vector<TCustomForm*> forms = ScreenForms();
+      for (size_t i = forms.size(); i-- > 0;) {
+        if (!onlyThisForm || forms[i] == data->Owner()) SkinForm(forms[i]);
+      }
+      ForceSkin = false;
+      break;
+    }
+    case 2: {
+      SkinningEnabled = false;
+      PurgeSkinForms();
+      if (onlyThisForm) {
+        for (size_t i = skinForms_.size(); i-- > 0;) {
+          if (skinForms_[i]->SkinData == data) {
+            Unskin(skinForms_[i]);
+            break;
+          }
+        }
+      } else {
+        while (!skinForms_.empty()) Unskin(skinForms_.front());
+      }
+      break;
+    }
+    case 3: {
+      PurgeSkinForms();
+      std::vector<TWinSkinForm*> users;
+      for (TWinSkinForm* skinner : skinForms_)
+        if (skinner->SkinData == data) users.push_back(skinner);
+      if (onlyThisForm && users.size() > 1) users.resize(1);
+      for (TWinSkinForm* skinner : users) skinner->BuildFrameMetrics();
+      for (TWinSkinForm* skinner : users) skinner->SkinChanged();
+      break;
+    }
+    default:
+      break;
+  }
+  data->DoSkinChanged();
+  PendingSkinData = nullptr;
+}

@@ -1,0 +1,81 @@
+// TSkinManage: the one coordinator of skinning in a program. A thread-local CBT hook sees
+// windows being activated; the manager decides whether and with which skin component a window
+// is skinned, attaches a window skinner to it, keeps the skinners and the registered
+// components, and runs the queued commands (skin all, unskin all, refresh) from a timer.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class TControl;
+class TCustomForm;
+class TSkinData;
+class TTimer;
+class TWinSkinForm;
+class TObject;
+
+class TSkinManage {
+ public:
+  TSkinManage();
+  ~TSkinManage();
+  TSkinManage(const TSkinManage&) = delete;
+  TSkinManage& operator=(const TSkinManage&) = delete;
+
+  void InstallHook();
+  void AddSkinData(TSkinData* skinData);
+  // Forgets a component that goes away: the windows skinned with it are unskinned, and the
+  // first remaining main component (or none) takes its place.
+  void RemoveSkinData(TSkinData* skinData);
+
+  // Attaches a window skinner when the window passes every rule; true when it did.
+  bool SkinWindow(HWND window);
+  // Skins a form's window unless it is invisible or a child window.
+  void SkinForm(TCustomForm* form);
+  TWinSkinForm* FindSkinForm(HWND window) const;
+  void RemoveSkinForm(TWinSkinForm* skinner);
+  // The framework control of a window, or nullptr.
+  TControl* FindVclForm(HWND window) const;
+  TSkinData* FindSkinData(HWND window) const;
+  bool CanSkinWindow(HWND window, const std::wstring& className) const;
+  // Queues command 1 (skin all), 2 (unskin all) or 3 (refresh) after `delay` ms. While no
+  // window has been activated yet, 1 and 2 only switch skinning of new windows on and off.
+  void PostCommand(int command, int delay);
+  // Frees the caption buttons of the windows skinned with PendingSkinData (before a refresh).
+  void ClearCaptionButtons();
+  // Drops and frees the skinners whose windows are gone.
+  void PurgeSkinForms();
+  // The settings a popup menu needs on, by the kind of the popup about to open.
+  static bool PopupAllowed(int popupKind, const TSkinData& skinData);
+
+  const std::vector<TWinSkinForm*>& SkinForms() const { return skinForms_; }
+  const std::vector<TSkinData*>& SkinDatas() const { return skinDatas_; }
+
+  bool SkinningEnabled = false;
+  bool ForceSkin = false;
+  int ManagerState = 0;  // 0 idle, 1 running, 4 destroying
+  int PopupKind = 0;     // 0 context menu, 1 a window's own menu, 2 the system menu
+  bool MenuBarPopup = false;
+  int PendingCommand = 0;
+  TSkinData* PendingSkinData = nullptr;
+  TSkinData* MainSkinData = nullptr;
+
+ private:
+  static LRESULT CALLBACK SkinHookProc(int code, WPARAM wParam, LPARAM lParam);
+  void CommandTimer(TObject* sender);
+  void Unskin(TWinSkinForm* skinner);
+  // The program's framework forms on this thread, in the order the system lists them.
+  std::vector<TCustomForm*> ScreenForms() const;
+
+  std::unique_ptr<TTimer> timer_;
+  std::vector<TWinSkinForm*> skinForms_;
+  std::vector<TSkinData*> skinDatas_;
+  HHOOK hook_ = nullptr;
+};
+
+// The program's manager: made by the first skin component that is loaded, freed by
+// FreeSkinManager at the very end of the program.
+extern TSkinManage* SkinManager;
+void FreeSkinManager();
