@@ -1,0 +1,158 @@
+// The skin component without windows of its own: settings at creation and after loading, the
+// window-class rule, the stored skin and the built-in style map.
+#include "skin/skin_data.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cwctype>
+#include <set>
+
+#include "gui/properties.h"
+#include "skin/skin_manager.h"
+
+namespace {
+
+std::vector<uint8_t> OurStoredSkin() {
+  HRSRC found = FindResourceW(nullptr, L"QUILLSTEAD_SKIN", MAKEINTRESOURCEW(10));  // RT_RCDATA
+  if (!found) return {};
+  const uint8_t* data = static_cast<const uint8_t*>(LockResource(LoadResource(nullptr, found)));
+  return std::vector<uint8_t>(data, data + SizeofResource(nullptr, found));
+}
+
+using T = TSkinControlType;
+
+class SkinDataTest : public testing::Test {
+ protected:
+  void TearDown() override {
+    SimulateMissingScrollBarInfo(false);
+    FreeSkinManager();
+  }
+};
+
+TEST_F(SkinDataTest, LoadedAdjustsTheKindsOfControl) {
+  struct Case {
+    const char* what;
+    TSkinControlTypes stored;
+    bool oldUser32;
+    TSkinControlTypes expected;
+  } cases[] = {
+      {"frame skinned: owner-drawn menu items go", {T::xcMainMenu, T::xcMenuItem, T::xcSystemMenu, T::xcButton},
+       false, {T::xcMainMenu, T::xcSystemMenu, T::xcButton}},
+      {"frame not skinned: the system menu goes", {T::xcMenuItem, T::xcSystemMenu, T::xcButton}, false,
+       {T::xcMenuItem, T::xcButton}},
+      {"no GetScrollBarInfo: no scroll bars", {T::xcMainMenu, T::xcScrollbar}, true, {T::xcMainMenu}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    SimulateMissingScrollBarInfo(c.oldUser32);
+    TSkinData data(nullptr);
+    data.SetSkinControls(c.stored);
+    data.Loaded();
+    EXPECT_EQ(data.SkinControls(), c.expected);
+  }
+}
+
+TEST_F(SkinDataTest, ActiveInTheFormNeedsAUsableStoredSkin) {
+  TSkinData broken(nullptr);
+  broken.BeginLoading();
+  broken.SetActive(true);
+  std::vector<uint8_t> cut = OurStoredSkin();
+  ASSERT_GT(cut.size(), 100u);
+  cut.resize(40);
+  broken.ReadSkinStream(cut);
+  broken.Loaded();
+  EXPECT_TRUE(broken.NoSkin);
+  EXPECT_FALSE(broken.Active());
+
+  TSkinData good(nullptr);
+  good.BeginLoading();
+  good.SetActive(true);
+  good.ReadSkinStream(OurStoredSkin());
+  good.Loaded();
+  EXPECT_FALSE(good.NoSkin);
+  EXPECT_TRUE(good.Active());
+  // Before any window was activated the command only lets windows be skinned from now on.
+  EXPECT_TRUE(SkinManager->SkinningEnabled);
+  EXPECT_EQ(SkinManager->ManagerState, 0);
+}
+
+TEST_F(SkinDataTest, SettingsAtCreationAndTheFixedProperties) {
+  TSkinData data(nullptr);
+  EXPECT_FALSE(data.Active());
+  EXPECT_EQ(data.DisableTag(), 99);
+  EXPECT_TRUE(data.SkinControls().Contains(T::xcSystemMenu));
+  EXPECT_FALSE(data.SkinControls().Contains(T::xcMenuItem));
+  EXPECT_FALSE(data.SkinControls().Contains(T::xcFastReport));
+  EXPECT_EQ(data.Options(), (TSkinOptions{TSkinOption::xoPreview, TSkinOption::xoToolbarBK,
+                                          TSkinOption::xoCaptionButtonHint}));
+  EXPECT_TRUE(data.NoSkin);
+  SetStrProp(&data, L"SkinStore", L"(Good)");
+  SetStrProp(&data, L"Version", L"2.0");
+  EXPECT_EQ(GetStrProp(&data, L"SkinStore").value_or(L""), L"(none)");
+  EXPECT_EQ(GetStrProp(&data, L"Version").value_or(L""), L"1.0.0.0");
+}
+
+TEST_F(SkinDataTest, TheBuiltInStyleMap) {
+  std::vector<std::wstring> map = DefaultSkin3rd();
+  EXPECT_EQ(map.size(), 118u);
+  std::set<std::wstring> distinct;
+  for (std::wstring line : map) {
+    ASSERT_NE(line.find(L'='), std::wstring::npos) << line;
+    std::transform(line.begin(), line.end(), line.begin(), [](wchar_t c) { return std::towlower(c); });
+    distinct.insert(line);
+  }
+  EXPECT_EQ(distinct.size(), 115u);
+  EXPECT_EQ(TSkinData(nullptr).Skin3rd(), map);
+}
+
+TEST_F(SkinDataTest, WindowClassRuleAndTheApplicationsHandler) {
+  struct Case {
+    const wchar_t* cls;
+    bool fastReport;
+    bool skinned;
+  } cases[] = {
+      {L"SysMonthCal32", false, false}, {L"sysmonthcal32", false, true}, {L"TfrPreviewForm", true, false},
+      {L"TfrPreviewForm", false, true}, {L"TFRPreviewForm", true, true},  {L"Tfrmmain", false, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.cls << " " << c.fastReport);
+    TSkinData data(nullptr);
+    TSkinControlTypes kinds = data.SkinControls();
+    if (c.fastReport) kinds.Include(T::xcFastReport);
+    data.SetSkinControls(kinds);
+    bool doSkin = true;
+    data.DoFormSkin(nullptr, c.cls, doSkin);
+    EXPECT_EQ(doSkin, c.skinned);
+  }
+  // A handler replaces both rules.
+  TSkinData data(nullptr);
+  std::wstring asked;
+  data.OnFormSkin = [&asked](TObject*, const std::wstring& name, bool& doSkin) {
+    asked = name;
+    doSkin = !doSkin;
+  };
+  bool doSkin = false;
+  data.DoFormSkin(nullptr, L"SysMonthCal32", doSkin);
+  EXPECT_TRUE(doSkin);
+  EXPECT_EQ(asked, L"SysMonthCal32");
+}
+
+TEST_F(SkinDataTest, PopupMenusNeedTheirSetting) {
+  TSkinData data(nullptr);
+  struct Case {
+    int kind;
+    TSkinControlTypes kinds;
+    bool allowed;
+  } cases[] = {
+      {0, {T::xcPopupMenu}, true},  {0, {T::xcMainMenu}, false}, {1, {T::xcMenuItem}, true},
+      {1, {T::xcMainMenu}, true},   {1, {T::xcPopupMenu}, false}, {2, {T::xcSystemMenu}, true},
+      {2, {T::xcMainMenu}, false},
+  };
+  for (const Case& c : cases) {
+    data.SetSkinControls(c.kinds);
+    EXPECT_EQ(TSkinManage::PopupAllowed(c.kind, data), c.allowed) << c.kind;
+  }
+}
+
+}  // namespace
