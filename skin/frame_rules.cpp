@@ -1,16 +1,11 @@
 #include "skin/frame_rules.h"
 
 #include <algorithm>
-#include <cwctype>
 
+#include "base/strings.h"
 #include "skin/skin_elements.h"
 
 namespace {
-
-std::wstring Lower(std::wstring text) {
-  for (auto& c : text) c = static_cast<wchar_t>(std::towlower(c));
-  return text;
-}
 
 int CellExtent(const TDataSkinObject& element, bool vertical) {
   int size = vertical ? element.Image.Height() : element.Image.Width();
@@ -25,7 +20,7 @@ bool IsRefusedWindowClass(const std::wstring& className) {
 }
 
 bool ClassPassesFilter(const std::wstring& className, DWORD style, bool skinPreviews) {
-  std::wstring lower = Lower(className);
+  std::wstring lower = LowerCase(className);
   if (!skinPreviews && lower.find(L"preview") != std::wstring::npos) return false;
   if (className == L"#32770" && (style & DS_SETFOREGROUND)) return false;
   if (lower == L"tpopupdbtreeview") return false;
@@ -33,7 +28,7 @@ bool ClassPassesFilter(const std::wstring& className, DWORD style, bool skinPrev
 }
 
 bool IsPlainChild(DWORD style, DWORD exStyle, const std::wstring& parentClassName) {
-  return (style & WS_CHILD) && !(exStyle & WS_EX_MDICHILD) && Lower(parentClassName) != L"mdiclient";
+  return (style & WS_CHILD) && !(exStyle & WS_EX_MDICHILD) && LowerCase(parentClassName) != L"mdiclient";
 }
 
 bool IsDialogClass(const std::wstring& className) { return className == L"#32770" || className == L"TMessageForm"; }

@@ -34,17 +34,17 @@ HFONT LoadCaptionFont() {
   return CreateFontIndirectW(&metrics.lfCaptionFont);
 }
 
-std::wstring ClassNameOf(HWND window) {
-  wchar_t name[101] = {};
-  GetClassNameW(window, name, 100);
-  return name;
-}
-
 bool AskButtonVisible(void* context, int code, int action) {
   return SendMessageW(static_cast<HWND>(context), SKM_BUTTONVISIBLE, static_cast<WPARAM>(code), action) > 0;
 }
 
 }  // namespace
+
+std::wstring GetWindowClassName(HWND window) {
+  wchar_t name[101] = {};
+  GetClassNameW(window, name, 100);
+  return name;
+}
 
 const TClassInfo& TWinSkinForm::StaticClass() {
   static const TClassInfo info(L"TWinSkinForm", &TComponent::StaticClass(), nullptr, {});
@@ -94,13 +94,13 @@ void TWinSkinForm::HookIn(TSkinData* skinData) {
   DWORD exStyle = static_cast<DWORD>(GetWindowLongPtrW(Handle, GWL_EXSTYLE));
   RightToLeft = (exStyle & WS_EX_LEFTSCROLLBAR) != 0;
   IsChildWindow = (Style & WS_CHILD) != 0;
-  std::wstring className = ClassNameOf(Handle);
+  std::wstring className = GetWindowClassName(Handle);
   OwnerWindow = GetWindow(Handle, GW_OWNER);
   CaptionCaps = CaptionCapsOf(Style, exStyle, SystemMenu != nullptr);
   ReadPlacement();
   MdiKind = 0;
   for (HWND child = GetTopWindow(Handle); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    if (ClassNameOf(child) == L"MDIClient") {
+    if (GetWindowClassName(child) == L"MDIClient") {
       MdiKind = 1;
       break;
     }

@@ -150,3 +150,6 @@ class TWinSkinForm : public TComponent {
   HFONT captionFont_ = nullptr;
   std::set<TControl*> offered_;  // controls already offered to OnSkinControl
 };
+
+// A window's class name (at most 100 characters).
+std::wstring GetWindowClassName(HWND window);

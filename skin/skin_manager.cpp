@@ -1,8 +1,8 @@
 #include "skin/skin_manager.h"
 
 #include <algorithm>
-#include <cwctype>
 
+#include "base/strings.h"
 #include "gui/controls.h"
 #include "gui/forms.h"
 #include "gui/timer.h"
@@ -17,17 +17,6 @@ namespace {
 
 // Set once the manager is gone: a hook call that is still under way passes everything on.
 bool HookDisabled = false;
-
-std::wstring ClassNameOf(HWND window) {
-  wchar_t name[101] = {};
-  GetClassNameW(window, name, 100);
-  return name;
-}
-
-std::wstring Lower(std::wstring text) {
-  for (auto& c : text) c = static_cast<wchar_t>(std::towlower(c));
-  return text;
-}
 
 BOOL CALLBACK CollectForm(HWND window, LPARAM list) {
   if (auto* form = dynamic_cast<TCustomForm*>(ControlFromHandle(window)))
@@ -140,7 +129,7 @@ TSkinData* TSkinManage::FindSkinData(HWND window) const {
         owner->Handle() == window)
       return d;
   }
-  std::wstring lower = Lower(ClassNameOf(window));
+  std::wstring lower = LowerCase(GetWindowClassName(window));
   if (lower == L"tmessageform" || lower == L"#32770") {
     for (size_t i = skinDatas_.size(); i-- > 0;)
       if (skinDatas_[i]->SkinFormtype() == TSkinFormType::sfDialog) return skinDatas_[i];
@@ -166,8 +155,8 @@ bool TSkinManage::SkinWindow(HWND window) {
   DWORD style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
   DWORD exStyle = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE));
   HWND parent = GetParent(window);
-  if (!ForceSkin && IsPlainChild(style, exStyle, parent ? ClassNameOf(parent) : L"")) return false;
-  std::wstring className = ClassNameOf(window);
+  if (!ForceSkin && IsPlainChild(style, exStyle, parent ? GetWindowClassName(parent) : L"")) return false;
+  std::wstring className = GetWindowClassName(window);
   auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
   if (!control && instance != GetModuleHandleW(nullptr) && className != L"#32770") return false;
   RECT r;

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "bmp_bytes.h"
+#include "packed_skin.h"
 #include "skin/img_util.h"
 #include "skin/packer/lzh_encoder.h"
 #include "skin/packer/skin_archive_writer.h"
@@ -317,13 +318,6 @@ TEST(SkinLoad, RefusedArchiveBuildsNothing) {
 }
 
 // ------------------------------------------------------------------ our own skin
-
-std::vector<uint8_t> OurStoredSkin() {
-  HRSRC found = FindResourceW(nullptr, L"QUILLSTEAD_SKIN", MAKEINTRESOURCEW(10));  // RT_RCDATA
-  if (!found) return {};
-  const uint8_t* data = static_cast<const uint8_t*>(LockResource(LoadResource(nullptr, found)));
-  return std::vector<uint8_t>(data, data + SizeofResource(nullptr, found));
-}
 
 // What the window, menu and control painters read: element, frames, and whether
 // its frames lie stacked.

@@ -9,16 +9,10 @@
 #include <set>
 
 #include "gui/properties.h"
+#include "packed_skin.h"
 #include "skin/skin_manager.h"
 
 namespace {
-
-std::vector<uint8_t> OurStoredSkin() {
-  HRSRC found = FindResourceW(nullptr, L"QUILLSTEAD_SKIN", MAKEINTRESOURCEW(10));  // RT_RCDATA
-  if (!found) return {};
-  const uint8_t* data = static_cast<const uint8_t*>(LockResource(LoadResource(nullptr, found)));
-  return std::vector<uint8_t>(data, data + SizeofResource(nullptr, found));
-}
 
 using T = TSkinControlType;
 

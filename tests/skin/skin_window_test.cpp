@@ -12,19 +12,13 @@
 #include "gui/ext_ctrls.h"
 #include "gui/forms.h"
 #include "gui_test_support.h"
+#include "packed_skin.h"
 #include "skin/skin_data.h"
 #include "skin/skin_form.h"
 #include "skin/skin_manager.h"
 #include "skin/skin_messages.h"
 
 namespace {
-
-std::vector<uint8_t> OurStoredSkin() {
-  HRSRC found = FindResourceW(nullptr, L"QUILLSTEAD_SKIN", MAKEINTRESOURCEW(10));  // RT_RCDATA
-  if (!found) return {};
-  const uint8_t* data = static_cast<const uint8_t*>(LockResource(LoadResource(nullptr, found)));
-  return std::vector<uint8_t>(data, data + SizeofResource(nullptr, found));
-}
 
 // Our skin: 4-pixel side and bottom borders, a 30-pixel title, rounded top corners.
 constexpr int kBorder = 4, kTitle = 30;
