@@ -1,13 +1,12 @@
 #include "skin/skin_data.h"
 
-#include <commctrl.h>
-
 #include <fstream>
 #include <iterator>
 
 #include "gui/application.h"
 #include "gui/controls.h"
 #include "gui/forms.h"
+#include "gui/hint_window.h"
 #include "gui/type_info.h"
 #include "skin/skin_form.h"
 #include "skin/skin_manager.h"
@@ -107,13 +106,13 @@ TSkinData::TSkinData(TComponent* owner) : TComponent(owner), skin3rd_(DefaultSki
     if (kind != static_cast<int>(T::xcMenuItem)) skinControls_.Include(static_cast<T>(kind));
   }
   options_ = {TSkinOption::xoPreview, TSkinOption::xoToolbarBK, TSkinOption::xoCaptionButtonHint};
+  captionHint_ = new THintWindow(this);
 }
 
 TSkinData::~TSkinData() {
   // Windows still skinned with this component let it go first (they would draw from freed
   // elements otherwise); the manager then picks another main component.
   if (SkinManager) SkinManager->RemoveSkinData(this);
-  if (hintWindow_) DestroyWindow(hintWindow_);
 }
 
 void TSkinData::ReadSkinStream(const std::vector<uint8_t>& data) {
@@ -162,7 +161,7 @@ void TSkinData::BuildIconBitmap() {
   if (!icon) icon = reinterpret_cast<HICON>(SendMessageW(app, WM_GETICON, ICON_BIG, 0));
   if (!icon) return;
   int cx = GetSystemMetrics(SM_CXSMICON), cy = GetSystemMetrics(SM_CYSMICON);
-  TSkinBitmap bitmap(cx, cy);
+  TBitmap bitmap(cx, cy);
   bitmap.Fill(RGB(255, 0, 255));
   HICON small = static_cast<HICON>(CopyImage(icon, IMAGE_ICON, cx, cy, LR_COPYFROMRESOURCE));
   if (!small) return;
@@ -245,33 +244,15 @@ void TSkinData::DoSkinChanged() {
 
 void TSkinData::ShowCaptionHint(const RECT& rect, const std::wstring& text) {
   if (!options_.Contains(TSkinOption::xoCaptionButtonHint) || hintShown_) return;
-  // The platform's tooltip in tracking mode: it sizes itself to the text (at most 500 pixels
-  // wide) and appears at the point given, without taking the focus.
-  if (!hintWindow_) {
-    hintWindow_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
-                                  0, 0, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    if (!hintWindow_) return;
-    SendMessageW(hintWindow_, TTM_SETMAXTIPWIDTH, 0, 500);
-  }
-  TTTOOLINFOW tool{};
-  tool.cbSize = sizeof(tool);
-  tool.uFlags = TTF_TRACK | TTF_ABSOLUTE;
-  tool.uId = 1;
-  tool.lpszText = const_cast<wchar_t*>(text.c_str());
-  SendMessageW(hintWindow_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-  SendMessageW(hintWindow_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-  SendMessageW(hintWindow_, TTM_TRACKPOSITION, 0, MAKELPARAM(rect.left, rect.top));
-  SendMessageW(hintWindow_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
+  TRect area = captionHint_->CalcHintRect(500, text);
+  OffsetRect(&area, rect.left, rect.top);
+  captionHint_->ActivateHint(area, text);
   hintShown_ = true;
 }
 
 void TSkinData::HideCaptionHint() {
   if (!hintShown_) return;
-  ShowWindow(hintWindow_, SW_HIDE);
-  TTTOOLINFOW tool{};
-  tool.cbSize = sizeof(tool);
-  tool.uId = 1;
-  SendMessageW(hintWindow_, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
+  ShowWindow(captionHint_->Handle(), SW_HIDE);
   hintShown_ = false;
 }
 

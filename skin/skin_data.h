@@ -32,6 +32,7 @@ enum class TSkinFormType { sfMainform, sfOnlyThisForm, sfDialog, sfDLL };
 extern const TEnumInfo SkinControlTypeInfo, SkinOptionInfo, SkinFormTypeInfo;
 
 class TControl;
+class THintWindow;
 class TSkinData;
 using TOnFormSkin = std::function<void(TObject* Sender, const std::wstring& aName, bool& DoSkin)>;
 using TOnSkinForm = std::function<void(TObject* Sender, HWND ahwnd, const std::wstring& aName)>;
@@ -112,7 +113,7 @@ class TSkinData : public TComponent {
   bool NcPaintEnabled = true;
   uint32_t HintElapsed = 0;
   TSkinElements Elements;
-  TSkinBitmap IconBitmap;  // the application's small icon on magenta, empty without one
+  TBitmap IconBitmap;  // the application's small icon on magenta, empty without one
   const std::vector<uint8_t>& StoredSkin() const { return storedSkin_; }
 
  private:
@@ -128,7 +129,7 @@ class TSkinData : public TComponent {
   bool menuUpdate_ = true;
   bool menuMerge_ = false;
   std::vector<uint8_t> storedSkin_;
-  HWND hintWindow_ = nullptr;
+  THintWindow* captionHint_ = nullptr;  // owned
   bool hintShown_ = false;
 };
 

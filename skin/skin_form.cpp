@@ -16,9 +16,6 @@ namespace {
 
 // The window property through which the subclass procedure finds its skinner.
 const wchar_t kSkinnerProperty[] = L"QuillsteadWinSkinForm";
-// The hint delays of the caption buttons (ms): shown after twice the pause, for the hide pause.
-constexpr uint32_t kHintPause = 500;
-constexpr uint32_t kHintHidePause = 2500;
 constexpr UINT kHoverInterval = 250;
 constexpr COLORREF kMagenta = RGB(255, 0, 255);
 
@@ -533,7 +530,7 @@ void TWinSkinForm::PaintBorder(int part, const RECT& rect, HDC dc) {
   bool vertical = part == 3 || part == 4;
   int frame = (IsActive || element->Frames() == 1) ? 1 : 2;
   RECT size{0, 0, rect.right - rect.left, rect.bottom - rect.top};
-  TSkinBitmap rendered =
+  TBitmap rendered =
       RenderElement(size, element->Image, element->Margins(), vertical, element->Tile != 1, element->Frames(), frame);
   if (rendered.Empty()) return;
   TBitmapDC source(rendered.Handle());
@@ -657,7 +654,7 @@ void TWinSkinForm::UpdateWindowShape() {
       int pw = r.right - r.left, ph = r.bottom - r.top;
       if (pw <= 0 || ph <= 0) return nullptr;
       if (!useMask) return CreateRectRgn(r.left, r.top, r.right, r.bottom);
-      TSkinBitmap scratch(pw, ph);
+      TBitmap scratch(pw, ph);
       {
         TBitmapDC dc(scratch.Handle());
         PaintBorder(part, RECT{0, 0, pw, ph}, dc);
@@ -932,7 +929,8 @@ void TWinSkinForm::HoverTick() {
   auto* button = dynamic_cast<TWinSysButton*>(HotObject);
   if (!button) return;
   SkinData->HintElapsed += HoverTimer->Interval();
-  switch (CaptionHintStep(SkinData->HintElapsed, kHintPause, kHintHidePause)) {
+  switch (CaptionHintStep(SkinData->HintElapsed, static_cast<uint32_t>(Application->HintPause()),
+                          static_cast<uint32_t>(Application->HintHidePause()))) {
     case THintStep::Show: {
       std::wstring hint = CaptionButtonHint(button->Element->Action);
       if (!hint.empty()) {

@@ -15,7 +15,8 @@
 #include "gui/wnd_method.h"
 #include "skin/caption_buttons.h"
 #include "skin/frame_rules.h"
-#include "skin/skin_bitmap.h"
+#include "gui/memory_dc.h"
+#include "gui/pictures.h"
 
 class TControl;
 class TCustomForm;
@@ -92,8 +93,8 @@ class TWinSkinForm : public TComponent {
   HWND OwnerWindow = nullptr;
   std::vector<std::unique_ptr<TWinSysButton>> CaptionButtons;
   TNCObject* HotObject = nullptr;
-  TSkinBitmap IconBitmap;
-  TSkinBitmap TitleBuffer;
+  TBitmap IconBitmap;
+  TBitmap TitleBuffer;
   std::unique_ptr<TTimer> HoverTimer;
   HRGN Region = nullptr;
   bool RegionOwned = false;

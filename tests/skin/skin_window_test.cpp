@@ -233,6 +233,8 @@ TEST_F(SkinWindowTest, CaptionButtonsHoverPressReleaseAndLeave) {
 }
 
 TEST_F(SkinWindowTest, CaptionButtonHintAfterTwiceTheHintPauseOnlyWithTheOption) {
+  Application->SetHintPause(500);
+  Application->SetHintHidePause(2500);
   for (bool withHints : {true, false}) {
     SCOPED_TRACE(withHints);
     MakeForm(0, withHints ? TSkinOptions{TSkinOption::xoCaptionButtonHint} : TSkinOptions{});
