@@ -103,28 +103,13 @@ bool ParseValueData(const std::wstring& value, TFixLine& line) {
   return true;
 }
 
-}  // namespace
-
-std::vector<std::wstring> SplitIndexLines(const std::wstring& text) {
+// Non-empty lines ended by LF (and by CR too when `crEndsLine`, else CR is dropped) or by the
+// end of the text.
+std::vector<std::wstring> SplitLines(const std::wstring& text, bool crEndsLine) {
   std::vector<std::wstring> lines;
   std::wstring current;
   for (wchar_t c : text) {
-    if (c == L'\r') continue;
-    if (c != L'\n') {
-      current.push_back(c);
-    } else if (!current.empty()) {
-      lines.push_back(current);
-      current.clear();
-    }
-  }
-  if (!current.empty()) lines.push_back(current);
-  return lines;
-}
-
-std::vector<std::wstring> SplitFixTextLines(const std::wstring& text) {
-  std::vector<std::wstring> lines;
-  std::wstring current;
-  for (wchar_t c : text) {
+    if (c == L'\r' && !crEndsLine) continue;
     if (c != L'\r' && c != L'\n') {
       current.push_back(c);
     } else if (!current.empty()) {
@@ -135,6 +120,12 @@ std::vector<std::wstring> SplitFixTextLines(const std::wstring& text) {
   if (!current.empty()) lines.push_back(current);
   return lines;
 }
+
+}  // namespace
+
+std::vector<std::wstring> SplitIndexLines(const std::wstring& text) { return SplitLines(text, false); }
+
+std::vector<std::wstring> SplitFixTextLines(const std::wstring& text) { return SplitLines(text, true); }
 
 bool ParseSysIndexLine(const std::wstring& line, std::wstring& name, std::wstring& description) {
   const std::vector<std::wstring> fields = SplitFields(line);
