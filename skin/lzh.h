@@ -53,8 +53,9 @@ class TLZH {
 
   // Skin data may come from a file the user picks: nothing may make us produce more.
   static constexpr int32_t kMaxUnpackedSize = 64 * 1024 * 1024;
-  // An honest stream needs at most one zero byte past its end; garbage may need endless ones.
-  static constexpr int32_t kMaxPaddingBytes = 2;
+  // An honest stream needs at most one zero byte past its end (the reader fetches two bytes
+  // at a time); garbage may need endless ones, and a stream cut short needs more than one.
+  static constexpr int32_t kMaxPaddingBytes = 1;
 
   // Decodes until unpackedSize bytes were written (nothing when it is 0 or less). False when
   // the size is above kMaxUnpackedSize (nothing written) or the stream would need more than

@@ -161,6 +161,21 @@ TEST_F(GradientFill, HorizontalBandsInsideAClipKeepTheirPlaceColours) {
   }
 }
 
+// The cache tells tables apart by their ends: a gradient of the same length and start colour
+// but another end colour gets its own table, so a rebuilt skin never draws a stale one.
+TEST_F(GradientFill, SameLengthAndStartButAnotherEndIsNotTakenFromTheCache) {
+  TBitmapDC dc(bitmap_.Handle());
+  FillGradient(dc, RECT{0, 0, 12, 1}, RGB(0, 0, 0), 0, RGB(110, 0, 0));
+  FillGradient(dc, RECT{0, 1, 12, 2}, RGB(0, 0, 0), 0, RGB(0, 0, 110));
+  EXPECT_EQ(bitmap_.Pixel(11, 0), RGB(110, 0, 0));
+  EXPECT_EQ(bitmap_.Pixel(11, 1), RGB(0, 0, 110));
+  EXPECT_EQ(bitmap_.Pixel(6, 1), RGB(0, 0, 60));
+  const int red = GetGradientTable(12, RGB(0, 0, 0), RGB(110, 0, 0));
+  const int blue = GetGradientTable(12, RGB(0, 0, 0), RGB(0, 0, 110));
+  EXPECT_NE(red, blue);
+  EXPECT_EQ(GradientTable(blue).back(), RGB(0, 0, 110));
+}
+
 TEST_F(GradientFill, InvisibleOrEmptyRectanglesPaintNothing) {
   TBitmapDC dc(bitmap_.Handle());
   FillGradient(dc, RECT{20, 20, 30, 30}, RGB(0, 0, 0), 0, RGB(9, 9, 9));

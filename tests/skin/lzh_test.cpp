@@ -140,10 +140,12 @@ struct TTextbookTree {
 TEST(LzhDecode, HandMadeStreamsFollowTheStartingTree) {
   EXPECT_EQ(Text(Decode(1, {0x00}).out), "t");
   EXPECT_EQ(Text(Decode(1, {0xFF, 0x80}).out), "s");
-  // Eight 1 bits and a zero byte of padding: the ninth bit is 0, leaf 114.
-  TDecodeResult padded = Decode(1, {0xFF});
-  EXPECT_TRUE(padded.ok);
-  EXPECT_EQ(Text(padded.out), "r");
+  // Eight 1 bits, then a ninth bit 0: leaf 114. The packer writes it as two bytes; the first
+  // alone would need two zero bytes past its end and is refused.
+  TDecodeResult honest = Decode(1, {0xFF, 0x00});
+  EXPECT_TRUE(honest.ok);
+  EXPECT_EQ(Text(honest.out), "r");
+  EXPECT_FALSE(Decode(1, {0xFF}).ok);
 }
 
 TEST(LzhDecode, MatchesCopyFromTheSpaceFilledRing) {
@@ -198,12 +200,14 @@ TEST(LzhDecode, SizeAboveTheCapIsRefusedBeforeReading) {
 }
 
 TEST(LzhDecode, PaddingIsLimitedPastTheEndOfTheStream) {
-  // One symbol from nothing needs two zero bytes: still within the padding allowed.
-  TDecodeResult one = Decode(1, {});
+  // Eight 0 bits in one byte, and one zero byte past it to fill the reader's word: allowed.
+  TDecodeResult one = Decode(1, {0x00});
   EXPECT_TRUE(one.ok);
   EXPECT_EQ(Text(one.out), "t");
-  // A second symbol would need a third: refused, and only whole symbols before it are kept.
-  TDecodeResult two = Decode(2, {});
+  // From nothing the same symbol needs two bytes past the end: refused.
+  EXPECT_FALSE(Decode(1, {}).ok);
+  // A second symbol would need a further byte: refused, and only whole symbols before it are kept.
+  TDecodeResult two = Decode(2, {0x00});
   EXPECT_FALSE(two.ok);
   EXPECT_EQ(Text(two.out), "t");
   // A huge size over a short stream ends soon after the stream does.
@@ -219,6 +223,24 @@ TEST(LzhDecode, TruncatedEncodedStreamIsRefused) {
   TDecodeResult r = Decode(static_cast<int32_t>(data.size()), stream);
   EXPECT_FALSE(r.ok);
   EXPECT_LT(r.out.size(), data.size());
+}
+
+// Every stream the packer writes decodes within the padding allowed, and the same stream one
+// byte short is refused instead of decoding to wrong bytes.
+TEST(LzhDecode, StreamCutByOneByteIsRefused) {
+  std::string text;
+  while (text.size() < 5000) text += "[Personality]\r\nLeft=left.bmp\r\n";
+  const std::vector<uint8_t> inputs[] = {{'a', 'b'}, RandomBytes(61, 3), RandomBytes(4097, 4),
+                                         std::vector<uint8_t>(text.begin(), text.end())};
+  for (const std::vector<uint8_t>& data : inputs) {
+    SCOPED_TRACE(data.size());
+    std::vector<uint8_t> stream = LzhEncode(data);
+    TDecodeResult whole = Decode(static_cast<int32_t>(data.size()), stream);
+    EXPECT_TRUE(whole.ok);
+    EXPECT_EQ(whole.out, data);
+    stream.pop_back();
+    EXPECT_FALSE(Decode(static_cast<int32_t>(data.size()), stream).ok);
+  }
 }
 
 TEST(LzhRoundTrip, EmptyAndSingleBytes) {
