@@ -7,7 +7,7 @@
 #include "tests/base/test_files.h"
 #include "tests/base/test_folder.h"
 #include "updater/update/command_line.h"
-#include "updater/update/safe_names.h"
+#include "base/safe_names.h"
 #include "updater/update/update_files.h"
 
 namespace {

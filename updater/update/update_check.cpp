@@ -7,7 +7,7 @@
 #include "updater/http/http_download.h"
 #include "updater/http/http_error.h"
 #include "updater/http/url.h"
-#include "updater/update/safe_names.h"
+#include "base/safe_names.h"
 #include "updater/update/update_files.h"
 
 const wchar_t kUpdateQuestionText[] = L"An update is now avaliable.Process with the update?";

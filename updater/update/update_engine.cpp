@@ -8,7 +8,7 @@
 #include "updater/http/download_progress.h"
 #include "updater/http/http_download.h"
 #include "updater/http/url.h"
-#include "updater/update/safe_names.h"
+#include "base/safe_names.h"
 #include "updater/update/update_files.h"
 
 namespace {

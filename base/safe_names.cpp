@@ -1,4 +1,4 @@
-#include "updater/update/safe_names.h"
+#include "base/safe_names.h"
 
 #include "base/strings.h"
 
@@ -14,22 +14,22 @@ bool IsDeviceName(const std::wstring& name) {
          stem[3] >= L'0' && stem[3] <= L'9';
 }
 
-bool IsSafeName(const std::wstring& name) {
+}  // namespace
+
+bool IsSafeFileName(const std::wstring& name) {
   if (name.empty() || name == L"." || name == L"..") return false;
   if (name.back() == L'.' || name.back() == L' ') return false;
   for (wchar_t c : name)
-    if (c < 0x20 || c == 0x7F || std::wstring(L":<>\"|?*").find(c) != std::wstring::npos) return false;
+    if (c < 0x20 || c == 0x7F || std::wstring(L":<>\"|?*/\\").find(c) != std::wstring::npos) return false;
   return !IsDeviceName(name);
 }
-
-}  // namespace
 
 bool IsSafeRelativePath(const std::wstring& path) {
   if (path.empty()) return false;
   size_t start = 0;
   for (;;) {
     size_t end = path.find_first_of(L"/\\", start);
-    if (!IsSafeName(path.substr(start, end == std::wstring::npos ? std::wstring::npos : end - start))) return false;
+    if (!IsSafeFileName(path.substr(start, end == std::wstring::npos ? std::wstring::npos : end - start))) return false;
     if (end == std::wstring::npos) return true;
     start = end + 1;
   }

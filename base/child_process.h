@@ -1,0 +1,12 @@
+// Starting another program and waiting for it to end.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// Starts CommandLine (program and arguments, quoted as the platform parses them) with its window
+// hidden, the environment and current folder inherited and no handles inherited, then waits for
+// it without a time limit. False when it could not be started; otherwise ExitCode receives its
+// exit code.
+bool RunChildProcess(const std::wstring& CommandLine, DWORD& ExitCode);

@@ -1,0 +1,57 @@
+// Full registry backups made by the platform's registry editor, kept in Backup\Registry\ of the
+// program folder and indexed in Registry.ini [RegBackupFiles] (key: the 14-digit time stamp,
+// value: the file name). The backup page and the registry cleaner page drive these.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "base/date_time.h"
+
+// Runs a child command line and waits for it; false when it could not be started, otherwise its
+// exit code. Tests put another runner in place (nullptr restores RunChildProcess).
+using TChildRunner = std::function<bool(const std::wstring& CommandLine, DWORD& ExitCode)>;
+void SetRegistryEditorRunnerForTesting(TChildRunner Runner);
+
+// Program folder + "Backup\Registry\" (not created here).
+std::wstring RegBackupFolder();
+
+// The time stamp of a backup made at Time: the year, then month, day, hour, minute and second
+// with two digits each ("20091123174105").
+std::wstring RegBackupStamp(TDateTime Time);
+
+// Exports the whole registry into FileName (a full path) with "regedit /e". A file of that name is
+// deleted first. True only when the editor started, ended with exit code 0 and left a file that
+// is not empty.
+bool ExportRegistry(const std::wstring& FileName);
+
+// Imports Backup\Registry\<FileName> with "regedit /s". False when FileName is not a plain file
+// name, the file does not exist, or the editor could not be started or ended with a non-zero exit
+// code.
+bool ImportRegistry(const std::wstring& FileName);
+
+// Writes the index line Stamp(Time) = FileName into Registry.ini [RegBackupFiles].
+void AddRegBackupRecord(const std::wstring& FileName, TDateTime Time);
+
+// Makes a backup stamped with Time: creates Backup\Registry\ as needed, exports into
+// <stamp>.reg and, only when the export succeeded, indexes it. FileName receives "<stamp>.reg".
+bool TakeRegistryBackup(TDateTime Time, std::wstring& FileName);
+
+// One line of [RegBackupFiles], in file order; FileName is the value trimmed.
+struct TRegBackupEntry {
+  std::wstring Key;
+  std::wstring FileName;
+};
+std::vector<TRegBackupEntry> LoadRegBackupList();
+
+// Removes one backup: deletes Backup\Registry\<Entry.FileName> when that is a plain file name and
+// the file exists, and deletes the index line Entry.Key. False when the file is still there
+// afterwards (the index line is removed in any case).
+bool RemoveRegBackup(const TRegBackupEntry& Entry);
+
+// The row text of a backup file name "20091123174105.reg": "Monday,November 23,2009-17:41". A
+// name whose first 12 characters are not digits of a real date and time is shown as it is.
+std::wstring FormatBackupName(const std::wstring& Name);

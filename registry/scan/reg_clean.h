@@ -1,0 +1,48 @@
+// Cleaning the records a scan left in an engine instance: the exclusion match, deleting the
+// selected keys and values, the HTML report in LOG\ and its line in Cleaner.ini [RegLogFiles].
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "registry/scan/reg_scan_engine.h"
+
+// Record status texts after cleaning.
+extern const wchar_t* const kRegCleanedStatus;  // 清理成功
+extern const wchar_t* const kRegFailedStatus;   // 清理失败
+
+// True when an entry has the record's root and a path that equals the record's BaseKey or KeyPath
+// (trimmed, case-insensitive). An entry does not cover the keys below its path, and an entry with
+// an empty path matches nothing.
+bool IsRegItemExcluded(const TRegExcludeList& ExcludeList, const TRegItem& Item);
+
+// Sets Excluded of every record of the instance from its exclusion list.
+void ApplyRegExcludeList(TRegScanEngine& Engine);
+
+// What a run achieved. Only deletions that succeeded count as cleaned; LogFile is the report's
+// full path, empty when the run was stopped before the report.
+struct TRegCleanResult {
+  int Cleaned = 0;
+  int Failed = 0;
+  std::array<int, kRegCategoryCount + 1> CleanedInCategory{};  // indexed 1..15
+  std::wstring LogFile;
+};
+
+// What the Kind 0 report before each selected record carries.
+enum class TRegCleanReport { Category, ValueData };
+
+// Flags excluded records, then deletes what every selected, not excluded record names (action 0:
+// BaseKey, 1: KeyPath, otherwise the value ValueName of KeyPath, "默认" being the default value)
+// and sets its Status. Between records it pumps messages and stops, writing no report, once the
+// clean state is kRegStateStop. A finished run writes LOG\<yyyymmddhhnnss>.html and its
+// [RegLogFiles] line; a report that cannot be written raises EFCreateError.
+TRegCleanResult CleanRegItems(TRegScanEngine& Engine, TRegCleanReport Report, const TScanProgressEvent& OnProgress);
+
+// The registry cleaner page's instance (reports the category number of each selected record).
+TRegCleanResult CleanRegItems(const TScanProgressEvent& OnProgress);
+// The one-click instance (reports the value data); FailCount receives the number of selected, not
+// excluded records whose deletion failed.
+TRegCleanResult CleanRegItems(int& FailCount, const TScanProgressEvent& OnProgress);
+
+// Writes Cleaner.ini [RegLogFiles] <now as yyyy-mm-dd-hh-nn-ss> = LogPath.
+void AddRegLogRecord(const std::wstring& LogPath);
