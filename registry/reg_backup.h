@@ -29,8 +29,8 @@ std::wstring RegBackupStamp(TDateTime Time);
 bool ExportRegistry(const std::wstring& FileName);
 
 // Imports Backup\Registry\<FileName> with "regedit /s". False when FileName is not a plain file
-// name, the file does not exist, or the editor could not be started or ended with a non-zero exit
-// code.
+// name, the file does not exist or does not begin like a registry editor file, or the editor could
+// not be started or ended with a non-zero exit code.
 bool ImportRegistry(const std::wstring& FileName);
 
 // Writes the index line Stamp(Time) = FileName into Registry.ini [RegBackupFiles].

@@ -1,0 +1,190 @@
+// Backups, their index and removal, with the registry editor replaced by a runner of the test's
+// own (reg_backup_regedit_test runs the real one).
+#include "registry/reg_backup.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "base/files.h"
+#include "base/ini_file.h"
+#include "base/strings.h"
+#include "tests/base/test_files.h"
+#include "tests/base/test_program_folder.h"
+
+namespace {
+
+class RegBackupTest : public ::testing::Test {
+ protected:
+  ~RegBackupTest() override { SetRegistryEditorRunnerForTesting(nullptr); }
+
+  // The editor "runs": records its command line, writes Bytes into the file named after /e (when
+  // given) and ends with ExitCode; Started false means it could not be started.
+  void FakeEditor(bool Started, DWORD ExitCode, const char* Bytes) {
+    SetRegistryEditorRunnerForTesting([this, Started, ExitCode, Bytes](const std::wstring& CommandLine, DWORD& Code) {
+      CommandLines.push_back(CommandLine);
+      if (!Started) return false;
+      size_t quote = CommandLine.find(L'"');
+      if (Bytes && CommandLine.find(L"/e ") != std::wstring::npos && quote != std::wstring::npos)
+        WriteBytes(CommandLine.substr(quote + 1, CommandLine.size() - quote - 2), Bytes);
+      Code = ExitCode;
+      return true;
+    });
+  }
+  std::wstring Index(const std::wstring& Key) const {
+    return TIniFile(Program.Path() + L"Registry.ini").ReadString(L"RegBackupFiles", Key, L"<none>");
+  }
+
+  TestProgramFolder Program;
+  std::vector<std::wstring> CommandLines;
+  const TDateTime Time = EncodeDate(2009, 11, 23) + EncodeTime(17, 41, 5, 0);
+};
+
+TEST_F(RegBackupTest, ABackupCreatesItsFoldersExportsTheWholeRegistryAndIsIndexed) {
+  FakeEditor(true, 0, "REGEDIT4\r\n");
+  std::wstring name;
+  ASSERT_TRUE(TakeRegistryBackup(Time, name));
+  EXPECT_EQ(name, L"20091123174105.reg");
+  const std::wstring file = Program.Path() + L"Backup\\Registry\\20091123174105.reg";
+  EXPECT_EQ(CommandLines, std::vector<std::wstring>{L"regedit /e \"" + file + L"\""});
+  EXPECT_EQ(ReadBytes(file), "REGEDIT4\r\n");
+  EXPECT_EQ(Index(L"20091123174105"), name);
+}
+
+// A backup that did not happen is reported as failed and never indexed, whatever went wrong.
+TEST_F(RegBackupTest, AFailedExportIsNotIndexed) {
+  struct Case {
+    const char* what;
+    bool started;
+    DWORD exitCode;
+    const char* bytes;
+  };
+  const Case cases[] = {
+      {"editor not started", false, 0, "REGEDIT4\r\n"},
+      {"editor failed", true, 1, "REGEDIT4\r\n"},
+      {"no file left", true, 0, nullptr},
+      {"empty file left", true, 0, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    FakeEditor(c.started, c.exitCode, c.bytes);
+    std::wstring name;
+    EXPECT_FALSE(TakeRegistryBackup(Time, name));
+    EXPECT_EQ(Index(L"20091123174105"), L"<none>");
+  }
+}
+
+// Two backups in the same second: the second replaces the file (an old one is removed before the
+// export, so a failed second export cannot pass off the first as its own) and the index line.
+TEST_F(RegBackupTest, ASecondBackupInTheSameSecondReplacesTheFirst) {
+  FakeEditor(true, 0, "first");
+  std::wstring name;
+  ASSERT_TRUE(TakeRegistryBackup(Time, name));
+  FakeEditor(true, 0, nullptr);
+  EXPECT_FALSE(TakeRegistryBackup(Time, name));
+  EXPECT_EQ(ReadBytes(Program.Path() + L"Backup\\Registry\\" + name), "<missing>");
+  FakeEditor(true, 0, "second");
+  ASSERT_TRUE(TakeRegistryBackup(Time, name));
+  EXPECT_EQ(ReadBytes(Program.Path() + L"Backup\\Registry\\" + name), "second");
+  EXPECT_EQ(Index(L"20091123174105"), name);
+}
+
+TEST_F(RegBackupTest, ARestoreImportsTheBackupSilently) {
+  ASSERT_TRUE(ForceDirectories(RegBackupFolder()));
+  // The editor writes UTF-16 with a byte order mark; older files are ANSI.
+  const std::wstring header = L"Windows Registry Editor Version 5.00\r\n";
+  Program.WriteFile(L"Backup\\Registry\\20091123174105.reg",
+                    "\xFF\xFE" + std::string(reinterpret_cast<const char*>(header.data()), header.size() * 2));
+  Program.WriteFile(L"Backup\\Registry\\old.reg", "REGEDIT4\r\n");
+  FakeEditor(true, 0, nullptr);
+  EXPECT_TRUE(ImportRegistry(L"old.reg"));
+  CommandLines.clear();
+  EXPECT_TRUE(ImportRegistry(L"20091123174105.reg"));
+  EXPECT_EQ(CommandLines, std::vector<std::wstring>{L"regedit /s \"" + Program.Path() +
+                                                    L"Backup\\Registry\\20091123174105.reg\""});
+}
+
+TEST_F(RegBackupTest, ARestoreThatCannotHappenReportsFailure) {
+  ASSERT_TRUE(ForceDirectories(RegBackupFolder()));
+  Program.WriteFile(L"Backup\\Registry\\b.reg", "REGEDIT4\r\n");
+  Program.WriteFile(L"Backup\\b.reg", "REGEDIT4\r\n");
+  Program.WriteFile(L"Backup\\Registry\\notes.reg", "a text file\r\n");
+  struct Case {
+    const char* what;
+    const wchar_t* name;
+    bool started;
+    DWORD exitCode;
+    bool editorAsked;
+  };
+  const Case cases[] = {
+      {"file gone", L"gone.reg", true, 0, false},
+      {"not a plain name", L"..\\b.reg", true, 0, false},
+      {"not a registry file", L"notes.reg", true, 0, false},
+      {"editor not started", L"b.reg", false, 0, true},
+      {"editor failed", L"b.reg", true, 2, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    CommandLines.clear();
+    FakeEditor(c.started, c.exitCode, nullptr);
+    EXPECT_FALSE(ImportRegistry(c.name));
+    EXPECT_EQ(CommandLines.size(), c.editorAsked ? 1u : 0u);
+  }
+}
+
+TEST_F(RegBackupTest, TheListIsReadInFileOrderWithTrimmedNames) {
+  Program.WriteFile(L"Registry.ini",
+                    "[RegBackupFiles]\r\n20091123174105=  20091123174105.reg  \r\n20080101000000=20080101000000.reg\r\n");
+  std::vector<TRegBackupEntry> list = LoadRegBackupList();
+  ASSERT_EQ(list.size(), 2u);
+  EXPECT_EQ(list[0].Key, L"20091123174105");
+  EXPECT_EQ(list[0].FileName, L"20091123174105.reg");
+  EXPECT_EQ(list[1].Key, L"20080101000000");
+}
+
+// Remove deletes the row's own file inside the backup folder and the row's own index line; a name
+// from the index that would reach outside the folder deletes no file at all.
+TEST_F(RegBackupTest, RemoveTouchesOnlyItsOwnFileAndLine) {
+  ASSERT_TRUE(ForceDirectories(RegBackupFolder() + L"sub"));
+  const std::string ini =
+      "[RegBackupFiles]\r\n"
+      "20091123174105=20091123174105.reg\r\n"
+      "20100101000000=..\\keep.reg\r\n"
+      "20100101000001=sub\\keep.reg\r\n"
+      "20100101000002=" + WideToUtf8(Program.Path()) + "keep.reg\r\n"
+      "20100101000003=20091123174105.reg\r\n";
+  Program.WriteFile(L"Registry.ini", ini);
+  Program.WriteFile(L"Backup\\Registry\\20091123174105.reg", "x");
+  Program.WriteFile(L"Backup\\keep.reg", "x");
+  Program.WriteFile(L"Backup\\Registry\\sub\\keep.reg", "x");
+  Program.WriteFile(L"keep.reg", "x");
+
+  std::vector<TRegBackupEntry> list = LoadRegBackupList();
+  ASSERT_EQ(list.size(), 5u);
+  for (size_t i = 1; i <= 3; ++i) EXPECT_TRUE(RemoveRegBackup(list[i]));
+  EXPECT_TRUE(FileExists(Program.Path() + L"Backup\\keep.reg"));
+  EXPECT_TRUE(FileExists(Program.Path() + L"Backup\\Registry\\sub\\keep.reg"));
+  EXPECT_TRUE(FileExists(Program.Path() + L"keep.reg"));
+
+  // The last line names the first line's file but has a key of its own: only that key goes.
+  EXPECT_TRUE(RemoveRegBackup(list[4]));
+  EXPECT_FALSE(FileExists(Program.Path() + L"Backup\\Registry\\20091123174105.reg"));
+  std::vector<TRegBackupEntry> left = LoadRegBackupList();
+  ASSERT_EQ(left.size(), 1u);
+  EXPECT_EQ(left[0].Key, L"20091123174105");
+  // Its file is already gone: removing the row still removes its line.
+  EXPECT_TRUE(RemoveRegBackup(left[0]));
+  EXPECT_TRUE(LoadRegBackupList().empty());
+}
+
+TEST(RegBackupNames, RowTextsAndStamps) {
+  EXPECT_EQ(FormatBackupName(L"20091123174105.reg"), L"Monday,November 23,2009-17:41");
+  EXPECT_EQ(FormatBackupName(L"20240229000000.reg"), L"Thursday,February 29,2024-00:00");
+  EXPECT_EQ(FormatBackupName(L"20091323174105.reg"), L"20091323174105.reg");  // no 13th month
+  EXPECT_EQ(FormatBackupName(L"backup.reg"), L"backup.reg");
+  EXPECT_EQ(FormatBackupName(L""), L"");
+  EXPECT_EQ(RegBackupStamp(EncodeDate(2009, 1, 2) + EncodeTime(3, 4, 5, 0)), L"20090102030405");
+}
+
+}  // namespace

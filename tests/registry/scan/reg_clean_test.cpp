@@ -1,0 +1,342 @@
+// Cleaning the records of an engine instance: the exclusion match, what is deleted, the statuses
+// and counts, stopping, and the report with its [RegLogFiles] line.
+#include "registry/scan/reg_clean.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "base/exception.h"
+#include "base/files.h"
+#include "base/ini_file.h"
+#include "base/registry_key.h"
+#include "base/strings.h"
+#include "registry/scan/reg_log_html.h"
+#include "tests/base/test_files.h"
+#include "tests/base/test_keys.h"
+#include "tests/base/test_program_folder.h"
+
+namespace {
+
+const HKEY CU = HKEY_CURRENT_USER;
+const std::wstring kCleaned = L"清理成功";
+const std::wstring kFailed = L"清理失败";
+
+std::unique_ptr<TRegItem> Record(uint8_t Action, const std::wstring& KeyPath, const std::wstring& ValueName = L"",
+                                 const std::wstring& BaseKey = L"", int32_t Category = 1) {
+  auto item = std::make_unique<TRegItem>(MakeRegItem(CU, L"HKEY_CURRENT_USER", BaseKey, KeyPath, ValueName,
+                                                     L"data of " + ValueName, L"Problem", L"Why", Category, Action));
+  item->Selected = 1;
+  return item;
+}
+
+std::unique_ptr<TRegScanExcludeItem> Exclusion(HKEY Root, const std::wstring& Path) {
+  auto entry = std::make_unique<TRegScanExcludeItem>();
+  entry->RootKey = Root;
+  entry->Path = Path;
+  return entry;
+}
+
+// The engine instances are process-wide: each test leaves them empty and finished.
+class RegCleanTest : public ::testing::Test {
+ protected:
+  RegCleanTest() : Key(L"RegClean"), K(L"\\" + Key.Path()) {}
+  ~RegCleanTest() override {
+    for (TRegScanEngine* engine : {&RegScanEngine, &OneClickRegScanEngine}) {
+      engine->ClearRegItems();
+      engine->FreeRegExcludeList();
+    }
+    RegCleanState = OneClickCleanState = kRegStateFinished;
+  }
+
+  void SetValue(const std::wstring& Path, const std::wstring& Name, const std::wstring& Data = L"x") {
+    TRegistry reg;
+    reg.SetRootKey(CU);
+    ASSERT_TRUE(reg.OpenKey(Path, true)) << WideToUtf8(Path);
+    reg.WriteString(Name, Data);
+  }
+  bool KeyExists(const std::wstring& Path) {
+    TRegistry reg(KEY_READ);
+    reg.SetRootKey(CU);
+    return reg.KeyExists(Path);
+  }
+  bool ValueExists(const std::wstring& Path, const std::wstring& Name) {
+    TRegistry reg(KEY_READ);
+    reg.SetRootKey(CU);
+    return reg.OpenKeyReadOnly(Path) && reg.ValueExists(Name);
+  }
+  std::wstring LogLine(const std::wstring& LogFile) {
+    TStringList lines;
+    TIniFile(Program.Path() + L"Cleaner.ini").ReadSectionValues(L"RegLogFiles", lines);
+    return lines.Count() == 1 ? lines.ValueFromIndex(0) : L"<" + IntToStr(lines.Count()) + L" lines>";
+  }
+
+  TestProgramFolder Program;
+  TestRegistryKey Key;
+  const std::wstring K;  // the test key, as records address it
+  std::vector<std::pair<uint8_t, std::wstring>> Reports;
+  TScanProgressEvent OnProgress = [this](uint8_t Kind, const std::wstring& Text) { Reports.push_back({Kind, Text}); };
+};
+
+TEST(RegExclusion, EqualPathsOfTheSameRootMatch) {
+  TRegItem item = MakeRegItem(CU, L"HKEY_CURRENT_USER", L"\\Software\\Base", L"\\Software\\Base\\Key", L"v", L"", L"",
+                              L"", 1, 2);
+  struct Case {
+    HKEY root;
+    const wchar_t* path;
+    bool excluded;
+  };
+  const Case cases[] = {
+      {CU, L"\\Software\\Base\\Key", true},
+      {CU, L"  \\SOFTWARE\\base\\KEY \t", true},  // case and blanks do not matter
+      {CU, L"\\Software\\Base", true},            // the base key is compared too
+      {CU, L"\\Software", false},                 // a parent covers nothing below it
+      {CU, L"\\Software\\Base\\Key\\Sub", false},
+      {HKEY_LOCAL_MACHINE, L"\\Software\\Base\\Key", false},
+      {CU, L"", false},
+      {CU, L"Software\\Base\\Key", false},  // paths begin with a backslash
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(WideToUtf8(c.path));
+    TRegExcludeList list;
+    list.push_back(Exclusion(c.root, c.path));
+    EXPECT_EQ(IsRegItemExcluded(list, item), c.excluded);
+  }
+}
+
+// A line whose key is no longer than its root name gives an empty path. Taken as a path it would
+// equal the empty base key of every record that has none, so it must match nothing.
+TEST(RegExclusion, AnEmptyPathExcludesNothing) {
+  TRegItem noBase = MakeRegItem(CU, L"HKEY_CURRENT_USER", L"", L"\\Software\\X", L"v", L"", L"", L"", 1, 2);
+  TRegExcludeList list;
+  list.push_back(Exclusion(CU, L" "));
+  list.push_back(Exclusion(CU, L""));
+  EXPECT_FALSE(IsRegItemExcluded(list, noBase));
+}
+
+TEST_F(RegCleanTest, DeletesWhatEachSelectedRecordNames) {
+  const std::wstring LongName = L"C:\\Program Files\\" + std::wstring(300, L'n') + L".dll";  // shared-DLL style
+  const std::wstring Deep = K + L"\\Deep\\" + std::wstring(200, L'a') + L"\\" + std::wstring(200, L'b');
+  SetValue(K + L"\\A", L"v1");
+  SetValue(K + L"\\A", L"stay");
+  SetValue(K + L"\\A", L"");
+  SetValue(K + L"\\A", LongName);
+  SetValue(K + L"\\B\\C\\D", L"deep");
+  SetValue(K + L"\\E\\F", L"x");
+  SetValue(K + L"\\G", L"x");
+  SetValue(K + L"\\H", L"x");
+  SetValue(K + L"\\I", L"x");
+  SetValue(Deep, L"x");
+  SetValue(K + L"\\J", L"名前");
+
+  TRegItemList& items = RegItems;
+  items.push_back(Record(2, K + L"\\A", L"v1"));
+  items.push_back(Record(2, K + L"\\A", L"默认", L"", 2));          // the default value
+  items.push_back(Record(1, K + L"\\B", L"", K + L"\\B", 3));       // the key with its subtree
+  items.push_back(Record(0, K + L"\\E\\F", L"", K + L"\\E", 4));     // action 0 takes the base key
+  items.push_back(Record(2, K + L"\\B\\C\\D", L"deep", L"", 5));     // its key went with B: fails
+  items.push_back(Record(1, K + L"\\G", L"", L"", 6));
+  items.back()->Selected = 0;
+  items.push_back(Record(1, K + L"\\H", L"", L"", 7));               // excluded although selected
+  items.push_back(Record(1, K + L"\\I\\", L"", L"", 15));            // empty-key records end in '\'
+  items.push_back(Record(2, K + L"\\Missing", L"v", L"", 8));        // no key to open: fails
+  items.push_back(Record(1, K + L"\\Deep", L"", L"", 9));            // a key path beyond 255 characters
+  items.push_back(Record(2, K + L"\\A", LongName, L"", 3));
+  items.push_back(Record(2, K + L"\\J", L"名前", L"", 12));
+  RegExcludeItems.push_back(Exclusion(CU, L"  " + UpperCase(K + L"\\H") + L" "));
+  RegExcludeItems.push_back(Exclusion(CU, K));                           // the parent of every record
+  RegExcludeItems.push_back(Exclusion(HKEY_LOCAL_MACHINE, K + L"\\E"));  // another root
+
+  RegCleanState = kRegStateRunning;
+  TRegCleanResult result = CleanRegItems(OnProgress);
+
+  EXPECT_FALSE(ValueExists(K + L"\\A", L"v1"));
+  EXPECT_FALSE(ValueExists(K + L"\\A", L""));
+  EXPECT_FALSE(ValueExists(K + L"\\A", LongName));
+  EXPECT_TRUE(ValueExists(K + L"\\A", L"stay"));
+  EXPECT_FALSE(KeyExists(K + L"\\B"));
+  EXPECT_FALSE(KeyExists(K + L"\\E"));
+  EXPECT_TRUE(KeyExists(K + L"\\G"));
+  EXPECT_TRUE(KeyExists(K + L"\\H"));
+  EXPECT_FALSE(KeyExists(K + L"\\I"));
+  EXPECT_FALSE(KeyExists(K + L"\\Deep"));
+  EXPECT_FALSE(ValueExists(K + L"\\J", L"名前"));
+
+  std::vector<std::wstring> statuses, excluded;
+  for (const auto& item : items) {
+    statuses.push_back(item->Status);
+    excluded.push_back(item->Excluded ? L"x" : L"");
+  }
+  EXPECT_EQ(statuses, (std::vector<std::wstring>{kCleaned, kCleaned, kCleaned, kCleaned, kFailed, L"", L"", kCleaned,
+                                                 kFailed, kCleaned, kCleaned, kCleaned}));
+  EXPECT_EQ(excluded, (std::vector<std::wstring>{L"", L"", L"", L"", L"", L"", L"x", L"", L"", L"", L"", L""}));
+
+  // Every selected record is announced before it is handled, the excluded one included.
+  std::vector<std::wstring> announced;
+  for (const auto& report : Reports) {
+    EXPECT_EQ(report.first, 0);
+    announced.push_back(report.second);
+  }
+  EXPECT_EQ(announced, (std::vector<std::wstring>{L"1", L"2", L"3", L"4", L"5", L"7", L"15", L"8", L"9", L"3", L"12"}));
+
+  // Only deletions that happened count as cleaned.
+  EXPECT_EQ(result.Cleaned, 8);
+  EXPECT_EQ(result.Failed, 2);
+  EXPECT_EQ(result.CleanedInCategory[3], 2);
+  EXPECT_EQ(result.CleanedInCategory[5], 0);
+  EXPECT_EQ(result.CleanedInCategory[7], 0);
+  EXPECT_EQ(result.CleanedInCategory[15], 1);
+
+  ASSERT_EQ(ExtractFilePath(result.LogFile), Program.Path() + L"LOG\\");
+  EXPECT_EQ(ExtractFileName(result.LogFile).size(), 19u);  // yyyymmddhhnnss.html
+  EXPECT_NE(ReadBytes(result.LogFile), "<missing>");
+  EXPECT_EQ(LogLine(result.LogFile), result.LogFile);
+}
+
+// The one-click instance announces each record's value data and counts the failures.
+TEST_F(RegCleanTest, TheOneClickInstanceCountsFailures) {
+  SetValue(K + L"\\A", L"v");
+  TRegItemList& items = OneClickRegItems;
+  items.push_back(Record(2, K + L"\\A", L"v"));
+  items.push_back(Record(2, K + L"\\A", L"v"));         // already gone
+  items.push_back(Record(1, K + L"\\Nothing"));         // no such key
+  items.push_back(Record(1, K + L"\\Unselected"));
+  items.back()->Selected = 0;
+  items.push_back(Record(1, K + L"\\Excluded"));
+  OneClickRegExcludeItems.push_back(Exclusion(CU, K + L"\\Excluded"));
+
+  int failCount = -1;
+  OneClickCleanState = kRegStateRunning;
+  TRegCleanResult result = CleanRegItems(failCount, OnProgress);
+  EXPECT_EQ(failCount, 2);
+  EXPECT_EQ(result.Cleaned, 1);
+  ASSERT_EQ(Reports.size(), 4u);
+  EXPECT_EQ(Reports[0].second, L"data of v");
+  EXPECT_EQ(Reports[2].second, L"data of ");
+}
+
+// A stop between records ends the run at once: later records keep their empty status and no
+// report or [RegLogFiles] line is written.
+TEST_F(RegCleanTest, StoppingAfterTheFirstRecordWritesNoReport) {
+  SetValue(K + L"\\A", L"x");
+  SetValue(K + L"\\B", L"x");
+  RegItems.push_back(Record(1, K + L"\\A"));
+  RegItems.push_back(Record(1, K + L"\\B"));
+  RegCleanState = kRegStateRunning;
+  TRegCleanResult result = CleanRegItems([&](uint8_t, const std::wstring& Text) {
+    if (Text == L"1" && !Reports.empty()) RegCleanState = kRegStateStop;
+    Reports.push_back({0, Text});
+  });
+  EXPECT_EQ(RegItems[0]->Status, kCleaned);
+  EXPECT_EQ(RegItems[1]->Status, L"");
+  EXPECT_TRUE(KeyExists(K + L"\\B"));
+  EXPECT_EQ(result.Cleaned, 1);
+  EXPECT_EQ(result.LogFile, L"");
+  EXPECT_FALSE(DirectoryExists(Program.Path() + L"LOG"));
+  EXPECT_EQ(LogLine(L""), L"<0 lines>");
+}
+
+TEST_F(RegCleanTest, AnEmptyListStillGetsAReport) {
+  TRegCleanResult result = CleanRegItems(OnProgress);
+  std::string report = ReadBytes(result.LogFile);
+  EXPECT_NE(report.find("<font color= \"blue\">0</font>"), std::string::npos) << report;
+  EXPECT_EQ(report.find("<p>"), std::string::npos);
+  EXPECT_EQ(LogLine(result.LogFile), result.LogFile);
+}
+
+// A report that cannot be written is an error of the whole run, and no line points to it.
+TEST_F(RegCleanTest, AReportThatCannotBeWrittenRaises) {
+  Program.WriteFile(L"LOG", "a file where the folder should be");
+  SetValue(K + L"\\A", L"x");
+  RegItems.push_back(Record(1, K + L"\\A"));
+  EXPECT_THROW(CleanRegItems(OnProgress), EFCreateError);
+  EXPECT_EQ(RegItems[0]->Status, kCleaned);
+  EXPECT_EQ(LogLine(L""), L"<0 lines>");
+}
+
+TEST(RegLogHtml, TheReportText) {
+  TRegItemList items;
+  items.push_back(std::make_unique<TRegItem>(MakeRegItem(CU, L"HKEY_CURRENT_USER", L"\\Software", L"\\Software\\App",
+                                                         L"Path", L"C:\\app.exe", L"Miss or Invalid Path",
+                                                         L"The key App contains a bad path.", 5, 2)));
+  items.back()->Status = L" 清理成功 ";
+  items.push_back(std::make_unique<TRegItem>(MakeRegItem(HKEY_CLASSES_ROOT, L"HKEY_CLASSES_ROOT", L"\\", L"\\.a<b>",
+                                                         L"默认", L"\"x\" & 'y'", L"Empty Key", L"", 13, 1)));
+  items.back()->Status = L"清理失败";
+  items.push_back(std::make_unique<TRegItem>(MakeRegItem(CU, L"HKEY_CURRENT_USER", L"", L"\\K", L"", L"", L"", L"",
+                                                         15, 1)));
+  const TDateTime time = EncodeDate(2026, 3, 4) + EncodeTime(5, 6, 7, 0);
+  EXPECT_EQ(RegLogHtml(items, L"20260304050607.html", time),
+            L"<html><head><title>20260304050607.html</title></head><body><h1>"
+            L"注册表扫描清理时间 <font color=\"blue\">2026-03-04 05:06:07</font>，共扫描到<font color= \"blue\">3</font>项无效记录"
+            L"</h1>"
+            L"<p><strong>1. [HKEY_CURRENT_USER\\Software\\App]</strong></p><ul>"
+            L"<li>值名称：<font color=\"blue\">Path</font></li>"
+            L"<li>值：<font color=\"blue\">C:\\app.exe</font></li>"
+            L"<li>清理原因：<font color=\"blue\">The key App contains a bad path.</font></li>"
+            L"<li>类型：<font color=\"red\">Miss or Invalid Path</font></li>"
+            L"<li>状态：<font color=\"green\"> 清理成功 </font></li></ul>"
+            L"<p><strong>2. [HKEY_CLASSES_ROOT\\.a&lt;b&gt;]</strong></p><ul>"
+            L"<li>值名称：<font color=\"blue\">默认</font></li>"
+            L"<li>值：<font color=\"blue\">&quot;x&quot; &amp; &#39;y&#39;</font></li>"
+            L"<li>清理原因：<font color=\"blue\"></font></li>"
+            L"<li>类型：<font color=\"red\">Empty Key</font></li>"
+            L"<li>状态：<font color=\"red\">清理失败</font></li></ul>"
+            L"<p><strong>3. [HKEY_CURRENT_USER\\K]</strong></p><ul>"
+            L"<li>值名称：<font color=\"blue\"></font></li>"
+            L"<li>值：<font color=\"blue\"></font></li>"
+            L"<li>清理原因：<font color=\"blue\"></font></li>"
+            L"<li>类型：<font color=\"red\"></font></li>"
+            L"<li>状态：<font color=\"red\"></font></li></ul>"
+            L"</body></html>");
+}
+
+// Decodes the report bytes as a browser would: the system code page, then numeric references.
+std::wstring DecodeReport(const std::string& Bytes) {
+  std::wstring text = GetACP() == CP_UTF8 ? Utf8ToWide(Bytes) : AnsiToWide(Bytes);
+  std::wstring out;
+  for (size_t i = 0; i < text.size(); ++i) {
+    size_t end = text.find(L';', i);
+    if (text.compare(i, 2, L"&#") == 0 && end != std::wstring::npos && end - i <= 9) {
+      unsigned code = std::stoul(text.substr(i + 2, end - i - 2));
+      if (code >= 0x10000) {
+        out += static_cast<wchar_t>(0xD800 + ((code - 0x10000) >> 10));
+        out += static_cast<wchar_t>(0xDC00 + ((code - 0x10000) & 0x3FF));
+      } else {
+        out += static_cast<wchar_t>(code);
+      }
+      i = end;
+    } else {
+      out += text[i];
+    }
+  }
+  return out;
+}
+
+// The report keeps the system code page; whatever that page cannot hold (the Chinese texts on a
+// Western system, say) is written as character references, so nothing is lost.
+TEST(RegLogHtml, NoTextIsLostInTheSystemCodePage) {
+  const std::wstring html = L"<p>注册表 ü é ñ \U0001F600 Ω abc</p>";
+  std::string bytes = EncodeRegLogHtml(html);
+  EXPECT_EQ(DecodeReport(bytes), html);
+  EXPECT_EQ(EncodeRegLogHtml(L"<p>plain</p>"), "<p>plain</p>");
+}
+
+TEST(RegLogHtml, TheFileHoldsTheEncodedReport) {
+  TestProgramFolder program;
+  const TDateTime time = EncodeDate(2026, 3, 4) + EncodeTime(5, 6, 7, 0);
+  SetClockForTesting([time] { return time; });
+  TRegItemList items;
+  items.push_back(std::make_unique<TRegItem>(
+      MakeRegItem(CU, L"HKEY_CURRENT_USER", L"", L"\\软件", L"名", L"数据", L"Empty Key", L"空", 15, 1)));
+  const std::wstring file = program.Path() + L"20260304050607.html";
+  WriteRegLogHtml(items, file);
+  SetClockForTesting(nullptr);
+  const std::string bytes = ReadBytes(file);
+  EXPECT_EQ(bytes, EncodeRegLogHtml(RegLogHtml(items, L"20260304050607.html", time)));
+  EXPECT_EQ(bytes.find('\n'), std::string::npos);
+  EXPECT_NE(DecodeReport(bytes).find(L"[HKEY_CURRENT_USER\\软件]"), std::wstring::npos);
+}
+
+}  // namespace
