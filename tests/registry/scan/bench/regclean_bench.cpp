@@ -1,0 +1,96 @@
+// Benchmark (not a test): cleaning N selected records with the report against deleting the same
+// keys in a plain loop, and a whole-registry backup and restore against a plain "regedit /e".
+// Run it through scripts/bench-regclean, which gives it a throwaway prefix of its own.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "base/child_process.h"
+#include "base/date_time.h"
+#include "base/files.h"
+#include "registry/reg_backup.h"
+#include "registry/scan/reg_clean.h"
+
+namespace {
+
+const wchar_t kBenchKey[] = L"Software\\QsCleanBench";
+
+double Seconds(LARGE_INTEGER From, LARGE_INTEGER To) {
+  LARGE_INTEGER frequency;
+  QueryPerformanceFrequency(&frequency);
+  return double(To.QuadPart - From.QuadPart) / double(frequency.QuadPart);
+}
+
+template <typename F>
+double Time(F&& Work) {
+  LARGE_INTEGER from, to;
+  QueryPerformanceCounter(&from);
+  Work();
+  QueryPerformanceCounter(&to);
+  return Seconds(from, to);
+}
+
+std::wstring ItemKey(int I) {
+  wchar_t name[32];
+  swprintf(name, 32, L"\\Item%05d", I);
+  return std::wstring(kBenchKey) + name;
+}
+
+// Each item: a key with a value and a subkey that holds one value, as uninstall and class entries do.
+void Seed(int Count) {
+  for (int i = 0; i < Count; ++i) {
+    HKEY key;
+    std::wstring path = ItemKey(i) + L"\\Sub";
+    RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
+    RegSetValueExW(key, L"Value", 0, REG_SZ, reinterpret_cast<const BYTE*>(L"data"), 10);
+    RegCloseKey(key);
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int count = argc > 1 ? atoi(argv[1]) : 10000;
+  std::wstring folder = CreateUniqueTempFolder(L"qs_clean_bench_");
+  SetProgramFolderForTesting(folder);
+
+  Seed(count);
+  for (int i = 0; i < count; ++i) {
+    auto item = std::make_unique<TRegItem>(MakeRegItem(HKEY_CURRENT_USER, L"HKEY_CURRENT_USER", L"", L"\\" + ItemKey(i),
+                                                       L"", L"HKEY_CURRENT_USER\\" + ItemKey(i), L"Empty Key",
+                                                       L"The key is redundant or invalid registry key", 15, 1));
+    item->Selected = 1;
+    RegItems.push_back(std::move(item));
+  }
+  RegCleanState = kRegStateRunning;
+  TRegCleanResult result;
+  double clean = Time([&] { result = CleanRegItems(nullptr); });
+
+  Seed(count);
+  double plain = Time([&] {
+    for (int i = 0; i < count; ++i) {
+      RegDeleteKeyW(HKEY_CURRENT_USER, (ItemKey(i) + L"\\Sub").c_str());
+      RegDeleteKeyW(HKEY_CURRENT_USER, ItemKey(i).c_str());
+    }
+  });
+  RegDeleteKeyW(HKEY_CURRENT_USER, kBenchKey);
+  wprintf(L"clean %d records with report: %.3f s (%d cleaned, report %ls)\n", count, clean, result.Cleaned,
+          result.LogFile.c_str());
+  wprintf(L"plain delete loop:             %.3f s   ratio %.2f\n", plain, clean / plain);
+
+  DWORD exitCode = 0;
+  std::wstring plainFile = folder + L"plain.reg";
+  double plainExport = Time([&] { RunChildProcess(L"regedit /e \"" + plainFile + L"\"", exitCode); });
+  std::wstring name;
+  bool backedUp = false, restored = false;
+  double backup = Time([&] { backedUp = TakeRegistryBackup(Now(), name); });
+  double restore = Time([&] { restored = ImportRegistry(name); });
+  wprintf(L"plain regedit /e:   %.3f s\n", plainExport);
+  wprintf(L"backup (whole):     %.3f s   ratio %.2f   %ls\n", backup, backup / plainExport, backedUp ? L"ok" : L"FAILED");
+  wprintf(L"restore (whole):    %.3f s   ratio %.2f   %ls\n", restore, restore / plainExport, restored ? L"ok" : L"FAILED");
+  SetProgramFolderForTesting(L"");
+  DeleteFolderTree(folder);
+  return backedUp && restored && result.Cleaned == count ? 0 : 1;
+}
