@@ -8,7 +8,7 @@
 #include "base/registry_key.h"
 #include "base/strings.h"
 #include "registry/scan/reg_log_html.h"
-#include "registry/scan/scan_pump.h"
+#include "base/message_pump.h"
 
 const wchar_t* const kRegCleanedStatus = L"清理成功";
 const wchar_t* const kRegFailedStatus = L"清理失败";
@@ -24,12 +24,16 @@ std::wstring KeyToDelete(const std::wstring& Path) {
 
 bool DeleteRegItem(const TRegItem& Item) {
   if (Item.Action == 0 || Item.Action == 1) {
-    TRegistry reg(KEY_WRITE);
+    const std::wstring path = KeyToDelete(Item.Action == 0 ? Item.BaseKey : Item.KeyPath);
+    // Scanning reads only; a key this account may not change is a failure, whatever the
+    // platform's delete call would let through.
+    TRegistry reg(KEY_WRITE | DELETE);
     reg.SetRootKey(Item.RootKey);
+    if (!reg.OpenKey(path, false)) return false;
+    reg.CloseKey();
     // Deleting takes the whole subtree, subkeys first; an empty path would name the root.
-    return reg.DeleteKey(KeyToDelete(Item.Action == 0 ? Item.BaseKey : Item.KeyPath));
+    return reg.DeleteKey(path);
   }
-  // Scanning reads only; deleting a value is the first thing that needs write access to its key.
   TRegistry reg(KEY_SET_VALUE);
   reg.SetRootKey(Item.RootKey);
   if (!reg.OpenKey(KeyToDelete(Item.KeyPath), false)) return false;
@@ -64,7 +68,7 @@ TRegCleanResult CleanRegItems(TRegScanEngine& Engine, TRegCleanReport Report, co
       ReportScanProgress(OnProgress, 0,
                          Report == TRegCleanReport::Category ? IntToStr(item->Category) : item->ValueData);
     if (item->Excluded) continue;
-    ScanProcessMessages();
+    PumpMessages();
     if (Engine.CleanState == kRegStateStop) return result;
     if (!item->Selected) continue;
     if (DeleteRegItem(*item)) {

@@ -17,5 +17,5 @@ void ScanAppPaths(TRegScanEngine& Engine, const TScanProgressEvent& OnProgress) 
                                   L"Miss or Invalid Path", app + L" contains invalid path,It can be deleteed.", 5, 1),
                       OnProgress);
   };
-  WalkSubKeys(Engine, OnProgress, HKEY_LOCAL_MACHINE, L"HKEY_LOCAL_MACHINE", key, checkApp, TWalkOpen::ForUse);
+  WalkSubKeys(Engine, OnProgress, HKEY_LOCAL_MACHINE, L"HKEY_LOCAL_MACHINE", key, checkApp);
 }

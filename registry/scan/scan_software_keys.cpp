@@ -17,5 +17,5 @@ void ScanSoftwareKeys(TRegScanEngine& Engine, const TScanProgressEvent& OnProgre
                     program + L" contains redundant or invalid registry key,It can be deleteed.", Category, 1),
         OnProgress);
   };
-  WalkSubKeys(Engine, OnProgress, Root, RootName, key, checkProgram, TWalkOpen::ForUse);
+  WalkSubKeys(Engine, OnProgress, Root, RootName, key, checkProgram);
 }

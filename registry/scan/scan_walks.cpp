@@ -1,11 +1,11 @@
 #include "registry/scan/scan_walks.h"
 
 void WalkSubKeys(TRegScanEngine& Engine, const TScanProgressEvent& OnProgress, HKEY Root, const std::wstring& RootName,
-                 const std::wstring& Key, const TSubKeyVisit& OnEntry, TWalkOpen Open) {
+                 const std::wstring& Key, const TSubKeyVisit& OnEntry) {
   ReportScanProgress(OnProgress, 0, RootName + Key);
-  TRegistry Reg(Open == TWalkOpen::ForUse ? KEY_ALL_ACCESS : KEY_READ);
+  TRegistry Reg(KEY_READ);
   Reg.SetRootKey(Root);
-  if (!(Open == TWalkOpen::ForUse ? Reg.OpenKey(Key, false) : Reg.OpenKeyReadOnly(Key))) return;
+  if (!Reg.OpenKeyReadOnly(Key)) return;
   std::vector<std::wstring> Names;
   Reg.GetKeyNames(Names);
   for (const std::wstring& Name : Names) {
@@ -17,9 +17,9 @@ void WalkSubKeys(TRegScanEngine& Engine, const TScanProgressEvent& OnProgress, H
 
 bool WalkValues(TRegScanEngine& Engine, const TScanProgressEvent& OnProgress, HKEY Root, const std::wstring& Key,
                 const std::wstring& OpenedReport, const TValueVisit& OnValue) {
-  TRegistry Reg;
+  TRegistry Reg(KEY_READ);
   Reg.SetRootKey(Root);
-  if (!Reg.OpenKey(Key, false)) return true;
+  if (!Reg.OpenKeyReadOnly(Key)) return true;
   if (!OpenedReport.empty()) ReportScanProgress(OnProgress, 0, OpenedReport);
   std::vector<std::wstring> Names;
   Reg.GetValueNames(Names);

@@ -10,24 +10,24 @@
 #include "base/registry_key.h"
 #include "registry/scan/reg_scan_engine.h"
 
-// How a walk opens the walked key: for use (full access, as TRegistry::OpenKey asks) or read-only.
-// A key that exists but does not open with that access is not walked.
-enum class TWalkOpen { ForUse, ReadOnly };
+// Scanning only reads: every walk opens its keys read-only (an account without administrator
+// rights can still scan the machine's keys), and so does a visitor that opens keys with the walk's
+// key object. Only cleaning asks for write access.
 
 // One subkey of the walked key: Reg is the key object that listed the subkeys (the visitor may open
-// other keys with it), Name the subkey's name and Path the walked key + "\" + Name.
+// other keys with it, read-only), Name the subkey's name and Path the walked key + "\" + Name.
 using TSubKeyVisit = std::function<void(TRegistry& Reg, const std::wstring& Name, const std::wstring& Path)>;
 
 // Reports RootName + Key, then opens Root\Key (nothing more when it does not open) and takes each
 // of its subkeys as one entry: reported as RootName + Path (a stop ends the walk there), then
 // handed to OnEntry.
 void WalkSubKeys(TRegScanEngine& Engine, const TScanProgressEvent& OnProgress, HKEY Root, const std::wstring& RootName,
-                 const std::wstring& Key, const TSubKeyVisit& OnEntry, TWalkOpen Open = TWalkOpen::ReadOnly);
+                 const std::wstring& Key, const TSubKeyVisit& OnEntry);
 
 // One value of the walked key: Reg has the walked key open, Name is the value's name.
 using TValueVisit = std::function<void(TRegistry& Reg, const std::wstring& Name)>;
 
-// Opens Root\Key for use (nothing when it does not open), reports OpenedReport once it is open
+// Opens Root\Key (nothing when it does not open), reports OpenedReport once it is open
 // (when not empty) and takes each of its values as one entry: the scan pumps and checks its stop
 // request, without a report of its own, then OnValue gets the value. False when a stop ended the
 // walk.
