@@ -119,13 +119,15 @@ struct TPositionTables {
 };
 const TPositionTables kPositionTables;
 
+// Bits most significant first from a 16-bit word that is topped up from a chunk of input
+// (the input is asked for a chunk at a time, not for every byte).
 class TBitInput {
  public:
   explicit TBitInput(const TLZH::TReadProc& read) : read_(read) {}
   bool Overrun() const { return padding_ > TLZH::kMaxPaddingBytes; }
 
   int GetBit() {
-    Fill();
+    if (len_ <= 8) Fill();
     int bit = (buf_ >> 15) & 1;
     buf_ = static_cast<uint16_t>(buf_ << 1);
     len_--;
@@ -133,7 +135,7 @@ class TBitInput {
   }
 
   int GetByte() {
-    Fill();
+    if (len_ <= 8) Fill();
     int byte = buf_ >> 8;
     buf_ = static_cast<uint16_t>(buf_ << 8);
     len_ -= 8;
@@ -141,20 +143,34 @@ class TBitInput {
   }
 
  private:
-  // A byte the input does not deliver reads as 0.
+  // Keeps more than 8 bits in the word. A byte the input does not deliver reads as 0 and
+  // counts as padding; bytes are only taken when the word needs them, so the padding is what
+  // the stream really needed past its end.
   void Fill() {
     while (len_ <= 8) {
-      uint8_t b = 0;
-      if (padding_ > 0 || read_(&b, 1) != 1) {
-        b = 0;
-        padding_++;
-      }
-      buf_ = static_cast<uint16_t>(buf_ | (b << (8 - len_)));
+      buf_ = static_cast<uint16_t>(buf_ | (NextByte() << (8 - len_)));
       len_ += 8;
     }
   }
 
+  uint8_t NextByte() {
+    if (pos_ == end_ && padding_ == 0) {
+      int32_t got = read_(chunk_, kChunk);
+      pos_ = 0;
+      end_ = got > 0 ? std::min(got, kChunk) : 0;
+    }
+    if (pos_ == end_) {
+      padding_++;
+      return 0;
+    }
+    return chunk_[pos_++];
+  }
+
+  static constexpr int32_t kChunk = 4096;
   const TLZH::TReadProc& read_;
+  uint8_t chunk_[kChunk];
+  int32_t pos_ = 0;
+  int32_t end_ = 0;
   uint16_t buf_ = 0;
   uint8_t len_ = 0;
   int32_t padding_ = 0;
