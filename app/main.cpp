@@ -6,6 +6,8 @@
 #include "base/date_time.h"
 #include "base/exception.h"
 #include "base/message_pump.h"
+#include "cleaners/activex_page/frmBlockActivex.h"
+#include "cleaners/evidence_page/frmHisCleaner.h"
 #include "gui/application.h"
 #include "skin/skin_manager.h"
 
@@ -27,6 +29,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // The splash gets its one paint above and nothing else: no messages are handled while it
     // waits, and the wait sleeps rather than spinning the processor.
     Sleep(kSplashMilliseconds);
+
+    // The pages the navigation buttons open, known before the main window opens its first one.
+    SetPageFactory(L"TfrmBlockActivex", [](TComponent* owner) { return new TfrmBlockActivex(owner); });
+    SetPageFactory(L"TfrmHisCleaner", [](TComponent* owner) { return new TfrmHisCleaner(owner); });
 
     Application->CreateForm(frmmain);
     // The form carries the skin switched off; the windows take it as they are activated.

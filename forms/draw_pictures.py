@@ -335,6 +335,98 @@ def save(img, rel):
     img.save(path, optimize=True)
 
 
+# ---- the evidence cleaner and ActiveX blocking pages ---------------------------------------
+
+TREE_KEY = (255, 0, 255)
+
+
+def tree_strip(draw_calls):
+    """16x16 tree images side by side on the magenta mask colour, hard-edged so no pixel blends
+    with the key."""
+    size = 16
+    strip = Image.new("RGB", (size * len(draw_calls), size), TREE_KEY)
+    for index, draw in enumerate(draw_calls):
+        s = size * SS
+        img = Image.new("RGBA", (s, s), (0, 0, 0, 0))
+        u = s / 16.0
+        draw(ImageDraw.Draw(img), lambda x, y: (x * u, y * u), u)
+        small = img.resize((size, size), Image.LANCZOS)
+        alpha = small.split()[3].point(lambda a: 255 if a >= 128 else 0)
+        strip.paste(small.convert("RGB"), (index * size, 0), alpha)
+    return strip
+
+
+def folder_open(d, P, u):
+    d.polygon([P(1, 3), P(6, 3), P(7, 5), P(14, 5), P(14, 13), P(1, 13)], fill=(214, 160, 40, 255))
+    d.polygon([P(3, 7), P(16, 7), P(13.5, 14), P(1, 14)], fill=ACCENT + (255,))
+
+
+def folder_closed(d, P, u):
+    d.polygon([P(1, 3), P(6, 3), P(7, 5), P(15, 5), P(15, 14), P(1, 14)], fill=ACCENT + (255,),
+              outline=(200, 140, 30, 255))
+
+
+def trace_item(d, P, u):
+    d.rounded_rectangle([P(2, 2), P(14, 14)], radius=2 * u, fill=(250, 250, 250, 255), outline=BRAND + (255,),
+                        width=int(u))
+    for y in (5.5, 8, 10.5):
+        d.line([P(4.5, y), P(11.5, y)], fill=BRAND_LIGHT + (255,), width=int(u))
+
+
+def padlock(closed):
+    def draw(d, P, u):
+        colour = (196, 52, 44, 255) if closed else (60, 160, 70, 255)
+        shackle = [P(4.5, 1.5), P(11.5, 10)] if closed else [P(8.5, 0.5), P(15.5, 9)]
+        d.arc(shackle, 180, 360, fill=colour, width=int(1.8 * u))
+        d.line([P(shackle[0][0] / u, 5.6), P(shackle[0][0] / u, 7.5)], fill=colour, width=int(1.8 * u))
+        d.line([P(shackle[1][0] / u - 0.9, 5.6), P(shackle[1][0] / u - 0.9, 7.5)], fill=colour, width=int(1.8 * u))
+        d.rounded_rectangle([P(2, 7), P(14, 15)], radius=1.5 * u, fill=colour)
+        d.ellipse([P(7, 9.5), P(9, 11.5)], fill=(255, 255, 255, 255))
+    return draw
+
+
+def page_button(text, look):
+    """A page's action button: a rounded brand-coloured plate with white text, 120x36."""
+    w, h = 120, 36
+    top, bottom = {"normal": (BRAND_LIGHT, BRAND), "over": ((86, 162, 240), BRAND_LIGHT),
+                   "down": (BRAND, BRAND_DARK)}[look]
+    plate = vgradient(w * SS, h * SS, top, bottom)
+    mask = Image.new("L", plate.size, 0)
+    ImageDraw.Draw(mask).rounded_rectangle([0, 0, plate.size[0] - 1, plate.size[1] - 1], radius=6 * SS, fill=255)
+    img = Image.new("RGB", plate.size, WHITE)
+    img.paste(plate, (0, 0), mask)
+    img = img.resize((w, h), Image.LANCZOS)
+    d = ImageDraw.Draw(img)
+    fnt = font(14, bold=True)
+    text_mid(d, (w - d.textlength(text, font=fnt)) / 2 + (1 if look == "down" else 0), h, text, fnt, WHITE)
+    return img
+
+
+def shield_picture():
+    """The evidence page's picture beside its Scan button: a shield over a sheet of traces."""
+    s = 36 * SS
+    img = Image.new("RGBA", (s, s), (0, 0, 0, 0))
+    d = ImageDraw.Draw(img)
+    u = s / 36.0
+    d.polygon([(18 * u, 2 * u), (32 * u, 8 * u), (30 * u, 22 * u), (18 * u, 34 * u), (6 * u, 22 * u),
+               (4 * u, 8 * u)], fill=BRAND + (255,))
+    d.line([(11 * u, 18 * u), (16 * u, 23 * u), (26 * u, 12 * u)], fill=WHITE + (255,), width=int(3 * u))
+    small = img.resize((36, 36), Image.LANCZOS)
+    out = Image.new("RGB", (36, 36), WHITE)
+    out.paste(small, (0, 0), small)
+    return out
+
+
+def evidence_and_activex_pictures():
+    for look in ("normal", "over", "down"):
+        save(page_button("Scan", look), f"evidence/btnScan_{look}.png")
+    save(shield_picture(), "evidence/ImageEx1.png")
+    # 0 category expanded, 1 item, 2 category collapsed.
+    save(tree_strip([folder_open, trace_item, folder_closed]), "evidence/tree16.bmp")
+    # 0 blocked, 1 not blocked.
+    save(tree_strip([padlock(True), padlock(False)]), "activex/tree16.bmp")
+
+
 def main():
     for name, ic, text in HEADERS:
         for look in ("normal", "over", "down"):
@@ -350,6 +442,7 @@ def main():
     icon_path = os.path.join(HERE, "icon/quillstead.ico")
     os.makedirs(os.path.dirname(icon_path), exist_ok=True)
     app_icon(256).save(icon_path, sizes=[(16, 16), (24, 24), (32, 32), (48, 48), (256, 256)])
+    evidence_and_activex_pictures()
 
 
 if __name__ == "__main__":

@@ -1,0 +1,185 @@
+#include "cleaners/evidence_page/frmHisCleaner.h"
+
+#include "app/frmmain.h"
+#include "base/date_time.h"
+#include "base/message_pump.h"
+#include "cleaners/evidence/history_list.h"
+#include "cleaners/evidence/history_run.h"
+#include "common/last_run.h"
+#include "common/time_ago.h"
+#include "gui/application.h"
+#include "gui/message_box.h"
+#include "gui/screen.h"
+
+QS_FORM_IMPL(TfrmHisCleaner, TForm, QS_FIELD(Label6), QS_FIELD(Label7), QS_FIELD(lblLastDT), QS_FIELD(lblLast),
+             QS_FIELD(ImageEx1), QS_FIELD(btnScan), QS_FIELD(chkSeleAllItem), QS_FIELD(vst), QS_FIELD(il1),
+             QS_FIELD(il2), QS_HANDLER(FormCreate), QS_HANDLER(btnScanClick), QS_HANDLER(chkSeleAllItemClick),
+             QS_HANDLER(vstGetText), QS_HANDLER(vstInitNode), QS_HANDLER(vstInitChildren),
+             QS_HANDLER(vstGetImageIndex), QS_HANDLER(vstChecked))
+
+TfrmHisCleaner::TfrmHisCleaner(TComponent* owner) : TForm(owner) { LoadForm(); }
+
+void TfrmHisCleaner::FormCreate(TObject* Sender) {
+  LoadHistoryList();
+  ResetPage();
+}
+
+void TfrmHisCleaner::ResetPage() {
+  SetCaption(Application->Title());
+  ShowLastRunInfo();
+  // Checking the box clicks it; a box that is already checked gets its click here.
+  if (chkSeleAllItem->Checked())
+    chkSeleAllItemClick(chkSeleAllItem);
+  else
+    chkSeleAllItem->SetChecked(true);
+  vst->SetRootNodeCount(static_cast<uint32_t>(CategoryCount));
+  vst->FullExpand();
+  SyncAllCheckStates();
+}
+
+void TfrmHisCleaner::ShowLastRunInfo() {
+  const TDateTime last = LoadLastHisInfo();
+  if (!IsNeverRun(last)) {
+    lblLastDT->SetCaption(FormatDateTime(kLastRunLongFormat, last));
+    lblLast->SetCaption(FormatTimeAgo(last));
+  } else {
+    lblLastDT->SetCaption(L"");
+    lblLast->SetCaption(kNotScanned);
+  }
+}
+
+void TfrmHisCleaner::chkSeleAllItemClick(TObject* Sender) {
+  SetAllHistoryItemsChecked(chkSeleAllItem->Checked());
+  SyncAllCheckStates();
+  vst->Invalidate();
+}
+
+void TfrmHisCleaner::Position(PVirtualNode Node, int& Category, int& Item) const {
+  if (vst->GetNodeLevel(Node) == 0) {
+    Category = static_cast<int>(Node->Index) + 1;
+    Item = 0;
+  } else {
+    Category = static_cast<int>(Node->Parent->Index) + 1;
+    Item = static_cast<int>(Node->Index) + 1;
+  }
+}
+
+void TfrmHisCleaner::SyncCheckState(PVirtualNode Node) {
+  int category, item;
+  Position(Node, category, item);
+  if (category > CategoryCount) return;
+  TCheckState state;
+  if (item > 0) {
+    state = HisItems[category][item].Checked ? TCheckState::csCheckedNormal : TCheckState::csUncheckedNormal;
+  } else {
+    switch (CategoryCheckState(category)) {
+      case THisCheckState::Checked: state = TCheckState::csCheckedNormal; break;
+      case THisCheckState::Mixed: state = TCheckState::csMixedNormal; break;
+      default: state = TCheckState::csUncheckedNormal; break;
+    }
+  }
+  // Setting the state the row already has would pass it down to the items again.
+  if (vst->CheckState(Node) != state) vst->SetCheckState(Node, state);
+}
+
+void TfrmHisCleaner::SyncAllCheckStates() {
+  for (PVirtualNode node = vst->GetFirst(); node; node = vst->GetNext(node)) SyncCheckState(node);
+}
+
+void TfrmHisCleaner::vstInitNode(TBaseVirtualTree* Sender, PVirtualNode ParentNode, PVirtualNode Node,
+                                 TVirtualNodeInitStates& InitialStates) {
+  Sender->SetCheckType(Node, TCheckType::ctTriStateCheckBox);
+  InitialStates.Include(TVirtualNodeInitState::ivsHasChildren);
+}
+
+void TfrmHisCleaner::vstInitChildren(TBaseVirtualTree* Sender, PVirtualNode Node, uint32_t& ChildCount) {
+  int category, item;
+  Position(Node, category, item);
+  ChildCount = item == 0 && category <= CategoryCount ? static_cast<uint32_t>(CategoryInfos[category].Count) : 0;
+}
+
+void TfrmHisCleaner::vstGetText(TBaseVirtualTree* Sender, PVirtualNode Node, TColumnIndex Column,
+                                TVSTTextType TextType, std::wstring& CellText) {
+  int category, item;
+  Position(Node, category, item);
+  if (category > CategoryCount) return;
+  SyncCheckState(Node);
+  if (Column == 0)
+    CellText = item > 0 ? HisItems[category][item].Name : CategoryInfos[category].Name;
+  else if (Column == 1 && item > 0)
+    CellText = HisItems[category][item].StatusText;
+}
+
+void TfrmHisCleaner::vstGetImageIndex(TBaseVirtualTree* Sender, PVirtualNode Node, TVTImageKind Kind,
+                                      TColumnIndex Column, bool& Ghosted, int& ImageIndex) {
+  if (Kind != TVTImageKind::ikNormal || Column != 0) return;
+  if (Sender->GetNodeLevel(Node) > 0)
+    ImageIndex = 1;
+  else
+    ImageIndex = Sender->Expanded(Node) ? 0 : 2;
+}
+
+void TfrmHisCleaner::vstChecked(TBaseVirtualTree* Sender, PVirtualNode Node) {
+  int category, item;
+  Position(Node, category, item);
+  if (item > 0 && category <= CategoryCount)
+    HisItems[category][item].Checked = Sender->CheckState(Node) == TCheckState::csCheckedNormal;
+}
+
+void TfrmHisCleaner::SelectItemNode(int Category, int Item) {
+  int categories = 0;
+  for (PVirtualNode node = vst->GetFirst(); node; node = vst->GetNext(node)) {
+    if (vst->GetNodeLevel(node) == 0) {
+      ++categories;
+      continue;
+    }
+    if (categories == Category && static_cast<int>(node->Index) + 1 == Item) {
+      vst->ScrollIntoView(node, false, false);
+      return;
+    }
+  }
+}
+
+void TfrmHisCleaner::btnScanClick(TObject* Sender) {
+  // A click on either scan button while a run goes on is ignored: the list is being worked on.
+  if (HistoryRunActive()) return;
+  TComponentRef<TfrmHisCleaner> self(this);
+  TComponentRef<Tfrmmain> mainWindow(frmmain);
+  // Whatever ends the run, the cursor and the navigation come back.
+  struct Restore {
+    TComponentRef<Tfrmmain>& main;
+    ~Restore() {
+      Screen->SetCursor(crDefault);
+      if (main) main->EnableNavigation(true);
+    }
+  } restore{mainWindow};
+  Screen->SetCursor(crHourGlass);
+  if (mainWindow) mainWindow->EnableNavigation(false);
+
+  THistoryRunEvents events;
+  events.ProcessMessages = [] { PumpMessages(); };
+  events.OnItemStart = [self](int category, int item) {
+    if (!self) return;
+    self->SelectItemNode(category, item);
+    self->CurrentCategory = category;
+    self->CurrentItem = item;
+  };
+  events.OnChanged = [self] {
+    if (self) self->vst->Repaint();
+  };
+  events.ShowError = [self](const std::wstring& text, const std::wstring& caption) {
+    MessageBoxShow(self ? self->Handle() : nullptr, text, caption, MB_OK | MB_ICONERROR);
+  };
+  RunHistoryItems(Handle(), events);
+  if (!self) return;
+
+  SaveLastHisInfo(Now());
+  ShowLastRunInfo();
+  Screen->SetCursor(crDefault);
+  ShowInfo(L" Evidence Cleaning Completed.");
+  if (!self) return;
+  for (int j = 1; j <= CategoryCount; ++j)
+    for (int k = 1; k <= CategoryInfos[j].Count; ++k) HisItems[j][k].StatusText.clear();
+  vst->Repaint();
+  if (PVirtualNode first = vst->GetFirst()) vst->ScrollIntoView(first, false, false);
+}
