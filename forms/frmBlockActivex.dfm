@@ -36,15 +36,15 @@ object frmBlockActivex: TfrmBlockActivex
     ParentFont = False
   end
   object GroupBox1: TGroupBox
-    Left = 16
+    Left = 8
     Top = 60
-    Width = 550
+    Width = 563
     Height = 318
     Caption = 'Bad Activex List'
     object VST_Activex: TVirtualStringTree
-      Left = 8
+      Left = 4
       Top = 18
-      Width = 534
+      Width = 555
       Height = 290
       Images = ImageList1
       DefaultNodeHeight = 20

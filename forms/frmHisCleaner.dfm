@@ -38,7 +38,7 @@ object frmHisCleaner: TfrmHisCleaner
   object Label1: TLabel
     Left = 16
     Top = 58
-    Width = 90
+    Width = 104
     Height = 14
     AutoSize = False
     Caption = 'Last Scan Time'
@@ -47,7 +47,7 @@ object frmHisCleaner: TfrmHisCleaner
     ParentFont = False
   end
   object lblLastDT: TLabel
-    Left = 110
+    Left = 124
     Top = 58
     Width = 260
     Height = 14
@@ -56,9 +56,9 @@ object frmHisCleaner: TfrmHisCleaner
     Transparent = True
   end
   object lblLast: TLabel
-    Left = 380
+    Left = 390
     Top = 58
-    Width = 182
+    Width = 172
     Height = 14
     AutoSize = False
     Caption = ''
