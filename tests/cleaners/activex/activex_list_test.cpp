@@ -11,6 +11,7 @@
 #include "base/strings.h"
 #include "cleaners/activex/activex_list.h"
 #include "tests/base/test_program_folder.h"
+#include "tests/cleaners/activex/new_clsid.h"
 
 namespace {
 
@@ -39,14 +40,6 @@ INSTANTIATE_TEST_SUITE_P(
                     LineCase{"PaddingAndControlCharacters", L" \t{C}=Padded Name \r", L"{C}", L"Padded Name"},
                     LineCase{"BlanksInsideStay", L"{D} = Name", L"{D} ", L" Name"}),
     [](const testing::TestParamInfo<LineCase>& info) { return info.param.name; });
-
-std::wstring NewClsid() {
-  GUID guid;
-  CoCreateGuid(&guid);
-  wchar_t text[40];
-  StringFromGUID2(guid, text, 40);
-  return text;
-}
 
 const std::wstring kCompatibility = L"SOFTWARE\\Microsoft\\Internet Explorer\\ActiveX Compatibility";
 

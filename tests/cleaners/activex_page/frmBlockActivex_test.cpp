@@ -17,18 +17,11 @@
 #include "gui/application.h"
 #include "gui/message_box.h"
 #include "tests/base/test_program_folder.h"
+#include "tests/cleaners/activex/new_clsid.h"
 
 namespace {
 
 const std::wstring kCompatibility = L"SOFTWARE\\Microsoft\\Internet Explorer\\ActiveX Compatibility\\";
-
-std::wstring NewClsid() {
-  GUID guid;
-  CoCreateGuid(&guid);
-  wchar_t text[40];
-  StringFromGUID2(guid, text, 40);
-  return text;
-}
 
 void WriteFlags(const std::wstring& clsid, DWORD flags) {
   HKEY key;
