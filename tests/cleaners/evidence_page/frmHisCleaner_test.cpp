@@ -205,4 +205,25 @@ TEST_F(EvidencePageTest, NothingCheckedStillRecordsTheRunAndShowsTheBox) {
   EXPECT_EQ(boxes.size(), 1u);
 }
 
+TEST_F(EvidencePageTest, RunScrollsTheRunningItemIntoView) {
+  // The Recycle Bin item lies far below the rows the tree shows at first.
+  std::string ini = "[HistoryList]\r\nMany=0\r\n";
+  for (int i = 1; i <= 30; ++i) ini += "Unknown " + std::to_string(i) + "=9999\r\n";
+  ini += "Recycle Bin=6\r\n";
+  program_.WriteFile(L"Cleaner.ini", ini);
+  ASSERT_NE(Open(), nullptr);
+  ASSERT_EQ(page_->vst->OffsetY(), 0);
+  bool shown = false;
+  onRecycle = [&] {
+    const TRect row = page_->vst->GetDisplayRect(Item(1, 31), 0, false);
+    const TRect client = page_->vst->ClientRect();
+    shown = row.top >= page_->vst->HeaderHeight() && row.bottom <= client.bottom;
+  };
+  page_->btnScan->Click();
+  EXPECT_EQ(recycleRuns, 1);
+  EXPECT_TRUE(shown);
+  // After the run the first row is in view again.
+  EXPECT_EQ(page_->vst->OffsetY(), 0);
+}
+
 }  // namespace
