@@ -7,6 +7,6 @@
 
 // Starts CommandLine (program and arguments, quoted as the platform parses them) with its window
 // hidden, the environment and current folder inherited and no handles inherited, then waits for
-// it without a time limit. False when it could not be started; otherwise ExitCode receives its
-// exit code.
-bool RunChildProcess(const std::wstring& CommandLine, DWORD& ExitCode);
+// it at most TimeoutMs milliseconds. False when it could not be started or had not ended in time
+// (it is left running then); otherwise ExitCode receives its exit code.
+bool RunChildProcess(const std::wstring& CommandLine, DWORD& ExitCode, DWORD TimeoutMs = INFINITE);

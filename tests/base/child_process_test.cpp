@@ -23,3 +23,12 @@ TEST(ChildProcess, ALongCommandLineArrivesWhole) {
   ASSERT_TRUE(RunChildProcess(L"cmd.exe /c if " + text + L"==" + text + L" exit 3", exitCode));
   EXPECT_EQ(exitCode, 3u);
 }
+
+// A program that has not ended within the bound is reported as not run, and the caller goes on.
+TEST(ChildProcess, AProgramStillRunningAtTheBoundIsAFailure) {
+  DWORD exitCode = 12345;
+  EXPECT_FALSE(RunChildProcess(L"cmd.exe /c ping -n 3 127.0.0.1", exitCode, 50));
+  EXPECT_EQ(exitCode, 12345u);
+  ASSERT_TRUE(RunChildProcess(L"cmd.exe /c exit 4", exitCode, 60000));
+  EXPECT_EQ(exitCode, 4u);
+}

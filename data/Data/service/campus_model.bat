@@ -1,0 +1,7 @@
+sc config Spooler start= demand
+sc config TermService start= demand
+sc config irmon start= demand
+sc config WZCSVC start= demand
+sc config RemoteRegistry start= demand
+sc config LanmanServer start= auto
+sc config SharedAccess start= auto

@@ -1,0 +1,9 @@
+sc config Spooler start= auto
+sc config TermService start= demand
+sc config irmon start= demand
+sc config WZCSVC start= auto
+sc config wuauserv start= auto
+sc config Browser start= auto
+sc config LanmanServer start= auto
+sc config SharedAccess start= auto
+sc config RemoteRegistry start= auto

@@ -1,0 +1,50 @@
+#include "tools/service/service_presets.h"
+
+#include "base/child_process.h"
+#include "base/files.h"
+#include "base/string_list.h"
+#include "base/strings.h"
+
+namespace {
+
+bool IsCommand(const std::wstring& line) {
+  std::wstring lower = LowerCase(Trim(line));
+  if (lower.empty() || lower.compare(0, 2, L"::") == 0) return false;
+  if (lower == L"rem" || lower.compare(0, 4, L"rem ") == 0) return false;
+  if (!lower.empty() && lower[0] == L'@') lower.erase(0, 1);
+  return lower != L"echo off" && lower != L"echo on";
+}
+
+}  // namespace
+
+std::wstring PresetBatchFile(TServicePreset Preset) {
+  static const wchar_t* const names[] = {L"default", L"campus", L"internet", L"notebook", L"office", L"home"};
+  return ProgramFolder() + L"Data\\service\\" + names[static_cast<int>(Preset)] + L"_model.bat";
+}
+
+std::vector<std::wstring> LoadPresetLines(const std::wstring& FileName) {
+  TStringList list;
+  list.LoadFromFile(FileName);
+  return list.Strings();
+}
+
+TCommandRunner HiddenCommandRunner(DWORD TimeoutMs) {
+  return [TimeoutMs](const std::wstring& CommandLine) {
+    DWORD exitCode = 1;
+    return RunChildProcess(CommandLine, exitCode, TimeoutMs) && exitCode == 0;
+  };
+}
+
+TPresetRunResult RunPresetLines(const std::vector<std::wstring>& Lines, const TCommandRunner& Run,
+                                const std::function<void()>& Step) {
+  TPresetRunResult result;
+  for (const std::wstring& line : Lines) {
+    if (IsCommand(line)) {
+      ++result.Commands;
+      std::wstring command = Trim(line);
+      if (!Run(command)) result.FailedLines.push_back(command);
+    }
+    if (Step) Step();
+  }
+  return result;
+}

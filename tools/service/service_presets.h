@@ -1,0 +1,35 @@
+// Service presets: each names a batch file shipped beside the program, whose lines are service
+// commands run one after another.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+enum class TServicePreset { Default, Campus, InternetCafe, Notebook, Office, Home };
+
+// ProgramFolder() + "Data\service\<name>_model.bat".
+std::wstring PresetBatchFile(TServicePreset Preset);
+
+// The lines of a preset file; raises EFOpenError when it cannot be opened.
+std::vector<std::wstring> LoadPresetLines(const std::wstring& FileName);
+
+// Runs one command line; true when it started and ended with exit code 0.
+using TCommandRunner = std::function<bool(const std::wstring& CommandLine)>;
+
+// Each line as a hidden child process, waited for at most TimeoutMs.
+TCommandRunner HiddenCommandRunner(DWORD TimeoutMs);
+
+constexpr DWORD kPresetCommandTimeoutMs = 30000;
+
+struct TPresetRunResult {
+  int Commands = 0;                       // lines that were commands
+  std::vector<std::wstring> FailedLines;  // the commands that failed, in order
+};
+
+// Runs the command lines in order, each after the previous one has ended. Blank lines and batch
+// comments or echo switches are no commands and are passed over. Step runs after every line.
+TPresetRunResult RunPresetLines(const std::vector<std::wstring>& Lines, const TCommandRunner& Run,
+                                const std::function<void()>& Step);
