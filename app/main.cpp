@@ -10,6 +10,7 @@
 #include "cleaners/evidence_page/frmHisCleaner.h"
 #include "gui/application.h"
 #include "skin/skin_manager.h"
+#include "tools/memory_page/frmCPUMemory.h"
 
 namespace {
 // How long the splash stays up before the main window is made.
@@ -33,6 +34,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // The pages the navigation buttons open, known before the main window opens its first one.
     SetPageFactory(L"TfrmBlockActivex", [](TComponent* owner) { return new TfrmBlockActivex(owner); });
     SetPageFactory(L"TfrmHisCleaner", [](TComponent* owner) { return new TfrmHisCleaner(owner); });
+    SetPageFactory(L"TfrmCPUMemory", [](TComponent* owner) { return new TfrmCPUMemory(owner); });
 
     Application->CreateForm(frmmain);
     // The form carries the skin switched off; the windows take it as they are activated.

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Draws the pictures of the main program's windows (banner, navigation buttons,
-strips, splash and About background) into forms/main, forms/splash, forms/about.
+strips, splash, About background, the memory page's buttons) into forms/main, forms/splash,
+forms/about, forms/memory.
 
 Run with the system Python (it needs PIL):  /usr/bin/python3 forms/draw_pictures.py
 The PNGs it writes are committed; run it again after changing a colour or a text."""
@@ -439,6 +440,8 @@ def main():
     save(footer(), "main/footer.png")
     save(splash(), "splash/splash.png")
     save(about_background(), "about/background.png")
+    for look in ("normal", "over", "down"):
+        save(page_button("Optimize", look), f"memory/btnOptimize_{look}.png")
     icon_path = os.path.join(HERE, "icon/quillstead.ico")
     os.makedirs(os.path.dirname(icon_path), exist_ok=True)
     app_icon(256).save(icon_path, sizes=[(16, 16), (24, 24), (32, 32), (48, 48), (256, 256)])
