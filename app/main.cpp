@@ -3,6 +3,7 @@
 
 #include "app/frmSpash.h"
 #include "app/frmmain.h"
+#include "app/page_table.h"
 #include "base/date_time.h"
 #include "base/exception.h"
 #include "base/message_pump.h"
@@ -11,6 +12,7 @@
 #include "gui/application.h"
 #include "skin/skin_manager.h"
 #include "tools/memory_page/frmCPUMemory.h"
+#include "tools/fixes/frmFixFileAsso.h"
 
 namespace {
 // How long the splash stays up before the main window is made.
@@ -35,6 +37,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     SetPageFactory(L"TfrmBlockActivex", [](TComponent* owner) { return new TfrmBlockActivex(owner); });
     SetPageFactory(L"TfrmHisCleaner", [](TComponent* owner) { return new TfrmHisCleaner(owner); });
     SetPageFactory(L"TfrmCPUMemory", [](TComponent* owner) { return new TfrmCPUMemory(owner); });
+    SetPageFactory(L"TfrmFixFileAsso", [](TComponent* owner) { return new TfrmFixFileAsso(owner); });
 
     Application->CreateForm(frmmain);
     // The form carries the skin switched off; the windows take it as they are activated.

@@ -97,15 +97,24 @@ void ReadFileFixValue(TFileItem& Item) {
   Item.NeedsFix = FoldAscii(Item.CurrentValue) != FoldAscii(Item.RestoreValue);
 }
 
-void AddFileFixItem(const std::wstring& Line, const TFileItemEvent& OnItem) {
+namespace {
+
+bool MakeFileItem(const std::wstring& line, TFileItem& item) {
   TFileFixLine parsed;
-  if (!ParseFileFixLine(Line, parsed)) return;
-  TFileItem item;
+  if (!ParseFileFixLine(line, parsed)) return false;
   item.ExtName = parsed.ExtName;
   item.Description = parsed.Description;
   item.RestoreValue = parsed.Value;
   item.Path = parsed.Key + L"\\";
   ReadFileFixValue(item);
+  return true;
+}
+
+}  // namespace
+
+void AddFileFixItem(const std::wstring& Line, const TFileItemEvent& OnItem) {
+  TFileItem item;
+  if (!MakeFileItem(Line, item)) return;
   if (item.NeedsFix) ++FileFixCount;
   if (OnItem) OnItem(item);
   if (item.NeedsFix) FileItems.push_back(item);
@@ -115,6 +124,18 @@ void LoadFileFixes(const TFileItemEvent& OnItem) {
   TFixModule module(kFileFixModule);
   FileFixCount = 0;
   for (const std::wstring& line : ReadIndexLines(module.Handle(), L"FILE")) AddFileFixItem(line, OnItem);
+}
+
+std::vector<TFileItem> ReadFileAssociations(const wchar_t* ModuleName) {
+  TFixModule module(ModuleName);
+  std::vector<TFileItem> items;
+  for (const std::wstring& line : ReadIndexLines(module.Handle(), L"FILE")) {
+    TFileItem item;
+    if (!MakeFileItem(line, item)) continue;
+    item.Index = static_cast<int>(items.size());
+    items.push_back(item);
+  }
+  return items;
 }
 
 bool RestoreFileFix(TFileItem& Item) {

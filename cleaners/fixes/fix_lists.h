@@ -55,6 +55,9 @@ void AddFileFixItem(const std::wstring& Line, const TFileItemEvent& OnItem = nul
 // Loads Halvorine.dll and adds every line of its "FILE" table (FileFixCount set to 0 first; the
 // caller empties FileItems first).
 void LoadFileFixes(const TFileItemEvent& OnItem = nullptr);
+// Every valid line of the "FILE" table of a module beside the program, with its current value,
+// whether it needs fixing or not; Index is the row number. A missing module or table gives none.
+std::vector<TFileItem> ReadFileAssociations(const wchar_t* ModuleName);
 // Writes RestoreValue as the default value of Path below HKEY_CLASSES_ROOT (REG_EXPAND_SZ,
 // REG_SZ when that fails), then reads the current value again. True when it now agrees.
 bool RestoreFileFix(TFileItem& Item);
