@@ -13,6 +13,7 @@
 #include "skin/skin_manager.h"
 #include "tools/memory_page/frmCPUMemory.h"
 #include "tools/fixes/frmFixFileAsso.h"
+#include "tools/service_page/frmSystemOptimize.h"
 
 namespace {
 // How long the splash stays up before the main window is made.
@@ -38,6 +39,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     SetPageFactory(L"TfrmHisCleaner", [](TComponent* owner) { return new TfrmHisCleaner(owner); });
     SetPageFactory(L"TfrmCPUMemory", [](TComponent* owner) { return new TfrmCPUMemory(owner); });
     SetPageFactory(L"TfrmFixFileAsso", [](TComponent* owner) { return new TfrmFixFileAsso(owner); });
+    SetPageFactory(L"TfrmSystemOptimize", [](TComponent* owner) { return new TfrmSystemOptimize(owner); });
 
     Application->CreateForm(frmmain);
     // The form carries the skin switched off; the windows take it as they are activated.

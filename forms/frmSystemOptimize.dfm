@@ -1,0 +1,172 @@
+object frmSystemOptimize: TfrmSystemOptimize
+  Left = 0
+  Top = 0
+  BorderStyle = bsNone
+  ClientWidth = 579
+  ClientHeight = 433
+  Color = clWhite
+  Font.Color = clWindowText
+  Font.Height = -11
+  Font.Name = 'Tahoma'
+  Font.Style = []
+  object Label6: TLabel
+    Left = 16
+    Top = 10
+    Width = 546
+    Height = 20
+    AutoSize = False
+    Caption = ''
+    Transparent = True
+    Font.Color = $00603410
+    Font.Height = -15
+    Font.Name = 'Tahoma'
+    Font.Style = [fsBold]
+    ParentFont = False
+  end
+  object Label7: TLabel
+    Left = 16
+    Top = 32
+    Width = 546
+    Height = 16
+    AutoSize = False
+    Caption = 'Automatically optimize your system to improve computer performance.'
+    Transparent = True
+    Font.Color = $00726860
+    ParentFont = False
+  end
+  object Label1: TLabel
+    Left = 16
+    Top = 62
+    Width = 560
+    Height = 16
+    AutoSize = False
+    Caption = 'System optimizer will automatically optimizer your system with the pre-setting of the optimization model that you'
+    Transparent = True
+  end
+  object Label2: TLabel
+    Left = 16
+    Top = 78
+    Width = 560
+    Height = 16
+    AutoSize = False
+    Caption = 'can choose below.'
+    Transparent = True
+  end
+  object GroupBox1: TGroupBox
+    Left = 16
+    Top = 104
+    Width = 546
+    Height = 110
+    Caption = 'Select Optimization Type'
+    object rbDefault: TRadioButton
+      Left = 24
+      Top = 22
+      Width = 240
+      Height = 20
+      Caption = 'Windows Default'
+      Checked = True
+      OnClick = rbDefaultClick
+    end
+    object rbCampus: TRadioButton
+      Left = 24
+      Top = 50
+      Width = 240
+      Height = 20
+      Caption = 'Campus Model'
+      OnClick = rbDefaultClick
+    end
+    object rbNet: TRadioButton
+      Left = 24
+      Top = 78
+      Width = 240
+      Height = 20
+      Caption = 'Internet Cafe Model'
+      OnClick = rbDefaultClick
+    end
+    object rbNote: TRadioButton
+      Left = 290
+      Top = 22
+      Width = 240
+      Height = 20
+      Caption = 'Notebook Model'
+      OnClick = rbDefaultClick
+    end
+    object rbOffice: TRadioButton
+      Left = 290
+      Top = 50
+      Width = 240
+      Height = 20
+      Caption = 'Office Model'
+      OnClick = rbDefaultClick
+    end
+    object rbHome: TRadioButton
+      Left = 290
+      Top = 78
+      Width = 240
+      Height = 20
+      Caption = 'Home Model'
+      OnClick = rbDefaultClick
+    end
+  end
+  object GroupBox2: TGroupBox
+    Left = 16
+    Top = 224
+    Width = 546
+    Height = 110
+    Caption = 'Detailed Description'
+    object Label3: TLabel
+      Left = 12
+      Top = 24
+      Width = 526
+      Height = 14
+      AutoSize = False
+      Caption = 'Reset to Windows default service'
+      Transparent = True
+    end
+    object Label4: TLabel
+      Left = 12
+      Top = 44
+      Width = 526
+      Height = 14
+      AutoSize = False
+      Caption = ''
+      Transparent = True
+      Visible = False
+    end
+    object Label5: TLabel
+      Left = 12
+      Top = 64
+      Width = 526
+      Height = 14
+      AutoSize = False
+      Caption = ''
+      Transparent = True
+      Visible = False
+    end
+    object Label8: TLabel
+      Left = 12
+      Top = 84
+      Width = 526
+      Height = 14
+      AutoSize = False
+      Caption = ''
+      Transparent = True
+      Visible = False
+    end
+  end
+  object pb1: TProgressBar
+    Left = 16
+    Top = 360
+    Width = 400
+    Height = 18
+    Visible = False
+  end
+  object btnOptimize: TButton
+    Left = 462
+    Top = 354
+    Width = 100
+    Height = 28
+    Caption = 'Optimize'
+    OnClick = btnOptimizeClick
+  end
+end

@@ -1,0 +1,155 @@
+// The service presets page inside the main window: descriptions per preset, and "Optimize"
+// running the checked preset's file from the program folder through a runner of the test's own.
+#include "tools/service_page/frmSystemOptimize.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "app/frmmain.h"
+#include "app/page_table.h"
+#include "app/sections.h"
+#include "base/message_pump.h"
+#include "gui/application.h"
+#include "gui/message_box.h"
+#include "tests/base/test_program_folder.h"
+
+namespace {
+
+struct Box {
+  std::wstring text;
+  UINT type;
+};
+
+class ServicePageTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SetMessageBoxFunc([this](HWND, const std::wstring& text, const std::wstring&, UINT type) {
+      boxes.push_back({text, type});
+      return IDOK;
+    });
+    previousPump_ = SetMessagePump([] { Application->ProcessMessages(); });
+    SetPageFactory(L"TfrmSystemOptimize", [](TComponent* owner) { return new TfrmSystemOptimize(owner); });
+    main_ = new Tfrmmain(Application);
+    frmmain = main_;
+    main_->Show();
+    Application->ProcessMessages();
+  }
+
+  void TearDown() override {
+    delete main_;
+    frmmain = nullptr;
+    SetPageFactory(L"TfrmSystemOptimize", nullptr);
+    SetMessagePump(previousPump_);
+    SetMessageBoxFunc(nullptr);
+  }
+
+  TfrmSystemOptimize* Open() {
+    for (int section = 0; section < 8; ++section)
+      if (GroupHeightsFor(section)[1] == 144) {
+        main_->SelectSection(section);
+        break;
+      }
+    main_->btnSystem->Click();
+    auto* page = dynamic_cast<TfrmSystemOptimize*>(main_->PageOfButton(L"btnSystem"));
+    if (page)
+      page->Runner = [this, page](const std::wstring& line) {
+        ran.push_back(line);
+        busyDuring = !page->btnOptimize->Enabled() && page->pb1->Visible();
+        return line.find(L"fail") == std::wstring::npos;
+      };
+    return page;
+  }
+
+  TestProgramFolder program_;
+  Tfrmmain* main_ = nullptr;
+  TMessagePump previousPump_;
+  std::vector<Box> boxes;
+  std::vector<std::wstring> ran;
+  bool busyDuring = false;
+};
+
+}  // namespace
+
+TEST_F(ServicePageTest, OpensWithTheDefaultPresetDescribed) {
+  TfrmSystemOptimize* page = Open();
+  ASSERT_NE(page, nullptr);
+  EXPECT_TRUE(page->Visible());
+  EXPECT_NE(page->Label6->Caption().find(L" System Optimizer"), std::wstring::npos);
+  EXPECT_TRUE(page->rbDefault->Checked());
+  EXPECT_EQ(page->Label3->Caption(), L"Reset to Windows default service");
+  EXPECT_FALSE(page->Label4->Visible());
+  EXPECT_FALSE(page->pb1->Visible());
+}
+
+TEST_F(ServicePageTest, EachPresetShowsItsDescriptionLines) {
+  TfrmSystemOptimize* page = Open();
+  ASSERT_NE(page, nullptr);
+  struct Case {
+    TRadioButton* button;
+    const wchar_t* label3;
+    bool shown4, shown5, shown8;
+  } cases[] = {
+      {page->rbCampus, L"According to the circumstance of campus network, close some useless services, including printing service", true, true, true},
+      {page->rbNet, L"According to the requirement of Internet Cafe, close lots of infrequently used services, including printing ", true, true, false},
+      {page->rbHome, L"Close a few services that were infrequently used based on Windows XP default services, including printing ", true, false, false},
+      {page->rbOffice, L"Close a few services based on Windows default services, including terminal service, infrared device support,", true, true, true},
+      {page->rbNote, L"Close a few services based on Windows default services. Because most of the notebooks are used in office, it ", true, true, true},
+      {page->rbDefault, L"Reset to Windows default service", false, false, false},
+  };
+  for (const Case& c : cases) {
+    c.button->SetChecked(true);  // as the user's click does
+    EXPECT_TRUE(c.button->Checked());
+    EXPECT_EQ(page->Label3->Caption(), c.label3);
+    EXPECT_EQ(page->Label4->Visible(), c.shown4) << page->Label3->Caption();
+    EXPECT_EQ(page->Label5->Visible(), c.shown5) << page->Label3->Caption();
+    EXPECT_EQ(page->Label8->Visible(), c.shown8) << page->Label3->Caption();
+  }
+  // Office's apostrophe is the typographic one
+  page->rbOffice->SetChecked(true);
+  EXPECT_NE(page->Label4->Caption().find(L"Sharing Service\u2019, Windows XP"), std::wstring::npos);
+  EXPECT_TRUE(ran.empty());  // choosing runs nothing
+}
+
+TEST_F(ServicePageTest, OptimizeRunsTheCheckedPresetFromTheProgramFolderAndReportsFailures) {
+  TfrmSystemOptimize* page = Open();
+  ASSERT_NE(page, nullptr);
+  CreateDirectoryW((program_.Path() + L"Data").c_str(), nullptr);
+  CreateDirectoryW((program_.Path() + L"Data\\service").c_str(), nullptr);
+  program_.WriteFile(L"Data\\service\\home_model.bat", "rem home\r\nsc one\r\nsc fail two\r\nsc three\r\n");
+  program_.WriteFile(L"Data\\service\\default_model.bat", "sc default\r\n");
+  page->rbHome->SetChecked(true);
+  page->btnOptimize->Click();
+  EXPECT_EQ(ran, (std::vector<std::wstring>{L"sc one", L"sc fail two", L"sc three"}));
+  EXPECT_TRUE(busyDuring);
+  EXPECT_TRUE(page->btnOptimize->Enabled());
+  EXPECT_FALSE(page->pb1->Visible());
+  EXPECT_EQ(page->pb1->Position(), 4);
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, L"Optimization Completed!\r\n\r\n1 of 3 commands failed:\r\nsc fail two");
+  EXPECT_EQ(boxes[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONWARNING));
+
+  ran.clear();
+  boxes.clear();
+  page->rbDefault->SetChecked(true);
+  page->btnOptimize->Click();
+  EXPECT_EQ(ran, std::vector<std::wstring>{L"sc default"});
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, L"Optimization Completed!");
+}
+
+TEST_F(ServicePageTest, AMissingPresetFileIsReportedAndThePageStaysUsable) {
+  TfrmSystemOptimize* page = Open();
+  ASSERT_NE(page, nullptr);
+  page->rbCampus->SetChecked(true);
+  page->btnOptimize->Click();
+  EXPECT_TRUE(ran.empty());
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_NE(boxes[0].text.find(L"campus_model.bat"), std::wstring::npos);
+  EXPECT_EQ(boxes[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONERROR));
+  EXPECT_TRUE(page->btnOptimize->Enabled());
+  EXPECT_EQ(page->Cursor(), crDefault);
+  EXPECT_FALSE(page->pb1->Visible());
+}
