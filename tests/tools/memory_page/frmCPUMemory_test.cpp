@@ -8,58 +8,21 @@
 #include <string>
 #include <vector>
 
-#include "app/frmmain.h"
-#include "app/page_table.h"
-#include "app/sections.h"
 #include "base/date_time.h"
-#include "base/ini_file.h"
-#include "base/message_pump.h"
 #include "common/last_run.h"
-#include "gui/application.h"
-#include "gui/message_box.h"
-#include "tests/base/test_program_folder.h"
+#include "tests/tools/optimizer_page_fixture.h"
 
 namespace {
 
-class MemoryPageTest : public ::testing::Test {
+class MemoryPageTest : public OptimizerPageTest<TfrmCPUMemory> {
  protected:
-  void SetUp() override {
-    SetMessageBoxFunc([this](HWND, const std::wstring& text, const std::wstring& caption, UINT type) {
-      boxes.push_back(text + L" | " + caption);
-      return IDOK;
-    });
-    previousPump_ = SetMessagePump([] { Application->ProcessMessages(); });
-    SetPageFactory(L"TfrmCPUMemory", [](TComponent* owner) { return new TfrmCPUMemory(owner); });
-    main_ = new Tfrmmain(Application);
-    frmmain = main_;
-    main_->Show();
-    Application->ProcessMessages();
-  }
-
-  void TearDown() override {
-    delete main_;
-    frmmain = nullptr;
-    SetPageFactory(L"TfrmCPUMemory", nullptr);
-    SetMessagePump(previousPump_);
-    SetMessageBoxFunc(nullptr);
-  }
+  MemoryPageTest() : OptimizerPageTest(L"TfrmCPUMemory", L"btnMemory") {}
 
   TfrmCPUMemory* Open() {
-    for (int section = 0; section < 8; ++section)
-      if (GroupHeightsFor(section)[1] == 144) {
-        main_->SelectSection(section);
-        break;
-      }
-    main_->btnMemory->Click();
-    auto* page = dynamic_cast<TfrmCPUMemory*>(main_->PageOfButton(L"btnMemory"));
+    TfrmCPUMemory* page = OpenPage();
     if (page) page->tmr1->SetEnabled(false);  // samples come from the test only
     return page;
   }
-
-  TestProgramFolder program_;
-  Tfrmmain* main_ = nullptr;
-  TMessagePump previousPump_;
-  std::vector<std::wstring> boxes;
 };
 
 }  // namespace
@@ -127,7 +90,10 @@ TEST_F(MemoryPageTest, OptimiseThroughTheAllocatorRecordsTheTime) {
   EXPECT_EQ(page->DefGauge->Progress(), 100);  // 160 steps, clamped
   EXPECT_FALSE(page->DefGauge->Visible());
   EXPECT_TRUE(page->btnOptimize->Enabled());
-  EXPECT_EQ(boxes, std::vector<std::wstring>{L"Optimization Completed! | Quillstead v4.1"});
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, L"Optimization Completed!");
+  EXPECT_EQ(boxes[0].caption, L"Quillstead v4.1");
+  EXPECT_EQ(boxes[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONINFORMATION));
 
   TDateTime recorded = LoadLastMemoryInfo();
   EXPECT_GE(recorded, before - 1.0 / 86400);

@@ -8,52 +8,18 @@
 #include <string>
 #include <vector>
 
-#include "app/frmmain.h"
-#include "app/page_table.h"
-#include "app/sections.h"
-#include "base/message_pump.h"
-#include "gui/application.h"
-#include "gui/message_box.h"
-#include "tests/base/test_program_folder.h"
+#include "tests/tools/optimizer_page_fixture.h"
 
 namespace {
 
-struct Box {
-  std::wstring text;
-  UINT type;
-};
-
-class ServicePageTest : public ::testing::Test {
+class ServicePageTest : public OptimizerPageTest<TfrmSystemOptimize> {
  protected:
-  void SetUp() override {
-    SetMessageBoxFunc([this](HWND, const std::wstring& text, const std::wstring&, UINT type) {
-      boxes.push_back({text, type});
-      return IDOK;
-    });
-    previousPump_ = SetMessagePump([] { Application->ProcessMessages(); });
-    SetPageFactory(L"TfrmSystemOptimize", [](TComponent* owner) { return new TfrmSystemOptimize(owner); });
-    main_ = new Tfrmmain(Application);
-    frmmain = main_;
-    main_->Show();
-    Application->ProcessMessages();
-  }
+  ServicePageTest() : OptimizerPageTest(L"TfrmSystemOptimize", L"btnSystem") {}
 
-  void TearDown() override {
-    delete main_;
-    frmmain = nullptr;
-    SetPageFactory(L"TfrmSystemOptimize", nullptr);
-    SetMessagePump(previousPump_);
-    SetMessageBoxFunc(nullptr);
-  }
-
+  // The page with a runner that records each line, fails those containing "fail", and notes
+  // whether the page showed itself busy meanwhile.
   TfrmSystemOptimize* Open() {
-    for (int section = 0; section < 8; ++section)
-      if (GroupHeightsFor(section)[1] == 144) {
-        main_->SelectSection(section);
-        break;
-      }
-    main_->btnSystem->Click();
-    auto* page = dynamic_cast<TfrmSystemOptimize*>(main_->PageOfButton(L"btnSystem"));
+    TfrmSystemOptimize* page = OpenPage();
     if (page)
       page->Runner = [this, page](const std::wstring& line) {
         ran.push_back(line);
@@ -63,10 +29,6 @@ class ServicePageTest : public ::testing::Test {
     return page;
   }
 
-  TestProgramFolder program_;
-  Tfrmmain* main_ = nullptr;
-  TMessagePump previousPump_;
-  std::vector<Box> boxes;
   std::vector<std::wstring> ran;
   bool busyDuring = false;
 };
