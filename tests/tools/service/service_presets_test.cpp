@@ -22,6 +22,7 @@ TEST(ServicePresets, MarkerCommandsRunInOrderAndAFailureIsCounted) {
   TestProgramFolder program;
   std::wstring logFile = program.Path() + L"markers.txt";
   std::string logA(logFile.begin(), logFile.end());
+  program.WriteFile(L"markers.txt", "");
   program.WriteFile(L"preset.bat",
                     "@echo off\r\n"
                     "rem the markers\r\n"
