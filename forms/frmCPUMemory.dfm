@@ -13,7 +13,7 @@ object frmCPUMemory: TfrmCPUMemory
   object Label6: TLabel
     Left = 16
     Top = 10
-    Width = 420
+    Width = 546
     Height = 20
     AutoSize = False
     Caption = ''
