@@ -2,16 +2,20 @@
 
 #include "app/frmAbout.h"
 #include "app/frmTemp.h"
+#include "app/frmSetting.h"
+#include "app/update_check_boxes.h"
 #include "app/shell_open.h"
 #include "app/vendor_links.h"
 #include "base/date_time.h"
 #include "base/exception.h"
+#include "base/registry_key.h"
 #include "base/strings.h"
+#include "updater/update/update_check.h"
 
 Tfrmmain* frmmain = nullptr;
 
 QS_FORM_IMPL(Tfrmmain, TForm,
-             QS_FIELD(esdtStatu), QS_FIELD(Label4), QS_FIELD(lblRegister),
+             QS_FIELD(Timer1), QS_FIELD(esdtStatu), QS_FIELD(Label4), QS_FIELD(lblRegister),
              QS_FIELD(Label6), QS_FIELD(Label2), QS_FIELD(Label3), QS_FIELD(p_Form), QS_FIELD(SkinData1),
              QS_FIELD(p_Clean), QS_FIELD(p_optimizer), QS_FIELD(p_tools), QS_FIELD(p_back),
              QS_FIELD(btnHome), QS_FIELD(btnOneClick), QS_FIELD(btnClean), QS_FIELD(btnOptimizer),
@@ -25,6 +29,7 @@ QS_FORM_IMPL(Tfrmmain, TForm,
              QS_HANDLER(btnCleanClick), QS_HANDLER(btnOptimizerClick), QS_HANDLER(btnToolsClick),
              QS_HANDLER(btnBackClick), QS_HANDLER(btnSettingsClick), QS_HANDLER(btnResultsClick),
              QS_HANDLER(lblRegisterClick), QS_HANDLER(Label6Click), QS_HANDLER(Label3Click),
+             QS_HANDLER(Label4Click), QS_HANDLER(Timer1Timer),
              QS_HANDLER(Label4MouseEnter), QS_HANDLER(Label4MouseLeave))
 
 namespace {
@@ -57,6 +62,28 @@ void Tfrmmain::FormCreate(TObject* Sender) {
   OpenPage(L"btnHome");
   lblRegister->SetCaption(L"About");
   Label2->SetCaption(L"");
+  Timer1->SetEnabled(AutoUpdateEnabled());
+}
+
+bool Tfrmmain::AutoUpdateEnabled() {
+  try {
+    TRegistry reg;
+    reg.SetRootKey(HKEY_LOCAL_MACHINE);
+    return reg.OpenKey(kProgramKey, true) && reg.ReadInteger(kAutoUpdateValueName) == 1;
+  } catch (const Exception&) {
+    return false;
+  }
+}
+
+void Tfrmmain::Timer1Timer(TObject* Sender) {
+  Timer1->SetEnabled(false);
+  Label4Click(nullptr);
+}
+
+void Tfrmmain::Label4Click(TObject* Sender) {
+  Timer1->SetEnabled(false);
+  UpdateCheckMode = Sender == Label4 ? 1 : 0;
+  RunUpdateCheck(UpdateCheckMode == 1, UpdateCheckBoxes());
 }
 
 std::wstring Tfrmmain::GreetingPrefix() {

@@ -12,6 +12,7 @@
 #include "gui/forms.h"
 #include "gui/ext_ctrls.h"
 #include "gui/std_ctrls.h"
+#include "gui/timer.h"
 #include "skin/skin_data.h"
 
 class Tfrmmain : public TForm {
@@ -44,6 +45,12 @@ class Tfrmmain : public TForm {
   // pumping messages at that moment finds itself gone through its TComponentRef.
   void FreeRecreatedPages();
 
+  // The update check: 1 while a check the user asked for runs, 0 for the silent one.
+  int UpdateCheckMode = 0;
+  // True exactly when SOFTWARE\Quillstead AutoUpdate (HKEY_LOCAL_MACHINE) reads as 1.
+  static bool AutoUpdateEnabled();
+
+  TTimer* Timer1 = nullptr;
   TLabel* esdtStatu = nullptr;
   TLabel* Label4 = nullptr;
   TLabel* lblRegister = nullptr;
@@ -99,6 +106,9 @@ class Tfrmmain : public TForm {
   void lblRegisterClick(TObject* Sender);
   void Label6Click(TObject* Sender);
   void Label3Click(TObject* Sender);
+  // The header link "Update" (Sender Label4) or the timer's silent check (Sender nullptr).
+  void Label4Click(TObject* Sender);
+  void Timer1Timer(TObject* Sender);
   void Label4MouseEnter(TObject* Sender);
   void Label4MouseLeave(TObject* Sender);
 

@@ -1,6 +1,7 @@
 // Program entry of Quillstead: title, date formats, splash, main window, message loop.
 #include <windows.h>
 
+#include "app/frmSetting.h"
 #include "app/frmSpash.h"
 #include "app/frmmain.h"
 #include "app/page_table.h"
@@ -26,6 +27,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     SetProgramDateFormats();
     // Engines pump between their steps through this, so the windows stay responsive.
     SetMessagePump([] { Application->ProcessMessages(); });
+    SetPageFactory(L"TfrmSetting", [](TComponent* owner) { return new TfrmSetting(owner); });
 
     std::unique_ptr<TfrmSpash> splash(new TfrmSpash(nullptr));
     splash->Show();

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Draws the pictures of the main program's windows (banner, navigation buttons,
 strips, splash, About background, the memory page's buttons) into forms/main, forms/splash,
-forms/about, forms/memory.
+forms/about, forms/memory, and the updater's header into updater/program/forms.
 
 Run with the system Python (it needs PIL):  /usr/bin/python3 forms/draw_pictures.py
 The PNGs it writes are committed; run it again after changing a colour or a text."""
@@ -316,6 +316,19 @@ def about_background():
     return img
 
 
+def updater_header():
+    """The band across the top of the updater's window."""
+    w, h = 453, 79
+    img = diagonal_gradient(w, h, BRAND_DARK, BRAND_LIGHT)
+    mark = logo(44)
+    img.paste(mark, (18, 16), mark)
+    d = ImageDraw.Draw(img)
+    d.text((74, 16), "Quillstead Update Live", font=font(20, bold=True), fill=WHITE)
+    d.text((76, 46), "Fetching the latest files for your program", font=font(11), fill=(205, 225, 246))
+    d.rectangle([0, h - 3, w, h - 1], fill=ACCENT)
+    return img
+
+
 def app_icon(size):
     """The program icon: the product mark on a brand-blue rounded square."""
     s = size * SS
@@ -442,6 +455,7 @@ def main():
     save(about_background(), "about/background.png")
     for look in ("normal", "over", "down"):
         save(page_button("Optimize", look), f"memory/btnOptimize_{look}.png")
+    save(updater_header(), "../updater/program/forms/header.png")
     icon_path = os.path.join(HERE, "icon/quillstead.ico")
     os.makedirs(os.path.dirname(icon_path), exist_ok=True)
     app_icon(256).save(icon_path, sizes=[(16, 16), (24, 24), (32, 32), (48, 48), (256, 256)])

@@ -50,6 +50,7 @@ object frmmain: Tfrmmain
     Font.Style = [fsBold]
     ParentFont = False
     Transparent = True
+    OnClick = Label4Click
     OnMouseEnter = Label4MouseEnter
     OnMouseLeave = Label4MouseLeave
   end
@@ -536,6 +537,7 @@ object frmmain: Tfrmmain
   object Timer1: TTimer
     Enabled = False
     Interval = 5000
+    OnTimer = Timer1Timer
   end
   object SkinData1: TSkinData
     Active = False

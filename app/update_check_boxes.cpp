@@ -1,0 +1,24 @@
+#include "app/update_check_boxes.h"
+
+#include "app/shell_open.h"
+#include "app/vendor_links.h"
+#include "gui/application.h"
+#include "gui/message_box.h"
+
+namespace {
+constexpr const wchar_t* kCaption = L"Quillstead v4.1";
+}  // namespace
+
+TUpdateCheckCallbacks UpdateCheckBoxes() {
+  TUpdateCheckCallbacks boxes;
+  boxes.ShowInfo = [](const std::wstring& text) { ShowInfo(text); };
+  boxes.ShowWarning = [](const std::wstring& text) {
+    MessageBoxShow(nullptr, text, kCaption, MB_OK | MB_ICONWARNING);
+  };
+  boxes.AskYesNo = [](const std::wstring& text) {
+    return MessageBoxShow(nullptr, text, kCaption, MB_YESNO | MB_ICONQUESTION) == IDYES;
+  };
+  boxes.OpenWebSite = [] { ShellOpen(kVendorWebSite, SW_SHOW); };
+  boxes.ProcessMessages = [] { Application->ProcessMessages(); };
+  return boxes;
+}

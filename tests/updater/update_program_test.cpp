@@ -1,0 +1,185 @@
+// Update.exe end to end: copied with the program it starts into a throwaway folder, run with
+// its switches against the local test server, and checked by what it leaves behind.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "base/files.h"
+#include "base/ini_file.h"
+#include "tests/base/test_files.h"
+#include "tests/base/test_folder.h"
+#include "test_server.h"
+#include "updater/update/update_files.h"
+
+namespace {
+
+std::string Narrow(const std::wstring& s) { return std::string(s.begin(), s.end()); }
+
+std::string Pattern(size_t n, int seed) {
+  std::string bytes(n, '\0');
+  for (size_t i = 0; i < n; ++i) bytes[i] = static_cast<char>((i * 13 + seed) % 251);
+  return bytes;
+}
+
+BOOL CALLBACK CloseWindowOf(HWND window, LPARAM processId) {
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner == static_cast<DWORD>(processId) && IsWindowVisible(window)) PostMessageW(window, WM_CLOSE, 0, 0);
+  return TRUE;
+}
+
+struct WindowCount {
+  DWORD ProcessId;
+  int Count;
+};
+BOOL CALLBACK CountWindowOf(HWND window, LPARAM data) {
+  auto* count = reinterpret_cast<WindowCount*>(data);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner == count->ProcessId && IsWindowVisible(window)) ++count->Count;
+  return TRUE;
+}
+
+class UpdateProgramTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    updater_ = folder_.Path() + L"Update.exe";
+    WriteBytes(updater_, ReadRcData(L"UPDATE_EXE"));
+    helper_ = ReadRcData(L"MARKER_EXE");
+    TIniFile(folder_.Path() + L"Update.ini").WriteString(L"List", L"File", TestServerUrl("ok", "u.txt"));
+    PutServerFile("upd/one.dll", one_);
+    PutServerFile("upd/sub/deep/two.dat", two_);
+    PutServerFile("upd/helper.exe", helper_);
+    ServeVersionFile({"upd/one.dll", "upd/sub/deep/two.dat", "upd/helper.exe"});
+    ClearServerLog();
+  }
+
+  void ServeVersionFile(const std::vector<std::string>& names, const std::string& exeName = "upd\\helper.exe /updated") {
+    std::string list;
+    for (size_t i = 0; i < names.size(); ++i) list += (i ? "," : "") + Narrow(TestServerUrl("ok", names[i]));
+    PutServerFile("u.txt", "[Version]\r\nver=4.2\r\n[Update]\r\nDate=2026-12-01\r\n[Server]\r\nFileList=" + list +
+                               "\r\nExeName=" + exeName + "\r\n");
+  }
+
+  // Starts Update.exe with `params`; true when it ended on its own within the wait. Otherwise
+  // its windows are counted and, with closeWindows, closed (else the process is ended).
+  bool RunUpdater(const std::wstring& params, DWORD waitMs, bool closeWindows = false) {
+    std::wstring command = L"\"" + updater_ + L"\"" + (params.empty() ? L"" : L" " + params);
+    STARTUPINFOW si = {sizeof(si)};
+    PROCESS_INFORMATION pi = {};
+    if (!CreateProcessW(updater_.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr, folder_.Path().c_str(),
+                        &si, &pi)) {
+      ADD_FAILURE() << "cannot start Update.exe: " << GetLastError();
+      return false;
+    }
+    const bool endedAlone = WaitForSingleObject(pi.hProcess, waitMs) == WAIT_OBJECT_0;
+    bool ended = endedAlone;
+    if (!ended) {
+      WindowCount count{pi.dwProcessId, 0};
+      EnumWindows(CountWindowOf, reinterpret_cast<LPARAM>(&count));
+      windowsSeen_ = count.Count;
+      if (closeWindows) {
+        // Boxes first, then the window: each close lets the next one come up.
+        for (int round = 0; round < 20 && !ended; ++round) {
+          EnumWindows(CloseWindowOf, static_cast<LPARAM>(pi.dwProcessId));
+          ended = WaitForSingleObject(pi.hProcess, 1000) == WAIT_OBJECT_0;
+        }
+      }
+      if (!ended) TerminateProcess(pi.hProcess, 1);
+    }
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    return endedAlone;
+  }
+
+  bool WaitForMarker() {
+    for (int i = 0; i < 200; ++i) {
+      if (FileExists(Marker())) return true;
+      Sleep(100);
+    }
+    return false;
+  }
+  std::wstring Marker() const { return folder_.Path() + L"upd\\started.txt"; }
+  int TempFileCount(const std::wstring& folder) {
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW((folder + L"*").c_str(), &data);
+    int count = 0;
+    if (find == INVALID_HANDLE_VALUE) return 0;
+    do {
+      std::wstring name = data.cFileName;
+      if (name == L"." || name == L"..") continue;
+      count += (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? TempFileCount(folder + name + L"\\") : 1;
+    } while (FindNextFileW(find, &data));
+    FindClose(find);
+    return count;
+  }
+
+  TestFolder folder_;
+  std::wstring updater_;
+  std::string helper_;
+  const std::string one_ = Pattern(40000, 1), two_ = Pattern(90000, 2);
+  int windowsSeen_ = 0;
+};
+
+TEST_F(UpdateProgramTest, UnattendedUpdatePlacesTheFilesRecordsTheVersionAndStartsTheProgram) {
+  ASSERT_TRUE(RunUpdater(L"\\internet \\exec \\auto", 120000));
+  ASSERT_TRUE(WaitForMarker());
+  EXPECT_EQ(ReadBytes(folder_.Path() + L"upd\\one.dll"), one_);
+  EXPECT_EQ(ReadBytes(folder_.Path() + L"upd\\sub\\deep\\two.dat"), two_);
+  EXPECT_EQ(ReadBytes(folder_.Path() + L"upd\\helper.exe"), helper_);
+  EXPECT_EQ(ReadBytes(Marker()), "started /updated");
+
+  TIniFile app(folder_.Path() + L"Config\\App.ini");
+  EXPECT_EQ(app.ReadString(L"Version", L"ver", L""), L"4.2");
+  EXPECT_FALSE(app.ReadString(L"UpdateTime", L"Date", L"").empty());
+  EXPECT_FALSE(FileExists(folder_.Path() + L"Sys.ini"));
+  EXPECT_EQ(TIniFile(folder_.Path() + L"Update.ini").ReadInteger(L"Server", L"FileIndex", -1), 0);
+  EXPECT_TRUE(DirectoryExists(folder_.Path() + L"Temp"));
+  EXPECT_EQ(TempFileCount(folder_.Path() + L"Temp\\"), 0);
+}
+
+TEST_F(UpdateProgramTest, WrongCommandLinesEndWithoutAWindow) {
+  for (const wchar_t* params : {L"", L"\\internet", L"\\INTERNET \\exec", L"\\exec \\internet", L"/internet /exec"}) {
+    SCOPED_TRACE(Narrow(params));
+    EXPECT_TRUE(RunUpdater(params, 30000));
+  }
+  EXPECT_FALSE(DirectoryExists(folder_.Path() + L"Temp"));
+  EXPECT_TRUE(ServerLog().empty());
+}
+
+TEST_F(UpdateProgramTest, ExtraParameterKeepsTheWindowWaitingForTheUser) {
+  // Four parameters: the window opens with its rows, but nothing is fetched until "Update".
+  EXPECT_FALSE(RunUpdater(L"\\internet \\exec \\auto x", 5000, true));
+  EXPECT_GE(windowsSeen_, 1);
+  EXPECT_FALSE(FileExists(folder_.Path() + L"upd\\one.dll"));
+  EXPECT_FALSE(FileExists(Marker()));
+  EXPECT_EQ(TIniFile(folder_.Path() + L"Config\\App.ini").ReadString(L"Version", L"ver", L"0"), L"0");
+  EXPECT_EQ(TempFileCount(folder_.Path() + L"Temp\\"), 0);
+}
+
+TEST_F(UpdateProgramTest, HostileNamesWriteNothingOutsideTheProgramFolder) {
+  PutServerFile("evil.dll", "evil");
+  struct Case {
+    std::vector<std::string> names;
+    std::string exeName;
+  };
+  const Case cases[] = {
+      {{"upd/one.dll", "upd/../../evil.dll"}, "upd\\helper.exe"},
+      {{"upd/one.dll"}, "..\\..\\helper.exe"},
+  };
+  for (const Case& c : cases) {
+    ServeVersionFile(c.names, c.exeName);
+    // The refusal is shown in a box; closing it leaves the window without rows, then it closes.
+    RunUpdater(L"\\internet \\exec \\auto", 5000, true);
+    EXPECT_FALSE(FileExists(folder_.Path() + L"upd\\one.dll"));
+    EXPECT_FALSE(FileExists(Marker()));
+  }
+  // Where "upd/../../evil.dll" would have landed, below Temp\ and below the program folder.
+  EXPECT_FALSE(FileExists(folder_.Path() + L"..\\evil.dll"));
+  EXPECT_FALSE(FileExists(folder_.Path() + L"Temp\\..\\evil.dll"));
+  EXPECT_EQ(TIniFile(folder_.Path() + L"Config\\App.ini").ReadString(L"Version", L"ver", L"0"), L"0");
+}
+
+}  // namespace
