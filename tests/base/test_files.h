@@ -34,3 +34,18 @@ inline std::string ReadRcData(const wchar_t* name) {
   const char* bytes = static_cast<const char*>(LockResource(LoadResource(nullptr, found)));
   return std::string(bytes, SizeofResource(nullptr, found));
 }
+
+// Every file below a folder (with its trailing backslash), subfolders included.
+inline int CountFilesBelow(const std::wstring& folder) {
+  WIN32_FIND_DATAW data;
+  HANDLE find = FindFirstFileW((folder + L"*").c_str(), &data);
+  int count = 0;
+  if (find == INVALID_HANDLE_VALUE) return 0;
+  do {
+    std::wstring name = data.cFileName;
+    if (name == L"." || name == L"..") continue;
+    count += (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? CountFilesBelow(folder + name + L"\\") : 1;
+  } while (FindNextFileW(find, &data));
+  FindClose(find);
+  return count;
+}

@@ -56,19 +56,6 @@ class UpdateEngineTest : public testing::Test {
   }
 
   // Every file below Temp\, subfolders included.
-  int TempFileCount(const std::wstring& folder) {
-    WIN32_FIND_DATAW data;
-    HANDLE find = FindFirstFileW((folder + L"*").c_str(), &data);
-    int count = 0;
-    if (find == INVALID_HANDLE_VALUE) return 0;
-    do {
-      std::wstring name = data.cFileName;
-      if (name == L"." || name == L"..") continue;
-      count += (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? TempFileCount(folder + name + L"\\") : 1;
-    } while (FindNextFileW(find, &data));
-    FindClose(find);
-    return count;
-  }
 
   void ExpectNothingRecorded() {
     EXPECT_EQ(ReadLocalVersion(), L"0");
@@ -89,7 +76,7 @@ TEST_F(UpdateEngineTest, CompleteUpdatePutsEveryFileInPlaceAndRecordsTheVersion)
 
   TUpdateEngine engine(Callbacks());
   ASSERT_TRUE(engine.Prepare());
-  EXPECT_EQ(TempFileCount(folder_.Path() + L"Temp\\"), 0);
+  EXPECT_EQ(CountFilesBelow(folder_.Path() + L"Temp\\"), 0);
   EXPECT_EQ(VersionText(), L"Version:4.2 Last Time:2026-12-01");
   ASSERT_EQ(engine.Files().size(), 3u);
   EXPECT_EQ(engine.Files()[1].Caption, L"two.dat");
@@ -109,7 +96,7 @@ TEST_F(UpdateEngineTest, CompleteUpdatePutsEveryFileInPlaceAndRecordsTheVersion)
   EXPECT_FALSE(FileExists(SysIniPath()));
   EXPECT_EQ(ReadFileIndex(), 0);
   EXPECT_TRUE(TIniFile(UpdateIniPath()).ValueExists(L"Server", L"FileIndex"));
-  EXPECT_EQ(TempFileCount(folder_.Path() + L"Temp\\"), 0);
+  EXPECT_EQ(CountFilesBelow(folder_.Path() + L"Temp\\"), 0);
   EXPECT_EQ(states_, (std::vector<std::wstring>{L"0 进行中", L"0 已完成", L"1 进行中", L"1 已完成", L"2 进行中",
                                                 L"2 已完成"}));
   EXPECT_EQ(lastPercent_, 100);

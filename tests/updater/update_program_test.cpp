@@ -102,19 +102,6 @@ class UpdateProgramTest : public testing::Test {
     return false;
   }
   std::wstring Marker() const { return folder_.Path() + L"upd\\started.txt"; }
-  int TempFileCount(const std::wstring& folder) {
-    WIN32_FIND_DATAW data;
-    HANDLE find = FindFirstFileW((folder + L"*").c_str(), &data);
-    int count = 0;
-    if (find == INVALID_HANDLE_VALUE) return 0;
-    do {
-      std::wstring name = data.cFileName;
-      if (name == L"." || name == L"..") continue;
-      count += (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? TempFileCount(folder + name + L"\\") : 1;
-    } while (FindNextFileW(find, &data));
-    FindClose(find);
-    return count;
-  }
 
   TestFolder folder_;
   std::wstring updater_;
@@ -137,7 +124,7 @@ TEST_F(UpdateProgramTest, UnattendedUpdatePlacesTheFilesRecordsTheVersionAndStar
   EXPECT_FALSE(FileExists(folder_.Path() + L"Sys.ini"));
   EXPECT_EQ(TIniFile(folder_.Path() + L"Update.ini").ReadInteger(L"Server", L"FileIndex", -1), 0);
   EXPECT_TRUE(DirectoryExists(folder_.Path() + L"Temp"));
-  EXPECT_EQ(TempFileCount(folder_.Path() + L"Temp\\"), 0);
+  EXPECT_EQ(CountFilesBelow(folder_.Path() + L"Temp\\"), 0);
 }
 
 TEST_F(UpdateProgramTest, WrongCommandLinesEndWithoutAWindow) {
@@ -156,7 +143,7 @@ TEST_F(UpdateProgramTest, ExtraParameterKeepsTheWindowWaitingForTheUser) {
   EXPECT_FALSE(FileExists(folder_.Path() + L"upd\\one.dll"));
   EXPECT_FALSE(FileExists(Marker()));
   EXPECT_EQ(TIniFile(folder_.Path() + L"Config\\App.ini").ReadString(L"Version", L"ver", L"0"), L"0");
-  EXPECT_EQ(TempFileCount(folder_.Path() + L"Temp\\"), 0);
+  EXPECT_EQ(CountFilesBelow(folder_.Path() + L"Temp\\"), 0);
 }
 
 TEST_F(UpdateProgramTest, HostileNamesWriteNothingOutsideTheProgramFolder) {
