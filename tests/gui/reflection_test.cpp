@@ -3,52 +3,16 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "gui/application.h"
 #include "gui/forms.h"
+#include "gui/lists.h"
 #include "gui/sliders.h"
 #include "gui_test_support.h"
 
 namespace {
-// A native control of a given system class that records the reflected messages it gets.
-template <const wchar_t* Base, DWORD ExtraStyle>
-class TReflectedNative : public TWinControl {
- public:
-  static const TClassInfo& StaticClass() {
-    static const std::wstring name = std::wstring(L"TReflected_") + Base;
-    static const TClassInfo info(name.c_str(), &TWinControl::StaticClass(), nullptr, {});
-    return info;
-  }
-  const TClassInfo& ClassType() const override { return StaticClass(); }
-  explicit TReflectedNative(TComponent* owner) : TWinControl(owner) {}
-  std::vector<UINT> reflected;
-  UINT measuredItemHeight = 0;
-
- protected:
-  void CreateParams(TCreateParams& params) override {
-    TWinControl::CreateParams(params);
-    params.BaseClass = Base;
-    params.Style |= ExtraStyle;
-  }
-  void WndProc(TMessage& m) override {
-    if (m.Msg >= CN_BASE && m.Msg < CN_BASE + 0x400) reflected.push_back(m.Msg);
-    if (m.Msg == CN_MEASUREITEM) {
-      reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam)->itemHeight = 33;
-      m.Result = TRUE;
-      return;
-    }
-    TWinControl::WndProc(m);
-  }
-};
-
-constexpr wchar_t kListBox[] = L"LISTBOX";
-using TOwnerDrawnList = TReflectedNative<kListBox, LBS_OWNERDRAWFIXED | LBS_HASSTRINGS>;
-
-bool Has(const std::vector<UINT>& list, UINT msg) { return std::find(list.begin(), list.end(), msg) != list.end(); }
-
 // A shown form with one probe control on it.
 template <class Probe>
 struct ProbeOnForm {
@@ -64,14 +28,24 @@ struct ProbeOnForm {
 }  // namespace
 
 TEST(Reflection, AnOwnerDrawnListBoxIsMeasuredThroughItsOwnControl) {
-  ProbeOnForm<TOwnerDrawnList> f;
-  TOwnerDrawnList* list = f.probe;
-  // The fixed item height is asked for while the list box is being made.
-  EXPECT_TRUE(Has(list->reflected, CN_MEASUREITEM));
+  ProbeOnForm<TListBox> f;
+  TListBox* list = f.probe;
+  list->SetStyle(TListBoxStyle::lbOwnerDrawVariable);
+  std::vector<int> measured, drawn;
+  list->OnMeasureItem = [&](TWinControl*, int index, int& height) {
+    measured.push_back(index);
+    height = 33;
+  };
+  list->OnDrawItem = [&](TWinControl*, int index, TRect, TOwnerDrawState) { drawn.push_back(index); };
+  MessageRecorder hook(list);
+  // A variable-height list box asks its parent for each row's height as the row is added.
+  list->Items().Add(L"one");
+  EXPECT_TRUE(hook.Saw(CN_MEASUREITEM));
+  EXPECT_EQ(measured, std::vector<int>{0});
   EXPECT_EQ(SendMessageW(list->Handle(), LB_GETITEMHEIGHT, 0, 0), 33);
-  SendMessageW(list->Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"one"));
-  UpdateWindow(list->Handle());
-  EXPECT_TRUE(Has(list->reflected, CN_DRAWITEM));
+  RedrawWindow(list->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  EXPECT_TRUE(hook.Saw(CN_DRAWITEM));
+  EXPECT_EQ(drawn, std::vector<int>{0});
 }
 
 TEST(Reflection, ATrackBarsScrollReachesItAsCnHScroll) {
