@@ -290,7 +290,7 @@ void TApplication::HintMouseMessage(TControl* control) {
   if (control == hintWindow_) return;
   CancelHint();
   hintControl_ = control;
-  hintControlAlive_ = control ? control->AliveToken() : nullptr;
+  hintControlAlive_ = control ? control->UntilFreedToken() : nullptr;
   if (control && showHint_ && control->ShowHint() && !control->Hint().empty())
     SetTimer(Handle(), kShowHintTimer, static_cast<UINT>(std::max(hintPause_, 1)), nullptr);
 }

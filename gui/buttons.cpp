@@ -42,7 +42,7 @@ void TButtonControl::WndProc(TMessage& m) {
   if (m.Msg == CM_DIALOGCHAR) {
     bool take = Enabled() && Showing() && IsAccel(static_cast<wchar_t>(m.WParam), Caption());
     if (take) {
-      std::shared_ptr<bool> alive = AliveToken();
+      std::shared_ptr<bool> alive = UntilFreedToken();
       SetFocus();
       if (*alive) AcceleratorPressed();
     }

@@ -122,12 +122,12 @@ TComponent::~TComponent() {
 
 void TComponent::Destroying() {
   state_.Include(TComponentStateFlag::csDestroying);
-  if (alive_) *alive_ = false;
+  if (untilDestroying_) *untilDestroying_ = false;
 }
 
-std::shared_ptr<const bool> TComponent::LifeToken() const {
-  if (!alive_) alive_ = std::make_shared<bool>(!IsDestroying());
-  return alive_;
+std::shared_ptr<const bool> TComponent::UntilDestroyingToken() const {
+  if (!untilDestroying_) untilDestroying_ = std::make_shared<bool>(!IsDestroying());
+  return untilDestroying_;
 }
 
 void TComponent::SetName(const std::wstring& name) {

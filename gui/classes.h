@@ -66,8 +66,10 @@ class TComponent : public TPersistent {
     (void)parent;
     return true;
   }
-  // Reads true until this component starts being destroyed (see TComponentRef).
-  std::shared_ptr<const bool> LifeToken() const;
+  // Reads true until this component starts being destroyed (csDestroying is set; see
+  // TComponentRef). Controls also have UntilFreedToken(), which stays true while the
+  // destructors run.
+  std::shared_ptr<const bool> UntilDestroyingToken() const;
 
  protected:
   // Called on the owner (and on components asking FreeNotification) when a component
@@ -89,7 +91,7 @@ class TComponent : public TPersistent {
   std::vector<TComponent*> freeNotifies_;
   int tag_ = 0;
   TComponentState state_;
-  mutable std::shared_ptr<bool> alive_;
+  mutable std::shared_ptr<bool> untilDestroying_;
 };
 
 // A reference to a component that knows when the component is gone. Code that pumps messages
@@ -99,14 +101,15 @@ template <class T>
 class TComponentRef {
  public:
   TComponentRef() = default;
-  TComponentRef(T* component) : component_(component), alive_(component ? component->LifeToken() : nullptr) {}
-  T* Get() const { return alive_ && *alive_ ? component_ : nullptr; }
+  TComponentRef(T* component)
+      : component_(component), untilDestroying_(component ? component->UntilDestroyingToken() : nullptr) {}
+  T* Get() const { return untilDestroying_ && *untilDestroying_ ? component_ : nullptr; }
   explicit operator bool() const { return Get() != nullptr; }
   T* operator->() const { return Get(); }
 
  private:
   T* component_ = nullptr;
-  std::shared_ptr<const bool> alive_;
+  std::shared_ptr<const bool> untilDestroying_;
 };
 
 class TCollection;

@@ -78,7 +78,7 @@ const TClassInfo& TControl::StaticClass() {
 }
 
 TControl::TControl(TComponent* owner)
-    : TComponent(owner), font_(std::make_unique<TFont>()), alive_(std::make_shared<bool>(true)) {
+    : TComponent(owner), font_(std::make_unique<TFont>()), untilFreed_(std::make_shared<bool>(true)) {
   font_->OnChange = [this] { FontChanged(); };
   WindowProc = TWndMethod::Of<&TControl::WndProc>(this);
 }
@@ -91,7 +91,7 @@ TControl::~TControl() {
     ReleaseCapture();
   }
   if (parent_) parent_->RemoveControl(this);
-  *alive_ = false;
+  *untilFreed_ = false;
 }
 
 void TControl::SetParent(TWinControl* parent) {
@@ -345,7 +345,7 @@ void TControl::DefaultHandler(TMessage&) {}
 
 void TControl::HandleMouse(TMessage& m) {
   DefaultHandler(m);
-  std::shared_ptr<bool> alive = alive_;
+  std::shared_ptr<bool> alive = untilFreed_;
   int x = GET_X_LPARAM(m.LParam), y = GET_Y_LPARAM(m.LParam);
   bool dbl = m.Msg == WM_LBUTTONDBLCLK || m.Msg == WM_RBUTTONDBLCLK || m.Msg == WM_MBUTTONDBLCLK;
   TShiftState shift = ShiftFromKeys(m.WParam, dbl);

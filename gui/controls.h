@@ -117,9 +117,11 @@ class TControl : public TComponent {
 
   void SetMouseCapture(bool value);
 
-  // A token that turns false when the control is destroyed, for code that must not touch
-  // a control after a handler (or a pumped message) may have freed it.
-  std::shared_ptr<bool> AliveToken() const { return alive_; }
+  // A token that turns false only at the end of the control's destructor, for code that must
+  // not touch a control after a handler (or a pumped message) may have freed it, yet must
+  // still reach it while it is being destroyed (its window goes in ~TWinControl, and
+  // WM_NCDESTROY must then still clear the handle). UntilDestroyingToken() turns false earlier.
+  std::shared_ptr<bool> UntilFreedToken() const { return untilFreed_; }
 
   // Overridable hooks of the mouse handling; they fire the events.
   virtual void Click();
@@ -181,7 +183,7 @@ class TControl : public TComponent {
   bool clicked_ = false;
   TControlStyle controlStyle_{TControlStyleFlag::csCaptureMouse, TControlStyleFlag::csClickEvents,
                               TControlStyleFlag::csDoubleClicks};
-  std::shared_ptr<bool> alive_;
+  std::shared_ptr<bool> untilFreed_;
 };
 
 // What CreateWindowEx gets; descendants adjust it in CreateParams.

@@ -295,7 +295,7 @@ TModalResult TCustomForm::ShowModal() {
     for (HWND wnd : disabled)
       if (IsWindow(wnd)) EnableWindow(wnd, TRUE);
   };
-  std::shared_ptr<bool> alive = AliveToken();
+  std::shared_ptr<bool> alive = UntilFreedToken();
   modal_ = true;
   modalResult_ = mrNone;
   TModalResult result = mrCancel;

@@ -505,7 +505,7 @@ void TCustomListView::Notify(TMessage& m) {
       TListItem* item = items_->Item(change->iItem);
       UINT changed = change->uNewState ^ change->uOldState;
       if (!(changed & (LVIS_SELECTED | LVIS_FOCUSED | LVIS_STATEIMAGEMASK))) break;
-      std::shared_ptr<bool> alive = AliveToken();
+      std::shared_ptr<bool> alive = UntilFreedToken();
       if (OnChange) OnChange(this, item, TItemChange::ctState);
       if (!*alive) return;
       if ((changed & LVIS_SELECTED) && OnSelectItem) OnSelectItem(this, item, (change->uNewState & LVIS_SELECTED) != 0);

@@ -472,7 +472,7 @@ void TPopupMenu::Notification(TComponent* component, TOperation operation) {
 }
 
 void TPopupMenu::Popup(int x, int y) {
-  std::shared_ptr<const bool> alive = LifeToken();
+  std::shared_ptr<const bool> alive = UntilDestroyingToken();
   if (OnPopup) OnPopup(this);
   if (!*alive) return;
   HWND owner = PopupListWindow();

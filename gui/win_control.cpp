@@ -126,7 +126,7 @@ LRESULT CALLBACK FrameworkWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lPar
     control->handle_ = wnd;
     SetPropW(wnd, AtomKey(), control);
   }
-  std::shared_ptr<bool> alive = control->AliveToken();
+  std::shared_ptr<bool> alive = control->UntilFreedToken();
   LRESULT result = 0;
   {
     TDispatchScope scope;
@@ -503,11 +503,11 @@ bool TWinControl::WantsKey(WPARAM key) {
 }
 
 void TWinControl::KeyMessage(TMessage& m) {
-  std::shared_ptr<bool> alive = AliveToken();
+  std::shared_ptr<bool> alive = UntilFreedToken();
   TCustomForm* form = GetParentForm(this);
   // The form sees keys first when it asks to (KeyPreview); a key it sets to 0 goes no further.
   TWinControl* preview = form && form != this && form->KeyPreview() ? form : nullptr;
-  std::shared_ptr<bool> formAlive = preview ? preview->AliveToken() : nullptr;
+  std::shared_ptr<bool> formAlive = preview ? preview->UntilFreedToken() : nullptr;
   m.Result = 1;
   switch (m.Msg) {
     case CN_KEYDOWN:

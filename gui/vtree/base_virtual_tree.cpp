@@ -303,7 +303,7 @@ void TBaseVirtualTree::SetCheckState(PVirtualNode node, TCheckState state) {
   std::vector<PVirtualNode> changed;
   ApplyCheckState(node, state, changed);
   Invalidate();
-  std::shared_ptr<bool> alive = AliveToken();
+  std::shared_ptr<bool> alive = UntilFreedToken();
   for (PVirtualNode n : changed) {
     if (OnChecked) OnChecked(this, n);
     if (!*alive) return;

@@ -44,7 +44,7 @@ void TBaseVirtualTree::WndProc(TMessage& m) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDOWN: {
-      std::shared_ptr<bool> alive = AliveToken();
+      std::shared_ptr<bool> alive = UntilFreedToken();
       if (HandleAllocated() && GetFocus() != Handle()) ::SetFocus(Handle());
       if (!*alive) return;
       MouseDownAt(XOf(m.LParam), YOf(m.LParam), m.Msg == WM_LBUTTONDBLCLK,
@@ -179,7 +179,7 @@ void TBaseVirtualTree::HandleKey(WPARAM key) {
       break;
   }
   if (!target) return;
-  std::shared_ptr<bool> alive = AliveToken();
+  std::shared_ptr<bool> alive = UntilFreedToken();
   SelectAndFocus(target);
   if (*alive) ScrollIntoView(target, false);
 }
