@@ -144,6 +144,10 @@ void Tfrmmain::btnHomeClick(TObject* Sender) {
 }
 
 void Tfrmmain::btnOneClickClick(TObject* Sender) {
+  // A page keeps the button disabled while freeing the pages that one-click maintenance makes
+  // anew would pull them from under its running loop (the junk cleaner deleting files); the home
+  // page's button comes here too, so the check is here rather than in the button.
+  if (!btnOneClick->Enabled()) return;
   FreeRecreatedPages();
   if (CurrentSection == 7) return;
   SelectSection(7);

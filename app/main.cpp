@@ -10,6 +10,7 @@
 #include "base/message_pump.h"
 #include "cleaners/activex_page/frmBlockActivex.h"
 #include "cleaners/evidence_page/frmHisCleaner.h"
+#include "cleaners/junk_page/frmWasteCleaner.h"
 #include "gui/application.h"
 #include "skin/skin_manager.h"
 #include "tools/memory_page/frmCPUMemory.h"
@@ -42,6 +43,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     SetPageFactory(L"TfrmCPUMemory", [](TComponent* owner) { return new TfrmCPUMemory(owner); });
     SetPageFactory(L"TfrmFixFileAsso", [](TComponent* owner) { return new TfrmFixFileAsso(owner); });
     SetPageFactory(L"TfrmSystemOptimize", [](TComponent* owner) { return new TfrmSystemOptimize(owner); });
+    SetPageFactory(L"TfrmWasteCleaner", [](TComponent* owner) { return new TfrmWasteCleaner(owner); }, {},
+                   [](TCustomForm* page) { static_cast<TfrmWasteCleaner*>(page)->ResetPage(); });
 
     Application->CreateForm(frmmain);
     // The form carries the skin switched off; the windows take it as they are activated.

@@ -43,6 +43,13 @@ bool SameText(const std::wstring& a, const std::wstring& b) {
 
 std::wstring IntToStr(long long value) { return std::to_wstring(value); }
 
+std::wstring IntToGroupedStr(long long value) {
+  std::wstring digits = std::to_wstring(value);
+  const size_t first = (value < 0) ? 1 : 0;
+  for (size_t i = digits.size(); i > first + 3; i -= 3) digits.insert(i - 3, 1, L',');
+  return digits;
+}
+
 std::wstring IntToHex(unsigned long long value, int digits) {
   static const wchar_t kDigits[] = L"0123456789ABCDEF";
   std::wstring r;

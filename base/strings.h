@@ -20,6 +20,8 @@ bool SameText(const std::wstring& a, const std::wstring& b);
 int CompareText(const std::wstring& a, const std::wstring& b);
 
 std::wstring IntToStr(long long value);
+// Decimal text with a ',' between groups of three digits: 1234567 gives "1,234,567".
+std::wstring IntToGroupedStr(long long value);
 // Hexadecimal digits in upper case, at least `digits` of them.
 std::wstring IntToHex(unsigned long long value, int digits);
 

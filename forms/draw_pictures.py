@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Draws the pictures of the main program's windows (banner, navigation buttons,
-strips, splash, About background, the memory page's buttons) into forms/main, forms/splash,
-forms/about, forms/memory, and the updater's header into updater/program/forms.
+strips, splash, About background, the memory page's buttons, the junk cleaner page's buttons
+and tree images) into forms/main, forms/splash, forms/about, forms/memory, forms/junk, and the
+updater's header into updater/program/forms.
 
 Run with the system Python (it needs PIL):  /usr/bin/python3 forms/draw_pictures.py
 The PNGs it writes are committed; run it again after changing a colour or a text."""
@@ -343,6 +344,74 @@ def app_icon(size):
     return img
 
 
+# ---- the junk cleaner page ----------------------------------------------------------------
+
+ACTION_W, ACTION_H = 120, 36
+
+
+def action_button(text, look):
+    """A page's big action button: a rounded brand-coloured plate with white text."""
+    top, bottom = {"normal": (BRAND_LIGHT, BRAND), "over": ((86, 162, 240), BRAND_LIGHT),
+                   "down": (BRAND, BRAND_DARK)}[look]
+    s = SS
+    plate = vgradient(ACTION_W * s, ACTION_H * s, top, bottom)
+    mask = Image.new("L", plate.size, 0)
+    ImageDraw.Draw(mask).rounded_rectangle([0, 0, plate.size[0] - 1, plate.size[1] - 1], radius=6 * s, fill=255)
+    img = Image.new("RGB", plate.size, WHITE)
+    img.paste(plate, (0, 0), mask)
+    img = img.resize((ACTION_W, ACTION_H), Image.LANCZOS)
+    d = ImageDraw.Draw(img)
+    fnt = font(14, bold=True)
+    width = d.textlength(text, font=fnt)
+    text_mid(d, (ACTION_W - width) / 2 + (1 if look == "down" else 0), ACTION_H, text, fnt, WHITE)
+    return img
+
+
+JUNK_ACTIONS = [("btnScan", "Scan"), ("btnCancelScan", "Stop"), ("btnClear", "Clean"), ("btnFinish", "Finish")]
+
+MASK_KEY = (255, 0, 255)
+
+
+def junk_tree_strip():
+    """The junk page's tree images, 16x16 each on the magenta mask colour: 0 drive, 1 drive being
+    analysed, 2 drive finished with junk found, 3 junk file, 4 drive finished clean."""
+    size = 16
+    strip = Image.new("RGB", (size * 5, size), MASK_KEY)
+    for index in range(5):
+        s = size * SS
+        img = Image.new("RGBA", (s, s), (0, 0, 0, 0))
+        d = ImageDraw.Draw(img)
+        u = s / 16.0
+
+        def P(x, y):
+            return (x * u, y * u)
+
+        if index == 3:
+            d.polygon([P(3, 1), P(10, 1), P(13, 4), P(13, 15), P(3, 15)], fill=(250, 250, 250, 255),
+                      outline=TEXT_SOFT + (255,), width=int(u))
+            d.polygon([P(10, 1), P(10, 4), P(13, 4)], fill=(200, 204, 210, 255))
+            for y in (7, 9.5, 12):
+                d.line([P(5, y), P(11, y)], fill=(200, 120, 40, 255), width=int(u))
+        else:
+            d.rounded_rectangle([P(1, 5), P(15, 12)], radius=1.5 * u, fill=(150, 158, 168, 255),
+                                outline=(96, 104, 114, 255), width=int(u))
+            d.rectangle([P(2.5, 9.6), P(13.5, 10.6)], fill=(120, 128, 138, 255))
+            led = {0: (90, 200, 90), 1: ACCENT, 2: (214, 64, 52), 4: (60, 170, 70)}[index]
+            d.ellipse([P(11.2, 6.6), P(13.6, 9)], fill=led + (255,))
+            if index == 1:
+                d.ellipse([P(6, 0.5), P(15.5, 10)], outline=BRAND + (255,), width=int(1.6 * u))
+                d.line([P(13.8, 8.5), P(15.8, 11.5)], fill=BRAND + (255,), width=int(1.8 * u))
+            elif index == 2:
+                d.polygon([P(4, 0.5), P(8, 0.5), P(6, 4.5)], fill=(214, 64, 52, 255))
+            elif index == 4:
+                d.line([P(3, 2), P(5, 4), P(9, 0.5)], fill=(60, 170, 70, 255), width=int(1.8 * u))
+        small = img.resize((size, size), Image.LANCZOS)
+        # Hard edges: the image list masks by one colour, so no pixel may blend with the key.
+        alpha = small.split()[3].point(lambda a: 255 if a >= 128 else 0)
+        strip.paste(small.convert("RGB"), (index * size, 0), alpha)
+    return strip
+
+
 def save(img, rel):
     path = os.path.join(HERE, rel)
     os.makedirs(os.path.dirname(path), exist_ok=True)
@@ -456,6 +525,10 @@ def main():
     for look in ("normal", "over", "down"):
         save(page_button("Optimize", look), f"memory/btnOptimize_{look}.png")
     save(updater_header(), "../updater/program/forms/header.png")
+    for name, text in JUNK_ACTIONS:
+        for look in ("normal", "over", "down"):
+            save(action_button(text, look), f"junk/{name}_{look}.png")
+    save(junk_tree_strip(), "junk/tree16.bmp")
     icon_path = os.path.join(HERE, "icon/quillstead.ico")
     os.makedirs(os.path.dirname(icon_path), exist_ok=True)
     app_icon(256).save(icon_path, sizes=[(16, 16), (24, 24), (32, 32), (48, 48), (256, 256)])

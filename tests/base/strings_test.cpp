@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "base/exception.h"
 
 TEST(Strings, TrimDropsEveryCharUpToBlank) {
@@ -52,6 +54,15 @@ TEST(Strings, IntegerConversions) {
   EXPECT_EQ(IntToStr(1234567890123LL), L"1234567890123");
   EXPECT_EQ(IntToHex(0x409, 4), L"0409");
   EXPECT_EQ(IntToHex(0xABCDE, 2), L"ABCDE");
+}
+
+TEST(Strings, GroupedIntegers) {
+  const std::pair<long long, const wchar_t*> cases[] = {
+      {0, L"0"},           {999, L"999"},           {1000, L"1,000"},          {123456, L"123,456"},
+      {1234567, L"1,234,567"}, {-1000, L"-1,000"}, {-999, L"-999"},
+      {9223372036854775807LL, L"9,223,372,036,854,775,807"},
+  };
+  for (const auto& [value, text] : cases) EXPECT_EQ(IntToGroupedStr(value), text) << value;
 }
 
 TEST(Strings, CodePageConversionsRoundTripAndKeepZeros) {

@@ -1,0 +1,444 @@
+#include "cleaners/junk_page/frmWasteCleaner.h"
+
+#include <windows.h>
+
+#include "app/frmmain.h"
+#include "base/date_time.h"
+#include "base/files.h"
+#include "base/strings.h"
+#include "cleaners/junk/fixed_drives.h"
+#include "cleaners/junk/junk_clean.h"
+#include "cleaners/junk/junk_scan.h"
+#include "cleaners/junk/junk_texts.h"
+#include "cleaners/junk/last_waste_info.h"
+#include "cleaners/junk/waste_config.h"
+#include "cleaners/junk/waste_lists.h"
+#include "common/time_ago.h"
+#include "gui/message_box.h"
+
+QS_FORM_IMPL(TfrmWasteCleaner, TForm, QS_FIELD(Label6), QS_FIELD(Label7), QS_FIELD(pgc1), QS_FIELD(il1),
+             QS_FIELD(ts1), QS_FIELD(ts2), QS_FIELD(ts3), QS_FIELD(ts4), QS_FIELD(ts5), QS_FIELD(lblLastDT),
+             QS_FIELD(lblLast), QS_FIELD(lblLastScan), QS_FIELD(lblLastClear), QS_FIELD(vstDrive),
+             QS_FIELD(chkSeleAllDrive), QS_FIELD(btnScan), QS_FIELD(lblSearchFile), QS_FIELD(lblTmpResult),
+             QS_FIELD(btnCancelScan), QS_FIELD(vstDrive1), QS_FIELD(lblResult), QS_FIELD(chkResultAll),
+             QS_FIELD(vstScanResult), QS_FIELD(btnClear), QS_FIELD(lblResult_1), QS_FIELD(lblClearFile),
+             QS_FIELD(btnCancelClear), QS_FIELD(lblError), QS_FIELD(lblFix), QS_FIELD(btnFinish), QS_FIELD(grp5),
+             QS_FIELD(lblProcessResult), QS_FIELD(lblProcessDetail), QS_HANDLER(FormCreate), QS_HANDLER(btnScanClick),
+             QS_HANDLER(btnCancelScanClick), QS_HANDLER(btnFinishClick), QS_HANDLER(chkResultAllClick),
+             QS_HANDLER(btnClearClick), QS_HANDLER(btnCancelClearClick), QS_HANDLER(chkSeleAllDriveClick),
+             QS_HANDLER(vstDriveGetText), QS_HANDLER(vstDriveInitNode), QS_HANDLER(vstDriveChecked),
+             QS_HANDLER(vstDriveGetImageIndex), QS_HANDLER(vstDrive1GetText), QS_HANDLER(vstDrive1GetImageIndex),
+             QS_HANDLER(vstScanResultChecked), QS_HANDLER(vstScanResultGetText), QS_HANDLER(vstScanResultInitNode),
+             QS_HANDLER(vstScanResultGetImageIndex))
+
+namespace {
+
+constexpr wchar_t kTitle[] = L" Junk Cleaner";
+constexpr wchar_t kStartSubHeading[] = L"Removes junk files to regain disk space by cleaning your computer.";
+constexpr wchar_t kCaption[] = L"Quillstead v4.1";
+constexpr wchar_t kStatusAnalyzing[] = L"Analyzing";
+constexpr wchar_t kStatusFinished[] = L"Finished";
+// Wrapping width of the path of the file being deleted.
+constexpr int kClearFileWrap = 60;
+// A label update per file looked at costs more than looking at the file: the scan shows its
+// progress at most this often.
+constexpr unsigned long long kProgressIntervalMs = 100;
+
+// Images of il1.
+constexpr int kImageDrive = 0;
+constexpr int kImageAnalyzing = 1;
+constexpr int kImageJunkFound = 2;
+constexpr int kImageFile = 3;
+constexpr int kImageNoJunk = 4;
+
+TDiskDriver* DriveAt(size_t index) { return index < DiskDrivers.size() ? DiskDrivers[index].get() : nullptr; }
+TWasteFile* WasteFileAt(size_t index) { return index < WasteFiles.size() ? WasteFiles[index].get() : nullptr; }
+
+TCheckState CheckOf(bool selected) {
+  return selected ? TCheckState::csCheckedNormal : TCheckState::csUncheckedNormal;
+}
+
+// Sets every row's check mark from its entry, without firing OnChecked.
+template <class Selected>
+void ShowChecks(TBaseVirtualTree* tree, Selected selectedAt) {
+  for (PVirtualNode node = tree->GetFirst(); node; node = tree->GetNext(node)) {
+    node->CheckState = CheckOf(selectedAt(node->Index));
+  }
+  tree->Invalidate();
+}
+
+std::wstring TotalText() {
+  return L"A Total of " + IntToStr(static_cast<long long>(WasteFiles.size())) + L" Files that take up to " +
+         TotalWasteSize();
+}
+
+}  // namespace
+
+TfrmWasteCleaner::TfrmWasteCleaner(TComponent* owner) : TForm(owner) { LoadForm(); }
+
+TfrmWasteCleaner::~TfrmWasteCleaner() {
+  if (WasteSearchState.Searching) {
+    WasteSearchState.Stop = true;
+    WasteSearchState.Searching = false;
+  }
+}
+
+void TfrmWasteCleaner::FormCreate(TObject* Sender) {
+  SetProgramDateFormats();
+  ResetPage();
+  LoadWasteCleanOptions();
+  LoadWasteFileTypes();
+  LoadExcludeFolders();
+  LoadExcludeFiles();
+  LoadFixedDrives();
+  chkSeleAllDrive->SetChecked(true);
+  chkSeleAllDriveClick(chkSeleAllDrive);
+  vstDrive->SetRootNodeCount(static_cast<uint32_t>(DiskDrivers.size()));
+}
+
+void TfrmWasteCleaner::SetHeading(const std::wstring& heading, const std::wstring& subHeading) {
+  Label6->SetCaption(heading);
+  Label7->SetCaption(subHeading);
+}
+
+void TfrmWasteCleaner::ShowTab(TTabSheet* sheet) {
+  for (int i = 0; i < pgc1->PageCount(); ++i) pgc1->Pages(i)->SetTabVisible(false);
+  pgc1->SetActivePage(sheet);
+}
+
+void TfrmWasteCleaner::ShowStartView() {
+  ShowTab(ts1);
+  frmmain->EnableNavigation(true);
+  SetHeading(Tfrmmain::GreetingPrefix() + kTitle, kStartSubHeading);
+}
+
+void TfrmWasteCleaner::ShowLastRunInfo() {
+  const TLastWasteInfo last = LoadLastWasteInfo();
+  if (!IsNeverRun(last.When)) {
+    lblLastDT->SetCaption(FormatDateTime(kLastRunLongFormat, last.When));
+    lblLast->SetCaption(FormatTimeAgo(last.When));
+  } else {
+    lblLastDT->SetCaption(L"");
+    lblLast->SetCaption(kNotScanned);
+  }
+  lblLastScan->SetCaption(IntToStr(last.ScanNum));
+  lblLastClear->SetCaption(IntToStr(last.ClearNum));
+}
+
+void TfrmWasteCleaner::ResetPage() {
+  // Opened again while files are being deleted: the cleaning view stays until the run ends.
+  if (CleanState == 1) return;
+  ShowLastRunInfo();
+  ClearRunTexts();
+  ShowStartView();
+}
+
+void TfrmWasteCleaner::ClearRunTexts() {
+  lblClearFile->SetCaption(L"");
+  lblProcessResult->SetCaption(L"");
+  lblProcessDetail->SetCaption(L"");
+  lblSearchFile->SetCaption(L"");
+}
+
+void TfrmWasteCleaner::chkSeleAllDriveClick(TObject* Sender) {
+  const bool selected = chkSeleAllDrive->Checked();
+  for (auto& drive : DiskDrivers) drive->Selected = selected;
+  ShowChecks(vstDrive, [](size_t i) { return DriveAt(i) && DriveAt(i)->Selected; });
+}
+
+void TfrmWasteCleaner::vstDriveInitNode(TBaseVirtualTree* Sender, PVirtualNode ParentNode, PVirtualNode Node,
+                                        TVirtualNodeInitStates& InitialStates) {
+  if (ParentNode) return;
+  Node->CheckType = TCheckType::ctCheckBox;
+  const TDiskDriver* drive = DriveAt(Node->Index);
+  Node->CheckState = CheckOf(drive && drive->Selected);
+}
+
+void TfrmWasteCleaner::vstDriveChecked(TBaseVirtualTree* Sender, PVirtualNode Node) {
+  if (TDiskDriver* drive = DriveAt(Node->Index)) drive->Selected = Node->CheckState == TCheckState::csCheckedNormal;
+}
+
+void TfrmWasteCleaner::vstDriveGetText(TBaseVirtualTree* Sender, PVirtualNode Node, TColumnIndex Column,
+                                       TVSTTextType TextType, std::wstring& CellText) {
+  const TDiskDriver* drive = DriveAt(Node->Index);
+  if (!drive) return;
+  Node->CheckState = CheckOf(drive->Selected);
+  switch (Column) {
+    case 0: CellText = drive->Caption; break;
+    case 1: CellText = FormatByteSize(drive->TotalBytes); break;
+    case 2: CellText = FormatByteSize(drive->FreeBytes); break;
+    default: break;
+  }
+}
+
+void TfrmWasteCleaner::vstDriveGetImageIndex(TBaseVirtualTree* Sender, PVirtualNode Node, TVTImageKind Kind,
+                                             TColumnIndex Column, bool& Ghosted, int& ImageIndex) {
+  if (Kind == TVTImageKind::ikNormal && Column <= 0) ImageIndex = kImageDrive;
+}
+
+void TfrmWasteCleaner::vstDrive1GetText(TBaseVirtualTree* Sender, PVirtualNode Node, TColumnIndex Column,
+                                        TVSTTextType TextType, std::wstring& CellText) {
+  const TDiskDriver* drive = DriveAt(SelectedDriveIndex(static_cast<int>(Node->Index)));
+  if (!drive) return;
+  switch (Column) {
+    case 0: CellText = drive->Caption; break;
+    case 1: CellText = drive->FileCountText; break;
+    case 2: CellText = drive->SizeText; break;
+    case 3: CellText = drive->Status; break;
+    default: break;
+  }
+}
+
+void TfrmWasteCleaner::vstDrive1GetImageIndex(TBaseVirtualTree* Sender, PVirtualNode Node, TVTImageKind Kind,
+                                              TColumnIndex Column, bool& Ghosted, int& ImageIndex) {
+  if (Kind != TVTImageKind::ikNormal || Column > 0) return;
+  const TDiskDriver* drive = DriveAt(SelectedDriveIndex(static_cast<int>(Node->Index)));
+  if (!drive) return;
+  if (drive->Status == kStatusAnalyzing) {
+    ImageIndex = kImageAnalyzing;
+  } else if (drive->Status == kStatusFinished) {
+    ImageIndex = drive->FileCount != 0 ? kImageJunkFound : kImageNoJunk;
+  } else {
+    ImageIndex = kImageDrive;
+  }
+}
+
+void TfrmWasteCleaner::btnScanClick(TObject* Sender) {
+  if (WasteSearchState.Searching || CleanState == 1) return;
+  LoadWasteCleanOptions();
+  LoadWasteFileTypes();
+  LoadExcludeFolders();
+  LoadExcludeFiles();
+  int selected = 0;
+  for (const auto& drive : DiskDrivers) {
+    if (drive->Selected) ++selected;
+  }
+  if (selected == 0) {
+    ShowInfo(L"Please select at least one option from the list that needs to be scanned for junk files.");
+    return;
+  }
+
+  vstDrive1->SetRootNodeCount(static_cast<uint32_t>(selected));
+  ShowTab(ts2);
+  frmmain->EnableNavigation(false);
+  SetHeading(L"Scanning the Junk Cleaner", L"Junk File Cleaner is performing the search,Please wait...");
+
+  WasteSearchState.Stop = false;
+  WasteSearchState.Searching = true;
+  WasteSearchState.CurrentFolder.clear();
+  lblTmpResult->SetCaption(L"0 Files (0 M) Junk File(s) Found");
+  ClearWasteFiles();
+  scanBytes_ = 0;
+  searchFile_.clear();
+  lastShown_ = 0;
+
+  // Handlers that run while the scan pumps may free this page: every step checks it still exists.
+  TComponentRef<TfrmWasteCleaner> self(this);
+  const TJunkProgressEvent progress = [self](bool found, const std::wstring& path, int64_t size) {
+    if (TfrmWasteCleaner* page = self.Get()) page->OnScanProgress(found, path, size);
+  };
+  for (size_t i = 0; i < DiskDrivers.size() && !WasteSearchState.Stop; ++i) {
+    TDiskDriver& drive = *DiskDrivers[i];
+    DriveFileCount = 0;
+    DriveBytes = 0;
+    CurrentDrive = static_cast<int>(i);
+    if (!drive.Selected) continue;
+    drive.FileCount = 0;
+    drive.FileCountText = L"0";
+    drive.SizeText = L"0.0 MB";
+    drive.Status = kStatusAnalyzing;
+    vstDrive1->Invalidate();
+    ScanJunkFolder(drive.Root, WasteFileTypes, WasteExcludeFolders, WasteExcludeFiles, WasteCleanOptions, WasteFiles,
+                   progress);
+    if (!self) return;
+    drive.Status = kStatusFinished;
+    ShowScanProgress();
+  }
+  WasteSearchState.Searching = false;
+
+  lblResult->SetCaption(TotalText());
+  lblResult_1->SetCaption(TotalText());
+  const long long found = static_cast<long long>(WasteFiles.size());
+  if (found == 0) {
+    StoreLastWasteInfo(0, 0, Now());
+    lblProcessResult->SetCaption(L"处理结束！");
+    if (WasteSearchState.Stop) {
+      lblProcessDetail->SetCaption(L"扫描被终止，共扫描文件数量：0 个");
+    } else {
+      lblProcessDetail->SetCaption(L"本次共扫描文件数量：0 个");
+      MessageBoxShow(Handle(), L"扫描结束，没有发现垃圾文件！", L"扫描结束", MB_OK | MB_ICONINFORMATION);
+      if (!self) return;
+    }
+    ShowLastRunInfo();
+    ShowStartView();
+    return;
+  }
+  StoreLastWasteInfo(static_cast<int>(found), 0, Now());
+  vstScanResult->SetRootNodeCount(static_cast<uint32_t>(found));
+  chkResultAll->SetChecked(true);
+  ShowChecks(vstScanResult, [](size_t i) { return WasteFileAt(i) && WasteFileAt(i)->Selected; });
+  ShowTab(ts3);
+  frmmain->EnableNavigation(true);
+  SetHeading(L"Analysis Completely", L"Junk File Cleaner has completely the analysis of your system.");
+}
+
+void TfrmWasteCleaner::OnScanProgress(bool Found, const std::wstring& Path, int64_t Size) {
+  searchFile_ = Path;
+  if (Found) {
+    ++DriveFileCount;
+    DriveBytes += Size;
+    scanBytes_ += Size;
+    if (TDiskDriver* drive = DriveAt(CurrentDrive)) {
+      drive->FileCount = DriveFileCount;
+      drive->FileCountText = IntToStr(DriveFileCount);
+      drive->SizeText = FormatByteSize(DriveBytes);
+    }
+  }
+  const unsigned long long now = GetTickCount64();
+  if (lastShown_ != 0 && now - lastShown_ < kProgressIntervalMs) return;
+  lastShown_ = now;
+  ShowScanProgress();
+}
+
+void TfrmWasteCleaner::ShowScanProgress() {
+  lblSearchFile->SetCaption(searchFile_);
+  lblTmpResult->SetCaption(IntToStr(static_cast<long long>(WasteFiles.size())) + L" Files (" +
+                           FormatByteSize(scanBytes_) + L") Junk File(s) Found");
+  vstDrive1->Invalidate();
+}
+
+void TfrmWasteCleaner::btnCancelScanClick(TObject* Sender) {
+  if (MessageBoxShow(Handle(), L"Sure you want to stop scanning?", kCaption, MB_YESNO | MB_ICONQUESTION) != IDYES)
+    return;
+  WasteSearchState.Stop = true;
+  WasteSearchState.Searching = false;
+}
+
+void TfrmWasteCleaner::vstScanResultInitNode(TBaseVirtualTree* Sender, PVirtualNode ParentNode, PVirtualNode Node,
+                                             TVirtualNodeInitStates& InitialStates) {
+  if (ParentNode) return;
+  Node->CheckType = TCheckType::ctCheckBox;
+  const TWasteFile* file = WasteFileAt(Node->Index);
+  Node->CheckState = CheckOf(file && file->Selected);
+}
+
+void TfrmWasteCleaner::vstScanResultGetText(TBaseVirtualTree* Sender, PVirtualNode Node, TColumnIndex Column,
+                                            TVSTTextType TextType, std::wstring& CellText) {
+  const TWasteFile* file = WasteFileAt(Node->Index);
+  if (!file) return;
+  Node->CheckState = CheckOf(file->Selected);
+  switch (Column) {
+    case 0: CellText = ExtractFileName(file->Path); break;
+    case 1: CellText = ExtractFilePath(file->Path); break;
+    case 2: CellText = FormatByteSize(file->Size); break;
+    default: break;
+  }
+}
+
+void TfrmWasteCleaner::vstScanResultChecked(TBaseVirtualTree* Sender, PVirtualNode Node) {
+  if (TWasteFile* file = WasteFileAt(Node->Index)) file->Selected = Node->CheckState == TCheckState::csCheckedNormal;
+}
+
+void TfrmWasteCleaner::vstScanResultGetImageIndex(TBaseVirtualTree* Sender, PVirtualNode Node, TVTImageKind Kind,
+                                                  TColumnIndex Column, bool& Ghosted, int& ImageIndex) {
+  if (Kind == TVTImageKind::ikNormal && Column <= 0) ImageIndex = kImageFile;
+}
+
+void TfrmWasteCleaner::chkResultAllClick(TObject* Sender) {
+  const bool selected = chkResultAll->Checked();
+  for (auto& file : WasteFiles) file->Selected = selected;
+  ShowChecks(vstScanResult, [](size_t i) { return WasteFileAt(i) && WasteFileAt(i)->Selected; });
+}
+
+void TfrmWasteCleaner::btnClearClick(TObject* Sender) {
+  if (CleanState == 1 || WasteSearchState.Searching) return;
+  const long long found = static_cast<long long>(WasteFiles.size());
+  long long selected = 0;
+  for (const auto& file : WasteFiles) {
+    if (file->Selected) ++selected;
+  }
+  if (selected == 0) {
+    ShowInfo(L"You haven't select any,please select items to clean");
+    return;
+  }
+  const std::wstring question = IntToStr(found) + L" junk files selected for removal, out of whick " +
+                                IntToStr(selected) + L" were selectd for removal.\r\r" +
+                                L"select Yes to permanently delete junk files,select No to remove junk files to "
+                                L"Recyle Bin\r";
+  TComponentRef<TfrmWasteCleaner> self(this);
+  const int answer = MessageBoxShow(Handle(), question, kCaption, MB_YESNOCANCEL | MB_ICONQUESTION);
+  if (!self) return;
+  bool toRecycleBin;
+  if (answer == IDYES) {
+    toRecycleBin = false;
+  } else if (answer == IDNO) {
+    toRecycleBin = true;
+  } else {
+    return;
+  }
+  WasteCleanOptions.CanRecover = toRecycleBin;
+
+  ShowTab(ts4);
+  frmmain->EnableNavigation(true);
+  // Navigation stays usable while files are deleted, except what would free this page under its
+  // own loop (one-click maintenance makes the junk page anew) or start it over.
+  frmmain->btnOneClick->SetEnabled(false);
+  frmmain->btnJunkCleaner->SetEnabled(false);
+  SetHeading(L"Cleaning Junk Files", L"Junk File Cleaner is now cleanning junk files,Please wait...");
+  CleanState = 1;
+
+  const TJunkCleanCounts counts =
+      CleanWasteFiles(WasteFiles, toRecycleBin, [self](const TWasteFile& file, const TJunkCleanCounts&) {
+        TfrmWasteCleaner* page = self.Get();
+        if (!page || page->CleanState == 0) return false;
+        if (file.Selected) page->lblClearFile->SetCaption(WrapPathText(file.Path, kClearFileWrap));
+        return true;
+      });
+  if (!self) return;
+  const bool completed = counts.Processed == counts.Selected;
+  CleanState = completed ? 3 : 0;
+  ShowCleanSummary(found, counts.Selected, counts.Deleted, counts.FreedBytes, completed);
+}
+
+void TfrmWasteCleaner::ShowCleanSummary(int64_t found, int64_t selected, int64_t deleted, int64_t freedBytes,
+                                        bool completed) {
+  // Each number stands under the caption that names it: files found, files really deleted.
+  lblError->SetCaption(IntToStr(found));
+  lblFix->SetCaption(IntToStr(deleted));
+  TComponentRef<TfrmWasteCleaner> self(this);
+  if (completed) {
+    StoreLastWasteInfo(static_cast<int>(found), static_cast<int>(deleted), Now());
+    lblProcessResult->SetCaption(L"清理结束！");
+    lblProcessDetail->SetCaption(L"本次共扫描文件数量：" + IntToStr(found) + L"\r\n共选取了 " + IntToStr(selected) +
+                                 L" 个需要清理的文件\r\n" + IntToStr(deleted) + L" 个文件清理成功\r\n" +
+                                 IntToStr(selected - deleted) + L" 个文件清理失败\r\n共回收空间: " +
+                                 IntToGroupedStr((freedBytes + 512) / 1024) + L"KB");
+    ShowInfo(L"Cleaning Completed.");
+    if (!self) return;
+  } else {
+    // Files deleted before the cancel are gone all the same: the record says so.
+    if (deleted > 0) StoreLastWasteInfo(static_cast<int>(found), static_cast<int>(deleted), Now());
+    lblProcessResult->SetCaption(L"清理被取消！");
+    lblProcessDetail->SetCaption(L"");
+  }
+  ShowTab(ts5);
+  frmmain->EnableNavigation(true);
+  SetHeading(L"Junk Files Cleaning Completely", L"Thank you for using Junk File Cleaner.");
+}
+
+void TfrmWasteCleaner::btnCancelClearClick(TObject* Sender) { CleanState = 0; }
+
+void TfrmWasteCleaner::btnFinishClick(TObject* Sender) {
+  ShowLastRunInfo();
+  ClearRunTexts();
+  for (auto& drive : DiskDrivers) {
+    drive->Selected = true;
+    drive->FileCount = 0;
+    drive->FileCountText.clear();
+    drive->SizeText.clear();
+    drive->Status.clear();
+  }
+  chkSeleAllDrive->SetChecked(true);
+  ShowChecks(vstDrive, [](size_t i) { return DriveAt(i) && DriveAt(i)->Selected; });
+  ShowStartView();
+}

@@ -1,0 +1,372 @@
+// The junk cleaner page inside the main window, driven through its buttons and check boxes: the
+// start view, scanning a fixture "drive" (a folder of the test's own), stopping, selecting,
+// cleaning with each answer to the question, cancelling, and the last-run record written.
+#include "cleaners/junk_page/frmWasteCleaner.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/frmmain.h"
+#include "app/page_table.h"
+#include "base/files.h"
+#include "base/message_pump.h"
+#include "base/strings.h"
+#include "cleaners/junk/last_waste_info.h"
+#include "cleaners/junk/waste_lists.h"
+#include "gui/application.h"
+#include "gui/message_box.h"
+#include "tests/base/test_files.h"
+#include "tests/base/test_folder.h"
+
+namespace {
+
+struct Box {
+  std::wstring text, caption;
+  UINT type;
+};
+
+// The page's own settings: *.tmp files are junk, *.keep.tmp never.
+const char kCleanerIni[] =
+    "[WasteFileType]\r\n*.tmp=Temporary files\r\n"
+    "[WasteCleanExcludeFile]\r\n*.keep.tmp=Kept\r\n"
+    "[WasteCleanOption]\r\nSkipReadOnly=0\r\nSkipSystem=0\r\nSkipHide=0\r\nScanZero=0\r\n";
+
+class JunkPageTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_FALSE(program_.Path().empty());
+    ASSERT_FALSE(drive_.Path().empty());
+    SetProgramFolderForTesting(program_.Path());
+    WriteBytes(program_.Path() + L"Cleaner.ini", kCleanerIni);
+    SetMessageBoxFunc([this](HWND, const std::wstring& text, const std::wstring& caption, UINT type) {
+      boxes.push_back({text, caption, type});
+      return (type & MB_TYPEMASK) == MB_OK ? IDOK : answer;
+    });
+    previousPump_ = SetMessagePump([this] {
+      Application->ProcessMessages();
+      if (onPump) onPump();
+    });
+    SetPageFactory(L"TfrmWasteCleaner", [](TComponent* owner) { return new TfrmWasteCleaner(owner); }, {},
+                   [](TCustomForm* page) { static_cast<TfrmWasteCleaner*>(page)->ResetPage(); });
+    main_ = new Tfrmmain(Application);
+    frmmain = main_;
+    main_->Show();
+    Application->ProcessMessages();
+  }
+
+  void TearDown() override {
+    onPump = nullptr;
+    delete main_;
+    frmmain = nullptr;
+    SetPageFactory(L"TfrmWasteCleaner", nullptr);
+    SetMessagePump(previousPump_);
+    SetMessageBoxFunc(nullptr);
+    SetProgramFolderForTesting(L"");
+    ClearWasteFiles();
+    ClearDiskDrivers();
+    WasteSearchState = TSearchStateInfo();
+  }
+
+  // Opens the page from its navigation button and points its one drive at the fixture folder, so
+  // no scan ever walks a real drive of the prefix.
+  TfrmWasteCleaner* Open() {
+    main_->SelectSection(1);
+    main_->btnJunkCleaner->Click();
+    auto* page = dynamic_cast<TfrmWasteCleaner*>(main_->PageOfButton(L"btnJunkCleaner"));
+    if (!page) return nullptr;
+    ClearDiskDrivers();
+    auto drive = std::make_unique<TDiskDriver>();
+    drive->Letter = L'Q';
+    drive->Root = drive_.Path();
+    drive->Caption = L"Fixture (Q:)";
+    DiskDrivers.push_back(std::move(drive));
+    page->vstDrive->SetRootNodeCount(1);
+    return page;
+  }
+
+  std::wstring Make(const std::wstring& name, const std::string& bytes = "junk") {
+    const std::wstring path = drive_.Path() + name;
+    if (name.find(L'\\') != std::wstring::npos) CreateDirectoryW(ExtractFilePath(path).c_str(), nullptr);
+    WriteBytes(path, bytes);
+    return path;
+  }
+
+  bool NavigationEnabled() const { return main_->btnHome->Enabled() && main_->btnRegsitryCleaner->Enabled(); }
+
+  TestFolder program_{L"qs_junkpage_prog_"};
+  TestFolder drive_{L"qs_junkpage_drive_"};
+  Tfrmmain* main_ = nullptr;
+  std::vector<Box> boxes;
+  int answer = IDYES;  // the answer to every question box
+  std::function<void()> onPump;
+  TMessagePump previousPump_;
+};
+
+TEST_F(JunkPageTest, OpensFromItsButtonOnTheStartViewWithTheDrives) {
+  TfrmWasteCleaner* page = Open();
+  ASSERT_NE(page, nullptr);
+  EXPECT_EQ(page->Parent(), main_->p_Form);
+  EXPECT_EQ(page->pgc1->ActivePage(), page->ts1);
+  for (int i = 0; i < page->pgc1->PageCount(); ++i) EXPECT_FALSE(page->pgc1->Pages(i)->TabVisible()) << i;
+  EXPECT_EQ(page->Label6->Caption(), Tfrmmain::GreetingPrefix() + L" Junk Cleaner");
+  EXPECT_EQ(page->Label7->Caption(), L"Removes junk files to regain disk space by cleaning your computer.");
+  EXPECT_EQ(page->lblLast->Caption(), L"Not Scanned");
+  EXPECT_EQ(page->lblLastDT->Caption(), L"");
+  EXPECT_EQ(page->lblLastScan->Caption(), L"0");
+  EXPECT_TRUE(page->chkSeleAllDrive->Checked());
+  EXPECT_EQ(page->vstDrive->Text(page->vstDrive->GetFirst(), 0), L"Fixture (Q:)");
+  EXPECT_EQ(page->vstDrive->CheckState(page->vstDrive->GetFirst()), TCheckState::csCheckedNormal);
+  EXPECT_TRUE(NavigationEnabled());
+  EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(JunkPageTest, ScanListsTheJunkFilesWithNavigationOffMeanwhile) {
+  Make(L"a.tmp", "1234");
+  Make(L"sub\\b.tmp", "12");
+  Make(L"c.txt");
+  Make(L"d.keep.tmp");
+  TfrmWasteCleaner* page = Open();
+  ASSERT_NE(page, nullptr);
+  bool navigationDuringScan = true;
+  TTabSheet* tabDuringScan = nullptr;
+  onPump = [&] {
+    if (!WasteSearchState.Searching) return;
+    navigationDuringScan = navigationDuringScan && NavigationEnabled();
+    tabDuringScan = page->pgc1->ActivePage();
+  };
+  page->btnScan->Click();
+
+  EXPECT_FALSE(navigationDuringScan);
+  EXPECT_EQ(tabDuringScan, page->ts2);
+  ASSERT_EQ(WasteFiles.size(), 2u);
+  EXPECT_EQ(page->pgc1->ActivePage(), page->ts3);
+  EXPECT_TRUE(NavigationEnabled());
+  EXPECT_EQ(page->Label6->Caption(), L"Analysis Completely");
+  EXPECT_EQ(page->lblResult->Caption(), L"A Total of 2 Files that take up to 0.0 KB");
+  EXPECT_EQ(page->vstScanResult->RootNodeCount(), 2u);
+  PVirtualNode first = page->vstScanResult->GetFirst();
+  EXPECT_EQ(page->vstScanResult->Text(first, 0), L"a.tmp");
+  EXPECT_EQ(page->vstScanResult->Text(first, 1), LowerCase(drive_.Path()));
+  EXPECT_EQ(page->vstScanResult->CheckState(first), TCheckState::csCheckedNormal);
+  // The drive's row on the scanning tab: its count, size and status.
+  PVirtualNode drive = page->vstDrive1->GetFirst();
+  EXPECT_EQ(page->vstDrive1->Text(drive, 1), L"2");
+  EXPECT_EQ(page->vstDrive1->Text(drive, 2), L"0.0 KB");
+  EXPECT_EQ(page->vstDrive1->Text(drive, 3), L"Finished");
+  const TLastWasteInfo last = LoadLastWasteInfo();
+  EXPECT_EQ(last.ScanNum, 2);
+  EXPECT_EQ(last.ClearNum, 0);
+  EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(JunkPageTest, ScanThatFindsNothingSaysSoAndReturnsToTheStart) {
+  Make(L"c.txt");
+  TfrmWasteCleaner* page = Open();
+  ASSERT_NE(page, nullptr);
+  page->btnScan->Click();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, L"扫描结束，没有发现垃圾文件！");
+  EXPECT_EQ(boxes[0].caption, L"扫描结束");
+  EXPECT_EQ(page->pgc1->ActivePage(), page->ts1);
+  EXPECT_TRUE(NavigationEnabled());
+  EXPECT_EQ(page->lblLastScan->Caption(), L"0");
+  EXPECT_NE(page->lblLast->Caption(), L"Not Scanned");  // the record of this scan
+}
+
+TEST_F(JunkPageTest, ScanWithoutASelectedDriveAsksForOne) {
+  TfrmWasteCleaner* page = Open();
+  ASSERT_NE(page, nullptr);
+  page->chkSeleAllDrive->SetChecked(false);
+  EXPECT_FALSE(DiskDrivers[0]->Selected);
+  page->btnScan->Click();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text,
+            L"Please select at least one option from the list that needs to be scanned for junk files.");
+  EXPECT_EQ(page->pgc1->ActivePage(), page->ts1);
+  // A drive's own box selects it again.
+  page->vstDrive->SetCheckState(page->vstDrive->GetFirst(), TCheckState::csCheckedNormal);
+  EXPECT_TRUE(DiskDrivers[0]->Selected);
+}
+
+// Stopping: "Yes" to the question stops the scan; what was found so far is kept.
+TEST_F(JunkPageTest, StopKeepsWhatWasFoundOrReturnsToTheStartWhenNothingWas) {
+  struct Case {
+    size_t stopAfterFound;  // stop once this many junk files were found
+    int answer;
+    size_t expectedFound;  // the entry in hand when the stop comes may still count
+  } cases[] = {{0, IDYES, 0}, {1, IDYES, 2}, {1, IDNO, 30}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.stopAfterFound * 10 + c.answer);
+    TfrmWasteCleaner* page = Open();
+    ASSERT_NE(page, nullptr);
+    for (int i = 0; i < 30; ++i) Make(L"f" + IntToStr(i) + L".tmp");
+    boxes.clear();
+    answer = c.answer;
+    bool asked = false;
+    onPump = [&] {
+      Sleep(11);  // so the scan pumps again at its next entry
+      if (asked || !WasteSearchState.Searching || WasteFiles.size() < c.stopAfterFound) return;
+      asked = true;
+      page->btnCancelScan->Click();
+    };
+    Sleep(15);  // the first entry pumps
+    page->btnScan->Click();
+    onPump = nullptr;
+    ASSERT_TRUE(asked);
+    ASSERT_GE(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, L"Sure you want to stop scanning?");
+    EXPECT_EQ(boxes[0].type, UINT(MB_YESNO | MB_ICONQUESTION));
+    EXPECT_EQ(boxes.size(), 1u);  // no "nothing found" box after a stop
+    EXPECT_LE(WasteFiles.size(), c.expectedFound);
+    EXPECT_GE(WasteFiles.size(), c.stopAfterFound);
+    EXPECT_EQ(page->pgc1->ActivePage(), WasteFiles.empty() ? page->ts1 : page->ts3);
+    EXPECT_EQ(LoadLastWasteInfo().ScanNum, int(WasteFiles.size()));
+    EXPECT_TRUE(NavigationEnabled());
+    page->btnFinishClick(nullptr);
+  }
+}
+
+// Cleaning: Yes deletes permanently, No into the Recycle Bin, Cancel deletes nothing. Unticked
+// files stay; a locked file counts as not deleted.
+TEST_F(JunkPageTest, CleanDeletesTheTickedFilesAsTheAnswerSays) {
+  struct Case {
+    int answer;
+    bool deletes;
+  } cases[] = {{IDYES, true}, {IDNO, true}, {IDCANCEL, false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.answer);
+    const std::wstring a = Make(L"a.tmp", "aaaa"), b = Make(L"b.tmp", "bb"), locked = Make(L"c.tmp", "c"),
+                       kept = Make(L"d.tmp", "d");
+    TfrmWasteCleaner* page = Open();
+    ASSERT_NE(page, nullptr);
+    page->btnScan->Click();
+    ASSERT_EQ(WasteFiles.size(), 4u);
+    PVirtualNode node = page->vstScanResult->GetFirst();
+    for (int i = 0; i < 3; ++i) node = page->vstScanResult->GetNext(node);
+    page->vstScanResult->SetCheckState(node, TCheckState::csUncheckedNormal);  // d.tmp stays
+    EXPECT_FALSE(WasteFiles[3]->Selected);
+    HANDLE h = CreateFileW(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    answer = c.answer;
+    boxes.clear();
+    page->btnClear->Click();
+    CloseHandle(h);
+
+    ASSERT_GE(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text,
+              L"4 junk files selected for removal, out of whick 3 were selectd for removal.\r\r"
+              L"select Yes to permanently delete junk files,select No to remove junk files to Recyle Bin\r");
+    EXPECT_EQ(boxes[0].type, UINT(MB_YESNOCANCEL | MB_ICONQUESTION));
+    EXPECT_EQ(FileExists(a), !c.deletes);
+    EXPECT_EQ(FileExists(b), !c.deletes);
+    EXPECT_TRUE(FileExists(locked));
+    EXPECT_TRUE(FileExists(kept));
+    if (c.deletes) {
+      ASSERT_EQ(boxes.size(), 2u);
+      EXPECT_EQ(boxes[1].text, L"Cleaning Completed.");
+      EXPECT_EQ(page->pgc1->ActivePage(), page->ts5);
+      EXPECT_EQ(page->lblError->Caption(), L"4");  // under "ENTRIES FOUND"
+      EXPECT_EQ(page->lblFix->Caption(), L"2");    // under "ENTRIES FIXED": really deleted
+      EXPECT_EQ(page->lblProcessResult->Caption(), L"清理结束！");
+      EXPECT_EQ(page->lblProcessDetail->Caption(),
+                L"本次共扫描文件数量：4\r\n共选取了 3 个需要清理的文件\r\n2 个文件清理成功\r\n"
+                L"1 个文件清理失败\r\n共回收空间: 0KB");
+      EXPECT_EQ(page->Label6->Caption(), L"Junk Files Cleaning Completely");
+      const TLastWasteInfo last = LoadLastWasteInfo();
+      EXPECT_EQ(last.ScanNum, 4);
+      EXPECT_EQ(last.ClearNum, 2);
+      page->btnFinish->Click();
+      EXPECT_EQ(page->pgc1->ActivePage(), page->ts1);
+      EXPECT_EQ(page->lblLastClear->Caption(), L"2");
+      EXPECT_EQ(page->Label6->Caption(), Tfrmmain::GreetingPrefix() + L" Junk Cleaner");
+    } else {
+      EXPECT_EQ(boxes.size(), 1u);
+      EXPECT_EQ(page->pgc1->ActivePage(), page->ts3);
+      EXPECT_EQ(LoadLastWasteInfo().ClearNum, 0);
+      page->btnFinishClick(nullptr);
+    }
+    EXPECT_TRUE(NavigationEnabled());
+    for (const std::wstring& file : {a, b, locked, kept}) DeleteFileW(file.c_str());
+  }
+}
+
+TEST_F(JunkPageTest, CleanWithNothingTickedAsksForASelection) {
+  Make(L"a.tmp");
+  TfrmWasteCleaner* page = Open();
+  ASSERT_NE(page, nullptr);
+  page->btnScan->Click();
+  page->chkResultAll->SetChecked(false);
+  EXPECT_FALSE(WasteFiles[0]->Selected);
+  EXPECT_EQ(page->vstScanResult->CheckState(page->vstScanResult->GetFirst()), TCheckState::csUncheckedNormal);
+  page->btnClear->Click();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, L"You haven't select any,please select items to clean");
+  EXPECT_EQ(page->pgc1->ActivePage(), page->ts3);
+}
+
+// "Finish" on the cleaning tab ends the run before the next file; the files deleted until then
+// are in the record.
+TEST_F(JunkPageTest, FinishDuringCleaningStopsBeforeTheNextFile) {
+  for (int i = 0; i < 5; ++i) Make(L"f" + IntToStr(i) + L".tmp");
+  TfrmWasteCleaner* page = Open();
+  ASSERT_NE(page, nullptr);
+  page->btnScan->Click();
+  ASSERT_EQ(WasteFiles.size(), 5u);
+  onPump = [&] {
+    if (page->CleanState == 1) page->btnCancelClear->Click();
+  };
+  Sleep(15);  // the first file pumps
+  boxes.clear();
+  page->btnClear->Click();
+  onPump = nullptr;
+  EXPECT_EQ(boxes.size(), 1u);  // the question only: no completion box
+  EXPECT_EQ(page->CleanState, 0);
+  EXPECT_EQ(page->pgc1->ActivePage(), page->ts5);
+  EXPECT_EQ(page->lblProcessResult->Caption(), L"清理被取消！");
+  int left = 0;
+  for (const auto& file : WasteFiles) left += FileExists(file->Path) ? 1 : 0;
+  EXPECT_EQ(left, 4);
+  EXPECT_EQ(page->lblFix->Caption(), L"1");
+  EXPECT_EQ(LoadLastWasteInfo().ClearNum, 1);
+}
+
+// While files are deleted navigation is on, but nothing can free the page or start it over.
+TEST_F(JunkPageTest, OneClickNeitherFreesNorResetsThePageWhileItCleans) {
+  for (int i = 0; i < 3; ++i) Make(L"f" + IntToStr(i) + L".tmp");
+  TfrmWasteCleaner* page = Open();
+  ASSERT_NE(page, nullptr);
+  page->btnScan->Click();
+  TComponentRef<TfrmWasteCleaner> ref(page);
+  bool tried = false, oneClickEnabled = true, junkEnabled = true, navigationOn = false;
+  onPump = [&] {
+    if (tried || !ref || ref->CleanState != 1) return;
+    tried = true;
+    navigationOn = main_->btnHome->Enabled() && main_->btnRegsitryCleaner->Enabled();
+    oneClickEnabled = main_->btnOneClick->Enabled();
+    junkEnabled = main_->btnJunkCleaner->Enabled();
+    main_->btnOneClickClick(main_->btnOneClick);
+    main_->OpenPage(L"btnJunkCleaner");  // as the home page's link does
+  };
+  Sleep(15);
+  page->btnClear->Click();
+  onPump = nullptr;
+  ASSERT_TRUE(tried);
+  ASSERT_TRUE(ref);
+  EXPECT_TRUE(navigationOn);
+  EXPECT_FALSE(oneClickEnabled);
+  EXPECT_FALSE(junkEnabled);
+  EXPECT_EQ(page->CleanState, 3);
+  EXPECT_EQ(page->pgc1->ActivePage(), page->ts5);
+  EXPECT_EQ(page->lblFix->Caption(), L"3");
+  EXPECT_TRUE(main_->btnOneClick->Enabled());
+  // Once the run is over, one-click maintenance frees the page as usual.
+  main_->btnOneClickClick(main_->btnOneClick);
+  EXPECT_FALSE(ref);
+}
+
+}  // namespace
