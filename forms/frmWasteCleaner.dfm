@@ -246,11 +246,17 @@ object frmWasteCleaner: TfrmWasteCleaner
         Font.Style = [fsBold]
         ParentFont = False
       end
+      object pb2: TProgressBar
+        Left = 16
+        Top = 76
+        Width = 546
+        Height = 16
+      end
       object vstDrive1: TVirtualStringTree
         Left = 16
-        Top = 80
+        Top = 100
         Width = 546
-        Height = 212
+        Height = 192
         Images = il1
         DefaultNodeHeight = 20
         Header.Options = [hoVisible]
@@ -414,6 +420,12 @@ object frmWasteCleaner: TfrmWasteCleaner
         Caption = 'Junk File Cleaner is now cleaning the Disk,It may take some time.'
         Transparent = True
         WordWrap = True
+      end
+      object pb1: TProgressBar
+        Left = 16
+        Top = 130
+        Width = 546
+        Height = 18
       end
       object btnCancelClear: TButton
         Left = 472

@@ -16,11 +16,11 @@
 #include "common/time_ago.h"
 #include "gui/message_box.h"
 
-QS_FORM_IMPL(TfrmWasteCleaner, TForm, QS_FIELD(Label6), QS_FIELD(Label7), QS_FIELD(pgc1), QS_FIELD(il1),
-             QS_FIELD(ts1), QS_FIELD(ts2), QS_FIELD(ts3), QS_FIELD(ts4), QS_FIELD(ts5), QS_FIELD(lblLastDT),
-             QS_FIELD(lblLast), QS_FIELD(lblLastScan), QS_FIELD(lblLastClear), QS_FIELD(vstDrive),
-             QS_FIELD(chkSeleAllDrive), QS_FIELD(btnScan), QS_FIELD(lblSearchFile), QS_FIELD(lblTmpResult),
-             QS_FIELD(btnCancelScan), QS_FIELD(vstDrive1), QS_FIELD(lblResult), QS_FIELD(chkResultAll),
+QS_FORM_IMPL(TfrmWasteCleaner, TForm, QS_FIELD(Label6), QS_FIELD(Label7), QS_FIELD(pgc1), QS_FIELD(il1), QS_FIELD(ts1),
+             QS_FIELD(ts2), QS_FIELD(ts3), QS_FIELD(ts4), QS_FIELD(ts5), QS_FIELD(lblLastDT), QS_FIELD(lblLast),
+             QS_FIELD(lblLastScan), QS_FIELD(lblLastClear), QS_FIELD(vstDrive), QS_FIELD(chkSeleAllDrive),
+             QS_FIELD(btnScan), QS_FIELD(lblSearchFile), QS_FIELD(lblTmpResult), QS_FIELD(btnCancelScan),
+             QS_FIELD(vstDrive1), QS_FIELD(pb2), QS_FIELD(pb1), QS_FIELD(lblResult), QS_FIELD(chkResultAll),
              QS_FIELD(vstScanResult), QS_FIELD(btnClear), QS_FIELD(lblResult_1), QS_FIELD(lblClearFile),
              QS_FIELD(btnCancelClear), QS_FIELD(lblError), QS_FIELD(lblFix), QS_FIELD(btnFinish), QS_FIELD(grp5),
              QS_FIELD(lblProcessResult), QS_FIELD(lblProcessDetail), QS_HANDLER(FormCreate), QS_HANDLER(btnScanClick),
@@ -54,9 +54,7 @@ constexpr int kImageNoJunk = 4;
 TDiskDriver* DriveAt(size_t index) { return index < DiskDrivers.size() ? DiskDrivers[index].get() : nullptr; }
 TWasteFile* WasteFileAt(size_t index) { return index < WasteFiles.size() ? WasteFiles[index].get() : nullptr; }
 
-TCheckState CheckOf(bool selected) {
-  return selected ? TCheckState::csCheckedNormal : TCheckState::csUncheckedNormal;
-}
+TCheckState CheckOf(bool selected) { return selected ? TCheckState::csCheckedNormal : TCheckState::csUncheckedNormal; }
 
 // Sets every row's check mark from its entry, without firing OnChecked.
 template <class Selected>
@@ -228,6 +226,8 @@ void TfrmWasteCleaner::btnScanClick(TObject* Sender) {
   WasteSearchState.CurrentFolder.clear();
   lblTmpResult->SetCaption(L"0 Files (0 M) Junk File(s) Found");
   ClearWasteFiles();
+  pb2->SetMax(selected + 1);
+  pb2->SetPosition(0);
   scanBytes_ = 0;
   searchFile_.clear();
   lastShown_ = 0;
@@ -247,6 +247,7 @@ void TfrmWasteCleaner::btnScanClick(TObject* Sender) {
     drive.FileCountText = L"0";
     drive.SizeText = L"0.0 MB";
     drive.Status = kStatusAnalyzing;
+    pb2->SetPosition(pb2->Position() + 1);
     vstDrive1->Invalidate();
     ScanJunkFolder(drive.Root, WasteFileTypes, WasteExcludeFolders, WasteExcludeFiles, WasteCleanOptions, WasteFiles,
                    progress);
@@ -255,6 +256,7 @@ void TfrmWasteCleaner::btnScanClick(TObject* Sender) {
     ShowScanProgress();
   }
   WasteSearchState.Searching = false;
+  pb2->SetPosition(pb2->Max());
 
   lblResult->SetCaption(TotalText());
   lblResult_1->SetCaption(TotalText());
@@ -386,15 +388,19 @@ void TfrmWasteCleaner::btnClearClick(TObject* Sender) {
   frmmain->btnJunkCleaner->SetEnabled(false);
   SetHeading(L"Cleaning Junk Files", L"Junk File Cleaner is now cleanning junk files,Please wait...");
   CleanState = 1;
+  pb1->SetPosition(0);
+  pb1->SetMax(static_cast<int>(selected));
 
   const TJunkCleanCounts counts =
-      CleanWasteFiles(WasteFiles, toRecycleBin, [self](const TWasteFile& file, const TJunkCleanCounts&) {
+      CleanWasteFiles(WasteFiles, toRecycleBin, [self](const TWasteFile& file, const TJunkCleanCounts& soFar) {
         TfrmWasteCleaner* page = self.Get();
         if (!page || page->CleanState == 0) return false;
+        page->pb1->SetPosition(static_cast<int>(soFar.Processed));
         if (file.Selected) page->lblClearFile->SetCaption(WrapPathText(file.Path, kClearFileWrap));
         return true;
       });
   if (!self) return;
+  pb1->SetPosition(pb1->Max());
   const bool completed = counts.Processed == counts.Selected;
   CleanState = completed ? 3 : 0;
   ShowCleanSummary(found, counts.Selected, counts.Deleted, counts.FreedBytes, completed);

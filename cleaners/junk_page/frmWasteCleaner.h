@@ -11,6 +11,7 @@
 #include "gui/forms.h"
 #include "gui/image_list.h"
 #include "gui/pages.h"
+#include "gui/progress.h"
 #include "gui/std_ctrls.h"
 #include "gui/vtree/virtual_string_tree.h"
 
@@ -42,6 +43,7 @@ class TfrmWasteCleaner : public TForm {
   TLabel* lblTmpResult = nullptr;
   TImageEx* btnCancelScan = nullptr;
   TVirtualStringTree* vstDrive1 = nullptr;
+  TProgressBar* pb2 = nullptr;
   TLabel* lblResult = nullptr;
   TCheckBox* chkResultAll = nullptr;
   TVirtualStringTree* vstScanResult = nullptr;
@@ -49,6 +51,7 @@ class TfrmWasteCleaner : public TForm {
   TLabel* lblResult_1 = nullptr;
   TLabel* lblClearFile = nullptr;
   TButton* btnCancelClear = nullptr;
+  TProgressBar* pb1 = nullptr;
   TLabel* lblError = nullptr;
   TLabel* lblFix = nullptr;
   TImageEx* btnFinish = nullptr;

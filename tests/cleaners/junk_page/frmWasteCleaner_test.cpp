@@ -143,6 +143,8 @@ TEST_F(JunkPageTest, ScanListsTheJunkFilesWithNavigationOffMeanwhile) {
 
   EXPECT_FALSE(navigationDuringScan);
   EXPECT_EQ(tabDuringScan, page->ts2);
+  EXPECT_EQ(page->pb2->Max(), 2);  // one step per selected drive, and the last for the end
+  EXPECT_EQ(page->pb2->Position(), 2);
   ASSERT_EQ(WasteFiles.size(), 2u);
   EXPECT_EQ(page->pgc1->ActivePage(), page->ts3);
   EXPECT_TRUE(NavigationEnabled());
@@ -277,6 +279,8 @@ TEST_F(JunkPageTest, CleanDeletesTheTickedFilesAsTheAnswerSays) {
                 L"本次共扫描文件数量：4\r\n共选取了 3 个需要清理的文件\r\n2 个文件清理成功\r\n"
                 L"1 个文件清理失败\r\n共回收空间: 0KB");
       EXPECT_EQ(page->Label6->Caption(), L"Junk Files Cleaning Completely");
+      EXPECT_EQ(page->pb1->Max(), 3);
+      EXPECT_EQ(page->pb1->Position(), 3);
       const TLastWasteInfo last = LoadLastWasteInfo();
       EXPECT_EQ(last.ScanNum, 4);
       EXPECT_EQ(last.ClearNum, 2);
