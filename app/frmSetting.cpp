@@ -4,6 +4,7 @@
 #include "app/update_check_boxes.h"
 #include "app/vendor_links.h"
 #include "base/exception.h"
+#include "base/files.h"
 #include "base/registry_key.h"
 #include "base/strings.h"
 #include "updater/update/update_check.h"
@@ -14,16 +15,6 @@ QS_FORM_IMPL(TfrmSetting, TForm, QS_FIELD(Label6), QS_FIELD(Label5), QS_FIELD(La
              QS_HANDLER(FormCreate), QS_HANDLER(CheckBox1Click), QS_HANDLER(CheckBox2Click),
              QS_HANDLER(BitBtn1Click), QS_HANDLER(Label2Click), QS_HANDLER(Label3Click),
              QS_HANDLER(Label2MouseEnter), QS_HANDLER(Label2MouseLeave))
-
-std::wstring ProgramExePath() {
-  std::vector<wchar_t> buffer(MAX_PATH);
-  for (;;) {
-    DWORD n = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-    if (n == 0) return std::wstring();
-    if (n < buffer.size()) return std::wstring(buffer.data(), n);
-    buffer.resize(buffer.size() * 2);
-  }
-}
 
 TfrmSetting::TfrmSetting(TComponent* owner) : TForm(owner) { LoadForm(); }
 

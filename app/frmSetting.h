@@ -13,9 +13,6 @@ inline constexpr const wchar_t* kRunValueName = L"Quillstead";
 inline constexpr const wchar_t* kProgramKey = L"SOFTWARE\\Quillstead";
 inline constexpr const wchar_t* kAutoUpdateValueName = L"AutoUpdate";
 
-// The program's full executable path, as the Run value stores it.
-std::wstring ProgramExePath();
-
 class TfrmSetting : public TForm {
   QS_FORM(TfrmSetting)
 

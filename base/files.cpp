@@ -21,21 +21,24 @@ size_t LastDelimiter(const std::wstring& path) {
 
 }  // namespace
 
-std::wstring ProgramFolder() {
-  if (!ProgramFolderOverride().empty()) return ProgramFolderOverride();
+std::wstring ProgramExePath() {
   std::vector<wchar_t> buffer(MAX_PATH);
   for (;;) {
     DWORD n = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
     if (n == 0) return std::wstring();
-    if (n < buffer.size()) {
-      std::wstring path(buffer.data(), n);
-      // Wine names a program started from a folder outside every drive "unix\..." with no
-      // root; the same file is reachable as "\\?\unix\...".
-      if (path.compare(0, 5, L"unix\\") == 0) path = L"\\\\?\\" + path;
-      return ExtractFilePath(path);
-    }
+    if (n < buffer.size()) return std::wstring(buffer.data(), n);
     buffer.resize(buffer.size() * 2);
   }
+}
+
+std::wstring ProgramFolder() {
+  if (!ProgramFolderOverride().empty()) return ProgramFolderOverride();
+  std::wstring path = ProgramExePath();
+  if (path.empty()) return path;
+  // Wine names a program started from a folder outside every drive "unix\..." with no
+  // root; the same file is reachable as "\\?\unix\...".
+  if (path.compare(0, 5, L"unix\\") == 0) path = L"\\\\?\\" + path;
+  return ExtractFilePath(path);
 }
 
 void SetProgramFolderForTesting(const std::wstring& folder) {

@@ -6,6 +6,8 @@
 // Folder of the running executable, with its trailing backslash. Every INI file and data
 // folder of the programs is addressed from here.
 std::wstring ProgramFolder();
+// The running executable's full path as the system gives it (what the Run value stores).
+std::wstring ProgramExePath();
 // Tests point the program folder elsewhere (a temporary folder); an empty text restores it.
 void SetProgramFolderForTesting(const std::wstring& folder);
 
