@@ -10,13 +10,13 @@
 
 #include "base/date_time.h"
 #include "common/last_run.h"
-#include "tests/tools/optimizer_page_fixture.h"
+#include "tests/support/page_test_fixture.h"
 
 namespace {
 
-class MemoryPageTest : public OptimizerPageTest<TfrmCPUMemory> {
+class MemoryPageTest : public PageTest<TfrmCPUMemory> {
  protected:
-  MemoryPageTest() : OptimizerPageTest(L"TfrmCPUMemory", L"btnMemory") {}
+  MemoryPageTest() : PageTest(L"TfrmCPUMemory", L"btnMemory") {}
 
   TfrmCPUMemory* Open() {
     TfrmCPUMemory* page = OpenPage();

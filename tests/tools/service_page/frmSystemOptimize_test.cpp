@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "tests/tools/optimizer_page_fixture.h"
+#include "tests/support/page_test_fixture.h"
 
 namespace {
 
-class ServicePageTest : public OptimizerPageTest<TfrmSystemOptimize> {
+class ServicePageTest : public PageTest<TfrmSystemOptimize> {
  protected:
-  ServicePageTest() : OptimizerPageTest(L"TfrmSystemOptimize", L"btnSystem") {}
+  ServicePageTest() : PageTest(L"TfrmSystemOptimize", L"btnSystem") {}
 
   // The page with a runner that records each line, fails those containing "fail", and notes
   // whether the page showed itself busy meanwhile.

@@ -1,11 +1,12 @@
-// A page of the optimizer group inside a main window of the test's own: the page factory set, a
-// throwaway program folder, pumping through the application, and every message box recorded
-// (answered OK).
+// A feature page inside a main window of the test's own: the page factory set, a throwaway
+// program folder, pumping through the application, and every message box recorded and answered
+// by `answer` (OK unless a test says otherwise).
 #pragma once
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,14 +24,14 @@ struct TRecordedBox {
 };
 
 template <typename TPage>
-class OptimizerPageTest : public ::testing::Test {
+class PageTest : public ::testing::Test {
  protected:
-  OptimizerPageTest(const wchar_t* pageClass, const wchar_t* button) : pageClass_(pageClass), button_(button) {}
+  PageTest(const wchar_t* pageClass, const wchar_t* button) : pageClass_(pageClass), button_(button) {}
 
   void SetUp() override {
     SetMessageBoxFunc([this](HWND, const std::wstring& text, const std::wstring& caption, UINT type) {
       boxes.push_back({text, caption, type});
-      return IDOK;
+      return answer ? answer(boxes.back()) : IDOK;
     });
     previousPump_ = SetMessagePump([] { Application->ProcessMessages(); });
     SetPageFactory(pageClass_, [](TComponent* owner) { return new TPage(owner); });
@@ -48,20 +49,32 @@ class OptimizerPageTest : public ::testing::Test {
     SetMessageBoxFunc(nullptr);
   }
 
-  // Expands the optimizer group and clicks the page's navigation button.
+  // Selects the section whose button group holds the page's navigation button, so the button
+  // is visible, and clicks it.
   TPage* OpenPage() {
-    for (int section = 0; section < 8; ++section)
-      if (GroupHeightsFor(section)[1] == 144) {
+    auto* button = dynamic_cast<TControl*>(main_->FindComponent(button_));
+    EXPECT_NE(button, nullptr) << "no navigation button named " << std::string(button_.begin(), button_.end());
+    if (!button) return nullptr;
+    for (int section = 0; section < kSectionCount; ++section) {
+      const int group = SectionInfo(section).Group;
+      if (group < 0) continue;
+      TComponent* panel = main_->FindComponent(kGroupPanels[group]);
+      bool inGroup = false;
+      for (TControl* c = button; c && !inGroup; c = c->Parent()) inGroup = c == panel;
+      if (inGroup) {
         main_->SelectSection(section);
         break;
       }
-    if (auto* button = dynamic_cast<TControl*>(main_->FindComponent(button_))) button->Click();
+    }
+    button->Click();
+    Application->ProcessMessages();
     return dynamic_cast<TPage*>(main_->PageOfButton(button_));
   }
 
   TestProgramFolder program_;
   Tfrmmain* main_ = nullptr;
   std::vector<TRecordedBox> boxes;
+  std::function<int(const TRecordedBox&)> answer;  // the button a box returns; empty: IDOK
 
  private:
   std::wstring pageClass_, button_;
