@@ -15,6 +15,7 @@
 #include "skin/skin_manager.h"
 #include "tools/memory_page/frmCPUMemory.h"
 #include "tools/fixes/frmFixFileAsso.h"
+#include "tools/restore_page/frmSystemRestore.h"
 #include "tools/service_page/frmSystemOptimize.h"
 
 namespace {
@@ -42,6 +43,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     SetPageFactory(L"TfrmHisCleaner", [](TComponent* owner) { return new TfrmHisCleaner(owner); });
     SetPageFactory(L"TfrmCPUMemory", [](TComponent* owner) { return new TfrmCPUMemory(owner); });
     SetPageFactory(L"TfrmFixFileAsso", [](TComponent* owner) { return new TfrmFixFileAsso(owner); });
+    SetPageFactory(
+        L"TfrmSystemRestore", [](TComponent* owner) { return new TfrmSystemRestore(owner); },
+        [](TCustomForm* page) { static_cast<TfrmSystemRestore*>(page)->btnRefreshClick(page); },
+        [](TCustomForm* page) { static_cast<TfrmSystemRestore*>(page)->btnRefreshClick(page); });
     SetPageFactory(L"TfrmSystemOptimize", [](TComponent* owner) { return new TfrmSystemOptimize(owner); });
     SetPageFactory(L"TfrmWasteCleaner", [](TComponent* owner) { return new TfrmWasteCleaner(owner); }, {},
                    [](TCustomForm* page) { static_cast<TfrmWasteCleaner*>(page)->ResetPage(); });
