@@ -26,7 +26,7 @@ object frmSystemRestore: TfrmSystemRestore
   object Label3: TLabel
     Left = 16
     Top = 34
-    Width = 550
+    Width = 540
     Height = 13
     AutoSize = False
     Caption = 
@@ -37,9 +37,10 @@ object frmSystemRestore: TfrmSystemRestore
   object Label2: TLabel
     Left = 16
     Top = 50
-    Width = 550
-    Height = 13
+    Width = 540
+    Height = 28
     AutoSize = False
+    WordWrap = True
     Caption = 
       'You can choose a restore point to go back its previous working st' +
       'ate if you encounter system problems.'
@@ -47,20 +48,20 @@ object frmSystemRestore: TfrmSystemRestore
   end
   object GroupBox1: TGroupBox
     Left = 12
-    Top = 72
-    Width = 555
-    Height = 313
+    Top = 80
+    Width = 545
+    Height = 305
     Caption = 'Restore Points List'
     object VST1: TVirtualStringTree
       Left = 8
       Top = 18
-      Width = 539
-      Height = 285
+      Width = 529
+      Height = 277
       Header.Options = [hoVisible, hoColumnResize]
       Header.Columns = <
         item
           Text = 'Description'
-          Width = 260
+          Width = 250
         end
         item
           Text = 'Backup Date'
@@ -84,7 +85,7 @@ object frmSystemRestore: TfrmSystemRestore
     OnClick = btnRefreshClick
   end
   object btnNew: TButton
-    Left = 302
+    Left = 292
     Top = 394
     Width = 160
     Height = 25
@@ -92,7 +93,7 @@ object frmSystemRestore: TfrmSystemRestore
     OnClick = btnNewClick
   end
   object btnResote: TButton
-    Left = 472
+    Left = 462
     Top = 394
     Width = 95
     Height = 25
