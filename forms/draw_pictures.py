@@ -510,6 +510,21 @@ def evidence_and_activex_pictures():
     save(tree_strip([padlock(True), padlock(False)]), "activex/tree16.bmp")
 
 
+# ---- the driver and favorites backup pages ------------------------------------------------
+
+
+def driver_chip(d, P, u):
+    for x in (4, 7, 10):
+        d.line([P(x + 1, 0.5), P(x + 1, 3)], fill=(150, 150, 150, 255), width=int(u))
+        d.line([P(x + 1, 13), P(x + 1, 15.5)], fill=(150, 150, 150, 255), width=int(u))
+    d.rounded_rectangle([P(2, 3), P(14, 13)], radius=1.5 * u, fill=(56, 64, 78, 255))
+    d.rounded_rectangle([P(5, 6), P(11, 10)], radius=u, fill=BRAND_LIGHT + (255,))
+
+
+def backup_pictures():
+    save(tree_strip([driver_chip]), "driver/tree16.bmp")
+
+
 def main():
     for name, ic, text in HEADERS:
         for look in ("normal", "over", "down"):
@@ -533,6 +548,7 @@ def main():
     os.makedirs(os.path.dirname(icon_path), exist_ok=True)
     app_icon(256).save(icon_path, sizes=[(16, 16), (24, 24), (32, 32), (48, 48), (256, 256)])
     evidence_and_activex_pictures()
+    backup_pictures()
 
 
 if __name__ == "__main__":
