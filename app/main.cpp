@@ -14,6 +14,7 @@
 #include "gui/application.h"
 #include "skin/skin_manager.h"
 #include "tools/driver_page/frmDriver.h"
+#include "tools/favorites_page/frmfavorites.h"
 #include "tools/memory_page/frmCPUMemory.h"
 #include "tools/fixes/frmFixFileAsso.h"
 #include "tools/restore_page/frmSystemRestore.h"
@@ -49,6 +50,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         [](TCustomForm* page) { static_cast<TfrmSystemRestore*>(page)->btnRefreshClick(page); },
         [](TCustomForm* page) { static_cast<TfrmSystemRestore*>(page)->btnRefreshClick(page); });
     SetPageFactory(L"TfrmDriver", [](TComponent* owner) { return new TfrmDriver(owner); });
+    SetPageFactory(L"Tfrmfavorites", [](TComponent* owner) { return new Tfrmfavorites(owner); });
     SetPageFactory(L"TfrmSystemOptimize", [](TComponent* owner) { return new TfrmSystemOptimize(owner); });
     SetPageFactory(L"TfrmWasteCleaner", [](TComponent* owner) { return new TfrmWasteCleaner(owner); }, {},
                    [](TCustomForm* page) { static_cast<TfrmWasteCleaner*>(page)->ResetPage(); });

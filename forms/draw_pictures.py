@@ -521,8 +521,19 @@ def driver_chip(d, P, u):
     d.rounded_rectangle([P(5, 6), P(11, 10)], radius=u, fill=BRAND_LIGHT + (255,))
 
 
+def favorite_star(d, P, u):
+    points = []
+    for k in range(10):
+        r = 7.2 if k % 2 == 0 else 3.0
+        a = math.pi / 2 + k * math.pi / 5
+        points.append(P(8 + r * math.cos(a), 8.6 - r * math.sin(a)))
+    d.polygon(points, fill=(240, 180, 30, 255), outline=(196, 130, 20, 255))
+
+
 def backup_pictures():
     save(tree_strip([driver_chip]), "driver/tree16.bmp")
+    # 0 a shortcut, 1 a folder of shortcuts.
+    save(tree_strip([favorite_star, folder_closed]), "favorites/tree16.bmp")
 
 
 def main():
