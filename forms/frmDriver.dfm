@@ -38,7 +38,7 @@ object frmDriver: TfrmDriver
   object Label3: TLabel
     Left = 16
     Top = 52
-    Width = 546
+    Width = 430
     Height = 30
     AutoSize = False
     Caption = 'We recommend backing up your Windows systems in the condition of reinstalling the operating system '
@@ -71,15 +71,15 @@ object frmDriver: TfrmDriver
       Header.Columns = <
       item
         Text = 'Item'
-        Width = 290
+        Width = 250
       end
       item
         Text = 'Type'
-        Width = 190
+        Width = 230
       end
       item
         Text = 'Reg'
-        Width = 50
+        Width = 48
       end>
       TreeOptions.PaintOptions = [toShowHorzGridLines, toShowVertGridLines]
       TreeOptions.SelectionOptions = [toFullRowSelect]

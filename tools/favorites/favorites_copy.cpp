@@ -11,7 +11,10 @@ namespace {
 
 std::wstring LastErrorText() { return SysErrorMessage(GetLastError()); }
 
-void CopyInto(const std::wstring& source, const std::wstring& target, TFavoritesCopyResult& result) {
+// `root` is the whole copy's target: when it lies inside the source (a program folder kept among
+// the favorites), copying it again would copy the copy without end.
+void CopyInto(const std::wstring& source, const std::wstring& target, const std::wstring& root,
+              TFavoritesCopyResult& result) {
   WIN32_FIND_DATAW data;
   HANDLE find = FindFirstFileW((source + L"\\*.*").c_str(), &data);
   if (find == INVALID_HANDLE_VALUE) {
@@ -31,8 +34,8 @@ void CopyInto(const std::wstring& source, const std::wstring& target, TFavorites
     if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
       if (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)
         result.Failures.push_back(from + L" is a link to another folder and was not copied");
-      else
-        CopyInto(from, to, result);
+      else if (!SameText(from, root))
+        CopyInto(from, to, root, result);
     } else if (CopyFileW(from.c_str(), to.c_str(), TRUE)) {
       ++result.Copied;
     } else if (GetLastError() == ERROR_FILE_EXISTS || GetLastError() == ERROR_ALREADY_EXISTS) {
@@ -56,7 +59,8 @@ bool CheckSource(const std::wstring& folder, const wchar_t* what, TFavoritesCopy
 
 TFavoritesCopyResult CopyFolderTree(const std::wstring& Source, const std::wstring& Target) {
   TFavoritesCopyResult result;
-  CopyInto(ExcludeTrailingBackslash(Source), ExcludeTrailingBackslash(Target), result);
+  const std::wstring target = ExcludeTrailingBackslash(Target);
+  CopyInto(ExcludeTrailingBackslash(Source), target, target, result);
   return result;
 }
 

@@ -13,7 +13,7 @@ struct TFavoritesCopyResult {
 
 // Copies every file and folder below Source into Target (created with every missing level),
 // folders whatever their attributes; links to folders (junctions) are not followed but
-// reported. Pumps messages before each entry.
+// reported. A Target inside Source is not copied into itself. Pumps messages before each entry.
 TFavoritesCopyResult CopyFolderTree(const std::wstring& Source, const std::wstring& Target);
 // Moves Folder to the Recycle Bin without questions; false when that fails.
 bool RecycleOldBackup(const std::wstring& Folder);

@@ -113,6 +113,17 @@ TEST_F(FavoritesEngineTest, CopiesEveryFolderAndNeverOverwrites) {
   SetFileAttributesW((favorites + L"\\Locked").c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
+TEST_F(FavoritesEngineTest, ABackupInsideTheFavoritesIsNotCopiedIntoItself) {
+  WriteShortcut(favorites, L"a.url", "http://a/");
+  const std::wstring inside = favorites + L"\\Tools\\BackUp\\Favorites";
+  ForceDirectories(inside);  // the program and its backup folder kept among the favorites
+  TFavoritesCopyResult result = CopyFolderTree(favorites, inside);
+  EXPECT_TRUE(result.Succeeded());
+  EXPECT_EQ(ReadShortcutUrl(inside + L"\\a.url"), L"http://a/");
+  EXPECT_TRUE(DirectoryExists(inside + L"\\Tools\\BackUp"));
+  EXPECT_FALSE(DirectoryExists(inside + L"\\Tools\\BackUp\\Favorites"));
+}
+
 TEST_F(FavoritesEngineTest, AMissingSourceFails) {
   EXPECT_FALSE(CopyFolderTree(favorites + L"\\Nowhere", backup).Succeeded());
   EXPECT_FALSE(BackupFavorites(L"", backup, false).Succeeded());
