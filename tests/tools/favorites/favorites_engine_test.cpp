@@ -67,6 +67,29 @@ TEST_F(FavoritesEngineTest, FindsShortcutsInEveryFolder) {
                                               favorites + L"\\News\\c.url", favorites + L"\\a.url"}));
 }
 
+TEST_F(FavoritesEngineTest, AFolderLinkLeadingBackUpIsNeitherWalkedNorCopied) {
+  WriteShortcut(favorites, L"News\\b.url", "http://b/");
+  const std::wstring link = favorites + L"\\News\\Loop";
+  if (!CreateSymbolicLinkW(link.c_str(), favorites.c_str(), SYMBOLIC_LINK_FLAG_DIRECTORY))
+    GTEST_SKIP() << "this system makes no folder links here (error " << GetLastError() << ")";
+  WIN32_FIND_DATAW data;
+  HANDLE find = FindFirstFileW(link.c_str(), &data);
+  const bool listed = find != INVALID_HANDLE_VALUE && (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT);
+  if (find != INVALID_HANDLE_VALUE) FindClose(find);
+  if (!listed) {
+    RemoveDirectoryW(link.c_str());
+    GTEST_SKIP() << "folder listings here do not show the link as a reparse point";
+  }
+  std::vector<std::wstring> found;
+  FindUrlFiles(favorites, found);
+  EXPECT_EQ(found, std::vector<std::wstring>{favorites + L"\\News\\b.url"});
+  TFavoritesCopyResult result = CopyFolderTree(favorites, backup);
+  ASSERT_EQ(result.Failures.size(), 1u);
+  EXPECT_NE(result.Failures[0].find(L"Loop is a link"), std::wstring::npos);
+  EXPECT_EQ(ReadShortcutUrl(backup + L"\\News\\b.url"), L"http://b/");
+  RemoveDirectoryW(link.c_str());
+}
+
 TEST_F(FavoritesEngineTest, TreeOfTopLevelShortcutsAndTwoFolderLevels) {
   WriteShortcut(backup, L"a.url", "http://a/");
   WriteShortcut(backup, L"News\\b.url", "http://b/");
