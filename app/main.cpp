@@ -12,6 +12,7 @@
 #include "cleaners/evidence_page/frmHisCleaner.h"
 #include "cleaners/junk_page/frmWasteCleaner.h"
 #include "gui/application.h"
+#include "registry/backup_page/frmRegRestore.h"
 #include "skin/skin_manager.h"
 #include "tools/driver_page/frmDriver.h"
 #include "tools/favorites_page/frmfavorites.h"
@@ -51,6 +52,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         [](TCustomForm* page) { static_cast<TfrmSystemRestore*>(page)->btnRefreshClick(page); });
     SetPageFactory(L"TfrmDriver", [](TComponent* owner) { return new TfrmDriver(owner); });
     SetPageFactory(L"Tfrmfavorites", [](TComponent* owner) { return new Tfrmfavorites(owner); });
+    SetPageFactory(L"TfrmRegRestore", [](TComponent* owner) { return new TfrmRegRestore(owner); });
     SetPageFactory(L"TfrmSystemOptimize", [](TComponent* owner) { return new TfrmSystemOptimize(owner); });
     SetPageFactory(L"TfrmWasteCleaner", [](TComponent* owner) { return new TfrmWasteCleaner(owner); }, {},
                    [](TCustomForm* page) { static_cast<TfrmWasteCleaner*>(page)->ResetPage(); });

@@ -1,8 +1,16 @@
 #include "base/child_process.h"
 
+#include <algorithm>
 #include <vector>
 
-bool RunChildProcess(const std::wstring& CommandLine, DWORD& ExitCode, DWORD TimeoutMs) {
+#include "base/message_pump.h"
+
+namespace {
+
+// How long one wait lasts between two pumps: short enough for a click to feel answered.
+constexpr DWORD kPumpSliceMs = 30;
+
+bool StartHidden(const std::wstring& CommandLine, PROCESS_INFORMATION& process) {
   // CreateProcessW may write into the command line, so it gets a copy of its own of any length.
   std::vector<wchar_t> commandLine(CommandLine.begin(), CommandLine.end());
   commandLine.push_back(L'\0');
@@ -10,13 +18,44 @@ bool RunChildProcess(const std::wstring& CommandLine, DWORD& ExitCode, DWORD Tim
   startup.cb = sizeof(startup);
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = SW_HIDE;
-  PROCESS_INFORMATION process = {};
-  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS, nullptr, nullptr,
-                      &startup, &process))
-    return false;
-  bool known = WaitForSingleObject(process.hProcess, TimeoutMs) == WAIT_OBJECT_0 &&
-               GetExitCodeProcess(process.hProcess, &ExitCode) != 0;
+  return CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS, nullptr, nullptr,
+                        &startup, &process) != 0;
+}
+
+// True when the process ended and its exit code was read; the handles are closed in any case.
+bool FinishWith(PROCESS_INFORMATION& process, bool ended, DWORD& ExitCode) {
+  bool known = ended && GetExitCodeProcess(process.hProcess, &ExitCode) != 0;
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
   return known;
+}
+
+}  // namespace
+
+bool RunChildProcess(const std::wstring& CommandLine, DWORD& ExitCode, DWORD TimeoutMs) {
+  PROCESS_INFORMATION process = {};
+  if (!StartHidden(CommandLine, process)) return false;
+  return FinishWith(process, WaitForSingleObject(process.hProcess, TimeoutMs) == WAIT_OBJECT_0, ExitCode);
+}
+
+bool RunChildProcessPumping(const std::wstring& CommandLine, DWORD& ExitCode, DWORD TimeoutMs,
+                            const std::function<bool()>& Stopped) {
+  PROCESS_INFORMATION process = {};
+  if (!StartHidden(CommandLine, process)) return false;
+  const ULONGLONG start = GetTickCount64();
+  bool ended = false;
+  for (;;) {
+    const ULONGLONG elapsed = GetTickCount64() - start;
+    if (TimeoutMs != INFINITE && elapsed >= TimeoutMs) break;
+    DWORD slice = TimeoutMs == INFINITE ? kPumpSliceMs : std::min<DWORD>(kPumpSliceMs, TimeoutMs - static_cast<DWORD>(elapsed));
+    DWORD waited = WaitForSingleObject(process.hProcess, slice);
+    if (waited == WAIT_OBJECT_0) {
+      ended = true;
+      break;
+    }
+    if (waited != WAIT_TIMEOUT) break;
+    PumpMessages();
+    if (Stopped && Stopped()) break;
+  }
+  return FinishWith(process, ended, ExitCode);
 }

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 // Starts CommandLine (program and arguments, quoted as the platform parses them) with its window
@@ -10,3 +11,11 @@
 // it at most TimeoutMs milliseconds. False when it could not be started or had not ended in time
 // (it is left running then); otherwise ExitCode receives its exit code.
 bool RunChildProcess(const std::wstring& CommandLine, DWORD& ExitCode, DWORD TimeoutMs = INFINITE);
+
+// As RunChildProcess, but the caller's messages are handled (PumpMessages, base/message_pump.h)
+// every few milliseconds while the child runs, so the windows stay painted and a Stop button can
+// be pressed. Stopped, when given, is asked after each pump: true ends the wait at once as a
+// failure, as the bound does (the child is left running). The pump may free the caller's window:
+// callers check that they still exist before they touch themselves again.
+bool RunChildProcessPumping(const std::wstring& CommandLine, DWORD& ExitCode, DWORD TimeoutMs,
+                            const std::function<bool()>& Stopped = {});

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Draws the pictures of the main program's windows (banner, navigation buttons,
 strips, splash, About background, the memory page's buttons, the junk cleaner page's buttons
-and tree images) into forms/main, forms/splash, forms/about, forms/memory, forms/junk, and the
+and tree images, the registry backup page's row image and please-wait picture) into forms/main, forms/splash, forms/about, forms/memory, forms/junk, and the
 updater's header into updater/program/forms.
 
 Run with the system Python (it needs PIL):  /usr/bin/python3 forms/draw_pictures.py
@@ -536,6 +536,41 @@ def backup_pictures():
     save(tree_strip([favorite_star, folder_closed]), "favorites/tree16.bmp")
 
 
+# ---- the registry backup page and its please-wait window -----------------------------------
+
+def registry_file(d, P, u):
+    """A backup row: a sheet with a folded corner holding three registry blocks."""
+    d.polygon([P(2.5, 1), P(10.5, 1), P(14, 4.5), P(14, 15), P(2.5, 15)], fill=(250, 250, 250, 255),
+              outline=BRAND + (255,))
+    d.polygon([P(10.5, 1), P(10.5, 4.5), P(14, 4.5)], fill=BRAND_LIGHT + (255,))
+    for x, y in ((4.5, 7), (8.5, 7), (4.5, 11)):
+        d.rectangle([P(x, y), P(x + 3, y + 3)], fill=BRAND + (255,))
+    d.rectangle([P(8.5, 11), P(11.5, 14)], fill=ACCENT + (255,))
+
+
+def registry_wait_picture():
+    """The please-wait window's picture: a brand disc with a registry block and a turning arrow."""
+    size = 48
+    s = size * SS
+    img = Image.new("RGBA", (s, s), (0, 0, 0, 0))
+    d = ImageDraw.Draw(img)
+    u = s / 48.0
+    d.ellipse([2 * u, 2 * u, 46 * u, 46 * u], fill=BRAND + (255,))
+    d.arc([9 * u, 9 * u, 39 * u, 39 * u], start=200, end=500, fill=WHITE + (255,), width=int(3.2 * u))
+    d.polygon([(9 * u, 17 * u), (5 * u, 27 * u), (15 * u, 25 * u)], fill=WHITE + (255,))
+    for x, y, colour in ((17, 17, WHITE), (25, 17, WHITE), (17, 25, WHITE), (25, 25, ACCENT)):
+        d.rectangle([x * u, y * u, (x + 6) * u, (y + 6) * u], fill=colour + (255,))
+    small = img.resize((size, size), Image.LANCZOS)
+    out = Image.new("RGB", (size, size), WHITE)
+    out.paste(small, (0, 0), small)
+    return out
+
+
+def registry_backup_pictures():
+    save(tree_strip([registry_file]), "regbackup/LargeImages.bmp")
+    save(registry_wait_picture(), "regbackup/flash.png")
+
+
 def main():
     for name, ic, text in HEADERS:
         for look in ("normal", "over", "down"):
@@ -560,6 +595,7 @@ def main():
     app_icon(256).save(icon_path, sizes=[(16, 16), (24, 24), (32, 32), (48, 48), (256, 256)])
     evidence_and_activex_pictures()
     backup_pictures()
+    registry_backup_pictures()
 
 
 if __name__ == "__main__":

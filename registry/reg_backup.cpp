@@ -20,7 +20,10 @@ TChildRunner& EditorRunner() {
 bool RunRegistryEditor(const std::wstring& Arguments) {
   DWORD exitCode = 1;
   std::wstring commandLine = L"regedit " + Arguments;
-  bool started = EditorRunner() ? EditorRunner()(commandLine, exitCode) : RunChildProcess(commandLine, exitCode);
+  // The program keeps handling its messages while the editor works, and an editor that hangs
+  // does not hold it forever.
+  bool started = EditorRunner() ? EditorRunner()(commandLine, exitCode)
+                                : RunChildProcessPumping(commandLine, exitCode, kRegistryEditorTimeoutMs);
   return started && exitCode == 0;
 }
 

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "base/message_pump.h"
+
 TEST(ChildProcess, GivesTheExitCodeOfAProgramThatRan) {
   DWORD exitCode = 0;
   ASSERT_TRUE(RunChildProcess(L"cmd.exe /c exit 7", exitCode));
@@ -31,4 +33,30 @@ TEST(ChildProcess, AProgramStillRunningAtTheBoundIsAFailure) {
   EXPECT_EQ(exitCode, 12345u);
   ASSERT_TRUE(RunChildProcess(L"cmd.exe /c exit 4", exitCode, 60000));
   EXPECT_EQ(exitCode, 4u);
+}
+
+// While a pumping wait lasts the program's messages keep being handled; the exit code is still
+// the child's own.
+TEST(ChildProcess, APumpingWaitPumpsUntilTheProgramEnds) {
+  int pumps = 0;
+  TMessagePump previous = SetMessagePump([&pumps] { ++pumps; });
+  DWORD exitCode = 0;
+  bool ran = RunChildProcessPumping(L"cmd.exe /c ping -n 2 127.0.0.1 >nul & exit 5", exitCode, 60000);
+  SetMessagePump(std::move(previous));
+  ASSERT_TRUE(ran);
+  EXPECT_EQ(exitCode, 5u);
+  EXPECT_GT(pumps, 0);
+}
+
+// A stop request, or the bound, ends the wait as a failure without waiting for the program.
+TEST(ChildProcess, APumpingWaitEndsOnStopOrAtTheBound) {
+  DWORD exitCode = 12345;
+  int asked = 0;
+  EXPECT_FALSE(RunChildProcessPumping(L"cmd.exe /c ping -n 4 127.0.0.1", exitCode, INFINITE, [&asked] {
+    return ++asked == 2;
+  }));
+  EXPECT_EQ(asked, 2);
+  EXPECT_FALSE(RunChildProcessPumping(L"cmd.exe /c ping -n 4 127.0.0.1", exitCode, 100));
+  EXPECT_EQ(exitCode, 12345u);
+  EXPECT_FALSE(RunChildProcessPumping(L"qs_no_such_program_here.exe /x", exitCode, 1000));
 }
