@@ -118,6 +118,15 @@ TEST_F(DriverFilesFixture, TheInfNamesTheFilesFoundOnDiskInTheirOwnSpelling) {
   EXPECT_EQ(CollectDriverFiles(instance, places), (std::vector<std::wstring>{sys, dll, help, inf}));
 }
 
+TEST_F(DriverFilesFixture, AUnicodeInfIsReadToo) {
+  AddDriver(L"Cls", L"0000", L"Wide", L"Acme", L"oem9.inf");
+  const std::wstring text = L"\xFEFF[SourceDisksFiles]\r\nwide.sys=1\r\n";
+  WriteWindowsFile(L"inf\\oem9.inf", std::string(reinterpret_cast<const char*>(text.data()), text.size() * 2));
+  std::wstring sys = WriteWindowsFile(L"system32\\drivers\\wide.sys", "wide driver");
+  EXPECT_EQ(CollectDriverFiles(places.ClassKey + L"\\Cls\\0000", places),
+            (std::vector<std::wstring>{sys, places.WindowsFolder + L"\\inf\\oem9.inf"}));
+}
+
 TEST_F(DriverFilesFixture, AnInstanceWithoutAUsableInfNamesNoFiles) {
   AddDriver(L"Cls", L"0000", L"No Inf", L"Acme");
   AddDriver(L"Cls", L"0001", L"Path Inf", L"Acme", L"..\\system32\\evil.inf");
