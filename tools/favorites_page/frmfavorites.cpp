@@ -2,6 +2,7 @@
 
 #include "app/frmmain.h"
 #include "base/files.h"
+#include "base/message_pump.h"
 #include "common/failure_list.h"
 #include "gui/message_box.h"
 #include "tools/favorites/favorite_files.h"
@@ -18,6 +19,11 @@ void Tfrmfavorites::FormCreate(TObject* Sender) {
   VST1->SetNodeDataSize(sizeof(size_t));  // each node holds its row's index
   FavoritesFolder = ReadFavoritesFolder();
   backupRoot_ = ProgramFolder() + L"BackUp\\";
+  // The main window has not placed the page yet: a click handled meanwhile could open it twice.
+  struct TNoPumping {
+    TMessagePump saved = SetMessagePump({});
+    ~TNoPumping() { SetMessagePump(std::move(saved)); }
+  } noPumping;
   Btn_LoadURLClick(Btn_LoadURL);
 }
 

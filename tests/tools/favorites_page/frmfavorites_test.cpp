@@ -55,6 +55,23 @@ TEST_F(FavoritesPageTest, OpensOnAnEmptyBackupBesideTheProgram) {
   EXPECT_TRUE(boxes.empty());
 }
 
+TEST_F(FavoritesPageTest, NothingIsPumpedWhileThePageIsMadeButRefreshPumps) {
+  WriteShortcut(Backup(), L"a.url", "http://a/");
+  WriteShortcut(Backup(), L"News\\b.url", "http://b/");
+  int pumped = 0;
+  SetMessagePump([&pumped] {
+    ++pumped;
+    Application->ProcessMessages();
+  });
+  Tfrmfavorites* page = Open();
+  ASSERT_NE(page, nullptr);
+  EXPECT_EQ(Shown(page).size(), 3u);
+  EXPECT_EQ(pumped, 0);
+  page->Btn_LoadURL->Click();
+  EXPECT_GT(pumped, 0);
+  EXPECT_EQ(Shown(page).size(), 3u);
+}
+
 TEST_F(FavoritesPageTest, BackupOfAnEmptyBackupAsksNothingAndShowsTheTree) {
   Tfrmfavorites* page = Open();
   ASSERT_NE(page, nullptr);
