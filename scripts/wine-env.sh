@@ -34,11 +34,20 @@ qs_wine_prefix() {
   fi
   qs_unmap_host_drives
   # Wine draws the window frames itself, as it must for the skin engine.
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
+  command wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
   # There is no window manager: without this Wine waits for one on every hide or destroy.
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+  command wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
   qs_unmap_host_drives
 }
+
+# A Wine program started by hand right after sourcing this file would otherwise create a
+# default prefix that maps the host's root as z:, and run inside it.
+qs_safe_wine() {
+  [ -f "$WINEPREFIX/system.reg" ] || qs_wine_prefix >&2
+  qs_unmap_host_drives
+  command "$@"
+}
+wine() { qs_safe_wine wine "$@"; }
 
 # A persistent wineserver keeps each Wine start-up short.
 qs_start_wineserver() {
