@@ -14,6 +14,7 @@
 #include "gui/application.h"
 #include "registry/backup_page/frmRegRestore.h"
 #include "skin/skin_manager.h"
+#include "tools/activex_register_page/frmRegisterActivex.h"
 #include "tools/driver_page/frmDriver.h"
 #include "tools/favorites_page/frmfavorites.h"
 #include "tools/memory_page/frmCPUMemory.h"
@@ -52,6 +53,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         [](TCustomForm* page) { static_cast<TfrmSystemRestore*>(page)->btnRefreshClick(page); });
     SetPageFactory(L"TfrmDriver", [](TComponent* owner) { return new TfrmDriver(owner); });
     SetPageFactory(L"Tfrmfavorites", [](TComponent* owner) { return new Tfrmfavorites(owner); });
+    SetPageFactory(L"TfrmRegisterActivex", [](TComponent* owner) { return new TfrmRegisterActivex(owner); });
     SetPageFactory(L"TfrmRegRestore", [](TComponent* owner) { return new TfrmRegRestore(owner); });
     SetPageFactory(L"TfrmSystemOptimize", [](TComponent* owner) { return new TfrmSystemOptimize(owner); });
     SetPageFactory(L"TfrmWasteCleaner", [](TComponent* owner) { return new TfrmWasteCleaner(owner); }, {},

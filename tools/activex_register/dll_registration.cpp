@@ -1,0 +1,73 @@
+#include "tools/activex_register/dll_registration.h"
+
+#include "base/child_process.h"
+
+namespace {
+
+TRegistrationTool& TestTool() {
+  static TRegistrationTool tool;
+  return tool;
+}
+
+std::wstring WindowsSystemFolder() {
+  std::wstring folder(MAX_PATH, L'\0');
+  UINT length = GetWindowsDirectoryW(&folder[0], static_cast<UINT>(folder.size()));
+  if (length >= folder.size()) {
+    folder.resize(length);
+    length = GetWindowsDirectoryW(&folder[0], static_cast<UINT>(folder.size()));
+  }
+  folder.resize(length);
+  return folder + L"\\system32";
+}
+
+}  // namespace
+
+TRegistrationTool RegistrationTool() {
+  if (TestTool().Run) return TestTool();
+  return {WindowsSystemFolder(), [](const std::wstring& CommandLine, DWORD& ExitCode,
+                                    const std::function<bool()>& Stopped) {
+            return RunChildProcessPumping(CommandLine, ExitCode, kRegistrationTimeoutMs, Stopped);
+          }};
+}
+
+void SetRegistrationToolForTesting(TRegistrationTool Tool) { TestTool() = std::move(Tool); }
+
+std::vector<std::wstring> ListDlls(const std::wstring& Folder) {
+  std::vector<std::wstring> dlls;
+  WIN32_FIND_DATAW data;
+  HANDLE find = FindFirstFileW((Folder + L"\\*.dll").c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) return dlls;
+  do {
+    if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) dlls.push_back(Folder + L"\\" + data.cFileName);
+  } while (FindNextFileW(find, &data));
+  FindClose(find);
+  return dlls;
+}
+
+std::wstring RegistrationCommandLine(const std::wstring& SystemFolder, const std::wstring& Dll) {
+  return L"\"" + SystemFolder + L"\\regsvr32.exe\" /s \"" + Dll + L"\"";
+}
+
+TRegistrationOutcome RegisterDll(const std::wstring& Dll, const std::function<bool()>& Stopped) {
+  TRegistrationTool tool = RegistrationTool();
+  DWORD exitCode = 0;
+  TRegistrationOutcome outcome;
+  if (!tool.Run(RegistrationCommandLine(tool.SystemFolder, Dll), exitCode, Stopped)) {
+    outcome.Result = Stopped && Stopped() ? TRegistrationResult::Stopped : TRegistrationResult::NotFinished;
+    return outcome;
+  }
+  outcome.Result = exitCode == 0 ? TRegistrationResult::Registered : TRegistrationResult::Failed;
+  outcome.ExitCode = exitCode;
+  return outcome;
+}
+
+std::wstring RegistrationStatusText(const TRegistrationOutcome& Outcome) {
+  switch (Outcome.Result) {
+    case TRegistrationResult::Registered: return L"Re-Register successfully";
+    case TRegistrationResult::Failed:
+      return L"Re-Register failed (exit code " + std::to_wstring(Outcome.ExitCode) + L")";
+    case TRegistrationResult::Stopped: return L"Stopped";
+    case TRegistrationResult::NotFinished: break;
+  }
+  return L"Re-Register failed (regsvr32 did not finish)";
+}
