@@ -12,7 +12,6 @@ template <typename TWork>
 void TfrmRegFlashForm::RunOnce(TTimer* Timer, UINT Message, TWork Work) {
   Timer->SetEnabled(false);
   TComponentRef<TfrmRegFlashForm> self(this);
-  running_ = true;
   // The editor's wait handles the program's messages, so this window stays painted meanwhile.
   bool result = false;
   try {
@@ -21,7 +20,7 @@ void TfrmRegFlashForm::RunOnce(TTimer* Timer, UINT Message, TWork Work) {
     result = false;
   }
   if (!self) return;
-  running_ = false;
+  finished_ = true;
   Result = result;
   SendMessageW(page_->Handle(), Message, Result ? 1 : 0, 0);
   if (self) Close();
@@ -36,6 +35,7 @@ void TfrmRegFlashForm::timerRegRestoreTimer(TObject* Sender) {
 }
 
 void TfrmRegFlashForm::FormCloseQuery(TObject* Sender, bool& CanClose) {
-  // The editor cannot be called back halfway: the window stays until it has finished.
-  CanClose = !running_;
+  // The window stays until its run has finished: closed before, nothing would have been done
+  // and the page would report a failure; the editor cannot be called back halfway anyway.
+  CanClose = finished_;
 }

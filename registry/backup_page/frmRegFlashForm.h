@@ -45,5 +45,5 @@ class TfrmRegFlashForm : public TForm {
   void RunOnce(TTimer* Timer, UINT Message, TWork Work);
 
   TWinControl* page_;
-  bool running_ = false;
+  bool finished_ = false;
 };

@@ -114,6 +114,22 @@ TEST_F(RegRestorePageTest, BackupRunsInThePleaseWaitWindowAndGetsItsRow) {
   EXPECT_EQ(ShowingWaitWindow(), nullptr);
 }
 
+// Closing the please-wait window before its run has finished is refused: the run still happens and
+// the window closes once it is done.
+TEST_F(RegRestorePageTest, ThePleaseWaitWindowStaysUntilItsRunIsDone) {
+  FakeEditor(0);
+  TfrmRegRestore* page = OpenPage();
+  TfrmRegFlashForm wait(page);
+  wait.BackupTime = Now();
+  wait.timerRegFlashForm->SetEnabled(true);
+  // The close arrives before the run's timer.
+  PostMessageW(wait.Handle(), WM_CLOSE, 0, 0);
+  wait.ShowModal();
+  EXPECT_EQ(editorCalls.size(), 1u);
+  EXPECT_TRUE(wait.Result);
+  EXPECT_FALSE(wait.Showing());
+}
+
 // An export that fails in any way is reported as failed and leaves neither a row nor an index line.
 TEST_F(RegRestorePageTest, AFailedBackupIsReportedAndNotListed) {
   struct Case {
@@ -275,11 +291,19 @@ TEST_F(RegRestorePageTest, RowsAreDrawnInAlternatingColours) {
 }
 
 // The real registry editor: a backup of the whole registry of the prefix gets its row and holds
-// the keys of this test.
+// the keys of this test; the program is not frozen while the editor works.
 TEST_F(RegRestorePageTest, RealEditorBacksUpTheWholeRegistry) {
   TestRegistryKey key(L"RegBackupPage");
   TfrmRegRestore* page = OpenPage();
+  // The program keeps handling its messages while the editor runs.
+  int pumps = 0;
+  TMessagePump previous = SetMessagePump([&pumps] {
+    ++pumps;
+    Application->ProcessMessages();
+  });
   page->Btn_BackUp->Click();
+  SetMessagePump(previous);
+  EXPECT_GT(pumps, 0);
   ASSERT_EQ(boxes.size(), 1u);
   ASSERT_EQ(boxes[0].text, L"Registry Backup Completed!");
   ASSERT_EQ(page->Backups().size(), 1u);
