@@ -19,6 +19,7 @@
 #include "tools/favorites_page/frmfavorites.h"
 #include "tools/memory_page/frmCPUMemory.h"
 #include "tools/fixes/frmFixFileAsso.h"
+#include "tools/iemanage_page/frmIEManage.h"
 #include "tools/restore_page/frmSystemRestore.h"
 #include "tools/service_page/frmSystemOptimize.h"
 
@@ -55,6 +56,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     SetPageFactory(L"Tfrmfavorites", [](TComponent* owner) { return new Tfrmfavorites(owner); });
     SetPageFactory(L"TfrmRegisterActivex", [](TComponent* owner) { return new TfrmRegisterActivex(owner); });
     SetPageFactory(L"TfrmRegRestore", [](TComponent* owner) { return new TfrmRegRestore(owner); });
+    SetPageFactory(L"TfrmIEManage", [](TComponent* owner) { return new TfrmIEManage(owner); });
     SetPageFactory(L"TfrmSystemOptimize", [](TComponent* owner) { return new TfrmSystemOptimize(owner); });
     SetPageFactory(L"TfrmWasteCleaner", [](TComponent* owner) { return new TfrmWasteCleaner(owner); }, {},
                    [](TCustomForm* page) { static_cast<TfrmWasteCleaner*>(page)->ResetPage(); });

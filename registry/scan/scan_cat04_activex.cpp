@@ -11,15 +11,6 @@ const wchar_t kHkcuName[] = L"HKEY_CURRENT_USER";
 // Every record of this category carries this text as its second result line.
 const wchar_t kActiveXValueData[] = L"The key HELPDIR under";
 
-// Subkey names of Root\Path, read-only; none when the key does not open.
-std::vector<std::wstring> SubKeyNames(HKEY Root, const std::wstring& Path) {
-  std::vector<std::wstring> names;
-  TRegistry reg(KEY_READ);
-  reg.SetRootKey(Root);
-  if (reg.OpenKeyReadOnly(Path)) reg.GetKeyNames(names);
-  return names;
-}
-
 // Reads the default value of Root\Path into Data; false when the key does not open.
 bool ReadDefaultValue(HKEY Root, const std::wstring& Path, std::wstring& Data) {
   TRegistry reg(KEY_READ);

@@ -5,7 +5,6 @@
 #include "base/files.h"
 #include "base/registry_key.h"
 #include "base/strings.h"
-#include "registry/scan/scan_cat08_15_reading.h"
 #include "registry/scan/scan_categories.h"
 #include "registry/scan/scan_shared_tests.h"
 #include "registry/scan/scan_walks.h"

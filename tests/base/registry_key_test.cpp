@@ -1,11 +1,11 @@
 #include "base/registry_key.h"
 
-#include <aclapi.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "base/exception.h"
+#include "tests/base/locked_key.h"
 #include "tests/base/test_keys.h"
 
 namespace {
@@ -142,27 +142,10 @@ TEST(RegistryKey, KeyWithoutWriteAccessOpensReadOnlyOnly) {
   ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
             ERROR_SUCCESS);
   RegSetValueExW(key, L"v", 0, REG_SZ, reinterpret_cast<const BYTE*>(L"x"), 4);
-  // Everyone may read; nobody may write.
-  EXPLICIT_ACCESSW ea = {};
-  ea.grfAccessPermissions = KEY_READ;
-  ea.grfAccessMode = SET_ACCESS;
-  ea.grfInheritance = NO_INHERITANCE;
-  ea.Trustee.TrusteeForm = TRUSTEE_IS_NAME;
-  ea.Trustee.TrusteeType = TRUSTEE_IS_WELL_KNOWN_GROUP;
-  ea.Trustee.ptstrName = const_cast<wchar_t*>(L"EVERYONE");
-  PACL acl = nullptr;
-  ASSERT_EQ(SetEntriesInAclW(1, &ea, nullptr, &acl), static_cast<DWORD>(ERROR_SUCCESS));
-  ASSERT_EQ(SetSecurityInfo(key, SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION,
-                            nullptr, nullptr, acl, nullptr),
-            static_cast<DWORD>(ERROR_SUCCESS));
-  LocalFree(acl);
   RegCloseKey(key);
-  HKEY probe;
-  LONG full = RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_ALL_ACCESS, &probe);
-  if (full == ERROR_SUCCESS) {
-    RegCloseKey(probe);
-    GTEST_SKIP() << "this platform does not enforce registry key security";
-  }
+  // Everyone may read; nobody may write (until the lock goes, so the test key can be removed).
+  WriteLockedKey lock(HKEY_CURRENT_USER, path);
+  if (!lock.Enforced()) GTEST_SKIP() << "this platform does not enforce registry key security";
 
   TRegistry reg;
   reg.SetRootKey(HKEY_CURRENT_USER);
@@ -172,14 +155,6 @@ TEST(RegistryKey, KeyWithoutWriteAccessOpensReadOnlyOnly) {
   ASSERT_TRUE(reg.OpenKeyReadOnly(L"\\" + path));
   EXPECT_EQ(reg.ReadString(L"v"), L"x");
   EXPECT_THROW(reg.WriteString(L"v", L"y"), ERegistryException);
-  reg.CloseKey();
-  // Give write access back so the test key can be removed.
-  ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, WRITE_DAC, &key), ERROR_SUCCESS);
-  ea.grfAccessPermissions = KEY_ALL_ACCESS;
-  ASSERT_EQ(SetEntriesInAclW(1, &ea, nullptr, &acl), static_cast<DWORD>(ERROR_SUCCESS));
-  SetSecurityInfo(key, SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION, nullptr, nullptr, acl, nullptr);
-  LocalFree(acl);
-  RegCloseKey(key);
 }
 
 TEST(RegistryKey, DeleteKeyRemovesTheWholeSubtree) {
@@ -205,4 +180,21 @@ TEST(RegistryKey, DeleteKeyRemovesTheWholeSubtree) {
   EXPECT_TRUE(reg.DeleteKey(L"\\" + test.Path() + L"\\Keep"));
   EXPECT_FALSE(RawKeyExists(test.Path() + L"\\Keep"));
   EXPECT_TRUE(RawKeyExists(test.Path()));
+}
+
+TEST(RegistryKey, ReadTextOrEmptyTakesOddTypesAsEmpty) {
+  TestRegistryKey test(L"RegKeyTextOrEmpty");
+  const wchar_t text[] = L"%TEMP%\\x";
+  const DWORD number = 7;
+  const BYTE bytes[] = {'a', 0, 'b', 0};
+  SetRaw(test.Path(), L"expand", REG_EXPAND_SZ, text, sizeof text);
+  SetRaw(test.Path(), L"dword", REG_DWORD, &number, sizeof number);
+  SetRaw(test.Path(), L"binary", REG_BINARY, bytes, sizeof bytes);
+  TRegistry reg;
+  reg.SetRootKey(HKEY_CURRENT_USER);
+  ASSERT_TRUE(reg.OpenKeyReadOnly(L"\\" + test.Path()));
+  EXPECT_EQ(ReadTextOrEmpty(reg, L"expand"), L"%TEMP%\\x");
+  EXPECT_EQ(ReadTextOrEmpty(reg, L"dword"), L"");
+  EXPECT_EQ(ReadTextOrEmpty(reg, L"binary"), L"");
+  EXPECT_EQ(ReadTextOrEmpty(reg, L"absent"), L"");
 }

@@ -12,6 +12,7 @@
 #include "gui/pages.h"
 #include "gui/properties.h"
 #include "gui_test_support.h"
+#include "tests/gui/click_tab.h"
 
 namespace {
 bool SameRect(const TRect& a, const TRect& b) { return EqualRect(&a, &b) != FALSE; }
@@ -29,16 +30,6 @@ std::vector<std::wstring> NativeTabs(HWND tabs) {
     captions.push_back(text);
   }
   return captions;
-}
-
-// A click on tab `index` as the user makes it.
-void ClickTab(TCustomTabControl* control, int index) {
-  HWND wnd = control->Handle();
-  TRect r = {};
-  ASSERT_TRUE(SendMessageW(wnd, TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&r)));
-  LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-  SendMessageW(wnd, WM_LBUTTONDOWN, MK_LBUTTON, at);
-  SendMessageW(wnd, WM_LBUTTONUP, 0, at);
 }
 
 std::vector<std::wstring> VisiblePages(TPageControl* pages) {
