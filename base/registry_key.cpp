@@ -152,14 +152,6 @@ std::wstring ReadTextOrEmpty(const TRegistry& reg, const std::wstring& name) {
   }
 }
 
-std::vector<std::wstring> SubKeyNames(HKEY root, const std::wstring& path) {
-  std::vector<std::wstring> names;
-  TRegistry reg(KEY_READ);
-  reg.SetRootKey(root);
-  if (reg.OpenKeyReadOnly(path)) reg.GetKeyNames(names);
-  return names;
-}
-
 std::wstring TRegistry::ReadString(const std::wstring& name) const {
   DWORD type;
   std::vector<BYTE> data;

@@ -82,10 +82,6 @@ class TRegistry {
 // type) counts as empty: for readers that list what they find and must not stop at one odd value.
 std::wstring ReadTextOrEmpty(const TRegistry& reg, const std::wstring& name);
 
-// The subkey names of root\path (opened read-only), in the platform's order; none when the key
-// does not open.
-std::vector<std::wstring> SubKeyNames(HKEY root, const std::wstring& path);
-
 // A value's type and bytes, read whole (asking again while it grows); false when there is no
 // key, no such value, or it cannot be read. An empty name is the key's default value.
 bool ReadRegValue(HKEY key, const std::wstring& name, DWORD& type, std::vector<BYTE>& data);

@@ -1,6 +1,7 @@
 // Category 4: class, type library and interface registrations that point to missing type
 // libraries or server files, and empty HELPDIR keys.
 #include "base/registry_key.h"
+#include "registry/reg_read.h"
 #include "registry/scan/scan_categories.h"
 #include "registry/scan/scan_shared_tests.h"
 
@@ -41,7 +42,7 @@ class TActiveXScan {
   // Walks A and B: the classes below ClassesPath (which ends with "CLSID\"), their TypeLib and
   // InprocServer32 keys. The progress text names the class key, or for B its TypeLib key.
   bool WalkClasses(HKEY Root, const wchar_t* RootName, const std::wstring& ClassesPath, bool ReportTypeLibKey) {
-    for (const std::wstring& cls : SubKeyNames(Root, ClassesPath)) {
+    for (const std::wstring& cls : ListRegSubKeys(Root, ClassesPath)) {
       const std::wstring classKey = ClassesPath + cls;
       std::wstring report = std::wstring(RootName) + classKey;
       if (ReportTypeLibKey) report += L"\\TypeLib";
@@ -64,10 +65,10 @@ class TActiveXScan {
   // Walks C and D: the versions of each type library below TypeLibsPath (ending with
   // "TypeLib\") whose HELPDIR key has an empty default value.
   bool WalkTypeLibs(HKEY Root, const wchar_t* RootName, const std::wstring& TypeLibsPath) {
-    for (const std::wstring& lib : SubKeyNames(Root, TypeLibsPath)) {
+    for (const std::wstring& lib : ListRegSubKeys(Root, TypeLibsPath)) {
       const std::wstring libKey = TypeLibsPath + lib;
       if (!engine_.NextEntry(onProgress_, std::wstring(RootName) + libKey + L"\\HELPDIR")) return false;
-      for (const std::wstring& version : SubKeyNames(Root, libKey)) {
+      for (const std::wstring& version : ListRegSubKeys(Root, libKey)) {
         const std::wstring helpDir = libKey + L"\\" + version + L"\\HELPDIR";
         std::wstring data;
         if (ReadDefaultValue(Root, helpDir, data) && data.empty()) {
@@ -82,7 +83,7 @@ class TActiveXScan {
   // Walks E and F: interfaces below InterfacesPath (ending with "Interface\") whose TypeLib key
   // names a missing type library.
   bool WalkInterfaces(HKEY Root, const wchar_t* RootName, const std::wstring& InterfacesPath) {
-    for (const std::wstring& iface : SubKeyNames(Root, InterfacesPath)) {
+    for (const std::wstring& iface : ListRegSubKeys(Root, InterfacesPath)) {
       const std::wstring ifaceKey = InterfacesPath + iface;
       if (!engine_.NextEntry(onProgress_, std::wstring(RootName) + iface)) return false;
       std::wstring typeLib;

@@ -2,6 +2,7 @@
 
 #include "base/files.h"
 #include "base/registry_key.h"
+#include "registry/reg_read.h"
 
 namespace {
 
@@ -53,7 +54,7 @@ TIEBHOItem ClassAddon(const TAddonClass& cls, const wchar_t* typeLabel, HKEY roo
 
 void AddHelperObjects(std::vector<TIEBHOItem>& items) {
   TAddonClass cls;
-  for (const std::wstring& clsid : SubKeyNames(HKEY_LOCAL_MACHINE, kHelperObjects))
+  for (const std::wstring& clsid : ListRegSubKeys(HKEY_LOCAL_MACHINE, kHelperObjects))
     if (FindInprocClass(clsid, cls))
       items.push_back(ClassAddon(cls, L"浏览器辅助BHO", HKEY_LOCAL_MACHINE, kHelperObjects + (L"\\" + clsid)));
 }
@@ -74,13 +75,13 @@ void AddToolbars(std::vector<TIEBHOItem>& items) {
 // The machine's and the user's explorer bars carry one label: the user sees one kind of add-on.
 void AddExplorerBars(std::vector<TIEBHOItem>& items, HKEY root) {
   TAddonClass cls;
-  for (const std::wstring& clsid : SubKeyNames(root, kExplorerBars))
+  for (const std::wstring& clsid : ListRegSubKeys(root, kExplorerBars))
     if (FindInprocClass(clsid, cls))
       items.push_back(ClassAddon(cls, L"浏览器栏", root, kExplorerBars + (L"\\" + clsid)));
 }
 
 void AddExtensions(std::vector<TIEBHOItem>& items) {
-  for (const std::wstring& name : SubKeyNames(HKEY_LOCAL_MACHINE, kExtensions)) {
+  for (const std::wstring& name : ListRegSubKeys(HKEY_LOCAL_MACHINE, kExtensions)) {
     TIEBHOItem item;
     item.TypeLabel = L"浏览器扩展";
     item.RootKey = HKEY_LOCAL_MACHINE;
