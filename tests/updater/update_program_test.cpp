@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,22 @@ BOOL CALLBACK CloseWindowOf(HWND window, LPARAM processId) {
   GetWindowThreadProcessId(window, &owner);
   if (owner == static_cast<DWORD>(processId) && IsWindowVisible(window)) PostMessageW(window, WM_CLOSE, 0, 0);
   return TRUE;
+}
+
+// The updater's visible main window, or nullptr.
+struct WindowSearch {
+  DWORD ProcessId;
+  HWND Found;
+};
+BOOL CALLBACK FindMainWindowOf(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<WindowSearch*>(data);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  wchar_t name[64] = {};
+  GetClassNameW(window, name, 64);
+  if (owner != search->ProcessId || !IsWindowVisible(window) || std::wstring(name) != L"TfrmMain") return TRUE;
+  search->Found = window;
+  return FALSE;
 }
 
 struct WindowCount {
@@ -64,8 +81,10 @@ class UpdateProgramTest : public testing::Test {
   }
 
   // Starts Update.exe with `params`; true when it ended on its own within the wait. Otherwise
-  // its windows are counted and, with closeWindows, closed (else the process is ended).
-  bool RunUpdater(const std::wstring& params, DWORD waitMs, bool closeWindows = false) {
+  // `whileRunning` looks at it, its windows are counted and, with closeWindows, closed (else
+  // the process is ended).
+  bool RunUpdater(const std::wstring& params, DWORD waitMs, bool closeWindows = false,
+                  const std::function<void(DWORD processId)>& whileRunning = {}) {
     std::wstring command = L"\"" + updater_ + L"\"" + (params.empty() ? L"" : L" " + params);
     STARTUPINFOW si = {sizeof(si)};
     PROCESS_INFORMATION pi = {};
@@ -77,6 +96,7 @@ class UpdateProgramTest : public testing::Test {
     const bool endedAlone = WaitForSingleObject(pi.hProcess, waitMs) == WAIT_OBJECT_0;
     bool ended = endedAlone;
     if (!ended) {
+      if (whileRunning) whileRunning(pi.dwProcessId);
       WindowCount count{pi.dwProcessId, 0};
       EnumWindows(CountWindowOf, reinterpret_cast<LPARAM>(&count));
       windowsSeen_ = count.Count;
@@ -144,6 +164,33 @@ TEST_F(UpdateProgramTest, ExtraParameterKeepsTheWindowWaitingForTheUser) {
   EXPECT_FALSE(FileExists(Marker()));
   EXPECT_EQ(TIniFile(folder_.Path() + L"Config\\App.ini").ReadString(L"Version", L"ver", L"0"), L"0");
   EXPECT_EQ(CountFilesBelow(folder_.Path() + L"Temp\\"), 0);
+}
+
+TEST_F(UpdateProgramTest, WindowWearsOurSkinAroundItsOwnClientArea) {
+  // Our skin: 4-pixel side and bottom borders and a 30-pixel title around the form's 453 x 215.
+  constexpr int kBorder = 4, kTitle = 30;
+  RECT client{}, window{};
+  LONG_PTR style = 0;
+  EXPECT_FALSE(RunUpdater(L"\\internet \\exec", 1000, true, [&](DWORD processId) {
+    // The skin component is stored switched on: the window is skinned once it is activated,
+    // and while skinned the system draws no caption buttons of its own.
+    for (int i = 0; i < 300; ++i) {
+      WindowSearch search{processId, nullptr};
+      EnumWindows(FindMainWindowOf, reinterpret_cast<LPARAM>(&search));
+      if (search.Found) {
+        style = GetWindowLongPtrW(search.Found, GWL_STYLE);
+        GetClientRect(search.Found, &client);
+        GetWindowRect(search.Found, &window);
+        if (!(style & WS_SYSMENU)) break;
+      }
+      Sleep(100);
+    }
+  }));
+  EXPECT_FALSE(style & WS_SYSMENU) << "the window was not skinned";
+  EXPECT_EQ(client.right, 453);
+  EXPECT_EQ(client.bottom, 215);
+  EXPECT_EQ(window.right - window.left, 453 + 2 * kBorder);
+  EXPECT_EQ(window.bottom - window.top, 215 + kTitle + kBorder);
 }
 
 TEST_F(UpdateProgramTest, HostileNamesWriteNothingOutsideTheProgramFolder) {

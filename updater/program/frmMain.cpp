@@ -10,6 +10,7 @@
 
 QS_FORM_IMPL(TfrmMain, TForm, QS_FIELD(Gauge1), QS_FIELD(Label3), QS_FIELD(Label4), QS_FIELD(lblVersion),
              QS_FIELD(lblFileName), QS_FIELD(btnUpdate), QS_FIELD(btnStop), QS_FIELD(ListView1), QS_FIELD(Timer1),
+             QS_FIELD(SkinData1),
              QS_HANDLER(FormCreate), QS_HANDLER(FormShow), QS_HANDLER(FormCloseQuery), QS_HANDLER(FormClose),
              QS_HANDLER(Timer1Timer), QS_HANDLER(btnUpdateClick), QS_HANDLER(btnStopClick))
 

@@ -8,6 +8,7 @@
 #include "gui/progress.h"
 #include "gui/std_ctrls.h"
 #include "gui/timer.h"
+#include "skin/skin_data.h"
 #include "updater/update/update_engine.h"
 
 class TfrmMain : public TForm {
@@ -25,6 +26,8 @@ class TfrmMain : public TForm {
   TSpeedButton* btnStop = nullptr;
   TListView* ListView1 = nullptr;
   TTimer* Timer1 = nullptr;
+  // Carries our skin, stored switched on: the window is skinned once it is activated.
+  TSkinData* SkinData1 = nullptr;
 
   // Set from the command line before the window is shown: update without waiting for the user.
   bool AutoMode = false;

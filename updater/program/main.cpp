@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "gui/application.h"
+#include "skin/skin_manager.h"
 #include "updater/program/frmMain.h"
 #include "updater/update/command_line.h"
 
@@ -33,6 +34,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     form->AutoMode = command.AutoMode;
     Application->Run();
     delete form;
+    // Last: every skinner lets go of its window and the hook is removed.
+    FreeSkinManager();
   } catch (...) {
     Application->HandleException(nullptr);
     return 1;
