@@ -12,8 +12,21 @@ const TEnumInfo OpenOptionInfo{{L"ofReadOnly", L"ofOverwritePrompt", L"ofHideRea
 
 namespace {
 
+// The system's dialog. comdlg32 is loaded the first time a dialog opens, not with the program:
+// it brings the printing libraries with it, megabytes that most runs never need.
+BOOL SystemOpenFileName(OPENFILENAMEW* ofn) {
+  using TGetOpenFileName = BOOL(WINAPI*)(OPENFILENAMEW*);
+  static const TGetOpenFileName function = [] {
+    HMODULE module = LoadLibraryW(L"comdlg32.dll");
+    return module ? reinterpret_cast<TGetOpenFileName>(
+                        reinterpret_cast<void (*)()>(GetProcAddress(module, "GetOpenFileNameW")))
+                  : nullptr;
+  }();
+  return function ? function(ofn) : FALSE;
+}
+
 TOpenFileNameFunc& OpenFileNameFunc() {
-  static TOpenFileNameFunc func = [](OPENFILENAMEW* ofn) { return GetOpenFileNameW(ofn); };
+  static TOpenFileNameFunc func = SystemOpenFileName;
   return func;
 }
 
@@ -23,7 +36,7 @@ constexpr size_t kBufferChars = 64 * 1024;
 }  // namespace
 
 void SetOpenFileNameFunc(TOpenFileNameFunc func) {
-  OpenFileNameFunc() = func ? std::move(func) : [](OPENFILENAMEW* ofn) { return GetOpenFileNameW(ofn); };
+  OpenFileNameFunc() = func ? std::move(func) : SystemOpenFileName;
 }
 
 std::wstring DialogFilter(const std::wstring& filter) {

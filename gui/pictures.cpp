@@ -10,16 +10,6 @@
 #include "gui/memory_dc.h"
 
 namespace {
-// A new DIB section made from the same header and colour table, with the same pixels.
-HBITMAP CopyDib(HBITMAP source, const BITMAPINFO* info) {
-  DIBSECTION ds = {};
-  if (!source || !GetObjectW(source, sizeof(ds), &ds) || !ds.dsBm.bmBits) return nullptr;
-  void* bits = nullptr;
-  HBITMAP copy = CreateDIBSection(nullptr, info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  if (copy) std::memcpy(bits, ds.dsBm.bmBits, static_cast<size_t>(ds.dsBm.bmWidthBytes) * ds.dsBm.bmHeight);
-  return copy;
-}
-
 void EnsureGdiplus() {
   static ULONG_PTR token = [] {
     ULONG_PTR t = 0;
@@ -42,60 +32,99 @@ const TClassInfo& TPngImage::StaticClass() {
   return info;
 }
 
-TPngImage::~TPngImage() {
-  if (handle_) DeleteObject(handle_);
+// The file's bytes until the first draw, then its pixels (the bytes are let go).
+struct TPngImage::TPngPixels {
+  TBytes Data;
+  HBITMAP Pixels = nullptr;
+  bool Decoded = false;
+  ~TPngPixels() {
+    if (Pixels) DeleteObject(Pixels);
+  }
+};
+
+namespace {
+uint32_t BigEndian32(const uint8_t* p) {
+  return (uint32_t(p[0]) << 24) | (uint32_t(p[1]) << 16) | (uint32_t(p[2]) << 8) | uint32_t(p[3]);
 }
 
-void TPngImage::LoadFromData(const TBytes& data) {
+// The pixels of a PNG file as a premultiplied top-down 32-bit DIB, or nullptr.
+HBITMAP DecodePng(const TBytes& data, int width, int height) {
   EnsureGdiplus();
   IStream* stream = SHCreateMemStream(data.data(), static_cast<UINT>(data.size()));
-  if (!stream) throw Exception(L"PNG image is not valid");
+  if (!stream) return nullptr;
   Gdiplus::GpBitmap* image = nullptr;
   Gdiplus::GpStatus status = Gdiplus::DllExports::GdipCreateBitmapFromStream(stream, &image);
   stream->Release();
-  if (status != Gdiplus::Ok || !image) throw Exception(L"PNG image is not valid");
+  if (status != Gdiplus::Ok || !image) return nullptr;
   UINT w = 0, h = 0;
   Gdiplus::DllExports::GdipGetImageWidth(image, &w);
   Gdiplus::DllExports::GdipGetImageHeight(image, &h);
-  void* bits = nullptr;
-  BITMAPINFO bi = TopDownInfo(static_cast<int>(w), static_cast<int>(h));
-  HBITMAP bmp = (w && h) ? CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0) : nullptr;
+  HBITMAP bmp = nullptr;
   bool ok = false;
-  if (bmp) {
-    Gdiplus::GpRect rect(0, 0, static_cast<INT>(w), static_cast<INT>(h));
-    Gdiplus::BitmapData locked = {};
-    locked.Width = w;
-    locked.Height = h;
-    locked.Stride = static_cast<INT>(w * 4);
-    locked.PixelFormat = PixelFormat32bppPARGB;
-    locked.Scan0 = bits;
-    // Decode straight into the DIB's pixels, premultiplied as AlphaBlend wants them.
-    ok = Gdiplus::DllExports::GdipBitmapLockBits(
-             image, &rect, Gdiplus::ImageLockModeRead | Gdiplus::ImageLockModeUserInputBuf,
-             PixelFormat32bppPARGB, &locked) == Gdiplus::Ok;
-    if (ok) Gdiplus::DllExports::GdipBitmapUnlockBits(image, &locked);
+  if (static_cast<int>(w) == width && static_cast<int>(h) == height) {
+    void* bits = nullptr;
+    BITMAPINFO bi = TopDownInfo(width, height);
+    bmp = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (bmp) {
+      Gdiplus::GpRect rect(0, 0, width, height);
+      Gdiplus::BitmapData locked = {};
+      locked.Width = w;
+      locked.Height = h;
+      locked.Stride = static_cast<INT>(w * 4);
+      locked.PixelFormat = PixelFormat32bppPARGB;
+      locked.Scan0 = bits;
+      // Decode straight into the DIB's pixels, premultiplied as AlphaBlend wants them.
+      ok = Gdiplus::DllExports::GdipBitmapLockBits(
+               image, &rect, Gdiplus::ImageLockModeRead | Gdiplus::ImageLockModeUserInputBuf,
+               PixelFormat32bppPARGB, &locked) == Gdiplus::Ok;
+      if (ok) Gdiplus::DllExports::GdipBitmapUnlockBits(image, &locked);
+    }
   }
   Gdiplus::DllExports::GdipDisposeImage(image);
-  if (!ok) {
-    if (bmp) DeleteObject(bmp);
-    throw Exception(L"PNG image is not valid");
+  if (!ok && bmp) {
+    DeleteObject(bmp);
+    bmp = nullptr;
   }
-  if (handle_) DeleteObject(handle_);
-  handle_ = bmp;
+  return bmp;
+}
+}  // namespace
+
+void TPngImage::LoadFromData(const TBytes& data) {
+  // The signature, then the header chunk: length 13, "IHDR", width and height.
+  static const uint8_t head[] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A, 0, 0, 0, 13, 'I', 'H', 'D', 'R'};
+  if (data.size() < sizeof(head) + 8 || std::memcmp(data.data(), head, sizeof(head)) != 0)
+    throw Exception(L"PNG image is not valid");
+  const uint32_t w = BigEndian32(data.data() + 16), h = BigEndian32(data.data() + 20);
+  // Sizes a DIB can have (PNG allows up to 2^31 - 1 each way, GDI far less).
+  if (w == 0 || h == 0 || w > 0x8000 || h > 0x8000) throw Exception(L"PNG image is not valid");
+  auto image = std::make_shared<TPngPixels>();
+  image->Data = data;
+  image_ = std::move(image);
   SetSize(static_cast<int>(w), static_cast<int>(h));
+}
+
+HBITMAP TPngImage::Handle() const {
+  if (!image_) return nullptr;
+  if (!image_->Decoded) {
+    image_->Pixels = DecodePng(image_->Data, Width(), Height());
+    image_->Decoded = true;
+    TBytes().swap(image_->Data);
+  }
+  return image_->Pixels;
 }
 
 std::unique_ptr<TGraphic> TPngImage::Clone() const {
   auto copy = std::make_unique<TPngImage>();
-  BITMAPINFO bi = TopDownInfo(Width(), Height());
-  copy->handle_ = CopyDib(handle_, &bi);
-  if (copy->handle_) copy->SetSize(Width(), Height());
+  copy->image_ = image_;
+  copy->SetSize(Width(), Height());
   copy->SetTransparent(Transparent());
   return copy;
 }
 
 void TPngImage::Draw(TCanvas& canvas, const TRect& r) {
-  TBitmapDC src(handle_);
+  HBITMAP pixels = Handle();
+  if (!pixels) return;
+  TBitmapDC src(pixels);
   BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
   AlphaBlend(canvas.Handle(), r.left, r.top, ::Width(r), ::Height(r), src.Handle(), 0, 0, Width(), Height(), blend);
 }

@@ -113,19 +113,25 @@ class TBitmap : public TGraphic {
   mutable std::unique_ptr<TCanvas> canvas_;
 };
 
-// A PNG picture with its alpha channel, kept as a premultiplied 32-bit DIB.
+// A PNG picture with its alpha channel. Loading reads only the header (the size); the pixels
+// are decoded the first time the picture is drawn, into a premultiplied 32-bit DIB that every
+// copy of the picture shares: most pictures of a form (a button's pressed and hover looks) are
+// never drawn, and the ones that are get decoded once.
 class TPngImage : public TGraphic {
   QS_CLASS(TPngImage)
 
  public:
-  ~TPngImage() override;
-  bool Empty() const override { return handle_ == nullptr; }
+  bool Empty() const override { return !image_; }
   void Draw(TCanvas& canvas, const TRect& r) override;
+  // Throws Exception when the bytes do not begin like a PNG file with a size.
   void LoadFromData(const TBytes& data) override;
   std::unique_ptr<TGraphic> Clone() const override;
+  // The decoded pixels (decoding them now if needed); nullptr when the data does not decode.
+  HBITMAP Handle() const;
 
  private:
-  HBITMAP handle_ = nullptr;
+  struct TPngPixels;
+  std::shared_ptr<TPngPixels> image_;
 };
 
 // An icon from an ICO file (its largest image).

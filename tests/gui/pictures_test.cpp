@@ -26,6 +26,49 @@ TEST(Pictures, PngKeepsItsAlphaChannel) {
   ExpectColour(s.At(2, 1), RGB(0, 0, 0));
 }
 
+TEST(Pictures, PngCopiesShareOneDecodingMadeWhenFirstDrawn) {
+  TPicture picture;
+  picture.LoadFromData(LoadResourceData(L"pics/dot.png"));
+  TPicture copy;
+  copy.Assign(&picture);
+  auto* original = static_cast<TPngImage*>(picture.Graphic());
+  auto* copied = static_cast<TPngImage*>(copy.Graphic());
+  ASSERT_NE(original, copied);
+  EXPECT_EQ(copied->Width(), 3);
+  EXPECT_EQ(copied->Height(), 2);
+  Surface s(3, 2, RGB(128, 128, 128));
+  TCanvas canvas(s.dc());
+  canvas.Draw(0, 0, copied);
+  ExpectColour(s.At(0, 0), RGB(255, 0, 0));
+  ExpectColour(s.At(2, 0), RGB(128, 128, 128));
+  ASSERT_NE(copied->Handle(), nullptr);
+  EXPECT_EQ(original->Handle(), copied->Handle());
+}
+
+TEST(Pictures, PngWithABrokenBodyKeepsItsSizeAndDrawsNothing) {
+  TBytes bytes = LoadResourceData(L"pics/dot.png");
+  // Signature and header chunk (8 + 25 bytes), then bytes that are no image data.
+  bytes.resize(33);
+  bytes.insert(bytes.end(), {0, 0, 0, 4, 'I', 'D', 'A', 'T', 1, 2, 3, 4, 0, 0, 0, 0});
+  TPicture picture;
+  picture.LoadFromData(bytes);
+  EXPECT_EQ(picture.Width(), 3);
+  Surface s(3, 2, RGB(1, 2, 3));
+  TCanvas canvas(s.dc());
+  canvas.Draw(0, 0, picture.Graphic());
+  ExpectColour(s.At(0, 0), RGB(1, 2, 3));
+  EXPECT_EQ(static_cast<TPngImage*>(picture.Graphic())->Handle(), nullptr);
+
+  // Without a header chunk giving a size it is no PNG at all.
+  for (size_t cut : {size_t{8}, size_t{20}}) {
+    TBytes head(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(cut));
+    EXPECT_THROW(picture.LoadFromData(head), Exception);
+  }
+  TBytes zeroWidth(bytes);
+  zeroWidth[16] = zeroWidth[17] = zeroWidth[18] = zeroWidth[19] = 0;
+  EXPECT_THROW(picture.LoadFromData(zeroWidth), Exception);
+}
+
 TEST(Pictures, BitmapsAndIcons) {
   TPicture bmp;
   bmp.LoadFromData(LoadResourceData(L"pics/box.bmp"));
