@@ -431,7 +431,10 @@ void TWinSkinForm::FitFrame(bool refresh) {
       width = needed;
     }
   }
-  SetWindowPos(Handle, nullptr, 0, 0, width, height, SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE);
+  // The client area moves inside the new frame: it is painted anew rather than copied over, or
+  // what the system copies leaves stale rows behind where the old frame met the client.
+  SetWindowPos(Handle, nullptr, 0, 0, width, height,
+               SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE | SWP_NOCOPYBITS);
 }
 
 LRESULT TWinSkinForm::NcCalcSize(WPARAM wParam, LPARAM lParam) {

@@ -30,7 +30,9 @@ PRESSED = (204, 228, 247)
 TITLE = (32, 52, 78)
 TITLE_INACTIVE = (104, 114, 126)
 TITLE_GLYPH = (240, 243, 247)
-TITLE_GLYPH_INACTIVE = (196, 202, 210)
+# Caption glyphs of an inactive window or a disabled button: dimmer than the active ones on the
+# active title, still plain on the inactive one.
+TITLE_GLYPH_INACTIVE = (150, 160, 174)
 CLOSE_HOVER = (196, 43, 28)
 CLOSE_PRESSED = (150, 30, 20)
 
