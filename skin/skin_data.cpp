@@ -8,6 +8,7 @@
 #include "gui/forms.h"
 #include "gui/hint_window.h"
 #include "gui/type_info.h"
+#include "skin/menu_glyphs.h"
 #include "skin/skin_form.h"
 #include "skin/skin_manager.h"
 
@@ -106,6 +107,11 @@ TSkinData::TSkinData(TComponent* owner) : TComponent(owner), skin3rd_(DefaultSki
     if (kind != static_cast<int>(T::xcMenuItem)) skinControls_.Include(static_cast<T>(kind));
   }
   options_ = {TSkinOption::xoPreview, TSkinOption::xoToolbarBK, TSkinOption::xoCaptionButtonHint};
+  MenuGlyphs = new TImageList(this);
+  MenuGlyphs->SetWidth(16);
+  MenuGlyphs->SetHeight(16);
+  const TBitmap glyphs = MenuGlyphStrip();
+  MenuGlyphs->AddMasked(&glyphs, clWhite);
   captionHint_ = new THintWindow(this);
 }
 

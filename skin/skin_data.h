@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "gui/controls.h"
+#include "gui/image_list.h"
 #include "skin/skin_elements.h"
 
 enum class TSkinControlType {
@@ -114,6 +115,9 @@ class TSkinData : public TComponent {
   uint32_t HintElapsed = 0;
   TSkinElements Elements;
   TBitmap IconBitmap;  // the application's small icon on magenta, empty without one
+  // Restore, maximize, minimize and close (16 x 16 each) for the system menu and captions;
+  // owned.
+  TImageList* MenuGlyphs = nullptr;
   const std::vector<uint8_t>& StoredSkin() const { return storedSkin_; }
 
  private:

@@ -87,6 +87,40 @@ TEST_F(SkinDataTest, SettingsAtCreationAndTheFixedProperties) {
   EXPECT_EQ(GetStrProp(&data, L"Version").value_or(L""), L"1.0.0.0");
 }
 
+TEST_F(SkinDataTest, MenuGlyphsAreTheFourWindowCommandsOnATransparentGround) {
+  TSkinData data(nullptr);
+  ASSERT_NE(data.MenuGlyphs, nullptr);
+  EXPECT_EQ(data.MenuGlyphs->Count(), 4);
+  EXPECT_EQ(data.MenuGlyphs->Width(), 16);
+  EXPECT_EQ(data.MenuGlyphs->Height(), 16);
+  const COLORREF ground = RGB(90, 140, 200);
+  auto drawn = [&](int index) {
+    TBitmap cell(16, 16);
+    cell.Fill(ground);
+    data.MenuGlyphs->Draw(cell.Canvas(), 0, 0, index);
+    return cell;
+  };
+  // Where a glyph has ink and where every glyph leaves the ground alone (white is the mask).
+  struct Case {
+    int index;
+    POINT ink, clear;
+  };
+  const Case cases[] = {
+      {0, {3, 11}, {8, 9}},   // restore: the front window's bottom edge, inside it
+      {1, {3, 7}, {8, 7}},    // maximize: the left edge, the middle
+      {2, {7, 12}, {7, 6}},   // minimize: the bar, above it
+      {3, {7, 7}, {7, 2}},    // close: the crossing, above it
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.index);
+    TBitmap cell = drawn(c.index);
+    EXPECT_EQ(cell.Pixel(c.ink.x, c.ink.y), RGB(0, 0, 0));
+    EXPECT_EQ(cell.Pixel(c.clear.x, c.clear.y), ground);
+    EXPECT_EQ(cell.Pixel(0, 0), ground);
+    EXPECT_EQ(cell.Pixel(15, 15), ground);
+  }
+}
+
 TEST_F(SkinDataTest, TheBuiltInStyleMap) {
   std::vector<std::wstring> map = DefaultSkin3rd();
   EXPECT_EQ(map.size(), 118u);
