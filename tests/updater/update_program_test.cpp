@@ -24,39 +24,32 @@ std::string Pattern(size_t n, int seed) {
   return bytes;
 }
 
-BOOL CALLBACK CloseWindowOf(HWND window, LPARAM processId) {
+// The visible top-level windows of a process.
+struct ProcessWindows {
+  DWORD ProcessId;
+  std::vector<HWND> Windows;
+};
+BOOL CALLBACK CollectWindowOf(HWND window, LPARAM data) {
+  auto* found = reinterpret_cast<ProcessWindows*>(data);
   DWORD owner = 0;
   GetWindowThreadProcessId(window, &owner);
-  if (owner == static_cast<DWORD>(processId) && IsWindowVisible(window)) PostMessageW(window, WM_CLOSE, 0, 0);
+  if (owner == found->ProcessId && IsWindowVisible(window)) found->Windows.push_back(window);
   return TRUE;
+}
+std::vector<HWND> VisibleWindowsOf(DWORD processId) {
+  ProcessWindows found{processId, {}};
+  EnumWindows(CollectWindowOf, reinterpret_cast<LPARAM>(&found));
+  return found.Windows;
 }
 
 // The updater's visible main window, or nullptr.
-struct WindowSearch {
-  DWORD ProcessId;
-  HWND Found;
-};
-BOOL CALLBACK FindMainWindowOf(HWND window, LPARAM data) {
-  auto* search = reinterpret_cast<WindowSearch*>(data);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  wchar_t name[64] = {};
-  GetClassNameW(window, name, 64);
-  if (owner != search->ProcessId || !IsWindowVisible(window) || std::wstring(name) != L"TfrmMain") return TRUE;
-  search->Found = window;
-  return FALSE;
-}
-
-struct WindowCount {
-  DWORD ProcessId;
-  int Count;
-};
-BOOL CALLBACK CountWindowOf(HWND window, LPARAM data) {
-  auto* count = reinterpret_cast<WindowCount*>(data);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner == count->ProcessId && IsWindowVisible(window)) ++count->Count;
-  return TRUE;
+HWND MainWindowOf(DWORD processId) {
+  for (HWND window : VisibleWindowsOf(processId)) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    if (std::wstring(name) == L"TfrmMain") return window;
+  }
+  return nullptr;
 }
 
 class UpdateProgramTest : public testing::Test {
@@ -97,13 +90,11 @@ class UpdateProgramTest : public testing::Test {
     bool ended = endedAlone;
     if (!ended) {
       if (whileRunning) whileRunning(pi.dwProcessId);
-      WindowCount count{pi.dwProcessId, 0};
-      EnumWindows(CountWindowOf, reinterpret_cast<LPARAM>(&count));
-      windowsSeen_ = count.Count;
+      windowsSeen_ = static_cast<int>(VisibleWindowsOf(pi.dwProcessId).size());
       if (closeWindows) {
         // Boxes first, then the window: each close lets the next one come up.
         for (int round = 0; round < 20 && !ended; ++round) {
-          EnumWindows(CloseWindowOf, static_cast<LPARAM>(pi.dwProcessId));
+          for (HWND window : VisibleWindowsOf(pi.dwProcessId)) PostMessageW(window, WM_CLOSE, 0, 0);
           ended = WaitForSingleObject(pi.hProcess, 1000) == WAIT_OBJECT_0;
         }
       }
@@ -175,12 +166,10 @@ TEST_F(UpdateProgramTest, WindowWearsOurSkinAroundItsOwnClientArea) {
     // The skin component is stored switched on: the window is skinned once it is activated,
     // and while skinned the system draws no caption buttons of its own.
     for (int i = 0; i < 300; ++i) {
-      WindowSearch search{processId, nullptr};
-      EnumWindows(FindMainWindowOf, reinterpret_cast<LPARAM>(&search));
-      if (search.Found) {
-        style = GetWindowLongPtrW(search.Found, GWL_STYLE);
-        GetClientRect(search.Found, &client);
-        GetWindowRect(search.Found, &window);
+      if (HWND main = MainWindowOf(processId)) {
+        style = GetWindowLongPtrW(main, GWL_STYLE);
+        GetClientRect(main, &client);
+        GetWindowRect(main, &window);
         if (!(style & WS_SYSMENU)) break;
       }
       Sleep(100);
