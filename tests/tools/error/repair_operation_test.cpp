@@ -1,0 +1,191 @@
+// Repairs applied to fixture keys of the test's own: an ErrorClean.ini of cases, each problem
+// repaired and the registry read back afterwards.
+#include "tools/error/repair_operation.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/base/test_keys.h"
+#include "tests/base/test_program_folder.h"
+
+namespace {
+
+class RepairTest : public ::testing::Test {
+ protected:
+  std::wstring Key(const std::wstring& sub) const { return key_.Path() + (sub.empty() ? L"" : L"\\" + sub); }
+
+  void MakeKey(const std::wstring& sub) {
+    HKEY key;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, Key(sub).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                              nullptr),
+              ERROR_SUCCESS);
+    RegCloseKey(key);
+  }
+  void SetSz(const std::wstring& sub, const std::wstring& name, const std::wstring& text) {
+    MakeKey(sub);
+    RegSetKeyValueW(HKEY_CURRENT_USER, Key(sub).c_str(), name.c_str(), REG_SZ, text.c_str(),
+                    static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+  }
+  bool KeyExists(const std::wstring& sub) const {
+    HKEY key;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, Key(sub).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+    RegCloseKey(key);
+    return true;
+  }
+  // The value's type and bytes; type REG_NONE with no bytes when it is absent.
+  std::pair<DWORD, std::vector<BYTE>> Value(const std::wstring& sub, const std::wstring& name) const {
+    HKEY key;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, Key(sub).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return {REG_NONE, {}};
+    DWORD type = REG_NONE, size = 0;
+    std::vector<BYTE> data;
+    if (RegQueryValueExW(key, name.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS) {
+      data.resize(size);
+      RegQueryValueExW(key, name.c_str(), nullptr, &type, data.data(), &size);
+      data.resize(size);
+    } else {
+      type = REG_NONE;
+    }
+    RegCloseKey(key);
+    return {type, data};
+  }
+
+  // An operation section below the fixture key.
+  std::string Op(const std::string& section, const std::string& sub, const std::string& body) const {
+    std::string path(key_.Path().begin(), key_.Path().end());
+    return "[" + section + "]\r\nRootKey=HKEY_CURRENT_USER\r\nSubKey=" + path + (sub.empty() ? "" : "\\" + sub) +
+           "\r\n" + body;
+  }
+
+  // Repairs the named problem of the file and returns its failures.
+  std::vector<std::wstring> Repair(const std::wstring& name) {
+    TIniFile ini(ErrorCleanFileName());
+    for (const TErrorItem& item : LoadErrorList(ini))
+      if (item.Name == name) return RepairProblem(ini, item, runner, [] { return true; });
+    ADD_FAILURE() << "not listed";
+    return {};
+  }
+
+  std::vector<std::wstring> ran;
+  TRepairCommandRunner runner = [this](const std::wstring& command) {
+    ran.push_back(command);
+    return command.find(L"fail") == std::wstring::npos;
+  };
+  TestRegistryKey key_{L"ErrorRepair"};
+  TestProgramFolder program_;
+};
+
+}  // namespace
+
+TEST_F(RepairTest, AFileOfCasesRepairsWhatItSaysAndReportsWhatFailed) {
+  SetSz(L"Values", L"Gone", L"x");
+  SetSz(L"Values", L"Kept", L"y");
+  SetSz(L"Tree\\Child\\Grandchild", L"v", L"z");
+  SetSz(L"Sibling", L"v", L"z");
+  MakeKey(L"Target");
+  std::string path(key_.Path().begin(), key_.Path().end());
+  program_.WriteFile(
+      L"ErrorClean.ini",
+      "[Error List]\r\nDelete value=2\r\nDelete tree=1\r\nReset values=7\r\nCommands=2\r\nRefused=4\r\n"
+      "Nothing=1\r\n"
+      "[Delete value]\r\nDescription=d\r\n" +
+          Op("Delete value@1", "Values", "ValueName=Gone\r\nOPType=0\r\n") +
+          // already gone: nothing to do, no failure
+          Op("Delete value@2", "Missing", "ValueName=Gone\r\nOPType=0\r\n") +
+          "[Delete tree]\r\nDescription=d\r\n" + Op("Delete tree@1", "Tree", "OPType=1\r\n") + "[Reset values]\r\nDescription=d\r\n" +
+          Op("Reset values@1", "Target", "ValueName=Sz\r\nValueType=REG_SZ\r\nOPType=2\r\nResetValue=txtfile\r\n") +
+          Op("Reset values@2", "Target", "ValueName=Multi\r\nValueType=REG_MULTI_SZ\r\nOPType=2\r\nResetValue=one\r\n") +
+          Op("Reset values@3", "Target", "ValueName=Bin\r\nValueType=REG_BINARY\r\nOPType=2\r\nResetValue=0A, 1b FF 7\r\n") +
+          Op("Reset values@4", "Target", "ValueName=Dw\r\nValueType=REG_DWORD\r\nOPType=2\r\nResetValue=1\r\n") +
+          Op("Reset values@5", "Target", "ValueName=Be\r\nValueType=REG_DWORD_BIG_ENDIAN\r\nOPType=2\r\nResetValue=1\r\n") +
+          Op("Reset values@6", "Target", "ValueName=\r\nValueType=REG_EXPAND_SZ\r\nOPType=2\r\nResetValue=%TEMP%\r\n") +
+          // a key that is not there is not made
+          Op("Reset values@7", "NotThere", "ValueName=V\r\nValueType=REG_SZ\r\nOPType=2\r\nResetValue=x\r\n") +
+          "[Commands]\r\nDescription=d\r\n[Commands@1]\r\nValueName=cmd /c good\r\nOPType=4\r\n"
+          "[Commands@2]\r\nValueName=cmd /c fail\r\nOPType=4\r\n"
+          "[Refused]\r\nDescription=d\r\n" +
+          Op("Refused@1", "Target", "ValueName=Odd\r\nValueType=REG_WHATEVER\r\nOPType=2\r\nResetValue=1\r\n") +
+          Op("Refused@2", "Target", "ValueName=Num\r\nValueType=REG_DWORD\r\nOPType=2\r\nResetValue=twelve\r\n") +
+          Op("Refused@3", "Target", "ValueName=None\r\nValueType=REG_NONE\r\nOPType=2\r\nResetValue=1\r\n") +
+          Op("Refused@4", "Target", "OPType=3\r\n") + "[Nothing]\r\nDescription=d\r\n" + Op("Nothing@1", "Values", "OPType=-1\r\n"));
+
+  EXPECT_TRUE(Repair(L"Delete value").empty());
+  EXPECT_EQ(Value(L"Values", L"Gone").first, static_cast<DWORD>(REG_NONE));
+  EXPECT_EQ(Value(L"Values", L"Kept").first, static_cast<DWORD>(REG_SZ));
+
+  EXPECT_TRUE(Repair(L"Delete tree").empty());
+  EXPECT_FALSE(KeyExists(L"Tree"));  // with its subkeys
+  EXPECT_TRUE(KeyExists(L"Sibling"));
+  EXPECT_TRUE(Repair(L"Delete tree").empty());  // a second time: nothing left to do
+
+  EXPECT_TRUE(Repair(L"Reset values").empty());
+  const BYTE txt[] = {'t', 0, 'x', 0, 't', 0, 'f', 0, 'i', 0, 'l', 0, 'e', 0, 0, 0};
+  EXPECT_EQ(Value(L"Target", L"Sz"), std::make_pair(DWORD(REG_SZ), std::vector<BYTE>(txt, txt + sizeof txt)));
+  const BYTE multi[] = {'o', 0, 'n', 0, 'e', 0, 0, 0, 0, 0};
+  EXPECT_EQ(Value(L"Target", L"Multi"),
+            std::make_pair(DWORD(REG_MULTI_SZ), std::vector<BYTE>(multi, multi + sizeof multi)));
+  EXPECT_EQ(Value(L"Target", L"Bin"), std::make_pair(DWORD(REG_BINARY), std::vector<BYTE>{0x0A, 0x1B, 0xFF}));
+  EXPECT_EQ(Value(L"Target", L"Dw"), std::make_pair(DWORD(REG_DWORD), std::vector<BYTE>{1, 0, 0, 0}));
+  EXPECT_EQ(Value(L"Target", L"Be"), std::make_pair(DWORD(REG_DWORD_BIG_ENDIAN), std::vector<BYTE>{0, 0, 0, 1}));
+  EXPECT_EQ(Value(L"Target", L"").first, static_cast<DWORD>(REG_EXPAND_SZ));  // the default value, unexpanded
+  EXPECT_FALSE(KeyExists(L"NotThere"));
+
+  std::vector<std::wstring> failures = Repair(L"Commands");
+  EXPECT_EQ(ran, (std::vector<std::wstring>{L"cmd /c good", L"cmd /c fail"}));
+  EXPECT_EQ(failures, std::vector<std::wstring>{L"the command \"cmd /c fail\" did not run or failed"});
+
+  failures = Repair(L"Refused");
+  EXPECT_EQ(failures, (std::vector<std::wstring>{L"unknown value type \"REG_WHATEVER\"",
+                                                  L"\"twelve\" is not a number for REG_DWORD",
+                                                  L"values of type REG_NONE cannot be written",
+                                                  L"unknown operation 3"}));
+  for (const wchar_t* name : {L"Odd", L"Num", L"None"}) EXPECT_EQ(Value(L"Target", name).first, DWORD(REG_NONE));
+
+  EXPECT_TRUE(Repair(L"Nothing").empty());
+  EXPECT_EQ(Value(L"Values", L"Kept").first, static_cast<DWORD>(REG_SZ));
+}
+
+TEST_F(RepairTest, AKeyDeletionWithoutAPathNeverDeletesARoot) {
+  SetSz(L"Still", L"v", L"here");
+  for (const wchar_t* path : {L"", L"\\", L"\\\\", L" "}) {
+    TErrorRegItem op;
+    op.RootKey = HKEY_CURRENT_USER;
+    op.SubKey = path;
+    op.OPType = opDeleteKey;
+    EXPECT_EQ(ApplyOperation(op, runner), L"no key path: HKEY_CURRENT_USER as a whole is never deleted");
+  }
+  EXPECT_TRUE(KeyExists(L"Still"));
+}
+
+TEST_F(RepairTest, AKeyPathWithBackslashesAroundItNamesTheSameKey) {
+  MakeKey(L"Around\\Inner");
+  TErrorRegItem op;
+  op.RootKey = HKEY_CURRENT_USER;
+  op.SubKey = L"\\" + Key(L"Around") + L"\\";
+  op.OPType = opDeleteKey;
+  EXPECT_EQ(ApplyOperation(op, runner), L"");
+  EXPECT_FALSE(KeyExists(L"Around"));
+  EXPECT_TRUE(KeyExists(L""));
+}
+
+TEST_F(RepairTest, StepCanEndARepairBetweenOperations) {
+  SetSz(L"V", L"a", L"1");
+  SetSz(L"V", L"b", L"1");
+  std::string path(key_.Path().begin(), key_.Path().end());
+  program_.WriteFile(L"ErrorClean.ini", "[Error List]\r\nTwo=2\r\n[Two]\r\nDescription=d\r\n" +
+                                            Op("Two@1", "V", "ValueName=a\r\nOPType=0\r\n") +
+                                            Op("Two@2", "V", "ValueName=b\r\nOPType=0\r\n"));
+  TIniFile ini(ErrorCleanFileName());
+  int steps = 0;
+  RepairProblem(ini, LoadErrorList(ini).at(0), runner, [&steps] { return ++steps < 2; });
+  EXPECT_EQ(steps, 2);
+  EXPECT_EQ(Value(L"V", L"a").first, DWORD(REG_NONE));
+  EXPECT_EQ(Value(L"V", L"b").first, DWORD(REG_SZ));
+}
+
+TEST(RepairCommand, RunsAndWaitsAndTakesOnlyExitCodeZeroAsSuccess) {
+  EXPECT_TRUE(RunRepairCommand(L"cmd.exe /c exit 0"));
+  EXPECT_FALSE(RunRepairCommand(L"cmd.exe /c exit 3"));
+  EXPECT_FALSE(RunRepairCommand(L"quillstead-no-such-program.exe"));
+}

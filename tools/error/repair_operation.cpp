@@ -1,0 +1,79 @@
+#include "tools/error/repair_operation.h"
+
+#include "base/child_process.h"
+#include "base/registry_key.h"
+#include "base/strings.h"
+#include "registry/reg_names.h"
+
+namespace {
+
+std::wstring KeyText(const TErrorRegItem& op) { return HKeyToRootName(op.RootKey) + L"\\" + op.SubKey; }
+
+std::wstring Failure(const std::wstring& what, LONG code) { return what + L" (" + Trim(SysErrorMessage(code)) + L")"; }
+
+std::wstring DeleteValue(const TErrorRegItem& op) {
+  HKEY key;
+  LONG rc = RegOpenKeyExW(op.RootKey, op.SubKey.c_str(), 0, KEY_SET_VALUE, &key);
+  if (rc == ERROR_FILE_NOT_FOUND) return L"";
+  if (rc != ERROR_SUCCESS) return Failure(KeyText(op) + L" could not be opened", rc);
+  rc = RegDeleteValueW(key, op.ValueName.c_str());
+  RegCloseKey(key);
+  if (rc == ERROR_SUCCESS || rc == ERROR_FILE_NOT_FOUND) return L"";
+  return Failure(L"the value \"" + op.ValueName + L"\" of " + KeyText(op) + L" could not be deleted", rc);
+}
+
+std::wstring DeleteKey(const TErrorRegItem& op) {
+  std::wstring path = op.SubKey;
+  while (!path.empty() && path.front() == L'\\') path.erase(0, 1);
+  while (!path.empty() && path.back() == L'\\') path.pop_back();
+  if (Trim(path).empty()) return L"no key path: " + HKeyToRootName(op.RootKey) + L" as a whole is never deleted";
+  TRegistry registry;
+  registry.SetRootKey(op.RootKey);
+  if (!registry.KeyExists(L"\\" + path)) return L"";
+  if (!registry.DeleteKey(L"\\" + path)) return KeyText(op) + L" could not be deleted";
+  return L"";
+}
+
+std::wstring ResetValue(const TErrorRegItem& op) {
+  HKEY key;
+  LONG rc = RegOpenKeyExW(op.RootKey, op.SubKey.c_str(), 0, KEY_SET_VALUE, &key);
+  // A key that is not there belongs to a part of the system this machine lacks.
+  if (rc == ERROR_FILE_NOT_FOUND) return L"";
+  if (rc != ERROR_SUCCESS) return Failure(KeyText(op) + L" could not be opened", rc);
+  rc = RegSetValueExW(key, op.ValueName.c_str(), 0, op.ValueType, op.Data.data(), static_cast<DWORD>(op.Data.size()));
+  RegCloseKey(key);
+  if (rc == ERROR_SUCCESS) return L"";
+  return Failure(L"the value \"" + op.ValueName + L"\" of " + KeyText(op) + L" could not be written", rc);
+}
+
+}  // namespace
+
+bool RunRepairCommand(const std::wstring& CommandLine) {
+  DWORD exitCode = 1;
+  return RunChildProcess(CommandLine, exitCode, kRepairCommandTimeoutMs) && exitCode == 0;
+}
+
+std::wstring ApplyOperation(const TErrorRegItem& Op, const TRepairCommandRunner& Run) {
+  if (!Op.Refusal.empty()) return Op.Refusal;
+  switch (Op.OPType) {
+    case opDoNothing: return L"";
+    case opDeleteValue: return DeleteValue(Op);
+    case opDeleteKey: return DeleteKey(Op);
+    case opResetValue: return ResetValue(Op);
+    case opRunCommand:
+      if (Run(Op.ValueName)) return L"";
+      return L"the command \"" + Op.ValueName + L"\" did not run or failed";
+    default: return L"unknown operation " + IntToStr(Op.OPType);
+  }
+}
+
+std::vector<std::wstring> RepairProblem(const TIniFile& Ini, const TErrorItem& Item, const TRepairCommandRunner& Run,
+                                        const std::function<bool()>& Step) {
+  std::vector<std::wstring> failures;
+  for (const TErrorRegItem& op : LoadOperations(Ini, Item)) {
+    if (!Step()) break;
+    std::wstring failure = ApplyOperation(op, Run);
+    if (!failure.empty()) failures.push_back(failure);
+  }
+  return failures;
+}
