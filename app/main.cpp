@@ -18,6 +18,7 @@
 #include "tools/driver_page/frmDriver.h"
 #include "tools/favorites_page/frmfavorites.h"
 #include "tools/memory_page/frmCPUMemory.h"
+#include "tools/error_page/frmErrorClean.h"
 #include "tools/fixes/frmFixFileAsso.h"
 #include "tools/iemanage_page/frmIEManage.h"
 #include "tools/restore_page/frmSystemRestore.h"
@@ -48,6 +49,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     SetPageFactory(L"TfrmHisCleaner", [](TComponent* owner) { return new TfrmHisCleaner(owner); });
     SetPageFactory(L"TfrmCPUMemory", [](TComponent* owner) { return new TfrmCPUMemory(owner); });
     SetPageFactory(L"TfrmFixFileAsso", [](TComponent* owner) { return new TfrmFixFileAsso(owner); });
+    SetPageFactory(L"TfrmErrorClean", [](TComponent* owner) { return new TfrmErrorClean(owner); });
     SetPageFactory(
         L"TfrmSystemRestore", [](TComponent* owner) { return new TfrmSystemRestore(owner); },
         [](TCustomForm* page) { static_cast<TfrmSystemRestore*>(page)->btnRefreshClick(page); },

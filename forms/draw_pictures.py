@@ -571,6 +571,23 @@ def registry_backup_pictures():
     save(registry_wait_picture(), "regbackup/flash.png")
 
 
+def wrench_picture():
+    """The error repair page's picture beside its heading: a wrench over a round badge."""
+    s = 36 * SS
+    img = Image.new("RGBA", (s, s), (0, 0, 0, 0))
+    d = ImageDraw.Draw(img)
+    u = s / 36.0
+    d.ellipse([1 * u, 1 * u, 35 * u, 35 * u], fill=BRAND + (255,))
+    d.line([(11 * u, 25 * u), (22 * u, 14 * u)], fill=WHITE + (255,), width=int(5 * u))
+    d.ellipse([19 * u, 7 * u, 29 * u, 17 * u], fill=WHITE + (255,))
+    d.polygon([(24 * u, 6 * u), (30 * u, 6 * u), (30 * u, 12 * u)], fill=BRAND + (255,))
+    d.ellipse([8 * u, 22 * u, 14 * u, 28 * u], fill=WHITE + (255,))
+    small = img.resize((36, 36), Image.LANCZOS)
+    out = Image.new("RGB", (36, 36), WHITE)
+    out.paste(small, (0, 0), small)
+    return out
+
+
 def main():
     for name, ic, text in HEADERS:
         for look in ("normal", "over", "down"):
@@ -596,6 +613,7 @@ def main():
     evidence_and_activex_pictures()
     backup_pictures()
     registry_backup_pictures()
+    save(wrench_picture(), "error/Image3.png")
 
 
 if __name__ == "__main__":

@@ -15,8 +15,20 @@ void TActionLink::SetAction(TAction* action) {
   action_ = action;
   if (action_) {
     action_->links_.push_back(this);
-    ActionChanged();
+    if (client_->IsLoading())
+      FillDefaults();
+    else
+      ActionChanged();
   }
+}
+
+void TActionLink::FillDefaults() {
+  // What the form file gave the control itself wins over its action's.
+  if (client_->Caption().empty()) client_->SetCaption(action_->Caption());
+  if (client_->Hint().empty()) client_->SetHint(action_->Hint());
+  if (client_->Enabled()) client_->SetEnabled(action_->Enabled());
+  if (client_->Visible()) client_->SetVisible(action_->Visible());
+  if (SetChecked && action_->Checked()) SetChecked(true);
 }
 
 void TActionLink::ActionChanged() {

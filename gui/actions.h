@@ -24,7 +24,8 @@ class TActionLink {
   TActionLink& operator=(const TActionLink&) = delete;
 
   TAction* Action() const { return action_; }
-  // Links (or unlinks, with nullptr) and copies the action's caption and states to the client.
+  // Links (or unlinks, with nullptr) and copies the action's caption and states to the client;
+  // while the client is read from its form file, only those the file left at their defaults.
   void SetAction(TAction* action);
   // Runs the action for a click of the client; false when there is no action or it is disabled.
   bool Execute();
@@ -35,6 +36,7 @@ class TActionLink {
 
  private:
   friend class TAction;
+  void FillDefaults();
   TControl* client_;
   TAction* action_ = nullptr;
 };

@@ -23,6 +23,7 @@ class TfrmActions : public TForm {
   TButton* btnAdd = nullptr;
   TButton* btnRemove = nullptr;
   TCheckBox* chkShow = nullptr;
+  TButton* btnOwn = nullptr;
   int rows = 0;
   std::string log;
   void acAddExecute(TObject*) {
@@ -43,7 +44,7 @@ class TfrmActions : public TForm {
 }  // namespace
 
 QS_FORM_IMPL(TfrmActions, TForm, QS_FIELD(alList), QS_FIELD(acAdd), QS_FIELD(acRemove), QS_FIELD(btnAdd),
-             QS_FIELD(btnRemove), QS_FIELD(chkShow), QS_HANDLER(acAddExecute), QS_HANDLER(acRemoveExecute),
+             QS_FIELD(btnRemove), QS_FIELD(chkShow), QS_FIELD(btnOwn), QS_HANDLER(acAddExecute), QS_HANDLER(acRemoveExecute),
              QS_HANDLER(acRemoveUpdate))
 
 class ActionTest : public ::testing::Test {
@@ -61,6 +62,13 @@ class ActionTest : public ::testing::Test {
              L"  object chkShow: TCheckBox\n"
              L"    Top = 60\n"
              L"    Action = acShow\n"
+             L"  end\n"
+             L"  object btnOwn: TButton\n"
+             L"    Top = 90\n"
+             L"    Action = acAdd\n"
+             L"    Caption = 'Own caption'\n"
+             L"    Hint = 'Own hint'\n"
+             L"    Visible = False\n"
              L"  end\n"
              L"  object alList: TActionList\n"
              L"    object acAdd: TAction\n"
@@ -105,6 +113,21 @@ TEST_F(ActionTest, NestedActionsBelongToTheirListAndLinkTheirControls) {
   EXPECT_EQ(form_.btnAdd->Caption(), L"Add");
   EXPECT_FALSE(form_.btnAdd->Enabled());
   EXPECT_FALSE(IsWindowEnabled(form_.btnAdd->Handle()));
+}
+
+TEST_F(ActionTest, WhatTheFormFileGivesTheControlWinsOverItsAction) {
+  EXPECT_EQ(form_.btnOwn->Action(), form_.acAdd);
+  EXPECT_EQ(form_.btnOwn->Caption(), L"Own caption");
+  EXPECT_EQ(form_.btnOwn->Hint(), L"Own hint");
+  EXPECT_FALSE(form_.btnOwn->Visible());
+  EXPECT_TRUE(form_.btnOwn->Enabled());
+  form_.btnOwn->Click();  // still runs its action
+  EXPECT_EQ(form_.rows, 1);
+  // linked in code, the control takes everything from the action
+  form_.btnOwn->SetAction(nullptr);
+  form_.btnOwn->SetAction(form_.acRemove);
+  EXPECT_EQ(form_.btnOwn->Caption(), L"Remove");
+  EXPECT_TRUE(form_.btnOwn->Visible());
 }
 
 TEST_F(ActionTest, ClicksRunTheActionAndIdleTurnsUpdateIt) {
