@@ -2,6 +2,7 @@
 
 #include "base/exception.h"
 #include "base/files.h"
+#include "base/message_pump.h"
 #include "base/registry_key.h"
 #include "base/string_list.h"
 #include "base/strings.h"
@@ -83,7 +84,7 @@ void LoadActiveXList(const TActiveXLoadEvents& Events) {
   const std::vector<TActiveXLine> lines = ReadActiveXFile();
   UnlockedActiveXCount = 0;
   for (const TActiveXLine& line : lines) {
-    if (Events.ProcessMessages) Events.ProcessMessages();
+    PumpMessages();
     if (Events.StopRequested && Events.StopRequested()) return;
     if (!IsUsableActiveXClsid(line.CLSID)) continue;
     ActiveXItems.push_back({line.Name, line.CLSID, ActiveXStatus(line.CLSID)});
@@ -92,10 +93,10 @@ void LoadActiveXList(const TActiveXLoadEvents& Events) {
   }
 }
 
-int ApplyActiveXBlock(int Mode, const std::function<void()>& ProcessMessages) {
+int ApplyActiveXBlock(int Mode) {
   int failed = 0;
   for (TActiveXItem& item : ActiveXItems) {
-    if (ProcessMessages) ProcessMessages();
+    PumpMessages();
     if (item.Status != kActiveXUnlocked) continue;
     item.Failed = !(Mode == 1 ? BlockActiveX(item.CLSID) : UnblockActiveX(item.CLSID));
     if (item.Failed) ++failed;

@@ -48,9 +48,8 @@ extern std::vector<TActiveXItem> ActiveXItems;
 extern int UnlockedActiveXCount;
 
 struct TActiveXLoadEvents {
-  // Called for every line, before it is read; the page's window stays responsive.
-  std::function<void()> ProcessMessages;
-  // Checked after ProcessMessages: true stops the load at once (one-click stop button).
+  // Checked after the pump before every line: true stops the load at once (one-click stop
+  // button).
   std::function<bool()> StopRequested;
   // The entry just appended.
   std::function<void(const TActiveXItem& Item)> OnItem;
@@ -58,10 +57,12 @@ struct TActiveXLoadEvents {
 
 void ClearActiveXItems();
 // Appends one entry per line of ActiveX.dat with a usable class id (the list is not emptied
-// first) and counts the unblocked ones in UnlockedActiveXCount. Raises EFOpenError when the
+// first) and counts the unblocked ones in UnlockedActiveXCount. Messages are pumped before every
+// line (base/message_pump.h), so the window stays responsive. Raises EFOpenError when the
 // file cannot be opened.
 void LoadActiveXList(const TActiveXLoadEvents& Events);
 // For every entry whose Status is "Unlock": Mode 1 blocks it, any other mode unblocks it.
 // Statuses and the count stay as they were; an entry whose key could not be changed is marked
-// Failed and the rest go on. Returns the number of failed entries.
-int ApplyActiveXBlock(int Mode, const std::function<void()>& ProcessMessages = nullptr);
+// Failed and the rest go on. Messages are pumped before every entry. Returns the number of
+// failed entries.
+int ApplyActiveXBlock(int Mode);

@@ -2,6 +2,7 @@
 
 #include <shlobj.h>
 
+#include "base/message_pump.h"
 #include "base/registry_key.h"
 #include "cleaners/evidence/history_handler_kit.h"
 
@@ -52,7 +53,7 @@ void THistoryHandler::operator()(const THistorySink& Sink, THistoryScanState& St
   State.Code = row_->Code;
   THistoryContext context(Sink, State);
   context.Report(kHisStateRunning);
-  if (Sink.ProcessMessages) Sink.ProcessMessages();
+  PumpMessages();
   const int final = row_->Work(context);
   if (final != kNoFinalReport) context.Report(final);
 }

@@ -1,6 +1,7 @@
 // The item handlers of the evidence list: each code clears one kind of trace of use and reports
 // its progress through the sink the caller installs (the evidence page turns the reports into
-// its WM_HISTORY_STATE handling).
+// its WM_HISTORY_STATE handling). After its first report a handler pumps messages once
+// (base/message_pump.h), so the caller's window repaints.
 #pragma once
 
 #include <windows.h>
@@ -16,8 +17,6 @@ struct THistorySink {
   // Called (synchronously) where a window would get WM_HISTORY_STATE; the state is the one the
   // handler fills.
   std::function<void(const THistoryScanState& State)> OnState;
-  // Lets the caller's window repaint after a handler's first report.
-  std::function<void()> ProcessMessages;
   // An error box owned by Wnd; unassigned, the platform's message box is shown.
   std::function<void(const std::wstring& Text, const std::wstring& Caption)> ShowError;
 };

@@ -1,5 +1,6 @@
 #include "cleaners/evidence/history_run.h"
 
+#include "base/message_pump.h"
 #include "cleaners/evidence/history_handlers.h"
 
 namespace {
@@ -49,13 +50,12 @@ bool RunHistoryItems(HWND Wnd, const THistoryRunEvents& Events, THistoryRunScope
 
   for (int j = 1; j <= CategoryCount; ++j)
     for (int k = 1; k <= CategoryInfos[j].Count; ++k) {
-      if (Events.ProcessMessages) Events.ProcessMessages();
+      PumpMessages();
       THisItem& item = HisItems[j][k];
       if (Scope == THistoryRunScope::CheckedItems && !item.Checked) continue;
       if (Events.OnItemStart) Events.OnItemStart(j, k);
       THistorySink sink;
       sink.Wnd = Wnd;
-      sink.ProcessMessages = Events.ProcessMessages;
       sink.ShowError = Events.ShowError;
       sink.OnState = [&](const THistoryScanState& state) {
         SetItemState(item, state.State);

@@ -11,8 +11,6 @@
 #include "cleaners/evidence/history_list.h"
 
 struct THistoryRunEvents {
-  // Before each item, so clicks and repaints reach the page.
-  std::function<void()> ProcessMessages;
   // A checked item is about to run (1-based category and item), so the page can scroll to it.
   std::function<void(int Category, int Item)> OnItemStart;
   // An item's State or StatusText changed (the page repaints).
@@ -28,8 +26,9 @@ std::wstring HistoryStatusText(int state, const std::wstring& current);
 enum class THistoryRunScope { CheckedItems, AllItems };
 
 // Runs the items with Wnd as the owner of the handlers' boxes and shell calls. A handler that
-// raises an error marks its item failed (state 100) and the run goes on. False, doing nothing,
-// while a run is already going (a click on the page's button during a run).
+// raises an error marks its item failed (state 100) and the run goes on. Messages are pumped
+// before each item (base/message_pump.h), so clicks and repaints reach the page. False, doing
+// nothing, while a run is already going (a click on the page's button during a run).
 bool RunHistoryItems(HWND Wnd, const THistoryRunEvents& Events,
                      THistoryRunScope Scope = THistoryRunScope::CheckedItems);
 bool HistoryRunActive();

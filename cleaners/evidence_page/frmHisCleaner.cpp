@@ -2,7 +2,6 @@
 
 #include "app/frmmain.h"
 #include "base/date_time.h"
-#include "base/message_pump.h"
 #include "cleaners/evidence/history_list.h"
 #include "cleaners/evidence/history_run.h"
 #include "common/last_run.h"
@@ -157,7 +156,6 @@ void TfrmHisCleaner::btnScanClick(TObject* Sender) {
   if (mainWindow) mainWindow->EnableNavigation(false);
 
   THistoryRunEvents events;
-  events.ProcessMessages = [] { PumpMessages(); };
   events.OnItemStart = [self](int category, int item) {
     if (!self) return;
     self->SelectItemNode(category, item);

@@ -10,6 +10,7 @@
 #include "base/exception.h"
 #include "base/strings.h"
 #include "cleaners/activex/activex_list.h"
+#include "tests/base/test_message_pump.h"
 #include "tests/base/test_program_folder.h"
 #include "tests/cleaners/activex/new_clsid.h"
 
@@ -169,8 +170,8 @@ TEST_F(ActiveXList, AppendsToWhatIsThereAndCountsTheLastLoadOnly) {
 TEST_F(ActiveXList, AStopRequestEndsTheLoadAndKeepsWhatWasRead) {
   WriteDat({Clsid() + L"=A", Clsid() + L"=B", Clsid() + L"=C"});
   int pumps = 0;
+  ScopedMessagePump pump([&] { ++pumps; });
   TActiveXLoadEvents events;
-  events.ProcessMessages = [&] { ++pumps; };
   events.StopRequested = [&] { return pumps == 3; };
   LoadActiveXList(events);
   EXPECT_EQ(ActiveXItems.size(), 2u);

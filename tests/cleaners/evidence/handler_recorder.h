@@ -10,6 +10,7 @@
 
 #include "cleaners/evidence/history_handlers.h"
 #include "tests/base/test_keys.h"
+#include "tests/base/test_message_pump.h"
 
 struct TReport {
   std::wstring Name;
@@ -47,7 +48,6 @@ class SinkRecorder {
     sink_.OnState = [this](const THistoryScanState& state) {
       reports_.push_back({state.Name, state.Code, state.State});
     };
-    sink_.ProcessMessages = [this] { ++pumps_; };
     sink_.ShowError = [this](const std::wstring& text, const std::wstring& caption) {
       errors_.push_back(text + L"|" + caption);
     };
@@ -76,4 +76,5 @@ class SinkRecorder {
   std::vector<TReport> reports_;
   std::vector<std::wstring> errors_;
   int pumps_ = 0;
+  ScopedMessagePump pump_{[this] { ++pumps_; }};
 };

@@ -9,6 +9,7 @@
 
 #include "cleaners/evidence/browser_history.h"
 #include "cleaners/evidence/history_run.h"
+#include "tests/base/test_message_pump.h"
 #include "tests/base/test_program_folder.h"
 
 namespace {
@@ -65,13 +66,14 @@ TEST_F(HistoryRun, RunsTheCheckedItemsAndGoesOnAfterAFailure) {
 TEST_F(HistoryRun, ASecondStartWhileRunningIsRefused) {
   bool secondStarted = true;
   bool activeDuringRun = false;
-  THistoryRunEvents events;
-  events.ProcessMessages = [&] {
-    // A click on the page's button while the run pumps messages.
-    activeDuringRun = HistoryRunActive();
-    if (secondStarted) secondStarted = RunHistoryItems(nullptr, {});
-  };
-  ASSERT_TRUE(RunHistoryItems(nullptr, events));
+  {
+    ScopedMessagePump pump([&] {
+      // A click on the page's button while the run pumps messages.
+      activeDuringRun = HistoryRunActive();
+      if (secondStarted) secondStarted = RunHistoryItems(nullptr, {});
+    });
+    ASSERT_TRUE(RunHistoryItems(nullptr, {}));
+  }
   EXPECT_TRUE(activeDuringRun);
   EXPECT_FALSE(secondStarted);
   EXPECT_EQ(calls_, 3);
