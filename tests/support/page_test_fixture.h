@@ -1,6 +1,7 @@
-// A feature page inside a main window of the test's own: the page factory set, a throwaway
-// program folder, pumping through the application, and every message box recorded and answered
-// by `answer` (OK unless a test says otherwise).
+// A feature page inside a main window of the test's own: the page factory set (with the steps the
+// program gives it, if any), a throwaway program folder, pumping through the application (then
+// `onPump`, which lets a test act while the page is busy), and every message box recorded and
+// answered by `answer` (OK unless a test says otherwise).
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/frmmain.h"
@@ -26,15 +28,19 @@ struct TRecordedBox {
 template <typename TPage>
 class PageTest : public ::testing::Test {
  protected:
-  PageTest(const wchar_t* pageClass, const wchar_t* button) : pageClass_(pageClass), button_(button) {}
+  PageTest(const wchar_t* pageClass, const wchar_t* button, TPageStep firstTime = {}, TPageStep reopen = {})
+      : pageClass_(pageClass), button_(button), firstTime_(std::move(firstTime)), reopen_(std::move(reopen)) {}
 
   void SetUp() override {
     SetMessageBoxFunc([this](HWND, const std::wstring& text, const std::wstring& caption, UINT type) {
       boxes.push_back({text, caption, type});
       return answer ? answer(boxes.back()) : IDOK;
     });
-    previousPump_ = SetMessagePump([] { Application->ProcessMessages(); });
-    SetPageFactory(pageClass_, [](TComponent* owner) { return new TPage(owner); });
+    previousPump_ = SetMessagePump([this] {
+      Application->ProcessMessages();
+      if (onPump) onPump();
+    });
+    SetPageFactory(pageClass_, [](TComponent* owner) { return new TPage(owner); }, firstTime_, reopen_);
     main_ = new Tfrmmain(Application);
     frmmain = main_;
     main_->Show();
@@ -42,6 +48,7 @@ class PageTest : public ::testing::Test {
   }
 
   void TearDown() override {
+    onPump = nullptr;
     delete main_;
     frmmain = nullptr;
     SetPageFactory(pageClass_, nullptr);
@@ -71,12 +78,21 @@ class PageTest : public ::testing::Test {
     return dynamic_cast<TPage*>(main_->PageOfButton(button_));
   }
 
+  // Each box shown so far as "text|caption".
+  std::vector<std::wstring> BoxesShown() const {
+    std::vector<std::wstring> shown;
+    for (const TRecordedBox& box : boxes) shown.push_back(box.text + L"|" + box.caption);
+    return shown;
+  }
+
   TestProgramFolder program_;
   Tfrmmain* main_ = nullptr;
   std::vector<TRecordedBox> boxes;
   std::function<int(const TRecordedBox&)> answer;  // the button a box returns; empty: IDOK
+  std::function<void()> onPump;
 
  private:
   std::wstring pageClass_, button_;
+  TPageStep firstTime_, reopen_;
   TMessagePump previousPump_;
 };

@@ -10,14 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "app/frmmain.h"
-#include "app/page_table.h"
 #include "base/strings.h"
 #include "cleaners/activex/activex_list.h"
-#include "gui/application.h"
-#include "gui/message_box.h"
-#include "tests/base/test_program_folder.h"
 #include "tests/cleaners/activex/new_clsid.h"
+#include "tests/support/page_test_fixture.h"
 
 namespace {
 
@@ -40,8 +36,10 @@ bool KeyExists(const std::wstring& clsid) {
   return true;
 }
 
-class ActivexPageTest : public ::testing::Test {
+class ActivexPageTest : public PageTest<TfrmBlockActivex> {
  protected:
+  ActivexPageTest() : PageTest(L"TfrmBlockActivex", L"btnBlockActivex") {}
+
   void SetUp() override {
     for (auto& id : ids_) id = NewClsid();
     // A blocked one, one with more bits than the kill bit, one without a key, and a line without
@@ -51,29 +49,13 @@ class ActivexPageTest : public ::testing::Test {
     program_.WriteFile(L"ActiveX.dat", WideToUtf8(ids_[0] + L"=First Control\r\n" + ids_[1] +
                                                    L"=Second=Control\r\n=No Class Id\r\n" + ids_[2] +
                                                    L"=Third Control\r\n"));
-    SetMessageBoxFunc([this](HWND, const std::wstring& text, const std::wstring& caption, UINT type) {
-      boxes.push_back(text + L"|" + caption);
-      return IDOK;
-    });
-    SetPageFactory(L"TfrmBlockActivex", [](TComponent* owner) { return new TfrmBlockActivex(owner); });
-    main_ = new Tfrmmain(Application);
-    frmmain = main_;
-    main_->Show();
-    Application->ProcessMessages();
+    PageTest::SetUp();
   }
 
   void TearDown() override {
-    delete main_;
-    frmmain = nullptr;
-    SetPageFactory(L"TfrmBlockActivex", nullptr);
-    SetMessageBoxFunc(nullptr);
+    PageTest::TearDown();
     for (const auto& id : ids_) RegDeleteTreeW(HKEY_LOCAL_MACHINE, (kCompatibility + id).c_str());
     for (const auto& id : ids_) RegDeleteKeyW(HKEY_LOCAL_MACHINE, (kCompatibility + id).c_str());
-  }
-
-  TfrmBlockActivex* Open() {
-    main_->btnBlockActivex->Click();
-    return dynamic_cast<TfrmBlockActivex*>(main_->PageOfButton(L"btnBlockActivex"));
   }
 
   std::vector<std::wstring> Statuses(TfrmBlockActivex* page) {
@@ -89,14 +71,11 @@ class ActivexPageTest : public ::testing::Test {
     return node;
   }
 
-  TestProgramFolder program_;
   std::wstring ids_[3];
-  std::vector<std::wstring> boxes;
-  Tfrmmain* main_ = nullptr;
 };
 
 TEST_F(ActivexPageTest, ShowsEveryControlWithItsStatusAllChecked) {
-  TfrmBlockActivex* page = Open();
+  TfrmBlockActivex* page = OpenPage();
   ASSERT_NE(page, nullptr);
   EXPECT_EQ(page->Label1->Caption(), Tfrmmain::GreetingPrefix() + L" Block Bad Activex");
   ASSERT_EQ(page->VST_Activex->RootNodeCount(), 3u);
@@ -109,14 +88,14 @@ TEST_F(ActivexPageTest, ShowsEveryControlWithItsStatusAllChecked) {
 }
 
 TEST_F(ActivexPageTest, NothingCheckedShowsTheMessageAndChangesNothing) {
-  TfrmBlockActivex* page = Open();
+  TfrmBlockActivex* page = OpenPage();
   ASSERT_NE(page, nullptr);
   page->chkAll->SetChecked(false);
   ASSERT_FALSE(page->chkAll->Checked());
   EXPECT_TRUE(page->NoneChecked());
   page->btnOK->Click();
   page->btnCancel->Click();
-  EXPECT_EQ(boxes, (std::vector<std::wstring>{
+  EXPECT_EQ(BoxesShown(), (std::vector<std::wstring>{
                        L"Please select at least one option from the list to Block.|Quillstead v4.1",
                        L"Please select at least one option from the list to unLock.|Quillstead v4.1"}));
   EXPECT_TRUE(KeyExists(ids_[0]));
@@ -125,7 +104,7 @@ TEST_F(ActivexPageTest, NothingCheckedShowsTheMessageAndChangesNothing) {
 }
 
 TEST_F(ActivexPageTest, BlockAndUnblockRoundTripOnTheCheckedRows) {
-  TfrmBlockActivex* page = Open();
+  TfrmBlockActivex* page = OpenPage();
   ASSERT_NE(page, nullptr);
   // Only the second and third rows: the first keeps its block through the unblock below.
   page->VST_Activex->SetCheckState(Row(page, 0), TCheckState::csUncheckedNormal);

@@ -10,19 +10,14 @@
 #include <string>
 #include <vector>
 
-#include "app/frmmain.h"
-#include "app/page_table.h"
 #include "base/files.h"
-#include "base/message_pump.h"
 #include "cleaners/evidence/history_handlers.h"
 #include "cleaners/evidence/history_list.h"
 #include "common/last_run.h"
 #include "common/time_ago.h"
-#include "gui/application.h"
-#include "gui/message_box.h"
 #include "tests/base/test_files.h"
 #include "tests/base/test_folder.h"
-#include "tests/base/test_program_folder.h"
+#include "tests/support/page_test_fixture.h"
 
 namespace {
 
@@ -32,8 +27,10 @@ const char kCleanerIni[] =
     "[HistoryList]\r\nSystem=0\r\nTemporary folder=7\r\nRecycle Bin=6\r\nUnknown trace=9999\r\n"
     "Nothing here=0\r\nMore=0\r\nRecycle Bin again=6\r\n";
 
-class EvidencePageTest : public ::testing::Test {
+class EvidencePageTest : public PageTest<TfrmHisCleaner> {
  protected:
+  EvidencePageTest() : PageTest(L"TfrmHisCleaner", L"btnEvidenceCleaner") {}
+
   void SetUp() override {
     program_.WriteFile(L"Cleaner.ini", kCleanerIni);
     ASSERT_TRUE(ForceDirectories(windows_.Path() + L"Temp"));
@@ -48,32 +45,21 @@ class EvidencePageTest : public ::testing::Test {
       if (onRecycle) onRecycle();
       return true;
     });
-    SetMessageBoxFunc([this](HWND, const std::wstring& text, const std::wstring& caption, UINT) {
-      boxes.push_back(text + L"|" + caption);
-      if (text == L" Evidence Cleaning Completed.") statusesAtBox = Statuses();
+    answer = [this](const TRecordedBox& box) {
+      if (box.text == L" Evidence Cleaning Completed.") statusesAtBox = Statuses();
       return IDOK;
-    });
-    previousPump_ = SetMessagePump([] { Application->ProcessMessages(); });
-    SetPageFactory(L"TfrmHisCleaner", [](TComponent* owner) { return new TfrmHisCleaner(owner); });
-    main_ = new Tfrmmain(Application);
-    frmmain = main_;
-    main_->Show();
-    Application->ProcessMessages();
+    };
+    PageTest::SetUp();
   }
 
   void TearDown() override {
-    delete main_;
-    frmmain = nullptr;
-    SetPageFactory(L"TfrmHisCleaner", nullptr);
-    SetMessagePump(previousPump_);
-    SetMessageBoxFunc(nullptr);
+    PageTest::TearDown();
     SetRecycleBinEmptierForTesting(nullptr);
     SetSpecialFolderLookupForTesting(nullptr);
   }
 
   TfrmHisCleaner* Open() {
-    main_->btnEvidenceCleaner->Click();
-    page_ = dynamic_cast<TfrmHisCleaner*>(main_->PageOfButton(L"btnEvidenceCleaner"));
+    page_ = OpenPage();
     return page_;
   }
 
@@ -99,15 +85,11 @@ class EvidencePageTest : public ::testing::Test {
     return texts;
   }
 
-  TestProgramFolder program_;
   TestFolder windows_{L"qs_evidence_windows_"};
   bool noWindowsFolder = false;
   int recycleRuns = 0;
   std::function<void()> onRecycle;
-  std::vector<std::wstring> boxes;
   std::vector<std::wstring> statusesAtBox;
-  TMessagePump previousPump_;
-  Tfrmmain* main_ = nullptr;
   TfrmHisCleaner* page_ = nullptr;
 };
 
@@ -172,7 +154,7 @@ TEST_F(EvidencePageTest, RunClearsTheCheckedItemsShowsStatusesAndRecordsTheDate)
   EXPECT_EQ(HisItems[3][1].State, -1);
   EXPECT_TRUE(HisItems[1][3].Checked);
   EXPECT_FALSE(HisItems[3][1].Checked);
-  EXPECT_EQ(boxes, std::vector<std::wstring>{L" Evidence Cleaning Completed.|Quillstead v4.1"});
+  EXPECT_EQ(BoxesShown(), std::vector<std::wstring>{L" Evidence Cleaning Completed.|Quillstead v4.1"});
   // After the box the statuses are emptied again.
   EXPECT_EQ(Statuses(), (std::vector<std::wstring>{L"", L"", L"", L""}));
   EXPECT_EQ(page_->CurrentCategory, 1);

@@ -6,29 +6,19 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "app/frmmain.h"
-#include "app/page_table.h"
 #include "base/files.h"
-#include "base/message_pump.h"
 #include "base/strings.h"
 #include "cleaners/junk/last_waste_info.h"
 #include "cleaners/junk/waste_lists.h"
-#include "gui/application.h"
-#include "gui/message_box.h"
 #include "tests/base/test_files.h"
 #include "tests/base/test_folder.h"
+#include "tests/support/page_test_fixture.h"
 
 namespace {
-
-struct Box {
-  std::wstring text, caption;
-  UINT type;
-};
 
 // The page's own settings: *.tmp files are junk, *.keep.tmp never.
 const char kCleanerIni[] =
@@ -36,37 +26,23 @@ const char kCleanerIni[] =
     "[WasteCleanExcludeFile]\r\n*.keep.tmp=Kept\r\n"
     "[WasteCleanOption]\r\nSkipReadOnly=0\r\nSkipSystem=0\r\nSkipHide=0\r\nScanZero=0\r\n";
 
-class JunkPageTest : public ::testing::Test {
+// The page is reset whenever it is opened again, as the program has it.
+class JunkPageTest : public PageTest<TfrmWasteCleaner> {
  protected:
+  JunkPageTest()
+      : PageTest(L"TfrmWasteCleaner", L"btnJunkCleaner", {},
+                 [](TCustomForm* page) { static_cast<TfrmWasteCleaner*>(page)->ResetPage(); }) {}
+
   void SetUp() override {
     ASSERT_FALSE(program_.Path().empty());
     ASSERT_FALSE(drive_.Path().empty());
-    SetProgramFolderForTesting(program_.Path());
-    WriteBytes(program_.Path() + L"Cleaner.ini", kCleanerIni);
-    SetMessageBoxFunc([this](HWND, const std::wstring& text, const std::wstring& caption, UINT type) {
-      boxes.push_back({text, caption, type});
-      return (type & MB_TYPEMASK) == MB_OK ? IDOK : answer;
-    });
-    previousPump_ = SetMessagePump([this] {
-      Application->ProcessMessages();
-      if (onPump) onPump();
-    });
-    SetPageFactory(L"TfrmWasteCleaner", [](TComponent* owner) { return new TfrmWasteCleaner(owner); }, {},
-                   [](TCustomForm* page) { static_cast<TfrmWasteCleaner*>(page)->ResetPage(); });
-    main_ = new Tfrmmain(Application);
-    frmmain = main_;
-    main_->Show();
-    Application->ProcessMessages();
+    program_.WriteFile(L"Cleaner.ini", kCleanerIni);
+    answer = [this](const TRecordedBox& box) { return (box.type & MB_TYPEMASK) == MB_OK ? IDOK : reply; };
+    PageTest::SetUp();
   }
 
   void TearDown() override {
-    onPump = nullptr;
-    delete main_;
-    frmmain = nullptr;
-    SetPageFactory(L"TfrmWasteCleaner", nullptr);
-    SetMessagePump(previousPump_);
-    SetMessageBoxFunc(nullptr);
-    SetProgramFolderForTesting(L"");
+    PageTest::TearDown();
     ClearWasteFiles();
     ClearDiskDrivers();
     WasteSearchState = TSearchStateInfo();
@@ -75,9 +51,7 @@ class JunkPageTest : public ::testing::Test {
   // Opens the page from its navigation button and points its one drive at the fixture folder, so
   // no scan ever walks a real drive of the prefix.
   TfrmWasteCleaner* Open() {
-    main_->SelectSection(1);
-    main_->btnJunkCleaner->Click();
-    auto* page = dynamic_cast<TfrmWasteCleaner*>(main_->PageOfButton(L"btnJunkCleaner"));
+    TfrmWasteCleaner* page = OpenPage();
     if (!page) return nullptr;
     ClearDiskDrivers();
     auto drive = std::make_unique<TDiskDriver>();
@@ -98,13 +72,8 @@ class JunkPageTest : public ::testing::Test {
 
   bool NavigationEnabled() const { return main_->btnHome->Enabled() && main_->btnRegsitryCleaner->Enabled(); }
 
-  TestFolder program_{L"qs_junkpage_prog_"};
   TestFolder drive_{L"qs_junkpage_drive_"};
-  Tfrmmain* main_ = nullptr;
-  std::vector<Box> boxes;
-  int answer = IDYES;  // the answer to every question box
-  std::function<void()> onPump;
-  TMessagePump previousPump_;
+  int reply = IDYES;  // the answer to every question box
 };
 
 TEST_F(JunkPageTest, OpensFromItsButtonOnTheStartViewWithTheDrives) {
@@ -208,7 +177,7 @@ TEST_F(JunkPageTest, StopKeepsWhatWasFoundOrReturnsToTheStartWhenNothingWas) {
     ASSERT_NE(page, nullptr);
     for (int i = 0; i < 30; ++i) Make(L"f" + IntToStr(i) + L".tmp");
     boxes.clear();
-    answer = c.answer;
+    reply = c.answer;
     bool asked = false;
     onPump = [&] {
       Sleep(11);  // so the scan pumps again at its next entry
@@ -254,7 +223,7 @@ TEST_F(JunkPageTest, CleanDeletesTheTickedFilesAsTheAnswerSays) {
     EXPECT_FALSE(WasteFiles[3]->Selected);
     HANDLE h = CreateFileW(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(h, INVALID_HANDLE_VALUE);
-    answer = c.answer;
+    reply = c.answer;
     boxes.clear();
     page->btnClear->Click();
     CloseHandle(h);

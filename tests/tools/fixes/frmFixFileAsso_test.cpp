@@ -52,6 +52,9 @@ struct Box {
   UINT type;
 };
 
+// The page reads the table and the registry once, as it is made, and the main window keeps a page
+// once made; so the tests make the page themselves, without a main window, once for each table
+// and registry state they set up.
 class FileAssoPage : public ::testing::Test {
  protected:
   void SetUp() override {
