@@ -158,10 +158,14 @@ bool RawRegKeyExists(HKEY root, const std::wstring& keyPath) {
 }
 
 bool RawRegDeleteKey(HKEY root, const std::wstring& keyPath) {
-  int pos = LastCharPos(L'\\', keyPath);
-  if (pos == 0) return false;
+  // A path of nothing but backslashes names no key; RegDeleteKey of an empty name would take the
+  // opened key itself, here the root.
+  if (keyPath.find_first_not_of(L'\\') == std::wstring::npos) return false;
+  // A key right below the root has no backslash in its path: the root is its parent.
+  const int pos = LastCharPos(L'\\', keyPath);
+  const std::wstring parentPath = pos == 0 ? std::wstring() : keyPath.substr(0, pos - 1);
   HKEY parent;
-  if (RegOpenKeyExW(root, keyPath.substr(0, pos - 1).c_str(), 0, KEY_WRITE, &parent) != ERROR_SUCCESS) return false;
+  if (RegOpenKeyExW(root, parentPath.c_str(), 0, KEY_WRITE, &parent) != ERROR_SUCCESS) return false;
   bool ok = RegDeleteKeyW(parent, keyPath.substr(pos).c_str()) == ERROR_SUCCESS;
   RegCloseKey(parent);
   return ok;

@@ -135,7 +135,6 @@ TEST_F(RawRegTest, PathsWithoutBackslashAndDefaultValues) {
   std::wstring text = L"stale";
   EXPECT_FALSE(RawRegGetSz(cu, L"QuillsteadNoBackslash", text));
   EXPECT_EQ(text, L"");
-  EXPECT_FALSE(RawRegDeleteKey(cu, L"Software"));
 
   // A trailing backslash addresses the key's default value.
   ASSERT_TRUE(RawRegSetSz(cu, P(L"Def\\"), L"default text"));
@@ -162,6 +161,31 @@ TEST_F(RawRegTest, KeyExistenceAndDeletion) {
   EXPECT_TRUE(RawRegKeyExists(cu, P(L"Foo\\Other")));
   EXPECT_FALSE(RawRegDeleteKey(cu, P(L"Foo\\Bar")));
   EXPECT_FALSE(RawRegDeleteKey(cu, P(L"Missing\\Bar")));
+}
+
+// A key path without a backslash names a key right below the root.
+TEST(RawRegDeleteKeyBelowRoot, DeletesAKeyRightBelowTheRoot) {
+  const HKEY cu = HKEY_CURRENT_USER;
+  const std::wstring name = L"QuillsteadRawRegRoot_" + std::to_wstring(GetCurrentProcessId());
+  struct Cleanup {
+    const std::wstring& name;
+    ~Cleanup() {
+      RegDeleteTreeW(HKEY_CURRENT_USER, name.c_str());
+      RegDeleteKeyW(HKEY_CURRENT_USER, name.c_str());
+    }
+  } cleanup{name};
+  ASSERT_TRUE(RawRegSetDword(cu, name + L"\\v", 1));
+  EXPECT_TRUE(RawRegDeleteKey(cu, name));
+  EXPECT_FALSE(RawRegKeyExists(cu, name));
+  EXPECT_FALSE(RawRegDeleteKey(cu, name));
+  // A leading backslash names the same key.
+  ASSERT_TRUE(RawRegSetDword(cu, name + L"\\v", 1));
+  EXPECT_TRUE(RawRegDeleteKey(cu, L"\\" + name));
+  EXPECT_FALSE(RawRegKeyExists(cu, name));
+}
+
+TEST(RawRegDeleteKeyBelowRoot, APathNamingNoKeyDeletesNothing) {
+  for (const wchar_t* path : {L"", L"\\", L"\\\\"}) EXPECT_FALSE(RawRegDeleteKey(HKEY_CURRENT_USER, path)) << path;
 }
 
 TEST(RegText, LastCharPos) {
