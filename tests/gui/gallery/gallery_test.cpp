@@ -41,17 +41,16 @@ const Entry kGallery[] = {
     {L"il16", L"TImageList"},         {L"il24", L"TImageList"},
 };
 
-}  // namespace
-
-TEST(Gallery, EveryComponentIsFoundByNameAndClass) {
-  TfrmGallery* gallery = new TfrmGallery(nullptr);
-  gallery->Show();
-  Pump();
+// Each entry is a component of the form with its class; a windowed one has a window of that class
+// name that leads back to it, shown unless `hidden` names it, enabled as the control is. The
+// entries list every component of the form.
+template <size_t N>
+void ExpectComponents(TForm& form, const Entry (&entries)[N], const std::set<std::wstring>& hidden = {}) {
   std::set<std::wstring> listed;
-  for (const Entry& e : kGallery) {
+  for (const Entry& e : entries) {
     SCOPED_TRACE(e.name);
     listed.insert(e.name);
-    TComponent* c = gallery->FindComponent(e.name);
+    TComponent* c = form.FindComponent(e.name);
     ASSERT_NE(c, nullptr);
     EXPECT_EQ(c->ClassName(), e.className);
     if (auto* control = dynamic_cast<TWinControl*>(c)) {
@@ -59,14 +58,22 @@ TEST(Gallery, EveryComponentIsFoundByNameAndClass) {
       GetClassNameW(control->Handle(), windowClass, 64);
       EXPECT_EQ(std::wstring(windowClass), e.className);
       EXPECT_EQ(ControlFromHandle(control->Handle()), control);
-      EXPECT_TRUE(IsWindowVisible(control->Handle()));
+      EXPECT_EQ(IsWindowVisible(control->Handle()) != FALSE, hidden.count(e.name) == 0);
       EXPECT_EQ(IsWindowEnabled(control->Handle()) != FALSE, control->Enabled());
     }
   }
-  for (int i = 0; i < gallery->ComponentCount(); ++i)
-    EXPECT_EQ(listed.count(gallery->Components(i)->Name()), 1u)
-        << "not in the gallery table: " << std::string(gallery->Components(i)->Name().begin(),
-                                                       gallery->Components(i)->Name().end());
+  for (int i = 0; i < form.ComponentCount(); ++i)
+    EXPECT_EQ(listed.count(form.Components(i)->Name()), 1u)
+        << "not in the table: " << std::string(form.Components(i)->Name().begin(), form.Components(i)->Name().end());
+}
+
+}  // namespace
+
+TEST(Gallery, EveryComponentIsFoundByNameAndClass) {
+  TfrmGallery* gallery = new TfrmGallery(nullptr);
+  gallery->Show();
+  Pump();
+  ExpectComponents(*gallery, kGallery);
   delete gallery;
 }
 
@@ -112,22 +119,7 @@ TEST(Gallery, TheCommonControlsDemoShowsEachControlInItsState) {
       {L"sbStatus", L"TStatusBar"},
   };
   // Pages that are not active stay hidden, and what is on them.
-  const std::set<std::wstring> hidden = {L"tsOther", L"tsHiddenTab", L"tsStep1"};
-  std::set<std::wstring> listed;
-  for (const Entry& e : kCommon) {
-    SCOPED_TRACE(e.name);
-    listed.insert(e.name);
-    TComponent* c = demo.FindComponent(e.name);
-    ASSERT_NE(c, nullptr);
-    EXPECT_EQ(c->ClassName(), e.className);
-    if (auto* control = dynamic_cast<TWinControl*>(c)) {
-      wchar_t windowClass[64] = {};
-      GetClassNameW(control->Handle(), windowClass, 64);
-      EXPECT_EQ(std::wstring(windowClass), e.className);
-      EXPECT_EQ(IsWindowVisible(control->Handle()) != FALSE, hidden.count(e.name) == 0);
-    }
-  }
-  EXPECT_EQ(listed.size(), static_cast<size_t>(demo.ComponentCount()));
+  ExpectComponents(demo, kCommon, {L"tsOther", L"tsHiddenTab", L"tsStep1"});
 
   auto wnd = [&](const wchar_t* name) { return static_cast<TWinControl*>(demo.FindComponent(name))->Handle(); };
   EXPECT_EQ(SendMessageW(wnd(L"pgcTabs"), TCM_GETITEMCOUNT, 0, 0), 2);
