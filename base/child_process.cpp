@@ -10,14 +10,14 @@ namespace {
 // How long one wait lasts between two pumps: short enough for a click to feel answered.
 constexpr DWORD kPumpSliceMs = 30;
 
-bool StartHidden(const std::wstring& CommandLine, PROCESS_INFORMATION& process) {
+bool Start(const std::wstring& CommandLine, WORD ShowCommand, PROCESS_INFORMATION& process) {
   // CreateProcessW may write into the command line, so it gets a copy of its own of any length.
   std::vector<wchar_t> commandLine(CommandLine.begin(), CommandLine.end());
   commandLine.push_back(L'\0');
   STARTUPINFOW startup = {};
   startup.cb = sizeof(startup);
   startup.dwFlags = STARTF_USESHOWWINDOW;
-  startup.wShowWindow = SW_HIDE;
+  startup.wShowWindow = ShowCommand;
   return CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS, nullptr, nullptr,
                         &startup, &process) != 0;
 }
@@ -32,16 +32,16 @@ bool FinishWith(PROCESS_INFORMATION& process, bool ended, DWORD& ExitCode) {
 
 }  // namespace
 
-bool RunChildProcess(const std::wstring& CommandLine, DWORD& ExitCode, DWORD TimeoutMs) {
+bool RunChildProcess(const std::wstring& CommandLine, DWORD& ExitCode, DWORD TimeoutMs, WORD ShowCommand) {
   PROCESS_INFORMATION process = {};
-  if (!StartHidden(CommandLine, process)) return false;
+  if (!Start(CommandLine, ShowCommand, process)) return false;
   return FinishWith(process, WaitForSingleObject(process.hProcess, TimeoutMs) == WAIT_OBJECT_0, ExitCode);
 }
 
 bool RunChildProcessPumping(const std::wstring& CommandLine, DWORD& ExitCode, DWORD TimeoutMs,
                             const std::function<bool()>& Stopped) {
   PROCESS_INFORMATION process = {};
-  if (!StartHidden(CommandLine, process)) return false;
+  if (!Start(CommandLine, SW_HIDE, process)) return false;
   const ULONGLONG start = GetTickCount64();
   bool ended = false;
   for (;;) {

@@ -6,11 +6,13 @@
 #include <functional>
 #include <string>
 
-// Starts CommandLine (program and arguments, quoted as the platform parses them) with its window
-// hidden, the environment and current folder inherited and no handles inherited, then waits for
-// it at most TimeoutMs milliseconds. False when it could not be started or had not ended in time
-// (it is left running then); otherwise ExitCode receives its exit code.
-bool RunChildProcess(const std::wstring& CommandLine, DWORD& ExitCode, DWORD TimeoutMs = INFINITE);
+// Starts CommandLine (program and arguments, quoted as the platform parses them, of any length)
+// with its window shown as ShowCommand says (hidden unless asked), the environment and current
+// folder inherited and no handles inherited, then waits for it at most TimeoutMs milliseconds.
+// False when it could not be started or had not ended in time (it is left running then);
+// otherwise ExitCode receives its exit code.
+bool RunChildProcess(const std::wstring& CommandLine, DWORD& ExitCode, DWORD TimeoutMs = INFINITE,
+                     WORD ShowCommand = SW_HIDE);
 
 // As RunChildProcess, but the caller's messages are handled (PumpMessages, base/message_pump.h)
 // every few milliseconds while the child runs, so the windows stay painted and a Stop button can

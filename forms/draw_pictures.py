@@ -588,6 +588,35 @@ def wrench_picture():
     return out
 
 
+# ---- the uninstall manager page -----------------------------------------------------------
+
+def program_box(d, P, u):
+    """The default picture of an installed program: an application window with a title bar."""
+    d.rounded_rectangle([P(1, 2), P(15, 14)], radius=1.5 * u, fill=(250, 250, 250, 255), outline=BRAND + (255,),
+                        width=max(1, int(u)))
+    d.rectangle([P(1.5, 2.5), P(14.5, 5)], fill=BRAND + (255,))
+    d.rectangle([P(3.5, 7), P(7.5, 11.5)], fill=BRAND_LIGHT + (255,))
+    for y in (7.5, 9.5, 11.5):
+        d.line([P(9, y), P(13, y)], fill=TEXT_SOFT + (255,), width=max(1, int(0.8 * u)))
+
+
+def program_picture(size):
+    """program_box at a larger size on white, for the page's detail area."""
+    s = size * SS
+    img = Image.new("RGBA", (s, s), (0, 0, 0, 0))
+    u = s / 16.0
+    program_box(ImageDraw.Draw(img), lambda x, y: (x * u, y * u), u)
+    small = img.resize((size, size), Image.LANCZOS)
+    out = Image.new("RGB", (size, size), WHITE)
+    out.paste(small, (0, 0), small)
+    return out
+
+
+def uninstall_pictures():
+    save(tree_strip([program_box]), "uninstall/default16.bmp")
+    save(program_picture(32), "uninstall/default32.png")
+
+
 def main():
     for name, ic, text in HEADERS:
         for look in ("normal", "over", "down"):
@@ -613,6 +642,7 @@ def main():
     evidence_and_activex_pictures()
     backup_pictures()
     registry_backup_pictures()
+    uninstall_pictures()
     save(wrench_picture(), "error/Image3.png")
 
 

@@ -15,15 +15,20 @@ void TActionLink::SetAction(TAction* action) {
   action_ = action;
   if (action_) {
     action_->links_.push_back(this);
-    if (client_->IsLoading())
+    if (client_->IsLoading()) {
       FillDefaults();
-    else
+    } else {
+      ownCaption_ = ownHint_ = false;
       ActionChanged();
+    }
   }
 }
 
 void TActionLink::FillDefaults() {
-  // What the form file gave the control itself wins over its action's.
+  // What the form file gave the control itself wins over its action's, and keeps winning when
+  // the action changes later (a "Shred" button running the action "粉碎选中的文件").
+  ownCaption_ = !client_->Caption().empty() && client_->Caption() != action_->Caption();
+  ownHint_ = !client_->Hint().empty() && client_->Hint() != action_->Hint();
   if (client_->Caption().empty()) client_->SetCaption(action_->Caption());
   if (client_->Hint().empty()) client_->SetHint(action_->Hint());
   if (client_->Enabled()) client_->SetEnabled(action_->Enabled());
@@ -33,8 +38,8 @@ void TActionLink::FillDefaults() {
 
 void TActionLink::ActionChanged() {
   if (!action_) return;
-  client_->SetCaption(action_->Caption());
-  client_->SetHint(action_->Hint());
+  if (!ownCaption_) client_->SetCaption(action_->Caption());
+  if (!ownHint_) client_->SetHint(action_->Hint());
   client_->SetEnabled(action_->Enabled());
   client_->SetVisible(action_->Visible());
   if (SetChecked) SetChecked(action_->Checked());

@@ -39,6 +39,8 @@ class TActionLink {
   void FillDefaults();
   TControl* client_;
   TAction* action_ = nullptr;
+  // The form file gave the control a caption or hint of its own, which the action leaves alone.
+  bool ownCaption_ = false, ownHint_ = false;
 };
 
 class TAction : public TComponent {

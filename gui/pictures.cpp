@@ -172,6 +172,27 @@ void TIcon::LoadFromData(const TBytes& data) {
   SetSize(w, h);
 }
 
+void TIcon::SetHandle(HICON icon) {
+  if (handle_ && handle_ != icon) DestroyIcon(handle_);
+  handle_ = icon;
+  int w = 0, h = 0;
+  ICONINFO info;
+  if (icon && GetIconInfo(icon, &info)) {
+    BITMAP bm;
+    if (info.hbmColor && GetObjectW(info.hbmColor, sizeof(bm), &bm)) {
+      w = bm.bmWidth;
+      h = bm.bmHeight;
+    } else if (info.hbmMask && GetObjectW(info.hbmMask, sizeof(bm), &bm)) {
+      // A monochrome icon keeps its image and mask one above the other in the mask bitmap.
+      w = bm.bmWidth;
+      h = bm.bmHeight / 2;
+    }
+    if (info.hbmColor) DeleteObject(info.hbmColor);
+    if (info.hbmMask) DeleteObject(info.hbmMask);
+  }
+  SetSize(w, h);
+}
+
 std::unique_ptr<TGraphic> TIcon::Clone() const {
   auto copy = std::make_unique<TIcon>();
   copy->handle_ = handle_ ? CopyIcon(handle_) : nullptr;

@@ -145,6 +145,9 @@ class TIcon : public TGraphic {
   void LoadFromData(const TBytes& data) override;
   std::unique_ptr<TGraphic> Clone() const override;
   HICON Handle() const { return handle_; }
+  // Takes over an icon the program got elsewhere (ExtractIcon, LoadImage): it is destroyed with
+  // this object. nullptr empties the icon.
+  void SetHandle(HICON icon);
 
  private:
   HICON handle_ = nullptr;

@@ -130,6 +130,19 @@ TEST_F(ActionTest, WhatTheFormFileGivesTheControlWinsOverItsAction) {
   EXPECT_TRUE(form_.btnOwn->Visible());
 }
 
+TEST_F(ActionTest, AnOwnCaptionAndHintStayWhenTheActionChangesLater) {
+  form_.acAdd->SetCaption(L"Add");
+  form_.acAdd->SetHint(L"Adds a row");
+  form_.acAdd->SetEnabled(false);
+  EXPECT_EQ(form_.btnOwn->Caption(), L"Own caption");
+  EXPECT_EQ(WindowText(form_.btnOwn->Handle()), L"Own caption");
+  EXPECT_EQ(form_.btnOwn->Hint(), L"Own hint");
+  EXPECT_FALSE(form_.btnOwn->Enabled());  // the state follows the action
+  EXPECT_EQ(form_.btnAdd->Caption(), L"Add");  // a control without its own takes the change
+  form_.acAdd->SetEnabled(true);
+  EXPECT_TRUE(form_.btnOwn->Enabled());
+}
+
 TEST_F(ActionTest, ClicksRunTheActionAndIdleTurnsUpdateIt) {
   form_.log.clear();
   IdleTurn();

@@ -91,6 +91,29 @@ TEST(Pictures, BitmapsAndIcons) {
   ExpectColour(t.At(8, 8), RGB(255, 128, 0));
 }
 
+TEST(Pictures, AnIconHandleTakenOverIsSizedDrawnAndReplaced) {
+  TPicture ico;
+  ico.LoadFromData(LoadResourceData(L"pics/app.ico"));
+  const HICON source = static_cast<TIcon*>(ico.Graphic())->Handle();
+  TIcon icon;
+  icon.SetHandle(CopyIcon(source));
+  EXPECT_EQ(icon.Width(), 16);
+  EXPECT_EQ(icon.Height(), 16);
+  Surface t(16, 16, RGB(0, 0, 0));
+  TCanvas canvas(t.dc());
+  canvas.Draw(0, 0, &icon);
+  ExpectColour(t.At(8, 8), RGB(255, 128, 0));
+  // A 32-pixel icon in place of the first one; the first is destroyed with the change.
+  const HICON first = icon.Handle();
+  icon.SetHandle(static_cast<HICON>(CopyImage(source, IMAGE_ICON, 32, 32, 0)));
+  EXPECT_EQ(icon.Width(), 32);
+  ICONINFO info;
+  EXPECT_FALSE(GetIconInfo(first, &info));
+  icon.SetHandle(nullptr);
+  EXPECT_TRUE(icon.Empty());
+  EXPECT_EQ(icon.Width(), 0);
+}
+
 TEST(Pictures, StretchingScalesTheWholePicture) {
   TPicture bmp;
   bmp.LoadFromData(LoadResourceData(L"pics/box.bmp"));
