@@ -63,11 +63,11 @@ object frmUninstall: TfrmUninstall
       Header.Columns = <
       item
         Text = 'Item'
-        Width = 215
+        Width = 195
       end
       item
         Text = 'Size'
-        Width = 80
+        Width = 75
       end
       item
         Text = '使用频率'
@@ -75,11 +75,11 @@ object frmUninstall: TfrmUninstall
       end
       item
         Text = 'Last Modification'
-        Width = 100
+        Width = 115
       end
       item
         Text = 'Install Date'
-        Width = 80
+        Width = 90
       end>
       TreeOptions.PaintOptions = [toShowHorzGridLines, toShowVertGridLines]
       TreeOptions.SelectionOptions = [toFullRowSelect]

@@ -307,7 +307,7 @@ TEST(UninstallTexts, SizesFrequenciesAndInstallDates) {
   for (const auto& f : frequencies) EXPECT_EQ(FrequencyText(f.first), f.second) << f.first;
   const std::pair<const wchar_t*, const wchar_t*> dates[] = {
       {L"20240105", L"2024-01-05"}, {L"2024015", L"2024015"}, {L"", L"N/A"}, {L"  ", L"N/A"},
-      {L"5/1/2024", L"5/1/2024"},   {L"abcdefgh", L"abcd-ef-gh"}};
+      {L"01/05/2024", L"01/05/2024"},   {L"abcdefgh", L"abcd-ef-gh"}};
   for (const auto& d : dates) EXPECT_EQ(InstallDateText(d.first), d.second) << d.first;
 }
 

@@ -291,6 +291,19 @@ TEST_F(UninstallPageTest, AnEntryThatCannotBeDeletedIsReportedAndStaysListed) {
   const LONG set = RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, &sd);
   RegCloseKey(key);
   ASSERT_EQ(set, ERROR_SUCCESS);
+  // Afterwards the owner, who may always change the list, sets none at all, so the fixture goes.
+  struct TUnlock {
+    std::wstring path;
+    ~TUnlock() {
+      HKEY k;
+      if (RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, WRITE_DAC, &k) != ERROR_SUCCESS) return;
+      SECURITY_DESCRIPTOR open;
+      InitializeSecurityDescriptor(&open, SECURITY_DESCRIPTOR_REVISION);
+      SetSecurityDescriptorDacl(&open, TRUE, nullptr, FALSE);
+      RegSetKeySecurity(k, DACL_SECURITY_INFORMATION, &open);
+      RegCloseKey(k);
+    }
+  } unlock{locked};
   HKEY probe;
   if (RegOpenKeyExW(HKEY_CURRENT_USER, locked.c_str(), 0, DELETE, &probe) == ERROR_SUCCESS) {
     RegCloseKey(probe);
@@ -305,12 +318,6 @@ TEST_F(UninstallPageTest, AnEntryThatCannotBeDeletedIsReportedAndStaysListed) {
   EXPECT_EQ(boxes[1].caption, L"程序卸载");
   EXPECT_EQ(boxes[1].type, UINT(MB_OK | MB_ICONWARNING));
   EXPECT_NE(Row(page, L"Beta"), nullptr);
-  // The owner may still change the list: no list at all lets the fixture go again.
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, locked.c_str(), 0, WRITE_DAC, &key) == ERROR_SUCCESS) {
-    SetSecurityDescriptorDacl(&sd, TRUE, nullptr, FALSE);
-    RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, &sd);
-    RegCloseKey(key);
-  }
 }
 
 TEST(UninstallCommand, RunsTheWholeCommandAndGivesItsExitCode) {
