@@ -11,57 +11,9 @@
 #include "base/date_time.h"
 #include "base/files.h"
 #include "tests/base/test_keys.h"
+#include "tests/tools/uninstall/uninstall_fixture.h"
 
 namespace {
-
-void PutValue(HKEY root, const std::wstring& key, const std::wstring& name, DWORD type, const void* data, size_t size) {
-  HKEY k;
-  ASSERT_EQ(RegCreateKeyExW(root, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &k, nullptr), ERROR_SUCCESS);
-  ASSERT_EQ(RegSetValueExW(k, name.c_str(), 0, type, static_cast<const BYTE*>(data), static_cast<DWORD>(size)),
-            ERROR_SUCCESS);
-  RegCloseKey(k);
-}
-void PutText(HKEY root, const std::wstring& key, const std::wstring& name, const std::wstring& text,
-             DWORD type = REG_SZ) {
-  PutValue(root, key, name, type, text.c_str(), (text.size() + 1) * sizeof(wchar_t));
-}
-void PutDword(HKEY root, const std::wstring& key, const std::wstring& name, DWORD value) {
-  PutValue(root, key, name, REG_DWORD, &value, sizeof(value));
-}
-bool KeyExists(HKEY root, const std::wstring& key) {
-  HKEY k;
-  if (RegOpenKeyExW(root, key.c_str(), 0, KEY_READ, &k) != ERROR_SUCCESS) return false;
-  RegCloseKey(k);
-  return true;
-}
-
-// A cached usage record of 552 bytes.
-std::vector<BYTE> CacheRecord(bool hasName, int64_t size, FILETIME lastUsed, int32_t frequency,
-                              const std::wstring& name) {
-  std::vector<BYTE> b(552, 0);
-  auto put = [&b](size_t at, uint32_t v) {
-    for (int i = 0; i < 4; ++i) b[at + i] = static_cast<BYTE>(v >> (8 * i));
-  };
-  put(0, 552);
-  put(4, hasName);
-  put(8, static_cast<uint32_t>(size));
-  put(12, static_cast<uint32_t>(static_cast<uint64_t>(size) >> 32));
-  put(16, lastUsed.dwLowDateTime);
-  put(20, lastUsed.dwHighDateTime);
-  put(24, static_cast<uint32_t>(frequency));
-  memcpy(&b[28], name.c_str(), (name.size() + 1) * sizeof(wchar_t));
-  return b;
-}
-
-FILETIME Day(int year, int month, int day) {
-  SYSTEMTIME st = {};
-  st.wYear = static_cast<WORD>(year);
-  st.wMonth = static_cast<WORD>(month);
-  st.wDay = static_cast<WORD>(day);
-  FILETIME ft;
-  SystemTimeToFileTime(&st, &ft);
-  return ft;
-}
 
 // A software list key and a cache key of the test's own below HKEY_CURRENT_USER.
 class UninstallItemsTest : public ::testing::Test {

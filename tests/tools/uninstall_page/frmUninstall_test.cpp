@@ -13,52 +13,13 @@
 #include "base/files.h"
 #include "common/version_info.h"
 #include "tests/support/page_test_fixture.h"
+#include "tests/tools/uninstall/uninstall_fixture.h"
 
 namespace {
 
 const wchar_t kMachineList[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
 const wchar_t kMachineCache[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Management\\ARPCache\\";
 const wchar_t kUserList[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
-
-void PutValue(HKEY root, const std::wstring& key, const std::wstring& name, DWORD type, const void* data, size_t size) {
-  HKEY k;
-  ASSERT_EQ(RegCreateKeyExW(root, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &k, nullptr), ERROR_SUCCESS);
-  ASSERT_EQ(RegSetValueExW(k, name.c_str(), 0, type, static_cast<const BYTE*>(data), static_cast<DWORD>(size)),
-            ERROR_SUCCESS);
-  RegCloseKey(k);
-}
-void PutText(HKEY root, const std::wstring& key, const std::wstring& name, const std::wstring& text) {
-  PutValue(root, key, name, REG_SZ, text.c_str(), (text.size() + 1) * sizeof(wchar_t));
-}
-void PutDword(HKEY root, const std::wstring& key, const std::wstring& name, DWORD value) {
-  PutValue(root, key, name, REG_DWORD, &value, sizeof(value));
-}
-bool KeyExists(HKEY root, const std::wstring& key) {
-  HKEY k;
-  if (RegOpenKeyExW(root, key.c_str(), 0, KEY_READ, &k) != ERROR_SUCCESS) return false;
-  RegCloseKey(k);
-  return true;
-}
-
-std::vector<BYTE> CacheRecord(int64_t size, int32_t frequency, const std::wstring& name) {
-  std::vector<BYTE> b(552, 0);
-  auto put = [&b](size_t at, uint32_t v) {
-    for (int i = 0; i < 4; ++i) b[at + i] = static_cast<BYTE>(v >> (8 * i));
-  };
-  SYSTEMTIME st = {};
-  st.wYear = 2024;
-  st.wMonth = 6;
-  st.wDay = 30;
-  FILETIME used;
-  SystemTimeToFileTime(&st, &used);
-  put(4, 1);
-  put(8, static_cast<uint32_t>(size));
-  put(16, used.dwLowDateTime);
-  put(20, used.dwHighDateTime);
-  put(24, static_cast<uint32_t>(frequency));
-  memcpy(&b[28], name.c_str(), (name.size() + 1) * sizeof(wchar_t));
-  return b;
-}
 
 class UninstallPageTest : public PageTest<TfrmUninstall> {
  protected:
@@ -74,7 +35,7 @@ class UninstallPageTest : public PageTest<TfrmUninstall> {
     PutText(HKEY_LOCAL_MACHINE, Machine(L"A"), L"InstallDate", L"20230415");
     PutText(HKEY_LOCAL_MACHINE, Machine(L"A"), L"HelpLink", L"http://alpha.example/support");
     PutText(HKEY_LOCAL_MACHINE, Machine(L"A"), L"UninstallString", UninstallCommand());
-    const std::vector<BYTE> record = CacheRecord(2097152, 3, notepad_);
+    const std::vector<BYTE> record = CacheRecord(true, 2097152, Day(2024, 6, 30), 3, notepad_);
     PutValue(HKEY_LOCAL_MACHINE, kMachineCache + Tag(L"A"), L"SlowInfoCache", REG_BINARY, record.data(),
              record.size());
     // A program of the current user, without a record.
