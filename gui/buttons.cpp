@@ -652,6 +652,9 @@ const TClassInfo& TGroupBox::StaticClass() {
 TCustomGroupBox::TCustomGroupBox(TComponent* owner) : TCustomControl(owner) {
   SetControlStyle({TControlStyleFlag::csAcceptsControls, TControlStyleFlag::csCaptureMouse,
                    TControlStyleFlag::csClickEvents, TControlStyleFlag::csDoubleClicks});
+  // A frame on a page takes the page's colour unless the form file gives it one, so the check
+  // boxes and radio buttons inside it paint over the same colour as the frame.
+  SetDefaultParentColor(true);
   SetBounds(0, 0, 185, 105);
 }
 

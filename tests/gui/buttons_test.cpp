@@ -297,6 +297,27 @@ TEST(GroupBox, AlignedChildrenStayInsideTheFrameBelowTheCaption) {
   EXPECT_TRUE(box->InheritsFrom(L"TCustomGroupBox"));
 }
 
+TEST(GroupBox, TakesItsParentsColourUntilGivenOne) {
+  TForm form(nullptr);
+  form.SetColor(clWhite);
+  auto* box = new TGroupBox(&form);
+  box->SetParent(&form);
+  auto* radio = new TRadioButton(&form);
+  radio->SetParent(box);
+  form.Show();
+  EXPECT_EQ(box->Color(), clWhite);
+  // The radio button paints over the frame's colour, which is the page's.
+  HDC dc = GetDC(radio->Handle());
+  SendMessageW(box->Handle(), WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(radio->Handle()));
+  EXPECT_EQ(GetBkColor(dc), RGB(255, 255, 255));
+  ReleaseDC(radio->Handle(), dc);
+  form.SetColor(clYellow);
+  EXPECT_EQ(box->Color(), clYellow);
+  box->SetColor(clRed);
+  form.SetColor(clWhite);
+  EXPECT_EQ(box->Color(), clRed);
+}
+
 TEST(BitBtn, AltLetterThroughTheMessageLoopPressesIt) {
   TForm form(nullptr);
   form.SetBounds(0, 0, 200, 100);
