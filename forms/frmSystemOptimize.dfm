@@ -36,17 +36,18 @@ object frmSystemOptimize: TfrmSystemOptimize
   end
   object Label1: TLabel
     Left = 16
-    Top = 62
-    Width = 560
-    Height = 16
+    Top = 54
+    Width = 546
+    Height = 30
     AutoSize = False
+    WordWrap = True
     Caption = 'System optimizer will automatically optimizer your system with the pre-setting of the optimization model that you'
     Transparent = True
   end
   object Label2: TLabel
     Left = 16
-    Top = 78
-    Width = 560
+    Top = 82
+    Width = 546
     Height = 16
     AutoSize = False
     Caption = 'can choose below.'
@@ -112,43 +113,47 @@ object frmSystemOptimize: TfrmSystemOptimize
     Left = 16
     Top = 224
     Width = 546
-    Height = 110
+    Height = 140
     Caption = 'Detailed Description'
     object Label3: TLabel
       Left = 12
-      Top = 24
+      Top = 20
       Width = 526
-      Height = 14
+      Height = 28
       AutoSize = False
+      WordWrap = True
       Caption = 'Reset to Windows default service'
       Transparent = True
     end
     object Label4: TLabel
       Left = 12
-      Top = 44
+      Top = 50
       Width = 526
-      Height = 14
+      Height = 28
       AutoSize = False
+      WordWrap = True
       Caption = ''
       Transparent = True
       Visible = False
     end
     object Label5: TLabel
       Left = 12
-      Top = 64
+      Top = 80
       Width = 526
-      Height = 14
+      Height = 28
       AutoSize = False
+      WordWrap = True
       Caption = ''
       Transparent = True
       Visible = False
     end
     object Label8: TLabel
       Left = 12
-      Top = 84
+      Top = 110
       Width = 526
-      Height = 14
+      Height = 28
       AutoSize = False
+      WordWrap = True
       Caption = ''
       Transparent = True
       Visible = False
@@ -156,14 +161,14 @@ object frmSystemOptimize: TfrmSystemOptimize
   end
   object pb1: TProgressBar
     Left = 16
-    Top = 360
+    Top = 384
     Width = 400
     Height = 18
     Visible = False
   end
   object btnOptimize: TButton
     Left = 462
-    Top = 354
+    Top = 378
     Width = 100
     Height = 28
     Caption = 'Optimize'
