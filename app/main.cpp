@@ -23,6 +23,7 @@
 #include "tools/iemanage_page/frmIEManage.h"
 #include "tools/restore_page/frmSystemRestore.h"
 #include "tools/service_page/frmSystemOptimize.h"
+#include "tools/shredder_page/frmSmashFile.h"
 #include "tools/uninstall_page/frmUninstall.h"
 
 namespace {
@@ -62,6 +63,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     SetPageFactory(L"TfrmIEManage", [](TComponent* owner) { return new TfrmIEManage(owner); });
     SetPageFactory(L"TfrmSystemOptimize", [](TComponent* owner) { return new TfrmSystemOptimize(owner); });
     SetPageFactory(L"TfrmUninstall", [](TComponent* owner) { return new TfrmUninstall(owner); });
+    SetPageFactory(L"TfrmSmashFile", [](TComponent* owner) { return new TfrmSmashFile(owner); });
     SetPageFactory(L"TfrmWasteCleaner", [](TComponent* owner) { return new TfrmWasteCleaner(owner); }, {},
                    [](TCustomForm* page) { static_cast<TfrmWasteCleaner*>(page)->ResetPage(); });
 

@@ -588,6 +588,22 @@ def wrench_picture():
     return out
 
 
+def sketch(size, grid):
+    """A transparent supersampled drawing surface for a size x size picture: the image, its
+    drawer, and the length of one unit of a grid x grid layout."""
+    s = size * SS
+    img = Image.new("RGBA", (s, s), (0, 0, 0, 0))
+    return img, ImageDraw.Draw(img), s / float(grid)
+
+
+def on_white(img, size):
+    """A supersampled RGBA drawing brought down to size x size and laid on white."""
+    small = img.resize((size, size), Image.LANCZOS)
+    out = Image.new("RGB", (size, size), WHITE)
+    out.paste(small, (0, 0), small)
+    return out
+
+
 # ---- the uninstall manager page -----------------------------------------------------------
 
 def program_box(d, P, u):
@@ -602,19 +618,47 @@ def program_box(d, P, u):
 
 def program_picture(size):
     """program_box at a larger size on white, for the page's detail area."""
-    s = size * SS
-    img = Image.new("RGBA", (s, s), (0, 0, 0, 0))
-    u = s / 16.0
-    program_box(ImageDraw.Draw(img), lambda x, y: (x * u, y * u), u)
-    small = img.resize((size, size), Image.LANCZOS)
-    out = Image.new("RGB", (size, size), WHITE)
-    out.paste(small, (0, 0), small)
-    return out
+    img, d, u = sketch(size, 16)
+    program_box(d, lambda x, y: (x * u, y * u), u)
+    return on_white(img, size)
 
 
 def uninstall_pictures():
     save(tree_strip([program_box]), "uninstall/default16.bmp")
     save(program_picture(32), "uninstall/default32.png")
+
+
+# ---- the file shredder page -------------------------------------------------------------
+
+def shredder_picture():
+    """The page's picture beside its heading: a sheet going into a shredder, strips below."""
+    size = 40
+    img, d, u = sketch(size, 40)
+    d.rectangle([11 * u, 2 * u, 29 * u, 16 * u], fill=(250, 250, 250, 255), outline=BRAND + (255,), width=int(u))
+    for y in (6, 9, 12):
+        d.line([14 * u, y * u, 26 * u, y * u], fill=BRAND_LIGHT + (255,), width=int(u))
+    d.rounded_rectangle([4 * u, 15 * u, 36 * u, 24 * u], radius=2 * u, fill=BRAND + (255,))
+    d.rectangle([9 * u, 18.5 * u, 31 * u, 20.5 * u], fill=BRAND_DARK + (255,))
+    for x in range(12, 29, 4):
+        d.rectangle([x * u, 24 * u, (x + 2) * u, 37 * u], fill=(200, 204, 210, 255))
+    return on_white(img, size)
+
+
+def warning_picture():
+    """A small red warning triangle beside the page's warning."""
+    size = 16
+    img, d, u = sketch(size, 16)
+    d.polygon([(8 * u, 1 * u), (15.5 * u, 14.5 * u), (0.5 * u, 14.5 * u)], fill=(214, 52, 44, 255))
+    d.rectangle([7.2 * u, 5 * u, 8.8 * u, 10 * u], fill=WHITE + (255,))
+    d.rectangle([7.2 * u, 11.5 * u, 8.8 * u, 13 * u], fill=WHITE + (255,))
+    return on_white(img, size)
+
+
+def shredder_pictures():
+    save(shredder_picture(), "shredder/Image3.png")
+    save(warning_picture(), "shredder/Image6.png")
+    # The rule under the heading, stretched across the page.
+    save(Image.new("RGB", (8, 2), LINE), "shredder/Image7.png")
 
 
 def main():
@@ -643,6 +687,7 @@ def main():
     backup_pictures()
     registry_backup_pictures()
     uninstall_pictures()
+    shredder_pictures()
     save(wrench_picture(), "error/Image3.png")
 
 
