@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -18,6 +19,7 @@
 #include "base/message_pump.h"
 #include "gui/application.h"
 #include "gui/message_box.h"
+#include "gui/timer.h"
 #include "tests/base/test_program_folder.h"
 
 struct TRecordedBox {
@@ -49,6 +51,7 @@ class PageTest : public ::testing::Test {
 
   void TearDown() override {
     onPump = nullptr;
+    dialogTimer_.reset();
     delete main_;
     frmmain = nullptr;
     SetPageFactory(pageClass_, nullptr);
@@ -78,6 +81,21 @@ class PageTest : public ::testing::Test {
     return dynamic_cast<TPage*>(main_->PageOfButton(button_));
   }
 
+  // While the page shows the modal window that `find` returns: `act` runs on it once (the window
+  // stays open unless `act` closes it).
+  template <typename TDialog>
+  void WhenDialogShows(std::function<TDialog*(TPage*)> find, std::function<void(TDialog*)> act) {
+    dialogTimer_.reset(new TTimer(nullptr));
+    dialogTimer_->SetInterval(30);
+    dialogTimer_->OnTimer = [this, find, act](TObject*) {
+      auto* page = dynamic_cast<TPage*>(main_->PageOfButton(button_));
+      TDialog* dialog = page ? find(page) : nullptr;
+      if (!dialog || !dialog->Visible()) return;
+      dialogTimer_->SetEnabled(false);
+      act(dialog);
+    };
+  }
+
   // Each box shown so far as "text|caption".
   std::vector<std::wstring> BoxesShown() const {
     std::vector<std::wstring> shown;
@@ -95,4 +113,5 @@ class PageTest : public ::testing::Test {
   std::wstring pageClass_, button_;
   TPageStep firstTime_, reopen_;
   TMessagePump previousPump_;
+  std::unique_ptr<TTimer> dialogTimer_;
 };

@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "gui/timer.h"
 #include "tests/base/test_keys.h"
 #include "tests/support/page_test_fixture.h"
 
@@ -75,16 +74,11 @@ class RestorePageTest : public PageTest<TfrmSystemRestore> {
   // While the page shows its naming dialog: `act` runs on it (the dialog stays open unless it
   // closes it). Whether the dialog was shown is recorded.
   void OnDialog(std::function<void(TfrmnewRestorePoint*)> act) {
-    timer_.reset(new TTimer(nullptr));
-    timer_->SetInterval(30);
-    timer_->OnTimer = [this, act](TObject*) {
-      TfrmSystemRestore* page = dynamic_cast<TfrmSystemRestore*>(main_->PageOfButton(L"btnRestorePoint"));
-      TfrmnewRestorePoint* dialog = page ? page->NewPointDialog() : nullptr;
-      if (!dialog || !dialog->Visible()) return;
-      timer_->SetEnabled(false);
-      ++dialogsShown;
-      act(dialog);
-    };
+    WhenDialogShows<TfrmnewRestorePoint>([](TfrmSystemRestore* page) { return page->NewPointDialog(); },
+                                         [this, act](TfrmnewRestorePoint* dialog) {
+                                           ++dialogsShown;
+                                           act(dialog);
+                                         });
   }
 
   static void Type(TfrmnewRestorePoint* dialog, const std::wstring& name, bool clickOk) {
@@ -107,7 +101,6 @@ class RestorePageTest : public PageTest<TfrmSystemRestore> {
   }
 
   TestRegistryKey key_{L"RestorePage"};
-  std::unique_ptr<TTimer> timer_;
   std::vector<TSystemRestoreItem> machinePoints = {
       {L"Before the driver", 0, 100, 5, L"20070315103005.000000-000"},
       {L"Cancelled install", kCancelledOperationPoint, 100, 6, L"20070316103005.000000-000"},

@@ -9,14 +9,12 @@
 #include <shlobj.h>
 
 #include <cstring>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "base/files.h"
 #include "base/message_pump.h"
 #include "base/strings.h"
-#include "gui/timer.h"
 #include "skin/skin_manager.h"
 #include "tests/base/test_files.h"
 #include "tests/base/test_folder.h"
@@ -75,20 +73,11 @@ class ShredderPageTest : public PageTest<TfrmSmashFile> {
 
   // While the page shows its options dialog: `act` runs on it.
   void OnOptionsDialog(std::function<void(TfrmSmashFileOption*)> act) {
-    timer_.reset(new TTimer(nullptr));
-    timer_->SetInterval(30);
-    timer_->OnTimer = [this, act](TObject*) {
-      auto* page = dynamic_cast<TfrmSmashFile*>(main_->PageOfButton(L"btnFileCleaner"));
-      TfrmSmashFileOption* dialog = page ? page->OptionsDialog() : nullptr;
-      if (!dialog || !dialog->Visible()) return;
-      timer_->SetEnabled(false);
-      act(dialog);
-    };
+    WhenDialogShows<TfrmSmashFileOption>([](TfrmSmashFile* page) { return page->OptionsDialog(); }, act);
   }
 
   TestFolder files_{L"qs_shred_page_"};
   std::vector<bool> skinningDuringDialog;
-  std::unique_ptr<TTimer> timer_;
 };
 
 }  // namespace
