@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Draws the pictures of the main program's windows (banner, navigation buttons,
 strips, splash, About background, the memory page's buttons, the junk cleaner page's buttons
-and tree images, the registry backup page's row image and please-wait picture) into forms/main, forms/splash, forms/about, forms/memory, forms/junk, and the
+and tree images, the registry backup page's row image and please-wait picture, the system
+optimizer's preset icons) into forms/main, forms/splash, forms/about, forms/memory, forms/junk, and the
 updater's header into updater/program/forms.
 
 Run with the system Python (it needs PIL):  /usr/bin/python3 forms/draw_pictures.py
@@ -623,6 +624,70 @@ def program_picture(size):
     return on_white(img, size)
 
 
+# ---- the system optimizer's preset icons --------------------------------------------------
+
+def preset_icon(draw):
+    """A 16x16 icon beside a preset's radio button, drawn supersampled with a clear background."""
+    size = 16
+    s = size * SS
+    img = Image.new("RGBA", (s, s), (0, 0, 0, 0))
+    u = s / 16.0
+    draw(ImageDraw.Draw(img), lambda x, y: (x * u, y * u), u)
+    return img.resize((size, size), Image.LANCZOS)
+
+
+def preset_default(d, P, u):
+    """Windows default: four coloured panes."""
+    for (x, y), c in zip(((1, 1), (8.5, 1), (1, 8.5), (8.5, 8.5)),
+                         ((230, 80, 40), (110, 180, 40), (40, 140, 230), (250, 190, 30))):
+        d.rectangle([P(x, y), P(x + 6.5, y + 6.5)], fill=c + (255,))
+
+
+def preset_campus(d, P, u):
+    """Campus: a mortarboard."""
+    d.polygon([P(8, 2), P(15.5, 6), P(8, 10), P(0.5, 6)], fill=BRAND_DARK + (255,))
+    d.polygon([P(3.5, 8), P(12.5, 8), P(12.5, 12), P(8, 14), P(3.5, 12)], fill=BRAND + (255,))
+    d.line([P(14, 6.5), P(14, 12)], fill=ACCENT + (255,), width=int(1.2 * u))
+
+
+def preset_internet(d, P, u):
+    """Internet cafe: a globe."""
+    c = BRAND + (255,)
+    w = int(1.3 * u)
+    d.ellipse([P(1.5, 1.5), P(14.5, 14.5)], fill=(220, 236, 252, 255), outline=c, width=w)
+    d.ellipse([P(5, 1.5), P(11, 14.5)], outline=c, width=w)
+    d.line([P(1.5, 8), P(14.5, 8)], fill=c, width=w)
+    d.line([P(8, 1.5), P(8, 14.5)], fill=c, width=w)
+
+
+def preset_notebook(d, P, u):
+    """Notebook: an open laptop."""
+    d.rounded_rectangle([P(3, 2), P(13, 10)], radius=u, fill=(56, 64, 78, 255))
+    d.rectangle([P(4.2, 3.2), P(11.8, 8.8)], fill=BRAND_LIGHT + (255,))
+    d.polygon([P(1, 11), P(15, 11), P(16, 14), P(0, 14)], fill=(150, 156, 166, 255))
+
+
+def preset_office(d, P, u):
+    """Office: a briefcase."""
+    d.rounded_rectangle([P(5.5, 1.5), P(10.5, 5)], radius=u, outline=(120, 72, 30, 255), width=int(1.4 * u))
+    d.rounded_rectangle([P(1, 4.5), P(15, 14.5)], radius=1.5 * u, fill=(166, 104, 48, 255))
+    d.rectangle([P(1, 8.5), P(15, 9.5)], fill=(120, 72, 30, 255))
+    d.rectangle([P(7, 7.5), P(9, 10.5)], fill=ACCENT + (255,))
+
+
+def preset_home(d, P, u):
+    """Home: a house."""
+    d.polygon([P(8, 1), P(15.5, 8), P(0.5, 8)], fill=(200, 60, 40, 255))
+    d.rectangle([P(2.5, 7.5), P(13.5, 15)], fill=(250, 236, 200, 255), outline=(150, 110, 60, 255))
+    d.rectangle([P(6.5, 10), P(9.5, 15)], fill=BRAND + (255,))
+
+
+def service_preset_pictures():
+    for name, draw in (("default", preset_default), ("campus", preset_campus), ("internet", preset_internet),
+                       ("notebook", preset_notebook), ("office", preset_office), ("home", preset_home)):
+        save(preset_icon(draw), f"service/{name}.png")
+
+
 def uninstall_pictures():
     save(tree_strip([program_box]), "uninstall/default16.bmp")
     save(program_picture(32), "uninstall/default32.png")
@@ -688,6 +753,7 @@ def main():
     registry_backup_pictures()
     uninstall_pictures()
     shredder_pictures()
+    service_preset_pictures()
     save(wrench_picture(), "error/Image3.png")
 
 

@@ -59,51 +59,93 @@ object frmSystemOptimize: TfrmSystemOptimize
     Width = 546
     Height = 110
     Caption = 'Select Optimization Type'
+    object imgDefault: TImage
+      Left = 16
+      Top = 24
+      Width = 16
+      Height = 16
+      Picture.File = 'service/default.png'
+    end
     object rbDefault: TRadioButton
-      Left = 24
+      Left = 38
       Top = 22
-      Width = 240
+      Width = 224
       Height = 20
       Caption = 'Windows Default'
       Checked = True
       OnClick = rbDefaultClick
     end
+    object imgCampus: TImage
+      Left = 16
+      Top = 52
+      Width = 16
+      Height = 16
+      Picture.File = 'service/campus.png'
+    end
     object rbCampus: TRadioButton
-      Left = 24
+      Left = 38
       Top = 50
-      Width = 240
+      Width = 224
       Height = 20
       Caption = 'Campus Model'
       OnClick = rbDefaultClick
     end
+    object imgNet: TImage
+      Left = 16
+      Top = 80
+      Width = 16
+      Height = 16
+      Picture.File = 'service/internet.png'
+    end
     object rbNet: TRadioButton
-      Left = 24
+      Left = 38
       Top = 78
-      Width = 240
+      Width = 224
       Height = 20
       Caption = 'Internet Cafe Model'
       OnClick = rbDefaultClick
     end
+    object imgNote: TImage
+      Left = 282
+      Top = 24
+      Width = 16
+      Height = 16
+      Picture.File = 'service/notebook.png'
+    end
     object rbNote: TRadioButton
-      Left = 290
+      Left = 304
       Top = 22
-      Width = 240
+      Width = 224
       Height = 20
       Caption = 'Notebook Model'
       OnClick = rbDefaultClick
     end
+    object imgOffice: TImage
+      Left = 282
+      Top = 52
+      Width = 16
+      Height = 16
+      Picture.File = 'service/office.png'
+    end
     object rbOffice: TRadioButton
-      Left = 290
+      Left = 304
       Top = 50
-      Width = 240
+      Width = 224
       Height = 20
       Caption = 'Office Model'
       OnClick = rbDefaultClick
     end
+    object imgHome: TImage
+      Left = 282
+      Top = 80
+      Width = 16
+      Height = 16
+      Picture.File = 'service/home.png'
+    end
     object rbHome: TRadioButton
-      Left = 290
+      Left = 304
       Top = 78
-      Width = 240
+      Width = 224
       Height = 20
       Caption = 'Home Model'
       OnClick = rbDefaultClick
