@@ -736,7 +736,9 @@ def main():
     save(banner(), "main/banner.png")
     save(side_strip(), "main/strip_side.png")
     save(footer(), "main/footer.png")
-    save(splash(), "splash/splash.png")
+    # A bitmap, not a PNG: the splash shows before anything else and should not wait for a
+    # PNG decoder to start.
+    save(splash(), "splash/splash.bmp")
     save(about_background(), "about/background.png")
     for look in ("normal", "over", "down"):
         save(page_button("Optimize", look), f"memory/btnOptimize_{look}.png")

@@ -19,7 +19,7 @@ object frmSpash: TfrmSpash
     Width = 517
     Height = 276
     Align = alClient
-    Picture.File = 'splash/splash.png'
+    Picture.File = 'splash/splash.bmp'
   end
   object Label1: TLabel
     Left = 36
