@@ -13,6 +13,7 @@
 #include "cleaners/junk_page/frmWasteCleaner.h"
 #include "gui/application.h"
 #include "registry/backup_page/frmRegRestore.h"
+#include "registry/cleaner_page/frmRegCleaner.h"
 #include "skin/skin_manager.h"
 #include "tools/activex_register_page/frmRegisterActivex.h"
 #include "tools/driver_page/frmDriver.h"
@@ -50,6 +51,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     SetPageFactory(L"TfrmBlockActivex", [](TComponent* owner) { return new TfrmBlockActivex(owner); });
     SetPageFactory(L"TfrmHisCleaner", [](TComponent* owner) { return new TfrmHisCleaner(owner); });
     SetPageFactory(L"TfrmCPUMemory", [](TComponent* owner) { return new TfrmCPUMemory(owner); });
+    SetPageFactory(L"TfrmRegCleaner", [](TComponent* owner) { return new TfrmRegCleaner(owner); }, {},
+                   [](TCustomForm* page) { static_cast<TfrmRegCleaner*>(page)->ShowAgain(); });
     SetPageFactory(L"TfrmFixFileAsso", [](TComponent* owner) { return new TfrmFixFileAsso(owner); });
     SetPageFactory(L"TfrmErrorClean", [](TComponent* owner) { return new TfrmErrorClean(owner); });
     SetPageFactory(

@@ -419,15 +419,63 @@ def save(img, rel):
     img.save(path, optimize=True)
 
 
+# ---- the registry cleaner page (forms/regcleaner) -----------------------------------------
+
+def no_image(d, P, u):
+    pass
+
+
+def row_scanning(d, P, u):
+    d.ellipse([P(1, 1), P(11, 11)], outline=BRAND + (255,), width=int(2 * u))
+    d.line([P(9.5, 9.5), P(15, 15)], fill=BRAND + (255,), width=int(2.6 * u))
+
+
+def row_no_problems(d, P, u):
+    d.ellipse([P(1, 1), P(15, 15)], fill=(60, 170, 70, 255))
+    d.line([P(4.5, 8), P(7, 10.8), P(11.8, 5.2)], fill=(255, 255, 255, 255), width=int(2 * u))
+
+
+def row_waiting(d, P, u):
+    d.ellipse([P(2, 2), P(14, 14)], outline=(150, 158, 168, 255), width=int(1.6 * u))
+    d.line([P(8, 4.5), P(8, 8.4), P(10.8, 10)], fill=(150, 158, 168, 255), width=int(1.4 * u))
+
+
+def row_problems(d, P, u):
+    d.ellipse([P(1, 1), P(15, 15)], fill=(214, 64, 52, 255))
+    d.rectangle([P(7, 3.5), P(9, 9.5)], fill=(255, 255, 255, 255))
+    d.rectangle([P(7, 11), P(9, 13)], fill=(255, 255, 255, 255))
+
+
+def registry_problem(d, P, u):
+    """The result rows' picture: the registry's blocks with a red warning badge."""
+    for (x, y), colour in zip([(1, 3), (6.5, 3), (1, 8.5), (6.5, 8.5)],
+                              [BRAND, BRAND_LIGHT, BRAND_LIGHT, (120, 170, 220)]):
+        d.rectangle([P(x, y), P(x + 4.8, y + 4.8)], fill=colour + (255,))
+    d.ellipse([P(8.5, 7.5), P(15.5, 14.5)], fill=(214, 64, 52, 255))
+    d.rectangle([P(11.5, 8.8), P(12.5, 11.8)], fill=(255, 255, 255, 255))
+    d.rectangle([P(11.5, 12.4), P(12.5, 13.4)], fill=(255, 255, 255, 255))
+
+
+def regcleaner_pictures():
+    for name, text in [("btnScan", "Scan"), ("btnCancelScan", "Stop"), ("btnClear", "Clean"),
+                       ("btnFinish", "Finish")]:
+        for look in ("normal", "over", "down"):
+            save(page_button(text, look), f"regcleaner/{name}_{look}.png")
+    # The category rows while scanning: 1 being scanned, 4 no problems, 6 waiting, 7 problems
+    # found (the other places are empty).
+    save(tree_strip([no_image, row_scanning, no_image, no_image, row_no_problems, no_image, row_waiting,
+                     row_problems]), "regcleaner/rows16.bmp")
+    save(tree_strip([registry_problem], 24), "regcleaner/result24.bmp")
+
+
 # ---- the evidence cleaner and ActiveX blocking pages ---------------------------------------
 
 TREE_KEY = (255, 0, 255)
 
 
-def tree_strip(draw_calls):
-    """16x16 tree images side by side on the magenta mask colour, hard-edged so no pixel blends
-    with the key."""
-    size = 16
+def tree_strip(draw_calls, size=16):
+    """Square tree images (16x16 unless told) side by side on the magenta mask colour, hard-edged
+    so no pixel blends with the key. Each draw call works in a 16-unit square."""
     strip = Image.new("RGB", (size * len(draw_calls), size), TREE_KEY)
     for index, draw in enumerate(draw_calls):
         s = size * SS
@@ -747,6 +795,7 @@ def main():
         for look in ("normal", "over", "down"):
             save(action_button(text, look), f"junk/{name}_{look}.png")
     save(junk_tree_strip(), "junk/tree16.bmp")
+    regcleaner_pictures()
     icon_path = os.path.join(HERE, "icon/quillstead.ico")
     os.makedirs(os.path.dirname(icon_path), exist_ok=True)
     app_icon(256).save(icon_path, sizes=[(16, 16), (24, 24), (32, 32), (48, 48), (256, 256)])

@@ -187,9 +187,12 @@ void TCanvas::Rectangle(const TRect& r) {
 void TCanvas::MoveTo(int x, int y) { MoveToEx(dc_, x, y, nullptr); }
 
 void TCanvas::LineTo(int x, int y) {
-  GdiObject pen(CreatePen(PS_SOLID, pen_.Width, ColorToRGB(pen_.Color)));
+  int style = pen_.Style == TPenStyle::psDash ? PS_DASH : pen_.Style == TPenStyle::psDot ? PS_DOT : PS_SOLID;
+  GdiObject pen(CreatePen(style, pen_.Width, ColorToRGB(pen_.Color)));
   Selected sp(dc_, pen.get());
+  int oldMode = SetBkMode(dc_, TRANSPARENT);
   ::LineTo(dc_, x, y);
+  SetBkMode(dc_, oldMode);
 }
 
 void TCanvas::TextOut(int x, int y, const std::wstring& text) {
@@ -265,8 +268,11 @@ const TClassInfo& TBrush::StaticClass() {
   return info;
 }
 
+const TEnumInfo PenStyleInfo{{L"psSolid", L"psDash", L"psDot"}};
+
 const TClassInfo& TPen::StaticClass() {
   static const TClassInfo info(L"TPen", &TPersistent::StaticClass(), nullptr,
-                               {FieldProp(L"Color", &TPen::Color, &ColorIdents), FieldProp(L"Width", &TPen::Width)});
+                               {FieldProp(L"Color", &TPen::Color, &ColorIdents), FieldProp(L"Width", &TPen::Width),
+                                FieldProp(L"Style", &TPen::Style, nullptr, &PenStyleInfo)});
   return info;
 }

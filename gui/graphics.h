@@ -91,12 +91,17 @@ class TBrush : public TPersistent {
 
 extern const TEnumInfo BrushStyleInfo;
 
+// Solid, dashed or dotted lines; the gaps of a broken line are left as they were.
+enum class TPenStyle { psSolid, psDash, psDot };
+extern const TEnumInfo PenStyleInfo;
+
 class TPen : public TPersistent {
   QS_CLASS(TPen)
 
  public:
   TColor Color = clBlack;
   int Width = 1;
+  TPenStyle Style = TPenStyle::psSolid;
 };
 
 class TGraphic;

@@ -198,6 +198,13 @@ void TCustomImageList::Draw(TCanvas& canvas, int x, int y, int index, bool enabl
     DrawGreyed(canvas.Handle(), x, y, index);
 }
 
+void TCustomImageList::GetBitmap(int index, TBitmap* image, TColor background) {
+  if (!image) return;
+  image->SetSize(width_, height_);
+  image->Fill(ColorToRGB(background));
+  Draw(image->Canvas(), 0, 0, index);
+}
+
 void TCustomImageList::DrawGreyed(HDC dc, int x, int y, int index) {
   const int w = width_, h = height_;
   // Drawn over black and over white, a pixel that comes out (nearly) the same is part of the

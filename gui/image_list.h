@@ -50,6 +50,9 @@ class TCustomImageList : public TComponent {
   // Draws image `index` with its top-left at (x, y); a disabled image is drawn greyed (an
   // embossed outline in the button shadow and highlight colours). Bad indexes draw nothing.
   void Draw(TCanvas& canvas, int x, int y, int index, bool enabled = true);
+  // Makes Image one picture of the list's size: image `index` drawn over Background (a bad
+  // index leaves only the background).
+  void GetBitmap(int index, TBitmap* image, TColor background = clWhite);
 
   // The images of a form file: a BMP strip of Width-wide images added with AddStrip.
   void LoadBitmapData(const TBytes& data);

@@ -69,3 +69,43 @@ TEST(Shape, FillsAndOutlinesItsFigure) {
   ExpectColour(surface.At(20, 10), RGB(0, 0, 0));
   ExpectColour(surface.At(0, 10), RGB(0, 0, 255));
 }
+
+TEST(Canvas, PenStylesBreakTheLineAndLeaveTheGaps) {
+  struct Case {
+    TPenStyle style;
+    bool broken;
+  };
+  for (const Case& c : {Case{TPenStyle::psSolid, false}, Case{TPenStyle::psDash, true}, Case{TPenStyle::psDot, true}}) {
+    SCOPED_TRACE(static_cast<int>(c.style));
+    Surface surface(80, 3, RGB(0, 255, 0));
+    TCanvas canvas(surface.dc());
+    canvas.Pen().Color = clBlue;
+    canvas.Pen().Style = c.style;
+    canvas.MoveTo(0, 1);
+    canvas.LineTo(80, 1);
+    int drawn = 0, gaps = 0;
+    for (int x = 0; x < 80; ++x) {
+      const COLORREF pixel = surface.At(x, 1);
+      if (pixel == RGB(0, 0, 255)) ++drawn;
+      else if (pixel == RGB(0, 255, 0)) ++gaps;
+    }
+    EXPECT_EQ(drawn + gaps, 80);  // nothing but the line's colour and what was there before
+    EXPECT_GT(drawn, 0);
+    EXPECT_EQ(gaps > 0, c.broken);
+    ExpectColour(surface.At(10, 0), RGB(0, 255, 0));
+  }
+}
+
+TEST(Canvas, PenStyleIsReadFromFormFiles) {
+  TForm form(nullptr);
+  ReadForm(&form,
+           L"object Form1: TForm\n"
+           L"  object shp: TShape\n"
+           L"    Pen.Style = psDot\n"
+           L"  end\n"
+           L"end\n",
+           L"test.dfm", nullptr);
+  auto* shape = dynamic_cast<TShape*>(form.FindComponent(L"shp"));
+  ASSERT_NE(shape, nullptr);
+  EXPECT_EQ(shape->Pen()->Style, TPenStyle::psDot);
+}

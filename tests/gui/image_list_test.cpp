@@ -175,3 +175,19 @@ TEST(ImageList, FormFileImagesFollowTheListSizeWhateverTheOrder) {
   EXPECT_EQ(list->Count(), 4);
   ExpectDrawn(*list, 3, 24, 3);
 }
+
+TEST(ImageList, GetBitmapGivesOneImageOverItsBackground) {
+  TImageList list(nullptr);
+  list.SetWidth(24);
+  list.SetHeight(24);
+  list.LoadBitmapData(Strip(24, 3, 24));
+  TBitmap image(5, 7);
+  list.GetBitmap(2, &image, static_cast<TColor>(kBackground));
+  EXPECT_EQ(image.Width(), 24);
+  EXPECT_EQ(image.Height(), 24);
+  ExpectColour(image.Pixel(12, 12), Colour(2));
+  ExpectColour(image.Pixel(1, 1), kBackground);
+  // A bad index gives the background alone.
+  list.GetBitmap(7, &image);
+  ExpectColour(image.Pixel(12, 12), RGB(255, 255, 255));
+}

@@ -1,0 +1,516 @@
+#include "registry/cleaner_page/frmRegCleaner.h"
+
+#include <windows.h>
+
+#include <memory>
+
+#include "app/frmmain.h"
+#include "base/exception.h"
+#include "base/message_pump.h"
+#include "base/strings.h"
+#include "common/last_run.h"
+#include "common/time_ago.h"
+#include "gui/message_box.h"
+#include "registry/reg_backup.h"
+#include "registry/scan/reg_clean.h"
+
+QS_FORM_IMPL(TfrmRegCleaner, TForm, QS_FIELD(Label6), QS_FIELD(Label7), QS_FIELD(pgc1), QS_FIELD(il1), QS_FIELD(il2),
+             QS_FIELD(ts1), QS_FIELD(ts2), QS_FIELD(ts3), QS_FIELD(ts4), QS_FIELD(ts5), QS_FIELD(lblLastDT),
+             QS_FIELD(lblLast), QS_FIELD(lblLastScan), QS_FIELD(lblLastClear), QS_FIELD(chkSeleAllItem),
+             QS_FIELD(chk1), QS_FIELD(chk2), QS_FIELD(chk3), QS_FIELD(chk4), QS_FIELD(chk5), QS_FIELD(chk6),
+             QS_FIELD(chk7), QS_FIELD(chk8), QS_FIELD(chk9), QS_FIELD(chk10), QS_FIELD(chk11), QS_FIELD(chk12),
+             QS_FIELD(chk13), QS_FIELD(chk14), QS_FIELD(chk15), QS_FIELD(btnScan), QS_FIELD(lblSearch),
+             QS_FIELD(lblErrNum), QS_FIELD(lblTime), QS_FIELD(lblItem1), QS_FIELD(lblItem2), QS_FIELD(lblItem3),
+             QS_FIELD(lblItem4), QS_FIELD(lblItem5), QS_FIELD(lblItem6), QS_FIELD(lblItem7), QS_FIELD(lblItem8),
+             QS_FIELD(lblItem9), QS_FIELD(lblItem10), QS_FIELD(lblItem11), QS_FIELD(lblItem12), QS_FIELD(lblItem13),
+             QS_FIELD(lblItem14), QS_FIELD(lblItem15), QS_FIELD(imgItem1), QS_FIELD(imgItem2), QS_FIELD(imgItem3),
+             QS_FIELD(imgItem4), QS_FIELD(imgItem5), QS_FIELD(imgItem6), QS_FIELD(imgItem7), QS_FIELD(imgItem8),
+             QS_FIELD(imgItem9), QS_FIELD(imgItem10), QS_FIELD(imgItem11), QS_FIELD(imgItem12), QS_FIELD(imgItem13),
+             QS_FIELD(imgItem14), QS_FIELD(imgItem15), QS_FIELD(btnCancelScan), QS_FIELD(pb2), QS_FIELD(lblResult),
+             QS_FIELD(chkResultAll), QS_FIELD(vdtScanResult), QS_FIELD(btnClear), QS_FIELD(Label3),
+             QS_FIELD(lblClearFile), QS_FIELD(btnCancelClear), QS_FIELD(pb1), QS_FIELD(lblError), QS_FIELD(lblFix),
+             QS_FIELD(lblProcessResult), QS_FIELD(lblProcessDetail), QS_FIELD(btnFinish), QS_HANDLER(FormCreate),
+             QS_HANDLER(chkSeleAllItemClick), QS_HANDLER(btnScanClick), QS_HANDLER(btnCancelScanClick),
+             QS_HANDLER(vdtScanResultInitNode), QS_HANDLER(vdtScanResultDrawNode), QS_HANDLER(vdtScanResultChecked),
+             QS_HANDLER(vdtScanResultGetImageIndex), QS_HANDLER(chkResultAllClick), QS_HANDLER(btnClearClick),
+             QS_HANDLER(btnCancelClearClick), QS_HANDLER(btnFinishClick))
+
+namespace {
+
+constexpr wchar_t kCaption[] = L"Quillstead v4.1";
+constexpr wchar_t kTitle[] = L" Registry Cleaner";
+constexpr wchar_t kStartSubHeading[] = L"Optimizes and Fix your system  by removing  invaid registrys errors.";
+constexpr wchar_t kProblemsFound[] = L" Problem(s) Found";
+
+// Row pictures of il1.
+constexpr int kImageScanning = 1;
+constexpr int kImageNoProblems = 4;
+constexpr int kImageWaiting = 6;
+constexpr int kImageProblems = 7;
+
+constexpr unsigned long long kActivityIntervalMs = 100;
+
+// The result rows: three lines of Tahoma 8 in the main column, a dotted line between rows.
+constexpr TColumnIndex kResultColumn = 1;
+constexpr int kRowTextLeft = 10;
+constexpr int kProblemTypeTop = 4;
+constexpr int kValueDataTop = 18;
+constexpr int kDescriptionTop = 32;
+constexpr TColor kRowSeparatorColor = static_cast<TColor>(8421504);
+
+TRegItem* RegItemAt(size_t index) { return index < RegItems.size() ? RegItems[index].get() : nullptr; }
+
+TCheckState CheckOf(bool selected) { return selected ? TCheckState::csCheckedNormal : TCheckState::csUncheckedNormal; }
+
+void EnableNavigation(bool value) {
+  if (frmmain) frmmain->EnableNavigation(value);
+}
+
+std::wstring Str(long long value) { return IntToStr(value); }
+
+// The question before cleaning; lines end in a bare carriage return.
+std::wstring BackupQuestion(int found, int selected) {
+  return Str(found) + L" entries found, out of which " + Str(selected) + L" were selected for removal.\r" +
+         L"As a safety precaution, a complete backup of the Registry should be\r" +
+         L"made before any cleaning. This allows you to undo any changes\r" + L"made to your PC.\r" + L"\r" +
+         L"Select Yes to take a full backup.";
+}
+
+}  // namespace
+
+TfrmRegCleaner::TfrmRegCleaner(TComponent* owner) : TForm(owner) {
+  rowPictures_.fill(-1);
+  LoadForm();
+}
+
+TfrmRegCleaner::~TfrmRegCleaner() {
+  if (scanning_) RegScanState = kRegStateStop;
+  if (cleaning_) RegCleanState = kRegStateStop;
+}
+
+void TfrmRegCleaner::FormCreate(TObject* Sender) {
+  SetProgramDateFormats();
+  // A page made anew reads the list afresh rather than doubling it.
+  RegScanEngine.FreeRegExcludeList();
+  RegScanEngine.LoadRegExcludeList();
+  ResetPage();
+}
+
+TCheckBox* TfrmRegCleaner::CategoryBox(int Category) const {
+  return dynamic_cast<TCheckBox*>(FindComponent(L"chk" + Str(Category)));
+}
+
+TLabel* TfrmRegCleaner::CategoryLabel(int Category) const {
+  return dynamic_cast<TLabel*>(FindComponent(L"lblItem" + Str(Category)));
+}
+
+TImage* TfrmRegCleaner::CategoryPicture(int Category) const {
+  return dynamic_cast<TImage*>(FindComponent(L"imgItem" + Str(Category)));
+}
+
+int TfrmRegCleaner::RowPicture(int Category) const {
+  return Category >= 1 && Category <= kRegCategoryCount ? rowPictures_[Category] : -1;
+}
+
+void TfrmRegCleaner::SetRowPicture(int Category, int ImageIndex) {
+  rowPictures_[Category] = ImageIndex;
+  auto picture = std::make_unique<TBitmap>();
+  il1->GetBitmap(ImageIndex, picture.get());
+  CategoryPicture(Category)->Picture()->SetGraphic(std::move(picture));
+}
+
+void TfrmRegCleaner::SetHeading(const std::wstring& heading, const std::wstring& subHeading) {
+  Label6->SetCaption(heading);
+  Label7->SetCaption(subHeading);
+}
+
+void TfrmRegCleaner::ShowTab(TTabSheet* sheet) {
+  for (int i = 0; i < pgc1->PageCount(); ++i) pgc1->Pages(i)->SetTabVisible(false);
+  pgc1->SetActivePage(sheet);
+}
+
+void TfrmRegCleaner::ShowStartView() {
+  ShowTab(ts1);
+  EnableNavigation(true);
+  SetHeading(Tfrmmain::GreetingPrefix() + kTitle, kStartSubHeading);
+}
+
+void TfrmRegCleaner::ShowResultsView() {
+  ShowTab(ts3);
+  EnableNavigation(true);
+  SetHeading(L"Scan Results", L"Registry Cleaner has completely the analysis of your system.");
+}
+
+void TfrmRegCleaner::ClearRunTexts() {
+  lblClearFile->SetCaption(L"");
+  lblProcessResult->SetCaption(L"");
+  lblProcessDetail->SetCaption(L"");
+  lblSearch->SetCaption(L"");
+}
+
+void TfrmRegCleaner::ShowLastRunInfo() {
+  TDateTime when = 0;
+  int found = 0, fixed = 0;
+  LoadLastRegInfo(when, found, fixed);
+  if (!IsNeverRun(when)) {
+    lblLastDT->SetCaption(FormatDateTime(kLastRunLongFormat, when));
+    lblLast->SetCaption(FormatTimeAgo(when));
+  } else {
+    lblLastDT->SetCaption(L"");
+    lblLast->SetCaption(kNotScanned);
+  }
+  lblLastScan->SetCaption(Str(found));
+  lblLastClear->SetCaption(Str(fixed));
+}
+
+void TfrmRegCleaner::ResetPage() {
+  ShowLastRunInfo();
+  ClearRunTexts();
+  chkSeleAllItem->SetChecked(true);
+  // Already ticked, the box fires no click: the categories follow it all the same.
+  chkSeleAllItemClick(chkSeleAllItem);
+  ShowStartView();
+}
+
+void TfrmRegCleaner::ShowAgain() {
+  ShowLastRunInfo();
+  if (scanning_ || cleaning_) return;
+  ShowTab(ts1);
+  Label7->SetCaption(kStartSubHeading);
+}
+
+void TfrmRegCleaner::chkSeleAllItemClick(TObject* Sender) {
+  for (int n = 1; n <= kRegCategoryCount; ++n) CategoryBox(n)->SetChecked(chkSeleAllItem->Checked());
+}
+
+void TfrmRegCleaner::btnScanClick(TObject* Sender) {
+  if (scanning_ || cleaning_) return;
+  TComponentRef<TfrmRegCleaner> self(this);
+  try {
+    int checked = 0;
+    for (int n = 1; n <= kRegCategoryCount; ++n) {
+      SetRowPicture(n, kImageWaiting);
+      CategoryLabel(n)->SetCaption(CategoryBox(n)->Caption());
+      CategoryLabel(n)->SetEnabled(CategoryBox(n)->Checked());
+      if (CategoryBox(n)->Checked()) ++checked;
+    }
+    if (checked == 0) {
+      MessageBoxShow(Handle(), L"Please select at least one option from the list that needs to be scanned for errors.",
+                     kCaption, MB_OK | MB_ICONINFORMATION);
+      return;
+    }
+    ShowTab(ts2);
+    EnableNavigation(false);
+    SetHeading(L"Scanning the Registry",
+               L"Registry Cleaner is performing an analysis of your system's Registry,Please wait...");
+
+    // The rows must not outlive the records they show.
+    vdtScanResult->SetRootNodeCount(0);
+    RegScanEngine.ClearRegItems();
+    RegScanState = kRegStateRunning;
+    problemTotal_ = 0;
+    lblErrNum->SetCaption(L"0" + std::wstring(kProblemsFound));
+    lblTime->SetCaption(L"");
+    scanStart_ = Now();
+    searchText_.clear();
+    lastShown_ = 0;
+    for (int n = 1; n <= kRegCategoryCount; ++n) RegDetailInfo[n] = TDetailInfo{CategoryBox(n)->Caption(), 0, 0};
+    pb2->SetMax(checked + 1);
+    pb2->SetPosition(0);
+
+    scanning_ = true;
+    const TScanProgressEvent progress = [self](uint8_t kind, const std::wstring& text) {
+      if (TfrmRegCleaner* page = self.Get()) page->OnScanProgress(kind, text);
+    };
+    for (int n = 1; n <= kRegCategoryCount; ++n) {
+      TCheckBox* box = CategoryBox(n);
+      if (!box->Checked()) continue;
+      categoryCount_ = 0;
+      if (RegScanState == kRegStateStop) break;
+      scanCategory_ = n;
+      categoryLabel_ = CategoryLabel(n);
+      categoryCaption_ = box->Caption();
+      SetRowPicture(n, kImageScanning);
+      pb2->SetPosition(pb2->Position() + 1);
+      if (TScanProc scan = RegScanEngine.GetScanProc(static_cast<int32_t>(box->Tag()))) scan(progress);
+      if (!self) return;
+      EndCategory();
+    }
+  } catch (const std::exception& e) {
+    if (!self) return;
+    const auto* error = dynamic_cast<const Exception*>(&e);
+    const bool wasScanning = scanning_;
+    if (wasScanning) EndCategory();
+    scanning_ = false;
+    MessageBoxShow(Handle(), error ? error->Message() : Utf8ToWide(e.what()), kCaption, MB_OK | MB_ICONWARNING);
+    if (!self) return;
+    // What was found before the error can still be reviewed and cleaned; an unfinished scan is
+    // not recorded as the last one.
+    if (wasScanning) FinishScan(true, false);
+    return;
+  }
+  FinishScan(RegScanState == kRegStateStop, true);
+}
+
+void TfrmRegCleaner::EndCategory() {
+  if (scanCategory_ < 1) return;
+  RegDetailInfo[scanCategory_].ScanNum = categoryCount_;
+  SetRowPicture(scanCategory_, categoryCount_ == 0 ? kImageNoProblems : kImageProblems);
+  scanCategory_ = 0;
+}
+
+void TfrmRegCleaner::OnScanProgress(uint8_t Kind, const std::wstring& Text) {
+  if (Kind == 0) {
+    searchText_ = Text;
+    ShowScanActivity(false);
+    return;
+  }
+  ++problemTotal_;
+  ++categoryCount_;
+  if (categoryLabel_) categoryLabel_->SetCaption(categoryCaption_ + L"(" + Str(categoryCount_) + L")");
+  const std::wstring found = Str(problemTotal_) + kProblemsFound;
+  lblErrNum->SetCaption(found);
+  Label3->SetCaption(found);
+  ShowScanActivity(false);
+}
+
+void TfrmRegCleaner::ShowScanActivity(bool now) {
+  const unsigned long long tick = GetTickCount64();
+  if (!now && lastShown_ != 0 && tick - lastShown_ < kActivityIntervalMs) return;
+  lastShown_ = tick;
+  lblTime->SetCaption(FormatDateTime(L"hh:nn:ss", Now() - scanStart_));
+  lblSearch->SetCaption(searchText_);
+}
+
+void TfrmRegCleaner::FinishScan(bool Stopped, bool SaveRecord) {
+  scanning_ = false;
+  categoryLabel_ = nullptr;
+  ShowScanActivity(true);
+  pb2->SetPosition(pb2->Max());
+  if (RegScanState == kRegStateRunning) RegScanState = kRegStateFinished;
+  for (const auto& item : RegItems) item->Selected = 1;
+  const int found = static_cast<int>(RegItems.size());
+  lblResult->SetCaption(Str(found) + L" Problems/Errors Found.");
+
+  if (found == 0) {
+    TComponentRef<TfrmRegCleaner> self(this);
+    lblProcessResult->SetCaption(L"处理结束！");
+    if (Stopped) {
+      lblProcessDetail->SetCaption(L"扫描被终止，共扫描错误注册表项目：0 个");
+    } else {
+      lblProcessDetail->SetCaption(L"本次共扫描错误注册表项目：0 个");
+      MessageBoxShow(Handle(), L"No invalid entries on your system!", kCaption, MB_OK | MB_ICONINFORMATION);
+      if (!self) return;
+    }
+    ShowStartView();
+    if (SaveRecord) {
+      SaveLastRegInfo(0, 0, Now());
+      SaveLastRegDetail();
+    }
+    ShowLastRunInfo();
+    return;
+  }
+  vdtScanResult->SetRootNodeCount(static_cast<uint32_t>(found));
+  chkResultAll->SetChecked(true);
+  SelectAllResults(true);
+  ShowResultsView();
+  if (SaveRecord) {
+    SaveLastRegInfo(found, 0, Now());
+    SaveLastRegDetail();
+  }
+  ShowLastRunInfo();
+}
+
+void TfrmRegCleaner::btnCancelScanClick(TObject* Sender) {
+  if (!scanning_) return;
+  TComponentRef<TfrmRegCleaner> self(this);
+  const int answer =
+      MessageBoxShow(Handle(), L"Sure you want to stop scanning?", kCaption, MB_YESNO | MB_ICONQUESTION);
+  if (self && answer == IDYES && scanning_) RegScanState = kRegStateStop;
+}
+
+void TfrmRegCleaner::vdtScanResultInitNode(TBaseVirtualTree* Sender, PVirtualNode ParentNode, PVirtualNode Node,
+                                           TVirtualNodeInitStates& InitialStates) {
+  if (ParentNode) return;
+  Node->CheckType = TCheckType::ctCheckBox;
+  const TRegItem* item = RegItemAt(Node->Index);
+  Node->CheckState = CheckOf(item && item->Selected);
+}
+
+void TfrmRegCleaner::vdtScanResultDrawNode(TBaseVirtualTree* Sender, const TVTPaintInfo& PaintInfo) {
+  const TRegItem* item = RegItemAt(PaintInfo.Node->Index);
+  if (!item) return;
+  PaintInfo.Node->CheckState = CheckOf(item->Selected);
+  if (PaintInfo.Column != kResultColumn) return;
+  TCanvas& canvas = *PaintInfo.Canvas;
+  TFont& font = canvas.Font();
+  font.SetName(L"Tahoma");
+  font.SetHeight(-11);
+  font.SetColor(clBlack);
+  font.SetCharset(ANSI_CHARSET);
+  canvas.Brush().Style = TBrushStyle::bsClear;
+  const int left = PaintInfo.ContentRect.left + kRowTextLeft;
+  const int top = PaintInfo.ContentRect.top;
+  font.SetStyle(TFontStyles{TFontStyle::fsBold});
+  canvas.TextOut(left, top + kProblemTypeTop, item->ProblemType);
+  font.SetStyle(TFontStyles{});
+  canvas.TextOut(left, top + kValueDataTop, item->ValueData);
+  canvas.TextOut(left, top + kDescriptionTop, item->Description);
+  if (PaintInfo.Node->Index + 1 < Sender->RootNodeCount()) {
+    canvas.Pen().Color = kRowSeparatorColor;
+    canvas.Pen().Style = TPenStyle::psDot;
+    canvas.MoveTo(0, PaintInfo.CellRect.bottom - 1);
+    canvas.LineTo(PaintInfo.CellRect.right, PaintInfo.CellRect.bottom - 1);
+  }
+}
+
+void TfrmRegCleaner::vdtScanResultChecked(TBaseVirtualTree* Sender, PVirtualNode Node) {
+  if (TRegItem* item = RegItemAt(Node->Index)) item->Selected = Node->CheckState == TCheckState::csCheckedNormal ? 1 : 0;
+}
+
+void TfrmRegCleaner::vdtScanResultGetImageIndex(TBaseVirtualTree* Sender, PVirtualNode Node, TVTImageKind Kind,
+                                                TColumnIndex Column, bool& Ghosted, int& ImageIndex) {
+  if (Column == kResultColumn) ImageIndex = 0;
+}
+
+void TfrmRegCleaner::chkResultAllClick(TObject* Sender) { SelectAllResults(chkResultAll->Checked()); }
+
+void TfrmRegCleaner::SelectAllResults(bool Selected) {
+  for (const auto& item : RegItems) item->Selected = Selected ? 1 : 0;
+  for (PVirtualNode node = vdtScanResult->GetFirst(); node; node = vdtScanResult->GetNext(node))
+    node->CheckState = CheckOf(Selected);
+  vdtScanResult->Invalidate();
+}
+
+bool TfrmRegCleaner::BackUpBeforeCleaning(int found, int selected, bool& cancelled) {
+  TComponentRef<TfrmRegCleaner> self(this);
+  cancelled = false;
+  for (;;) {
+    const int answer = MessageBoxShow(Handle(), BackupQuestion(found, selected), kCaption,
+                                      MB_YESNOCANCEL | MB_ICONQUESTION);
+    if (!self) return false;
+    if (answer == IDNO) return true;
+    if (answer != IDYES) {
+      cancelled = true;
+      return true;
+    }
+    if (!cleaning_) StartCleaningView(selected);
+    pb1->SetMax(selected + 1);
+    pb1->SetPosition(1);
+    cleanProgressBase_ = 1;
+    lblClearFile->SetCaption(L"正在备份注册表");
+    // The export blocks this thread: the cleaning tab is shown before it starts.
+    PumpMessages();
+    if (!self) return false;
+    std::wstring fileName;
+    if (TakeRegistryBackup(Now(), fileName)) return true;
+    // No backup was made: cleaning waits until the user decides again.
+    MessageBoxShow(Handle(), L"Registry Backup Failed!", kCaption, MB_OK | MB_ICONERROR);
+    if (!self) return false;
+    pb1->SetMax(selected);
+    pb1->SetPosition(0);
+    cleanProgressBase_ = 0;
+    lblClearFile->SetCaption(L"");
+  }
+}
+
+void TfrmRegCleaner::StartCleaningView(int selected) {
+  cleaning_ = true;
+  ShowTab(ts4);
+  // Navigation stays usable while cleaning; opening this page again keeps the cleaning tab.
+  EnableNavigation(true);
+  SetHeading(L"Cleaning Registry", L"Registry Cleaner is now cleanning the Registry,,Please wait...");
+  RegCleanState = kRegStateRunning;
+  cleanReports_ = 0;
+  cleanProgressBase_ = 0;
+  pb1->SetMax(selected);
+  pb1->SetPosition(0);
+}
+
+void TfrmRegCleaner::btnClearClick(TObject* Sender) {
+  if (scanning_ || cleaning_) return;
+  const int found = static_cast<int>(RegItems.size());
+  int selected = 0;
+  for (const auto& item : RegItems) {
+    if (item->Selected) ++selected;
+  }
+  if (selected == 0) {
+    MessageBoxShow(Handle(), L"You haven't select any,please select item to clean", kCaption,
+                   MB_OK | MB_ICONINFORMATION);
+    return;
+  }
+  TComponentRef<TfrmRegCleaner> self(this);
+  bool cancelled = false;
+  if (!BackUpBeforeCleaning(found, selected, cancelled)) return;
+  if (cancelled) {
+    // Cancelled after a failed backup: back to the results, nothing cleaned.
+    if (cleaning_) {
+      cleaning_ = false;
+      RegCleanState = kRegStateFinished;
+      ShowResultsView();
+    }
+    return;
+  }
+  if (!cleaning_) StartCleaningView(selected);
+
+  const TScanProgressEvent progress = [self](uint8_t kind, const std::wstring& text) {
+    if (TfrmRegCleaner* page = self.Get()) page->OnCleanProgress(kind, text);
+  };
+  TRegCleanResult result;
+  try {
+    result = CleanRegItems(progress);
+  } catch (...) {
+    // A report that cannot be written ends the run; the error is shown by the application.
+    if (self) cleaning_ = false;
+    throw;
+  }
+  if (!self) return;
+  cleaning_ = false;
+  pb1->SetPosition(pb1->Max());
+  if (RegCleanState == kRegStateRunning) RegCleanState = kRegStateFinished;
+  const bool stopped = RegCleanState == kRegStateStop;
+  MessageBoxShow(Handle(), L"Cleaning Completed!", kCaption, MB_OK | MB_ICONINFORMATION);
+  if (!self) return;
+  ShowTab(ts5);
+  EnableNavigation(true);
+  SetHeading(L"Registry Cleaning Completely", L"Thank you for using Registry Cleaner.");
+  ShowCleanSummary(found, selected, stopped, result);
+}
+
+void TfrmRegCleaner::OnCleanProgress(uint8_t Kind, const std::wstring& Text) {
+  if (Kind != 0) return;
+  lblClearFile->SetCaption(Text);
+  ++cleanReports_;
+  pb1->SetPosition(cleanProgressBase_ + cleanReports_);
+}
+
+void TfrmRegCleaner::ShowCleanSummary(int found, int selected, bool stopped, const TRegCleanResult& result) {
+  // Only deletions that succeeded count as fixed, here and in the record.
+  lblError->SetCaption(Str(selected));
+  lblFix->SetCaption(Str(result.Cleaned));
+  if (stopped) {
+    lblProcessResult->SetCaption(L"清理被取消！");
+    lblProcessDetail->SetCaption(L"");
+  } else {
+    lblProcessResult->SetCaption(L"清理结束！");
+    lblProcessDetail->SetCaption(L"本次共扫描错误数量：" + Str(found) + L"\r\n共选取了 " + Str(selected) +
+                                 L" 个需要清理的错误\r\n清理了 " + Str(result.Cleaned) + L" 个错误");
+  }
+  // Keys deleted before a stop are gone all the same: the record says so.
+  if (stopped && result.Cleaned == 0) return;
+  SaveLastRegInfo(found, result.Cleaned, Now());
+  for (int n = 1; n <= kRegCategoryCount; ++n) RegDetailInfo[n].ClearNum = result.CleanedInCategory[n];
+  SaveLastRegDetail();
+}
+
+void TfrmRegCleaner::btnCancelClearClick(TObject* Sender) {
+  if (cleaning_) RegCleanState = kRegStateStop;
+}
+
+void TfrmRegCleaner::btnFinishClick(TObject* Sender) {
+  ShowLastRunInfo();
+  ClearRunTexts();
+  chkSeleAllItem->SetChecked(false);
+  chkSeleAllItem->SetChecked(true);
+  ShowStartView();
+}
