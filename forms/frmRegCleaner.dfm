@@ -362,15 +362,15 @@ object frmRegCleaner: TfrmRegCleaner
         Height = 16
       end
       object imgItem1: TImage
-        Left = 16
+        Left = 12
         Top = 100
         Width = 16
         Height = 16
       end
       object lblItem1: TLabel
-        Left = 38
+        Left = 32
         Top = 101
-        Width = 156
+        Width = 168
         Height = 14
         AutoSize = False
         Caption = 'Font Sections'
@@ -378,15 +378,15 @@ object frmRegCleaner: TfrmRegCleaner
         ShowAccelChar = False
       end
       object imgItem2: TImage
-        Left = 16
+        Left = 12
         Top = 128
         Width = 16
         Height = 16
       end
       object lblItem2: TLabel
-        Left = 38
+        Left = 32
         Top = 129
-        Width = 156
+        Width = 168
         Height = 14
         AutoSize = False
         Caption = 'Help Files Sections'
@@ -394,15 +394,15 @@ object frmRegCleaner: TfrmRegCleaner
         ShowAccelChar = False
       end
       object imgItem3: TImage
-        Left = 16
+        Left = 12
         Top = 156
         Width = 16
         Height = 16
       end
       object lblItem3: TLabel
-        Left = 38
+        Left = 32
         Top = 157
-        Width = 156
+        Width = 168
         Height = 14
         AutoSize = False
         Caption = 'Share DLL Sections'
@@ -410,15 +410,15 @@ object frmRegCleaner: TfrmRegCleaner
         ShowAccelChar = False
       end
       object imgItem4: TImage
-        Left = 16
+        Left = 12
         Top = 184
         Width = 16
         Height = 16
       end
       object lblItem4: TLabel
-        Left = 38
+        Left = 32
         Top = 185
-        Width = 156
+        Width = 168
         Height = 14
         AutoSize = False
         Caption = 'ActiveX OLE Com Sections'
@@ -426,15 +426,15 @@ object frmRegCleaner: TfrmRegCleaner
         ShowAccelChar = False
       end
       object imgItem5: TImage
-        Left = 16
+        Left = 12
         Top = 212
         Width = 16
         Height = 16
       end
       object lblItem5: TLabel
-        Left = 38
+        Left = 32
         Top = 213
-        Width = 156
+        Width = 168
         Height = 14
         AutoSize = False
         Caption = 'Appliations Path'
@@ -448,9 +448,9 @@ object frmRegCleaner: TfrmRegCleaner
         Height = 16
       end
       object lblItem6: TLabel
-        Left = 222
+        Left = 220
         Top = 101
-        Width = 156
+        Width = 168
         Height = 14
         AutoSize = False
         Caption = 'System Software Settings'
@@ -464,9 +464,9 @@ object frmRegCleaner: TfrmRegCleaner
         Height = 16
       end
       object lblItem7: TLabel
-        Left = 222
+        Left = 220
         Top = 129
-        Width = 156
+        Width = 168
         Height = 14
         AutoSize = False
         Caption = 'User Software Settings'
@@ -480,9 +480,9 @@ object frmRegCleaner: TfrmRegCleaner
         Height = 16
       end
       object lblItem8: TLabel
-        Left = 222
+        Left = 220
         Top = 157
-        Width = 156
+        Width = 168
         Height = 14
         AutoSize = False
         Caption = 'Uninstall Sections'
@@ -496,9 +496,9 @@ object frmRegCleaner: TfrmRegCleaner
         Height = 16
       end
       object lblItem9: TLabel
-        Left = 222
+        Left = 220
         Top = 185
-        Width = 156
+        Width = 168
         Height = 14
         AutoSize = False
         Caption = 'File Extensions'
@@ -512,9 +512,9 @@ object frmRegCleaner: TfrmRegCleaner
         Height = 16
       end
       object lblItem10: TLabel
-        Left = 222
+        Left = 220
         Top = 213
-        Width = 156
+        Width = 168
         Height = 14
         AutoSize = False
         Caption = 'Histoty/MRU Lists'
@@ -522,15 +522,15 @@ object frmRegCleaner: TfrmRegCleaner
         ShowAccelChar = False
       end
       object imgItem11: TImage
-        Left = 384
+        Left = 388
         Top = 100
         Width = 16
         Height = 16
       end
       object lblItem11: TLabel
-        Left = 406
+        Left = 408
         Top = 101
-        Width = 156
+        Width = 168
         Height = 14
         AutoSize = False
         Caption = 'System Services'
@@ -538,15 +538,15 @@ object frmRegCleaner: TfrmRegCleaner
         ShowAccelChar = False
       end
       object imgItem12: TImage
-        Left = 384
+        Left = 388
         Top = 128
         Width = 16
         Height = 16
       end
       object lblItem12: TLabel
-        Left = 406
+        Left = 408
         Top = 129
-        Width = 156
+        Width = 168
         Height = 14
         AutoSize = False
         Caption = 'Startup Programs'
@@ -554,15 +554,15 @@ object frmRegCleaner: TfrmRegCleaner
         ShowAccelChar = False
       end
       object imgItem13: TImage
-        Left = 384
+        Left = 388
         Top = 156
         Width = 16
         Height = 16
       end
       object lblItem13: TLabel
-        Left = 406
+        Left = 408
         Top = 157
-        Width = 156
+        Width = 168
         Height = 14
         AutoSize = False
         Caption = 'File Associations'
@@ -570,15 +570,15 @@ object frmRegCleaner: TfrmRegCleaner
         ShowAccelChar = False
       end
       object imgItem14: TImage
-        Left = 384
+        Left = 388
         Top = 184
         Width = 16
         Height = 16
       end
       object lblItem14: TLabel
-        Left = 406
+        Left = 408
         Top = 185
-        Width = 156
+        Width = 168
         Height = 14
         AutoSize = False
         Caption = 'Sounds Sections'
@@ -586,15 +586,15 @@ object frmRegCleaner: TfrmRegCleaner
         ShowAccelChar = False
       end
       object imgItem15: TImage
-        Left = 384
+        Left = 388
         Top = 212
         Width = 16
         Height = 16
       end
       object lblItem15: TLabel
-        Left = 406
+        Left = 408
         Top = 213
-        Width = 156
+        Width = 168
         Height = 14
         AutoSize = False
         Caption = 'Empty Registry Keys'
