@@ -56,7 +56,7 @@ class RegCleanerPageTest : public RegCleanerPageFixture {
 }  // namespace
 
 TEST_F(RegCleanerPageTest, OpensFromItsButtonOnTheStartViewWithEveryCategoryTicked) {
-  TfrmRegCleaner* page = Open();
+  TfrmRegCleaner* page = OpenPage();
   ASSERT_NE(page, nullptr);
   EXPECT_EQ(page->Parent(), main_->p_Form);
   EXPECT_EQ(page->pgc1->ActivePage(), page->ts1);
@@ -82,7 +82,7 @@ TEST_F(RegCleanerPageTest, OpensFromItsButtonOnTheStartViewWithEveryCategoryTick
 }
 
 TEST_F(RegCleanerPageTest, UntickingSelectAllUnticksEveryCategoryAndScanAsksForOne) {
-  TfrmRegCleaner* page = Open();
+  TfrmRegCleaner* page = OpenPage();
   ASSERT_NE(page, nullptr);
   page->chkSeleAllItem->SetChecked(false);
   for (int n = 1; n <= kRegCategoryCount; ++n) EXPECT_FALSE(page->CategoryBox(n)->Checked()) << n;
@@ -141,11 +141,9 @@ TEST_F(RegCleanerPageTest, ScanShowsItsProgressAndListsWhatTheChosenCategoriesFo
   EXPECT_TRUE(boxes.empty());
 
   // The last-run record and the per-category details of this scan.
-  TDateTime when = 0;
-  int scanNum = -1, clearNum = -1;
-  LoadLastRegInfo(when, scanNum, clearNum);
-  EXPECT_EQ(scanNum, found);
-  EXPECT_EQ(clearNum, 0);
+  const LastRegRecord last = LastReg();
+  EXPECT_EQ(last.scanNum, found);
+  EXPECT_EQ(last.clearNum, 0);
   EXPECT_EQ(page->lblLastScan->Caption(), IntToStr(found));
   EXPECT_NE(page->lblLast->Caption(), L"Not Scanned");
   RegDetailInfo[kMruCategory] = TDetailInfo{};
@@ -243,16 +241,14 @@ TEST_F(RegCleanerPageTest, CleaningWithoutABackupDeletesTheSelectedRecordsAndSum
   EXPECT_EQ(page->lblProcessResult->Caption(), L"清理结束！");
   EXPECT_EQ(page->lblProcessDetail->Caption(),
             L"本次共扫描错误数量：" + IntToStr(found) + L"\r\n共选取了 3 个需要清理的错误\r\n清理了 3 个错误");
-  TDateTime when = 0;
-  int scanNum = -1, clearNum = -1;
-  LoadLastRegInfo(when, scanNum, clearNum);
-  EXPECT_EQ(scanNum, found);
-  EXPECT_EQ(clearNum, 3);
+  const LastRegRecord last = LastReg();
+  EXPECT_EQ(last.scanNum, found);
+  EXPECT_EQ(last.clearNum, 3);
   LoadLastRegDetail();
   EXPECT_EQ(RegDetailInfo[kMruCategory].ClearNum, 3);
   // The report of the run is indexed in Cleaner.ini.
   TStringList logs;
-  TIniFile(Program.Path() + L"Cleaner.ini").ReadSection(L"RegLogFiles", logs);
+  TIniFile(program_.Path() + L"Cleaner.ini").ReadSection(L"RegLogFiles", logs);
   EXPECT_EQ(logs.Count(), 1);
 
   // Finish: back to the start view with every category ticked and the record shown.
@@ -275,7 +271,7 @@ TEST_F(RegCleanerPageTest, YesBacksTheRegistryUpFirstAndIndexesTheBackup) {
   ScanAndClean(page, IDYES);
 
   ASSERT_EQ(editorCalls.size(), 1u);
-  EXPECT_EQ(editorCalls[0].rfind(L"regedit /e \"" + Program.Path() + L"Backup\\Registry\\", 0), 0u)
+  EXPECT_EQ(editorCalls[0].rfind(L"regedit /e \"" + program_.Path() + L"Backup\\Registry\\", 0), 0u)
       << WideToUtf8(editorCalls[0]);
   EXPECT_EQ(progressMaxDuringClean, 3);  // the backup is one more step than the two records
   const std::vector<TRegBackupEntry> backups = LoadRegBackupList();
@@ -361,10 +357,8 @@ TEST_F(RegCleanerPageTest, StoppingTheScanKeepsWhatWasFound) {
   EXPECT_EQ(page->pgc1->ActivePage(), page->ts3);
   EXPECT_EQ(page->vdtScanResult->RootNodeCount(), 1u);
   EXPECT_TRUE(NavigationEnabled());
-  TDateTime when = 0;
-  int scanNum = -1, clearNum = -1;
-  LoadLastRegInfo(when, scanNum, clearNum);
-  EXPECT_EQ(scanNum, 1);
+  const LastRegRecord last = LastReg();
+  EXPECT_EQ(last.scanNum, 1);
 }
 
 TEST_F(RegCleanerPageTest, NoAnswerToTheStopQuestionLetsTheScanRunOn) {
@@ -421,10 +415,8 @@ TEST_F(RegCleanerPageTest, AScanThatEndsInAnErrorShowsItAndLeavesThePageUsable) 
   EXPECT_EQ(page->vdtScanResult->RootNodeCount(), RegItems.size());
   EXPECT_NE(page->RowPicture(kStartupCategory), 1);
   // An unfinished scan is not recorded as the last one.
-  TDateTime when = 0;
-  int scanNum = -1, clearNum = -1;
-  LoadLastRegInfo(when, scanNum, clearNum);
-  EXPECT_EQ(when, 0);
+  const LastRegRecord last = LastReg();
+  EXPECT_EQ(last.when, 0);
 
   // Another scan can start and the navigation works.
   main_->btnHome->Click();
@@ -464,14 +456,12 @@ TEST_F(RegCleanerPageTest, StoppingTheCleaningKeepsWhatWasDoneAndSaysSo) {
   for (TRegItem* item : seeded) cleaned += item->Status == kCleaned;
   EXPECT_EQ(cleaned, 1);
   EXPECT_EQ(page->lblFix->Caption(), L"1");
-  TDateTime when = 0;
-  int scanNum = -1, clearNum = -1;
-  LoadLastRegInfo(when, scanNum, clearNum);
-  EXPECT_EQ(scanNum, found);
-  EXPECT_EQ(clearNum, 1);
+  const LastRegRecord last = LastReg();
+  EXPECT_EQ(last.scanNum, found);
+  EXPECT_EQ(last.clearNum, 1);
   // A stopped run writes no report.
   TStringList logs;
-  TIniFile(Program.Path() + L"Cleaner.ini").ReadSection(L"RegLogFiles", logs);
+  TIniFile(program_.Path() + L"Cleaner.ini").ReadSection(L"RegLogFiles", logs);
   EXPECT_EQ(logs.Count(), 0);
 }
 
@@ -482,7 +472,7 @@ TEST_F(RegCleanerPageTest, AnExcludedRecordIsLeftAloneAndNotCounted) {
   const std::wstring excluded = kRunMru + L"\\" + Fx.Tag() + L"k";
   Fx.CreateKey(CU, excluded);
   // Case and blanks do not matter to the exclusion match.
-  Program.WriteFile(L"Cleaner.ini",
+  program_.WriteFile(L"Cleaner.ini",
                     WideToAnsi(L"[RegExcludeList]\r\nHKEY_CURRENT_USER " + UpperCase(excluded) + L"=HKEY_CURRENT_USER\r\n"));
   TfrmRegCleaner* page = OpenFor({kMruCategory});
   ASSERT_NE(page, nullptr);
@@ -505,10 +495,8 @@ TEST_F(RegCleanerPageTest, AnExcludedRecordIsLeftAloneAndNotCounted) {
   EXPECT_EQ(page->lblError->Caption(), L"3");
   EXPECT_EQ(page->lblFix->Caption(), L"2");
   EXPECT_EQ(page->pb1->Position(), page->pb1->Max());
-  TDateTime when = 0;
-  int scanNum = -1, clearNum = -1;
-  LoadLastRegInfo(when, scanNum, clearNum);
-  EXPECT_EQ(clearNum, 2);
+  const LastRegRecord last = LastReg();
+  EXPECT_EQ(last.clearNum, 2);
 }
 
 TEST_F(RegCleanerPageTest, AFailedDeletionIsNotCounted) {
@@ -535,10 +523,8 @@ TEST_F(RegCleanerPageTest, AFailedDeletionIsNotCounted) {
   EXPECT_EQ(page->lblError->Caption(), L"2");
   EXPECT_EQ(page->lblFix->Caption(), L"1");
   EXPECT_EQ(page->lblProcessDetail->Caption().find(L"清理了 1 个错误") != std::wstring::npos, true);
-  TDateTime when = 0;
-  int scanNum = -1, clearNum = -1;
-  LoadLastRegInfo(when, scanNum, clearNum);
-  EXPECT_EQ(clearNum, 1);
+  const LastRegRecord last = LastReg();
+  EXPECT_EQ(last.clearNum, 1);
   LoadLastRegDetail();
   EXPECT_EQ(RegDetailInfo[kMruCategory].ClearNum, 1);
 }
@@ -558,7 +544,7 @@ TEST_F(RegCleanerPageTest, WhileCleaningNothingStartsAScanOrAnotherRun) {
     if (!page->Cleaning() || tried) return;
     tried = true;
     main_->btnHome->Click();
-    Open();
+    OpenPage();
     tabAfterReopen = page->pgc1->ActivePage();
     page->btnScan->Click();
     page->btnClear->Click();
@@ -573,7 +559,7 @@ TEST_F(RegCleanerPageTest, WhileCleaningNothingStartsAScanOrAnotherRun) {
   EXPECT_EQ(boxes.size(), 2u);
   // Once the run is over, opening the page shows its start.
   main_->btnHome->Click();
-  Open();
+  OpenPage();
   EXPECT_EQ(page->pgc1->ActivePage(), page->ts1);
 }
 

@@ -1,6 +1,6 @@
-// The registry cleaner page inside a main window of the test's own: a throwaway program folder,
-// message boxes recorded and answered in turn, a hook on every pump, the registry editor replaced
-// by a stand-in (unless a test asks for the real one), and seeds in the prefix through Fx.
+// The registry cleaner page inside a main window of the test's own (PageTest): question boxes
+// answered in turn from `answers`, a hook on every pump, the registry editor replaced by a
+// stand-in (unless a test asks for the real one), and seeds in the prefix through Fx.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,38 +11,33 @@
 #include <string>
 #include <vector>
 
-#include "app/frmmain.h"
-#include "app/page_table.h"
 #include "base/message_pump.h"
+#include "common/last_run.h"
 #include "gui/application.h"
-#include "gui/message_box.h"
 #include "registry/cleaner_page/frmRegCleaner.h"
 #include "registry/reg_backup.h"
 #include "registry/scan/reg_scan_engine.h"
 #include "scan_fixture.h"
 #include "tests/base/test_files.h"
-#include "tests/base/test_program_folder.h"
+#include "tests/support/page_test_fixture.h"
 
-struct RecordedBox {
-  std::wstring text, caption;
-  UINT type;
-};
-
-class RegCleanerPageFixture : public ::testing::Test {
+class RegCleanerPageFixture : public PageTest<TfrmRegCleaner> {
  protected:
   // With realEditor the backups are made by the platform's registry editor.
-  explicit RegCleanerPageFixture(bool realEditor = false) : realEditor_(realEditor) {}
+  explicit RegCleanerPageFixture(bool realEditor = false)
+      : PageTest<TfrmRegCleaner>(L"TfrmRegCleaner", L"btnRegsitryCleaner"), realEditor_(realEditor) {}
 
   void SetUp() override {
-    SetMessageBoxFunc([this](HWND, const std::wstring& text, const std::wstring& caption, UINT type) {
-      boxes.push_back({text, caption, type});
-      if ((type & MB_TYPEMASK) == MB_OK) return IDOK;
+    PageTest<TfrmRegCleaner>::SetUp();
+    answer = [this](const TRecordedBox& box) {
+      if ((box.type & MB_TYPEMASK) == MB_OK) return IDOK;
       if (answers.empty()) return IDNO;
-      const int answer = answers.front();
+      const int next = answers.front();
       answers.erase(answers.begin());
-      return answer;
-    });
-    previousPump_ = SetMessagePump([this] {
+      return next;
+    };
+    // Every pump of the page's loops also runs onPump, so a test can act while a run goes on.
+    SetMessagePump([this] {
       Application->ProcessMessages();
       if (onPump) onPump();
     });
@@ -59,36 +54,23 @@ class RegCleanerPageFixture : public ::testing::Test {
         return true;
       });
     }
+    // The main window's step for a page opened again, as the program sets it.
     SetPageFactory(L"TfrmRegCleaner", [](TComponent* owner) { return new TfrmRegCleaner(owner); }, {},
                    [](TCustomForm* page) { static_cast<TfrmRegCleaner*>(page)->ShowAgain(); });
-    main_ = new Tfrmmain(Application);
-    frmmain = main_;
-    main_->Show();
-    Application->ProcessMessages();
   }
 
   void TearDown() override {
     onPump = nullptr;
-    delete main_;
-    frmmain = nullptr;
-    SetPageFactory(L"TfrmRegCleaner", nullptr);
+    PageTest<TfrmRegCleaner>::TearDown();
     SetRegistryEditorRunnerForTesting(nullptr);
-    SetMessagePump(previousPump_);
-    SetMessageBoxFunc(nullptr);
     RegScanEngine.ClearRegItems();
     RegScanEngine.FreeRegExcludeList();
     RegScanState = RegCleanState = kRegStateFinished;
   }
 
-  TfrmRegCleaner* Open() {
-    main_->SelectSection(1);
-    main_->btnRegsitryCleaner->Click();
-    return dynamic_cast<TfrmRegCleaner*>(main_->PageOfButton(L"btnRegsitryCleaner"));
-  }
-
   // Opens the page with only the given categories ticked.
   TfrmRegCleaner* OpenFor(const std::vector<int>& categories) {
-    TfrmRegCleaner* page = Open();
+    TfrmRegCleaner* page = OpenPage();
     if (!page) return nullptr;
     for (int n = 1; n <= kRegCategoryCount; ++n)
       page->CategoryBox(n)->SetChecked(std::find(categories.begin(), categories.end(), n) != categories.end());
@@ -118,14 +100,22 @@ class RegCleanerPageFixture : public ::testing::Test {
 
   std::vector<std::wstring> BoxTexts() const {
     std::vector<std::wstring> texts;
-    for (const RecordedBox& box : boxes) texts.push_back(box.text);
+    for (const TRecordedBox& box : boxes) texts.push_back(box.text);
     return texts;
   }
 
-  TestProgramFolder Program;
+  // The last-run record of the registry cleaner.
+  struct LastRegRecord {
+    TDateTime when = 0;
+    int scanNum = -1, clearNum = -1;
+  };
+  static LastRegRecord LastReg() {
+    LastRegRecord last;
+    LoadLastRegInfo(last.when, last.scanNum, last.clearNum);
+    return last;
+  }
+
   TScanFixture Fx;
-  Tfrmmain* main_ = nullptr;
-  std::vector<RecordedBox> boxes;
   std::vector<int> answers;  // the answers to question boxes, in order (then No)
   std::vector<std::wstring> editorCalls;
   bool backupWorks = true;
@@ -133,5 +123,4 @@ class RegCleanerPageFixture : public ::testing::Test {
 
  private:
   bool realEditor_;
-  TMessagePump previousPump_;
 };
