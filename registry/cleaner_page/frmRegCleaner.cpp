@@ -201,6 +201,7 @@ void TfrmRegCleaner::btnScanClick(TObject* Sender) {
     }
     ShowTab(ts2);
     EnableNavigation(false);
+    scanning_ = true;
     SetHeading(L"Scanning the Registry",
                L"Registry Cleaner is performing an analysis of your system's Registry,Please wait...");
 
@@ -218,7 +219,6 @@ void TfrmRegCleaner::btnScanClick(TObject* Sender) {
     pb2->SetMax(checked + 1);
     pb2->SetPosition(0);
 
-    scanning_ = true;
     const TScanProgressEvent progress = [self](uint8_t kind, const std::wstring& text) {
       if (TfrmRegCleaner* page = self.Get()) page->OnScanProgress(kind, text);
     };
@@ -440,28 +440,31 @@ void TfrmRegCleaner::btnClearClick(TObject* Sender) {
     return;
   }
   TComponentRef<TfrmRegCleaner> self(this);
-  bool cancelled = false;
-  if (!BackUpBeforeCleaning(found, selected, cancelled)) return;
-  if (cancelled) {
-    // Cancelled after a failed backup: back to the results, nothing cleaned.
-    if (cleaning_) {
-      cleaning_ = false;
-      RegCleanState = kRegStateFinished;
-      ShowResultsView();
-    }
-    return;
-  }
-  if (!cleaning_) StartCleaningView(selected);
-
-  const TScanProgressEvent progress = [self](uint8_t kind, const std::wstring& text) {
-    if (TfrmRegCleaner* page = self.Get()) page->OnCleanProgress(kind, text);
-  };
   TRegCleanResult result;
   try {
+    bool cancelled = false;
+    if (!BackUpBeforeCleaning(found, selected, cancelled)) return;
+    if (cancelled) {
+      // Cancelled after a failed backup: back to the results, nothing cleaned.
+      if (cleaning_) {
+        cleaning_ = false;
+        RegCleanState = kRegStateFinished;
+        ShowResultsView();
+      }
+      return;
+    }
+    if (!cleaning_) StartCleaningView(selected);
+    const TScanProgressEvent progress = [self](uint8_t kind, const std::wstring& text) {
+      if (TfrmRegCleaner* page = self.Get()) page->OnCleanProgress(kind, text);
+    };
     result = CleanRegItems(progress);
   } catch (...) {
-    // A report that cannot be written ends the run; the error is shown by the application.
-    if (self) cleaning_ = false;
+    // A backup index or report that cannot be written ends the run (the application shows the
+    // error); the page may scan and clean again.
+    if (self) {
+      cleaning_ = false;
+      if (RegCleanState == kRegStateRunning) RegCleanState = kRegStateFinished;
+    }
     throw;
   }
   if (!self) return;
