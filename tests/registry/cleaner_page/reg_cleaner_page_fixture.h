@@ -1,6 +1,6 @@
-// The registry cleaner page inside a main window of the test's own (PageTest): question boxes
-// answered in turn from `answers`, a hook on every pump, the registry editor replaced by a
-// stand-in (unless a test asks for the real one), and seeds in the prefix through Fx.
+// The registry cleaner page inside a main window of the test's own (PageTest, with the program's
+// reopen step): question boxes answered in turn from `answers`, the registry editor replaced by
+// a stand-in (unless a test asks for the real one), and seeds in the prefix through Fx.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,9 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "base/message_pump.h"
 #include "common/last_run.h"
-#include "gui/application.h"
 #include "registry/cleaner_page/frmRegCleaner.h"
 #include "registry/reg_backup.h"
 #include "registry/scan/reg_scan_engine.h"
@@ -25,7 +23,9 @@ class RegCleanerPageFixture : public PageTest<TfrmRegCleaner> {
  protected:
   // With realEditor the backups are made by the platform's registry editor.
   explicit RegCleanerPageFixture(bool realEditor = false)
-      : PageTest<TfrmRegCleaner>(L"TfrmRegCleaner", L"btnRegsitryCleaner"), realEditor_(realEditor) {}
+      : PageTest<TfrmRegCleaner>(L"TfrmRegCleaner", L"btnRegsitryCleaner", {},
+                                 [](TCustomForm* page) { static_cast<TfrmRegCleaner*>(page)->ShowAgain(); }),
+        realEditor_(realEditor) {}
 
   void SetUp() override {
     PageTest<TfrmRegCleaner>::SetUp();
@@ -36,11 +36,6 @@ class RegCleanerPageFixture : public PageTest<TfrmRegCleaner> {
       answers.erase(answers.begin());
       return next;
     };
-    // Every pump of the page's loops also runs onPump, so a test can act while a run goes on.
-    SetMessagePump([this] {
-      Application->ProcessMessages();
-      if (onPump) onPump();
-    });
     if (!realEditor_) {
       // Writes a small file of the editor's format, or fails the way an editor that cannot
       // write does (exit code 1, no file).
@@ -54,13 +49,9 @@ class RegCleanerPageFixture : public PageTest<TfrmRegCleaner> {
         return true;
       });
     }
-    // The main window's step for a page opened again, as the program sets it.
-    SetPageFactory(L"TfrmRegCleaner", [](TComponent* owner) { return new TfrmRegCleaner(owner); }, {},
-                   [](TCustomForm* page) { static_cast<TfrmRegCleaner*>(page)->ShowAgain(); });
   }
 
   void TearDown() override {
-    onPump = nullptr;
     PageTest<TfrmRegCleaner>::TearDown();
     SetRegistryEditorRunnerForTesting(nullptr);
     RegScanEngine.ClearRegItems();
@@ -119,7 +110,6 @@ class RegCleanerPageFixture : public PageTest<TfrmRegCleaner> {
   std::vector<int> answers;  // the answers to question boxes, in order (then No)
   std::vector<std::wstring> editorCalls;
   bool backupWorks = true;
-  std::function<void()> onPump;
 
  private:
   bool realEditor_;
