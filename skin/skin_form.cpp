@@ -107,6 +107,13 @@ void TWinSkinForm::HookIn(TSkinData* skinData) {
     if (skinData->Options().Contains(TSkinOption::xoMDIChildBorder)) FrameSkinned = false;
   }
   BorderKind = BorderKindOf(Style, exStyle, className);
+  const DWORD version = GetVersion();
+  if (KeepsSystemMenuStyle(version, exStyle, OwnerWindow != nullptr, MdiKind == 2)) CaptionCaps |= kCapKeepSysMenu;
+  if (IsWin9xVersion(version)) {
+    TSkinControlTypes controls = skinData->SkinControls();
+    controls.Exclude(TSkinControlType::xcSystemMenu);
+    skinData->SetSkinControls(controls);
+  }
   IsUnicode = IsWindowUnicode(Handle) != FALSE;
   DialogClass = IsDialogClass(className);
   Subclass();

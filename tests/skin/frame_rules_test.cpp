@@ -64,6 +64,31 @@ TEST(FrameKind, FromStylesAndClass) {
             kCapSysMenu | kCapMinimize | kCapMaximize | kCapHelp);
   EXPECT_EQ(CaptionCapsOf(WS_CAPTION, 0, true), kCapSysMenu);
   EXPECT_EQ(ShowStateOf(SW_SHOWMINNOACTIVE), kShowMinimized);
+}
+
+TEST(FrameRules, WindowsVersionRules) {
+  constexpr DWORD kWin98 = 0xC0000A04, kNt4 = 0x05650004, kWin2000 = 0x08930005, kXp = 0x0A280105,
+                  kWin7 = 0x1DB10106,
+                  kVista = 0x17700006, kWin10 = 0x4A61000A;
+  EXPECT_TRUE(IsWin9xVersion(kWin98));
+  for (DWORD nt : {kNt4, kWin2000, kXp, kWin7}) EXPECT_FALSE(IsWin9xVersion(nt));
+  struct Case {
+    DWORD version, exStyle;
+    bool hasOwner, isMdiChild, keeps;
+  };
+  const Case cases[] = {
+      {kWin2000, 0, false, false, true},               // an unowned top-level window
+      {kWin2000, WS_EX_APPWINDOW, true, false, true},  // owned, but on the task bar
+      {kWin2000, 0, true, false, false},               // an owned dialog
+      {kWin2000, WS_EX_MDICHILD, false, true, false},  // an MDI child
+      {kXp, 0, false, false, false},     {kWin7, WS_EX_APPWINDOW, false, false, false},
+      {kNt4, 0, false, false, false},    {kWin98, WS_EX_APPWINDOW, false, false, false},
+      {kVista, 0, false, false, false},  {kWin10, 0, false, false, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << std::hex << c.version << " " << c.exStyle);
+    EXPECT_EQ(KeepsSystemMenuStyle(c.version, c.exStyle, c.hasOwner, c.isMdiChild), c.keeps);
+  }
   EXPECT_EQ(ShowStateOf(SW_MINIMIZE), kShowMinimized);
   EXPECT_EQ(ShowStateOf(SW_SHOWMAXIMIZED), kShowMaximized);
   EXPECT_EQ(ShowStateOf(SW_SHOWNORMAL), kShowNormal);
