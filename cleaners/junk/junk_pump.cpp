@@ -1,6 +1,6 @@
 #include "cleaners/junk/junk_pump.h"
 
-#include <windows.h>
+#include <chrono>
 
 #include "base/message_pump.h"
 
@@ -8,14 +8,17 @@ namespace {
 
 // Handling the waiting messages costs a round trip to the window server even when none wait, more
 // than listing a folder entry; pumping every few milliseconds keeps the window just as responsive.
-constexpr ULONGLONG kPumpIntervalMs = 10;
+constexpr std::chrono::milliseconds kPumpInterval{10};
 
 }  // namespace
 
+// Measured with the performance counter: the system tick count can lag behind by more than the
+// interval on a busy machine, and then a long pump would seem to have taken no time.
 void OfferJunkPump() {
-  static ULONGLONG lastStart = 0;
-  const ULONGLONG now = GetTickCount64();
-  if (lastStart != 0 && now - lastStart < kPumpIntervalMs) return;
+  using Clock = std::chrono::steady_clock;
+  static Clock::time_point lastStart{};
+  const Clock::time_point now = Clock::now();
+  if (lastStart != Clock::time_point{} && now - lastStart < kPumpInterval) return;
   lastStart = now;
   PumpMessages();
 }
