@@ -3,9 +3,16 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "gui/application.h"
+
 namespace {
 TShellOpenHandler& Replacement() {
     static TShellOpenHandler handler;
+    return handler;
+}
+
+TShellPropertiesHandler& PropertiesReplacement() {
+    static TShellPropertiesHandler handler;
     return handler;
 }
 }  // namespace
@@ -19,3 +26,20 @@ void ShellOpen(const std::wstring& target, int showCommand) {
 }
 
 void SetShellOpenForTesting(TShellOpenHandler handler) { Replacement() = std::move(handler); }
+
+void ShellShowProperties(const std::wstring& path) {
+    if (PropertiesReplacement()) {
+        PropertiesReplacement()(path);
+        return;
+    }
+    SHELLEXECUTEINFOW info = {};
+    info.cbSize = sizeof info;
+    info.fMask = SEE_MASK_INVOKEIDLIST | SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
+    info.hwnd = Application->Handle();
+    info.lpVerb = L"properties";
+    info.lpFile = path.c_str();
+    info.nShow = SW_SHOW;
+    if (ShellExecuteExW(&info) && info.hProcess) CloseHandle(info.hProcess);
+}
+
+void SetShellPropertiesForTesting(TShellPropertiesHandler handler) { PropertiesReplacement() = std::move(handler); }

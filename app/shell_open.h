@@ -12,3 +12,12 @@ void ShellOpen(const std::wstring& target, int showCommand);
 
 // Replaces the shell call; nullptr restores it.
 void SetShellOpenForTesting(TShellOpenHandler handler);
+
+using TShellPropertiesHandler = std::function<void(const std::wstring& path)>;
+
+// The shell's property sheet of a file (ShellExecuteEx with the verb "properties", no error box
+// of its own), owned by the application window.
+void ShellShowProperties(const std::wstring& path);
+
+// Replaces the property sheet; nullptr restores it.
+void SetShellPropertiesForTesting(TShellPropertiesHandler handler);

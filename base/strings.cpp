@@ -147,6 +147,22 @@ std::wstring Format(const wchar_t* format, ...) {
   }
 }
 
+std::wstring UrlEncode(const std::wstring& s) {
+  static const wchar_t kHex[] = L"0123456789ABCDEF";
+  std::wstring encoded;
+  for (unsigned char byte : WideToUtf8(s)) {
+    if ((byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') || (byte >= '0' && byte <= '9') ||
+        byte == '-' || byte == '.' || byte == '_' || byte == '~') {
+      encoded += static_cast<wchar_t>(byte);
+    } else {
+      encoded += L'%';
+      encoded += kHex[byte >> 4];
+      encoded += kHex[byte & 15];
+    }
+  }
+  return encoded;
+}
+
 std::wstring SysErrorMessage(unsigned long code) {
   wchar_t* text = nullptr;
   FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,

@@ -37,6 +37,10 @@ std::string WideToAnsi(const std::wstring& s, UINT codePage = CP_ACP);
 std::wstring Utf8ToWide(const std::string& s);
 std::string WideToUtf8(const std::wstring& s);
 
+// A text as one component of a web address: its UTF-8 bytes, every byte other than the letters,
+// digits and "-._~" written as %XX ("a b&c" gives "a%20b%26c").
+std::wstring UrlEncode(const std::wstring& s);
+
 // printf-style formatting with the C runtime's wide conventions: %s takes a const wchar_t*
 // (pass .c_str()), %d an int, %u an unsigned, %x hexadecimal, %lld a long long.
 std::wstring Format(const wchar_t* format, ...);

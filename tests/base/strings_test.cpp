@@ -91,6 +91,13 @@ TEST(Strings, ExceptionCarriesMessageAndUtf8Copy) {
   EXPECT_STREQ(e.what(), "Unable to write to C:\\\xc3\xa9.ini");
 }
 
+TEST(Strings, UrlEncodeKeepsOnlyUnreservedCharacters) {
+  EXPECT_EQ(UrlEncode(L"Az09-._~"), L"Az09-._~");
+  EXPECT_EQ(UrlEncode(L"a b&c=d#e?f/g+h%"), L"a%20b%26c%3Dd%23e%3Ff%2Fg%2Bh%25");
+  EXPECT_EQ(UrlEncode(L"\u5237\u65B0"), L"%E5%88%B7%E6%96%B0");
+  EXPECT_EQ(UrlEncode(L""), L"");
+}
+
 TEST(Strings, SysErrorMessage) {
   std::wstring text = SysErrorMessage(ERROR_FILE_NOT_FOUND);
   EXPECT_FALSE(text.empty());

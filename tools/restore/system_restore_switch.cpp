@@ -52,20 +52,6 @@ DWORD RunHiddenAndWait(const std::wstring& Command) {
   return exitCode;
 }
 
-bool RestartMachine() {
-  HANDLE token;
-  if (OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token)) {
-    TOKEN_PRIVILEGES privileges = {};
-    privileges.PrivilegeCount = 1;
-    privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
-    if (LookupPrivilegeValueW(nullptr, SE_SHUTDOWN_NAME, &privileges.Privileges[0].Luid))
-      AdjustTokenPrivileges(token, FALSE, &privileges, 0, nullptr, nullptr);
-    CloseHandle(token);
-  }
-  return ExitWindowsEx(EWX_REBOOT, SHTDN_REASON_MAJOR_OPERATINGSYSTEM | SHTDN_REASON_MINOR_RECONFIG |
-                                       SHTDN_REASON_FLAG_PLANNED) != FALSE;
-}
-
 bool SystemRestoreNeedsEnabling(const TSystemRestorePlatform& Platform) {
   return SystemRestoreSwitchedOff(Platform.SettingsKey) ||
          Platform.QueryServiceState(kServiceName) == static_cast<int>(SERVICE_STOPPED);

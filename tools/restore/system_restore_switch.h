@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "base/system_restart.h"
 #include "tools/restore/restore_point_wmi.h"
 
 // Where System Restore keeps its DisableSR value.
@@ -30,9 +31,6 @@ int ServiceState(const std::wstring& Name);
 DWORD RunHiddenAndWait(const std::wstring& Command);
 constexpr DWORD kServiceCommandTimeoutMs = 60000;
 
-// Restarts the machine (asking for the shutdown privilege first); false when the system refused.
-bool RestartMachine();
-
 // Everything the restore-point page asks of the system, one replaceable function each, so tests
 // answer with fixtures and never touch the machine's restore points or restart it.
 struct TSystemRestorePlatform {
@@ -42,7 +40,7 @@ struct TSystemRestorePlatform {
   std::function<TWmiCallResult(int)> RestoreToPoint = RestoreSystemToPoint;
   std::function<int(const std::wstring&)> QueryServiceState = ServiceState;
   std::function<DWORD(const std::wstring&)> RunCommand = RunHiddenAndWait;
-  std::function<bool()> Restart = RestartMachine;
+  std::function<bool()> Restart = RestartComputer;
 };
 
 // Whether System Restore or its service is off, so that creating a point should offer to enable
