@@ -26,6 +26,8 @@
 #include "tools/service_page/frmSystemOptimize.h"
 #include "tools/shredder_page/frmSmashFile.h"
 #include "tools/uninstall_page/frmUninstall.h"
+#include "tools/lsp_page/frmLsp.h"
+#include "tools/startup_page/frmstartup.h"
 
 namespace {
 // How long the splash stays up before the main window is made.
@@ -67,6 +69,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     SetPageFactory(L"TfrmSystemOptimize", [](TComponent* owner) { return new TfrmSystemOptimize(owner); });
     SetPageFactory(L"TfrmUninstall", [](TComponent* owner) { return new TfrmUninstall(owner); });
     SetPageFactory(L"TfrmSmashFile", [](TComponent* owner) { return new TfrmSmashFile(owner); });
+    SetPageFactory(L"Tfrmstartup", [](TComponent* owner) { return new Tfrmstartup(owner); });
+    SetPageFactory(L"TfrmLsp", [](TComponent* owner) { return new TfrmLsp(owner); });
     SetPageFactory(L"TfrmWasteCleaner", [](TComponent* owner) { return new TfrmWasteCleaner(owner); }, {},
                    [](TCustomForm* page) { static_cast<TfrmWasteCleaner*>(page)->ResetPage(); });
 

@@ -774,6 +774,48 @@ def shredder_pictures():
     save(Image.new("RGB", (8, 2), LINE), "shredder/Image7.png")
 
 
+# ---- the startup manager and Winsock2 pages ---------------------------------------------------
+
+
+def program_window(d, P, u):
+    """A generic program: a window with a title bar."""
+    d.rounded_rectangle([P(1, 2), P(15, 14)], radius=1.5 * u, fill=(250, 250, 250, 255), outline=BRAND + (255,),
+                        width=max(1, int(u)))
+    d.rectangle([P(1, 2), P(15, 5)], fill=BRAND + (255,))
+    d.line([P(4, 8), P(12, 8)], fill=BRAND_LIGHT + (255,), width=max(1, int(u)))
+    d.line([P(4, 10.5), P(10, 10.5)], fill=BRAND_LIGHT + (255,), width=max(1, int(u)))
+
+
+def default_program_picture():
+    """The startup page's detail picture before a row is chosen: the program window, 32x32."""
+    s = 32 * SS
+    img = Image.new("RGBA", (s, s), (0, 0, 0, 0))
+    u = s / 16.0
+    program_window(ImageDraw.Draw(img), lambda x, y: (x * u, y * u), u)
+    small = img.resize((32, 32), Image.LANCZOS)
+    out = Image.new("RGB", (32, 32), WHITE)
+    out.paste(small, (0, 0), small)
+    return out
+
+
+def provider_present(d, P, u):
+    d.ellipse([P(1, 1), P(15, 15)], fill=(60, 160, 70, 255))
+    d.line([P(4.5, 8.5), P(7, 11), P(11.5, 5)], fill=(255, 255, 255, 255), width=int(2 * u))
+
+
+def provider_missing(d, P, u):
+    d.ellipse([P(1, 1), P(15, 15)], fill=(196, 52, 44, 255))
+    d.line([P(5, 5), P(11, 11)], fill=(255, 255, 255, 255), width=int(2 * u))
+    d.line([P(11, 5), P(5, 11)], fill=(255, 255, 255, 255), width=int(2 * u))
+
+
+def startup_and_lsp_pictures():
+    save(tree_strip([program_window]), "startup/default16.bmp")
+    save(default_program_picture(), "startup/default.png")
+    # 0 the provider file exists, 1 it is missing.
+    save(tree_strip([provider_present, provider_missing]), "lsp/state16.bmp")
+
+
 def main():
     for name, ic, text in HEADERS:
         for look in ("normal", "over", "down"):
@@ -806,6 +848,7 @@ def main():
     shredder_pictures()
     service_preset_pictures()
     save(wrench_picture(), "error/Image3.png")
+    startup_and_lsp_pictures()
 
 
 if __name__ == "__main__":
