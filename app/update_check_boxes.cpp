@@ -6,17 +6,16 @@
 #include "gui/message_box.h"
 
 namespace {
-constexpr const wchar_t* kCaption = L"Quillstead v4.1";
 }  // namespace
 
 TUpdateCheckCallbacks UpdateCheckBoxes() {
   TUpdateCheckCallbacks boxes;
   boxes.ShowInfo = [](const std::wstring& text) { ShowInfo(text); };
   boxes.ShowWarning = [](const std::wstring& text) {
-    MessageBoxShow(nullptr, text, kCaption, MB_OK | MB_ICONWARNING);
+    MessageBoxShow(nullptr, text, kProgramCaption, MB_OK | MB_ICONWARNING);
   };
   boxes.AskYesNo = [](const std::wstring& text) {
-    return MessageBoxShow(nullptr, text, kCaption, MB_YESNO | MB_ICONQUESTION) == IDYES;
+    return MessageBoxShow(nullptr, text, kProgramCaption, MB_YESNO | MB_ICONQUESTION) == IDYES;
   };
   boxes.OpenWebSite = [] { ShellOpen(kVendorWebSite, SW_SHOW); };
   boxes.ProcessMessages = [] { Application->ProcessMessages(); };

@@ -15,5 +15,5 @@ int MessageBoxShow(HWND owner, const std::wstring& text, const std::wstring& cap
 void SetMessageBoxFunc(TMessageBoxFunc func) { Replacement() = std::move(func); }
 
 int ShowInfo(const std::wstring& text) {
-  return MessageBoxShow(GetActiveWindow(), text, L"Quillstead v4.1", MB_OK | MB_ICONINFORMATION);
+  return MessageBoxShow(GetActiveWindow(), text, kProgramCaption, MB_OK | MB_ICONINFORMATION);
 }

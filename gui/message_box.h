@@ -8,10 +8,13 @@
 
 using TMessageBoxFunc = std::function<int(HWND owner, const std::wstring& text, const std::wstring& caption, UINT type)>;
 
+// The caption of the program's own boxes.
+constexpr const wchar_t kProgramCaption[] = L"Quillstead v4.1";
+
 // Shows a modal message box (MessageBoxW unless replaced) and returns the pressed button (IDOK ...).
 int MessageBoxShow(HWND owner, const std::wstring& text, const std::wstring& caption, UINT type);
 // Replaces the box for tests; nullptr restores the real one.
 void SetMessageBoxFunc(TMessageBoxFunc func);
 
-// The program's information box: caption "Quillstead v4.1", information icon, one OK button.
+// The program's information box: the program's caption, information icon, one OK button.
 int ShowInfo(const std::wstring& text);

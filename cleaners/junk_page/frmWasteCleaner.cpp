@@ -35,7 +35,6 @@ namespace {
 
 constexpr wchar_t kTitle[] = L" Junk Cleaner";
 constexpr wchar_t kStartSubHeading[] = L"Removes junk files to regain disk space by cleaning your computer.";
-constexpr wchar_t kCaption[] = L"Quillstead v4.1";
 constexpr wchar_t kStatusAnalyzing[] = L"Analyzing";
 constexpr wchar_t kStatusFinished[] = L"Finished";
 // Wrapping width of the path of the file being deleted.
@@ -310,7 +309,7 @@ void TfrmWasteCleaner::ShowScanProgress() {
 }
 
 void TfrmWasteCleaner::btnCancelScanClick(TObject* Sender) {
-  if (MessageBoxShow(Handle(), L"Sure you want to stop scanning?", kCaption, MB_YESNO | MB_ICONQUESTION) != IDYES)
+  if (MessageBoxShow(Handle(), L"Sure you want to stop scanning?", kProgramCaption, MB_YESNO | MB_ICONQUESTION) != IDYES)
     return;
   WasteSearchState.Stop = true;
   WasteSearchState.Searching = false;
@@ -368,7 +367,7 @@ void TfrmWasteCleaner::btnClearClick(TObject* Sender) {
                                 L"select Yes to permanently delete junk files,select No to remove junk files to "
                                 L"Recyle Bin\r";
   TComponentRef<TfrmWasteCleaner> self(this);
-  const int answer = MessageBoxShow(Handle(), question, kCaption, MB_YESNOCANCEL | MB_ICONQUESTION);
+  const int answer = MessageBoxShow(Handle(), question, kProgramCaption, MB_YESNOCANCEL | MB_ICONQUESTION);
   if (!self) return;
   bool toRecycleBin;
   if (answer == IDYES) {

@@ -13,7 +13,6 @@ QS_FORM_IMPL(TfrmRegRestore, TForm, QS_FIELD(Label1), QS_FIELD(Label2), QS_FIELD
              QS_MESSAGE(WM_REGBACKUP_DONE, WMRegBackupDone), QS_MESSAGE(WM_REGRESTORE_DONE, WMRegRestoreDone))
 
 namespace {
-const wchar_t kCaption[] = L"Quillstead v4.1";
 // The restore question keeps the caption of the earlier version.
 const wchar_t kRestoreQuestionCaption[] = L"Quillstead v 4.0";
 // Row backgrounds: white and a light blue, alternating; the chosen row grey with white text.
@@ -70,9 +69,9 @@ void TfrmRegRestore::Btn_BackUpClick(TObject* Sender) {
   // The backup is indexed by the run itself, and only when the export really wrote it.
   LoadBackupList();
   if (backupResult_)
-    ShowBox(L"Registry Backup Completed!", kCaption, MB_OK | MB_ICONINFORMATION);
+    ShowBox(L"Registry Backup Completed!", kProgramCaption, MB_OK | MB_ICONINFORMATION);
   else
-    ShowBox(L"Registry Backup Failed!", kCaption, MB_OK | MB_ICONERROR);
+    ShowBox(L"Registry Backup Failed!", kProgramCaption, MB_OK | MB_ICONERROR);
 }
 
 void TfrmRegRestore::WMRegBackupDone(TMessage& Message) {
@@ -95,16 +94,16 @@ void TfrmRegRestore::acRegRestoreExecute(TObject* Sender) {
 void TfrmRegRestore::WMRegRestoreDone(TMessage& Message) {
   // Shown while the please-wait window is still up; it closes once the box is dismissed.
   if (Message.WParam != 0)
-    ShowBox(L"Registry Restore Completed!", kCaption, MB_OK | MB_ICONINFORMATION);
+    ShowBox(L"Registry Restore Completed!", kProgramCaption, MB_OK | MB_ICONINFORMATION);
   else
-    ShowBox(L"Registry Restore Failed!", kCaption, MB_OK | MB_ICONERROR);
+    ShowBox(L"Registry Restore Failed!", kProgramCaption, MB_OK | MB_ICONERROR);
   Message.Result = 0;
 }
 
 void TfrmRegRestore::acDeleteBackupExecute(TObject* Sender) {
   const TRegBackupEntry* backup = SelectedBackup();
   if (!backup) return;
-  if (ShowBox(L"Sure you want to remove the item?", kCaption, MB_YESNO | MB_ICONWARNING) == IDYES)
+  if (ShowBox(L"Sure you want to remove the item?", kProgramCaption, MB_YESNO | MB_ICONWARNING) == IDYES)
     RemoveRegBackup(*backup);
   LoadBackupList();
 }

@@ -37,7 +37,6 @@ QS_FORM_IMPL(TfrmRegCleaner, TForm, QS_FIELD(Label6), QS_FIELD(Label7), QS_FIELD
 
 namespace {
 
-constexpr wchar_t kCaption[] = L"Quillstead v4.1";
 constexpr wchar_t kTitle[] = L" Registry Cleaner";
 constexpr wchar_t kStartSubHeading[] = L"Optimizes and Fix your system  by removing  invaid registrys errors.";
 constexpr wchar_t kProblemsFound[] = L" Problem(s) Found";
@@ -196,7 +195,7 @@ void TfrmRegCleaner::btnScanClick(TObject* Sender) {
     }
     if (checked == 0) {
       MessageBoxShow(Handle(), L"Please select at least one option from the list that needs to be scanned for errors.",
-                     kCaption, MB_OK | MB_ICONINFORMATION);
+                     kProgramCaption, MB_OK | MB_ICONINFORMATION);
       return;
     }
     ShowTab(ts2);
@@ -242,7 +241,7 @@ void TfrmRegCleaner::btnScanClick(TObject* Sender) {
     const bool wasScanning = scanning_;
     if (wasScanning) EndCategory();
     scanning_ = false;
-    MessageBoxShow(Handle(), error ? error->Message() : Utf8ToWide(e.what()), kCaption, MB_OK | MB_ICONWARNING);
+    MessageBoxShow(Handle(), error ? error->Message() : Utf8ToWide(e.what()), kProgramCaption, MB_OK | MB_ICONWARNING);
     if (!self) return;
     // What was found before the error can still be reviewed and cleaned; an unfinished scan is
     // not recorded as the last one.
@@ -299,7 +298,7 @@ void TfrmRegCleaner::FinishScan(bool Stopped, bool SaveRecord) {
       lblProcessDetail->SetCaption(L"扫描被终止，共扫描错误注册表项目：0 个");
     } else {
       lblProcessDetail->SetCaption(L"本次共扫描错误注册表项目：0 个");
-      MessageBoxShow(Handle(), L"No invalid entries on your system!", kCaption, MB_OK | MB_ICONINFORMATION);
+      MessageBoxShow(Handle(), L"No invalid entries on your system!", kProgramCaption, MB_OK | MB_ICONINFORMATION);
       if (!self) return;
     }
     ShowStartView();
@@ -325,7 +324,7 @@ void TfrmRegCleaner::btnCancelScanClick(TObject* Sender) {
   if (!scanning_) return;
   TComponentRef<TfrmRegCleaner> self(this);
   const int answer =
-      MessageBoxShow(Handle(), L"Sure you want to stop scanning?", kCaption, MB_YESNO | MB_ICONQUESTION);
+      MessageBoxShow(Handle(), L"Sure you want to stop scanning?", kProgramCaption, MB_YESNO | MB_ICONQUESTION);
   if (self && answer == IDYES && scanning_) RegScanState = kRegStateStop;
 }
 
@@ -386,7 +385,7 @@ bool TfrmRegCleaner::BackUpBeforeCleaning(int found, int selected, bool& cancell
   TComponentRef<TfrmRegCleaner> self(this);
   cancelled = false;
   for (;;) {
-    const int answer = MessageBoxShow(Handle(), BackupQuestion(found, selected), kCaption,
+    const int answer = MessageBoxShow(Handle(), BackupQuestion(found, selected), kProgramCaption,
                                       MB_YESNOCANCEL | MB_ICONQUESTION);
     if (!self) return false;
     if (answer == IDNO) return true;
@@ -405,7 +404,7 @@ bool TfrmRegCleaner::BackUpBeforeCleaning(int found, int selected, bool& cancell
     std::wstring fileName;
     if (TakeRegistryBackup(Now(), fileName)) return true;
     // No backup was made: cleaning waits until the user decides again.
-    MessageBoxShow(Handle(), L"Registry Backup Failed!", kCaption, MB_OK | MB_ICONERROR);
+    MessageBoxShow(Handle(), L"Registry Backup Failed!", kProgramCaption, MB_OK | MB_ICONERROR);
     if (!self) return false;
     pb1->SetMax(selected);
     pb1->SetPosition(0);
@@ -435,7 +434,7 @@ void TfrmRegCleaner::btnClearClick(TObject* Sender) {
     if (item->Selected) ++selected;
   }
   if (selected == 0) {
-    MessageBoxShow(Handle(), L"You haven't select any,please select item to clean", kCaption,
+    MessageBoxShow(Handle(), L"You haven't select any,please select item to clean", kProgramCaption,
                    MB_OK | MB_ICONINFORMATION);
     return;
   }
@@ -472,7 +471,7 @@ void TfrmRegCleaner::btnClearClick(TObject* Sender) {
   pb1->SetPosition(pb1->Max());
   if (RegCleanState == kRegStateRunning) RegCleanState = kRegStateFinished;
   const bool stopped = RegCleanState == kRegStateStop;
-  MessageBoxShow(Handle(), L"Cleaning Completed!", kCaption, MB_OK | MB_ICONINFORMATION);
+  MessageBoxShow(Handle(), L"Cleaning Completed!", kProgramCaption, MB_OK | MB_ICONINFORMATION);
   if (!self) return;
   ShowTab(ts5);
   EnableNavigation(true);

@@ -123,7 +123,7 @@ void TfrmRegisterActivex::RunChecked() {
       MessageBoxShow(Handle(),
                      std::to_wstring(failed) + L" of " + std::to_wstring(handled) +
                          L" selected items could not be Re-Registered. Their status shows why.",
-                     L"Quillstead v4.1", MB_OK | MB_ICONWARNING);
+                     kProgramCaption, MB_OK | MB_ICONWARNING);
       if (!self) return;
     }
   }

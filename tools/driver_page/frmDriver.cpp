@@ -94,6 +94,6 @@ void TfrmDriver::BtnBackUpClick(TObject* Sender) {
     ShowInfo(L"Backup Sucessfully!  ");
     return;
   }
-  MessageBoxShow(Handle(), FailureListText(L"These drivers were not fully backed up:", failures), L"Quillstead v4.1",
+  MessageBoxShow(Handle(), FailureListText(L"These drivers were not fully backed up:", failures), kProgramCaption,
                  MB_OK | MB_ICONERROR);
 }

@@ -10,7 +10,6 @@ QS_FORM_IMPL(TfrmErrorClean, TForm, QS_FIELD(Image3), QS_FIELD(Label6), QS_FIELD
              QS_HANDLER(acErrorCleanExecute), QS_HANDLER(cbSelectAllClick), QS_HANDLER(lvErrorChange))
 
 namespace {
-const wchar_t kCaption[] = L"Quillstead v4.1";
 // The rows the select-all box leaves alone: the two browser-version repairs its caption names.
 constexpr int kRowsSelectAllSkips = 2;
 }  // namespace
@@ -75,7 +74,7 @@ void TfrmErrorClean::acErrorCleanExecute(TObject* Sender) {
   for (int i = 0; i < rows->Count(); ++i)
     if (rows->Item(i)->Checked()) ticked.push_back(*static_cast<TErrorItem*>(rows->Item(i)->Data()));
   if (ticked.empty()) {
-    MessageBoxShow(Handle(), L"Please select at least one option from the list", kCaption, MB_OK | MB_ICONINFORMATION);
+    MessageBoxShow(Handle(), L"Please select at least one option from the list", kProgramCaption, MB_OK | MB_ICONINFORMATION);
     return;
   }
   TComponentRef<TfrmErrorClean> self(this);
@@ -96,10 +95,10 @@ void TfrmErrorClean::acErrorCleanExecute(TObject* Sender) {
   }
   SetBusy(false);
   if (failures.empty()) {
-    MessageBoxShow(Handle(), L"The error(s) has been repaired successfully!", kCaption, MB_OK | MB_ICONINFORMATION);
+    MessageBoxShow(Handle(), L"The error(s) has been repaired successfully!", kProgramCaption, MB_OK | MB_ICONINFORMATION);
     return;
   }
   std::wstring text = L"Some of the selected errors could not be repaired:";
   for (const std::wstring& failure : failures) text += L"\r\n" + failure;
-  MessageBoxShow(Handle(), text, kCaption, MB_OK | MB_ICONWARNING);
+  MessageBoxShow(Handle(), text, kProgramCaption, MB_OK | MB_ICONWARNING);
 }

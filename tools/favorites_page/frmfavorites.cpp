@@ -82,12 +82,12 @@ void Tfrmfavorites::Report(const std::vector<std::wstring>& failures, const std:
   if (failures.empty())
     ShowInfo(success);
   else
-    MessageBoxShow(Handle(), FailureListText(heading, failures), L"Quillstead v4.1", MB_OK | MB_ICONERROR);
+    MessageBoxShow(Handle(), FailureListText(heading, failures), kProgramCaption, MB_OK | MB_ICONERROR);
 }
 
 void Tfrmfavorites::BtnBackUpClick(TObject* Sender) {
   const bool hadRows = VST1->RootNodeCount() > 0;
-  if (hadRows && MessageBoxShow(Handle(), L"Sure you want to cover the backup?", L"Quillstead v4.1",
+  if (hadRows && MessageBoxShow(Handle(), L"Sure you want to cover the backup?", kProgramCaption,
                                 MB_YESNO | MB_ICONQUESTION) != IDYES)
     return;
   TComponentRef<Tfrmfavorites> self(this);
@@ -104,7 +104,7 @@ void Tfrmfavorites::BtnBackUpClick(TObject* Sender) {
 }
 
 void Tfrmfavorites::btnReLoadClick(TObject* Sender) {
-  if (MessageBoxShow(Handle(), L"Are you sure to restore the backups?", L"Quillstead v4.1",
+  if (MessageBoxShow(Handle(), L"Are you sure to restore the backups?", kProgramCaption,
                      MB_YESNO | MB_ICONINFORMATION) == IDNO)
     return;
   TComponentRef<Tfrmfavorites> self(this);

@@ -18,7 +18,6 @@ QS_FORM_IMPL(TfrmIEManage, TForm, QS_FIELD(Label6), QS_FIELD(Label7), QS_FIELD(L
 
 namespace {
 
-const wchar_t kCaption[] = L"Quillstead v4.1";
 const wchar_t kNoSelection[] = L"Please select at least one option from the list.";
 const wchar_t kDisabled[] = L"已经被禁用";
 const wchar_t kNormal[] = L"正常";
@@ -113,18 +112,18 @@ void TfrmIEManage::acIEBHORefreshExecute(TObject* Sender) {
 void TfrmIEManage::btnRestoreClick(TObject* Sender) {
   if (pgc_IE->ActivePage() == BHO) {
     if (!AnyRowChecked(VST_BHO)) {
-      MessageBoxShow(Handle(), kNoSelection, kCaption, MB_OK | MB_ICONINFORMATION);
+      MessageBoxShow(Handle(), kNoSelection, kProgramCaption, MB_OK | MB_ICONINFORMATION);
       return;
     }
-    if (MessageBoxShow(Handle(), L"Are you sure want to remove it?", kCaption, MB_YESNO | MB_ICONQUESTION) == IDYES)
+    if (MessageBoxShow(Handle(), L"Are you sure want to remove it?", kProgramCaption, MB_YESNO | MB_ICONQUESTION) == IDYES)
       IEBHOClear->Execute();
     return;
   }
   if (!AnyRowChecked(VST_Hijack)) {
-    MessageBoxShow(Handle(), kNoSelection, kCaption, MB_OK | MB_ICONINFORMATION);
+    MessageBoxShow(Handle(), kNoSelection, kProgramCaption, MB_OK | MB_ICONINFORMATION);
     return;
   }
-  if (MessageBoxShow(Handle(), L"Are you sure want to restore it?", kCaption, MB_YESNO | MB_ICONQUESTION) != IDYES)
+  if (MessageBoxShow(Handle(), L"Are you sure want to restore it?", kProgramCaption, MB_YESNO | MB_ICONQUESTION) != IDYES)
     return;
   const std::vector<size_t> chosen = CheckedRows(VST_Hijack);
   acIERecoverRecover->Execute();
@@ -135,9 +134,9 @@ void TfrmIEManage::btnRestoreClick(TObject* Sender) {
   if (failed)
     MessageBoxShow(Handle(),
                    L"Some settings could not be restored. The rows still marked in red keep their old value.",
-                   kCaption, MB_OK | MB_ICONERROR);
+                   kProgramCaption, MB_OK | MB_ICONERROR);
   else
-    MessageBoxShow(Handle(), L"Restored Completed!", kCaption, MB_OK | MB_ICONINFORMATION);
+    MessageBoxShow(Handle(), L"Restored Completed!", kProgramCaption, MB_OK | MB_ICONINFORMATION);
 }
 
 void TfrmIEManage::acIERecoverRecoverExecute(TObject* Sender) { RestoreHijackItems(); }

@@ -9,7 +9,6 @@ QS_FORM_IMPL(TfrmSystemRestore, TForm, QS_FIELD(Label1), QS_FIELD(Label2), QS_FI
              QS_HANDLER(btnNewClick), QS_HANDLER(btnResoteClick), QS_HANDLER(VST1GetText))
 
 namespace {
-const wchar_t kCaption[] = L"Quillstead v4.1";
 }
 
 TfrmSystemRestore::TfrmSystemRestore(TComponent* owner) : TForm(owner) { LoadForm(); }
@@ -49,14 +48,14 @@ void TfrmSystemRestore::btnNewClick(TObject* Sender) {
   TComponentRef<TfrmSystemRestore> self(this);
   if (SystemRestoreNeedsEnabling(Platform) &&
       MessageBoxShow(Handle(), L"The services corresponding with the System Resotre were disable,Want to enable them now?",
-                     kCaption, MB_YESNO | MB_ICONINFORMATION) == IDYES) {
+                     kProgramCaption, MB_YESNO | MB_ICONINFORMATION) == IDYES) {
     PumpMessages();
     if (!self) return;
     if (!EnableSystemRestore(Platform)) {
       MessageBoxShow(Handle(),
                      L"System restore point management service failed to start, please contact the administrator to "
                      L"manually startup it.",
-                     kCaption, MB_OK | MB_ICONERROR);
+                     kProgramCaption, MB_OK | MB_ICONERROR);
       return;
     }
   }
@@ -67,31 +66,31 @@ void TfrmSystemRestore::btnNewClick(TObject* Sender) {
   PumpMessages();
   if (!self) return;
   if (!Platform.CreatePoint(description).Succeeded()) {
-    MessageBoxShow(Handle(), L"Creating system backup was faild!", kCaption, MB_OK | MB_ICONERROR);
+    MessageBoxShow(Handle(), L"Creating system backup was faild!", kProgramCaption, MB_OK | MB_ICONERROR);
     return;
   }
-  MessageBoxShow(Handle(), L"The system backup was created successfully!", kCaption, MB_OK | MB_ICONINFORMATION);
+  MessageBoxShow(Handle(), L"The system backup was created successfully!", kProgramCaption, MB_OK | MB_ICONINFORMATION);
   btnRefreshClick(btnRefresh);
 }
 
 void TfrmSystemRestore::btnResoteClick(TObject* Sender) {
   PVirtualNode node = VST1->FocusedNode();
   if (!node || node->Index >= shown_.size()) {
-    MessageBoxShow(Handle(), L"There are no items to restore", kCaption, MB_OK | MB_ICONINFORMATION);
+    MessageBoxShow(Handle(), L"There are no items to restore", kProgramCaption, MB_OK | MB_ICONINFORMATION);
     return;
   }
-  if (MessageBoxShow(Handle(), L"Do you want to Recovey system restore point?", kCaption,
+  if (MessageBoxShow(Handle(), L"Do you want to Recovey system restore point?", kProgramCaption,
                      MB_YESNO | MB_ICONINFORMATION) != IDYES)
     return;
   // The machine restarts only once the rollback is set up, and the user is told first: a failed
   // rollback leaves nothing for a restart to finish.
   if (!Platform.RestoreToPoint(shown_[node->Index].SequenceNumber).Succeeded()) {
-    MessageBoxShow(Handle(), L"System Restore Failed.", kCaption, MB_OK | MB_ICONERROR);
+    MessageBoxShow(Handle(), L"System Restore Failed.", kProgramCaption, MB_OK | MB_ICONERROR);
     return;
   }
-  MessageBoxShow(Handle(), L"The computer will now restart to finish restoring the system.", kCaption,
+  MessageBoxShow(Handle(), L"The computer will now restart to finish restoring the system.", kProgramCaption,
                  MB_OK | MB_ICONINFORMATION);
   if (!Platform.Restart())
     MessageBoxShow(Handle(), L"The computer could not be restarted. Please restart it to finish restoring the system.",
-                   kCaption, MB_OK | MB_ICONERROR);
+                   kProgramCaption, MB_OK | MB_ICONERROR);
 }

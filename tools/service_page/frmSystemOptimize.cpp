@@ -86,7 +86,7 @@ void TfrmSystemOptimize::btnOptimizeClick(TObject* Sender) {
     lines = LoadPresetLines(PresetBatchFile(CheckedPreset()));
   } catch (const Exception& e) {
     SetBusy(false);
-    MessageBoxShow(Handle(), e.Message(), L"Quillstead v4.1", MB_OK | MB_ICONERROR);
+    MessageBoxShow(Handle(), e.Message(), kProgramCaption, MB_OK | MB_ICONERROR);
     return;
   }
   TComponentRef<TfrmSystemOptimize> self(this);
@@ -110,5 +110,5 @@ void TfrmSystemOptimize::btnOptimizeClick(TObject* Sender) {
   std::wstring text = L"Optimization Completed!\r\n\r\n" + std::to_wstring(result.FailedLines.size()) + L" of " +
                       std::to_wstring(result.Commands) + L" commands failed:";
   for (const std::wstring& line : result.FailedLines) text += L"\r\n" + line;
-  MessageBoxShow(Handle(), text, L"Quillstead v4.1", MB_OK | MB_ICONWARNING);
+  MessageBoxShow(Handle(), text, kProgramCaption, MB_OK | MB_ICONWARNING);
 }

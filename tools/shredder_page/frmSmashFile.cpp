@@ -20,7 +20,6 @@ QS_FORM_IMPL(TfrmSmashFile, TForm, QS_FIELD(Panel1), QS_FIELD(Image3), QS_FIELD(
 
 namespace {
 
-const wchar_t kCaption[] = L"Quillstead v4.1";
 // Column 2 of the list: the shredder paints its progress there.
 constexpr int kStatusColumn = 2;
 constexpr TColor kProgressGreen = 0x008000;
@@ -142,7 +141,7 @@ void TfrmSmashFile::acSmashFileDoItExecute(TObject* Sender) {
   if (MessageBoxShow(Handle(),
                      L"You are about to erase all item(s) on the list.You won't be able to recover these file(s)\r"
                      L"using by undelete tools you may have.Are you sure to continue?",
-                     kCaption, MB_YESNO | MB_ICONWARNING) != IDYES)
+                     kProgramCaption, MB_YESNO | MB_ICONWARNING) != IDYES)
     return;
 
   shredding_ = true;
@@ -180,7 +179,7 @@ void TfrmSmashFile::acSmashFileDoItExecute(TObject* Sender) {
   }
   std::wstring text = L"Erase Completed!\r\n\r\n" + IntToStr(failed.size()) + L" file(s) could not be shredded:";
   for (const std::wstring& line : failed) text += L"\r\n" + line;
-  MessageBoxShow(Handle(), text, kCaption, MB_OK | MB_ICONWARNING);
+  MessageBoxShow(Handle(), text, kProgramCaption, MB_OK | MB_ICONWARNING);
 }
 
 void TfrmSmashFile::Label2Click(TObject* Sender) {

@@ -23,7 +23,6 @@ QS_FORM_IMPL(Tfrmstartup, TForm, QS_FIELD(Label1), QS_FIELD(Label2), QS_FIELD(La
 
 namespace {
 
-const wchar_t kCaption[] = L"Quillstead v4.1";
 const wchar_t kInstructions[] = L"Instructions";
 const wchar_t kWebSearch[] = L"https://www.google.com/search?q=";
 
@@ -153,7 +152,7 @@ void Tfrmstartup::btnDeleteClick(TObject* Sender) {
     ShowInfo(L"Please select at least one option from the list to remove.");
     return;
   }
-  if (MessageBoxShow(Handle(), L"Sure you want to remove the item(s)?", kCaption, MB_YESNO | MB_ICONWARNING) != IDYES)
+  if (MessageBoxShow(Handle(), L"Sure you want to remove the item(s)?", kProgramCaption, MB_YESNO | MB_ICONWARNING) != IDYES)
     return;
   // A failed removal is not reported: the refresh shows what remains.
   for (PVirtualNode node = VST_Startup->GetFirstChecked(); node; node = VST_Startup->GetNextChecked(node))

@@ -173,7 +173,7 @@ void TfrmUninstall::Button3Click(TObject* Sender) {
 void TfrmUninstall::Button2Click(TObject* Sender) {
   const TUninstallItem* item = ItemOfNode(VST1->FocusedNode());
   if (!item) return;
-  if (MessageBoxShow(Handle(), L"Sure you want to remove " + item->DisplayName + L"?", L"Quillstead v4.1",
+  if (MessageBoxShow(Handle(), L"Sure you want to remove " + item->DisplayName + L"?", kProgramCaption,
                      MB_YESNO | MB_ICONWARNING) != IDYES)
     return;
   if (RemoveUninstallEntry(*item) == TRemoveResult::Failed) {
