@@ -5,7 +5,12 @@
 #include "common/last_run.h"
 
 TCategoryInfo CategoryInfos[kMaxHistoryCategories + 1];
-THisItem HisItems[kMaxHistoryCategories + 1][kMaxHistoryItems + 1];
+THisItemTable HisItems;
+
+THisItem* THisItemTable::operator[](int category) {
+  static THisItem items[kMaxHistoryCategories + 1][kMaxHistoryItems + 1];
+  return items[category];
+}
 int CategoryCount = 0;
 
 void LoadHistoryList() {

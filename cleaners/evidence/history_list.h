@@ -40,10 +40,18 @@ struct THistoryScanState {
   int State = kHisStateRunning;  // 0 running, 1 done, 100 failed
 };
 
+// The items of every category. The 20,000 entries (over 1.5 MB) are made on first use, not at
+// program start: most runs never open the evidence list.
+class THisItemTable {
+ public:
+  // The items of one category, indexed by item number.
+  THisItem* operator[](int category);
+};
+
 // The process-wide evidence list, shared by the evidence and one-click pages. Indexes are
 // 1-based: CategoryInfos[1..100], HisItems[1..100][1..200]; index 0 is unused.
 extern TCategoryInfo CategoryInfos[kMaxHistoryCategories + 1];
-extern THisItem HisItems[kMaxHistoryCategories + 1][kMaxHistoryItems + 1];
+extern THisItemTable HisItems;
 extern int CategoryCount;
 
 // (Re)loads [HistoryList] of Cleaner.ini: a line "label=0" starts a category, any other value
