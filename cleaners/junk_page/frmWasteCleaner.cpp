@@ -367,7 +367,9 @@ void TfrmWasteCleaner::btnClearClick(TObject* Sender) {
                                 L"select Yes to permanently delete junk files,select No to remove junk files to "
                                 L"Recyle Bin\r";
   TComponentRef<TfrmWasteCleaner> self(this);
-  const int answer = MessageBoxShow(Handle(), question, kProgramCaption, MB_YESNOCANCEL | MB_ICONQUESTION);
+  // No (the Recycle Bin) is the default: one Enter never deletes for good.
+  const int answer =
+      MessageBoxShow(Handle(), question, kProgramCaption, MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON2);
   if (!self) return;
   bool toRecycleBin;
   if (answer == IDYES) {

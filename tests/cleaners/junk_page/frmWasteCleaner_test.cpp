@@ -16,6 +16,7 @@
 #include "cleaners/junk/waste_lists.h"
 #include "tests/base/test_files.h"
 #include "tests/base/test_folder.h"
+#include "tests/support/open_message_box.h"
 #include "tests/support/page_test_fixture.h"
 
 namespace {
@@ -232,7 +233,7 @@ TEST_F(JunkPageTest, CleanDeletesTheTickedFilesAsTheAnswerSays) {
     EXPECT_EQ(boxes[0].text,
               L"4 junk files selected for removal, out of whick 3 were selectd for removal.\r\r"
               L"select Yes to permanently delete junk files,select No to remove junk files to Recyle Bin\r");
-    EXPECT_EQ(boxes[0].type, UINT(MB_YESNOCANCEL | MB_ICONQUESTION));
+    EXPECT_EQ(boxes[0].type, UINT(MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON2));
     EXPECT_EQ(FileExists(a), !c.deletes);
     EXPECT_EQ(FileExists(b), !c.deletes);
     EXPECT_TRUE(FileExists(locked));
@@ -266,6 +267,29 @@ TEST_F(JunkPageTest, CleanDeletesTheTickedFilesAsTheAnswerSays) {
     EXPECT_TRUE(NavigationEnabled());
     for (const std::wstring& file : {a, b, locked, kept}) DeleteFileW(file.c_str());
   }
+}
+
+// The delete question shown for real and answered with Enter: its default button is No, so the
+// files go to the Recycle Bin and are never deleted for good by one key.
+TEST_F(JunkPageTest, EnterOnTheDeleteQuestionSendsTheFilesToTheRecycleBin) {
+  const std::wstring a = Make(L"a.tmp", "aaaa");
+  TfrmWasteCleaner* page = Open();
+  ASSERT_NE(page, nullptr);
+  page->btnScan->Click();
+  ASSERT_EQ(WasteFiles.size(), 1u);
+  int answer = 0;
+  SetMessageBoxFunc([&](HWND owner, const std::wstring& text, const std::wstring& caption, UINT type) {
+    if ((type & MB_TYPEMASK) != MB_YESNOCANCEL) return IDOK;
+    return answer = MessageBoxW(owner, text.c_str(), caption.c_str(), type);
+  });
+  {
+    WhenMessageBoxOpens enter(PressEnter);
+    page->btnClear->Click();
+  }
+  EXPECT_EQ(answer, IDNO);
+  EXPECT_TRUE(WasteCleanOptions.CanRecover);
+  EXPECT_FALSE(FileExists(a));
+  EXPECT_EQ(page->pgc1->ActivePage(), page->ts5);
 }
 
 TEST_F(JunkPageTest, CleanWithNothingTickedAsksForASelection) {
