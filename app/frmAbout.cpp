@@ -1,6 +1,6 @@
 #include "app/frmAbout.h"
 
-#include "app/shell_open.h"
+#include "base/shell_open.h"
 #include "app/vendor_links.h"
 
 QS_FORM_IMPL(TfrmAbout, TForm, QS_FIELD(btnClose), QS_HANDLER(btnCloseClick), QS_HANDLER(Label5Click),

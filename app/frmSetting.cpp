@@ -1,6 +1,6 @@
 #include "app/frmSetting.h"
 
-#include "app/shell_open.h"
+#include "base/shell_open.h"
 #include "app/update_check_boxes.h"
 #include "app/vendor_links.h"
 #include "base/exception.h"

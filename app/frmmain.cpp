@@ -4,7 +4,7 @@
 #include "app/frmTemp.h"
 #include "app/frmSetting.h"
 #include "app/update_check_boxes.h"
-#include "app/shell_open.h"
+#include "base/shell_open.h"
 #include "app/vendor_links.h"
 #include "base/date_time.h"
 #include "base/exception.h"
@@ -100,6 +100,15 @@ void Tfrmmain::EnableNavigation(bool value) {
   }
 }
 
+void Tfrmmain::NavigationLocksChanged() {
+  EnableNavigation(!NavigationLocked());
+  if (!PageRecreationLocked()) return;
+  btnOneClick->SetEnabled(false);
+  for (const TPageInfo& page : PageTable()) {
+    if (page.Life == TPageLife::Recreated) Named<TImageEx>(this, page.Button)->SetEnabled(false);
+  }
+}
+
 void Tfrmmain::ReleaseFeatureButtons() {
   for (TImageEx* button :
        {btnRegsitryCleaner, btnJunkCleaner, btnEvidenceCleaner, btnFileCleaner, btnMemory, btnSystem, btnStartup,
@@ -144,10 +153,11 @@ void Tfrmmain::btnHomeClick(TObject* Sender) {
 }
 
 void Tfrmmain::btnOneClickClick(TObject* Sender) {
-  // A page keeps the button disabled while freeing the pages that one-click maintenance makes
-  // anew would pull them from under its running loop (the junk cleaner deleting files); the home
-  // page's button comes here too, so the check is here rather than in the button.
-  if (!btnOneClick->Enabled()) return;
+  // Off while a page's run is locked in (navigation) or while freeing the pages that one-click
+  // maintenance makes anew would pull them from under their running loop (the junk cleaner
+  // deleting files); the home page's button comes here too, so the check is here rather than in
+  // the button.
+  if (NavigationLocked() || PageRecreationLocked()) return;
   FreeRecreatedPages();
   if (CurrentSection == 7) return;
   SelectSection(7);

@@ -10,12 +10,13 @@
 #include "app/page_table.h"
 #include "app/sections.h"
 #include "gui/forms.h"
+#include "gui/pagekit/page_host.h"
 #include "gui/ext_ctrls.h"
 #include "gui/std_ctrls.h"
 #include "gui/timer.h"
 #include "skin/skin_data.h"
 
-class Tfrmmain : public TForm {
+class Tfrmmain : public TForm, public TPageHost {
   QS_FORM(Tfrmmain)
 
  public:
@@ -23,8 +24,8 @@ class Tfrmmain : public TForm {
 
   // The greeting that starts every page heading, after the hour of the base clock.
   static std::wstring GreetingPrefix();
-  // Enables or disables the twelve navigation buttons that scans keep from being used.
-  void EnableNavigation(bool value);
+  std::wstring Greeting() const override { return GreetingPrefix(); }
+  TSkinData* SkinComponent() const override { return SkinData1; }
   // Releases the latched look of every feature button; header buttons keep theirs.
   void ReleaseFeatureButtons();
   // Selects a navigation section 0..7: latches its header button, names it in the banner and
@@ -38,7 +39,7 @@ class Tfrmmain : public TForm {
   // pages their links open), placed in p_Form, given its first-time step and heading and shown;
   // an existing one gets its reopen step and heading and comes to the front. Nothing (nullptr)
   // when the program does not contain the page.
-  TCustomForm* OpenPage(const std::wstring& Button, TComponent* Owner = nullptr);
+  TCustomForm* OpenPage(const std::wstring& Button, TComponent* Owner = nullptr) override;
   // The page of a button while it exists, else nullptr.
   TCustomForm* PageOfButton(const std::wstring& Button) const;
   // Frees the pages that one-click maintenance makes anew (the junk cleaner). A page that is
@@ -114,8 +115,14 @@ class Tfrmmain : public TForm {
 
  protected:
   void Loaded() override;
+  // The twelve navigation buttons are on while no page holds a navigation lock; one-click
+  // maintenance and the buttons of pages made anew stay off while a page-recreation lock is held.
+  void NavigationLocksChanged() override;
 
  private:
+  // Enables or disables the twelve navigation buttons that scans keep from being used.
+  void EnableNavigation(bool value);
+
   void FeatureButtonClick(TObject* Sender);
   void CollapseCurrentGroup();
   // A section button that also releases the feature buttons (Settings, Results); false when

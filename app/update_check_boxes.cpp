@@ -1,6 +1,6 @@
 #include "app/update_check_boxes.h"
 
-#include "app/shell_open.h"
+#include "base/shell_open.h"
 #include "app/vendor_links.h"
 #include "gui/application.h"
 #include "gui/message_box.h"

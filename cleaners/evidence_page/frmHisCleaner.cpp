@@ -1,6 +1,5 @@
 #include "cleaners/evidence_page/frmHisCleaner.h"
 
-#include "app/frmmain.h"
 #include "base/date_time.h"
 #include "cleaners/evidence/history_list.h"
 #include "cleaners/evidence/history_run.h"
@@ -8,6 +7,7 @@
 #include "common/time_ago.h"
 #include "gui/application.h"
 #include "gui/message_box.h"
+#include "gui/pagekit/page_host.h"
 #include "gui/screen.h"
 
 QS_FORM_IMPL(TfrmHisCleaner, TForm, QS_FIELD(Label6), QS_FIELD(Label7), QS_FIELD(lblLastDT), QS_FIELD(lblLast),
@@ -143,17 +143,12 @@ void TfrmHisCleaner::btnScanClick(TObject* Sender) {
   // A click on either scan button while a run goes on is ignored: the list is being worked on.
   if (HistoryRunActive()) return;
   TComponentRef<TfrmHisCleaner> self(this);
-  TComponentRef<Tfrmmain> mainWindow(frmmain);
   // Whatever ends the run, the cursor and the navigation come back.
-  struct Restore {
-    TComponentRef<Tfrmmain>& main;
-    ~Restore() {
-      Screen->SetCursor(crDefault);
-      if (main) main->EnableNavigation(true);
-    }
-  } restore{mainWindow};
+  struct RestoreCursor {
+    ~RestoreCursor() { Screen->SetCursor(crDefault); }
+  } restoreCursor;
   Screen->SetCursor(crHourGlass);
-  if (mainWindow) mainWindow->EnableNavigation(false);
+  TNavigationLock navigation = PageHostOf(this).LockNavigation();
 
   THistoryRunEvents events;
   events.OnItemStart = [self](int category, int item) {

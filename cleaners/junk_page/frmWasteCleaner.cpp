@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include "app/frmmain.h"
 #include "base/date_time.h"
 #include "base/files.h"
 #include "base/strings.h"
@@ -15,6 +14,7 @@
 #include "cleaners/junk/waste_lists.h"
 #include "common/time_ago.h"
 #include "gui/message_box.h"
+#include "gui/pagekit/page_host.h"
 
 QS_FORM_IMPL(TfrmWasteCleaner, TForm, QS_FIELD(Label6), QS_FIELD(Label7), QS_FIELD(pgc1), QS_FIELD(il1), QS_FIELD(ts1),
              QS_FIELD(ts2), QS_FIELD(ts3), QS_FIELD(ts4), QS_FIELD(ts5), QS_FIELD(lblLastDT), QS_FIELD(lblLast),
@@ -105,8 +105,7 @@ void TfrmWasteCleaner::ShowTab(TTabSheet* sheet) {
 
 void TfrmWasteCleaner::ShowStartView() {
   ShowTab(ts1);
-  frmmain->EnableNavigation(true);
-  SetHeading(Tfrmmain::GreetingPrefix() + kTitle, kStartSubHeading);
+  SetHeading(PageHostOf(this).Greeting() + kTitle, kStartSubHeading);
 }
 
 void TfrmWasteCleaner::ShowLastRunInfo() {
@@ -217,7 +216,7 @@ void TfrmWasteCleaner::btnScanClick(TObject* Sender) {
 
   vstDrive1->SetRootNodeCount(static_cast<uint32_t>(selected));
   ShowTab(ts2);
-  frmmain->EnableNavigation(false);
+  TNavigationLock navigation = PageHostOf(this).LockNavigation();
   SetHeading(L"Scanning the Junk Cleaner", L"Junk File Cleaner is performing the search,Please wait...");
 
   WasteSearchState.Stop = false;
@@ -279,7 +278,7 @@ void TfrmWasteCleaner::btnScanClick(TObject* Sender) {
   chkResultAll->SetChecked(true);
   ShowChecks(vstScanResult, [](size_t i) { return WasteFileAt(i) && WasteFileAt(i)->Selected; });
   ShowTab(ts3);
-  frmmain->EnableNavigation(true);
+  navigation.Release();
   SetHeading(L"Analysis Completely", L"Junk File Cleaner has completely the analysis of your system.");
 }
 
@@ -382,11 +381,10 @@ void TfrmWasteCleaner::btnClearClick(TObject* Sender) {
   WasteCleanOptions.CanRecover = toRecycleBin;
 
   ShowTab(ts4);
-  frmmain->EnableNavigation(true);
   // Navigation stays usable while files are deleted, except what would free this page under its
-  // own loop (one-click maintenance makes the junk page anew) or start it over.
-  frmmain->btnOneClick->SetEnabled(false);
-  frmmain->btnJunkCleaner->SetEnabled(false);
+  // own loop (one-click maintenance makes the junk page anew) or start it over; another page's
+  // run ending meanwhile leaves those off.
+  TNavigationLock recreation = PageHostOf(this).LockPageRecreation();
   SetHeading(L"Cleaning Junk Files", L"Junk File Cleaner is now cleanning junk files,Please wait...");
   CleanState = 1;
   pb1->SetPosition(0);
@@ -429,7 +427,6 @@ void TfrmWasteCleaner::ShowCleanSummary(int64_t found, int64_t selected, int64_t
     lblProcessDetail->SetCaption(L"");
   }
   ShowTab(ts5);
-  frmmain->EnableNavigation(true);
   SetHeading(L"Junk Files Cleaning Completely", L"Thank you for using Junk File Cleaner.");
 }
 

@@ -4,13 +4,13 @@
 
 #include <memory>
 
-#include "app/frmmain.h"
 #include "base/exception.h"
 #include "base/message_pump.h"
 #include "base/strings.h"
 #include "common/last_run.h"
 #include "common/time_ago.h"
 #include "gui/message_box.h"
+#include "gui/pagekit/page_host.h"
 #include "registry/reg_backup.h"
 #include "registry/scan/reg_clean.h"
 
@@ -60,10 +60,6 @@ constexpr TColor kRowSeparatorColor = static_cast<TColor>(8421504);
 TRegItem* RegItemAt(size_t index) { return index < RegItems.size() ? RegItems[index].get() : nullptr; }
 
 TCheckState CheckOf(bool selected) { return selected ? TCheckState::csCheckedNormal : TCheckState::csUncheckedNormal; }
-
-void EnableNavigation(bool value) {
-  if (frmmain) frmmain->EnableNavigation(value);
-}
 
 std::wstring Str(long long value) { return IntToStr(value); }
 
@@ -130,13 +126,13 @@ void TfrmRegCleaner::ShowTab(TTabSheet* sheet) {
 
 void TfrmRegCleaner::ShowStartView() {
   ShowTab(ts1);
-  EnableNavigation(true);
-  SetHeading(Tfrmmain::GreetingPrefix() + kTitle, kStartSubHeading);
+  navigation_.Release();
+  SetHeading(PageHostOf(this).Greeting() + kTitle, kStartSubHeading);
 }
 
 void TfrmRegCleaner::ShowResultsView() {
   ShowTab(ts3);
-  EnableNavigation(true);
+  navigation_.Release();
   SetHeading(L"Scan Results", L"Registry Cleaner has completely the analysis of your system.");
 }
 
@@ -199,7 +195,7 @@ void TfrmRegCleaner::btnScanClick(TObject* Sender) {
       return;
     }
     ShowTab(ts2);
-    EnableNavigation(false);
+    navigation_ = PageHostOf(this).LockNavigation();
     scanning_ = true;
     SetHeading(L"Scanning the Registry",
                L"Registry Cleaner is performing an analysis of your system's Registry,Please wait...");
@@ -417,7 +413,7 @@ void TfrmRegCleaner::StartCleaningView(int selected) {
   cleaning_ = true;
   ShowTab(ts4);
   // Navigation stays usable while cleaning; opening this page again keeps the cleaning tab.
-  EnableNavigation(true);
+  navigation_.Release();
   SetHeading(L"Cleaning Registry", L"Registry Cleaner is now cleanning the Registry,,Please wait...");
   RegCleanState = kRegStateRunning;
   cleanReports_ = 0;
@@ -474,7 +470,7 @@ void TfrmRegCleaner::btnClearClick(TObject* Sender) {
   MessageBoxShow(Handle(), L"Cleaning Completed!", kProgramCaption, MB_OK | MB_ICONINFORMATION);
   if (!self) return;
   ShowTab(ts5);
-  EnableNavigation(true);
+  navigation_.Release();
   SetHeading(L"Registry Cleaning Completely", L"Thank you for using Registry Cleaner.");
   ShowCleanSummary(found, selected, stopped, result);
 }

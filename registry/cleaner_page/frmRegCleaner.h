@@ -12,6 +12,7 @@
 #include "gui/buttons.h"
 #include "gui/ext_ctrls.h"
 #include "gui/forms.h"
+#include "gui/pagekit/page_host.h"
 #include "gui/image_list.h"
 #include "gui/pages.h"
 #include "gui/progress.h"
@@ -145,6 +146,8 @@ class TfrmRegCleaner : public TForm {
 
   bool scanning_ = false;
   bool cleaning_ = false;
+  // Held from the start of a scan until its results or the start view show.
+  TNavigationLock navigation_;
   TDateTime scanStart_ = 0;
   int problemTotal_ = 0;
   // The category being scanned (0: none), its count so far, its row label and caption.

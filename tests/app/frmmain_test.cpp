@@ -12,7 +12,7 @@
 
 #include "app/frmmain.h"
 #include "app/page_table.h"
-#include "app/shell_open.h"
+#include "base/shell_open.h"
 #include "app/vendor_links.h"
 #include "base/date_time.h"
 #include "base/message_pump.h"
@@ -194,7 +194,7 @@ TEST_F(MainWindowTest, SelectionArrivingDuringASelectionIsIgnored) {
   EXPECT_EQ(form->Switching, 0);
 }
 
-TEST_F(MainWindowTest, EnableNavigationTouchesExactlyTheTwelveButtons) {
+TEST_F(MainWindowTest, NavigationLockTouchesExactlyTheTwelveButtons) {
   std::vector<TImageEx*> all;
   for (int i = 0; i < form->ComponentCount(); ++i)
     if (auto* b = dynamic_cast<TImageEx*>(form->Components(i))) all.push_back(b);
@@ -203,19 +203,36 @@ TEST_F(MainWindowTest, EnableNavigationTouchesExactlyTheTwelveButtons) {
     return std::any_of(std::begin(kNavigation), std::end(kNavigation),
                        [&](const wchar_t* n) { return b->Name() == n; });
   };
-  form->EnableNavigation(false);
+  TNavigationLock lock = form->LockNavigation();
   for (TImageEx* b : all) EXPECT_EQ(b->Enabled(), !twelve(b)) << Narrow(b->Name());
-  form->EnableNavigation(true);
+  lock.Release();
   for (TImageEx* b : all) EXPECT_TRUE(b->Enabled()) << Narrow(b->Name());
 }
 
 TEST_F(MainWindowTest, DisabledNavigationIgnoresClicks) {
-  form->EnableNavigation(false);
+  TNavigationLock lock = form->LockNavigation();
   Click(Button(L"btnClean"));
   EXPECT_EQ(form->CurrentSection, 0);
-  form->EnableNavigation(true);
+  lock.Release();
   Click(Button(L"btnClean"));
   EXPECT_EQ(form->CurrentSection, 1);
+}
+
+// Two runs overlap: the first one ending leaves the navigation off for the second.
+TEST_F(MainWindowTest, NavigationComesBackWithTheLastLock) {
+  TNavigationLock first = form->LockNavigation();
+  {
+    TNavigationLock second = form->LockNavigation();
+    first.Release();
+    first.Release();  // a second release gives nothing back
+    EXPECT_FALSE(Button(L"btnHome")->Enabled());
+    EXPECT_TRUE(form->NavigationLocked());
+    TNavigationLock moved = std::move(second);
+    EXPECT_FALSE(second.Held());
+    EXPECT_FALSE(Button(L"btnHome")->Enabled());
+  }
+  EXPECT_FALSE(form->NavigationLocked());
+  EXPECT_TRUE(Button(L"btnHome")->Enabled());
 }
 
 TEST_F(MainWindowTest, SettingsAndResultsReleaseTheFeatureButtons) {
@@ -414,6 +431,30 @@ TEST_F(MainWindowPagesTest, JunkPageIsMadeAnewAfterOneClickOpens) {
   Click(Button(L"btnOneClick"));
   EXPECT_FALSE(again);
   EXPECT_EQ(form->CurrentSection, 7);
+}
+
+// While a page must not be made anew, one-click maintenance (its button and the home page's way
+// in) and the junk cleaner's button stay off whatever other runs do; the rest navigates.
+TEST_F(MainWindowPagesTest, PageRecreationLockKeepsOneClickOffThroughOtherRuns) {
+  TComponentRef<TCustomForm> junk(form->OpenPage(L"btnJunkCleaner"));
+  TNavigationLock cleaning = form->LockPageRecreation();
+  EXPECT_FALSE(Button(L"btnOneClick")->Enabled());
+  EXPECT_FALSE(Button(L"btnJunkCleaner")->Enabled());
+  EXPECT_TRUE(Button(L"btnHome")->Enabled());
+  EXPECT_TRUE(Button(L"btnRegsitryCleaner")->Enabled());
+  // Another page's run starts and ends meanwhile.
+  form->LockNavigation().Release();
+  EXPECT_TRUE(Button(L"btnHome")->Enabled());
+  EXPECT_FALSE(Button(L"btnOneClick")->Enabled());
+  EXPECT_FALSE(Button(L"btnJunkCleaner")->Enabled());
+  form->btnOneClickClick(Button(L"btnOneClick"));
+  EXPECT_TRUE(junk);
+  EXPECT_NE(form->CurrentSection, 7);
+  cleaning.Release();
+  EXPECT_TRUE(Button(L"btnOneClick")->Enabled());
+  EXPECT_TRUE(Button(L"btnJunkCleaner")->Enabled());
+  Click(Button(L"btnOneClick"));
+  EXPECT_FALSE(junk);
 }
 
 // The junk cleaner page pumps messages while it works; the one-click button, clicked meanwhile,

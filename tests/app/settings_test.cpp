@@ -12,7 +12,7 @@
 
 #include "app/frmSetting.h"
 #include "app/frmmain.h"
-#include "app/shell_open.h"
+#include "base/shell_open.h"
 #include "app/vendor_links.h"
 #include "base/files.h"
 #include "base/ini_file.h"

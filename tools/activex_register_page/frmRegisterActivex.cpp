@@ -1,8 +1,8 @@
 #include "tools/activex_register_page/frmRegisterActivex.h"
 
-#include "app/frmmain.h"
 #include "base/message_pump.h"
 #include "gui/message_box.h"
+#include "gui/pagekit/page_host.h"
 #include "tools/activex_register/dll_registration.h"
 
 QS_FORM_IMPL(TfrmRegisterActivex, TForm, QS_FIELD(Label1), QS_FIELD(Label2), QS_FIELD(Label3), QS_FIELD(Label4),
@@ -90,7 +90,7 @@ void TfrmRegisterActivex::RunChecked() {
   ProgressBar1->SetPosition(0);
   ProgressBar1->SetVisible(true);
   SetBusyCursor(true);
-  if (frmmain) frmmain->EnableNavigation(false);
+  TNavigationLock navigation = PageHostOf(this).LockNavigation();
   auto stopped = [&self] { return !self || !self->running_; };
   int handled = 0, failed = 0;
   for (PVirtualNode node = VST1->GetFirst(); node; node = VST1->GetNextSibling(node)) {
@@ -109,10 +109,7 @@ void TfrmRegisterActivex::RunChecked() {
     }
     ProgressBar1->SetPosition(ProgressBar1->Position() + 1);
   }
-  if (!self) {
-    if (frmmain) frmmain->EnableNavigation(true);
-    return;
-  }
+  if (!self) return;
   if (running_) {
     if (failed == 0) {
       ShowInfo(L"Select items has been Re-Registered Sucessfully.");
@@ -129,5 +126,4 @@ void TfrmRegisterActivex::RunChecked() {
   }
   running_ = false;
   ResetPage();
-  if (frmmain) frmmain->EnableNavigation(true);
 }

@@ -1,9 +1,9 @@
 #include "tools/driver_page/frmDriver.h"
 
-#include "app/frmmain.h"
 #include "base/message_pump.h"
 #include "common/failure_list.h"
 #include "gui/message_box.h"
+#include "gui/pagekit/page_host.h"
 #include "tools/driver/driver_files.h"
 
 QS_FORM_IMPL(TfrmDriver, TForm, QS_FIELD(Label1), QS_FIELD(Label2), QS_FIELD(Label3), QS_FIELD(Label4),
@@ -61,7 +61,6 @@ void TfrmDriver::SetBusy(bool busy) {
   CheckBox1->SetEnabled(!busy);
   chkAll->SetEnabled(!busy);
   ProgressBar1->SetVisible(busy);
-  if (frmmain) frmmain->EnableNavigation(!busy);
 }
 
 void TfrmDriver::BtnBackUpClick(TObject* Sender) {
@@ -72,6 +71,7 @@ void TfrmDriver::BtnBackUpClick(TObject* Sender) {
   ProgressBar1->SetPosition(0);
   ProgressBar1->SetMax(static_cast<int>(rows_.size()));
   SetBusy(true);
+  TNavigationLock navigation = PageHostOf(this).LockNavigation();
   TComponentRef<TfrmDriver> self(this);
   std::vector<std::wstring> failures;
   for (PVirtualNode node = VST1->GetFirst(); node; node = VST1->GetNextSibling(node)) {
@@ -85,11 +85,9 @@ void TfrmDriver::BtnBackUpClick(TObject* Sender) {
     }
     ProgressBar1->StepBy(1);
   }
-  if (!self) {
-    if (frmmain) frmmain->EnableNavigation(true);
-    return;
-  }
+  if (!self) return;
   SetBusy(false);
+  navigation.Release();
   if (failures.empty()) {
     ShowInfo(L"Backup Sucessfully!  ");
     return;

@@ -1,8 +1,8 @@
 #include "tools/error_page/frmErrorClean.h"
 
-#include "app/frmmain.h"
 #include "base/message_pump.h"
 #include "gui/message_box.h"
+#include "gui/pagekit/page_host.h"
 
 QS_FORM_IMPL(TfrmErrorClean, TForm, QS_FIELD(Image3), QS_FIELD(Label6), QS_FIELD(Label7), QS_FIELD(GroupBox1),
              QS_FIELD(lvError), QS_FIELD(cbSelectAll), QS_FIELD(Button1), QS_FIELD(Button2), QS_FIELD(alErrorClean),
@@ -64,7 +64,6 @@ void TfrmErrorClean::SetBusy(bool busy) {
   cbSelectAll->SetEnabled(!busy);
   lvError->SetEnabled(!busy);
   SetCursor(busy ? crHourGlass : crDefault);
-  if (frmmain) frmmain->EnableNavigation(!busy);
 }
 
 void TfrmErrorClean::acErrorCleanExecute(TObject* Sender) {
@@ -79,6 +78,7 @@ void TfrmErrorClean::acErrorCleanExecute(TObject* Sender) {
   }
   TComponentRef<TfrmErrorClean> self(this);
   SetBusy(true);
+  TNavigationLock navigation = PageHostOf(this).LockNavigation();
   const TIniFile ini(ErrorCleanFileName());
   std::vector<std::wstring> failures;
   auto step = [&self] {
@@ -89,11 +89,9 @@ void TfrmErrorClean::acErrorCleanExecute(TObject* Sender) {
     if (!step()) break;
     for (const std::wstring& failure : RepairProblem(ini, item, Runner, step)) failures.push_back(item.Name + L": " + failure);
   }
-  if (!self) {
-    if (frmmain) frmmain->EnableNavigation(true);
-    return;
-  }
+  if (!self) return;
   SetBusy(false);
+  navigation.Release();
   if (failures.empty()) {
     MessageBoxShow(Handle(), L"The error(s) has been repaired successfully!", kProgramCaption, MB_OK | MB_ICONINFORMATION);
     return;

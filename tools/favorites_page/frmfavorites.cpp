@@ -1,10 +1,10 @@
 #include "tools/favorites_page/frmfavorites.h"
 
-#include "app/frmmain.h"
 #include "base/files.h"
 #include "base/message_pump.h"
 #include "common/failure_list.h"
 #include "gui/message_box.h"
+#include "gui/pagekit/page_host.h"
 #include "tools/favorites/favorite_files.h"
 #include "tools/favorites/favorites_copy.h"
 
@@ -33,7 +33,6 @@ void Tfrmfavorites::SetBusy(bool busy) {
   Btn_LoadURL->SetEnabled(!busy);
   BtnBackUp->SetEnabled(!busy);
   btnReLoad->SetEnabled(!busy);
-  if (frmmain) frmmain->EnableNavigation(!busy);
 }
 
 void Tfrmfavorites::Btn_LoadURLClick(TObject* Sender) {
@@ -41,12 +40,11 @@ void Tfrmfavorites::Btn_LoadURLClick(TObject* Sender) {
   // The walk pumps messages: the buttons wait, and the tree is only rebuilt once it is done.
   TComponentRef<Tfrmfavorites> self(this);
   SetBusy(true);
+  TNavigationLock navigation = PageHostOf(this).LockNavigation();
   std::vector<TFavoriteRow> rows = FavoriteRows(BackupFolder());
-  if (!self) {
-    if (frmmain) frmmain->EnableNavigation(true);
-    return;
-  }
+  if (!self) return;
   SetBusy(false);
+  navigation.Release();
   rows_ = std::move(rows);
   VST1->BeginUpdate();
   VST1->Clear();
@@ -92,12 +90,11 @@ void Tfrmfavorites::BtnBackUpClick(TObject* Sender) {
     return;
   TComponentRef<Tfrmfavorites> self(this);
   SetBusy(true);
+  TNavigationLock navigation = PageHostOf(this).LockNavigation();
   TFavoritesCopyResult result = BackupFavorites(FavoritesFolder, BackupFolder(), hadRows);
-  if (!self) {
-    if (frmmain) frmmain->EnableNavigation(true);
-    return;
-  }
+  if (!self) return;
   SetBusy(false);
+  navigation.Release();
   Btn_LoadURLClick(Btn_LoadURL);
   if (!self) return;
   Report(result.Failures, L"Backup Sucessfully!", L"The favorites were not fully backed up:");
@@ -109,11 +106,10 @@ void Tfrmfavorites::btnReLoadClick(TObject* Sender) {
     return;
   TComponentRef<Tfrmfavorites> self(this);
   SetBusy(true);
+  TNavigationLock navigation = PageHostOf(this).LockNavigation();
   TFavoritesCopyResult result = RestoreFavorites(BackupFolder(), FavoritesFolder);
-  if (!self) {
-    if (frmmain) frmmain->EnableNavigation(true);
-    return;
-  }
+  if (!self) return;
   SetBusy(false);
+  navigation.Release();
   Report(result.Failures, L"Restore Sucessfully!", L"The favorites were not fully restored:");
 }

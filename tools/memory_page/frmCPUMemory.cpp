@@ -1,11 +1,11 @@
 #include "tools/memory_page/frmCPUMemory.h"
 
-#include "app/frmmain.h"
 #include "base/date_time.h"
 #include "base/message_pump.h"
 #include "common/last_run.h"
 #include "common/time_ago.h"
 #include "gui/message_box.h"
+#include "gui/pagekit/page_host.h"
 #include "tools/memory/cpu_load.h"
 #include "tools/memory/memory_status.h"
 
@@ -52,12 +52,12 @@ void TfrmCPUMemory::btnOptimizeClick(TObject* Sender) {
   DefGauge->SetProgress(0);
   DefGauge->SetVisible(true);
   btnOptimize->SetEnabled(false);
-  if (frmmain) frmmain->EnableNavigation(false);
+  TNavigationLock navigation = PageHostOf(this).LockNavigation();
   OptimizeMemory(kOptimizeBlocks, Allocator, [&self] {
     PumpMessages();
     if (self) self->DefGauge->AddProgress(1);
   });
-  if (frmmain) frmmain->EnableNavigation(true);
+  navigation.Release();
   if (!self) return;
   btnOptimize->SetEnabled(true);
   DefGauge->SetVisible(false);

@@ -1,9 +1,9 @@
 #include "tools/service_page/frmSystemOptimize.h"
 
-#include "app/frmmain.h"
 #include "base/exception.h"
 #include "base/message_pump.h"
 #include "gui/message_box.h"
+#include "gui/pagekit/page_host.h"
 
 QS_FORM_IMPL(TfrmSystemOptimize, TForm, QS_FIELD(Label6), QS_FIELD(GroupBox1), QS_FIELD(GroupBox2),
              QS_FIELD(rbDefault), QS_FIELD(rbCampus), QS_FIELD(rbNet), QS_FIELD(rbNote), QS_FIELD(rbOffice),
@@ -76,16 +76,17 @@ void TfrmSystemOptimize::SetBusy(bool busy) {
   GroupBox1->SetCursor(cursor);
   GroupBox2->SetCursor(cursor);
   pb1->SetCursor(cursor);
-  if (frmmain) frmmain->EnableNavigation(!busy);
 }
 
 void TfrmSystemOptimize::btnOptimizeClick(TObject* Sender) {
   SetBusy(true);
+  TNavigationLock navigation = PageHostOf(this).LockNavigation();
   std::vector<std::wstring> lines;
   try {
     lines = LoadPresetLines(PresetBatchFile(CheckedPreset()));
   } catch (const Exception& e) {
     SetBusy(false);
+    navigation.Release();
     MessageBoxShow(Handle(), e.Message(), kProgramCaption, MB_OK | MB_ICONERROR);
     return;
   }
@@ -97,12 +98,10 @@ void TfrmSystemOptimize::btnOptimizeClick(TObject* Sender) {
     PumpMessages();
     if (self) self->pb1->SetPosition(self->pb1->Position() + 1);
   });
-  if (!self) {
-    if (frmmain) frmmain->EnableNavigation(true);
-    return;
-  }
+  if (!self) return;
   pb1->SetVisible(false);
   SetBusy(false);
+  navigation.Release();
   if (result.FailedLines.empty()) {
     ShowInfo(L"Optimization Completed!");
     return;

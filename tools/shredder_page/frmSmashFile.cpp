@@ -2,12 +2,13 @@
 
 #include <shellapi.h>
 
-#include "app/frmmain.h"
 #include "base/files.h"
 #include "base/message_pump.h"
 #include "base/strings.h"
 #include "gui/control_canvas.h"
 #include "gui/message_box.h"
+#include "gui/pagekit/page_host.h"
+#include "skin/skin_data.h"
 
 QS_FORM_IMPL(TfrmSmashFile, TForm, QS_FIELD(Panel1), QS_FIELD(Image3), QS_FIELD(Label6), QS_FIELD(Label7),
              QS_FIELD(Label4), QS_FIELD(Label5), QS_FIELD(lvSmashFile), QS_FIELD(GroupBox1), QS_FIELD(RB_1),
@@ -82,7 +83,7 @@ void TfrmSmashFile::AddFile(const std::wstring& Path) {
 void TfrmSmashFile::acSmashFileAddExecute(TObject* Sender) {
   if (shredding_) return;
   // The system's file dialog keeps its own look: new windows are not skinned while it is open.
-  TSkinData* skin = frmmain ? frmmain->SkinData1 : nullptr;
+  TSkinData* skin = PageHostOf(this).SkinComponent();
   if (skin) skin->EnableSkinning(false);
   const bool chosen = opendlgSmashFileAdd->Execute();
   if (skin) skin->EnableSkinning(true);
@@ -146,7 +147,7 @@ void TfrmSmashFile::acSmashFileDoItExecute(TObject* Sender) {
 
   shredding_ = true;
   UpdateActions();
-  if (frmmain) frmmain->EnableNavigation(false);
+  TNavigationLock navigation = PageHostOf(this).LockNavigation();
   TComponentRef<TfrmSmashFile> self(this);
   const TSFOption option = CheckedOption();
   std::vector<std::wstring> failed;
@@ -159,10 +160,7 @@ void TfrmSmashFile::acSmashFileDoItExecute(TObject* Sender) {
       return static_cast<bool>(self);
     };
     const TShredResult result = ShredFile(path, option, events);
-    if (!self) {
-      if (frmmain) frmmain->EnableNavigation(true);
-      return;
-    }
+    if (!self) return;
     // A file that is gone, shredded now or before, leaves the list; the others stay and are named.
     if (result == TShredResult::Shredded || result == TShredResult::Missing)
       lvSmashFile->Items()->Delete(row);
@@ -171,7 +169,7 @@ void TfrmSmashFile::acSmashFileDoItExecute(TObject* Sender) {
   }
   shredding_ = false;
   UpdateActions();
-  if (frmmain) frmmain->EnableNavigation(true);
+  navigation.Release();
 
   if (failed.empty()) {
     ShowInfo(L"Erase Completed!");

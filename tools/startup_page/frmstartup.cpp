@@ -3,9 +3,10 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "app/shell_open.h"
+#include "base/shell_open.h"
 #include "base/files.h"
 #include "base/strings.h"
+#include "gui/application.h"
 #include "gui/message_box.h"
 #include "registry/reg_names.h"
 #include "tools/startup/startup_exe.h"
@@ -179,4 +180,4 @@ void Tfrmstartup::Label8Click(TObject* Sender) {
   ShowFileProperties(selectedExe_);
 }
 
-void Tfrmstartup::ShowFileProperties(const std::wstring& Path) { ShellShowProperties(Path); }
+void Tfrmstartup::ShowFileProperties(const std::wstring& Path) { ShellShowProperties(Application->Handle(), Path); }

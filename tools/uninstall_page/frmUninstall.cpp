@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "app/shell_open.h"
+#include "base/shell_open.h"
 #include "base/child_process.h"
 #include "base/files.h"
 #include "base/strings.h"

@@ -14,6 +14,7 @@
 #include "base/strings.h"
 #include "cleaners/junk/last_waste_info.h"
 #include "cleaners/junk/waste_lists.h"
+#include "gui/pagekit/page_host.h"
 #include "tests/base/test_files.h"
 #include "tests/base/test_folder.h"
 #include "tests/support/open_message_box.h"
@@ -364,6 +365,33 @@ TEST_F(JunkPageTest, OneClickNeitherFreesNorResetsThePageWhileItCleans) {
   // Once the run is over, one-click maintenance frees the page as usual.
   main_->btnOneClickClick(main_->btnOneClick);
   EXPECT_FALSE(ref);
+}
+
+// Another page's run that starts and ends while files are deleted (its navigation lock comes and
+// goes) leaves one-click maintenance off: a click on it cannot free the page under its loop.
+TEST_F(JunkPageTest, AnotherPagesRunDuringCleaningLeavesOneClickOff) {
+  for (int i = 0; i < 3; ++i) Make(L"f" + IntToStr(i) + L".tmp");
+  TfrmWasteCleaner* page = Open();
+  ASSERT_NE(page, nullptr);
+  page->btnScan->Click();
+  TComponentRef<TfrmWasteCleaner> ref(page);
+  bool tried = false, oneClickEnabled = true;
+  onPump = [&] {
+    if (tried || !ref || ref->CleanState != 1) return;
+    tried = true;
+    PageHostOf(ref.Get()).LockNavigation().Release();
+    oneClickEnabled = main_->btnOneClick->Enabled();
+    main_->btnOneClick->Click();
+  };
+  Sleep(15);
+  page->btnClear->Click();
+  onPump = nullptr;
+  ASSERT_TRUE(tried);
+  ASSERT_TRUE(ref);
+  EXPECT_FALSE(oneClickEnabled);
+  EXPECT_EQ(page->CleanState, 3);
+  EXPECT_EQ(page->lblFix->Caption(), L"3");
+  EXPECT_TRUE(main_->btnOneClick->Enabled());
 }
 
 }  // namespace

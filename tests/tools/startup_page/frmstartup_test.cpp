@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/shell_open.h"
+#include "base/shell_open.h"
 #include "base/files.h"
 #include "tests/base/test_files.h"
 #include "tests/base/test_folder.h"

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/shell_open.h"
+#include "base/shell_open.h"
 #include "base/files.h"
 #include "common/version_info.h"
 #include "tests/support/page_test_fixture.h"

@@ -1,6 +1,8 @@
 #pragma once
 // Opening web addresses and mailto: links with the shell, behind a seam: tests put a recorder
 // in place of the shell so that no browser or mail program ever starts from a test.
+#include <windows.h>
+
 #include <functional>
 #include <string>
 
@@ -16,8 +18,8 @@ void SetShellOpenForTesting(TShellOpenHandler handler);
 using TShellPropertiesHandler = std::function<void(const std::wstring& path)>;
 
 // The shell's property sheet of a file (ShellExecuteEx with the verb "properties", no error box
-// of its own), owned by the application window.
-void ShellShowProperties(const std::wstring& path);
+// of its own), owned by Owner (the application window).
+void ShellShowProperties(HWND Owner, const std::wstring& path);
 
 // Replaces the property sheet; nullptr restores it.
 void SetShellPropertiesForTesting(TShellPropertiesHandler handler);

@@ -1,9 +1,7 @@
-#include "app/shell_open.h"
+#include "base/shell_open.h"
 
 #include <windows.h>
 #include <shellapi.h>
-
-#include "gui/application.h"
 
 namespace {
 TShellOpenHandler& Replacement() {
@@ -27,7 +25,7 @@ void ShellOpen(const std::wstring& target, int showCommand) {
 
 void SetShellOpenForTesting(TShellOpenHandler handler) { Replacement() = std::move(handler); }
 
-void ShellShowProperties(const std::wstring& path) {
+void ShellShowProperties(HWND Owner, const std::wstring& path) {
     if (PropertiesReplacement()) {
         PropertiesReplacement()(path);
         return;
@@ -35,7 +33,7 @@ void ShellShowProperties(const std::wstring& path) {
     SHELLEXECUTEINFOW info = {};
     info.cbSize = sizeof info;
     info.fMask = SEE_MASK_INVOKEIDLIST | SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
-    info.hwnd = Application->Handle();
+    info.hwnd = Owner;
     info.lpVerb = L"properties";
     info.lpFile = path.c_str();
     info.nShow = SW_SHOW;
