@@ -1,33 +1,16 @@
 #include "registry/reg_backup.h"
 
-#include "base/child_process.h"
 #include "base/files.h"
 #include "base/ini_file.h"
 #include "base/safe_names.h"
 #include "base/string_list.h"
 #include "base/strings.h"
+#include "base/system_programs.h"
+#include "registry/reg_editor.h"
 
 namespace {
 
 const wchar_t kSection[] = L"RegBackupFiles";
-
-TChildRunner& EditorRunner() {
-  static TChildRunner runner;
-  return runner;
-}
-
-// Runs the registry editor with Arguments; true when it started and ended with exit code 0.
-bool RunRegistryEditor(const std::wstring& Arguments) {
-  DWORD exitCode = 1;
-  std::wstring commandLine = L"regedit " + Arguments;
-  // The program keeps handling its messages while the editor works, and an editor that hangs
-  // does not hold it forever.
-  bool started = EditorRunner() ? EditorRunner()(commandLine, exitCode)
-                                : RunChildProcessPumping(commandLine, exitCode, kRegistryEditorTimeoutMs);
-  return started && exitCode == 0;
-}
-
-std::wstring Quoted(const std::wstring& Path) { return L"\"" + Path + L"\""; }
 
 bool NonEmptyFile(const std::wstring& FileName) {
   WIN32_FILE_ATTRIBUTE_DATA data;
@@ -58,8 +41,6 @@ TIniFile RegistryIni() { return TIniFile(ProgramFolder() + L"Registry.ini"); }
 
 }  // namespace
 
-void SetRegistryEditorRunnerForTesting(TChildRunner Runner) { EditorRunner() = std::move(Runner); }
-
 std::wstring RegBackupFolder() { return ProgramFolder() + L"Backup\\Registry\\"; }
 
 std::wstring RegBackupStamp(TDateTime Time) {
@@ -72,7 +53,7 @@ std::wstring RegBackupStamp(TDateTime Time) {
 bool ExportRegistry(const std::wstring& FileName) {
   if (FileExists(FileName)) DeleteFileW(FileName.c_str());
   // The editor may start and still write nothing (no room, no access): only a file counts.
-  return RunRegistryEditor(L"/e " + Quoted(FileName)) && NonEmptyFile(FileName);
+  return RunRegistryEditor(L"/e " + QuotedPath(FileName)) && NonEmptyFile(FileName);
 }
 
 bool ImportRegistry(const std::wstring& FileName) {
@@ -80,7 +61,7 @@ bool ImportRegistry(const std::wstring& FileName) {
   std::wstring path = RegBackupFolder() + FileName;
   // Handed a missing or foreign file the editor imports nothing, which is no restore.
   if (!FileExists(path) || !LooksLikeRegFile(path)) return false;
-  return RunRegistryEditor(L"/s " + Quoted(path));
+  return RunRegistryEditor(L"/s " + QuotedPath(path));
 }
 
 void AddRegBackupRecord(const std::wstring& FileName, TDateTime Time) {

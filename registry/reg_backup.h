@@ -5,21 +5,11 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "base/date_time.h"
-
-// Runs a child command line and waits for it; false when it could not be started or did not end,
-// otherwise its exit code. Tests put another runner in place (nullptr restores the registry
-// editor run by RunChildProcessPumping with kRegistryEditorTimeoutMs).
-using TChildRunner = std::function<bool(const std::wstring& CommandLine, DWORD& ExitCode)>;
-void SetRegistryEditorRunnerForTesting(TChildRunner Runner);
-
-// How long an export or import may take. The editor runs while the program handles its messages
-// (PumpMessages): callers keep their own controls from starting anything else meanwhile.
-constexpr DWORD kRegistryEditorTimeoutMs = 10 * 60 * 1000;
+#include "registry/reg_editor.h"
 
 // Program folder + "Backup\Registry\" (not created here).
 std::wstring RegBackupFolder();

@@ -10,6 +10,7 @@
 #include "base/files.h"
 #include "base/ini_file.h"
 #include "base/strings.h"
+#include "base/system_programs.h"
 #include "tests/base/test_files.h"
 #include "tests/base/test_program_folder.h"
 
@@ -25,13 +26,14 @@ class RegBackupTest : public ::testing::Test {
     SetRegistryEditorRunnerForTesting([this, Started, ExitCode, Bytes](const std::wstring& CommandLine, DWORD& Code) {
       CommandLines.push_back(CommandLine);
       if (!Started) return false;
-      size_t quote = CommandLine.find(L'"');
-      if (Bytes && CommandLine.find(L"/e ") != std::wstring::npos && quote != std::wstring::npos)
-        WriteBytes(CommandLine.substr(quote + 1, CommandLine.size() - quote - 2), Bytes);
+      const size_t at = CommandLine.find(L" /e \"");
+      if (Bytes && at != std::wstring::npos) WriteBytes(CommandLine.substr(at + 5, CommandLine.size() - at - 6), Bytes);
       Code = ExitCode;
       return true;
     });
   }
+  // The registry editor by its full path in the Windows folder.
+  static std::wstring Editor() { return L"\"" + WindowsFolder() + L"\\regedit.exe\""; }
   std::wstring Index(const std::wstring& Key) const {
     return TIniFile(Program.Path() + L"Registry.ini").ReadString(L"RegBackupFiles", Key, L"<none>");
   }
@@ -47,7 +49,7 @@ TEST_F(RegBackupTest, ABackupCreatesItsFoldersExportsTheWholeRegistryAndIsIndexe
   ASSERT_TRUE(TakeRegistryBackup(Time, name));
   EXPECT_EQ(name, L"20091123174105.reg");
   const std::wstring file = Program.Path() + L"Backup\\Registry\\20091123174105.reg";
-  EXPECT_EQ(CommandLines, std::vector<std::wstring>{L"regedit /e \"" + file + L"\""});
+  EXPECT_EQ(CommandLines, std::vector<std::wstring>{Editor() + L" /e \"" + file + L"\""});
   EXPECT_EQ(ReadBytes(file), "REGEDIT4\r\n");
   EXPECT_EQ(Index(L"20091123174105"), name);
 }
@@ -101,7 +103,7 @@ TEST_F(RegBackupTest, ARestoreImportsTheBackupSilently) {
   EXPECT_TRUE(ImportRegistry(L"old.reg"));
   CommandLines.clear();
   EXPECT_TRUE(ImportRegistry(L"20091123174105.reg"));
-  EXPECT_EQ(CommandLines, std::vector<std::wstring>{L"regedit /s \"" + Program.Path() +
+  EXPECT_EQ(CommandLines, std::vector<std::wstring>{Editor() + L" /s \"" + Program.Path() +
                                                     L"Backup\\Registry\\20091123174105.reg\""});
 }
 

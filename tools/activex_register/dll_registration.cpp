@@ -1,6 +1,7 @@
 #include "tools/activex_register/dll_registration.h"
 
 #include "base/child_process.h"
+#include "base/system_programs.h"
 
 namespace {
 
@@ -9,23 +10,12 @@ TRegistrationTool& TestTool() {
   return tool;
 }
 
-std::wstring WindowsSystemFolder() {
-  std::wstring folder(MAX_PATH, L'\0');
-  UINT length = GetWindowsDirectoryW(&folder[0], static_cast<UINT>(folder.size()));
-  if (length >= folder.size()) {
-    folder.resize(length);
-    length = GetWindowsDirectoryW(&folder[0], static_cast<UINT>(folder.size()));
-  }
-  folder.resize(length);
-  return folder + L"\\system32";
-}
-
 }  // namespace
 
 TRegistrationTool RegistrationTool() {
   if (TestTool().Run) return TestTool();
-  return {WindowsSystemFolder(), [](const std::wstring& CommandLine, DWORD& ExitCode,
-                                    const std::function<bool()>& Stopped) {
+  return {WindowsFolder() + L"\\system32",
+          [](const std::wstring& CommandLine, DWORD& ExitCode, const std::function<bool()>& Stopped) {
             return RunChildProcessPumping(CommandLine, ExitCode, kRegistrationTimeoutMs, Stopped);
           }};
 }

@@ -3,6 +3,7 @@
 #include "base/child_process.h"
 #include "base/registry_key.h"
 #include "base/strings.h"
+#include "base/system_programs.h"
 #include "registry/reg_names.h"
 
 namespace {
@@ -60,9 +61,15 @@ std::wstring ApplyOperation(const TErrorRegItem& Op, const TRepairCommandRunner&
     case opDeleteValue: return DeleteValue(Op);
     case opDeleteKey: return DeleteKey(Op);
     case opResetValue: return ResetValue(Op);
-    case opRunCommand:
-      if (Run(Op.ValueName)) return L"";
+    case opRunCommand: {
+      // The data file names its programs bare; they are the system's own, never a file of the
+      // same name in the current folder.
+      const std::wstring command = FullPathCommand(Op.ValueName);
+      if (command.empty())
+        return L"the command \"" + Op.ValueName + L"\" names no program of the Windows or system folder";
+      if (Run(command)) return L"";
       return L"the command \"" + Op.ValueName + L"\" did not run or failed";
+    }
     default: return L"unknown operation " + IntToStr(Op.OPType);
   }
 }

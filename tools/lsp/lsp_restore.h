@@ -19,6 +19,6 @@ constexpr DWORD kLspImportTimeoutMs = 60000;
 // The shipped export: data\__LspInitial__.reg in the program folder.
 std::wstring LspInitialExportFile();
 
-// Imports `file` with the registry editor ("regedit.exe /s"), waits for it (at most
-// kLspImportTimeoutMs), then checks the catalog below `parametersKey`.
+// Imports `file` with the registry editor ("regedit.exe /s" by its full path), waits for it
+// while handling messages (at most kLspImportTimeoutMs), then checks the catalog below `parametersKey`.
 TLspRestoreResult ImportLspBackup(const std::wstring& file, const std::wstring& parametersKey);

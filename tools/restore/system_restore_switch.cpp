@@ -4,6 +4,7 @@
 
 #include "base/child_process.h"
 #include "base/registry_key.h"
+#include "base/system_programs.h"
 
 namespace {
 const wchar_t kServiceName[] = L"srservice";
@@ -61,7 +62,7 @@ bool EnableSystemRestore(const TSystemRestorePlatform& Platform) {
   WriteSystemRestoreSwitchedOn(Platform.SettingsKey);
   // Tells the shell that system settings changed, so its views of them are read again.
   SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);
-  Platform.RunCommand(L"sc config srservice start= demand");
-  Platform.RunCommand(L"net start srservice");
+  Platform.RunCommand(SystemProgramCommand(L"sc.exe", L"config srservice start= demand"));
+  Platform.RunCommand(SystemProgramCommand(L"net.exe", L"start srservice"));
   return Platform.QueryServiceState(kServiceName) != static_cast<int>(SERVICE_STOPPED);
 }

@@ -4,6 +4,7 @@
 #include "base/files.h"
 #include "base/string_list.h"
 #include "base/strings.h"
+#include "base/system_programs.h"
 
 namespace {
 
@@ -40,9 +41,16 @@ TPresetRunResult RunPresetLines(const std::vector<std::wstring>& Lines, const TC
   TPresetRunResult result;
   for (const std::wstring& line : Lines) {
     if (IsCommand(line)) {
-      ++result.Commands;
-      std::wstring command = Trim(line);
-      if (!Run(command)) result.FailedLines.push_back(command);
+      const std::wstring command = Trim(line);
+      std::wstring program, arguments;
+      SplitCommandLine(command, program, arguments);
+      // A preset sets services up and nothing else: only the system's own sc runs.
+      if (SameText(program, L"sc") || SameText(program, L"sc.exe")) {
+        ++result.Commands;
+        if (!Run(SystemProgramCommand(L"sc.exe", arguments))) result.FailedLines.push_back(command);
+      } else {
+        result.RefusedLines.push_back(command);
+      }
     }
     if (Step) Step();
   }

@@ -25,11 +25,14 @@ TCommandRunner HiddenCommandRunner(DWORD TimeoutMs);
 constexpr DWORD kPresetCommandTimeoutMs = 30000;
 
 struct TPresetRunResult {
-  int Commands = 0;                       // lines that were commands
-  std::vector<std::wstring> FailedLines;  // the commands that failed, in order
+  int Commands = 0;                        // sc lines that were run
+  std::vector<std::wstring> FailedLines;   // the sc lines that failed, in order
+  std::vector<std::wstring> RefusedLines;  // command lines of any other program, not run
 };
 
-// Runs the command lines in order, each after the previous one has ended. Blank lines and batch
-// comments or echo switches are no commands and are passed over. Step runs after every line.
+// Runs the sc lines in order, each after the previous one has ended, as the system folder's
+// sc.exe (by its full path) with the line's arguments; a line starting any other program is
+// refused. Blank lines and batch comments or echo switches are no commands and are passed over.
+// Step runs after every line.
 TPresetRunResult RunPresetLines(const std::vector<std::wstring>& Lines, const TCommandRunner& Run,
                                 const std::function<void()>& Step);

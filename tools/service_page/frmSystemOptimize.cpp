@@ -102,12 +102,19 @@ void TfrmSystemOptimize::btnOptimizeClick(TObject* Sender) {
   pb1->SetVisible(false);
   SetBusy(false);
   navigation.Release();
-  if (result.FailedLines.empty()) {
+  if (result.FailedLines.empty() && result.RefusedLines.empty()) {
     ShowInfo(L"Optimization Completed!");
     return;
   }
-  std::wstring text = L"Optimization Completed!\r\n\r\n" + std::to_wstring(result.FailedLines.size()) + L" of " +
-                      std::to_wstring(result.Commands) + L" commands failed:";
-  for (const std::wstring& line : result.FailedLines) text += L"\r\n" + line;
+  std::wstring text = L"Optimization Completed!";
+  if (!result.FailedLines.empty()) {
+    text += L"\r\n\r\n" + std::to_wstring(result.FailedLines.size()) + L" of " + std::to_wstring(result.Commands) +
+            L" commands failed:";
+    for (const std::wstring& line : result.FailedLines) text += L"\r\n" + line;
+  }
+  if (!result.RefusedLines.empty()) {
+    text += L"\r\n\r\nNot run (a preset may only run sc):";
+    for (const std::wstring& line : result.RefusedLines) text += L"\r\n" + line;
+  }
   MessageBoxShow(Handle(), text, kProgramCaption, MB_OK | MB_ICONWARNING);
 }

@@ -163,11 +163,59 @@ std::wstring IconSourceOf(const TUninstallItem& Item) {
   return FileExists(Item.DisplayIcon) ? Item.DisplayIcon : Item.ExeFile;
 }
 
-bool IsOpenableHelpLink(const std::wstring& Link) {
-  const std::wstring text = LowerCase(Trim(Link));
-  for (const wchar_t* start : {L"http://", L"https://", L"www.", L"mailto:"})
-    if (text.compare(0, wcslen(start), start) == 0 && text.size() > wcslen(start)) return true;
-  return false;
+namespace {
+
+// What may stand in a URL handed to the shell: printable ASCII without blanks, quotes, angle
+// brackets or backslashes (a backslash lets the shell take the text for a file path).
+bool IsUrlCharacter(wchar_t c) { return c > L' ' && c < 0x7F && c != L'\\' && c != L'"' && c != L'<' && c != L'>'; }
+
+bool IsHostCharacter(wchar_t c) {
+  return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z') || (c >= L'0' && c <= L'9') || c == L'-' || c == L'.';
+}
+
+// "//host[:port]" then nothing or a path, query or fragment.
+bool IsWebAddressAfterScheme(const std::wstring& rest) {
+  if (rest.compare(0, 2, L"//") != 0) return false;
+  const size_t end = rest.find_first_of(L"/?#", 2);
+  const std::wstring authority = rest.substr(2, end == std::wstring::npos ? std::wstring::npos : end - 2);
+  const size_t colon = authority.find(L':');
+  const std::wstring host = authority.substr(0, colon);
+  if (host.empty() || host.front() == L'.' || host.front() == L'-' || host.back() == L'.' ||
+      host.find(L"..") != std::wstring::npos)
+    return false;
+  for (wchar_t c : host)
+    if (!IsHostCharacter(c)) return false;
+  if (colon != std::wstring::npos) {
+    const std::wstring port = authority.substr(colon + 1);
+    if (port.empty() || port.size() > 5) return false;
+    for (wchar_t c : port)
+      if (c < L'0' || c > L'9') return false;
+  }
+  return true;
+}
+
+// "user@domain", optionally followed by "?headers"; no slashes, so no path can be read into it.
+bool IsMailAddress(const std::wstring& rest) {
+  const std::wstring address = rest.substr(0, rest.find(L'?'));
+  const size_t at = address.find(L'@');
+  if (at == 0 || at == std::wstring::npos || at + 1 >= address.size()) return false;
+  return rest.find(L'/') == std::wstring::npos;
+}
+
+}  // namespace
+
+std::wstring HelpLinkUrl(const std::wstring& Link) {
+  std::wstring url = Trim(Link);
+  if (LowerCase(url.substr(0, 4)) == L"www.") url = L"http://" + url;
+  for (wchar_t c : url)
+    if (!IsUrlCharacter(c)) return L"";
+  const size_t colon = url.find(L':');
+  if (colon == std::wstring::npos) return L"";
+  const std::wstring scheme = LowerCase(url.substr(0, colon));
+  const std::wstring rest = url.substr(colon + 1);
+  if (scheme == L"http" || scheme == L"https") return IsWebAddressAfterScheme(rest) ? url : L"";
+  if (scheme == L"mailto") return IsMailAddress(rest) ? url : L"";
+  return L"";
 }
 
 TRemoveResult RemoveUninstallEntry(const TUninstallItem& Item) {

@@ -58,9 +58,11 @@ std::wstring FrequencyText(int32_t Frequency);
 // Where the entry's icon comes from: DisplayIcon when that file exists, else ExeFile.
 std::wstring IconSourceOf(const TUninstallItem& Item);
 
-// Whether a help link is a web or mail address that may be handed to the shell. Anything else
-// (a program or document path a registry value names) is not opened.
-bool IsOpenableHelpLink(const std::wstring& Link);
+// The address a help link may be opened at: an http, https or mailto URL ("www." links get
+// "http://" in front) with a host or mail address and no backslash, blank or control character
+// anywhere. "" for anything else: the shell would run a program or open a file that such a text
+// names (a registry value is anyone's to write).
+std::wstring HelpLinkUrl(const std::wstring& Link);
 
 enum class TRemoveResult { Removed, AlreadyGone, Failed };
 // Deletes the entry's key with all its subkeys below the root it was found under.

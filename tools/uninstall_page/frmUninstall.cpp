@@ -185,6 +185,7 @@ void TfrmUninstall::Button2Click(TObject* Sender) {
 }
 
 void TfrmUninstall::lblHelpLinkClick(TObject* Sender) {
-  const std::wstring link = lblHelpLink->Caption();
-  if (!Trim(link).empty() && IsOpenableHelpLink(link)) ShellOpen(Trim(link), SW_SHOWNORMAL);
+  // The shell is handed the checked URL, never the text as the registry holds it.
+  const std::wstring url = HelpLinkUrl(lblHelpLink->Caption());
+  if (!url.empty()) ShellOpen(url, SW_SHOWNORMAL);
 }

@@ -1,6 +1,7 @@
 // The registry backup page inside the main window: backups through the please-wait window, the
 // rows, restore and remove with their questions, and what each failure reports. Most tests put a
 // recorder in place of the registry editor; the last two run the real one in the prefix.
+#include "registry/reg_editor.h"
 #include "registry/backup_page/frmRegRestore.h"
 
 #include <gtest/gtest.h>
@@ -48,9 +49,8 @@ class RegRestorePageTest : public PageTest<TfrmRegRestore> {
     SetRegistryEditorRunnerForTesting([this, ExitCode, Bytes](const std::wstring& CommandLine, DWORD& Code) {
       TfrmRegFlashForm* wait = ShowingWaitWindow();
       editorCalls.push_back(CommandLine + L" | " + (wait ? wait->lblCurrentState->Caption() : L"<no window>"));
-      size_t quote = CommandLine.find(L'"');
-      if (CommandLine.find(L"/e ") != std::wstring::npos && Bytes)
-        WriteBytes(CommandLine.substr(quote + 1, CommandLine.size() - quote - 2), Bytes);
+      const size_t at = CommandLine.find(L" /e \"");
+      if (at != std::wstring::npos && Bytes) WriteBytes(CommandLine.substr(at + 5, CommandLine.size() - at - 6), Bytes);
       Code = ExitCode;
       return true;
     });
@@ -98,7 +98,7 @@ TEST_F(RegRestorePageTest, BackupRunsInThePleaseWaitWindowAndGetsItsRow) {
   TfrmRegRestore* page = OpenPage();
   page->Btn_BackUp->Click();
   ASSERT_EQ(editorCalls.size(), 1u);
-  EXPECT_EQ(editorCalls[0].rfind(L"regedit /e \"" + program_.Path() + L"Backup\\Registry\\", 0), 0u);
+  EXPECT_EQ(editorCalls[0].rfind(RegistryEditorCommand(L"/e \"") + program_.Path() + L"Backup\\Registry\\", 0), 0u);
   EXPECT_NE(editorCalls[0].find(L".reg\" | Taking Registry Backup."), std::wstring::npos);
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].text, L"Registry Backup Completed!");
@@ -171,7 +171,7 @@ TEST_F(RegRestorePageTest, RestoreAsksThenImportsTheChosenBackup) {
   reply = IDYES;
   ClearBoxes();
   page->btnRestore1->Click();
-  EXPECT_EQ(editorCalls, std::vector<std::wstring>{L"regedit /s \"" + BackupFile(L"20100102030405.reg") +
+  EXPECT_EQ(editorCalls, std::vector<std::wstring>{RegistryEditorCommand(L"/s \"") + BackupFile(L"20100102030405.reg") +
                                                    L"\" | Taking Registry Restore."});
   ASSERT_EQ(boxes.size(), 2u);
   EXPECT_EQ(boxes[1].text, L"Registry Restore Completed!");

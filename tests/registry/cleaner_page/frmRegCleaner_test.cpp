@@ -2,6 +2,7 @@
 // keys seeded in the throwaway prefix: the start view, scanning chosen categories, stopping, the
 // results tree, the backup question and its answers, a failed backup, cleaning and stopping it,
 // the summary and the last-run records, and the page after a scan that ends in an error.
+#include "registry/reg_editor.h"
 #include "registry/cleaner_page/frmRegCleaner.h"
 
 #include <gtest/gtest.h>
@@ -271,7 +272,7 @@ TEST_F(RegCleanerPageTest, YesBacksTheRegistryUpFirstAndIndexesTheBackup) {
   ScanAndClean(page, IDYES);
 
   ASSERT_EQ(editorCalls.size(), 1u);
-  EXPECT_EQ(editorCalls[0].rfind(L"regedit /e \"" + program_.Path() + L"Backup\\Registry\\", 0), 0u)
+  EXPECT_EQ(editorCalls[0].rfind(RegistryEditorCommand(L"/e \"") + program_.Path() + L"Backup\\Registry\\", 0), 0u)
       << WideToUtf8(editorCalls[0]);
   EXPECT_EQ(progressMaxDuringClean, 3);  // the backup is one more step than the two records
   const std::vector<TRegBackupEntry> backups = LoadRegBackupList();

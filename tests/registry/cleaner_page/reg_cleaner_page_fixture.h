@@ -41,9 +41,9 @@ class RegCleanerPageFixture : public PageTest<TfrmRegCleaner> {
       // write does (exit code 1, no file).
       SetRegistryEditorRunnerForTesting([this](const std::wstring& commandLine, DWORD& exitCode) {
         editorCalls.push_back(commandLine);
-        const size_t open = commandLine.find(L'"');
+        const size_t open = commandLine.find(L" /e \"");
         if (backupWorks && open != std::wstring::npos)
-          WriteBytes(commandLine.substr(open + 1, commandLine.rfind(L'"') - open - 1),
+          WriteBytes(commandLine.substr(open + 5, commandLine.rfind(L'"') - open - 5),
                      "Windows Registry Editor Version 5.00\r\n");
         exitCode = backupWorks ? 0 : 1;
         return true;

@@ -1,5 +1,6 @@
 // Repairs applied to fixture keys of the test's own: an ErrorClean.ini of cases, each problem
 // repaired and the registry read back afterwards.
+#include "base/system_programs.h"
 #include "tools/error/repair_operation.h"
 
 #include <gtest/gtest.h>
@@ -132,7 +133,8 @@ TEST_F(RepairTest, AFileOfCasesRepairsWhatItSaysAndReportsWhatFailed) {
   EXPECT_FALSE(KeyExists(L"NotThere"));
 
   std::vector<std::wstring> failures = Repair(L"Commands");
-  EXPECT_EQ(ran, (std::vector<std::wstring>{L"cmd /c good", L"cmd /c fail"}));
+  const std::wstring cmd = L"\"" + SystemFolder() + L"\\cmd.exe\"";
+  EXPECT_EQ(ran, (std::vector<std::wstring>{cmd + L" /c good", cmd + L" /c fail"}));
   EXPECT_EQ(failures, std::vector<std::wstring>{L"the command \"cmd /c fail\" did not run or failed"});
 
   failures = Repair(L"Refused");
@@ -188,4 +190,25 @@ TEST(RepairCommand, RunsAndWaitsAndTakesOnlyExitCodeZeroAsSuccess) {
   EXPECT_TRUE(RunRepairCommand(L"cmd.exe /c exit 0"));
   EXPECT_FALSE(RunRepairCommand(L"cmd.exe /c exit 3"));
   EXPECT_FALSE(RunRepairCommand(L"quillstead-no-such-program.exe"));
+}
+
+// A command naming a program that is no file of the Windows or system folder is refused and
+// never handed to the runner: nothing in the current folder can stand in for it.
+TEST(RepairCommand, ACommandOutsideTheSystemFoldersIsRefused) {
+  std::vector<std::wstring> ran;
+  TRepairCommandRunner runner = [&ran](const std::wstring& command) {
+    ran.push_back(command);
+    return true;
+  };
+  TErrorRegItem op;
+  op.OPType = opRunCommand;
+  for (const wchar_t* command : {L".\\ipconfig /flushdns", L"tools\\fix.exe", L"qs_no_such_tool /x"}) {
+    op.ValueName = command;
+    EXPECT_EQ(ApplyOperation(op, runner),
+              L"the command \"" + op.ValueName + L"\" names no program of the Windows or system folder");
+  }
+  EXPECT_TRUE(ran.empty());
+  op.ValueName = L"ipconfig /flushdns";
+  EXPECT_EQ(ApplyOperation(op, runner), L"");
+  EXPECT_EQ(ran, std::vector<std::wstring>{L"\"" + SystemFolder() + L"\\ipconfig.exe\" /flushdns"});
 }

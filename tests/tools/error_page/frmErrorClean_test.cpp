@@ -1,6 +1,7 @@
 // The error repair page inside the main window: its rows from an ErrorClean.ini in the throwaway
 // program folder, the select-all box, and Repair applying the ticked problems to fixture keys,
 // with commands recorded by a runner of the test's own.
+#include "base/system_programs.h"
 #include "tools/error_page/frmErrorClean.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +14,9 @@
 #include "tests/support/page_test_fixture.h"
 
 namespace {
+
+// A command of the data file as it runs: the system folder's cmd.exe by its full path.
+std::wstring Cmd(const std::wstring& arguments) { return L"\"" + SystemFolder() + L"\\cmd.exe\" " + arguments; }
 
 class ErrorPageTest : public PageTest<TfrmErrorClean> {
  protected:
@@ -149,7 +153,7 @@ TEST_F(ErrorPageTest, RepairAppliesTheTickedProblemsInOrderFromTheFileAsItIsThen
   page->lvError->Items()->Item(2)->SetChecked(true);
   page->lvError->Items()->Item(0)->SetChecked(true);
   page->Button1->Click();
-  EXPECT_EQ(ran, (std::vector<std::wstring>{L"cmd /c third edited", L"cmd /c fourth"}));
+  EXPECT_EQ(ran, (std::vector<std::wstring>{Cmd(L"/c third edited"), Cmd(L"/c fourth")}));
   EXPECT_TRUE(busyDuring);
   EXPECT_EQ(ReadFirst(), L"one");
   EXPECT_FALSE(DoomedExists());
@@ -166,7 +170,7 @@ TEST_F(ErrorPageTest, FailedOperationsAreNamedInTheClosingBox) {
   ASSERT_NE(page, nullptr);
   page->cbSelectAll->SetChecked(true);
   page->Button1->Click();
-  EXPECT_EQ(ran, (std::vector<std::wstring>{L"cmd /c fail here", L"cmd /c fourth"}));
+  EXPECT_EQ(ran, (std::vector<std::wstring>{Cmd(L"/c fail here"), Cmd(L"/c fourth")}));
   EXPECT_FALSE(DoomedExists());  // the failure does not stop the operations after it
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].text,

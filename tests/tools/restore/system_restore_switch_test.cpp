@@ -1,5 +1,6 @@
 // The System Restore switch in a key of the test's own, enabling it through recorded commands and
 // service states, and the real service and WMI calls as far as this platform has them.
+#include "base/system_programs.h"
 #include "tools/restore/system_restore_switch.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +21,7 @@ class SystemRestoreSwitchTest : public ::testing::Test {
     };
     platform.RunCommand = [this](const std::wstring& command) {
       commands.push_back(command);
-      if (command == L"net start srservice" && startsService) serviceState = SERVICE_RUNNING;
+      if (command == SystemProgramCommand(L"net.exe", L"start srservice") && startsService) serviceState = SERVICE_RUNNING;
       return DWORD(0);
     };
     platform.ListPoints = nullptr;
@@ -94,7 +95,9 @@ TEST_F(SystemRestoreSwitchTest, EnablingWritesTheSwitchAndStartsTheService) {
   serviceState = SERVICE_STOPPED;
   EXPECT_TRUE(EnableSystemRestore(platform));
   EXPECT_EQ(ReadDisableSR(), 0u);
-  EXPECT_EQ(commands, (std::vector<std::wstring>{L"sc config srservice start= demand", L"net start srservice"}));
+  // Both by their full paths in the system folder, never a planted sc.exe or net.exe.
+  EXPECT_EQ(commands, (std::vector<std::wstring>{L"\"" + SystemFolder() + L"\\sc.exe\" config srservice start= demand",
+                                                 L"\"" + SystemFolder() + L"\\net.exe\" start srservice"}));
   EXPECT_FALSE(SystemRestoreNeedsEnabling(platform));
 }
 

@@ -1,6 +1,7 @@
 // The restore points page inside the main window: the list from fake WMI results, creating a point
 // through the naming dialog, switching System Restore on, and rolling back with the restart
 // recorded, never made.
+#include "base/system_programs.h"
 #include "tools/restore_page/frmSystemRestore.h"
 
 #include <gtest/gtest.h>
@@ -52,7 +53,7 @@ class RestorePageTest : public PageTest<TfrmSystemRestore> {
     platform.QueryServiceState = [this](const std::wstring&) { return serviceState; };
     platform.RunCommand = [this](const std::wstring& command) {
       commands.push_back(command);
-      if (command == L"net start srservice" && serviceStarts) serviceState = SERVICE_RUNNING;
+      if (command == SystemProgramCommand(L"net.exe", L"start srservice") && serviceStarts) serviceState = SERVICE_RUNNING;
       return DWORD(0);
     };
     platform.Restart = [this] {
@@ -229,7 +230,7 @@ TEST_F(RestorePageTest, AStoppedServiceIsStartedOnYes) {
   answer = [](const TRecordedBox&) { return IDYES; };
   OnDialog([](TfrmnewRestorePoint* dialog) { Type(dialog, L"After enabling", true); });
   page->btnNew->Click();
-  EXPECT_EQ(commands, (std::vector<std::wstring>{L"sc config srservice start= demand", L"net start srservice"}));
+  EXPECT_EQ(commands, (std::vector<std::wstring>{SystemProgramCommand(L"sc.exe", L"config srservice start= demand"), SystemProgramCommand(L"net.exe", L"start srservice")}));
   EXPECT_EQ(created, std::vector<std::wstring>{L"After enabling"});
 }
 

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "base/child_process.h"
 #include "base/exception.h"
+#include "base/system_programs.h"
 #include "tests/base/test_program_folder.h"
+#include "tests/support/planted_programs.h"
 
 TEST(ServicePresets, BatchFilesAreInTheProgramFolder) {
   TestProgramFolder program;
@@ -16,44 +19,54 @@ TEST(ServicePresets, BatchFilesAreInTheProgramFolder) {
     EXPECT_EQ(PresetBatchFile(c.first), program.Path() + L"Data\\service\\" + c.second + L"_model.bat");
 }
 
-// A preset file of marker commands: each appends its marker to one file, so the file shows which
-// ran and in which order; one command fails, the others still run after it.
-TEST(ServicePresets, MarkerCommandsRunInOrderAndAFailureIsCounted) {
+// Every sc line runs as the system folder's sc.exe by its full path, in order, a failure counted
+// and the lines after it still run; a line of any other program is refused and listed.
+TEST(ServicePresets, OnlyScLinesRunAsTheSystemsScAndOthersAreRefused) {
   TestProgramFolder program;
-  std::wstring logFile = program.Path() + L"markers.txt";
-  std::string logA(logFile.begin(), logFile.end());
-  program.WriteFile(L"markers.txt", "");
   program.WriteFile(L"preset.bat",
                     "@echo off\r\n"
-                    "rem the markers\r\n"
-                    "cmd.exe /c echo one>>\"" + logA + "\"\r\n"
+                    "rem the services\r\n"
+                    "sc config one start= auto\r\n"
                     "\r\n"
-                    "   cmd.exe /c echo two>>\"" + logA + "\"  \r\n"
-                    "cmd.exe /c exit 5\r\n"
-                    "qs_no_such_program.exe\r\n"
+                    "   SC.EXE fail two  \r\n"
+                    "cmd.exe /c del x\r\n"
+                    "\"sc\"\tthree\r\n"
+                    ".\\sc four\r\n"
                     ":: last one\r\n"
-                    "cmd.exe /c echo three>>\"" + logA + "\"\r\n");
+                    "net stop Spooler\r\n");
   std::vector<std::wstring> lines = LoadPresetLines(program.Path() + L"preset.bat");
-  ASSERT_EQ(lines.size(), 9u);
-  int steps = 0;
-  TPresetRunResult result = RunPresetLines(lines, HiddenCommandRunner(kPresetCommandTimeoutMs), [&] { ++steps; });
-  EXPECT_EQ(steps, 9);
-  EXPECT_EQ(result.Commands, 5);
-  EXPECT_EQ(result.FailedLines, (std::vector<std::wstring>{L"cmd.exe /c exit 5", L"qs_no_such_program.exe"}));
-  EXPECT_EQ(ReadBytes(logFile), "one\r\ntwo\r\nthree\r\n");
-}
-
-TEST(ServicePresets, LinesGoThroughTheRunnerSeamTrimmed) {
+  ASSERT_EQ(lines.size(), 10u);
   std::vector<std::wstring> seen;
   TCommandRunner record = [&](const std::wstring& line) {
     seen.push_back(line);
-    return line != L"b";
+    return line.find(L"fail") == std::wstring::npos;
   };
-  TPresetRunResult result = RunPresetLines({L" a", L"REM x", L"b\t", L"@ECHO OFF", L"echo on", L"c"}, record, {});
-  EXPECT_EQ(seen, (std::vector<std::wstring>{L"a", L"b", L"c"}));
+  int steps = 0;
+  TPresetRunResult result = RunPresetLines(lines, record, [&] { ++steps; });
+  EXPECT_EQ(steps, 10);
+  const std::wstring sc = L"\"" + SystemFolder() + L"\\sc.exe\" ";
+  EXPECT_EQ(seen, (std::vector<std::wstring>{sc + L"config one start= auto", sc + L"fail two", sc + L"three"}));
   EXPECT_EQ(result.Commands, 3);
-  EXPECT_EQ(result.FailedLines, std::vector<std::wstring>{L"b"});
+  EXPECT_EQ(result.FailedLines, std::vector<std::wstring>{L"SC.EXE fail two"});
+  EXPECT_EQ(result.RefusedLines,
+            (std::vector<std::wstring>{L"cmd.exe /c del x", L".\\sc four", L"net stop Spooler"}));
   EXPECT_EQ(RunPresetLines({}, record, {}).Commands, 0);
+}
+
+// With an sc.exe planted in the current folder, a bare "sc" would start it; a preset line starts
+// the system's own, which answers for a real service.
+TEST(ServicePresets, APlantedScInTheCurrentFolderNeverRuns) {
+  PlantedPrograms planted({L"sc.exe"});
+  DWORD exitCode = 1;
+  ASSERT_TRUE(RunChildProcess(L"sc query Spooler", exitCode));
+  ASSERT_TRUE(planted.Ran()) << "a bare name finds the planted program in this prefix";
+
+  TPresetRunResult result =
+      RunPresetLines({L"sc query Spooler", L"sc qs_no_such_command"}, HiddenCommandRunner(kPresetCommandTimeoutMs), {});
+  EXPECT_FALSE(planted.Ran());
+  EXPECT_EQ(result.Commands, 2);
+  // The planted copy ends with 0 whatever it is asked; the real sc refuses the unknown command.
+  EXPECT_EQ(result.FailedLines, std::vector<std::wstring>{L"sc qs_no_such_command"});
 }
 
 TEST(ServicePresets, AMissingFileRaisesTheOpenError) {

@@ -1,5 +1,6 @@
 // The service presets page inside the main window: descriptions per preset, and "Optimize"
 // running the checked preset's file from the program folder through a runner of the test's own.
+#include "base/system_programs.h"
 #include "tools/service_page/frmSystemOptimize.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +12,9 @@
 #include "tests/support/page_test_fixture.h"
 
 namespace {
+
+// A preset line as it runs: the system folder's sc.exe by its full path.
+std::wstring Sc(const std::wstring& arguments) { return L"\"" + SystemFolder() + L"\\sc.exe\" " + arguments; }
 
 class ServicePageTest : public PageTest<TfrmSystemOptimize> {
  protected:
@@ -80,24 +84,25 @@ TEST_F(ServicePageTest, OptimizeRunsTheCheckedPresetFromTheProgramFolderAndRepor
   ASSERT_NE(page, nullptr);
   CreateDirectoryW((program_.Path() + L"Data").c_str(), nullptr);
   CreateDirectoryW((program_.Path() + L"Data\\service").c_str(), nullptr);
-  program_.WriteFile(L"Data\\service\\home_model.bat", "rem home\r\nsc one\r\nsc fail two\r\nsc three\r\n");
+  program_.WriteFile(L"Data\\service\\home_model.bat", "rem home\r\nsc one\r\nsc fail two\r\nsc.exe three\r\nnet stop Spooler\r\n");
   program_.WriteFile(L"Data\\service\\default_model.bat", "sc default\r\n");
   page->rbHome->SetChecked(true);
   page->btnOptimize->Click();
-  EXPECT_EQ(ran, (std::vector<std::wstring>{L"sc one", L"sc fail two", L"sc three"}));
+  EXPECT_EQ(ran, (std::vector<std::wstring>{Sc(L"one"), Sc(L"fail two"), Sc(L"three")}));
   EXPECT_TRUE(busyDuring);
   EXPECT_TRUE(page->btnOptimize->Enabled());
   EXPECT_FALSE(page->pb1->Visible());
-  EXPECT_EQ(page->pb1->Position(), 4);
+  EXPECT_EQ(page->pb1->Position(), 5);
   ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_EQ(boxes[0].text, L"Optimization Completed!\r\n\r\n1 of 3 commands failed:\r\nsc fail two");
+  EXPECT_EQ(boxes[0].text, L"Optimization Completed!\r\n\r\n1 of 3 commands failed:\r\nsc fail two\r\n\r\n"
+                            L"Not run (a preset may only run sc):\r\nnet stop Spooler");
   EXPECT_EQ(boxes[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONWARNING));
 
   ran.clear();
   boxes.clear();
   page->rbDefault->SetChecked(true);
   page->btnOptimize->Click();
-  EXPECT_EQ(ran, std::vector<std::wstring>{L"sc default"});
+  EXPECT_EQ(ran, std::vector<std::wstring>{Sc(L"default")});
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].text, L"Optimization Completed!");
 }

@@ -263,12 +263,40 @@ TEST(UninstallTexts, SizesFrequenciesAndInstallDates) {
   for (const auto& d : dates) EXPECT_EQ(InstallDateText(d.first), d.second) << d.first;
 }
 
+// A help link reaches the shell only as a web or mail URL: texts that the shell would take for a
+// file or program to run give nothing to open.
 TEST(UninstallTexts, OnlyWebAndMailAddressesAreOpenableHelpLinks) {
-  const std::pair<const wchar_t*, bool> links[] = {
-      {L"http://example.com/help", true}, {L"HTTPS://example.com", true}, {L" www.example.com ", true},
-      {L"mailto:help@example.com", true}, {L"C:\\Windows\\notepad.exe", false}, {L"file:///C:/x.exe", false},
-      {L"cmd /c del x", false},           {L"http://", false},                  {L"", false}};
-  for (const auto& l : links) EXPECT_EQ(IsOpenableHelpLink(l.first), l.second) << std::wstring(l.first).size();
+  const std::pair<const wchar_t*, const wchar_t*> links[] = {
+      {L"http://example.com/help", L"http://example.com/help"},
+      {L"HTTPS://example.com", L"HTTPS://example.com"},
+      {L" www.example.com ", L"http://www.example.com"},
+      {L"WWW.example.com/a?b=1#c", L"http://WWW.example.com/a?b=1#c"},
+      {L"http://example.com:8080/x", L"http://example.com:8080/x"},
+      {L"mailto:help@example.com", L"mailto:help@example.com"},
+      {L"mailto:help@example.com?subject=Hi", L"mailto:help@example.com?subject=Hi"},
+      // A path that follows "www." or a scheme: the shell would run the file it names.
+      {L"www.\\..\\..\\x.exe", L""},
+      {L"www.x.exe", L"http://www.x.exe"},
+      {L"mailto:\\..\\x.exe", L""},
+      {L"mailto:/../x.exe", L""},
+      {L"http://example.com\\..\\x.exe", L""},
+      {L"http:\\\\example.com", L""},
+      {L"http:x.exe", L""},
+      {L"http://", L""},
+      {L"http:///x.exe", L""},
+      {L"http://user@evil.example/", L""},
+      {L"http://example.com:/", L""},
+      {L"http://exa mple.com", L""},
+      {L"http://example.com/\"x.exe", L""},
+      {L"C:\\Windows\\notepad.exe", L""},
+      {L"file:///C:/x.exe", L""},
+      {L"cmd /c del x", L""},
+      {L"x.exe", L""},
+      {L"mailto:", L""},
+      {L"mailto:@example.com", L""},
+      {L"www.", L""},
+      {L"", L""}};
+  for (const auto& l : links) EXPECT_EQ(HelpLinkUrl(l.first), l.second) << l.first;
 }
 
 TEST(UninstallTexts, WindowsUpdatesShowOnlyWhenAskedFor) {

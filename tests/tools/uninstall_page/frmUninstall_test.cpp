@@ -181,16 +181,20 @@ TEST_F(UninstallPageTest, TheDetailAreaDescribesTheChosenProgram) {
   EXPECT_FALSE(page->imSelectedProgram->Visible());
 }
 
-TEST_F(UninstallPageTest, AHelpLinkThatIsNoWebAddressIsNotOpened) {
+// The shell is handed the checked URL only: a path is never opened, a "www." link gets its scheme.
+TEST_F(UninstallPageTest, AHelpLinkReachesTheShellOnlyAsAWebAddress) {
   std::vector<std::wstring> opened;
   SetShellOpenForTesting([&](const std::wstring& target, int) { opened.push_back(target); });
-  PutText(HKEY_LOCAL_MACHINE, Machine(L"A"), L"HelpLink", L"C:\\Windows\\system32\\cmd.exe");
   TfrmUninstall* page = OpenPage();
   ASSERT_NE(page, nullptr);
-  Choose(page, Row(page, L"Alpha"));
-  EXPECT_TRUE(page->lblHelpLink->Visible());
-  page->lblHelpLink->Click();
-  EXPECT_TRUE(opened.empty());
+  for (const wchar_t* link : {L"C:\\Windows\\system32\\cmd.exe", L"www.\\..\\..\\x.exe", L" www.example.com/help "}) {
+    PutText(HKEY_LOCAL_MACHINE, Machine(L"A"), L"HelpLink", link);
+    page->Button1->Click();
+    Choose(page, Row(page, L"Alpha"));
+    EXPECT_TRUE(page->lblHelpLink->Visible());
+    page->lblHelpLink->Click();
+  }
+  EXPECT_EQ(opened, (std::vector<std::wstring>{L"http://www.example.com/help"}));
 }
 
 TEST_F(UninstallPageTest, UninstallRunsTheFocusedProgramsWholeCommandThenScansAgain) {

@@ -1,0 +1,27 @@
+// The platform's own helper programs, always started by their full path. A bare name would be
+// looked for in the program's folder and the current folder first, where anyone may put a file
+// of that name.
+#pragma once
+
+#include <string>
+
+// GetWindowsDirectory and GetSystemDirectory, without a trailing backslash.
+std::wstring WindowsFolder();
+std::wstring SystemFolder();
+
+// The path in double quotes, as a command line's first word.
+std::wstring QuotedPath(const std::wstring& Path);
+
+// A command line of the Windows folder's program File ("regedit.exe") with Arguments.
+std::wstring WindowsProgramCommand(const std::wstring& File, const std::wstring& Arguments);
+// A command line of the system folder's program File ("sc.exe", "net.exe") with Arguments.
+std::wstring SystemProgramCommand(const std::wstring& File, const std::wstring& Arguments);
+
+// The command line's first word (quoted or up to the first blank or tab) and the rest.
+void SplitCommandLine(const std::wstring& CommandLine, std::wstring& Program, std::wstring& Arguments);
+
+// A command line of a shipped data file turned into one that starts its program by full path:
+// a bare program name (".exe" added when it has no extension) is taken from the system folder,
+// else the Windows folder; a path from a drive root is kept. "" when the program is a relative
+// path or none of these files exists.
+std::wstring FullPathCommand(const std::wstring& CommandLine);
