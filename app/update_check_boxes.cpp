@@ -5,9 +5,6 @@
 #include "gui/application.h"
 #include "gui/message_box.h"
 
-namespace {
-}  // namespace
-
 TUpdateCheckCallbacks UpdateCheckBoxes() {
   TUpdateCheckCallbacks boxes;
   boxes.ShowInfo = [](const std::wstring& text) { ShowInfo(text); };
@@ -19,5 +16,7 @@ TUpdateCheckCallbacks UpdateCheckBoxes() {
   };
   boxes.OpenWebSite = [] { ShellOpen(kVendorWebSite, SW_SHOW); };
   boxes.ProcessMessages = [] { Application->ProcessMessages(); };
+  // Closing the main window ends a running check at once.
+  boxes.Cancelled = [] { return Application->Terminated(); };
   return boxes;
 }

@@ -153,6 +153,7 @@ TEST_F(HttpDownloadTest, EveryFaultFailsWithoutAWrongByte) {
       {"norange", 0},    {"norange", 700},   {"ignorerange", 700}, {"twolength", 0}, {"nolength", 0},
       {"badlength", 0},  {"notfound", 0},    {"cut", 0},           {"cut", 700},     {"overlong", 0},
       {"overlong", 700}, {"wrongstart", 0},  {"wrongstart", 700},  {"longline", 0},  {"manyheaders", 0},
+      {"chunked", 0},    {"chunked", 700},   {"fourdigits", 0},    {"fourdigits", 700},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.mode << " holding " << c.held);
@@ -197,6 +198,94 @@ TEST_F(HttpDownloadTest, SilentServerTimesOut) {
     EXPECT_NE(e.Message().find(L"1000 ms"), std::wstring::npos) << e.what();
   }
   EXPECT_EQ(ReadBytes(File()), "");
+}
+
+double SecondsSince(ULONGLONG start) { return (GetTickCount64() - start) / 1000.0; }
+
+// A server that drips its reply's headers, and one that never accepts the connection: the
+// window gets its turn all the while, and Cancel ends the transfer at once.
+TEST_F(HttpDownloadTest, CancelEndsEveryWaitAtOnce) {
+  const std::wstring blackhole = L"127.0.0.1:" + std::to_wstring(BlackholePort());
+  struct Case {
+    const char* what;
+    std::wstring host, path;
+  } cases[] = {
+      {"header bytes dripping", TestServerHost(), L"drip/size/1000/a.bin"},
+      {"a connect never answered", blackhole, L"ok/size/1000/a.bin"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const ULONGLONG start = GetTickCount64();
+    int pumps = 0;
+    TDownloadCallbacks callbacks;
+    callbacks.Cancelled = [&] { return SecondsSince(start) > 1.0; };
+    callbacks.ProcessMessages = [&] { ++pumps; };
+    TDownloadRequest request{c.host, c.path, File(), false, 60000};
+    EXPECT_EQ(DownloadFile(request, callbacks), TDownloadResult::Cancelled);
+    EXPECT_LT(SecondsSince(start), 2.0);
+    EXPECT_GE(pumps, 5);
+    EXPECT_EQ(ReadBytes(File()), "");
+    EXPECT_EQ(QueryFileSize(c.host, c.path, callbacks), -1);
+  }
+}
+
+// The same waits with nobody cancelling: each connect and each header block has its deadline,
+// and passing it is reported as the time-out it is.
+TEST_F(HttpDownloadTest, EveryWaitEndsAsATimeOut) {
+  struct Case {
+    const char* what;
+    std::wstring host, path;
+    unsigned long totalMs;
+  } cases[] = {
+      {"header bytes dripping", TestServerHost(), L"drip/size/1000/a.bin", 0},
+      {"a connect never answered", L"127.0.0.1:" + std::to_wstring(BlackholePort()), L"ok/size/1000/a.bin", 0},
+      {"a body that stops", TestServerHost(), L"stall/size/1000/a.bin", 0},
+      {"a body too slow for the whole transfer's bound", TestServerHost(), L"slow/size/400000/a.bin", 1000},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const ULONGLONG start = GetTickCount64();
+    TDownloadRequest request{c.host, c.path, File(), false, c.totalMs ? 60000ul : 1000ul, c.totalMs};
+    try {
+      DownloadFile(request, {});
+      ADD_FAILURE() << "no error";
+    } catch (const EHttpTimeout& e) {
+      EXPECT_NE(e.Message().find(L"1000 ms"), std::wstring::npos) << e.what();
+    }
+    EXPECT_LT(SecondsSince(start), 3.0);
+  }
+}
+
+// A size the server announces beyond the transfer's bound, or beyond the free space of the
+// file's drive, is refused after the HEAD: no GET, not a byte written.
+TEST_F(HttpDownloadTest, OversizedFilesAreRefusedBeforeTheirBody) {
+  struct Case {
+    const wchar_t* path;
+    long long maxSize;
+    const wchar_t* reason;
+  } cases[] = {
+      {L"ok/size/1000000000000000/huge.bin", 0, L"free"},
+      {L"ok/size/100000/u.txt", 65536, L"at most 65536"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.path);
+    ClearServerLog();
+    WriteBytes(File(), "");
+    TDownloadRequest request{TestServerHost(), c.path, File()};
+    request.MaxSize = c.maxSize;
+    try {
+      DownloadFile(request, {});
+      ADD_FAILURE() << "no error";
+    } catch (const EHttpError& e) {
+      EXPECT_NE(e.Message().find(c.reason), std::wstring::npos) << e.what();
+    }
+    EXPECT_EQ(ReadBytes(File()), "");
+    EXPECT_EQ(ServerLog().size(), 1u);
+  }
+  // Exactly the bound is fine.
+  TDownloadRequest request{TestServerHost(), L"ok/size/65536/u.txt", File(), false};
+  request.MaxSize = 65536;
+  EXPECT_EQ(DownloadFile(request, {}), TDownloadResult::Complete);
 }
 
 TEST_F(HttpDownloadTest, RefusedConnectionFails) {

@@ -3,7 +3,9 @@
 
 Usage:
   http_test_server.py run -- <command...>   serve on a free port while the command runs; the
-                                            command finds the port in QS_TEST_HTTP_PORT
+                                            command finds the port in QS_TEST_HTTP_PORT, and
+                                            in QS_TEST_BLACKHOLE_PORT one whose connects
+                                            never complete
   http_test_server.py serve                 serve until killed; prints the port first
 
 A request path is "/<mode>/<file>". <file> is a file stored by a PUT of "/<file>", or
@@ -17,6 +19,7 @@ import subprocess
 import sys
 import threading
 import time
+import urllib.parse
 
 MODES = {
     "ok": "a well-behaved server",
@@ -35,6 +38,9 @@ MODES = {
     "longline": "a header line that never ends",
     "manyheaders": "thousands of header lines",
     "keepalive": "replies keep the connection open for further requests",
+    "drip": "the reply's header bytes come one every 100 ms, without end",
+    "chunked": "the GET body in chunked transfer coding, Content-Length the file's size",
+    "fourdigits": "a status code of four digits (2000, 2060)",
 }
 
 files = {}
@@ -149,6 +155,8 @@ def answer(conn, head, body_rest):
 
     with lock:
         log.append(head)
+    # Percent-escapes name the bytes they stand for, as on any web server.
+    target = urllib.parse.unquote(target, encoding="latin-1")
     parts = target.lstrip("/").split("/", 1)
     mode, name = parts[0], parts[1] if len(parts) > 1 else ""
     keep = mode == "keepalive"
@@ -157,6 +165,14 @@ def answer(conn, head, body_rest):
         page = b"<html>not found</html>"
         send_reply(conn, "404 Not Found", ["Content-Length: %d" % len(page)], page if method == "GET" else None, "ok", keep)
         return keep
+    if mode == "drip":
+        try:
+            for c in (b"HTTP/1.1 200 OK\r\nX-Drip: " + b"a" * 10000)[:1200]:
+                conn.sendall(bytes([c]))
+                time.sleep(0.1)
+        except OSError:
+            pass
+        return False
     if mode == "longline":
         conn.sendall(b"HTTP/1.1 200 OK\r\nX-Endless: ")
         try:
@@ -192,6 +208,12 @@ def answer(conn, head, body_rest):
         headers.append("Content-Range: bytes %d-%d/%d" % (start, start + len(body) - 1 - (10 if mode == "overlong" else 0), size))
     if mode == "manyheaders":
         headers += ["X-Filler-%d: %d" % (i, i) for i in range(5000)]
+    if mode == "fourdigits":
+        status = status[:3] + "0" + status[3:]
+    if mode == "chunked" and body is not None:
+        raw = bytes(body)
+        body = b"%x\r\n" % len(raw) + raw + b"\r\n0\r\n\r\n"
+        headers.append("Transfer-Encoding: chunked")
     if mode == "extra" and body is not None:
         body = body + b"EXTRA BYTES AFTER THE BODY"
     send_reply(conn, status, headers, body, mode, keep)
@@ -229,6 +251,25 @@ def start():
     return listener
 
 
+def blackhole():
+    """A listener whose queue of connections is full and never taken from: further connects
+    stay unanswered (the system drops their requests)."""
+    listener = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
+    listener.bind(("127.0.0.1", 0))
+    listener.listen(0)
+    fillers = []
+    for _ in range(3):
+        s = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
+        s.setblocking(False)
+        try:
+            s.connect(listener.getsockname())
+        except BlockingIOError:
+            pass
+        fillers.append(s)
+    time.sleep(0.2)
+    return listener, fillers
+
+
 def main():
     if len(sys.argv) >= 2 and sys.argv[1] == "serve":
         listener = start()
@@ -237,7 +278,9 @@ def main():
             time.sleep(3600)
     if len(sys.argv) >= 4 and sys.argv[1] == "run" and sys.argv[2] == "--":
         listener = start()
-        env = dict(os.environ, QS_TEST_HTTP_PORT=str(listener.getsockname()[1]))
+        hole, _fillers = blackhole()
+        env = dict(os.environ, QS_TEST_HTTP_PORT=str(listener.getsockname()[1]),
+                   QS_TEST_BLACKHOLE_PORT=str(hole.getsockname()[1]))
         code = subprocess.call(sys.argv[3:], env=env)
         listener.close()
         sys.exit(code)

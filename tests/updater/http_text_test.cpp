@@ -1,6 +1,8 @@
 // Address splitting, reply headers and progress text: the transfer's pure pieces.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "updater/http/download_progress.h"
 #include "updater/http/http_error.h"
 #include "updater/http/http_messages.h"
@@ -52,6 +54,7 @@ THttpReply ReadHeaders(const std::vector<std::string>& lines) {
 
 TEST(HttpReply, ReadsStatusLengthAndRange) {
   THttpReply reply = ReadHeaders({"HTTP/1.1 206 Partial Content\r\n", "content-length: 100\r\n",
+                                  "transfer-encoding:  chunked \r\n",
                                   "CONTENT-RANGE: bytes 5000000000-5000000099/5000000100\r\n", "\r\n",
                                   "Content-Length: 7\r\n"});
   EXPECT_EQ(reply.StatusCode, 206);
@@ -60,10 +63,12 @@ TEST(HttpReply, ReadsStatusLengthAndRange) {
   EXPECT_EQ(reply.RangeStart, 5000000000LL);
   EXPECT_EQ(reply.RangeEnd, 5000000099LL);
   EXPECT_EQ(reply.RangeTotal, 5000000100LL);
+  EXPECT_EQ(reply.TransferEncoding, "chunked");
 
   // Without the blank after the colon the length is not recognised; a range of an unknown
   // total keeps its start.
   reply = ReadHeaders({"HTTP/1.0 200 OK\r\n", "Content-Length:12\r\n", "Content-Range: bytes 0-9/*\r\n", "\r\n"});
+  EXPECT_TRUE(reply.TransferEncoding.empty());
   EXPECT_EQ(reply.ContentLength, -1);
   EXPECT_EQ(reply.RangeStart, 0);
   EXPECT_EQ(reply.RangeTotal, -1);
@@ -73,6 +78,10 @@ TEST(HttpReply, RefusesBrokenHeaders) {
   const std::vector<std::vector<std::string>> broken = {
       {"SSH-2.0-OpenSSH\r\n"},
       {"HTTP/1.1 abc\r\n"},
+      // Exactly three digits, then a blank or the line's end.
+      {"HTTP/1.1 2000 OK\r\n"},
+      {"HTTP/1.1 20 OK\r\n"},
+      {"HTTP/1.1 200OK\r\n"},
       {"HTTP/1.1 200 OK\r\n", "Content-Length: 12abc\r\n"},
       {"HTTP/1.1 200 OK\r\n", "Content-Length: -5\r\n"},
       {"HTTP/1.1 200 OK\r\n", "Content-Length: \r\n"},
@@ -83,6 +92,8 @@ TEST(HttpReply, RefusesBrokenHeaders) {
     SCOPED_TRACE(lines.back());
     EXPECT_THROW(ReadHeaders(lines), EHttpError);
   }
+  // A status line without its text is whole.
+  EXPECT_EQ(ReadHeaders({"HTTP/1.1 200\r\n", "\r\n"}).StatusCode, 200);
   // The same length twice is harmless.
   EXPECT_EQ(ReadHeaders({"HTTP/1.1 200 OK\r\n", "Content-Length: 10\r\n", "Content-Length: 10\r\n"}).ContentLength, 10);
 }
@@ -105,5 +116,33 @@ TEST(DownloadProgress, TextAndPercent) {
 TEST(HttpRequest, ControlCharactersNeverReachTheWire) {
   EXPECT_THROW(HeadRequest(L"host", L"u.txt HTTP/1.1\r\nX-Smuggled: 1"), EHttpError);
   EXPECT_THROW(GetRequest(L"host\r\nX: 1", L"u.txt", 0), EHttpError);
-  EXPECT_EQ(GetRequest(L"h", L"a b.txt", 5).substr(0, 23), "GET /a b.txt HTTP/1.1\r\n");
+  EXPECT_EQ(GetRequest(L"h", L"a b.txt", 5).substr(0, 25), "GET /a%20b.txt HTTP/1.1\r\n");
+}
+
+TEST(HttpRequest, PathsGoOutAsPercentEscapedUtf8) {
+  // No code page in between: a fullwidth backslash, solidus or full stop (which the system code
+  // page's best fit turns into "\", "/" and ".") stays the character it is.
+  struct Case {
+    const wchar_t* path;
+    const char* target;
+  } cases[] = {
+      {L"ok/u.txt", "ok/u.txt"},
+      {L"ok/upd/..\uFF3C..\uFF3Cevil.dll", "ok/upd/..%EF%BC%BC..%EF%BC%BCevil.dll"},
+      {L"ok/\uFF0E\uFF0E\uFF0Fx.dll", "ok/%EF%BC%8E%EF%BC%8E%EF%BC%8Fx.dll"},
+      {L"ok/\u6587\u4EF6.dll", "ok/%E6%96%87%E4%BB%B6.dll"},
+      {L"ok/a\\b<c>\"d\"#{|}^`", "ok/a%5Cb%3Cc%3E%22d%22%23%7B%7C%7D%5E%60"},
+      {L"ok/x.php?file=a&v=2", "ok/x.php?file=a&v=2"},
+      {L"ok/already%20escaped", "ok/already%20escaped"},
+      {L"ok/\u00E9", "ok/%C3%A9"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.target);
+    EXPECT_EQ(RequestTarget(c.path), c.target);
+    EXPECT_EQ(HeadRequest(L"h", c.path).substr(0, 6 + std::strlen(c.target) + 11),
+              std::string("HEAD /") + c.target + " HTTP/1.1\r\n");
+  }
+  // Text that is not valid UTF-16 (a lone surrogate) and a host that is not plain ASCII.
+  EXPECT_THROW(RequestTarget(L"ok/\xD800x.dll"), EHttpError);
+  EXPECT_THROW(HeadRequest(L"h\uFF0Ex", L"u.txt"), EHttpError);
+  EXPECT_THROW(GetRequest(L"a b", L"u.txt", 0), EHttpError);
 }

@@ -82,10 +82,25 @@ int UnusedPort() {
   return ntohs(address.sin_port);
 }
 
+int BlackholePort() {
+  const char* port = std::getenv("QS_TEST_BLACKHOLE_PORT");
+  if (!port) throw std::runtime_error("QS_TEST_BLACKHOLE_PORT is not set: run the test through CTest");
+  return std::atoi(port);
+}
+
 void ClearServerLog() { Exchange("GET /_clear HTTP/1.1\r\n\r\n"); }
 
 std::string GeneratedBytes(size_t n) {
   std::string bytes(n, '\0');
   for (size_t i = 0; i < n; ++i) bytes[i] = static_cast<char>(i % 251);
+  return bytes;
+}
+
+std::string Utf16File(const std::wstring& text) {
+  std::string bytes = "\xFF\xFE";
+  for (wchar_t c : text) {
+    bytes += static_cast<char>(c & 0xFF);
+    bytes += static_cast<char>(c >> 8);
+  }
   return bytes;
 }

@@ -20,6 +20,11 @@ void ClearServerLog();
 
 // A loopback port that was free a moment ago: connecting to it is refused.
 int UnusedPort();
+// A loopback port whose connects are never answered (QS_TEST_BLACKHOLE_PORT).
+int BlackholePort();
+
+// Text as a file in UTF-16 with its byte-order mark, as INI files may be (a version file).
+std::string Utf16File(const std::wstring& text);
 
 // What the server generates for "size/<n>/...": n bytes, byte i being i % 251.
 std::string GeneratedBytes(size_t n);

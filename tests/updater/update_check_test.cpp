@@ -1,5 +1,6 @@
 // The main program's update check against the local test server.
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include "base/files.h"
 #include "base/ini_file.h"
@@ -106,6 +107,48 @@ TEST_F(UpdateCheckTest, MissingOrEmptyVersionFileIsReportedInBothModes) {
     EXPECT_EQ(boxes_, (std::vector<std::wstring>{kNoConfig, kNoUpdate}));
     EXPECT_FALSE(FileExists(SysIniPath()));
     EXPECT_FALSE(FileExists(folder_.Path() + L"u.txt.tmp"));
+  }
+}
+
+// A server that keeps the check waiting (dripping its headers, or never taking the connection):
+// the window gets its turn all along, and closing the program ends the check at once, silently.
+TEST_F(UpdateCheckTest, WaitingServerNeverFreezesTheWindow) {
+  const std::wstring urls[] = {TestServerUrl("drip", "u.txt"),
+                               L"http://127.0.0.1:" + std::to_wstring(BlackholePort()) + L"/ok/u.txt"};
+  for (const std::wstring& url : urls) {
+    SCOPED_TRACE(std::string(url.begin(), url.end()));
+    TIniFile(UpdateIniPath()).WriteString(L"List", L"File", url);
+    boxes_.clear();
+    const ULONGLONG start = GetTickCount64();
+    int pumps = 0;
+    TUpdateCheckCallbacks callbacks = Callbacks();
+    callbacks.ProcessMessages = [&] { ++pumps; };
+    callbacks.Cancelled = [&] { return GetTickCount64() - start > 1000; };
+    RunUpdateCheck(true, callbacks);
+    EXPECT_LT(GetTickCount64() - start, 2000u);
+    EXPECT_GE(pumps, 5);
+    EXPECT_TRUE(boxes_.empty());
+    EXPECT_FALSE(FileExists(folder_.Path() + L"u.txt.tmp"));
+    EXPECT_FALSE(FileExists(SysIniPath()));
+  }
+}
+
+// A version file the server announces as endless is refused before its body: a connection
+// failure for the user's check, nothing at all for the silent one.
+TEST_F(UpdateCheckTest, OversizedVersionFileIsRefused) {
+  TIniFile(UpdateIniPath()).WriteString(L"List", L"File", TestServerUrl("ok", "size/1000000000000000/u.txt"));
+  for (bool userStarted : {true, false}) {
+    SCOPED_TRACE(userStarted);
+    boxes_.clear();
+    RunUpdateCheck(userStarted, Callbacks());
+    if (userStarted) {
+      ASSERT_EQ(boxes_.size(), 1u);
+      EXPECT_EQ(boxes_[0].find(L"warning: \rInternet connection failed!\r\r"), 0u);
+      EXPECT_NE(boxes_[0].find(L"at most 65536"), std::wstring::npos);
+    } else {
+      EXPECT_TRUE(boxes_.empty());
+    }
+    EXPECT_FALSE(FileExists(SysIniPath()));
   }
 }
 

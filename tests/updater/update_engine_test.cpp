@@ -42,6 +42,10 @@ class UpdateEngineTest : public testing::Test {
                                "\r\nExeName=" + exeName + "\r\n");
   }
 
+  static std::string Utf16VersionFile(const std::wstring& fileList, const std::wstring& exeName) {
+    return Utf16File(L"[Version]\r\nver=4.2\r\n[Server]\r\nFileList=" + fileList + L"\r\nExeName=" + exeName + L"\r\n");
+  }
+
   TUpdateCallbacks Callbacks() {
     TUpdateCallbacks callbacks;
     callbacks.ShowMessage = [this](const std::wstring& text) { messages_.push_back(text); };
@@ -139,23 +143,75 @@ TEST_F(UpdateEngineTest, CancelInTheSecondFileThenUpdateResumesIt) {
 }
 
 TEST_F(UpdateEngineTest, StartsAtTheRecordedFileIndex) {
-  for (int index : {2, 7}) {
+  // Only a place in the list of three counts; anything else (a stale or planted value, the
+  // list's length included) starts from the first file.
+  for (int index : {2, -1, 3, 99}) {
     SCOPED_TRACE(index);
     WriteFileIndex(index);
-    ClearServerLog();
+    const bool resumes = index == 2;
     TUpdateEngine engine(Callbacks());
     ASSERT_TRUE(engine.Prepare());
-    EXPECT_EQ(engine.Files()[0].State, TFileState::Done);
-    EXPECT_EQ(engine.Files()[1].State, TFileState::Done);
-    EXPECT_EQ(engine.Files()[2].State, index == 2 ? TFileState::Waiting : TFileState::Done);
+    EXPECT_EQ(engine.CurrentIndex(), resumes ? 2 : 0);
+    EXPECT_EQ(engine.Files()[0].State, resumes ? TFileState::Done : TFileState::Waiting);
+    EXPECT_EQ(engine.Files()[1].State, resumes ? TFileState::Done : TFileState::Waiting);
+    EXPECT_EQ(engine.Files()[2].State, TFileState::Waiting);
     int percent = -1;
-    EXPECT_EQ(engine.ProbeCurrentFile(percent), index == 2);
+    EXPECT_TRUE(engine.ProbeCurrentFile(percent));
     ClearServerLog();
     ASSERT_EQ(engine.Run(), TUpdateResult::Finished);
-    EXPECT_EQ(ServerLog().size(), index == 2 ? 2u : 0u);
+    EXPECT_EQ(ServerLog().size(), resumes ? 2u : 6u);
+    EXPECT_EQ(FileExists(folder_.Path() + L"upd\\one.dll"), !resumes);
     EXPECT_EQ(ReadFileIndex(), 0);
     EXPECT_EQ(ReadLocalVersion(), L"4.2");
+    DeleteFileW((folder_.Path() + L"upd\\one.dll").c_str());
   }
+}
+
+// A version file the server announces as endless, a listed file larger than the drive's free
+// space: refused with a box, nothing recorded or put in place, Temp\ left without the bytes.
+TEST_F(UpdateEngineTest, OversizedFilesAreRefused) {
+  TIniFile(UpdateIniPath()).WriteString(L"List", L"File", TestServerUrl("ok", "size/1000000000000000/u.txt"));
+  TUpdateEngine engine(Callbacks());
+  EXPECT_FALSE(engine.Prepare());
+  ASSERT_EQ(messages_.size(), 1u);
+  EXPECT_NE(messages_[0].find(L"at most 65536"), std::wstring::npos) << Narrow(messages_[0]);
+  EXPECT_EQ(CountFilesBelow(folder_.Path() + L"Temp\\"), 1);  // the empty temporary file
+  EXPECT_FALSE(FileExists(SysIniPath()));
+
+  messages_.clear();
+  TIniFile(UpdateIniPath()).WriteString(L"List", L"File", TestServerUrl("ok", "u.txt"));
+  ServeVersionFile({"ok", "ok", "ok"}, "three.exe", {"upd/one.dll", "size/1000000000000000/huge.dll", "upd/three.exe"});
+  ASSERT_TRUE(engine.Prepare());
+  EXPECT_EQ(engine.Run(), TUpdateResult::Failed);
+  ASSERT_EQ(messages_.size(), 1u);
+  EXPECT_EQ(messages_[0].find(UpdateErrorText(L"The file needs 1000000000000000 more bytes")), 0u) << Narrow(messages_[0]);
+  EXPECT_FALSE(FileExists(folder_.Path() + L"size\\1000000000000000\\huge.dll"));
+  EXPECT_FALSE(FileExists(folder_.Path() + L"upd\\three.exe"));
+  ExpectNothingRecorded();
+}
+
+// Names with characters that the system code page maps onto "\\", "/" or "." by best fit are
+// plain names of the program folder: they go out escaped as UTF-8, never as a path that climbs,
+// land inside the folder, and a program of that name is looked for inside it only.
+TEST_F(UpdateEngineTest, BestFitCharactersStayWhatTheyAre) {
+  const std::wstring climbing = L"upd/..\uFF3C..\uFF3Cone.dll";
+  PutServerFile("upd/..\xEF\xBC\xBC..\xEF\xBC\xBCone.dll", one_);
+  PutServerFile("u.txt", Utf16VersionFile(TestServerUrl("ok", "") + climbing + L"," + TestServerUrl("ok", "upd/three.exe"),
+                                          L"\uFF0E\uFF0E\uFF3Cthree.exe /x"));
+  TUpdateEngine engine(Callbacks());
+  ASSERT_TRUE(engine.Prepare());
+  ASSERT_EQ(engine.Files().size(), 2u);
+  EXPECT_EQ(engine.Files()[0].LocalName, climbing);
+  EXPECT_EQ(engine.ExeApplicationName(), folder_.Path() + L"\uFF0E\uFF0E\uFF3Cthree.exe");
+  EXPECT_EQ(engine.ExeCommandLine(), L"\"" + folder_.Path() + L"\uFF0E\uFF0E\uFF3Cthree.exe\" /x");
+  ClearServerLog();
+  ASSERT_EQ(engine.Run(), TUpdateResult::Finished);
+  std::vector<std::string> log = ServerLog();
+  ASSERT_EQ(log.size(), 4u);
+  EXPECT_EQ(log[1].substr(0, log[1].find("\r\n")), "GET /ok/upd/..%EF%BC%BC..%EF%BC%BCone.dll HTTP/1.1");
+  EXPECT_EQ(ReadBytes(folder_.Path() + L"upd\\..\uFF3C..\uFF3Cone.dll"), one_);
+  EXPECT_FALSE(FileExists(ExtractFilePath(ExcludeTrailingBackslash(folder_.Path())) + L"one.dll"));
+  EXPECT_FALSE(engine.StartProgram());  // no such program in the folder
 }
 
 TEST_F(UpdateEngineTest, HostileNamesAreRefusedBeforeAnythingIsWritten) {

@@ -205,4 +205,34 @@ TEST_F(UpdateProgramTest, HostileNamesWriteNothingOutsideTheProgramFolder) {
   EXPECT_EQ(TIniFile(folder_.Path() + L"Config\\App.ini").ReadString(L"Version", L"ver", L"0"), L"0");
 }
 
+// A version file in UTF-16 whose ExeName and listed names climb out of the program folder with
+// characters that the system code page maps onto "\\", "/" and "." by best fit: the update goes
+// through, the program beside the folder never starts, nothing is written outside the folder.
+TEST_F(UpdateProgramTest, BestFitNamesNeverLeaveTheProgramFolder) {
+  // The updater in app\, a marker program beside that folder, where "..\helper.exe" leads.
+  const std::wstring app = folder_.Path() + L"app\\";
+  ForceDirectories(app);
+  updater_ = app + L"Update.exe";
+  WriteBytes(updater_, ReadRcData(L"UPDATE_EXE"));
+  WriteBytes(folder_.Path() + L"helper.exe", helper_);
+  TIniFile(app + L"Update.ini").WriteString(L"List", L"File", TestServerUrl("ok", "u.txt"));
+  PutServerFile("upd/..\xEF\xBC\xBC..\xEF\xBC\xBCone.dll", one_);
+  const std::wstring climbing = L"upd/..\uFF3C..\uFF3Cone.dll";
+  const wchar_t* exeNames[] = {L"..\uFF3Chelper.exe /x", L"\uFF0E\uFF0E\uFF3Chelper.exe /x", L"..\uFF0Fhelper.exe /x",
+                               L"\uFF0E\uFF0E/helper.exe"};
+  for (const wchar_t* exeName : exeNames) {
+    SCOPED_TRACE(testing::Message() << exeName);
+    DeleteFileW((app + L"upd\\one.dll").c_str());
+    PutServerFile("u.txt", Utf16File(L"[Version]\r\nver=4.2\r\n[Server]\r\nFileList=" + TestServerUrl("ok", "upd/one.dll") +
+                                     L"," + TestServerUrl("ok", "") + climbing + L"\r\nExeName=" + exeName + L"\r\n"));
+    EXPECT_TRUE(RunUpdater(L"\\internet \\exec \\auto", 60000));
+    EXPECT_EQ(ReadBytes(app + L"upd\\one.dll"), one_);
+    EXPECT_EQ(ReadBytes(app + L"upd\\..\uFF3C..\uFF3Cone.dll"), one_);
+  }
+  Sleep(1500);  // time for a wrongly started program to leave its mark
+  EXPECT_FALSE(FileExists(folder_.Path() + L"started.txt"));
+  EXPECT_FALSE(FileExists(folder_.Path() + L"one.dll"));
+  EXPECT_FALSE(FileExists(folder_.Path() + L"upd\\one.dll"));
+}
+
 }  // namespace

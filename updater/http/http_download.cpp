@@ -3,9 +3,11 @@
 #include <winsock2.h>
 #include <windows.h>
 
+#include <functional>
 #include <vector>
 
 #include "base/exception.h"
+#include "base/files.h"
 #include "base/strings.h"
 #include "updater/http/http_error.h"
 #include "updater/http/http_messages.h"
@@ -14,10 +16,9 @@
 
 namespace {
 
-// Bytes received, written and reported per step of the body loop. Steps of 4 KB spend most of
-// the time in the per-step system calls and message pumping; 64 KB keeps the transfer close to
-// the loopback's speed while "Cancel" still gets through many times a second.
-constexpr size_t kChunkSize = 65536;
+// The most a body step receives and writes. The fixed costs of a step (the receive and write
+// calls) are then small against the bytes it moves; the window's turn is paced by time instead.
+constexpr size_t kBufferSize = 1 << 20;
 
 // The temporary file, positioned at its end, closed on every way out.
 class TTempFile {
@@ -61,12 +62,40 @@ class TTempFile {
 
 bool IsCancelled(const TDownloadCallbacks& callbacks) { return callbacks.Cancelled && callbacks.Cancelled(); }
 
-// Reads a reply's header block. False when the user cancelled on the way.
-bool ReadReply(THttpSocket& socket, const TDownloadCallbacks& callbacks, THttpReply& reply) {
+// The window's turn during a transfer: the progress so far, its messages, and whether to go on.
+class TTransferTurn {
+ public:
+  explicit TTransferTurn(const TDownloadCallbacks& callbacks) : callbacks_(callbacks) {}
+
+  void StartBody(long long offset, long long replyLength) {
+    inBody_ = true;
+    offset_ = offset;
+    replyLength_ = replyLength;
+  }
+  void SetReceived(long long received) { received_ = received; }
+  void ReportProgress() {
+    if (!inBody_ || received_ == reported_ || !callbacks_.Progress) return;
+    reported_ = received_;
+    callbacks_.Progress(offset_, received_, replyLength_);
+  }
+  bool operator()() {
+    ReportProgress();
+    if (callbacks_.ProcessMessages) callbacks_.ProcessMessages();
+    return !IsCancelled(callbacks_);
+  }
+
+ private:
+  const TDownloadCallbacks& callbacks_;
+  bool inBody_ = false;
+  long long offset_ = 0, replyLength_ = 0, received_ = 0, reported_ = 0;
+};
+
+// Reads a reply's header block, all of it by the deadline. False when the user cancelled first.
+bool ReadReply(THttpSocket& socket, const TDownloadCallbacks& callbacks, const TDeadline& deadline, THttpReply& reply) {
+  if (IsCancelled(callbacks)) return false;
   THttpReplyReader reader;
   for (;;) {
-    if (IsCancelled(callbacks)) return false;
-    std::string line = socket.ReadLine(THttpReplyReader::kMaxLineLength);
+    std::string line = socket.ReadLine(THttpReplyReader::kMaxLineLength, deadline);
     if (line.empty()) throw EHttpError(L"The connection ended inside the reply's headers");
     if (!reader.AddLine(line)) break;
   }
@@ -79,9 +108,12 @@ void RequireSuccess(const THttpReply& reply, const char* request) {
     throw EHttpNoFile(Format(L"The server answered the %hs request with status %d", request, reply.StatusCode));
 }
 
-// Whether the GET reply carries exactly the bytes from `offset` to the end of the file.
+// Whether the GET reply carries exactly the bytes from `offset` to the end of the file, as they are.
 void CheckRange(const THttpReply& reply, long long offset, long long announced) {
   RequireSuccess(reply, "GET");
+  if (!reply.TransferEncoding.empty() && LowerCase(AnsiToWide(reply.TransferEncoding)) != L"identity")
+    throw EHttpError(L"The server sent the file in the transfer coding \"" + AnsiToWide(reply.TransferEncoding) +
+                     L"\", which is not supported");
   if (reply.HasContentRange) {
     if (reply.RangeStart != offset)
       throw EHttpError(Format(L"The server sent the range from %lld instead of %lld", reply.RangeStart, offset));
@@ -94,14 +126,24 @@ void CheckRange(const THttpReply& reply, long long offset, long long announced) 
     throw EHttpError(Format(L"The server announced %lld bytes where %lld remain", reply.ContentLength, announced - offset));
 }
 
+// Bytes the file may still take: refused before any is asked for when its drive lacks the room.
+void RequireFreeSpace(const std::wstring& fileName, long long needed) {
+  ULARGE_INTEGER available;
+  if (!GetDiskFreeSpaceExW(ExtractFilePath(fileName).c_str(), &available, nullptr, nullptr)) return;
+  if (static_cast<unsigned long long>(needed) > available.QuadPart)
+    throw EHttpError(Format(L"The file needs %lld more bytes, but its drive has only %llu bytes free", needed,
+                            available.QuadPart));
+}
+
 // The HEAD exchange on a connection of its own: the file's size, or -1 when the user cancelled.
-long long HeadSize(THttpSocket& socket, const std::wstring& host, const std::wstring& path,
-                   const TDownloadCallbacks& callbacks) {
+long long HeadSize(THttpSocket& socket, const std::wstring& host, const std::wstring& path, unsigned long timeoutMs,
+                   const TDeadline& total, const TDownloadCallbacks& callbacks) {
   THostPort server = SplitHostPort(host);
-  socket.Connect(server.Name, server.Port);
-  socket.Send(HeadRequest(host, path));
+  std::string request = HeadRequest(host, path);
+  socket.Connect(server.Name, server.Port, TDeadline::After(timeoutMs).Or(total));
+  socket.Send(request, TDeadline::After(timeoutMs).Or(total));
   THttpReply reply;
-  if (!ReadReply(socket, callbacks, reply)) return -1;
+  if (!ReadReply(socket, callbacks, TDeadline::After(timeoutMs).Or(total), reply)) return -1;
   socket.Close();
   RequireSuccess(reply, "HEAD");
   if (reply.ContentLength <= 0) throw EHttpNoFile(L"The server did not announce the file's size");
@@ -110,40 +152,64 @@ long long HeadSize(THttpSocket& socket, const std::wstring& host, const std::wst
 
 }  // namespace
 
-long long QueryFileSize(const std::wstring& host, const std::wstring& path, unsigned long timeoutMs) {
-  THttpSocket socket(timeoutMs);
-  return HeadSize(socket, host, path, TDownloadCallbacks());
+long long QueryFileSize(const std::wstring& host, const std::wstring& path, const TDownloadCallbacks& callbacks,
+                        unsigned long timeoutMs) {
+  TTransferTurn turn(callbacks);
+  THttpSocket socket(std::ref(turn));
+  try {
+    return HeadSize(socket, host, path, timeoutMs, TDeadline::Never(), callbacks);
+  } catch (const THttpCancelled&) {
+    return -1;
+  }
 }
 
 TDownloadResult DownloadFile(const TDownloadRequest& request, const TDownloadCallbacks& callbacks) {
   THostPort server = SplitHostPort(request.Host);
   TTempFile file(request.FileName, request.Resume);
-  THttpSocket socket(request.TimeoutMs);
-  long long announced = HeadSize(socket, request.Host, request.Path, callbacks);
-  if (announced < 0) return TDownloadResult::Cancelled;
+  const TDeadline total =
+      request.TotalTimeoutMs ? TDeadline::After(request.TotalTimeoutMs) : TDeadline::Never();
+  TTransferTurn turn(callbacks);
+  THttpSocket socket(std::ref(turn));
+  long long announced = 0;
+  try {
+    announced = HeadSize(socket, request.Host, request.Path, request.TimeoutMs, total, callbacks);
+    if (announced < 0) return TDownloadResult::Cancelled;
+    if (request.MaxSize > 0 && announced > request.MaxSize)
+      throw EHttpError(Format(L"The server announced %lld bytes for a file of at most %lld", announced, request.MaxSize));
 
-  // A file larger than the server's is not a part of it: start again.
-  if (file.Size() > announced) file.Truncate();
-  long long offset = file.Size();
-  if (offset == announced) return TDownloadResult::Complete;
+    // A file larger than the server's is not a part of it: start again.
+    if (file.Size() > announced) file.Truncate();
+    long long offset = file.Size();
+    if (offset == announced) return TDownloadResult::Complete;
+    RequireFreeSpace(request.FileName, announced - offset);
 
-  socket.Connect(server.Name, server.Port);
-  socket.Send(GetRequest(request.Host, request.Path, offset));
-  THttpReply get;
-  if (!ReadReply(socket, callbacks, get)) return TDownloadResult::Cancelled;
-  CheckRange(get, offset, announced);
+    std::string get = GetRequest(request.Host, request.Path, offset);
+    socket.Connect(server.Name, server.Port, TDeadline::After(request.TimeoutMs).Or(total));
+    socket.Send(get, TDeadline::After(request.TimeoutMs).Or(total));
+    THttpReply reply;
+    if (!ReadReply(socket, callbacks, TDeadline::After(request.TimeoutMs).Or(total), reply))
+      return TDownloadResult::Cancelled;
+    CheckRange(reply, offset, announced);
 
-  long long replyLength = get.ContentLength;
-  long long received = 0;
-  std::vector<char> buffer(kChunkSize);
-  while (received < replyLength && !IsCancelled(callbacks)) {
-    long long remaining = replyLength - received;
-    size_t n = socket.Receive(buffer.data(), remaining < static_cast<long long>(kChunkSize) ? static_cast<size_t>(remaining) : kChunkSize);
-    if (n == 0) break;
-    file.Write(buffer.data(), n);
-    received += static_cast<long long>(n);
-    if (callbacks.Progress) callbacks.Progress(offset, received, replyLength);
-    if (callbacks.ProcessMessages) callbacks.ProcessMessages();
+    long long replyLength = reply.ContentLength;
+    long long received = 0;
+    turn.StartBody(offset, replyLength);
+    std::vector<char> buffer(kBufferSize);
+    while (received < replyLength && !IsCancelled(callbacks)) {
+      long long remaining = replyLength - received;
+      size_t n = socket.Receive(buffer.data(), remaining < static_cast<long long>(kBufferSize) ? static_cast<size_t>(remaining) : kBufferSize,
+                                TDeadline::After(request.TimeoutMs).Or(total));
+      if (n == 0) break;
+      file.Write(buffer.data(), n);
+      received += static_cast<long long>(n);
+      turn.SetReceived(received);
+      if (total.Passed()) throw EHttpTimeout(Format(L"The transfer did not end within %lu ms", total.LengthMs()));
+      socket.TakeTurn();
+    }
+    turn.ReportProgress();
+  } catch (const THttpCancelled&) {
+    turn.ReportProgress();
+    return TDownloadResult::Cancelled;
   }
   socket.Close();
   if (IsCancelled(callbacks)) return TDownloadResult::Cancelled;

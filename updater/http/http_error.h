@@ -14,3 +14,10 @@ class EHttpNoFile : public EHttpError {
  public:
   using EHttpError::EHttpError;
 };
+
+// The server took longer than the transfer allows: to accept the connection, to send a reply's
+// headers, or to send the next bytes of a body.
+class EHttpTimeout : public EHttpError {
+ public:
+  using EHttpError::EHttpError;
+};

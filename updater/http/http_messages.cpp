@@ -1,6 +1,9 @@
 #include "updater/http/http_messages.h"
 
+#include <windows.h>
+
 #include <cctype>
+#include <cstring>
 
 #include "base/strings.h"
 #include "updater/http/http_error.h"
@@ -36,37 +39,80 @@ long long ParseSize(const std::string& text) {
 }
 
 // A line break in the host or path would end the request line early and smuggle in headers.
-std::string RequestText(const std::wstring& text) {
+void RefuseControlCharacters(const std::wstring& text) {
   for (wchar_t c : text)
     if (c < 0x20 || c == 0x7F) throw EHttpError(L"Control character in the address \"" + text + L"\"");
-  return WideToAnsi(text);
+}
+
+// Host names go out as they are: printable ASCII only, never converted.
+std::string HostText(const std::wstring& host) {
+  RefuseControlCharacters(host);
+  std::string text;
+  for (wchar_t c : host) {
+    if (c <= 0x20 || c >= 0x7F) throw EHttpError(L"The server address \"" + host + L"\" is not plain ASCII");
+    text += static_cast<char>(c);
+  }
+  return text;
+}
+
+// Bytes a request target carries as they are; every other one is percent-escaped. "%" stays, so
+// an address that is already escaped goes out unchanged.
+bool PlainInTarget(unsigned char c) {
+  return c > 0x20 && c < 0x7F && !std::strchr("\"#<>\\^`{|}", c);
 }
 
 std::wstring Quoted(const std::string& line) { return L"\"" + AnsiToWide(TrimBlanks(line)) + L"\""; }
 
 }  // namespace
 
+std::string RequestTarget(const std::wstring& path) {
+  RefuseControlCharacters(path);
+  std::string utf8;
+  if (!path.empty()) {
+    int size = WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, path.data(), static_cast<int>(path.size()), nullptr, 0,
+                                   nullptr, nullptr);
+    if (size <= 0) throw EHttpError(L"The address \"" + path + L"\" is not valid Unicode text");
+    utf8.resize(static_cast<size_t>(size));
+    WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, path.data(), static_cast<int>(path.size()), &utf8[0], size,
+                        nullptr, nullptr);
+  }
+  static const char kHex[] = "0123456789ABCDEF";
+  std::string target;
+  for (unsigned char c : utf8) {
+    if (PlainInTarget(c)) {
+      target += static_cast<char>(c);
+    } else {
+      target += '%';
+      target += kHex[c >> 4];
+      target += kHex[c & 15];
+    }
+  }
+  return target;
+}
+
 std::string HeadRequest(const std::wstring& host, const std::wstring& path) {
-  return "HEAD /" + RequestText(path) + " HTTP/1.1\r\n" +
+  return "HEAD /" + RequestTarget(path) + " HTTP/1.1\r\n" +
          "Pragma: no-cache\r\n"
          "Cache-Control: no-cache\r\n" +
-         kUserAgent + "Host: " + RequestText(host) + "\r\n\r\n";
+         kUserAgent + "Host: " + HostText(host) + "\r\n\r\n";
 }
 
 std::string GetRequest(const std::wstring& host, const std::wstring& path, long long offset) {
-  return "GET /" + RequestText(path) + " HTTP/1.1\r\n" +
+  return "GET /" + RequestTarget(path) + " HTTP/1.1\r\n" +
          "Accept: image/gif, image/x-xbitmap, image/jpeg, image/pjpeg, */*\r\n" + kUserAgent +
-         "RANGE: bytes=" + std::to_string(offset) + "-\r\n" + "Host: " + RequestText(host) + "\r\n\r\n";
+         "RANGE: bytes=" + std::to_string(offset) + "-\r\n" + "Host: " + HostText(host) + "\r\n\r\n";
 }
 
 bool THttpReplyReader::AddLine(const std::string& line) {
   if (line == "\r\n") return false;
   if (++lines_ > kMaxLines) throw EHttpError(Format(L"The server sent more than %d header lines", kMaxLines));
   if (lines_ == 1) {
-    // "HTTP/1.1 206 Partial Content"
+    // "HTTP/1.1 206 Partial Content": exactly three digits, then a blank or the line's end.
     size_t blank = line.find(' ');
     long long code = blank == std::string::npos ? -1 : ParseSize(line.substr(blank + 1, 3));
-    if (!StartsWithNoCase(line, "HTTP/") || code < 100 || code > 999) throw EHttpError(L"Not an HTTP reply: " + Quoted(line));
+    char after = blank == std::string::npos || blank + 4 >= line.size() ? '\0' : line[blank + 4];
+    if (!StartsWithNoCase(line, "HTTP/") || code < 100 || code > 999 || (after != ' ' && after != '\r'))
+      throw EHttpError(L"Not an HTTP reply: " + Quoted(line));
     reply_.StatusCode = static_cast<int>(code);
   } else if (StartsWithNoCase(line, "Content-Length: ")) {
     long long length = ParseSize(TrimBlanks(line.substr(16)));
@@ -74,6 +120,8 @@ bool THttpReplyReader::AddLine(const std::string& line) {
     if (reply_.ContentLength >= 0 && reply_.ContentLength != length)
       throw EHttpError(L"The server sent two different Content-Length values");
     reply_.ContentLength = length;
+  } else if (StartsWithNoCase(line, "Transfer-Encoding:")) {
+    reply_.TransferEncoding = TrimBlanks(line.substr(18));
   } else if (StartsWithNoCase(line, "Content-Range:")) {
     reply_.HasContentRange = true;
     // "bytes 100-199/200"

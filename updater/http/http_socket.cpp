@@ -2,12 +2,21 @@
 
 #include <ws2tcpip.h>
 
+#include <algorithm>
+
 #include "base/strings.h"
 #include "updater/http/http_error.h"
 
 namespace {
 
+using Clock = std::chrono::steady_clock;
+
 constexpr size_t kReadAhead = 4096;
+// The longest single wait: the window's messages are never left waiting much longer.
+constexpr unsigned long kSliceMs = 100;
+// The size the system may buffer for us between two receives: large steps keep the per-call cost
+// of a fast transfer low.
+constexpr int kReceiveBufferBytes = 1 << 20;
 
 void StartWinsock() {
   static const bool started = [] {
@@ -22,9 +31,34 @@ std::wstring SocketErrorText(int code) {
   return Format(L"Socket Error # %d", code) + (message.empty() ? L"" : L"\r\n" + message);
 }
 
+bool WouldBlock(int error) { return error == WSAEWOULDBLOCK || error == WSAEINPROGRESS; }
+
 }  // namespace
 
-THttpSocket::THttpSocket(unsigned long timeoutMs) : timeoutMs_(timeoutMs) {}
+TDeadline TDeadline::After(unsigned long ms) {
+  TDeadline deadline;
+  deadline.at_ = Clock::now() + std::chrono::milliseconds(ms);
+  deadline.lengthMs_ = ms;
+  deadline.never_ = false;
+  return deadline;
+}
+
+TDeadline TDeadline::Or(const TDeadline& other) const {
+  if (never_) return other;
+  if (other.never_) return *this;
+  return other.at_ < at_ ? other : *this;
+}
+
+bool TDeadline::Passed() const { return !never_ && Clock::now() >= at_; }
+
+unsigned long TDeadline::LeftMs(unsigned long cap) const {
+  if (never_) return cap;
+  auto left = std::chrono::duration_cast<std::chrono::milliseconds>(at_ - Clock::now()).count();
+  if (left <= 0) return 0;
+  return static_cast<unsigned long>(std::min<long long>(left, cap));
+}
+
+THttpSocket::THttpSocket(TTurn turn) : turn_(std::move(turn)), lastTurn_(Clock::now()) {}
 
 THttpSocket::~THttpSocket() { Close(); }
 
@@ -34,7 +68,32 @@ void THttpSocket::Close() {
   pending_.clear();
 }
 
-void THttpSocket::Connect(const std::wstring& host, int port) {
+void THttpSocket::TakeTurn() {
+  Clock::time_point now = Clock::now();
+  if (now - lastTurn_ < std::chrono::milliseconds(kTurnIntervalMs)) return;
+  lastTurn_ = now;
+  if (turn_ && !turn_()) throw THttpCancelled();
+}
+
+bool THttpSocket::WaitUntilReady(bool write, const TDeadline& deadline) {
+  for (;;) {
+    TakeTurn();
+    if (deadline.Passed()) return false;
+    unsigned long slice = deadline.LeftMs(kSliceMs);
+    fd_set ready, failed;
+    FD_ZERO(&ready);
+    FD_ZERO(&failed);
+    FD_SET(socket_, &ready);
+    FD_SET(socket_, &failed);
+    timeval wait{0, static_cast<long>(slice * 1000)};
+    int n = select(0, write ? nullptr : &ready, write ? &ready : nullptr, &failed, &wait);
+    if (n == SOCKET_ERROR) throw EHttpError(SocketErrorText(WSAGetLastError()));
+    // A failed connect shows in the error set; its reason is read by the caller.
+    if (n > 0) return true;
+  }
+}
+
+void THttpSocket::Connect(const std::wstring& host, int port, const TDeadline& deadline) {
   Close();
   StartWinsock();
   ADDRINFOW hints = {};
@@ -45,46 +104,78 @@ void THttpSocket::Connect(const std::wstring& host, int port) {
   if (GetAddrInfoW(host.c_str(), IntToStr(port).c_str(), &hints, &found) != 0 || !found)
     throw EHttpError(L"Host not found: " + host);
   int error = 0;
-  for (ADDRINFOW* a = found; a && socket_ == INVALID_SOCKET; a = a->ai_next) {
-    SOCKET s = socket(a->ai_family, a->ai_socktype, a->ai_protocol);
-    if (s == INVALID_SOCKET) {
+  bool timedOut = false;
+  try {
+    for (ADDRINFOW* a = found; a && socket_ == INVALID_SOCKET && !timedOut; a = a->ai_next) {
+      SOCKET s = socket(a->ai_family, a->ai_socktype, a->ai_protocol);
+      if (s == INVALID_SOCKET) {
+        error = WSAGetLastError();
+        continue;
+      }
+      u_long nonBlocking = 1;
+      ioctlsocket(s, FIONBIO, &nonBlocking);
+      int size = kReceiveBufferBytes;
+      setsockopt(s, SOL_SOCKET, SO_RCVBUF, reinterpret_cast<const char*>(&size), sizeof size);
+      socket_ = s;  // closed by Close() on every way out
+      if (connect(s, a->ai_addr, static_cast<int>(a->ai_addrlen)) == 0) break;
       error = WSAGetLastError();
-      continue;
+      if (WouldBlock(error)) {
+        if (!WaitUntilReady(true, deadline)) {
+          timedOut = true;
+        } else {
+          int length = sizeof error;
+          error = 0;
+          if (getsockopt(s, SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&error), &length) != 0)
+            error = WSAGetLastError();
+          if (error == 0) break;
+        }
+      }
+      Close();
     }
-    if (connect(s, a->ai_addr, static_cast<int>(a->ai_addrlen)) == 0) {
-      socket_ = s;
-    } else {
-      error = WSAGetLastError();
-      closesocket(s);
-    }
+  } catch (...) {
+    FreeAddrInfoW(found);
+    Close();
+    throw;
   }
   FreeAddrInfoW(found);
+  if (timedOut) throw EHttpTimeout(L"No connection to " + host + Format(L" within %lu ms", deadline.LengthMs()));
   if (socket_ == INVALID_SOCKET) throw EHttpError(SocketErrorText(error));
-  DWORD timeout = timeoutMs_;
-  setsockopt(socket_, SOL_SOCKET, SO_RCVTIMEO, reinterpret_cast<const char*>(&timeout), sizeof timeout);
-  setsockopt(socket_, SOL_SOCKET, SO_SNDTIMEO, reinterpret_cast<const char*>(&timeout), sizeof timeout);
 }
 
-void THttpSocket::Send(const std::string& bytes) {
+void THttpSocket::Send(const std::string& bytes, const TDeadline& deadline) {
   size_t sent = 0;
   while (sent < bytes.size()) {
-    int n = socket_ == INVALID_SOCKET ? SOCKET_ERROR
-                                      : send(socket_, bytes.data() + sent, static_cast<int>(bytes.size() - sent), 0);
-    if (n == SOCKET_ERROR) throw EHttpError(SocketErrorText(socket_ == INVALID_SOCKET ? WSAENOTCONN : WSAGetLastError()));
-    sent += static_cast<size_t>(n);
+    if (socket_ == INVALID_SOCKET) throw EHttpError(SocketErrorText(WSAENOTCONN));
+    int n = send(socket_, bytes.data() + sent, static_cast<int>(bytes.size() - sent), 0);
+    if (n != SOCKET_ERROR) {
+      sent += static_cast<size_t>(n);
+      continue;
+    }
+    int error = WSAGetLastError();
+    if (!WouldBlock(error)) throw EHttpError(SocketErrorText(error));
+    if (!WaitUntilReady(true, deadline))
+      throw EHttpTimeout(Format(L"The server took no request within %lu ms", deadline.LengthMs()));
   }
 }
 
-bool THttpSocket::Fill() {
+bool THttpSocket::Fill(const TDeadline& deadline, const wchar_t* waitingFor) {
   if (socket_ == INVALID_SOCKET) return false;
   char buffer[kReadAhead];
-  int n = recv(socket_, buffer, sizeof buffer, 0);
-  if (n <= 0) return false;
-  pending_.append(buffer, static_cast<size_t>(n));
-  return true;
+  for (;;) {
+    int n = recv(socket_, buffer, sizeof buffer, 0);
+    if (n > 0) {
+      pending_.append(buffer, static_cast<size_t>(n));
+      return true;
+    }
+    if (n == 0) return false;
+    int error = WSAGetLastError();
+    if (!WouldBlock(error)) throw EHttpError(SocketErrorText(error));
+    if (!WaitUntilReady(false, deadline))
+      throw EHttpTimeout(Format(L"%ls did not come within %lu ms", waitingFor, deadline.LengthMs()));
+  }
 }
 
-std::string THttpSocket::ReadLine(size_t maxLength) {
+std::string THttpSocket::ReadLine(size_t maxLength, const TDeadline& deadline) {
   size_t searched = 0;
   for (;;) {
     size_t end = pending_.find("\r\n", searched > 0 ? searched - 1 : 0);
@@ -96,23 +187,32 @@ std::string THttpSocket::ReadLine(size_t maxLength) {
     if (end != std::string::npos || pending_.size() >= maxLength)
       throw EHttpError(Format(L"The server sent a header line longer than %u bytes", static_cast<unsigned>(maxLength)));
     searched = pending_.size();
-    if (!Fill()) return std::string();
+    if (!Fill(deadline, L"The server's reply headers")) return std::string();
   }
 }
 
-size_t THttpSocket::Receive(char* buffer, size_t size) {
+size_t THttpSocket::Receive(char* buffer, size_t size, const TDeadline& deadline) {
   if (!pending_.empty()) {
-    size_t n = pending_.size() < size ? pending_.size() : size;
+    size_t n = std::min(pending_.size(), size);
     pending_.copy(buffer, n);
     pending_.erase(0, n);
     return n;
   }
   if (socket_ == INVALID_SOCKET) return 0;
-  int n = recv(socket_, buffer, static_cast<int>(size), 0);
-  if (n == SOCKET_ERROR) {
+  size_t got = 0;
+  while (got < size) {
+    int n = recv(socket_, buffer + got, static_cast<int>(std::min<size_t>(size - got, 1u << 30)), 0);
+    if (n > 0) {
+      got += static_cast<size_t>(n);
+      continue;
+    }
+    if (n == 0) break;
     int error = WSAGetLastError();
-    if (error == WSAETIMEDOUT) throw EHttpError(Format(L"No data from the server for %lu ms", timeoutMs_));
-    throw EHttpError(SocketErrorText(error));
+    if (!WouldBlock(error)) throw EHttpError(SocketErrorText(error));
+    // What has come is handed on at once; only an empty buffer waits.
+    if (got > 0) break;
+    if (!WaitUntilReady(false, deadline))
+      throw EHttpTimeout(Format(L"No data from the server for %lu ms", deadline.LengthMs()));
   }
-  return static_cast<size_t>(n);
+  return got;
 }

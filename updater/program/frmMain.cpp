@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include "base/files.h"
-#include "base/strings.h"
 #include "gui/application.h"
 #include "gui/message_box.h"
 #include "updater/update/update_files.h"
@@ -53,7 +52,14 @@ void TfrmMain::FormCreate(TObject* Sender) {
 void TfrmMain::FormShow(TObject* Sender) {
   lblVersion->SetCaption(VersionText());
   int percent = 0;
-  if (!engine_.ProbeCurrentFile(percent)) return;
+  running_ = true;
+  const bool probed = engine_.ProbeCurrentFile(percent);
+  running_ = false;
+  if (closeWhenStopped_) {
+    Close();
+    return;
+  }
+  if (!probed) return;
   Gauge1->SetProgress(percent);
   Application->ProcessMessages();
   Timer1->SetEnabled(true);
@@ -85,9 +91,8 @@ void TfrmMain::btnUpdateClick(TObject* Sender) {
   switch (result) {
     case TUpdateResult::Finished: {
       ShowRunning(false);
-      const std::wstring program = engine_.ExeCommandLine();
       Close();
-      if (!program.empty()) WinExec(WideToAnsi(program).c_str(), SW_SHOWNORMAL);
+      engine_.StartProgram();
       break;
     }
     case TUpdateResult::Cancelled:

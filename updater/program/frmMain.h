@@ -44,6 +44,7 @@ class TfrmMain : public TForm {
   void ShowRunning(bool running);
 
   TUpdateEngine engine_;
+  // A transfer runs (the size probe when shown, or the update) and handles our messages.
   bool running_ = false;
   // The window was asked to close while a transfer ran: it closes once the transfer stops.
   bool closeWhenStopped_ = false;

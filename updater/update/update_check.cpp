@@ -24,7 +24,8 @@ void Show(const std::function<void(const std::wstring&)>& box, const std::wstrin
   if (box) box(text);
 }
 
-// The version file into Sys.ini. False when the connection failed (the check ends).
+// The version file into Sys.ini. False when the connection failed or the program is closing
+// (the check ends).
 bool FetchServerConfig(bool userStarted, const TUpdateCheckCallbacks& callbacks, unsigned long timeoutMs) {
   std::wstring url = ReadUpdateListUrl();
   std::wstring path = UrlPath(url);
@@ -35,8 +36,17 @@ bool FetchServerConfig(bool userStarted, const TUpdateCheckCallbacks& callbacks,
     try {
       ForceDirectories(ExtractFilePath(fetched));
       TDownloadCallbacks transfer;
+      transfer.Cancelled = callbacks.Cancelled;
       transfer.ProcessMessages = callbacks.ProcessMessages;
-      complete = DownloadFile({UrlHost(url), path, fetched, false, timeoutMs}, transfer) == TDownloadResult::Complete;
+      TDownloadRequest request{UrlHost(url), path, fetched, false, timeoutMs};
+      request.MaxSize = kMaxVersionFileSize;
+      request.TotalTimeoutMs = kVersionFileTimeoutMs;
+      if (DownloadFile(request, transfer) == TDownloadResult::Cancelled) {
+        // The program is closing: the check ends without a word.
+        DeleteFileW(fetched.c_str());
+        return false;
+      }
+      complete = true;
     } catch (const EHttpNoFile&) {
       // Reached the server, which has no version file: reported below like an empty one.
     } catch (const Exception& e) {
@@ -63,6 +73,14 @@ void OfferWhenNewer(bool sayNone, const TUpdateCheckCallbacks& callbacks) {
 }  // namespace
 
 void RunUpdateCheck(bool userStarted, const TUpdateCheckCallbacks& callbacks, unsigned long timeoutMs) {
+  // The transfer lets the window handle its messages, where the link or the timer could start
+  // a second check over the first one's files.
+  static bool running = false;
+  if (running) return;
+  running = true;
+  struct TRunning {
+    ~TRunning() { running = false; }
+  } guard;
   DeleteFileW(SysIniPath().c_str());
   if (!FetchServerConfig(userStarted, callbacks, timeoutMs)) return;
   OfferWhenNewer(userStarted, callbacks);

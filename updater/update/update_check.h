@@ -1,6 +1,8 @@
 // The main program's update check, without its window: fetch the server's version file into
 // Sys.ini, compare it with the installed version and offer the vendor's web site when the
-// server's is newer. The main window supplies the boxes and the shell call.
+// server's is newer. The main window supplies the boxes and the shell call. The check runs on
+// the window's thread and keeps it responsive: the transfer waits in short slices and handles
+// the window's messages between them; a second check asked for meanwhile is ignored.
 #pragma once
 
 #include <functional>
@@ -15,8 +17,10 @@ struct TUpdateCheckCallbacks {
   std::function<bool(const std::wstring& text)> AskYesNo;
   // Opens the vendor's web site.
   std::function<void()> OpenWebSite;
-  // Between chunks of the transfer.
+  // At most every ~50 ms of the transfer, waits included: the window handles its messages.
   std::function<void()> ProcessMessages;
+  // Asked throughout the transfer; true (the program is closing) ends the check silently.
+  std::function<bool()> Cancelled;
 };
 
 // The texts the check shows.

@@ -9,6 +9,7 @@
 #include "updater/http/http_download.h"
 #include "updater/http/url.h"
 #include "base/safe_names.h"
+#include "updater/update/start_program.h"
 #include "updater/update/update_files.h"
 
 namespace {
@@ -99,12 +100,15 @@ bool TUpdateEngine::Prepare() {
   try {
     TUpdateFile versionFile = DescribeFile(addresses[0]);
     std::wstring fetched = TempFileName(versionFile);
-    if (!Fetch(versionFile)) throw Exception(L"The version file's transfer was cancelled");
+    if (!Fetch(versionFile, true)) throw Exception(L"The version file's transfer was cancelled");
     if (!MoveFileExW(fetched.c_str(), SysIniPath().c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED))
       throw Exception(L"Cannot write \"" + SysIniPath() + L"\": " + LastErrorText());
-    currentIndex_ = ReadFileIndex();
     TStringList urls = LoadFileList(exeName_);
     for (const std::wstring& url : urls.Strings()) files.push_back(DescribeFile(url));
+    // The count of files already installed: anything that is not a place in this list (a
+    // stale or planted value) starts the update from its first file.
+    currentIndex_ = ReadFileIndex();
+    if (currentIndex_ < 0 || currentIndex_ >= static_cast<int>(files.size())) currentIndex_ = 0;
     std::wstring program, arguments;
     SplitCommandLine(exeName_, program, arguments);
     if (!exeName_.empty() && !IsSafeRelativePath(program))
@@ -118,23 +122,7 @@ bool TUpdateEngine::Prepare() {
   return true;
 }
 
-bool TUpdateEngine::ProbeCurrentFile(int& percent) {
-  percent = 0;
-  if (currentIndex_ < 0 || currentIndex_ >= static_cast<int>(files_.size())) return false;
-  const TUpdateFile& file = files_[currentIndex_];
-  long long held = FileSizeOf(TempFileName(file));
-  try {
-    long long total = QueryFileSize(file.Host, file.Path, timeoutMs_);
-    percent = static_cast<int>((held < total ? held : total) * 100 / total);
-  } catch (const Exception& e) {
-    return Fail(ConnectErrorText(e.Message()));
-  }
-  return true;
-}
-
-bool TUpdateEngine::Fetch(const TUpdateFile& file) {
-  TDownloadRequest request{file.Host, file.Path, TempFileName(file), true, timeoutMs_};
-  ForceDirectories(ExtractFilePath(request.FileName));
+TDownloadCallbacks TUpdateEngine::TransferCallbacks() {
   TDownloadCallbacks callbacks;
   callbacks.Cancelled = [this] { return cancelled_; };
   callbacks.Progress = [this](long long offset, long long received, long long replyLength) {
@@ -142,7 +130,33 @@ bool TUpdateEngine::Fetch(const TUpdateFile& file) {
       callbacks_.Progress(DownloadProgressText(received, replyLength), DownloadPercent(offset, received, replyLength));
   };
   callbacks.ProcessMessages = callbacks_.ProcessMessages;
-  return DownloadFile(request, callbacks) == TDownloadResult::Complete;
+  return callbacks;
+}
+
+bool TUpdateEngine::ProbeCurrentFile(int& percent) {
+  percent = 0;
+  if (currentIndex_ < 0 || currentIndex_ >= static_cast<int>(files_.size())) return false;
+  const TUpdateFile& file = files_[currentIndex_];
+  long long held = FileSizeOf(TempFileName(file));
+  cancelled_ = false;
+  try {
+    long long total = QueryFileSize(file.Host, file.Path, TransferCallbacks(), timeoutMs_);
+    if (total < 0) return false;  // the window is closing
+    percent = static_cast<int>((held < total ? held : total) * 100 / total);
+  } catch (const Exception& e) {
+    return Fail(ConnectErrorText(e.Message()));
+  }
+  return true;
+}
+
+bool TUpdateEngine::Fetch(const TUpdateFile& file, bool versionFile) {
+  TDownloadRequest request{file.Host, file.Path, TempFileName(file), true, timeoutMs_};
+  if (versionFile) {
+    request.MaxSize = kMaxVersionFileSize;
+    request.TotalTimeoutMs = kVersionFileTimeoutMs;
+  }
+  ForceDirectories(ExtractFilePath(request.FileName));
+  return DownloadFile(request, TransferCallbacks()) == TDownloadResult::Complete;
 }
 
 void TUpdateEngine::PutInPlace(const TUpdateFile& file) {
@@ -177,7 +191,7 @@ TUpdateResult TUpdateEngine::Run() {
     if (callbacks_.ProcessMessages) callbacks_.ProcessMessages();
     SetState(index, TFileState::Downloading);
     try {
-      if (!Fetch(files_[index])) {
+      if (!Fetch(files_[index], false)) {
         SetState(index, TFileState::Waiting);
         return TUpdateResult::Cancelled;
       }
@@ -199,9 +213,22 @@ TUpdateResult TUpdateEngine::Run() {
   return TUpdateResult::Finished;
 }
 
+std::wstring TUpdateEngine::ExeApplicationName() const {
+  std::wstring program, arguments;
+  SplitCommandLine(exeName_, program, arguments);
+  if (program.empty()) return std::wstring();
+  return ProgramFolder() + ToWindowsPath(program);
+}
+
 std::wstring TUpdateEngine::ExeCommandLine() const {
   std::wstring program, arguments;
   SplitCommandLine(exeName_, program, arguments);
   if (program.empty()) return std::wstring();
-  return L"\"" + ProgramFolder() + ToWindowsPath(program) + L"\"" + arguments;
+  return L"\"" + ExeApplicationName() + L"\"" + arguments;
+}
+
+bool TUpdateEngine::StartProgram() const {
+  std::wstring application = ExeApplicationName();
+  if (application.empty()) return false;
+  return StartProgramInFolder(ProgramFolder(), application, ExeCommandLine());
 }

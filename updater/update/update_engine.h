@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "updater/http/http_download.h"
+
 enum class TFileState { Waiting, Downloading, Done };
 
 // "准备中", "进行中", "已完成": the texts of a file's row.
@@ -46,14 +48,14 @@ class TUpdateEngine {
   // When the window is created: Temp\ made and emptied, the server's version file fetched
   // into Sys.ini, the update's files listed from it. False (with the failure shown) when the
   // version file could not be fetched or names a file or program that is refused; Files() is
-  // empty then.
+  // empty then. CurrentIndex() is Update.ini's FileIndex when that is a place in the list, else 0.
   bool Prepare();
   const std::vector<TUpdateFile>& Files() const { return files_; }
   int CurrentIndex() const { return currentIndex_; }
 
   // When the window is shown: asks the server for the current file's size and gives the
   // share already held in Temp\ in `percent`. False (with the connection error shown) on
-  // failure, or when every file is already done.
+  // failure; false without a box when there is no current file or Cancel() came meanwhile.
   bool ProbeCurrentFile(int& percent);
 
   // Fetches the files from CurrentIndex() on and puts each into place. Finished: every file
@@ -65,15 +67,22 @@ class TUpdateEngine {
   void Cancel() { cancelled_ = true; }
   bool Cancelled() const { return cancelled_; }
 
-  // The program to start after a finished update: ExeName run from the program folder, or ""
+  // The program to start after a finished update: ExeName's program below the program folder
+  // (full path) and the command line it gets (that path quoted, then ExeName's arguments); ""
   // when the version file names none.
+  std::wstring ExeApplicationName() const;
   std::wstring ExeCommandLine() const;
+  // Starts it, shown normally, in the updater's own current folder; false when there is none,
+  // when its full path is not inside the program folder, or when it cannot be started.
+  bool StartProgram() const;
 
  private:
   bool Fail(const std::wstring& text);
   std::wstring TempFileName(const TUpdateFile& file) const;
   void SetState(int index, TFileState state);
-  bool Fetch(const TUpdateFile& file);
+  // Transfers a file into Temp\; the version file with its size and time bounds.
+  bool Fetch(const TUpdateFile& file, bool versionFile);
+  TDownloadCallbacks TransferCallbacks();
   void PutInPlace(const TUpdateFile& file);
   void Finish();
 

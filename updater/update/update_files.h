@@ -12,6 +12,11 @@ std::wstring SysIniPath();     // program folder + "Sys.ini"
 std::wstring AppIniPath();     // program folder + "Config\App.ini"
 std::wstring TempFolder();     // program folder + "Temp\"
 
+// The server's version file is a small INI file: larger ones are refused, and its whole
+// transfer must end within the time-out (the updater fetches it before its window shows).
+constexpr long long kMaxVersionFileSize = 64 * 1024;
+constexpr unsigned long kVersionFileTimeoutMs = 30000;
+
 // The pieces of `text` between separators, in order; empty pieces are dropped, nothing is trimmed.
 TStringList SplitString(const std::wstring& text, const std::wstring& separator);
 
