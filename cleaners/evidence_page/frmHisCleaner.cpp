@@ -7,7 +7,7 @@
 #include "common/time_ago.h"
 #include "gui/application.h"
 #include "gui/message_box.h"
-#include "gui/pagekit/page_host.h"
+#include "gui/pagekit/busy_run.h"
 #include "gui/screen.h"
 
 QS_FORM_IMPL(TfrmHisCleaner, TForm, QS_FIELD(Label6), QS_FIELD(Label7), QS_FIELD(lblLastDT), QS_FIELD(lblLast),
@@ -143,12 +143,8 @@ void TfrmHisCleaner::btnScanClick(TObject* Sender) {
   // A click on either scan button while a run goes on is ignored: the list is being worked on.
   if (HistoryRunActive()) return;
   TComponentRef<TfrmHisCleaner> self(this);
-  // Whatever ends the run, the cursor and the navigation come back.
-  struct RestoreCursor {
-    ~RestoreCursor() { Screen->SetCursor(crDefault); }
-  } restoreCursor;
-  Screen->SetCursor(crHourGlass);
-  TNavigationLock navigation = PageHostOf(this).LockNavigation();
+  TBusyRun run(this);
+  run.ScreenHourglass();
 
   THistoryRunEvents events;
   events.OnItemStart = [self](int category, int item) {
@@ -168,7 +164,7 @@ void TfrmHisCleaner::btnScanClick(TObject* Sender) {
 
   SaveLastHisInfo(Now());
   ShowLastRunInfo();
-  Screen->SetCursor(crDefault);
+  run.End();
   ShowInfo(L" Evidence Cleaning Completed.");
   if (!self) return;
   for (int j = 1; j <= CategoryCount; ++j)

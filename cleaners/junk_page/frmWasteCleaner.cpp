@@ -14,6 +14,7 @@
 #include "cleaners/junk/waste_lists.h"
 #include "common/time_ago.h"
 #include "gui/message_box.h"
+#include "gui/pagekit/busy_run.h"
 #include "gui/pagekit/page_host.h"
 
 QS_FORM_IMPL(TfrmWasteCleaner, TForm, QS_FIELD(Label6), QS_FIELD(Label7), QS_FIELD(pgc1), QS_FIELD(il1), QS_FIELD(ts1),
@@ -216,7 +217,7 @@ void TfrmWasteCleaner::btnScanClick(TObject* Sender) {
 
   vstDrive1->SetRootNodeCount(static_cast<uint32_t>(selected));
   ShowTab(ts2);
-  TNavigationLock navigation = PageHostOf(this).LockNavigation();
+  TBusyRun run(this);
   SetHeading(L"Scanning the Junk Cleaner", L"Junk File Cleaner is performing the search,Please wait...");
 
   WasteSearchState.Stop = false;
@@ -278,7 +279,7 @@ void TfrmWasteCleaner::btnScanClick(TObject* Sender) {
   chkResultAll->SetChecked(true);
   ShowChecks(vstScanResult, [](size_t i) { return WasteFileAt(i) && WasteFileAt(i)->Selected; });
   ShowTab(ts3);
-  navigation.Release();
+  run.End();
   SetHeading(L"Analysis Completely", L"Junk File Cleaner has completely the analysis of your system.");
 }
 

@@ -2,7 +2,7 @@
 
 #include "base/message_pump.h"
 #include "gui/message_box.h"
-#include "gui/pagekit/page_host.h"
+#include "gui/pagekit/busy_run.h"
 #include "tools/activex_register/dll_registration.h"
 
 QS_FORM_IMPL(TfrmRegisterActivex, TForm, QS_FIELD(Label1), QS_FIELD(Label2), QS_FIELD(Label3), QS_FIELD(Label4),
@@ -55,14 +55,7 @@ void TfrmRegisterActivex::chkAllClick(TObject* Sender) {
   VST1->Invalidate();
 }
 
-void TfrmRegisterActivex::SetBusyCursor(bool busy) {
-  const TCursor cursor = busy ? crHourGlass : crDefault;
-  SetCursor(cursor);
-  VST1->SetCursor(cursor);
-}
-
 void TfrmRegisterActivex::ResetPage() {
-  SetBusyCursor(false);
   ProgressBar1->SetVisible(false);
   ProgressBar1->SetPosition(0);
   btnActivex->SetCaption(L"Re-Register");
@@ -89,8 +82,8 @@ void TfrmRegisterActivex::RunChecked() {
   btnActivex->SetCaption(L"Stop");
   ProgressBar1->SetPosition(0);
   ProgressBar1->SetVisible(true);
-  SetBusyCursor(true);
-  TNavigationLock navigation = PageHostOf(this).LockNavigation();
+  TBusyRun run(this);
+  run.Hourglass({this, VST1});
   auto stopped = [&self] { return !self || !self->running_; };
   int handled = 0, failed = 0;
   for (PVirtualNode node = VST1->GetFirst(); node; node = VST1->GetNextSibling(node)) {

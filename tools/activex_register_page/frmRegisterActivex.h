@@ -52,7 +52,6 @@ class TfrmRegisterActivex : public TForm {
   void RunChecked();
   // Default cursors, the progress bar hidden at 0, the button back to "Re-Register".
   void ResetPage();
-  void SetBusyCursor(bool busy);
 
   std::vector<TDllRow> rows_;
   bool running_ = false;

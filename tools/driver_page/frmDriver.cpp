@@ -3,7 +3,7 @@
 #include "base/message_pump.h"
 #include "common/failure_list.h"
 #include "gui/message_box.h"
-#include "gui/pagekit/page_host.h"
+#include "gui/pagekit/busy_run.h"
 #include "tools/driver/driver_files.h"
 
 QS_FORM_IMPL(TfrmDriver, TForm, QS_FIELD(Label1), QS_FIELD(Label2), QS_FIELD(Label3), QS_FIELD(Label4),
@@ -55,14 +55,6 @@ void TfrmDriver::VST1GetImageIndex(TBaseVirtualTree* Sender, PVirtualNode Node, 
   if (Kind == TVTImageKind::ikNormal && Column == 0) ImageIndex = 0;
 }
 
-void TfrmDriver::SetBusy(bool busy) {
-  // The list must not be rebuilt under the loop that walks it.
-  BtnBackUp->SetEnabled(!busy);
-  CheckBox1->SetEnabled(!busy);
-  chkAll->SetEnabled(!busy);
-  ProgressBar1->SetVisible(busy);
-}
-
 void TfrmDriver::BtnBackUpClick(TObject* Sender) {
   if (!VST1->GetFirstChecked()) {
     ShowInfo(L"Please select at least one option from the list to backup device driver files.");
@@ -70,8 +62,10 @@ void TfrmDriver::BtnBackUpClick(TObject* Sender) {
   }
   ProgressBar1->SetPosition(0);
   ProgressBar1->SetMax(static_cast<int>(rows_.size()));
-  SetBusy(true);
-  TNavigationLock navigation = PageHostOf(this).LockNavigation();
+  // The list must not be rebuilt under the loop that walks it.
+  TBusyRun run(this);
+  run.Disable({BtnBackUp, CheckBox1, chkAll});
+  ProgressBar1->SetVisible(true);
   TComponentRef<TfrmDriver> self(this);
   std::vector<std::wstring> failures;
   for (PVirtualNode node = VST1->GetFirst(); node; node = VST1->GetNextSibling(node)) {
@@ -86,8 +80,8 @@ void TfrmDriver::BtnBackUpClick(TObject* Sender) {
     ProgressBar1->StepBy(1);
   }
   if (!self) return;
-  SetBusy(false);
-  navigation.Release();
+  run.End();
+  ProgressBar1->SetVisible(false);
   if (failures.empty()) {
     ShowInfo(L"Backup Sucessfully!  ");
     return;

@@ -49,7 +49,6 @@ class TfrmDriver : public TForm {
   TDriverPlaces Places = SystemDriverPlaces();
 
  private:
-  void SetBusy(bool busy);
 
   std::vector<TDriverRow> rows_;
 };

@@ -2,7 +2,7 @@
 
 #include "base/message_pump.h"
 #include "gui/message_box.h"
-#include "gui/pagekit/page_host.h"
+#include "gui/pagekit/busy_run.h"
 
 QS_FORM_IMPL(TfrmErrorClean, TForm, QS_FIELD(Image3), QS_FIELD(Label6), QS_FIELD(Label7), QS_FIELD(GroupBox1),
              QS_FIELD(lvError), QS_FIELD(cbSelectAll), QS_FIELD(Button1), QS_FIELD(Button2), QS_FIELD(alErrorClean),
@@ -59,13 +59,6 @@ void TfrmErrorClean::lvErrorChange(TObject* Sender, TListItem* Item, TItemChange
     cbSelectAll->SetChecked(false);
 }
 
-void TfrmErrorClean::SetBusy(bool busy) {
-  Button1->SetEnabled(!busy);
-  cbSelectAll->SetEnabled(!busy);
-  lvError->SetEnabled(!busy);
-  SetCursor(busy ? crHourGlass : crDefault);
-}
-
 void TfrmErrorClean::acErrorCleanExecute(TObject* Sender) {
   // The ticked problems as they stand now: the list may not change while they are repaired.
   std::vector<TErrorItem> ticked;
@@ -77,8 +70,9 @@ void TfrmErrorClean::acErrorCleanExecute(TObject* Sender) {
     return;
   }
   TComponentRef<TfrmErrorClean> self(this);
-  SetBusy(true);
-  TNavigationLock navigation = PageHostOf(this).LockNavigation();
+  TBusyRun run(this);
+  run.Disable({Button1, cbSelectAll, lvError});
+  run.Hourglass({this});
   const TIniFile ini(ErrorCleanFileName());
   std::vector<std::wstring> failures;
   auto step = [&self] {
@@ -90,8 +84,7 @@ void TfrmErrorClean::acErrorCleanExecute(TObject* Sender) {
     for (const std::wstring& failure : RepairProblem(ini, item, Runner, step)) failures.push_back(item.Name + L": " + failure);
   }
   if (!self) return;
-  SetBusy(false);
-  navigation.Release();
+  run.End();
   if (failures.empty()) {
     MessageBoxShow(Handle(), L"The error(s) has been repaired successfully!", kProgramCaption, MB_OK | MB_ICONINFORMATION);
     return;

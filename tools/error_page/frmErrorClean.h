@@ -46,7 +46,6 @@ class TfrmErrorClean : public TForm {
   TRepairCommandRunner Runner = RunRepairCommand;
 
  private:
-  void SetBusy(bool busy);
 
   std::vector<TErrorItem> errorItems_;
 };

@@ -4,7 +4,7 @@
 #include "base/message_pump.h"
 #include "common/failure_list.h"
 #include "gui/message_box.h"
-#include "gui/pagekit/page_host.h"
+#include "gui/pagekit/busy_run.h"
 #include "tools/favorites/favorite_files.h"
 #include "tools/favorites/favorites_copy.h"
 
@@ -29,22 +29,15 @@ void Tfrmfavorites::FormCreate(TObject* Sender) {
 
 std::wstring Tfrmfavorites::BackupFolder() const { return backupRoot_ + L"Favorites"; }
 
-void Tfrmfavorites::SetBusy(bool busy) {
-  Btn_LoadURL->SetEnabled(!busy);
-  BtnBackUp->SetEnabled(!busy);
-  btnReLoad->SetEnabled(!busy);
-}
-
 void Tfrmfavorites::Btn_LoadURLClick(TObject* Sender) {
   ForceDirectories(BackupFolder());
   // The walk pumps messages: the buttons wait, and the tree is only rebuilt once it is done.
   TComponentRef<Tfrmfavorites> self(this);
-  SetBusy(true);
-  TNavigationLock navigation = PageHostOf(this).LockNavigation();
+  TBusyRun run(this);
+  run.Disable({Btn_LoadURL, BtnBackUp, btnReLoad});
   std::vector<TFavoriteRow> rows = FavoriteRows(BackupFolder());
   if (!self) return;
-  SetBusy(false);
-  navigation.Release();
+  run.End();
   rows_ = std::move(rows);
   VST1->BeginUpdate();
   VST1->Clear();
@@ -89,12 +82,11 @@ void Tfrmfavorites::BtnBackUpClick(TObject* Sender) {
                                 MB_YESNO | MB_ICONQUESTION) != IDYES)
     return;
   TComponentRef<Tfrmfavorites> self(this);
-  SetBusy(true);
-  TNavigationLock navigation = PageHostOf(this).LockNavigation();
+  TBusyRun run(this);
+  run.Disable({Btn_LoadURL, BtnBackUp, btnReLoad});
   TFavoritesCopyResult result = BackupFavorites(FavoritesFolder, BackupFolder(), hadRows);
   if (!self) return;
-  SetBusy(false);
-  navigation.Release();
+  run.End();
   Btn_LoadURLClick(Btn_LoadURL);
   if (!self) return;
   Report(result.Failures, L"Backup Sucessfully!", L"The favorites were not fully backed up:");
@@ -105,11 +97,10 @@ void Tfrmfavorites::btnReLoadClick(TObject* Sender) {
                      MB_YESNO | MB_ICONINFORMATION) == IDNO)
     return;
   TComponentRef<Tfrmfavorites> self(this);
-  SetBusy(true);
-  TNavigationLock navigation = PageHostOf(this).LockNavigation();
+  TBusyRun run(this);
+  run.Disable({Btn_LoadURL, BtnBackUp, btnReLoad});
   TFavoritesCopyResult result = RestoreFavorites(BackupFolder(), FavoritesFolder);
   if (!self) return;
-  SetBusy(false);
-  navigation.Release();
+  run.End();
   Report(result.Failures, L"Restore Sucessfully!", L"The favorites were not fully restored:");
 }

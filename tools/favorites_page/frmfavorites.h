@@ -45,7 +45,6 @@ class Tfrmfavorites : public TForm {
   const std::vector<TFavoriteRow>& Rows() const { return rows_; }
 
  private:
-  void SetBusy(bool busy);
   // Shows the success text, or what failed with the error icon.
   void Report(const std::vector<std::wstring>& failures, const std::wstring& success, const std::wstring& heading);
 

@@ -5,7 +5,7 @@
 #include "base/strings.h"
 #include "base/system_restart.h"
 #include "gui/message_box.h"
-#include "gui/screen.h"
+#include "gui/pagekit/busy_run.h"
 #include "tools/lsp/lsp_restore.h"
 
 QS_FORM_IMPL(TfrmLsp, TForm, QS_FIELD(Label1), QS_FIELD(Label2), QS_FIELD(GroupBox1), QS_FIELD(lvLsp),
@@ -81,9 +81,10 @@ void TfrmLsp::ImportLspBackup(const std::wstring& file) {
   if (Box(Handle(), L"\u662F\u5426\u786E\u8BA4\u6062\u590DLSP\u5230\u521D\u59CB\u72B6\u6001\uFF1F",
           MB_YESNO | MB_ICONWARNING) != IDYES)
     return;
-  Screen->SetCursor(crHourGlass);
+  TBusyRun run(this);
+  run.ScreenHourglass();
   const TLspRestoreResult result = ::ImportLspBackup(file, WinsockParametersKey());
-  Screen->SetCursor(crDefault);
+  run.End();
   // Whatever happened, the list shows what the catalog holds now.
   if (result != TLspRestoreResult::FileMissing) {
     std::vector<TLspItem> items;

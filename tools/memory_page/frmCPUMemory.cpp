@@ -5,7 +5,7 @@
 #include "common/last_run.h"
 #include "common/time_ago.h"
 #include "gui/message_box.h"
-#include "gui/pagekit/page_host.h"
+#include "gui/pagekit/busy_run.h"
 #include "tools/memory/cpu_load.h"
 #include "tools/memory/memory_status.h"
 
@@ -51,15 +51,14 @@ void TfrmCPUMemory::btnOptimizeClick(TObject* Sender) {
   TComponentRef<TfrmCPUMemory> self(this);
   DefGauge->SetProgress(0);
   DefGauge->SetVisible(true);
-  btnOptimize->SetEnabled(false);
-  TNavigationLock navigation = PageHostOf(this).LockNavigation();
+  TBusyRun run(this);
+  run.Disable({btnOptimize});
   OptimizeMemory(kOptimizeBlocks, Allocator, [&self] {
     PumpMessages();
     if (self) self->DefGauge->AddProgress(1);
   });
-  navigation.Release();
+  run.End();
   if (!self) return;
-  btnOptimize->SetEnabled(true);
   DefGauge->SetVisible(false);
   SaveLastMemoryInfo(Now());
   ShowLastRunInfo();

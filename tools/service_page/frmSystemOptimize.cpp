@@ -3,7 +3,7 @@
 #include "base/exception.h"
 #include "base/message_pump.h"
 #include "gui/message_box.h"
-#include "gui/pagekit/page_host.h"
+#include "gui/pagekit/busy_run.h"
 
 QS_FORM_IMPL(TfrmSystemOptimize, TForm, QS_FIELD(Label6), QS_FIELD(GroupBox1), QS_FIELD(GroupBox2),
              QS_FIELD(rbDefault), QS_FIELD(rbCampus), QS_FIELD(rbNet), QS_FIELD(rbNote), QS_FIELD(rbOffice),
@@ -69,24 +69,15 @@ void TfrmSystemOptimize::rbDefaultClick(TObject* Sender) {
   for (int i = 0; i < 3; ++i) labels[i + 1]->SetVisible(d.Shown[i]);
 }
 
-void TfrmSystemOptimize::SetBusy(bool busy) {
-  btnOptimize->SetEnabled(!busy);
-  TCursor cursor = busy ? crHourGlass : crDefault;
-  SetCursor(cursor);
-  GroupBox1->SetCursor(cursor);
-  GroupBox2->SetCursor(cursor);
-  pb1->SetCursor(cursor);
-}
-
 void TfrmSystemOptimize::btnOptimizeClick(TObject* Sender) {
-  SetBusy(true);
-  TNavigationLock navigation = PageHostOf(this).LockNavigation();
+  TBusyRun run(this);
+  run.Disable({btnOptimize});
+  run.Hourglass({this, GroupBox1, GroupBox2, pb1});
   std::vector<std::wstring> lines;
   try {
     lines = LoadPresetLines(PresetBatchFile(CheckedPreset()));
   } catch (const Exception& e) {
-    SetBusy(false);
-    navigation.Release();
+    run.End();
     MessageBoxShow(Handle(), e.Message(), kProgramCaption, MB_OK | MB_ICONERROR);
     return;
   }
@@ -100,8 +91,7 @@ void TfrmSystemOptimize::btnOptimizeClick(TObject* Sender) {
   });
   if (!self) return;
   pb1->SetVisible(false);
-  SetBusy(false);
-  navigation.Release();
+  run.End();
   if (result.FailedLines.empty() && result.RefusedLines.empty()) {
     ShowInfo(L"Optimization Completed!");
     return;

@@ -38,5 +38,4 @@ class TfrmSystemOptimize : public TForm {
   TCommandRunner Runner = HiddenCommandRunner(kPresetCommandTimeoutMs);
 
  private:
-  void SetBusy(bool busy);
 };

@@ -7,6 +7,7 @@
 #include "base/strings.h"
 #include "gui/control_canvas.h"
 #include "gui/message_box.h"
+#include "gui/pagekit/busy_run.h"
 #include "gui/pagekit/page_host.h"
 #include "skin/skin_data.h"
 
@@ -147,7 +148,7 @@ void TfrmSmashFile::acSmashFileDoItExecute(TObject* Sender) {
 
   shredding_ = true;
   UpdateActions();
-  TNavigationLock navigation = PageHostOf(this).LockNavigation();
+  TBusyRun run(this);
   TComponentRef<TfrmSmashFile> self(this);
   const TSFOption option = CheckedOption();
   std::vector<std::wstring> failed;
@@ -169,7 +170,7 @@ void TfrmSmashFile::acSmashFileDoItExecute(TObject* Sender) {
   }
   shredding_ = false;
   UpdateActions();
-  navigation.Release();
+  run.End();
 
   if (failed.empty()) {
     ShowInfo(L"Erase Completed!");
