@@ -10,7 +10,16 @@ namespace {
 // How long one wait lasts between two pumps: short enough for a click to feel answered.
 constexpr DWORD kPumpSliceMs = 30;
 
-bool Start(const std::wstring& CommandLine, WORD ShowCommand, PROCESS_INFORMATION& process) {
+// A started child with, when its wait has a bound, the job that holds it and every process it
+// starts in turn.
+struct TChild {
+  PROCESS_INFORMATION process = {};
+  HANDLE job = nullptr;
+};
+
+// A bounded child starts suspended and is put into a job of its own before it runs a single
+// instruction, so nothing it starts can slip out of the job first.
+bool Start(const std::wstring& CommandLine, WORD ShowCommand, bool Bounded, TChild& child) {
   // CreateProcessW may write into the command line, so it gets a copy of its own of any length.
   std::vector<wchar_t> commandLine(CommandLine.begin(), CommandLine.end());
   commandLine.push_back(L'\0');
@@ -18,37 +27,61 @@ bool Start(const std::wstring& CommandLine, WORD ShowCommand, PROCESS_INFORMATIO
   startup.cb = sizeof(startup);
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = ShowCommand;
-  return CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS, nullptr, nullptr,
-                        &startup, &process) != 0;
+  const DWORD flags = NORMAL_PRIORITY_CLASS | (Bounded ? CREATE_SUSPENDED : 0);
+  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, flags, nullptr, nullptr, &startup,
+                      &child.process))
+    return false;
+  if (!Bounded) return true;
+  child.job = CreateJobObjectW(nullptr, nullptr);
+  if (child.job && !AssignProcessToJobObject(child.job, child.process.hProcess)) {
+    CloseHandle(child.job);
+    child.job = nullptr;
+  }
+  ResumeThread(child.process.hThread);
+  return true;
 }
 
-// True when the process ended and its exit code was read; the handles are closed in any case.
-bool FinishWith(PROCESS_INFORMATION& process, bool ended, DWORD& ExitCode) {
-  bool known = ended && GetExitCodeProcess(process.hProcess, &ExitCode) != 0;
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+// True when the process ended and its exit code was read. A child still running when its bound
+// expired is ended with everything it started; one left by a stop request keeps running. The
+// handles are closed in any case.
+bool FinishWith(TChild& child, bool ended, bool expired, DWORD& ExitCode) {
+  if (!ended && expired) {
+    if (child.job)
+      TerminateJobObject(child.job, ERROR_TIMEOUT);
+    else
+      TerminateProcess(child.process.hProcess, ERROR_TIMEOUT);
+  }
+  bool known = ended && GetExitCodeProcess(child.process.hProcess, &ExitCode) != 0;
+  if (child.job) CloseHandle(child.job);
+  CloseHandle(child.process.hThread);
+  CloseHandle(child.process.hProcess);
   return known;
 }
 
 }  // namespace
 
 bool RunChildProcess(const std::wstring& CommandLine, DWORD& ExitCode, DWORD TimeoutMs, WORD ShowCommand) {
-  PROCESS_INFORMATION process = {};
-  if (!Start(CommandLine, ShowCommand, process)) return false;
-  return FinishWith(process, WaitForSingleObject(process.hProcess, TimeoutMs) == WAIT_OBJECT_0, ExitCode);
+  TChild child;
+  if (!Start(CommandLine, ShowCommand, TimeoutMs != INFINITE, child)) return false;
+  const DWORD waited = WaitForSingleObject(child.process.hProcess, TimeoutMs);
+  return FinishWith(child, waited == WAIT_OBJECT_0, waited == WAIT_TIMEOUT, ExitCode);
 }
 
 bool RunChildProcessPumping(const std::wstring& CommandLine, DWORD& ExitCode, DWORD TimeoutMs,
-                            const std::function<bool()>& Stopped) {
-  PROCESS_INFORMATION process = {};
-  if (!Start(CommandLine, SW_HIDE, process)) return false;
+                            const std::function<bool()>& Stopped, WORD ShowCommand) {
+  TChild child;
+  if (!Start(CommandLine, ShowCommand, TimeoutMs != INFINITE, child)) return false;
   const ULONGLONG start = GetTickCount64();
   bool ended = false;
+  bool expired = false;
   for (;;) {
     const ULONGLONG elapsed = GetTickCount64() - start;
-    if (TimeoutMs != INFINITE && elapsed >= TimeoutMs) break;
+    if (TimeoutMs != INFINITE && elapsed >= TimeoutMs) {
+      expired = true;
+      break;
+    }
     DWORD slice = TimeoutMs == INFINITE ? kPumpSliceMs : std::min<DWORD>(kPumpSliceMs, TimeoutMs - static_cast<DWORD>(elapsed));
-    DWORD waited = WaitForSingleObject(process.hProcess, slice);
+    DWORD waited = WaitForSingleObject(child.process.hProcess, slice);
     if (waited == WAIT_OBJECT_0) {
       ended = true;
       break;
@@ -57,5 +90,5 @@ bool RunChildProcessPumping(const std::wstring& CommandLine, DWORD& ExitCode, DW
     PumpMessages();
     if (Stopped && Stopped()) break;
   }
-  return FinishWith(process, ended, ExitCode);
+  return FinishWith(child, ended, expired, ExitCode);
 }

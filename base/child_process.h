@@ -9,15 +9,16 @@
 // Starts CommandLine (program and arguments, quoted as the platform parses them, of any length)
 // with its window shown as ShowCommand says (hidden unless asked), the environment and current
 // folder inherited and no handles inherited, then waits for it at most TimeoutMs milliseconds.
-// False when it could not be started or had not ended in time (it is left running then);
-// otherwise ExitCode receives its exit code.
+// False when it could not be started or had not ended in time; otherwise ExitCode receives its
+// exit code. A bounded child runs in a job object: at the bound it is ended together with every
+// process it started.
 bool RunChildProcess(const std::wstring& CommandLine, DWORD& ExitCode, DWORD TimeoutMs = INFINITE,
                      WORD ShowCommand = SW_HIDE);
 
 // As RunChildProcess, but the caller's messages are handled (PumpMessages, base/message_pump.h)
 // every few milliseconds while the child runs, so the windows stay painted and a Stop button can
 // be pressed. Stopped, when given, is asked after each pump: true ends the wait at once as a
-// failure, as the bound does (the child is left running). The pump may free the caller's window:
-// callers check that they still exist before they touch themselves again.
+// failure (the child is left to finish its work; the bound ends it). The pump may free the
+// caller's window: callers check that they still exist before they touch themselves again.
 bool RunChildProcessPumping(const std::wstring& CommandLine, DWORD& ExitCode, DWORD TimeoutMs,
-                            const std::function<bool()>& Stopped = {});
+                            const std::function<bool()>& Stopped = {}, WORD ShowCommand = SW_HIDE);

@@ -22,11 +22,11 @@ std::wstring Joined(const std::wstring& Program, const std::wstring& Arguments) 
   return Arguments.empty() ? QuotedPath(Program) : QuotedPath(Program) + L" " + Arguments;
 }
 
-bool IsFromDriveRoot(const std::wstring& path) {
-  return path.size() > 3 && iswalpha(path[0]) && path[1] == L':' && path[2] == L'\\';
-}
-
 }  // namespace
+
+bool IsFromDriveRoot(const std::wstring& Path) {
+  return Path.size() > 3 && iswalpha(Path[0]) && Path[1] == L':' && Path[2] == L'\\';
+}
 
 std::wstring WindowsFolder() { return Folder(GetWindowsDirectoryW); }
 std::wstring SystemFolder() { return Folder(GetSystemDirectoryW); }
@@ -61,9 +61,14 @@ std::wstring FullPathCommand(const std::wstring& CommandLine) {
   SplitCommandLine(CommandLine, program, arguments);
   if (program.empty()) return L"";
   if (IsFromDriveRoot(program)) return FileExists(program) ? Joined(program, arguments) : L"";
-  if (program.find_first_of(L"\\/:") != std::wstring::npos) return L"";
-  const std::wstring file = ExtractFileExt(program).empty() ? program + L".exe" : program;
+  const std::wstring path = SystemProgramPath(program);
+  return path.empty() ? L"" : Joined(path, arguments);
+}
+
+std::wstring SystemProgramPath(const std::wstring& Name) {
+  if (Name.empty() || Name.find_first_of(L"\\/:") != std::wstring::npos) return L"";
+  const std::wstring file = ExtractFileExt(Name).empty() ? Name + L".exe" : Name;
   for (const std::wstring& folder : {SystemFolder(), WindowsFolder()})
-    if (FileExists(folder + L"\\" + file)) return Joined(folder + L"\\" + file, arguments);
+    if (FileExists(folder + L"\\" + file)) return folder + L"\\" + file;
   return L"";
 }

@@ -20,6 +20,13 @@ std::wstring SystemProgramCommand(const std::wstring& File, const std::wstring& 
 // The command line's first word (quoted or up to the first blank or tab) and the rest.
 void SplitCommandLine(const std::wstring& CommandLine, std::wstring& Program, std::wstring& Arguments);
 
+// Whether Path begins with a drive letter, a colon and a backslash.
+bool IsFromDriveRoot(const std::wstring& Path);
+
+// The system folder's, else the Windows folder's file of a bare program name (".exe" added when
+// it has no extension); "" for a name with a folder or a file neither holds.
+std::wstring SystemProgramPath(const std::wstring& Name);
+
 // A command line of a shipped data file turned into one that starts its program by full path:
 // a bare program name (".exe" added when it has no extension) is taken from the system folder,
 // else the Windows folder; a path from a drive root is kept. "" when the program is a relative

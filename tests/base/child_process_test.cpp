@@ -4,7 +4,9 @@
 
 #include <string>
 
+#include "base/files.h"
 #include "base/message_pump.h"
+#include "tests/base/test_folder.h"
 
 TEST(ChildProcess, GivesTheExitCodeOfAProgramThatRan) {
   DWORD exitCode = 0;
@@ -59,4 +61,23 @@ TEST(ChildProcess, APumpingWaitEndsOnStopOrAtTheBound) {
   EXPECT_FALSE(RunChildProcessPumping(L"cmd.exe /c ping -n 4 127.0.0.1", exitCode, 100));
   EXPECT_EQ(exitCode, 12345u);
   EXPECT_FALSE(RunChildProcessPumping(L"qs_no_such_program_here.exe /x", exitCode, 1000));
+}
+
+// A child still running at its bound is ended together with what it started: the command that
+// would leave a file a second later never does, whichever wait ran it.
+TEST(ChildProcess, AChildStillRunningAtTheBoundIsEndedWithWhatItStarted) {
+  TestFolder folder;
+  auto late = [&](const wchar_t* name) {
+    return L"cmd.exe /c ping -n 2 127.0.0.1 >nul & echo late>\"" + folder.Path() + name + L"\"";
+  };
+  DWORD exitCode = 12345;
+  EXPECT_FALSE(RunChildProcess(late(L"plain.txt"), exitCode, 200));
+  EXPECT_FALSE(RunChildProcessPumping(late(L"pumping.txt"), exitCode, 200));
+  EXPECT_EQ(exitCode, 12345u);
+  Sleep(2500);
+  EXPECT_FALSE(FileExists(folder.Path() + L"plain.txt"));
+  EXPECT_FALSE(FileExists(folder.Path() + L"pumping.txt"));
+  // Unbounded, the same command leaves its file: the check above can see one.
+  ASSERT_TRUE(RunChildProcess(late(L"unbounded.txt"), exitCode));
+  EXPECT_TRUE(FileExists(folder.Path() + L"unbounded.txt"));
 }

@@ -38,9 +38,10 @@ HICON FirstIconOf(const std::wstring& path) {
 
 }  // namespace
 
-DWORD RunUninstallCommand(const std::wstring& Command) {
+bool RunUninstallCommand(const std::wstring& CommandLine) {
   DWORD exitCode = 0;
-  return RunChildProcess(Command, exitCode, INFINITE, SW_SHOWNORMAL) ? exitCode : 0;
+  // No bound: an uninstaller asks its user questions for as long as the user takes.
+  return RunChildProcessPumping(CommandLine, exitCode, INFINITE, {}, SW_SHOWNORMAL);
 }
 
 TfrmUninstall::TfrmUninstall(TComponent* owner) : TForm(owner) { LoadForm(); }
@@ -51,6 +52,7 @@ void TfrmUninstall::FormCreate(TObject* Sender) {
 }
 
 void TfrmUninstall::acUnInstallRefreshExecute(TObject* Sender) {
+  if (uninstalling_) return;
   ScanUninstallItems();
   ShowUninstallItems();
   ShowRowCount();
@@ -160,19 +162,31 @@ void TfrmUninstall::ShowDetails(const TUninstallItem* Item) {
   }
 }
 
-DWORD TfrmUninstall::RunAndWait(const std::wstring& Command) { return Runner ? Runner(Command) : 0; }
+bool TfrmUninstall::RunAndWait(const std::wstring& CommandLine) { return Runner && Runner(CommandLine); }
 
 void TfrmUninstall::Button3Click(TObject* Sender) {
   const TUninstallItem* item = ItemOfNode(VST1->FocusedNode());
-  if (!item) return;
-  // An uninstaller that does not start is not reported: the list shows what is installed then.
-  RunAndWait(item->UninstallString);
+  if (!item || uninstalling_) return;
+  const TUninstallCommand command = UninstallCommandLine(item->UninstallString);
+  const std::wstring program = command.Program.empty() ? item->UninstallString : command.Program;
+  TComponentRef<TfrmUninstall> self(this);
+  uninstalling_ = true;
+  const bool ran = !command.CommandLine.empty() && RunAndWait(command.CommandLine);
+  // The wait handles messages: the program may have closed meanwhile.
+  if (!self) return;
+  uninstalling_ = false;
+  if (!ran) {
+    // The entry and the selection stay: nothing was uninstalled.
+    MessageBoxShow(Handle(), L"The uninstaller could not be started:\r\n" + program, L"程序卸载",
+                   MB_OK | MB_ICONERROR);
+    return;
+  }
   acUnInstallRefresh->Execute();
 }
 
 void TfrmUninstall::Button2Click(TObject* Sender) {
   const TUninstallItem* item = ItemOfNode(VST1->FocusedNode());
-  if (!item) return;
+  if (!item || uninstalling_) return;
   if (MessageBoxShow(Handle(), L"Sure you want to remove " + item->DisplayName + L"?", kProgramCaption,
                      MB_YESNO | MB_ICONWARNING) != IDYES)
     return;

@@ -14,12 +14,14 @@
 #include "gui/image_list.h"
 #include "gui/std_ctrls.h"
 #include "gui/vtree/virtual_string_tree.h"
+#include "tools/uninstall/uninstall_command.h"
 #include "tools/uninstall/uninstall_items.h"
 
-// Starts an uninstall command and waits for it; its exit code, 0 when it did not start.
-using TUninstallRunner = std::function<DWORD(const std::wstring& Command)>;
-// The real one: the command's own window shown normally, waited for without a time limit.
-DWORD RunUninstallCommand(const std::wstring& Command);
+// Starts an uninstaller's command line and waits for it; false when it did not start.
+using TUninstallRunner = std::function<bool(const std::wstring& CommandLine)>;
+// The real one: the command's own window shown normally, waited for without a time limit while
+// the program's messages are handled, so the windows keep painting.
+bool RunUninstallCommand(const std::wstring& CommandLine);
 
 class TfrmUninstall : public TForm {
   QS_FORM(TfrmUninstall)
@@ -64,7 +66,7 @@ class TfrmUninstall : public TForm {
 
   void ScanUninstallItems();
   void ShowUninstallItems();
-  DWORD RunAndWait(const std::wstring& Command);
+  bool RunAndWait(const std::wstring& CommandLine);
 
   // Runs the uninstallers (tests put their own in place).
   TUninstallRunner Runner = RunUninstallCommand;
@@ -88,4 +90,6 @@ class TfrmUninstall : public TForm {
   std::vector<TUninstallRow> rows_;
   // The check box acts only once the page is made.
   bool armed_ = false;
+  // An uninstaller runs: the list and its entries stay as they are until it ends.
+  bool uninstalling_ = false;
 };

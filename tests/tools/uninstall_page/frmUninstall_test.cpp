@@ -11,6 +11,8 @@
 
 #include "base/shell_open.h"
 #include "base/files.h"
+#include "base/message_pump.h"
+#include "base/system_programs.h"
 #include "common/version_info.h"
 #include "tests/support/page_test_fixture.h"
 #include "tests/tools/uninstall/uninstall_fixture.h"
@@ -34,6 +36,8 @@ class UninstallPageTest : public PageTest<TfrmUninstall> {
     PutText(HKEY_LOCAL_MACHINE, Machine(L"A"), L"DisplayVersion", L"3.1");
     PutText(HKEY_LOCAL_MACHINE, Machine(L"A"), L"InstallDate", L"20230415");
     PutText(HKEY_LOCAL_MACHINE, Machine(L"A"), L"HelpLink", L"http://alpha.example/support");
+    CreateDirectoryW((program_.Path() + L"My App").c_str(), nullptr);
+    program_.WriteFile(L"My App\\unins.exe", "an uninstaller");
     PutText(HKEY_LOCAL_MACHINE, Machine(L"A"), L"UninstallString", UninstallCommand());
     const std::vector<BYTE> record = CacheRecord(true, 2097152, Day(2024, 6, 30), 3, notepad_);
     PutValue(HKEY_LOCAL_MACHINE, kMachineCache + Tag(L"A"), L"SlowInfoCache", REG_BINARY, record.data(),
@@ -67,8 +71,9 @@ class UninstallPageTest : public PageTest<TfrmUninstall> {
   std::wstring Name(const std::wstring& name) const { return Tag(L"") + L" " + name; }
   std::wstring Machine(const std::wstring& program) const { return kMachineList + Tag(program); }
   std::wstring User(const std::wstring& program) const { return kUserList + Tag(program); }
-  // An uninstall command longer than any fixed buffer.
-  std::wstring UninstallCommand() const { return L"C:\\Alpha\\uninst.exe /S /LOG=" + std::wstring(800, L'q'); }
+  // An unquoted uninstall command longer than any fixed buffer, whose program sits in a folder
+  // with a blank in its name.
+  std::wstring UninstallCommand() const { return program_.Path() + L"My App\\unins.exe /S /LOG=" + std::wstring(800, L'q'); }
 
   // The row showing the program, or nullptr.
   PVirtualNode Row(TfrmUninstall* page, const std::wstring& name) {
@@ -197,7 +202,10 @@ TEST_F(UninstallPageTest, AHelpLinkReachesTheShellOnlyAsAWebAddress) {
   EXPECT_EQ(opened, (std::vector<std::wstring>{L"http://www.example.com/help"}));
 }
 
-TEST_F(UninstallPageTest, UninstallRunsTheFocusedProgramsWholeCommandThenScansAgain) {
+// The uninstaller runs as the program its command names, quoted, with the command's arguments:
+// a "My.exe" planted beside "My App" (which a bare command line would start) never runs.
+TEST_F(UninstallPageTest, UninstallRunsTheProgramTheCommandNamesThenScansAgain) {
+  program_.WriteFile(L"My.exe", "planted");
   TfrmUninstall* page = OpenPage();
   ASSERT_NE(page, nullptr);
   std::vector<std::wstring> commands;
@@ -206,18 +214,66 @@ TEST_F(UninstallPageTest, UninstallRunsTheFocusedProgramsWholeCommandThenScansAg
     commands.push_back(command);
     RegDeleteTreeW(HKEY_LOCAL_MACHINE, Machine(L"A").c_str());
     RegDeleteKeyW(HKEY_LOCAL_MACHINE, Machine(L"A").c_str());
-    return DWORD(0);
+    return true;
   };
   page->Button3->Click();  // no focused row: nothing runs
   EXPECT_TRUE(commands.empty());
 
   Choose(page, Row(page, L"Alpha"));
   page->Button3->Click();
-  EXPECT_EQ(commands, (std::vector<std::wstring>{UninstallCommand()}));
+  EXPECT_EQ(commands, (std::vector<std::wstring>{L"\"" + program_.Path() + L"My App\\unins.exe\" /S /LOG=" +
+                                                 std::wstring(800, L'q')}));
   EXPECT_EQ(Row(page, L"Alpha"), nullptr);
   EXPECT_NE(Row(page, L"Beta"), nullptr);
   EXPECT_TRUE(boxes.empty());  // no question is asked
   EXPECT_EQ(page->lblDescription->Caption(), L"Instructions");
+}
+
+// An uninstaller that is not there, or cannot be started, is named in a box; the entry stays
+// listed and chosen.
+TEST_F(UninstallPageTest, AnUninstallerThatCannotStartIsNamedAndTheEntryStays) {
+  const std::wstring missing = program_.Path() + L"Gone\\unins.exe";
+  PutText(HKEY_LOCAL_MACHINE, Machine(L"A"), L"UninstallString", missing + L" /S");
+  TfrmUninstall* page = OpenPage();
+  ASSERT_NE(page, nullptr);
+  bool started = true;
+  std::vector<std::wstring> commands;
+  page->Runner = [&](const std::wstring& command) {
+    commands.push_back(command);
+    return started;
+  };
+  Choose(page, Row(page, L"Alpha"));
+  page->Button3->Click();
+  EXPECT_TRUE(commands.empty());
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, L"The uninstaller could not be started:\r\n" + missing);
+  EXPECT_EQ(boxes[0].caption, L"程序卸载");
+  EXPECT_EQ(boxes[0].type, UINT(MB_OK | MB_ICONERROR));
+  EXPECT_EQ(page->lblDescription->Caption(), Name(L"Alpha"));
+  EXPECT_EQ(page->VST1->FocusedNode(), Row(page, L"Alpha"));
+
+  // There, but the platform would not start it.
+  PutText(HKEY_LOCAL_MACHINE, Machine(L"A"), L"UninstallString", UninstallCommand());
+  page->Button1->Click();
+  Choose(page, Row(page, L"Alpha"));
+  started = false;
+  page->Button3->Click();
+  EXPECT_EQ(commands.size(), 1u);
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_EQ(boxes[1].text, L"The uninstaller could not be started:\r\n" + program_.Path() + L"My App\\unins.exe");
+  EXPECT_NE(Row(page, L"Alpha"), nullptr);
+}
+
+// The real runner waits for the uninstaller without a bound while the program's messages are
+// handled, so the window keeps painting.
+TEST(UninstallRunner, WaitsForTheUninstallerWhileHandlingMessages) {
+  int pumps = 0;
+  TMessagePump previous = SetMessagePump([&pumps] { ++pumps; });
+  const bool ran = RunUninstallCommand(L"\"" + SystemFolder() + L"\\cmd.exe\" /c ping -n 2 127.0.0.1 >nul");
+  SetMessagePump(std::move(previous));
+  EXPECT_TRUE(ran);
+  EXPECT_GT(pumps, 0);
+  EXPECT_FALSE(RunUninstallCommand(L"\"C:\\qs_no_such_folder\\unins.exe\""));
 }
 
 TEST_F(UninstallPageTest, RemoveAsksAndDeletesTheUsersEntryFromBelowHkeyUsers) {
@@ -283,10 +339,4 @@ TEST_F(UninstallPageTest, AnEntryThatCannotBeDeletedIsReportedAndStaysListed) {
   EXPECT_EQ(boxes[1].caption, L"程序卸载");
   EXPECT_EQ(boxes[1].type, UINT(MB_OK | MB_ICONWARNING));
   EXPECT_NE(Row(page, L"Beta"), nullptr);
-}
-
-TEST(UninstallCommand, RunsTheWholeCommandAndGivesItsExitCode) {
-  const std::wstring text = L"\"" + std::wstring(2000, L'u') + L"\"";
-  EXPECT_EQ(RunUninstallCommand(L"cmd.exe /c if " + text + L"==" + text + L" exit 5"), 5u);
-  EXPECT_EQ(RunUninstallCommand(L"qs_no_such_uninstaller.exe /S"), 0u);
 }
