@@ -196,53 +196,14 @@ void Tfrmmain::FeatureButtonClick(TObject* Sender) {
 }
 
 TCustomForm* Tfrmmain::OpenPage(const std::wstring& Button, TComponent* Owner) {
-  const TPageInfo* info = FindPageOfButton(Button);
-  if (!info || !info->Create) return nullptr;
-  TComponentRef<TCustomForm>& slot = pages_[info];
-  if (TCustomForm* page = slot.Get()) {
-    if (info->Reopen) info->Reopen(page);
-    SetPageHeading(page, info->HeadingLabel, info->TitleSuffix);
-    page->BringToFront();
-    return page;
-  }
-  TCustomForm* page = info->Create(Owner ? Owner : this);
-  slot = page;
-  PlacePage(page);
-  if (info->FirstTime) info->FirstTime(page);
-  SetPageHeading(page, info->HeadingLabel, info->TitleSuffix);
   // The new page's controls get the skin the rest of the window already has.
-  SkinData1->UpdateSkinControl(this, nullptr);
-  page->Show();
-  return page;
+  return pages_.Open(Button, Owner ? Owner : this, p_Form, GreetingPrefix(),
+                     [this] { SkinData1->UpdateSkinControl(this, nullptr); });
 }
 
-TCustomForm* Tfrmmain::PageOfButton(const std::wstring& Button) const {
-  const TPageInfo* info = FindPageOfButton(Button);
-  auto found = pages_.find(info);
-  return found == pages_.end() ? nullptr : found->second.Get();
-}
+TCustomForm* Tfrmmain::PageOfButton(const std::wstring& Button) const { return pages_.PageOf(Button); }
 
-void Tfrmmain::FreeRecreatedPages() {
-  for (auto& [info, page] : pages_) {
-    if (info->Life != TPageLife::Recreated) continue;
-    delete page.Get();
-    page = nullptr;
-  }
-}
-
-void Tfrmmain::PlacePage(TCustomForm* page) {
-  page->SetBorderStyle(TFormBorderStyle::bsNone);
-  page->SetParent(p_Form);
-  page->SetTop(0);
-  page->SetLeft(0);
-  page->SetAlign(TAlign::alClient);
-}
-
-void Tfrmmain::SetPageHeading(TCustomForm* page, const wchar_t* headingLabel, const wchar_t* titleSuffix) {
-  if (!headingLabel) return;
-  auto* label = dynamic_cast<TLabel*>(page->FindComponent(headingLabel));
-  if (label) label->SetCaption(GreetingPrefix() + titleSuffix);
-}
+void Tfrmmain::FreeRecreatedPages() { pages_.FreeRecreated(); }
 
 void Tfrmmain::lblRegisterClick(TObject* Sender) {
   std::unique_ptr<TfrmTemp> overlay(new TfrmTemp(this));

@@ -128,13 +128,11 @@ class Tfrmmain : public TForm, public TPageHost {
   // A section button that also releases the feature buttons (Settings, Results); false when
   // the section was current already.
   bool SelectSectionFromButton(int section, TObject* sender);
-  void PlacePage(TCustomForm* page);
-  void SetPageHeading(TCustomForm* page, const wchar_t* headingLabel, const wchar_t* titleSuffix);
 
   std::array<TImageEx*, kSectionCount> sectionButtons_{};
   std::array<TPanel*, kGroupCount> groupPanels_{};
   // The one instance of each page, by its row of the page table.
-  std::map<const TPageInfo*, TComponentRef<TCustomForm>> pages_;
+  TPageSlots pages_;
 };
 
 // The application's main form.

@@ -2,6 +2,7 @@
 
 #include "base/exception.h"
 #include "base/strings.h"
+#include "gui/std_ctrls.h"
 
 std::vector<TPageInfo>& PageTable() {
   static std::vector<TPageInfo> table = {
@@ -47,4 +48,50 @@ void SetPageFactory(const std::wstring& PageClass, TPageFactory Create, TPageSte
     return;
   }
   throw Exception(L"No navigation button opens " + PageClass);
+}
+
+namespace {
+void SetHeading(TCustomForm* page, const TPageInfo& info, const std::wstring& greeting) {
+  if (!info.HeadingLabel) return;
+  if (auto* label = dynamic_cast<TLabel*>(page->FindComponent(info.HeadingLabel)))
+    label->SetCaption(greeting + info.TitleSuffix);
+}
+}  // namespace
+
+TCustomForm* TPageSlots::Open(const std::wstring& Button, TComponent* Owner, TWinControl* Area,
+                              const std::wstring& Greeting, const std::function<void()>& Placed) {
+  const TPageInfo* info = FindPageOfButton(Button);
+  if (!info || !info->Create) return nullptr;
+  TComponentRef<TCustomForm>& slot = pages_[info];
+  if (TCustomForm* page = slot.Get()) {
+    if (info->Reopen) info->Reopen(page);
+    SetHeading(page, *info, Greeting);
+    page->BringToFront();
+    return page;
+  }
+  TCustomForm* page = info->Create(Owner);
+  slot = page;
+  page->SetBorderStyle(TFormBorderStyle::bsNone);
+  page->SetParent(Area);
+  page->SetTop(0);
+  page->SetLeft(0);
+  page->SetAlign(TAlign::alClient);
+  if (info->FirstTime) info->FirstTime(page);
+  SetHeading(page, *info, Greeting);
+  if (Placed) Placed();
+  page->Show();
+  return page;
+}
+
+TCustomForm* TPageSlots::PageOf(const std::wstring& Button) const {
+  auto found = pages_.find(FindPageOfButton(Button));
+  return found == pages_.end() ? nullptr : found->second.Get();
+}
+
+void TPageSlots::FreeRecreated() {
+  for (auto& [info, page] : pages_) {
+    if (info->Life != TPageLife::Recreated) continue;
+    delete page.Get();
+    page = nullptr;
+  }
 }

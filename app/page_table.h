@@ -4,6 +4,7 @@
 // that it contains is made (SetPageFactory), so the buttons of pages it does not contain keep
 // only their navigation behaviour.
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -39,3 +40,22 @@ TPageInfo* FindPageOfButton(const std::wstring& Button);
 // Makes the page of PageClass part of the program. Throws Exception for a class not in the table.
 void SetPageFactory(const std::wstring& PageClass, TPageFactory Create, TPageStep FirstTime = {},
                     TPageStep Reopen = {});
+
+// The pages a window has opened, one per row of the table (the main window's, a test host's).
+class TPageSlots {
+ public:
+  // Opens the page of Button as the table says. A new page is made with Owner, placed in Area
+  // (borderless, client-aligned), given its first-time step and its heading (Greeting followed
+  // by the title), then Placed runs and the page is shown; an existing one gets its reopen step
+  // and heading and comes to the front. nullptr when the program does not contain the page.
+  TCustomForm* Open(const std::wstring& Button, TComponent* Owner, TWinControl* Area, const std::wstring& Greeting,
+                    const std::function<void()>& Placed = {});
+  // The page of a button while it exists, else nullptr.
+  TCustomForm* PageOf(const std::wstring& Button) const;
+  // Frees the pages that are made anew (a page pumping messages at that moment finds itself
+  // gone through its TComponentRef).
+  void FreeRecreated();
+
+ private:
+  std::map<const TPageInfo*, TComponentRef<TCustomForm>> pages_;
+};

@@ -1,4 +1,4 @@
-// The "Block Bad ActiveX" page inside the main window: rows read from a fixture ActiveX.dat with
+// The "Block Bad ActiveX" page inside a page host: rows read from a fixture ActiveX.dat with
 // their status, Select All, the messages with nothing checked, and block / unblock round trips on
 // fixture class ids of the test's own (removed afterwards).
 #include "cleaners/activex_page/frmBlockActivex.h"
@@ -77,7 +77,7 @@ class ActivexPageTest : public PageTest<TfrmBlockActivex> {
 TEST_F(ActivexPageTest, ShowsEveryControlWithItsStatusAllChecked) {
   TfrmBlockActivex* page = OpenPage();
   ASSERT_NE(page, nullptr);
-  EXPECT_EQ(page->Label1->Caption(), Tfrmmain::GreetingPrefix() + L" Block Bad Activex");
+  EXPECT_EQ(page->Label1->Caption(), Host().Greeting() + L" Block Bad Activex");
   ASSERT_EQ(page->VST_Activex->RootNodeCount(), 3u);
   EXPECT_EQ(page->VST_Activex->Text(Row(page, 1), 0), L"SecondControl");
   EXPECT_EQ(page->VST_Activex->Text(Row(page, 1), 1), ids_[1]);

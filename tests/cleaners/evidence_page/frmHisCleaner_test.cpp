@@ -1,4 +1,4 @@
-// The evidence cleaner page inside the main window, on a fixture evidence list: the tri-state
+// The evidence cleaner page inside a page host, on a fixture evidence list: the tri-state
 // rows, a run over the checked items with their statuses, a second click during a run, the
 // navigation while it runs, and the last-run record.
 #include "cleaners/evidence_page/frmHisCleaner.h"
@@ -95,7 +95,7 @@ class EvidencePageTest : public PageTest<TfrmHisCleaner> {
 
 TEST_F(EvidencePageTest, OpensWithEveryItemCheckedAndNoRecord) {
   ASSERT_NE(Open(), nullptr);
-  EXPECT_EQ(page_->Label6->Caption(), Tfrmmain::GreetingPrefix() + L" Evidence Cleaner");
+  EXPECT_EQ(page_->Label6->Caption(), Host().Greeting() + L" Evidence Cleaner");
   EXPECT_TRUE(page_->chkSeleAllItem->Checked());
   ASSERT_EQ(page_->vst->RootNodeCount(), 3u);
   EXPECT_EQ(page_->vst->Text(Category(1), 0), L"System");
@@ -136,7 +136,7 @@ TEST_F(EvidencePageTest, RunClearsTheCheckedItemsShowsStatusesAndRecordsTheDate)
   page_->vst->SetCheckState(Category(3), TCheckState::csUncheckedNormal);
   bool navigationDuringRun = true;
   onRecycle = [&] {
-    navigationDuringRun = main_->btnJunkCleaner->Enabled();
+    navigationDuringRun = !NavigationLocked();
     // A second click while the list is being worked on starts nothing.
     page_->btnScan->Click();
     page_->ImageEx1->Click();
@@ -146,7 +146,7 @@ TEST_F(EvidencePageTest, RunClearsTheCheckedItemsShowsStatusesAndRecordsTheDate)
 
   EXPECT_EQ(recycleRuns, 1);
   EXPECT_FALSE(navigationDuringRun);
-  EXPECT_TRUE(main_->btnJunkCleaner->Enabled());
+  EXPECT_FALSE(NavigationLocked());
   EXPECT_FALSE(FileExists(windows_.Path() + L"Temp\\trace.tmp"));
   // The unknown code reports nothing; the unchecked item keeps the reset state.
   EXPECT_EQ(statusesAtBox, (std::vector<std::wstring>{L"Completed", L"Completed", L"", L""}));
@@ -174,7 +174,7 @@ TEST_F(EvidencePageTest, FailingItemShowsCompletedAndTheRunGoesOn) {
   EXPECT_EQ(statusesAtBox, (std::vector<std::wstring>{L"Completed", L"Completed", L"", L"Completed"}));
   EXPECT_EQ(recycleRuns, 2);
   EXPECT_TRUE(FileExists(windows_.Path() + L"Temp\\trace.tmp"));
-  EXPECT_TRUE(main_->btnHome->Enabled());
+  EXPECT_FALSE(NavigationLocked());
 }
 
 TEST_F(EvidencePageTest, NothingCheckedStillRecordsTheRunAndShowsTheBox) {

@@ -1,6 +1,7 @@
-// The junk cleaner page inside the main window, driven through its buttons and check boxes: the
-// start view, scanning a fixture "drive" (a folder of the test's own), stopping, selecting,
-// cleaning with each answer to the question, cancelling, and the last-run record written.
+// The junk cleaner page inside a page host, driven through its buttons and check boxes: the start
+// view, scanning a fixture "drive" (a folder of the test's own), stopping, selecting, cleaning
+// with each answer to the question, cancelling, and the last-run record written; one-click
+// maintenance against its cleaning inside the main window.
 #include "cleaners/junk_page/frmWasteCleaner.h"
 
 #include <gtest/gtest.h>
@@ -31,9 +32,9 @@ const char kCleanerIni[] =
 // The page is reset whenever it is opened again, as the program has it.
 class JunkPageTest : public PageTest<TfrmWasteCleaner> {
  protected:
-  JunkPageTest()
+  explicit JunkPageTest(TPageTestHost host = TPageTestHost::Fake)
       : PageTest(L"TfrmWasteCleaner", L"btnJunkCleaner", {},
-                 [](TCustomForm* page) { static_cast<TfrmWasteCleaner*>(page)->ResetPage(); }) {}
+                 [](TCustomForm* page) { static_cast<TfrmWasteCleaner*>(page)->ResetPage(); }, host) {}
 
   void SetUp() override {
     ASSERT_FALSE(program_.Path().empty());
@@ -72,7 +73,7 @@ class JunkPageTest : public PageTest<TfrmWasteCleaner> {
     return path;
   }
 
-  bool NavigationEnabled() const { return main_->btnHome->Enabled() && main_->btnRegsitryCleaner->Enabled(); }
+  bool NavigationEnabled() const { return !NavigationLocked(); }
 
   TestFolder drive_{L"qs_junkpage_drive_"};
   int reply = IDYES;  // the answer to every question box
@@ -81,10 +82,10 @@ class JunkPageTest : public PageTest<TfrmWasteCleaner> {
 TEST_F(JunkPageTest, OpensFromItsButtonOnTheStartViewWithTheDrives) {
   TfrmWasteCleaner* page = Open();
   ASSERT_NE(page, nullptr);
-  EXPECT_EQ(page->Parent(), main_->p_Form);
+  EXPECT_EQ(page->Parent(), PageArea());
   EXPECT_EQ(page->pgc1->ActivePage(), page->ts1);
   for (int i = 0; i < page->pgc1->PageCount(); ++i) EXPECT_FALSE(page->pgc1->Pages(i)->TabVisible()) << i;
-  EXPECT_EQ(page->Label6->Caption(), Tfrmmain::GreetingPrefix() + L" Junk Cleaner");
+  EXPECT_EQ(page->Label6->Caption(), Host().Greeting() + L" Junk Cleaner");
   EXPECT_EQ(page->Label7->Caption(), L"Removes junk files to regain disk space by cleaning your computer.");
   EXPECT_EQ(page->lblLast->Caption(), L"Not Scanned");
   EXPECT_EQ(page->lblLastDT->Caption(), L"");
@@ -258,7 +259,7 @@ TEST_F(JunkPageTest, CleanDeletesTheTickedFilesAsTheAnswerSays) {
       page->btnFinish->Click();
       EXPECT_EQ(page->pgc1->ActivePage(), page->ts1);
       EXPECT_EQ(page->lblLastClear->Caption(), L"2");
-      EXPECT_EQ(page->Label6->Caption(), Tfrmmain::GreetingPrefix() + L" Junk Cleaner");
+      EXPECT_EQ(page->Label6->Caption(), Host().Greeting() + L" Junk Cleaner");
     } else {
       EXPECT_EQ(boxes.size(), 1u);
       EXPECT_EQ(page->pgc1->ActivePage(), page->ts3);
@@ -333,8 +334,14 @@ TEST_F(JunkPageTest, FinishDuringCleaningStopsBeforeTheNextFile) {
   EXPECT_EQ(LoadLastWasteInfo().ClearNum, 1);
 }
 
+// The page inside the main window, whose one-click maintenance frees the junk page.
+class JunkPageInMainWindowTest : public JunkPageTest {
+ protected:
+  JunkPageInMainWindowTest() : JunkPageTest(TPageTestHost::MainWindow) {}
+};
+
 // While files are deleted navigation is on, but nothing can free the page or start it over.
-TEST_F(JunkPageTest, OneClickNeitherFreesNorResetsThePageWhileItCleans) {
+TEST_F(JunkPageInMainWindowTest, OneClickNeitherFreesNorResetsThePageWhileItCleans) {
   for (int i = 0; i < 3; ++i) Make(L"f" + IntToStr(i) + L".tmp");
   TfrmWasteCleaner* page = Open();
   ASSERT_NE(page, nullptr);
@@ -344,7 +351,7 @@ TEST_F(JunkPageTest, OneClickNeitherFreesNorResetsThePageWhileItCleans) {
   onPump = [&] {
     if (tried || !ref || ref->CleanState != 1) return;
     tried = true;
-    navigationOn = main_->btnHome->Enabled() && main_->btnRegsitryCleaner->Enabled();
+    navigationOn = !NavigationLocked();
     oneClickEnabled = main_->btnOneClick->Enabled();
     junkEnabled = main_->btnJunkCleaner->Enabled();
     main_->btnOneClickClick(main_->btnOneClick);
@@ -369,7 +376,7 @@ TEST_F(JunkPageTest, OneClickNeitherFreesNorResetsThePageWhileItCleans) {
 
 // Another page's run that starts and ends while files are deleted (its navigation lock comes and
 // goes) leaves one-click maintenance off: a click on it cannot free the page under its loop.
-TEST_F(JunkPageTest, AnotherPagesRunDuringCleaningLeavesOneClickOff) {
+TEST_F(JunkPageInMainWindowTest, AnotherPagesRunDuringCleaningLeavesOneClickOff) {
   for (int i = 0; i < 3; ++i) Make(L"f" + IntToStr(i) + L".tmp");
   TfrmWasteCleaner* page = Open();
   ASSERT_NE(page, nullptr);

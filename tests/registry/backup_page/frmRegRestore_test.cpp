@@ -1,4 +1,4 @@
-// The registry backup page inside the main window: backups through the please-wait window, the
+// The registry backup page inside a page host: backups through the please-wait window, the
 // rows, restore and remove with their questions, and what each failure reports. Most tests put a
 // recorder in place of the registry editor; the last two run the real one in the prefix.
 #include "registry/reg_editor.h"
@@ -83,7 +83,7 @@ TEST_F(RegRestorePageTest, RowsShowEveryIndexedBackupInFileOrder) {
   SeedTwoBackups();
   TfrmRegRestore* page = OpenPage();
   ASSERT_NE(page, nullptr);
-  EXPECT_EQ(page->Label1->Caption(), main_->GreetingPrefix() + L" Registry Backup");
+  EXPECT_EQ(page->Label1->Caption(), Host().Greeting() + L" Registry Backup");
   EXPECT_EQ(page->lsbRestore->ItemsList(),
             (std::vector<std::wstring>{L"Monday,November 23,2009-17:41", L"Saturday,January 02,2010-03:04"}));
   ASSERT_EQ(page->Backups().size(), 2u);

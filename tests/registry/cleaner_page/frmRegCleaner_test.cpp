@@ -1,4 +1,4 @@
-// The registry cleaner page inside the main window, driven through its buttons, boxes and rows on
+// The registry cleaner page inside a page host, driven through its buttons, boxes and rows on
 // keys seeded in the throwaway prefix: the start view, scanning chosen categories, stopping, the
 // results tree, the backup question and its answers, a failed backup, cleaning and stopping it,
 // the summary and the last-run records, and the page after a scan that ends in an error.
@@ -59,10 +59,10 @@ class RegCleanerPageTest : public RegCleanerPageFixture {
 TEST_F(RegCleanerPageTest, OpensFromItsButtonOnTheStartViewWithEveryCategoryTicked) {
   TfrmRegCleaner* page = OpenPage();
   ASSERT_NE(page, nullptr);
-  EXPECT_EQ(page->Parent(), main_->p_Form);
+  EXPECT_EQ(page->Parent(), PageArea());
   EXPECT_EQ(page->pgc1->ActivePage(), page->ts1);
   for (int i = 0; i < page->pgc1->PageCount(); ++i) EXPECT_FALSE(page->pgc1->Pages(i)->TabVisible()) << i;
-  EXPECT_EQ(page->Label6->Caption(), Tfrmmain::GreetingPrefix() + L" Registry Cleaner");
+  EXPECT_EQ(page->Label6->Caption(), Host().Greeting() + L" Registry Cleaner");
   EXPECT_EQ(page->Label7->Caption(), L"Optimizes and Fix your system  by removing  invaid registrys errors.");
   EXPECT_EQ(page->lblLast->Caption(), L"Not Scanned");
   EXPECT_EQ(page->lblLastDT->Caption(), L"");
@@ -255,7 +255,7 @@ TEST_F(RegCleanerPageTest, CleaningWithoutABackupDeletesTheSelectedRecordsAndSum
   // Finish: back to the start view with every category ticked and the record shown.
   page->btnFinish->Click();
   EXPECT_EQ(page->pgc1->ActivePage(), page->ts1);
-  EXPECT_EQ(page->Label6->Caption(), Tfrmmain::GreetingPrefix() + L" Registry Cleaner");
+  EXPECT_EQ(page->Label6->Caption(), Host().Greeting() + L" Registry Cleaner");
   for (int n = 1; n <= kRegCategoryCount; ++n) EXPECT_TRUE(page->CategoryBox(n)->Checked()) << n;
   EXPECT_EQ(page->lblLastClear->Caption(), L"3");
   EXPECT_EQ(page->lblProcessResult->Caption(), L"");
@@ -420,7 +420,7 @@ TEST_F(RegCleanerPageTest, AScanThatEndsInAnErrorShowsItAndLeavesThePageUsable) 
   EXPECT_EQ(last.when, 0);
 
   // Another scan can start and the navigation works.
-  main_->btnHome->Click();
+  EXPECT_FALSE(NavigationLocked());
   EXPECT_EQ(OpenFor({kMruCategory}), page);
   EXPECT_EQ(page->pgc1->ActivePage(), page->ts1);
   boxes.clear();
@@ -544,7 +544,6 @@ TEST_F(RegCleanerPageTest, WhileCleaningNothingStartsAScanOrAnotherRun) {
   onPump = [&] {
     if (!page->Cleaning() || tried) return;
     tried = true;
-    main_->btnHome->Click();
     OpenPage();
     tabAfterReopen = page->pgc1->ActivePage();
     page->btnScan->Click();
@@ -559,27 +558,24 @@ TEST_F(RegCleanerPageTest, WhileCleaningNothingStartsAScanOrAnotherRun) {
   // One question, one completion.
   EXPECT_EQ(boxes.size(), 2u);
   // Once the run is over, opening the page shows its start.
-  main_->btnHome->Click();
   OpenPage();
   EXPECT_EQ(page->pgc1->ActivePage(), page->ts1);
 }
 
-// The main window goes away while a scan pumps: the page stops the engine and nothing is touched
+// The window the page lives in goes away while a scan pumps: the page stops the engine and nothing is touched
 // after it is freed.
 TEST_F(RegCleanerPageTest, ClosingTheWindowMidScanStopsTheEngine) {
   SeedMru(3);
   TfrmRegCleaner* page = OpenFor({kMruCategory});
   ASSERT_NE(page, nullptr);
   onPump = [&] {
-    if (main_ && page->Scanning()) {
-      delete main_;
-      main_ = nullptr;
-      frmmain = nullptr;
+    if (hostForm_ && page->Scanning()) {
+      DeleteHost();
     }
   };
   // Called directly: the button that would have been clicked goes with the window.
   page->btnScanClick(nullptr);
-  EXPECT_EQ(main_, nullptr);
+  EXPECT_EQ(hostForm_, nullptr);
   EXPECT_EQ(RegScanState, kRegStateStop);
   EXPECT_LE(RegItems.size(), 1u);
 }

@@ -87,7 +87,7 @@ class RegCleanerPageFixture : public PageTest<TfrmRegCleaner> {
       if (!Seeded(*RegItems[node->Index])) tree->SetCheckState(node, TCheckState::csUncheckedNormal);
   }
 
-  bool NavigationEnabled() const { return main_->btnHome->Enabled() && main_->btnRegsitryCleaner->Enabled(); }
+  bool NavigationEnabled() const { return !NavigationLocked(); }
 
   std::vector<std::wstring> BoxTexts() const {
     std::vector<std::wstring> texts;

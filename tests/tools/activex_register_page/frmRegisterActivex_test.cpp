@@ -1,4 +1,4 @@
-// The ActiveX re-registration page inside the main window, over a fake system folder: the rows,
+// The ActiveX re-registration page inside a page host, over a fake system folder: the rows,
 // Select All, the empty-selection message, runs over the ticked rows one at a time with the exit
 // codes shown, Stop in the middle of a run, and navigation given back afterwards.
 #include "tools/activex_register_page/frmRegisterActivex.h"
@@ -37,7 +37,7 @@ class RegisterActivexPageTest : public PageTest<TfrmRegisterActivex> {
     SetRegistrationToolForTesting({SystemFolder(), [this](const std::wstring& CommandLine, DWORD& ExitCode,
                                                           const std::function<bool()>& Stopped) {
                                      runs.push_back({CommandLine, page_->btnActivex->Caption(),
-                                                     page_->ProgressBar1->Visible(), main_->btnHome->Enabled()});
+                                                     page_->ProgressBar1->Visible(), !NavigationLocked()});
                                      ExitCode = 0;
                                      return step ? step(runs.size(), ExitCode, Stopped) : true;
                                    }});
@@ -83,7 +83,7 @@ class RegisterActivexPageTest : public PageTest<TfrmRegisterActivex> {
 TEST_F(RegisterActivexPageTest, EveryDllOfTheSystemFolderIsARowReadyAndUnticked) {
   TfrmRegisterActivex* page = Open();
   ASSERT_NE(page, nullptr);
-  EXPECT_EQ(page->Label1->Caption(), main_->GreetingPrefix() + L" Re-Register Activex");
+  EXPECT_EQ(page->Label1->Caption(), Host().Greeting() + L" Re-Register Activex");
   std::vector<std::wstring> paths = Paths();
   std::sort(paths.begin(), paths.end());
   EXPECT_EQ(paths, (std::vector<std::wstring>{Dll(L"alpha.dll"), Dll(L"beta.dll"), Dll(L"gamma.dll")}));
@@ -140,7 +140,7 @@ TEST_F(RegisterActivexPageTest, TickedRowsRegisterInOrderThenTheListStartsAgain)
   for (const auto& row : page->Rows()) EXPECT_EQ(row.Status, L"Ready");
   EXPECT_EQ(page->btnActivex->Caption(), L"Re-Register");
   EXPECT_FALSE(page->ProgressBar1->Visible());
-  EXPECT_TRUE(main_->btnHome->Enabled());
+  EXPECT_FALSE(NavigationLocked());
   EXPECT_FALSE(page->Running());
 }
 
@@ -163,7 +163,7 @@ TEST_F(RegisterActivexPageTest, ExitCodesAreShownAndFailuresReported) {
   EXPECT_EQ(boxes[0].text, L"2 of 3 selected items could not be Re-Registered. Their status shows why.");
   EXPECT_EQ(boxes[0].type, UINT(MB_OK | MB_ICONWARNING));
   EXPECT_EQ(page->btnActivex->Caption(), L"Re-Register");
-  EXPECT_TRUE(main_->btnHome->Enabled());
+  EXPECT_FALSE(NavigationLocked());
 }
 
 // "Stop" pressed while the second file registers: the wait ends, the run reports it was
@@ -187,7 +187,7 @@ TEST_F(RegisterActivexPageTest, StopEndsTheRunBeforeTheNextRow) {
   EXPECT_EQ(page->Rows()[2].Status, L"Ready");
   EXPECT_EQ(page->btnActivex->Caption(), L"Re-Register");
   EXPECT_FALSE(page->ProgressBar1->Visible());
-  EXPECT_TRUE(main_->btnHome->Enabled());
+  EXPECT_FALSE(NavigationLocked());
   EXPECT_FALSE(page->Running());
 
   // The page is ready for the next run.

@@ -1,4 +1,4 @@
-// The driver backup page inside the main window: the list from class keys of the test's own,
+// The driver backup page inside a page host: the list from class keys of the test's own,
 // "Select All" and "all drivers", and Backup with its messages.
 #include "tools/driver_page/frmDriver.h"
 
@@ -93,10 +93,9 @@ TEST_F(DriverPageTest, BackupCopiesTheCheckedDriversWhileThePageIsBusy) {
   ASSERT_NE(page, nullptr);
   Check(page, 1);
   bool busyDuring = false;
-  TComponent* home = main_->FindComponent(L"btnHome");
   SetMessagePump([&] {
     busyDuring = !page->BtnBackUp->Enabled() && !page->CheckBox1->Enabled() && page->ProgressBar1->Visible() &&
-                 !static_cast<TControl*>(home)->Enabled();
+                 NavigationLocked();
     Application->ProcessMessages();
   });
   page->BtnBackUp->Click();
@@ -104,7 +103,7 @@ TEST_F(DriverPageTest, BackupCopiesTheCheckedDriversWhileThePageIsBusy) {
   EXPECT_TRUE(page->BtnBackUp->Enabled());
   EXPECT_TRUE(page->CheckBox1->Enabled());
   EXPECT_FALSE(page->ProgressBar1->Visible());
-  EXPECT_TRUE(static_cast<TControl*>(home)->Enabled());
+  EXPECT_FALSE(NavigationLocked());
   const std::wstring folder = cwd_.Path() + L"BackUp\\Drivers\\Zeta SoundCard\\";
   EXPECT_EQ(ReadBytes(folder + L"zeta.dll"), "zeta library");
   EXPECT_EQ(ReadBytes(folder + L"oem3.inf"), "[SourceDisksFiles]\r\nzeta.dll=1\r\n");

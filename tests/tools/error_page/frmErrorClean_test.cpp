@@ -1,4 +1,4 @@
-// The error repair page inside the main window: its rows from an ErrorClean.ini in the throwaway
+// The error repair page inside a page host: its rows from an ErrorClean.ini in the throwaway
 // program folder, the select-all box, and Repair applying the ticked problems to fixture keys,
 // with commands recorded by a runner of the test's own.
 #include "base/system_programs.h"
@@ -46,7 +46,7 @@ class ErrorPageTest : public PageTest<TfrmErrorClean> {
       page->Runner = [this, page](const std::wstring& command) {
         ran.push_back(command);
         busyDuring = !page->Button1->Enabled() &&
-                     !static_cast<TControl*>(main_->FindComponent(L"btnHome"))->Enabled();
+                     NavigationLocked();
         return command.find(L"fail") == std::wstring::npos;
       };
     return page;
@@ -161,7 +161,7 @@ TEST_F(ErrorPageTest, RepairAppliesTheTickedProblemsInOrderFromTheFileAsItIsThen
   EXPECT_EQ(boxes[0].text, L"The error(s) has been repaired successfully!");
   EXPECT_EQ(boxes[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONINFORMATION));
   EXPECT_TRUE(page->Button1->Enabled());
-  EXPECT_TRUE(static_cast<TControl*>(main_->FindComponent(L"btnHome"))->Enabled());
+  EXPECT_TRUE(!NavigationLocked());
 }
 
 TEST_F(ErrorPageTest, FailedOperationsAreNamedInTheClosingBox) {

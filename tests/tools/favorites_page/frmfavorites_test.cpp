@@ -1,4 +1,4 @@
-// The favorites backup page inside the main window: the tree of the backup beside the program,
+// The favorites backup page inside a page host: the tree of the backup beside the program,
 // Backup with its question, Restore, and what failed.
 #include "tools/favorites_page/frmfavorites.h"
 

@@ -1,4 +1,4 @@
-// The IE manager page inside the main window, on the prefix's browser settings (put back
+// The IE manager page inside a page host, on the prefix's browser settings (put back
 // afterwards) and fixture add-ons: its rows and colours, the tab-dependent button and "Select
 // All", the questions and messages, and what restoring and removing leave in the registry.
 #include "tools/iemanage_page/frmIEManage.h"

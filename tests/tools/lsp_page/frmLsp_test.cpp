@@ -72,7 +72,7 @@ TEST_F(LspPageTest, RowsShowEveryEntryWithItsColumnsAndAMarkForMissingFiles) {
   Fixture();
   page_ = OpenPage();
   ASSERT_NE(page_, nullptr);
-  EXPECT_EQ(page_->Label1->Caption(), Tfrmmain::GreetingPrefix() + L" Winsock2 Repair");
+  EXPECT_EQ(page_->Label1->Caption(), Host().Greeting() + L" Winsock2 Repair");
   EXPECT_TRUE(boxes.empty());
   EXPECT_EQ(Captions(), L"000000000001;000000000002;000000000003;000000000004;");
   const std::wstring kernel = ExpandEnvironmentText(L"%SystemRoot%\\system32\\kernel32.dll");

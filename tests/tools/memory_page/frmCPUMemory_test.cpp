@@ -1,4 +1,4 @@
-// The memory page inside the main window: opened from its button, sampled through fixed
+// The memory page inside a page host: opened from its button, sampled through fixed
 // readings, and optimised through an allocator of the test's own, with the record written.
 #include "tools/memory_page/frmCPUMemory.h"
 

@@ -1,4 +1,4 @@
-// The restore points page inside the main window: the list from fake WMI results, creating a point
+// The restore points page inside a page host: the list from fake WMI results, creating a point
 // through the naming dialog, switching System Restore on, and rolling back with the restart
 // recorded, never made.
 #include "base/system_programs.h"

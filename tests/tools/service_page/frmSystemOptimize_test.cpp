@@ -1,4 +1,4 @@
-// The service presets page inside the main window: descriptions per preset, and "Optimize"
+// The service presets page inside a page host: descriptions per preset, and "Optimize"
 // running the checked preset's file from the program folder through a runner of the test's own.
 #include "base/system_programs.h"
 #include "tools/service_page/frmSystemOptimize.h"

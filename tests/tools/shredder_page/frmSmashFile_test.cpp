@@ -25,7 +25,9 @@ namespace {
 
 class ShredderPageTest : public PageTest<TfrmSmashFile> {
  protected:
-  ShredderPageTest() : PageTest(L"TfrmSmashFile", L"btnFileCleaner") {}
+  // In the main window: the skinning that the page switches off around the file dialog is the
+  // main window's skin component's.
+  ShredderPageTest() : PageTest(L"TfrmSmashFile", L"btnFileCleaner", {}, {}, TPageTestHost::MainWindow) {}
 
   void TearDown() override {
     SetOpenFileNameFunc(nullptr);
@@ -175,7 +177,7 @@ TEST_F(ShredderPageTest, ShreddedFilesLeaveAndTheSummaryNamesTheOnesThatStayed) 
   EXPECT_NE(boxes[1].text.find(locked), std::wstring::npos);
   EXPECT_EQ(boxes[1].text.find(L"gone.txt"), std::wstring::npos);
   EXPECT_FALSE(page->Shredding());
-  EXPECT_TRUE(main_->btnFileCleaner->Enabled());
+  EXPECT_TRUE(!NavigationLocked());
   SetFileAttributesW(locked.c_str(), FILE_ATTRIBUTE_NORMAL);
 
   // Everything shredded: the plain completion box.
@@ -203,7 +205,7 @@ TEST_F(ShredderPageTest, NothingCanBeAddedRemovedOrStartedWhileAShredRuns) {
     if (++pumps == 3) {
       busyShown = page->Shredding() && !page->acSmashFileAdd->Enabled() && !page->acSmashFileRemove->Enabled() &&
                   !page->acSmashFileDoIt->Enabled();
-      navigationOff = !main_->btnFileCleaner->Enabled();
+      navigationOff = NavigationLocked();
       page->Button1->Click();
       page->Button2->Click();
       page->Button3->Click();

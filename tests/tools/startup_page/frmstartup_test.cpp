@@ -94,7 +94,7 @@ TEST_F(StartupPageTest, RowsShowNameAndRunPathWithIconsAndGreyedSetAsideEntries)
   Fixture();
   page_ = OpenPage();
   ASSERT_NE(page_, nullptr);
-  EXPECT_EQ(page_->Label1->Caption(), Tfrmmain::GreetingPrefix() + L" Startup Manager");
+  EXPECT_EQ(page_->Label1->Caption(), Host().Greeting() + L" Startup Manager");
   EXPECT_EQ(Column(0), L"Editor & Co;Gone;Editor & Co;mine.txt;parked.txt;");
   EXPECT_EQ(Column(1), L"\"" + notepad_ + L"\" /tray;" + root_.Path() + L"nowhere\\gone.exe -q;" + notepad_ + L";" +
                            root_.Path() + L"user\\mine.txt;" + root_.Path() + L"common\\parked.txt;");

@@ -1,4 +1,4 @@
-// The uninstall manager inside the main window: the rows of both passes with their texts and
+// The uninstall manager inside a page host: the rows of both passes with their texts and
 // icons, the Windows-update filter, the detail area, running an uninstaller through a runner of
 // the test's own, and removing an entry.
 #include "tools/uninstall_page/frmUninstall.h"
