@@ -21,16 +21,16 @@ const uint8_t p_code[64] = {
 
 using namespace lzh;
 
-TLzhTree::TLzhTree() : freq(T + 1), prnt(T + N_CHAR), son(T) {
+TLzhTree::TLzhTree() {
   for (int i = 0; i < N_CHAR; i++) {
     freq[i] = 1;
-    son[i] = static_cast<int16_t>(i + T);
-    prnt[i + T] = static_cast<int16_t>(i);
+    son[i] = i + T;
+    prnt[i + T] = i;
   }
   for (int i = 0, j = N_CHAR; j <= R; i += 2, j++) {
-    freq[j] = static_cast<uint16_t>(freq[i] + freq[i + 1]);
-    son[j] = static_cast<int16_t>(i);
-    prnt[i] = prnt[i + 1] = static_cast<int16_t>(j);
+    freq[j] = freq[i] + freq[i + 1];
+    son[j] = i;
+    prnt[i] = prnt[i + 1] = j;
   }
   freq[T] = 0xFFFF;
   prnt[R] = 0;
@@ -41,28 +41,27 @@ void TLzhTree::Reconstruct() {
   int j = 0;
   for (int i = 0; i < T; i++) {
     if (son[i] >= T) {
-      freq[j] = static_cast<uint16_t>((freq[i] + 1) / 2);
+      freq[j] = (freq[i] + 1) / 2;
       son[j] = son[i];
       j++;
     }
   }
   for (int i = 0, j2 = N_CHAR; j2 < T; i += 2, j2++) {
-    unsigned f = static_cast<unsigned>(freq[i]) + freq[i + 1];
-    freq[j2] = static_cast<uint16_t>(f);
+    unsigned f = freq[i] + freq[i + 1];
     int k = j2 - 1;
     while (f < freq[k]) k--;
     k++;
-    std::copy_backward(freq.begin() + k, freq.begin() + j2, freq.begin() + j2 + 1);
-    freq[k] = static_cast<uint16_t>(f);
-    std::copy_backward(son.begin() + k, son.begin() + j2, son.begin() + j2 + 1);
-    son[k] = static_cast<int16_t>(i);
+    std::copy_backward(freq + k, freq + j2, freq + j2 + 1);
+    freq[k] = f;
+    std::copy_backward(son + k, son + j2, son + j2 + 1);
+    son[k] = i;
   }
   for (int i = 0; i < T; i++) {
     int k = son[i];
     if (k >= T) {
-      prnt[k] = static_cast<int16_t>(i);
+      prnt[k] = i;
     } else {
-      prnt[k] = prnt[k + 1] = static_cast<int16_t>(i);
+      prnt[k] = prnt[k + 1] = i;
     }
   }
 }
@@ -78,22 +77,20 @@ void TLzhTree::Update(int symbol) {
     if (k > freq[c + 1]) {
       int l = c + 1;
       while (l < c + 8 && k > freq[l + 1]) l++;
-      if (k > freq[l + 1]) {
-        l = static_cast<int>(std::lower_bound(freq.begin() + l + 1, freq.end(), k) - freq.begin()) - 1;
-      }
+      if (k > freq[l + 1]) l = static_cast<int>(std::lower_bound(freq + l + 1, freq + T + 1, k) - freq) - 1;
       freq[c] = freq[l];
-      freq[l] = static_cast<uint16_t>(k);
+      freq[l] = k;
 
       int i = son[c];
-      prnt[i] = static_cast<int16_t>(l);
-      if (i < T) prnt[i + 1] = static_cast<int16_t>(l);
+      prnt[i] = l;
+      if (i < T) prnt[i + 1] = l;
 
       int j = son[l];
-      son[l] = static_cast<int16_t>(i);
+      son[l] = i;
 
-      prnt[j] = static_cast<int16_t>(c);
-      if (j < T) prnt[j + 1] = static_cast<int16_t>(c);
-      son[c] = static_cast<int16_t>(j);
+      prnt[j] = c;
+      if (j < T) prnt[j + 1] = c;
+      son[c] = j;
 
       c = l;
     }
@@ -119,79 +116,72 @@ struct TPositionTables {
 };
 const TPositionTables kPositionTables;
 
-// Bits most significant first from a 16-bit word that is topped up from a chunk of input
-// (the input is asked for a chunk at a time, not for every byte).
+// The bit word: bits most significant first, avail of them valid at the top of buf.
+struct TBitWord {
+  uint64_t buf = 0;
+  int avail = 0;
+};
+
+// Input bytes for the bit word, taken from the read procedure a chunk at a time. Bytes it does
+// not deliver read as 0. The decoder keeps the word in locals and passes it by value: were it a
+// member here, the chunk handed to the read procedure would let every output byte store alias
+// it and the word would be reloaded for each bit.
 class TBitInput {
  public:
   explicit TBitInput(const TLZH::TReadProc& read) : read_(read) {}
-  bool Overrun() const { return padding_ > TLZH::kMaxPaddingBytes; }
 
-  int GetBit() {
-    if (len_ <= 8) Fill();
-    int bit = (buf_ >> 15) & 1;
-    buf_ = static_cast<uint16_t>(buf_ << 1);
-    len_--;
-    return bit;
+  // Tops the word up to at least 57 bits.
+  TBitWord Fill(TBitWord w) {
+    if (end_ - pos_ >= 8) {
+      // Eight bytes at once; the bits of a byte only partly taken are ORed again, with the
+      // same values, by the next fill.
+      uint64_t word = 0;
+      for (int i = 0; i < 8; i++) word = word << 8 | chunk_[pos_ + i];
+      w.buf |= word >> w.avail;
+      const int bytes = (63 - w.avail) >> 3;
+      pos_ += bytes;
+      loaded_ += bytes;
+      w.avail += bytes * 8;
+      return w;
+    }
+    while (w.avail <= 56) {
+      w.buf |= static_cast<uint64_t>(NextByte()) << (56 - w.avail);
+      w.avail += 8;
+      loaded_++;
+    }
+    return w;
   }
 
-  int GetByte() {
-    if (len_ <= 8) Fill();
-    int byte = buf_ >> 8;
-    buf_ = static_cast<uint16_t>(buf_ << 8);
-    len_ -= 8;
-    return byte;
+  // True when the bits taken so far would have made a reader with a 16-bit word, which takes a
+  // byte only when it holds 8 bits or fewer at the start of a read, take more than
+  // kMaxPaddingBytes zero bytes past the end of the input. Exact right after a one-bit read.
+  bool Overrun(TBitWord w) const {
+    if (!ended_) return false;
+    const int64_t consumed = loaded_ * 8 - w.avail;  // bits, the last read's one included
+    const int64_t wordBytes = (consumed - 1) / 8 + 2;
+    return wordBytes - delivered_ > TLZH::kMaxPaddingBytes;
   }
 
  private:
-  // Keeps more than 8 bits in the word. A byte the input does not deliver reads as 0 and
-  // counts as padding; bytes are only taken when the word needs them, so the padding is what
-  // the stream really needed past its end.
-  void Fill() {
-    while (len_ <= 8) {
-      buf_ = static_cast<uint16_t>(buf_ | (NextByte() << (8 - len_)));
-      len_ += 8;
-    }
-  }
-
   uint8_t NextByte() {
-    if (pos_ == end_ && padding_ == 0) {
+    if (pos_ == end_ && !ended_) {
       int32_t got = read_(chunk_, kChunk);
       pos_ = 0;
       end_ = got > 0 ? std::min(got, kChunk) : 0;
+      delivered_ += end_;
+      ended_ = end_ == 0;
     }
-    if (pos_ == end_) {
-      padding_++;
-      return 0;
-    }
-    return chunk_[pos_++];
+    return pos_ < end_ ? chunk_[pos_++] : 0;
   }
 
   static constexpr int32_t kChunk = 4096;
   const TLZH::TReadProc& read_;
-  uint8_t chunk_[kChunk];
   int32_t pos_ = 0;
   int32_t end_ = 0;
-  uint16_t buf_ = 0;
-  uint8_t len_ = 0;
-  int32_t padding_ = 0;
-};
-
-class TOutput {
- public:
-  explicit TOutput(const TLZH::TWriteProc& write) : write_(write) { buffer_.reserve(kChunk); }
-  void Put(uint8_t b) {
-    buffer_.push_back(b);
-    if (buffer_.size() == kChunk) Flush();
-  }
-  void Flush() {
-    if (!buffer_.empty()) write_(buffer_.data(), static_cast<int32_t>(buffer_.size()));
-    buffer_.clear();
-  }
-
- private:
-  static constexpr size_t kChunk = 4096;
-  const TLZH::TWriteProc& write_;
-  std::vector<uint8_t> buffer_;
+  int64_t loaded_ = 0;     // bytes put into the word, padding included
+  int64_t delivered_ = 0;  // bytes the input delivered
+  bool ended_ = false;     // the input delivered nothing when asked
+  uint8_t chunk_[kChunk];
 };
 
 }  // namespace
@@ -200,52 +190,90 @@ bool TLZH::Decode(int32_t unpackedSize, const TWriteProc& write, const TReadProc
   if (unpackedSize <= 0) return true;
   if (unpackedSize > kMaxUnpackedSize) return false;
 
-  std::vector<uint8_t> ring;
-  std::unique_ptr<TLzhTree> tree;
+  std::vector<uint8_t> ringStore;
+  std::unique_ptr<TLzhTree> treeStore;
   try {
     // Every position is set, so even a stream that refers to unwritten ones reads defined bytes.
-    ring.assign(N + F - 1, 0);
-    tree = std::make_unique<TLzhTree>();
+    ringStore.assign(N + F - 1, 0);
+    treeStore = std::make_unique<TLzhTree>();
   } catch (const std::bad_alloc&) {
     throw ElzhException("LZH : Cannot get memory for dictionary tables");
   }
-  std::fill(ring.begin(), ring.begin() + RING_START, ' ');
+  // Local pointers: a byte store may alias anything, so through members or vectors every
+  // output byte would reload them.
+  uint8_t* const ring = ringStore.data();
+  TLzhTree* const tree = treeStore.get();
+  std::fill(ring, ring + RING_START, ' ');
 
   TBitInput in(read);
-  TOutput out(write);
+  TBitWord w;
+  auto getBit = [&]() {
+    if (w.avail == 0) w = in.Fill(w);
+    int bit = static_cast<int>(w.buf >> 63);
+    w.buf <<= 1;
+    w.avail--;
+    return bit;
+  };
+  auto getByte = [&]() {
+    if (w.avail < 8) w = in.Fill(w);
+    int byte = static_cast<int>(w.buf >> 56);
+    w.buf <<= 8;
+    w.avail -= 8;
+    return byte;
+  };
+
+  // Output goes into a local block handed to write whenever it fills.
+  constexpr int kBlock = 4096;
+  uint8_t block[kBlock];
+  uint8_t* out = block;
+  uint8_t* const blockEnd = block + kBlock;
+
   int r = RING_START;
   int32_t count = 0;
   while (count < unpackedSize) {
     int c = tree->RootChild();
-    while (c < T) c = tree->Son(c + in.GetBit());
+    while (c < T) c = tree->Son(c + getBit());
     c -= T;
     tree->Update(c);
-    if (in.Overrun()) break;
+    if (in.Overrun(w)) break;
 
     if (c < 256) {
-      out.Put(static_cast<uint8_t>(c));
+      *out++ = static_cast<uint8_t>(c);
       ring[r] = static_cast<uint8_t>(c);
       r = (r + 1) & (N - 1);
       count++;
+      if (out == blockEnd) {
+        write(block, kBlock);
+        out = block;
+      }
       continue;
     }
 
-    int i = in.GetByte();
+    int i = getByte();
     int upper = kPositionTables.d_code[i] << 6;
-    for (int extra = kPositionTables.d_len[i] - 2; extra > 0; extra--) i = (i << 1) + in.GetBit();
-    if (in.Overrun()) break;
-    int distance = upper | (i & 0x3F);
-    int from = (r - distance - 1) & (N - 1);
+    for (int extra = kPositionTables.d_len[i] - 2; extra > 0; extra--) i = (i << 1) + getBit();
+    if (in.Overrun(w)) break;
+    int from = (r - (upper | (i & 0x3F)) - 1) & (N - 1);
     // Stop exactly at the unpacked size even inside a match.
     int length = std::min(c - 255 + THRESHOLD, unpackedSize - count);
-    for (int k = 0; k < length; k++) {
-      uint8_t b = ring[(from + k) & (N - 1)];
-      out.Put(b);
-      ring[r] = b;
-      r = (r + 1) & (N - 1);
-    }
     count += length;
+    while (length > 0) {
+      // As much of the match as the block has room for, then hand the block over.
+      int part = std::min(length, static_cast<int>(blockEnd - out));
+      length -= part;
+      for (int k = 0; k < part; k++) {
+        uint8_t b = ring[from];
+        from = (from + 1) & (N - 1);
+        *out++ = b;
+        ring[r] = b;
+        r = (r + 1) & (N - 1);
+      }
+      if (out == blockEnd) {
+        write(block, kBlock);
+        out = block;
+      }
+    }
   }
-  out.Flush();
+  if (out != block) write(block, static_cast<int32_t>(out - block));
   return count == unpackedSize;
 }

@@ -28,7 +28,9 @@ class ElzhException : public std::runtime_error {
   explicit ElzhException(const std::string& message) : std::runtime_error(message) {}
 };
 
-// The adaptive Huffman tree shared by the decoder and the packer's encoder.
+// The adaptive Huffman tree shared by the decoder and the packer's encoder. Plain int arrays
+// inside the object: the decoder walks and updates them for every symbol, and 16-bit entries
+// or vectors (whose pointers a byte store may alias) cost reloads and conversions there.
 class TLzhTree {
  public:
   TLzhTree();
@@ -39,9 +41,9 @@ class TLzhTree {
 
  private:
   void Reconstruct();
-  std::vector<uint16_t> freq;   // T + 1, the last a 0xFFFF sentinel
-  std::vector<int16_t> prnt;    // T + N_CHAR: parents of nodes, then of leaves (index T + symbol)
-  std::vector<int16_t> son;     // T: left child of a node, or T + symbol for a leaf
+  unsigned freq[lzh::T + 1];    // the last a 0xFFFF sentinel
+  int prnt[lzh::T + lzh::N_CHAR];  // parents of nodes, then of leaves (index T + symbol)
+  int son[lzh::T];              // left child of a node, or T + symbol for a leaf
 };
 
 class TLZH {

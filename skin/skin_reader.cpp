@@ -63,6 +63,9 @@ bool TSkinReader::Decompress(const std::vector<uint8_t>& source, std::vector<uin
   target.clear();
   if (source.size() < 4) return true;
   const int32_t unpackedSize = ReadInt32(source.data());
+  // The header gives the size: one allocation instead of growing from empty. A size the
+  // decoder refuses reserves nothing.
+  if (unpackedSize > 0 && unpackedSize <= TLZH::kMaxUnpackedSize) target.reserve(static_cast<size_t>(unpackedSize));
   size_t position = 4;
   TLZH lzh;
   return lzh.Decode(
