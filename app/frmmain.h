@@ -6,7 +6,7 @@
 #include <map>
 #include <string>
 
-#include "app/image_ex.h"
+#include "gui/pagekit/image_ex.h"
 #include "app/page_table.h"
 #include "app/sections.h"
 #include "gui/forms.h"

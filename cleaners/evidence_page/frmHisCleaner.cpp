@@ -4,10 +4,10 @@
 #include "cleaners/evidence/history_list.h"
 #include "cleaners/evidence/history_run.h"
 #include "common/last_run.h"
-#include "common/time_ago.h"
 #include "gui/application.h"
 #include "gui/message_box.h"
 #include "gui/pagekit/busy_run.h"
+#include "gui/pagekit/last_run_panel.h"
 #include "gui/screen.h"
 
 QS_FORM_IMPL(TfrmHisCleaner, TForm, QS_FIELD(Label6), QS_FIELD(Label7), QS_FIELD(lblLastDT), QS_FIELD(lblLast),
@@ -37,14 +37,7 @@ void TfrmHisCleaner::ResetPage() {
 }
 
 void TfrmHisCleaner::ShowLastRunInfo() {
-  const TDateTime last = LoadLastHisInfo();
-  if (!IsNeverRun(last)) {
-    lblLastDT->SetCaption(FormatDateTime(kLastRunLongFormat, last));
-    lblLast->SetCaption(FormatTimeAgo(last));
-  } else {
-    lblLastDT->SetCaption(L"");
-    lblLast->SetCaption(kNotScanned);
-  }
+  TLastRunPanel{lblLastDT, lblLast}.Show(LoadLastHisInfo());
 }
 
 void TfrmHisCleaner::chkSeleAllItemClick(TObject* Sender) {

@@ -4,7 +4,7 @@
 // (cleaners/evidence/) do the work; the page shows it.
 #include <string>
 
-#include "app/image_ex.h"
+#include "gui/pagekit/image_ex.h"
 #include "gui/buttons.h"
 #include "gui/forms.h"
 #include "gui/image_list.h"

@@ -12,10 +12,11 @@
 #include "cleaners/junk/last_waste_info.h"
 #include "cleaners/junk/waste_config.h"
 #include "cleaners/junk/waste_lists.h"
-#include "common/time_ago.h"
 #include "gui/message_box.h"
 #include "gui/pagekit/busy_run.h"
+#include "gui/pagekit/last_run_panel.h"
 #include "gui/pagekit/page_host.h"
+#include "gui/vtree/row_of_node.h"
 
 QS_FORM_IMPL(TfrmWasteCleaner, TForm, QS_FIELD(Label6), QS_FIELD(Label7), QS_FIELD(pgc1), QS_FIELD(il1), QS_FIELD(ts1),
              QS_FIELD(ts2), QS_FIELD(ts3), QS_FIELD(ts4), QS_FIELD(ts5), QS_FIELD(lblLastDT), QS_FIELD(lblLast),
@@ -51,16 +52,15 @@ constexpr int kImageJunkFound = 2;
 constexpr int kImageFile = 3;
 constexpr int kImageNoJunk = 4;
 
-TDiskDriver* DriveAt(size_t index) { return index < DiskDrivers.size() ? DiskDrivers[index].get() : nullptr; }
-TWasteFile* WasteFileAt(size_t index) { return index < WasteFiles.size() ? WasteFiles[index].get() : nullptr; }
 
 TCheckState CheckOf(bool selected) { return selected ? TCheckState::csCheckedNormal : TCheckState::csUncheckedNormal; }
 
-// Sets every row's check mark from its entry, without firing OnChecked.
-template <class Selected>
-void ShowChecks(TBaseVirtualTree* tree, Selected selectedAt) {
+// Sets every row's check mark from its entry of Rows, without firing OnChecked.
+template <class TRows>
+void ShowChecks(TBaseVirtualTree* tree, TRows& rows) {
   for (PVirtualNode node = tree->GetFirst(); node; node = tree->GetNext(node)) {
-    node->CheckState = CheckOf(selectedAt(node->Index));
+    const auto* row = RowOfNode(rows, node);
+    node->CheckState = CheckOf(row && row->Selected);
   }
   tree->Invalidate();
 }
@@ -94,32 +94,14 @@ void TfrmWasteCleaner::FormCreate(TObject* Sender) {
   vstDrive->SetRootNodeCount(static_cast<uint32_t>(DiskDrivers.size()));
 }
 
-void TfrmWasteCleaner::SetHeading(const std::wstring& heading, const std::wstring& subHeading) {
-  Label6->SetCaption(heading);
-  Label7->SetCaption(subHeading);
-}
-
-void TfrmWasteCleaner::ShowTab(TTabSheet* sheet) {
-  for (int i = 0; i < pgc1->PageCount(); ++i) pgc1->Pages(i)->SetTabVisible(false);
-  pgc1->SetActivePage(sheet);
-}
-
 void TfrmWasteCleaner::ShowStartView() {
-  ShowTab(ts1);
-  SetHeading(PageHostOf(this).Greeting() + kTitle, kStartSubHeading);
+  Steps().ShowStep(ts1);
+  Steps().SetHeading(PageHostOf(this).Greeting() + kTitle, kStartSubHeading);
 }
 
 void TfrmWasteCleaner::ShowLastRunInfo() {
   const TLastWasteInfo last = LoadLastWasteInfo();
-  if (!IsNeverRun(last.When)) {
-    lblLastDT->SetCaption(FormatDateTime(kLastRunLongFormat, last.When));
-    lblLast->SetCaption(FormatTimeAgo(last.When));
-  } else {
-    lblLastDT->SetCaption(L"");
-    lblLast->SetCaption(kNotScanned);
-  }
-  lblLastScan->SetCaption(IntToStr(last.ScanNum));
-  lblLastClear->SetCaption(IntToStr(last.ClearNum));
+  TLastRunPanel{lblLastDT, lblLast, lblLastScan, lblLastClear}.Show(last.When, last.ScanNum, last.ClearNum);
 }
 
 void TfrmWasteCleaner::ResetPage() {
@@ -140,24 +122,24 @@ void TfrmWasteCleaner::ClearRunTexts() {
 void TfrmWasteCleaner::chkSeleAllDriveClick(TObject* Sender) {
   const bool selected = chkSeleAllDrive->Checked();
   for (auto& drive : DiskDrivers) drive->Selected = selected;
-  ShowChecks(vstDrive, [](size_t i) { return DriveAt(i) && DriveAt(i)->Selected; });
+  ShowChecks(vstDrive, DiskDrivers);
 }
 
 void TfrmWasteCleaner::vstDriveInitNode(TBaseVirtualTree* Sender, PVirtualNode ParentNode, PVirtualNode Node,
                                         TVirtualNodeInitStates& InitialStates) {
   if (ParentNode) return;
   Node->CheckType = TCheckType::ctCheckBox;
-  const TDiskDriver* drive = DriveAt(Node->Index);
+  const TDiskDriver* drive = RowOfNode(DiskDrivers, Node);
   Node->CheckState = CheckOf(drive && drive->Selected);
 }
 
 void TfrmWasteCleaner::vstDriveChecked(TBaseVirtualTree* Sender, PVirtualNode Node) {
-  if (TDiskDriver* drive = DriveAt(Node->Index)) drive->Selected = Node->CheckState == TCheckState::csCheckedNormal;
+  if (TDiskDriver* drive = RowOfNode(DiskDrivers, Node)) drive->Selected = Node->CheckState == TCheckState::csCheckedNormal;
 }
 
 void TfrmWasteCleaner::vstDriveGetText(TBaseVirtualTree* Sender, PVirtualNode Node, TColumnIndex Column,
                                        TVSTTextType TextType, std::wstring& CellText) {
-  const TDiskDriver* drive = DriveAt(Node->Index);
+  const TDiskDriver* drive = RowOfNode(DiskDrivers, Node);
   if (!drive) return;
   Node->CheckState = CheckOf(drive->Selected);
   switch (Column) {
@@ -175,7 +157,7 @@ void TfrmWasteCleaner::vstDriveGetImageIndex(TBaseVirtualTree* Sender, PVirtualN
 
 void TfrmWasteCleaner::vstDrive1GetText(TBaseVirtualTree* Sender, PVirtualNode Node, TColumnIndex Column,
                                         TVSTTextType TextType, std::wstring& CellText) {
-  const TDiskDriver* drive = DriveAt(SelectedDriveIndex(static_cast<int>(Node->Index)));
+  const TDiskDriver* drive = RowAt(DiskDrivers, SelectedDriveIndex(static_cast<int>(Node->Index)));
   if (!drive) return;
   switch (Column) {
     case 0: CellText = drive->Caption; break;
@@ -189,7 +171,7 @@ void TfrmWasteCleaner::vstDrive1GetText(TBaseVirtualTree* Sender, PVirtualNode N
 void TfrmWasteCleaner::vstDrive1GetImageIndex(TBaseVirtualTree* Sender, PVirtualNode Node, TVTImageKind Kind,
                                               TColumnIndex Column, bool& Ghosted, int& ImageIndex) {
   if (Kind != TVTImageKind::ikNormal || Column > 0) return;
-  const TDiskDriver* drive = DriveAt(SelectedDriveIndex(static_cast<int>(Node->Index)));
+  const TDiskDriver* drive = RowAt(DiskDrivers, SelectedDriveIndex(static_cast<int>(Node->Index)));
   if (!drive) return;
   if (drive->Status == kStatusAnalyzing) {
     ImageIndex = kImageAnalyzing;
@@ -216,9 +198,9 @@ void TfrmWasteCleaner::btnScanClick(TObject* Sender) {
   }
 
   vstDrive1->SetRootNodeCount(static_cast<uint32_t>(selected));
-  ShowTab(ts2);
+  Steps().ShowStep(ts2);
   TBusyRun run(this);
-  SetHeading(L"Scanning the Junk Cleaner", L"Junk File Cleaner is performing the search,Please wait...");
+  Steps().SetHeading(L"Scanning the Junk Cleaner", L"Junk File Cleaner is performing the search,Please wait...");
 
   WasteSearchState.Stop = false;
   WasteSearchState.Searching = true;
@@ -277,10 +259,10 @@ void TfrmWasteCleaner::btnScanClick(TObject* Sender) {
   StoreLastWasteInfo(static_cast<int>(found), 0, Now());
   vstScanResult->SetRootNodeCount(static_cast<uint32_t>(found));
   chkResultAll->SetChecked(true);
-  ShowChecks(vstScanResult, [](size_t i) { return WasteFileAt(i) && WasteFileAt(i)->Selected; });
-  ShowTab(ts3);
+  ShowChecks(vstScanResult, WasteFiles);
+  Steps().ShowStep(ts3);
   run.End();
-  SetHeading(L"Analysis Completely", L"Junk File Cleaner has completely the analysis of your system.");
+  Steps().SetHeading(L"Analysis Completely", L"Junk File Cleaner has completely the analysis of your system.");
 }
 
 void TfrmWasteCleaner::OnScanProgress(bool Found, const std::wstring& Path, int64_t Size) {
@@ -289,7 +271,7 @@ void TfrmWasteCleaner::OnScanProgress(bool Found, const std::wstring& Path, int6
     ++DriveFileCount;
     DriveBytes += Size;
     scanBytes_ += Size;
-    if (TDiskDriver* drive = DriveAt(CurrentDrive)) {
+    if (TDiskDriver* drive = RowAt(DiskDrivers, CurrentDrive)) {
       drive->FileCount = DriveFileCount;
       drive->FileCountText = IntToStr(DriveFileCount);
       drive->SizeText = FormatByteSize(DriveBytes);
@@ -319,13 +301,13 @@ void TfrmWasteCleaner::vstScanResultInitNode(TBaseVirtualTree* Sender, PVirtualN
                                              TVirtualNodeInitStates& InitialStates) {
   if (ParentNode) return;
   Node->CheckType = TCheckType::ctCheckBox;
-  const TWasteFile* file = WasteFileAt(Node->Index);
+  const TWasteFile* file = RowOfNode(WasteFiles, Node);
   Node->CheckState = CheckOf(file && file->Selected);
 }
 
 void TfrmWasteCleaner::vstScanResultGetText(TBaseVirtualTree* Sender, PVirtualNode Node, TColumnIndex Column,
                                             TVSTTextType TextType, std::wstring& CellText) {
-  const TWasteFile* file = WasteFileAt(Node->Index);
+  const TWasteFile* file = RowOfNode(WasteFiles, Node);
   if (!file) return;
   Node->CheckState = CheckOf(file->Selected);
   switch (Column) {
@@ -337,7 +319,7 @@ void TfrmWasteCleaner::vstScanResultGetText(TBaseVirtualTree* Sender, PVirtualNo
 }
 
 void TfrmWasteCleaner::vstScanResultChecked(TBaseVirtualTree* Sender, PVirtualNode Node) {
-  if (TWasteFile* file = WasteFileAt(Node->Index)) file->Selected = Node->CheckState == TCheckState::csCheckedNormal;
+  if (TWasteFile* file = RowOfNode(WasteFiles, Node)) file->Selected = Node->CheckState == TCheckState::csCheckedNormal;
 }
 
 void TfrmWasteCleaner::vstScanResultGetImageIndex(TBaseVirtualTree* Sender, PVirtualNode Node, TVTImageKind Kind,
@@ -348,7 +330,7 @@ void TfrmWasteCleaner::vstScanResultGetImageIndex(TBaseVirtualTree* Sender, PVir
 void TfrmWasteCleaner::chkResultAllClick(TObject* Sender) {
   const bool selected = chkResultAll->Checked();
   for (auto& file : WasteFiles) file->Selected = selected;
-  ShowChecks(vstScanResult, [](size_t i) { return WasteFileAt(i) && WasteFileAt(i)->Selected; });
+  ShowChecks(vstScanResult, WasteFiles);
 }
 
 void TfrmWasteCleaner::btnClearClick(TObject* Sender) {
@@ -381,12 +363,12 @@ void TfrmWasteCleaner::btnClearClick(TObject* Sender) {
   }
   WasteCleanOptions.CanRecover = toRecycleBin;
 
-  ShowTab(ts4);
+  Steps().ShowStep(ts4);
   // Navigation stays usable while files are deleted, except what would free this page under its
   // own loop (one-click maintenance makes the junk page anew) or start it over; another page's
   // run ending meanwhile leaves those off.
   TNavigationLock recreation = PageHostOf(this).LockPageRecreation();
-  SetHeading(L"Cleaning Junk Files", L"Junk File Cleaner is now cleanning junk files,Please wait...");
+  Steps().SetHeading(L"Cleaning Junk Files", L"Junk File Cleaner is now cleanning junk files,Please wait...");
   CleanState = 1;
   pb1->SetPosition(0);
   pb1->SetMax(static_cast<int>(selected));
@@ -427,8 +409,8 @@ void TfrmWasteCleaner::ShowCleanSummary(int64_t found, int64_t selected, int64_t
     lblProcessResult->SetCaption(L"清理被取消！");
     lblProcessDetail->SetCaption(L"");
   }
-  ShowTab(ts5);
-  SetHeading(L"Junk Files Cleaning Completely", L"Thank you for using Junk File Cleaner.");
+  Steps().ShowStep(ts5);
+  Steps().SetHeading(L"Junk Files Cleaning Completely", L"Thank you for using Junk File Cleaner.");
 }
 
 void TfrmWasteCleaner::btnCancelClearClick(TObject* Sender) { CleanState = 0; }
@@ -444,6 +426,6 @@ void TfrmWasteCleaner::btnFinishClick(TObject* Sender) {
     drive->Status.clear();
   }
   chkSeleAllDrive->SetChecked(true);
-  ShowChecks(vstDrive, [](size_t i) { return DriveAt(i) && DriveAt(i)->Selected; });
+  ShowChecks(vstDrive, DiskDrivers);
   ShowStartView();
 }

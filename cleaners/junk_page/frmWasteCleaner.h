@@ -6,11 +6,12 @@
 #include <cstdint>
 #include <string>
 
-#include "app/image_ex.h"
+#include "gui/pagekit/image_ex.h"
 #include "gui/buttons.h"
 #include "gui/forms.h"
 #include "gui/image_list.h"
 #include "gui/pages.h"
+#include "gui/pagekit/wizard_steps.h"
 #include "gui/progress.h"
 #include "gui/std_ctrls.h"
 #include "gui/vtree/virtual_string_tree.h"
@@ -105,8 +106,8 @@ class TfrmWasteCleaner : public TForm {
   void ClearRunTexts();
   // ts1 with navigation on and the page's own heading.
   void ShowStartView();
-  void SetHeading(const std::wstring& heading, const std::wstring& subHeading);
-  void ShowTab(TTabSheet* sheet);
+  // The steps ts1 to ts5 under the heading labels Label6 and Label7.
+  TWizardSteps Steps() const { return TWizardSteps(pgc1, Label6, Label7); }
   // Shows what the scan has found so far (drive row, file looked at, running total).
   void ShowScanProgress();
   void ShowCleanSummary(int64_t found, int64_t selected, int64_t deleted, int64_t freedBytes, bool completed);

@@ -8,9 +8,10 @@
 #include "base/message_pump.h"
 #include "base/strings.h"
 #include "common/last_run.h"
-#include "common/time_ago.h"
 #include "gui/message_box.h"
+#include "gui/pagekit/last_run_panel.h"
 #include "gui/pagekit/page_host.h"
+#include "gui/vtree/row_of_node.h"
 #include "registry/reg_backup.h"
 #include "registry/scan/reg_clean.h"
 
@@ -57,7 +58,6 @@ constexpr int kValueDataTop = 18;
 constexpr int kDescriptionTop = 32;
 constexpr TColor kRowSeparatorColor = static_cast<TColor>(8421504);
 
-TRegItem* RegItemAt(size_t index) { return index < RegItems.size() ? RegItems[index].get() : nullptr; }
 
 TCheckState CheckOf(bool selected) { return selected ? TCheckState::csCheckedNormal : TCheckState::csUncheckedNormal; }
 
@@ -114,26 +114,16 @@ void TfrmRegCleaner::SetRowPicture(int Category, int ImageIndex) {
   CategoryPicture(Category)->Picture()->SetGraphic(std::move(picture));
 }
 
-void TfrmRegCleaner::SetHeading(const std::wstring& heading, const std::wstring& subHeading) {
-  Label6->SetCaption(heading);
-  Label7->SetCaption(subHeading);
-}
-
-void TfrmRegCleaner::ShowTab(TTabSheet* sheet) {
-  for (int i = 0; i < pgc1->PageCount(); ++i) pgc1->Pages(i)->SetTabVisible(false);
-  pgc1->SetActivePage(sheet);
-}
-
 void TfrmRegCleaner::ShowStartView() {
-  ShowTab(ts1);
+  Steps().ShowStep(ts1);
   navigation_.Release();
-  SetHeading(PageHostOf(this).Greeting() + kTitle, kStartSubHeading);
+  Steps().SetHeading(PageHostOf(this).Greeting() + kTitle, kStartSubHeading);
 }
 
 void TfrmRegCleaner::ShowResultsView() {
-  ShowTab(ts3);
+  Steps().ShowStep(ts3);
   navigation_.Release();
-  SetHeading(L"Scan Results", L"Registry Cleaner has completely the analysis of your system.");
+  Steps().SetHeading(L"Scan Results", L"Registry Cleaner has completely the analysis of your system.");
 }
 
 void TfrmRegCleaner::ClearRunTexts() {
@@ -147,15 +137,7 @@ void TfrmRegCleaner::ShowLastRunInfo() {
   TDateTime when = 0;
   int found = 0, fixed = 0;
   LoadLastRegInfo(when, found, fixed);
-  if (!IsNeverRun(when)) {
-    lblLastDT->SetCaption(FormatDateTime(kLastRunLongFormat, when));
-    lblLast->SetCaption(FormatTimeAgo(when));
-  } else {
-    lblLastDT->SetCaption(L"");
-    lblLast->SetCaption(kNotScanned);
-  }
-  lblLastScan->SetCaption(Str(found));
-  lblLastClear->SetCaption(Str(fixed));
+  TLastRunPanel{lblLastDT, lblLast, lblLastScan, lblLastClear}.Show(when, found, fixed);
 }
 
 void TfrmRegCleaner::ResetPage() {
@@ -170,7 +152,7 @@ void TfrmRegCleaner::ResetPage() {
 void TfrmRegCleaner::ShowAgain() {
   ShowLastRunInfo();
   if (scanning_ || cleaning_) return;
-  ShowTab(ts1);
+  Steps().ShowStep(ts1);
   Label7->SetCaption(kStartSubHeading);
 }
 
@@ -194,10 +176,10 @@ void TfrmRegCleaner::btnScanClick(TObject* Sender) {
                      kProgramCaption, MB_OK | MB_ICONINFORMATION);
       return;
     }
-    ShowTab(ts2);
+    Steps().ShowStep(ts2);
     navigation_ = PageHostOf(this).LockNavigation();
     scanning_ = true;
-    SetHeading(L"Scanning the Registry",
+    Steps().SetHeading(L"Scanning the Registry",
                L"Registry Cleaner is performing an analysis of your system's Registry,Please wait...");
 
     // The rows must not outlive the records they show.
@@ -328,12 +310,12 @@ void TfrmRegCleaner::vdtScanResultInitNode(TBaseVirtualTree* Sender, PVirtualNod
                                            TVirtualNodeInitStates& InitialStates) {
   if (ParentNode) return;
   Node->CheckType = TCheckType::ctCheckBox;
-  const TRegItem* item = RegItemAt(Node->Index);
+  const TRegItem* item = RowOfNode(RegItems, Node);
   Node->CheckState = CheckOf(item && item->Selected);
 }
 
 void TfrmRegCleaner::vdtScanResultDrawNode(TBaseVirtualTree* Sender, const TVTPaintInfo& PaintInfo) {
-  const TRegItem* item = RegItemAt(PaintInfo.Node->Index);
+  const TRegItem* item = RowOfNode(RegItems, PaintInfo.Node);
   if (!item) return;
   PaintInfo.Node->CheckState = CheckOf(item->Selected);
   if (PaintInfo.Column != kResultColumn) return;
@@ -360,7 +342,7 @@ void TfrmRegCleaner::vdtScanResultDrawNode(TBaseVirtualTree* Sender, const TVTPa
 }
 
 void TfrmRegCleaner::vdtScanResultChecked(TBaseVirtualTree* Sender, PVirtualNode Node) {
-  if (TRegItem* item = RegItemAt(Node->Index)) item->Selected = Node->CheckState == TCheckState::csCheckedNormal ? 1 : 0;
+  if (TRegItem* item = RowOfNode(RegItems, Node)) item->Selected = Node->CheckState == TCheckState::csCheckedNormal ? 1 : 0;
 }
 
 void TfrmRegCleaner::vdtScanResultGetImageIndex(TBaseVirtualTree* Sender, PVirtualNode Node, TVTImageKind Kind,
@@ -411,10 +393,10 @@ bool TfrmRegCleaner::BackUpBeforeCleaning(int found, int selected, bool& cancell
 
 void TfrmRegCleaner::StartCleaningView(int selected) {
   cleaning_ = true;
-  ShowTab(ts4);
+  Steps().ShowStep(ts4);
   // Navigation stays usable while cleaning; opening this page again keeps the cleaning tab.
   navigation_.Release();
-  SetHeading(L"Cleaning Registry", L"Registry Cleaner is now cleanning the Registry,,Please wait...");
+  Steps().SetHeading(L"Cleaning Registry", L"Registry Cleaner is now cleanning the Registry,,Please wait...");
   RegCleanState = kRegStateRunning;
   cleanReports_ = 0;
   cleanProgressBase_ = 0;
@@ -469,9 +451,9 @@ void TfrmRegCleaner::btnClearClick(TObject* Sender) {
   const bool stopped = RegCleanState == kRegStateStop;
   MessageBoxShow(Handle(), L"Cleaning Completed!", kProgramCaption, MB_OK | MB_ICONINFORMATION);
   if (!self) return;
-  ShowTab(ts5);
+  Steps().ShowStep(ts5);
   navigation_.Release();
-  SetHeading(L"Registry Cleaning Completely", L"Thank you for using Registry Cleaner.");
+  Steps().SetHeading(L"Registry Cleaning Completely", L"Thank you for using Registry Cleaner.");
   ShowCleanSummary(found, selected, stopped, result);
 }
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/image_ex.h"
+#include "gui/pagekit/image_ex.h"
 #include "base/date_time.h"
 #include "gui/buttons.h"
 #include "gui/ext_ctrls.h"
@@ -15,6 +15,7 @@
 #include "gui/pagekit/page_host.h"
 #include "gui/image_list.h"
 #include "gui/pages.h"
+#include "gui/pagekit/wizard_steps.h"
 #include "gui/progress.h"
 #include "gui/std_ctrls.h"
 #include "gui/vtree/virtual_string_tree.h"
@@ -118,8 +119,8 @@ class TfrmRegCleaner : public TForm {
   int RowPicture(int Category) const;
 
  private:
-  void SetHeading(const std::wstring& heading, const std::wstring& subHeading);
-  void ShowTab(TTabSheet* sheet);
+  // The steps ts1 to ts5 under the heading labels Label6 and Label7.
+  TWizardSteps Steps() const { return TWizardSteps(pgc1, Label6, Label7); }
   // ts1 with navigation on and the page's own heading.
   void ShowStartView();
   // ts3 with navigation on and the results heading.

@@ -1,7 +1,7 @@
 #pragma once
 // The memory optimizer page: a one-second history of CPU and memory load, the time since the last
 // reboot, and the optimize buttons with the time of the last optimisation.
-#include "app/image_ex.h"
+#include "gui/pagekit/image_ex.h"
 #include "gui/forms.h"
 #include "gui/graphic_controls.h"
 #include "gui/progress.h"

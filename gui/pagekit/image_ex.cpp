@@ -1,4 +1,4 @@
-#include "app/image_ex.h"
+#include "gui/pagekit/image_ex.h"
 
 const TClassInfo& TImageEx::StaticClass() {
   static const TClassInfo info(L"TImageEx", &TImage::StaticClass(), &CreateInstance<TImageEx>,

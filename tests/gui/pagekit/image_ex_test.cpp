@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/image_ex.h"
+#include "gui/pagekit/image_ex.h"
 #include "gui/application.h"
 #include "gui/forms.h"
 

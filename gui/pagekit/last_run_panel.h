@@ -1,0 +1,16 @@
+#pragma once
+// The last-run labels of a cleaner page: the date of the last run, how long ago that was ("Not
+// Scanned" when there was none, the date label then empty) and, where the page shows them, the
+// counts found and cleaned.
+#include "base/date_time.h"
+#include "gui/std_ctrls.h"
+
+struct TLastRunPanel {
+  TLabel* When = nullptr;
+  TLabel* Ago = nullptr;
+  TLabel* Found = nullptr;    // optional
+  TLabel* Cleaned = nullptr;  // optional
+
+  void Show(TDateTime when) const;
+  void Show(TDateTime when, long long found, long long cleaned) const;
+};
