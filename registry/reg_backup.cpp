@@ -12,31 +12,6 @@ namespace {
 
 const wchar_t kSection[] = L"RegBackupFiles";
 
-bool NonEmptyFile(const std::wstring& FileName) {
-  WIN32_FILE_ATTRIBUTE_DATA data;
-  if (!GetFileAttributesExW(FileName.c_str(), GetFileExInfoStandard, &data)) return false;
-  return !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && (data.nFileSizeHigh != 0 || data.nFileSizeLow != 0);
-}
-
-// Whether the file begins as the registry editor's files do (ANSI or UTF-16 with its byte order
-// mark). The editor ends successfully even when it rejects a file, so this is checked first.
-bool LooksLikeRegFile(const std::wstring& FileName) {
-  HANDLE file = CreateFileW(FileName.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  char bytes[96];
-  DWORD read = 0;
-  bool ok = ReadFile(file, bytes, sizeof(bytes), &read, nullptr) != 0;
-  CloseHandle(file);
-  if (!ok) return false;
-  std::string head(bytes, read);
-  std::wstring text;
-  if (head.compare(0, 2, "\xFF\xFE") == 0)
-    text.assign(reinterpret_cast<const wchar_t*>(head.data() + 2), (head.size() - 2) / sizeof(wchar_t));
-  else
-    text = AnsiToWide(head.compare(0, 3, "\xEF\xBB\xBF") == 0 ? head.substr(3) : head);
-  return text.rfind(L"REGEDIT4", 0) == 0 || text.rfind(L"Windows Registry Editor Version 5.00", 0) == 0;
-}
-
 TIniFile RegistryIni() { return TIniFile(ProgramFolder() + L"Registry.ini"); }
 
 }  // namespace
@@ -50,18 +25,15 @@ std::wstring RegBackupStamp(TDateTime Time) {
   return Format(L"%d%02d%02d%02d%02d%02d", year, month, day, hour, minute, second);
 }
 
-bool ExportRegistry(const std::wstring& FileName) {
-  if (FileExists(FileName)) DeleteFileW(FileName.c_str());
-  // The editor may start and still write nothing (no room, no access): only a file counts.
-  return RunRegistryEditor(L"/e " + QuotedPath(FileName)) && NonEmptyFile(FileName);
-}
+bool ExportRegistry(const std::wstring& FileName) { return ExportRegKey(FileName, L""); }
 
-bool ImportRegistry(const std::wstring& FileName) {
-  if (!IsSafeFileName(FileName)) return false;
-  std::wstring path = RegBackupFolder() + FileName;
-  // Handed a missing or foreign file the editor imports nothing, which is no restore.
-  if (!FileExists(path) || !LooksLikeRegFile(path)) return false;
-  return RunRegistryEditor(L"/s " + QuotedPath(path));
+TRegImportResult ImportRegistry(const std::wstring& FileName) {
+  if (!IsSafeFileName(FileName)) {
+    TRegImportResult refused;
+    refused.Problem = L"\"" + FileName + L"\" is no file name inside the backup folder";
+    return refused;
+  }
+  return ImportRegFile(RegBackupFolder() + FileName);
 }
 
 void AddRegBackupRecord(const std::wstring& FileName, TDateTime Time) {

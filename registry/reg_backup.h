@@ -19,14 +19,13 @@ std::wstring RegBackupFolder();
 std::wstring RegBackupStamp(TDateTime Time);
 
 // Exports the whole registry into FileName (a full path) with "regedit /e". A file of that name is
-// deleted first. True only when the editor started, ended with exit code 0 and left a file that
-// is not empty.
+// deleted first. True only when the editor started, ended with exit code 0 and left a complete
+// file (ExportRegKey).
 bool ExportRegistry(const std::wstring& FileName);
 
-// Imports Backup\Registry\<FileName> with "regedit /s". False when FileName is not a plain file
-// name, the file does not exist or does not begin like a registry editor file, or the editor could
-// not be started or ended with a non-zero exit code.
-bool ImportRegistry(const std::wstring& FileName);
+// Imports Backup\Registry\<FileName> with "regedit /s", checked before and after
+// (ImportRegFile). Refused when FileName is not a plain file name.
+TRegImportResult ImportRegistry(const std::wstring& FileName);
 
 // Writes the index line Stamp(Time) = FileName into Registry.ini [RegBackupFiles].
 void AddRegBackupRecord(const std::wstring& FileName, TDateTime Time);

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 // Runs a child command line and waits for it; false when it could not be started or did not end,
 // otherwise its exit code. Tests put another runner in place (nullptr restores the registry
@@ -23,3 +24,32 @@ std::wstring RegistryEditorCommand(const std::wstring& Arguments);
 // Runs the editor with Arguments for at most TimeoutMs; true when it started and ended with exit
 // code 0 (which is no proof that it did its work: callers check the result).
 bool RunRegistryEditor(const std::wstring& Arguments, DWORD TimeoutMs = kRegistryEditorTimeoutMs);
+
+// What came of importing a registry editor file.
+enum class TRegImportStatus {
+  Done,          // imported, and every key the file writes is there afterwards
+  Refused,       // the file is missing, cut off or broken: nothing was imported
+  EditorFailed,  // the editor could not start, did not end in time or reported a failure
+  Partial,       // imported, but keys the file writes are missing afterwards
+};
+
+struct TRegImportResult {
+  TRegImportStatus Status = TRegImportStatus::Refused;
+  std::wstring Problem;                   // why a file was refused
+  size_t Keys = 0;                        // keys the file writes
+  std::vector<std::wstring> MissingKeys;  // of those, the ones not there afterwards, in file order
+};
+
+// Checks the whole file first (ReadRegFile, registry/reg_file.h) and gives the editor only a
+// complete one; after the import, checks that every key the file writes exists (in the 64-bit
+// view where there is one, which is where the editor writes).
+TRegImportResult ImportRegFile(const std::wstring& FileName, DWORD TimeoutMs = kRegistryEditorTimeoutMs);
+
+// What went wrong, in a sentence or two for a message box; "" for Done.
+std::wstring RegImportFailureText(const TRegImportResult& Result);
+
+// Exports Key (as the editor names it, "HKEY_LOCAL_MACHINE\..."; "" for the whole registry)
+// into FileName, deleting a file of that name first. True only when the editor ended well and
+// left a complete file.
+bool ExportRegKey(const std::wstring& FileName, const std::wstring& Key,
+                  DWORD TimeoutMs = kRegistryEditorTimeoutMs);

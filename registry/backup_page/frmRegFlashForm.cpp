@@ -22,7 +22,7 @@ void TfrmRegFlashForm::RunOnce(TTimer* Timer, UINT Message, TWork Work) {
   if (!self) return;
   finished_ = true;
   Result = result;
-  SendMessageW(page_->Handle(), Message, Result ? 1 : 0, 0);
+  SendMessageW(page_->Handle(), Message, Result ? 1 : 0, reinterpret_cast<LPARAM>(&Report));
   if (self) Close();
 }
 
@@ -31,7 +31,11 @@ void TfrmRegFlashForm::timerRegFlashFormTimer(TObject* Sender) {
 }
 
 void TfrmRegFlashForm::timerRegRestoreTimer(TObject* Sender) {
-  RunOnce(timerRegRestore, WM_REGRESTORE_DONE, [this] { return ImportRegistry(FileName); });
+  RunOnce(timerRegRestore, WM_REGRESTORE_DONE, [this] {
+    const TRegImportResult result = ImportRegistry(FileName);
+    Report = RegImportFailureText(result);
+    return result.Status == TRegImportStatus::Done;
+  });
 }
 
 void TfrmRegFlashForm::FormCloseQuery(TObject* Sender, bool& CanClose) {

@@ -11,7 +11,8 @@
 #include "gui/timer.h"
 
 // Sent to the window of the page that owns the please-wait window; wParam 1 when the run
-// succeeded, 0 otherwise.
+// succeeded, 0 otherwise; lParam points to the window's Report (valid while the message is
+// handled).
 constexpr UINT WM_REGBACKUP_DONE = WM_USER + 30;
 constexpr UINT WM_REGRESTORE_DONE = WM_USER + 50;
 
@@ -33,6 +34,8 @@ class TfrmRegFlashForm : public TForm {
   // Restore: the backup's file name inside Backup\Registry\.
   std::wstring FileName;
   bool Result = false;
+  // What went wrong with a restore, for the failure box ("" when nothing did).
+  std::wstring Report;
 
   void timerRegFlashFormTimer(TObject* Sender);
   void timerRegRestoreTimer(TObject* Sender);

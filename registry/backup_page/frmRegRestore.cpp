@@ -93,8 +93,11 @@ void TfrmRegRestore::acRegRestoreExecute(TObject* Sender) {
 
 void TfrmRegRestore::WMRegRestoreDone(TMessage& Message) {
   // Shown while the please-wait window is still up; it closes once the box is dismissed.
+  const std::wstring* report = reinterpret_cast<const std::wstring*>(Message.LParam);
   if (Message.WParam != 0)
     ShowBox(L"Registry Restore Completed!", kProgramCaption, MB_OK | MB_ICONINFORMATION);
+  else if (report && !report->empty())
+    ShowBox(L"Registry Restore Failed!\r\n\r\n" + *report, kProgramCaption, MB_OK | MB_ICONERROR);
   else
     ShowBox(L"Registry Restore Failed!", kProgramCaption, MB_OK | MB_ICONERROR);
   Message.Result = 0;

@@ -67,6 +67,7 @@ TEST_F(RegBackupTest, AFailedExportIsNotIndexed) {
       {"editor failed", true, 1, "REGEDIT4\r\n"},
       {"no file left", true, 0, nullptr},
       {"empty file left", true, 0, ""},
+      {"file cut off", true, 0, "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software]\r\n\"V\"=\"a"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -80,15 +81,15 @@ TEST_F(RegBackupTest, AFailedExportIsNotIndexed) {
 // Two backups in the same second: the second replaces the file (an old one is removed before the
 // export, so a failed second export cannot pass off the first as its own) and the index line.
 TEST_F(RegBackupTest, ASecondBackupInTheSameSecondReplacesTheFirst) {
-  FakeEditor(true, 0, "first");
+  FakeEditor(true, 0, "REGEDIT4\r\n;first\r\n");
   std::wstring name;
   ASSERT_TRUE(TakeRegistryBackup(Time, name));
   FakeEditor(true, 0, nullptr);
   EXPECT_FALSE(TakeRegistryBackup(Time, name));
   EXPECT_EQ(ReadBytes(Program.Path() + L"Backup\\Registry\\" + name), "<missing>");
-  FakeEditor(true, 0, "second");
+  FakeEditor(true, 0, "REGEDIT4\r\n;second\r\n");
   ASSERT_TRUE(TakeRegistryBackup(Time, name));
-  EXPECT_EQ(ReadBytes(Program.Path() + L"Backup\\Registry\\" + name), "second");
+  EXPECT_EQ(ReadBytes(Program.Path() + L"Backup\\Registry\\" + name), "REGEDIT4\r\n;second\r\n");
   EXPECT_EQ(Index(L"20091123174105"), name);
 }
 
@@ -100,9 +101,9 @@ TEST_F(RegBackupTest, ARestoreImportsTheBackupSilently) {
                     "\xFF\xFE" + std::string(reinterpret_cast<const char*>(header.data()), header.size() * 2));
   Program.WriteFile(L"Backup\\Registry\\old.reg", "REGEDIT4\r\n");
   FakeEditor(true, 0, nullptr);
-  EXPECT_TRUE(ImportRegistry(L"old.reg"));
+  EXPECT_EQ(ImportRegistry(L"old.reg").Status, TRegImportStatus::Done);
   CommandLines.clear();
-  EXPECT_TRUE(ImportRegistry(L"20091123174105.reg"));
+  EXPECT_EQ(ImportRegistry(L"20091123174105.reg").Status, TRegImportStatus::Done);
   EXPECT_EQ(CommandLines, std::vector<std::wstring>{Editor() + L" /s \"" + Program.Path() +
                                                     L"Backup\\Registry\\20091123174105.reg\""});
 }
@@ -112,26 +113,32 @@ TEST_F(RegBackupTest, ARestoreThatCannotHappenReportsFailure) {
   Program.WriteFile(L"Backup\\Registry\\b.reg", "REGEDIT4\r\n");
   Program.WriteFile(L"Backup\\b.reg", "REGEDIT4\r\n");
   Program.WriteFile(L"Backup\\Registry\\notes.reg", "a text file\r\n");
+  // Cut off in the middle of a value's bytes, as a full disk or a copy stopped halfway leaves it.
+  Program.WriteFile(L"Backup\\Registry\\cut.reg", "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\QsCut]\r\n\"V\"=hex:01,02,\\\r\n");
   struct Case {
     const char* what;
     const wchar_t* name;
     bool started;
     DWORD exitCode;
-    bool editorAsked;
+    TRegImportStatus status;
   };
   const Case cases[] = {
-      {"file gone", L"gone.reg", true, 0, false},
-      {"not a plain name", L"..\\b.reg", true, 0, false},
-      {"not a registry file", L"notes.reg", true, 0, false},
-      {"editor not started", L"b.reg", false, 0, true},
-      {"editor failed", L"b.reg", true, 2, true},
+      {"file gone", L"gone.reg", true, 0, TRegImportStatus::Refused},
+      {"not a plain name", L"..\\b.reg", true, 0, TRegImportStatus::Refused},
+      {"not a registry file", L"notes.reg", true, 0, TRegImportStatus::Refused},
+      {"cut off", L"cut.reg", true, 0, TRegImportStatus::Refused},
+      {"editor not started", L"b.reg", false, 0, TRegImportStatus::EditorFailed},
+      {"editor failed", L"b.reg", true, 2, TRegImportStatus::EditorFailed},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     CommandLines.clear();
     FakeEditor(c.started, c.exitCode, nullptr);
-    EXPECT_FALSE(ImportRegistry(c.name));
-    EXPECT_EQ(CommandLines.size(), c.editorAsked ? 1u : 0u);
+    const TRegImportResult result = ImportRegistry(c.name);
+    EXPECT_EQ(result.Status, c.status);
+    EXPECT_FALSE(RegImportFailureText(result).empty());
+    // A file that is refused never reaches the editor.
+    EXPECT_EQ(CommandLines.size(), c.status == TRegImportStatus::Refused ? 0u : 1u);
   }
 }
 

@@ -8,10 +8,12 @@
 #include <string>
 
 #include "base/child_process.h"
+#include "base/files.h"
 #include "base/system_programs.h"
 #include "tests/base/test_files.h"
 #include "tests/base/test_folder.h"
 #include "tests/support/planted_programs.h"
+#include "registry/reg_file.h"
 
 TEST(RegistryEditor, APlantedRegeditInTheCurrentFolderNeverRuns) {
   TestFolder files;
@@ -29,4 +31,103 @@ TEST(RegistryEditor, APlantedRegeditInTheCurrentFolderNeverRuns) {
   EXPECT_TRUE(RunRegistryEditor(L"/s \"" + reg + L"\""));
   EXPECT_FALSE(planted.Ran());
   EXPECT_EQ(RegDeleteKeyW(HKEY_CURRENT_USER, key.c_str()), ERROR_SUCCESS);
+}
+
+namespace {
+
+// A key of the test's own below HKEY_CURRENT_USER, removed afterwards.
+class EditorKey {
+ public:
+  EditorKey() : path_(L"Software\\QuillsteadTest\\import_" + std::to_wstring(GetCurrentProcessId())) {}
+  ~EditorKey() {
+    RegDeleteTreeW(HKEY_CURRENT_USER, path_.c_str());
+    RegDeleteKeyW(HKEY_CURRENT_USER, path_.c_str());
+  }
+  const std::wstring& Path() const { return path_; }
+  std::wstring RegName() const { return L"HKEY_CURRENT_USER\\" + path_; }
+  std::string RegNameA() const { return "HKEY_CURRENT_USER\\" + std::string(path_.begin(), path_.end()); }
+  bool Exists(const std::wstring& sub = L"") const {
+    HKEY key;
+    const std::wstring path = sub.empty() ? path_ : path_ + L"\\" + sub;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+    RegCloseKey(key);
+    return true;
+  }
+
+ private:
+  std::wstring path_;
+};
+
+}  // namespace
+
+// An export made by the editor is a complete file; imported after the key was deleted, the key
+// is back and the import says so.
+TEST(RegistryEditor, AnExportImportsBackAndIsChecked) {
+  EditorKey key;
+  HKEY h;
+  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, (key.Path() + L"\\Child").c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                            nullptr, &h, nullptr),
+            ERROR_SUCCESS);
+  const wchar_t multi[] = L"one\0two\0";
+  RegSetValueExW(h, L"Multi", 0, REG_MULTI_SZ, reinterpret_cast<const BYTE*>(multi), sizeof multi);
+  RegCloseKey(h);
+  TestFolder files;
+  ASSERT_TRUE(ExportRegKey(files.Path() + L"key.reg", key.RegName()));
+  TRegFile exported;
+  std::wstring problem;
+  ASSERT_TRUE(ReadRegFile(files.Path() + L"key.reg", exported, problem)) << problem;
+  EXPECT_EQ(exported.Keys.size(), 2u);
+
+  RegDeleteTreeW(HKEY_CURRENT_USER, key.Path().c_str());
+  RegDeleteKeyW(HKEY_CURRENT_USER, key.Path().c_str());
+  ASSERT_FALSE(key.Exists());
+  const TRegImportResult result = ImportRegFile(files.Path() + L"key.reg");
+  EXPECT_EQ(result.Status, TRegImportStatus::Done);
+  EXPECT_EQ(result.Keys, 2u);
+  EXPECT_TRUE(key.Exists(L"Child"));
+  EXPECT_EQ(RegImportFailureText(result), L"");
+
+  // A key that is not there exports nothing worth calling a backup.
+  EXPECT_FALSE(ExportRegKey(files.Path() + L"none.reg", key.RegName() + L"\\NoSuchKey"));
+}
+
+// A file cut off halfway is refused whole: the editor, which would import its first half and
+// end with exit code 0, never sees it.
+TEST(RegistryEditor, ACutOffFileImportsNothing) {
+  EditorKey key;
+  TestFolder files;
+  const std::string whole = "REGEDIT4\r\n\r\n[" + key.RegNameA() + "\\First]\r\n\"V\"=\"1\"\r\n\r\n[" + key.RegNameA() +
+                            "\\Second]\r\n\"V\"=hex:01,02,\\\r\n  03\r\n\r\n";
+  WriteBytes(files.Path() + L"cut.reg", whole.substr(0, whole.size() - 8));
+  const TRegImportResult result = ImportRegFile(files.Path() + L"cut.reg");
+  EXPECT_EQ(result.Status, TRegImportStatus::Refused);
+  EXPECT_NE(RegImportFailureText(result).find(L"Nothing was imported"), std::wstring::npos);
+  EXPECT_FALSE(key.Exists(L"First"));
+  EXPECT_EQ(ImportRegFile(files.Path() + L"gone.reg").Status, TRegImportStatus::Refused);
+}
+
+// The editor ends with exit code 0 even when it could not create some keys (here below a
+// volatile key, which cannot have lasting children): the import is partial and says which.
+TEST(RegistryEditor, AnImportThatLeavesKeysOutIsPartial) {
+  EditorKey key;
+  HKEY h;
+  // The key itself lasts; only its child is volatile.
+  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, key.Path().c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &h, nullptr),
+            ERROR_SUCCESS);
+  RegCloseKey(h);
+  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, (key.Path() + L"\\Volatile").c_str(), 0, nullptr,
+                            REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr, &h, nullptr),
+            ERROR_SUCCESS);
+  RegCloseKey(h);
+  TestFolder files;
+  WriteBytes(files.Path() + L"partial.reg", "REGEDIT4\r\n\r\n[" + key.RegNameA() + "\\Kept]\r\n\r\n[" +
+                                                key.RegNameA() + "\\Volatile\\Lost]\r\n\"V\"=\"x\"\r\n\r\n");
+  const TRegImportResult result = ImportRegFile(files.Path() + L"partial.reg");
+  EXPECT_EQ(result.Status, TRegImportStatus::Partial);
+  EXPECT_EQ(result.Keys, 2u);
+  EXPECT_EQ(result.MissingKeys, std::vector<std::wstring>{key.RegName() + L"\\Volatile\\Lost"});
+  EXPECT_EQ(RegImportFailureText(result),
+            L"The restore is partial: 1 of 2 keys are missing afterwards, the first:\r\n" + key.RegName() +
+                L"\\Volatile\\Lost");
+  EXPECT_TRUE(key.Exists(L"Kept"));
 }

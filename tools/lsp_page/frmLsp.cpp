@@ -82,28 +82,30 @@ void TfrmLsp::ImportLspBackup(const std::wstring& file) {
           MB_YESNO | MB_ICONWARNING) != IDYES)
     return;
   TBusyRun run(this);
+  run.Disable({btnRepair, btnRestore, btnRefresh});
   run.ScreenHourglass();
-  const TLspRestoreResult result = ::ImportLspBackup(file, WinsockParametersKey());
+  const TLspRestoreOutcome outcome = ::ImportLspBackup(file, WinsockParametersKey());
+  // The editor's waits handle messages: the program may have closed meanwhile.
+  if (!run.PageAlive()) return;
   run.End();
   // Whatever happened, the list shows what the catalog holds now.
-  if (result != TLspRestoreResult::FileMissing) {
+  if (outcome.Result != TLspRestoreResult::FileMissing) {
     std::vector<TLspItem> items;
     if (ReadLspCatalog(WinsockParametersKey(), items) == TLspCatalogStatus::Ok) LspItems_ = std::move(items);
     ShowLspItems();
   }
-  switch (result) {
+  switch (outcome.Result) {
     case TLspRestoreResult::FileMissing:
       // "还原LSP失败，原始数据丢失！"
       Box(Handle(), L"\u8FD8\u539FLSP\u5931\u8D25\uFF0C\u539F\u59CB\u6570\u636E\u4E22\u5931\uFF01",
           MB_OK | MB_ICONERROR);
       return;
-    case TLspRestoreResult::ImportFailed:
-    case TLspRestoreResult::NotVerified:
-      // "还原LSP失败"
-      Box(Handle(), L"\u8FD8\u539FLSP\u5931\u8D25", MB_OK | MB_ICONERROR);
-      return;
     case TLspRestoreResult::Done:
       break;
+    default:
+      // "还原LSP失败", then what happened.
+      Box(Handle(), L"\u8FD8\u539FLSP\u5931\u8D25\r\n\r\n" + outcome.Detail, MB_OK | MB_ICONERROR);
+      return;
   }
   // "LSP已经还原到初始状态，为了使其生效，需要重新启动计算机" CR "是否立即重启？"
   if (Box(Handle(),

@@ -11,6 +11,7 @@
 #include "base/strings.h"
 #include "common/version_info.h"
 #include "gui/message_box.h"
+#include "gui/pagekit/busy_run.h"
 #include "gui/pictures.h"
 
 QS_FORM_IMPL(TfrmUninstall, TForm, QS_FIELD(Label1), QS_FIELD(Label3), QS_FIELD(Label4), QS_FIELD(GroupBox1),
@@ -52,7 +53,6 @@ void TfrmUninstall::FormCreate(TObject* Sender) {
 }
 
 void TfrmUninstall::acUnInstallRefreshExecute(TObject* Sender) {
-  if (uninstalling_) return;
   ScanUninstallItems();
   ShowUninstallItems();
   ShowRowCount();
@@ -166,15 +166,16 @@ bool TfrmUninstall::RunAndWait(const std::wstring& CommandLine) { return Runner 
 
 void TfrmUninstall::Button3Click(TObject* Sender) {
   const TUninstallItem* item = ItemOfNode(VST1->FocusedNode());
-  if (!item || uninstalling_) return;
+  if (!item) return;
   const TUninstallCommand command = UninstallCommandLine(item->UninstallString);
   const std::wstring program = command.Program.empty() ? item->UninstallString : command.Program;
-  TComponentRef<TfrmUninstall> self(this);
-  uninstalling_ = true;
+  // The list and its entries stay as they are while the uninstaller runs.
+  TBusyRun run(this);
+  run.Disable({Button1, Button2, Button3});
   const bool ran = !command.CommandLine.empty() && RunAndWait(command.CommandLine);
   // The wait handles messages: the program may have closed meanwhile.
-  if (!self) return;
-  uninstalling_ = false;
+  if (!run.PageAlive()) return;
+  run.End();
   if (!ran) {
     // The entry and the selection stay: nothing was uninstalled.
     MessageBoxShow(Handle(), L"The uninstaller could not be started:\r\n" + program, L"程序卸载",
@@ -186,7 +187,7 @@ void TfrmUninstall::Button3Click(TObject* Sender) {
 
 void TfrmUninstall::Button2Click(TObject* Sender) {
   const TUninstallItem* item = ItemOfNode(VST1->FocusedNode());
-  if (!item || uninstalling_) return;
+  if (!item) return;
   if (MessageBoxShow(Handle(), L"Sure you want to remove " + item->DisplayName + L"?", kProgramCaption,
                      MB_YESNO | MB_ICONWARNING) != IDYES)
     return;

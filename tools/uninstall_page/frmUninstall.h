@@ -90,6 +90,4 @@ class TfrmUninstall : public TForm {
   std::vector<TUninstallRow> rows_;
   // The check box acts only once the page is made.
   bool armed_ = false;
-  // An uninstaller runs: the list and its entries stay as they are until it ends.
-  bool uninstalling_ = false;
 };

@@ -181,7 +181,8 @@ TEST_F(RegRestorePageTest, RestoreAsksThenImportsTheChosenBackup) {
   EXPECT_EQ(ShowingWaitWindow(), nullptr);
 }
 
-// A backup file that is gone, or an import that fails, is a failed restore.
+// A backup file that is gone, cut off, or whose import fails, is a failed restore that says why;
+// a cut-off file never reaches the editor.
 TEST_F(RegRestorePageTest, ARestoreThatCannotHappenReportsFailure) {
   SeedTwoBackups();
   TfrmRegRestore* page = OpenPage();
@@ -191,8 +192,21 @@ TEST_F(RegRestorePageTest, ARestoreThatCannotHappenReportsFailure) {
   page->btnRestore1->Click();
   EXPECT_TRUE(editorCalls.empty());
   ASSERT_EQ(boxes.size(), 2u);
-  EXPECT_EQ(boxes[1].text, L"Registry Restore Failed!");
+  EXPECT_EQ(boxes[1].text,
+            L"Registry Restore Failed!\r\n\r\nThe file is incomplete or damaged (the file does not exist). Nothing "
+            L"was imported.");
   EXPECT_EQ(boxes[1].type, UINT(MB_OK | MB_ICONERROR));
+
+  ClearBoxes();
+  program_.WriteFile(L"Backup\\Registry\\20091123174105.reg",
+                     "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Cut]\r\n\"V\"=hex:01,\\\r\n");
+  page->lsbRestore->SetItemIndex(0);
+  page->btnRestore1->Click();
+  EXPECT_TRUE(editorCalls.empty());
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_EQ(boxes[1].text,
+            L"Registry Restore Failed!\r\n\r\nThe file is incomplete or damaged (the file ends inside a value's "
+            L"bytes). Nothing was imported.");
 
   ClearBoxes();
   FakeEditor(1);
@@ -200,7 +214,7 @@ TEST_F(RegRestorePageTest, ARestoreThatCannotHappenReportsFailure) {
   page->btnRestore1->Click();
   EXPECT_EQ(editorCalls.size(), 1u);
   ASSERT_EQ(boxes.size(), 2u);
-  EXPECT_EQ(boxes[1].text, L"Registry Restore Failed!");
+  EXPECT_EQ(boxes[1].text, L"Registry Restore Failed!\r\n\r\nThe registry editor could not finish the import.");
 }
 
 // Remove asks (warning, the program's caption) and on Yes deletes the row's file and its own index

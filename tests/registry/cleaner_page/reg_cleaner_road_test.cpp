@@ -46,7 +46,8 @@ TEST_F(RegCleanerRoad, ABackupMadeBeforeCleaningRestoresWhatWasCleaned) {
   const std::vector<TRegBackupEntry> backups = LoadRegBackupList();
   ASSERT_EQ(backups.size(), 1u);
   ASSERT_TRUE(FileExists(RegBackupFolder() + backups[0].FileName));
-  ASSERT_TRUE(ImportRegistry(backups[0].FileName));
+  const TRegImportResult restored = ImportRegistry(backups[0].FileName);
+  ASSERT_EQ(restored.Status, TRegImportStatus::Done) << WideToUtf8(RegImportFailureText(restored));
   EXPECT_EQ(RoadBranches(), before);
 }
 

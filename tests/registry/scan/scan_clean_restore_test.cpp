@@ -62,7 +62,8 @@ TEST_F(ScanCleanRestore, TheSeededProblemsComeBackExactly) {
   EXPECT_EQ(cleaned.count(L"\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\RunOnceEx\\:" + T + L"kept"), 1u);
   EXPECT_NE(cleaned, before);
 
-  ASSERT_TRUE(ImportRegistry(backup));
+  const TRegImportResult restored = ImportRegistry(backup);
+  ASSERT_EQ(restored.Status, TRegImportStatus::Done) << WideToUtf8(RegImportFailureText(restored));
   EXPECT_EQ(RoadBranches(), before);
 }
 

@@ -111,3 +111,56 @@ inline std::string CatalogExport(const std::wstring& regName, int entries, int c
   }
   return RegFileBytes(text);
 }
+
+// This prefix's own Winsock2 Parameters key, set as a fresh Wine prefix has it (only an empty
+// Protocol_Catalog9\Catalog_Entries: no catalog names, no name-space catalog) while the object
+// lives, and put back as it was afterwards.
+class FreshWinsockKey {
+ public:
+  FreshWinsockKey()
+      : saved_(L"Software\\QuillsteadTest\\winsock_saved_" + std::to_wstring(GetCurrentProcessId())) {
+    SetWinsockParametersKeyForTesting(L"");
+    HKEY parameters = Open(kParameters, false);
+    if (parameters) {
+      HKEY saved = Open(saved_, true);
+      EXPECT_EQ(RegCopyTreeW(parameters, nullptr, saved), ERROR_SUCCESS);
+      RegCloseKey(saved);
+      RegCloseKey(parameters);
+      RegDeleteTreeW(HKEY_LOCAL_MACHINE, kParameters);
+      had_ = true;
+    }
+    HKEY fresh = Open(std::wstring(kParameters) + L"\\Protocol_Catalog9\\Catalog_Entries", true);
+    EXPECT_NE(fresh, nullptr);
+    if (fresh) RegCloseKey(fresh);
+  }
+  ~FreshWinsockKey() {
+    RegDeleteTreeW(HKEY_LOCAL_MACHINE, kParameters);
+    if (had_) {
+      HKEY saved = Open(saved_, false);
+      HKEY parameters = Open(kParameters, true);
+      if (saved && parameters) RegCopyTreeW(saved, nullptr, parameters);
+      if (parameters) RegCloseKey(parameters);
+      if (saved) RegCloseKey(saved);
+    } else {
+      RegDeleteKeyW(HKEY_LOCAL_MACHINE, kParameters);
+    }
+    RegDeleteTreeW(HKEY_LOCAL_MACHINE, saved_.c_str());
+    RegDeleteKeyW(HKEY_LOCAL_MACHINE, saved_.c_str());
+  }
+  FreshWinsockKey(const FreshWinsockKey&) = delete;
+  FreshWinsockKey& operator=(const FreshWinsockKey&) = delete;
+
+ private:
+  static constexpr const wchar_t* kParameters = L"System\\CurrentControlSet\\Services\\Winsock2\\Parameters";
+
+  static HKEY Open(const std::wstring& path, bool create) {
+    HKEY key = nullptr;
+    const LONG rc = create ? RegCreateKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                                             &key, nullptr)
+                           : RegOpenKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_ALL_ACCESS, &key);
+    return rc == ERROR_SUCCESS ? key : nullptr;
+  }
+
+  std::wstring saved_;
+  bool had_ = false;
+};

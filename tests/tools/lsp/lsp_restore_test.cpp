@@ -30,7 +30,7 @@ class LspRestoreTest : public ::testing::Test {
 };
 
 TEST_F(LspRestoreTest, MissingExportIsReportedAndNothingRuns) {
-  EXPECT_EQ(ImportLspBackup(folder_.Path() + L"none.reg", key_.Key()), TLspRestoreResult::FileMissing);
+  EXPECT_EQ(ImportLspBackup(folder_.Path() + L"none.reg", key_.Key()).Result, TLspRestoreResult::FileMissing);
 }
 
 TEST_F(LspRestoreTest, ImportReplacesTheEntriesAndIsCheckedAfterwards) {
@@ -40,7 +40,7 @@ TEST_F(LspRestoreTest, ImportReplacesTheEntriesAndIsCheckedAfterwards) {
     key_.Entry(entry, PackedItem("C:\\lsp\\layered.dll", L"Layered"));
   key_.CreateKey(L"NameSpace_Catalog5\\Catalog_Entries");
 
-  ASSERT_EQ(ImportLspBackup(CatalogExportFile(2, 2), key_.Key()), TLspRestoreResult::Done);
+  ASSERT_EQ(ImportLspBackup(CatalogExportFile(2, 2), key_.Key()).Result, TLspRestoreResult::Done);
   std::vector<TLspItem> items;
   ASSERT_EQ(ReadLspCatalog(key_.Key(), items), TLspCatalogStatus::Ok);
   ASSERT_EQ(items.size(), 2u);
@@ -49,15 +49,55 @@ TEST_F(LspRestoreTest, ImportReplacesTheEntriesAndIsCheckedAfterwards) {
   EXPECT_TRUE(items[1].Counted);
 }
 
-TEST_F(LspRestoreTest, AnImportThatLeavesAnIncompleteCatalogIsNotASuccess) {
-  key_.CreateKey(L"NameSpace_Catalog5\\Catalog_Entries");
-  EXPECT_EQ(ImportLspBackup(CatalogExportFile(1, 3), key_.Key()), TLspRestoreResult::NotVerified);
+// An import that leaves an incomplete catalog is no success, and the catalog as it was (here
+// with a layered provider) is put back in place of what the import left.
+TEST_F(LspRestoreTest, AnImportThatLeavesAnIncompleteCatalogIsPutBack) {
+  key_.Catalogs(2);
+  key_.Entry(L"000000000001", PackedItem("C:\\lsp\\layered.dll", L"Layered"));
+  key_.Entry(L"000000000002", PackedItem("C:\\lsp\\base.dll", L"Base"));
+  std::vector<TLspItem> before;
+  ASSERT_EQ(ReadLspCatalog(key_.Key(), before), TLspCatalogStatus::Ok);
+
+  const TLspRestoreOutcome outcome = ImportLspBackup(CatalogExportFile(1, 3), key_.Key());
+  EXPECT_EQ(outcome.Result, TLspRestoreResult::PutBack);
+  EXPECT_EQ(outcome.Detail,
+            L"The catalog is not complete after the import.\r\nThe catalog as it was before has been put back.");
+  std::vector<TLspItem> after;
+  int count = 0;
+  ASSERT_EQ(ReadLspCatalog(key_.Key(), after, &count), TLspCatalogStatus::Ok);
+  EXPECT_EQ(count, 2);
+  ASSERT_EQ(after.size(), before.size());
+  for (size_t i = 0; i < after.size(); ++i) {
+    EXPECT_EQ(after[i].ProtocolName, before[i].ProtocolName);
+    EXPECT_EQ(after[i].ProviderPath, before[i].ProviderPath);
+  }
 }
 
-TEST_F(LspRestoreTest, AFileThatIsNoExportIsNotASuccess) {
-  const std::wstring file = folder_.Path() + L"junk.reg";
-  WriteBytes(file, "this is not a registry file\r\n");
-  EXPECT_NE(ImportLspBackup(file, key_.Key()), TLspRestoreResult::Done);
+// A catalog key that was not there before the failed import is not there after it either.
+TEST_F(LspRestoreTest, AFailedImportIntoNoCatalogLeavesNone) {
+  EXPECT_EQ(ImportLspBackup(CatalogExportFile(1, 3), key_.Key()).Result, TLspRestoreResult::PutBack);
+  std::vector<TLspItem> items;
+  EXPECT_EQ(ReadLspCatalog(key_.Key(), items), TLspCatalogStatus::ParametersMissing);
+}
+
+// A file that is no export, or an export cut off halfway, is refused whole: the catalog stays.
+TEST_F(LspRestoreTest, AFileThatIsNoCompleteExportIsRefusedAndChangesNothing) {
+  key_.Catalogs(1);
+  key_.Entry(L"000000000001", PackedItem("C:\\lsp\\layered.dll", L"Layered"));
+  const std::wstring junk = folder_.Path() + L"junk.reg";
+  WriteBytes(junk, "this is not a registry file\r\n");
+  const std::string whole = CatalogExport(key_.RegName(), 2, 2);
+  const std::wstring cut = folder_.Path() + L"cut.reg";
+  WriteBytes(cut, whole.substr(0, (whole.size() / 2) & ~size_t(1)));
+  for (const std::wstring& file : {junk, cut}) {
+    const TLspRestoreOutcome outcome = ImportLspBackup(file, key_.Key());
+    EXPECT_EQ(outcome.Result, TLspRestoreResult::FileBroken);
+    EXPECT_NE(outcome.Detail.find(L"Nothing was imported"), std::wstring::npos);
+    std::vector<TLspItem> items;
+    ASSERT_EQ(ReadLspCatalog(key_.Key(), items), TLspCatalogStatus::Ok);
+    ASSERT_EQ(items.size(), 1u);
+    EXPECT_EQ(items[0].ProtocolName, L"Layered");
+  }
 }
 
 TEST_F(LspRestoreTest, ShippedInitialCatalogImportsIntoACompleteCatalog) {
@@ -78,7 +118,7 @@ TEST_F(LspRestoreTest, ShippedInitialCatalogImportsIntoACompleteCatalog) {
   WriteBytes(file, RegFileBytes(text));
   key_.CreateKey(L"NameSpace_Catalog5\\Catalog_Entries");
 
-  ASSERT_EQ(ImportLspBackup(file, key_.Key()), TLspRestoreResult::Done);
+  ASSERT_EQ(ImportLspBackup(file, key_.Key()).Result, TLspRestoreResult::Done);
   std::vector<TLspItem> items;
   int count = 0;
   ASSERT_EQ(ReadLspCatalog(key_.Key(), items, &count), TLspCatalogStatus::Ok);
@@ -98,6 +138,28 @@ TEST_F(LspRestoreTest, ShippedInitialCatalogImportsIntoACompleteCatalog) {
   EXPECT_EQ(items[0].ProviderPath, ExpandEnvironmentText(L"%SystemRoot%\\system32\\mswsock.dll"));
   EXPECT_EQ(items[0].EntryName, L"000000000001");
   EXPECT_EQ(items[9].EntryName, L"000000000010");
+}
+
+// The whole round on this prefix's own catalog as a fresh Wine prefix has it (no catalog names,
+// no name-space catalog): the shipped export restores it, the restore verifies, and the catalog
+// lists the ten entries the page shows.
+TEST(LspRestoreRound, TheShippedCatalogRestoresVerifiesAndListsOnThisPrefix) {
+  FreshWinsockKey fresh;
+  std::vector<TLspItem> items;
+  ASSERT_EQ(ReadLspCatalog(kWinsockParametersKey, items), TLspCatalogStatus::Incomplete);
+  TestFolder folder;
+  WriteBytes(folder.Path() + L"__LspInitial__.reg", ReadRcData(L"LSP_INITIAL"));
+
+  const TLspRestoreOutcome outcome = ImportLspBackup(folder.Path() + L"__LspInitial__.reg", kWinsockParametersKey);
+  EXPECT_EQ(outcome.Result, TLspRestoreResult::Done) << WideToUtf8(outcome.Detail);
+  EXPECT_TRUE(LspCatalogComplete(kWinsockParametersKey));
+  int count = 0;
+  ASSERT_EQ(ReadLspCatalog(kWinsockParametersKey, items, &count), TLspCatalogStatus::Ok);
+  EXPECT_EQ(count, 10);
+  ASSERT_EQ(items.size(), 10u);
+  EXPECT_EQ(items[0].ProtocolName, L"MSAFD Tcpip [TCP/IP]");
+  EXPECT_EQ(items[9].ProtocolName, L"RSVP UDP Service Provider");
+  EXPECT_FALSE(items[0].FileMissing);  // mswsock.dll, found through %SystemRoot%
 }
 
 }  // namespace

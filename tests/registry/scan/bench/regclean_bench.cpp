@@ -86,7 +86,7 @@ int main(int argc, char** argv) {
   std::wstring name;
   bool backedUp = false, restored = false;
   double backup = Time([&] { backedUp = TakeRegistryBackup(Now(), name); });
-  double restore = Time([&] { restored = ImportRegistry(name); });
+  double restore = Time([&] { restored = ImportRegistry(name).Status == TRegImportStatus::Done; });
   wprintf(L"plain regedit /e:   %.3f s\n", plainExport);
   wprintf(L"backup (whole):     %.3f s   ratio %.2f   %ls\n", backup, backup / plainExport, backedUp ? L"ok" : L"FAILED");
   wprintf(L"restore (whole):    %.3f s   ratio %.2f   %ls\n", restore, restore / plainExport, restored ? L"ok" : L"FAILED");
