@@ -7,6 +7,7 @@
 #include "gui/buttons.h"
 #include "gui/ext_ctrls.h"
 #include "gui/forms.h"
+#include "gui/message_box.h"
 #include "gui/std_ctrls.h"
 #include "gui/timer.h"
 #include "gui_test_support.h"
@@ -322,4 +323,33 @@ TEST(Forms, NotificationsWithoutADataBlockAreLeftAlone) {
   EXPECT_EQ(SendMessageW(wnd, WM_DRAWITEM, 1, 0), 0);
   EXPECT_EQ(SendMessageW(wnd, WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), 0), 0);
   EXPECT_TRUE(IsWindow(wnd));
+}
+
+// A box belongs to the visible top-level window its caller sits in: a control's form, the form
+// that owns a page not yet placed, and the modal form above a window it disabled.
+TEST(Forms, MessageBoxesBelongToTheVisibleTopLevelWindow) {
+  TForm mainForm(nullptr);
+  mainForm.SetBounds(0, 0, 400, 300);
+  auto* button = new TButton(&mainForm);
+  button->SetParent(&mainForm);
+  mainForm.Show();
+  auto* page = new TfrmPage(&mainForm);
+  page->SetBorderStyle(TFormBorderStyle::bsNone);
+  HWND main = mainForm.Handle();
+  EXPECT_EQ(MessageBoxOwner(button->Handle()), main);
+  EXPECT_EQ(MessageBoxOwner(page->Handle()), main);  // still a hidden top-level window
+
+  TForm dialog(&mainForm);
+  dialog.SetBounds(20, 20, 200, 100);
+  TTimer timer(nullptr);
+  timer.SetInterval(30);
+  timer.OnTimer = [&](TObject*) {
+    timer.SetEnabled(false);
+    ClearBoxes();
+    MessageBoxShow(button->Handle(), L"from the disabled window", L"", MB_OK);
+    PostMessageW(dialog.Handle(), WM_CLOSE, 0, 0);
+  };
+  dialog.ShowModal();
+  ASSERT_EQ(RecordedBoxes().size(), 1u);
+  EXPECT_EQ(RecordedBoxes()[0].owner, dialog.Handle());
 }

@@ -10,8 +10,8 @@ namespace {
 class NoModalBoxes : public ::testing::Environment {
  public:
   void SetUp() override {
-    SetMessageBoxFunc([](HWND, const std::wstring& text, const std::wstring& caption, UINT type) {
-      RecordedBoxes().push_back({text, caption, type});
+    SetMessageBoxFunc([](HWND owner, const std::wstring& text, const std::wstring& caption, UINT type) {
+      RecordedBoxes().push_back({text, caption, type, owner});
       return IDOK;
     });
   }

@@ -15,6 +15,7 @@ struct RecordedBox {
   std::wstring text;
   std::wstring caption;
   UINT type;
+  HWND owner = nullptr;  // the window the box would belong to
 };
 
 // Boxes "shown" since the last ClearBoxes(); no test ever waits on a real one.
