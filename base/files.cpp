@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "base/exact_file.h"
+
 namespace {
 
 std::wstring& ProgramFolderOverride() {
@@ -123,6 +125,10 @@ std::wstring CreateUniqueTempFolder(const std::wstring& prefix) {
 bool DeleteFolderTree(const std::wstring& path) {
   std::wstring folder = ExcludeTrailingBackslash(path);
   if (folder.empty()) return false;
+  const DWORD rootAttributes = GetFileAttributesW(folder.c_str());
+  if (rootAttributes == INVALID_FILE_ATTRIBUTES) return true;
+  // A link in the folder's place goes alone: what it points to is somebody else's.
+  if (rootAttributes & FILE_ATTRIBUTE_REPARSE_POINT) return RemoveLinkOnly(folder);
   WIN32_FIND_DATAW data;
   HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
   if (find != INVALID_HANDLE_VALUE) {
@@ -131,13 +137,12 @@ bool DeleteFolderTree(const std::wstring& path) {
       if (name == L"." || name == L"..") continue;
       std::wstring child = folder + L'\\' + name;
       if (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) {
-        // A link is removed, never followed.
-        if (!RemoveDirectoryW(child.c_str())) DeleteFileW(child.c_str());
+        RemoveLinkOnly(child);
       } else if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
         DeleteFolderTree(child);
       } else {
-        SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileW(child.c_str());
+        // Only the file listed here: a host link that lists as a plain file is left alone.
+        DeleteExactFile(child);
       }
     } while (FindNextFileW(find, &data));
     FindClose(find);

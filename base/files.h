@@ -31,5 +31,7 @@ std::wstring ExpandEnvironmentText(const std::wstring& text);
 // A fresh, empty folder below the user's temporary folder (trailing backslash included), or ""
 // on failure. `prefix` becomes the start of its name.
 std::wstring CreateUniqueTempFolder(const std::wstring& prefix);
-// Deletes a folder with everything inside it; true when it is gone.
+// Deletes a folder with everything inside it; true when it is gone. Links are removed, never
+// followed: a link in the folder's own place is removed alone (or, when that cannot be done, left
+// as it is with false).
 bool DeleteFolderTree(const std::wstring& path);

@@ -1,6 +1,5 @@
 #include "cleaners/junk/junk_clean.h"
 
-#include "base/strings.h"
 #include "cleaners/junk/junk_delete.h"
 #include "cleaners/junk/junk_pump.h"
 
@@ -14,7 +13,9 @@ TJunkCleanCounts CleanWasteFiles(const TWasteFileList& Files, bool ToRecycleBin,
     OfferJunkPump();
     if (!file->Selected) continue;
     ++counts.Processed;
-    if (DeleteJunkFile(Trim(file->Path), ToRecycleBin)) {
+    // The path exactly as found: a trimmed one may name the neighbour of a file whose name ends
+    // in a blank.
+    if (DeleteJunkFile(file->Path, ToRecycleBin)) {
       ++counts.Deleted;
       counts.FreedBytes += file->Size;
     }

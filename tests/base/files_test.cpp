@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "tests/base/host_files.h"
+#include "tests/base/test_files.h"
 #include "tests/base/test_folder.h"
 
 TEST(Files, ProgramFolderIsTheExecutableFolderWithBackslash) {
@@ -96,4 +98,37 @@ TEST(Files, DeleteFolderTreeRemovesNestedContent) {
   CloseHandle(h);
   EXPECT_TRUE(DeleteFolderTree(root));
   EXPECT_FALSE(DirectoryExists(root));
+}
+
+// A folder whose place holds a host link (a "BackUp\Favorites.new" pointing at the user's
+// documents, say): deleting the tree removes the link at most, and every file behind it stays.
+TEST(Files, DeleteFolderTreeNeverEmptiesWhatALinkPointsTo) {
+  TestFolder own(L"qs_del_links_");
+  const std::wstring target = own.Path() + L"documents";
+  ASSERT_TRUE(ForceDirectories(target + L"\\letters"));
+  WriteBytes(target + L"\\keep.txt", "keep");
+  WriteBytes(target + L"\\letters\\deep.txt", "deep");
+  const std::wstring outsideFile = own.Path() + L"outside.txt";
+  WriteBytes(outsideFile, "outside");
+  // The root itself is a link; a real folder holds a folder link and a file link.
+  const std::wstring rootLink = own.Path() + L"Favorites.new";
+  const std::wstring tree = own.Path() + L"tree";
+  ASSERT_TRUE(ForceDirectories(tree));
+  WriteBytes(tree + L"\\plain.txt", "plain");
+  ASSERT_TRUE(MakeHostLink(rootLink, target)) << "the host's ln could not be started";
+  ASSERT_TRUE(MakeHostLink(tree + L"\\out", target));
+  ASSERT_TRUE(MakeHostLink(tree + L"\\file.txt", outsideFile));
+  ASSERT_TRUE(GetFileAttributesW(rootLink.c_str()) & FILE_ATTRIBUTE_REPARSE_POINT);
+
+  const bool rootGone = DeleteFolderTree(rootLink);
+  EXPECT_EQ(rootGone, GetFileAttributesW(rootLink.c_str()) == INVALID_FILE_ATTRIBUTES);
+  DeleteFolderTree(tree);
+  EXPECT_FALSE(FileExists(tree + L"\\plain.txt"));
+  EXPECT_EQ(ReadBytes(target + L"\\keep.txt"), "keep");
+  EXPECT_EQ(ReadBytes(target + L"\\letters\\deep.txt"), "deep");
+  EXPECT_EQ(ReadBytes(outsideFile), "outside");
+
+  RemoveHostLink(rootLink);
+  RemoveHostLink(tree + L"\\out");
+  RemoveHostLink(tree + L"\\file.txt");
 }

@@ -3,11 +3,15 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "base/files.h"
 #include "base/message_pump.h"
+#include "cleaners/junk/junk_scan.h"
+#include "junk_lists.h"
+#include "tests/base/host_files.h"
 #include "tests/base/test_files.h"
 #include "tests/base/test_folder.h"
 
@@ -72,13 +76,30 @@ TEST_F(JunkCleanTest, CountsOnlyTheFilesThatAreReallyGone) {
   EXPECT_FALSE(FileExists(files_[4]->Path));
 }
 
-TEST_F(JunkCleanTest, PathsAreTrimmedBeforeDeleting) {
-  TWasteFile& file = Add(L"spaced.tmp", "x");
-  const std::wstring real = file.Path;
-  file.Path = L"  " + real + L" ";
-  const TJunkCleanCounts counts = CleanWasteFiles(files_, false, nullptr);
-  EXPECT_EQ(counts.Deleted, 1);
-  EXPECT_FALSE(FileExists(real));
+// Empty files named "a.txt " and "b.doc." beside full "a.txt" and "b.doc": the path rules of the
+// system would shorten the junk names to their neighbours', so the cleaning must delete neither the
+// neighbours nor count anything, permanently or into the Recycle Bin.
+TEST_F(JunkCleanTest, NamesEndingInABlankOrDotNeverTakeTheirNeighbour) {
+  WriteBytes(dir_.Path() + L"a.txt", "letter");
+  WriteBytes(dir_.Path() + L"b.doc", "report");
+  ASSERT_TRUE(MakeHostFile(dir_.Path(), "a.txt ", "")) << "the host's mv could not be started";
+  ASSERT_TRUE(MakeHostFile(dir_.Path(), "b.doc.", ""));
+  for (const bool toRecycleBin : {false, true}) {
+    TWasteCleanOptions options;
+    options.ScanZero = true;
+    TWasteFileList found;
+    ScanJunkFolder(dir_.Path(), TypeList({L"*.tmp"}), {}, {}, options, found, nullptr);
+    std::vector<std::wstring> names;
+    for (const auto& file : found) names.push_back(ExtractFileName(file->Path));
+    std::sort(names.begin(), names.end());
+    ASSERT_EQ(names, (std::vector<std::wstring>{L"a.txt ", L"b.doc."}));
+
+    const TJunkCleanCounts counts = CleanWasteFiles(found, toRecycleBin, nullptr);
+    EXPECT_EQ(counts.Processed, 2);
+    EXPECT_EQ(counts.Deleted, 0) << "to the Recycle Bin: " << toRecycleBin;
+    EXPECT_EQ(ReadBytes(dir_.Path() + L"a.txt"), "letter");
+    EXPECT_EQ(ReadBytes(dir_.Path() + L"b.doc"), "report");
+  }
 }
 
 TEST_F(JunkCleanTest, CancellingStopsBeforeTheNextEntryAndKeepsTheRest) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "base/files.h"
+#include "tests/base/host_files.h"
 #include "tests/base/test_files.h"
 #include "tests/base/test_folder.h"
 
@@ -84,6 +85,42 @@ TEST_F(JunkDeleteTest, RecycleBinDeletionMovesTheFileIntoTheTrash) {
   const std::wstring trashed = trash + L"files\\" + name;
   EXPECT_TRUE(FileExists(trashed)) << testing::PrintToString(trashed);
   EXPECT_EQ(ReadBytes(trashed), "junk");
+  DeleteFileW(trashed.c_str());
+  DeleteFileW((trash + L"info\\" + name + L".trashinfo").c_str());
+}
+
+// A junk-named host link to a file elsewhere lists as a plain file: deleting or recycling it must
+// leave the file it points to, and count as not deleted. Folder links are refused the same way.
+TEST_F(JunkDeleteTest, ALinkIsNeverDeletedThroughAndCountsAsNotDeleted) {
+  TestFolder outside(L"qs_junkdel_outside_");
+  WriteBytes(outside.Path() + L"precious.doc", "precious");
+  const std::wstring fileLink = dir_.Path() + L"cache.tmp";
+  const std::wstring folderLink = dir_.Path() + L"folder.tmp";
+  ASSERT_TRUE(MakeHostLink(fileLink, outside.Path() + L"precious.doc")) << "the host's ln could not be started";
+  ASSERT_TRUE(MakeHostLink(folderLink, outside.Path()));
+  for (const bool toRecycleBin : {false, true}) {
+    EXPECT_FALSE(DeleteJunkFile(fileLink, toRecycleBin)) << "to the Recycle Bin: " << toRecycleBin;
+    EXPECT_FALSE(DeleteJunkFile(folderLink, toRecycleBin)) << "to the Recycle Bin: " << toRecycleBin;
+    EXPECT_EQ(ReadBytes(outside.Path() + L"precious.doc"), "precious");
+    EXPECT_EQ(ReadBytes(fileLink), "precious") << "the link itself stays too";
+  }
+  RemoveHostLink(fileLink);
+  RemoveHostLink(folderLink);
+}
+
+TEST_F(JunkDeleteTest, AReadOnlyFileKeepsItsFlagInTheRecycleBin) {
+  const std::wstring trash = TrashFolder();
+  if (trash.empty()) GTEST_SKIP() << "the host Trash folder cannot be named here";
+  const std::wstring name = L"qs_recycled_ro_" + std::to_wstring(GetCurrentProcessId()) + L"_" +
+                            std::to_wstring(GetTickCount()) + L".tmp";
+  const std::wstring path = Make(name, FILE_ATTRIBUTE_READONLY);
+  ASSERT_TRUE(DeleteJunkFile(path, true));
+  EXPECT_FALSE(FileExists(path));
+  const std::wstring trashed = trash + L"files\\" + name;
+  const DWORD attributes = GetFileAttributesW(trashed.c_str());
+  ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES) << testing::PrintToString(trashed);
+  EXPECT_TRUE(attributes & FILE_ATTRIBUTE_READONLY);
+  SetFileAttributesW(trashed.c_str(), FILE_ATTRIBUTE_NORMAL);
   DeleteFileW(trashed.c_str());
   DeleteFileW((trash + L"info\\" + name + L".trashinfo").c_str());
 }
