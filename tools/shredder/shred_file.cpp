@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "base/exact_file.h"
 #include "base/files.h"
 #include "base/strings.h"
 
@@ -12,23 +13,6 @@ namespace {
 
 // Bytes written at a time; progress is reported between blocks.
 constexpr DWORD kBlockSize = 64 * 1024;
-
-class TFileHandle {
- public:
-  explicit TFileHandle(HANDLE h) : h_(h) {}
-  ~TFileHandle() { Close(); }
-  TFileHandle(const TFileHandle&) = delete;
-  TFileHandle& operator=(const TFileHandle&) = delete;
-  HANDLE Get() const { return h_; }
-  bool Valid() const { return h_ != INVALID_HANDLE_VALUE; }
-  void Close() {
-    if (Valid()) CloseHandle(h_);
-    h_ = INVALID_HANDLE_VALUE;
-  }
-
- private:
-  HANDLE h_;
-};
 
 char FillByte(wchar_t c) {
   const std::string bytes = WideToAnsi(std::wstring(1, c));
@@ -60,28 +44,38 @@ TShredResult WritePass(HANDLE file, long long size, char fill, int pass, int pas
 }  // namespace
 
 TShredResult ShredFile(const std::wstring& Path, const TSFOption& Option, const TShredEvents& Events) {
-  if (DirectoryExists(Path)) return TShredResult::NotAFile;
-  if (!FileExists(Path)) return TShredResult::Missing;
   // A read-only file is refused before anything is written: it could not be deleted afterwards,
   // and a process with the rights to override the attribute would otherwise overwrite it.
   const DWORD attributes = GetFileAttributesW(Path.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY)) return TShredResult::CannotOpen;
-  {
-    // Nobody else may write or delete the file while it is overwritten.
-    TFileHandle file(CreateFileW(Path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                 FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.Valid()) return TShredResult::CannotOpen;
-    LARGE_INTEGER size;
-    if (!GetFileSizeEx(file.Get(), &size)) return TShredResult::CannotOpen;
-    const int passes = PassCount(Option);
-    for (int pass = 1; pass <= passes; ++pass) {
-      const char fill = FillByte(FillCharOfPass(Option, pass));
-      const TShredResult result = WritePass(file.Get(), size.QuadPart, fill, pass, passes, Events);
-      if (result != TShredResult::Shredded) return result;
-      if (Events.OnPassDone) Events.OnPassDone(pass, fill);
-    }
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) &&
+      !(attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)))
+    return TShredResult::CannotOpen;
+  // Exactly the listed file, never what a link points to; nobody else may write or delete it while
+  // it is overwritten.
+  TExactFile file(Path, GENERIC_WRITE | DELETE | FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ);
+  switch (file.Status()) {
+    case TExactFileStatus::Opened: break;
+    case TExactFileStatus::Missing: return TShredResult::Missing;
+    case TExactFileStatus::Folder: return TShredResult::NotAFile;
+    case TExactFileStatus::Link:
+    case TExactFileStatus::OtherName: return TShredResult::ThroughLink;
+    case TExactFileStatus::Failed: return TShredResult::CannotOpen;
   }
-  return DeleteFileW(Path.c_str()) ? TShredResult::Shredded : TShredResult::CannotDelete;
+  // The data belongs to every name of a hard-linked file: overwriting it for one name would
+  // destroy the others.
+  if (file.LinkCount() > 1) return TShredResult::HardLinked;
+  LARGE_INTEGER size;
+  if (!GetFileSizeEx(file.Handle(), &size)) return TShredResult::CannotOpen;
+  const int passes = PassCount(Option);
+  for (int pass = 1; pass <= passes; ++pass) {
+    const char fill = FillByte(FillCharOfPass(Option, pass));
+    const TShredResult result = WritePass(file.Handle(), size.QuadPart, fill, pass, passes, Events);
+    if (result != TShredResult::Shredded) return result;
+    if (Events.OnPassDone) Events.OnPassDone(pass, fill);
+  }
+  if (!file.DeleteOnClose()) return TShredResult::CannotDelete;
+  file.Close();
+  return FileExists(Path) ? TShredResult::CannotDelete : TShredResult::Shredded;
 }
 
 std::wstring ShredStatusText(int Pass, int Passes, int Percent) {
@@ -95,6 +89,8 @@ std::wstring ShredFailureText(TShredResult Result) {
     case TShredResult::WriteFailed: return L"could not be overwritten";
     case TShredResult::CannotDelete: return L"overwritten, but could not be deleted";
     case TShredResult::Stopped: return L"stopped before it was overwritten completely";
+    case TShredResult::ThroughLink: return L"a link or a name that leads to another file: never shredded through";
+    case TShredResult::HardLinked: return L"has more than one name (hard links): shredding it would destroy the others";
     default: return L"";
   }
 }

@@ -23,11 +23,15 @@ enum class TShredResult {
   WriteFailed,   // a write or the flush failed
   CannotDelete,  // overwritten, but the deletion failed
   Stopped,       // OnProgress asked to stop
+  ThroughLink,   // a link, or a name the system takes to another file: nothing written
+  HardLinked,    // the file has more names than this one: nothing written
 };
 
 // Each pass writes the pass's fill character over exactly the file's length (so the size never
-// changes) and flushes it to disk before the next pass; then the file is deleted. The fill byte is
-// the character in the system code page. Any failure leaves the file in place.
+// changes) and flushes it to disk before the next pass; then the file is deleted. Only exactly the
+// named file is overwritten: a link, a name the system takes to another file, or a file with more
+// than one hard link is refused untouched. The fill byte is the character in the system code page.
+// Any failure leaves the file in place.
 TShredResult ShredFile(const std::wstring& Path, const TSFOption& Option, const TShredEvents& Events = {});
 
 // The status cell's text: pass, pass count and percentage, each padded to two places

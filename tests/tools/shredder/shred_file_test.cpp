@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/files.h"
+#include "tests/base/host_files.h"
 #include "tests/base/test_files.h"
 #include "tests/base/test_folder.h"
 
@@ -138,6 +139,37 @@ TEST_F(ShredFileTest, FilesThatCannotBeShreddedStayAsTheyWere) {
   ASSERT_TRUE(ForceDirectories(sub));
   EXPECT_EQ(ShredFile(sub, ShredLevelOption(1)), TShredResult::NotAFile);
   EXPECT_TRUE(DirectoryExists(sub));
+}
+
+// A host link (to a file or to a folder) and a second hard link to another file's data: the shred
+// writes nothing, deletes nothing, and says why in the summary.
+TEST_F(ShredFileTest, NothingIsOverwrittenThroughALinkOrAHardLink) {
+  TestFolder outside(L"qs_shred_outside_");
+  const std::wstring precious = outside.Path() + L"precious.doc";
+  WriteBytes(precious, "precious data");
+  const std::wstring fileLink = folder_.Path() + L"file link.doc";
+  const std::wstring folderLink = folder_.Path() + L"folder link";
+  const std::wstring hardLink = folder_.Path() + L"second name.doc";
+  ASSERT_TRUE(MakeHostLink(fileLink, precious)) << "the host's ln could not be started";
+  ASSERT_TRUE(MakeHostLink(folderLink, outside.Path()));
+  ASSERT_TRUE(CreateHardLinkW(hardLink.c_str(), precious.c_str(), nullptr));
+  struct Case {
+    std::wstring path;
+    TShredResult result;
+  };
+  const Case cases[] = {{fileLink, TShredResult::ThroughLink},
+                        {folderLink, TShredResult::ThroughLink},
+                        {hardLink, TShredResult::HardLinked},
+                        {precious, TShredResult::HardLinked}};
+  for (const Case& c : cases) {
+    EXPECT_EQ(ShredFile(c.path, ShredLevelOption(3)), c.result) << testing::PrintToString(c.path);
+    EXPECT_NE(ShredFailureText(c.result).find(L"link"), std::wstring::npos);
+  }
+  EXPECT_EQ(ReadShared(precious), "precious data");
+  EXPECT_EQ(ReadShared(hardLink), "precious data");
+  EXPECT_TRUE(FileExists(outside.Path() + L"precious.doc"));
+  RemoveHostLink(fileLink);
+  RemoveHostLink(folderLink);
 }
 
 TEST_F(ShredFileTest, AStoppedShredKeepsTheFile) {
