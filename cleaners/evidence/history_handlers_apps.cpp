@@ -58,7 +58,7 @@ int OfficeRecent(THistoryContext& c) {
   std::wstring appData;
   if (!SpecialFolder(c.Sink, CSIDL_APPDATA, appData)) return kHisStateFailed;
   const std::wstring recent = appData + L"\\Microsoft\\Office\\Recent";
-  if (DirectoryExists(recent)) ShellDeletePath(recent, true, 0);
+  if (DirectoryExists(recent)) RecycleFilesIn(recent, L"*");
   return kHisStateDone;
 }
 

@@ -25,7 +25,7 @@ int Cookies(THistoryContext& c) {
   if (!SpecialFolder(c.Sink, CSIDL_COOKIES, cookies)) return kHisStateFailed;
   // The session's cookies are written out first, so the files below hold them all.
   InternetSetOptionW(nullptr, INTERNET_OPTION_END_BROWSER_SESSION, nullptr, 0);
-  return ShellDeletePath(cookies + L"\\*.txt", true, 0) ? kHisStateDone : kHisStateFailed;
+  return RecycleFilesIn(cookies, L"*.txt") ? kHisStateDone : kHisStateFailed;
 }
 
 int StoredForms(THistoryContext&) {

@@ -16,7 +16,7 @@ int RecentDocuments(THistoryContext& c) {
   std::wstring recent;
   if (!SpecialFolder(c.Sink, CSIDL_RECENT, recent)) return kHisStateFailed;
   if (!DeleteUserKey(kExplorer + L"RecentDocs")) return kHisStateFailed;
-  ShellDeletePath(recent + L"\\*.lnk", true, 0);
+  RecycleFilesIn(recent, L"*.lnk");
   return kHisStateDone;
 }
 
@@ -46,7 +46,7 @@ int RecycleBin(THistoryContext& c) {
 int TempFolder(THistoryContext& c) {
   std::wstring windows;
   if (!SpecialFolder(c.Sink, CSIDL_WINDOWS, windows)) return kHisStateFailed;
-  ShellDeletePath(windows + L"\\Temp", true, 0);
+  RecycleFilesIn(windows + L"\\Temp", L"*");
   return kHisStateDone;
 }
 
@@ -54,7 +54,7 @@ int Prefetch(THistoryContext&) {
   const std::wstring prefetch = ExpandEnvironmentText(L"%SystemRoot%\\Prefetch");
   // Without the variable the text would stay relative to the current folder.
   if (prefetch.find(L'%') != std::wstring::npos) return kHisStateFailed;
-  ShellDeletePath(prefetch, true, 0);
+  RecycleFilesIn(prefetch, L"*");
   return kHisStateDone;
 }
 

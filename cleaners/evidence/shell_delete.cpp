@@ -1,25 +1,28 @@
 #include "cleaners/evidence/shell_delete.h"
 
 #include <windows.h>
-#include <shellapi.h>
+#include <shlwapi.h>
 
+#include <vector>
+
+#include "base/exact_file.h"
 #include "base/files.h"
+#include "base/recycle_bin.h"
 
-bool ShellDeletePath(const std::wstring& Path, bool IncludeFolders, unsigned char ExtraFlags) {
-  // The shell's list of sources ends with two zero characters.
-  std::wstring source = Path;
-  source.push_back(L'\0');
-  source.push_back(L'\0');
-  SHFILEOPSTRUCTW op = {};
-  // No window of ours is needed: the flags keep the shell from showing anything.
-  op.hwnd = nullptr;
-  op.wFunc = FO_DELETE;
-  op.pFrom = source.c_str();
-  op.pTo = L"\0";
-  op.fFlags = static_cast<FILEOP_FLAGS>(FOF_SILENT | FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_ALLOWUNDO | ExtraFlags);
-  if (!IncludeFolders) op.fFlags |= FOF_FILESONLY;
-  const bool deleted = SHFileOperationW(&op) == 0;
-  // A folder comes back empty; a pattern names no folder to re-create.
-  if (Path.find_first_of(L"*?") == std::wstring::npos && !DirectoryExists(Path)) CreateDirectoryW(Path.c_str(), nullptr);
-  return deleted;
+bool RecycleFilesIn(const std::wstring& Folder, const std::wstring& Pattern) {
+  const std::wstring folder = IncludeTrailingBackslash(Folder);
+  WIN32_FIND_DATAW data;
+  // Every entry, matched by its long name: a listing by the pattern would also match short names.
+  HANDLE find = FindFirstFileW((folder + L"*").c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) return false;
+  std::vector<std::wstring> files;
+  do {
+    if (data.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) continue;
+    if (!PathMatchSpecW(data.cFileName, Pattern.c_str())) continue;
+    const std::wstring file = folder + data.cFileName;
+    TExactFile exact(file, FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
+    if (exact.Opened()) files.push_back(file);
+  } while (FindNextFileW(find, &data));
+  FindClose(find);
+  return RecycleFiles(files);
 }

@@ -1,10 +1,11 @@
-// Deleting through the shell, into the Recycle Bin.
+// Deleting the files of a trace folder through the shell, into the Recycle Bin.
 #pragma once
 
 #include <string>
 
-// Deletes Path (a file, a folder with its contents, or a wildcard pattern) into the Recycle
-// Bin without asking, showing progress or errors; FOF_FILESONLY unless IncludeFolders;
-// ExtraFlags are or-ed into the shell's flags. A folder argument is re-created empty
-// afterwards. True when the shell operation succeeded.
-bool ShellDeletePath(const std::wstring& Path, bool IncludeFolders, unsigned char ExtraFlags);
+// Sends every file directly in Folder whose name matches Pattern ("*", "*.lnk") to the Recycle Bin,
+// without asking, showing progress or errors. Folders are never touched: not Folder itself (a
+// system folder keeps its place and its access list), not its subfolders, and no link and no
+// file reached through one (each file is checked to be exactly the one listed). True when Folder
+// could be listed and the shell moved every matching file; nothing to move is success.
+bool RecycleFilesIn(const std::wstring& Folder, const std::wstring& Pattern);

@@ -11,6 +11,7 @@
 #include "base/files.h"
 #include "cleaners/evidence/history_handlers.h"
 #include "handler_recorder.h"
+#include "tests/base/host_files.h"
 #include "tests/base/test_files.h"
 #include "tests/base/test_folder.h"
 
@@ -93,10 +94,9 @@ TEST_F(FolderHandlers, RecentDocumentsWithoutTheListKeepsTheShortcuts) {
   EXPECT_TRUE(FileExists(recent + L"\\report.doc.lnk"));
 }
 
-TEST_F(FolderHandlers, TempAndOfficeRecentComeBackEmpty) {
+TEST_F(FolderHandlers, TempAndOfficeRecentLoseTheirFiles) {
   const std::wstring windows = Provide(CSIDL_WINDOWS, L"Windows");
   Touch(windows + L"\\Temp\\setup.tmp");
-  Touch(windows + L"\\Temp\\unpacked\\file.cab");
   Touch(windows + L"\\win.ini");
   const std::wstring appData = Provide(CSIDL_APPDATA, L"AppData");
   Touch(appData + L"\\Microsoft\\Office\\Recent\\budget.xls.lnk");
@@ -110,6 +110,55 @@ TEST_F(FolderHandlers, TempAndOfficeRecentComeBackEmpty) {
   EXPECT_TRUE(IsEmptyFolder(appData + L"\\Microsoft\\Office\\Recent"));
   EXPECT_TRUE(FileExists(appData + L"\\Microsoft\\Office\\templates.dot"));
 }
+
+// Every handler that empties a folder, with that folder redirected to one that holds more than
+// traces: it deletes the matching files only. The folder stays as it was (never removed and made
+// again, so its attributes and access list stay); its subfolders stay, whatever their names; a
+// link with a matching name leaves the file it points to.
+struct TFolderCase {
+  int code;
+  int csidl;
+  const wchar_t* below;    // the emptied folder below the special folder
+  const wchar_t* trace;    // a file the handler deletes
+  const wchar_t* matches;  // ends names the handler's pattern matches: a subfolder's and a link's
+};
+
+void PrintTo(const TFolderCase& c, std::ostream* os) { *os << "code " << c.code; }
+
+class FolderHandlersKeepFolders : public FolderHandlers, public testing::WithParamInterface<TFolderCase> {};
+
+TEST_P(FolderHandlersKeepFolders, DeletesMatchingFilesOnly) {
+  const TFolderCase c = GetParam();
+  if (c.code == 1) CreateUserKey(kRecentDocs);
+  const std::wstring special = Provide(c.csidl, L"Documents");
+  const std::wstring folder = special + c.below;
+  Touch(folder + L"\\" + c.trace);
+  Touch(folder + L"\\sub" + c.matches + L"\\letter.doc");
+  TestFolder outside(L"qs_evidence_outside_");
+  WriteBytes(outside.Path() + L"precious.doc", "precious");
+  ASSERT_TRUE(MakeHostLink(folder + L"\\linked" + c.matches, outside.Path() + L"precious.doc"))
+      << "the host's ln could not be started";
+  const DWORD marked = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN;
+  ASSERT_TRUE(SetFileAttributesW(folder.c_str(), marked));
+
+  const std::vector<int> states = recorder_.Run(c.code);
+  EXPECT_EQ(states.back(), 1);
+  EXPECT_FALSE(FileExists(folder + L"\\" + c.trace));
+  EXPECT_EQ(GetFileAttributesW(folder.c_str()), marked) << "the folder was made again";
+  EXPECT_TRUE(FileExists(folder + L"\\sub" + c.matches + L"\\letter.doc"));
+  EXPECT_EQ(ReadBytes(outside.Path() + L"precious.doc"), "precious");
+  RemoveHostLink(folder + L"\\linked" + c.matches);
+}
+
+INSTANTIATE_TEST_SUITE_P(Codes, FolderHandlersKeepFolders,
+                         testing::Values(TFolderCase{1, CSIDL_RECENT, L"", L"report.doc.lnk", L".lnk"},
+                                         TFolderCase{7, CSIDL_WINDOWS, L"\\Temp", L"setup.tmp", L""},
+                                         TFolderCase{104, CSIDL_COOKIES, L"", L"user@example[1].txt", L".txt"},
+                                         TFolderCase{208, CSIDL_APPDATA, L"\\Microsoft\\Office\\Recent",
+                                                     L"budget.xls.lnk", L""}),
+                         [](const testing::TestParamInfo<TFolderCase>& info) {
+                           return "Code" + std::to_string(info.param.code);
+                         });
 
 TEST_F(FolderHandlers, OfficeRecentThatIsNotThereIsNotCreated) {
   const std::wstring appData = Provide(CSIDL_APPDATA, L"AppData");

@@ -1,5 +1,5 @@
-// Deleting through the shell: folders come back empty, patterns take their files, and files-only
-// leaves the subfolders.
+// Recycling the files of a folder: the matching files go, the folder, its subfolders and anything
+// behind a link stay.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -7,6 +7,7 @@
 
 #include "base/files.h"
 #include "cleaners/evidence/shell_delete.h"
+#include "tests/base/host_files.h"
 #include "tests/base/test_files.h"
 #include "tests/base/test_folder.h"
 
@@ -17,43 +18,47 @@ void Touch(const std::wstring& file) {
   WriteBytes(file, "trace");
 }
 
-TEST(ShellDeletePath, AFolderIsEmptiedAndKept) {
+TEST(RecycleFilesIn, APatternTakesItsFilesOnly) {
+  TestFolder root;
+  Touch(root.Path() + L"a.lnk");
+  Touch(root.Path() + L"B.LNK");
+  Touch(root.Path() + L"c.txt");
+  Touch(root.Path() + L"folder.lnk\\d.lnk");
+  EXPECT_TRUE(RecycleFilesIn(root.Path(), L"*.lnk"));
+  EXPECT_FALSE(FileExists(root.Path() + L"a.lnk"));
+  EXPECT_FALSE(FileExists(root.Path() + L"B.LNK"));
+  EXPECT_TRUE(FileExists(root.Path() + L"c.txt"));
+  EXPECT_TRUE(FileExists(root.Path() + L"folder.lnk\\d.lnk"));
+}
+
+TEST(RecycleFilesIn, TheFolderAndItsSubfoldersStay) {
   TestFolder root;
   const std::wstring folder = root.Path() + L"Temp";
   Touch(folder + L"\\a.tmp");
-  Touch(folder + L"\\sub\\b.tmp");
-  EXPECT_TRUE(ShellDeletePath(folder, true, 0));
+  Touch(folder + L"\\unpacked\\b.tmp");
+  EXPECT_TRUE(RecycleFilesIn(folder, L"*"));
   EXPECT_TRUE(DirectoryExists(folder));
   EXPECT_FALSE(FileExists(folder + L"\\a.tmp"));
-  EXPECT_FALSE(DirectoryExists(folder + L"\\sub"));
+  EXPECT_TRUE(FileExists(folder + L"\\unpacked\\b.tmp"));
+  // Nothing left to match is no failure.
+  EXPECT_TRUE(RecycleFilesIn(folder, L"*"));
 }
 
-TEST(ShellDeletePath, APatternTakesItsFilesAndCreatesNothing) {
-  TestFolder root;
-  Touch(root.Path() + L"a.lnk");
-  Touch(root.Path() + L"b.lnk");
-  Touch(root.Path() + L"c.txt");
-  EXPECT_TRUE(ShellDeletePath(root.Path() + L"*.lnk", true, 0));
-  EXPECT_FALSE(FileExists(root.Path() + L"a.lnk"));
-  EXPECT_FALSE(FileExists(root.Path() + L"b.lnk"));
-  EXPECT_TRUE(FileExists(root.Path() + L"c.txt"));
-  EXPECT_FALSE(DirectoryExists(root.Path() + L"*.lnk"));
+TEST(RecycleFilesIn, AFileLinkLeavesItsTarget) {
+  TestFolder root, outside;
+  WriteBytes(outside.Path() + L"precious.txt", "precious");
+  ASSERT_TRUE(MakeHostLink(root.Path() + L"cookie.txt", outside.Path() + L"precious.txt"))
+      << "the host's ln could not be started";
+  RecycleFilesIn(root.Path(), L"*.txt");
+  EXPECT_EQ(ReadBytes(outside.Path() + L"precious.txt"), "precious");
+  RemoveHostLink(root.Path() + L"cookie.txt");
 }
 
-TEST(ShellDeletePath, FilesOnlyLeavesTheSubfolders) {
-  TestFolder root;
-  Touch(root.Path() + L"a.tmp");
-  Touch(root.Path() + L"sub\\b.tmp");
-  EXPECT_TRUE(ShellDeletePath(root.Path() + L"*", false, 0));
-  EXPECT_FALSE(FileExists(root.Path() + L"a.tmp"));
-  EXPECT_TRUE(DirectoryExists(root.Path() + L"sub"));
-}
-
-TEST(ShellDeletePath, AMissingFolderFailsAndIsCreated) {
+TEST(RecycleFilesIn, AMissingFolderFailsAndIsNotCreated) {
   TestFolder root;
   const std::wstring folder = root.Path() + L"Prefetch";
-  EXPECT_FALSE(ShellDeletePath(folder, true, 0));
-  EXPECT_TRUE(DirectoryExists(folder));
+  EXPECT_FALSE(RecycleFilesIn(folder, L"*"));
+  EXPECT_FALSE(DirectoryExists(folder));
 }
 
 }  // namespace
