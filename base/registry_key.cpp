@@ -2,6 +2,10 @@
 
 #include "base/exception.h"
 
+// The native call that deletes the key a handle is open on (ntdll; no registry API does it for a
+// link key without following the link).
+extern "C" LONG NTAPI NtDeleteKey(HANDLE KeyHandle);
+
 namespace {
 
 // Strips the leading backslash of an absolute path; tells whether the path was relative.
@@ -29,14 +33,39 @@ std::vector<std::wstring> EnumNames(HKEY key, bool subKeys) {
   return names;
 }
 
-// Deletes `name` below `parent` after its subkeys.
-bool DeleteTree(HKEY parent, const std::wstring& name) {
-  HKEY key;
-  if (RegOpenKeyExW(parent, name.c_str(), 0, KEY_ENUMERATE_SUB_KEYS | KEY_QUERY_VALUE, &key) == ERROR_SUCCESS) {
-    for (const std::wstring& child : EnumNames(key, true)) DeleteTree(key, child);
-    RegCloseKey(key);
+// Deletes the key itself through its handle. A handle opened as a link names the link, so this
+// never reaches a link's target (deleting by name would open the key again and follow it).
+bool DeleteThroughHandle(HKEY key) { return NtDeleteKey(key) >= 0; }
+
+TRegDeleteResult DeleteOpenedKey(HKEY base, const std::wstring& path, bool withSubtree);
+
+// Deletes the key `key` is open on, after its subkeys when withSubtree. Most keys a cleaning
+// removes have no subkeys, so deleting is tried before anything is enumerated.
+bool DeleteKeyAndSubtree(HKEY key, bool withSubtree) {
+  if (DeleteThroughHandle(key)) return true;
+  if (!withSubtree) return false;
+  wchar_t name[256];  // a key name has at most 255 characters
+  // A subkey that is still listed after its turn is enumerated past; the key then stays.
+  for (DWORD kept = 0;;) {
+    DWORD length = sizeof(name) / sizeof(name[0]);
+    if (RegEnumKeyExW(key, kept, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+    if (DeleteOpenedKey(key, std::wstring(name, length), true) != TRegDeleteResult::Deleted) ++kept;
   }
-  return RegDeleteKeyW(parent, name.c_str()) == ERROR_SUCCESS;
+  return DeleteThroughHandle(key);
+}
+
+// `path` is opened as a link (REG_OPTION_OPEN_LINK) when it is one; its subkeys are single names,
+// opened the same way, so nothing below is ever reached through a link.
+TRegDeleteResult DeleteOpenedKey(HKEY base, const std::wstring& path, bool withSubtree) {
+  HKEY key;
+  // Write access too: a key this account may not change is not deleted either.
+  const LONG opened = RegOpenKeyExW(base, path.c_str(), REG_OPTION_OPEN_LINK,
+                                    DELETE | KEY_WRITE | KEY_ENUMERATE_SUB_KEYS | KEY_QUERY_VALUE, &key);
+  if (opened == ERROR_FILE_NOT_FOUND) return TRegDeleteResult::Absent;
+  if (opened != ERROR_SUCCESS) return TRegDeleteResult::Failed;
+  const bool deleted = DeleteKeyAndSubtree(key, withSubtree);
+  RegCloseKey(key);
+  return deleted ? TRegDeleteResult::Deleted : TRegDeleteResult::Failed;
 }
 
 }  // namespace
@@ -205,12 +234,16 @@ void TRegistry::WriteBinaryData(const std::wstring& name, const void* data, size
   PutData(name, REG_BINARY, data, size);
 }
 
+TRegDeleteResult DeleteRegKey(HKEY base, const std::wstring& path, bool withSubtree) {
+  // An empty path would name the base key itself.
+  if (path.empty()) return TRegDeleteResult::Failed;
+  return DeleteOpenedKey(base, path, withSubtree);
+}
+
 bool TRegistry::DeleteKey(const std::wstring& path) {
   bool relative;
   std::wstring subPath = SplitRelative(path, relative);
-  // An empty path would name the base key itself.
-  if (subPath.empty()) return false;
-  return DeleteTree(BaseKey(relative), subPath);
+  return DeleteRegKey(BaseKey(relative), subPath, true) != TRegDeleteResult::Failed;
 }
 
 bool TRegistry::DeleteValue(const std::wstring& name) {

@@ -63,7 +63,8 @@ class TRegistry {
   void WriteInteger(const std::wstring& name, int value);
   void WriteBinaryData(const std::wstring& name, const void* data, size_t size);
 
-  // Deletes the key with its whole subtree (path rules as OpenKey); false when it remains.
+  // Deletes the key with its whole subtree (path rules as OpenKey, through DeleteRegKey); true
+  // when it is gone, also when it was not there; false when it remains or the path is empty.
   bool DeleteKey(const std::wstring& path);
   bool DeleteValue(const std::wstring& name);
 
@@ -77,6 +78,14 @@ class TRegistry {
   std::wstring currentPath_;
   REGSAM access_;
 };
+
+enum class TRegDeleteResult { Deleted, Absent, Failed };
+
+// The one way the program deletes registry keys. Deletes `path` below `base` (an empty path is
+// refused) and, when withSubtree, its subkeys first; without it a key that has subkeys stays.
+// A registry link is never followed: a link key, the named key or one below it, is deleted itself
+// and the tree it points to stays. Absent: the key (or its parent) did not exist.
+TRegDeleteResult DeleteRegKey(HKEY base, const std::wstring& path, bool withSubtree);
 
 // A value of the open key as text, where a value that cannot be read as text (not of a string
 // type) counts as empty: for readers that list what they find and must not stop at one odd value.

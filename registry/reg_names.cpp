@@ -7,11 +7,13 @@ namespace {
 struct RootName {
   DWORD value;
   const wchar_t* name;
+  const wchar_t* shortName;
 };
 
 const RootName kRoots[] = {
-    {0x80000000, L"HKEY_CLASSES_ROOT"}, {0x80000001, L"HKEY_CURRENT_USER"}, {0x80000002, L"HKEY_LOCAL_MACHINE"},
-    {0x80000003, L"HKEY_USERS"},        {0x80000005, L"HKEY_CURRENT_CONFIG"},
+    {0x80000000, L"HKEY_CLASSES_ROOT", L"HKCR"}, {0x80000001, L"HKEY_CURRENT_USER", L"HKCU"},
+    {0x80000002, L"HKEY_LOCAL_MACHINE", L"HKLM"}, {0x80000003, L"HKEY_USERS", L"HKU"},
+    {0x80000005, L"HKEY_CURRENT_CONFIG", L"HKCC"},
 };
 
 const wchar_t* const kTypeNames[] = {L"REG_NONE",  L"REG_SZ",    L"REG_EXPAND_SZ",        L"REG_BINARY",
@@ -27,10 +29,10 @@ HKEY RootKeyFromValue(DWORD value) {
 DWORD RootKeyValue(HKEY root) { return static_cast<DWORD>(reinterpret_cast<ULONG_PTR>(root)); }
 
 HKEY RootNameToHKey(const std::wstring& name) {
-  const std::wstring trimmed = Trim(name);
+  const std::wstring upper = UpperCase(Trim(name));
   for (const RootName& root : kRoots)
-    if (trimmed == root.name) return RootKeyFromValue(root.value);
-  return HKEY_LOCAL_MACHINE;
+    if (upper == root.name || upper == root.shortName) return RootKeyFromValue(root.value);
+  return nullptr;
 }
 
 std::wstring HKeyToRootName(HKEY root) {

@@ -6,8 +6,9 @@
 #include <string>
 
 // The five roots these helpers know: "HKEY_CLASSES_ROOT", "HKEY_CURRENT_USER",
-// "HKEY_LOCAL_MACHINE", "HKEY_USERS", "HKEY_CURRENT_CONFIG". The name is trimmed and compared
-// case-sensitively; any other name gives HKEY_LOCAL_MACHINE.
+// "HKEY_LOCAL_MACHINE", "HKEY_USERS", "HKEY_CURRENT_CONFIG", or their short forms "HKCR", "HKCU",
+// "HKLM", "HKU", "HKCC", trimmed, in any letter case. Any other name gives nullptr: a name that
+// is not understood must never select a root (callers refuse it).
 HKEY RootNameToHKey(const std::wstring& name);
 // Any other root gives "HKEY_LOCAL_MACHINE". Only the low 32 bits count, so a root stored as a
 // 32-bit value and widened either way is recognised.

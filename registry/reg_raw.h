@@ -43,7 +43,7 @@ bool RawRegGetBinary(HKEY root, const std::wstring& valuePath, std::vector<BYTE>
 
 // Whether the whole key path opens for reading.
 bool RawRegKeyExists(HKEY root, const std::wstring& keyPath);
-// Deletes the last component of the key path below its parent, which is the root itself for a
-// path without a backslash (not a key that still has subkeys where the platform refuses that).
-// A path that names no key deletes nothing.
+// Deletes the key the path names (below the root itself for a path without a backslash), not
+// when it still has subkeys, and never through a registry link: a link key is deleted itself. A
+// path that names no key deletes nothing.
 bool RawRegDeleteKey(HKEY root, const std::wstring& keyPath);

@@ -36,7 +36,8 @@ const std::vector<THistoryHandlerRow>& BrowserHistoryRows();
 const std::vector<THistoryHandlerRow>& ApplicationHistoryRows();
 
 // Paths with and without a leading backslash are both below HKEY_CURRENT_USER.
-// Deletes the key with its subkeys and values; true when the key itself was removed.
+// Deletes the key with its subkeys and values, never through a registry link; true when the key
+// is gone, also when it was already absent (nothing was left to clear).
 bool DeleteUserKey(const std::wstring& path);
 bool UserKeyExists(const std::wstring& path);
 // Deletes every value of the key (the key stays); nothing when it cannot be opened.

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "base/registry_key.h"
 #include "base/strings.h"
 
 namespace {
@@ -101,5 +102,5 @@ void ClearProtectedStorage() {
   key += L"\\e161255a-37c3-11d2-bcaa-00c04fd929db";
   ResetKeySecurity(HKEY_CURRENT_USER, key);
   // Only the entries' key itself: its parents belong to the provider.
-  RegDeleteKeyW(HKEY_CURRENT_USER, key.c_str());
+  DeleteRegKey(HKEY_CURRENT_USER, key, false);
 }

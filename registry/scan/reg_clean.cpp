@@ -7,6 +7,7 @@
 #include "base/ini_file.h"
 #include "base/registry_key.h"
 #include "base/strings.h"
+#include "registry/reg_names.h"
 #include "registry/scan/reg_log_html.h"
 #include "base/message_pump.h"
 
@@ -15,43 +16,76 @@ const wchar_t* const kRegFailedStatus = L"清理失败";
 
 namespace {
 
-// Empty-key records name their keys with a trailing backslash, which the platform does not take.
+// Empty-key records name their keys with a trailing backslash, which the platform does not take;
+// a leading one means "below the root".
 std::wstring KeyToDelete(const std::wstring& Path) {
   std::wstring path = Path;
   while (path.size() > 1 && path.back() == L'\\') path.pop_back();
+  if (!path.empty() && path.front() == L'\\') path.erase(0, 1);
   return path;
 }
 
+// A key or value that is already gone when its turn comes (an earlier record of the run took it,
+// with its key or a key above it) counts as cleaned: what the record asked for holds.
 bool DeleteRegItem(const TRegItem& Item) {
   if (Item.Action == 0 || Item.Action == 1) {
+    // Deleting takes the whole subtree, never through a registry link; an empty path would name
+    // the root and is refused.
     const std::wstring path = KeyToDelete(Item.Action == 0 ? Item.BaseKey : Item.KeyPath);
-    // Scanning reads only; a key this account may not change is a failure, whatever the
-    // platform's delete call would let through.
-    TRegistry reg(KEY_WRITE | DELETE);
-    reg.SetRootKey(Item.RootKey);
-    if (!reg.OpenKey(path, false)) return false;
-    reg.CloseKey();
-    // Deleting takes the whole subtree, subkeys first; an empty path would name the root.
-    return reg.DeleteKey(path);
+    return DeleteRegKey(Item.RootKey, path, true) != TRegDeleteResult::Failed;
   }
-  TRegistry reg(KEY_SET_VALUE);
-  reg.SetRootKey(Item.RootKey);
-  if (!reg.OpenKey(KeyToDelete(Item.KeyPath), false)) return false;
-  return reg.DeleteValue(Item.ValueName == kDefaultValueLabel ? std::wstring() : Item.ValueName);
+  const std::wstring path = KeyToDelete(Item.KeyPath);
+  if (path.empty()) return false;  // the root's own values are never cleaned
+  HKEY key;
+  const LONG opened = RegOpenKeyExW(Item.RootKey, path.c_str(), 0, KEY_SET_VALUE, &key);
+  if (opened == ERROR_FILE_NOT_FOUND) return true;
+  if (opened != ERROR_SUCCESS) return false;
+  const std::wstring name = Item.ValueName == kDefaultValueLabel ? std::wstring() : Item.ValueName;
+  const LONG deleted = RegDeleteValueW(key, name.c_str());
+  RegCloseKey(key);
+  return deleted == ERROR_SUCCESS || deleted == ERROR_FILE_NOT_FOUND;
+}
+
+}  // namespace
+
+std::wstring RegItemName(const TRegItem& Item) {
+  std::wstring name = Item.RootName + (Item.Action == 0 ? Item.BaseKey : Item.KeyPath);
+  if (Item.Action != 0 && Item.Action != 1) {
+    if (name.empty() || name.back() != L'\\') name += L'\\';
+    name += Item.ValueName;
+  }
+  return name;
+}
+
+namespace {
+
+// The form in which exclusion paths and record paths are compared: lower case, without blanks
+// or backslashes around it, without doubled backslashes.
+std::wstring ComparableKeyPath(const std::wstring& Path) {
+  std::wstring path;
+  for (wchar_t c : LowerCase(Trim(Path)))
+    if (c != L'\\' || (!path.empty() && path.back() != L'\\')) path += c;
+  if (!path.empty() && path.back() == L'\\') path.pop_back();
+  return Trim(path);
 }
 
 }  // namespace
 
 bool IsRegItemExcluded(const TRegExcludeList& ExcludeList, const TRegItem& Item) {
-  const std::wstring baseKey = LowerCase(Trim(Item.BaseKey));
-  const std::wstring keyPath = LowerCase(Trim(Item.KeyPath));
+  const std::wstring baseKey = ComparableKeyPath(Item.BaseKey);
+  const std::wstring keyPath = ComparableKeyPath(Item.KeyPath);
+  // The key whose whole tree the record deletes, if it deletes one.
+  const bool deletesKey = Item.Action == 0 || Item.Action == 1;
+  const std::wstring& deleted = Item.Action == 0 ? baseKey : keyPath;
   for (const auto& entry : ExcludeList) {
-    if (entry->RootKey != Item.RootKey) continue;
-    const std::wstring path = LowerCase(Trim(entry->Path));
+    if (!entry->RootKey || RootKeyValue(entry->RootKey) != RootKeyValue(Item.RootKey)) continue;
+    const std::wstring path = ComparableKeyPath(entry->Path);
     // A line whose key is no longer than its root name gives an empty path; it would match
     // every record that has no base key.
     if (path.empty()) continue;
     if (path == baseKey || path == keyPath) return true;
+    // Deleting a key takes everything below it, an excluded key too.
+    if (deletesKey && (deleted.empty() || path.compare(0, deleted.size() + 1, deleted + L'\\') == 0)) return true;
   }
   return false;
 }
@@ -78,6 +112,7 @@ TRegCleanResult CleanRegItems(TRegScanEngine& Engine, TRegCleanReport Report, co
     } else {
       item->Status = kRegFailedStatus;
       ++result.Failed;
+      result.FailedNames.push_back(RegItemName(*item));
     }
   }
   std::wstring folder = IncludeTrailingBackslash(ProgramFolder()) + L"LOG\\";

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "registry/scan/reg_scan_engine.h"
 
@@ -11,19 +12,28 @@
 extern const wchar_t* const kRegCleanedStatus;  // 清理成功
 extern const wchar_t* const kRegFailedStatus;   // 清理失败
 
-// True when an entry has the record's root and a path that equals the record's BaseKey or KeyPath
-// (trimmed, case-insensitive). An entry does not cover the keys below its path, and an entry with
-// an empty path matches nothing.
+// True when an entry has the record's root and a path that equals the record's BaseKey or KeyPath,
+// or lies below the key the record deletes (action 0: BaseKey, 1: KeyPath), since that deletion
+// would take the excluded key too. Paths compare without regard to case, blanks or backslashes
+// around them. An entry does not cover the keys below its own path, and an entry with an empty
+// path or an unknown root matches nothing.
 bool IsRegItemExcluded(const TRegExcludeList& ExcludeList, const TRegItem& Item);
 
 // Sets Excluded of every record of the instance from its exclusion list.
 void ApplyRegExcludeList(TRegScanEngine& Engine);
 
-// What a run achieved. Only deletions that succeeded count as cleaned; LogFile is the report's
-// full path, empty when the run was stopped before the report.
+// What a record names, for a list of failures: the root and key it deletes, or the root, key and
+// value name of a value it deletes.
+std::wstring RegItemName(const TRegItem& Item);
+
+// What a run achieved. Cleaned: records whose key or value is gone, whether deleted now or
+// already gone when their turn came (an earlier record of the run took it). Failed and
+// FailedNames: the records whose key or value remains (RegItemName of each). LogFile is the
+// report's full path, empty when the run was stopped before the report.
 struct TRegCleanResult {
   int Cleaned = 0;
   int Failed = 0;
+  std::vector<std::wstring> FailedNames;
   std::array<int, kRegCategoryCount + 1> CleanedInCategory{};  // indexed 1..15
   std::wstring LogFile;
 };

@@ -4,6 +4,7 @@
 #include "base/ini_file.h"
 #include "base/message_pump.h"
 #include "base/string_list.h"
+#include "base/strings.h"
 #include "registry/reg_names.h"
 #include "registry/scan/scan_categories.h"
 
@@ -59,18 +60,39 @@ void TRegScanEngine::ClearRegItems() {
   while (!Items.empty()) Items.pop_back();
 }
 
+namespace {
+
+// The line's root and key path. The key's own root name (full or short, any letter case) comes
+// first; a key that does not begin with one is cut by the length of its value, the root name.
+void ParseExcludeLine(const std::wstring& key, const std::wstring& value, TRegScanExcludeItem& entry) {
+  const std::wstring trimmed = Trim(key);
+  const size_t slash = trimmed.find(L'\\');
+  const HKEY keyRoot = slash == std::wstring::npos ? nullptr : RootNameToHKey(trimmed.substr(0, slash));
+  std::wstring path;
+  if (keyRoot) {
+    entry.RootKey = keyRoot;
+    path = trimmed.substr(slash);
+  } else {
+    entry.RootKey = RootNameToHKey(value);
+    if (value.size() < key.size()) path = key.substr(value.size());
+  }
+  path = Trim(path);
+  while (!path.empty() && path.back() == L'\\') path.pop_back();
+  entry.Path = path;
+}
+
+}  // namespace
+
 void TRegScanEngine::LoadRegExcludeList() {
   static const wchar_t kSection[] = L"RegExcludeList";
   TIniFile ini(ProgramFolder() + L"Cleaner.ini");
   TStringList keys;
   ini.ReadSection(kSection, keys);
   for (const std::wstring& key : keys.Strings()) {
-    // A line is <RootName><Path>=<RootName>: the path is what is left of the key once as many
-    // characters as the value holds are dropped from its front.
-    std::wstring root = ini.ReadString(kSection, key, L"HKEY_LOCAL_MACHINE");
+    // A line is <RootName><Path>=<RootName>. An unknown root gives an entry that protects nothing
+    // (it never stands for another root).
     auto entry = std::make_unique<TRegScanExcludeItem>();
-    entry->RootKey = RootNameToHKey(root);
-    if (root.size() < key.size()) entry->Path = key.substr(root.size());
+    ParseExcludeLine(key, ini.ReadString(kSection, key, L"HKEY_LOCAL_MACHINE"), *entry);
     ExcludeItems.push_back(std::move(entry));
   }
 }

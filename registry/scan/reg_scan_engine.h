@@ -88,7 +88,9 @@ class TRegScanEngine {
   void ClearRegItems();
 
   // Appends the entries of [RegExcludeList] of Cleaner.ini in the program folder (the list is not
-  // emptied first).
+  // emptied first). A line's root is the root name its key begins with (full or short, any
+  // letter case), else its value's; a root name that is not understood gives a nullptr root.
+  // The path loses blanks around it and trailing backslashes.
   void LoadRegExcludeList();
   // Disposes every exclusion entry, last to first.
   void FreeRegExcludeList();

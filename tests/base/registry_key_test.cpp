@@ -174,12 +174,50 @@ TEST(RegistryKey, DeleteKeyRemovesTheWholeSubtree) {
   EXPECT_TRUE(reg.DeleteKey(L"Tree"));
   EXPECT_FALSE(RawKeyExists(test.Path() + L"\\Tree"));
   EXPECT_TRUE(RawKeyExists(test.Path() + L"\\Keep"));
-  EXPECT_FALSE(reg.DeleteKey(L"Tree"));
+  // A key that is already gone is no failure: what the caller wanted holds.
+  EXPECT_TRUE(reg.DeleteKey(L"Tree"));
   EXPECT_FALSE(reg.DeleteKey(L""));
   EXPECT_FALSE(reg.DeleteKey(L"\\"));
   EXPECT_TRUE(reg.DeleteKey(L"\\" + test.Path() + L"\\Keep"));
   EXPECT_FALSE(RawKeyExists(test.Path() + L"\\Keep"));
   EXPECT_TRUE(RawKeyExists(test.Path()));
+}
+
+// A link key met while deleting is deleted itself; the tree it points to stays, whether the link is
+// the key named or one below it.
+TEST(RegistryKey, DeleteKeyNeverFollowsARegistryLink) {
+  TestRegistryKey test(L"RegKeyLink");
+  const std::wstring target = test.Path() + L"\\Target";
+  DWORD one = 1;
+  SetRaw(target + L"\\Inner", L"v", REG_DWORD, &one, 4);
+  SetRaw(target, L"v", REG_DWORD, &one, 4);
+  SetRaw(test.Path() + L"\\Tree\\Plain", L"v", REG_DWORD, &one, 4);
+  ASSERT_TRUE(MakeTestRegistryLink(test.Path() + L"\\Tree\\Link", target));
+  ASSERT_TRUE(MakeTestRegistryLink(test.Path() + L"\\TopLink", target));
+  // The platform follows the links: opening them reaches the target.
+  ASSERT_TRUE(TestKeyExists(test.Path() + L"\\Tree\\Link\\Inner"));
+
+  TRegistry reg;
+  reg.SetRootKey(HKEY_CURRENT_USER);
+  EXPECT_TRUE(reg.DeleteKey(L"\\" + test.Path() + L"\\Tree"));
+  EXPECT_FALSE(TestLinkKeyExists(test.Path() + L"\\Tree"));
+  EXPECT_TRUE(reg.DeleteKey(L"\\" + test.Path() + L"\\TopLink"));
+  EXPECT_FALSE(TestLinkKeyExists(test.Path() + L"\\TopLink"));
+  EXPECT_TRUE(TestValueExists(target, L"v"));
+  EXPECT_TRUE(TestValueExists(target + L"\\Inner", L"v"));
+}
+
+// Without the subtree only a key that has no subkeys goes.
+TEST(RegistryKey, DeleteRegKeyAloneKeepsAKeyWithSubkeys) {
+  TestRegistryKey test(L"RegKeyAlone");
+  DWORD one = 1;
+  SetRaw(test.Path() + L"\\Parent\\Child", L"v", REG_DWORD, &one, 4);
+  EXPECT_EQ(DeleteRegKey(HKEY_CURRENT_USER, test.Path() + L"\\Parent", false), TRegDeleteResult::Failed);
+  EXPECT_TRUE(TestKeyExists(test.Path() + L"\\Parent\\Child"));
+  EXPECT_EQ(DeleteRegKey(HKEY_CURRENT_USER, test.Path() + L"\\Parent\\Child", false), TRegDeleteResult::Deleted);
+  EXPECT_EQ(DeleteRegKey(HKEY_CURRENT_USER, test.Path() + L"\\Parent\\Child", false), TRegDeleteResult::Absent);
+  EXPECT_EQ(DeleteRegKey(HKEY_CURRENT_USER, test.Path() + L"\\Missing\\Child", true), TRegDeleteResult::Absent);
+  EXPECT_EQ(DeleteRegKey(HKEY_CURRENT_USER, L"", true), TRegDeleteResult::Failed);
 }
 
 TEST(RegistryKey, ReadTextOrEmptyTakesOddTypesAsEmpty) {

@@ -15,12 +15,27 @@ TEST(RegNames, RootNamesBothWays) {
     EXPECT_EQ(RootNameToHKey(c.name), c.root) << WideToUtf8(c.name);
     EXPECT_EQ(HKeyToRootName(c.root), c.name);
   }
-  EXPECT_EQ(RootNameToHKey(L"  HKEY_USERS\t"), HKEY_USERS);
-  EXPECT_EQ(RootNameToHKey(L"hkey_users"), HKEY_LOCAL_MACHINE);
-  EXPECT_EQ(RootNameToHKey(L""), HKEY_LOCAL_MACHINE);
-  EXPECT_EQ(RootNameToHKey(L"HKCU"), HKEY_LOCAL_MACHINE);
   EXPECT_EQ(HKeyToRootName(HKEY_PERFORMANCE_DATA), L"HKEY_LOCAL_MACHINE");  // 0x80000004
   EXPECT_EQ(HKeyToRootName(nullptr), L"HKEY_LOCAL_MACHINE");
+}
+
+// Full names and the usual short forms in any letter case name their root; anything else names
+// none, and never HKEY_LOCAL_MACHINE by default.
+TEST(RegNames, RootSpellings) {
+  struct Case {
+    const wchar_t* name;
+    HKEY root;
+  } cases[] = {
+      {L"  HKEY_USERS\t", HKEY_USERS},        {L"hkey_users", HKEY_USERS},
+      {L"hkey_current_user", HKEY_CURRENT_USER}, {L"HKCU", HKEY_CURRENT_USER},
+      {L"hkcu", HKEY_CURRENT_USER},           {L"HkLm", HKEY_LOCAL_MACHINE},
+      {L"HKCR", HKEY_CLASSES_ROOT},           {L"hku", HKEY_USERS},
+      {L" HKCC ", HKEY_CURRENT_CONFIG},       {L"Hkey_Current_Config", HKEY_CURRENT_CONFIG},
+      {L"", nullptr},                         {L"HKEY_NOWHERE", nullptr},
+      {L"HKLM\\Software", nullptr},           {L"HKEY_LOCAL_MACHINEX", nullptr},
+      {L"HKEY_PERFORMANCE_DATA", nullptr},    {L"HKPD", nullptr},
+  };
+  for (const Case& c : cases) EXPECT_EQ(RootNameToHKey(c.name), c.root) << WideToUtf8(c.name);
 }
 
 TEST(RegNames, RootValuesAreSignExtended) {

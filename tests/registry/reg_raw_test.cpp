@@ -163,6 +163,16 @@ TEST_F(RawRegTest, KeyExistenceAndDeletion) {
   EXPECT_FALSE(RawRegDeleteKey(cu, P(L"Missing\\Bar")));
 }
 
+// A key that is a registry link goes itself; the key it points to, with its values, stays.
+TEST_F(RawRegTest, DeletingALinkKeyDeletesTheLinkOnly) {
+  const HKEY cu = HKEY_CURRENT_USER;
+  ASSERT_TRUE(RawRegSetDword(cu, P(L"Target\\v"), 1));
+  ASSERT_TRUE(MakeTestRegistryLink(P(L"Link"), P(L"Target")));
+  EXPECT_TRUE(RawRegDeleteKey(cu, P(L"Link")));
+  EXPECT_FALSE(TestLinkKeyExists(P(L"Link")));
+  EXPECT_TRUE(TestValueExists(P(L"Target"), L"v"));
+}
+
 // A key path without a backslash names a key right below the root.
 TEST(RawRegDeleteKeyBelowRoot, DeletesAKeyRightBelowTheRoot) {
   const HKEY cu = HKEY_CURRENT_USER;

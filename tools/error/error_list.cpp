@@ -35,13 +35,18 @@ std::vector<TErrorRegItem> LoadOperations(const TIniFile& Ini, const TErrorItem&
     const std::wstring section = OperationSection(Item.Name, k);
     if (!Ini.SectionExists(section)) continue;
     TErrorRegItem op;
-    op.RootKey = RootNameToHKey(Ini.ReadString(section, L"RootKey", L""));
+    const std::wstring rootName = Ini.ReadString(section, L"RootKey", L"");
+    op.RootKey = RootNameToHKey(rootName);
     op.SubKey = Ini.ReadString(section, L"SubKey", L"");
     op.ValueName = Ini.ReadString(section, L"ValueName", L"");
     const std::wstring typeName = Ini.ReadString(section, L"ValueType", L"");
     op.ValueType = RegNameToType(typeName);
     op.OPType = Ini.ReadInteger(section, L"OPType", opDoNothing);
-    if (op.OPType == opResetValue) {
+    const bool changesRegistry = op.OPType == opDeleteValue || op.OPType == opDeleteKey || op.OPType == opResetValue;
+    // A root name that is not understood must never fall back to some other root.
+    if (changesRegistry && !op.RootKey)
+      op.Refusal = L"unknown root key \"" + rootName + L"\"";
+    else if (op.OPType == opResetValue) {
       if (op.ValueType == 0xFFFFFFFF)
         op.Refusal = L"unknown value type \"" + typeName + L"\"";
       else

@@ -31,13 +31,14 @@ enum TRepairOperation : int {
 };
 
 struct TErrorRegItem {
-  HKEY RootKey = HKEY_LOCAL_MACHINE;
+  HKEY RootKey = nullptr;  // nullptr: the file names no root this program knows
   std::wstring SubKey;
   std::wstring ValueName;  // the command line for opRunCommand
   DWORD ValueType = REG_NONE;
   std::vector<BYTE> Data;  // what opResetValue writes
   int OPType = opDoNothing;
-  // Why the operation may not run (a value that cannot be written as asked); empty when it may.
+  // Why the operation may not run (an unknown root for a registry operation, a value that cannot
+  // be written as asked); empty when it may.
   std::wstring Refusal;
 };
 

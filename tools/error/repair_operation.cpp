@@ -12,7 +12,21 @@ std::wstring KeyText(const TErrorRegItem& op) { return HKeyToRootName(op.RootKey
 
 std::wstring Failure(const std::wstring& what, LONG code) { return what + L" (" + Trim(SysErrorMessage(code)) + L")"; }
 
+// The operation's key path without backslashes around it.
+std::wstring KeyPath(const TErrorRegItem& op) {
+  std::wstring path = op.SubKey;
+  while (!path.empty() && path.front() == L'\\') path.erase(0, 1);
+  while (!path.empty() && path.back() == L'\\') path.pop_back();
+  return path;
+}
+
+// An empty key path would name the root itself: no operation works on a root as a whole.
+std::wstring NoKeyPath(const TErrorRegItem& op) {
+  return L"no key path: " + HKeyToRootName(op.RootKey) + L" as a whole is never changed";
+}
+
 std::wstring DeleteValue(const TErrorRegItem& op) {
+  if (Trim(KeyPath(op)).empty()) return NoKeyPath(op);
   HKEY key;
   LONG rc = RegOpenKeyExW(op.RootKey, op.SubKey.c_str(), 0, KEY_SET_VALUE, &key);
   if (rc == ERROR_FILE_NOT_FOUND) return L"";
@@ -24,18 +38,15 @@ std::wstring DeleteValue(const TErrorRegItem& op) {
 }
 
 std::wstring DeleteKey(const TErrorRegItem& op) {
-  std::wstring path = op.SubKey;
-  while (!path.empty() && path.front() == L'\\') path.erase(0, 1);
-  while (!path.empty() && path.back() == L'\\') path.pop_back();
-  if (Trim(path).empty()) return L"no key path: " + HKeyToRootName(op.RootKey) + L" as a whole is never deleted";
-  TRegistry registry;
-  registry.SetRootKey(op.RootKey);
-  if (!registry.KeyExists(L"\\" + path)) return L"";
-  if (!registry.DeleteKey(L"\\" + path)) return KeyText(op) + L" could not be deleted";
+  const std::wstring path = KeyPath(op);
+  if (Trim(path).empty()) return NoKeyPath(op);
+  // A key that is already gone is no failure.
+  if (DeleteRegKey(op.RootKey, path, true) == TRegDeleteResult::Failed) return KeyText(op) + L" could not be deleted";
   return L"";
 }
 
 std::wstring ResetValue(const TErrorRegItem& op) {
+  if (Trim(KeyPath(op)).empty()) return NoKeyPath(op);
   HKEY key;
   LONG rc = RegOpenKeyExW(op.RootKey, op.SubKey.c_str(), 0, KEY_SET_VALUE, &key);
   // A key that is not there belongs to a part of the system this machine lacks.

@@ -87,11 +87,14 @@ TEST_F(FolderHandlers, RecentDocumentsDeletesTheListAndTheShortcuts) {
   EXPECT_TRUE(FileExists(recent + L"\\notes.txt"));
 }
 
-TEST_F(FolderHandlers, RecentDocumentsWithoutTheListKeepsTheShortcuts) {
+// A list that is already gone is no failure, and the shortcuts still go.
+TEST_F(FolderHandlers, RecentDocumentsWithoutTheListStillDeletesTheShortcuts) {
   const std::wstring recent = Provide(CSIDL_RECENT, L"Recent");
   Touch(recent + L"\\report.doc.lnk");
-  EXPECT_EQ(recorder_.Run(1), (std::vector<int>{0, 100}));
-  EXPECT_TRUE(FileExists(recent + L"\\report.doc.lnk"));
+  Touch(recent + L"\\notes.txt");
+  EXPECT_EQ(recorder_.Run(1), (std::vector<int>{0, 1}));
+  EXPECT_FALSE(FileExists(recent + L"\\report.doc.lnk"));
+  EXPECT_TRUE(FileExists(recent + L"\\notes.txt"));
 }
 
 TEST_F(FolderHandlers, TempAndOfficeRecentLoseTheirFiles) {

@@ -89,23 +89,23 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         HandlerCase{"RunDialog", 2, {kExplorer + L"RunMRU", kExplorer + L"RecentDocs"}, {kExplorer + L"RunMRU"},
                     {kExplorer + L"RecentDocs"}, {0, 1}},
-        HandlerCase{"RunDialogMissing", 2, {}, {}, {}, {0, 100}},
+        HandlerCase{"RunDialogMissingIsNoFailure", 2, {}, {}, {}, {0, 1}},
         HandlerCase{"ProgramsRun", 3, {kExplorer + L"ComDlg32\\LastVisitedMRU", kExplorer + L"UserAssist"},
                     {kExplorer + L"ComDlg32\\LastVisitedMRU", kExplorer + L"UserAssist"}, {kExplorer + L"ComDlg32"},
                     {0, 1}},
-        HandlerCase{"ProgramsRunReportsTheFirstFailureAndGoesOn", 3, {kExplorer + L"UserAssist"},
-                    {kExplorer + L"UserAssist"}, {}, {0, 100, 1}},
-        HandlerCase{"ProgramsRunNeither", 3, {}, {}, {}, {0, 100, 100}},
+        HandlerCase{"ProgramsRunOnlyOneThere", 3, {kExplorer + L"UserAssist"}, {kExplorer + L"UserAssist"}, {},
+                    {0, 1}},
+        HandlerCase{"ProgramsRunNeitherIsNoFailure", 3, {}, {}, {}, {0, 1}},
         HandlerCase{"OpenSave", 4, {kExplorer + L"ComDlg32\\OpenSaveMRU\\*"}, {kExplorer + L"ComDlg32\\OpenSaveMRU"},
                     {kExplorer + L"ComDlg32"}, {0, 1}},
-        HandlerCase{"OpenSaveMissing", 4, {}, {}, {}, {0, 100}},
+        HandlerCase{"OpenSaveMissingIsNoFailure", 4, {}, {}, {}, {0, 1}},
         HandlerCase{"ComputerSearch", 9, {kExplorer + L"FindComputerMRU"}, {kExplorer + L"FindComputerMRU"}, {},
                     {0, 1}},
         HandlerCase{"ComputerSearchMissingIsNoFailure", 9, {}, {}, {}, {0, 1}},
         HandlerCase{"TypedAddresses", 102, {L"Software\\Microsoft\\Internet Explorer\\TypedURLs|url1"},
                     {L"Software\\Microsoft\\Internet Explorer\\TypedURLs"},
                     {L"Software\\Microsoft\\Internet Explorer"}, {0, 1}},
-        HandlerCase{"TypedAddressesMissing", 102, {}, {}, {}, {0, 100}},
+        HandlerCase{"TypedAddressesMissingIsNoFailure", 102, {}, {}, {}, {0, 1}},
         HandlerCase{"StoredPasswords", 106,
                     {L"Software\\Microsoft\\Internet Explorer\\IntelliForms",
                      L"Software\\Microsoft\\Internet Explorer\\Main"},
@@ -200,7 +200,7 @@ TEST(RegistryHandlers, ReportRunningThenLetTheCallerPaint) {
   RedirectedUserKeys keys;
   ASSERT_TRUE(keys.Redirected());
   SinkRecorder recorder;
-  EXPECT_EQ(recorder.Run(2), (std::vector<int>{0, 100}));
+  EXPECT_EQ(recorder.Run(2), (std::vector<int>{0, 1}));
   EXPECT_EQ(recorder.Pumps(), 1);
 }
 

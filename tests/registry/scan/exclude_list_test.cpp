@@ -50,11 +50,14 @@ TEST(RegExcludeList, LinesInFileOrder) {
                   "HKEY_CURRENT_CONFIG\\Software\\Y=HKEY_CURRENT_CONFIG\r\n"
                   // The root is dropped by its length, whatever the characters are.
                   "ABCDEFGHIJKLMNOPQ\\Software\\Z=HKEY_CURRENT_USER\r\n"
-                  // Unknown or lower-case root names give HKEY_LOCAL_MACHINE.
+                  // Root names in any letter case, full or short; the key's own root counts.
                   "hkey_users\\Software\\Lower=hkey_users\r\n"
+                  "HKCU\\Software\\Short\\=HKEY_CURRENT_USER\r\n"
+                  // A root name that is not understood stands for no root.
+                  "HKEY_NOWHERE\\Software\\Unknown=HKEY_NOWHERE\r\n"
                   // A key shorter than its value gives an empty path.
                   "HKCU=HKEY_CURRENT_USER\r\n"
-                  // An empty value: HKEY_LOCAL_MACHINE and the whole key.
+                  // An empty value: the key's own root.
                   "HKEY_USERS\\Whole=\r\n"
                   "[Later]\r\nHKEY_CURRENT_USER\\Software\\Not=HKEY_CURRENT_USER\r\n");
   TRegScanEngine& engine = RegScanEngine;
@@ -67,15 +70,17 @@ TEST(RegExcludeList, LinesInFileOrder) {
                                          {HKEY_USERS, L"\\.DEFAULT\\Software\\X"},
                                          {HKEY_CURRENT_CONFIG, L"\\Software\\Y"},
                                          {HKEY_CURRENT_USER, L"\\Software\\Z"},
-                                         {HKEY_LOCAL_MACHINE, L"\\Software\\Lower"},
+                                         {HKEY_USERS, L"\\Software\\Lower"},
+                                         {HKEY_CURRENT_USER, L"\\Software\\Short"},
+                                         {nullptr, L"\\Software\\Unknown"},
                                          {HKEY_CURRENT_USER, L""},
-                                         {HKEY_LOCAL_MACHINE, L"HKEY_USERS\\Whole"},
+                                         {HKEY_USERS, L"\\Whole"},
                                      });
   // Loading again appends; the other instance's list stays empty.
   EXPECT_TRUE(OneClickRegExcludeItems.empty());
   engine.LoadRegExcludeList();
-  EXPECT_EQ(engine.ExcludeItems.size(), 18u);
-  EXPECT_EQ(engine.ExcludeItems[9]->Path, L"\\Software\\Kept");
+  EXPECT_EQ(engine.ExcludeItems.size(), 22u);
+  EXPECT_EQ(engine.ExcludeItems[11]->Path, L"\\Software\\Kept");
   engine.FreeRegExcludeList();
   EXPECT_TRUE(engine.ExcludeItems.empty());
 }

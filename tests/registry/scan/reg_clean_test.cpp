@@ -95,7 +95,10 @@ TEST(RegExclusion, EqualPathsOfTheSameRootMatch) {
       {CU, L"\\Software\\Base\\Key\\Sub", false},
       {HKEY_LOCAL_MACHINE, L"\\Software\\Base\\Key", false},
       {CU, L"", false},
-      {CU, L"Software\\Base\\Key", false},  // paths begin with a backslash
+      {CU, L"Software\\Base\\Key", true},     // backslashes around a path do not matter
+      {CU, L"\\Software\\Base\\Key\\\\", true},
+      {CU, L"\\Software\\\\Base\\Key", true},
+      {nullptr, L"\\Software\\Base\\Key", false},  // an unknown root protects nothing
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(WideToUtf8(c.path));
@@ -135,15 +138,17 @@ TEST_F(RegCleanTest, DeletesWhatEachSelectedRecordNames) {
   items.push_back(Record(2, K + L"\\A", L"默认", L"", 2));          // the default value
   items.push_back(Record(1, K + L"\\B", L"", K + L"\\B", 3));       // the key with its subtree
   items.push_back(Record(0, K + L"\\E\\F", L"", K + L"\\E", 4));     // action 0 takes the base key
-  items.push_back(Record(2, K + L"\\B\\C\\D", L"deep", L"", 5));     // its key went with B: fails
+  items.push_back(Record(2, K + L"\\B\\C\\D", L"deep", L"", 5));     // its key went with B: cleaned
   items.push_back(Record(1, K + L"\\G", L"", L"", 6));
   items.back()->Selected = 0;
   items.push_back(Record(1, K + L"\\H", L"", L"", 7));               // excluded although selected
   items.push_back(Record(1, K + L"\\I\\", L"", L"", 15));            // empty-key records end in '\'
-  items.push_back(Record(2, K + L"\\Missing", L"v", L"", 8));        // no key to open: fails
+  items.push_back(Record(2, K + L"\\Missing", L"v", L"", 8));        // no key: nothing left to clean
   items.push_back(Record(1, K + L"\\Deep", L"", L"", 9));            // a key path beyond 255 characters
   items.push_back(Record(2, K + L"\\A", LongName, L"", 3));
   items.push_back(Record(2, K + L"\\J", L"名前", L"", 12));
+  items.push_back(Record(1, L"\\", L"", L"", 13));                 // a whole root: it holds excluded keys
+  items.push_back(Record(2, L"\\", L"QuillsteadCleanTest", L"", 14));  // the root's own values: refused
   RegExcludeItems.push_back(Exclusion(CU, L"  " + UpperCase(K + L"\\H") + L" "));
   RegExcludeItems.push_back(Exclusion(CU, K));                           // the parent of every record
   RegExcludeItems.push_back(Exclusion(HKEY_LOCAL_MACHINE, K + L"\\E"));  // another root
@@ -168,9 +173,10 @@ TEST_F(RegCleanTest, DeletesWhatEachSelectedRecordNames) {
     statuses.push_back(item->Status);
     excluded.push_back(item->Excluded ? L"x" : L"");
   }
-  EXPECT_EQ(statuses, (std::vector<std::wstring>{kCleaned, kCleaned, kCleaned, kCleaned, kFailed, L"", L"", kCleaned,
-                                                 kFailed, kCleaned, kCleaned, kCleaned}));
-  EXPECT_EQ(excluded, (std::vector<std::wstring>{L"", L"", L"", L"", L"", L"", L"x", L"", L"", L"", L"", L""}));
+  EXPECT_EQ(statuses, (std::vector<std::wstring>{kCleaned, kCleaned, kCleaned, kCleaned, kCleaned, L"", L"", kCleaned,
+                                                 kCleaned, kCleaned, kCleaned, kCleaned, L"", kFailed}));
+  EXPECT_EQ(excluded,
+            (std::vector<std::wstring>{L"", L"", L"", L"", L"", L"", L"x", L"", L"", L"", L"", L"", L"x", L""}));
 
   // Every selected record is announced before it is handled, the excluded one included.
   std::vector<std::wstring> announced;
@@ -178,13 +184,17 @@ TEST_F(RegCleanTest, DeletesWhatEachSelectedRecordNames) {
     EXPECT_EQ(report.first, 0);
     announced.push_back(report.second);
   }
-  EXPECT_EQ(announced, (std::vector<std::wstring>{L"1", L"2", L"3", L"4", L"5", L"7", L"15", L"8", L"9", L"3", L"12"}));
+  EXPECT_EQ(announced, (std::vector<std::wstring>{L"1", L"2", L"3", L"4", L"5", L"7", L"15", L"8", L"9", L"3", L"12",
+                                                  L"13", L"14"}));
 
-  // Only deletions that happened count as cleaned.
-  EXPECT_EQ(result.Cleaned, 8);
-  EXPECT_EQ(result.Failed, 2);
+  // Records whose key or value is gone count as cleaned, also when an earlier record took it;
+  // each real failure is named.
+  EXPECT_EQ(result.Cleaned, 10);
+  EXPECT_EQ(result.Failed, 1);
+  EXPECT_EQ(result.FailedNames, std::vector<std::wstring>{L"HKEY_CURRENT_USER\\QuillsteadCleanTest"});
+  EXPECT_EQ(result.Cleaned + result.Failed, 11);  // every selected, not excluded record
   EXPECT_EQ(result.CleanedInCategory[3], 2);
-  EXPECT_EQ(result.CleanedInCategory[5], 0);
+  EXPECT_EQ(result.CleanedInCategory[5], 1);
   EXPECT_EQ(result.CleanedInCategory[7], 0);
   EXPECT_EQ(result.CleanedInCategory[15], 1);
 
@@ -192,6 +202,68 @@ TEST_F(RegCleanTest, DeletesWhatEachSelectedRecordNames) {
   EXPECT_EQ(ExtractFileName(result.LogFile).size(), 19u);  // yyyymmddhhnnss.html
   EXPECT_NE(ReadBytes(result.LogFile), "<missing>");
   EXPECT_EQ(LogLine(result.LogFile), result.LogFile);
+}
+
+// A record whose key is a registry link, or holds one, deletes the link and never the tree it
+// points to.
+TEST_F(RegCleanTest, DeletingNeverFollowsARegistryLink) {
+  SetValue(K + L"\\Target\\Inner", L"keep");
+  SetValue(K + L"\\Holder\\Plain", L"x");
+  ASSERT_TRUE(MakeTestRegistryLink(Key.Path() + L"\\Holder\\Link", Key.Path() + L"\\Target"));
+  ASSERT_TRUE(MakeTestRegistryLink(Key.Path() + L"\\Link", Key.Path() + L"\\Target"));
+  RegItems.push_back(Record(1, K + L"\\Link"));
+  RegItems.push_back(Record(0, K + L"\\Holder\\Plain", L"", K + L"\\Holder"));
+  RegCleanState = kRegStateRunning;
+  TRegCleanResult result = CleanRegItems(OnProgress);
+  EXPECT_EQ(result.Cleaned, 2);
+  EXPECT_FALSE(TestLinkKeyExists(Key.Path() + L"\\Link"));
+  EXPECT_FALSE(TestLinkKeyExists(Key.Path() + L"\\Holder"));
+  EXPECT_TRUE(ValueExists(K + L"\\Target\\Inner", L"keep"));
+}
+
+// An exclusion line protects its key whatever the spelling of its root and path, and also when a
+// record would delete a key above it.
+TEST_F(RegCleanTest, ExclusionsHoldForEverySpelling) {
+  const std::string p = WideToUtf8(Key.Path());
+  struct Case {
+    const char* name;
+    std::string line;         // the [RegExcludeList] line
+    uint8_t action;           // the record: 1 deletes KeyPath, 0 BaseKey
+    std::wstring keyPath;     // below the test key
+    bool kept;
+  };
+  const Case cases[] = {
+      {"full names", "HKEY_CURRENT_USER\\" + p + "\\Keep=HKEY_CURRENT_USER", 1, L"\\Keep", true},
+      {"lower-case root", "hkey_current_user\\" + p + "\\Keep=hkey_current_user", 1, L"\\Keep", true},
+      {"short root", "HKCU\\" + p + "\\Keep=HKCU", 1, L"\\Keep", true},
+      {"short root in the key only", "hkcu\\" + p + "\\Keep=HKEY_CURRENT_USER", 1, L"\\Keep", true},
+      {"trailing backslash", "HKEY_CURRENT_USER\\" + p + "\\Keep\\=HKEY_CURRENT_USER", 1, L"\\Keep", true},
+      {"other case, record ending in a backslash", "HKEY_CURRENT_USER\\" + WideToUtf8(UpperCase(Key.Path())) +
+       "\\KEEP=HKEY_CURRENT_USER", 1, L"\\Keep\\", true},
+      {"below a deleted key path", "HKEY_CURRENT_USER\\" + p + "\\Parent\\Keep=HKEY_CURRENT_USER", 1, L"\\Parent", true},
+      {"below a deleted base key", "HKCU\\" + p + "\\Parent\\Keep=HKCU", 0, L"\\Parent", true},
+      {"a name not below it protects nothing", "HKCU\\" + p + "\\Keep=HKCU", 1, L"\\Parent", false},
+      {"a name sharing the prefix protects nothing", "HKCU\\" + p + "\\ParentX=HKCU", 1, L"\\Parent", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    SetValue(K + L"\\Keep", L"v");
+    SetValue(K + L"\\Parent\\Keep", L"v");
+    Program.WriteFile(L"Cleaner.ini", "[RegExcludeList]\r\n" + c.line + "\r\n");
+    RegScanEngine.FreeRegExcludeList();
+    RegScanEngine.LoadRegExcludeList();
+    RegScanEngine.ClearRegItems();
+    if (c.action == 0)
+      RegItems.push_back(Record(0, K + c.keyPath + L"\\Keep", L"", K + c.keyPath));
+    else
+      RegItems.push_back(Record(1, K + c.keyPath));
+    RegCleanState = kRegStateRunning;
+    CleanRegItems(OnProgress);
+    const std::wstring deleted = K + (c.keyPath == L"\\Parent" ? L"\\Parent" : L"\\Keep");
+    EXPECT_EQ(KeyExists(deleted), c.kept);
+    EXPECT_EQ(RegItems[0]->Excluded, c.kept ? 1 : 0);
+    EXPECT_EQ(RegItems[0]->Status, c.kept ? L"" : kCleaned);
+  }
 }
 
 // The one-click instance announces each record's value data and counts the failures.
@@ -204,14 +276,16 @@ TEST_F(RegCleanTest, TheOneClickInstanceCountsFailures) {
   items.push_back(Record(1, K + L"\\Unselected"));
   items.back()->Selected = 0;
   items.push_back(Record(1, K + L"\\Excluded"));
+  items.push_back(Record(2, L"\\", L"QuillsteadCleanTest"));  // the root's own values: refused
   OneClickRegExcludeItems.push_back(Exclusion(CU, K + L"\\Excluded"));
 
   int failCount = -1;
   OneClickCleanState = kRegStateRunning;
   TRegCleanResult result = CleanRegItems(failCount, OnProgress);
-  EXPECT_EQ(failCount, 2);
-  EXPECT_EQ(result.Cleaned, 1);
-  ASSERT_EQ(Reports.size(), 4u);
+  EXPECT_EQ(failCount, 1);
+  EXPECT_EQ(result.Cleaned, 3);
+  EXPECT_EQ(result.FailedNames, std::vector<std::wstring>{L"HKEY_CURRENT_USER\\QuillsteadCleanTest"});
+  ASSERT_EQ(Reports.size(), 5u);
   EXPECT_EQ(Reports[0].second, L"data of v");
   EXPECT_EQ(Reports[2].second, L"data of ");
 }

@@ -74,7 +74,8 @@ TEST_F(ErrorListTest, OperationsAreReadWithTheirRootTypeAndData) {
   EXPECT_EQ(ops[0].OPType, opResetValue);
   EXPECT_EQ(ops[0].Data, (std::vector<BYTE>{7, 0, 0, 0}));
   EXPECT_TRUE(ops[0].Refusal.empty());
-  EXPECT_EQ(ops[1].RootKey, HKEY_LOCAL_MACHINE);  // an unknown root name
+  EXPECT_EQ(ops[1].RootKey, nullptr);  // an unknown root name is refused, never taken as another root
+  EXPECT_EQ(ops[1].Refusal, L"unknown root key \"HKEY_NOWHERE\"");
   EXPECT_EQ(ops[1].OPType, opDeleteKey);
   EXPECT_EQ(ops[2].OPType, opRunCommand);
   EXPECT_EQ(ops[2].ValueName, L"cmd /c exit 0");

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "base/strings.h"
 #include "tests/base/test_keys.h"
 #include "tests/base/test_program_folder.h"
 
@@ -148,16 +149,60 @@ TEST_F(RepairTest, AFileOfCasesRepairsWhatItSaysAndReportsWhatFailed) {
   EXPECT_EQ(Value(L"Values", L"Kept").first, static_cast<DWORD>(REG_SZ));
 }
 
-TEST_F(RepairTest, AKeyDeletionWithoutAPathNeverDeletesARoot) {
+// No operation works on a root as a whole: a value deletion or write would reach the root's own
+// values, a key deletion the whole root.
+TEST_F(RepairTest, AnOperationWithoutAKeyPathNeverTouchesARoot) {
   SetSz(L"Still", L"v", L"here");
-  for (const wchar_t* path : {L"", L"\\", L"\\\\", L" "}) {
-    TErrorRegItem op;
-    op.RootKey = HKEY_CURRENT_USER;
-    op.SubKey = path;
-    op.OPType = opDeleteKey;
-    EXPECT_EQ(ApplyOperation(op, runner), L"no key path: HKEY_CURRENT_USER as a whole is never deleted");
+  for (int type : {opDeleteKey, opDeleteValue, opResetValue}) {
+    for (const wchar_t* path : {L"", L"\\", L"\\\\", L" "}) {
+      TErrorRegItem op;
+      op.RootKey = HKEY_CURRENT_USER;
+      op.SubKey = path;
+      op.ValueName = L"QuillsteadRepairTest";
+      op.ValueType = REG_SZ;
+      op.Data = {'x', 0, 0, 0};
+      op.OPType = type;
+      EXPECT_EQ(ApplyOperation(op, runner), L"no key path: HKEY_CURRENT_USER as a whole is never changed") << type;
+    }
   }
   EXPECT_TRUE(KeyExists(L"Still"));
+  EXPECT_NE(RegGetValueW(HKEY_CURRENT_USER, nullptr, L"QuillsteadRepairTest", RRF_RT_ANY, nullptr, nullptr, nullptr),
+            ERROR_SUCCESS);
+}
+
+// A root is named in full or short, in any letter case; a name that is not understood is a failed
+// operation that changes nothing (it once fell back to HKEY_LOCAL_MACHINE).
+TEST_F(RepairTest, RootNamesInAnySpellingAndAnUnknownRootFails) {
+  const char* spellings[] = {"HKEY_CURRENT_USER", "hkey_current_user", "HKCU", "hkcu", "Hkcu"};
+  std::string file = "[Error List]\r\nRoots=6\r\n[Roots]\r\nDescription=d\r\n";
+  std::string path(key_.Path().begin(), key_.Path().end());
+  for (int i = 0; i < 5; ++i) {
+    SetSz(L"Roots", L"v" + std::to_wstring(i), L"x");
+    file += "[Roots@" + std::to_string(i + 1) + "]\r\nRootKey=" + spellings[i] + "\r\nSubKey=" + path +
+            "\\Roots\r\nValueName=v" + std::to_string(i) + "\r\nOPType=0\r\n";
+  }
+  file += "[Roots@6]\r\nRootKey=HKEY_CURENT_USER\r\nSubKey=" + path + "\\Roots\r\nOPType=1\r\n";
+  program_.WriteFile(L"ErrorClean.ini", file);
+  EXPECT_EQ(Repair(L"Roots"), std::vector<std::wstring>{L"unknown root key \"HKEY_CURENT_USER\""});
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(Value(L"Roots", L"v" + std::to_wstring(i)).first, DWORD(REG_NONE)) << i;
+  EXPECT_TRUE(KeyExists(L"Roots"));
+}
+
+// Deleting a key that is a registry link deletes the link, never the tree it points to.
+TEST_F(RepairTest, AKeyDeletionNeverFollowsARegistryLink) {
+  SetSz(L"Target\\Inner", L"v", L"keep");
+  SetSz(L"Holder\\Plain", L"v", L"x");
+  ASSERT_TRUE(MakeTestRegistryLink(Key(L"Holder\\Link"), Key(L"Target")));
+  ASSERT_TRUE(MakeTestRegistryLink(Key(L"Link"), Key(L"Target")));
+  for (const wchar_t* sub : {L"Holder", L"Link"}) {
+    TErrorRegItem op;
+    op.RootKey = HKEY_CURRENT_USER;
+    op.SubKey = Key(sub);
+    op.OPType = opDeleteKey;
+    EXPECT_EQ(ApplyOperation(op, runner), L"") << WideToUtf8(sub);
+    EXPECT_FALSE(TestLinkKeyExists(Key(sub)));
+  }
+  EXPECT_EQ(Value(L"Target\\Inner", L"v").first, DWORD(REG_SZ));
 }
 
 TEST_F(RepairTest, AKeyPathWithBackslashesAroundItNamesTheSameKey) {
