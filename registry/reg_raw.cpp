@@ -7,39 +7,28 @@ namespace {
 
 bool IsStringType(DWORD type) { return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ; }
 
-// Splits a value path at its last backslash.
-bool SplitValuePath(const std::wstring& valuePath, std::wstring& keyPath, std::wstring& valueName) {
-  int pos = LastCharPos(L'\\', valuePath);
-  if (pos == 0) return false;
-  keyPath = valuePath.substr(0, pos - 1);
-  valueName = valuePath.substr(pos);
-  return true;
-}
-
 const wchar_t* ValueNameArg(const std::wstring& valueName) { return valueName.empty() ? nullptr : valueName.c_str(); }
 
 // Reads a value as UTF-16 text (string types) or bytes; false unless the stored type is `type`.
-bool ReadTyped(HKEY root, const std::wstring& valuePath, DWORD type, std::vector<BYTE>& data) {
+bool ReadTyped(HKEY root, const TRegValuePath& valuePath, DWORD type, std::vector<BYTE>& data) {
   data.clear();
-  std::wstring keyPath, valueName;
-  if (!SplitValuePath(valuePath, keyPath, valueName)) return false;
+  if (!valuePath.Valid) return false;
   HKEY key;
-  if (RegOpenKeyExW(root, keyPath.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+  if (RegOpenKeyExW(root, valuePath.Key.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
   DWORD storedType = REG_NONE;
-  bool ok = ReadRegValue(key, valueName, storedType, data) && storedType == type;
+  bool ok = ReadRegValue(key, valuePath.Name, storedType, data) && storedType == type;
   RegCloseKey(key);
   if (!ok) data.clear();
   return ok;
 }
 
-bool WriteTyped(HKEY root, const std::wstring& valuePath, DWORD type, const void* data, DWORD size) {
-  std::wstring keyPath, valueName;
-  if (!SplitValuePath(valuePath, keyPath, valueName)) return false;
+bool WriteTyped(HKEY root, const TRegValuePath& valuePath, DWORD type, const void* data, DWORD size) {
+  if (!valuePath.Valid) return false;
   HKEY key;
-  if (RegCreateKeyExW(root, keyPath.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr, &key,
+  if (RegCreateKeyExW(root, valuePath.Key.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr, &key,
                       nullptr) != ERROR_SUCCESS)
     return false;
-  bool ok = RegSetValueExW(key, ValueNameArg(valueName), 0, type, static_cast<const BYTE*>(data), size) ==
+  bool ok = RegSetValueExW(key, ValueNameArg(valuePath.Name), 0, type, static_cast<const BYTE*>(data), size) ==
             ERROR_SUCCESS;
   RegCloseKey(key);
   return ok;
@@ -50,7 +39,7 @@ std::wstring WideFromBytes(const std::vector<BYTE>& data) {
 }
 
 // Stores `text` followed by `zeros` zero characters.
-bool SetText(HKEY root, const std::wstring& valuePath, DWORD type, const std::wstring& text, size_t zeros) {
+bool SetText(HKEY root, const TRegValuePath& valuePath, DWORD type, const std::wstring& text, size_t zeros) {
   std::wstring data = text + std::wstring(zeros, L'\0');
   if (data.size() * sizeof(wchar_t) > 0xFFFFFFFFu) return false;
   return WriteTyped(root, valuePath, type, data.data(), static_cast<DWORD>(data.size() * sizeof(wchar_t)));
@@ -58,7 +47,7 @@ bool SetText(HKEY root, const std::wstring& valuePath, DWORD type, const std::ws
 
 // The stored text less its last character when that is the terminating zero. (Dropping it
 // unconditionally would cut the last letter of a value stored without a terminator.)
-bool GetText(HKEY root, const std::wstring& valuePath, DWORD type, std::wstring& text) {
+bool GetText(HKEY root, const TRegValuePath& valuePath, DWORD type, std::wstring& text) {
   text.clear();
   std::vector<BYTE> data;
   if (!ReadTyped(root, valuePath, type, data)) return false;
@@ -68,6 +57,14 @@ bool GetText(HKEY root, const std::wstring& valuePath, DWORD type, std::wstring&
 }
 
 }  // namespace
+
+TRegValuePath::TRegValuePath(const std::wstring& valuePath) {
+  const int pos = LastCharPos(L'\\', valuePath);
+  if (pos == 0) return;
+  Key = valuePath.substr(0, pos - 1);
+  Name = valuePath.substr(pos);
+  Valid = true;
+}
 
 int LastCharPos(wchar_t ch, const std::wstring& text) {
   size_t pos = text.rfind(ch);
@@ -93,14 +90,14 @@ bool ExpandFirstEnvVar(const std::wstring& path, std::wstring& expanded) {
   return true;
 }
 
-bool RawRegWriteValue(HKEY root, const std::wstring& valuePath, DWORD type, const void* data, DWORD size) {
+bool RawRegWriteValue(HKEY root, const TRegValuePath& valuePath, DWORD type, const void* data, DWORD size) {
   if (!IsStringType(type)) return WriteTyped(root, valuePath, type, data, size);
   // 8-bit text becomes the platform's UTF-16, as the ANSI registry functions convert it.
   std::wstring wide = AnsiToWide(std::string(static_cast<const char*>(data), size));
   return WriteTyped(root, valuePath, type, wide.data(), static_cast<DWORD>(wide.size() * sizeof(wchar_t)));
 }
 
-bool RawRegReadValue(HKEY root, const std::wstring& valuePath, DWORD type, std::vector<BYTE>& data) {
+bool RawRegReadValue(HKEY root, const TRegValuePath& valuePath, DWORD type, std::vector<BYTE>& data) {
   if (!ReadTyped(root, valuePath, type, data)) return false;
   if (IsStringType(type)) {
     std::string ansi = WideToAnsi(WideFromBytes(data));
@@ -109,35 +106,35 @@ bool RawRegReadValue(HKEY root, const std::wstring& valuePath, DWORD type, std::
   return true;
 }
 
-bool RawRegSetSz(HKEY root, const std::wstring& valuePath, const std::wstring& text) {
+bool RawRegSetSz(HKEY root, const TRegValuePath& valuePath, const std::wstring& text) {
   return SetText(root, valuePath, REG_SZ, text, 1);
 }
 
-bool RawRegSetMultiSz(HKEY root, const std::wstring& valuePath, const std::wstring& text) {
+bool RawRegSetMultiSz(HKEY root, const TRegValuePath& valuePath, const std::wstring& text) {
   return SetText(root, valuePath, REG_MULTI_SZ, text, 2);
 }
 
-bool RawRegSetExpandSz(HKEY root, const std::wstring& valuePath, const std::wstring& text) {
+bool RawRegSetExpandSz(HKEY root, const TRegValuePath& valuePath, const std::wstring& text) {
   return SetText(root, valuePath, REG_EXPAND_SZ, text, 1);
 }
 
-bool RawRegSetDword(HKEY root, const std::wstring& valuePath, DWORD value) {
+bool RawRegSetDword(HKEY root, const TRegValuePath& valuePath, DWORD value) {
   return WriteTyped(root, valuePath, REG_DWORD, &value, sizeof(value));
 }
 
-bool RawRegGetSz(HKEY root, const std::wstring& valuePath, std::wstring& text) {
+bool RawRegGetSz(HKEY root, const TRegValuePath& valuePath, std::wstring& text) {
   return GetText(root, valuePath, REG_SZ, text);
 }
 
-bool RawRegGetMultiSz(HKEY root, const std::wstring& valuePath, std::wstring& text) {
+bool RawRegGetMultiSz(HKEY root, const TRegValuePath& valuePath, std::wstring& text) {
   return GetText(root, valuePath, REG_MULTI_SZ, text);
 }
 
-bool RawRegGetExpandSz(HKEY root, const std::wstring& valuePath, std::wstring& text) {
+bool RawRegGetExpandSz(HKEY root, const TRegValuePath& valuePath, std::wstring& text) {
   return GetText(root, valuePath, REG_EXPAND_SZ, text);
 }
 
-bool RawRegGetDword(HKEY root, const std::wstring& valuePath, DWORD& value) {
+bool RawRegGetDword(HKEY root, const TRegValuePath& valuePath, DWORD& value) {
   value = 0;
   std::vector<BYTE> data;
   // A REG_DWORD of another length is malformed: reading 4 bytes would overrun it.
@@ -146,7 +143,7 @@ bool RawRegGetDword(HKEY root, const std::wstring& valuePath, DWORD& value) {
   return true;
 }
 
-bool RawRegGetBinary(HKEY root, const std::wstring& valuePath, std::vector<BYTE>& bytes) {
+bool RawRegGetBinary(HKEY root, const TRegValuePath& valuePath, std::vector<BYTE>& bytes) {
   return ReadTyped(root, valuePath, REG_BINARY, bytes);
 }
 

@@ -20,7 +20,8 @@ bool CheckRegLine(const std::wstring& keyPath, const std::wstring& text) {
   const TFixLine line = ParseFixLine(text);
   if (line.Kind != TFixLineKind::Value) return true;
   const TFixKey key = ParseFixKeyPath(keyPath);
-  const std::wstring valuePath = key.SubKey + L"\\" + line.Name;
+  // The name is taken whole: a backslash in it is part of the name, not a subkey.
+  const TRegValuePath valuePath(key.SubKey, line.Name);
   std::wstring stored;
   switch (line.ValueKind) {
     case TFixValueKind::Binary: {
@@ -58,7 +59,8 @@ bool ApplyRegLine(const std::wstring& keyPath, const std::wstring& text) {
   if (line.Kind != TFixLineKind::Value) return true;
   const TFixKey key = ParseFixKeyPath(keyPath);
   if (!key.Root) return false;
-  const std::wstring valuePath = key.SubKey + L"\\" + line.Name;
+  // The name is taken whole: a backslash in it is part of the name, not a subkey.
+  const TRegValuePath valuePath(key.SubKey, line.Name);
   switch (line.ValueKind) {
     case TFixValueKind::Binary:
       return RawRegWriteValue(key.Root, valuePath, REG_BINARY, line.Bytes.data(),

@@ -7,6 +7,7 @@
 #include "base/exception.h"
 #include "base/message_pump.h"
 #include "base/strings.h"
+#include "common/failure_list.h"
 #include "common/last_run.h"
 #include "gui/message_box.h"
 #include "gui/pagekit/last_run_panel.h"
@@ -449,7 +450,13 @@ void TfrmRegCleaner::btnClearClick(TObject* Sender) {
   pb1->SetPosition(pb1->Max());
   if (RegCleanState == kRegStateRunning) RegCleanState = kRegStateFinished;
   const bool stopped = RegCleanState == kRegStateStop;
-  MessageBoxShow(Handle(), L"Cleaning Completed!", kProgramCaption, MB_OK | MB_ICONINFORMATION);
+  // Every entry that stays is named, so the counts below add up.
+  if (result.FailedNames.empty())
+    MessageBoxShow(Handle(), L"Cleaning Completed!", kProgramCaption, MB_OK | MB_ICONINFORMATION);
+  else
+    MessageBoxShow(Handle(),
+                   FailureListText(L"Cleaning Completed!\r\n\r\nThese entries could not be cleaned:", result.FailedNames),
+                   kProgramCaption, MB_OK | MB_ICONWARNING);
   if (!self) return;
   Steps().ShowStep(ts5);
   navigation_.Release();
@@ -474,7 +481,8 @@ void TfrmRegCleaner::ShowCleanSummary(int found, int selected, bool stopped, con
   } else {
     lblProcessResult->SetCaption(L"清理结束！");
     lblProcessDetail->SetCaption(L"本次共扫描错误数量：" + Str(found) + L"\r\n共选取了 " + Str(selected) +
-                                 L" 个需要清理的错误\r\n清理了 " + Str(result.Cleaned) + L" 个错误");
+                                 L" 个需要清理的错误\r\n清理了 " + Str(result.Cleaned) + L" 个错误" +
+                                 (result.Failed ? L"\r\n清理失败 " + Str(result.Failed) + L" 个错误" : L""));
   }
   // Keys deleted before a stop are gone all the same: the record says so.
   if (stopped && result.Cleaned == 0) return;

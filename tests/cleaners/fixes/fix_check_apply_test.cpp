@@ -84,6 +84,16 @@ TEST_F(FixLines, ApplyWritesWhatCheckThenAgreesWith) {
   }
 }
 
+// A value name is taken whole: a backslash in it names no subkey.
+TEST_F(FixLines, AValueNameWithABackslashIsOneName) {
+  const wchar_t* line = L"\"sub\\name\"=\"x\"";
+  EXPECT_FALSE(CheckRegLine(Section(), line));
+  EXPECT_TRUE(ApplyRegLine(Section(), line));
+  EXPECT_EQ(Get(L"sub\\name"), Wide(REG_SZ, std::wstring(L"x\0", 2)));
+  EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, key_.Path() + L"\\sub"));
+  EXPECT_TRUE(CheckRegLine(Section(), line));
+}
+
 TEST_F(FixLines, KeysOfUnknownRootsAreNeverWrittenAndReadAsMissing) {
   const std::wstring abbreviated = L"HKCU\\" + key_.Path();
   Put(L"v", Wide(REG_SZ, std::wstring(L"x\0", 2)));

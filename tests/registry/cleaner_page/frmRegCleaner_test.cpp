@@ -500,7 +500,9 @@ TEST_F(RegCleanerPageTest, AnExcludedRecordIsLeftAloneAndNotCounted) {
   EXPECT_EQ(last.clearNum, 2);
 }
 
-TEST_F(RegCleanerPageTest, AFailedDeletionIsNotCounted) {
+// A value that is already gone when its turn comes counts as cleaned; one that cannot be deleted
+// is not counted, and the summary names it.
+TEST_F(RegCleanerPageTest, AnEntryAlreadyGoneIsCleanedAndAFailedOneIsNamed) {
   SeedMru(2);
   TfrmRegCleaner* page = OpenFor({kMruCategory});
   ASSERT_NE(page, nullptr);
@@ -512,6 +514,9 @@ TEST_F(RegCleanerPageTest, AFailedDeletionIsNotCounted) {
     ASSERT_TRUE(reg.OpenKey(kRunMru, false));
     ASSERT_TRUE(reg.DeleteValue(Fx.Tag() + L"v1"));
   }
+  // The other record now names a value of the root itself, which cleaning never deletes.
+  for (TRegItem* item : SeededRecords())
+    if (item->ValueName == Fx.Tag() + L"v0") item->KeyPath = L"\\";
   answers = {IDNO};
   page->btnClear->Click();
   int cleaned = 0, failed = 0;
@@ -521,9 +526,13 @@ TEST_F(RegCleanerPageTest, AFailedDeletionIsNotCounted) {
   }
   EXPECT_EQ(cleaned, 1);
   EXPECT_EQ(failed, 1);
+  ASSERT_FALSE(boxes.empty());
+  EXPECT_EQ(boxes.back().text, L"Cleaning Completed!\r\n\r\nThese entries could not be cleaned:\r\nHKEY_CURRENT_USER\\" +
+                                   Fx.Tag() + L"v0");
+  EXPECT_EQ(boxes.back().type, static_cast<UINT>(MB_OK | MB_ICONWARNING));
   EXPECT_EQ(page->lblError->Caption(), L"2");
   EXPECT_EQ(page->lblFix->Caption(), L"1");
-  EXPECT_EQ(page->lblProcessDetail->Caption().find(L"清理了 1 个错误") != std::wstring::npos, true);
+  EXPECT_NE(page->lblProcessDetail->Caption().find(L"清理了 1 个错误\r\n清理失败 1 个错误"), std::wstring::npos);
   const LastRegRecord last = LastReg();
   EXPECT_EQ(last.clearNum, 1);
   LoadLastRegDetail();
