@@ -1,5 +1,6 @@
 #include "gui/memory_dc.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -55,8 +56,54 @@ TBitmapDC::~TBitmapDC() {
   }
 }
 
+namespace {
+
+// The thread's reusable back buffer. A paint that starts while another one of the thread holds
+// it (a window updated from inside a paint) gets a bitmap of its own.
+struct TSharedBackBitmap {
+  HBITMAP handle = nullptr;
+  int width = 0, height = 0;
+  bool lent = false;
+  ~TSharedBackBitmap() {
+    if (handle) DeleteObject(handle);
+  }
+};
+
+TSharedBackBitmap& SharedBackBitmap() {
+  thread_local TSharedBackBitmap shared;
+  return shared;
+}
+
+}  // namespace
+
+TBackBuffer::TBufferBitmap TBackBuffer::Acquire(HDC Target, int Width, int Height) {
+  TSharedBackBitmap& shared = SharedBackBitmap();
+  // Only a window or screen context is sure to share the display's format; a memory context
+  // makes bitmaps like the one selected into it.
+  if (shared.lent || GetObjectType(Target) != OBJ_DC) return {CreateCompatibleBitmap(Target, Width, Height), false};
+  if (Width > shared.width || Height > shared.height) {
+    int width = std::max(Width, shared.width), height = std::max(Height, shared.height);
+    HBITMAP bigger = CreateCompatibleBitmap(Target, width, height);
+    if (!bigger) return {CreateCompatibleBitmap(Target, Width, Height), false};
+    if (shared.handle) DeleteObject(shared.handle);
+    shared.handle = bigger;
+    shared.width = width;
+    shared.height = height;
+  }
+  shared.lent = true;
+  return {shared.handle, true};
+}
+
+TBackBuffer::TBufferBitmap::~TBufferBitmap() {
+  if (shared) {
+    SharedBackBitmap().lent = false;
+  } else if (handle) {
+    DeleteObject(handle);
+  }
+}
+
 TBackBuffer::TBackBuffer(HDC Target, int Width, int Height)
-    : bitmap_{CreateCompatibleBitmap(Target, Width, Height)}, dc_(bitmap_.handle) {}
+    : bitmap_(Acquire(Target, Width, Height)), dc_(bitmap_.handle) {}
 
 TBackBuffer::~TBackBuffer() = default;
 

@@ -23,7 +23,10 @@ class TBitmapDC {
 };
 
 // An off-screen surface like Target's, Width x Height: paint into DC(), then CopyTo puts a part
-// of it on the target, so what is painted in layers never flickers.
+// of it on the target, so what is painted in layers never flickers. Window paints reuse one
+// bitmap per thread, grown to the largest size asked for: making and deleting a window-sized
+// bitmap for every paint cost more than painting a page of a list. Its pixels are whatever the
+// last paint left: paint all of the area you copy.
 class TBackBuffer {
  public:
   TBackBuffer(HDC Target, int Width, int Height);
@@ -36,11 +39,11 @@ class TBackBuffer {
 
  private:
   // Declared first so that it goes after the context has let go of it.
-  struct TOwnedBitmap {
-    HBITMAP handle;
-    ~TOwnedBitmap() {
-      if (handle) DeleteObject(handle);
-    }
+  struct TBufferBitmap {
+    HBITMAP handle = nullptr;
+    bool shared = false;  // the thread's reusable bitmap, lent for this paint
+    ~TBufferBitmap();
   } bitmap_;
   TBitmapDC dc_;
+  static TBufferBitmap Acquire(HDC Target, int Width, int Height);
 };

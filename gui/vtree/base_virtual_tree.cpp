@@ -7,9 +7,7 @@
 const TEnumInfo DrawSelectionModeInfo{{L"smDottedRectangle", L"smBlendedRectangle"}};
 
 namespace {
-constexpr int kCheckSize = 13;
 constexpr int kCheckGap = 3;
-constexpr int kButtonSize = 9;
 constexpr int kImageGap = 2;
 }  // namespace
 
@@ -530,6 +528,7 @@ void TBaseVirtualTree::ClampOffsets() {
 void TBaseVirtualTree::UpdateScrollBars() {
   if (!HandleAllocated() || updateCount_) return;
   scrollDirty_ = false;
+  staleBars_ = 0;
   // A bar that appears narrows the room left for the other one: a second pass settles it.
   for (int pass = 0; pass < 2; ++pass) {
     ClampOffsets();
@@ -564,11 +563,41 @@ void TBaseVirtualTree::SetOffsetX(int value) {
 
 void TBaseVirtualTree::ScrollPositionChanged(int bar, int position) {
   if (!HandleAllocated()) return;
-  // The bar is drawn again with the next paint, not at once: drawing it here costs more than
-  // painting a page of rows.
+  // While pages follow each other only the position moves and the rows are painted again:
+  // a themed bar costs many times a page of rows to draw. It is drawn once scrolling stops
+  // (SB_ENDSCROLL, or a short quiet spell after the last step).
   SCROLLINFO si = {sizeof(si), SIF_POS, 0, 0, 0, position, 0};
   SetScrollInfo(Handle(), bar, &si, FALSE);
-  RedrawWindow(Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
+  // The timer is set once for a run of steps; when it fires early (steps followed) it is set
+  // again for the rest of the quiet spell, which saves the system a timer change per page.
+  lastScrollTick_ = GetTickCount();
+  if (!staleBars_) SetTimer(Handle(), kBarRedrawTimer, kBarRedrawDelay, nullptr);
+  staleBars_ |= bar == SB_VERT ? kStaleVert : kStaleHorz;
+  InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void TBaseVirtualTree::BarRedrawTimer() {
+  DWORD quiet = GetTickCount() - lastScrollTick_;
+  if (staleBars_ && quiet < kBarRedrawDelay) {
+    SetTimer(Handle(), kBarRedrawTimer, kBarRedrawDelay - quiet, nullptr);
+    return;
+  }
+  RedrawScrollBars();
+}
+
+void TBaseVirtualTree::RedrawScrollBars() {
+  if (HandleAllocated()) KillTimer(Handle(), kBarRedrawTimer);
+  if (!staleBars_ || !HandleAllocated()) return;
+  SCROLLINFO si = {sizeof(si), SIF_POS, 0, 0, 0, 0, 0};
+  if (staleBars_ & kStaleVert) {
+    si.nPos = offsetY_;
+    SetScrollInfo(Handle(), SB_VERT, &si, TRUE);
+  }
+  if (staleBars_ & kStaleHorz) {
+    si.nPos = offsetX_;
+    SetScrollInfo(Handle(), SB_HORZ, &si, TRUE);
+  }
+  staleBars_ = 0;
 }
 
 bool TBaseVirtualTree::ScrollIntoView(PVirtualNode node, bool center, bool horizontally) {

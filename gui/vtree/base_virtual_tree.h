@@ -13,6 +13,7 @@
 #include "gui/ext_ctrls.h"
 #include "gui/image_list.h"
 #include "gui/vtree/node_store.h"
+#include "gui/vtree/text_widths.h"
 #include "gui/vtree/tree_options.h"
 
 class TBaseVirtualTree;
@@ -39,6 +40,9 @@ struct TVTPaintInfo {
   TColumnIndex Column = NoColumn;
   TRect CellRect{};
   TRect ContentRect{};
+  // Where the row's (0, 0) lies on Canvas: the rows are painted in the window's coordinates,
+  // so this is (0, 0) only for OnDrawNode.
+  POINT RowOrigin{};
 };
 
 enum class THitPosition { hiNowhere, hiOnItem, hiOnItemButton, hiOnItemCheckbox, hiOnItemIndent, hiOnHeader };
@@ -187,13 +191,17 @@ class TBaseVirtualTree : public TCustomControl {
   void CreateParams(TCreateParams& params) override;
   void WndProc(TMessage& m) override;
   void Paint() override;
-  // Draws the content of one cell (row coordinates, see TVTPaintInfo).
+  // Draws the content of one cell; its rectangles are in the canvas's coordinates, the row
+  // begins at info.RowOrigin (OnDrawNode gets them in row coordinates, see TVTPaintInfo).
   virtual void DoPaintNode(const TVTPaintInfo& info);
   void InitNode(PVirtualNode node);
   TColumnIndex MainColumn() const;
   void Notification(TComponent* component, TOperation operation) override;
   // Text of a selected row is drawn in the highlight text colour (solid selection, focused).
   bool HighlightedText(PVirtualNode node, TColumnIndex column) const;
+  // The text colour the canvas holds during a paint (CLR_INVALID: unknown), so that cells of
+  // one colour set it once; whatever else sets it makes it unknown.
+  COLORREF paintTextColor_ = CLR_INVALID;
 
  private:
   PVirtualNode Parent(PVirtualNode node) const { return node ? node : store_.Root(); }
@@ -210,8 +218,13 @@ class TBaseVirtualTree : public TCustomControl {
   void StructureChanged();
   void OptionsChanged();
   void UpdateScrollBars();
-  // A scroll offset changed: the native bar's position follows and the window is painted again.
+  // A scroll offset changed: the native bar's position follows (drawn later, see
+  // RedrawScrollBars) and the client area is painted again.
   void ScrollPositionChanged(int bar, int position);
+  // Draws the bars whose position moved without being drawn (scrolling has stopped).
+  void RedrawScrollBars();
+  // The bar timer fired: draws the bars after a quiet spell, else waits for the rest of it.
+  void BarRedrawTimer();
   int RowsHeight() const;
   void ClampOffsets();
   void ApplyCheckState(PVirtualNode node, TCheckState state, std::vector<PVirtualNode>& changed);
@@ -228,9 +241,18 @@ class TBaseVirtualTree : public TCustomControl {
 
   // Painting (tree_paint.cpp).
   void PaintHeader(HDC dc, const TRect& client);
-  void PaintRow(HDC dc, PVirtualNode node, int top, const TRect& client);
-  void PaintCell(HDC dc, PVirtualNode node, TColumnIndex column, const TVTCellLayout& layout);
-  void PaintTreeLines(HDC dc, PVirtualNode node, const TVTCellLayout& layout);
+  // What stays the same for every row of one paint.
+  struct TRowPaint {
+    std::vector<TColumnIndex> shown;
+    int width = 0;             // of a row's background
+    bool gridPerRow = false;   // owner-drawn cells lie over the column lines, so those go first
+    TRect focusRect{};         // drawn after the column lines
+  };
+  // Paints one row in the window's coordinates; top is the row's top there.
+  void PaintRow(HDC dc, PVirtualNode node, int top, TRowPaint& row);
+  void PaintCell(HDC dc, PVirtualNode node, TColumnIndex column, const TVTCellLayout& layout, POINT origin);
+  void PaintTreeLines(HDC dc, PVirtualNode node, const TVTCellLayout& layout, POINT origin);
+  void PaintColumnLines(HDC dc, int top, int bottom);
   void PaintSelection(HDC dc, const TRect& r);
   // A column's left and right in tree coordinates (the whole width when there are no columns).
   void ColumnSpan(TColumnIndex column, int& left, int& right) const;
@@ -244,6 +266,9 @@ class TBaseVirtualTree : public TCustomControl {
   // The resizable column whose right edge is at client x, or NoColumn.
   TColumnIndex ColumnEdgeAt(int x) const;
   void TrackColumnResize(int x);
+
+  static constexpr int kCheckSize = 13;  // check boxes and expand buttons, square
+  static constexpr int kButtonSize = 9;
 
   TVirtualNodeStore store_;
   std::unique_ptr<TVTHeader> header_;
@@ -262,6 +287,14 @@ class TBaseVirtualTree : public TCustomControl {
   TCustomImageList* stateImages_ = nullptr;
   int updateCount_ = 0;
   bool scrollDirty_ = true;
+  // Bars whose position moved but that were not drawn since, and the one-shot timer that
+  // draws them when no further step follows.
+  static constexpr int kStaleVert = 1, kStaleHorz = 2;
+  static constexpr UINT_PTR kBarRedrawTimer = 0x5642;  // "VB"
+  static constexpr UINT kBarRedrawDelay = 100;         // ms
+  int staleBars_ = 0;
+  TTextWidths headerWidths_;  // of the header's font
+  DWORD lastScrollTick_ = 0;
   TColumnIndex resizing_ = NoColumn;  // column whose right edge the mouse drags
   int resizeStart_ = 0, resizeWidth_ = 0;
 };

@@ -19,7 +19,15 @@ void TBaseVirtualTree::WndProc(TMessage& m) {
       return;
     case WM_VSCROLL:
     case WM_HSCROLL:
-      Scroll(m.Msg == WM_VSCROLL ? SB_VERT : SB_HORZ, LOWORD(m.WParam));
+      if (LOWORD(m.WParam) == SB_ENDSCROLL)
+        RedrawScrollBars();
+      else
+        Scroll(m.Msg == WM_VSCROLL ? SB_VERT : SB_HORZ, LOWORD(m.WParam));
+      m.Result = 0;
+      return;
+    case WM_TIMER:
+      if (m.WParam != kBarRedrawTimer) break;
+      BarRedrawTimer();
       m.Result = 0;
       return;
     case WM_MOUSEWHEEL: {

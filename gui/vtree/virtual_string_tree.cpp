@@ -26,6 +26,11 @@ std::wstring TVirtualStringTree::Text(PVirtualNode node, TColumnIndex column) {
   return text;
 }
 
+void TVirtualStringTree::Paint() {
+  textWidths_.Check();
+  TBaseVirtualTree::Paint();
+}
+
 void TVirtualStringTree::DoPaintNode(const TVTPaintInfo& info) {
   if (OnDrawNode) {
     TBaseVirtualTree::DoPaintNode(info);
@@ -50,20 +55,16 @@ void TVirtualStringTree::DoPaintNode(const TVTPaintInfo& info) {
   HDC dc = canvas.Handle();
   // The paint keeps the control's font selected; a font the page chose is selected for the cell.
   HGDIOBJ oldFont = OnPaintText ? SelectObject(dc, canvas.Font().Handle()) : nullptr;
-  SetTextColor(dc, ColorToRGB(color));
-  SIZE size = {};
-  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-  if (size.cx <= ::Width(r)) {
-    // It fits: placed directly, without the measuring that shortening needs.
-    int x = alignment == TAlignment::taRightJustify ? r.right - size.cx
-            : alignment == TAlignment::taCenter     ? r.left + (::Width(r) - size.cx) / 2
-                                                    : r.left;
-    ExtTextOutW(dc, x, r.top + (::Height(r) - size.cy) / 2, ETO_CLIPPED, &r, text.c_str(),
-                static_cast<UINT>(text.size()), nullptr);
-  } else {
-    UINT format = DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX;
-    format |= alignment == TAlignment::taRightJustify ? DT_RIGHT : alignment == TAlignment::taCenter ? DT_CENTER : DT_LEFT;
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, format);
+  COLORREF rgb = ColorToRGB(color);
+  if (OnPaintText || rgb != paintTextColor_) {
+    SetTextColor(dc, rgb);
+    paintTextColor_ = OnPaintText ? CLR_INVALID : rgb;
   }
+  SIZE size = {};
+  if (OnPaintText)
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  else
+    size = textWidths_.Measure(dc, text);
+  DrawFittingText(dc, text, r, alignment, size);
   if (oldFont) SelectObject(dc, oldFont);
 }

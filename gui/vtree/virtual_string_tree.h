@@ -5,6 +5,7 @@
 #include <string>
 
 #include "gui/vtree/base_virtual_tree.h"
+#include "gui/vtree/text_widths.h"
 
 enum class TVSTTextType { ttNormal, ttStatic };
 
@@ -25,7 +26,11 @@ class TVirtualStringTree : public TBaseVirtualTree {
   TVTPaintText OnPaintText;
 
  protected:
+  void Paint() override;
   void DoPaintNode(const TVTPaintInfo& info) override;
+
+ private:
+  TTextWidths textWidths_;  // of the control's font, for the cells OnPaintText leaves alone
 };
 
 class TVirtualDrawTree : public TBaseVirtualTree {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "gui/memory_dc.h"
+
 #include "tests/skin/bmp_bytes.h"
 
 namespace {
@@ -185,6 +187,42 @@ TEST(BitmapDC, ReusedContextsStartFresh) {
   // The bitmap of the earlier use is free again: another context can select it.
   TBitmapDC fresh(a.Handle());
   EXPECT_EQ(GetCurrentObject(fresh, OBJ_BITMAP), HGDIOBJ(a.Handle()));
+}
+
+TEST(BackBuffer, WindowPaintsShareOneBitmapThatGrows) {
+  HDC screen = GetDC(nullptr);
+  HGDIOBJ first = nullptr;
+  {
+    TBackBuffer a(screen, 40, 30);
+    first = GetCurrentObject(a.DC(), OBJ_BITMAP);
+    // A paint inside a paint gets a bitmap of its own.
+    TBackBuffer nested(screen, 10, 10);
+    EXPECT_NE(GetCurrentObject(nested.DC(), OBJ_BITMAP), first);
+  }
+  {
+    TBackBuffer smaller(screen, 20, 20);
+    EXPECT_EQ(GetCurrentObject(smaller.DC(), OBJ_BITMAP), first);  // reused while it fits
+  }
+  {
+    TBackBuffer wider(screen, 80, 10);
+    BITMAP info = {};
+    GetObjectW(GetCurrentObject(wider.DC(), OBJ_BITMAP), sizeof(info), &info);
+    EXPECT_GE(info.bmWidth, 80);
+    EXPECT_GE(info.bmHeight, 30);  // grown, keeping room for the earlier height
+    // What is painted reaches the target.
+    SetDCBrushColor(wider.DC(), RGB(200, 10, 20));
+    RECT r = {0, 0, 80, 10};
+    FillRect(wider.DC(), &r, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+    TBitmap target(80, 10);
+    TBitmapDC targetDC(target.Handle());
+    wider.CopyTo(targetDC, RECT{5, 2, 60, 8});
+    EXPECT_EQ(GetPixel(targetDC, 59, 7), RGB(200, 10, 20));
+  }
+  // Paints that come and go make no GDI objects of their own.
+  DWORD objects = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+  for (int i = 0; i < 50; ++i) TBackBuffer again(screen, 60, 25);
+  EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), objects);
+  ReleaseDC(nullptr, screen);
 }
 
 }  // namespace

@@ -111,6 +111,41 @@ TEST_F(Events, WheelAndScrollBarMessagesScroll) {
   EXPECT_FALSE(GetWindowLongPtrW(tree->Handle(), GWL_STYLE) & WS_VSCROLL);
 }
 
+// Paging repaints the rows only; the bar is drawn once the steps stop, by a one-shot timer
+// that each step puts off, or at once when the bar says scrolling has ended.
+TEST_F(Events, PagingLeavesTheFrameAloneAndTheBarFollowsWhenItStops) {
+  f.form->Show();
+  tree->Repaint();
+  Pump(100);
+  MessageRecorder recorder(tree);
+  for (int i = 0; i < 5; ++i) {
+    SendMessageW(tree->Handle(), WM_VSCROLL, SB_PAGEDOWN, 0);
+    UpdateWindow(tree->Handle());
+  }
+  EXPECT_TRUE(recorder.Saw(WM_PAINT));
+  EXPECT_FALSE(recorder.Saw(WM_NCPAINT));
+  SCROLLINFO si = {sizeof(si), SIF_POS, 0, 0, 0, 0, 0};
+  ASSERT_TRUE(GetScrollInfo(tree->Handle(), SB_VERT, &si));
+  EXPECT_EQ(si.nPos, tree->OffsetY());
+  EXPECT_EQ(tree->OffsetY(), 5 * tree->ClientHeight());
+  // The quiet spell ends with one timer message, then nothing more comes.
+  recorder.Clear();
+  Pump(400);
+  EXPECT_TRUE(recorder.Saw(WM_TIMER));
+  recorder.Clear();
+  Pump(300);
+  EXPECT_FALSE(recorder.Saw(WM_TIMER));
+  EXPECT_FALSE(recorder.Saw(WM_NCPAINT));
+  // The end of a scroll draws the bar at once: no timer is left to fire.
+  SendMessageW(tree->Handle(), WM_VSCROLL, SB_PAGEDOWN, 0);
+  SendMessageW(tree->Handle(), WM_VSCROLL, SB_ENDSCROLL, 0);
+  recorder.Clear();
+  Pump(400);
+  EXPECT_FALSE(recorder.Saw(WM_TIMER));
+  ASSERT_TRUE(GetScrollInfo(tree->Handle(), SB_VERT, &si));
+  EXPECT_EQ(si.nPos, 6 * tree->ClientHeight());
+}
+
 TEST(TreeEvents, ExpandingAsksForChildrenOnceAndCollapsingMovesTheFocusUp) {
   TreeFixture f;
   int asks = 0;

@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cwchar>
 
+#include "gui/memory_dc.h"
+#include "gui/pictures.h"
 #include "gui_test_support.h"
 #include "tree_fixture.h"
 
@@ -131,6 +134,56 @@ TEST_F(Paint, CheckedAndUncheckedBoxesLookDifferent) {
   EXPECT_GT(dark, 5);  // the tick
 }
 
+// The boxes are copied from pictures made once: each must be the frame control of its state.
+TEST_F(Paint, CheckBoxesAreTheFrameControlsOfTheirStates) {
+  tree->OnInitNode = [](TBaseVirtualTree*, PVirtualNode, PVirtualNode node, TVirtualNodeInitStates&) {
+    node->CheckType = TCheckType::ctTriStateCheckBox;
+  };
+  tree->SetRootNodeCount(0);
+  tree->SetRootNodeCount(3);
+  tree->SetCheckState(f.Row(1), TCheckState::csCheckedNormal);
+  tree->SetCheckState(f.Row(2), TCheckState::csMixedNormal);
+  ASSERT_EQ(f.Row(2)->CheckState, TCheckState::csMixedNormal);
+  Snapshot s(tree);
+  const UINT states[] = {DFCS_BUTTONCHECK | DFCS_FLAT, DFCS_BUTTONCHECK | DFCS_FLAT | DFCS_CHECKED,
+                         DFCS_BUTTON3STATE | DFCS_CHECKED | DFCS_FLAT};
+  for (int row = 0; row < 3; ++row) {
+    TRect box = tree->CellLayout(f.Row(row), 1).CheckBox;
+    TBitmap expected(Width(box), Height(box));
+    TBitmapDC dc(expected.Handle());
+    RECT r = {0, 0, Width(box), Height(box)};
+    DrawFrameControl(dc, &r, DFC_BUTTON, states[row]);
+    int differ = 0;
+    for (int y = 0; y < Height(box); ++y)
+      for (int x = 0; x < Width(box); ++x)
+        if (s.Pixel(box.left + x, box.top + y) != GetPixel(dc, x, y)) ++differ;
+    EXPECT_EQ(differ, 0) << row;
+  }
+}
+
+// Rows lower than their check boxes keep the boxes inside them.
+TEST_F(Paint, ALowRowClipsWhatIsTallerThanIt) {
+  tree->SetDefaultNodeHeight(8);
+  tree->OnInitNode = [](TBaseVirtualTree*, PVirtualNode, PVirtualNode node, TVirtualNodeInitStates&) {
+    if (node->Index == 1) node->CheckType = TCheckType::ctCheckBox;  // the only box
+  };
+  tree->SetRootNodeCount(0);
+  tree->SetRootNodeCount(10);
+  tree->SetCheckState(f.Row(1), TCheckState::csCheckedNormal);
+  tree->OnDrawNode = nullptr;
+  tree->TreeOptions()->SetPaintOptions({});
+  Snapshot s(tree);
+  TRect box = tree->CellLayout(f.Row(1), 1).CheckBox;
+  int inside = 0;
+  for (int y = 0; y < 24; ++y)
+    for (int x = box.left; x < box.right; ++x) {
+      bool row1 = y >= 8 && y < 16;
+      if (!row1) EXPECT_EQ(s.Pixel(x, y), kWhite) << x << "," << y;
+      if (row1 && s.Pixel(x, y) != kWhite) ++inside;
+    }
+  EXPECT_GT(inside, 0);
+}
+
 TEST_F(Paint, StateAndNormalImagesComeBeforeTheContent) {
   tree->SetStateImages(SolidImages(f.form, 24, {RGB(255, 0, 0)}));
   tree->SetImages(SolidImages(f.form, 16, {RGB(0, 0, 255), RGB(255, 255, 0)}));
@@ -215,4 +268,36 @@ TEST(PaintText, TextsFollowTheirColumnsAlignmentAndThePagesFont) {
   auto cut = InkSpan(s, 0, 130, h, 2 * h, nullptr);
   EXPECT_LT(cut.last, 130 - tree->TextMargin());
   EXPECT_GE(InkSpan(s, 130, 260, h, 2 * h, nullptr).first, 130 + tree->Margin() + tree->TextMargin());
+}
+
+// Texts of printable ASCII are measured from the font's character widths, read once; they must
+// measure exactly as the device measures them, whatever the font.
+TEST(PaintText, TextWidthsMatchTheDevice) {
+  HDC dc = CreateCompatibleDC(nullptr);
+  const wchar_t* const texts[] = {L"", L"W", L"file12345.tmp", L"C:\\Temp\\folder42\\", L"A text with blanks, (marks)!",
+                                  L"~`|{}[]^_", L"Stra\u00dfe", L"\u4e2d\u6587 text"};
+  struct Face {
+    const wchar_t* name;
+    int height;
+    int weight;
+    BOOL italic;
+  } faces[] = {{L"Tahoma", -11, FW_NORMAL, FALSE}, {L"Tahoma", -11, FW_BOLD, FALSE},
+               {L"Arial", -16, FW_NORMAL, TRUE}, {L"Courier New", -13, FW_NORMAL, FALSE}};
+  for (const Face& face : faces) {
+    HFONT font = CreateFontW(face.height, 0, 0, 0, face.weight, face.italic, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0,
+                             face.name);
+    HGDIOBJ old = SelectObject(dc, font);
+    TTextWidths widths;
+    for (const wchar_t* text : texts) {
+      SIZE device = {};
+      GetTextExtentPoint32W(dc, text, static_cast<int>(wcslen(text)), &device);
+      SIZE measured = widths.Measure(dc, text);
+      EXPECT_EQ(measured.cx, device.cx) << face.name << " " << face.weight;
+      EXPECT_EQ(measured.cy, device.cy) << face.name;
+    }
+    SelectObject(dc, old);
+    DeleteObject(font);
+    widths.Check();
+  }
+  DeleteDC(dc);
 }
