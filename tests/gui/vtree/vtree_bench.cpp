@@ -5,8 +5,10 @@
 // control's bytes per row.
 // Paging is compared with a minimal painter of the same rows, built here: a plain window of the
 // same size, font and scroll bar that draws the header, texts, check boxes and grid lines with
-// the fewest GDI calls. The two take turns a few pages at a time, so the machine's load falls on
-// both alike, and the ratio of their times is the figure to compare across runs.
+// the fewest GDI calls, once straight on the window and once, flicker-free as the framework
+// paints, into a kept bitmap that it copies to the window. The painters take turns a few pages
+// at a time, so the machine's load falls on all alike, and the ratios of their times are the
+// figures to compare across runs.
 // Usage: vtree_bench [rows]   (default 100000; fewer for a quick look)
 #include <windows.h>
 #include <psapi.h>
@@ -60,8 +62,8 @@ std::wstring CellText(const Record& r, int column) {
 // The minimal painter: everything a page of the tree shows, each thing drawn once.
 class TMinimalPainter {
  public:
-  TMinimalPainter(const std::vector<Record>& records, HFONT font, int headerHeight, RECT bounds)
-      : records_(records), font_(font), headerHeight_(headerHeight) {
+  TMinimalPainter(const std::vector<Record>& records, HFONT font, int headerHeight, RECT bounds, bool buffered)
+      : records_(records), font_(font), headerHeight_(headerHeight), buffered_(buffered) {
     WNDCLASSW wc = {};
     wc.lpfnWndProc = Proc;
     wc.hInstance = GetModuleHandleW(nullptr);
@@ -87,17 +89,33 @@ class TMinimalPainter {
       RECT r = {state * kCheckSize, 0, (state + 1) * kCheckSize, kCheckSize};
       DrawFrameControl(boxesDC_, &r, DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_FLAT | (state ? DFCS_CHECKED : 0));
     }
+    if (buffered_) {
+      screen = GetDC(nullptr);
+      back_ = CreateCompatibleBitmap(screen, width_, height_);
+      backDC_ = CreateCompatibleDC(screen);
+      ReleaseDC(nullptr, screen);
+      SelectObject(backDC_, back_);
+    }
     UpdateWindow(hwnd_);
   }
   ~TMinimalPainter() {
     DestroyWindow(hwnd_);
     DeleteDC(boxesDC_);
     DeleteObject(boxes_);
+    if (backDC_) DeleteDC(backDC_);
+    if (back_) DeleteObject(back_);
   }
 
   HWND Handle() const { return hwnd_; }
   int Offset() const { return offset_; }
-  void SetOffset(int offset) { offset_ = std::clamp(offset, 0, std::max(0, Total() - Rows())); }
+  // Scrolls as a plain window does: the bar's position follows without being drawn, and the
+  // client area is to be painted again.
+  void SetOffset(int offset) {
+    offset_ = std::clamp(offset, 0, std::max(0, Total() - Rows()));
+    SCROLLINFO si = {sizeof(si), SIF_POS, 0, 0, 0, offset_, 0};
+    SetScrollInfo(hwnd_, SB_VERT, &si, FALSE);
+    InvalidateRect(hwnd_, nullptr, FALSE);
+  }
   int Rows() const { return height_ - headerHeight_; }
 
   void Paint(HDC dc) {
@@ -157,7 +175,14 @@ class TMinimalPainter {
       case WM_PAINT: {
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(hwnd, &ps);
-        self->Paint(dc);
+        if (self->backDC_) {
+          // Painted into the kept bitmap, then copied: no flicker, as the tree paints.
+          self->Paint(self->backDC_);
+          BitBlt(dc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
+                 ps.rcPaint.bottom - ps.rcPaint.top, self->backDC_, ps.rcPaint.left, ps.rcPaint.top, SRCCOPY);
+        } else {
+          self->Paint(dc);
+        }
         EndPaint(hwnd, &ps);
         return 0;
       }
@@ -170,11 +195,7 @@ class TMinimalPainter {
           SetScrollInfo(hwnd, SB_VERT, &si, TRUE);
           return 0;
         }
-        if (LOWORD(wParam) != SB_PAGEDOWN) return 0;
-        self->SetOffset(self->offset_ + self->Rows());
-        si.nPos = self->offset_;
-        SetScrollInfo(hwnd, SB_VERT, &si, FALSE);
-        InvalidateRect(hwnd, nullptr, FALSE);
+        if (LOWORD(wParam) == SB_PAGEDOWN) self->SetOffset(self->offset_ + self->Rows());
         return 0;
       }
     }
@@ -189,6 +210,9 @@ class TMinimalPainter {
   int offset_ = 0;
   HBITMAP boxes_ = nullptr;
   HDC boxesDC_ = nullptr;
+  bool buffered_;
+  HBITMAP back_ = nullptr;
+  HDC backDC_ = nullptr;
 };
 
 // Pages a window down on screen: one step as a scroll bar sends it, painted at once.
@@ -204,32 +228,39 @@ void EndScroll(HWND hwnd) {
   UpdateWindow(hwnd);
 }
 
-struct TPair {
-  double tree = 0, minimal = 0;
+// A painter's step pages once and tells whether it moved; its end is what a scroll bar sends
+// when the user lets go.
+struct TRacer {
+  std::function<bool()> step;
+  std::function<void()> end;
+  double seconds = 0;
   int pages = 0;
 };
 
-// Both painters page from the top to the bottom, taking turns; step pages one and tells
-// whether it moved.
-TPair Race(const std::function<bool()>& treeStep, const std::function<bool()>& minimalStep,
-           const std::function<void()>& treeEnd, const std::function<void()>& minimalEnd) {
-  TPair t;
-  bool treeMoving = true, minimalMoving = true;
-  while (treeMoving || minimalMoving) {
-    LARGE_INTEGER a = Now();
-    for (int i = 0; i < kTurn && treeMoving; ++i) {
-      treeMoving = treeStep();
-      if (treeMoving) ++t.pages;
+// The painters page from the top to the bottom, taking turns a few pages at a time.
+void Race(std::vector<TRacer>& racers) {
+  std::vector<bool> moving(racers.size(), true);
+  while (std::find(moving.begin(), moving.end(), true) != moving.end()) {
+    for (size_t r = 0; r < racers.size(); ++r) {
+      LARGE_INTEGER a = Now();
+      for (int i = 0; i < kTurn && moving[r]; ++i) {
+        moving[r] = racers[r].step();
+        if (moving[r]) ++racers[r].pages;
+      }
+      if (!moving[r]) racers[r].end();
+      racers[r].seconds += Seconds(a, Now());
     }
-    if (!treeMoving) treeEnd();
-    LARGE_INTEGER b = Now();
-    for (int i = 0; i < kTurn && minimalMoving; ++i) minimalMoving = minimalStep();
-    if (!minimalMoving) minimalEnd();
-    LARGE_INTEGER c = Now();
-    t.tree += Seconds(a, b);
-    t.minimal += Seconds(b, c);
+    // A painter that has finished ends once only.
+    for (size_t r = 0; r < racers.size(); ++r)
+      if (!moving[r]) racers[r].end = [] {};
   }
-  return t;
+}
+
+void Report(const char* what, const std::vector<TRacer>& r) {
+  std::printf("%s, %d pages: tree %.3f s, minimal painter %.3f s (ratio %.2f), buffered minimal painter %.3f s "
+              "(ratio %.2f)\n",
+              what, r[0].pages, r[0].seconds, r[1].seconds, r[0].seconds / r[1].seconds, r[2].seconds,
+              r[0].seconds / r[2].seconds);
 }
 }  // namespace
 
@@ -266,20 +297,30 @@ int main(int argc, char** argv) {
   LARGE_INTEGER t1 = Now();
   PROCESS_MEMORY_COUNTERS after = Memory();
 
-  // The minimal painter beside the tree, with the tree's outer size.
+  // The minimal painters beside the tree, with the tree's outer size: one paints straight on
+  // the window, the other, as the tree does, into a kept bitmap that it then copies.
   RECT treeBounds;
   GetWindowRect(tree->Handle(), &treeBounds);
-  OffsetRect(&treeBounds, treeBounds.right - treeBounds.left + 20, 0);
-  TMinimalPainter minimal(records, tree->Font()->Handle(), tree->HeaderHeight(), treeBounds);
+  const int step = treeBounds.right - treeBounds.left + 10;
+  RECT bounds = treeBounds;
+  OffsetRect(&bounds, step, 0);
+  TMinimalPainter minimal(records, tree->Font()->Handle(), tree->HeaderHeight(), bounds, false);
+  OffsetRect(&bounds, 0, treeBounds.bottom - treeBounds.top + 10);
+  TMinimalPainter buffered(records, tree->Font()->Handle(), tree->HeaderHeight(), bounds, true);
   Application->ProcessMessages();
 
   HWND treeWindow = tree->Handle();
-  TPair onScreen = Race([&] { return PageDown(treeWindow, [&] { return tree->OffsetY(); }); },
-                        [&] { return PageDown(minimal.Handle(), [&] { return minimal.Offset(); }); },
-                        [&] { EndScroll(treeWindow); }, [&] { EndScroll(minimal.Handle()); });
+  auto onScreen = [](HWND hwnd, std::function<int()> offset) {
+    return TRacer{[hwnd, offset] { return PageDown(hwnd, offset); }, [hwnd] { EndScroll(hwnd); }};
+  };
+  std::vector<TRacer> shown = {onScreen(treeWindow, [&] { return tree->OffsetY(); }),
+                               onScreen(minimal.Handle(), [&] { return minimal.Offset(); }),
+                               onScreen(buffered.Handle(), [&] { return buffered.Offset(); })};
+  Race(shown);
   PROCESS_MEMORY_COUNTERS end = Memory();
 
-  // The same pages painted off screen: the control's own work without the display's.
+  // The same pages painted off screen: the control's own work without the display's. Each
+  // step scrolls as on screen (the bar's position, the window invalidated) and paints.
   HDC screen = GetDC(nullptr);
   HDC mem = CreateCompatibleDC(screen);
   HBITMAP bmp = CreateCompatibleBitmap(screen, tree->ClientWidth(), tree->ClientHeight());
@@ -287,22 +328,29 @@ int main(int argc, char** argv) {
   HGDIOBJ old = SelectObject(mem, bmp);
   tree->SetOffsetY(0);
   minimal.SetOffset(0);
+  buffered.SetOffset(0);
   const int page = tree->ClientHeight() - tree->HeaderHeight();
-  TPair offScreen = Race(
-      [&] {
-        int last = tree->OffsetY();
-        tree->SetOffsetY(last + page);
-        tree->PaintWindow(mem);
-        return tree->OffsetY() != last;
-      },
-      [&] {
-        int last = minimal.Offset();
-        minimal.SetOffset(last + minimal.Rows());
-        minimal.Paint(mem);
-        return minimal.Offset() != last;
-      },
-      [] {}, [] {});
+  auto offScreen = [mem](TMinimalPainter& painter) {
+    return TRacer{[&painter, mem] {
+                    int last = painter.Offset();
+                    painter.SetOffset(last + painter.Rows());
+                    painter.Paint(mem);
+                    return painter.Offset() != last;
+                  },
+                  [] {}};
+  };
+  std::vector<TRacer> hidden = {TRacer{[&] {
+                                         int last = tree->OffsetY();
+                                         tree->SetOffsetY(last + page);
+                                         tree->PaintWindow(mem);
+                                         return tree->OffsetY() != last;
+                                       },
+                                       [] {}},
+                                offScreen(minimal), offScreen(buffered)};
+  Race(hidden);
   ValidateRect(tree->Handle(), nullptr);
+  ValidateRect(minimal.Handle(), nullptr);
+  ValidateRect(buffered.Handle(), nullptr);
   SelectObject(mem, old);
   DeleteObject(bmp);
   DeleteDC(mem);
@@ -310,10 +358,8 @@ int main(int argc, char** argv) {
   double perRow = static_cast<double>(after.PagefileUsage - before.PagefileUsage) / kRows;
   std::printf("rows: %u (%d px, 3 columns, check boxes)\n", kRows, kRowHeight);
   std::printf("set the row count and paint the first screen: %.3f s\n", Seconds(t0, t1));
-  std::printf("page top to bottom on screen, %d pages: tree %.3f s, minimal painter %.3f s, ratio %.2f\n",
-              onScreen.pages, onScreen.tree, onScreen.minimal, onScreen.tree / onScreen.minimal);
-  std::printf("the same into a memory DC, %d pages: tree %.3f s, minimal painter %.3f s, ratio %.2f\n",
-              offScreen.pages, offScreen.tree, offScreen.minimal, offScreen.tree / offScreen.minimal);
+  Report("page top to bottom on screen", shown);
+  Report("the same into a memory DC", hidden);
   std::printf("peak memory of the process: %.1f MB (private %.1f MB)\n", end.PeakWorkingSetSize / 1048576.0,
               end.PeakPagefileUsage / 1048576.0);
   std::printf("control's bytes per row (private memory grown by setting the count): %.1f\n", perRow);
