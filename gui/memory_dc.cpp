@@ -58,56 +58,73 @@ TBitmapDC::~TBitmapDC() {
 
 namespace {
 
-// The thread's reusable back buffer. A paint that starts while another one of the thread holds
-// it (a window updated from inside a paint) gets a bitmap of its own.
-struct TSharedBackBitmap {
-  HBITMAP handle = nullptr;
+// The thread's reusable back buffer: a bitmap that stays selected into a context of its own.
+struct TSharedBackBuffer {
+  HDC dc = nullptr;
+  HBITMAP bitmap = nullptr;
+  HGDIOBJ original = nullptr;  // the context's own bitmap, put back before it goes
   int width = 0, height = 0;
   bool lent = false;
-  ~TSharedBackBitmap() {
-    if (handle) DeleteObject(handle);
+  ~TSharedBackBuffer() {
+    if (dc) {
+      SelectObject(dc, original);
+      DeleteDC(dc);
+    }
+    if (bitmap) DeleteObject(bitmap);
+  }
+  // Makes room for Width x Height; false when that fails.
+  bool Fit(HDC target, int Width, int Height) {
+    if (Width <= width && Height <= height) return true;
+    if (!dc && !(dc = CreateCompatibleDC(target))) return false;
+    int w = std::max(Width, width), h = std::max(Height, height);
+    HBITMAP bigger = CreateCompatibleBitmap(target, w, h);
+    if (!bigger) return false;
+    HGDIOBJ old = SelectObject(dc, bigger);
+    if (bitmap) {
+      DeleteObject(bitmap);
+    } else {
+      original = old;
+    }
+    bitmap = bigger;
+    width = w;
+    height = h;
+    return true;
   }
 };
 
-TSharedBackBitmap& SharedBackBitmap() {
-  thread_local TSharedBackBitmap shared;
+TSharedBackBuffer& SharedBackBuffer() {
+  thread_local TSharedBackBuffer shared;
   return shared;
 }
 
 }  // namespace
 
-TBackBuffer::TBufferBitmap TBackBuffer::Acquire(HDC Target, int Width, int Height) {
-  TSharedBackBitmap& shared = SharedBackBitmap();
+TBackBuffer::TBackBuffer(HDC Target, int Width, int Height) {
+  TSharedBackBuffer& shared = SharedBackBuffer();
   // Only a window or screen context is sure to share the display's format; a memory context
   // makes bitmaps like the one selected into it.
-  if (shared.lent || GetObjectType(Target) != OBJ_DC) return {CreateCompatibleBitmap(Target, Width, Height), false};
-  if (Width > shared.width || Height > shared.height) {
-    int width = std::max(Width, shared.width), height = std::max(Height, shared.height);
-    HBITMAP bigger = CreateCompatibleBitmap(Target, width, height);
-    if (!bigger) return {CreateCompatibleBitmap(Target, Width, Height), false};
-    if (shared.handle) DeleteObject(shared.handle);
-    shared.handle = bigger;
-    shared.width = width;
-    shared.height = height;
+  if (!shared.lent && GetObjectType(Target) == OBJ_DC && shared.Fit(Target, Width, Height)) {
+    shared.lent = true;
+    dc_ = shared.dc;
+    saved_ = SaveDC(dc_);
+    return;
   }
-  shared.lent = true;
-  return {shared.handle, true};
+  own_ = CreateCompatibleBitmap(Target, Width, Height);
+  ownDC_ = std::make_unique<TBitmapDC>(own_);
+  dc_ = ownDC_->Handle();
 }
 
-TBackBuffer::TBufferBitmap::~TBufferBitmap() {
-  if (shared) {
-    SharedBackBitmap().lent = false;
-  } else if (handle) {
-    DeleteObject(handle);
+TBackBuffer::~TBackBuffer() {
+  if (ownDC_) {
+    ownDC_.reset();  // lets go of the bitmap first
+    if (own_) DeleteObject(own_);
+    return;
   }
+  RestoreDC(dc_, saved_);
+  SharedBackBuffer().lent = false;
 }
-
-TBackBuffer::TBackBuffer(HDC Target, int Width, int Height)
-    : bitmap_(Acquire(Target, Width, Height)), dc_(bitmap_.handle) {}
-
-TBackBuffer::~TBackBuffer() = default;
 
 void TBackBuffer::CopyTo(HDC Target, const RECT& Area) const {
-  BitBlt(Target, Area.left, Area.top, Area.right - Area.left, Area.bottom - Area.top, dc_.Handle(), Area.left,
+  BitBlt(Target, Area.left, Area.top, Area.right - Area.left, Area.bottom - Area.top, dc_, Area.left,
          Area.top, SRCCOPY);
 }
