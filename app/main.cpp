@@ -46,8 +46,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     splash->Show();
     splash->Repaint();
     // The splash gets its one paint above and nothing else: no messages are handled while it
-    // waits, and the wait sleeps rather than spinning the processor.
-    Sleep(kSplashMilliseconds);
+    // waits. The main window is built, hidden, within the wait, which then sleeps for what is
+    // left of it rather than spinning the processor.
+    const DWORD splashShown = GetTickCount();
 
     // The pages the navigation buttons open, known before the main window opens its first one.
     SetPageFactory(L"TfrmBlockActivex", [](TComponent* owner) { return new TfrmBlockActivex(owner); });
@@ -75,6 +76,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
                    [](TCustomForm* page) { static_cast<TfrmWasteCleaner*>(page)->ResetPage(); });
 
     Application->CreateForm(frmmain);
+    const DWORD building = GetTickCount() - splashShown;
+    if (building < kSplashMilliseconds) Sleep(kSplashMilliseconds - building);
     // The form carries the skin switched off; the windows take it as they are activated.
     frmmain->SkinData1->SetActive(true);
     splash->Hide();
