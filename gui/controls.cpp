@@ -20,6 +20,8 @@ namespace {
 TControl* g_mouseControl = nullptr;
 TControl* g_captureControl = nullptr;
 
+}  // namespace
+
 TShiftState ShiftFromKeys(WPARAM keys, bool dbl) {
   TShiftState s;
   if (keys & MK_SHIFT) s.Include(TShiftStateFlag::ssShift);
@@ -31,6 +33,8 @@ TShiftState ShiftFromKeys(WPARAM keys, bool dbl) {
   if (dbl) s.Include(TShiftStateFlag::ssDouble);
   return s;
 }
+
+namespace {
 
 HWND CaptureWindow(TControl* c) {
   if (auto* w = dynamic_cast<TWinControl*>(c)) return w->Handle();

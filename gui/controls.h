@@ -20,6 +20,8 @@ extern const TEnumInfo AlignInfo;
 enum class TMouseButton { mbLeft, mbRight, mbMiddle };
 enum class TShiftStateFlag { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble };
 using TShiftState = TSet<TShiftStateFlag>;
+// The shift state of a mouse message from its key flags (wParam), Alt from the keyboard.
+TShiftState ShiftFromKeys(WPARAM keys, bool dbl);
 
 using TCursor = int;
 constexpr TCursor crDefault = 0, crNone = -1, crArrow = -2, crCross = -3, crIBeam = -4, crSizeNESW = -6,

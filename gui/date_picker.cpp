@@ -124,6 +124,7 @@ void TDateTimePicker::CreateWnd() {
 void TDateTimePicker::WndProc(TMessage& m) {
   switch (m.Msg) {
     case CN_NOTIFY: {
+      if (!NotifyHeader(m)) break;
       auto* change = reinterpret_cast<NMDATETIMECHANGE*>(m.LParam);
       if (change->nmhdr.code != DTN_DATETIMECHANGE) break;
       m.Result = 0;

@@ -94,7 +94,7 @@ TRect THeaderControl::SectionRect(int index) const {
 }
 
 void THeaderControl::WndProc(TMessage& m) {
-  if (m.Msg == CN_NOTIFY) {
+  if (m.Msg == CN_NOTIFY && NotifyHeader(m)) {
     auto* note = reinterpret_cast<NMHEADERW*>(m.LParam);
     int index = note->iItem;
     bool known = index >= 0 && index < sections_->Count();

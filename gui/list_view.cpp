@@ -485,7 +485,8 @@ TRect TCustomListView::SubItemRect(int item, int subItem, TDisplayCode code) con
 }
 
 void TCustomListView::Notify(TMessage& m) {
-  auto* header = reinterpret_cast<NMHDR*>(m.LParam);
+  NMHDR* header = NotifyHeader(m);
+  if (!header) return;
   switch (header->code) {
     case LVN_GETDISPINFOW: {
       auto* info = reinterpret_cast<NMLVDISPINFOW*>(m.LParam);

@@ -78,4 +78,12 @@ constexpr UINT CN_MEASUREITEM = CN_BASE + WM_MEASUREITEM;
 constexpr UINT CN_VKEYTOITEM = CN_BASE + WM_VKEYTOITEM;
 constexpr UINT CN_VSCROLL = CN_BASE + WM_VSCROLL;
 constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;
+
+// The header of a reflected WM_NOTIFY, or nullptr when LParam is no pointer. The skin engine's
+// private messages share numbers with the CN_* range (its "skinning done" message is CN_NOTIFY's
+// number) and carry a small key in LParam; nothing lives in the lowest 64 KiB of the address
+// space, so such a value is never a header.
+inline NMHDR* NotifyHeader(const TMessage& m) {
+  return static_cast<ULONG_PTR>(m.LParam) >= 0x10000 ? reinterpret_cast<NMHDR*>(m.LParam) : nullptr;
+}
 constexpr UINT CN_NOTIFY = CN_BASE + WM_NOTIFY;

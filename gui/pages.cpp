@@ -155,8 +155,8 @@ void TCustomTabControl::Change() {
 }
 
 void TCustomTabControl::WndProc(TMessage& m) {
-  if (m.Msg == CN_NOTIFY) {
-    switch (reinterpret_cast<NMHDR*>(m.LParam)->code) {
+  if (m.Msg == CN_NOTIFY && NotifyHeader(m)) {
+    switch (NotifyHeader(m)->code) {
       case TCN_SELCHANGING:
         m.Result = CanChange() ? FALSE : TRUE;
         return;

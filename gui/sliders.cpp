@@ -249,6 +249,7 @@ void TUpDown::CreateWnd() {
 void TUpDown::WndProc(TMessage& m) {
   switch (m.Msg) {
     case CN_NOTIFY: {
+      if (!NotifyHeader(m)) break;
       auto* change = reinterpret_cast<NMUPDOWN*>(m.LParam);
       if (change->hdr.code == UDN_DELTAPOS) {
         bool allow = true;

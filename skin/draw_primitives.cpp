@@ -104,10 +104,11 @@ TBitmap RenderElement(const RECT& dest, const TBitmap& image, const RECT& margin
   return result;
 }
 
-void DrawElement(HDC dc, const RECT& dest, const TBitmap& image, bool vertical, bool tile, bool keyed, int frames,
-                 int frame, const RECT& margins) {
+void DrawElement(HDC dc, const RECT& dest, const TElementLook& element, TElementFrame frame) {
   if (Inverted(dest)) return;
-  DrawResult(dc, dest, RenderElement(dest, image, margins, vertical, tile, frames, frame), keyed);
+  DrawResult(dc, dest,
+             RenderElement(dest, element.Image, element.Margins, frame.Vertical, element.Tile, frame.Frames, frame.Frame),
+             element.Keyed);
 }
 
 void DrawElementStrip(HDC dc, const RECT& dest, const TBitmap& image, bool vertical, bool keyed, int frames,

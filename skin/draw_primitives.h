@@ -22,9 +22,22 @@ RECT FrameCell(const TBitmap& image, bool vertical, int frames, int frame);
 // both of them are dropped.
 TBitmap RenderElement(const RECT& dest, const TBitmap& image, const RECT& margins, bool vertical, bool tile,
                           int frames, int frame);
-// RenderElement drawn at dest, keyed (magenta transparent) or copied.
-void DrawElement(HDC dc, const RECT& dest, const TBitmap& image, bool vertical, bool tile, bool keyed, int frames,
-                 int frame, const RECT& margins);
+// How an element image is filled: its 9-slice margins, a tiled or stretched middle, and
+// whether magenta pixels are left out (keyed) or copied.
+struct TElementLook {
+  const TBitmap& Image;
+  RECT Margins{};
+  bool Tile = false;
+  bool Keyed = false;
+};
+// Which state frame to draw: Frame (from 1) of Frames cells, side by side or stacked.
+struct TElementFrame {
+  int Frame = 1;
+  int Frames = 1;
+  bool Vertical = false;
+};
+// RenderElement of that frame drawn at dest, keyed or copied.
+void DrawElement(HDC dc, const RECT& dest, const TElementLook& element, TElementFrame frame);
 // Left cap, tiled middle, right cap (only margins.left and margins.right count).
 void DrawElementStrip(HDC dc, const RECT& dest, const TBitmap& image, bool vertical, bool keyed, int frames,
                       int frame, const RECT& margins);

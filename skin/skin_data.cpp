@@ -154,7 +154,7 @@ void TSkinData::Loaded() {
     BuildIconBitmap();
   } else {
     SkinManager->SkinningEnabled = true;
-    ++SkinManager->ManagerState;
+    if (SkinManager->ManagerState == TManagerState::Idle) SkinManager->ManagerState = TManagerState::Running;
     auto* form = dynamic_cast<TCustomForm*>(Owner());
     if (form && active_) SkinManager->SkinWindow(form->Handle());
   }
@@ -190,7 +190,7 @@ void TSkinData::SetActive(bool value) {
         if (NoSkin) return;
         SkinManager->PendingSkinData = this;
         SkinManager->PostCommand(1, 250);
-        SkinManager->ManagerState = 1;
+        SkinManager->ManagerState = TManagerState::Running;
       } else {
         SkinManager->PendingSkinData = this;
         SkinManager->PostCommand(2, 250);
@@ -221,7 +221,7 @@ void TSkinData::RefreshSkin() {
   if (!SkinManager) Loaded();
   SkinManager->PendingSkinData = this;
   SkinManager->ClearCaptionButtons();
-  if (SkinManager->ManagerState == 1) SkinManager->PostCommand(3, 250);
+  if (SkinManager->ManagerState == TManagerState::Running) SkinManager->PostCommand(3, 250);
 }
 
 void TSkinData::UpdateSkinControl(TControl* Form, TControl* Control) {

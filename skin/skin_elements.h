@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "gui/pictures.h"
+#include "skin/draw_primitives.h"
 
 class TQuickIni;
 class TSkinReader;
@@ -25,6 +26,8 @@ class TDataSkinObject {
   // Frames in Image; a count below 1 counts as 1 for every division.
   int Frames() const { return Frame < 1 ? 1 : Frame; }
   RECT Margins() const { return RECT{LeftWidth, TopHeight, RightWidth, BottomHeight}; }
+  // How DrawElement fills it: its margins, Tile and Trans.
+  TElementLook Look() const { return TElementLook{Image, Margins(), Tile != 0, Trans != 0}; }
 
   int32_t LeftWidth = 0;
   int32_t TopHeight = 0;

@@ -436,10 +436,10 @@ void TSkinElements::BuildComboImages() {
     for (int k = 1; k <= n; ++k) {
       // Each frame starts from a clear cell, so no frame shows through another.
       FillRect(cellDC, &whole, key);
-      DrawElement(cellDC, whole, SunkEdge->Image, false, SunkEdge->Tile != 0, SunkEdge->Trans != 0, n, k,
-                  SunkEdge->Margins());
-      DrawElement(cellDC, button, ComboButton->Image, false, ComboButton->Tile != 0, true,
-                  ComboButton->Frames(), k, ComboButton->Margins());
+      DrawElement(cellDC, whole, SunkEdge->Look(), {k, n});
+      TElementLook buttonLook = ComboButton->Look();
+      buttonLook.Keyed = true;  // the button always lies on the edge's frame
+      DrawElement(cellDC, button, buttonLook, {k, ComboButton->Frames()});
       if (ExtraImages) DrawElementCellCentered(cellDC, button, ExtraImages->Image, true, ExtraImages->Frames(), k);
       const RECT field{2, 2, 49 - c, 18};
       FillRect(cellDC, &field, key);

@@ -8,14 +8,13 @@
 #include "gui/messages.h"
 #include "gui/timer.h"
 #include "skin/draw_primitives.h"
+#include "skin/skin_control.h"
 #include "skin/skin_data.h"
 #include "skin/skin_manager.h"
 #include "skin/skin_messages.h"
 
 namespace {
 
-// The window property through which the subclass procedure finds its skinner.
-const wchar_t kSkinnerProperty[] = L"QuillsteadWinSkinForm";
 constexpr UINT kHoverInterval = 250;
 constexpr COLORREF kMagenta = RGB(255, 0, 255);
 
@@ -29,10 +28,6 @@ HFONT LoadCaptionFont() {
   metrics.cbSize = sizeof(metrics);
   if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) return nullptr;
   return CreateFontIndirectW(&metrics.lfCaptionFont);
-}
-
-bool AskButtonVisible(void* context, int code, int action) {
-  return SendMessageW(static_cast<HWND>(context), SKM_BUTTONVISIBLE, static_cast<WPARAM>(code), action) > 0;
 }
 
 }  // namespace
@@ -52,7 +47,7 @@ TWinSkinForm::TWinSkinForm(TComponent* owner) : TComponent(owner), captionFont_(
 
 TWinSkinForm::~TWinSkinForm() {
   // A skinner freed with its form while the window still lives lets go of the window first.
-  if (subclassed_ && SkinState != 4) Unhook();
+  if (subclassed_ && SkinState != TSkinState::Destroying) Unhook();
   FreeSkinners();
   ClearCaptionButtons();
   if (SkinData) SkinData->HideCaptionHint();
@@ -68,9 +63,7 @@ void TWinSkinForm::AttachForm(TSkinData* skinData, TCustomForm* form) {
   if (skinData->OnBeforeSkinForm) skinData->OnBeforeSkinForm(form, Handle, WindowClassName);
   HookIn(skinData);
   if (FrameSkinned) {
-    savedWindowProc_ = form->WindowProc;
-    form->WindowProc = TWndMethod::Of<&TWinSkinForm::VclWindowProc>(this);
-    vclProcInstalled_ = true;
+    formChain_.HookControl(form);
   }
   savedColor_ = form->Color();
   form->SetColor(ToColorRef(skinData->Elements.ColourTable[kColourButtonFace]));
@@ -80,7 +73,7 @@ void TWinSkinForm::AttachHandle(TSkinData* skinData) { HookIn(skinData); }
 
 void TWinSkinForm::HookIn(TSkinData* skinData) {
   if (subclassed_) return;
-  if (SkinManager) SkinManager->ManagerState = 1;
+  if (SkinManager) SkinManager->ManagerState = TManagerState::Running;
   SkinData = skinData;
   HoverTimer.reset(new TTimer(nullptr));
   HoverTimer->SetEnabled(false);
@@ -121,49 +114,26 @@ void TWinSkinForm::HookIn(TSkinData* skinData) {
     NativeMenu = GetMenu(Handle);
     BuildFrameMetrics();
   } else {
-    SkinState = 1;
+    SkinState = TSkinState::Active;
   }
   if (MdiKind == 2 && BorderTop < GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CXFRAME))
     MenuBarHeight = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CXFRAME) - BorderTop;
 }
 
-void TWinSkinForm::Subclass() {
-  SetPropW(Handle, kSkinnerProperty, this);
-  // The previous procedure is called later with the character set it was installed with.
-  installedWide_ = IsUnicode;
-  if (installedWide_)
-    oldWndProc_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(Handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TWinSkinForm::SubclassProc)));
-  else
-    oldWndProc_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(Handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TWinSkinForm::SubclassProc)));
-  subclassed_ = true;
-}
+void TWinSkinForm::Subclass() { subclassed_ = HookWindow(Handle); }
 
 void TWinSkinForm::RemoveSubclass() {
   if (!subclassed_) return;
-  if (vclProcInstalled_ && Form) {
-    // Only while our link is still the head: a later hook keeps its own place.
-    if (Form->WindowProc == TWndMethod::Of<&TWinSkinForm::VclWindowProc>(this)) Form->WindowProc = savedWindowProc_;
-    vclProcInstalled_ = false;
-  }
-  if (installedWide_)
-    SetWindowLongPtrW(Handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldWndProc_));
-  else
-    SetWindowLongPtrA(Handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldWndProc_));
-  RemovePropW(Handle, kSkinnerProperty);
+  // Each leaves only while it is the head: a later hook keeps its own place.
+  formChain_.RemoveHook();
+  RemoveHook();
   subclassed_ = false;
 }
 
-LRESULT CALLBACK TWinSkinForm::SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-  auto* self = static_cast<TWinSkinForm*>(GetPropW(window, kSkinnerProperty));
-  if (!self) return DefWindowProcW(window, msg, wParam, lParam);
-  return self->FormWindowProc(msg, wParam, lParam);
-}
-
 LRESULT TWinSkinForm::CallOldProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (installedWide_) return CallWindowProcW(oldWndProc_, Handle, msg, wParam, lParam);
-  return CallWindowProcA(oldWndProc_, Handle, msg, wParam, lParam);
+  TMessage m{msg, wParam, lParam, 0};
+  CallDefault(m);
+  return m.Result;
 }
 
 void TWinSkinForm::ReadPlacement() {
@@ -187,18 +157,18 @@ void TWinSkinForm::StartSkinning() {
   BuildIconBitmap();
   SaveNativeFrame();
   if (Form) SkinControlTree(Form);
-  if (SkinState == 0) {
+  if (SkinState == TSkinState::Attached) {
     if (MdiKind == 2) {
       if (ShowState == kShowNormal) {
-        SkinState = 5;
+        SkinState = TSkinState::FirstResize;
         FitFrame(false);
-        SkinState = 1;
+        SkinState = TSkinState::Active;
         UpdateWindowShape();
       }
     } else if (!IsChildWindow && BorderKind != kBorderNoCaption && ShowState != kShowMinimized) {
-      SkinState = 5;
+      SkinState = TSkinState::FirstResize;
       FitFrame(false);
-      SkinState = 1;
+      SkinState = TSkinState::Active;
       if (ShowState == kShowNormal)
         UpdateWindowShape();
       else
@@ -206,12 +176,12 @@ void TWinSkinForm::StartSkinning() {
     }
   }
   DoAfterSkinForm();
-  SkinState = 1;
+  SkinState = TSkinState::Active;
   HoverTimer->SetEnabled(true);
 }
 
 void TWinSkinForm::DoAfterSkinForm() {
-  SendMessageW(Handle, SKM_SKINDONE, 0, SKM_KEY);
+  SendSkinMessage(Handle, SKM_SKINDONE, 0, SKM_KEY);
   if (SkinData && SkinData->OnAfterSkinForm) SkinData->OnAfterSkinForm(Form, Handle, WindowClassName);
 }
 
@@ -220,7 +190,7 @@ void TWinSkinForm::DoAfterSkinForm() {
 void TWinSkinForm::VclWindowProc(TMessage& m) {
   switch (m.Msg) {
     case WM_SETTEXT:
-      savedWindowProc_(m);
+      formChain_.CallDefault(m);
       if (IsWindowVisible(Handle)) {
         if (ShowState == kShowMinimized)
           PaintNonClient(nullptr);
@@ -242,11 +212,11 @@ void TWinSkinForm::VclWindowProc(TMessage& m) {
     default:
       break;
   }
-  savedWindowProc_(m);
+  formChain_.CallDefault(m);
 }
 
 LRESULT TWinSkinForm::FormWindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (SkinState == 0 && msg == WM_NCPAINT) return 0;
+  if (SkinState == TSkinState::Attached && msg == WM_NCPAINT) return 0;
   switch (msg) {
     case WM_ERASEBKGND: {
       LRESULT r = CallOldProc(msg, wParam, lParam);
@@ -257,23 +227,21 @@ LRESULT TWinSkinForm::FormWindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       return 1;
     }
     case WM_NCDESTROY: {
-      SkinState = 4;
-      WNDPROC old = oldWndProc_;
-      bool wide = installedWide_;
+      SkinState = TSkinState::Destroying;
+      LRESULT r = CallOldProc(msg, wParam, lParam);
       Unhook();
-      LRESULT r = wide ? CallWindowProcW(old, Handle, msg, wParam, lParam)
-                       : CallWindowProcA(old, Handle, msg, wParam, lParam);
-      SkinState = 6;
+      SkinState = TSkinState::Detached;
       return r;
     }
     case WM_NCACTIVATE:
-      if (SkinState == 0 && MdiKind != 2) return 0;
+      if (SkinState == TSkinState::Attached && MdiKind != 2) return 0;
       if (!FrameSkinned) return CallOldProc(msg, wParam, lParam);
       return Stage2(msg, wParam, lParam);
     case 0x00AE:  // the themed caption repaint of newer systems: nothing of it shows
       return 0;
     case WM_INITMENUPOPUP:
-      if (SkinManager) SkinManager->PopupKind = reinterpret_cast<HMENU>(wParam) == SystemMenu ? 2 : 1;
+      if (SkinManager) SkinManager->PopupKind =
+            reinterpret_cast<HMENU>(wParam) == SystemMenu ? TPopupKind::SystemMenu : TPopupKind::WindowMenu;
       return CallOldProc(msg, wParam, lParam);
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORSTATIC: {
@@ -286,7 +254,7 @@ LRESULT TWinSkinForm::FormWindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       StartSkinning();
       return 0;
     case SKM_QUERYSKINNED:
-      PostMessageW(Handle, SKM_SKINDONE, 0, SKM_KEY);
+      PostSkinMessage(Handle, SKM_SKINDONE, 0, SKM_KEY);
       return 1;
     default:
       if (!FrameSkinned) return CallOldProc(msg, wParam, lParam);
@@ -327,7 +295,7 @@ LRESULT TWinSkinForm::Stage2(UINT msg, WPARAM wParam, LPARAM lParam) {
 
 LRESULT TWinSkinForm::Stage3(UINT msg, WPARAM wParam, LPARAM lParam, bool passDefault) {
   bool maximizedMdiChild = MdiKind == 2 && ShowState == kShowMaximized;
-  if (maximizedMdiChild || SkinState == 0) return passDefault ? CallOldProc(msg, wParam, lParam) : 0;
+  if (maximizedMdiChild || SkinState == TSkinState::Attached) return passDefault ? CallOldProc(msg, wParam, lParam) : 0;
   LRESULT result = 0;
   switch (msg) {
     case WM_NCACTIVATE:
@@ -374,7 +342,7 @@ void TWinSkinForm::WmSize(WPARAM wParam) {
   }
   if (ShowState == kShowMinimized) return;
   if (MdiKind == 2 && ShowState != kShowNormal) return;
-  if (SkinState == 1 || SkinState == 3) UpdateWindowShape();
+  if (SkinState == TSkinState::Active || SkinState == TSkinState::Reskinning) UpdateWindowShape();
 }
 
 // ---- frame metrics and sizing ------------------------------------------------------------------
@@ -405,7 +373,7 @@ void TWinSkinForm::FitFrame(bool refresh) {
     FrameChanged();
     return;
   }
-  if (DialogClass || SkinState == 3) GetClientRect(Handle, &NativeClientRect);
+  if (DialogClass || SkinState == TSkinState::Reskinning) GetClientRect(Handle, &NativeClientRect);
   int width = NativeClientRect.right + BorderLeft + BorderRight;
   if (refresh) {
     GetClientRect(Handle, &NativeClientRect);
@@ -508,7 +476,7 @@ void TWinSkinForm::SetSysMenuStyle(bool remove) {
 // ---- painting ----------------------------------------------------------------------------------
 
 void TWinSkinForm::PaintNonClient(HDC dc) {
-  if ((SkinState != 1 && SkinState != 3) || BorderKind == kBorderNoCaption) return;
+  if ((SkinState != TSkinState::Active && SkinState != TSkinState::Reskinning) || BorderKind == kBorderNoCaption) return;
   if (MdiKind == 2 && ShowState == kShowMaximized) return;
   HDC windowDc = dc ? dc : GetWindowDC(Handle);
   if (!windowDc) return;
@@ -637,13 +605,13 @@ void TWinSkinForm::DrawCaptionText(HDC dc, const RECT& area) {
 }
 
 void TWinSkinForm::UpdateWindowShape() {
-  if (SkinState == 6 || !FrameSkinned) return;
+  if (SkinState == TSkinState::Detached || !FrameSkinned) return;
   if (MdiKind == 2 && ShowState != kShowNormal) return;
   RECT window;
   GetWindowRect(Handle, &window);
   int w = window.right - window.left, h = window.bottom - window.top;
   if (w <= 0 || h <= 0) return;
-  if (w == RegionWidth && h == RegionHeight && MdiKind != 2 && SkinState != 3) return;
+  if (w == RegionWidth && h == RegionHeight && MdiKind != 2 && SkinState != TSkinState::Reskinning) return;
   // The previous region belongs to the system since it was handed over: it goes with the
   // next SetWindowRgn, never through us.
   Region = nullptr;
@@ -692,285 +660,32 @@ void TWinSkinForm::ClearWindowShape() {
   RegionWidth = RegionHeight = 0;
 }
 
-// ---- caption buttons ---------------------------------------------------------------------------
-
-void TWinSkinForm::ClearCaptionButtons() {
-  HotObject = nullptr;
-  CaptionButtons.clear();
-}
-
-bool TWinSkinForm::CaptionButtonVisible(size_t index) {
-  TWinSysButton& button = *CaptionButtons[index];
-  TCaptionState state;
-  state.ShowState = ShowState;
-  state.IsActive = IsActive;
-  state.CaptionCaps = CaptionCaps;
-  state.BorderKind = BorderKind;
-  state.DialogClass = DialogClass;
-  TButtonVisibility v = CaptionButtonVisibility(*button.Element, state, &AskButtonVisible, Handle);
-  button.Visible = v.Visible;
-  if (button.Element->Action == 1 || button.Element->Action == 2) button.Enabled = v.Enabled;
-  return v.Visible;
-}
-
-void TWinSkinForm::LayoutCaptionButtons() {
-  for (size_t i = 0; i < CaptionButtons.size(); ++i) {
-    TWinSysButton& button = *CaptionButtons[i];
-    if (!CaptionButtonVisible(i) || button.Element->Image.Empty()) continue;
-    button.Rect = CaptionButtonRect(*button.Element, WindowWidth, CaptionBackRect, BorderTop, BorderRight,
-                                    MenuBarHeight, 0);
-  }
-}
-
-void TWinSkinForm::DrawButton(HDC dc, TWinSysButton* button, int frame) {
-  const TDataSkinSysButton& e = *button->Element;
-  if (e.Action == 3 || e.Action == 11)
-    DrawCaptionIcon(dc, button->Rect);
-  else
-    DrawElementCell(dc, button->Rect, e.Image, true, e.Frames(), frame);
-}
-
-void TWinSkinForm::PaintCaptionButtons(HDC dc) {
-  for (auto& button : CaptionButtons) {
-    const TDataSkinSysButton& e = *button->Element;
-    if (!button->Visible || e.Image.Empty() || e.Visibility == 100) continue;
-    int frame = 1;
-    if (e.Frames() >= 4 && (!IsActive || !button->Enabled)) frame = 4;
-    DrawButton(dc, button.get(), frame);
-  }
-}
-
-void TWinSkinForm::PaintCaptionButton(TWinSysButton* button, int state) {
-  const TDataSkinSysButton& e = *button->Element;
-  if (!button->Enabled) state = e.Frames() > 3 ? 4 : 1;
-  if (e.Visibility == 100 && state == 3) state = 4;
-  HDC dc = GetWindowDC(Handle);
-  if (!dc) return;
-  DrawButton(dc, button, std::min(state, e.Frames()));
-  ReleaseDC(Handle, dc);
-}
-
-void TWinSkinForm::BuildIconBitmap() {
-  int cx = GetSystemMetrics(SM_CXSMICON), cy = GetSystemMetrics(SM_CYSMICON);
-  IconBitmap.SetSize(cx, cy);
-  IconBitmap.Fill(kMagenta);
-  HICON icon = reinterpret_cast<HICON>(SendMessageW(Handle, WM_GETICON, ICON_SMALL, 0));
-  if (!icon) icon = reinterpret_cast<HICON>(SendMessageW(Handle, WM_GETICON, ICON_BIG, 0));
-  if (!icon) return;
-  HICON small = static_cast<HICON>(CopyImage(icon, IMAGE_ICON, cx, cy, LR_COPYFROMRESOURCE));
-  if (!small) return;
-  {
-    TBitmapDC dc(IconBitmap.Handle());
-    DrawIconEx(dc, 0, 0, small, cx, cy, 0, nullptr, DI_NORMAL);
-  }
-  DestroyIcon(small);
-}
-
-void TWinSkinForm::DrawCaptionIcon(HDC dc, const RECT& rect) {
-  HWND app = Application->Handle();
-  HICON icon = reinterpret_cast<HICON>(SendMessageW(app, WM_GETICON, ICON_SMALL, 0));
-  if (!icon) icon = reinterpret_cast<HICON>(SendMessageW(app, WM_GETICON, ICON_BIG, 0));
-  int size = GetSystemMetrics(SM_CXSMICON);
-  HICON small = icon ? static_cast<HICON>(CopyImage(icon, IMAGE_ICON, size, size, LR_COPYFROMRESOURCE)) : nullptr;
-  if (small) {
-    int y = CaptionTextRect.top + (CaptionTextRect.bottom - CaptionTextRect.top) / 2 - size / 2;
-    DrawIconEx(dc, 8, y, small, size, size, 0, nullptr, DI_NORMAL);
-    DestroyIcon(small);
-  } else {
-    DrawKeyed(dc, rect, IconBitmap, kMagenta);
-  }
-}
-
-TWinSysButton* TWinSkinForm::CaptionButtonAt(POINT point) const {
-  for (auto& button : CaptionButtons) {
-    if (button->Visible && button->Element->Action >= 0 && PtInRect(&button->Rect, point)) return button.get();
-  }
-  return nullptr;
-}
-
-bool TWinSkinForm::HandleNcMouse(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-  int sx = static_cast<short>(LOWORD(lParam)), sy = static_cast<short>(HIWORD(lParam));
-  TWinSysButton* button = CaptionButtonAt(ScreenToWindow(sx, sy));
-  result = 0;
-  switch (msg) {
-    case WM_NCMOUSEMOVE:
-      if (!IsActive) return true;
-      if (button) {
-        button->Hover();
-        return true;
-      }
-      if (HotObject) HotObject->Leave();
-      HotObject = nullptr;
-      return false;
-    case WM_NCLBUTTONDOWN:
-      SkinData->HideCaptionHint();
-      if (button) {
-        if (!IsActive) SetForegroundWindow(Handle);
-        button->Press();
-        return true;
-      }
-      if (ShowState == kShowMaximized && IsActive && wParam == HTCAPTION) {
-        // A maximized window is not dragged by its caption.
-        result = CallOldProc(msg, HTMENU, lParam);
-        return true;
-      }
-      return false;
-    case WM_NCLBUTTONUP:
-      SkinData->HideCaptionHint();
-      if (button) {
-        if (button == HotObject) {
-          button->Release();
-          CaptionButtonAction(sx, sy);
-        }
-        return true;
-      }
-      return false;
-    case WM_NCLBUTTONDBLCLK:
-      if (button) {
-        if (button->Element->Action == 3 || button->Element->Action == 11) {
-          HoverTimer->SetEnabled(false);
-          PostMessageW(Handle, WM_SYSCOMMAND, SC_CLOSE, 0);
-        }
-        return true;
-      }
-      if (ShowState != kShowNormal) {
-        RestoreWindow();
-        return true;
-      }
-      if (CaptionCaps & kCapMaximize) {
-        MaximizeOrRestore();
-        return true;
-      }
-      return false;
-    default:
-      return false;
-  }
-}
-
-bool TWinSkinForm::CanClose() const {
-  if (!SystemMenu) return false;
-  MENUITEMINFOW info{};
-  info.cbSize = sizeof(info);
-  info.fMask = MIIM_STATE;
-  return GetMenuItemInfoW(SystemMenu, SC_CLOSE, FALSE, &info) != FALSE;
-}
-
-void TWinSkinForm::CaptionButtonAction(int x, int y) {
-  auto* button = dynamic_cast<TWinSysButton*>(HotObject);
-  if (!button) return;
-  int action = button->Element->Action;
-  switch (action) {
-    case 0:
-      if (CanClose()) {
-        HoverTimer->SetEnabled(false);
-        PostMessageW(Handle, WM_SYSCOMMAND, SC_CLOSE, 0);
-      }
-      break;
-    case 1:
-    case 22:
-      if (button->Enabled) MaximizeOrRestore();
-      break;
-    case 2:
-    case 23:
-      if (button->Enabled) MinimizeOrRestore();
-      break;
-    case 3:
-    case 11:
-    case 12:
-      // The system menu at the click; the owner-drawn menu joins it when the menus are skinned.
-      if (SystemMenu) {
-        UINT command = static_cast<UINT>(TrackPopupMenu(SystemMenu, TPM_RETURNCMD | TPM_RIGHTBUTTON, x + 1, y + 1, 0,
-                                                        Handle, nullptr));
-        if (command) PostMessageW(Handle, WM_SYSCOMMAND, command, 0);
-      }
-      break;
-    case 4:
-      PostMessageW(Handle, WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
-      break;
-    default:
-      PostMessageW(Handle, SKM_CUSTOMBUTTON, static_cast<WPARAM>(action), 0);
-      break;
-  }
-}
-
-void TWinSkinForm::MaximizeOrRestore() {
-  if (ShowState == kShowMaximized) {
-    RestoreWindow();
-    return;
-  }
-  ShowState = kShowMaximized;
-  PostMessageW(Handle, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
-  HotObject = nullptr;
-}
-
-void TWinSkinForm::RestoreWindow() {
-  ShowState = kShowNormal;
-  PostMessageW(Handle, WM_SYSCOMMAND, SC_RESTORE, 0);
-}
-
-void TWinSkinForm::MinimizeOrRestore() {
-  if (ShowState == kShowMinimized) {
-    RestoreWindow();
-    return;
-  }
-  ShowState = kShowMinimized;
-  // A minimized window keeps its system menu.
-  SetSysMenuStyle(false);
-  PostMessageW(Handle, WM_SYSCOMMAND, SC_MINIMIZE, 0);
-}
-
-void TWinSkinForm::HideButtonHint() {
-  if (!SkinData) return;
-  SkinData->HintElapsed = 0;
-  SkinData->HideCaptionHint();
-}
-
-void TWinSkinForm::HoverTick() {
-  if (!HotObject) return;
-  POINT cursor;
-  GetCursorPos(&cursor);
-  POINT p = ScreenToWindow(cursor.x, cursor.y);
-  if (!PtInRect(&HotObject->Rect, p)) {
-    HotObject->Leave();
-    HotObject = nullptr;
-    HideButtonHint();
-    return;
-  }
-  auto* button = dynamic_cast<TWinSysButton*>(HotObject);
-  if (!button) return;
-  SkinData->HintElapsed += HoverTimer->Interval();
-  switch (CaptionHintStep(SkinData->HintElapsed, static_cast<uint32_t>(Application->HintPause()),
-                          static_cast<uint32_t>(Application->HintHidePause()))) {
-    case THintStep::Show: {
-      std::wstring hint = CaptionButtonHint(button->Element->Action);
-      if (!hint.empty()) {
-        GetWindowRect(Handle, &WindowRect);
-        LONG left = button->Rect.left + WindowRect.left, top = cursor.y + 24;
-        SkinData->ShowCaptionHint(RECT{left, top, left, top}, hint);
-      }
-      break;
-    }
-    case THintStep::Hide:
-      SkinData->HideCaptionHint();
-      break;
-    case THintStep::Wait:
-      break;
-  }
-}
-
 // ---- controls, skin changes, unskinning ---------------------------------------------------------
 
 void TWinSkinForm::Notification(TComponent* component, TOperation operation) {
   TComponent::Notification(component, operation);
   if (operation != TOperation::opRemove) return;
   offered_.erase(static_cast<TControl*>(component));
-  Skinners.erase(std::remove(Skinners.begin(), Skinners.end(), component), Skinners.end());
+}
+
+void TWinSkinForm::AddSkinner(TSkinControl* skinner) {
+  if (std::find(Skinners.begin(), Skinners.end(), skinner) == Skinners.end()) Skinners.push_back(skinner);
+}
+
+void TWinSkinForm::RemoveSkinner(TSkinControl* skinner) {
+  Skinners.erase(std::remove(Skinners.begin(), Skinners.end(), skinner), Skinners.end());
+}
+
+TSkinControl* TWinSkinForm::FindSkinControlByHandle(HWND window) const {
+  for (TSkinControl* skinner : Skinners)
+    if (skinner->Handle == window) return skinner;
+  return nullptr;
 }
 
 bool TWinSkinForm::IsControlSkinned(TControl* control) const {
   if (!control) return false;
   auto* windowed = dynamic_cast<TWinControl*>(control);
-  if (windowed && windowed->HandleAllocated() && SendMessageW(windowed->Handle(), SKM_QUERYSKINNED, 0, 0) == 1) return true;
+  if (windowed && windowed->HandleAllocated() && SendSkinMessage(windowed->Handle(), SKM_QUERYSKINNED, 0, 0) == 1) return true;
   return offered_.count(control) != 0;
 }
 
@@ -991,17 +706,21 @@ void TWinSkinForm::SkinControlTree(TControl* root) {
     if (!SkinData->OnSkinControl) continue;
     TComponent* skinner = nullptr;
     SkinData->OnSkinControl(this, SkinData, root, control, control->ClassName(), skinner);
-    if (skinner && std::find(Skinners.begin(), Skinners.end(), skinner) == Skinners.end()) {
-      Skinners.push_back(skinner);
-      skinner->FreeNotification(this);
-    }
+    auto* skinControl = dynamic_cast<TSkinControl*>(skinner);
+    if (skinControl && std::find(Skinners.begin(), Skinners.end(), skinControl) == Skinners.end())
+      skinControl->AttachControl(this, SkinData, nullptr, skinControl->Recolour);
   }
 }
 
 void TWinSkinForm::FreeSkinners() {
-  std::vector<TComponent*> skinners;
+  // Each gives its control back as it was (colours), then goes.
+  std::vector<TSkinControl*> skinners;
   skinners.swap(Skinners);
-  for (TComponent* skinner : skinners) delete skinner;
+  for (TSkinControl* skinner : skinners) {
+    skinner->SkinForm = nullptr;
+    skinner->Detach();
+    delete skinner;
+  }
 }
 
 void TWinSkinForm::RepaintWindow(HWND window) {
@@ -1010,12 +729,12 @@ void TWinSkinForm::RepaintWindow(HWND window) {
 }
 
 void TWinSkinForm::RestoreColor() {
-  if (Form && SkinState != 4) Form->SetColor(savedColor_);
+  if (Form && SkinState != TSkinState::Destroying) Form->SetColor(savedColor_);
 }
 
 void TWinSkinForm::SkinChanged() {
   if (Form) Form->SetColor(ToColorRef(SkinData->Elements.ColourTable[kColourButtonFace]));
-  SkinState = 3;
+  SkinState = TSkinState::Reskinning;
   if (FrameSkinned && Form) {
     FitFrame(true);
     Form->SetHeight(Form->Height() + 1);
@@ -1023,7 +742,7 @@ void TWinSkinForm::SkinChanged() {
   }
   UpdateWindowShape();
   DoAfterSkinForm();
-  SkinState = 1;
+  SkinState = TSkinState::Active;
 }
 
 void TWinSkinForm::Unhook() {
@@ -1041,11 +760,11 @@ void TWinSkinForm::Unskin() {
   FreeSkinners();
   RestoreColor();
   if (!FrameSkinned) {
-    if (Form && SkinState != 4) Form->Invalidate();
+    if (Form && SkinState != TSkinState::Destroying) Form->Invalidate();
     return;
   }
   SetSysMenuStyle(false);
-  if (SkinState != 4 && (MdiKind == 2 || !IsChildWindow)) {
+  if (SkinState != TSkinState::Destroying && (MdiKind == 2 || !IsChildWindow)) {
     RECT r;
     GetWindowRect(Handle, &r);
     int width = (r.right - r.left) + NativeNcWidth - BorderLeft - BorderRight;
@@ -1058,42 +777,3 @@ void TWinSkinForm::Unskin() {
   RegionOwned = false;
   RegionWidth = RegionHeight = 0;
 }
-
-// ---- caption-button state machine --------------------------------------------------------------
-
-TNCObject::~TNCObject() {
-  // A freed object is never left as the hot one.
-  if (Owner && Owner->HotObject == this) Owner->HotObject = nullptr;
-}
-
-void TNCObject::Press() {
-  if (!Visible) return;
-  if (Owner->HotObject && Owner->HotObject != this) Owner->HotObject->Leave();
-  Owner->HotObject = this;
-  State = 2;
-  PaintObject();
-}
-
-void TNCObject::Release() {
-  if (!Visible) return;
-  State = 3;
-  PaintObject();
-}
-
-void TNCObject::Hover() {
-  if (!Visible || Owner->HotObject == this) return;
-  if (Owner->HotObject) Owner->HotObject->Leave();
-  Owner->HotObject = this;
-  State = 3;
-  PaintObject();
-}
-
-void TNCObject::Leave() {
-  if (!Visible) return;
-  Owner->HotObject = nullptr;
-  State = 1;
-  PaintObject();
-  Owner->HideButtonHint();
-}
-
-void TWinSysButton::PaintObject() { Owner->PaintCaptionButton(this, State); }

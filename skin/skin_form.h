@@ -12,19 +12,23 @@
 
 #include "gui/classes.h"
 #include "gui/graphics.h"
-#include "gui/wnd_method.h"
 #include "skin/caption_buttons.h"
 #include "skin/frame_rules.h"
+#include "skin/skin_hook.h"
 #include "gui/memory_dc.h"
 #include "gui/pictures.h"
 
 class TControl;
 class TCustomForm;
+class TSkinControl;
 class TSkinData;
 class TTimer;
 struct TMessage;
 
-class TWinSkinForm : public TComponent {
+// A window skinner's state; the numbers are the ones the engine has always used.
+enum class TSkinState { Attached = 0, Active = 1, Reskinning = 3, Destroying = 4, FirstResize = 5, Detached = 6 };
+
+class TWinSkinForm : public TComponent, public TSkinHook {
   QS_CLASS(TWinSkinForm)
 
  public:
@@ -66,7 +70,7 @@ class TWinSkinForm : public TComponent {
   std::wstring WindowClassName;
   TCustomForm* Form = nullptr;
   TSkinData* SkinData = nullptr;
-  int SkinState = 0;  // 0 attached, 1 active, 3 re-skinning, 4 destroying, 5 first resize, 6 detached
+  TSkinState SkinState = TSkinState::Attached;
   bool FrameSkinned = false;
   uint8_t BorderKind = kBorderDefault;
   uint8_t CaptionCaps = 0;
@@ -99,13 +103,27 @@ class TWinSkinForm : public TComponent {
   HRGN Region = nullptr;
   bool RegionOwned = false;
   int RegionWidth = 0, RegionHeight = 0;
-  std::vector<TComponent*> Skinners;  // handed over by OnSkinControl, owned
+  // The control skinners of this window. A framework control's skinner belongs to the control;
+  // a plain window's to this window skinner.
+  std::vector<TSkinControl*> Skinners;
+  void AddSkinner(TSkinControl* skinner);
+  void RemoveSkinner(TSkinControl* skinner);
+  TSkinControl* FindSkinControlByHandle(HWND window) const;
 
  protected:
   void Notification(TComponent* component, TOperation operation) override;
 
  private:
-  static LRESULT CALLBACK SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+  // The window's messages (comctl32 subclass) and the framework form's chain.
+  void WndProc(TMessage& m) override { m.Result = FormWindowProc(m.Msg, m.WParam, m.LParam); }
+  class TFormChainHook : public TSkinHook {
+   public:
+    explicit TFormChainHook(TWinSkinForm* owner) : owner_(owner) {}
+    void WndProc(TMessage& m) override { owner_->VclWindowProc(m); }
+
+   private:
+    TWinSkinForm* owner_;
+  };
   LRESULT FormWindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT Stage2(UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT Stage3(UINT msg, WPARAM wParam, LPARAM lParam, bool passDefault);
@@ -142,11 +160,8 @@ class TWinSkinForm : public TComponent {
   void DoAfterSkinForm();
   void RestoreColor();
 
-  WNDPROC oldWndProc_ = nullptr;
   bool subclassed_ = false;
-  bool installedWide_ = false;  // which character set the previous procedure was installed with
-  TWndMethod savedWindowProc_;
-  bool vclProcInstalled_ = false;
+  TFormChainHook formChain_{this};
   TColor savedColor_ = 0;
   HFONT captionFont_ = nullptr;
   std::set<TControl*> offered_;  // controls already offered to OnSkinControl

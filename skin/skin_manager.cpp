@@ -34,7 +34,7 @@ TSkinManage::TSkinManage() : timer_(new TTimer(nullptr)) {
 }
 
 TSkinManage::~TSkinManage() {
-  ManagerState = 4;
+  ManagerState = TManagerState::Destroying;
   SkinningEnabled = false;
   timer_.reset();
   while (!skinForms_.empty()) {
@@ -68,7 +68,7 @@ LRESULT CALLBACK TSkinManage::SkinHookProc(int code, WPARAM wParam, LPARAM lPara
         break;
       }
       case HCBT_ACTIVATE:
-        if (SkinManager->ManagerState == 0) SkinManager->ManagerState = 1;
+        if (SkinManager->ManagerState == TManagerState::Idle) SkinManager->ManagerState = TManagerState::Running;
         SkinManager->SkinWindow(window);
         break;
       default:
@@ -90,7 +90,7 @@ void TSkinManage::RemoveSkinData(TSkinData* skinData) {
     TWinSkinForm* skinner = skinForms_[i];
     if (skinner->SkinData != skinData) continue;
     skinForms_.erase(skinForms_.begin() + static_cast<std::ptrdiff_t>(i));
-    if (skinner->SkinState != 4 && skinner->SkinState != 6) {
+    if (skinner->SkinState != TSkinState::Destroying && skinner->SkinState != TSkinState::Detached) {
       skinner->Unskin();
       TWinSkinForm::RepaintWindow(skinner->Handle);
     }
@@ -115,7 +115,7 @@ TWinSkinForm* TSkinManage::FindSkinForm(HWND window) const {
 }
 
 void TSkinManage::RemoveSkinForm(TWinSkinForm* skinner) {
-  if (ManagerState == 4) return;
+  if (ManagerState == TManagerState::Destroying) return;
   skinForms_.erase(std::remove(skinForms_.begin(), skinForms_.end(), skinner), skinForms_.end());
 }
 
@@ -150,7 +150,7 @@ bool TSkinManage::CanSkinWindow(HWND window, const std::wstring& className) cons
 bool TSkinManage::SkinWindow(HWND window) {
   if (!SkinningEnabled || !IsWindow(window)) return false;
   PurgeSkinForms();
-  if (SendMessageW(window, SKM_QUERYSKINNED, 0, 0) == 1 || FindSkinForm(window)) return false;
+  if (SendSkinMessage(window, SKM_QUERYSKINNED, 0, 0) == 1 || FindSkinForm(window)) return false;
   TControl* control = FindVclForm(window);
   DWORD style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
   DWORD exStyle = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE));
@@ -177,7 +177,7 @@ bool TSkinManage::SkinWindow(HWND window) {
     skinner->AttachForm(skinData, form);
   else
     skinner->AttachHandle(skinData);
-  PostMessageW(window, SKM_START, 0, 1000);
+  PostSkinMessage(window, SKM_START, 0, 1000);
   return true;
 }
 
@@ -190,7 +190,7 @@ void TSkinManage::SkinForm(TCustomForm* form) {
 void TSkinManage::PostCommand(int command, int delay) {
   PendingCommand = command;
   timer_->SetInterval(delay);
-  if (ManagerState == 0) {
+  if (ManagerState == TManagerState::Idle) {
     if (command == 1) SkinningEnabled = true;
     if (command == 2) SkinningEnabled = false;
     return;
@@ -204,27 +204,26 @@ void TSkinManage::ClearCaptionButtons() {
 }
 
 void TSkinManage::PurgeSkinForms() {
-  if (ManagerState == 4) return;
+  if (ManagerState == TManagerState::Destroying) return;
   for (size_t i = skinForms_.size(); i-- > 0;) {
     TWinSkinForm* skinner = skinForms_[i];
-    if (skinner->SkinState != 6) continue;
+    if (skinner->SkinState != TSkinState::Detached) continue;
     skinForms_.erase(skinForms_.begin() + static_cast<std::ptrdiff_t>(i));
     delete skinner;
   }
 }
 
-bool TSkinManage::PopupAllowed(int popupKind, const TSkinData& skinData) {
+bool TSkinManage::PopupAllowed(TPopupKind popupKind, const TSkinData& skinData) {
   TSkinControlTypes controls = skinData.SkinControls();
   switch (popupKind) {
-    case 0:
+    case TPopupKind::ContextMenu:
       return controls.Contains(TSkinControlType::xcPopupMenu);
-    case 1:
+    case TPopupKind::WindowMenu:
       return controls.Contains(TSkinControlType::xcMainMenu) || controls.Contains(TSkinControlType::xcMenuItem);
-    case 2:
+    case TPopupKind::SystemMenu:
       return controls.Contains(TSkinControlType::xcSystemMenu);
-    default:
-      return false;
   }
+  return false;
 }
 
 std::vector<TCustomForm*> TSkinManage::ScreenForms() const {

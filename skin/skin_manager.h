@@ -17,6 +17,11 @@ class TTimer;
 class TWinSkinForm;
 class TObject;
 
+// Idle until the first window is activated; Destroying while the manager is freed.
+enum class TManagerState { Idle = 0, Running = 1, Destroying = 4 };
+// The popup menu about to open: a context menu, a window's own menu, or the system menu.
+enum class TPopupKind { ContextMenu = 0, WindowMenu = 1, SystemMenu = 2 };
+
 class TSkinManage {
  public:
   TSkinManage();
@@ -48,15 +53,15 @@ class TSkinManage {
   // Drops and frees the skinners whose windows are gone.
   void PurgeSkinForms();
   // The settings a popup menu needs on, by the kind of the popup about to open.
-  static bool PopupAllowed(int popupKind, const TSkinData& skinData);
+  static bool PopupAllowed(TPopupKind popupKind, const TSkinData& skinData);
 
   const std::vector<TWinSkinForm*>& SkinForms() const { return skinForms_; }
   const std::vector<TSkinData*>& SkinDatas() const { return skinDatas_; }
 
   bool SkinningEnabled = false;
   bool ForceSkin = false;
-  int ManagerState = 0;  // 0 idle, 1 running, 4 destroying
-  int PopupKind = 0;     // 0 context menu, 1 a window's own menu, 2 the system menu
+  TManagerState ManagerState = TManagerState::Idle;
+  TPopupKind PopupKind = TPopupKind::ContextMenu;
   bool MenuBarPopup = false;
   int PendingCommand = 0;
   TSkinData* PendingSkinData = nullptr;

@@ -166,9 +166,9 @@ TEST_F(Canvas, DrawElementKeyedOrCopiedAndNothingWhenInverted) {
   image.SetPixel(0, 0, kSkinKeyColour);
   image.SetPixel(1, 0, RGB(5, 5, 5));
   TBitmapDC dc(target_.Handle());
-  DrawElement(dc, RECT{0, 0, 4, 2}, image, false, false, true, 1, 1, RECT{0, 0, 0, 0});
-  DrawElement(dc, RECT{0, 4, 4, 6}, image, false, false, false, 1, 1, RECT{0, 0, 0, 0});
-  DrawElement(dc, RECT{10, 4, 8, 6}, image, false, false, false, 1, 1, RECT{0, 0, 0, 0});
+  DrawElement(dc, RECT{0, 0, 4, 2}, TElementLook{image, {}, false, true}, {});
+  DrawElement(dc, RECT{0, 4, 4, 6}, TElementLook{image, {}, false, false}, {});
+  DrawElement(dc, RECT{10, 4, 8, 6}, TElementLook{image, {}, false, false}, {});
   EXPECT_EQ(target_.Pixel(0, 0), kBackground);
   EXPECT_EQ(target_.Pixel(3, 1), RGB(5, 5, 5));
   EXPECT_EQ(target_.Pixel(0, 4), kSkinKeyColour);

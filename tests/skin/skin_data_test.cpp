@@ -68,7 +68,7 @@ TEST_F(SkinDataTest, ActiveInTheFormNeedsAUsableStoredSkin) {
   EXPECT_TRUE(good.Active());
   // Before any window was activated the command only lets windows be skinned from now on.
   EXPECT_TRUE(SkinManager->SkinningEnabled);
-  EXPECT_EQ(SkinManager->ManagerState, 0);
+  EXPECT_EQ(SkinManager->ManagerState, TManagerState::Idle);
 }
 
 TEST_F(SkinDataTest, SettingsAtCreationAndTheFixedProperties) {
@@ -169,17 +169,18 @@ TEST_F(SkinDataTest, WindowClassRuleAndTheApplicationsHandler) {
 TEST_F(SkinDataTest, PopupMenusNeedTheirSetting) {
   TSkinData data(nullptr);
   struct Case {
-    int kind;
+    TPopupKind kind;
     TSkinControlTypes kinds;
     bool allowed;
   } cases[] = {
-      {0, {T::xcPopupMenu}, true},  {0, {T::xcMainMenu}, false}, {1, {T::xcMenuItem}, true},
-      {1, {T::xcMainMenu}, true},   {1, {T::xcPopupMenu}, false}, {2, {T::xcSystemMenu}, true},
-      {2, {T::xcMainMenu}, false},
+      {TPopupKind::ContextMenu, {T::xcPopupMenu}, true}, {TPopupKind::ContextMenu, {T::xcMainMenu}, false},
+      {TPopupKind::WindowMenu, {T::xcMenuItem}, true},   {TPopupKind::WindowMenu, {T::xcMainMenu}, true},
+      {TPopupKind::WindowMenu, {T::xcPopupMenu}, false}, {TPopupKind::SystemMenu, {T::xcSystemMenu}, true},
+      {TPopupKind::SystemMenu, {T::xcMainMenu}, false},
   };
   for (const Case& c : cases) {
     data.SetSkinControls(c.kinds);
-    EXPECT_EQ(TSkinManage::PopupAllowed(c.kind, data), c.allowed) << c.kind;
+    EXPECT_EQ(TSkinManage::PopupAllowed(c.kind, data), c.allowed) << static_cast<int>(c.kind);
   }
 }
 

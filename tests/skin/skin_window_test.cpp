@@ -59,7 +59,7 @@ class SkinWindowTest : public testing::Test {
   TWinSkinForm* Skinner() const { return SkinManager ? SkinManager->FindSkinForm(form->Handle()) : nullptr; }
   bool ShowSkinned() {
     form->Show();
-    return PumpUntil([this] { return Skinner() && Skinner()->SkinState == 1; });
+    return PumpUntil([this] { return Skinner() && Skinner()->SkinState == TSkinState::Active; });
   }
   void TearDown() override {
     delete form;
@@ -154,7 +154,7 @@ TEST_F(SkinWindowTest, CommandsUnskinSkinAndRefresh) {
   DeleteObject(region);
 
   data->SetActive(true);  // command 1
-  ASSERT_TRUE(PumpUntil([&] { return changed == 2 && Skinner() && Skinner()->SkinState == 1; }));
+  ASSERT_TRUE(PumpUntil([&] { return changed == 2 && Skinner() && Skinner()->SkinState == TSkinState::Active; }));
   EXPECT_EQ(ClientRectOf(w).right, 300);
 
   data->RefreshSkin();  // command 3: caption buttons rebuilt, the window stays skinned
@@ -290,7 +290,7 @@ TEST_F(SkinWindowTest, ADialogWidensToItsCaptionAndKeepsItsControlsCentred) {
   SetActiveWindow(dialog);
   ASSERT_TRUE(PumpUntil([&] {
     TWinSkinForm* s = SkinManager->FindSkinForm(dialog);
-    return s && s->SkinState == 1;
+    return s && s->SkinState == TSkinState::Active;
   }));
   TWinSkinForm* skinner = SkinManager->FindSkinForm(dialog);
   EXPECT_EQ(skinner->BorderKind, kBorderDialog);

@@ -1,0 +1,116 @@
+// TSkinControl: the base of every control skinner. One skinner takes over the painting of one
+// control: a framework control (it joins the control's WindowProc chain and is owned by the
+// control, so it goes with it) or a plain child window of a window the framework does not own
+// (subclassed; owned by the window skinner). The window skinner lists the skinners of its
+// window. A concrete skinner paints in DrawSkin and filters messages in BeforeMessage /
+// AfterMessage; the base keeps the rules every skinner shares (the engine's messages, the
+// window going away, colours given back at detach).
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "gui/classes.h"
+#include "gui/graphics.h"
+#include "gui/pictures.h"
+#include "skin/control_facts.h"
+#include "skin/skin_hook.h"
+
+class TCanvas;
+class TControl;
+class TSkinData;
+class TWinSkinForm;
+
+// 0 created, 1 attached, 6 the window is gone (the numbers the engine has always used).
+enum class TControlState { Created = 0, Attached = 1, WindowDestroyed = 6 };
+
+class TSkinControl : public TComponent, public TSkinHook {
+  QS_CLASS(TSkinControl)
+
+ public:
+  explicit TSkinControl(TComponent* owner);
+  ~TSkinControl() override;
+
+  // A framework control: the owner. A second attach does nothing.
+  virtual void AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool recolour);
+  // A plain window the framework does not own.
+  virtual void AttachWindow(HWND window, TSkinData* skinData, TCanvas* canvas, TWinSkinForm* form);
+  // Skinning of this control off: colour and ParentBackground given back (unless the window
+  // is already gone); messages pass straight on from then on.
+  virtual void Detach();
+  // True: default processing, then AfterMessage. False: handled here (the result is set).
+  virtual bool BeforeMessage(TMessage& m);
+  virtual void AfterMessage(TMessage& m);
+  // Paints the skin into dc, or into the window DC when dc is null.
+  virtual void RepaintWindow(HDC dc);
+  // Paints the control's look into dc over rect (window coordinates from 0, 0).
+  virtual void DrawSkin(HDC /*dc*/, const RECT& /*rect*/) {}
+  virtual void SkinChanged();
+  void Repaint();
+  void SwitchParentBackground(bool attaching);
+
+  // Shared helpers of the skinners.
+  TColor ParentColour(TColor defaultColour) const;
+  void FillFace(HDC dc, const RECT& rect) const;
+  void FillParentColour(HDC dc, const RECT& rect) const;
+  LONG_PTR GetWindowLongAW(HWND window, int index) const;
+  // A focus rectangle around WindowText as it is drawn with format in rect.
+  void DrawFocusText(HDC dc, UINT format, const RECT& rect) const;
+  // The control's MouseDown with the left button, from a mouse message.
+  void ForwardMouseDown(const TMessage& m);
+
+  uint8_t MouseState = 0;  // bit 0 mouse over, bit 1 pressed
+  TCanvas* Canvas = nullptr;
+  bool WindowEnabled = false;
+  bool Focused = false;
+  std::wstring WindowText;
+  bool Enabled = true;
+  bool IsUnicode = false;
+  TSkinData* SkinData = nullptr;
+  HWND Handle = nullptr;
+  TControl* Control = nullptr;
+  RECT WindowRect{};
+  TComponent* Invalidator = nullptr;
+  bool Recolour = false;
+  TColor SavedColor = 0;
+  bool Attached = false;
+  TControlState ControlState = TControlState::Created;
+  TWinSkinForm* SkinForm = nullptr;
+  int Mode = 0;
+  // What the skinners read of the control: caption, enabled, checked, font, colour.
+  TControlFacts Facts;
+
+ protected:
+  void WndProc(TMessage& m) override;
+  void HookTargetGone() override;
+  void Notification(TComponent* component, TOperation operation) override;
+
+ private:
+  void Leave();
+  bool parentBackgroundSwitched_ = false;
+  bool recreating_ = false;
+};
+
+// Fills rect with a solid colour.
+void FillSolid(HDC dc, const RECT& rect, COLORREF colour);
+// True for a window with WS_POPUP or whose parent is the desktop's message window (0x10014).
+bool IsPopupOrDesktopChild(HWND window);
+// Dest gets source's size, pixel format and pixels.
+void CopyBitmap(const TBitmap& source, TBitmap& dest);
+// The framework's mouse-leave notification to the skinner's window.
+void SendMouseLeave(const TSkinControl* skinner);
+std::wstring GetWindowTextWide(HWND window);
+std::wstring StrToWide(const std::string& text);
+// The first count characters; all for -1.
+std::wstring WideLeft(const std::wstring& text, int count);
+int DrawTextWide(HDC dc, const std::wstring& text, RECT& rect, UINT format);
+
+// Published properties of any object by name; the empty answer for a missing object or
+// property, or one of another kind.
+int64_t GetOrdPropByName(TObject* object, const std::wstring& name);  // integers only; -1
+std::wstring GetEnumPropByName(TObject* object, const std::wstring& name);
+std::wstring GetPropAsWide(TObject* object, const std::wstring& name);
+TObject* GetObjectPropByName(TObject* object, const std::wstring& name);
+// Integer (from its text), enumeration (member name), strings; anything else is ignored.
+void SetPropByName(TObject* object, const std::wstring& name, const std::wstring& text);
