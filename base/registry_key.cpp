@@ -45,11 +45,16 @@ bool DeleteKeyAndSubtree(HKEY key, bool withSubtree) {
   if (DeleteThroughHandle(key)) return true;
   if (!withSubtree) return false;
   wchar_t name[256];  // a key name has at most 255 characters
-  // A subkey that is still listed after its turn is enumerated past; the key then stays.
+  // A subkey that is still listed after its turn is enumerated past; the key then stays. After
+  // each deleted subkey the key itself is tried again, so the usual last subkey costs no further
+  // enumeration.
   for (DWORD kept = 0;;) {
     DWORD length = sizeof(name) / sizeof(name[0]);
     if (RegEnumKeyExW(key, kept, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
-    if (DeleteOpenedKey(key, std::wstring(name, length), true) != TRegDeleteResult::Deleted) ++kept;
+    if (DeleteOpenedKey(key, std::wstring(name, length), true) != TRegDeleteResult::Deleted)
+      ++kept;
+    else if (kept == 0 && DeleteThroughHandle(key))
+      return true;
   }
   return DeleteThroughHandle(key);
 }

@@ -59,8 +59,12 @@ std::vector<TRegBackupEntry> LoadRegBackupList() {
 
 bool RemoveRegBackup(const TRegBackupEntry& Entry) {
   bool removed = true;
+  // A file that another row still names stays for that row.
+  bool shared = false;
+  for (const TRegBackupEntry& other : LoadRegBackupList())
+    shared = shared || (other.Key != Entry.Key && SameText(other.FileName, Entry.FileName));
   // The name comes from an editable file: only a plain name inside the backup folder is deleted.
-  if (IsSafeFileName(Entry.FileName)) {
+  if (!shared && IsSafeFileName(Entry.FileName)) {
     std::wstring path = RegBackupFolder() + Entry.FileName;
     if (FileExists(path)) removed = DeleteFileW(path.c_str()) != 0;
   }

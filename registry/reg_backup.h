@@ -41,9 +41,10 @@ struct TRegBackupEntry {
 };
 std::vector<TRegBackupEntry> LoadRegBackupList();
 
-// Removes one backup: deletes Backup\Registry\<Entry.FileName> when that is a plain file name and
-// the file exists, and deletes the index line Entry.Key. False when the file is still there
-// afterwards (the index line is removed in any case).
+// Removes one backup: deletes Backup\Registry\<Entry.FileName> when that is a plain file name, the
+// file exists and no other index line names it, and deletes the index line Entry.Key. False when
+// the file is still there afterwards although no other line names it (the index line is removed
+// in any case).
 bool RemoveRegBackup(const TRegBackupEntry& Entry);
 
 // The row text of a backup file name "20091123174105.reg": "Monday,November 23,2009-17:41". A

@@ -66,13 +66,14 @@ bool ResetKeySecurity(HKEY Root, const std::wstring& KeyPath) {
   PSID user = reinterpret_cast<TOKEN_USER*>(buffer.data())->User.Sid;
 
   std::wstring name = SecurityObjectName(Root, KeyPath);
-  // The key's own list is kept, so only the entries about this user change. When it cannot
-  // be read the new list holds this user alone.
+  // The key's own list is kept, so only the entries about this user change. When it cannot be
+  // read nothing changes: a list built from nothing would hold this user alone and lock
+  // everyone else out.
   PACL oldDacl = nullptr;
   PSECURITY_DESCRIPTOR descriptor = nullptr;
   if (GetNamedSecurityInfoW(name.c_str(), SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION, nullptr, nullptr, &oldDacl,
                             nullptr, &descriptor) != ERROR_SUCCESS)
-    oldDacl = nullptr;
+    return false;
 
   EXPLICIT_ACCESSW access = {};
   access.grfAccessPermissions = KEY_ALL_ACCESS;

@@ -72,6 +72,7 @@ std::wstring ComparableKeyPath(const std::wstring& Path) {
 }  // namespace
 
 bool IsRegItemExcluded(const TRegExcludeList& ExcludeList, const TRegItem& Item) {
+  if (ExcludeList.empty()) return false;
   const std::wstring baseKey = ComparableKeyPath(Item.BaseKey);
   const std::wstring keyPath = ComparableKeyPath(Item.KeyPath);
   // The key whose whole tree the record deletes, if it deletes one.
@@ -98,9 +99,8 @@ TRegCleanResult CleanRegItems(TRegScanEngine& Engine, TRegCleanReport Report, co
   TRegCleanResult result;
   ApplyRegExcludeList(Engine);
   for (const auto& item : Engine.Items) {
-    if (item->Selected)
-      ReportScanProgress(OnProgress, 0,
-                         Report == TRegCleanReport::Category ? IntToStr(item->Category) : item->ValueData);
+    if (item->Selected && OnProgress)
+      OnProgress(0, Report == TRegCleanReport::Category ? IntToStr(item->Category) : item->ValueData);
     if (item->Excluded) continue;
     PumpMessages();
     if (Engine.CleanState == kRegStateStop) return result;

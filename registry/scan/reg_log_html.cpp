@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <cwchar>
+
 #include "base/exception.h"
 #include "base/files.h"
 #include "base/strings.h"
@@ -9,67 +11,123 @@
 
 namespace {
 
-// Record texts come from the registry: markup characters in them must not become markup.
-std::wstring HtmlText(const std::wstring& Text) {
-  std::wstring out;
-  out.reserve(Text.size());
+// Appends Text to Out, escaped: record texts come from the registry, and markup characters in
+// them must not become markup.
+void AppendHtmlText(std::wstring& Out, const std::wstring& Text) {
   for (wchar_t c : Text) {
     switch (c) {
-      case L'&': out += L"&amp;"; break;
-      case L'<': out += L"&lt;"; break;
-      case L'>': out += L"&gt;"; break;
-      case L'"': out += L"&quot;"; break;
-      case L'\'': out += L"&#39;"; break;
-      default: out += c;
+      case L'&': Out += L"&amp;"; break;
+      case L'<': Out += L"&lt;"; break;
+      case L'>': Out += L"&gt;"; break;
+      case L'"': Out += L"&quot;"; break;
+      case L'\'': Out += L"&#39;"; break;
+      default: Out += c;
     }
   }
-  return out;
 }
 
-// Appends Chars in the code page to Out; false (Out unchanged) when the code page has no byte
-// sequence for one of them.
-bool Encode(UINT CodePage, const wchar_t* Chars, int Count, std::string& Out) {
+// A list item "<li>Label<font color="Colour">Text</font></li>".
+void AppendItem(std::wstring& Out, const wchar_t* Label, const wchar_t* Colour, const std::wstring& Text) {
+  Out += L"<li>";
+  Out += Label;
+  Out += L"<font color=\"";
+  Out += Colour;
+  Out += L"\">";
+  AppendHtmlText(Out, Text);
+  Out += L"</font></li>";
+}
+
+// Converts Chars to the code page into Out (appended); false, with Out unchanged, when the code
+// page has no byte sequence for one of them. One conversion into room for the longest result.
+bool Encode(UINT CodePage, const wchar_t* Chars, size_t Count, std::string& Out) {
+  if (Count == 0) return true;
+  if (Count > 0x1FFFFFFF) return false;
+  CPINFO info;
+  const size_t most = Count * (GetCPInfo(CodePage, &info) ? info.MaxCharSize : 4);
+  const size_t at = Out.size();
+  Out.resize(at + most);
   BOOL usedDefault = FALSE;
-  int length = WideCharToMultiByte(CodePage, WC_NO_BEST_FIT_CHARS, Chars, Count, nullptr, 0, nullptr, &usedDefault);
-  if (length <= 0 || usedDefault) return false;
-  size_t at = Out.size();
+  // UTF-8 takes neither the flag nor the question.
+  const bool utf8 = CodePage == CP_UTF8;
+  const int length = WideCharToMultiByte(CodePage, utf8 ? 0 : WC_NO_BEST_FIT_CHARS, Chars, static_cast<int>(Count),
+                                         &Out[at], static_cast<int>(most), nullptr, utf8 ? nullptr : &usedDefault);
+  if (length <= 0 || usedDefault) {
+    Out.resize(at);
+    return false;
+  }
   Out.resize(at + length);
-  WideCharToMultiByte(CodePage, WC_NO_BEST_FIT_CHARS, Chars, Count, &Out[at], length, nullptr, nullptr);
   return true;
+}
+
+struct TCharsetName {
+  UINT codePage;
+  const wchar_t* name;
+};
+
+// Code pages a report may be written in, by the names browsers know them by.
+const TCharsetName kCharsets[] = {
+    {CP_UTF8, L"utf-8"},      {936, L"gbk"},           {950, L"big5"},          {932, L"shift_jis"},
+    {949, L"euc-kr"},         {874, L"windows-874"},   {1250, L"windows-1250"}, {1251, L"windows-1251"},
+    {1252, L"windows-1252"},  {1253, L"windows-1253"}, {1254, L"windows-1254"}, {1255, L"windows-1255"},
+    {1256, L"windows-1256"},  {1257, L"windows-1257"}, {1258, L"windows-1258"},
+};
+
+const wchar_t* CharsetName(UINT CodePage) {
+  for (const TCharsetName& charset : kCharsets)
+    if (charset.codePage == CodePage) return charset.name;
+  return nullptr;
 }
 
 }  // namespace
 
+UINT RegLogCodePage() {
+  const UINT codePage = GetACP();
+  return CharsetName(codePage) ? codePage : CP_UTF8;
+}
+
+std::wstring RegLogCharset() { return CharsetName(RegLogCodePage()); }
+
 std::wstring RegLogHtml(const TRegItemList& Items, const std::wstring& Title, TDateTime Time) {
-  std::wstring html = L"<html><head><title>" + HtmlText(Title) + L"</title></head><body><h1>";
+  std::wstring html;
+  html.reserve(512 + Items.size() * 400);
+  html += L"<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=";
+  html += RegLogCharset();
+  html += L"\"><title>";
+  AppendHtmlText(html, Title);
+  html += L"</title></head><body><h1>";
   html += Format(L"注册表扫描清理时间 <font color=\"blue\">%s %s</font>，共扫描到<font color= \"blue\">%d</font>项无效记录",
                  FormatDateTime(L"yyyy-mm-dd", Time).c_str(), FormatDateTime(L"hh:nn:ss", Time).c_str(),
                  static_cast<int>(Items.size()));
   html += L"</h1>";
   int number = 0;
+  wchar_t digits[16];
   for (const auto& item : Items) {
-    html += L"<p><strong>" + IntToStr(++number) + L". [" + HtmlText(item->RootName + item->KeyPath) +
-            L"]</strong></p><ul>";
-    html += L"<li>值名称：<font color=\"blue\">" + HtmlText(item->ValueName) + L"</font></li>";
-    html += L"<li>值：<font color=\"blue\">" + HtmlText(item->ValueData) + L"</font></li>";
-    html += L"<li>清理原因：<font color=\"blue\">" + HtmlText(item->Description) + L"</font></li>";
-    html += L"<li>类型：<font color=\"red\">" + HtmlText(item->ProblemType) + L"</font></li>";
-    const wchar_t* colour = Trim(item->Status) == kRegCleanedStatus ? L"green" : L"red";
-    html += L"<li>状态：<font color=\"" + std::wstring(colour) + L"\">" + HtmlText(item->Status) + L"</font></li></ul>";
+    swprintf(digits, 16, L"%d", ++number);
+    html += L"<p><strong>";
+    html += digits;
+    html += L". [";
+    AppendHtmlText(html, item->RootName);
+    AppendHtmlText(html, item->KeyPath);
+    html += L"]</strong></p><ul>";
+    AppendItem(html, L"值名称：", L"blue", item->ValueName);
+    AppendItem(html, L"值：", L"blue", item->ValueData);
+    AppendItem(html, L"清理原因：", L"blue", item->Description);
+    AppendItem(html, L"类型：", L"red", item->ProblemType);
+    AppendItem(html, L"状态：", Trim(item->Status) == kRegCleanedStatus ? L"green" : L"red", item->Status);
+    html += L"</ul>";
   }
   html += L"</body></html>";
   return html;
 }
 
 std::string EncodeRegLogHtml(const std::wstring& Html) {
-  UINT codePage = GetACP();
-  if (codePage == CP_UTF8) return WideToUtf8(Html);
+  const UINT codePage = RegLogCodePage();
   // Most reports convert whole; only one that holds foreign characters goes character by character.
   std::string whole;
-  if (Encode(codePage, Html.data(), static_cast<int>(Html.size()), whole) || Html.empty()) return whole;
+  if (Encode(codePage, Html.data(), Html.size(), whole)) return whole;
   std::string out;
   for (size_t i = 0; i < Html.size(); ++i) {
-    int count = IS_HIGH_SURROGATE(Html[i]) && i + 1 < Html.size() && IS_LOW_SURROGATE(Html[i + 1]) ? 2 : 1;
+    size_t count = IS_HIGH_SURROGATE(Html[i]) && i + 1 < Html.size() && IS_LOW_SURROGATE(Html[i + 1]) ? 2 : 1;
     if (!Encode(codePage, &Html[i], count, out)) {
       unsigned codePoint = count == 2 ? 0x10000u + ((Html[i] - 0xD800u) << 10) + (Html[i + 1] - 0xDC00u) : Html[i];
       out += "&#" + std::to_string(codePoint) + ";";

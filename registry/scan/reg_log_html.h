@@ -6,12 +6,21 @@
 #include "base/date_time.h"
 #include "registry/scan/reg_scan_engine.h"
 
-// The report's text, on one line: Title in the head, the heading with Time and the number of
-// records, then each record numbered from 1. Record fields are HTML-escaped.
+#include <windows.h>
+
+// The code page a report is written in: the system's when browsers know it by a name (the
+// Chinese, Japanese, Korean and Windows code pages), else UTF-8.
+UINT RegLogCodePage();
+// Its name, as the report declares it ("gbk", "windows-1252", "utf-8" ...).
+std::wstring RegLogCharset();
+
+// The report's text, on one line: its character set and Title in the head, the heading with
+// Time and the number of records, then each record numbered from 1. Record fields are
+// HTML-escaped.
 std::wstring RegLogHtml(const TRegItemList& Items, const std::wstring& Title, TDateTime Time);
 
-// The report text in the system code page; characters that code page cannot hold become numeric
-// character references, so no text is lost.
+// The report text in RegLogCodePage, in one conversion; characters that code page cannot hold
+// become numeric character references, so no text is lost.
 std::string EncodeRegLogHtml(const std::wstring& Html);
 
 // Writes the report of Items, made now, into FileName (titled with its file name); raises

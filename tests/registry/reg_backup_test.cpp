@@ -176,14 +176,20 @@ TEST_F(RegBackupTest, RemoveTouchesOnlyItsOwnFileAndLine) {
   EXPECT_TRUE(FileExists(Program.Path() + L"Backup\\Registry\\sub\\keep.reg"));
   EXPECT_TRUE(FileExists(Program.Path() + L"keep.reg"));
 
-  // The last line names the first line's file but has a key of its own: only that key goes.
+  // The last line names the first line's file but has a key of its own: only that key goes, and
+  // the file stays for the first line.
   EXPECT_TRUE(RemoveRegBackup(list[4]));
-  EXPECT_FALSE(FileExists(Program.Path() + L"Backup\\Registry\\20091123174105.reg"));
+  EXPECT_TRUE(FileExists(Program.Path() + L"Backup\\Registry\\20091123174105.reg"));
   std::vector<TRegBackupEntry> left = LoadRegBackupList();
   ASSERT_EQ(left.size(), 1u);
   EXPECT_EQ(left[0].Key, L"20091123174105");
-  // Its file is already gone: removing the row still removes its line.
+  // The last line that names it takes the file with it.
   EXPECT_TRUE(RemoveRegBackup(left[0]));
+  EXPECT_FALSE(FileExists(Program.Path() + L"Backup\\Registry\\20091123174105.reg"));
+  EXPECT_TRUE(LoadRegBackupList().empty());
+  // A row whose file is already gone still removes its line.
+  Program.WriteFile(L"Registry.ini", "[RegBackupFiles]\r\n20120101000000=20120101000000.reg\r\n");
+  EXPECT_TRUE(RemoveRegBackup(LoadRegBackupList().at(0)));
   EXPECT_TRUE(LoadRegBackupList().empty());
 }
 

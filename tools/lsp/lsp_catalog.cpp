@@ -13,6 +13,7 @@ constexpr size_t kPathField = 260;
 constexpr size_t kGuidAt = 280;
 constexpr size_t kGuidEnd = 296;
 constexpr size_t kNameAt = 376;
+constexpr size_t kNameChars = 256;  // WSAPROTOCOL_LEN + 1: the whole field, its terminator's place included
 
 std::wstring& TestParametersKey() {
   static std::wstring key;
@@ -54,7 +55,8 @@ void DecodePackedCatalogItem(const std::vector<BYTE>& data, TLspItem& item) {
   item.ProviderPath = path.empty() ? L"" : ExpandEnvironmentText(AnsiToWide(path));
   item.ProviderId = data.size() >= kGuidEnd ? GuidText(data) : L"";
   item.ProtocolName.clear();
-  for (size_t at = kNameAt; at + 1 < data.size(); at += 2) {
+  // Within its field: bytes after it (a longer record) are no part of the name.
+  for (size_t at = kNameAt; at + 1 < data.size() && at < kNameAt + 2 * kNameChars; at += 2) {
     const wchar_t c = static_cast<wchar_t>(Word16(data, at));
     if (c == 0) break;
     item.ProtocolName += c;

@@ -132,6 +132,45 @@ TEST(ResetKeySecurity, LetsTheUserDeleteAKeyThatDeniedIt) {
   EXPECT_EQ(RegDeleteKeyW(HKEY_CURRENT_USER, path.c_str()), ERROR_SUCCESS);
 }
 
+// A list that cannot be read is left as it is (writing one from nothing would leave this user
+// alone in it).
+TEST(ResetKeySecurity, AnUnreadableListIsNotReplaced) {
+  TestRegistryKey key(L"KeySecurity");
+  const std::wstring path = key.Path() + L"\\Unreadable";
+  ASSERT_TRUE(CreateUserKey(path));
+  // Owned by the system; everyone may change the list but nobody may read it.
+  PSECURITY_DESCRIPTOR sd = nullptr;
+  ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorW(L"O:SYD:P(A;;WD;;;WD)", SDDL_REVISION_1, &sd,
+                                                                   nullptr));
+  HKEY h;
+  ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, WRITE_DAC | WRITE_OWNER, &h), ERROR_SUCCESS);
+  const LONG set = RegSetKeySecurity(h, OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION, sd);
+  RegCloseKey(h);
+  LocalFree(sd);
+  // Give the list back so the test key can be removed.
+  struct Restore {
+    std::wstring path;
+    ~Restore() {
+      PSECURITY_DESCRIPTOR open = nullptr;
+      ConvertStringSecurityDescriptorToSecurityDescriptorW(L"D:P(A;;KA;;;WD)", SDDL_REVISION_1, &open, nullptr);
+      HKEY k;
+      if (RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, WRITE_DAC, &k) == ERROR_SUCCESS) {
+        RegSetKeySecurity(k, DACL_SECURITY_INFORMATION, open);
+        RegCloseKey(k);
+      }
+      LocalFree(open);
+    }
+  } restore{path};
+  if (set != ERROR_SUCCESS) GTEST_SKIP() << "this platform does not let the owner be changed";
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, READ_CONTROL, &h) == ERROR_SUCCESS) {
+    RegCloseKey(h);
+    GTEST_SKIP() << "this platform lets the list be read all the same";
+  }
+  EXPECT_FALSE(ResetKeySecurity(HKEY_CURRENT_USER, path));
+  // Still the old list: this user did not become its only entry, and still cannot read it.
+  EXPECT_NE(RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, READ_CONTROL, &h), ERROR_SUCCESS);
+}
+
 TEST(ResetKeySecurity, AMissingKeyIsNotChanged) {
   EXPECT_FALSE(ResetKeySecurity(HKEY_CURRENT_USER, L"Software\\QuillsteadTest\\NoSuchKey\\Deeper"));
 }

@@ -342,7 +342,8 @@ TEST(RegLogHtml, TheReportText) {
                                                          15, 1)));
   const TDateTime time = EncodeDate(2026, 3, 4) + EncodeTime(5, 6, 7, 0);
   EXPECT_EQ(RegLogHtml(items, L"20260304050607.html", time),
-            L"<html><head><title>20260304050607.html</title></head><body><h1>"
+            L"<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=" + RegLogCharset() +
+                L"\"><title>20260304050607.html</title></head><body><h1>"
             L"注册表扫描清理时间 <font color=\"blue\">2026-03-04 05:06:07</font>，共扫描到<font color= \"blue\">3</font>项无效记录"
             L"</h1>"
             L"<p><strong>1. [HKEY_CURRENT_USER\\Software\\App]</strong></p><ul>"
@@ -368,7 +369,7 @@ TEST(RegLogHtml, TheReportText) {
 
 // Decodes the report bytes as a browser would: the system code page, then numeric references.
 std::wstring DecodeReport(const std::string& Bytes) {
-  std::wstring text = GetACP() == CP_UTF8 ? Utf8ToWide(Bytes) : AnsiToWide(Bytes);
+  std::wstring text = RegLogCodePage() == CP_UTF8 ? Utf8ToWide(Bytes) : AnsiToWide(Bytes);
   std::wstring out;
   for (size_t i = 0; i < text.size(); ++i) {
     size_t end = text.find(L';', i);
@@ -411,6 +412,23 @@ TEST(RegLogHtml, TheFileHoldsTheEncodedReport) {
   EXPECT_EQ(bytes, EncodeRegLogHtml(RegLogHtml(items, L"20260304050607.html", time)));
   EXPECT_EQ(bytes.find('\n'), std::string::npos);
   EXPECT_NE(DecodeReport(bytes).find(L"[HKEY_CURRENT_USER\\软件]"), std::wstring::npos);
+}
+
+// The report says which character set its bytes are in, and that is the one they are in.
+TEST(RegLogHtml, DeclaresTheCharacterSetItIsWrittenIn) {
+  const std::string bytes = EncodeRegLogHtml(RegLogHtml({}, L"t.html", EncodeDate(2026, 3, 4)));
+  const std::string declared = "charset=" + WideToUtf8(RegLogCharset()) + "\"";
+  EXPECT_NE(bytes.find(declared), std::string::npos) << bytes;
+  const UINT acp = GetACP();
+  if (acp == 936) {
+    EXPECT_EQ(RegLogCharset(), L"gbk");
+  }
+  if (acp == 1252) {
+    EXPECT_EQ(RegLogCharset(), L"windows-1252");
+  }
+  EXPECT_EQ(RegLogCodePage(), RegLogCharset() == L"utf-8" ? static_cast<UINT>(CP_UTF8) : acp);
+  // The heading's Chinese text reads back from the declared code page.
+  EXPECT_NE(DecodeReport(bytes).find(L"注册表扫描清理时间"), std::wstring::npos);
 }
 
 }  // namespace

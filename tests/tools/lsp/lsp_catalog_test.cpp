@@ -45,6 +45,11 @@ TEST(LspDecode, PathWithoutTerminatorStopsAtItsFieldAndNameWithoutTerminatorAtTh
   DecodePackedCatalogItem(data, item);
   EXPECT_EQ(item.ProviderPath, std::wstring(260, L'A'));
   EXPECT_EQ(item.ProtocolName, std::wstring(256, L'A'));
+  // A longer record: the name still ends with its 256-character field.
+  data.resize(1200, 'B');
+  for (size_t i = 888; i < data.size(); i += 2) data[i + 1] = 0;
+  DecodePackedCatalogItem(data, item);
+  EXPECT_EQ(item.ProtocolName, std::wstring(256, L'A'));
 }
 
 TEST(LspDecode, EnvironmentReferencesInThePathAreExpanded) {

@@ -1,5 +1,6 @@
-// Benchmark (not a test): cleaning N selected records with the report against deleting the same
-// keys in a plain loop, and a whole-registry backup and restore against a plain "regedit /e".
+// Benchmark (not a test): cleaning N selected records against deleting the same keys in a plain
+// loop, the delete path and the HTML report each as a ratio of that loop, and a whole-registry
+// backup and restore against a plain "regedit /e".
 // Run it through scripts/bench-regclean, which gives it a throwaway prefix of its own.
 #include <windows.h>
 
@@ -12,6 +13,7 @@
 #include "base/files.h"
 #include "registry/reg_backup.h"
 #include "registry/scan/reg_clean.h"
+#include "registry/scan/reg_log_html.h"
 
 namespace {
 
@@ -56,6 +58,21 @@ int main(int argc, char** argv) {
   std::wstring folder = CreateUniqueTempFolder(L"qs_clean_bench_");
   SetProgramFolderForTesting(folder);
 
+  auto plainLoop = [&] {
+    Seed(count);
+    return Time([&] {
+      for (int i = 0; i < count; ++i) {
+        RegDeleteKeyW(HKEY_CURRENT_USER, (ItemKey(i) + L"\\Sub").c_str());
+        RegDeleteKeyW(HKEY_CURRENT_USER, ItemKey(i).c_str());
+      }
+    });
+  };
+  // The plain loop runs before and after the cleaning, and the cleaning is held against their
+  // mean: the machine's load drifts while the benchmark runs.
+  // A first round warms the registry up after the prefix was made; it is not counted.
+  plainLoop();
+  const double plainBefore = plainLoop();
+
   Seed(count);
   for (int i = 0; i < count; ++i) {
     auto item = std::make_unique<TRegItem>(MakeRegItem(HKEY_CURRENT_USER, L"HKEY_CURRENT_USER", L"", L"\\" + ItemKey(i),
@@ -68,17 +85,17 @@ int main(int argc, char** argv) {
   TRegCleanResult result;
   double clean = Time([&] { result = CleanRegItems(nullptr); });
 
-  Seed(count);
-  double plain = Time([&] {
-    for (int i = 0; i < count; ++i) {
-      RegDeleteKeyW(HKEY_CURRENT_USER, (ItemKey(i) + L"\\Sub").c_str());
-      RegDeleteKeyW(HKEY_CURRENT_USER, ItemKey(i).c_str());
-    }
-  });
+  const double plain = (plainBefore + plainLoop()) / 2;
   RegDeleteKeyW(HKEY_CURRENT_USER, kBenchKey);
+  // The report of the same records again, alone: the cleaning's delete path is the rest.
+  const std::wstring reportFile = folder + L"report.html";
+  double report = Time([&] { WriteRegLogHtml(RegItems, reportFile); });
+  const double deletePath = clean - report;
   wprintf(L"clean %d records with report: %.3f s (%d cleaned, report %ls)\n", count, clean, result.Cleaned,
           result.LogFile.c_str());
-  wprintf(L"plain delete loop:             %.3f s   ratio %.2f\n", plain, clean / plain);
+  wprintf(L"plain delete loop:             %.3f s\n", plain);
+  wprintf(L"delete path (clean - report):  %.3f s   ratio %.2f\n", deletePath, deletePath / plain);
+  wprintf(L"report alone:                  %.3f s   ratio %.2f\n", report, report / plain);
 
   DWORD exitCode = 0;
   std::wstring plainFile = folder + L"plain.reg";
