@@ -143,6 +143,28 @@ TEST_F(FocusForm, TheActiveControlIsForgottenWhenItGoesAndFocusedWhenTheFormIsSh
   EXPECT_EQ(GetFocus(), chosen->Handle());
 }
 
+// Without an active control a form starts at the ends of its tab order: shown, it focuses the first
+// control of the order (not the first created); Shift+Tab with nothing focused goes to the last.
+TEST(FocusFromNothing, ShownFormFocusesTheFirstOfTheTabOrderAndShiftTabTheLast) {
+  TForm later(nullptr);
+  later.SetBounds(60, 60, 400, 150);
+  Place<TButton>(&later, 10, L"a");
+  auto* b = Place<TButton>(&later, 100, L"b");
+  auto* c = Place<TButton>(&later, 190, L"c");
+  b->SetTabOrder(0);  // the order is b, a, c
+  later.Show();
+  Pump(30);
+  EXPECT_EQ(later.ActiveControl(), b);
+  EXPECT_EQ(GetFocus(), b->Handle());
+
+  SetFocus(later.Handle());  // the form itself: no control has the focus
+  Pump(30);
+  ASSERT_EQ(later.ActiveControl(), nullptr);
+  PostKey(WM_KEYDOWN, VK_TAB, true);
+  EXPECT_EQ(later.ActiveControl(), c);
+  EXPECT_EQ(GetFocus(), c->Handle());
+}
+
 TEST_F(FocusForm, KeyEventsReachTheFormFirstOnlyWithKeyPreviewAndAZeroKeyStopsThem) {
   auto* hungry = Place<TKeyHungry>(&form, 10);
   hungry->SetFocus();

@@ -386,3 +386,39 @@ TEST_F(SkinWindowTest, UpdateSkinControlOffersEachNewControlOnceAndSkipsTheDisab
 }
 
 }  // namespace
+
+// The window's shape follows a change of one side alone: widened only, its right border and its
+// caption buttons lie inside the region; made taller only, its bottom border does.
+TEST_F(SkinWindowTest, RegionIsRebuiltWhenOnlyTheWidthOrOnlyTheHeightChanges) {
+  MakeForm();
+  ASSERT_TRUE(ShowSkinned());
+  HWND w = form->Handle();
+  auto inRegion = [w](int x, int y) {
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    const bool inside = GetWindowRgn(w, region) != ERROR && PtInRegion(region, x, y);
+    DeleteObject(region);
+    return inside;
+  };
+  RECT r = WindowRectOf(w);
+  const int width = r.right - r.left + 120, height = r.bottom - r.top;
+  SetWindowPos(w, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  Pump(30);
+  ASSERT_EQ(WindowRectOf(w).right - WindowRectOf(w).left, width);
+  EXPECT_TRUE(inRegion(width - 2, height / 2));   // the right border
+  EXPECT_FALSE(inRegion(width - 1, 0));           // its transparent corner stays out
+  Skinner()->IsActive = true;
+  SendMessageW(w, SKM_REPAINTNC, 0, 0);  // lays the buttons out for the new width
+  for (int action : {0, 2}) {
+    TWinSysButton* button = ButtonOf(Skinner(), action);
+    ASSERT_NE(button, nullptr) << action;
+    EXPECT_TRUE(inRegion((button->Rect.left + button->Rect.right) / 2, (button->Rect.top + button->Rect.bottom) / 2))
+        << action;
+  }
+
+  const int taller = height + 80;
+  SetWindowPos(w, nullptr, 0, 0, width, taller, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  Pump(30);
+  ASSERT_EQ(WindowRectOf(w).bottom - WindowRectOf(w).top, taller);
+  EXPECT_TRUE(inRegion(width / 2, taller - 2));  // the bottom border
+  EXPECT_TRUE(inRegion(1, taller - 10));
+}

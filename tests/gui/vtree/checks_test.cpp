@@ -52,6 +52,8 @@ TEST_F(Checks, ParentsFollowTheirChildrenAndPassTheirStateDown) {
       {"check the other children", {{0, 1}, {0, 2}}, "cccc" "u" "uuu"},
       {"uncheck one", {{0, 1}}, "mcuc" "u" "uuu"},
       {"uncheck the last checked ones", {{0, 0}, {0, 2}}, "uuuu" "u" "uuu"},
+      {"check only the last child", {{0, 2}}, "muuc" "u" "uuu"},
+      {"uncheck it again", {{0, 2}}, "uuuu" "u" "uuu"},
       {"click a parent", {{2, -1}}, "uuuu" "u" "ccc"},
       {"click the parent again", {{2, -1}}, "uuuu" "u" "uuu"},
       {"click a mixed parent", {{0, 1}, {0, -1}}, "cccc" "u" "uuu"},

@@ -80,6 +80,27 @@ TEST_F(StartupExeTest, MissingUnquotedProgramIsCutAfterItsExtensionNotAtTheFirst
   EXPECT_EQ(CommandExePath(Root() + L"nothing here"), Root() + L"nothing");
 }
 
+// A tab ends the program's name as a blank does, for a program that exists and for one that does
+// not, and stays out of both the program and its arguments.
+TEST_F(StartupExeTest, ATabBetweenAnUnquotedProgramAndItsArgumentsEndsTheProgram) {
+  Touch(L"a.b\\x.exe");
+  const std::wstring exe = Root() + L"a.b\\x.exe", gone = Root() + L"a.b\\gone.exe";
+  const struct {
+    std::wstring command, program, arguments;
+  } rows[] = {
+      {exe + L"\t/min", exe, L"/min"},
+      {exe + L"\t\t-a -b", exe, L"-a -b"},
+      {gone + L"\t/min", gone, L"/min"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(std::string(row.command.begin(), row.command.end()));
+    EXPECT_EQ(CommandExePath(row.command), row.program);
+    const TCommandProgram named = CommandNamedProgram(row.command);
+    EXPECT_EQ(named.Program, row.program);
+    EXPECT_EQ(named.Arguments, row.arguments);
+  }
+}
+
 TEST_F(StartupExeTest, DotsInFoldersAndLongArgumentsStayOutOfTheResult) {
   Touch(L"a.b\\x.exe");
   const std::wstring exe = Root() + L"a.b\\x.exe";
