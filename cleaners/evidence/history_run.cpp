@@ -51,6 +51,7 @@ bool RunHistoryItems(HWND Wnd, const THistoryRunEvents& Events, THistoryRunScope
   for (int j = 1; j <= CategoryCount; ++j)
     for (int k = 1; k <= CategoryInfos[j].Count; ++k) {
       PumpMessages();
+      if (Events.Stopped && Events.Stopped()) return true;
       THisItem& item = HisItems[j][k];
       if (Scope == THistoryRunScope::CheckedItems && !item.Checked) continue;
       if (Events.OnItemStart) Events.OnItemStart(j, k);

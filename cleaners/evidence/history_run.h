@@ -17,6 +17,8 @@ struct THistoryRunEvents {
   std::function<void()> OnChanged;
   // A handler's error box, owned by the page; unassigned, the platform's box.
   std::function<void(const std::wstring& Text, const std::wstring& Caption)> ShowError;
+  // Asked before each item, after the pump: true ends the run there.
+  std::function<bool()> Stopped;
 };
 
 // The status column's text for a reported state: 0 "Cleaning...", 1 or 100 "Completed",
