@@ -13,13 +13,37 @@
 // Shared by a run and whoever may stop it (a Stop button, a page being freed): copies share one
 // request.
 class TStopToken {
+  struct TState {
+    bool requested = false;
+    std::function<void()> onRequest;
+  };
+
  public:
-  TStopToken() : requested_(std::make_shared<bool>(false)) {}
-  void Request() const { *requested_ = true; }
-  bool Requested() const { return *requested_; }
+  TStopToken() : state_(std::make_shared<TState>()) {}
+  void Request() const {
+    state_->requested = true;
+    if (state_->onRequest) state_->onRequest();
+  }
+  bool Requested() const { return state_->requested; }
+
+  // While a run lasts, passes the request on to an engine's own stop at the moment it is made
+  // (at once when it was made already).
+  class TForward {
+   public:
+    TForward(const TStopToken& token, std::function<void()> action) : state_(token.state_) {
+      state_->onRequest = std::move(action);
+      if (state_->requested) state_->onRequest();
+    }
+    ~TForward() { state_->onRequest = nullptr; }
+    TForward(const TForward&) = delete;
+    TForward& operator=(const TForward&) = delete;
+
+   private:
+    std::shared_ptr<TState> state_;
+  };
 
  private:
-  std::shared_ptr<bool> requested_;
+  std::shared_ptr<TState> state_;
 };
 
 struct TTaskProgress {

@@ -2,6 +2,7 @@
 
 #include "base/date_time.h"
 #include "cleaners/evidence/history_list.h"
+#include "cleaners/evidence/evidence_task.h"
 #include "cleaners/evidence/history_run.h"
 #include "common/last_run.h"
 #include "gui/application.h"
@@ -139,7 +140,9 @@ void TfrmHisCleaner::btnScanClick(TObject* Sender) {
   TBusyRun run(this);
   run.ScreenHourglass();
 
-  THistoryRunEvents events;
+  TEvidenceTask task;
+  task.Owner = Handle();
+  THistoryRunEvents& events = task.Events;
   events.OnItemStart = [self](int category, int item) {
     if (!self) return;
     self->SelectItemNode(category, item);
@@ -152,7 +155,7 @@ void TfrmHisCleaner::btnScanClick(TObject* Sender) {
   events.ShowError = [self](const std::wstring& text, const std::wstring& caption) {
     MessageBoxShow(self ? self->Handle() : nullptr, text, caption, MB_OK | MB_ICONERROR);
   };
-  RunHistoryItems(Handle(), events);
+  task.Clean({}, TStopToken());
   if (!self) return;
 
   SaveLastHisInfo(Now());

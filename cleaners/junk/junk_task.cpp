@@ -10,16 +10,15 @@ TTaskResult TJunkTask::Scan(const TTaskProgressEvent& OnProgress, const TStopTok
   ClearWasteFiles();
   TTaskProgress progress;
   progress.Total = static_cast<long long>(Folders.size());
-  // The scan stops through WasteSearchState: a stop request reaches it at the next report.
   const TJunkProgressEvent report = [&](bool found, const std::wstring& path, int64_t size) {
-    if (Stop.Requested()) WasteSearchState.Stop = true;
     if (found) ++progress.Count;
     progress.Text = path;
     if (OnScanFile) OnScanFile(found, path, size);
     ReportTaskProgress(OnProgress, progress);
   };
+  // The scan stops through WasteSearchState.
+  const TStopToken::TForward forward(Stop, [] { WasteSearchState.Stop = true; });
   for (size_t i = 0; i < Folders.size(); ++i) {
-    if (Stop.Requested()) WasteSearchState.Stop = true;
     if (WasteSearchState.Stop) break;
     if (OnFolderStart) OnFolderStart(i);
     ScanJunkFolder(Folders[i], WasteFileTypes, WasteExcludeFolders, WasteExcludeFiles, WasteCleanOptions, WasteFiles,
@@ -28,7 +27,6 @@ TTaskResult TJunkTask::Scan(const TTaskProgressEvent& OnProgress, const TStopTok
     ReportTaskProgress(OnProgress, progress);
     if (OnFolderEnd) OnFolderEnd(i);
   }
-  if (Stop.Requested()) WasteSearchState.Stop = true;
   WasteSearchState.Searching = false;
   TTaskResult result;
   result.Found = static_cast<long long>(WasteFiles.size());

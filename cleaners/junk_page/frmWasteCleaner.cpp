@@ -8,6 +8,7 @@
 #include "cleaners/junk/fixed_drives.h"
 #include "cleaners/junk/junk_clean.h"
 #include "cleaners/junk/junk_scan.h"
+#include "cleaners/junk/junk_task.h"
 #include "cleaners/junk/junk_texts.h"
 #include "cleaners/junk/last_waste_info.h"
 #include "cleaners/junk/waste_config.h"
@@ -72,7 +73,9 @@ std::wstring TotalText() {
 
 }  // namespace
 
-TfrmWasteCleaner::TfrmWasteCleaner(TComponent* owner) : TForm(owner) { LoadForm(); }
+TfrmWasteCleaner::TfrmWasteCleaner(TComponent* owner) : TForm(owner), task_(std::make_shared<TJunkTask>()) {
+  LoadForm();
+}
 
 TfrmWasteCleaner::~TfrmWasteCleaner() {
   if (WasteSearchState.Searching) {
@@ -100,8 +103,7 @@ void TfrmWasteCleaner::ShowStartView() {
 }
 
 void TfrmWasteCleaner::ShowLastRunInfo() {
-  const TLastWasteInfo last = LoadLastWasteInfo();
-  TLastRunPanel{lblLastDT, lblLast, lblLastScan, lblLastClear}.Show(last.When, last.ScanNum, last.ClearNum);
+  TLastRunPanel{lblLastDT, lblLast, lblLastScan, lblLastClear}.Show(task_->LastRun());
 }
 
 void TfrmWasteCleaner::ResetPage() {
@@ -202,11 +204,7 @@ void TfrmWasteCleaner::btnScanClick(TObject* Sender) {
   TBusyRun run(this);
   Steps().SetHeading(L"Scanning the Junk Cleaner", L"Junk File Cleaner is performing the search,Please wait...");
 
-  WasteSearchState.Stop = false;
-  WasteSearchState.Searching = true;
-  WasteSearchState.CurrentFolder.clear();
   lblTmpResult->SetCaption(L"0 Files (0 M) Junk File(s) Found");
-  ClearWasteFiles();
   pb2->SetMax(selected + 1);
   pb2->SetPosition(0);
   scanBytes_ = 0;
@@ -218,25 +216,25 @@ void TfrmWasteCleaner::btnScanClick(TObject* Sender) {
   const TJunkProgressEvent progress = [self](bool found, const std::wstring& path, int64_t size) {
     if (TfrmWasteCleaner* page = self.Get()) page->OnScanProgress(found, path, size);
   };
-  for (size_t i = 0; i < DiskDrivers.size() && !WasteSearchState.Stop; ++i) {
-    TDiskDriver& drive = *DiskDrivers[i];
-    DriveFileCount = 0;
-    DriveBytes = 0;
-    CurrentDrive = static_cast<int>(i);
-    if (!drive.Selected) continue;
-    drive.FileCount = 0;
-    drive.FileCountText = L"0";
-    drive.SizeText = L"0.0 MB";
-    drive.Status = kStatusAnalyzing;
-    pb2->SetPosition(pb2->Position() + 1);
-    vstDrive1->Invalidate();
-    ScanJunkFolder(drive.Root, WasteFileTypes, WasteExcludeFolders, WasteExcludeFiles, WasteCleanOptions, WasteFiles,
-                   progress);
-    if (!self) return;
-    drive.Status = kStatusFinished;
-    ShowScanProgress();
+  // The run keeps the task while handlers it pumps for may free the page.
+  const std::shared_ptr<TJunkTask> task = task_;
+  stop_ = TStopToken();
+  std::vector<size_t> drives;  // the drive of each folder scanned
+  task->Folders.clear();
+  for (size_t i = 0; i < DiskDrivers.size(); ++i) {
+    if (!DiskDrivers[i]->Selected) continue;
+    drives.push_back(i);
+    task->Folders.push_back(DiskDrivers[i]->Root);
   }
-  WasteSearchState.Searching = false;
+  task->OnFolderStart = [self, drives](size_t folder) {
+    if (TfrmWasteCleaner* page = self.Get()) page->StartDrive(drives[folder]);
+  };
+  task->OnFolderEnd = [self, drives](size_t folder) {
+    if (TfrmWasteCleaner* page = self.Get()) page->EndDrive(drives[folder]);
+  };
+  task->OnScanFile = progress;
+  task->Scan({}, stop_);
+  if (!self) return;
   pb2->SetPosition(pb2->Max());
 
   lblResult->SetCaption(TotalText());
@@ -263,6 +261,24 @@ void TfrmWasteCleaner::btnScanClick(TObject* Sender) {
   Steps().ShowStep(ts3);
   run.End();
   Steps().SetHeading(L"Analysis Completely", L"Junk File Cleaner has completely the analysis of your system.");
+}
+
+void TfrmWasteCleaner::StartDrive(size_t Drive) {
+  DriveFileCount = 0;
+  DriveBytes = 0;
+  CurrentDrive = static_cast<int>(Drive);
+  TDiskDriver& drive = *DiskDrivers[Drive];
+  drive.FileCount = 0;
+  drive.FileCountText = L"0";
+  drive.SizeText = L"0.0 MB";
+  drive.Status = kStatusAnalyzing;
+  pb2->SetPosition(pb2->Position() + 1);
+  vstDrive1->Invalidate();
+}
+
+void TfrmWasteCleaner::EndDrive(size_t Drive) {
+  DiskDrivers[Drive]->Status = kStatusFinished;
+  ShowScanProgress();
 }
 
 void TfrmWasteCleaner::OnScanProgress(bool Found, const std::wstring& Path, int64_t Size) {
@@ -293,7 +309,7 @@ void TfrmWasteCleaner::ShowScanProgress() {
 void TfrmWasteCleaner::btnCancelScanClick(TObject* Sender) {
   if (MessageBoxShow(Handle(), L"Sure you want to stop scanning?", kProgramCaption, MB_YESNO | MB_ICONQUESTION) != IDYES)
     return;
-  WasteSearchState.Stop = true;
+  stop_.Request();
   WasteSearchState.Searching = false;
 }
 
@@ -373,15 +389,18 @@ void TfrmWasteCleaner::btnClearClick(TObject* Sender) {
   pb1->SetPosition(0);
   pb1->SetMax(static_cast<int>(selected));
 
-  const TJunkCleanCounts counts =
-      CleanWasteFiles(WasteFiles, toRecycleBin, [self](const TWasteFile& file, const TJunkCleanCounts& soFar) {
-        TfrmWasteCleaner* page = self.Get();
-        if (!page || page->CleanState == 0) return false;
-        page->pb1->SetPosition(static_cast<int>(soFar.Processed));
-        if (file.Selected) page->lblClearFile->SetCaption(WrapPathText(file.Path, kClearFileWrap));
-        return true;
-      });
+  const std::shared_ptr<TJunkTask> task = task_;
+  task->ToRecycleBin = toRecycleBin;
+  task->OnCleanStep = [self](const TWasteFile& file, const TJunkCleanCounts& soFar) {
+    TfrmWasteCleaner* page = self.Get();
+    if (!page || page->CleanState == 0) return false;
+    page->pb1->SetPosition(static_cast<int>(soFar.Processed));
+    if (file.Selected) page->lblClearFile->SetCaption(WrapPathText(file.Path, kClearFileWrap));
+    return true;
+  };
+  task->Clean({}, TStopToken());
   if (!self) return;
+  const TJunkCleanCounts counts = task->LastClean();
   pb1->SetPosition(pb1->Max());
   const bool completed = counts.Processed == counts.Selected;
   CleanState = completed ? 3 : 0;

@@ -3,10 +3,13 @@
 // found and deletes the chosen ones permanently or into the Recycle Bin. The engine
 // (cleaners/junk/) does the work; the page shows it. Tabs: ts1 start, ts2 scanning, ts3 results,
 // ts4 cleaning, ts5 summary.
+#include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "gui/pagekit/image_ex.h"
+#include "cleaners/junk/junk_task.h"
 #include "gui/buttons.h"
 #include "gui/forms.h"
 #include "gui/image_list.h"
@@ -108,10 +111,17 @@ class TfrmWasteCleaner : public TForm {
   void ShowStartView();
   // The steps ts1 to ts5 under the heading labels Label6 and Label7.
   TWizardSteps Steps() const { return TWizardSteps(pgc1, Label6, Label7); }
+  // A drive's row as its scan starts and once it is done.
+  void StartDrive(size_t Drive);
+  void EndDrive(size_t Drive);
   // Shows what the scan has found so far (drive row, file looked at, running total).
   void ShowScanProgress();
   void ShowCleanSummary(int64_t found, int64_t selected, int64_t deleted, int64_t freedBytes, bool completed);
 
+  // The page's task, shared with the run that uses it (handlers run while it pumps may free the
+  // page), and the stop of the scan going on.
+  std::shared_ptr<TJunkTask> task_;
+  TStopToken stop_;
   // Sum of the sizes of the files found by the running scan, kept as they come.
   int64_t scanBytes_ = 0;
   // The file last looked at, shown at most every few tens of milliseconds.

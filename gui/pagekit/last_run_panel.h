@@ -3,6 +3,7 @@
 // Scanned" when there was none, the date label then empty) and, where the page shows them, the
 // counts found and cleaned.
 #include "base/date_time.h"
+#include "common/maintenance_task.h"
 #include "gui/std_ctrls.h"
 
 struct TLastRunPanel {
@@ -13,4 +14,5 @@ struct TLastRunPanel {
 
   void Show(TDateTime when) const;
   void Show(TDateTime when, long long found, long long cleaned) const;
+  void Show(const TTaskLastRun& last) const { Show(last.When, last.Found, last.Cleaned); }
 };

@@ -15,6 +15,7 @@
 #include "gui/vtree/row_of_node.h"
 #include "registry/reg_backup.h"
 #include "registry/scan/reg_clean.h"
+#include "registry/scan/registry_task.h"
 
 QS_FORM_IMPL(TfrmRegCleaner, TForm, QS_FIELD(Label6), QS_FIELD(Label7), QS_FIELD(pgc1), QS_FIELD(il1), QS_FIELD(il2),
              QS_FIELD(ts1), QS_FIELD(ts2), QS_FIELD(ts3), QS_FIELD(ts4), QS_FIELD(ts5), QS_FIELD(lblLastDT),
@@ -74,7 +75,8 @@ std::wstring BackupQuestion(int found, int selected) {
 
 }  // namespace
 
-TfrmRegCleaner::TfrmRegCleaner(TComponent* owner) : TForm(owner) {
+TfrmRegCleaner::TfrmRegCleaner(TComponent* owner)
+    : TForm(owner), task_(std::make_shared<TRegistryTask>(RegScanEngine, TRegCleanReport::Category)) {
   rowPictures_.fill(-1);
   LoadForm();
 }
@@ -87,8 +89,8 @@ TfrmRegCleaner::~TfrmRegCleaner() {
 void TfrmRegCleaner::FormCreate(TObject* Sender) {
   SetProgramDateFormats();
   // A page made anew reads the list afresh rather than doubling it.
-  RegScanEngine.FreeRegExcludeList();
-  RegScanEngine.LoadRegExcludeList();
+  task_->Engine().FreeRegExcludeList();
+  task_->Engine().LoadRegExcludeList();
   ResetPage();
 }
 
@@ -135,10 +137,7 @@ void TfrmRegCleaner::ClearRunTexts() {
 }
 
 void TfrmRegCleaner::ShowLastRunInfo() {
-  TDateTime when = 0;
-  int found = 0, fixed = 0;
-  LoadLastRegInfo(when, found, fixed);
-  TLastRunPanel{lblLastDT, lblLast, lblLastScan, lblLastClear}.Show(when, found, fixed);
+  TLastRunPanel{lblLastDT, lblLast, lblLastScan, lblLastClear}.Show(task_->LastRun());
 }
 
 void TfrmRegCleaner::ResetPage() {
@@ -164,6 +163,7 @@ void TfrmRegCleaner::chkSeleAllItemClick(TObject* Sender) {
 void TfrmRegCleaner::btnScanClick(TObject* Sender) {
   if (scanning_ || cleaning_) return;
   TComponentRef<TfrmRegCleaner> self(this);
+  TTaskResult result;
   try {
     int checked = 0;
     for (int n = 1; n <= kRegCategoryCount; ++n) {
@@ -185,8 +185,6 @@ void TfrmRegCleaner::btnScanClick(TObject* Sender) {
 
     // The rows must not outlive the records they show.
     vdtScanResult->SetRootNodeCount(0);
-    RegScanEngine.ClearRegItems();
-    RegScanState = kRegStateRunning;
     problemTotal_ = 0;
     lblErrNum->SetCaption(L"0" + std::wstring(kProblemsFound));
     lblTime->SetCaption(L"");
@@ -197,23 +195,21 @@ void TfrmRegCleaner::btnScanClick(TObject* Sender) {
     pb2->SetMax(checked + 1);
     pb2->SetPosition(0);
 
-    const TScanProgressEvent progress = [self](uint8_t kind, const std::wstring& text) {
+    // The run keeps the task while handlers it pumps for may free the page.
+    const std::shared_ptr<TRegistryTask> task = task_;
+    stop_ = TStopToken();
+    for (int n = 1; n <= kRegCategoryCount; ++n) task->Categories[n] = CategoryBox(n)->Checked();
+    task->OnCategoryStart = [self](int category) {
+      if (TfrmRegCleaner* page = self.Get()) page->StartCategory(category);
+    };
+    task->OnCategoryEnd = [self](int, int) {
+      if (TfrmRegCleaner* page = self.Get()) page->EndCategory();
+    };
+    task->OnEngineProgress = [self](uint8_t kind, const std::wstring& text) {
       if (TfrmRegCleaner* page = self.Get()) page->OnScanProgress(kind, text);
     };
-    for (int n = 1; n <= kRegCategoryCount; ++n) {
-      TCheckBox* box = CategoryBox(n);
-      if (!box->Checked()) continue;
-      categoryCount_ = 0;
-      if (RegScanState == kRegStateStop) break;
-      scanCategory_ = n;
-      categoryLabel_ = CategoryLabel(n);
-      categoryCaption_ = box->Caption();
-      SetRowPicture(n, kImageScanning);
-      pb2->SetPosition(pb2->Position() + 1);
-      if (TScanProc scan = RegScanEngine.GetScanProc(static_cast<int32_t>(box->Tag()))) scan(progress);
-      if (!self) return;
-      EndCategory();
-    }
+    result = task->Scan({}, stop_);
+    if (!self) return;
   } catch (const std::exception& e) {
     if (!self) return;
     const auto* error = dynamic_cast<const Exception*>(&e);
@@ -227,7 +223,16 @@ void TfrmRegCleaner::btnScanClick(TObject* Sender) {
     if (wasScanning) FinishScan(true, false);
     return;
   }
-  FinishScan(RegScanState == kRegStateStop, true);
+  FinishScan(result.Stopped, true);
+}
+
+void TfrmRegCleaner::StartCategory(int Category) {
+  categoryCount_ = 0;
+  scanCategory_ = Category;
+  categoryLabel_ = CategoryLabel(Category);
+  categoryCaption_ = CategoryBox(Category)->Caption();
+  SetRowPicture(Category, kImageScanning);
+  pb2->SetPosition(pb2->Position() + 1);
 }
 
 void TfrmRegCleaner::EndCategory() {
@@ -304,7 +309,7 @@ void TfrmRegCleaner::btnCancelScanClick(TObject* Sender) {
   TComponentRef<TfrmRegCleaner> self(this);
   const int answer =
       MessageBoxShow(Handle(), L"Sure you want to stop scanning?", kProgramCaption, MB_YESNO | MB_ICONQUESTION);
-  if (self && answer == IDYES && scanning_) RegScanState = kRegStateStop;
+  if (self && answer == IDYES && scanning_) stop_.Request();
 }
 
 void TfrmRegCleaner::vdtScanResultInitNode(TBaseVirtualTree* Sender, PVirtualNode ParentNode, PVirtualNode Node,
@@ -398,7 +403,8 @@ void TfrmRegCleaner::StartCleaningView(int selected) {
   // Navigation stays usable while cleaning; opening this page again keeps the cleaning tab.
   navigation_.Release();
   Steps().SetHeading(L"Cleaning Registry", L"Registry Cleaner is now cleanning the Registry,,Please wait...");
-  RegCleanState = kRegStateRunning;
+  // Cancel asks this run to stop, also while the backup is being made.
+  stop_ = TStopToken();
   cleanReports_ = 0;
   cleanProgressBase_ = 0;
   pb1->SetMax(selected);
@@ -418,7 +424,8 @@ void TfrmRegCleaner::btnClearClick(TObject* Sender) {
     return;
   }
   TComponentRef<TfrmRegCleaner> self(this);
-  TRegCleanResult result;
+  const std::shared_ptr<TRegistryTask> task = task_;
+  TTaskResult result;
   try {
     bool cancelled = false;
     if (!BackUpBeforeCleaning(found, selected, cancelled)) return;
@@ -426,42 +433,38 @@ void TfrmRegCleaner::btnClearClick(TObject* Sender) {
       // Cancelled after a failed backup: back to the results, nothing cleaned.
       if (cleaning_) {
         cleaning_ = false;
-        RegCleanState = kRegStateFinished;
         ShowResultsView();
       }
       return;
     }
     if (!cleaning_) StartCleaningView(selected);
-    const TScanProgressEvent progress = [self](uint8_t kind, const std::wstring& text) {
+    task->OnEngineProgress = [self](uint8_t kind, const std::wstring& text) {
       if (TfrmRegCleaner* page = self.Get()) page->OnCleanProgress(kind, text);
     };
-    result = CleanRegItems(progress);
+    result = task->Clean({}, stop_);
   } catch (...) {
     // A backup index or report that cannot be written ends the run (the application shows the
     // error); the page may scan and clean again.
-    if (self) {
-      cleaning_ = false;
-      if (RegCleanState == kRegStateRunning) RegCleanState = kRegStateFinished;
-    }
+    if (self) cleaning_ = false;
     throw;
   }
   if (!self) return;
   cleaning_ = false;
   pb1->SetPosition(pb1->Max());
-  if (RegCleanState == kRegStateRunning) RegCleanState = kRegStateFinished;
-  const bool stopped = RegCleanState == kRegStateStop;
+  const bool stopped = result.Stopped;
   // Every entry that stays is named, so the counts below add up.
-  if (result.FailedNames.empty())
+  const std::vector<std::wstring>& failedNames = task->LastClean().FailedNames;
+  if (failedNames.empty())
     MessageBoxShow(Handle(), L"Cleaning Completed!", kProgramCaption, MB_OK | MB_ICONINFORMATION);
   else
     MessageBoxShow(Handle(),
-                   FailureListText(L"Cleaning Completed!\r\n\r\nThese entries could not be cleaned:", result.FailedNames),
+                   FailureListText(L"Cleaning Completed!\r\n\r\nThese entries could not be cleaned:", failedNames),
                    kProgramCaption, MB_OK | MB_ICONWARNING);
   if (!self) return;
   Steps().ShowStep(ts5);
   navigation_.Release();
   Steps().SetHeading(L"Registry Cleaning Completely", L"Thank you for using Registry Cleaner.");
-  ShowCleanSummary(found, selected, stopped, result);
+  ShowCleanSummary(found, selected, stopped, task->LastClean());
 }
 
 void TfrmRegCleaner::OnCleanProgress(uint8_t Kind, const std::wstring& Text) {
@@ -492,7 +495,7 @@ void TfrmRegCleaner::ShowCleanSummary(int found, int selected, bool stopped, con
 }
 
 void TfrmRegCleaner::btnCancelClearClick(TObject* Sender) {
-  if (cleaning_) RegCleanState = kRegStateStop;
+  if (cleaning_) stop_.Request();
 }
 
 void TfrmRegCleaner::btnFinishClick(TObject* Sender) {

@@ -5,6 +5,7 @@
 // results, ts4 cleaning, ts5 summary. The records stay in RegItems; the page only shows them.
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "gui/pagekit/image_ex.h"
@@ -20,6 +21,7 @@
 #include "gui/std_ctrls.h"
 #include "gui/vtree/virtual_string_tree.h"
 #include "registry/scan/reg_scan_engine.h"
+#include "registry/scan/registry_task.h"
 
 struct TRegCleanResult;
 
@@ -132,7 +134,9 @@ class TfrmRegCleaner : public TForm {
   // The elapsed time and the entry examined, shown at most every few tens of milliseconds: a
   // label update per registry key would cost more than reading the key.
   void ShowScanActivity(bool now);
-  // The running category's count and row picture once its scanner returned.
+  // A category's row and the progress as its scanner starts; its count and row picture once the
+  // scanner returned.
+  void StartCategory(int Category);
   void EndCategory();
   // After the category loop (Stopped: the user stopped it or an error ended it; SaveRecord:
   // the run is recorded as the last one).
@@ -149,6 +153,10 @@ class TfrmRegCleaner : public TForm {
   bool cleaning_ = false;
   // Held from the start of a scan until its results or the start view show.
   TNavigationLock navigation_;
+  // The page's task over the registry cleaner's engine instance, shared with the run that uses it
+  // (handlers run while it pumps may free the page), and the stop of the run going on.
+  std::shared_ptr<TRegistryTask> task_;
+  TStopToken stop_;
   TDateTime scanStart_ = 0;
   int problemTotal_ = 0;
   // The category being scanned (0: none), its count so far, its row label and caption.

@@ -8,13 +8,10 @@ TTaskResult TRegistryTask::Scan(const TTaskProgressEvent& OnProgress, const TSto
   found_.fill(0);
   TTaskProgress progress;
   for (int n = 1; n <= kRegCategoryCount; ++n) progress.Total += Categories[n] ? 1 : 0;
-  // The engine stops through its state byte: a stop request reaches it at the next report.
-  auto requestStop = [this, &Stop] {
-    if (Stop.Requested()) engine_.ScanState = kRegStateStop;
-  };
+  // The engine stops through its state byte.
+  const TStopToken::TForward forward(Stop, [this] { engine_.ScanState = kRegStateStop; });
   for (int n = 1; n <= kRegCategoryCount; ++n) {
     if (!Categories[n]) continue;
-    requestStop();
     if (engine_.ScanState == kRegStateStop) break;
     if (OnCategoryStart) OnCategoryStart(n);
     if (TScanProc scan = engine_.GetScanProc(n)) {
@@ -27,14 +24,12 @@ TTaskResult TRegistryTask::Scan(const TTaskProgressEvent& OnProgress, const TSto
         }
         ReportScanProgress(OnEngineProgress, kind, text);
         ReportTaskProgress(OnProgress, progress);
-        requestStop();
       });
     }
     ++progress.Done;
     ReportTaskProgress(OnProgress, progress);
     if (OnCategoryEnd) OnCategoryEnd(n, found_[n]);
   }
-  requestStop();
   TTaskResult result;
   result.Stopped = engine_.ScanState == kRegStateStop;
   if (engine_.ScanState == kRegStateRunning) engine_.ScanState = kRegStateFinished;
@@ -47,9 +42,9 @@ TTaskResult TRegistryTask::Clean(const TTaskProgressEvent& OnProgress, const TSt
   lastClean_ = TRegCleanResult();
   TTaskProgress progress;
   for (const auto& item : engine_.Items) progress.Total += item->Selected ? 1 : 0;
+  const TStopToken::TForward forward(Stop, [this] { engine_.CleanState = kRegStateStop; });
   try {
     lastClean_ = CleanRegItems(engine_, report_, [&](uint8_t kind, const std::wstring& text) {
-      if (Stop.Requested()) engine_.CleanState = kRegStateStop;
       progress.Text = text;
       ReportScanProgress(OnEngineProgress, kind, text);
       ReportTaskProgress(OnProgress, progress);
@@ -59,7 +54,6 @@ TTaskResult TRegistryTask::Clean(const TTaskProgressEvent& OnProgress, const TSt
     if (engine_.CleanState == kRegStateRunning) engine_.CleanState = kRegStateFinished;
     throw;
   }
-  if (Stop.Requested()) engine_.CleanState = kRegStateStop;
   TTaskResult result;
   result.Stopped = engine_.CleanState == kRegStateStop;
   if (engine_.CleanState == kRegStateRunning) engine_.CleanState = kRegStateFinished;
