@@ -128,19 +128,24 @@ TEST_F(Events, PagingLeavesTheFrameAloneAndTheBarFollowsWhenItStops) {
   ASSERT_TRUE(GetScrollInfo(tree->Handle(), SB_VERT, &si));
   EXPECT_EQ(si.nPos, tree->OffsetY());
   EXPECT_EQ(tree->OffsetY(), 5 * tree->ClientHeight());
-  // The quiet spell ends with one timer message, then nothing more comes.
+  // The quiet spell ends with the timer (once more when it came before the spell was over),
+  // then the timer stops: a spell with no timer message comes.
   recorder.Clear();
-  Pump(400);
+  for (DWORD start = GetTickCount(); !recorder.Saw(WM_TIMER) && GetTickCount() - start < 3000;) Pump(10);
   EXPECT_TRUE(recorder.Saw(WM_TIMER));
-  recorder.Clear();
-  Pump(300);
-  EXPECT_FALSE(recorder.Saw(WM_TIMER));
+  bool stopped = false;
+  for (int spell = 0; spell < 10 && !stopped; ++spell) {
+    recorder.Clear();
+    Pump(150);
+    stopped = !recorder.Saw(WM_TIMER);
+  }
+  EXPECT_TRUE(stopped);
   EXPECT_FALSE(recorder.Saw(WM_NCPAINT));
   // The end of a scroll draws the bar at once: no timer is left to fire.
   SendMessageW(tree->Handle(), WM_VSCROLL, SB_PAGEDOWN, 0);
   SendMessageW(tree->Handle(), WM_VSCROLL, SB_ENDSCROLL, 0);
   recorder.Clear();
-  Pump(400);
+  Pump(150);
   EXPECT_FALSE(recorder.Saw(WM_TIMER));
   ASSERT_TRUE(GetScrollInfo(tree->Handle(), SB_VERT, &si));
   EXPECT_EQ(si.nPos, 6 * tree->ClientHeight());
