@@ -816,6 +816,118 @@ def startup_and_lsp_pictures():
     save(tree_strip([provider_present, provider_missing]), "lsp/state16.bmp")
 
 
+# ---- the home page and one-click maintenance (forms/home, forms/oneclick) ------------------
+
+GOOD = (60, 170, 70)
+BAD = (214, 64, 52)
+MEDIUM = (240, 160, 30)
+
+
+def gauge_picture(tenths):
+    """The home page's score gauge, 144x148: a dark dial under the white "Overall" label with a
+    ring filled to tenths/10 of its sweep, red for a low score, amber for a medium one, green
+    for a good one. The score itself is a label the page puts over it."""
+    w, h = 144, 148
+    img = Image.new("RGBA", (w * SS, h * SS), WHITE + (255,))
+    d = ImageDraw.Draw(img)
+    cx, cy, r = 72 * SS, 76 * SS, 66 * SS
+    ring = 14 * SS
+    box = [cx - r, cy - r, cx + r, cy + r]
+    start, sweep = 135, 270
+    d.arc(box, start, start + sweep, fill=LINE + (255,), width=ring)
+    colour = BAD if tenths < 8 else MEDIUM if tenths < 10 else GOOD
+    if tenths > 0:
+        d.arc(box, start, start + sweep * tenths / 10, fill=colour + (255,), width=ring)
+    inner = r - ring - 5 * SS
+    d.ellipse([cx - inner, cy - inner, cx + inner, cy + inner], fill=BRAND_DARK + (255,))
+    # Tick marks at every tenth of the sweep.
+    for i in range(11):
+        a = math.radians(start + sweep * i / 10)
+        r0, r1 = r + 1 * SS, r - ring - 1 * SS
+        d.line([(cx + r0 * math.cos(a), cy + r0 * math.sin(a)), (cx + r1 * math.cos(a), cy + r1 * math.sin(a))],
+               fill=WHITE + (255,), width=SS)
+    return img.resize((w, h), Image.LANCZOS).convert("RGB")
+
+
+def row_registry(d, P, u):
+    for (x, y), colour in zip([(1, 2), (6.5, 2), (1, 7.5), (6.5, 7.5)],
+                              [BRAND, BRAND_LIGHT, BRAND_LIGHT, (120, 170, 220)]):
+        d.rectangle([P(x, y), P(x + 4.8, y + 4.8)], fill=colour + (255,))
+
+
+def row_junk(d, P, u):
+    c = (110, 118, 128, 255)
+    d.rectangle([P(2, 3), P(14, 4.5)], fill=c)
+    d.rectangle([P(6, 1), P(10, 3)], outline=c, width=int(u))
+    d.polygon([P(3, 5.5), P(13, 5.5), P(12, 15), P(4, 15)], fill=c)
+    for x in (6, 8, 10):
+        d.line([P(x, 7.5), P(x, 13)], fill=(255, 255, 255, 255), width=int(u))
+
+
+def row_privacy(d, P, u):
+    d.ellipse([P(1, 4), P(15, 12)], outline=BRAND + (255,), width=int(1.4 * u))
+    d.ellipse([P(5.5, 5.5), P(10.5, 10.5)], fill=BRAND + (255,))
+    d.line([P(2, 14), P(14, 2)], fill=BAD + (255,), width=int(1.6 * u))
+
+
+def row_activex(d, P, u):
+    d.polygon([P(8, 1), P(14.5, 3.5), P(13.5, 10), P(8, 15), P(2.5, 10), P(1.5, 3.5)], fill=BRAND + (255,))
+    d.line([P(5, 8), P(7.3, 10.5), P(11.5, 5.5)], fill=(255, 255, 255, 255), width=int(1.6 * u))
+
+
+def row_file(d, P, u):
+    d.polygon([P(3, 1), P(10, 1), P(13, 4), P(13, 15), P(3, 15)], fill=(250, 250, 250, 255),
+              outline=BRAND + (255,))
+    d.line([P(5, 7), P(11, 7)], fill=BRAND_LIGHT + (255,), width=int(u))
+    d.line([P(5, 10), P(11, 10)], fill=BRAND_LIGHT + (255,), width=int(u))
+    d.ellipse([P(8, 9), P(15, 16)], fill=ACCENT + (255,))
+
+
+def row_system(d, P, u):
+    c = (96, 104, 114, 255)
+    for i in range(8):
+        a = math.radians(i * 45)
+        d.line([P(8 + 3 * math.cos(a), 8 + 3 * math.sin(a)), P(8 + 7 * math.cos(a), 8 + 7 * math.sin(a))],
+               fill=c, width=int(2.4 * u))
+    d.ellipse([P(3.2, 3.2), P(12.8, 12.8)], fill=c)
+    d.ellipse([P(6, 6), P(10, 10)], fill=(255, 255, 255, 255))
+
+
+def status_problems(d, P, u):
+    d.ellipse([P(1, 1), P(15, 15)], fill=BAD + (255,))
+    d.rectangle([P(7, 3.5), P(9, 9.5)], fill=(255, 255, 255, 255))
+    d.rectangle([P(7, 11), P(9, 13)], fill=(255, 255, 255, 255))
+
+
+def status_good(d, P, u):
+    d.ellipse([P(1, 1), P(15, 15)], fill=GOOD + (255,))
+    d.line([P(4.5, 8), P(7, 10.8), P(11.8, 5.2)], fill=(255, 255, 255, 255), width=int(2 * u))
+
+
+def status_picture(draw, size=48):
+    """An area's status picture on the one-click page: the status icon large, on white."""
+    s = size * SS
+    img = Image.new("RGBA", (s, s), (0, 0, 0, 0))
+    u = s / 16.0
+    draw(ImageDraw.Draw(img), lambda x, y: (x * u, y * u), u)
+    return on_white(img, size)
+
+
+def home_and_oneclick_pictures():
+    for tenths in range(11):
+        save(gauge_picture(tenths), f"home/gauge{tenths * 10}.png")
+    # The recommendation rows, top to bottom: registry, junk, privacy, ActiveX, start-up
+    # (file associations), system.
+    save(tree_strip([row_registry, row_junk, row_privacy, row_activex, row_file, row_system]), "home/rows16.bmp")
+    for look in ("normal", "over", "down"):
+        save(page_button("Scan Now", look), f"home/btnStart_{look}.png")
+        save(page_button("Start Scan", look), f"oneclick/btnScan_{look}.png")
+    # The summary rows' status: 0 problems, 1 good.
+    save(tree_strip([status_problems, status_good], 24), "oneclick/status24.bmp")
+    save(status_picture(status_problems), "oneclick/bad.png")
+    save(status_picture(status_good), "oneclick/good.png")
+
+
 def main():
     for name, ic, text in HEADERS:
         for look in ("normal", "over", "down"):
@@ -849,6 +961,7 @@ def main():
     service_preset_pictures()
     save(wrench_picture(), "error/Image3.png")
     startup_and_lsp_pictures()
+    home_and_oneclick_pictures()
 
 
 if __name__ == "__main__":
