@@ -201,6 +201,32 @@ TCustomForm* Tfrmmain::OpenPage(const std::wstring& Button, TComponent* Owner) {
                      [this] { SkinData1->UpdateSkinControl(this, nullptr); });
 }
 
+TCustomForm* Tfrmmain::OpenPageFromLink(const std::wstring& Button, TComponent* Owner) {
+  auto* button = dynamic_cast<TImageEx*>(FindComponent(Button));
+  if (!button || !button->Enabled()) return nullptr;
+  if (button == btnOneClick) {
+    btnOneClickClick(button);
+    return PageOfButton(Button);
+  }
+  for (int section = 0; section < kSectionCount; ++section) {
+    if (sectionButtons_[section] == button) {
+      if (CurrentSection != section) SelectSection(section);
+      return OpenPage(Button, Owner);
+    }
+  }
+  ReleaseFeatureButtons();
+  for (int section = 0; section < kSectionCount; ++section) {
+    const int group = SectionInfo(section).Group;
+    if (group >= 0 && button->Parent() == groupPanels_[group]) {
+      // Also when that section is current: its group is opened again.
+      SelectSection(section);
+      break;
+    }
+  }
+  button->SetDown(true);
+  return OpenPage(Button, Owner);
+}
+
 TCustomForm* Tfrmmain::PageOfButton(const std::wstring& Button) const { return pages_.PageOf(Button); }
 
 void Tfrmmain::FreeRecreatedPages() { pages_.FreeRecreated(); }

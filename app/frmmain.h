@@ -40,6 +40,10 @@ class Tfrmmain : public TForm, public TPageHost {
   // an existing one gets its reopen step and heading and comes to the front. Nothing (nullptr)
   // when the program does not contain the page.
   TCustomForm* OpenPage(const std::wstring& Button, TComponent* Owner = nullptr) override;
+  // A link opens the page as a click on its button does: a feature button is latched with its
+  // group's section selected, one-click maintenance goes through btnOneClickClick. Nothing while
+  // the button is off.
+  TCustomForm* OpenPageFromLink(const std::wstring& Button, TComponent* Owner = nullptr) override;
   // The page of a button while it exists, else nullptr.
   TCustomForm* PageOfButton(const std::wstring& Button) const;
   // Frees the pages that one-click maintenance makes anew (the junk cleaner). A page that is

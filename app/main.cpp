@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "app/frmSetting.h"
+#include "app/home_page/frmHome.h"
 #include "app/frmSpash.h"
 #include "app/frmmain.h"
 #include "app/page_table.h"
@@ -10,10 +11,12 @@
 #include "base/message_pump.h"
 #include "cleaners/activex_page/frmBlockActivex.h"
 #include "cleaners/evidence_page/frmHisCleaner.h"
+#include "cleaners/junk/waste_lists.h"
 #include "cleaners/junk_page/frmWasteCleaner.h"
 #include "gui/application.h"
 #include "registry/backup_page/frmRegRestore.h"
 #include "registry/cleaner_page/frmRegCleaner.h"
+#include "registry/results_page/frmLastDetail.h"
 #include "skin/skin_manager.h"
 #include "tools/activex_register_page/frmRegisterActivex.h"
 #include "tools/driver_page/frmDriver.h"
@@ -51,6 +54,15 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     const DWORD splashShown = GetTickCount();
 
     // The pages the navigation buttons open, known before the main window opens its first one.
+    SetPageFactory(
+        L"TfrmHome", [](TComponent* owner) { return new TfrmHome(owner); },
+        [](TCustomForm* page) { static_cast<TfrmHome*>(page)->RefreshStatus(); },
+        [](TCustomForm* page) {
+          WasteSearchState.Stop = false;
+          static_cast<TfrmHome*>(page)->RefreshStatus();
+        });
+    SetPageFactory(L"TfrmLastDetail", [](TComponent* owner) { return new TfrmLastDetail(owner); }, {},
+                   [](TCustomForm* page) { static_cast<TfrmLastDetail*>(page)->FormCreate(page); });
     SetPageFactory(L"TfrmBlockActivex", [](TComponent* owner) { return new TfrmBlockActivex(owner); });
     SetPageFactory(L"TfrmHisCleaner", [](TComponent* owner) { return new TfrmHisCleaner(owner); });
     SetPageFactory(L"TfrmCPUMemory", [](TComponent* owner) { return new TfrmCPUMemory(owner); });

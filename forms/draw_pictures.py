@@ -831,14 +831,14 @@ def gauge_picture(tenths):
     img = Image.new("RGBA", (w * SS, h * SS), WHITE + (255,))
     d = ImageDraw.Draw(img)
     cx, cy, r = 72 * SS, 76 * SS, 66 * SS
-    ring = 14 * SS
+    ring = 11 * SS
     box = [cx - r, cy - r, cx + r, cy + r]
     start, sweep = 135, 270
     d.arc(box, start, start + sweep, fill=LINE + (255,), width=ring)
     colour = BAD if tenths < 8 else MEDIUM if tenths < 10 else GOOD
     if tenths > 0:
         d.arc(box, start, start + sweep * tenths / 10, fill=colour + (255,), width=ring)
-    inner = r - ring - 5 * SS
+    inner = r - ring - 3 * SS
     d.ellipse([cx - inner, cy - inner, cx + inner, cy + inner], fill=BRAND_DARK + (255,))
     # Tick marks at every tenth of the sweep.
     for i in range(11):

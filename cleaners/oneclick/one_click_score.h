@@ -6,8 +6,7 @@
 // What a scan found, area by area. An area counts as completed when its option was ticked and
 // its part of the scan ran to the end without an abort.
 struct TOneClickScanFacts {
-  bool JunkDone = false, RegDone = false, HisDone = false, ActiveXDone = false, FileDone = false,
-       SysDone = false;
+  bool JunkDone = false, RegDone = false, HisDone = false, ActiveXDone = false, FileDone = false, SysDone = false;
   long long JunkCount = 0;      // junk files found
   long long RegFindCount = 0;   // registry problems found
   long long UnlockedCount = 0;  // harmful ActiveX controls not yet blocked

@@ -58,6 +58,13 @@ class TPageHost {
   // Opens the page of a navigation button as that button would (owner: the host when nullptr);
   // nullptr when the program does not contain the page.
   virtual TCustomForm* OpenPage(const std::wstring& Button, TComponent* Owner = nullptr) = 0;
+  // Opens that page for a link on another page (the home page's cleaner links, the results
+  // page's "Scan Again", the home page's start of one-click maintenance): the host also shows
+  // the navigation as a click on the button would leave it, and opens nothing while that
+  // button is off. Plain OpenPage unless the host has navigation to show.
+  virtual TCustomForm* OpenPageFromLink(const std::wstring& Button, TComponent* Owner = nullptr) {
+    return OpenPage(Button, Owner);
+  }
   // The skin component of the host window; a page switches the skinning of new windows off
   // around a system dialog. nullptr when there is none.
   virtual TSkinData* SkinComponent() const = 0;

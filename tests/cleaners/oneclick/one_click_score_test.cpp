@@ -42,7 +42,7 @@ TEST(OneClickScoreTest, ScanPointsTable) {
   floors.FileFixCount = 2;
   floors.SysFixCount = 9;
   TOneClickScanFacts atFloors = AllDone();
-  atFloors.JunkCount = 200;  // exactly 5
+  atFloors.JunkCount = 200;     // exactly 5
   atFloors.RegFindCount = 800;  // exactly 10
   atFloors.UnlockedCount = 14;  // exactly 3
   TOneClickScanFacts oneBelowFloors = AllDone();
@@ -84,8 +84,8 @@ TEST(OneClickScoreTest, RepairPointsTable) {
   TOneClickRepairFacts noRegistry = all;
   noRegistry.Reg = false;
   TOneClickRepairFacts failures = all;
-  failures.JunkFailCount = 5;   // 14.75
-  failures.RegFailCount = 10;   // 49.5
+  failures.JunkFailCount = 5;  // 14.75
+  failures.RegFailCount = 10;  // 49.5
   TOneClickRepairFacts manyFailures = all;
   manyFailures.JunkFailCount = 1000;
   manyFailures.RegFailCount = 1000;
@@ -109,7 +109,7 @@ TEST(OneClickScoreTest, StoredPointRoundsHalvesToEven) {
   const struct {
     int twentieths, stored;
   } cases[] = {{1890, 94}, {1870, 94}, {1850, 92}, {1830, 92}, {1811, 91}, {1809, 90},
-               {10, 0}, {30, 2}, {-10, 0}, {-30, -2}, {-31, -2}, {0, 0}};
+               {10, 0},    {30, 2},    {-10, 0},   {-30, -2},  {-31, -2},  {0, 0}};
   for (const auto& c : cases) EXPECT_EQ(StoredPoint(c.twentieths), c.stored) << c.twentieths;
 }
 
