@@ -53,6 +53,7 @@ constexpr UINT CM_SHOWINGCHANGED = CM_BASE + 25;
 constexpr UINT CM_ENTER = CM_BASE + 26;
 constexpr UINT CM_EXIT = CM_BASE + 27;
 constexpr UINT CM_RELEASE = CM_BASE + 33;
+constexpr UINT CM_CONTROLLISTCHANGE = CM_BASE + 44;  // WParam: the control placed; passed up to the form
 constexpr UINT CM_RECREATEWND = CM_BASE + 51;
 
 // Notifications reflected from a parent window to the child control that sent them:

@@ -260,6 +260,7 @@ void TWinControl::InsertControl(TControl* c) {
     c->Invalidate();
   }
   c->RequestAlign();
+  if (!IsDestroying()) Perform(CM_CONTROLLISTCHANGE, reinterpret_cast<WPARAM>(c), TRUE);
 }
 
 void TWinControl::RemoveControl(TControl* c) {
@@ -816,6 +817,10 @@ void TWinControl::WndProc(TMessage& m) {
       return;
     case CM_EXIT:
       DoExit();
+      return;
+    case CM_CONTROLLISTCHANGE:
+      // Up to the form, whose hooks (the skin engine's) hear of every control placed below it.
+      if (Parent()) Parent()->Perform(m.Msg, m.WParam, m.LParam);
       return;
     case CM_RECREATEWND:
       if (handle_) {

@@ -62,9 +62,8 @@ void TWinSkinForm::AttachForm(TSkinData* skinData, TCustomForm* form) {
   Form = form;
   if (skinData->OnBeforeSkinForm) skinData->OnBeforeSkinForm(form, Handle, WindowClassName);
   HookIn(skinData);
-  if (FrameSkinned) {
-    formChain_.HookControl(form);
-  }
+  // The form's chain: the engine's messages, its caption, and controls placed later.
+  formChain_.HookControl(form);
   savedColor_ = form->Color();
   form->SetColor(ToColorRef(skinData->Elements.ColourTable[kColourButtonFace]));
 }
@@ -156,7 +155,10 @@ void TWinSkinForm::StartSkinning() {
   if (SystemMenu) CaptionCaps |= kCapSysMenu;
   BuildIconBitmap();
   SaveNativeFrame();
-  if (Form) SkinControlTree(Form);
+  if (Form)
+    SkinControlTree(Form);
+  else
+    SkinChildWindows(Handle);
   if (SkinState == TSkinState::Attached) {
     if (MdiKind == 2) {
       if (ShowState == kShowNormal) {
@@ -191,7 +193,7 @@ void TWinSkinForm::VclWindowProc(TMessage& m) {
   switch (m.Msg) {
     case WM_SETTEXT:
       formChain_.CallDefault(m);
-      if (IsWindowVisible(Handle)) {
+      if (FrameSkinned && IsWindowVisible(Handle)) {
         if (ShowState == kShowMinimized)
           PaintNonClient(nullptr);
         else
@@ -202,12 +204,18 @@ void TWinSkinForm::VclWindowProc(TMessage& m) {
       SkinChanged();
       return;
     case SKM_PAINTNC:
-      if (m.LParam != SKM_KEY) break;
+      if (m.LParam != SKM_KEY || !FrameSkinned) break;
       if (m.WParam) PaintNonClient(reinterpret_cast<HDC>(m.WParam));
       m.Result = SKM_KEY;
       return;
     case SKM_QUERYFORM:
       m.Result = m.LParam == SKM_KEY ? SKM_KEY : 1;
+      return;
+    case CM_CONTROLLISTCHANGE:
+      formChain_.CallDefault(m);
+      // A control was placed: it is offered once the code placing it has set it up.
+      if (m.LParam && !placedPending_ && SkinState == TSkinState::Active)
+        placedPending_ = PostSkinMessage(Handle, SKM_CONTROLSPLACED, 0, 0);
       return;
     default:
       break;
@@ -252,6 +260,10 @@ LRESULT TWinSkinForm::FormWindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     case SKM_START:
       StartSkinning();
+      return 0;
+    case SKM_CONTROLSPLACED:
+      placedPending_ = false;
+      if (Form) SkinPlacedControls(Form);
       return 0;
     case SKM_QUERYSKINNED:
       PostSkinMessage(Handle, SKM_SKINDONE, 0, SKM_KEY);
@@ -665,7 +677,7 @@ void TWinSkinForm::ClearWindowShape() {
 void TWinSkinForm::Notification(TComponent* component, TOperation operation) {
   TComponent::Notification(component, operation);
   if (operation != TOperation::opRemove) return;
-  offered_.erase(static_cast<TControl*>(component));
+  decided_.erase(static_cast<TControl*>(component));
 }
 
 void TWinSkinForm::AddSkinner(TSkinControl* skinner) {
@@ -680,36 +692,6 @@ TSkinControl* TWinSkinForm::FindSkinControlByHandle(HWND window) const {
   for (TSkinControl* skinner : Skinners)
     if (skinner->Handle == window) return skinner;
   return nullptr;
-}
-
-bool TWinSkinForm::IsControlSkinned(TControl* control) const {
-  if (!control) return false;
-  auto* windowed = dynamic_cast<TWinControl*>(control);
-  if (windowed && windowed->HandleAllocated() && SendSkinMessage(windowed->Handle(), SKM_QUERYSKINNED, 0, 0) == 1) return true;
-  return offered_.count(control) != 0;
-}
-
-void TWinSkinForm::SkinControlTree(TControl* root) {
-  if (!root || !SkinData) return;
-  std::vector<TControl*> controls;
-  for (int i = 0; i < root->ComponentCount(); ++i)
-    if (auto* c = dynamic_cast<TControl*>(root->Components(i))) controls.push_back(c);
-  if (auto* windowed = dynamic_cast<TWinControl*>(root)) {
-    std::vector<TWinControl*> tabOrder;
-    windowed->GetTabOrderList(tabOrder);
-    controls.insert(controls.end(), tabOrder.begin(), tabOrder.end());
-  }
-  for (TControl* control : controls) {
-    if (control->Tag() == SkinData->DisableTag() || !control->Parent() || IsControlSkinned(control)) continue;
-    offered_.insert(control);
-    control->FreeNotification(this);
-    if (!SkinData->OnSkinControl) continue;
-    TComponent* skinner = nullptr;
-    SkinData->OnSkinControl(this, SkinData, root, control, control->ClassName(), skinner);
-    auto* skinControl = dynamic_cast<TSkinControl*>(skinner);
-    if (skinControl && std::find(Skinners.begin(), Skinners.end(), skinControl) == Skinners.end())
-      skinControl->AttachControl(this, SkinData, nullptr, skinControl->Recolour);
-  }
 }
 
 void TWinSkinForm::FreeSkinners() {

@@ -13,6 +13,7 @@
 #include "gui/classes.h"
 #include "gui/graphics.h"
 #include "skin/caption_buttons.h"
+#include "skin/control_discovery.h"
 #include "skin/frame_rules.h"
 #include "skin/skin_hook.h"
 #include "gui/memory_dc.h"
@@ -53,7 +54,17 @@ class TWinSkinForm : public TComponent, public TSkinHook {
   // Offers every not yet skinned control under root to the application's OnSkinControl; the
   // skinners it hands back belong to this window skinner from then on.
   void SkinControlTree(TControl* root);
+  // One control: the event, the style map, then the class table decide its skinner. Form is
+  // the component through which the walk reached it (nullptr for a navigator's buttons).
+  void SkinComponent(TControl* control, TControl* form);
+  // Plain child windows of a window the framework does not own, by class and style.
+  void SkinChildWindows(HWND window);
+  void SkinChildWindow(HWND window);
+  // Every control below root that the discovery has not decided about yet (placed later).
+  void SkinPlacedControls(TControl* root);
   bool IsControlSkinned(TControl* control) const;
+  // Whether the discovery has decided about the control (skinner or none) since it appeared.
+  bool WasDecided(TControl* control) const { return decided_.count(control) != 0; }
   static void RepaintWindow(HWND window);
 
   // Non-client painting into dc (the window's own DC when null).
@@ -164,7 +175,13 @@ class TWinSkinForm : public TComponent, public TSkinHook {
   TFormChainHook formChain_{this};
   TColor savedColor_ = 0;
   HFONT captionFont_ = nullptr;
-  std::set<TControl*> offered_;  // controls already offered to OnSkinControl
+  void SkinOwnedComponents(TControl* root);
+  void SkinChildControls(TControl* control);
+  void TagGroupChildren(TControl* control);
+  bool IsWindowSkipped(TWinControl* control) const;
+  void Attach(TControl* control, const TSkinDecision& decision);
+  std::set<TControl*> decided_;  // controls the discovery has decided about
+  bool placedPending_ = false;   // SKM_CONTROLSPLACED is on its way
 };
 
 // A window's class name (at most 100 characters).

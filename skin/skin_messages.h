@@ -16,6 +16,8 @@ constexpr UINT SKM_MDIREDRAW = 0x3516;
 constexpr UINT SKM_RESKINSCROLL = 0x3517;
 constexpr UINT SKM_MENUBARCLICK = 0x3518;
 constexpr UINT SKM_QUERYSKINNED = 0x3523;
+// The engine's own addition: posted by a window skinner to itself when controls were placed.
+constexpr UINT SKM_CONTROLSPLACED = 0x3520;
 // The four below lie in the framework's CN_* range (CN_BASE + a WM_* number): a framework
 // control reads them as reflected notifications. They always carry SKM_KEY in LParam.
 constexpr UINT SKM_PAINTCONTROL = 0xBC4A;  // = CN_BASE + WM_COPYDATA

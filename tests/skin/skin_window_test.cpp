@@ -9,7 +9,9 @@
 #include <memory>
 
 #include "gui/application.h"
+#include "gui/buttons.h"
 #include "gui/ext_ctrls.h"
+#include "gui/std_ctrls.h"
 #include "gui/forms.h"
 #include "gui_test_support.h"
 #include "packed_skin.h"
@@ -383,6 +385,39 @@ TEST_F(SkinWindowTest, UpdateSkinControlOffersEachNewControlOnceAndSkipsTheDisab
   TForm other(nullptr);
   data->UpdateSkinControl(&other, nullptr);
   EXPECT_EQ(offered.size(), 2u);
+}
+
+TEST_F(SkinWindowTest, EveryControlOfAPagePlacedInsideTheWindowIsDecidedAlsoWhenPlacedLater) {
+  MakeForm();
+  auto* area = new TPanel(form);
+  area->SetParent(form);
+  // A page as the main window places one: a borderless form owned by the window, inside a panel.
+  auto* page = new TForm(form);
+  page->SetBorderStyle(TFormBorderStyle::bsNone);
+  page->SetParent(area);
+  auto* label = new TLabel(page);
+  label->SetParent(page);
+  auto* speed = new TSpeedButton(page);
+  speed->SetParent(page);
+  auto* group = new TGroupBox(page);
+  group->SetParent(page);
+  auto* inGroup = new TCheckBox(page);
+  inGroup->SetParent(group);
+  auto* native = new TCheckBox(page);
+  native->SetTag(99);
+  native->SetParent(page);
+  page->Show();
+  ASSERT_TRUE(ShowSkinned());
+  TWinSkinForm* skinner = Skinner();
+  for (TControl* c : std::vector<TControl*>{area, page, label, speed, group, inGroup})
+    EXPECT_TRUE(skinner->WasDecided(c)) << std::string(c->ClassName().begin(), c->ClassName().end());
+  EXPECT_FALSE(skinner->WasDecided(native));
+  // Placed later, anywhere below the window: decided without being asked for.
+  auto* later = new TButton(page);
+  later->SetParent(group);
+  auto* laterLabel = new TLabel(form);
+  laterLabel->SetParent(page);
+  EXPECT_TRUE(PumpUntil([&] { return skinner->WasDecided(later) && skinner->WasDecided(laterLabel); }));
 }
 
 }  // namespace
