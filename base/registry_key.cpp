@@ -245,6 +245,37 @@ TRegDeleteResult DeleteRegKey(HKEY base, const std::wstring& path, bool withSubt
   return DeleteOpenedKey(base, path, withSubtree);
 }
 
+bool DeleteRegSubKeys(HKEY base, const std::wstring& path) {
+  HKEY key;
+  const LONG opened = RegOpenKeyExW(base, path.c_str(), REG_OPTION_OPEN_LINK, KEY_ENUMERATE_SUB_KEYS | KEY_QUERY_VALUE,
+                                    &key);
+  if (opened == ERROR_FILE_NOT_FOUND) return true;
+  if (opened != ERROR_SUCCESS) return false;
+  bool all = true;
+  for (const std::wstring& name : EnumNames(key, true))
+    all = DeleteOpenedKey(key, name, true) != TRegDeleteResult::Failed && all;
+  RegCloseKey(key);
+  return all;
+}
+
+TRegDeleteResult DeleteRegValue(HKEY base, const std::wstring& path, const std::wstring& name) {
+  HKEY key;
+  const LONG opened = RegOpenKeyExW(base, path.c_str(), REG_OPTION_OPEN_LINK, KEY_SET_VALUE | KEY_QUERY_VALUE, &key);
+  if (opened == ERROR_FILE_NOT_FOUND) return TRegDeleteResult::Absent;
+  if (opened != ERROR_SUCCESS) return TRegDeleteResult::Failed;
+  const LONG deleted = RegDeleteValueW(key, name.c_str());
+  TRegDeleteResult result = deleted == ERROR_SUCCESS ? TRegDeleteResult::Deleted : TRegDeleteResult::Failed;
+  if (deleted == ERROR_FILE_NOT_FOUND) {
+    // Not in the key itself: absent, unless the key is a link whose target may hold it.
+    DWORD type = REG_NONE;
+    const bool link = RegQueryValueExW(key, L"SymbolicLinkValue", nullptr, &type, nullptr, nullptr) == ERROR_SUCCESS &&
+                      type == REG_LINK;
+    result = link ? TRegDeleteResult::Failed : TRegDeleteResult::Absent;
+  }
+  RegCloseKey(key);
+  return result;
+}
+
 bool TRegistry::DeleteKey(const std::wstring& path) {
   bool relative;
   std::wstring subPath = SplitRelative(path, relative);

@@ -87,6 +87,16 @@ enum class TRegDeleteResult { Deleted, Absent, Failed };
 // and the tree it points to stays. Absent: the key (or its parent) did not exist.
 TRegDeleteResult DeleteRegKey(HKEY base, const std::wstring& path, bool withSubtree);
 
+// Deletes every subkey of `path` below `base` with its subtree; the key itself stays. A key that is
+// a link is taken as the link, which has no subkeys: a link's target never loses its subkeys.
+// False when a subkey remains or the key cannot be opened (true when it does not exist).
+bool DeleteRegSubKeys(HKEY base, const std::wstring& path);
+
+// Deletes the value `name` ("" the default value) of the key `path` below `base`. The key is
+// opened as a link when it is one: a value behind a registry link is never deleted (Failed), as
+// it lies in another key than the one named. Absent: the key or the value did not exist.
+TRegDeleteResult DeleteRegValue(HKEY base, const std::wstring& path, const std::wstring& name);
+
 // A value of the open key as text, where a value that cannot be read as text (not of a string
 // type) counts as empty: for readers that list what they find and must not stop at one odd value.
 std::wstring ReadTextOrEmpty(const TRegistry& reg, const std::wstring& name);

@@ -44,7 +44,7 @@ bool UserKeyExists(const std::wstring& path);
 void DeleteUserKeyValues(const std::wstring& path);
 // Deletes the named values of the key that exist.
 void DeleteUserValues(const std::wstring& path, const std::vector<std::wstring>& names);
-// Deletes every subkey of the key (the key stays).
+// Deletes every subkey of the key (the key stays); a key that is a registry link has none.
 void DeleteUserSubKeys(const std::wstring& path);
 
 // The special folder, without a trailing backslash; false when the platform has none, so the

@@ -98,11 +98,7 @@ void DeleteUserValues(const std::wstring& path, const std::vector<std::wstring>&
 }
 
 void DeleteUserSubKeys(const std::wstring& path) {
-  TRegistry reg;
-  if (!UserRegistry(reg).OpenKey(path, false)) return;
-  std::vector<std::wstring> names;
-  reg.GetKeyNames(names);
-  for (const std::wstring& name : names) reg.DeleteKey(name);
+  DeleteRegSubKeys(HKEY_CURRENT_USER, !path.empty() && path[0] == L'\\' ? path.substr(1) : path);
 }
 
 bool SpecialFolder(const THistorySink& sink, int csidl, std::wstring& path) {

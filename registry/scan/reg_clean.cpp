@@ -36,14 +36,8 @@ bool DeleteRegItem(const TRegItem& Item) {
   }
   const std::wstring path = KeyToDelete(Item.KeyPath);
   if (path.empty()) return false;  // the root's own values are never cleaned
-  HKEY key;
-  const LONG opened = RegOpenKeyExW(Item.RootKey, path.c_str(), 0, KEY_SET_VALUE, &key);
-  if (opened == ERROR_FILE_NOT_FOUND) return true;
-  if (opened != ERROR_SUCCESS) return false;
   const std::wstring name = Item.ValueName == kDefaultValueLabel ? std::wstring() : Item.ValueName;
-  const LONG deleted = RegDeleteValueW(key, name.c_str());
-  RegCloseKey(key);
-  return deleted == ERROR_SUCCESS || deleted == ERROR_FILE_NOT_FOUND;
+  return DeleteRegValue(Item.RootKey, path, name) != TRegDeleteResult::Failed;
 }
 
 }  // namespace

@@ -207,6 +207,41 @@ TEST(RegistryKey, DeleteKeyNeverFollowsARegistryLink) {
   EXPECT_TRUE(TestValueExists(target + L"\\Inner", L"v"));
 }
 
+// A value is deleted in the key named, never behind a link that key is.
+TEST(RegistryKey, DeleteRegValueNeverReachesThroughALink) {
+  TestRegistryKey test(L"RegValueLink");
+  const std::wstring target = test.Path() + L"\\Target";
+  DWORD one = 1;
+  SetRaw(target, L"v", REG_DWORD, &one, 4);
+  SetRaw(test.Path() + L"\\Plain", L"v", REG_DWORD, &one, 4);
+  ASSERT_TRUE(MakeTestRegistryLink(test.Path() + L"\\Link", target));
+  ASSERT_TRUE(TestValueExists(test.Path() + L"\\Link", L"v"));  // the platform reads through it
+  EXPECT_EQ(DeleteRegValue(HKEY_CURRENT_USER, test.Path() + L"\\Link", L"v"), TRegDeleteResult::Failed);
+  EXPECT_TRUE(TestValueExists(target, L"v"));
+  EXPECT_EQ(DeleteRegValue(HKEY_CURRENT_USER, test.Path() + L"\\Plain", L"v"), TRegDeleteResult::Deleted);
+  EXPECT_EQ(DeleteRegValue(HKEY_CURRENT_USER, test.Path() + L"\\Plain", L"v"), TRegDeleteResult::Absent);
+  EXPECT_EQ(DeleteRegValue(HKEY_CURRENT_USER, test.Path() + L"\\Missing", L"v"), TRegDeleteResult::Absent);
+}
+
+// Emptying a key of its subkeys leaves the key; a key that is a link is emptied of nothing, so its
+// target keeps its subkeys.
+TEST(RegistryKey, DeleteRegSubKeysKeepsTheKeyAndNeverEmptiesALinksTarget) {
+  TestRegistryKey test(L"RegSubKeys");
+  DWORD one = 1;
+  SetRaw(test.Path() + L"\\Target\\Inner", L"v", REG_DWORD, &one, 4);
+  SetRaw(test.Path() + L"\\List\\A\\Deep", L"v", REG_DWORD, &one, 4);
+  SetRaw(test.Path() + L"\\List\\B", L"v", REG_DWORD, &one, 4);
+  SetRaw(test.Path() + L"\\List", L"own", REG_DWORD, &one, 4);
+  ASSERT_TRUE(MakeTestRegistryLink(test.Path() + L"\\Link", test.Path() + L"\\Target"));
+  EXPECT_TRUE(DeleteRegSubKeys(HKEY_CURRENT_USER, test.Path() + L"\\List"));
+  EXPECT_TRUE(TestValueExists(test.Path() + L"\\List", L"own"));
+  EXPECT_FALSE(TestKeyExists(test.Path() + L"\\List\\A"));
+  EXPECT_FALSE(TestKeyExists(test.Path() + L"\\List\\B"));
+  EXPECT_TRUE(DeleteRegSubKeys(HKEY_CURRENT_USER, test.Path() + L"\\Link"));
+  EXPECT_TRUE(TestValueExists(test.Path() + L"\\Target\\Inner", L"v"));
+  EXPECT_TRUE(DeleteRegSubKeys(HKEY_CURRENT_USER, test.Path() + L"\\Missing"));
+}
+
 // Without the subtree only a key that has no subkeys goes.
 TEST(RegistryKey, DeleteRegKeyAloneKeepsAKeyWithSubkeys) {
   TestRegistryKey test(L"RegKeyAlone");

@@ -26,15 +26,12 @@ std::wstring NoKeyPath(const TErrorRegItem& op) {
 }
 
 std::wstring DeleteValue(const TErrorRegItem& op) {
-  if (Trim(KeyPath(op)).empty()) return NoKeyPath(op);
-  HKEY key;
-  LONG rc = RegOpenKeyExW(op.RootKey, op.SubKey.c_str(), 0, KEY_SET_VALUE, &key);
-  if (rc == ERROR_FILE_NOT_FOUND) return L"";
-  if (rc != ERROR_SUCCESS) return Failure(KeyText(op) + L" could not be opened", rc);
-  rc = RegDeleteValueW(key, op.ValueName.c_str());
-  RegCloseKey(key);
-  if (rc == ERROR_SUCCESS || rc == ERROR_FILE_NOT_FOUND) return L"";
-  return Failure(L"the value \"" + op.ValueName + L"\" of " + KeyText(op) + L" could not be deleted", rc);
+  const std::wstring path = KeyPath(op);
+  if (Trim(path).empty()) return NoKeyPath(op);
+  // A value that is already gone is no failure; one behind a registry link is never deleted.
+  if (DeleteRegValue(op.RootKey, path, op.ValueName) == TRegDeleteResult::Failed)
+    return L"the value \"" + op.ValueName + L"\" of " + KeyText(op) + L" could not be deleted";
+  return L"";
 }
 
 std::wstring DeleteKey(const TErrorRegItem& op) {

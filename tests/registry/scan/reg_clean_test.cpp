@@ -211,11 +211,16 @@ TEST_F(RegCleanTest, DeletingNeverFollowsARegistryLink) {
   SetValue(K + L"\\Holder\\Plain", L"x");
   ASSERT_TRUE(MakeTestRegistryLink(Key.Path() + L"\\Holder\\Link", Key.Path() + L"\\Target"));
   ASSERT_TRUE(MakeTestRegistryLink(Key.Path() + L"\\Link", Key.Path() + L"\\Target"));
+  // A value read through the link lies in the target: it is not deleted, and that is a failure.
+  SetValue(K + L"\\Target", L"v");
+  RegItems.push_back(Record(2, K + L"\\Link", L"v"));
   RegItems.push_back(Record(1, K + L"\\Link"));
   RegItems.push_back(Record(0, K + L"\\Holder\\Plain", L"", K + L"\\Holder"));
   RegCleanState = kRegStateRunning;
   TRegCleanResult result = CleanRegItems(OnProgress);
   EXPECT_EQ(result.Cleaned, 2);
+  EXPECT_EQ(result.FailedNames, std::vector<std::wstring>{L"HKEY_CURRENT_USER" + K + L"\\Link\\v"});
+  EXPECT_TRUE(ValueExists(K + L"\\Target", L"v"));
   EXPECT_FALSE(TestLinkKeyExists(Key.Path() + L"\\Link"));
   EXPECT_FALSE(TestLinkKeyExists(Key.Path() + L"\\Holder"));
   EXPECT_TRUE(ValueExists(K + L"\\Target\\Inner", L"keep"));
