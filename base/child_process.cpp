@@ -58,9 +58,17 @@ bool FinishWith(TChild& child, bool ended, bool expired, DWORD& ExitCode) {
   return known;
 }
 
+TChildProcessRunner& Replacement() {
+  static TChildProcessRunner runner;
+  return runner;
+}
+
 }  // namespace
 
+void SetChildProcessRunnerForTesting(TChildProcessRunner Runner) { Replacement() = std::move(Runner); }
+
 bool RunChildProcess(const std::wstring& CommandLine, DWORD& ExitCode, DWORD TimeoutMs, WORD ShowCommand) {
+  if (Replacement()) return Replacement()({CommandLine, TimeoutMs, ShowCommand, false, {}}, ExitCode);
   TChild child;
   if (!Start(CommandLine, ShowCommand, TimeoutMs != INFINITE, child)) return false;
   const DWORD waited = WaitForSingleObject(child.process.hProcess, TimeoutMs);
@@ -69,6 +77,7 @@ bool RunChildProcess(const std::wstring& CommandLine, DWORD& ExitCode, DWORD Tim
 
 bool RunChildProcessPumping(const std::wstring& CommandLine, DWORD& ExitCode, DWORD TimeoutMs,
                             const std::function<bool()>& Stopped, WORD ShowCommand) {
+  if (Replacement()) return Replacement()({CommandLine, TimeoutMs, ShowCommand, true, Stopped}, ExitCode);
   TChild child;
   if (!Start(CommandLine, ShowCommand, TimeoutMs != INFINITE, child)) return false;
   const ULONGLONG start = GetTickCount64();

@@ -22,3 +22,18 @@ bool RunChildProcess(const std::wstring& CommandLine, DWORD& ExitCode, DWORD Tim
 // caller's window: callers check that they still exist before they touch themselves again.
 bool RunChildProcessPumping(const std::wstring& CommandLine, DWORD& ExitCode, DWORD TimeoutMs,
                             const std::function<bool()>& Stopped = {}, WORD ShowCommand = SW_HIDE);
+
+// What a caller asked of a child run, as the test seam sees it.
+struct TChildRun {
+  std::wstring CommandLine;
+  DWORD TimeoutMs = INFINITE;
+  WORD ShowCommand = SW_HIDE;
+  bool Pumping = false;            // RunChildProcessPumping: messages are handled while it runs
+  std::function<bool()> Stopped;   // the pumping wait's stop question (may be empty)
+};
+
+// Every child process of the program starts through the two functions above. Tests put a runner
+// in their place that records the runs and plays the child: its result and ExitCode are the
+// call's. nullptr puts the platform back.
+using TChildProcessRunner = std::function<bool(const TChildRun& Run, DWORD& ExitCode)>;
+void SetChildProcessRunnerForTesting(TChildProcessRunner Runner);

@@ -6,17 +6,6 @@
 #include "base/system_programs.h"
 #include "registry/reg_file.h"
 
-namespace {
-
-TChildRunner& EditorRunner() {
-  static TChildRunner runner;
-  return runner;
-}
-
-}  // namespace
-
-void SetRegistryEditorRunnerForTesting(TChildRunner Runner) { EditorRunner() = std::move(Runner); }
-
 std::wstring RegistryEditorCommand(const std::wstring& Arguments) {
   // regedit.exe lives in the Windows folder, not in the system folder.
   return WindowsProgramCommand(L"regedit.exe", Arguments);
@@ -27,9 +16,7 @@ bool RunRegistryEditor(const std::wstring& Arguments, DWORD TimeoutMs) {
   const std::wstring commandLine = RegistryEditorCommand(Arguments);
   // The program keeps handling its messages while the editor works, and an editor that hangs
   // does not hold it forever.
-  const bool started = EditorRunner() ? EditorRunner()(commandLine, exitCode)
-                                      : RunChildProcessPumping(commandLine, exitCode, TimeoutMs);
-  return started && exitCode == 0;
+  return RunChildProcessPumping(commandLine, exitCode, TimeoutMs) && exitCode == 0;
 }
 
 namespace {

@@ -1,5 +1,6 @@
 // The platform's registry editor, started by its full path in the Windows folder, with a bound on
-// its run and one seam for tests. Every export and import of the program goes through here.
+// its run (tests play it through the child-process seam of base/child_process.h). Every export
+// and import of the program goes through here.
 #pragma once
 
 #include <windows.h>
@@ -7,12 +8,6 @@
 #include <functional>
 #include <string>
 #include <vector>
-
-// Runs a child command line and waits for it; false when it could not be started or did not end,
-// otherwise its exit code. Tests put another runner in place (nullptr restores the registry
-// editor run by RunChildProcessPumping).
-using TChildRunner = std::function<bool(const std::wstring& CommandLine, DWORD& ExitCode)>;
-void SetRegistryEditorRunnerForTesting(TChildRunner Runner);
 
 // How long an export or import may take. The editor runs while the program handles its messages
 // (PumpMessages): callers keep their own controls from starting anything else meanwhile.

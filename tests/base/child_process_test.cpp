@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "base/files.h"
 #include "base/message_pump.h"
@@ -80,4 +81,34 @@ TEST(ChildProcess, AChildStillRunningAtTheBoundIsEndedWithWhatItStarted) {
   // Unbounded, the same command leaves its file: the check above can see one.
   ASSERT_TRUE(RunChildProcess(late(L"unbounded.txt"), exitCode));
   EXPECT_TRUE(FileExists(folder.Path() + L"unbounded.txt"));
+}
+
+// The test seam gets every run as it was asked for and plays the child; taken away, the platform
+// runs it again.
+TEST(ChildProcess, TheSeamPlaysEveryRunUntilItIsTakenAway) {
+  std::vector<TChildRun> runs;
+  SetChildProcessRunnerForTesting([&runs](const TChildRun& run, DWORD& exitCode) {
+    runs.push_back(run);
+    exitCode = 7;
+    return run.CommandLine != L"refused";
+  });
+  DWORD exitCode = 0;
+  EXPECT_TRUE(RunChildProcess(L"cmd.exe /c exit 3", exitCode, 1000, SW_SHOWNORMAL));
+  EXPECT_EQ(exitCode, 7u);
+  bool stopAsked = false;
+  EXPECT_FALSE(RunChildProcessPumping(L"refused", exitCode, INFINITE, [&stopAsked] { return stopAsked = true; }));
+  ASSERT_EQ(runs.size(), 2u);
+  EXPECT_EQ(runs[0].CommandLine, L"cmd.exe /c exit 3");
+  EXPECT_EQ(runs[0].TimeoutMs, 1000u);
+  EXPECT_EQ(runs[0].ShowCommand, SW_SHOWNORMAL);
+  EXPECT_FALSE(runs[0].Pumping);
+  EXPECT_TRUE(runs[1].Pumping);
+  EXPECT_EQ(runs[1].ShowCommand, SW_HIDE);
+  ASSERT_TRUE(runs[1].Stopped);
+  EXPECT_TRUE(runs[1].Stopped());
+  EXPECT_TRUE(stopAsked);
+
+  SetChildProcessRunnerForTesting(nullptr);
+  EXPECT_TRUE(RunChildProcess(L"cmd.exe /c exit 3", exitCode));
+  EXPECT_EQ(exitCode, 3u);
 }

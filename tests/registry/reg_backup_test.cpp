@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "base/child_process.h"
 #include "base/files.h"
 #include "base/ini_file.h"
 #include "base/strings.h"
@@ -18,12 +19,13 @@ namespace {
 
 class RegBackupTest : public ::testing::Test {
  protected:
-  ~RegBackupTest() override { SetRegistryEditorRunnerForTesting(nullptr); }
+  ~RegBackupTest() override { SetChildProcessRunnerForTesting(nullptr); }
 
   // The editor "runs": records its command line, writes Bytes into the file named after /e (when
   // given) and ends with ExitCode; Started false means it could not be started.
   void FakeEditor(bool Started, DWORD ExitCode, const char* Bytes) {
-    SetRegistryEditorRunnerForTesting([this, Started, ExitCode, Bytes](const std::wstring& CommandLine, DWORD& Code) {
+    SetChildProcessRunnerForTesting([this, Started, ExitCode, Bytes](const TChildRun& Run, DWORD& Code) {
+      const std::wstring& CommandLine = Run.CommandLine;
       CommandLines.push_back(CommandLine);
       if (!Started) return false;
       const size_t at = CommandLine.find(L" /e \"");

@@ -3,7 +3,8 @@
 // main window does: its navigation buttons, one-click maintenance). The page factory is set (with
 // the steps the program gives it, if any), a throwaway program folder, pumping through the
 // application (then `onPump`, which lets a test act while the page is busy), and every message box
-// recorded and answered by `answer` (OK unless a test says otherwise).
+// recorded and answered by `answer` (OK unless a test says otherwise). A child-process runner a
+// test puts in place (base/child_process.h) goes when the test ends.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -18,6 +19,7 @@
 #include "app/frmmain.h"
 #include "app/page_table.h"
 #include "app/sections.h"
+#include "base/child_process.h"
 #include "base/message_pump.h"
 #include "gui/application.h"
 #include "gui/message_box.h"
@@ -77,6 +79,7 @@ class PageTest : public ::testing::Test {
     SetPageFactory(pageClass_, nullptr);
     SetMessagePump(previousPump_);
     SetMessageBoxFunc(nullptr);
+    SetChildProcessRunnerForTesting(nullptr);
   }
 
   // Opens the page as its navigation button does: in the main window the section whose button

@@ -13,11 +13,8 @@ TRegistrationTool& TestTool() {
 }  // namespace
 
 TRegistrationTool RegistrationTool() {
-  if (TestTool().Run) return TestTool();
-  return {WindowsFolder() + L"\\system32",
-          [](const std::wstring& CommandLine, DWORD& ExitCode, const std::function<bool()>& Stopped) {
-            return RunChildProcessPumping(CommandLine, ExitCode, kRegistrationTimeoutMs, Stopped);
-          }};
+  if (!TestTool().SystemFolder.empty()) return TestTool();
+  return {WindowsFolder() + L"\\system32"};
 }
 
 void SetRegistrationToolForTesting(TRegistrationTool Tool) { TestTool() = std::move(Tool); }
@@ -42,7 +39,7 @@ TRegistrationOutcome RegisterDll(const std::wstring& Dll, const std::function<bo
   TRegistrationTool tool = RegistrationTool();
   DWORD exitCode = 0;
   TRegistrationOutcome outcome;
-  if (!tool.Run(RegistrationCommandLine(tool.SystemFolder, Dll), exitCode, Stopped)) {
+  if (!RunChildProcessPumping(RegistrationCommandLine(tool.SystemFolder, Dll), exitCode, kRegistrationTimeoutMs, Stopped)) {
     outcome.Result = Stopped && Stopped() ? TRegistrationResult::Stopped : TRegistrationResult::NotFinished;
     return outcome;
   }

@@ -8,25 +8,20 @@
 #include <string>
 #include <vector>
 
-// Runs a command line and waits for it while the program handles its messages, until it ends,
-// the bound passes or Stopped answers true. True only when it ended; ExitCode is then its code.
-using TRegistrationRun =
-    std::function<bool(const std::wstring& CommandLine, DWORD& ExitCode, const std::function<bool()>& Stopped)>;
-
-// Where the DLLs are listed and the registration tool is taken from, and how it runs.
+// Where the DLLs are listed and the registration tool is taken from.
 struct TRegistrationTool {
   std::wstring SystemFolder;  // no trailing backslash
-  TRegistrationRun Run;
 };
 
 // How long one registration may take.
 constexpr DWORD kRegistrationTimeoutMs = 60 * 1000;
 
-// The tool in use: the Windows folder + "\system32", run by RunChildProcessPumping with
-// kRegistrationTimeoutMs, unless a test has put its own in place.
+// The tool in use: the Windows folder + "\system32", unless a test has put a folder of its own in
+// place. It runs by RunChildProcessPumping with kRegistrationTimeoutMs (tests record and play the
+// runs through the child-process seam, base/child_process.h).
 TRegistrationTool RegistrationTool();
-// Tests point the tool at a folder of their own and record the runs; an empty Run puts the real
-// tool back. Nothing else replaces it, so tests never register the real system folder.
+// Tests point the tool at a folder of their own, so they never register the real system folder;
+// an empty folder puts the real one back.
 void SetRegistrationToolForTesting(TRegistrationTool Tool);
 
 // The full paths of the files (folders left out) that match "<Folder>\*.dll", in listing order.

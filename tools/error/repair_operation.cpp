@@ -62,7 +62,7 @@ bool RunRepairCommand(const std::wstring& CommandLine) {
   return RunChildProcess(CommandLine, exitCode, kRepairCommandTimeoutMs) && exitCode == 0;
 }
 
-std::wstring ApplyOperation(const TErrorRegItem& Op, const TRepairCommandRunner& Run) {
+std::wstring ApplyOperation(const TErrorRegItem& Op) {
   if (!Op.Refusal.empty()) return Op.Refusal;
   switch (Op.OPType) {
     case opDoNothing: return L"";
@@ -75,19 +75,18 @@ std::wstring ApplyOperation(const TErrorRegItem& Op, const TRepairCommandRunner&
       const std::wstring command = FullPathCommand(Op.ValueName);
       if (command.empty())
         return L"the command \"" + Op.ValueName + L"\" names no program of the Windows or system folder";
-      if (Run(command)) return L"";
+      if (RunRepairCommand(command)) return L"";
       return L"the command \"" + Op.ValueName + L"\" did not run or failed";
     }
     default: return L"unknown operation " + IntToStr(Op.OPType);
   }
 }
 
-std::vector<std::wstring> RepairProblem(const TIniFile& Ini, const TErrorItem& Item, const TRepairCommandRunner& Run,
-                                        const std::function<bool()>& Step) {
+std::vector<std::wstring> RepairProblem(const TIniFile& Ini, const TErrorItem& Item, const std::function<bool()>& Step) {
   std::vector<std::wstring> failures;
   for (const TErrorRegItem& op : LoadOperations(Ini, Item)) {
     if (!Step()) break;
-    std::wstring failure = ApplyOperation(op, Run);
+    std::wstring failure = ApplyOperation(op);
     if (!failure.empty()) failures.push_back(failure);
   }
   return failures;

@@ -81,7 +81,7 @@ void TfrmErrorClean::acErrorCleanExecute(TObject* Sender) {
   };
   for (const TErrorItem& item : ticked) {
     if (!step()) break;
-    for (const std::wstring& failure : RepairProblem(ini, item, Runner, step)) failures.push_back(item.Name + L": " + failure);
+    for (const std::wstring& failure : RepairProblem(ini, item, step)) failures.push_back(item.Name + L": " + failure);
   }
   if (!self) return;
   run.End();

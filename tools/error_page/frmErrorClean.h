@@ -42,8 +42,6 @@ class TfrmErrorClean : public TForm {
   void FillList();
 
   const std::vector<TErrorItem>& ErrorItems() const { return errorItems_; }
-  // Runs each repair command (tests put their own in place).
-  TRepairCommandRunner Runner = RunRepairCommand;
 
  private:
 

@@ -29,15 +29,14 @@ std::vector<std::wstring> LoadPresetLines(const std::wstring& FileName) {
   return list.Strings();
 }
 
-TCommandRunner HiddenCommandRunner(DWORD TimeoutMs) {
-  return [TimeoutMs](const std::wstring& CommandLine) {
-    DWORD exitCode = 1;
-    return RunChildProcess(CommandLine, exitCode, TimeoutMs) && exitCode == 0;
-  };
+namespace {
+bool RunPresetCommand(const std::wstring& CommandLine) {
+  DWORD exitCode = 1;
+  return RunChildProcess(CommandLine, exitCode, kPresetCommandTimeoutMs) && exitCode == 0;
 }
+}  // namespace
 
-TPresetRunResult RunPresetLines(const std::vector<std::wstring>& Lines, const TCommandRunner& Run,
-                                const std::function<void()>& Step) {
+TPresetRunResult RunPresetLines(const std::vector<std::wstring>& Lines, const std::function<void()>& Step) {
   TPresetRunResult result;
   for (const std::wstring& line : Lines) {
     if (IsCommand(line)) {
@@ -47,7 +46,7 @@ TPresetRunResult RunPresetLines(const std::vector<std::wstring>& Lines, const TC
       // A preset sets services up and nothing else: only the system's own sc runs.
       if (SameText(program, L"sc") || SameText(program, L"sc.exe")) {
         ++result.Commands;
-        if (!Run(SystemProgramCommand(L"sc.exe", arguments))) result.FailedLines.push_back(command);
+        if (!RunPresetCommand(SystemProgramCommand(L"sc.exe", arguments))) result.FailedLines.push_back(command);
       } else {
         result.RefusedLines.push_back(command);
       }

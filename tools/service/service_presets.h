@@ -16,12 +16,7 @@ std::wstring PresetBatchFile(TServicePreset Preset);
 // The lines of a preset file; raises EFOpenError when it cannot be opened.
 std::vector<std::wstring> LoadPresetLines(const std::wstring& FileName);
 
-// Runs one command line; true when it started and ended with exit code 0.
-using TCommandRunner = std::function<bool(const std::wstring& CommandLine)>;
-
-// Each line as a hidden child process, waited for at most TimeoutMs.
-TCommandRunner HiddenCommandRunner(DWORD TimeoutMs);
-
+// How long one preset line may run.
 constexpr DWORD kPresetCommandTimeoutMs = 30000;
 
 struct TPresetRunResult {
@@ -31,8 +26,8 @@ struct TPresetRunResult {
 };
 
 // Runs the sc lines in order, each after the previous one has ended, as the system folder's
-// sc.exe (by its full path) with the line's arguments; a line starting any other program is
-// refused. Blank lines and batch comments or echo switches are no commands and are passed over.
-// Step runs after every line.
-TPresetRunResult RunPresetLines(const std::vector<std::wstring>& Lines, const TCommandRunner& Run,
-                                const std::function<void()>& Step);
+// sc.exe (by its full path) with the line's arguments, a hidden child process waited for at most
+// kPresetCommandTimeoutMs that fails unless it ends with exit code 0; a line starting any other
+// program is refused. Blank lines and batch comments or echo switches are no commands and are
+// passed over. Step runs after every line.
+TPresetRunResult RunPresetLines(const std::vector<std::wstring>& Lines, const std::function<void()>& Step);

@@ -85,7 +85,7 @@ void TfrmSystemOptimize::btnOptimizeClick(TObject* Sender) {
   pb1->SetMax(static_cast<int>(lines.size()));
   pb1->SetPosition(0);
   pb1->SetVisible(true);
-  TPresetRunResult result = RunPresetLines(lines, Runner, [&self] {
+  TPresetRunResult result = RunPresetLines(lines, [&self] {
     PumpMessages();
     if (self) self->pb1->SetPosition(self->pb1->Position() + 1);
   });

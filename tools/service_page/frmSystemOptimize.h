@@ -34,8 +34,6 @@ class TfrmSystemOptimize : public TForm {
 
   // The checked preset (the later one when several are checked).
   TServicePreset CheckedPreset() const;
-  // Runs each command line (tests put their own in place).
-  TCommandRunner Runner = HiddenCommandRunner(kPresetCommandTimeoutMs);
 
  private:
 };

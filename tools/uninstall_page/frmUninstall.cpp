@@ -162,7 +162,7 @@ void TfrmUninstall::ShowDetails(const TUninstallItem* Item) {
   }
 }
 
-bool TfrmUninstall::RunAndWait(const std::wstring& CommandLine) { return Runner && Runner(CommandLine); }
+bool TfrmUninstall::RunAndWait(const std::wstring& CommandLine) { return RunUninstallCommand(CommandLine); }
 
 void TfrmUninstall::Button3Click(TObject* Sender) {
   const TUninstallItem* item = ItemOfNode(VST1->FocusedNode());

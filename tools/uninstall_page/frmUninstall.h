@@ -17,10 +17,9 @@
 #include "tools/uninstall/uninstall_command.h"
 #include "tools/uninstall/uninstall_items.h"
 
-// Starts an uninstaller's command line and waits for it; false when it did not start.
-using TUninstallRunner = std::function<bool(const std::wstring& CommandLine)>;
-// The real one: the command's own window shown normally, waited for without a time limit while
-// the program's messages are handled, so the windows keep painting.
+// Starts an uninstaller's command line and waits for it (false when it did not start): its own
+// window shown normally, waited for without a time limit while the program's messages are
+// handled, so the windows keep painting.
 bool RunUninstallCommand(const std::wstring& CommandLine);
 
 class TfrmUninstall : public TForm {
@@ -67,9 +66,6 @@ class TfrmUninstall : public TForm {
   void ScanUninstallItems();
   void ShowUninstallItems();
   bool RunAndWait(const std::wstring& CommandLine);
-
-  // Runs the uninstallers (tests put their own in place).
-  TUninstallRunner Runner = RunUninstallCommand;
 
   // Every program found by the last scan, shown or not.
   const std::vector<TUninstallItem>& UninstallItems() const { return items_; }

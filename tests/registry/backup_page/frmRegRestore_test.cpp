@@ -40,13 +40,14 @@ class RegRestorePageTest : public PageTest<TfrmRegRestore> {
   }
   void TearDown() override {
     PageTest::TearDown();
-    SetRegistryEditorRunnerForTesting(nullptr);
+    SetChildProcessRunnerForTesting(nullptr);
   }
 
   // The editor "runs" while the please-wait window is up: it records its command line and what
   // the window showed, writes Bytes into the file named after /e and ends with ExitCode.
   void FakeEditor(DWORD ExitCode, const char* Bytes = "REGEDIT4\r\n") {
-    SetRegistryEditorRunnerForTesting([this, ExitCode, Bytes](const std::wstring& CommandLine, DWORD& Code) {
+    SetChildProcessRunnerForTesting([this, ExitCode, Bytes](const TChildRun& Run, DWORD& Code) {
+      const std::wstring& CommandLine = Run.CommandLine;
       TfrmRegFlashForm* wait = ShowingWaitWindow();
       editorCalls.push_back(CommandLine + L" | " + (wait ? wait->lblCurrentState->Caption() : L"<no window>"));
       const size_t at = CommandLine.find(L" /e \"");

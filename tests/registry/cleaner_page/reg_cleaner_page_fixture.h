@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "base/child_process.h"
 #include "common/last_run.h"
 #include "registry/cleaner_page/frmRegCleaner.h"
 #include "registry/reg_backup.h"
@@ -39,7 +40,8 @@ class RegCleanerPageFixture : public PageTest<TfrmRegCleaner> {
     if (!realEditor_) {
       // Writes a small file of the editor's format, or fails the way an editor that cannot
       // write does (exit code 1, no file).
-      SetRegistryEditorRunnerForTesting([this](const std::wstring& commandLine, DWORD& exitCode) {
+      SetChildProcessRunnerForTesting([this](const TChildRun& run, DWORD& exitCode) {
+        const std::wstring& commandLine = run.CommandLine;
         editorCalls.push_back(commandLine);
         const size_t open = commandLine.find(L" /e \"");
         if (backupWorks && open != std::wstring::npos)
@@ -53,7 +55,7 @@ class RegCleanerPageFixture : public PageTest<TfrmRegCleaner> {
 
   void TearDown() override {
     PageTest<TfrmRegCleaner>::TearDown();
-    SetRegistryEditorRunnerForTesting(nullptr);
+    SetChildProcessRunnerForTesting(nullptr);
     RegScanEngine.ClearRegItems();
     RegScanEngine.FreeRegExcludeList();
     RegScanState = RegCleanState = kRegStateFinished;

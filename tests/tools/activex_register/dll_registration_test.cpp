@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "base/child_process.h"
 #include "base/files.h"
 #include "base/strings.h"
 #include "tests/base/test_files.h"
@@ -17,7 +18,10 @@ namespace {
 
 class DllRegistrationTest : public ::testing::Test {
  protected:
-  ~DllRegistrationTest() override { SetRegistrationToolForTesting({}); }
+  ~DllRegistrationTest() override {
+    SetRegistrationToolForTesting({});
+    SetChildProcessRunnerForTesting(nullptr);
+  }
   TestFolder folder_;
   // Without the trailing backslash, as the system folder is named.
   std::wstring Folder() const { return folder_.Path().substr(0, folder_.Path().size() - 1); }
@@ -59,12 +63,14 @@ TEST_F(DllRegistrationTest, TheOutcomeComesFromTheExitCode) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     std::vector<std::wstring> commandLines;
-    SetRegistrationToolForTesting({Folder(), [&](const std::wstring& CommandLine, DWORD& ExitCode,
-                                                 const std::function<bool()>&) {
-                                     commandLines.push_back(CommandLine);
-                                     ExitCode = c.exitCode;
-                                     return c.ended;
-                                   }});
+    SetRegistrationToolForTesting({Folder()});
+    SetChildProcessRunnerForTesting([&](const TChildRun& run, DWORD& ExitCode) {
+      commandLines.push_back(run.CommandLine);
+      EXPECT_TRUE(run.Pumping);
+      EXPECT_EQ(run.TimeoutMs, kRegistrationTimeoutMs);
+      ExitCode = c.exitCode;
+      return c.ended;
+    });
     TRegistrationOutcome outcome = RegisterDll(Folder() + L"\\x.dll", [&] { return c.stopRequested; });
     EXPECT_EQ(commandLines, std::vector<std::wstring>{RegistrationCommandLine(Folder(), Folder() + L"\\x.dll")});
     EXPECT_EQ(outcome.Result, c.result);
@@ -75,6 +81,7 @@ TEST_F(DllRegistrationTest, TheOutcomeComesFromTheExitCode) {
 // The real tool, handed a file that is no library, ends with an exit code that says so.
 TEST_F(DllRegistrationTest, TheRealToolReportsAFileItCannotRegister) {
   WriteBytes(folder_.Path() + L"not a library.dll", "this is text, not a library");
+  SetChildProcessRunnerForTesting(nullptr);
   TRegistrationOutcome outcome = RegisterDll(folder_.Path() + L"not a library.dll", {});
   EXPECT_EQ(outcome.Result, TRegistrationResult::Failed);
   EXPECT_NE(outcome.ExitCode, 0u);

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "base/child_process.h"
 #include "base/files.h"
 #include "tests/base/test_files.h"
 #include "tests/base/test_folder.h"
@@ -34,17 +35,18 @@ class RegisterActivexPageTest : public PageTest<TfrmRegisterActivex> {
       WriteBytes(systemFolder_.Path() + name, "x");
     ForceDirectories(systemFolder_.Path() + L"folder.dll");
     // The tool records each run; Step decides its outcome (exit code 0 unless it says otherwise).
-    SetRegistrationToolForTesting({SystemFolder(), [this](const std::wstring& CommandLine, DWORD& ExitCode,
-                                                          const std::function<bool()>& Stopped) {
-                                     runs.push_back({CommandLine, page_->btnActivex->Caption(),
-                                                     page_->ProgressBar1->Visible(), !NavigationLocked()});
-                                     ExitCode = 0;
-                                     return step ? step(runs.size(), ExitCode, Stopped) : true;
-                                   }});
+    SetRegistrationToolForTesting({SystemFolder()});
+    SetChildProcessRunnerForTesting([this](const TChildRun& run, DWORD& ExitCode) {
+      runs.push_back({run.CommandLine, page_->btnActivex->Caption(), page_->ProgressBar1->Visible(),
+                      !NavigationLocked()});
+      ExitCode = 0;
+      return step ? step(runs.size(), ExitCode, run.Stopped) : true;
+    });
   }
   void TearDown() override {
     PageTest::TearDown();
     SetRegistrationToolForTesting({});
+    SetChildProcessRunnerForTesting(nullptr);
   }
 
   TfrmRegisterActivex* Open() {

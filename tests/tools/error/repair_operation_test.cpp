@@ -1,5 +1,6 @@
 // Repairs applied to fixture keys of the test's own: an ErrorClean.ini of cases, each problem
 // repaired and the registry read back afterwards.
+#include "base/child_process.h"
 #include "base/system_programs.h"
 #include "tools/error/repair_operation.h"
 
@@ -64,16 +65,22 @@ class RepairTest : public ::testing::Test {
   std::vector<std::wstring> Repair(const std::wstring& name) {
     TIniFile ini(ErrorCleanFileName());
     for (const TErrorItem& item : LoadErrorList(ini))
-      if (item.Name == name) return RepairProblem(ini, item, runner, [] { return true; });
+      if (item.Name == name) return RepairProblem(ini, item, [] { return true; });
     ADD_FAILURE() << "not listed";
     return {};
   }
 
+  // Every command is recorded; one with "fail" in it ends with exit code 1.
+  RepairTest() {
+    SetChildProcessRunnerForTesting([this](const TChildRun& run, DWORD& exitCode) {
+      ran.push_back(run.CommandLine);
+      exitCode = run.CommandLine.find(L"fail") == std::wstring::npos ? 0 : 1;
+      return true;
+    });
+  }
+  ~RepairTest() override { SetChildProcessRunnerForTesting(nullptr); }
+
   std::vector<std::wstring> ran;
-  TRepairCommandRunner runner = [this](const std::wstring& command) {
-    ran.push_back(command);
-    return command.find(L"fail") == std::wstring::npos;
-  };
   TestRegistryKey key_{L"ErrorRepair"};
   TestProgramFolder program_;
 };
@@ -162,7 +169,7 @@ TEST_F(RepairTest, AnOperationWithoutAKeyPathNeverTouchesARoot) {
       op.ValueType = REG_SZ;
       op.Data = {'x', 0, 0, 0};
       op.OPType = type;
-      EXPECT_EQ(ApplyOperation(op, runner), L"no key path: HKEY_CURRENT_USER as a whole is never changed") << type;
+      EXPECT_EQ(ApplyOperation(op), L"no key path: HKEY_CURRENT_USER as a whole is never changed") << type;
     }
   }
   EXPECT_TRUE(KeyExists(L"Still"));
@@ -199,7 +206,7 @@ TEST_F(RepairTest, AKeyDeletionNeverFollowsARegistryLink) {
     op.RootKey = HKEY_CURRENT_USER;
     op.SubKey = Key(sub);
     op.OPType = opDeleteKey;
-    EXPECT_EQ(ApplyOperation(op, runner), L"") << WideToUtf8(sub);
+    EXPECT_EQ(ApplyOperation(op), L"") << WideToUtf8(sub);
     EXPECT_FALSE(TestLinkKeyExists(Key(sub)));
   }
   EXPECT_EQ(Value(L"Target\\Inner", L"v").first, DWORD(REG_SZ));
@@ -211,7 +218,7 @@ TEST_F(RepairTest, AKeyPathWithBackslashesAroundItNamesTheSameKey) {
   op.RootKey = HKEY_CURRENT_USER;
   op.SubKey = L"\\" + Key(L"Around") + L"\\";
   op.OPType = opDeleteKey;
-  EXPECT_EQ(ApplyOperation(op, runner), L"");
+  EXPECT_EQ(ApplyOperation(op), L"");
   EXPECT_FALSE(KeyExists(L"Around"));
   EXPECT_TRUE(KeyExists(L""));
 }
@@ -225,7 +232,7 @@ TEST_F(RepairTest, StepCanEndARepairBetweenOperations) {
                                             Op("Two@2", "V", "ValueName=b\r\nOPType=0\r\n"));
   TIniFile ini(ErrorCleanFileName());
   int steps = 0;
-  RepairProblem(ini, LoadErrorList(ini).at(0), runner, [&steps] { return ++steps < 2; });
+  RepairProblem(ini, LoadErrorList(ini).at(0), [&steps] { return ++steps < 2; });
   EXPECT_EQ(steps, 2);
   EXPECT_EQ(Value(L"V", L"a").first, DWORD(REG_NONE));
   EXPECT_EQ(Value(L"V", L"b").first, DWORD(REG_SZ));
@@ -241,19 +248,21 @@ TEST(RepairCommand, RunsAndWaitsAndTakesOnlyExitCodeZeroAsSuccess) {
 // never handed to the runner: nothing in the current folder can stand in for it.
 TEST(RepairCommand, ACommandOutsideTheSystemFoldersIsRefused) {
   std::vector<std::wstring> ran;
-  TRepairCommandRunner runner = [&ran](const std::wstring& command) {
-    ran.push_back(command);
+  SetChildProcessRunnerForTesting([&ran](const TChildRun& run, DWORD& exitCode) {
+    ran.push_back(run.CommandLine);
+    exitCode = 0;
     return true;
-  };
+  });
   TErrorRegItem op;
   op.OPType = opRunCommand;
   for (const wchar_t* command : {L".\\ipconfig /flushdns", L"tools\\fix.exe", L"qs_no_such_tool /x"}) {
     op.ValueName = command;
-    EXPECT_EQ(ApplyOperation(op, runner),
+    EXPECT_EQ(ApplyOperation(op),
               L"the command \"" + op.ValueName + L"\" names no program of the Windows or system folder");
   }
   EXPECT_TRUE(ran.empty());
   op.ValueName = L"ipconfig /flushdns";
-  EXPECT_EQ(ApplyOperation(op, runner), L"");
+  EXPECT_EQ(ApplyOperation(op), L"");
   EXPECT_EQ(ran, std::vector<std::wstring>{L"\"" + SystemFolder() + L"\\ipconfig.exe\" /flushdns"});
+  SetChildProcessRunnerForTesting(nullptr);
 }

@@ -43,12 +43,12 @@ class ErrorPageTest : public PageTest<TfrmErrorClean> {
   TfrmErrorClean* Open() {
     TfrmErrorClean* page = OpenPage();
     if (page)
-      page->Runner = [this, page](const std::wstring& command) {
-        ran.push_back(command);
-        busyDuring = !page->Button1->Enabled() &&
-                     NavigationLocked();
-        return command.find(L"fail") == std::wstring::npos;
-      };
+      SetChildProcessRunnerForTesting([this, page](const TChildRun& run, DWORD& exitCode) {
+        ran.push_back(run.CommandLine);
+        busyDuring = !page->Button1->Enabled() && NavigationLocked();
+        exitCode = run.CommandLine.find(L"fail") == std::wstring::npos ? 0 : 1;
+        return true;
+      });
     return page;
   }
 

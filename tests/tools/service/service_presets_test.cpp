@@ -37,12 +37,15 @@ TEST(ServicePresets, OnlyScLinesRunAsTheSystemsScAndOthersAreRefused) {
   std::vector<std::wstring> lines = LoadPresetLines(program.Path() + L"preset.bat");
   ASSERT_EQ(lines.size(), 10u);
   std::vector<std::wstring> seen;
-  TCommandRunner record = [&](const std::wstring& line) {
-    seen.push_back(line);
-    return line.find(L"fail") == std::wstring::npos;
-  };
+  SetChildProcessRunnerForTesting([&](const TChildRun& run, DWORD& exitCode) {
+    seen.push_back(run.CommandLine);
+    EXPECT_EQ(run.TimeoutMs, kPresetCommandTimeoutMs);
+    EXPECT_EQ(run.ShowCommand, SW_HIDE);
+    exitCode = run.CommandLine.find(L"fail") == std::wstring::npos ? 0 : 1;
+    return true;
+  });
   int steps = 0;
-  TPresetRunResult result = RunPresetLines(lines, record, [&] { ++steps; });
+  TPresetRunResult result = RunPresetLines(lines, [&] { ++steps; });
   EXPECT_EQ(steps, 10);
   const std::wstring sc = L"\"" + SystemFolder() + L"\\sc.exe\" ";
   EXPECT_EQ(seen, (std::vector<std::wstring>{sc + L"config one start= auto", sc + L"fail two", sc + L"three"}));
@@ -50,7 +53,8 @@ TEST(ServicePresets, OnlyScLinesRunAsTheSystemsScAndOthersAreRefused) {
   EXPECT_EQ(result.FailedLines, std::vector<std::wstring>{L"SC.EXE fail two"});
   EXPECT_EQ(result.RefusedLines,
             (std::vector<std::wstring>{L"cmd.exe /c del x", L".\\sc four", L"net stop Spooler"}));
-  EXPECT_EQ(RunPresetLines({}, record, {}).Commands, 0);
+  EXPECT_EQ(RunPresetLines({}, {}).Commands, 0);
+  SetChildProcessRunnerForTesting(nullptr);
 }
 
 // With an sc.exe planted in the current folder, a bare "sc" would start it; a preset line starts
@@ -62,7 +66,7 @@ TEST(ServicePresets, APlantedScInTheCurrentFolderNeverRuns) {
   ASSERT_TRUE(planted.Ran()) << "a bare name finds the planted program in this prefix";
 
   TPresetRunResult result =
-      RunPresetLines({L"sc query Spooler", L"sc qs_no_such_command"}, HiddenCommandRunner(kPresetCommandTimeoutMs), {});
+      RunPresetLines({L"sc query Spooler", L"sc qs_no_such_command"}, {});
   EXPECT_FALSE(planted.Ran());
   EXPECT_EQ(result.Commands, 2);
   // The planted copy ends with 0 whatever it is asked; the real sc refuses the unknown command.

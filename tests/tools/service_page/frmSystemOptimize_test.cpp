@@ -1,5 +1,6 @@
 // The service presets page inside a page host: descriptions per preset, and "Optimize"
 // running the checked preset's file from the program folder through a runner of the test's own.
+#include "base/child_process.h"
 #include "base/system_programs.h"
 #include "tools/service_page/frmSystemOptimize.h"
 
@@ -25,11 +26,12 @@ class ServicePageTest : public PageTest<TfrmSystemOptimize> {
   TfrmSystemOptimize* Open() {
     TfrmSystemOptimize* page = OpenPage();
     if (page)
-      page->Runner = [this, page](const std::wstring& line) {
-        ran.push_back(line);
+      SetChildProcessRunnerForTesting([this, page](const TChildRun& run, DWORD& exitCode) {
+        ran.push_back(run.CommandLine);
         busyDuring = !page->btnOptimize->Enabled() && page->pb1->Visible();
-        return line.find(L"fail") == std::wstring::npos;
-      };
+        exitCode = run.CommandLine.find(L"fail") == std::wstring::npos ? 0 : 1;
+        return true;
+      });
     return page;
   }
 

@@ -210,12 +210,16 @@ TEST_F(UninstallPageTest, UninstallRunsTheProgramTheCommandNamesThenScansAgain) 
   ASSERT_NE(page, nullptr);
   std::vector<std::wstring> commands;
   // The uninstaller takes its program's entry away, as a real one does.
-  page->Runner = [&](const std::wstring& command) {
-    commands.push_back(command);
+  SetChildProcessRunnerForTesting([&](const TChildRun& run, DWORD& exitCode) {
+    commands.push_back(run.CommandLine);
+    EXPECT_TRUE(run.Pumping);
+    EXPECT_EQ(run.TimeoutMs, INFINITE);
+    EXPECT_EQ(run.ShowCommand, SW_SHOWNORMAL);
     RegDeleteTreeW(HKEY_LOCAL_MACHINE, Machine(L"A").c_str());
     RegDeleteKeyW(HKEY_LOCAL_MACHINE, Machine(L"A").c_str());
+    exitCode = 0;
     return true;
-  };
+  });
   page->Button3->Click();  // no focused row: nothing runs
   EXPECT_TRUE(commands.empty());
 
@@ -238,10 +242,11 @@ TEST_F(UninstallPageTest, AnUninstallerThatCannotStartIsNamedAndTheEntryStays) {
   ASSERT_NE(page, nullptr);
   bool started = true;
   std::vector<std::wstring> commands;
-  page->Runner = [&](const std::wstring& command) {
-    commands.push_back(command);
+  SetChildProcessRunnerForTesting([&](const TChildRun& run, DWORD& exitCode) {
+    commands.push_back(run.CommandLine);
+    exitCode = 0;
     return started;
-  };
+  });
   Choose(page, Row(page, L"Alpha"));
   page->Button3->Click();
   EXPECT_TRUE(commands.empty());
