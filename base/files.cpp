@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/exact_file.h"
+#include "base/strings.h"
 
 namespace {
 
@@ -148,4 +149,43 @@ bool DeleteFolderTree(const std::wstring& path) {
     FindClose(find);
   }
   return RemoveDirectoryW(folder.c_str()) || !DirectoryExists(folder);
+}
+
+namespace {
+
+bool FileSize(const std::wstring& path, unsigned long long& size) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return false;
+  size = (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+  return true;
+}
+
+}  // namespace
+
+bool ReplaceWithCopy(const std::wstring& Source, const std::wstring& Target, std::wstring& Failure) {
+  const std::wstring partial = Target + L".partial";
+  // A leftover of an earlier attempt goes first; a link in its place is never written through.
+  if (GetFileAttributesW(partial.c_str()) != INVALID_FILE_ATTRIBUTES && !DeleteExactFile(partial)) {
+    Failure = L"the temporary file " + partial + L" is in the way";
+    return false;
+  }
+  unsigned long long sourceSize = 0, copiedSize = 0;
+  if (!FileSize(Source, sourceSize) || !CopyFileW(Source.c_str(), partial.c_str(), TRUE)) {
+    Failure = SysErrorMessage(GetLastError());
+    DeleteExactFile(partial);
+    return false;
+  }
+  // A copy that ended early (a full disk, a read that failed) is shorter than its source.
+  if (!FileSize(partial, copiedSize) || copiedSize != sourceSize) {
+    Failure = L"the copy is incomplete (" + std::to_wstring(copiedSize) + L" of " + std::to_wstring(sourceSize) +
+              L" bytes)";
+    DeleteExactFile(partial);
+    return false;
+  }
+  if (!MoveFileExW(partial.c_str(), Target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    Failure = SysErrorMessage(GetLastError());
+    DeleteExactFile(partial);
+    return false;
+  }
+  return true;
 }

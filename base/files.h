@@ -35,3 +35,9 @@ std::wstring CreateUniqueTempFolder(const std::wstring& prefix);
 // followed: a link in the folder's own place is removed alone (or, when that cannot be done, left
 // as it is with false).
 bool DeleteFolderTree(const std::wstring& path);
+
+// Copies Source over Target so that Target only ever holds the old file or a complete copy: the
+// copy is made under a temporary name beside Target, checked to have the source's size, and only
+// then takes Target's place. On failure the temporary file is deleted, Target stays as it was and
+// Failure says why.
+bool ReplaceWithCopy(const std::wstring& Source, const std::wstring& Target, std::wstring& Failure);

@@ -41,12 +41,14 @@ std::wstring DriverFileFolder(const std::wstring& FileName, const TDriverPlaces&
 
 std::wstring FindDriverFile(const std::wstring& Folder, const std::wstring& Name) {
   const std::wstring folder = IncludeTrailingBackslash(Folder);
+  // Only a plain name can name a file of the folder ("." and ".." name folders).
+  if (!IsSafeFileName(Name)) return L"";
   WIN32_FIND_DATAW data;
   HANDLE find = FindFirstFileW((folder + L"*.*").c_str(), &data);
   if (find == INVALID_HANDLE_VALUE) return L"";
   std::wstring found;
   do {
-    if (SameText(data.cFileName, Name)) {
+    if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && SameText(data.cFileName, Name)) {
       found = folder + data.cFileName;
       break;
     }
@@ -108,8 +110,9 @@ TDriverBackupResult BackupDriverFiles(const std::wstring& Description, const std
   for (const std::wstring& file : Files) {
     PumpMessages();
     const std::wstring target = result.Folder + L"\\" + Trim(ExtractFileName(file));
-    if (!CopyFileW(file.c_str(), target.c_str(), FALSE))
-      result.Failures.push_back(ExtractFileName(file) + L" could not be copied: " + LastErrorText());
+    // An older copy stays until a complete new one can take its place.
+    std::wstring why;
+    if (!ReplaceWithCopy(file, target, why)) result.Failures.push_back(ExtractFileName(file) + L" could not be copied: " + why);
   }
   return result;
 }

@@ -10,8 +10,8 @@
 // The folder a driver file is looked for in, chosen by its extension (without a trailing
 // backslash): .sys in system\drivers, .inf in Windows\inf, help files in Windows\help ...
 std::wstring DriverFileFolder(const std::wstring& FileName, const TDriverPlaces& Places);
-// Folder + the entry of Folder whose name equals Name ignoring case, in the spelling found on
-// disk; "" when there is none.
+// Folder + the file of Folder whose name equals Name ignoring case, in the spelling found on
+// disk; "" when there is none, or when Name is no plain file name or names a folder.
 std::wstring FindDriverFile(const std::wstring& Folder, const std::wstring& Name);
 // Windows folder + "\inf\" + the instance's "InfPath"; "" when the instance names no INF file.
 std::wstring DriverInfPath(const std::wstring& InstanceKey, const TDriverPlaces& Places);
@@ -29,7 +29,8 @@ struct TDriverBackupResult {
 };
 
 // Creates "BackUp\Drivers\<DriverBackupName(Description)>" below the current directory, one
-// level at a time, and copies each file into it (an older copy is replaced), pumping messages
+// level at a time, and copies each file into it (an older copy is replaced only by a complete new
+// one, and kept when the copy fails), pumping messages
 // before each copy. A folder that cannot be made fails the whole driver; a file that cannot be
 // copied is a failure of its own and the others are still copied.
 TDriverBackupResult BackupDriverFiles(const std::wstring& Description, const std::vector<std::wstring>& Files);

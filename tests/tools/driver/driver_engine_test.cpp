@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/base/host_files.h"
 #include "tests/tools/driver/driver_fixture.h"
 #include "tools/driver/driver_files.h"
 #include "tools/driver/driver_list.h"
@@ -186,4 +187,37 @@ TEST_F(DriverFilesFixture, AFolderThatCannotBeMadeFailsTheDriver) {
   TDriverBackupResult result = BackupDriverFiles(L"Blocked", {present});
   ASSERT_EQ(result.Failures.size(), 1u);
   EXPECT_NE(result.Failures[0].find(L"BackUp"), std::wstring::npos) << result.Failures[0];
+}
+
+TEST_F(DriverFilesFixture, InfEntriesNamingFoldersAreNoFiles) {
+  AddDriver(L"Cls", L"0000", L"Odd", L"Acme", L"oem4.inf");
+  const std::wstring inf =
+      WriteWindowsFile(L"inf\\oem4.inf", "[SourceDisksFiles]\r\n.=1\r\n..=1\r\ndrivers=1\r\nreal.sys=1\r\n");
+  const std::wstring sys = WriteWindowsFile(L"system32\\drivers\\real.sys", "driver");
+  EXPECT_EQ(CollectDriverFiles(places.ClassKey + L"\\Cls\\0000", places), (std::vector<std::wstring>{sys, inf}));
+  EXPECT_EQ(FindDriverFile(places.SystemFolder, L"drivers"), L"");
+  EXPECT_EQ(FindDriverFile(places.SystemFolder, L".."), L"");
+}
+
+// The copy of a file ends early, as on a full disk: a kernel status file reports a page's size
+// and gives a few bytes. The previous backup must survive, and no temporary file may stay.
+TEST_F(DriverFilesFixture, ACopyThatEndsEarlyKeepsThePreviousCopy) {
+  CurrentDirectoryInTestFolder cwd;
+  const std::wstring folder = cwd.Path() + L"BackUp\\Drivers\\Acme";
+  ForceDirectories(folder);
+  WriteBytes(folder + L"\\x.sys", "the previous good copy");
+  const std::wstring source = places.SystemFolder + L"\\drivers\\x.sys";
+  ASSERT_TRUE(RunHostProgram("/bin/ln", {"-s", "/sys/devices/system/cpu/online", HostPath(source)},
+                             [&] { return PathIsThere(source); }))
+      << "the host's ln could not be started";
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!GetFileAttributesExW(source.c_str(), GetFileExInfoStandard, &data) || data.nFileSizeLow <= 64)
+    GTEST_SKIP() << "this host has no status file that reports more bytes than it holds";
+
+  const TDriverBackupResult result = BackupDriverFiles(L"Acme", {source});
+  ASSERT_EQ(result.Failures.size(), 1u);
+  EXPECT_EQ(result.Failures[0].find(L"x.sys could not be copied"), 0u) << result.Failures[0];
+  EXPECT_EQ(ReadBytes(folder + L"\\x.sys"), "the previous good copy");
+  EXPECT_EQ(CountFilesBelow(folder + L"\\"), 1);
+  RemoveHostLink(source);
 }
