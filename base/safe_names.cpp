@@ -10,8 +10,10 @@ bool IsDeviceName(const std::wstring& name) {
   static const wchar_t* const kDevices[] = {L"CON", L"PRN", L"AUX", L"NUL", L"CONIN$", L"CONOUT$", L"CLOCK$"};
   for (const wchar_t* device : kDevices)
     if (stem == device) return true;
-  return stem.size() == 4 && (stem.compare(0, 3, L"COM") == 0 || stem.compare(0, 3, L"LPT") == 0) &&
-         stem[3] >= L'0' && stem[3] <= L'9';
+  // The platform counts the superscript digits one to three as port numbers too (COM\u00B9).
+  const bool portNumber = stem.size() == 4 && ((stem[3] >= L'0' && stem[3] <= L'9') || stem[3] == L'\u00B9' ||
+                                               stem[3] == L'\u00B2' || stem[3] == L'\u00B3');
+  return portNumber && (stem.compare(0, 3, L"COM") == 0 || stem.compare(0, 3, L"LPT") == 0);
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 
 // True for one plain file or folder name: not empty, not "." or "..", no separator, drive or
 // colon, no control character, none of < > " | ? *, not ending in a dot or blank, and no device
-// name (CON, NUL, COM1, LPT1 ..., with or without an extension).
+// name (CON, NUL, COM1, LPT1, COM\u00B9 ..., with or without an extension).
 bool IsSafeFileName(const std::wstring& name);
 
 // True for a relative path of one or more names separated by "/" or "\", each of them a safe

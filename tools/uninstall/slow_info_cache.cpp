@@ -35,5 +35,9 @@ std::wstring LastUsedText(const FILETIME& lastUsed) {
   if (lastUsed.dwLowDateTime == 0 || lastUsed.dwHighDateTime == 0) return L"N/A";
   SYSTEMTIME st;
   if (!FileTimeToSystemTime(&lastUsed, &st)) return L"N/A";
+  // A year the date type cannot hold (a corrupt record: up to 30827 converts) is no date either,
+  // never the empty date's 1899-12-30.
+  TDateTime date = 0;
+  if (!TryEncodeDate(st.wYear, st.wMonth, st.wDay, date)) return L"N/A";
   return FormatDateTime(FormatSettings().ShortDateFormat, SystemTimeToDateTime(st));
 }

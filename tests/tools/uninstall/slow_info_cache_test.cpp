@@ -75,4 +75,6 @@ TEST(SlowInfoCache, LastUseIsAShortDateOrNotAvailable) {
   EXPECT_EQ(LastUsedText({}), L"N/A");
   // Beyond what the platform converts (the sign bit of the 64-bit count set).
   EXPECT_EQ(LastUsedText({1, 0x90000000u}), L"N/A");
+  // Converts (the year 30827), but is no date the program holds: not the empty date 1899-12-30.
+  EXPECT_EQ(LastUsedText({0xFFFFFFFFu, 0x7FFFFFFFu}), L"N/A");
 }
