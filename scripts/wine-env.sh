@@ -16,14 +16,29 @@ export XDG_RUNTIME_DIR="$HOME/.runtime"
 mkdir -p "$XDG_DATA_HOME" "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 
-# Cuts every drive but c: out of the prefix (z: is the host's root).
+# Cuts every device but c: out of the prefix: z: is the host's root, and the serial and parallel
+# ports (com1 ...) lead to the host's devices.
 qs_unmap_host_drives() {
   local d
-  for d in "$WINEPREFIX"/dosdevices/[a-y]: "$WINEPREFIX"/dosdevices/z: "$WINEPREFIX"/dosdevices/*::; do
+  for d in "$WINEPREFIX"/dosdevices/*; do
     [ -e "$d" ] || [ -L "$d" ] || continue
     case "$(basename "$d")" in c:) ;; *) rm -f "$d" ;; esac
   done
 }
+
+# Wine makes com1 again whenever a new wineserver starts, unless the ports are hidden.
+qs_hide_ports() {
+  grep -q '"LPT10"=""' "$WINEPREFIX/system.reg" 2>/dev/null && return 0
+  local reg="$WINEPREFIX/drive_c/qs-hide-ports.reg" i
+  {
+    printf 'REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Wine\\Ports]\n'
+    for i in $(seq 1 40); do printf '"COM%d"=""\n' "$i"; done
+    for i in $(seq 1 10); do printf '"LPT%d"=""\n' "$i"; done
+  } >"$reg"
+  command wine regedit /s 'C:\qs-hide-ports.reg' >/dev/null 2>&1
+  rm -f "$reg"
+}
+
 
 # Creates the prefix once, then keeps it safe and configured on every call.
 qs_wine_prefix() {
@@ -33,6 +48,7 @@ qs_wine_prefix() {
     wineserver -w
   fi
   qs_unmap_host_drives
+  qs_hide_ports
   # Wine draws the window frames itself, as it must for the skin engine.
   command wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
   # There is no window manager: without this Wine waits for one on every hide or destroy.

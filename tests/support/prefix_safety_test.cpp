@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <string>
+#include <vector>
 
 TEST(PrefixSafety, NoDriveMapsTheHostRoot) {
   DWORD drives = GetLogicalDrives();
@@ -40,4 +41,43 @@ TEST(PrefixSafety, WineDrawsTheWindowFrames) {
                          RRF_RT_REG_SZ, nullptr, value, &size),
             ERROR_SUCCESS);
   EXPECT_STREQ(value, L"N");
+}
+
+namespace {
+// The prefix's own folder of devices, as the host names it.
+std::wstring DosDevicesFolder() {
+  using DosName = LPWSTR(CDECL*)(LPCSTR);
+  using UnixName = LPSTR(CDECL*)(LPCWSTR);
+  HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
+  const auto toUnix = reinterpret_cast<UnixName>(reinterpret_cast<void*>(GetProcAddress(kernel, "wine_get_unix_file_name")));
+  const auto toDos = reinterpret_cast<DosName>(reinterpret_cast<void*>(GetProcAddress(kernel, "wine_get_dos_file_name")));
+  if (!toUnix || !toDos) return std::wstring();
+  LPSTR driveC = toUnix(L"C:\\");
+  if (!driveC) return std::wstring();
+  std::string unixPath = driveC;  // .../dosdevices/c:/
+  HeapFree(GetProcessHeap(), 0, driveC);
+  while (!unixPath.empty() && unixPath.back() == '/') unixPath.pop_back();
+  unixPath = unixPath.substr(0, unixPath.rfind('/'));
+  LPWSTR dos = toDos(unixPath.c_str());
+  if (!dos) return std::wstring();
+  std::wstring folder = dos;
+  HeapFree(GetProcessHeap(), 0, dos);
+  return folder;
+}
+}  // namespace
+
+// Nothing but c: in the prefix's devices: no host root, and no serial or parallel port.
+TEST(PrefixSafety, TheDevicesAreDriveCAlone) {
+  const std::wstring folder = DosDevicesFolder();
+  if (folder.empty()) GTEST_SKIP() << "not running under Wine";
+  WIN32_FIND_DATAW data;
+  HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
+  ASSERT_NE(find, INVALID_HANDLE_VALUE) << testing::PrintToString(folder);
+  std::vector<std::wstring> names;
+  do {
+    const std::wstring name = data.cFileName;
+    if (name != L"." && name != L"..") names.push_back(name);
+  } while (FindNextFileW(find, &data));
+  FindClose(find);
+  EXPECT_EQ(names, std::vector<std::wstring>{L"c:"});
 }
