@@ -35,11 +35,17 @@ TfrmMain::TfrmMain(TComponent* owner) : TForm(owner), engine_(WindowCallbacks(th
 void TfrmMain::FormCreate(TObject* Sender) {
   engine_.Prepare();
   const auto& files = engine_.Files();
+  // All rows in one update of a list that already has its window: rows added before the window
+  // exists are put in when it is made, each redrawing the list and its scroll bars (a long list
+  // kept the window from showing for seconds to minutes).
+  ListView1->Handle();
+  ListView1->Items()->BeginUpdate();
   for (size_t i = 0; i < files.size(); ++i) {
     TListItem* row = ListView1->Items()->Add();
     row->SetCaption(files[i].Caption);
     row->AddSubItem(FileStateText(files[i].State));
   }
+  ListView1->Items()->EndUpdate();
   if (!files.empty()) {
     Label3->SetCaption(L"State:Downloading......");
     lblFileName->SetCaption(ProgramFolder() + files[0].Caption);
