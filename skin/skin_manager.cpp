@@ -10,6 +10,7 @@
 #include "skin/skin_data.h"
 #include "skin/skin_form.h"
 #include "skin/skin_messages.h"
+#include "skin/skin_popup_menu.h"
 
 TSkinManage* SkinManager = nullptr;
 
@@ -65,8 +66,12 @@ LRESULT CALLBACK TSkinManage::SkinHookProc(int code, WPARAM wParam, LPARAM lPara
       case HCBT_CREATEWND: {
         const CREATESTRUCTW* cs = reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs;
         if (cs->dwExStyle & WS_EX_MDICHILD) SkinManager->SkinWindow(window);
+        if (GetWindowClassName(window) == L"#32768") SkinManager->SkinPopupMenu(window);
         break;
       }
+      case HCBT_DESTROYWND:
+        SkinManager->ReleasePopupMenu(window);
+        break;
       case HCBT_ACTIVATE:
         if (SkinManager->ManagerState == TManagerState::Idle) SkinManager->ManagerState = TManagerState::Running;
         SkinManager->SkinWindow(window);
@@ -224,6 +229,47 @@ bool TSkinManage::PopupAllowed(TPopupKind popupKind, const TSkinData& skinData) 
       return controls.Contains(TSkinControlType::xcSystemMenu);
   }
   return false;
+}
+
+void TSkinManage::SkinPopupMenu(HWND window) {
+  const TPopupKind kind = PopupKind;
+  PopupKind = TPopupKind::ContextMenu;  // each popup says again what it is
+  TSkinData* data = MainSkinData;
+  if (!SkinningEnabled || !data || data->NoSkin || !PopupAllowed(kind, *data) || FindPopupMenu(window)) return;
+  auto popup = std::make_unique<TWinSkinPopMenu>();
+  popup->Attach(window, data, &SkinningEnabled);
+  popups_.push_back(std::move(popup));
+}
+
+void TSkinManage::ReleasePopupMenu(HWND window) {
+  for (auto it = popups_.begin(); it != popups_.end(); ++it) {
+    if ((*it)->Window != window) continue;
+    (*it)->Detach();
+    popups_.erase(it);
+    return;
+  }
+}
+
+TWinSkinPopMenu* TSkinManage::FindPopupMenu(HWND window) const {
+  for (const auto& popup : popups_)
+    if (popup->Window == window) return popup.get();
+  return nullptr;
+}
+
+void TSkinManage::AssignPopupMenuHandle(HMENU menu) {
+  for (auto it = popups_.rbegin(); it != popups_.rend(); ++it) {
+    if ((*it)->MenuHandle == menu) return;
+    if (!(*it)->MenuHandle) {
+      (*it)->MenuHandle = menu;
+      return;
+    }
+  }
+}
+
+const TBitmap* TSkinManage::FindPopupBackground(HMENU menu) const {
+  for (const auto& popup : popups_)
+    if (popup->MenuHandle == menu && !popup->Background.Empty()) return &popup->Background;
+  return nullptr;
 }
 
 std::vector<TCustomForm*> TSkinManage::ScreenForms() const {

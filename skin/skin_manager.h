@@ -15,7 +15,9 @@ class TCustomForm;
 class TSkinData;
 class TTimer;
 class TWinSkinForm;
+class TWinSkinPopMenu;
 class TObject;
+class TBitmap;
 
 // Idle until the first window is activated; Destroying while the manager is freed.
 enum class TManagerState { Idle = 0, Running = 1, Destroying = 4 };
@@ -52,6 +54,14 @@ class TSkinManage {
   void ClearCaptionButtons();
   // Drops and frees the skinners whose windows are gone.
   void PurgeSkinForms();
+  // A popup menu window ("#32768") being created: skinned when the settings of its kind allow.
+  void SkinPopupMenu(HWND window);
+  void ReleasePopupMenu(HWND window);
+  TWinSkinPopMenu* FindPopupMenu(HWND window) const;
+  // The newest popup skinner without a menu takes this one (its items are being drawn).
+  void AssignPopupMenuHandle(HMENU menu);
+  // The rendered background of the popup window that shows menu; nullptr when none.
+  const TBitmap* FindPopupBackground(HMENU menu) const;
   // The settings a popup menu needs on, by the kind of the popup about to open.
   static bool PopupAllowed(TPopupKind popupKind, const TSkinData& skinData);
 
@@ -77,6 +87,7 @@ class TSkinManage {
   std::unique_ptr<TTimer> timer_;
   std::vector<TWinSkinForm*> skinForms_;
   std::vector<TSkinData*> skinDatas_;
+  std::vector<std::unique_ptr<TWinSkinPopMenu>> popups_;
   HHOOK hook_ = nullptr;
 };
 

@@ -13,12 +13,14 @@
 #include "gui/ext_ctrls.h"
 #include "gui/std_ctrls.h"
 #include "gui/forms.h"
+#include "gui/menus.h"
 #include "gui_test_support.h"
 #include "packed_skin.h"
 #include "skin/skin_data.h"
 #include "skin/skin_form.h"
 #include "skin/skin_manager.h"
 #include "skin/skin_messages.h"
+#include "skin/skin_popup_menu.h"
 
 namespace {
 
@@ -418,6 +420,84 @@ TEST_F(SkinWindowTest, EveryControlOfAPagePlacedInsideTheWindowIsDecidedAlsoWhen
   auto* laterLabel = new TLabel(form);
   laterLabel->SetParent(page);
   EXPECT_TRUE(PumpUntil([&] { return skinner->WasDecided(later) && skinner->WasDecided(laterLabel); }));
+}
+
+// What a timer saw of the open popup menu, from inside the menu loop.
+struct MenuProbe {
+  bool found = false;
+  bool skinned = false;
+  COLORREF corner = 0;
+  COLORREF cornerOnScreen = 0;  // after WM_NCPAINT naming a region away from the corner
+  bool backgroundKept = false;
+  int ticks = 0;
+};
+MenuProbe g_menuProbe;
+
+BOOL CALLBACK FindVisibleMenu(HWND w, LPARAM found) {
+  if (GetWindowClassName(w) == L"#32768" && IsWindowVisible(w)) {
+    *reinterpret_cast<HWND*>(found) = w;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+void CALLBACK ProbeOpenMenu(HWND, UINT, UINT_PTR id, DWORD) {
+  HWND menu = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), &FindVisibleMenu, reinterpret_cast<LPARAM>(&menu));
+  if (!menu && ++g_menuProbe.ticks < 60) return;
+  KillTimer(nullptr, id);
+  if (menu) {
+    g_menuProbe.found = true;
+    g_menuProbe.skinned = SendMessageW(menu, SKM_QUERYSKINNED, 0, 0) == 1;
+    RECT r;
+    GetWindowRect(menu, &r);
+    Surface surface(r.right - r.left, r.bottom - r.top, RGB(1, 2, 3));
+    SendMessageW(menu, WM_PRINT, reinterpret_cast<WPARAM>(surface.dc()), PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND);
+    g_menuProbe.corner = surface.At(0, 0);
+    HRGN elsewhere = CreateRectRgn(r.left + 5, r.top + 5, r.left + 6, r.top + 6);
+    SendMessageW(menu, WM_NCPAINT, reinterpret_cast<WPARAM>(elsewhere), 0);
+    DeleteObject(elsewhere);
+    HDC dc = GetWindowDC(menu);
+    g_menuProbe.cornerOnScreen = GetPixel(dc, 0, 0);
+    ReleaseDC(menu, dc);
+    TWinSkinPopMenu* popup = SkinManager ? SkinManager->FindPopupMenu(menu) : nullptr;
+    g_menuProbe.backgroundKept = popup && popup->Background.Width() == r.right - r.left;
+  }
+  EndMenu();
+}
+
+MenuProbe ShowPopupAndProbe(TComponent* owner) {
+  TPopupMenu popup(owner);
+  for (const wchar_t* caption : {L"&Open", L"-", L"&Close"}) {
+    auto* item = new TMenuItem(&popup);
+    item->SetCaption(caption);
+    popup.Items()->Add(item);
+  }
+  g_menuProbe = MenuProbe{};
+  SetTimer(nullptr, 0, 30, &ProbeOpenMenu);
+  popup.Popup(200, 200);
+  return g_menuProbe;
+}
+
+TEST_F(SkinWindowTest, PopupMenusAreSkinnedByTheirSettingWithTheWholeFramePainted) {
+  MakeForm();
+  ASSERT_TRUE(ShowSkinned());
+  const TDataSkinObject* background = data->Elements.MenuBackground.get();
+  ASSERT_NE(background, nullptr);
+  MenuProbe on = ShowPopupAndProbe(form);
+  ASSERT_TRUE(on.found);
+  EXPECT_TRUE(on.skinned);
+  EXPECT_EQ(on.corner, background->Image.Pixel(0, 0));
+  EXPECT_EQ(on.cornerOnScreen, background->Image.Pixel(0, 0));
+  EXPECT_TRUE(on.backgroundKept);
+  // A context menu with popup menus switched off keeps its native look.
+  TSkinControlTypes controls = data->SkinControls();
+  controls.Exclude(TSkinControlType::xcPopupMenu);
+  data->SetSkinControls(controls);
+  MenuProbe off = ShowPopupAndProbe(form);
+  ASSERT_TRUE(off.found);
+  EXPECT_FALSE(off.skinned);
+  EXPECT_NE(off.corner, background->Image.Pixel(0, 0));
 }
 
 }  // namespace
