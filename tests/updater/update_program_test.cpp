@@ -205,6 +205,32 @@ TEST_F(UpdateProgramTest, HostileNamesWriteNothingOutsideTheProgramFolder) {
   EXPECT_EQ(TIniFile(folder_.Path() + L"Config\\App.ini").ReadString(L"Version", L"ver", L"0"), L"0");
 }
 
+// A server that drips the headers of the first file's size reply: the window shows all the
+// same, and closing it ends the program at once instead of after the reply's time-out.
+TEST_F(UpdateProgramTest, ClosingTheWindowEndsAWaitForTheServer) {
+  PutServerFile("u.txt", "[Version]\r\nver=4.2\r\n[Server]\r\nFileList=" + Narrow(TestServerUrl("drip", "upd/one.dll")) +
+                             "\r\nExeName=upd\\helper.exe\r\n");
+  bool shown = false;
+  double closedAfter = -1;
+  EXPECT_FALSE(RunUpdater(L"\\internet \\exec", 0, false, [&](DWORD processId) {
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, processId);
+    ASSERT_NE(process, nullptr);
+    HWND main = nullptr;
+    for (int i = 0; i < 200 && !(main = MainWindowOf(processId)); ++i) Sleep(50);
+    shown = main != nullptr;
+    if (shown) {
+      Sleep(1000);  // well inside the wait for the dripping reply
+      const ULONGLONG start = GetTickCount64();
+      PostMessageW(main, WM_CLOSE, 0, 0);
+      if (WaitForSingleObject(process, 20000) == WAIT_OBJECT_0) closedAfter = (GetTickCount64() - start) / 1000.0;
+    }
+    CloseHandle(process);
+  }));
+  EXPECT_TRUE(shown);
+  EXPECT_GE(closedAfter, 0) << "still running 20 s after the close";
+  EXPECT_LT(closedAfter, 2.0);
+}
+
 // A version file in UTF-16 whose ExeName and listed names climb out of the program folder with
 // characters that the system code page maps onto "\\", "/" and "." by best fit: the update goes
 // through, the program beside the folder never starts, nothing is written outside the folder.
