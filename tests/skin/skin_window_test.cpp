@@ -16,6 +16,7 @@
 #include "gui/menus.h"
 #include "gui_test_support.h"
 #include "packed_skin.h"
+#include "synthetic_skin.h"
 #include "skin/skin_data.h"
 #include "skin/skin_form.h"
 #include "skin/skin_manager.h"
@@ -498,6 +499,19 @@ TEST_F(SkinWindowTest, PopupMenusAreSkinnedByTheirSettingWithTheWholeFramePainte
   ASSERT_TRUE(off.found);
   EXPECT_FALSE(off.skinned);
   EXPECT_NE(off.corner, background->Image.Pixel(0, 0));
+}
+
+TEST_F(SkinWindowTest, WithTheSyntheticSkinAProbeTellsWhichElementAndFrameWasDrawn) {
+  MakeForm();
+  TSyntheticSkin synthetic(data->Elements);
+  const TDataSkinObject* background = data->Elements.MenuBackground.get();
+  ASSERT_NE(synthetic.Colour(background), 0u);
+  EXPECT_NE(synthetic.Colour(data->Elements.MenuItem.get(), 1), synthetic.Colour(data->Elements.MenuItem.get(), 4));
+  ASSERT_TRUE(ShowSkinned());
+  MenuProbe probe = ShowPopupAndProbe(form);
+  ASSERT_TRUE(probe.skinned);
+  EXPECT_EQ(probe.corner, synthetic.Colour(background));
+  EXPECT_EQ(probe.cornerOnScreen, synthetic.Colour(background));
 }
 
 }  // namespace

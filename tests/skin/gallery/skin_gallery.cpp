@@ -1,0 +1,265 @@
+// The skin gallery: a test program, part of neither shipped program. It shows every control
+// kind the skinners handle, one window per family, with every skin setting on: framework
+// controls, stand-ins that the style map routes to their skinners, a plain resource dialog
+// (check box, radio buttons, group box, drop-down and simple combo boxes, an edit with an
+// up-down, a size grip, a nested dialog, a toolbar), a menu bar and a popup menu.
+//
+//   skin_gallery.exe                 shows the windows until they are closed
+//   skin_gallery.exe --shots <dir>   writes <dir>\<window>.png of each window and of the open
+//                                    popup menu, then ends
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gdiplus.h>
+
+#include <string>
+#include <vector>
+
+#include "gui/application.h"
+#include "gui/buttons.h"
+#include "gui/date_picker.h"
+#include "gui/edits.h"
+#include "gui/ext_ctrls.h"
+#include "gui/forms.h"
+#include "gui/header_control.h"
+#include "gui/list_view.h"
+#include "gui/lists.h"
+#include "gui/menus.h"
+#include "gui/pages.h"
+#include "gui/progress.h"
+#include "gui/sliders.h"
+#include "gui/status_bar.h"
+#include "gui/std_ctrls.h"
+#include "packed_skin.h"
+#include "skin/skin_data.h"
+#include "skin/skin_manager.h"
+#include "skin_gallery_ids.h"
+#include "window_picture.h"
+
+namespace {
+
+// Stand-ins for other vendors' controls that no program form shows: the style map sends them
+// to their skinners by class name.
+#define QS_WIDE(text) L##text
+#define QS_STAND_IN(Name, Base)                                                                \
+  class Name : public Base {                                                                    \
+    QS_CLASS(Name)                                                                              \
+   public:                                                                                      \
+    using Base::Base;                                                                           \
+  };                                                                                            \
+  const TClassInfo& Name::StaticClass() {                                                       \
+    static const TClassInfo info(QS_WIDE(#Name), &Base::StaticClass(), nullptr, {});             \
+    return info;                                                                                \
+  }
+QS_STAND_IN(TStandInMediaPlayer, TPanel)
+QS_STAND_IN(TStandInTabSet, TPanel)
+QS_STAND_IN(TStandInMenuButton, TButton)
+QS_STAND_IN(TStandInCheckGroup, TPanel)
+
+template <class T>
+T* Place(TWinControl* parent, int x, int y, int w, int h, const wchar_t* caption = nullptr) {
+  auto* c = new T(parent);
+  c->SetParent(parent);
+  c->SetBounds(x, y, w, h);
+  if (caption) c->SetCaption(caption);
+  return c;
+}
+
+TForm* NewWindow(const wchar_t* caption, int x, int y, int w, int h) {
+  auto* form = new TForm(nullptr);
+  form->SetCaption(caption);
+  form->SetBounds(x, y, w, h);
+  return form;
+}
+
+TForm* ButtonsWindow() {
+  TForm* f = NewWindow(L"Buttons", 20, 20, 420, 300);
+  Place<TButton>(f, 10, 10, 90, 25, L"Button");
+  auto* def = Place<TButton>(f, 110, 10, 90, 25, L"Default");
+  def->SetDefault(true);
+  Place<TBitBtn>(f, 210, 10, 90, 25, L"Bit button");
+  Place<TSpeedButton>(f, 310, 10, 90, 25, L"Speed");
+  Place<TCheckBox>(f, 10, 50, 120, 20, L"Check box")->SetChecked(true);
+  Place<TCheckBox>(f, 10, 75, 120, 20, L"Disabled")->SetEnabled(false);
+  Place<TRadioButton>(f, 140, 50, 120, 20, L"Radio button");
+  auto* group = Place<TGroupBox>(f, 10, 105, 190, 90, L"Group box");
+  Place<TRadioButton>(group, 10, 20, 150, 20, L"Item one");
+  Place<TRadioButton>(group, 10, 45, 150, 20, L"Item two");
+  Place<TPanel>(f, 210, 105, 190, 40, L"Panel");
+  Place<TStandInMediaPlayer>(f, 210, 155, 190, 30, L"Media player");
+  Place<TStandInTabSet>(f, 10, 205, 190, 25, L"Tab set");
+  Place<TStandInMenuButton>(f, 210, 205, 120, 25, L"Menu button");
+  return f;
+}
+
+TForm* ListsWindow() {
+  TForm* f = NewWindow(L"Edits and lists", 460, 20, 520, 420);
+  Place<TEdit>(f, 10, 10, 150, 22)->SetText(L"Edit");
+  auto* memo = Place<TMemo>(f, 10, 40, 150, 80);
+  memo->SetScrollBars(TScrollStyle::ssVertical);
+  auto* dropDown = Place<TComboBox>(f, 170, 10, 150, 22);
+  auto* simple = Place<TComboBox>(f, 170, 40, 150, 80);
+  simple->SetStyle(TComboBoxStyle::csSimple);
+  auto* list = Place<TListBox>(f, 330, 10, 170, 110);
+  for (int i = 1; i <= 40; ++i) {
+    const std::wstring item = L"Item " + std::to_wstring(i);
+    dropDown->Items().Add(item);
+    simple->Items().Add(item);
+    list->Items().Add(item);
+  }
+  Place<TListView>(f, 10, 130, 240, 100);
+  auto* progress = Place<TProgressBar>(f, 260, 130, 240, 20);
+  progress->SetPosition(40);
+  Place<TTrackBar>(f, 260, 160, 240, 30);
+  auto* buddy = Place<TEdit>(f, 260, 200, 60, 22);
+  Place<TUpDown>(f, 320, 200, 16, 22)->SetAssociate(buddy);
+  Place<TDateTimePicker>(f, 350, 200, 150, 22);
+  Place<THeaderControl>(f, 10, 240, 490, 22);
+  auto* pages = Place<TPageControl>(f, 10, 270, 490, 90);
+  for (const wchar_t* caption : {L"First", L"Second"}) {
+    auto* sheet = new TTabSheet(pages);
+    sheet->SetPageControl(pages);
+    sheet->SetCaption(caption);
+  }
+  auto* status = Place<TStatusBar>(f, 0, 0, 0, 20);
+  status->SetSimplePanel(true);
+  status->SetSimpleText(L"Status bar");
+  return f;
+}
+
+TMainMenu* MenuBar(TForm* owner) {
+  auto* menu = new TMainMenu(owner);
+  for (const wchar_t* top : {L"&File", L"&Edit", L"&View"}) {
+    auto* item = new TMenuItem(menu);
+    item->SetCaption(top);
+    menu->Items()->Add(item);
+    for (const wchar_t* sub : {L"&Open", L"-", L"&Close"}) {
+      auto* child = new TMenuItem(menu);
+      child->SetCaption(sub);
+      item->Add(child);
+    }
+  }
+  return menu;
+}
+
+INT_PTR CALLBACK NestedDialogProc(HWND, UINT msg, WPARAM, LPARAM) { return msg == WM_INITDIALOG; }
+
+INT_PTR CALLBACK PlainDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
+  if (msg == WM_INITDIALOG) {
+    for (int id : {IDC_DROPDOWN, IDC_SIMPLE})
+      for (int i = 1; i <= 30; ++i)
+        SendDlgItemMessageW(dialog, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>((L"Entry " + std::to_wstring(i)).c_str()));
+    SendDlgItemMessageW(dialog, IDC_DROPDOWN, CB_SETCURSEL, 0, 0);
+    HWND nested = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_NESTED), dialog, &NestedDialogProc, 0);
+    SetWindowPos(nested, nullptr, 10, 130, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    HWND toolbar = CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | CCS_NOPARENTALIGN |
+                                   CCS_NORESIZE, 200, 130, 180, 28, dialog, reinterpret_cast<HMENU>(IDC_TOOLBAR),
+                                   GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    TBBUTTON buttons[2] = {};
+    const wchar_t* labels[] = {L"One", L"Two"};
+    for (int i = 0; i < 2; ++i) {
+      buttons[i].iBitmap = I_IMAGENONE;
+      buttons[i].idCommand = 2000 + i;
+      buttons[i].fsState = TBSTATE_ENABLED;
+      buttons[i].fsStyle = BTNS_BUTTON | BTNS_SHOWTEXT;
+      buttons[i].iString = reinterpret_cast<INT_PTR>(labels[i]);
+    }
+    SendMessageW(toolbar, TB_ADDBUTTONSW, 2, reinterpret_cast<LPARAM>(buttons));
+    return TRUE;
+  }
+  if (msg == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
+    DestroyWindow(dialog);
+    return TRUE;
+  }
+  return FALSE;
+}
+
+std::wstring g_shots;
+TPopupMenu* g_popup = nullptr;
+
+BOOL CALLBACK FindOpenMenu(HWND w, LPARAM found) {
+  wchar_t name[16] = {};
+  GetClassNameW(w, name, 16);
+  if (wcscmp(name, L"#32768") == 0 && IsWindowVisible(w)) {
+    *reinterpret_cast<HWND*>(found) = w;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+void CALLBACK ShootPopup(HWND, UINT, UINT_PTR id, DWORD) {
+  HWND menu = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), &FindOpenMenu, reinterpret_cast<LPARAM>(&menu));
+  static int tries = 0;
+  if (!menu && ++tries < 50) return;
+  KillTimer(nullptr, id);
+  if (menu) {
+    Sleep(100);
+    SaveWindowPicture(menu, g_shots + L"\\popup_menu.png");
+  }
+  EndMenu();
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  int argc = 0;
+  wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+  if (argc >= 3 && std::wstring(argv[1]) == L"--shots") g_shots = argv[2];
+  Gdiplus::GdiplusStartupInput gdiplusInput;
+  ULONG_PTR gdiplusToken = 0;
+  Gdiplus::GdiplusStartup(&gdiplusToken, &gdiplusInput, nullptr);
+  InitCommonControls();
+
+  TForm* main = NewWindow(L"Skin gallery", 20, 340, 420, 200);
+  main->SetMenu(MenuBar(main));
+  g_popup = new TPopupMenu(main);
+  for (const wchar_t* caption : {L"&Cut", L"&Copy", L"-", L"&Paste"}) {
+    auto* item = new TMenuItem(g_popup);
+    item->SetCaption(caption);
+    g_popup->Items()->Add(item);
+  }
+  main->SetPopupMenu(g_popup);
+  Place<TLabel>(main, 10, 10, 380, 40, L"Right-click for the popup menu; the menu bar is above.");
+  auto* data = new TSkinData(main);
+  data->ReadSkinStream(OurStoredSkin());
+  TSkinControlTypes all;
+  for (int kind = 0; kind <= static_cast<int>(TSkinControlType::xcFastReport); ++kind)
+    if (kind != static_cast<int>(TSkinControlType::xcFastReport)) all.Include(static_cast<TSkinControlType>(kind));
+  data->SetSkinControls(all);
+  std::vector<std::wstring> map = data->Skin3rd();
+  map.insert(map.begin(), {L"TStandInMediaPlayer=mediaplayer", L"TStandInTabSet=tab", L"TStandInMenuButton=menubtn",
+                           L"TStandInCheckGroup=checkgroup"});
+  data->SetSkin3rd(map);
+  data->Loaded();
+  data->SetActive(true);
+
+  std::vector<std::pair<std::wstring, TForm*>> windows = {
+      {L"gallery_main", main}, {L"buttons", ButtonsWindow()}, {L"edits_and_lists", ListsWindow()}};
+  for (auto& w : windows) w.second->Show();
+  HWND plain = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_PLAIN), nullptr, &PlainDialogProc, 0);
+  SetWindowPos(plain, nullptr, 460, 460, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  ShowWindow(plain, SW_SHOW);
+
+  if (!g_shots.empty()) {
+    // Each window activated in turn takes its skin; then the pictures.
+    for (auto& w : windows) {
+      SetForegroundWindow(w.second->Handle());
+      const DWORD until = GetTickCount() + 400;
+      while (GetTickCount() < until) Application->ProcessMessages(), Sleep(10);
+    }
+    SetForegroundWindow(plain);
+    for (DWORD until = GetTickCount() + 600; GetTickCount() < until;) Application->ProcessMessages(), Sleep(10);
+    for (auto& w : windows) SaveWindowPicture(w.second->Handle(), g_shots + L"\\" + w.first + L".png");
+    SaveWindowPicture(plain, g_shots + L"\\plain_dialog.png");
+    SetTimer(nullptr, 0, 50, &ShootPopup);
+    g_popup->Popup(60, 400);
+    for (auto& w : windows) delete w.second;
+  } else {
+    Application->Run();
+  }
+  FreeSkinManager();
+  Gdiplus::GdiplusShutdown(gdiplusToken);
+  return 0;
+}

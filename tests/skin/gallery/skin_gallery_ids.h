@@ -1,0 +1,15 @@
+#pragma once
+#define IDD_PLAIN 100
+#define IDD_NESTED 101
+#define IDC_CHECK 1001
+#define IDC_RADIO1 1002
+#define IDC_RADIO2 1003
+#define IDC_PUSH 1004
+#define IDC_DROPDOWN 1005
+#define IDC_SIMPLE 1006
+#define IDC_EDIT 1007
+#define IDC_UPDOWN 1008
+#define IDC_GRIP 1009
+#define IDC_NESTED_CHECK 1010
+#define IDC_NESTED_PUSH 1011
+#define IDC_TOOLBAR 1012
