@@ -13,6 +13,7 @@
 #include "cleaners/evidence_page/frmHisCleaner.h"
 #include "cleaners/junk/waste_lists.h"
 #include "cleaners/junk_page/frmWasteCleaner.h"
+#include "cleaners/oneclick_page/frmOneClick.h"
 #include "gui/application.h"
 #include "registry/backup_page/frmRegRestore.h"
 #include "registry/cleaner_page/frmRegCleaner.h"
@@ -61,6 +62,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
           WasteSearchState.Stop = false;
           static_cast<TfrmHome*>(page)->RefreshStatus();
         });
+    SetPageFactory(L"TfrmOneClick", [](TComponent* owner) { return new TfrmOneClick(owner); }, {},
+                   [](TCustomForm* page) {
+                     WasteSearchState.Stop = false;
+                     static_cast<TfrmOneClick*>(page)->ShowStart();
+                   });
     SetPageFactory(L"TfrmLastDetail", [](TComponent* owner) { return new TfrmLastDetail(owner); }, {},
                    [](TCustomForm* page) { static_cast<TfrmLastDetail*>(page)->FormCreate(page); });
     SetPageFactory(L"TfrmBlockActivex", [](TComponent* owner) { return new TfrmBlockActivex(owner); });

@@ -1,0 +1,227 @@
+// One-click maintenance inside a page host on fixture data: the junk folders point at the test's
+// own folders (the temporary folder and the Windows folder of the environment), the resource
+// modules and ActiveX.dat are absent unless a test writes them. Covered: the empty selection,
+// a junk scan and a repair of only the ticked rows with the records it writes, an abort, an
+// area that finds nothing, an area that fails, and a second click during a repair.
+#include "cleaners/oneclick_page/frmOneClick.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "base/files.h"
+#include "base/strings.h"
+#include "cleaners/junk/waste_lists.h"
+#include "common/last_run.h"
+#include "tests/base/test_files.h"
+#include "tests/base/test_folder.h"
+#include "tests/support/page_test_fixture.h"
+
+namespace {
+
+const char kCleanerIni[] =
+    "[WasteFileType]\r\n*.tmp=Temporary files\r\n"
+    "[WasteCleanOption]\r\nSkipReadOnly=0\r\nSkipSystem=0\r\nSkipHide=0\r\nScanZero=0\r\n";
+
+class SavedVariable {
+ public:
+  SavedVariable(const wchar_t* name, const std::wstring& value) : name_(name) {
+    wchar_t old[32768];
+    const DWORD got = GetEnvironmentVariableW(name, old, 32768);
+    had_ = got > 0 && got < 32768;
+    if (had_) old_.assign(old, got);
+    SetEnvironmentVariableW(name, value.c_str());
+  }
+  ~SavedVariable() { SetEnvironmentVariableW(name_, had_ ? old_.c_str() : nullptr); }
+
+ private:
+  const wchar_t* name_;
+  bool had_ = false;
+  std::wstring old_;
+};
+
+std::wstring WithoutSlash(const std::wstring& path) { return path.substr(0, path.size() - 1); }
+
+class OneClickPageTest : public PageTest<TfrmOneClick> {
+ protected:
+  OneClickPageTest()
+      : PageTest(L"TfrmOneClick", L"btnOneClick", {},
+                 [](TCustomForm* page) { static_cast<TfrmOneClick*>(page)->ShowStart(); }) {}
+
+  void SetUp() override {
+    program_.WriteFile(L"Cleaner.ini", kCleanerIni);
+    WriteBytes(temp_.Path() + L"a.tmp", "junk a");
+    WriteBytes(temp_.Path() + L"b.tmp", "junk b");
+    WriteBytes(temp_.Path() + L"keep.txt", "not junk");
+    answer = [this](const TRecordedBox& box) { return (box.type & MB_TYPEMASK) == MB_OK ? IDOK : reply; };
+    PageTest::SetUp();
+  }
+
+  void TearDown() override {
+    PageTest::TearDown();
+    ClearWasteFiles();
+    WasteSearchState = TSearchStateInfo();
+  }
+
+  TfrmOneClick* OpenWith(TOneClickOptions options) {
+    TfrmOneClick* page = OpenPage();
+    if (page) page->SetOptions(options);
+    return page;
+  }
+
+  static TOneClickOptions Only(bool TOneClickOptions::*option) {
+    TOneClickOptions options{false, false, false, false, false, false};
+    options.*option = true;
+    return options;
+  }
+
+  // Rows of the junk tree that lie in the fixture temporary folder.
+  std::vector<PVirtualNode> FixtureJunkRows(TfrmOneClick* page) {
+    std::vector<PVirtualNode> rows;
+    for (PVirtualNode node = page->vstFile->GetFirst(); node; node = page->vstFile->GetNext(node)) {
+      if (node->Index < WasteFiles.size() && SameText(ExtractFilePath(WasteFiles[node->Index]->Path), temp_.Path()))
+        rows.push_back(node);
+    }
+    return rows;
+  }
+
+  TestFolder temp_{L"qs_oneclick_temp_"};
+  TestFolder windows_{L"qs_oneclick_windows_"};
+  SavedVariable tempVariable_{L"temp", WithoutSlash(temp_.Path())};
+  SavedVariable rootVariable_{L"SystemRoot", WithoutSlash(windows_.Path())};
+  int reply = IDYES;
+};
+
+TEST_F(OneClickPageTest, NoOptionTickedShowsItsBoxAndNothingElse) {
+  TfrmOneClick* page = OpenWith(TOneClickOptions{false, false, false, false, false, false});
+  ASSERT_NE(page, nullptr);
+  page->StartScan();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].caption, L"Halvorine v4.1");
+  EXPECT_EQ(boxes[0].text.rfind(L"Please select at least one option", 0), 0u);
+  EXPECT_EQ(page->pgc->ActivePage(), page->tsStart);
+  EXPECT_FALSE(NavigationLocked());
+}
+
+TEST_F(OneClickPageTest, JunkScanThenRepairOfOnlyTheTickedRows) {
+  TfrmOneClick* page = OpenWith(Only(&TOneClickOptions::WasteFile));
+  ASSERT_NE(page, nullptr);
+  bool lockedWhileScanning = false;
+  onPump = [&] { lockedWhileScanning = lockedWhileScanning || (page->Scanning() && NavigationLocked()); };
+  page->StartScan();
+  onPump = nullptr;
+  EXPECT_TRUE(lockedWhileScanning);
+  EXPECT_FALSE(NavigationLocked()) << "navigation back when the scan ends";
+  EXPECT_FALSE(page->tmr1->Enabled());
+  EXPECT_EQ(page->btn->Caption(), L"Repair All");
+  const std::vector<PVirtualNode> rows = FixtureJunkRows(page);
+  ASSERT_EQ(rows.size(), 2u) << "the two *.tmp files of the temporary folder, not keep.txt";
+  EXPECT_GE(page->Area(TfrmOneClick::kJunk).Found, 2);
+  ASSERT_EQ(page->SummaryLines().size(), 1u);
+  EXPECT_NE(page->SummaryLines()[0].find(L"Junk File(s) Found"), std::wstring::npos);
+
+  int point = 0, found = 0, cleaned = 0;
+  TDateTime when = 0;
+  LoadLastOneClickInfo(point, when, found, cleaned);
+  EXPECT_EQ(found, page->Area(TfrmOneClick::kJunk).Found);
+  EXPECT_NE(static_cast<long long>(when), 0);
+
+  // The first fixture file stays ticked, the second is unticked.
+  const std::wstring kept = WasteFiles[rows[1]->Index]->Path;
+  const std::wstring removed = WasteFiles[rows[0]->Index]->Path;
+  page->vstFile->SetCheckState(rows[1], TCheckState::csUncheckedNormal);
+  int clicksDuringRepair = 0;
+  onPump = [&] {
+    if (page->Repairing() && clicksDuringRepair++ == 0) page->btn->Click();
+  };
+  page->btn->Click();
+  onPump = nullptr;
+  EXPECT_FALSE(FileExists(removed));
+  EXPECT_TRUE(FileExists(kept)) << "an unticked row is never repaired";
+  EXPECT_TRUE(FileExists(temp_.Path() + L"keep.txt"));
+  EXPECT_GT(clicksDuringRepair, 0);
+  EXPECT_EQ(page->btn->Caption(), L"Finish");
+  EXPECT_FALSE(NavigationLocked());
+
+  const TfrmOneClick::TArea& junk = page->Area(TfrmOneClick::kJunk);
+  TDateTime wasteWhen = 0;
+  int wasteFound = 0, wasteCleaned = 0;
+  LoadLastWasteInfo(wasteWhen, wasteFound, wasteCleaned);
+  EXPECT_EQ(wasteCleaned, junk.Cleaned) << "the files really deleted";
+  EXPECT_EQ(wasteFound, junk.Found);
+  EXPECT_LT(junk.Cleaned, junk.Found);
+  LoadLastOneClickInfo(point, when, found, cleaned);
+  EXPECT_EQ(cleaned, junk.Cleaned);
+  EXPECT_EQ(point, 34) << "junk 15 and the unticked areas at their floors (registry 10, 5, 3, 3, 3), less 5";
+
+  page->btn->Click();  // Finish
+  EXPECT_EQ(page->pgc->ActivePage(), page->tsStart);
+}
+
+TEST_F(OneClickPageTest, AbortDuringTheJunkScanKeepsWhatWasFound) {
+  TOneClickOptions options = Only(&TOneClickOptions::WasteFile);
+  options.File = true;
+  TfrmOneClick* page = OpenWith(options);
+  ASSERT_NE(page, nullptr);
+  int questions = 0;
+  bool scanningAfterNo = false;
+  onPump = [&] {
+    if (questions > 0 || !page->Scanning() || page->pgcScan->ActivePage() != page->tsWaste) return;
+    // "No" first: the scan goes on, and no second scan starts inside it; then "Yes".
+    questions = 1;
+    reply = IDNO;
+    page->btn->Click();
+    page->btnScanClick(page);
+    scanningAfterNo = page->Scanning() && page->btn->Caption() == L"Abort";
+    questions = 2;
+    reply = IDYES;
+    page->btn->Click();
+  };
+  page->StartScan();
+  onPump = nullptr;
+  EXPECT_EQ(questions, 2);
+  EXPECT_TRUE(scanningAfterNo);
+  int asked = 0;
+  for (const TRecordedBox& box : boxes) asked += box.text == L"Sure want to stop Scaning?";
+  EXPECT_EQ(asked, 2);
+  EXPECT_EQ(page->btn->Caption(), L"Re-Scan");
+  EXPECT_FALSE(NavigationLocked());
+  EXPECT_FALSE(page->Area(TfrmOneClick::kJunk).Done);
+  EXPECT_FALSE(page->Area(TfrmOneClick::kFile).Done) << "later areas are skipped";
+  EXPECT_EQ(page->SummaryLines()[1], L"Scan Abort!Please take full scan to file assciation scan.");
+  int point = 0, found = 0, cleaned = 0;
+  TDateTime when = 0;
+  LoadLastOneClickInfo(point, when, found, cleaned);
+  EXPECT_EQ(point, 29) << "every area at its lower value";
+}
+
+TEST_F(OneClickPageTest, AnAreaThatFindsNothingGetsACleanLine) {
+  TfrmOneClick* page = OpenWith(Only(&TOneClickOptions::Sys));
+  ASSERT_NE(page, nullptr);
+  page->StartScan();
+  const TfrmOneClick::TArea& sys = page->Area(TfrmOneClick::kSys);
+  EXPECT_TRUE(sys.Done);
+  EXPECT_EQ(sys.Good, 1);
+  EXPECT_EQ(page->SummaryLines(), std::vector<std::wstring>{L"All items optimized and system status is Good."});
+  EXPECT_EQ(page->btn->Caption(), L"Finish");
+  EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(OneClickPageTest, AFailingAreaIsMarkedAndTheRunEndsCleanly) {
+  TfrmOneClick* page = OpenWith(Only(&TOneClickOptions::ActiveX));  // no ActiveX.dat beside the program
+  ASSERT_NE(page, nullptr);
+  page->StartScan();
+  const TfrmOneClick::TArea& activeX = page->Area(TfrmOneClick::kActiveX);
+  EXPECT_TRUE(activeX.Failed);
+  EXPECT_FALSE(activeX.Done);
+  EXPECT_EQ(activeX.Good, 0);
+  EXPECT_FALSE(NavigationLocked());
+  EXPECT_FALSE(page->tmr1->Enabled());
+  EXPECT_NE(page->btn->Caption(), L"Abort");
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_NE(boxes[0].text.find(L"ActiveX"), std::wstring::npos);
+}
+
+}  // namespace
