@@ -37,7 +37,7 @@ std::vector<std::wstring> EnumNames(HKEY key, bool subKeys) {
 // never reaches a link's target (deleting by name would open the key again and follow it).
 bool DeleteThroughHandle(HKEY key) { return NtDeleteKey(key) >= 0; }
 
-TRegDeleteResult DeleteOpenedKey(HKEY base, const std::wstring& path, bool withSubtree);
+TRegDeleteResult DeleteOpenedKey(HKEY base, const std::wstring& name, bool withSubtree);
 
 // Deletes the key `key` is open on, after its subkeys when withSubtree. Most keys a cleaning
 // removes have no subkeys, so deleting is tried before anything is enumerated.
@@ -59,12 +59,12 @@ bool DeleteKeyAndSubtree(HKEY key, bool withSubtree) {
   return DeleteThroughHandle(key);
 }
 
-// `path` is opened as a link (REG_OPTION_OPEN_LINK) when it is one; its subkeys are single names,
-// opened the same way, so nothing below is ever reached through a link.
-TRegDeleteResult DeleteOpenedKey(HKEY base, const std::wstring& path, bool withSubtree) {
+// The key `name` (one name) of `base` is opened as a link (REG_OPTION_OPEN_LINK) when it is one, and
+// so are its subkeys, so nothing below is ever reached through a link.
+TRegDeleteResult DeleteOpenedKey(HKEY base, const std::wstring& name, bool withSubtree) {
   HKEY key;
   // Write access too: a key this account may not change is not deleted either.
-  const LONG opened = RegOpenKeyExW(base, path.c_str(), REG_OPTION_OPEN_LINK,
+  const LONG opened = RegOpenKeyExW(base, name.c_str(), REG_OPTION_OPEN_LINK,
                                     DELETE | KEY_WRITE | KEY_ENUMERATE_SUB_KEYS | KEY_QUERY_VALUE, &key);
   if (opened == ERROR_FILE_NOT_FOUND) return TRegDeleteResult::Absent;
   if (opened != ERROR_SUCCESS) return TRegDeleteResult::Failed;
@@ -72,6 +72,61 @@ TRegDeleteResult DeleteOpenedKey(HKEY base, const std::wstring& path, bool withS
   RegCloseKey(key);
   return deleted ? TRegDeleteResult::Deleted : TRegDeleteResult::Failed;
 }
+
+// Whether the key `key` is open on (opened as a link) is a registry link.
+bool IsLinkKey(HKEY key) {
+  DWORD type = REG_NONE;
+  return RegQueryValueExW(key, L"SymbolicLinkValue", nullptr, &type, nullptr, nullptr) == ERROR_SUCCESS &&
+         type == REG_LINK;
+}
+
+// The names of a key path; empty names (doubled or outer backslashes) are skipped.
+std::vector<std::wstring> PathNames(const std::wstring& path) {
+  std::vector<std::wstring> names;
+  size_t start = 0;
+  for (;;) {
+    const size_t end = path.find(L'\\', start);
+    const std::wstring name = path.substr(start, end == std::wstring::npos ? std::wstring::npos : end - start);
+    if (!name.empty()) names.push_back(name);
+    if (end == std::wstring::npos) return names;
+    start = end + 1;
+  }
+}
+
+// The key a path leads to, reached one name at a time with each key opened as a link, so that a
+// link along the path is seen instead of followed. Closes what it opened; the base key stays open.
+class TLinkFreeKey {
+ public:
+  explicit TLinkFreeKey(HKEY base) : key_(base), base_(base) {}
+  ~TLinkFreeKey() {
+    if (key_ != base_) RegCloseKey(key_);
+  }
+  TLinkFreeKey(const TLinkFreeKey&) = delete;
+  TLinkFreeKey& operator=(const TLinkFreeKey&) = delete;
+
+  HKEY Key() const { return key_; }
+
+  // Descends through names[0, count): Absent when one does not exist, Failed when one cannot be
+  // opened or is a link (the path then names a key elsewhere than it says, so nothing below it is
+  // deleted). The last key is opened with `access` added.
+  TRegDeleteResult Descend(const std::vector<std::wstring>& names, size_t count, REGSAM access) {
+    for (size_t i = 0; i < count; ++i) {
+      HKEY next;
+      const LONG opened = RegOpenKeyExW(key_, names[i].c_str(), REG_OPTION_OPEN_LINK,
+                                        KEY_QUERY_VALUE | (i + 1 == count ? access : 0), &next);
+      if (opened == ERROR_FILE_NOT_FOUND) return TRegDeleteResult::Absent;
+      if (opened != ERROR_SUCCESS) return TRegDeleteResult::Failed;
+      if (key_ != base_) RegCloseKey(key_);
+      key_ = next;
+      if (IsLinkKey(key_)) return TRegDeleteResult::Failed;
+    }
+    return TRegDeleteResult::Deleted;
+  }
+
+ private:
+  HKEY key_;
+  HKEY base_;
+};
 
 }  // namespace
 
@@ -239,16 +294,27 @@ void TRegistry::WriteBinaryData(const std::wstring& name, const void* data, size
   PutData(name, REG_BINARY, data, size);
 }
 
+// The path is walked from `base` one name at a time: a link along it refuses the whole deletion.
+// The key named last may be a link: it is then deleted itself (see DeleteOpenedKey).
 TRegDeleteResult DeleteRegKey(HKEY base, const std::wstring& path, bool withSubtree) {
-  // An empty path would name the base key itself.
-  if (path.empty()) return TRegDeleteResult::Failed;
-  return DeleteOpenedKey(base, path, withSubtree);
+  const std::vector<std::wstring> names = PathNames(path);
+  // No name would mean the base key itself.
+  if (names.empty()) return TRegDeleteResult::Failed;
+  TLinkFreeKey parent(base);
+  const TRegDeleteResult reached = parent.Descend(names, names.size() - 1, 0);
+  if (reached != TRegDeleteResult::Deleted) return reached;
+  return DeleteOpenedKey(parent.Key(), names.back(), withSubtree);
 }
 
 bool DeleteRegSubKeys(HKEY base, const std::wstring& path) {
+  const std::vector<std::wstring> names = PathNames(path);
+  if (names.empty()) return false;
+  TLinkFreeKey parent(base);
+  const TRegDeleteResult reached = parent.Descend(names, names.size() - 1, 0);
+  if (reached != TRegDeleteResult::Deleted) return reached == TRegDeleteResult::Absent;
   HKEY key;
-  const LONG opened = RegOpenKeyExW(base, path.c_str(), REG_OPTION_OPEN_LINK, KEY_ENUMERATE_SUB_KEYS | KEY_QUERY_VALUE,
-                                    &key);
+  const LONG opened = RegOpenKeyExW(parent.Key(), names.back().c_str(), REG_OPTION_OPEN_LINK,
+                                    KEY_ENUMERATE_SUB_KEYS | KEY_QUERY_VALUE, &key);
   if (opened == ERROR_FILE_NOT_FOUND) return true;
   if (opened != ERROR_SUCCESS) return false;
   bool all = true;
@@ -259,21 +325,15 @@ bool DeleteRegSubKeys(HKEY base, const std::wstring& path) {
 }
 
 TRegDeleteResult DeleteRegValue(HKEY base, const std::wstring& path, const std::wstring& name) {
-  HKEY key;
-  const LONG opened = RegOpenKeyExW(base, path.c_str(), REG_OPTION_OPEN_LINK, KEY_SET_VALUE | KEY_QUERY_VALUE, &key);
-  if (opened == ERROR_FILE_NOT_FOUND) return TRegDeleteResult::Absent;
-  if (opened != ERROR_SUCCESS) return TRegDeleteResult::Failed;
-  const LONG deleted = RegDeleteValueW(key, name.c_str());
-  TRegDeleteResult result = deleted == ERROR_SUCCESS ? TRegDeleteResult::Deleted : TRegDeleteResult::Failed;
-  if (deleted == ERROR_FILE_NOT_FOUND) {
-    // Not in the key itself: absent, unless the key is a link whose target may hold it.
-    DWORD type = REG_NONE;
-    const bool link = RegQueryValueExW(key, L"SymbolicLinkValue", nullptr, &type, nullptr, nullptr) == ERROR_SUCCESS &&
-                      type == REG_LINK;
-    result = link ? TRegDeleteResult::Failed : TRegDeleteResult::Absent;
-  }
-  RegCloseKey(key);
-  return result;
+  const std::vector<std::wstring> names = PathNames(path);
+  if (names.empty()) return TRegDeleteResult::Failed;
+  // The value's own key counts too: a value read through a link lies in another key.
+  TLinkFreeKey key(base);
+  const TRegDeleteResult reached = key.Descend(names, names.size(), KEY_SET_VALUE);
+  if (reached != TRegDeleteResult::Deleted) return reached;
+  const LONG deleted = RegDeleteValueW(key.Key(), name.c_str());
+  if (deleted == ERROR_FILE_NOT_FOUND) return TRegDeleteResult::Absent;
+  return deleted == ERROR_SUCCESS ? TRegDeleteResult::Deleted : TRegDeleteResult::Failed;
 }
 
 bool TRegistry::DeleteKey(const std::wstring& path) {

@@ -81,20 +81,24 @@ class TRegistry {
 
 enum class TRegDeleteResult { Deleted, Absent, Failed };
 
-// The one way the program deletes registry keys. Deletes `path` below `base` (an empty path is
-// refused) and, when withSubtree, its subkeys first; without it a key that has subkeys stays.
-// A registry link is never followed: a link key, the named key or one below it, is deleted itself
-// and the tree it points to stays. Absent: the key (or its parent) did not exist.
+// The one way the program deletes registry keys. Deletes `path` below `base` (a path naming no key
+// is refused) and, when withSubtree, its subkeys first; without it a key that has subkeys stays.
+// A registry link is never followed: the path is opened one key at a time, each as a link, and a
+// link along it refuses the deletion (Failed, nothing deleted), since the key named lies elsewhere;
+// a link key that is the key named, or one below it, is deleted itself and the tree it points to
+// stays. Absent: the key (or its parent) did not exist.
 TRegDeleteResult DeleteRegKey(HKEY base, const std::wstring& path, bool withSubtree);
 
-// Deletes every subkey of `path` below `base` with its subtree; the key itself stays. A key that is
-// a link is taken as the link, which has no subkeys: a link's target never loses its subkeys.
-// False when a subkey remains or the key cannot be opened (true when it does not exist).
+// Deletes every subkey of `path` below `base` with its subtree; the key itself stays. A link along
+// the path refuses it; a key that is a link is taken as the link, which has no subkeys: a link's
+// target never loses its subkeys. False when a subkey remains or the key cannot be opened (true
+// when it does not exist).
 bool DeleteRegSubKeys(HKEY base, const std::wstring& path);
 
-// Deletes the value `name` ("" the default value) of the key `path` below `base`. The key is
-// opened as a link when it is one: a value behind a registry link is never deleted (Failed), as
-// it lies in another key than the one named. Absent: the key or the value did not exist.
+// Deletes the value `name` ("" the default value) of the key `path` below `base`. The path is opened
+// as DeleteRegKey opens it, and the value's own key must not be a link either: a value behind a
+// registry link is never deleted (Failed), as it lies in another key than the one named. Absent:
+// the key or the value did not exist.
 TRegDeleteResult DeleteRegValue(HKEY base, const std::wstring& path, const std::wstring& name);
 
 // A value of the open key as text, where a value that cannot be read as text (not of a string

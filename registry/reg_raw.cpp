@@ -155,16 +155,10 @@ bool RawRegKeyExists(HKEY root, const std::wstring& keyPath) {
 }
 
 bool RawRegDeleteKey(HKEY root, const std::wstring& keyPath) {
-  // A path of nothing but backslashes names no key; an empty name would take the parent itself.
-  if (keyPath.find_first_not_of(L'\\') == std::wstring::npos) return false;
-  // A key right below the root has no backslash in its path: the root is its parent.
-  const int pos = LastCharPos(L'\\', keyPath);
-  const std::wstring parentPath = pos == 0 ? std::wstring() : keyPath.substr(0, pos - 1);
-  HKEY parent;
-  if (RegOpenKeyExW(root, parentPath.c_str(), 0, KEY_ENUMERATE_SUB_KEYS, &parent) != ERROR_SUCCESS) return false;
+  // A path of nothing but backslashes names no key, nor does one ending in a backslash (its last
+  // name is empty: the parent itself).
+  if (keyPath.empty() || keyPath.back() == L'\\') return false;
   // The key alone, as the platform's plain delete would (one that has subkeys stays), and never
-  // through a link.
-  const bool ok = DeleteRegKey(parent, keyPath.substr(pos), false) == TRegDeleteResult::Deleted;
-  RegCloseKey(parent);
-  return ok;
+  // through a link, neither the key itself nor one along its path.
+  return DeleteRegKey(root, keyPath, false) == TRegDeleteResult::Deleted;
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
 #include "base/exception.h"
 #include "tests/base/locked_key.h"
@@ -221,6 +222,47 @@ TEST(RegistryKey, DeleteRegValueNeverReachesThroughALink) {
   EXPECT_EQ(DeleteRegValue(HKEY_CURRENT_USER, test.Path() + L"\\Plain", L"v"), TRegDeleteResult::Deleted);
   EXPECT_EQ(DeleteRegValue(HKEY_CURRENT_USER, test.Path() + L"\\Plain", L"v"), TRegDeleteResult::Absent);
   EXPECT_EQ(DeleteRegValue(HKEY_CURRENT_USER, test.Path() + L"\\Missing", L"v"), TRegDeleteResult::Absent);
+}
+
+// A path that runs through a link names a key elsewhere: whatever is asked below the link, nothing
+// is deleted, in the link's target or anywhere else.
+TEST(RegistryKey, NothingIsDeletedBelowALinkAlongThePath) {
+  TestRegistryKey test(L"RegLinkAlong");
+  const std::wstring target = test.Path() + L"\\Target";
+  const std::wstring below = test.Path() + L"\\Holder\\Link\\B";
+  ASSERT_TRUE(WriteTestString(target + L"\\B\\C\\D", L"v", L"x"));
+  ASSERT_TRUE(WriteTestString(target + L"\\B", L"v", L"x"));
+  ASSERT_TRUE(WriteTestString(test.Path() + L"\\Holder", L"v", L"x"));
+  ASSERT_TRUE(MakeTestRegistryLink(test.Path() + L"\\Holder\\Link", target));
+  ASSERT_TRUE(TestValueExists(below, L"v"));  // the platform follows the link
+  struct Case {
+    const wchar_t* what;
+    std::function<bool()> refused;
+  };
+  const Case cases[] = {
+      {L"key with subtree", [&] { return DeleteRegKey(HKEY_CURRENT_USER, below, true) == TRegDeleteResult::Failed; }},
+      {L"key alone", [&] { return DeleteRegKey(HKEY_CURRENT_USER, below + L"\\C\\D", false) == TRegDeleteResult::Failed; }},
+      {L"doubled backslash",
+       [&] { return DeleteRegKey(HKEY_CURRENT_USER, test.Path() + L"\\Holder\\\\Link\\B", true) == TRegDeleteResult::Failed; }},
+      {L"value", [&] { return DeleteRegValue(HKEY_CURRENT_USER, below, L"v") == TRegDeleteResult::Failed; }},
+      {L"subkeys", [&] { return !DeleteRegSubKeys(HKEY_CURRENT_USER, below); }},
+      {L"relative to an open key", [&] {
+         TRegistry reg;
+         reg.SetRootKey(HKEY_CURRENT_USER);
+         return reg.OpenKey(L"\\" + test.Path(), false) && !reg.DeleteKey(L"Holder\\Link\\B");
+       }},
+  };
+  for (const Case& c : cases) {
+    EXPECT_TRUE(c.refused()) << c.what;
+    EXPECT_TRUE(TestValueExists(target + L"\\B\\C\\D", L"v")) << c.what;
+    EXPECT_TRUE(TestValueExists(target + L"\\B", L"v")) << c.what;
+    EXPECT_TRUE(TestLinkKeyExists(test.Path() + L"\\Holder\\Link")) << c.what;
+  }
+  // Absent below a link is still no deletion: the missing key is looked for nowhere else.
+  EXPECT_EQ(DeleteRegKey(HKEY_CURRENT_USER, test.Path() + L"\\Holder\\Link\\Missing", true), TRegDeleteResult::Failed);
+  // The path up to the link is plain: the holder itself goes, and the link with it, not its target.
+  EXPECT_EQ(DeleteRegKey(HKEY_CURRENT_USER, test.Path() + L"\\Holder", true), TRegDeleteResult::Deleted);
+  EXPECT_TRUE(TestValueExists(target + L"\\B\\C\\D", L"v"));
 }
 
 // Emptying a key of its subkeys leaves the key; a key that is a link is emptied of nothing, so its

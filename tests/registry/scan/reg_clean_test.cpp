@@ -226,6 +226,25 @@ TEST_F(RegCleanTest, DeletingNeverFollowsARegistryLink) {
   EXPECT_TRUE(ValueExists(K + L"\\Target\\Inner", L"keep"));
 }
 
+// A record whose path runs through a link below its root names a key elsewhere: it fails and
+// deletes nothing in the link's target.
+TEST_F(RegCleanTest, ARecordBelowALinkDeletesNothing) {
+  SetValue(K + L"\\Target\\Inner\\Deep", L"keep");
+  SetValue(K + L"\\Target\\Inner", L"v");
+  ASSERT_TRUE(MakeTestRegistryLink(Key.Path() + L"\\Holder\\Link", Key.Path() + L"\\Target"));
+  const std::wstring below = K + L"\\Holder\\Link\\Inner";
+  RegItems.push_back(Record(2, below, L"v"));
+  RegItems.push_back(Record(1, below));
+  RegItems.push_back(Record(0, below + L"\\Deep", L"", below));
+  RegCleanState = kRegStateRunning;
+  TRegCleanResult result = CleanRegItems(OnProgress);
+  EXPECT_EQ(result.Cleaned, 0);
+  EXPECT_EQ(result.Failed, 3);
+  EXPECT_TRUE(ValueExists(K + L"\\Target\\Inner", L"v"));
+  EXPECT_TRUE(ValueExists(K + L"\\Target\\Inner\\Deep", L"keep"));
+  EXPECT_TRUE(TestLinkKeyExists(Key.Path() + L"\\Holder\\Link"));
+}
+
 // An exclusion line protects its key whatever the spelling of its root and path, and also when a
 // record would delete a key above it.
 TEST_F(RegCleanTest, ExclusionsHoldForEverySpelling) {
