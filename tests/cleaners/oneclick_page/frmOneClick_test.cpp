@@ -12,9 +12,12 @@
 #include <vector>
 
 #include "base/files.h"
+#include "base/registry_key.h"
 #include "base/strings.h"
 #include "cleaners/junk/waste_lists.h"
 #include "common/last_run.h"
+#include "registry/scan/reg_scan_engine.h"
+#include "scan_fixture.h"
 #include "tests/base/test_files.h"
 #include "tests/base/test_folder.h"
 #include "tests/support/page_test_fixture.h"
@@ -222,6 +225,51 @@ TEST_F(OneClickPageTest, AFailingAreaIsMarkedAndTheRunEndsCleanly) {
   EXPECT_NE(page->btn->Caption(), L"Abort");
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_NE(boxes[0].text.find(L"ActiveX"), std::wstring::npos);
+}
+
+}  // namespace
+
+namespace {
+
+// The registry area on three RunMRU values of the test's own (category 10): only seeds are left
+// ticked, one of them unticked; the cleaned counts per category come from what was removed.
+TEST_F(OneClickPageTest, RegistryRepairRemovesTheTickedSeedsAndCountsThemPerCategory) {
+  TScanFixture fx;
+  const std::wstring runMru = L"\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RunMRU";
+  for (int i = 0; i < 3; ++i) fx.SetString(HKEY_CURRENT_USER, runMru, fx.Tag() + L"v" + std::to_wstring(i), L"cmd");
+  TfrmOneClick* page = OpenWith(Only(&TOneClickOptions::Reg));
+  ASSERT_NE(page, nullptr);
+  page->StartScan();
+  ASSERT_EQ(page->btn->Caption(), L"Repair All");
+  int seeds = 0;
+  TVirtualStringTree* tree = page->vdtReg;
+  for (PVirtualNode node = tree->GetFirst(); node; node = tree->GetNext(node)) {
+    const TRegItem& item = *OneClickRegItems[node->Index];
+    const bool seed = item.ValueName.rfind(fx.Tag(), 0) == 0;
+    seeds += seed;
+    if (!seed || item.ValueName == fx.Tag() + L"v2") tree->SetCheckState(node, TCheckState::csUncheckedNormal);
+  }
+  ASSERT_EQ(seeds, 3);
+  EXPECT_GE(OneClickDetailInfo[10].ScanNum, 3);
+  page->btn->Click();
+
+  auto exists = [&](int i) {
+    TRegistry reg(KEY_READ);
+    reg.SetRootKey(HKEY_CURRENT_USER);
+    return reg.OpenKeyReadOnly(runMru) && reg.ValueExists(fx.Tag() + L"v" + std::to_wstring(i));
+  };
+  EXPECT_FALSE(exists(0));
+  EXPECT_FALSE(exists(1));
+  EXPECT_TRUE(exists(2)) << "an unticked row is never repaired";
+  EXPECT_EQ(page->Area(TfrmOneClick::kReg).Cleaned, 2);
+  EXPECT_EQ(OneClickDetailInfo[10].ClearNum, 2);
+  TDateTime when = 0;
+  int found = 0, cleaned = 0;
+  LoadLastRegInfo(when, found, cleaned);
+  EXPECT_EQ(cleaned, 2) << "the records really removed";
+  LoadLastRegDetail();
+  EXPECT_EQ(RegDetailInfo[10].ClearNum, 2);
+  EXPECT_FALSE(NavigationLocked());
 }
 
 }  // namespace
