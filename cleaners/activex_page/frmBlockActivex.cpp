@@ -2,6 +2,7 @@
 
 #include "cleaners/activex/activex_list.h"
 #include "gui/message_box.h"
+#include "gui/vtree/row_of_node.h"
 
 QS_FORM_IMPL(TfrmBlockActivex, TForm, QS_FIELD(Label1), QS_FIELD(Label2), QS_FIELD(GroupBox1),
              QS_FIELD(VST_Activex), QS_FIELD(chkAll), QS_FIELD(btnOK), QS_FIELD(btnCancel), QS_FIELD(ProgressBar1),
@@ -34,20 +35,21 @@ void TfrmBlockActivex::VST_ActivexInitNode(TBaseVirtualTree* Sender, PVirtualNod
 
 void TfrmBlockActivex::VST_ActivexGetText(TBaseVirtualTree* Sender, PVirtualNode Node, TColumnIndex Column,
                                           TVSTTextType TextType, std::wstring& CellText) {
-  if (Node->Index >= rows_.size()) return;
-  const TActivexRow& row = rows_[Node->Index];
+  const TActivexRow* row = RowOfNode(rows_, Node);
+  if (!row) return;
   switch (Column) {
-    case 0: CellText = row.Name; break;
-    case 1: CellText = row.CLSID; break;
-    case 2: CellText = row.Status; break;
+    case 0: CellText = row->Name; break;
+    case 1: CellText = row->CLSID; break;
+    case 2: CellText = row->Status; break;
     default: break;
   }
 }
 
 void TfrmBlockActivex::VST_ActivexGetImageIndex(TBaseVirtualTree* Sender, PVirtualNode Node, TVTImageKind Kind,
                                                 TColumnIndex Column, bool& Ghosted, int& ImageIndex) {
-  if (Kind != TVTImageKind::ikNormal || Column != 0 || Node->Index >= rows_.size()) return;
-  ImageIndex = rows_[Node->Index].Status == kActiveXLocked ? 0 : 1;
+  const TActivexRow* row = RowOfNode(rows_, Node);
+  if (Kind != TVTImageKind::ikNormal || Column != 0 || !row) return;
+  ImageIndex = row->Status == kActiveXLocked ? 0 : 1;
 }
 
 void TfrmBlockActivex::chkAllClick(TObject* Sender) {
@@ -80,12 +82,12 @@ void TfrmBlockActivex::ApplyToChecked(int Mode) {
   ProgressBar1->Show();
   for (PVirtualNode node = VST_Activex->GetFirst(); node; node = VST_Activex->GetNextSibling(node)) {
     ProgressBar1->SetPosition(ProgressBar1->Position() + 1);
-    if (VST_Activex->CheckState(node) != TCheckState::csCheckedNormal || node->Index >= rows_.size()) continue;
-    TActivexRow& row = rows_[node->Index];
-    const bool done = Mode == 1 ? BlockActiveX(row.CLSID) : UnblockActiveX(row.CLSID);
+    TActivexRow* row = RowOfNode(rows_, node);
+    if (VST_Activex->CheckState(node) != TCheckState::csCheckedNormal || !row) continue;
+    const bool done = Mode == 1 ? BlockActiveX(row->CLSID) : UnblockActiveX(row->CLSID);
     // A key that could not be changed (no rights below HKEY_LOCAL_MACHINE) shows what the
     // registry really holds, and the rows after it still get their turn.
-    row.Status = done ? (Mode == 1 ? kActiveXLocked : kActiveXUnlocked) : ActiveXStatus(row.CLSID);
+    row->Status = done ? (Mode == 1 ? kActiveXLocked : kActiveXUnlocked) : ActiveXStatus(row->CLSID);
   }
   ProgressBar1->Hide();
   VST_Activex->Invalidate();

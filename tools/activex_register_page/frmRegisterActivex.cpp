@@ -3,6 +3,7 @@
 #include "base/message_pump.h"
 #include "gui/message_box.h"
 #include "gui/pagekit/busy_run.h"
+#include "gui/vtree/row_of_node.h"
 #include "tools/activex_register/dll_registration.h"
 
 QS_FORM_IMPL(TfrmRegisterActivex, TForm, QS_FIELD(Label1), QS_FIELD(Label2), QS_FIELD(Label3), QS_FIELD(Label4),
@@ -38,11 +39,12 @@ void TfrmRegisterActivex::VST1InitNode(TBaseVirtualTree* Sender, PVirtualNode Pa
 
 void TfrmRegisterActivex::VST1GetText(TBaseVirtualTree* Sender, PVirtualNode Node, TColumnIndex Column,
                                       TVSTTextType TextType, std::wstring& CellText) {
-  if (Node->Index >= rows_.size()) return;
+  const auto* row = RowOfNode(rows_, Node);
+  if (!row) return;
   switch (Column) {
     case 0: CellText = std::to_wstring(Node->Index + 1); break;
-    case 1: CellText = rows_[Node->Index].Path; break;
-    case 2: CellText = rows_[Node->Index].Status; break;
+    case 1: CellText = row->Path; break;
+    case 2: CellText = row->Status; break;
     default: break;
   }
 }
@@ -91,11 +93,12 @@ void TfrmRegisterActivex::RunChecked() {
     PumpMessages();
     if (!self) break;
     if (!running_) break;
-    if (VST1->CheckState(node) == TCheckState::csCheckedNormal && node->Index < rows_.size()) {
+    if (VST1->CheckState(node) == TCheckState::csCheckedNormal && RowOfNode(rows_, node)) {
       VST1->ScrollIntoView(node, false);
-      TRegistrationOutcome outcome = RegisterDll(rows_[node->Index].Path, stopped);
+      TRegistrationOutcome outcome = RegisterDll(RowOfNode(rows_, node)->Path, stopped);
       if (!self) break;
-      rows_[node->Index].Status = RegistrationStatusText(outcome);
+      // Taken again: the list may have changed while the registration pumped messages.
+      if (auto* row = RowOfNode(rows_, node)) row->Status = RegistrationStatusText(outcome);
       VST1->Repaint();
       ++handled;
       if (outcome.Result != TRegistrationResult::Registered && outcome.Result != TRegistrationResult::Stopped) ++failed;

@@ -4,6 +4,7 @@
 #include "common/failure_list.h"
 #include "gui/message_box.h"
 #include "gui/pagekit/busy_run.h"
+#include "gui/vtree/row_of_node.h"
 #include "tools/driver/driver_files.h"
 
 QS_FORM_IMPL(TfrmDriver, TForm, QS_FIELD(Label1), QS_FIELD(Label2), QS_FIELD(Label3), QS_FIELD(Label4),
@@ -43,10 +44,10 @@ void TfrmDriver::VST1InitNode(TBaseVirtualTree* Sender, PVirtualNode ParentNode,
 
 void TfrmDriver::VST1GetText(TBaseVirtualTree* Sender, PVirtualNode Node, TColumnIndex Column,
                              TVSTTextType TextType, std::wstring& CellText) {
-  if (Node->Index >= rows_.size()) return;
-  const TDriverRow& row = rows_[Node->Index];
-  if (Column == 0) CellText = row.Description;
-  else if (Column == 1) CellText = row.ClassDescription;
+  const TDriverRow* row = RowOfNode(rows_, Node);
+  if (!row) return;
+  if (Column == 0) CellText = row->Description;
+  else if (Column == 1) CellText = row->ClassDescription;
   else CellText.clear();  // "Reg" stays empty
 }
 
@@ -71,8 +72,10 @@ void TfrmDriver::BtnBackUpClick(TObject* Sender) {
   for (PVirtualNode node = VST1->GetFirst(); node; node = VST1->GetNextSibling(node)) {
     PumpMessages();
     if (!self) break;
-    if (VST1->CheckState(node) == TCheckState::csCheckedNormal && node->Index < rows_.size()) {
-      const TDriverRow row = rows_[node->Index];
+    const TDriverRow* listed = RowOfNode(rows_, node);
+    if (VST1->CheckState(node) == TCheckState::csCheckedNormal && listed) {
+      // A copy: the list may change while the backup pumps messages.
+      const TDriverRow row = *listed;
       TDriverBackupResult result = BackupDriverFiles(row.Description, CollectDriverFiles(row.InstanceKey, Places));
       if (!self) break;
       for (const std::wstring& failure : result.Failures) failures.push_back(row.Description + L": " + failure);

@@ -8,6 +8,7 @@
 #include "base/strings.h"
 #include "gui/application.h"
 #include "gui/message_box.h"
+#include "gui/vtree/row_of_node.h"
 #include "registry/reg_names.h"
 #include "tools/startup/startup_exe.h"
 
@@ -102,29 +103,28 @@ void Tfrmstartup::VST_StartupInitNode(TBaseVirtualTree* Sender, PVirtualNode Par
 
 void Tfrmstartup::VST_StartupGetText(TBaseVirtualTree* Sender, PVirtualNode Node, TColumnIndex Column,
                                      TVSTTextType TextType, std::wstring& CellText) {
-  if (Node->Index >= StartupItems_.size()) return;
-  const TStartupItem& item = StartupItems_[Node->Index];
-  CellText = Column == 0 ? item.Name : item.Command;
+  if (const TStartupItem* item = RowOfNode(StartupItems_, Node)) CellText = Column == 0 ? item->Name : item->Command;
 }
 
 void Tfrmstartup::VST_StartupGetImageIndex(TBaseVirtualTree* Sender, PVirtualNode Node, TVTImageKind Kind,
                                            TColumnIndex Column, bool& Ghosted, int& ImageIndex) {
-  if (Kind != TVTImageKind::ikNormal || Column != 0 || Node->Index >= StartupItems_.size()) return;
-  ImageIndex = StartupItems_[Node->Index].ImageIndex;
+  const TStartupItem* item = RowOfNode(StartupItems_, Node);
+  if (Kind != TVTImageKind::ikNormal || Column != 0 || !item) return;
+  ImageIndex = item->ImageIndex;
   // Set-aside entries do not start: their icon is drawn greyed.
-  Ghosted = !StartupItems_[Node->Index].Active;
+  Ghosted = !item->Active;
 }
 
 void Tfrmstartup::VST_StartupPaintText(TBaseVirtualTree* Sender, TCanvas& TargetCanvas, PVirtualNode Node,
                                        TColumnIndex Column, TVSTTextType TextType) {
-  if (Node->Index >= StartupItems_.size()) return;
-  TargetCanvas.Font().SetColor(StartupItems_[Node->Index].Active ? clWindowText : clGrayText);
+  if (const TStartupItem* item = RowOfNode(StartupItems_, Node))
+    TargetCanvas.Font().SetColor(item->Active ? clWindowText : clGrayText);
 }
 
 void Tfrmstartup::VST_StartupChange(TBaseVirtualTree* Sender, PVirtualNode Node) {
-  PVirtualNode selected = VST_Startup->GetFirstSelected();
-  if (!selected || selected->Index >= StartupItems_.size()) return;
-  const TStartupItem& item = StartupItems_[selected->Index];
+  const TStartupItem* selected = RowOfNode(StartupItems_, VST_Startup->GetFirstSelected());
+  if (!selected) return;
+  const TStartupItem& item = *selected;
 
   auto icon = std::make_unique<TIcon>();
   icon->SetHandle(ProgramIcon(item.ExeFile));
@@ -157,7 +157,7 @@ void Tfrmstartup::btnDeleteClick(TObject* Sender) {
     return;
   // A failed removal is not reported: the refresh shows what remains.
   for (PVirtualNode node = VST_Startup->GetFirstChecked(); node; node = VST_Startup->GetNextChecked(node))
-    if (node->Index < StartupItems_.size()) RemoveStartupItem(StartupItems_[node->Index]);
+    if (const TStartupItem* item = RowOfNode(StartupItems_, node)) RemoveStartupItem(*item);
   acStartupAppRefresh->Execute();
 }
 

@@ -12,6 +12,7 @@
 #include "common/version_info.h"
 #include "gui/message_box.h"
 #include "gui/pagekit/busy_run.h"
+#include "gui/vtree/row_of_node.h"
 #include "gui/pictures.h"
 
 QS_FORM_IMPL(TfrmUninstall, TForm, QS_FIELD(Label1), QS_FIELD(Label3), QS_FIELD(Label4), QS_FIELD(GroupBox1),
@@ -94,21 +95,21 @@ void TfrmUninstall::ShowUninstallItems() {
 void TfrmUninstall::ShowRowCount() { lblSoftCount->SetCaption(L"软件数目: " + IntToStr(rows_.size())); }
 
 const TUninstallItem* TfrmUninstall::ItemOfNode(PVirtualNode Node) const {
-  if (!Node || Node->Index >= rows_.size()) return nullptr;
-  return &items_[rows_[Node->Index].Item];
+  const TUninstallRow* row = RowOfNode(rows_, Node);
+  return row ? &items_[row->Item] : nullptr;
 }
 
 void TfrmUninstall::VST1GetText(TBaseVirtualTree* Sender, PVirtualNode Node, TColumnIndex Column,
                                 TVSTTextType TextType, std::wstring& CellText) {
-  const TUninstallItem* item = ItemOfNode(Node);
-  if (!item) return;
-  const TUninstallRow& row = rows_[Node->Index];
+  const TUninstallRow* row = RowOfNode(rows_, Node);
+  if (!row) return;
+  const TUninstallItem& item = items_[row->Item];
   switch (Column) {
-    case 0: CellText = item->DisplayName; break;
-    case 1: CellText = row.Size; break;
-    case 2: CellText = row.Frequency; break;
-    case 3: CellText = item->LastUsed; break;
-    case 4: CellText = item->InstallDate; break;
+    case 0: CellText = item.DisplayName; break;
+    case 1: CellText = row->Size; break;
+    case 2: CellText = row->Frequency; break;
+    case 3: CellText = item.LastUsed; break;
+    case 4: CellText = item.InstallDate; break;
     default: break;
   }
 }
