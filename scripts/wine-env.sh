@@ -71,14 +71,15 @@ qs_start_wineserver() {
   timeout 20 wineserver -w || { wineserver -k >/dev/null 2>&1; timeout 20 wineserver -w; } || true
   wineserver -p >/dev/null 2>&1 &
   sleep 0.2
+  qs_start_wine_background
 }
 
 # Wine's background programs (services, the desktop, device and RPC hosts) start with the first
-# Wine program and inherit its output. Started by a test, they would hold its output pipe open,
-# and CTest would count the rest of the run as that test's time. Started here, their output goes
-# nowhere. The desktop process ends a second after its last user leaves, and the next test would
-# start it again: a command prompt that waits on this shell's pipe keeps it in use until the
-# shell ends.
+# Wine program and inherit its output. Started by a test, they would hold its output pipe open, and
+# CTest would count the rest of the run as that test's time (a script reading a program's output
+# would wait for the server to end). Started here, their output goes nowhere. The desktop process
+# ends a second after its last user leaves, and the next test would start it again: a command
+# prompt that waits on this shell's pipe keeps it in use until the shell ends.
 qs_start_wine_background() {
   exec {QS_DESKTOP_KEEPER}> >(qs_safe_wine wine cmd >/dev/null 2>&1)
   wine cmd /c exit </dev/null >/dev/null 2>&1

@@ -20,6 +20,8 @@
 #include <string>
 #include <vector>
 
+#include "mouse_click.h"
+
 namespace {
 
 struct Options {
@@ -76,12 +78,7 @@ void ClickAt(HWND wnd, POINT client) {
   POINT screen = client;
   ClientToScreen(wnd, &screen);
   SetForegroundWindow(wnd);
-  SetCursorPos(screen.x, screen.y);
-  INPUT input[2] = {};
-  input[0].type = input[1].type = INPUT_MOUSE;
-  input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(2, input, sizeof(INPUT));
+  LeftClickAtScreen(screen);
   WaitUntilResting(wnd);
 }
 

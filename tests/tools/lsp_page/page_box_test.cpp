@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "tests/support/mouse_click.h"
 #include "tests/support/open_message_box.h"
 #include "tests/support/page_test_fixture.h"
 #include "tests/tools/lsp/lsp_fixture.h"
@@ -31,13 +32,7 @@ bool Above(HWND upper, HWND lower) {
 }
 
 void ClickWithTheMouse(TControl* control) {
-  const POINT p = control->ClientToScreen(POINT{control->Width() / 2, control->Height() / 2});
-  SetCursorPos(p.x, p.y);
-  INPUT input[2] = {};
-  input[0].type = input[1].type = INPUT_MOUSE;
-  input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(2, input, sizeof(INPUT));
+  LeftClickAtScreen(control->ClientToScreen(POINT{control->Width() / 2, control->Height() / 2}));
 }
 
 // Handles what arrives for a while, from inside the box's own loop.
