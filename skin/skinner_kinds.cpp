@@ -1,8 +1,17 @@
 #include "skin/skinner_kinds.h"
 
+#include "skin/skin_button.h"
 #include "skin/skin_control.h"
 
 namespace {
+
+TSkinControl* MakeButton(TComponent* owner, const TSkinDecision&) { return new TSkinButton(owner); }
+
+TSkinControl* MakeBitButton(TComponent* owner, const TSkinDecision& decision) {
+  auto* skinner = new TSkinBitButton(owner);
+  if (decision.PngGlyph) skinner->GlyphProperty = L"PngImage";
+  return skinner;
+}
 
 using TSkinnerFactory = TSkinControl* (*)(TComponent* owner, const TSkinDecision& decision);
 
@@ -14,7 +23,8 @@ struct TKindEntry {
 // One line per built skinner class. Every kind missing here is still to be built: its
 // controls stay native (the discovery's decision is kept, nothing pretends to draw).
 const TKindEntry kBuiltKinds[] = {
-    {TSkinnerKind::None, nullptr},
+    {TSkinnerKind::Button, MakeButton},
+    {TSkinnerKind::BitButton, MakeBitButton},
 };
 
 const TKindEntry* Find(TSkinnerKind kind) {

@@ -1,0 +1,101 @@
+#include "skin/button_rules.h"
+
+#include <algorithm>
+#include <cwctype>
+
+int StripFrames(int frames) { return frames < 1 ? 1 : frames; }
+
+int StripFrame(int frame, int frames) { return std::clamp(frame, 1, StripFrames(frames)); }
+
+RECT StripCell(int width, int height, int frames, int frame) {
+  frames = StripFrames(frames);
+  frame = StripFrame(frame, frames);
+  const int w = width / frames;
+  return RECT{(frame - 1) * w, 0, frame * w, height};
+}
+
+UINT RtlFormat(UINT format, const std::wstring& biDiMode) {
+  return _wcsicmp(biDiMode.c_str(), L"bdRightToLeft") == 0 ? format | DT_RTLREADING : format;
+}
+
+std::wstring ReplaceFirst(const std::wstring& text, const std::wstring& find, const std::wstring& replacement) {
+  if (find.empty()) return text;
+  const size_t at = text.find(find);
+  if (at == std::wstring::npos) return text;
+  return text.substr(0, at) + replacement + text.substr(at + find.size());
+}
+
+int ButtonFaceFrame(const TButtonFaceState& s) {
+  if (!s.Enabled) return kFaceDisabled;
+  if (s.Pressed) return kFacePressed;
+  if (s.MouseOver) return kFaceHot;
+  if (s.Focused || s.IsDefault) return kFaceFocused;
+  return kFaceNormal;
+}
+
+int GlyphFrameOfFace(int faceFrame) {
+  if (faceFrame == kFacePressed) return 3;
+  if (faceFrame == kFaceDisabled) return 2;
+  return 1;
+}
+
+int ButtonMouseMode(const std::wstring& className) {
+  std::wstring lower = className.substr(0, 3);
+  for (wchar_t& c : lower) c = static_cast<wchar_t>(std::towlower(c));
+  return lower == L"trz" || lower == L"tel" ? 1 : 0;
+}
+
+int GlyphLayoutOf(const std::wstring& layoutName) {
+  if (layoutName == L"blglyphright") return kGlyphRight;
+  if (layoutName == L"blglyphtop") return kGlyphTop;
+  if (layoutName == L"blglyphbottom") return kGlyphBottom;
+  return kGlyphLeft;
+}
+
+TGlyphPlacement PlaceGlyphAndText(const TGlyphLayoutInput& in) {
+  const int W = in.Client.cx, H = in.Client.cy, GW = in.Glyph.cx, GH = in.Glyph.cy, TW = in.Text.cx,
+            TH = in.Text.cy;
+  const bool vertical = in.Layout == kGlyphTop || in.Layout == kGlyphBottom;
+  int M = in.Margin, S = in.Spacing;
+  TGlyphPlacement p;
+  if (vertical) {
+    p.Glyph.x = (W - GW + 1) / 2;
+    p.Text.x = (W - TW + 1) / 2;
+  } else {
+    p.Glyph.y = (H - GH + 1) / 2;
+    p.Text.y = (H - TH + 1) / 2;
+  }
+  if (TW == 0 || GW == 0) S = 0;
+  if (M == -1 || in.AlignCentre) {
+    if (S == -1) {
+      M = (vertical ? H - (GH + TH) : W - (GW + TW)) / 3;
+      S = M;
+    } else {
+      M = (vertical ? H - (GH + S + TH) : W - (GW + S + TW)) / 2;
+    }
+  } else if (S == -1) {
+    S = vertical ? (H - M - GH - TH) / 2 : (W - M - GW - TW) / 2;
+  }
+  switch (in.Layout) {
+    case kGlyphRight:
+      p.Glyph.x = W - M - GW;
+      p.Text.x = p.Glyph.x - S - TW;
+      p.ExtraFormat = DT_RIGHT;
+      break;
+    case kGlyphTop:
+      p.Glyph.y = M;
+      p.Text.y = M + GH + S;
+      p.ExtraFormat = DT_CENTER;
+      break;
+    case kGlyphBottom:
+      p.Glyph.y = H - M - GH;
+      p.Text.y = p.Glyph.y - S - TH;
+      p.ExtraFormat = DT_CENTER;
+      break;
+    default:
+      p.Glyph.x = M;
+      p.Text.x = M + GW + S;
+      break;
+  }
+  return p;
+}

@@ -1,0 +1,60 @@
+// The push-button skinners' decisions and the strip arithmetic of the control drawing helpers,
+// free of windows so they can be checked as tables: which frame of a strip a state shows and
+// where that frame lies, which face and glyph frame a button shows, where a bit button's glyph
+// and caption go, and the text-format and caption rules every button shares.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// A frame count below 1 counts as 1.
+int StripFrames(int frames);
+// A frame number (from 1) kept inside a strip of that many frames.
+int StripFrame(int frame, int frames);
+// The columns of that frame in a horizontal strip: frame n of F frames, each width div F wide,
+// at the full height.
+RECT StripCell(int width, int height, int frames, int frame);
+
+// DT_RTLREADING added for a control whose BiDiMode is bdRightToLeft (the other right-to-left
+// modes keep the format).
+UINT RtlFormat(UINT format, const std::wstring& biDiMode);
+// Only the first occurrence of find replaced; "||" in a caption becomes a line break this way.
+std::wstring ReplaceFirst(const std::wstring& text, const std::wstring& find, const std::wstring& replacement);
+
+// The face frames of the "Buttons" element.
+constexpr int kFaceNormal = 1, kFacePressed = 2, kFaceDisabled = 3, kFaceHot = 4, kFaceFocused = 5;
+struct TButtonFaceState {
+  bool Enabled = true;
+  bool Pressed = false;
+  bool MouseOver = false;
+  bool Focused = false;
+  bool IsDefault = false;
+};
+// Disabled over everything, then pressed, mouse over, focused or default, normal.
+int ButtonFaceFrame(const TButtonFaceState& state);
+// The glyph strip frame (1 up, 2 disabled, 3 down) that a face frame shows.
+int GlyphFrameOfFace(int faceFrame);
+// 1 for the vendors' buttons (class names starting "trz" or "tel", any case) that run their own
+// OnMouseDown, 0 for the rest, which get it forwarded.
+int ButtonMouseMode(const std::wstring& className);
+
+// Glyph layouts of a bit button.
+constexpr int kGlyphLeft = 0, kGlyphRight = 1, kGlyphTop = 2, kGlyphBottom = 3;
+// The layout from the lower-cased member name of "Layout"; a missing or unknown one is left.
+int GlyphLayoutOf(const std::wstring& layoutName);
+struct TGlyphLayoutInput {
+  SIZE Client{};  // the button
+  SIZE Glyph{};
+  SIZE Text{};
+  int Margin = -1;   // -1: glyph and text centred together
+  int Spacing = 4;   // -1: the text centred in what the glyph leaves
+  int Layout = kGlyphLeft;
+  bool AlignCentre = false;  // "Alignment" reads "tacenter": centred together whatever the margin
+};
+struct TGlyphPlacement {
+  POINT Glyph{};
+  POINT Text{};
+  UINT ExtraFormat = 0;  // DT_RIGHT or DT_CENTER added to the caption's format
+};
+TGlyphPlacement PlaceGlyphAndText(const TGlyphLayoutInput& in);

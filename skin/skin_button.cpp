@@ -1,0 +1,317 @@
+#include "skin/skin_button.h"
+
+#include <algorithm>
+#include <cwctype>
+
+#include "gui/controls.h"
+#include "gui/image_list.h"
+#include "gui/messages.h"
+#include "skin/button_rules.h"
+#include "skin/control_draw.h"
+#include "skin/draw_primitives.h"
+#include "skin/img_util.h"
+#include "skin/skin_data.h"
+#include "skin/skin_elements.h"
+#include "skin/skin_form.h"
+
+namespace {
+
+std::wstring Lower(std::wstring text) {
+  for (wchar_t& c : text) c = static_cast<wchar_t>(std::towlower(c));
+  return text;
+}
+
+COLORREF SkinColour(int32_t colour) { return static_cast<COLORREF>(SkinColourToRGB(colour)); }
+
+// A memory DC with a bitmap selected, given back on scope exit.
+class TBufferDC {
+ public:
+  TBufferDC(HDC like, const TBitmap& bitmap) : dc_(CreateCompatibleDC(like)) {
+    old_ = SelectObject(dc_, bitmap.Handle());
+  }
+  ~TBufferDC() {
+    SelectObject(dc_, old_);
+    DeleteDC(dc_);
+  }
+  TBufferDC(const TBufferDC&) = delete;
+  TBufferDC& operator=(const TBufferDC&) = delete;
+  HDC Get() const { return dc_; }
+
+ private:
+  HDC dc_;
+  HGDIOBJ old_;
+};
+
+TFont* FontOf(TControl* control) { return dynamic_cast<TFont*>(GetObjectPropByName(control, L"Font")); }
+
+// The picture a property holds: a graphic itself, or the graphic of a picture.
+TGraphic* GraphicProp(TControl* control, const std::wstring& name) {
+  TObject* held = GetObjectPropByName(control, name);
+  if (auto* picture = dynamic_cast<TPicture*>(held)) return picture->Graphic();
+  return dynamic_cast<TGraphic*>(held);
+}
+
+}  // namespace
+
+const TClassInfo& TSkinButton::StaticClass() {
+  static const TClassInfo info(L"TSkinButton", &TSkinControl::StaticClass(), nullptr, {});
+  return info;
+}
+
+const TClassInfo& TSkinBitButton::StaticClass() {
+  static const TClassInfo info(L"TSkinBitButton", &TSkinButton::StaticClass(), nullptr, {});
+  return info;
+}
+
+TSkinButton::TSkinButton(TComponent* owner) : TSkinControl(owner) {}
+
+void TSkinButton::AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool recolour) {
+  TSkinControl::AttachControl(form, skinData, canvas, recolour);
+  if (!Control) return;
+  Mode = ButtonMouseMode(Control->ClassName());
+  Transparent = Control->Tag() == 5555 || (SkinData && SkinData->Options().Contains(TSkinOption::xoTransparent));
+}
+
+bool TSkinButton::BeforeMessage(TMessage& m) {
+  switch (m.Msg) {
+    case WM_PAINT:
+      HandlePaint(this, m);
+      return false;
+    case WM_ERASEBKGND:
+      m.Result = 1;
+      return false;
+    case WM_TIMER:
+      KillTimer(Handle, 1);
+      return false;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      // The native button never sees the press: it would capture the mouse and click on its own.
+      if (GetFocus() != Handle) SetFocus(Handle);
+      MouseState |= 2;
+      RepaintWindow(nullptr);
+      if (Mode == 0 && Control) ForwardMouseDown(m);
+      return false;
+    default:
+      return TSkinControl::BeforeMessage(m);
+  }
+}
+
+void TSkinButton::AfterMessage(TMessage& m) {
+  switch (m.Msg) {
+    case WM_SETTEXT:
+      RepaintWindow(nullptr);
+      break;
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+      if (m.WParam != VK_SPACE) break;
+      MouseState = m.Msg == WM_KEYDOWN ? (MouseState | 2) : (MouseState & ~2);
+      Repaint();
+      break;
+    case WM_MOUSEMOVE:
+      if (WindowEnabled && !(MouseState & 1)) {
+        MouseState |= 1;
+        Repaint();
+      }
+      TrackMouseLeave(Handle);
+      break;
+    case WM_LBUTTONUP:
+      if (!(MouseState & 2)) break;
+      MouseState &= ~2;
+      Repaint();
+      Clicked();  // last: the click may free the control and this skinner with it
+      break;
+    case WM_MOUSELEAVE:
+      MouseState &= ~3;
+      Repaint();
+      break;
+    case CM_DIALOGKEY:
+    case CM_FOCUSCHANGED:
+      Repaint();  // the default button may have changed
+      break;
+    default:
+      TSkinControl::AfterMessage(m);
+      break;
+  }
+}
+
+void TSkinButton::Clicked() {
+  if (Control) {
+    Control->Click();
+    return;
+  }
+  HWND parent = GetParent(Handle);
+  if (Lower(GetWindowClassName(Handle)) == L"tbutton")
+    PostMessageW(parent, WM_COMMAND, 0, reinterpret_cast<LPARAM>(Handle));
+  else
+    PostMessageW(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(Handle), BN_CLICKED), reinterpret_cast<LPARAM>(Handle));
+}
+
+int TSkinButton::DrawFace(HDC buffer, const RECT& rect, bool defaultCounts) {
+  Focused = GetFocus() == Handle;
+  WindowEnabled = !(GetWindowLongPtrW(Handle, GWL_STYLE) & WS_DISABLED);
+  TButtonFaceState state;
+  state.Enabled = WindowEnabled;
+  state.Pressed = MouseState & 2;
+  state.MouseOver = MouseState & 1;
+  state.Focused = Focused;
+  state.IsDefault = defaultCounts && Lower(GetEnumPropByName(Control, L"Default")) == L"true";
+  WindowText = Facts.Caption();
+  const int frame = ButtonFaceFrame(state);
+  if (Transparent)
+    DrawParentBackground(Handle, buffer);
+  else
+    FillFace(buffer, rect);
+  const TDataSkinButton& buttons = SkinData->Elements.Buttons;
+  DrawElementFrame(buffer, rect, buttons.Frames(), frame, buttons);
+  return frame;
+}
+
+COLORREF TSkinButton::TextColour(int frame, bool normalInEveryFrame) const {
+  const TDataSkinButton& b = SkinData->Elements.Buttons;
+  COLORREF colour = SkinColour(SkinData->Elements.ColourTable[kColourButtonText]);
+  if (TFont* font = FontOf(Control)) colour = ColorToRGB(font->Color());
+  if (b.NormalColour2Given && (normalInEveryFrame || frame == kFaceNormal)) colour = SkinColour(b.NormalColour2);
+  if (frame == kFaceHot && b.MouseOverColour2Given) colour = SkinColour(b.MouseOverColour2);
+  if (frame == kFacePressed && b.PressedColour2Given) colour = SkinColour(b.PressedColour2);
+  if (!WindowEnabled) colour = DisabledTextColour();
+  return colour;
+}
+
+void TSkinButton::Present(HDC dc, HDC buffer, const RECT& rect) const {
+  BitBlt(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, buffer, 0, 0, SRCCOPY);
+}
+
+void TSkinButton::DrawSkin(HDC dc, const RECT& rect) {
+  if (!SkinData || SkinData->Elements.Buttons.Image.Empty() || !Handle) return;
+  RECT r{0, 0, rect.right - rect.left, rect.bottom - rect.top};
+  if (r.right < 1 || r.bottom < 1) return;
+  if (BackBuffer.Width() != r.right || BackBuffer.Height() != r.bottom) BackBuffer.SetSize(r.right, r.bottom);
+  TBufferDC buffer(dc, BackBuffer);
+  const int frame = DrawFace(buffer.Get(), r, true);
+  HGDIOBJ oldFont = SelectObject(buffer.Get(), Facts.Font());
+  SetTextColor(buffer.Get(), TextColour(frame, true));
+  DrawButtonCaption(buffer.Get(), r, DT_CENTER);
+  Present(dc, buffer.Get(), rect);
+  SelectObject(buffer.Get(), oldFont);
+}
+
+void TSkinButton::DrawButtonCaption(HDC dc, const RECT& rect, UINT alignment) {
+  WindowText = ReplaceFirst(WindowText, L"||", L"\r\n");
+  RECT textRect = rect;
+  InflateRect(&textRect, -2, -2);
+  SetBkMode(dc, TRANSPARENT);
+  DrawTextWide(dc, WindowText, textRect, alignment | DT_CALCRECT | DT_NOCLIP | DT_EXPANDTABS | DT_WORDBREAK);
+  OffsetRect(&textRect, -textRect.left, -textRect.top);
+  const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+  const int textWidth = textRect.right, textHeight = textRect.bottom;
+  if (alignment == DT_CENTER) {
+    OffsetRect(&textRect, (width - textWidth) / 2, (height - textHeight) / 2 - 1);
+  } else {
+    OffsetRect(&textRect, 0, (height - textHeight) / 2 - 1);
+    textRect.left = rect.left;
+    textRect.right = rect.right;
+  }
+  DrawTextWide(dc, WindowText, textRect, RtlTextFormat(this, alignment | DT_EXPANDTABS | DT_WORDBREAK));
+  SetBkMode(dc, OPAQUE);
+  if (Focused && !SkinData->Options().Contains(TSkinOption::xoNoFocusRect)) {
+    InflateRect(&textRect, 2, 2);
+    DrawFocusRect(dc, &textRect);
+  }
+}
+
+void TSkinBitButton::DrawSkin(HDC dc, const RECT& rect) {
+  if (Invalidator && Lower(GetEnumPropByName(Invalidator, L"Visible")) == L"false") return;
+  if (!SkinData || SkinData->Elements.Buttons.Image.Empty() || !Handle) return;
+  RECT r{0, 0, rect.right - rect.left, rect.bottom - rect.top};
+  if (r.right < 1 || r.bottom < 1) return;
+  if (BackBuffer.Width() != r.right || BackBuffer.Height() != r.bottom) BackBuffer.SetSize(r.right, r.bottom);
+  TBufferDC buffer(dc, BackBuffer);
+  HDC bdc = buffer.Get();
+  HGDIOBJ oldFont = SelectObject(bdc, reinterpret_cast<HFONT>(SendMessageW(Handle, WM_GETFONT, 0, 0)));
+  const bool picture = !GlyphProperty.empty();
+  const int frame = DrawFace(bdc, r, !picture);
+  if (TFont* font = FontOf(Control)) SelectObject(bdc, font->Handle());
+
+  // The glyph: a strip, an image-list image, or a whole picture.
+  auto* glyph = picture ? nullptr : dynamic_cast<TBitmap*>(GetObjectPropByName(Control, L"Glyph"));
+  TGraphic* graphic = picture ? GraphicProp(Control, GlyphProperty) : nullptr;
+  auto* images = picture ? nullptr : dynamic_cast<TCustomImageList*>(GetObjectPropByName(Control, L"Images"));
+  const int numGlyphs = StripFrames(static_cast<int>(GetOrdPropByName(Control, L"NumGlyphs")));
+  const int imageIndex = static_cast<int>(GetOrdPropByName(Control, L"ImageIndex"));
+  const int disabledIndex = static_cast<int>(GetOrdPropByName(Control, L"DisabledIndex"));
+  SIZE glyphSize{};
+  if (graphic && !graphic->Empty())
+    glyphSize = {graphic->Width(), graphic->Height()};
+  else if (glyph && !glyph->Empty())
+    glyphSize = {glyph->Width() / numGlyphs, glyph->Height()};
+  else if (images && imageIndex != -1)
+    glyphSize = {images->Width(), images->Height()};
+
+  TGlyphLayoutInput in;
+  in.Client = {r.right, r.bottom};
+  in.Glyph = glyphSize;
+  in.Margin = static_cast<int>(GetOrdPropByName(Control, L"Margin"));
+  in.Spacing = static_cast<int>(GetOrdPropByName(Control, L"Spacing"));
+  in.Layout = GlyphLayoutOf(Lower(GetEnumPropByName(Control, L"Layout")));
+  in.AlignCentre = Lower(GetEnumPropByName(Control, L"Alignment")) == L"tacenter";
+  WindowText = ReplaceFirst(WindowText, L"||", L"\r\n");
+  if (!WindowText.empty()) {
+    RECT measure = r;
+    InflateRect(&measure, -2, -2);
+    if (in.Layout == kGlyphLeft || in.Layout == kGlyphRight)
+      measure.right -= glyphSize.cx + 2;
+    else
+      measure.bottom -= glyphSize.cy + 2;
+    DrawTextWide(bdc, WindowText, measure, DT_CALCRECT | DT_WORDBREAK);
+    in.Text = {measure.right - measure.left, measure.bottom - measure.top};
+  }
+  const TGlyphPlacement place = PlaceGlyphAndText(in);
+  const RECT glyphRect{place.Glyph.x, place.Glyph.y, place.Glyph.x + glyphSize.cx, place.Glyph.y + glyphSize.cy};
+  if (graphic && !graphic->Empty()) {
+    TCanvas canvas(bdc);
+    graphic->Draw(canvas, glyphRect);
+  } else if (glyph && !glyph->Empty()) {
+    DrawGlyphFrame(bdc, glyphRect, numGlyphs, GlyphFrameOfFace(frame), *glyph);
+  } else if (images) {
+    TCanvas canvas(bdc);
+    if (WindowEnabled) {
+      if (imageIndex != -1) images->Draw(canvas, place.Glyph.x, place.Glyph.y, imageIndex, true);
+    } else if (disabledIndex != -1 || imageIndex != -1) {
+      images->Draw(canvas, place.Glyph.x, place.Glyph.y, disabledIndex != -1 ? disabledIndex : imageIndex, false);
+    }
+  }
+
+  RECT textRect{place.Text.x, place.Text.y, place.Text.x + in.Text.cx, place.Text.y + in.Text.cy};
+  SetBkMode(bdc, TRANSPARENT);
+  SetTextColor(bdc, TextColour(frame, !picture));
+  const UINT format = DT_WORDBREAK | place.ExtraFormat;
+  if (!WindowText.empty()) DrawTextWide(bdc, WindowText, textRect, picture ? format : RtlTextFormat(this, format));
+  SetBkMode(bdc, OPAQUE);
+  if (Focused && !SkinData->Options().Contains(TSkinOption::xoNoFocusRect)) {
+    InflateRect(&textRect, 2, 2);
+    DrawFocusRect(bdc, &textRect);
+  }
+  Present(dc, bdc, rect);
+  SelectObject(bdc, oldFont);
+}
+
+void TSkinBitButton::DrawGlyphFrame(HDC dc, const RECT& rect, int numGlyphs, int glyphFrame, const TBitmap& glyph) {
+  if (glyph.Empty()) return;
+  numGlyphs = StripFrames(numGlyphs);
+  const int width = glyph.Width() / numGlyphs, height = glyph.Height();
+  if (glyphFrame == 2 && numGlyphs == 1) {
+    // No disabled frame: the platform's embossed disabled look of the whole glyph.
+    DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(glyph.Handle()), 0, rect.left, rect.top, width, height,
+               DST_BITMAP | DSS_DISABLED);
+    return;
+  }
+  if (glyphFrame < 1 || glyphFrame > numGlyphs) glyphFrame = 1;
+  TBitmap frame(width, height);
+  if (frame.Empty()) return;
+  const RECT cell = StripCell(glyph.Width(), height, numGlyphs, glyphFrame);
+  {
+    TBufferDC source(dc, glyph), target(dc, frame);
+    BitBlt(target.Get(), 0, 0, width, height, source.Get(), cell.left, 0, SRCCOPY);
+  }
+  DrawKeyed(dc, RECT{rect.left, rect.top, rect.left + width, rect.top + height}, frame, frame.Pixel(0, height - 1));
+}

@@ -1,0 +1,188 @@
+// Push-button skinners on real windows with a skin whose button faces are one solid colour per
+// frame: the face each state shows, one click for a press and release on the button and none
+// when the mouse left it first, a dialog push button's WM_COMMAND, and a bit button's glyph
+// frames.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "gui/buttons.h"
+#include "gui/forms.h"
+#include "gui_test_support.h"
+#include "packed_skin.h"
+#include "skin/skin_button.h"
+#include "skin/skin_data.h"
+#include "skin/skin_elements.h"
+#include "skin/skin_form.h"
+#include "skin/skin_manager.h"
+#include "skin/skinner_kinds.h"
+
+namespace {
+
+constexpr COLORREF kNormal = RGB(200, 0, 0), kPressed = RGB(0, 200, 0), kDisabled = RGB(0, 0, 200),
+                   kHot = RGB(200, 200, 0), kFocusedFace = RGB(0, 200, 200);
+constexpr COLORREF kGlyphUp = RGB(10, 20, 30), kGlyphDisabled = RGB(90, 80, 70), kKey = RGB(255, 0, 255);
+
+// Equal cells of one colour each, side by side.
+TBitmap Strip(const std::vector<COLORREF>& colours, int cellWidth, int height) {
+  TBitmap strip(cellWidth * static_cast<int>(colours.size()), height);
+  for (size_t i = 0; i < colours.size(); ++i)
+    for (int x = 0; x < cellWidth; ++x)
+      for (int y = 0; y < height; ++y) strip.SetPixel(static_cast<int>(i) * cellWidth + x, y, colours[i]);
+  return strip;
+}
+
+class SkinButtonTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    form = new TForm(nullptr);
+    form->SetBounds(50, 50, 300, 200);
+    form->Show();
+    data = new TSkinData(form);
+    data->ReadSkinStream(OurStoredSkin());
+    TDataSkinButton& faces = data->Elements.Buttons;
+    faces.Image = Strip({kNormal, kPressed, kDisabled, kHot, kFocusedFace}, 12, 12);
+    faces.Frame = 5;
+    faces.LeftWidth = faces.RightWidth = faces.TopHeight = faces.BottomHeight = 0;
+    faces.Trans = 0;
+    faces.Tile = 0;
+    skinForm = new TWinSkinForm(nullptr);
+    skinForm->SkinData = data;
+    SetFocus(form->Handle());
+  }
+  void TearDown() override {
+    delete skinForm;
+    delete form;
+    FreeSkinManager();
+  }
+  template <class T>
+  T* Place(const wchar_t* caption) {
+    auto* button = new T(form);
+    button->SetParent(form);
+    button->SetBounds(10, 10, 90, 30);
+    button->SetCaption(caption);
+    button->OnClick = [this](TObject*) { ++clicks; };
+    return button;
+  }
+  TSkinControl* Skin(TControl* control, TSkinnerKind kind) {
+    TSkinDecision decision;
+    decision.Kind = kind;
+    TSkinControl* skinner = MakeSkinner(kind, control, decision);
+    skinner->AttachControl(skinForm, data, nullptr, false);
+    return skinner;
+  }
+  // The pixel at (x, y) of what the window paints.
+  static COLORREF Probe(HWND window, int x = 3, int y = 3) {
+    RECT r;
+    GetWindowRect(window, &r);
+    TBitmap picture(r.right - r.left, r.bottom - r.top);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, picture.Handle());
+    SendMessageW(window, WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    return picture.Pixel(x, y);
+  }
+
+  TForm* form = nullptr;
+  TSkinData* data = nullptr;
+  TWinSkinForm* skinForm = nullptr;
+  int clicks = 0;
+};
+
+TEST_F(SkinButtonTest, EachStateShowsItsFace) {
+  TButton* button = Place<TButton>(L"Scan");
+  Skin(button, TSkinnerKind::Button);
+  HWND w = button->Handle();
+  EXPECT_EQ(Probe(w), kNormal);
+  SendMessageW(w, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+  EXPECT_EQ(Probe(w), kHot);
+  SendMessageW(w, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  EXPECT_EQ(Probe(w), kPressed);
+  SendMessageW(w, WM_MOUSELEAVE, 0, 0);
+  ASSERT_EQ(GetFocus(), w);  // the press took the focus
+  EXPECT_EQ(Probe(w), kFocusedFace);
+  SetFocus(form->Handle());
+  EXPECT_EQ(Probe(w), kNormal);
+  button->SetDefault(true);
+  EXPECT_EQ(Probe(w), kFocusedFace);  // a default button without the focus
+  button->SetEnabled(false);
+  EXPECT_EQ(Probe(w), kDisabled);     // disabled wins over default
+}
+
+TEST_F(SkinButtonTest, PressAndReleaseClicksOnceAndLeavingFirstCancels) {
+  TButton* button = Place<TButton>(L"Clean");
+  Skin(button, TSkinnerKind::Button);
+  HWND w = button->Handle();
+  Probe(w);
+  SendMessageW(w, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  SendMessageW(w, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  Pump(20);
+  EXPECT_EQ(clicks, 1);
+  SendMessageW(w, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  SendMessageW(w, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(200, 5));
+  SendMessageW(w, WM_MOUSELEAVE, 0, 0);
+  SendMessageW(w, WM_LBUTTONUP, 0, MAKELPARAM(200, 5));
+  Pump(20);
+  EXPECT_EQ(clicks, 1);
+  SendMessageW(w, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));  // a release without a press
+  Pump(20);
+  EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(SkinButtonTest, ADialogPushButtonPostsItsCommandToItsParent) {
+  HWND w = CreateWindowExW(0, L"BUTTON", L"OK", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 50, 80, 24, form->Handle(),
+                           reinterpret_cast<HMENU>(42), GetModuleHandleW(nullptr), nullptr);
+  TSkinDecision decision;
+  decision.Kind = TSkinnerKind::Button;
+  MakeSkinner(TSkinnerKind::Button, skinForm, decision)->AttachWindow(w, data, nullptr, skinForm);
+  EXPECT_EQ(Probe(w), kNormal);
+  MSG msg;
+  while (PeekMessageW(&msg, form->Handle(), WM_COMMAND, WM_COMMAND, PM_REMOVE)) {
+  }
+  SendMessageW(w, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  SendMessageW(w, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  ASSERT_TRUE(PeekMessageW(&msg, form->Handle(), WM_COMMAND, WM_COMMAND, PM_REMOVE));
+  EXPECT_EQ(msg.wParam, MAKEWPARAM(42, BN_CLICKED));
+  EXPECT_EQ(msg.lParam, reinterpret_cast<LPARAM>(w));
+  EXPECT_FALSE(PeekMessageW(&msg, form->Handle(), WM_COMMAND, WM_COMMAND, PM_REMOVE));  // once
+  DestroyWindow(w);
+}
+
+TEST_F(SkinButtonTest, ABitButtonShowsTheGlyphFrameOfItsState) {
+  TBitBtn* button = Place<TBitBtn>(L"");
+  // Two 8 x 8 frames, up and disabled, each with its key colour in the bottom-left pixel.
+  TBitmap glyph = Strip({kGlyphUp, kGlyphDisabled}, 8, 8);
+  glyph.SetPixel(0, 7, kKey);
+  glyph.SetPixel(8, 7, kKey);
+  button->Glyph()->Assign(glyph);
+  button->SetNumGlyphs(2);
+  Skin(button, TSkinnerKind::BitButton);
+  HWND w = button->Handle();
+  // No caption, margin -1: the glyph centred, at ((90 - 8) / 2, (30 - 8 + 1) / 2).
+  EXPECT_EQ(Probe(w, 41 + 4, 11 + 4), kGlyphUp);
+  EXPECT_EQ(Probe(w, 41, 11 + 7), kNormal);  // the key colour shows the face
+  EXPECT_EQ(Probe(w), kNormal);
+  button->SetEnabled(false);
+  EXPECT_EQ(Probe(w, 41 + 4, 11 + 4), kGlyphDisabled);
+  EXPECT_EQ(Probe(w), kDisabled);
+  // Frame counts below 1 count as 1: the whole strip is one glyph, drawn without a crash.
+  button->SetEnabled(true);
+  button->SetNumGlyphs(0);
+  Probe(w);
+}
+
+TEST_F(SkinButtonTest, TheDiscoveryAttachesTheButtonSkinners) {
+  TButton* button = Place<TButton>(L"One");
+  TBitBtn* bit = Place<TBitBtn>(L"Two");
+  skinForm->SkinComponent(button, form);
+  skinForm->SkinComponent(bit, form);
+  auto* plain = dynamic_cast<TSkinButton*>(skinForm->FindSkinControlByHandle(button->Handle()));
+  ASSERT_NE(plain, nullptr);
+  EXPECT_EQ(dynamic_cast<TSkinBitButton*>(plain), nullptr);
+  EXPECT_NE(dynamic_cast<TSkinBitButton*>(skinForm->FindSkinControlByHandle(bit->Handle())), nullptr);
+}
+
+}  // namespace

@@ -1,0 +1,98 @@
+// The contract every built skinner kind keeps, over the kind table so that skinners added later
+// are covered without a test of their own: it attaches to a control of its kind, answers the
+// engine's query, paints, steps aside when the engine switches it off, and goes with its control.
+// A built kind with no sample control here fails, so each new skinner names one.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+
+#include "gui/buttons.h"
+#include "gui/forms.h"
+#include "gui_test_support.h"
+#include "packed_skin.h"
+#include "skin/skin_control.h"
+#include "skin/skin_data.h"
+#include "skin/skin_form.h"
+#include "skin/skin_manager.h"
+#include "skin/skin_messages.h"
+#include "skin/skinner_kinds.h"
+
+namespace {
+
+using K = TSkinnerKind;
+using TSample = std::function<TControl*(TForm*)>;
+
+template <class T>
+TSample Sample() {
+  return [](TForm* form) -> TControl* {
+    auto* control = new T(form);
+    control->SetParent(form);
+    control->SetBounds(10, 10, 90, 30);
+    control->SetCaption(L"Sample");
+    return control;
+  };
+}
+
+// A control of each built kind.
+const std::map<K, TSample>& Samples() {
+  static const std::map<K, TSample> samples = {
+      {K::Button, Sample<TButton>()},
+      {K::BitButton, Sample<TBitBtn>()},
+  };
+  return samples;
+}
+
+constexpr COLORREF kUnpainted = RGB(1, 2, 3);
+
+TEST(SkinnerContract, EveryBuiltKind) {
+  TForm* form = new TForm(nullptr);
+  form->SetBounds(50, 50, 300, 200);
+  form->Show();
+  TSkinData* data = new TSkinData(form);
+  data->ReadSkinStream(OurStoredSkin());
+  TWinSkinForm skinForm(nullptr);
+  skinForm.SkinData = data;
+  for (int k = 0; k <= static_cast<int>(K::AdvPage); ++k) {
+    const K kind = static_cast<K>(k);
+    if (!SkinnerKindBuilt(kind)) continue;
+    const std::wstring wname = SkinnerKindName(kind);
+    const std::string name(wname.begin(), wname.end());
+    auto sample = Samples().find(kind);
+    ASSERT_NE(sample, Samples().end()) << name << " has no sample control";
+    TControl* control = sample->second(form);
+    auto* windowed = dynamic_cast<TWinControl*>(control);
+    ASSERT_NE(windowed, nullptr) << name;
+    TSkinDecision decision;
+    decision.Kind = kind;
+    TSkinControl* skinner = MakeSkinner(kind, control, decision);
+    ASSERT_NE(skinner, nullptr) << name;
+    EXPECT_EQ(skinner->ClassName(), wname) << name;
+    skinner->AttachControl(&skinForm, data, nullptr, false);
+    HWND w = windowed->Handle();
+    EXPECT_EQ(SendMessageW(w, SKM_QUERYSKINNED, 0, 0), 1) << name;
+    EXPECT_EQ(skinForm.FindSkinControlByHandle(w), skinner) << name;
+
+    // It paints the control into a DC it is given.
+    TBitmap picture(control->Width(), control->Height());
+    picture.Fill(kUnpainted);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, picture.Handle());
+    SendMessageW(w, WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    EXPECT_NE(picture.Pixel(control->Width() / 2, 2), kUnpainted) << name;
+
+    SendMessageW(w, SKM_ENABLE, 0, 0);
+    EXPECT_EQ(SendMessageW(w, SKM_QUERYSKINNED, 0, 0), 0) << name;
+    SendMessageW(w, SKM_ENABLE, 1, 0);
+    delete control;
+    EXPECT_TRUE(skinForm.Skinners.empty()) << name;
+  }
+  delete form;
+  FreeSkinManager();
+}
+
+}  // namespace
