@@ -1,11 +1,12 @@
-// Push-button skinners on real windows with a skin whose button faces are one solid colour per
-// frame: the face each state shows, one click for a press and release on the button and none
+// Push-button skinners on real windows with the synthetic test skin (one solid colour per
+// element frame): the face each state shows, one click for a press and release on the button and none
 // when the mouse left it first, a dialog push button's WM_COMMAND, and a bit button's glyph
 // frames.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <vector>
 
 #include "gui/buttons.h"
@@ -18,11 +19,10 @@
 #include "skin/skin_form.h"
 #include "skin/skin_manager.h"
 #include "skin/skinner_kinds.h"
+#include "synthetic_skin.h"
 
 namespace {
 
-constexpr COLORREF kNormal = RGB(200, 0, 0), kPressed = RGB(0, 200, 0), kDisabled = RGB(0, 0, 200),
-                   kHot = RGB(200, 200, 0), kFocusedFace = RGB(0, 200, 200);
 constexpr COLORREF kGlyphUp = RGB(10, 20, 30), kGlyphDisabled = RGB(90, 80, 70), kKey = RGB(255, 0, 255);
 
 // Equal cells of one colour each, side by side.
@@ -42,12 +42,15 @@ class SkinButtonTest : public testing::Test {
     form->Show();
     data = new TSkinData(form);
     data->ReadSkinStream(OurStoredSkin());
-    TDataSkinButton& faces = data->Elements.Buttons;
-    faces.Image = Strip({kNormal, kPressed, kDisabled, kHot, kFocusedFace}, 12, 12);
-    faces.Frame = 5;
-    faces.LeftWidth = faces.RightWidth = faces.TopHeight = faces.BottomHeight = 0;
-    faces.Trans = 0;
-    faces.Tile = 0;
+    synthetic = std::make_unique<TSyntheticSkin>(data->Elements);
+    const TDataSkinButton* faces = &data->Elements.Buttons;
+    ASSERT_EQ(faces->Frames(), 5);
+    kNormal = synthetic->Colour(faces, 1);
+    kPressed = synthetic->Colour(faces, 2);
+    kDisabled = synthetic->Colour(faces, 3);
+    kHot = synthetic->Colour(faces, 4);
+    kFocusedFace = synthetic->Colour(faces, 5);
+    ASSERT_NE(kNormal, 0u);
     skinForm = new TWinSkinForm(nullptr);
     skinForm->SkinData = data;
     SetFocus(form->Handle());
@@ -88,6 +91,8 @@ class SkinButtonTest : public testing::Test {
 
   TForm* form = nullptr;
   TSkinData* data = nullptr;
+  std::unique_ptr<TSyntheticSkin> synthetic;
+  COLORREF kNormal = 0, kPressed = 0, kDisabled = 0, kHot = 0, kFocusedFace = 0;
   TWinSkinForm* skinForm = nullptr;
   int clicks = 0;
 };

@@ -89,6 +89,20 @@ TForm* ButtonsWindow() {
   Place<TStandInMediaPlayer>(f, 210, 155, 190, 30, L"Media player");
   Place<TStandInTabSet>(f, 10, 205, 190, 25, L"Tab set");
   Place<TStandInMenuButton>(f, 210, 205, 120, 25, L"Menu button");
+  Place<TButton>(f, 10, 240, 90, 25, L"Disabled")->SetEnabled(false);
+  // A glyph strip of two frames (up, disabled) whose bottom-left pixel is the transparent colour.
+  auto* glyphed = Place<TBitBtn>(f, 110, 236, 120, 34, L"Two||lines");
+  TBitmap glyph(32, 16);
+  glyph.Fill(RGB(255, 0, 255));
+  for (int frame = 0; frame < 2; ++frame)
+    for (int y = 3; y < 13; ++y)
+      for (int x = 3; x < 13; ++x) glyph.SetPixel(frame * 16 + x, y, frame ? RGB(128, 128, 128) : RGB(0, 128, 0));
+  auto* disabled = Place<TBitBtn>(f, 240, 236, 120, 34, L"Disabled glyph");
+  disabled->SetEnabled(false);
+  for (TBitBtn* button : {glyphed, disabled}) {
+    button->Glyph()->Assign(glyph);
+    button->SetNumGlyphs(2);
+  }
   return f;
 }
 
