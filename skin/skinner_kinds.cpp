@@ -2,10 +2,16 @@
 
 #include "skin/skin_button.h"
 #include "skin/skin_control.h"
+#include "skin/skin_progress.h"
+#include "skin/skin_track_bar.h"
 
 namespace {
 
-TSkinControl* MakeButton(TComponent* owner, const TSkinDecision&) { return new TSkinButton(owner); }
+// A skinner that needs nothing from the decision.
+template <typename T>
+TSkinControl* MakeAs(TComponent* owner, const TSkinDecision&) {
+  return new T(owner);
+}
 
 TSkinControl* MakeBitButton(TComponent* owner, const TSkinDecision& decision) {
   auto* skinner = new TSkinBitButton(owner);
@@ -23,8 +29,10 @@ struct TKindEntry {
 // One line per built skinner class. Every kind missing here is still to be built: its
 // controls stay native (the discovery's decision is kept, nothing pretends to draw).
 const TKindEntry kBuiltKinds[] = {
-    {TSkinnerKind::Button, MakeButton},
+    {TSkinnerKind::Button, MakeAs<TSkinButton>},
     {TSkinnerKind::BitButton, MakeBitButton},
+    {TSkinnerKind::Progress, MakeAs<TSkinProgress>},
+    {TSkinnerKind::TrackBar, MakeAs<TSkinTrackBar>},
 };
 
 const TKindEntry* Find(TSkinnerKind kind) {

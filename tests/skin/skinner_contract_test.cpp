@@ -11,6 +11,8 @@
 
 #include "gui/buttons.h"
 #include "gui/forms.h"
+#include "gui/progress.h"
+#include "gui/sliders.h"
 #include "gui_test_support.h"
 #include "packed_skin.h"
 #include "skin/skin_control.h"
@@ -41,6 +43,8 @@ const std::map<K, TSample>& Samples() {
   static const std::map<K, TSample> samples = {
       {K::Button, Sample<TButton>()},
       {K::BitButton, Sample<TBitBtn>()},
+      {K::Progress, Sample<TProgressBar>()},
+      {K::TrackBar, Sample<TTrackBar>()},
   };
   return samples;
 }
