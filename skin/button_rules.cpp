@@ -99,3 +99,43 @@ TGlyphPlacement PlaceGlyphAndText(const TGlyphLayoutInput& in) {
   }
   return p;
 }
+
+int CheckBoxFrame(const TCheckFrameInput& in) {
+  int frame = (in.ButtonState & BST_CHECKED) ? 2 : 1;
+  if (in.HasControl) {
+    if (in.State) {
+      const std::wstring state = in.State;
+      if (state.find(L"uncheck") != std::wstring::npos)
+        frame = 1;
+      else if (state.find(L"check") != std::wstring::npos)
+        frame = 2;
+      else if (state.find(L"gray") != std::wstring::npos)
+        frame = 4;
+    } else if (in.Checked) {
+      frame = std::wstring(in.Checked) == L"true" ? 2 : 1;
+    }
+    if (in.HasDataField && in.CheckState != 0) frame = in.CheckState == 3 ? 4 : in.CheckState;
+    if (in.HasDataBinding) frame = 1;
+  }
+  // A greyed state already names its disabled-looking frame.
+  if (in.Disabled && frame < 3) frame += 2;
+  const bool indeterminate = in.ButtonState & BST_INDETERMINATE;
+  if (indeterminate) frame = 4;
+  if (in.Frames == 12) {
+    if (indeterminate) return in.Disabled ? 12 : 9;
+    if (frame == 2) frame = 5;
+    else if (frame == 3) frame = 4;
+    else if (frame == 4) frame = 8;
+  }
+  return StripFrame(frame, in.Frames);
+}
+
+int RadioButtonFrame(bool checked, bool disabled, int frames) {
+  int frame = (checked ? 2 : 1) + (disabled ? 2 : 0);
+  if (frames == 8) {
+    if (frame == 2) frame = 5;
+    else if (frame == 3) frame = 4;
+    else if (frame == 4) frame = 8;
+  }
+  return StripFrame(frame, frames);
+}

@@ -58,3 +58,22 @@ struct TGlyphPlacement {
   UINT ExtraFormat = 0;  // DT_RIGHT or DT_CENTER added to the caption's format
 };
 TGlyphPlacement PlaceGlyphAndText(const TGlyphLayoutInput& in);
+
+// What decides a check box's glyph frame.
+struct TCheckFrameInput {
+  UINT ButtonState = 0;            // BM_GETSTATE
+  bool HasControl = false;
+  const wchar_t* State = nullptr;  // the published "State" member name, lower case; null when missing
+  const wchar_t* Checked = nullptr;  // the published "Checked" as text, lower case; null when missing
+  bool HasDataField = false;
+  int CheckState = 0;              // 0, or 1 + the last BM_SETCHECK's wParam
+  bool HasDataBinding = false;
+  bool Disabled = false;
+  int Frames = 4;
+};
+// Four-frame strips: 1 unchecked, 2 checked, 3 and 4 their disabled looks (4 also
+// indeterminate); a 12-frame strip has unchecked 1, checked 5, indeterminate 9, each disabled
+// three frames on. Kept inside the strip.
+int CheckBoxFrame(const TCheckFrameInput& in);
+// The same for a radio button; an 8-frame strip has unchecked 1, checked 5, each disabled three on.
+int RadioButtonFrame(bool checked, bool disabled, int frames);

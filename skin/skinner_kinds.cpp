@@ -1,6 +1,7 @@
 #include "skin/skinner_kinds.h"
 
 #include "skin/skin_button.h"
+#include "skin/skin_check_box.h"
 #include "skin/skin_control.h"
 #include "skin/skin_progress.h"
 #include "skin/skin_track_bar.h"
@@ -33,6 +34,8 @@ const TKindEntry kBuiltKinds[] = {
     {TSkinnerKind::BitButton, MakeBitButton},
     {TSkinnerKind::Progress, MakeAs<TSkinProgress>},
     {TSkinnerKind::TrackBar, MakeAs<TSkinTrackBar>},
+    {TSkinnerKind::CheckBox, MakeAs<TSkinCheckBox>},
+    {TSkinnerKind::RadioButton, MakeAs<TSkinRadioButton>},
 };
 
 const TKindEntry* Find(TSkinnerKind kind) {

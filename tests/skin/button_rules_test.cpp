@@ -117,4 +117,59 @@ TEST(ButtonRules, GlyphLayouts) {
   EXPECT_EQ(GlyphLayoutOf(L""), kGlyphLeft);  // no Layout property: glyph left
 }
 
+TEST(ButtonRules, CheckAndRadioFrames) {
+  struct Case {
+    const char* name;
+    UINT buttonState;
+    const wchar_t* state;
+    bool disabled;
+    int frames;
+    int frame;
+  } cases[] = {
+      {"unchecked", 0, L"cbunchecked", false, 4, 1},
+      {"checked", BST_CHECKED, L"cbchecked", false, 4, 2},
+      {"unchecked disabled", 0, L"cbunchecked", true, 4, 3},
+      {"checked disabled", BST_CHECKED, L"cbchecked", true, 4, 4},
+      {"greyed", BST_INDETERMINATE, L"cbgrayed", false, 4, 4},
+      {"greyed disabled stays in the strip", BST_INDETERMINATE, L"cbgrayed", true, 4, 4},
+      {"twelve: unchecked", 0, L"cbunchecked", false, 12, 1},
+      {"twelve: checked", BST_CHECKED, L"cbchecked", false, 12, 5},
+      {"twelve: unchecked disabled", 0, L"cbunchecked", true, 12, 4},
+      {"twelve: checked disabled", BST_CHECKED, L"cbchecked", true, 12, 8},
+      {"twelve: greyed", BST_INDETERMINATE, L"cbgrayed", false, 12, 9},
+      {"twelve: greyed disabled", BST_INDETERMINATE, L"cbgrayed", true, 12, 12},
+      {"the property wins over the window", BST_CHECKED, L"cbunchecked", false, 4, 1},
+      {"a two-frame strip keeps its frames", BST_CHECKED, L"cbchecked", true, 2, 2},
+  };
+  for (const Case& c : cases) {
+    TCheckFrameInput in;
+    in.ButtonState = c.buttonState;
+    in.HasControl = true;
+    in.State = c.state;
+    in.Disabled = c.disabled;
+    in.Frames = c.frames;
+    EXPECT_EQ(CheckBoxFrame(in), c.frame) << c.name;
+  }
+  // A plain window by its button state; a data-aware box by its last BM_SETCHECK.
+  TCheckFrameInput plain;
+  plain.ButtonState = BST_CHECKED;
+  EXPECT_EQ(CheckBoxFrame(plain), 2);
+  TCheckFrameInput data;
+  data.HasControl = true;
+  data.Checked = L"false";
+  data.HasDataField = true;
+  data.CheckState = 3;
+  EXPECT_EQ(CheckBoxFrame(data), 4);
+  data.HasDataBinding = true;
+  EXPECT_EQ(CheckBoxFrame(data), 1);
+
+  EXPECT_EQ(RadioButtonFrame(false, false, 4), 1);
+  EXPECT_EQ(RadioButtonFrame(true, false, 4), 2);
+  EXPECT_EQ(RadioButtonFrame(true, true, 4), 4);
+  EXPECT_EQ(RadioButtonFrame(true, true, 8), 8);
+  EXPECT_EQ(RadioButtonFrame(false, true, 8), 4);
+  EXPECT_EQ(RadioButtonFrame(true, false, 8), 5);
+  EXPECT_EQ(RadioButtonFrame(true, true, 0), 1);  // no count: one frame
+}
+
 }  // namespace

@@ -14,6 +14,7 @@
 #include "gui_test_support.h"
 #include "packed_skin.h"
 #include "skin/skin_button.h"
+#include "skin/skin_check_box.h"
 #include "skin/skin_data.h"
 #include "skin/skin_elements.h"
 #include "skin/skin_form.h"
@@ -188,6 +189,42 @@ TEST_F(SkinButtonTest, TheDiscoveryAttachesTheButtonSkinners) {
   ASSERT_NE(plain, nullptr);
   EXPECT_EQ(dynamic_cast<TSkinBitButton*>(plain), nullptr);
   EXPECT_NE(dynamic_cast<TSkinBitButton*>(skinForm->FindSkinControlByHandle(bit->Handle())), nullptr);
+}
+
+// Check boxes and radio buttons: glyph strips of four 13 x 13 frames, one colour each.
+TEST_F(SkinButtonTest, CheckBoxesAndRadioButtonsShowTheFrameOfTheirState) {
+  const COLORREF frames[] = {RGB(50, 0, 0), RGB(0, 50, 0), RGB(0, 0, 50), RGB(50, 50, 0)};
+  TDataSkinButton& b = data->Elements.Buttons;
+  b.CheckImage = Strip({frames[0], frames[1], frames[2], frames[3]}, 13, 13);
+  b.CheckFrames = 4;
+  b.RadioImage = b.CheckImage;
+  b.RadioFrames = 4;
+  auto* box = Place<TCheckBox>(L"Check");
+  Skin(box, TSkinnerKind::CheckBox);
+  auto* radio = Place<TRadioButton>(L"Radio");
+  radio->SetTop(50);
+  Skin(radio, TSkinnerKind::RadioButton);
+  // The glyph sits at the left edge, centred in the 30-pixel height.
+  const int x = 6, y = 15;
+  EXPECT_EQ(Probe(box->Handle(), x, y), frames[0]);
+  box->SetChecked(true);
+  EXPECT_EQ(Probe(box->Handle(), x, y), frames[1]);
+  box->SetEnabled(false);
+  EXPECT_EQ(Probe(box->Handle(), x, y), frames[3]);
+  EXPECT_EQ(Probe(radio->Handle(), x, y), frames[0]);
+  radio->SetChecked(true);
+  EXPECT_EQ(Probe(radio->Handle(), x, y), frames[1]);
+  radio->SetEnabled(false);
+  EXPECT_EQ(Probe(radio->Handle(), x, y), frames[3]);
+  // A plain dialog check box keeps its native painting; the skin glyph goes over the native one.
+  HWND plain = CreateWindowExW(0, L"BUTTON", L"Plain", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, 10, 90, 90, 30,
+                               form->Handle(), reinterpret_cast<HMENU>(43), GetModuleHandleW(nullptr), nullptr);
+  TSkinDecision decision;
+  decision.Kind = TSkinnerKind::CheckBox;
+  MakeSkinner(TSkinnerKind::CheckBox, skinForm, decision)->AttachWindow(plain, data, nullptr, skinForm);
+  SendMessageW(plain, BM_SETCHECK, BST_CHECKED, 0);
+  EXPECT_EQ(Probe(plain, x, y), frames[1]);
+  DestroyWindow(plain);
 }
 
 }  // namespace

@@ -45,6 +45,8 @@ const std::map<K, TSample>& Samples() {
       {K::BitButton, Sample<TBitBtn>()},
       {K::Progress, Sample<TProgressBar>()},
       {K::TrackBar, Sample<TTrackBar>()},
+      {K::CheckBox, Sample<TCheckBox>()},
+      {K::RadioButton, Sample<TRadioButton>()},
   };
   return samples;
 }
