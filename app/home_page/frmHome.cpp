@@ -4,6 +4,7 @@
 #include "base/date_time.h"
 #include "cleaners/oneclick/one_click_start.h"
 #include "common/last_run.h"
+#include "common/time_ago.h"
 #include "gui/pagekit/page_host.h"
 
 QS_FORM_IMPL(TfrmHome, TForm, QS_FIELD(Panel1), QS_FIELD(img0), QS_FIELD(img10), QS_FIELD(img20), QS_FIELD(img30),
@@ -29,10 +30,6 @@ const wchar_t* const kRecommendations[] = {
 };
 
 constexpr TColor kEvenRowColour = 0xFDF5F3;  // RGB 243, 245, 253
-
-const wchar_t kHomeDateFormat[] = L"mmm d, yyyy - hh:nn AM/PM";
-
-bool HasDate(TDateTime when) { return static_cast<long long>(when) != 0; }
 }  // namespace
 
 TfrmHome::TfrmHome(TComponent* owner) : TForm(owner) { LoadForm(); }
@@ -53,12 +50,12 @@ void TfrmHome::ShowScoreGauge(int score) {
 
 void TfrmHome::RefreshStatus() {
   const TDateTime memory = LoadLastMemoryInfo();
-  lblMemory->SetCaption(HasDate(memory) ? FormatDateTime(kHomeDateFormat, memory) : L"Not Optimized");
+  lblMemory->SetCaption(FormatLastRunDate(kLastRunHomeFormat, memory, kNotOptimized));
 
   TDateTime regWhen = 0;
   int regFound = 0, regFixed = 0;
   LoadLastRegInfo(regWhen, regFound, regFixed);
-  lblLast->SetCaption(HasDate(regWhen) ? FormatDateTime(kHomeDateFormat, regWhen) : L"Not Scanned");
+  lblLast->SetCaption(FormatLastRunDate(kLastRunHomeFormat, regWhen, kNotScanned));
   lblScansum->SetCaption(std::to_wstring(regFound));
   lblLastClear->SetCaption(std::to_wstring(regFixed));
 
@@ -66,7 +63,7 @@ void TfrmHome::RefreshStatus() {
   TDateTime when = 0;
   LoadLastOneClickInfo(point, when, found, repaired);
   ShowScoreGauge(point);
-  lblInfo->SetCaption(L"Last Scan Report: " + std::to_wstring(HasDate(when) ? found : 0) + L" Problems Found");
+  lblInfo->SetCaption(L"Last Scan Report: " + std::to_wstring(IsNeverRun(when) ? 0 : found) + L" Problems Found");
   Label10->SetCaption(L"The problems found on your PC have not been fixed.");
 
   lblPoint->SetCaption(std::to_wstring(point));
