@@ -22,6 +22,7 @@
 #include "gui/application.h"
 #include "gui/message_box.h"
 #include "gui/pagekit/busy_run.h"
+#include "gui/pagekit/last_run_panel.h"
 #include "gui/pagekit/wizard_steps.h"
 #include "registry/scan/registry_task.h"
 
@@ -111,13 +112,7 @@ void TfrmOneClick::ShowLastRunInfo() {
   int point = -1, found = 0, cleaned = 0;
   TDateTime when = 0;
   LoadLastOneClickInfo(point, when, found, cleaned);
-  if (static_cast<long long>(when) != 0) {
-    lblLastDT->SetCaption(FormatDateTime(L"dddd mmmm d, yyyy - hh:nn AM/PM", when));
-    lblLast->SetCaption(FormatTimeAgoOneClick(when));
-  } else {
-    lblLastDT->SetCaption(L"");
-    lblLast->SetCaption(L"Not Scanned");
-  }
+  TLastRunPanel{lblLastDT, lblLast, nullptr, nullptr, FormatTimeAgoOneClick}.Show(when);
 }
 
 void TfrmOneClick::SetOptions(const TOneClickOptions& options) {

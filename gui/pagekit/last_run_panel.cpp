@@ -1,12 +1,11 @@
 #include "gui/pagekit/last_run_panel.h"
 
 #include "base/strings.h"
-#include "common/time_ago.h"
 
 void TLastRunPanel::Show(TDateTime when) const {
   if (!IsNeverRun(when)) {
     When->SetCaption(FormatDateTime(kLastRunLongFormat, when));
-    Ago->SetCaption(FormatTimeAgo(when));
+    Ago->SetCaption(AgoText(when));
   } else {
     When->SetCaption(L"");
     Ago->SetCaption(kNotScanned);
