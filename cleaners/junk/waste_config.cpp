@@ -70,3 +70,10 @@ void LoadWasteCleanOptions() {
   WasteCleanOptions.ScanZero = ini.ReadBool(L"WasteCleanOption", L"ScanZero", false);
   WasteCleanOptions.CanRecover = ini.ReadBool(L"WasteCleanOption", L"CanRecover", false);
 }
+
+void LoadWasteScanSettings() {
+  LoadWasteCleanOptions();
+  LoadWasteFileTypes();
+  LoadExcludeFolders();
+  LoadExcludeFiles();
+}

@@ -14,3 +14,6 @@ void LoadExcludeFiles();
 // WasteCleanOptions := [WasteCleanOption] SkipReadOnly, SkipSystem, SkipHide, ScanZero,
 // CanRecover (numbers; non-zero is on).
 void LoadWasteCleanOptions();
+// All of the above that a scan reads, loaded afresh: the options, the configured file types and
+// both exclusion lists (before every scan, so it sees the file as it stands).
+void LoadWasteScanSettings();

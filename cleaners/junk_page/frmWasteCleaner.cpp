@@ -87,10 +87,7 @@ TfrmWasteCleaner::~TfrmWasteCleaner() {
 void TfrmWasteCleaner::FormCreate(TObject* Sender) {
   SetProgramDateFormats();
   ResetPage();
-  LoadWasteCleanOptions();
-  LoadWasteFileTypes();
-  LoadExcludeFolders();
-  LoadExcludeFiles();
+  LoadWasteScanSettings();
   LoadFixedDrives();
   chkSeleAllDrive->SetChecked(true);
   chkSeleAllDriveClick(chkSeleAllDrive);
@@ -186,10 +183,7 @@ void TfrmWasteCleaner::vstDrive1GetImageIndex(TBaseVirtualTree* Sender, PVirtual
 
 void TfrmWasteCleaner::btnScanClick(TObject* Sender) {
   if (WasteSearchState.Searching || CleanState == 1) return;
-  LoadWasteCleanOptions();
-  LoadWasteFileTypes();
-  LoadExcludeFolders();
-  LoadExcludeFiles();
+  LoadWasteScanSettings();
   int selected = 0;
   for (const auto& drive : DiskDrivers) {
     if (drive->Selected) ++selected;

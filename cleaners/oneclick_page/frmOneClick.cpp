@@ -300,10 +300,7 @@ bool TfrmOneClick::ScanArea(TAreaIndex index) {
           case kJunk: {
             // The configured junk patterns, read again before every scan: the same whichever page
             // was opened first.
-            LoadWasteCleanOptions();
-            LoadWasteFileTypes();
-            LoadExcludeFolders();
-            LoadExcludeFiles();
+            LoadWasteScanSettings();
             WasteSearchState.Stop = false;
             TJunkTask& task = tasks->Junk;
             task.Folders = OneClickJunkFolders();
