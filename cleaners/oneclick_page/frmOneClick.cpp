@@ -301,7 +301,6 @@ bool TfrmOneClick::ScanArea(TAreaIndex index) {
             // The configured junk patterns, read again before every scan: the same whichever page
             // was opened first.
             LoadWasteScanSettings();
-            WasteSearchState.Stop = false;
             TJunkTask& task = tasks->Junk;
             task.Folders = OneClickJunkFolders();
             task.OnScanFile = [this, self, tasks](bool found, const std::wstring& path, int64_t size) {
