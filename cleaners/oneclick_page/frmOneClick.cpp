@@ -6,6 +6,7 @@
 
 #include "base/date_time.h"
 #include "base/exception.h"
+#include "base/files.h"
 #include "base/message_pump.h"
 #include "cleaners/activex/activex_list.h"
 #include "cleaners/evidence/evidence_task.h"
@@ -24,6 +25,7 @@
 #include "gui/pagekit/busy_run.h"
 #include "gui/pagekit/last_run_panel.h"
 #include "gui/pagekit/wizard_steps.h"
+#include "gui/vtree/row_of_node.h"
 #include "registry/scan/registry_task.h"
 
 QS_FORM_IMPL(TfrmOneClick, TForm, QS_FIELD(Label1), QS_FIELD(Label8), QS_FIELD(imgBad), QS_FIELD(imgGood),
@@ -603,50 +605,52 @@ void TfrmOneClick::TreeInitNode(TBaseVirtualTree* Sender, PVirtualNode ParentNod
 
 void TfrmOneClick::TreeGetText(TBaseVirtualTree* Sender, PVirtualNode Node, TColumnIndex Column, TVSTTextType TextType,
                                std::wstring& CellText) {
-  const size_t row = Node->Index;
   if (Sender == vdtReg) {
-    if (row >= OneClickRegItems.size()) return;
-    const TRegItem& item = *OneClickRegItems[row];
-    CellText = Column == 0 ? item.ProblemType : Column == 1 ? item.ValueData : item.Description;
+    const TRegItem* item = RowOfNode(OneClickRegItems, Node);
+    if (!item) return;
+    CellText = Column == 0 ? item->ProblemType : Column == 1 ? item->ValueData : item->Description;
   } else if (Sender == vstFile) {
-    if (row >= WasteFiles.size()) return;
-    const std::wstring& path = WasteFiles[row]->Path;
-    const size_t slash = path.find_last_of(L'\\');
+    const TWasteFile* file = RowOfNode(WasteFiles, Node);
+    if (!file) return;
     if (Column == 0) {
-      CellText = slash == std::wstring::npos ? path : path.substr(slash + 1);
+      CellText = ExtractFileName(file->Path);
     } else if (Column == 1) {
-      CellText = slash == std::wstring::npos ? L"" : path.substr(0, slash + 1);
+      CellText = ExtractFilePath(file->Path);
     } else {
       wchar_t text[48];
-      swprintf(text, 48, L"%.1f KB", static_cast<double>(WasteFiles[row]->Size) / 1024);
+      swprintf(text, 48, L"%.1f KB", static_cast<double>(file->Size) / 1024);
       CellText = text;
     }
   } else if (Sender == vstHis) {
-    const auto& rows = tasks_->EvidenceRows;
-    if (row >= rows.size()) return;
-    CellText = CategoryInfos[rows[row].first].Name + L" - " + HisItems[rows[row].first][rows[row].second].Name;
+    const std::pair<int, int>* row = RowOfNode(tasks_->EvidenceRows, Node);
+    if (!row) return;
+    CellText = CategoryInfos[row->first].Name + L" - " + HisItems[row->first][row->second].Name;
   } else if (Sender == vstActiveX) {
-    if (row >= ActiveXItems.size()) return;
-    const TActiveXItem& item = ActiveXItems[row];
-    CellText = Column == 0 ? item.Name : Column == 1 ? item.CLSID : item.Status;
+    const TActiveXItem* item = RowOfNode(ActiveXItems, Node);
+    if (!item) return;
+    CellText = Column == 0 ? item->Name : Column == 1 ? item->CLSID : item->Status;
   } else if (Sender == vstFixFile) {
-    if (row >= FileItems.size()) return;
-    const TFileItem& item = FileItems[row];
-    CellText = Column == 0   ? item.ExtName
-               : Column == 1 ? item.Description
-               : Column == 2 ? item.CurrentValue
-                             : item.RestoreValue;
+    const TFileItem* item = RowOfNode(FileItems, Node);
+    if (!item) return;
+    CellText = Column == 0   ? item->ExtName
+               : Column == 1 ? item->Description
+               : Column == 2 ? item->CurrentValue
+                             : item->RestoreValue;
   } else if (Sender == vstSys) {
-    if (row >= SysItems.size()) return;
-    CellText = Column == 0 ? SysItems[row].Description : SysItems[row].NeedsFix ? L"non-optimized" : L"Optimized";
+    const TSysItem* item = RowOfNode(SysItems, Node);
+    if (!item) return;
+    CellText = Column == 0 ? item->Description : item->NeedsFix ? L"non-optimized" : L"Optimized";
   }
 }
 
 void TfrmOneClick::TreePaintText(TBaseVirtualTree* Sender, TCanvas& TargetCanvas, PVirtualNode Node,
                                  TColumnIndex Column, TVSTTextType TextType) {
   bool needsFix = false;
-  if (Sender == vstSys && Node->Index < SysItems.size()) needsFix = SysItems[Node->Index].NeedsFix;
-  if (Sender == vstFixFile && Node->Index < FileItems.size()) needsFix = FileItems[Node->Index].NeedsFix;
+  if (Sender == vstSys) {
+    if (const TSysItem* item = RowOfNode(SysItems, Node)) needsFix = item->NeedsFix;
+  } else if (Sender == vstFixFile) {
+    if (const TFileItem* item = RowOfNode(FileItems, Node)) needsFix = item->NeedsFix;
+  }
   TargetCanvas.Font().SetColor(needsFix ? clRed : clBlack);
 }
 
