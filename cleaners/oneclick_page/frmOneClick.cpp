@@ -143,6 +143,19 @@ void TfrmOneClick::ShowProgress(bool visible) {
   if (!visible) lblScan->SetCaption(L"");
 }
 
+void TfrmOneClick::EndProgress() {
+  tmr1->SetEnabled(false);
+  pb1->SetPosition(pb1->Max());
+  pb2->SetPosition(pb2->Max());
+  ShowProgress(false);
+}
+
+long long TfrmOneClick::ProblemCount() const {
+  long long count = 0;
+  for (int i = 0; i < kAreaCount; ++i) count += i == kHis ? (chkHis->Checked() ? 1 : 0) : areas_[i].Found;
+  return count;
+}
+
 void TfrmOneClick::tmr1Timer(TObject* Sender) {
   pb1->SetPosition(pb1->Position() + 5 >= pb1->Max() ? 0 : pb1->Position() + 5);
 }
@@ -227,10 +240,7 @@ void TfrmOneClick::btnScanClick(TObject* Sender) {
     if (!ScanArea(index)) return;
   }
   aborted_ = stop_.Requested();
-  tmr1->SetEnabled(false);
-  pb1->SetPosition(pb1->Max());
-  pb2->SetPosition(pb2->Max());
-  ShowProgress(false);
+  EndProgress();
 
   TOneClickScanFacts facts;
   facts.JunkDone = areas_[kJunk].Done;
@@ -244,9 +254,7 @@ void TfrmOneClick::btnScanClick(TObject* Sender) {
   facts.UnlockedCount = areas_[kActiveX].Found;
   facts.FileFixCount = areas_[kFile].Found;
   facts.SysFixCount = areas_[kSys].Found;
-  long long scanNum = 0;
-  for (int i = 0; i < kAreaCount; ++i) scanNum += i == kHis ? (chkHis->Checked() ? 1 : 0) : areas_[i].Found;
-  SaveLastOneClickInfo(StoredPoint(ScanPoints(facts)), static_cast<int>(scanNum), 0, Now());
+  SaveLastOneClickInfo(StoredPoint(ScanPoints(facts)), static_cast<int>(ProblemCount()), 0, Now());
 
   tsTotal->SetTabVisible(true);
   RebuildSummary();
@@ -470,10 +478,7 @@ void TfrmOneClick::RepairAll() {
   }
   RebuildSummary();
   pgcScan->SetActivePage(tsTotal);
-  tmr1->SetEnabled(false);
-  pb1->SetPosition(pb1->Max());
-  pb2->SetPosition(pb2->Max());
-  ShowProgress(false);
+  EndProgress();
 
   TOneClickRepairFacts facts;
   facts.Junk = chkWasteFile->Checked();
@@ -484,12 +489,10 @@ void TfrmOneClick::RepairAll() {
   facts.Sys = chkSys->Checked();
   facts.JunkFailCount = areas_[kJunk].Failures;
   facts.RegFailCount = areas_[kReg].Failures;
-  long long scanNum = 0, cleaned = 0;
-  for (int i = 0; i < kAreaCount; ++i) {
-    scanNum += i == kHis ? (chkHis->Checked() ? 1 : 0) : areas_[i].Found;
-    cleaned += areas_[i].Cleaned;
-  }
-  SaveLastOneClickInfo(StoredPoint(RepairPoints(facts)), static_cast<int>(scanNum), static_cast<int>(cleaned), Now());
+  long long cleaned = 0;
+  for (const TArea& area : areas_) cleaned += area.Cleaned;
+  SaveLastOneClickInfo(StoredPoint(RepairPoints(facts)), static_cast<int>(ProblemCount()), static_cast<int>(cleaned),
+                       Now());
   run.End();
   repairing_ = false;
   OneClickCleanState = kRegStateFinished;

@@ -104,6 +104,11 @@ class TfrmOneClick : public TForm, public TOneClickStart {
   void ResetScan();
   void RebuildSummary();
   void ShowProgress(bool visible);
+  // The end of a scan or repair: the timer stops, both bars fill, then they hide.
+  void EndProgress();
+  // The problems of the last scan as the last-run record counts them: what each area found,
+  // the evidence area once when it is ticked.
+  long long ProblemCount() const;
   void SetAreaLook(TArea& area, bool good);
   // Runs one area's scan; false when the page went away meanwhile.
   bool ScanArea(TAreaIndex index);
