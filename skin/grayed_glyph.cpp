@@ -34,17 +34,14 @@ TBitmap CreateGrayedGlyph(const TBitmap& glyph) {
     for (int x = 0; x < w; ++x)
       if ((glyph.Pixel(x, y) & 0xFFFFFF) != 0xFFFFFF) bits[static_cast<size_t>(y) * stride + x / 8] |= 0x80 >> (x % 8);
   HBITMAP mask = CreateBitmap(w, h, 1, 1, bits.data());
-  HDC maskDC = CreateCompatibleDC(nullptr);
-  HGDIOBJ oldMask = SelectObject(maskDC, mask);
   {
+    TBitmapDC maskDC(mask);
     TBitmapDC dest(result.Handle());
     SetTextColor(dest, RGB(0, 0, 0));
     SetBkColor(dest, RGB(255, 255, 255));
     Emboss(dest, 1, 1, w, h, maskDC, COLOR_BTNHIGHLIGHT);
     Emboss(dest, 0, 0, w, h, maskDC, COLOR_BTNSHADOW);
   }
-  SelectObject(maskDC, oldMask);
-  DeleteDC(maskDC);
   DeleteObject(mask);
   return result;
 }

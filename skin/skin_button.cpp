@@ -5,6 +5,7 @@
 
 #include "gui/controls.h"
 #include "gui/image_list.h"
+#include "gui/memory_dc.h"
 #include "gui/messages.h"
 #include "skin/button_rules.h"
 #include "skin/control_draw.h"
@@ -22,25 +23,6 @@ std::wstring Lower(std::wstring text) {
 }
 
 COLORREF SkinColour(int32_t colour) { return static_cast<COLORREF>(SkinColourToRGB(colour)); }
-
-// A memory DC with a bitmap selected, given back on scope exit.
-class TBufferDC {
- public:
-  TBufferDC(HDC like, const TBitmap& bitmap) : dc_(CreateCompatibleDC(like)) {
-    old_ = SelectObject(dc_, bitmap.Handle());
-  }
-  ~TBufferDC() {
-    SelectObject(dc_, old_);
-    DeleteDC(dc_);
-  }
-  TBufferDC(const TBufferDC&) = delete;
-  TBufferDC& operator=(const TBufferDC&) = delete;
-  HDC Get() const { return dc_; }
-
- private:
-  HDC dc_;
-  HGDIOBJ old_;
-};
 
 TFont* FontOf(TControl* control) { return dynamic_cast<TFont*>(GetObjectPropByName(control, L"Font")); }
 
@@ -186,13 +168,13 @@ void TSkinButton::DrawSkin(HDC dc, const RECT& rect) {
   RECT r{0, 0, rect.right - rect.left, rect.bottom - rect.top};
   if (r.right < 1 || r.bottom < 1) return;
   if (BackBuffer.Width() != r.right || BackBuffer.Height() != r.bottom) BackBuffer.SetSize(r.right, r.bottom);
-  TBufferDC buffer(dc, BackBuffer);
-  const int frame = DrawFace(buffer.Get(), r, true);
-  HGDIOBJ oldFont = SelectObject(buffer.Get(), Facts.Font());
-  SetTextColor(buffer.Get(), TextColour(frame, true));
-  DrawButtonCaption(buffer.Get(), r, DT_CENTER);
-  Present(dc, buffer.Get(), rect);
-  SelectObject(buffer.Get(), oldFont);
+  TBitmapDC buffer(BackBuffer.Handle());
+  const int frame = DrawFace(buffer, r, true);
+  HGDIOBJ oldFont = SelectObject(buffer, Facts.Font());
+  SetTextColor(buffer, TextColour(frame, true));
+  DrawButtonCaption(buffer, r, DT_CENTER);
+  Present(dc, buffer, rect);
+  SelectObject(buffer, oldFont);
 }
 
 void TSkinButton::DrawButtonCaption(HDC dc, const RECT& rect, UINT alignment) {
@@ -225,8 +207,8 @@ void TSkinBitButton::DrawSkin(HDC dc, const RECT& rect) {
   RECT r{0, 0, rect.right - rect.left, rect.bottom - rect.top};
   if (r.right < 1 || r.bottom < 1) return;
   if (BackBuffer.Width() != r.right || BackBuffer.Height() != r.bottom) BackBuffer.SetSize(r.right, r.bottom);
-  TBufferDC buffer(dc, BackBuffer);
-  HDC bdc = buffer.Get();
+  TBitmapDC buffer(BackBuffer.Handle());
+  HDC bdc = buffer;
   HGDIOBJ oldFont = SelectObject(bdc, reinterpret_cast<HFONT>(SendMessageW(Handle, WM_GETFONT, 0, 0)));
   const bool picture = !GlyphProperty.empty();
   const int frame = DrawFace(bdc, r, !picture);
@@ -310,8 +292,8 @@ void TSkinBitButton::DrawGlyphFrame(HDC dc, const RECT& rect, int numGlyphs, int
   if (frame.Empty()) return;
   const RECT cell = StripCell(glyph.Width(), height, numGlyphs, glyphFrame);
   {
-    TBufferDC source(dc, glyph), target(dc, frame);
-    BitBlt(target.Get(), 0, 0, width, height, source.Get(), cell.left, 0, SRCCOPY);
+    TBitmapDC source(glyph.Handle()), target(frame.Handle());
+    BitBlt(target, 0, 0, width, height, source, cell.left, 0, SRCCOPY);
   }
   DrawKeyed(dc, RECT{rect.left, rect.top, rect.left + width, rect.top + height}, frame, frame.Pixel(0, height - 1));
 }
