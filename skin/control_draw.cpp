@@ -1,16 +1,15 @@
 #include "skin/control_draw.h"
 
-#include "gui/controls.h"
-#include "skin/button_rules.h"
 #include <algorithm>
 
+#include "gui/controls.h"
+#include "gui/memory_dc.h"
+#include "skin/button_rules.h"
 #include "skin/draw_primitives.h"
 #include "skin/skin_control.h"
 #include "skin/skin_elements.h"
 
 namespace {
-
-constexpr COLORREF kMagenta = RGB(255, 0, 255);
 
 bool Inverted(const RECT& r) { return r.right < r.left || r.bottom < r.top; }
 
@@ -92,31 +91,15 @@ void DrawElementFrame(HDC dc, const RECT& rect, int frames, int frameIndex, cons
 }
 
 void DrawFrameKeyed(HDC dc, const RECT& rect, int frames, int frameIndex, const TBitmap& image) {
-  if (Inverted(rect) || image.Empty()) return;
-  const int w = rect.right - rect.left, h = rect.bottom - rect.top;
-  TBitmap frame(w, h);
-  if (frame.Empty()) return;
-  const RECT cell = StripCell(image.Width(), image.Height(), frames, frameIndex);
-  HDC source = CreateCompatibleDC(dc), target = CreateCompatibleDC(dc);
-  HGDIOBJ oldSource = SelectObject(source, image.Handle());
-  HGDIOBJ oldTarget = SelectObject(target, frame.Handle());
-  SetStretchBltMode(target, COLORONCOLOR);
-  StretchBlt(target, 0, 0, w, h, source, cell.left, cell.top, cell.right - cell.left, cell.bottom - cell.top, SRCCOPY);
-  SelectObject(source, oldSource);
-  SelectObject(target, oldTarget);
-  DeleteDC(source);
-  DeleteDC(target);
-  DrawKeyed(dc, rect, frame, kMagenta);
+  frames = StripFrames(frames);
+  DrawElementCell(dc, rect, image, true, frames, StripFrame(frameIndex, frames));
 }
 
 void BlitSharedBuffer(HDC dc, const RECT& rect) {
   TBitmap& buffer = SharedBackBuffer();
   if (buffer.Empty()) return;
-  HDC source = CreateCompatibleDC(dc);
-  HGDIOBJ old = SelectObject(source, buffer.Handle());
+  TBitmapDC source(buffer.Handle());
   BitBlt(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, source, 0, 0, SRCCOPY);
-  SelectObject(source, old);
-  DeleteDC(source);
 }
 
 void HandlePaint(TSkinControl* skinner, TMessage& m) {
