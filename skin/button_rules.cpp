@@ -1,7 +1,8 @@
 #include "skin/button_rules.h"
 
 #include <algorithm>
-#include <cwctype>
+
+#include "base/strings.h"
 
 int StripFrames(int frames) { return frames < 1 ? 1 : frames; }
 
@@ -40,8 +41,7 @@ int GlyphFrameOfFace(int faceFrame) {
 }
 
 int ButtonMouseMode(const std::wstring& className) {
-  std::wstring lower = className.substr(0, 3);
-  for (wchar_t& c : lower) c = static_cast<wchar_t>(std::towlower(c));
+  const std::wstring lower = LowerCase(className.substr(0, 3));
   return lower == L"trz" || lower == L"tel" ? 1 : 0;
 }
 

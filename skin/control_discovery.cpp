@@ -2,8 +2,6 @@
 
 #include <commctrl.h>
 
-#include <cwctype>
-
 #include "base/strings.h"
 
 namespace {
@@ -14,11 +12,6 @@ bool ChainHas(const TControlTraits& c, const wchar_t* name) {
   for (const std::wstring& n : c.ClassChain)
     if (SameText(n, name)) return true;
   return false;
-}
-
-std::wstring Upper(std::wstring s) {
-  for (wchar_t& ch : s) ch = static_cast<wchar_t>(towupper(ch));
-  return s;
 }
 
 std::wstring Prop(const TControlTraits& c, const wchar_t* name) { return c.Property ? c.Property(name) : L""; }
@@ -258,7 +251,7 @@ std::optional<std::wstring> StyleMapEntry(const std::vector<std::wstring>& skin3
 }
 
 TSkinDecision DecideControlSkinner(const TControlTraits& control, const TDiscoverySettings& settings) {
-  const std::wstring cls = control.ClassChain.empty() ? L"" : Upper(control.ClassChain.front());
+  const std::wstring cls = control.ClassChain.empty() ? L"" : UpperCase(control.ClassChain.front());
   if (std::optional<std::wstring> style = StyleMapEntry(settings.Skin3rd, cls))
     return FromStyle(*style, cls, control, settings);
   if (cls == L"TDBCOMBOBOXEH" || cls == L"TFRDESIGNERPAGE" || cls == L"TFRPBOX")
@@ -268,7 +261,7 @@ TSkinDecision DecideControlSkinner(const TControlTraits& control, const TDiscove
 
 TSkinDecision GroupItemDecision(const TSkinDecision& group, const std::wstring& itemClassName) {
   if (group.Children != TChildWalk::GroupItems) return Nothing(L"not a group item");
-  if (Upper(itemClassName).find(L"TRZ") != std::wstring::npos) {
+  if (UpperCase(itemClassName).find(L"TRZ") != std::wstring::npos) {
     TSkinDecision d = Make(TSkinnerKind::ObjImage, group.Source + L" item", true);
     d.ObjImageKind = group.GroupItemKind == TSkinnerKind::RadioButton ? 2 : 1;
     return d;

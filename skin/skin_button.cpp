@@ -1,8 +1,8 @@
 #include "skin/skin_button.h"
 
 #include <algorithm>
-#include <cwctype>
 
+#include "base/strings.h"
 #include "gui/controls.h"
 #include "gui/image_list.h"
 #include "gui/memory_dc.h"
@@ -16,11 +16,6 @@
 #include "skin/skin_form.h"
 
 namespace {
-
-std::wstring Lower(std::wstring text) {
-  for (wchar_t& c : text) c = static_cast<wchar_t>(std::towlower(c));
-  return text;
-}
 
 COLORREF SkinColour(int32_t colour) { return static_cast<COLORREF>(SkinColourToRGB(colour)); }
 
@@ -122,7 +117,7 @@ void TSkinButton::Clicked() {
     return;
   }
   HWND parent = GetParent(Handle);
-  if (Lower(GetWindowClassName(Handle)) == L"tbutton")
+  if (LowerCase(GetWindowClassName(Handle)) == L"tbutton")
     PostMessageW(parent, WM_COMMAND, 0, reinterpret_cast<LPARAM>(Handle));
   else
     PostMessageW(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(Handle), BN_CLICKED), reinterpret_cast<LPARAM>(Handle));
@@ -136,7 +131,7 @@ int TSkinButton::DrawFace(HDC buffer, const RECT& rect, bool defaultCounts) {
   state.Pressed = MouseState & 2;
   state.MouseOver = MouseState & 1;
   state.Focused = Focused;
-  state.IsDefault = defaultCounts && Lower(GetEnumPropByName(Control, L"Default")) == L"true";
+  state.IsDefault = defaultCounts && LowerCase(GetEnumPropByName(Control, L"Default")) == L"true";
   WindowText = Facts.Caption();
   const int frame = ButtonFaceFrame(state);
   if (Transparent)
@@ -202,7 +197,7 @@ void TSkinButton::DrawButtonCaption(HDC dc, const RECT& rect, UINT alignment) {
 }
 
 void TSkinBitButton::DrawSkin(HDC dc, const RECT& rect) {
-  if (Invalidator && Lower(GetEnumPropByName(Invalidator, L"Visible")) == L"false") return;
+  if (Invalidator && LowerCase(GetEnumPropByName(Invalidator, L"Visible")) == L"false") return;
   if (!SkinData || SkinData->Elements.Buttons.Image.Empty() || !Handle) return;
   RECT r{0, 0, rect.right - rect.left, rect.bottom - rect.top};
   if (r.right < 1 || r.bottom < 1) return;
@@ -234,8 +229,8 @@ void TSkinBitButton::DrawSkin(HDC dc, const RECT& rect) {
   in.Glyph = glyphSize;
   in.Margin = static_cast<int>(GetOrdPropByName(Control, L"Margin"));
   in.Spacing = static_cast<int>(GetOrdPropByName(Control, L"Spacing"));
-  in.Layout = GlyphLayoutOf(Lower(GetEnumPropByName(Control, L"Layout")));
-  in.AlignCentre = Lower(GetEnumPropByName(Control, L"Alignment")) == L"tacenter";
+  in.Layout = GlyphLayoutOf(LowerCase(GetEnumPropByName(Control, L"Layout")));
+  in.AlignCentre = LowerCase(GetEnumPropByName(Control, L"Alignment")) == L"tacenter";
   WindowText = ReplaceFirst(WindowText, L"||", L"\r\n");
   if (!WindowText.empty()) {
     RECT measure = r;

@@ -1,7 +1,6 @@
 #include "skin/skin_check_box.h"
 
-#include <cwctype>
-
+#include "base/strings.h"
 #include "gui/controls.h"
 #include "gui/messages.h"
 #include "gui/properties.h"
@@ -14,11 +13,6 @@
 namespace {
 
 constexpr UINT kCheckRepaintMessage = 0xB0D0;
-
-std::wstring Lower(std::wstring text) {
-  for (wchar_t& c : text) c = static_cast<wchar_t>(std::towlower(c));
-  return text;
-}
 
 }  // namespace
 
@@ -91,7 +85,7 @@ void TSkinCheckControl::DrawGlyphAndCaption(HDC dc, const RECT& rect) {
   const int glyphWidth = image.Width() / frames, glyphHeight = image.Height();
   const int frame = GlyphFrame();
   const LONG_PTR style = GetWindowLongPtrW(Handle, GWL_STYLE);
-  const bool rightToLeft = Control && Lower(GetEnumPropByName(Control, L"BiDiMode")) == L"bdrighttoleft";
+  const bool rightToLeft = Control && LowerCase(GetEnumPropByName(Control, L"BiDiMode")) == L"bdrighttoleft";
   RECT glyph = rect, text = rect;
   glyph.top = rect.top + (rect.bottom - rect.top - glyphHeight) / 2;
   glyph.bottom = glyph.top + glyphHeight;
@@ -146,10 +140,10 @@ int TSkinCheckBox::GlyphFrame() {
   in.HasControl = Control != nullptr;
   std::wstring state, checked;
   if (Control && IsPublishedProp(Control, L"State")) {
-    state = Lower(GetEnumPropByName(Control, L"State"));
+    state = LowerCase(GetEnumPropByName(Control, L"State"));
     in.State = state.c_str();
   } else if (Control && IsPublishedProp(Control, L"Checked")) {
-    checked = Lower(GetEnumPropByName(Control, L"Checked"));
+    checked = LowerCase(GetEnumPropByName(Control, L"Checked"));
     in.Checked = checked.c_str();
   }
   in.HasDataField = Control && IsPublishedProp(Control, L"DataField");
@@ -166,6 +160,6 @@ int TSkinRadioButton::GlyphFrames() const { return SkinData->Elements.Buttons.Ra
 int TSkinRadioButton::GlyphFrame() {
   bool checked = SendMessageW(Handle, BM_GETCHECK, 0, 0) & BST_CHECKED;
   if (Control && IsPublishedProp(Control, L"Checked"))
-    checked = Lower(GetEnumPropByName(Control, L"Checked")) == L"true";
+    checked = LowerCase(GetEnumPropByName(Control, L"Checked")) == L"true";
   return RadioButtonFrame(checked, GetWindowLongPtrW(Handle, GWL_STYLE) & WS_DISABLED, StripFrames(GlyphFrames()));
 }

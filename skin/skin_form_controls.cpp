@@ -3,6 +3,7 @@
 // the framework does not own.
 #include <algorithm>
 
+#include "base/strings.h"
 #include "gui/controls.h"
 #include "gui/forms.h"
 #include "gui/properties.h"
@@ -96,8 +97,7 @@ void TWinSkinForm::SkinChildControls(TControl* control) {
 void TWinSkinForm::TagGroupChildren(TControl* control) {
   auto* windowed = dynamic_cast<TWinControl*>(control);
   if (!windowed || windowed->ControlCount() == 0) return;
-  std::wstring lower = control->ClassName();
-  for (wchar_t& c : lower) c = static_cast<wchar_t>(towlower(c));
+  const std::wstring lower = LowerCase(control->ClassName());
   if (lower.find(L"radiogroup") == std::wstring::npos && lower.find(L"checkgroup") == std::wstring::npos) return;
   for (int i = 0; i < windowed->ControlCount(); ++i) windowed->Controls(i)->SetTag(SkinData->DisableTag());
 }
@@ -121,8 +121,7 @@ void TWinSkinForm::SkinComponent(TControl* control, TControl* form) {
   control->FreeNotification(this);
   if (SkinData->OnSkinControl) {
     TComponent* given = nullptr;
-    std::wstring upper = control->ClassName();
-    for (wchar_t& c : upper) c = static_cast<wchar_t>(towupper(c));
+    std::wstring upper = UpperCase(control->ClassName());
     SkinData->OnSkinControl(this, SkinData, form, control, upper, given);
     if (given) {
       auto* skinner = dynamic_cast<TSkinControl*>(given);
