@@ -134,17 +134,10 @@ void TBaseVirtualTree::Paint() {
   }
   RestoreDC(dc, saved);
   top = std::max<int>(top, headerHeight);
-  if (top < client.bottom) {
-    // Below the last row (its background is filled with the rows'): the column lines when
-    // they run to the bottom.
-    if (options_->Has(TVTPaintOption::toShowVertGridLines) && options_->Has(TVTPaintOption::toFullVertGridLines))
-      for (int i = 0; i < header_->Columns()->Count(); ++i)
-        if (header_->Columns()->Items(i)->Shown()) {
-          int left, right;
-          ColumnSpan(i, left, right);
-          VLine(dc, right - 1 - offsetX_, top, client.bottom, colors_->GridLineColor());
-        }
-  }
+  // Below the last row (its background is filled with the rows'): the column lines when they
+  // run to the bottom.
+  if (top < client.bottom && options_->Has(TVTPaintOption::toFullVertGridLines))
+    PaintColumnLines(dc, top, client.bottom);
 }
 
 void TBaseVirtualTree::PaintColumnLines(HDC dc, int top, int bottom) {

@@ -85,6 +85,21 @@ TEST_F(Paint, GridLinesLieOnTheRowAndColumnEdges) {
   EXPECT_EQ(s.Pixel(298, 30), kWhite);
 }
 
+TEST_F(Paint, FullColumnLinesRunBelowTheLastRow) {
+  tree->Colors()->SetGridLineColor(clRed);
+  tree->SetRootNodeCount(2);  // rows end at 98, the client area at 240
+  for (bool full : {false, true}) {
+    TVTPaintOptions options{TVTPaintOption::toShowVertGridLines};
+    if (full) options.Include(TVTPaintOption::toFullVertGridLines);
+    tree->TreeOptions()->SetPaintOptions(options);
+    Snapshot s(tree);
+    EXPECT_EQ(s.Pixel(299, 30), RGB(255, 0, 0)) << full;  // on a row: always
+    EXPECT_EQ(s.Pixel(299, 200), full ? RGB(255, 0, 0) : kWhite) << full;
+    EXPECT_EQ(s.Pixel(399, 200), full ? RGB(255, 0, 0) : kWhite) << full;
+    EXPECT_EQ(s.Pixel(298, 200), kWhite) << full;
+  }
+}
+
 TEST_F(Paint, TheSelectedRowIsBlendedWithTheSelectionColour) {
   const TColor kFocus = 14932172;
   tree->Colors()->SetFocusedSelectionColor(kFocus);
