@@ -1,5 +1,6 @@
 #include "skin/control_facts.h"
 
+#include "gui/control_strings.h"
 #include "gui/controls.h"
 #include "gui/properties.h"
 
@@ -30,11 +31,7 @@ void TControlFacts::Bind(TControl* control, HWND window) {
 
 std::wstring TControlFacts::Caption() const {
   if (caption_) return caption_->GetStr(control_);
-  if (!window_) return L"";
-  int length = GetWindowTextLengthW(window_);
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  text.resize(static_cast<size_t>(GetWindowTextW(window_, &text[0], length + 1)));
-  return text;
+  return window_ ? WindowText(window_) : L"";
 }
 
 bool TControlFacts::Enabled() const {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "gui/control_strings.h"
 #include "gui/controls.h"
 #include "gui/properties.h"
 #include "skin/skin_data.h"
@@ -287,13 +288,7 @@ void SendMouseLeave(const TSkinControl* skinner) {
   if (skinner && skinner->Handle) SendMessageW(skinner->Handle, CM_MOUSELEAVE, 0, 0);
 }
 
-std::wstring GetWindowTextWide(HWND window) {
-  int length = GetWindowTextLengthW(window);
-  if (length <= 0) return L"";
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  text.resize(static_cast<size_t>(GetWindowTextW(window, &text[0], length + 1)));
-  return text;
-}
+std::wstring GetWindowTextWide(HWND window) { return WindowText(window); }
 
 std::wstring StrToWide(const std::string& text) {
   if (text.empty()) return L"";
