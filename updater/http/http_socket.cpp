@@ -158,7 +158,7 @@ void THttpSocket::Send(const std::string& bytes, const TDeadline& deadline) {
   }
 }
 
-bool THttpSocket::Fill(const TDeadline& deadline, const wchar_t* waitingFor) {
+bool THttpSocket::Fill(const TDeadline& deadline) {
   if (socket_ == INVALID_SOCKET) return false;
   char buffer[kReadAhead];
   for (;;) {
@@ -171,7 +171,7 @@ bool THttpSocket::Fill(const TDeadline& deadline, const wchar_t* waitingFor) {
     int error = WSAGetLastError();
     if (!WouldBlock(error)) throw EHttpError(SocketErrorText(error));
     if (!WaitUntilReady(false, deadline))
-      throw EHttpTimeout(Format(L"%ls did not come within %lu ms", waitingFor, deadline.LengthMs()));
+      throw EHttpTimeout(Format(L"The server's reply headers did not come within %lu ms", deadline.LengthMs()));
   }
 }
 
@@ -187,7 +187,7 @@ std::string THttpSocket::ReadLine(size_t maxLength, const TDeadline& deadline) {
     if (end != std::string::npos || pending_.size() >= maxLength)
       throw EHttpError(Format(L"The server sent a header line longer than %u bytes", static_cast<unsigned>(maxLength)));
     searched = pending_.size();
-    if (!Fill(deadline, L"The server's reply headers")) return std::string();
+    if (!Fill(deadline)) return std::string();
   }
 }
 

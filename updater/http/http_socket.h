@@ -69,7 +69,7 @@ class THttpSocket {
   // Waits in short slices until the socket can be read (or written); false at the deadline.
   bool WaitUntilReady(bool write, const TDeadline& deadline);
   // One receive into the read-ahead buffer: false when the connection closed.
-  bool Fill(const TDeadline& deadline, const wchar_t* waitingFor);
+  bool Fill(const TDeadline& deadline);
 
   SOCKET socket_ = INVALID_SOCKET;
   TTurn turn_;
