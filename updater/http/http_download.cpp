@@ -90,17 +90,25 @@ class TTransferTurn {
   long long offset_ = 0, replyLength_ = 0, received_ = 0, reported_ = 0;
 };
 
-// Reads a reply's header block, all of it by the deadline. False when the user cancelled first.
-bool ReadReply(THttpSocket& socket, const TDownloadCallbacks& callbacks, const TDeadline& deadline, THttpReply& reply) {
-  if (IsCancelled(callbacks)) return false;
+// The longest a single wait of the transfer may take: `timeoutMs`, and never past the whole
+// transfer's deadline.
+TDeadline WaitDeadline(unsigned long timeoutMs, const TDeadline& total) { return TDeadline::After(timeoutMs).Or(total); }
+
+// One request on a new connection and its reply's header block, all of it by the deadline.
+// Raises THttpCancelled when the user cancelled before the reply was read.
+THttpReply Exchange(THttpSocket& socket, const THostPort& server, const std::string& request, unsigned long timeoutMs,
+                    const TDeadline& total, const TDownloadCallbacks& callbacks) {
+  socket.Connect(server.Name, server.Port, WaitDeadline(timeoutMs, total));
+  socket.Send(request, WaitDeadline(timeoutMs, total));
+  const TDeadline deadline = WaitDeadline(timeoutMs, total);
+  if (IsCancelled(callbacks)) throw THttpCancelled();
   THttpReplyReader reader;
   for (;;) {
     std::string line = socket.ReadLine(THttpReplyReader::kMaxLineLength, deadline);
     if (line.empty()) throw EHttpError(L"The connection ended inside the reply's headers");
     if (!reader.AddLine(line)) break;
   }
-  reply = reader.Reply();
-  return true;
+  return reader.Reply();
 }
 
 void RequireSuccess(const THttpReply& reply, const char* request) {
@@ -135,15 +143,11 @@ void RequireFreeSpace(const std::wstring& fileName, long long needed) {
                             available.QuadPart));
 }
 
-// The HEAD exchange on a connection of its own: the file's size, or -1 when the user cancelled.
+// The HEAD exchange on a connection of its own: the file's size.
 long long HeadSize(THttpSocket& socket, const std::wstring& host, const std::wstring& path, unsigned long timeoutMs,
                    const TDeadline& total, const TDownloadCallbacks& callbacks) {
   THostPort server = SplitHostPort(host);
-  std::string request = HeadRequest(host, path);
-  socket.Connect(server.Name, server.Port, TDeadline::After(timeoutMs).Or(total));
-  socket.Send(request, TDeadline::After(timeoutMs).Or(total));
-  THttpReply reply;
-  if (!ReadReply(socket, callbacks, TDeadline::After(timeoutMs).Or(total), reply)) return -1;
+  THttpReply reply = Exchange(socket, server, HeadRequest(host, path), timeoutMs, total, callbacks);
   socket.Close();
   RequireSuccess(reply, "HEAD");
   if (reply.ContentLength <= 0) throw EHttpNoFile(L"The server did not announce the file's size");
@@ -173,7 +177,6 @@ TDownloadResult DownloadFile(const TDownloadRequest& request, const TDownloadCal
   long long announced = 0;
   try {
     announced = HeadSize(socket, request.Host, request.Path, request.TimeoutMs, total, callbacks);
-    if (announced < 0) return TDownloadResult::Cancelled;
     if (request.MaxSize > 0 && announced > request.MaxSize)
       throw EHttpError(Format(L"The server announced %lld bytes for a file of at most %lld", announced, request.MaxSize));
 
@@ -183,12 +186,8 @@ TDownloadResult DownloadFile(const TDownloadRequest& request, const TDownloadCal
     if (offset == announced) return TDownloadResult::Complete;
     RequireFreeSpace(request.FileName, announced - offset);
 
-    std::string get = GetRequest(request.Host, request.Path, offset);
-    socket.Connect(server.Name, server.Port, TDeadline::After(request.TimeoutMs).Or(total));
-    socket.Send(get, TDeadline::After(request.TimeoutMs).Or(total));
-    THttpReply reply;
-    if (!ReadReply(socket, callbacks, TDeadline::After(request.TimeoutMs).Or(total), reply))
-      return TDownloadResult::Cancelled;
+    THttpReply reply =
+        Exchange(socket, server, GetRequest(request.Host, request.Path, offset), request.TimeoutMs, total, callbacks);
     CheckRange(reply, offset, announced);
 
     long long replyLength = reply.ContentLength;
@@ -198,7 +197,7 @@ TDownloadResult DownloadFile(const TDownloadRequest& request, const TDownloadCal
     while (received < replyLength && !IsCancelled(callbacks)) {
       long long remaining = replyLength - received;
       size_t n = socket.Receive(buffer.data(), remaining < static_cast<long long>(kBufferSize) ? static_cast<size_t>(remaining) : kBufferSize,
-                                TDeadline::After(request.TimeoutMs).Or(total));
+                                WaitDeadline(request.TimeoutMs, total));
       if (n == 0) break;
       file.Write(buffer.data(), n);
       received += static_cast<long long>(n);
