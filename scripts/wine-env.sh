@@ -39,7 +39,6 @@ qs_hide_ports() {
   rm -f "$reg"
 }
 
-
 # Creates the prefix once, then keeps it safe and configured on every call.
 qs_wine_prefix() {
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
@@ -87,6 +86,12 @@ qs_start_wine_background() {
 
 qs_stop_wineserver() {
   wineserver -k >/dev/null 2>&1 || true
+}
+
+# Ends the wineserver and the Xvfb of qs_start_xvfb: the EXIT trap of a script that uses both.
+qs_stop_display() {
+  qs_stop_wineserver
+  kill "$QS_XVFB_PID" 2>/dev/null || true
 }
 
 # Starts Xvfb on a free display and exports DISPLAY; QS_XVFB_PID names the server.
