@@ -2,7 +2,9 @@
 
 #include "base/date_time.h"
 #include "common/last_run.h"
+#include "common/time_ago.h"
 #include "gui/pagekit/page_host.h"
+#include "registry/scan/reg_scan_engine.h"
 
 QS_FORM_IMPL(TfrmLastDetail, TForm, QS_FIELD(vst), QS_FIELD(lblTime), QS_FIELD(BitBtn1), QS_HANDLER(FormCreate),
              QS_HANDLER(BitBtn1Click), QS_HANDLER(vstGetText), QS_HANDLER(vstPaintText))
@@ -11,12 +13,6 @@ namespace {
 // Fifteen category rows, then the total.
 constexpr int kTotalRow = kDetailInfoCount;
 
-const wchar_t* const kDefaultDetailNames[kDetailInfoCount] = {
-    L"Font Sections",     L"Help Files Sections",      L"Share DLL Sections",     L"ActiveX OLE Com Sections",
-    L"Appliations Path",  L"System Software Settings", L"User Software Settings", L"Uninstall Sections",
-    L"File Extensions",   L"Histoty/MRU Lists",        L"System Services",        L"Startup Programs",
-    L"File Associations", L"Sounds Sections",          L"Empty Registry Keys"};
-
 constexpr TColor kCleanedColour = 0x008000;
 }  // namespace
 
@@ -24,13 +20,13 @@ TfrmLastDetail::TfrmLastDetail(TComponent* owner) : TForm(owner) { LoadForm(); }
 
 void TfrmLastDetail::ResetDetailNames() {
   for (int category = 1; category <= kDetailInfoCount; ++category)
-    RegDetailInfo[category] = TDetailInfo{kDefaultDetailNames[category - 1], 0, 0};
+    RegDetailInfo[category] = TDetailInfo{RegCategoryNames[category], 0, 0};
 }
 
 void TfrmLastDetail::FormCreate(TObject* Sender) {
   TDateTime when = 0;
   LoadLastRegInfo(when, TotalScanNum, TotalClearNum);
-  if (static_cast<long long>(when) != 0) {
+  if (!IsNeverRun(when)) {
     lblTime->SetCaption(L"Last scanned: " + FormatDateTime(L"ddd mmm d, yyyy - hh:nn AM/PM", when));
     LoadLastRegDetail();
   } else {
