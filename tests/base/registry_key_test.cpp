@@ -19,13 +19,6 @@ void SetRaw(const std::wstring& path, const wchar_t* name, DWORD type, const voi
   RegCloseKey(key);
 }
 
-bool RawKeyExists(const std::wstring& path) {
-  HKEY key;
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
-  RegCloseKey(key);
-  return true;
-}
-
 }  // namespace
 
 TEST(RegistryKey, OpenCreateAndPaths) {
@@ -39,7 +32,7 @@ TEST(RegistryKey, OpenCreateAndPaths) {
   // A relative path goes below the open key, a leading backslash below the root.
   ASSERT_TRUE(reg.OpenKey(L"B", true));
   EXPECT_EQ(reg.CurrentPath(), test.Path() + L"\\A\\B");
-  EXPECT_TRUE(RawKeyExists(test.Path() + L"\\A\\B"));
+  EXPECT_TRUE(TestKeyExists(test.Path() + L"\\A\\B"));
   ASSERT_TRUE(reg.OpenKey(L"\\" + test.Path(), false));
   EXPECT_EQ(reg.CurrentPath(), test.Path());
   EXPECT_TRUE(reg.KeyExists(L"A\\B"));
@@ -173,15 +166,15 @@ TEST(RegistryKey, DeleteKeyRemovesTheWholeSubtree) {
   EXPECT_EQ(keys, std::vector<std::wstring>({L"Keep", L"Tree"}));
   EXPECT_TRUE(reg.HasSubKeys());
   EXPECT_TRUE(reg.DeleteKey(L"Tree"));
-  EXPECT_FALSE(RawKeyExists(test.Path() + L"\\Tree"));
-  EXPECT_TRUE(RawKeyExists(test.Path() + L"\\Keep"));
+  EXPECT_FALSE(TestKeyExists(test.Path() + L"\\Tree"));
+  EXPECT_TRUE(TestKeyExists(test.Path() + L"\\Keep"));
   // A key that is already gone is no failure: what the caller wanted holds.
   EXPECT_TRUE(reg.DeleteKey(L"Tree"));
   EXPECT_FALSE(reg.DeleteKey(L""));
   EXPECT_FALSE(reg.DeleteKey(L"\\"));
   EXPECT_TRUE(reg.DeleteKey(L"\\" + test.Path() + L"\\Keep"));
-  EXPECT_FALSE(RawKeyExists(test.Path() + L"\\Keep"));
-  EXPECT_TRUE(RawKeyExists(test.Path()));
+  EXPECT_FALSE(TestKeyExists(test.Path() + L"\\Keep"));
+  EXPECT_TRUE(TestKeyExists(test.Path()));
 }
 
 // A link key met while deleting is deleted itself; the tree it points to stays, whether the link is
