@@ -12,6 +12,7 @@
 #include "base/system_programs.h"
 #include "tests/base/test_files.h"
 #include "tests/base/test_folder.h"
+#include "tests/base/test_keys.h"
 #include "tests/support/planted_programs.h"
 #include "registry/reg_file.h"
 
@@ -35,27 +36,13 @@ TEST(RegistryEditor, APlantedRegeditInTheCurrentFolderNeverRuns) {
 
 namespace {
 
-// A key of the test's own below HKEY_CURRENT_USER, removed afterwards.
-class EditorKey {
+// A key of the test's own below HKEY_CURRENT_USER, removed afterwards, as the editor names it.
+class EditorKey : public TestRegistryKey {
  public:
-  EditorKey() : path_(L"Software\\QuillsteadTest\\import_" + std::to_wstring(GetCurrentProcessId())) {}
-  ~EditorKey() {
-    RegDeleteTreeW(HKEY_CURRENT_USER, path_.c_str());
-    RegDeleteKeyW(HKEY_CURRENT_USER, path_.c_str());
-  }
-  const std::wstring& Path() const { return path_; }
-  std::wstring RegName() const { return L"HKEY_CURRENT_USER\\" + path_; }
-  std::string RegNameA() const { return "HKEY_CURRENT_USER\\" + std::string(path_.begin(), path_.end()); }
-  bool Exists(const std::wstring& sub = L"") const {
-    HKEY key;
-    const std::wstring path = sub.empty() ? path_ : path_ + L"\\" + sub;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
-    RegCloseKey(key);
-    return true;
-  }
-
- private:
-  std::wstring path_;
+  EditorKey() : TestRegistryKey(L"import") {}
+  std::wstring RegName() const { return L"HKEY_CURRENT_USER\\" + Path(); }
+  std::string RegNameA() const { return "HKEY_CURRENT_USER\\" + std::string(Path().begin(), Path().end()); }
+  bool Exists(const std::wstring& sub = L"") const { return TestKeyExists(sub.empty() ? Path() : Path() + L"\\" + sub); }
 };
 
 }  // namespace
