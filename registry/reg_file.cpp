@@ -1,6 +1,7 @@
 #include "registry/reg_file.h"
 
 #include "base/strings.h"
+#include "registry/reg_names.h"
 
 namespace {
 
@@ -143,19 +144,14 @@ bool IsAtOrBelow(const std::wstring& key, const std::wstring& parent) {
 }  // namespace
 
 bool SplitRegFileKey(const std::wstring& Key, HKEY& Root, std::wstring& Path) {
-  static const std::pair<const wchar_t*, HKEY> kRoots[] = {
-      {L"HKEY_LOCAL_MACHINE", HKEY_LOCAL_MACHINE}, {L"HKEY_CURRENT_USER", HKEY_CURRENT_USER},
-      {L"HKEY_CLASSES_ROOT", HKEY_CLASSES_ROOT},   {L"HKEY_USERS", HKEY_USERS},
-      {L"HKEY_CURRENT_CONFIG", HKEY_CURRENT_CONFIG}};
   const size_t slash = Key.find(L'\\');
-  const std::wstring root = Key.substr(0, slash);
-  for (const auto& known : kRoots)
-    if (SameText(root, known.first)) {
-      Root = known.second;
-      Path = slash == std::wstring::npos ? L"" : Key.substr(slash + 1);
-      return true;
-    }
-  return false;
+  const std::wstring name = Key.substr(0, slash);
+  const HKEY root = RootNameToHKey(name);
+  // The editor's files name a root in full: a short form or blanks around it are no root to it.
+  if (!root || !SameText(name, HKeyToRootName(root))) return false;
+  Root = root;
+  Path = slash == std::wstring::npos ? L"" : Key.substr(slash + 1);
+  return true;
 }
 
 bool ParseRegFile(const std::string& Bytes, TRegFile& File, std::wstring& Problem) {
