@@ -270,7 +270,6 @@ void TfrmRegCleaner::FinishScan(bool Stopped, bool SaveRecord) {
   categoryLabel_ = nullptr;
   ShowScanActivity(true);
   pb2->SetPosition(pb2->Max());
-  if (RegScanState == kRegStateRunning) RegScanState = kRegStateFinished;
   for (const auto& item : RegItems) item->Selected = 1;
   const int found = static_cast<int>(RegItems.size());
   lblResult->SetCaption(Str(found) + L" Problems/Errors Found.");

@@ -28,7 +28,8 @@ class TRegistryTask : public TMaintenanceTask {
   TRegScanEngine& Engine() const { return engine_; }
   // Empties the engine's records, then runs the scanner of each chosen category; a stop (the
   // token or the engine's stop state) ends it before the next entry. The engine's errors pass
-  // on, with the records found before them kept.
+  // on, with the records found before them kept. Either run leaves the engine's state byte
+  // finished, or stopped when a stop was asked for, also when an error ends it.
   TTaskResult Scan(const TTaskProgressEvent& OnProgress, const TStopToken& Stop) override;
   // Cleans the selected records (excluded ones untouched) and writes the report; Found is the
   // number of records, Cleaned the deletions that succeeded.

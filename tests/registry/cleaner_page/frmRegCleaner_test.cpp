@@ -409,6 +409,8 @@ TEST_F(RegCleanerPageTest, AScanThatEndsInAnErrorShowsItAndLeavesThePageUsable) 
   EXPECT_EQ(boxes[0].text, L"Invalid data type for '" + Fx.Tag() + L"'");
   EXPECT_EQ(boxes[0].type, static_cast<UINT>(MB_OK | MB_ICONWARNING));
   EXPECT_FALSE(page->Scanning());
+  // The run that raised left the engine finished, not running.
+  EXPECT_EQ(RegScanState, kRegStateFinished);
   EXPECT_TRUE(NavigationEnabled());
   // What the first category found is shown and can be cleaned.
   EXPECT_EQ(SeededRecords().size(), 2u);
