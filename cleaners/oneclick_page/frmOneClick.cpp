@@ -70,8 +70,6 @@ const wchar_t* const kRepairedSummaries[] = {
 };
 const wchar_t* const kAreaNames[] = {L"Junk File", L"Registry",         L"Evidence",
                                      L"ActiveX",   L"File Association", L"System Optimize"};
-
-TCheckState CheckOf(bool on) { return on ? TCheckState::csCheckedNormal : TCheckState::csUncheckedNormal; }
 }  // namespace
 
 // The tasks outlive a page freed while one of them pumps (the program closing mid-run).
@@ -603,7 +601,7 @@ TfrmOneClick::TArea* TfrmOneClick::AreaOfTree(TBaseVirtualTree* tree) {
 void TfrmOneClick::TreeInitNode(TBaseVirtualTree* Sender, PVirtualNode ParentNode, PVirtualNode Node,
                                 TVirtualNodeInitStates& InitialStates) {
   Node->CheckType = TCheckType::ctCheckBox;
-  Node->CheckState = CheckOf(true);
+  Node->CheckState = TCheckState::csCheckedNormal;
 }
 
 void TfrmOneClick::TreeGetText(TBaseVirtualTree* Sender, PVirtualNode Node, TColumnIndex Column, TVSTTextType TextType,
