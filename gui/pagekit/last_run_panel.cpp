@@ -8,7 +8,7 @@ void TLastRunPanel::Show(TDateTime when) const {
     Ago->SetCaption(AgoText(when));
   } else {
     When->SetCaption(L"");
-    Ago->SetCaption(kNotScanned);
+    Ago->SetCaption(NeverText);
   }
 }
 

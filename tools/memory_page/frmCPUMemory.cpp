@@ -6,6 +6,7 @@
 #include "common/time_ago.h"
 #include "gui/message_box.h"
 #include "gui/pagekit/busy_run.h"
+#include "gui/pagekit/last_run_panel.h"
 #include "tools/memory/cpu_load.h"
 #include "tools/memory/memory_status.h"
 
@@ -66,12 +67,5 @@ void TfrmCPUMemory::btnOptimizeClick(TObject* Sender) {
 }
 
 void TfrmCPUMemory::ShowLastRunInfo() {
-  TDateTime d = LoadLastMemoryInfo();
-  if (static_cast<int>(d) != 0) {
-    lblLastDT->SetCaption(FormatDateTime(L"dddd mmmm d, yyyy - hh:nn AM/PM", d));
-    lblLast->SetCaption(FormatTimeAgo(d));
-  } else {
-    lblLastDT->SetCaption(L"");
-    lblLast->SetCaption(L"Not Optimized");
-  }
+  TLastRunPanel{lblLastDT, lblLast, nullptr, nullptr, FormatTimeAgo, kNotOptimized}.Show(LoadLastMemoryInfo());
 }
