@@ -54,8 +54,6 @@ constexpr int kImageFile = 3;
 constexpr int kImageNoJunk = 4;
 
 
-TCheckState CheckOf(bool selected) { return selected ? TCheckState::csCheckedNormal : TCheckState::csUncheckedNormal; }
-
 // Sets every row's check mark from its entry of Rows, without firing OnChecked.
 template <class TRows>
 void ShowChecks(TBaseVirtualTree* tree, TRows& rows) {

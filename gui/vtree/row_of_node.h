@@ -26,3 +26,8 @@ template <class TRows>
 auto RowOfNode(TRows& rows, const TVirtualNode* node) -> decltype(row_of_node_detail::Pointer(rows[0])) {
   return node ? RowAt(rows, node->Index) : nullptr;
 }
+
+// The check mark that shows a row's Selected flag.
+inline TCheckState CheckOf(bool selected) {
+  return selected ? TCheckState::csCheckedNormal : TCheckState::csUncheckedNormal;
+}

@@ -61,8 +61,6 @@ constexpr int kDescriptionTop = 32;
 constexpr TColor kRowSeparatorColor = static_cast<TColor>(8421504);
 
 
-TCheckState CheckOf(bool selected) { return selected ? TCheckState::csCheckedNormal : TCheckState::csUncheckedNormal; }
-
 std::wstring Str(long long value) { return IntToStr(value); }
 
 // The question before cleaning; lines end in a bare carriage return.
