@@ -109,6 +109,17 @@ std::wstring ExpandEnvironmentText(const std::wstring& text) {
   return std::wstring(buffer.data());
 }
 
+std::wstring EnvironmentVariable(const std::wstring& Name) {
+  const DWORD needed = GetEnvironmentVariableW(Name.c_str(), nullptr, 0);
+  std::wstring value;
+  if (needed > 0) {
+    value.resize(needed);
+    const DWORD got = GetEnvironmentVariableW(Name.c_str(), value.data(), needed);
+    value.resize(got < needed ? got : 0);
+  }
+  return value;
+}
+
 std::wstring CreateUniqueTempFolder(const std::wstring& prefix) {
   wchar_t temp[MAX_PATH + 1];
   DWORD n = GetTempPathW(MAX_PATH + 1, temp);

@@ -27,6 +27,9 @@ std::wstring ExcludeTrailingBackslash(const std::wstring& path);
 
 // %NAME% references replaced by the platform (ExpandEnvironmentStrings).
 std::wstring ExpandEnvironmentText(const std::wstring& text);
+// The value of the process's environment variable Name; "" when it is not set (or changed
+// size while being read).
+std::wstring EnvironmentVariable(const std::wstring& Name);
 
 // A fresh, empty folder below the user's temporary folder (trailing backslash included), or ""
 // on failure. `prefix` becomes the start of its name.

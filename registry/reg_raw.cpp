@@ -1,5 +1,6 @@
 #include "registry/reg_raw.h"
 
+#include "base/files.h"
 #include "base/registry_key.h"
 #include "base/strings.h"
 
@@ -77,15 +78,7 @@ bool ExpandFirstEnvVar(const std::wstring& path, std::wstring& expanded) {
   size_t second = path.find(L'%', first + 1);
   if (second == std::wstring::npos) return false;
   std::wstring name = path.substr(first + 1, second - first - 1);
-  std::wstring value;
-  if (!name.empty()) {
-    DWORD n = GetEnvironmentVariableW(name.c_str(), nullptr, 0);
-    if (n > 0) {
-      value.resize(n);
-      DWORD m = GetEnvironmentVariableW(name.c_str(), &value[0], n);
-      value.resize(m < n ? m : 0);
-    }
-  }
+  const std::wstring value = name.empty() ? std::wstring() : EnvironmentVariable(name);
   expanded = path.substr(0, first) + value + path.substr(second + 1);
   return true;
 }

@@ -2,18 +2,10 @@
 
 #include <windows.h>
 
+#include "base/files.h"
 #include "base/registry_key.h"
 
-std::wstring GetEnvFolder(const std::wstring& Name) {
-  const DWORD needed = GetEnvironmentVariableW(Name.c_str(), nullptr, 0);
-  std::wstring value;
-  if (needed > 0) {
-    value.resize(needed);
-    const DWORD got = GetEnvironmentVariableW(Name.c_str(), value.data(), needed);
-    value.resize(got < needed ? got : 0);
-  }
-  return value + L"\\";
-}
+std::wstring GetEnvFolder(const std::wstring& Name) { return EnvironmentVariable(Name) + L"\\"; }
 
 std::wstring GetIECacheFolder() {
   try {

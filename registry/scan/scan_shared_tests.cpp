@@ -43,10 +43,7 @@ namespace {
 // The first folder of PATH that holds FileName, with its trailing backslash, or the empty text.
 std::wstring FindInSearchPath(const std::wstring& FileName) {
   if (FileName.empty()) return std::wstring();
-  DWORD size = GetEnvironmentVariableW(L"PATH", nullptr, 0);
-  if (size == 0) return std::wstring();
-  std::wstring path(size, L'\0');
-  path.resize(GetEnvironmentVariableW(L"PATH", &path[0], size));
+  const std::wstring path = EnvironmentVariable(L"PATH");
   size_t start = 0;
   while (start <= path.size()) {
     size_t end = path.find(L';', start);

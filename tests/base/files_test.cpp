@@ -88,6 +88,14 @@ TEST(Files, ExpandEnvironmentText) {
   EXPECT_EQ(ExpandEnvironmentText(L"%QS_NOT_SET_EVER%"), L"%QS_NOT_SET_EVER%");
 }
 
+TEST(Files, EnvironmentVariableIsEmptyWhenNotSet) {
+  SetEnvironmentVariableW(L"QS_FILES_TEST", L"value");
+  EXPECT_EQ(EnvironmentVariable(L"QS_FILES_TEST"), L"value");
+  SetEnvironmentVariableW(L"QS_FILES_TEST", L"");
+  EXPECT_EQ(EnvironmentVariable(L"QS_FILES_TEST"), L"");
+  EXPECT_EQ(EnvironmentVariable(L"QS_NOT_SET_EVER"), L"");
+}
+
 TEST(Files, DeleteFolderTreeRemovesNestedContent) {
   std::wstring root = CreateUniqueTempFolder(L"qs_del_");
   ASSERT_FALSE(root.empty());

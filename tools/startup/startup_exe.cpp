@@ -35,11 +35,8 @@ bool EndsWithProgramExtension(const std::wstring& text) {
 }  // namespace
 
 std::wstring FindOnPath(const std::wstring& FileName) {
-  const DWORD size = GetEnvironmentVariableW(L"PATH", nullptr, 0);
-  if (size == 0 || FileName.empty()) return L"";
-  std::vector<wchar_t> buffer(size);
-  const DWORD length = GetEnvironmentVariableW(L"PATH", buffer.data(), size);
-  const std::wstring path(buffer.data(), length < size ? length : 0);
+  if (FileName.empty()) return L"";
+  const std::wstring path = EnvironmentVariable(L"PATH");
   size_t start = 0;
   while (start <= path.size()) {
     size_t end = path.find(L';', start);
