@@ -5,6 +5,7 @@
 #include "base/exception.h"
 #include "base/files.h"
 #include "base/strings.h"
+#include "base/system_programs.h"
 #include "updater/http/download_progress.h"
 #include "updater/http/http_download.h"
 #include "updater/http/url.h"
@@ -27,8 +28,9 @@ long long FileSizeOf(const std::wstring& name) {
   return (static_cast<long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
-// ExeName's program (quoted or up to the first blank) and the arguments after it.
-void SplitCommandLine(const std::wstring& commandLine, std::wstring& program, std::wstring& arguments) {
+// ExeName's program (quoted or up to the first blank) and the rest after it as it stands, leading
+// blank included: the command line appends it to the quoted program.
+void SplitExeName(const std::wstring& commandLine, std::wstring& program, std::wstring& arguments) {
   std::wstring text = Trim(commandLine);
   size_t end = text.empty() || text[0] != L'"' ? text.find(L' ') : text.find(L'"', 1);
   if (!text.empty() && text[0] == L'"') {
@@ -110,7 +112,7 @@ bool TUpdateEngine::Prepare() {
     currentIndex_ = ReadFileIndex();
     if (currentIndex_ < 0 || currentIndex_ >= static_cast<int>(files.size())) currentIndex_ = 0;
     std::wstring program, arguments;
-    SplitCommandLine(exeName_, program, arguments);
+    SplitExeName(exeName_, program, arguments);
     if (!exeName_.empty() && !IsSafeRelativePath(program))
       throw Exception(L"Refused program name \"" + exeName_ + L"\"");
   } catch (const Exception& e) {
@@ -215,16 +217,16 @@ TUpdateResult TUpdateEngine::Run() {
 
 std::wstring TUpdateEngine::ExeApplicationName() const {
   std::wstring program, arguments;
-  SplitCommandLine(exeName_, program, arguments);
+  SplitExeName(exeName_, program, arguments);
   if (program.empty()) return std::wstring();
   return ProgramFolder() + ToWindowsPath(program);
 }
 
 std::wstring TUpdateEngine::ExeCommandLine() const {
   std::wstring program, arguments;
-  SplitCommandLine(exeName_, program, arguments);
+  SplitExeName(exeName_, program, arguments);
   if (program.empty()) return std::wstring();
-  return L"\"" + ExeApplicationName() + L"\"" + arguments;
+  return QuotedPath(ExeApplicationName()) + arguments;
 }
 
 bool TUpdateEngine::StartProgram() const {
