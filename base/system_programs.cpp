@@ -18,10 +18,6 @@ std::wstring Folder(UINT(WINAPI* get)(LPWSTR, UINT)) {
   return ExcludeTrailingBackslash(folder);
 }
 
-std::wstring Joined(const std::wstring& Program, const std::wstring& Arguments) {
-  return Arguments.empty() ? QuotedPath(Program) : QuotedPath(Program) + L" " + Arguments;
-}
-
 }  // namespace
 
 bool IsFromDriveRoot(const std::wstring& Path) {
@@ -33,12 +29,16 @@ std::wstring SystemFolder() { return Folder(GetSystemDirectoryW); }
 
 std::wstring QuotedPath(const std::wstring& Path) { return L"\"" + Path + L"\""; }
 
+std::wstring ProgramCommand(const std::wstring& Program, const std::wstring& Arguments) {
+  return Arguments.empty() ? QuotedPath(Program) : QuotedPath(Program) + L" " + Arguments;
+}
+
 std::wstring WindowsProgramCommand(const std::wstring& File, const std::wstring& Arguments) {
-  return Joined(WindowsFolder() + L"\\" + File, Arguments);
+  return ProgramCommand(WindowsFolder() + L"\\" + File, Arguments);
 }
 
 std::wstring SystemProgramCommand(const std::wstring& File, const std::wstring& Arguments) {
-  return Joined(SystemFolder() + L"\\" + File, Arguments);
+  return ProgramCommand(SystemFolder() + L"\\" + File, Arguments);
 }
 
 void SplitCommandLine(const std::wstring& CommandLine, std::wstring& Program, std::wstring& Arguments) {
@@ -60,9 +60,9 @@ std::wstring FullPathCommand(const std::wstring& CommandLine) {
   std::wstring program, arguments;
   SplitCommandLine(CommandLine, program, arguments);
   if (program.empty()) return L"";
-  if (IsFromDriveRoot(program)) return FileExists(program) ? Joined(program, arguments) : L"";
+  if (IsFromDriveRoot(program)) return FileExists(program) ? ProgramCommand(program, arguments) : L"";
   const std::wstring path = SystemProgramPath(program);
-  return path.empty() ? L"" : Joined(path, arguments);
+  return path.empty() ? L"" : ProgramCommand(path, arguments);
 }
 
 std::wstring SystemProgramPath(const std::wstring& Name) {

@@ -11,6 +11,8 @@ std::wstring SystemFolder();
 
 // The path in double quotes, as a command line's first word.
 std::wstring QuotedPath(const std::wstring& Path);
+// A command line of Program (quoted) and Arguments, with a blank between them when there are any.
+std::wstring ProgramCommand(const std::wstring& Program, const std::wstring& Arguments);
 
 // A command line of the Windows folder's program File ("regedit.exe") with Arguments.
 std::wstring WindowsProgramCommand(const std::wstring& File, const std::wstring& Arguments);

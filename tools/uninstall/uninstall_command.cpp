@@ -13,7 +13,6 @@ TUninstallCommand UninstallCommandLine(const std::wstring& UninstallString) {
     if (!found.empty()) command.Program = found;
   }
   if (IsFromDriveRoot(command.Program) && FileExists(command.Program))
-    command.CommandLine =
-        named.Arguments.empty() ? QuotedPath(command.Program) : QuotedPath(command.Program) + L" " + named.Arguments;
+    command.CommandLine = ProgramCommand(command.Program, named.Arguments);
   return command;
 }
