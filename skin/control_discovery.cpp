@@ -8,6 +8,8 @@ namespace {
 
 using T = TSkinControlType;
 
+constexpr const wchar_t* kNoRow = L"no row of the class table";
+
 bool ChainHas(const TControlTraits& c, const wchar_t* name) {
   for (const std::wstring& n : c.ClassChain)
     if (SameText(n, name)) return true;
@@ -224,7 +226,7 @@ TSkinDecision FromClassTable(const std::wstring& cls, const TControlTraits& c, c
       return d;
     }
   }
-  return Nothing(L"no row of the class table");
+  return Nothing(kNoRow);
 }
 
 }  // namespace
@@ -256,7 +258,17 @@ TSkinDecision DecideControlSkinner(const TControlTraits& control, const TDiscove
     return FromStyle(*style, cls, control, settings);
   if (cls == L"TDBCOMBOBOXEH" || cls == L"TFRDESIGNERPAGE" || cls == L"TFRPBOX")
     return Nothing(L"left alone by name");
-  return FromClassTable(cls, control, settings);
+  TSkinDecision decision = FromClassTable(cls, control, settings);
+  if (decision.Kind != TSkinnerKind::None || decision.Source != kNoRow) return decision;
+  // Say which row would have taken the control had its setting been on.
+  TDiscoverySettings everything = settings;
+  everything.Controls = TSkinControlTypes::FromBits(~0u);
+  everything.HasTabsElement = true;
+  const TSkinDecision wouldBe = FromClassTable(cls, control, everything);
+  if (wouldBe.Kind != TSkinnerKind::None)
+    decision.Source += L" with these settings (" + wouldBe.Source + L", " + SkinnerKindName(wouldBe.Kind) +
+                       L", needs a setting that is off)";
+  return decision;
 }
 
 TSkinDecision GroupItemDecision(const TSkinDecision& group, const std::wstring& itemClassName) {

@@ -65,6 +65,9 @@ class TWinSkinForm : public TComponent, public TSkinHook {
   bool IsControlSkinned(TControl* control) const;
   // Whether the discovery has decided about the control (skinner or none) since it appeared.
   bool WasDecided(TControl* control) const { return decided_.count(control) != 0; }
+  // What the style map and the class table decide for the control with this window's settings
+  // (the application's OnSkinControl aside).
+  TSkinDecision DecideFor(TControl* control) const;
   static void RepaintWindow(HWND window);
 
   // Non-client painting into dc (the window's own DC when null).

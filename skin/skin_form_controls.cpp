@@ -131,7 +131,7 @@ void TWinSkinForm::SkinComponent(TControl* control, TControl* form) {
       return;
     }
   }
-  TSkinDecision decision = DecideControlSkinner(TraitsOf(control), SettingsOf(*SkinData));
+  TSkinDecision decision = DecideFor(control);
   if (decision.SetTransparent) SetPropValue(control, L"Transparent", L"True");
   if (decision.Children == TChildWalk::ChildrenFirst) SkinChildControls(control);
   if (decision.Children == TChildWalk::GroupItems && windowed) {
@@ -162,6 +162,10 @@ void TWinSkinForm::SkinComponent(TControl* control, TControl* form) {
   if (decision.Children == TChildWalk::NavigatorButtons && windowed)
     for (int i = 0; i < windowed->ControlCount(); ++i) SkinComponent(windowed->Controls(i), nullptr);
   if (decision.Children == TChildWalk::OwnedAfter) SkinOwnedComponents(control);
+}
+
+TSkinDecision TWinSkinForm::DecideFor(TControl* control) const {
+  return DecideControlSkinner(TraitsOf(control), SettingsOf(*SkinData));
 }
 
 void TWinSkinForm::Attach(TControl* control, const TSkinDecision& decision) {

@@ -105,6 +105,18 @@ TEST(ControlDiscovery, ABitButtonWithBitButtonsOffStaysNativeEvenWithButtonsOn) 
   EXPECT_NE(d.Source.find(L"row 19"), std::wstring::npos);
 }
 
+// The reason a control stays native names the row its setting keeps from it.
+TEST(ControlDiscovery, ANoneForASettingThatIsOffNamesTheRowThatWouldTakeIt) {
+  TSkinDecision d = DecideControlSkinner(Traits({L"TCheckBox", L"TCustomCheckBox"}), Settings({T::xcButton}));
+  EXPECT_EQ(d.Kind, K::None);
+  EXPECT_NE(d.Source.find(L"row 6, TSkinCheckBox"), std::wstring::npos) << std::string(d.Source.begin(), d.Source.end());
+  d = DecideControlSkinner(Traits({L"TPageControl", L"TCustomTabControl"}, 0, {{L"Style", L"tsTabs"}}),
+                           Settings({T::xcTab}, {}, false));
+  EXPECT_NE(d.Source.find(L"row 1, TSkinTab"), std::wstring::npos);
+  d = DecideControlSkinner(Traits({L"TLabel", L"TGraphicControl"}), Settings({T::xcButton}));
+  EXPECT_EQ(d.Source, L"no row of the class table");
+}
+
 TEST(ControlDiscovery, OtherVendorsControlsByName) {
   struct Case {
     const wchar_t* cls;
