@@ -1,6 +1,7 @@
 // The contract every registered control class keeps, checked over the class registry so that
 // controls added later are covered without a test of their own: window class name, lookup by
-// handle, a control ID of its own, and a WindowProc chain that a hook can join and leave.
+// handle, a control ID of its own, and a WindowProc chain that a hook can join and leave and
+// that sees the control's painting (WM_ERASEBKGND and WM_PAINT of a windowed control).
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -59,7 +60,18 @@ const std::vector<Action>& Actions() {
          c->SetEnabled(true);
        },
        {CM_ENABLEDCHANGED, WM_ENABLE}, {CM_ENABLEDCHANGED}},
-      {"paint", [](TControl* c) { c->Repaint(); }, {}, {WM_PAINT}},
+      {"paint", [](TControl* c) { c->Repaint(); }, {WM_PAINT}, {WM_PAINT}},
+      // As the system repaints a window uncovered: its background is erased, then it paints.
+      // Skinners draw in these two, so a windowed control's chain must see both.
+      {"repaint with the background",
+       [](TControl* c) {
+         if (auto* w = dynamic_cast<TWinControl*>(c)) {
+           RedrawWindow(w->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+         } else {
+           c->Repaint();
+         }
+       },
+       {WM_ERASEBKGND, WM_PAINT}, {WM_PAINT}},
       {"focus", [](TControl* c) { if (auto* w = dynamic_cast<TWinControl*>(c)) w->SetFocus(); },
        {WM_SETFOCUS}, {}},
       {"destroy the window",
