@@ -74,7 +74,7 @@ const wchar_t* const kAreaNames[] = {L"Junk File", L"Registry",         L"Eviden
 
 // The tasks outlive a page freed while one of them pumps (the program closing mid-run).
 struct TfrmOneClick::TTasks {
-  TRegistryTask Registry{OneClickRegScanEngine, TRegCleanReport::ValueData};
+  TRegistryTask Registry{TRegCleanReport::ValueData, 1};
   TJunkTask Junk;
   TEvidenceTask Evidence{THistoryRunScope::CheckedItems};
   TActiveXTask ActiveX;
@@ -89,6 +89,8 @@ TfrmOneClick::TfrmOneClick(TComponent* owner) : TForm(owner), tasks_(std::make_s
 
 TfrmOneClick::~TfrmOneClick() { stop_.Request(); }
 
+TRegScanEngine& TfrmOneClick::RegistryEngine() const { return tasks_->Registry.Engine(); }
+
 void TfrmOneClick::FormCreate(TObject* Sender) {
   SetProgramDateFormats();
   areas_[kJunk] = {chkWasteFile, tsWaste, lblWasteFile, Image8, vstFile};
@@ -97,7 +99,7 @@ void TfrmOneClick::FormCreate(TObject* Sender) {
   areas_[kActiveX] = {chkActiveX, tsActiveX, lblActivex, Image13, vstActiveX};
   areas_[kFile] = {chkFile, tsFile, lblFixFile, Image14, vstFixFile};
   areas_[kSys] = {chkSys, tsSys, lblSys, Image15, vstSys};
-  OneClickRegScanEngine.LoadRegExcludeList();
+  RegistryEngine().LoadRegExcludeList();
   LoadHistoryList();
   ShowProgress(false);
   ShowStart();
@@ -188,7 +190,7 @@ void TfrmOneClick::ResetScan() {
     area.Sheet->SetTabVisible(area.Option->Checked());
   }
   WasteFiles.clear();
-  OneClickRegItems.clear();
+  RegistryEngine().Items.clear();
   ClearActiveXItems();
   ClearSysItems();
   ClearFileItems();
@@ -199,7 +201,7 @@ void TfrmOneClick::ResetScan() {
   errors_.clear();
   lst->Items().Clear();
   btn->SetCaption(L"Abort");
-  OneClickCleanState = kRegStateFinished;
+  RegistryEngine().CleanState = kRegStateFinished;
 }
 
 void TfrmOneClick::btnScanClick(TObject* Sender) {
@@ -231,7 +233,7 @@ void TfrmOneClick::btnScanClick(TObject* Sender) {
   TWizardSteps(pgc, nullptr, nullptr).ShowStep(tsScan);
   Application->ProcessMessages();
   if (!self) return;
-  OneClickScanState = kRegStateRunning;
+  RegistryEngine().ScanState = kRegStateRunning;
   for (TAreaIndex index : kScanOrder) {
     if (!areas_[index].Option->Checked()) continue;
     if (stop_.Requested()) break;
@@ -259,10 +261,10 @@ void TfrmOneClick::btnScanClick(TObject* Sender) {
   run.End();
   scanning_ = false;
   if (aborted_) {
-    OneClickScanState = kRegStateStop;
+    RegistryEngine().ScanState = kRegStateStop;
     btn->SetCaption(L"Re-Scan");
   } else {
-    OneClickScanState = kRegStateFinished;
+    RegistryEngine().ScanState = kRegStateFinished;
     btn->SetCaption(problemsFound_ ? L"Repair All" : L"Finish");
   }
   pgcScan->SetActivePage(tsTotal);
@@ -295,7 +297,7 @@ bool TfrmOneClick::ScanArea(TAreaIndex index) {
               problemsFound_ = true;
               TArea& reg = areas_[kReg];
               ++reg.Found;
-              vdtReg->SetRootNodeCount(static_cast<uint32_t>(OneClickRegItems.size()));
+              vdtReg->SetRootNodeCount(static_cast<uint32_t>(RegistryEngine().Items.size()));
               lblreg->SetCaption(std::to_wstring(reg.Found) + L" Problems(s) Found");
               reg.Summary = std::to_wstring(reg.Found) + L" errors found on your system.";
               reg.Good = 0;
@@ -418,7 +420,7 @@ void TfrmOneClick::btnClick(TObject* Sender) {
                                       MB_YESNO | MB_ICONQUESTION);
     if (answer == IDYES) {
       stop_.Request();
-      OneClickScanState = kRegStateStop;
+      RegistryEngine().ScanState = kRegStateStop;
       WasteSearchState.Stop = true;
     }
     if (scanning_) tmr1->SetEnabled(true);
@@ -441,7 +443,8 @@ void TfrmOneClick::TakeTickedRows() {
     return rows;
   };
   const std::vector<bool> reg = ticked(vdtReg);
-  for (size_t i = 0; i < OneClickRegItems.size(); ++i) OneClickRegItems[i]->Selected = i < reg.size() && reg[i];
+  const TRegItemList& regItems = tasks->Registry.Engine().Items;
+  for (size_t i = 0; i < regItems.size(); ++i) regItems[i]->Selected = i < reg.size() && reg[i];
   const std::vector<bool> junk = ticked(vstFile);
   for (size_t i = 0; i < WasteFiles.size(); ++i) WasteFiles[i]->Selected = i < junk.size() && junk[i];
   const std::vector<bool> his = ticked(vstHis);
@@ -454,10 +457,10 @@ void TfrmOneClick::TakeTickedRows() {
 
 void TfrmOneClick::RepairAll() {
   // A repair cannot start twice (a second click while one runs is ignored).
-  if (repairing_ || scanning_ || OneClickCleanState != kRegStateFinished) return;
+  if (repairing_ || scanning_ || RegistryEngine().CleanState != kRegStateFinished) return;
   TComponentRef<TfrmOneClick> self(this);
   repairing_ = true;
-  OneClickCleanState = kRegStateRunning;
+  RegistryEngine().CleanState = kRegStateRunning;
   TBusyRun run(this);
   run.Disable({btnScan});
   TakeTickedRows();
@@ -493,7 +496,7 @@ void TfrmOneClick::RepairAll() {
                        Now());
   run.End();
   repairing_ = false;
-  OneClickCleanState = kRegStateFinished;
+  RegistryEngine().CleanState = kRegStateFinished;
   btn->SetCaption(L"Finish");
   ShowLastRunInfo();
   ReportErrors(L"Some areas could not be repaired:");
@@ -607,7 +610,7 @@ void TfrmOneClick::TreeInitNode(TBaseVirtualTree* Sender, PVirtualNode ParentNod
 void TfrmOneClick::TreeGetText(TBaseVirtualTree* Sender, PVirtualNode Node, TColumnIndex Column, TVSTTextType TextType,
                                std::wstring& CellText) {
   if (Sender == vdtReg) {
-    const TRegItem* item = RowOfNode(OneClickRegItems, Node);
+    const TRegItem* item = RowOfNode(RegistryEngine().Items, Node);
     if (!item) return;
     CellText = Column == 0 ? item->ProblemType : Column == 1 ? item->ValueData : item->Description;
   } else if (Sender == vstFile) {

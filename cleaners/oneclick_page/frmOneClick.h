@@ -22,6 +22,7 @@
 #include "gui/std_ctrls.h"
 #include "gui/timer.h"
 #include "gui/vtree/virtual_string_tree.h"
+#include "registry/scan/reg_scan_engine.h"
 
 class TfrmOneClick : public TForm, public TOneClickStart {
   QS_FORM(TfrmOneClick)
@@ -98,6 +99,8 @@ class TfrmOneClick : public TForm, public TOneClickStart {
   std::vector<std::wstring> SummaryLines() const;
   bool Scanning() const { return scanning_; }
   bool Repairing() const { return repairing_; }
+  // The registry area's engine instance: its records and state bytes.
+  TRegScanEngine& RegistryEngine() const;
 
  private:
   struct TTasks;

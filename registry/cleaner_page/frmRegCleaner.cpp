@@ -74,14 +74,14 @@ std::wstring BackupQuestion(int found, int selected) {
 }  // namespace
 
 TfrmRegCleaner::TfrmRegCleaner(TComponent* owner)
-    : TForm(owner), task_(std::make_shared<TRegistryTask>(RegScanEngine, TRegCleanReport::Category)) {
+    : TForm(owner), task_(std::make_shared<TRegistryTask>(TRegCleanReport::Category, 0)) {
   rowPictures_.fill(-1);
   LoadForm();
 }
 
 TfrmRegCleaner::~TfrmRegCleaner() {
-  if (scanning_) RegScanState = kRegStateStop;
-  if (cleaning_) RegCleanState = kRegStateStop;
+  if (scanning_) task_->Engine().ScanState = kRegStateStop;
+  if (cleaning_) task_->Engine().CleanState = kRegStateStop;
 }
 
 void TfrmRegCleaner::FormCreate(TObject* Sender) {
@@ -268,8 +268,8 @@ void TfrmRegCleaner::FinishScan(bool Stopped, bool SaveRecord) {
   categoryLabel_ = nullptr;
   ShowScanActivity(true);
   pb2->SetPosition(pb2->Max());
-  for (const auto& item : RegItems) item->Selected = 1;
-  const int found = static_cast<int>(RegItems.size());
+  for (const auto& item : task_->Engine().Items) item->Selected = 1;
+  const int found = static_cast<int>(task_->Engine().Items.size());
   lblResult->SetCaption(Str(found) + L" Problems/Errors Found.");
 
   if (found == 0) {
@@ -313,12 +313,12 @@ void TfrmRegCleaner::vdtScanResultInitNode(TBaseVirtualTree* Sender, PVirtualNod
                                            TVirtualNodeInitStates& InitialStates) {
   if (ParentNode) return;
   Node->CheckType = TCheckType::ctCheckBox;
-  const TRegItem* item = RowOfNode(RegItems, Node);
+  const TRegItem* item = RowOfNode(task_->Engine().Items, Node);
   Node->CheckState = CheckOf(item && item->Selected);
 }
 
 void TfrmRegCleaner::vdtScanResultDrawNode(TBaseVirtualTree* Sender, const TVTPaintInfo& PaintInfo) {
-  const TRegItem* item = RowOfNode(RegItems, PaintInfo.Node);
+  const TRegItem* item = RowOfNode(task_->Engine().Items, PaintInfo.Node);
   if (!item) return;
   PaintInfo.Node->CheckState = CheckOf(item->Selected);
   if (PaintInfo.Column != kResultColumn) return;
@@ -345,7 +345,8 @@ void TfrmRegCleaner::vdtScanResultDrawNode(TBaseVirtualTree* Sender, const TVTPa
 }
 
 void TfrmRegCleaner::vdtScanResultChecked(TBaseVirtualTree* Sender, PVirtualNode Node) {
-  if (TRegItem* item = RowOfNode(RegItems, Node)) item->Selected = Node->CheckState == TCheckState::csCheckedNormal ? 1 : 0;
+  if (TRegItem* item = RowOfNode(task_->Engine().Items, Node))
+    item->Selected = Node->CheckState == TCheckState::csCheckedNormal ? 1 : 0;
 }
 
 void TfrmRegCleaner::vdtScanResultGetImageIndex(TBaseVirtualTree* Sender, PVirtualNode Node, TVTImageKind Kind,
@@ -356,7 +357,7 @@ void TfrmRegCleaner::vdtScanResultGetImageIndex(TBaseVirtualTree* Sender, PVirtu
 void TfrmRegCleaner::chkResultAllClick(TObject* Sender) { SelectAllResults(chkResultAll->Checked()); }
 
 void TfrmRegCleaner::SelectAllResults(bool Selected) {
-  for (const auto& item : RegItems) item->Selected = Selected ? 1 : 0;
+  for (const auto& item : task_->Engine().Items) item->Selected = Selected ? 1 : 0;
   for (PVirtualNode node = vdtScanResult->GetFirst(); node; node = vdtScanResult->GetNext(node))
     node->CheckState = CheckOf(Selected);
   vdtScanResult->Invalidate();
@@ -410,9 +411,9 @@ void TfrmRegCleaner::StartCleaningView(int selected) {
 
 void TfrmRegCleaner::btnClearClick(TObject* Sender) {
   if (scanning_ || cleaning_) return;
-  const int found = static_cast<int>(RegItems.size());
+  const int found = static_cast<int>(task_->Engine().Items.size());
   int selected = 0;
-  for (const auto& item : RegItems) {
+  for (const auto& item : task_->Engine().Items) {
     if (item->Selected) ++selected;
   }
   if (selected == 0) {

@@ -1,8 +1,9 @@
 #pragma once
 // The registry cleaner page: the user ticks scan categories, scans the registry with the cleaner's
-// engine instance (registry/scan/), reviews and unticks the problems found, cleans them after an
+// engine instance (its registry task's), reviews and unticks the problems found, cleans them after an
 // optional full registry backup, and sees the summary. Tabs: ts1 start, ts2 scanning, ts3
-// results, ts4 cleaning, ts5 summary. The records stay in RegItems; the page only shows them.
+// results, ts4 cleaning, ts5 summary. The records stay in its task's engine; the page only shows
+// them.
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -112,6 +113,9 @@ class TfrmRegCleaner : public TForm {
 
   bool Scanning() const { return scanning_; }
   bool Cleaning() const { return cleaning_; }
+  // The page's registry task, whose engine holds the records the page shows (a run keeps it
+  // while it lasts, also when the page goes away meanwhile).
+  std::shared_ptr<TRegistryTask> Task() const { return task_; }
 
   // The box, row label and row picture of category 1..15, and the il1 index the picture shows
   // (-1 before the first scan).
@@ -153,7 +157,7 @@ class TfrmRegCleaner : public TForm {
   bool cleaning_ = false;
   // Held from the start of a scan until its results or the start view show.
   TNavigationLock navigation_;
-  // The page's task over the registry cleaner's engine instance, shared with the run that uses it
+  // The page's task with the registry cleaner's engine instance, shared with the run that uses it
   // (handlers run while it pumps may free the page), and the stop of the run going on.
   std::shared_ptr<TRegistryTask> task_;
   TStopToken stop_;

@@ -117,17 +117,6 @@ TRegCleanResult CleanRegItems(TRegScanEngine& Engine, TRegCleanReport Report, co
   return result;
 }
 
-TRegCleanResult CleanRegItems(const TScanProgressEvent& OnProgress) {
-  return CleanRegItems(RegScanEngine, TRegCleanReport::Category, OnProgress);
-}
-
-TRegCleanResult CleanRegItems(int& FailCount, const TScanProgressEvent& OnProgress) {
-  FailCount = 0;
-  TRegCleanResult result = CleanRegItems(OneClickRegScanEngine, TRegCleanReport::ValueData, OnProgress);
-  FailCount = result.Failed;
-  return result;
-}
-
 void AddRegLogRecord(const std::wstring& LogPath) {
   TIniFile(ProgramFolder() + L"Cleaner.ini").WriteString(L"RegLogFiles", FormatDateTime(L"yyyy-mm-dd-hh-nn-ss", Now()),
                                                         LogPath);

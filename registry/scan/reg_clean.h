@@ -48,11 +48,5 @@ enum class TRegCleanReport { Category, ValueData };
 // [RegLogFiles] line; a report that cannot be written raises EFCreateError.
 TRegCleanResult CleanRegItems(TRegScanEngine& Engine, TRegCleanReport Report, const TScanProgressEvent& OnProgress);
 
-// The registry cleaner page's instance (reports the category number of each selected record).
-TRegCleanResult CleanRegItems(const TScanProgressEvent& OnProgress);
-// The one-click instance (reports the value data); FailCount receives the number of selected, not
-// excluded records whose deletion failed.
-TRegCleanResult CleanRegItems(int& FailCount, const TScanProgressEvent& OnProgress);
-
 // Writes Cleaner.ini [RegLogFiles] <now as yyyy-mm-dd-hh-nn-ss> = LogPath.
 void AddRegLogRecord(const std::wstring& LogPath);

@@ -47,8 +47,7 @@ TRegItem MakeRegItem(HKEY RootKey, const std::wstring& RootName, const std::wstr
   return Item;
 }
 
-TRegScanEngine::TRegScanEngine(uint8_t& ScanState, uint8_t& CleanState, uint8_t NewItemSelected)
-    : ScanState(ScanState), CleanState(CleanState), NewItemSelected_(NewItemSelected) {}
+TRegScanEngine::TRegScanEngine(uint8_t NewItemSelected) : NewItemSelected_(NewItemSelected) {}
 
 TScanProc TRegScanEngine::GetScanProc(int32_t Category) {
   TCategoryScanner scanner = CategoryScanner(Category);
@@ -123,14 +122,3 @@ void TRegScanEngine::AddRegItem(TRegItem Item, const TScanProgressEvent& OnProgr
 void ReportScanProgress(const TScanProgressEvent& OnProgress, uint8_t Kind, const std::wstring& Text) {
   if (OnProgress) OnProgress(Kind, Text);
 }
-
-uint8_t RegScanState = kRegStateFinished;
-uint8_t RegCleanState = kRegStateFinished;
-uint8_t OneClickScanState = kRegStateFinished;
-uint8_t OneClickCleanState = kRegStateFinished;
-TRegScanEngine RegScanEngine(RegScanState, RegCleanState, 0);
-TRegScanEngine OneClickRegScanEngine(OneClickScanState, OneClickCleanState, 1);
-TRegItemList& RegItems = RegScanEngine.Items;
-TRegExcludeList& RegExcludeItems = RegScanEngine.ExcludeItems;
-TRegItemList& OneClickRegItems = OneClickRegScanEngine.Items;
-TRegExcludeList& OneClickRegExcludeItems = OneClickRegScanEngine.ExcludeItems;

@@ -1,9 +1,9 @@
 // The registry scan engine: problem records, the per-instance result and exclusion lists,
 // the scan and clean state bytes, and the dispatch from a category number to its scanner.
 //
-// The program runs the engine twice with the same code: RegScanEngine serves the registry
-// cleaner page, OneClickRegScanEngine the one-click page. Each instance has its own lists and
-// state bytes; records appended by the second one start selected.
+// The program runs two instances with the same code, each owned by a registry task
+// (registry/scan/registry_task.h): the registry cleaner page's and one-click maintenance's. Each
+// instance has its own lists and state bytes; the one-click instance's new records start selected.
 #pragma once
 
 #include <windows.h>
@@ -69,16 +69,15 @@ extern const wchar_t* const kDefaultValueLabel;
 
 class TRegScanEngine {
  public:
-  // ScanState and CleanState are the instance's state bytes (they live outside the engine so the
-  // pages can address them by their own names); NewItemSelected is the Selected flag of new records.
-  TRegScanEngine(uint8_t& ScanState, uint8_t& CleanState, uint8_t NewItemSelected);
+  // NewItemSelected is the Selected flag of new records.
+  explicit TRegScanEngine(uint8_t NewItemSelected);
   TRegScanEngine(const TRegScanEngine&) = delete;
   TRegScanEngine& operator=(const TRegScanEngine&) = delete;
 
   TRegItemList Items;            // records in the order found
   TRegExcludeList ExcludeItems;  // entries of [RegExcludeList]
-  uint8_t& ScanState;            // kRegStateStop makes the running scanner return at its next entry
-  uint8_t& CleanState;
+  uint8_t ScanState = kRegStateFinished;   // kRegStateStop makes the running scanner return at its next entry
+  uint8_t CleanState = kRegStateFinished;  // kRegStateStop makes cleaning return before its next record
 
   // The scanner of category 1..15 bound to this instance; empty for other numbers and for a
   // category whose scanner is not part of the build.
@@ -114,16 +113,3 @@ class TRegScanEngine {
 
 // Reports Kind and Text when OnProgress is assigned.
 void ReportScanProgress(const TScanProgressEvent& OnProgress, uint8_t Kind, const std::wstring& Text);
-
-// The registry cleaner page's instance and the one-click page's instance, and the names by which
-// the pages address their lists and state bytes.
-extern uint8_t RegScanState;
-extern uint8_t RegCleanState;
-extern uint8_t OneClickScanState;
-extern uint8_t OneClickCleanState;
-extern TRegScanEngine RegScanEngine;
-extern TRegScanEngine OneClickRegScanEngine;
-extern TRegItemList& RegItems;
-extern TRegExcludeList& RegExcludeItems;
-extern TRegItemList& OneClickRegItems;
-extern TRegExcludeList& OneClickRegExcludeItems;

@@ -1,7 +1,8 @@
 #pragma once
-// The registry cleaner as a maintenance task over one scan-engine instance (the registry cleaner
-// page's or one-click maintenance's): the scan of the chosen categories in order 1 to 15, the
-// cleaning of the selected records with its report, the [LastInfo_Reg] record.
+// The registry cleaner as a maintenance task with a scan-engine instance of its own (the registry
+// cleaner page's task has one, one-click maintenance's task another): the scan of the chosen
+// categories in order 1 to 15, the cleaning of the selected records with its report, the
+// [LastInfo_Reg] record.
 #include <array>
 #include <functional>
 
@@ -11,10 +12,13 @@
 
 class TRegistryTask : public TMaintenanceTask {
  public:
-  // Report: what the clean reports before each selected record (the category or the value data).
-  TRegistryTask(TRegScanEngine& Engine, TRegCleanReport Report) : engine_(Engine), report_(Report) {
+  // Report: what the clean reports before each selected record (the category or the value data);
+  // NewItemSelected: the Selected flag of the records the scan finds.
+  TRegistryTask(TRegCleanReport Report, uint8_t NewItemSelected) : engine_(NewItemSelected), report_(Report) {
     Categories.fill(true);
   }
+  TRegistryTask(const TRegistryTask&) = delete;
+  TRegistryTask& operator=(const TRegistryTask&) = delete;
 
   // The categories to scan, indexed 1..15.
   std::array<bool, kRegCategoryCount + 1> Categories{};
@@ -25,7 +29,9 @@ class TRegistryTask : public TMaintenanceTask {
   // problem; clean: Kind 0 before each selected record).
   TScanProgressEvent OnEngineProgress;
 
-  TRegScanEngine& Engine() const { return engine_; }
+  // The task's engine: its records, exclusion list and state bytes.
+  TRegScanEngine& Engine() { return engine_; }
+  const TRegScanEngine& Engine() const { return engine_; }
   // Empties the engine's records, then runs the scanner of each chosen category; a stop (the
   // token or the engine's stop state) ends it before the next entry. The engine's errors pass
   // on, with the records found before them kept. Either run leaves the engine's state byte
@@ -42,7 +48,7 @@ class TRegistryTask : public TMaintenanceTask {
   const TRegCleanResult& LastClean() const { return lastClean_; }
 
  private:
-  TRegScanEngine& engine_;
+  TRegScanEngine engine_;
   TRegCleanReport report_;
   std::array<int, kRegCategoryCount + 1> found_{};
   TRegCleanResult lastClean_;

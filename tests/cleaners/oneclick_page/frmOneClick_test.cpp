@@ -244,7 +244,7 @@ TEST_F(OneClickPageTest, RegistryRepairRemovesTheTickedSeedsAndCountsThemPerCate
   int seeds = 0;
   TVirtualStringTree* tree = page->vdtReg;
   for (PVirtualNode node = tree->GetFirst(); node; node = tree->GetNext(node)) {
-    const TRegItem& item = *OneClickRegItems[node->Index];
+    const TRegItem& item = *page->RegistryEngine().Items[node->Index];
     const bool seed = item.ValueName.rfind(fx.Tag(), 0) == 0;
     seeds += seed;
     if (!seed || item.ValueName == fx.Tag() + L"v2") tree->SetCheckState(node, TCheckState::csUncheckedNormal);

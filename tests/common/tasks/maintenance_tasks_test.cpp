@@ -57,7 +57,6 @@ struct TTaskFixtures {
   }
   ~TTaskFixtures() {
     SetSpecialFolderLookupForTesting(nullptr);
-    OneClickRegScanEngine.ClearRegItems();
     ClearWasteFiles();
     WasteSearchState = TSearchStateInfo();
   }
@@ -75,7 +74,7 @@ struct TTaskCase {
   // Seeds the problems and makes the task.
   std::function<std::unique_ptr<TMaintenanceTask>(TTaskFixtures&)> Make;
   // Unticks what the prefix had before the seeds, so cleaning touches nothing else.
-  std::function<void(TTaskFixtures&)> KeepOnlySeeds;
+  std::function<void(TTaskFixtures&, TMaintenanceTask&)> KeepOnlySeeds;
   // How many seeds are still there.
   std::function<int(TTaskFixtures&)> SeedsLeft;
 };
@@ -85,13 +84,13 @@ const TTaskCase kCases[] = {
      [](TTaskFixtures& f) -> std::unique_ptr<TMaintenanceTask> {
        for (int i = 0; i < 3; ++i)
          f.registry.SetString(HKEY_CURRENT_USER, kRunMru, f.registry.Tag() + L"v" + IntToStr(i), L"cmd");
-       auto task = std::make_unique<TRegistryTask>(OneClickRegScanEngine, TRegCleanReport::ValueData);
+       auto task = std::make_unique<TRegistryTask>(TRegCleanReport::ValueData, 1);
        task->Categories.fill(false);
        task->Categories[kMruCategory] = true;
        return task;
      },
-     [](TTaskFixtures& f) {
-       for (const auto& item : OneClickRegItems)
+     [](TTaskFixtures& f, TMaintenanceTask& task) {
+       for (const auto& item : static_cast<TRegistryTask&>(task).Engine().Items)
          item->Selected = item->ValueName.find(f.registry.Tag()) != std::wstring::npos ? 1 : 0;
      },
      [](TTaskFixtures& f) {
@@ -112,7 +111,7 @@ const TTaskCase kCases[] = {
        task->Folders = {f.junk.Path()};
        return task;
      },
-     [](TTaskFixtures&) {},
+     [](TTaskFixtures&, TMaintenanceTask&) {},
      [](TTaskFixtures& f) {
        EXPECT_TRUE(FileExists(f.junk.Path() + L"keep.txt"));
        return (FileExists(f.junk.Path() + L"a.tmp") ? 1 : 0) + (FileExists(f.junk.Path() + L"b.tmp") ? 1 : 0);
@@ -124,7 +123,7 @@ const TTaskCase kCases[] = {
        LoadHistoryList();
        return std::make_unique<TEvidenceTask>();
      },
-     [](TTaskFixtures&) {},
+     [](TTaskFixtures&, TMaintenanceTask&) {},
      [](TTaskFixtures& f) { return FileExists(f.windows.Path() + L"Temp\\trace.tmp") ? 1 : 0; }},
 };
 
@@ -142,7 +141,7 @@ TEST(MaintenanceTasks, ScanFindsTheSeedsAndCleanRemovesThem) {
     EXPECT_EQ(reports.back().Done, reports.back().Total);
     EXPECT_EQ(c.SeedsLeft(f), c.Seeds) << "a scan changes nothing";
 
-    c.KeepOnlySeeds(f);
+    c.KeepOnlySeeds(f, *task);
     reports.clear();
     const TTaskResult clean = task->Clean(record, TStopToken());
     EXPECT_FALSE(clean.Stopped);
@@ -178,7 +177,7 @@ TEST(MaintenanceTasks, LastRunIsTheCleanersRecord) {
   SaveLastRegInfo(11, 7, when);
   StoreLastWasteInfo(5, 4, when);
   SaveLastHisInfo(when);
-  const TTaskLastRun registry = TRegistryTask(RegScanEngine, TRegCleanReport::Category).LastRun();
+  const TTaskLastRun registry = TRegistryTask(TRegCleanReport::Category, 0).LastRun();
   const TTaskLastRun junk = TJunkTask().LastRun();
   const TTaskLastRun evidence = TEvidenceTask().LastRun();
   EXPECT_EQ(FormatDateTime(L"yyyy-mm-dd hh:nn:ss", registry.When), L"2024-05-06 07:08:09");

@@ -116,7 +116,7 @@ TEST_F(RegCleanerPageTest, ScanShowsItsProgressAndListsWhatTheChosenCategoriesFo
   EXPECT_FALSE(navigationDuringScan);
   EXPECT_EQ(tabDuringScan, page->ts2);
   EXPECT_EQ(pictureWhileScanning, 1);
-  const int found = static_cast<int>(RegItems.size());
+  const int found = static_cast<int>(Records().size());
   ASSERT_EQ(SeededRecords().size(), 3u);
   // The row shows the category's name with its running count, its picture whether it found any.
   EXPECT_EQ(page->CategoryLabel(kMruCategory)->Caption(), L"Histoty/MRU Lists(" + IntToStr(found) + L")");
@@ -137,7 +137,7 @@ TEST_F(RegCleanerPageTest, ScanShowsItsProgressAndListsWhatTheChosenCategoriesFo
   ASSERT_EQ(page->vdtScanResult->RootNodeCount(), static_cast<uint32_t>(found));
   for (PVirtualNode node = page->vdtScanResult->GetFirst(); node; node = page->vdtScanResult->GetNext(node)) {
     EXPECT_EQ(page->vdtScanResult->CheckState(node), TCheckState::csCheckedNormal);
-    EXPECT_EQ(RegItems[node->Index]->Selected, 1);
+    EXPECT_EQ(Records()[node->Index]->Selected, 1);
   }
   EXPECT_TRUE(boxes.empty());
 
@@ -167,13 +167,13 @@ TEST_F(RegCleanerPageTest, RowsFollowTheirRecordsAndSelectAllTogglesThemAll) {
   EXPECT_EQ(tree->CheckType(first), TCheckType::ctCheckBox);
   EXPECT_EQ(tree->DefaultNodeHeight(), 49);
   tree->SetCheckState(first, TCheckState::csUncheckedNormal);
-  EXPECT_EQ(RegItems[0]->Selected, 0);
+  EXPECT_EQ(Records()[0]->Selected, 0);
   tree->SetCheckState(first, TCheckState::csCheckedNormal);
-  EXPECT_EQ(RegItems[0]->Selected, 1);
+  EXPECT_EQ(Records()[0]->Selected, 1);
 
   page->chkResultAll->SetChecked(false);
   for (PVirtualNode node = tree->GetFirst(); node; node = tree->GetNext(node)) {
-    EXPECT_EQ(RegItems[node->Index]->Selected, 0);
+    EXPECT_EQ(Records()[node->Index]->Selected, 0);
     EXPECT_EQ(tree->CheckState(node), TCheckState::csUncheckedNormal);
   }
   // Nothing selected: cleaning asks for a selection and does nothing else.
@@ -185,10 +185,10 @@ TEST_F(RegCleanerPageTest, RowsFollowTheirRecordsAndSelectAllTogglesThemAll) {
 
   page->chkResultAll->SetChecked(true);
   for (PVirtualNode node = tree->GetFirst(); node; node = tree->GetNext(node))
-    EXPECT_EQ(RegItems[node->Index]->Selected, 1);
+    EXPECT_EQ(Records()[node->Index]->Selected, 1);
   // Every row is painted (three texts and the state picture) without touching the records.
   tree->Repaint();
-  EXPECT_EQ(RegItems.size(), tree->RootNodeCount());
+  EXPECT_EQ(Records().size(), tree->RootNodeCount());
 }
 
 TEST_F(RegCleanerPageTest, CleaningWithoutABackupDeletesTheSelectedRecordsAndSummarises) {
@@ -200,8 +200,9 @@ TEST_F(RegCleanerPageTest, CleaningWithoutABackupDeletesTheSelectedRecordsAndSum
   // Untick one seed: it is neither cleaned nor counted as selected.
   TVirtualStringTree* tree = page->vdtScanResult;
   for (PVirtualNode node = tree->GetFirst(); node; node = tree->GetNext(node))
-    if (RegItems[node->Index]->ValueName == Fx.Tag() + L"v3") tree->SetCheckState(node, TCheckState::csUncheckedNormal);
-  const int found = static_cast<int>(RegItems.size());
+    if (Records()[node->Index]->ValueName == Fx.Tag() + L"v3")
+      tree->SetCheckState(node, TCheckState::csUncheckedNormal);
+  const int found = static_cast<int>(Records().size());
 
   bool navigationDuringClean = false;
   TTabSheet* tabDuringClean = nullptr;
@@ -346,14 +347,14 @@ TEST_F(RegCleanerPageTest, StoppingTheScanKeepsWhatWasFound) {
   // Stop as soon as the first problem is found; category 15 never starts.
   answers = {IDYES};
   onPump = [&] {
-    if (page->Scanning() && !RegItems.empty() && RegScanState != kRegStateStop) page->btnCancelScan->Click();
+    if (page->Scanning() && !Records().empty() && ScanState() != kRegStateStop) page->btnCancelScan->Click();
   };
   page->btnScan->Click();
   ASSERT_GE(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].text, kStopQuestion);
   EXPECT_EQ(boxes[0].type, static_cast<UINT>(MB_YESNO | MB_ICONQUESTION));
   EXPECT_EQ(boxes.size(), 1u);
-  EXPECT_EQ(RegItems.size(), 1u);
+  EXPECT_EQ(Records().size(), 1u);
   EXPECT_EQ(page->RowPicture(15), 6);
   EXPECT_EQ(page->pgc1->ActivePage(), page->ts3);
   EXPECT_EQ(page->vdtScanResult->RootNodeCount(), 1u);
@@ -369,7 +370,7 @@ TEST_F(RegCleanerPageTest, NoAnswerToTheStopQuestionLetsTheScanRunOn) {
   answers = {IDNO};
   bool asked = false;
   onPump = [&] {
-    if (page->Scanning() && !RegItems.empty() && !asked) {
+    if (page->Scanning() && !Records().empty() && !asked) {
       asked = true;
       page->btnCancelScan->Click();
     }
@@ -377,7 +378,7 @@ TEST_F(RegCleanerPageTest, NoAnswerToTheStopQuestionLetsTheScanRunOn) {
   page->btnScan->Click();
   EXPECT_TRUE(asked);
   EXPECT_EQ(SeededRecords().size(), 3u);
-  EXPECT_EQ(RegScanState, kRegStateFinished);
+  EXPECT_EQ(ScanState(), kRegStateFinished);
 }
 
 TEST_F(RegCleanerPageTest, AScanStoppedBeforeAnyFindReturnsToTheStartWithoutAMessage) {
@@ -386,10 +387,10 @@ TEST_F(RegCleanerPageTest, AScanStoppedBeforeAnyFindReturnsToTheStartWithoutAMes
   ASSERT_NE(page, nullptr);
   answers = {IDYES};
   onPump = [&] {
-    if (page->Scanning() && RegScanState != kRegStateStop) page->btnCancelScan->Click();
+    if (page->Scanning() && ScanState() != kRegStateStop) page->btnCancelScan->Click();
   };
   page->btnScan->Click();
-  EXPECT_TRUE(RegItems.empty());
+  EXPECT_TRUE(Records().empty());
   ASSERT_EQ(BoxTexts(), std::vector<std::wstring>{kStopQuestion});
   EXPECT_EQ(page->pgc1->ActivePage(), page->ts1);
   EXPECT_TRUE(NavigationEnabled());
@@ -410,12 +411,12 @@ TEST_F(RegCleanerPageTest, AScanThatEndsInAnErrorShowsItAndLeavesThePageUsable) 
   EXPECT_EQ(boxes[0].type, static_cast<UINT>(MB_OK | MB_ICONWARNING));
   EXPECT_FALSE(page->Scanning());
   // The run that raised left the engine finished, not running.
-  EXPECT_EQ(RegScanState, kRegStateFinished);
+  EXPECT_EQ(ScanState(), kRegStateFinished);
   EXPECT_TRUE(NavigationEnabled());
   // What the first category found is shown and can be cleaned.
   EXPECT_EQ(SeededRecords().size(), 2u);
   EXPECT_EQ(page->pgc1->ActivePage(), page->ts3);
-  EXPECT_EQ(page->vdtScanResult->RootNodeCount(), RegItems.size());
+  EXPECT_EQ(page->vdtScanResult->RootNodeCount(), Records().size());
   EXPECT_NE(page->RowPicture(kStartupCategory), 1);
   // An unfinished scan is not recorded as the last one.
   const LastRegRecord last = LastReg();
@@ -439,7 +440,7 @@ TEST_F(RegCleanerPageTest, StoppingTheCleaningKeepsWhatWasDoneAndSaysSo) {
   ASSERT_NE(page, nullptr);
   page->btnScan->Click();
   KeepOnlySeeds(page);
-  const int found = static_cast<int>(RegItems.size());
+  const int found = static_cast<int>(Records().size());
   int handled = 0;
   onPump = [&] {
     if (!page->Cleaning()) return;
@@ -549,7 +550,7 @@ TEST_F(RegCleanerPageTest, WhileCleaningNothingStartsAScanOrAnotherRun) {
   ASSERT_NE(page, nullptr);
   page->btnScan->Click();
   KeepOnlySeeds(page);
-  const size_t found = RegItems.size();
+  const size_t found = Records().size();
   bool tried = false;
   TTabSheet* tabAfterReopen = nullptr;
   onPump = [&] {
@@ -564,7 +565,7 @@ TEST_F(RegCleanerPageTest, WhileCleaningNothingStartsAScanOrAnotherRun) {
   page->btnClear->Click();
   EXPECT_TRUE(tried);
   EXPECT_EQ(tabAfterReopen, page->ts4);
-  EXPECT_EQ(RegItems.size(), found);
+  EXPECT_EQ(Records().size(), found);
   for (TRegItem* item : SeededRecords()) EXPECT_EQ(item->Status, kCleaned);
   // One question, one completion.
   EXPECT_EQ(boxes.size(), 2u);
@@ -584,9 +585,10 @@ TEST_F(RegCleanerPageTest, ClosingTheWindowMidScanStopsTheEngine) {
       DeleteHost();
     }
   };
+  const std::shared_ptr<TRegistryTask> task = page->Task();
   // Called directly: the button that would have been clicked goes with the window.
   page->btnScanClick(nullptr);
   EXPECT_EQ(hostForm_, nullptr);
-  EXPECT_EQ(RegScanState, kRegStateStop);
-  EXPECT_LE(RegItems.size(), 1u);
+  EXPECT_EQ(task->Engine().ScanState, kRegStateStop);
+  EXPECT_LE(task->Engine().Items.size(), 1u);
 }

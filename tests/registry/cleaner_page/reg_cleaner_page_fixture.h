@@ -56,9 +56,6 @@ class RegCleanerPageFixture : public PageTest<TfrmRegCleaner> {
   void TearDown() override {
     PageTest<TfrmRegCleaner>::TearDown();
     SetChildProcessRunnerForTesting(nullptr);
-    RegScanEngine.ClearRegItems();
-    RegScanEngine.FreeRegExcludeList();
-    RegScanState = RegCleanState = kRegStateFinished;
   }
 
   // Opens the page with only the given categories ticked.
@@ -74,9 +71,13 @@ class RegCleanerPageFixture : public PageTest<TfrmRegCleaner> {
     return (item.KeyPath + L"|" + item.ValueName).find(Fx.Tag()) != std::wstring::npos;
   }
 
+  // The records of the open page's registry task.
+  TRegItemList& Records() const { return Page()->Task()->Engine().Items; }
+  uint8_t& ScanState() const { return Page()->Task()->Engine().ScanState; }
+
   std::vector<TRegItem*> SeededRecords() const {
     std::vector<TRegItem*> seeded;
-    for (const auto& item : RegItems)
+    for (const auto& item : Records())
       if (Seeded(*item)) seeded.push_back(item.get());
     return seeded;
   }
@@ -86,7 +87,7 @@ class RegCleanerPageFixture : public PageTest<TfrmRegCleaner> {
   void KeepOnlySeeds(TfrmRegCleaner* page) {
     TVirtualStringTree* tree = page->vdtScanResult;
     for (PVirtualNode node = tree->GetFirst(); node; node = tree->GetNext(node))
-      if (!Seeded(*RegItems[node->Index])) tree->SetCheckState(node, TCheckState::csUncheckedNormal);
+      if (!Seeded(*Records()[node->Index])) tree->SetCheckState(node, TCheckState::csUncheckedNormal);
   }
 
   bool NavigationEnabled() const { return !NavigationLocked(); }

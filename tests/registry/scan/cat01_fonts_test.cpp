@@ -21,9 +21,10 @@ TRegItem FontRecord(const std::wstring& Name, const std::wstring& Data) {
 }  // namespace
 
 TEST(ScanFonts, MissingFontFiles) {
+  TRegScanEngine engine{0};
   TScanFixture fx;
   const std::wstring t = fx.Tag();
-  std::vector<TRegItem> before = RunCategory(RegScanEngine, 1);
+  std::vector<TRegItem> before = RunCategory(engine, 1);
   fx.AddFile(FontsFolder() + L"\\" + t + L"-bare.ttf");
   std::wstring full = fx.AddFile(L"full.ttf");
   std::wstring elsewhere = fx.AddFile(t + L"-elsewhere.ttf");
@@ -39,7 +40,7 @@ TEST(ScanFonts, MissingFontFiles) {
   fx.SetString(HKEY_LOCAL_MACHINE, kFonts, t + L" Empty", L"");
 
   TScanReports reports;
-  std::vector<TRegItem> after = RunCategory(RegScanEngine, 1, &reports);
+  std::vector<TRegItem> after = RunCategory(engine, 1, &reports);
   ExpectAddressable(after);
   std::vector<TRegItem> added = NewRecords(before, after);
   EXPECT_SAME_RECORDS(added, (std::vector<TRegItem>{

@@ -14,9 +14,10 @@ TRegItem HelpRecord(const std::wstring& Key, const std::wstring& Name) {
 }  // namespace
 
 TEST(ScanHelpFiles, MissingHelpFoldersAndFiles) {
+  TRegScanEngine engine{0};
   TScanFixture fx;
   const std::wstring t = fx.Tag();
-  std::vector<TRegItem> before = RunCategory(RegScanEngine, 2);
+  std::vector<TRegItem> before = RunCategory(engine, 2);
   std::wstring folder = fx.AddFolder(L"help");
   fx.AddFile(L"help\\" + t + L"-ok.hlp");
   fx.AddFile(L"help\\" + t + L"-padded.chm");
@@ -42,7 +43,7 @@ TEST(ScanHelpFiles, MissingHelpFoldersAndFiles) {
   fx.SetString(HKEY_LOCAL_MACHINE, kHtmlHelp, t + L"-gone.chm", folder);
 
   TScanReports reports;
-  std::vector<TRegItem> after = RunCategory(RegScanEngine, 2, &reports);
+  std::vector<TRegItem> after = RunCategory(engine, 2, &reports);
   ExpectAddressable(after);
   EXPECT_SAME_RECORDS(NewRecords(before, after), (std::vector<TRegItem>{
                                                      HelpRecord(kHelp, t + L"-nofile.hlp"),

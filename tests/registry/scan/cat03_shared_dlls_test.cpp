@@ -16,8 +16,9 @@ TRegItem SharedRecord(const std::wstring& Name, bool ZeroCount) {
 }  // namespace
 
 TEST(ScanSharedDlls, ZeroCountersAndMissingFiles) {
+  TRegScanEngine engine{0};
   TScanFixture fx;
-  std::vector<TRegItem> before = RunCategory(RegScanEngine, 3);
+  std::vector<TRegItem> before = RunCategory(engine, 3);
   std::wstring used = fx.AddFile(L"used.dll");
   std::wstring zero = fx.AddFile(L"zero.dll");
   std::wstring text = fx.AddFile(L"text.dll");
@@ -36,7 +37,7 @@ TEST(ScanSharedDlls, ZeroCountersAndMissingFiles) {
   fx.SetDword(HKEY_LOCAL_MACHINE, kShared, missingZero, 0);
 
   TScanReports reports;
-  std::vector<TRegItem> after = RunCategory(RegScanEngine, 3, &reports);
+  std::vector<TRegItem> after = RunCategory(engine, 3, &reports);
   ExpectAddressable(after);
   EXPECT_SAME_RECORDS(NewRecords(before, after), (std::vector<TRegItem>{
                                                      SharedRecord(zero, true),

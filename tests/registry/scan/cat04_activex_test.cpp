@@ -17,10 +17,11 @@ TRegItem ActiveXRecord(HKEY Root, const wchar_t* RootName, const std::wstring& B
 }  // namespace
 
 TEST(ScanActiveX, MissingTypeLibsServersAndEmptyHelpDirs) {
+  TRegScanEngine engine{0};
   TScanFixture fx;
   const std::wstring t = fx.Tag();
   auto id = [&](const wchar_t* Name) { return L"{" + t + L"-" + Name + L"}"; };
-  std::vector<TRegItem> before = RunCategory(RegScanEngine, 4);
+  std::vector<TRegItem> before = RunCategory(engine, 4);
   std::wstring server = fx.AddFile(L"server.dll");
   const std::wstring userClasses = L"\\Software\\Classes";
 
@@ -65,7 +66,7 @@ TEST(ScanActiveX, MissingTypeLibsServersAndEmptyHelpDirs) {
                id(L"MachineLib"));
 
   TScanReports reports;
-  std::vector<TRegItem> after = RunCategory(RegScanEngine, 4, &reports);
+  std::vector<TRegItem> after = RunCategory(engine, 4, &reports);
   ExpectAddressable(after);
   const std::wstring machineHelp = L"\\TypeLib\\" + id(L"MachineLib") + L"\\1.0\\HELPDIR";
   const std::wstring userHelp = userClasses + L"\\TypeLib\\" + id(L"UserLib") + L"\\1.0\\HELPDIR";
@@ -136,23 +137,22 @@ TEST(ScanActiveX, MissingTypeLibsServersAndEmptyHelpDirs) {
 
 // Stopping ends the walk at the next first-level entry; what was found stays.
 TEST(ScanActiveX, StopEndsTheWalkAtTheNextEntry) {
+  TRegScanEngine engine{0};
   TScanFixture fx;
   const std::wstring t = fx.Tag();
   for (const wchar_t* name : {L"A", L"B", L"C"}) {
     fx.SetString(HKEY_CURRENT_USER, L"\\Software\\Classes\\CLSID\\{" + t + L"-" + name + L"}\\TypeLib", L"",
                  L"{" + t + L"-NoLib}");
   }
-  RegScanEngine.ClearRegItems();
-  RegScanState = kRegStateRunning;
+  engine.ClearRegItems();
+  engine.ScanState = kRegStateRunning;
   int mine = 0;
-  RegScanEngine.GetScanProc(4)([&](uint8_t Kind, const std::wstring&) {
-    if (Kind == 1 && RegItems.back()->KeyPath.find(t) != std::wstring::npos && ++mine == 1) {
-      RegScanState = kRegStateStop;
+  engine.GetScanProc(4)([&](uint8_t Kind, const std::wstring&) {
+    if (Kind == 1 && engine.Items.back()->KeyPath.find(t) != std::wstring::npos && ++mine == 1) {
+      engine.ScanState = kRegStateStop;
     }
   });
-  EXPECT_EQ(RecordsMentioning(CopyRecords(RegItems), t).size(), 1u);
+  EXPECT_EQ(RecordsMentioning(CopyRecords(engine.Items), t).size(), 1u);
   // Nothing after the stop: the user's type libraries and interfaces were not walked.
-  for (const auto& item : RegItems) EXPECT_NE(item->KeyPath.find(L"\\CLSID\\"), std::wstring::npos);
-  RegScanEngine.ClearRegItems();
-  RegScanState = kRegStateFinished;
+  for (const auto& item : engine.Items) EXPECT_NE(item->KeyPath.find(L"\\CLSID\\"), std::wstring::npos);
 }

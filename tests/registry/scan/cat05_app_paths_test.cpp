@@ -14,9 +14,10 @@ TRegItem AppRecord(const std::wstring& App) {
 }  // namespace
 
 TEST(ScanAppPaths, MissingProgramFiles) {
+  TRegScanEngine engine{0};
   TScanFixture fx;
   const std::wstring t = fx.Tag();
-  std::vector<TRegItem> before = RunCategory(RegScanEngine, 5);
+  std::vector<TRegItem> before = RunCategory(engine, 5);
   std::wstring exe = fx.AddFile(L"bin\\ok.exe");
   SetEnvironmentVariableW(L"QSSCANBIN", (fx.Folder() + L"bin").c_str());
   fx.OnTeardown([] { SetEnvironmentVariableW(L"QSSCANBIN", nullptr); });
@@ -40,7 +41,7 @@ TEST(ScanAppPaths, MissingProgramFiles) {
   fx.SetString(HKEY_LOCAL_MACHINE, key(L"pathonly"), L"Path", fx.Folder());
 
   TScanReports reports;
-  std::vector<TRegItem> after = RunCategory(RegScanEngine, 5, &reports);
+  std::vector<TRegItem> after = RunCategory(engine, 5, &reports);
   ExpectAddressable(after);
   EXPECT_SAME_RECORDS(NewRecords(before, after), (std::vector<TRegItem>{
                                                      AppRecord(app(L"missing")),

@@ -15,10 +15,11 @@ class ScanSoftware : public ::testing::TestWithParam<SoftwareCase> {};
 }  // namespace
 
 TEST_P(ScanSoftware, EmptyProgramKeys) {
+  TRegScanEngine engine{0};
   const SoftwareCase& c = GetParam();
   TScanFixture fx;
   const std::wstring t = fx.Tag();
-  std::vector<TRegItem> before = RunCategory(RegScanEngine, c.category);
+  std::vector<TRegItem> before = RunCategory(engine, c.category);
   auto key = [&](const std::wstring& Name) { return L"\\Software\\" + Name; };
   fx.CreateKey(c.root, key(t + L"-Empty"));
   fx.CreateKey(c.root, key(t + L"-EmptyTree\\a\\b"));
@@ -33,7 +34,7 @@ TEST_P(ScanSoftware, EmptyProgramKeys) {
   for (const std::wstring& name : skipped) fx.CreateKey(c.root, key(name));
 
   TScanReports reports;
-  std::vector<TRegItem> after = RunCategory(RegScanEngine, c.category, &reports);
+  std::vector<TRegItem> after = RunCategory(engine, c.category, &reports);
   ExpectAddressable(RecordsMentioning(after, t));
   auto record = [&](const std::wstring& Name) {
     return MakeRegItem(c.root, c.rootName, L"\\SoftWare", L"\\SoftWare\\" + Name, L"",

@@ -1,10 +1,11 @@
 // The engine itself: category names and dispatch, records appended by the scanner helpers, the
-// per-entry pump and stop check, and the separation of the two instances.
+// per-entry pump and stop check, and the separation of the two instances the registry tasks own.
 #include <gtest/gtest.h>
 
 #include "base/message_pump.h"
 #include "base/strings.h"
 #include "registry/scan/reg_scan_engine.h"
+#include "registry/scan/registry_task.h"
 #include "scan_fixture.h"
 
 TEST(RegScanEngine, CategoryNames) {
@@ -19,10 +20,11 @@ TEST(RegScanEngine, CategoryNames) {
 }
 
 TEST(RegScanEngine, GetScanProcKnowsCategoriesOneToFifteen) {
-  for (int category : {-1, 0, 16, 1000}) EXPECT_FALSE(RegScanEngine.GetScanProc(category)) << category;
+  TRegScanEngine cleaner{0}, oneClick{1};
+  for (int category : {-1, 0, 16, 1000}) EXPECT_FALSE(cleaner.GetScanProc(category)) << category;
   for (int category = 1; category <= kRegCategoryCount; ++category) {
-    EXPECT_TRUE(RegScanEngine.GetScanProc(category)) << category;
-    EXPECT_TRUE(OneClickRegScanEngine.GetScanProc(category)) << category;
+    EXPECT_TRUE(cleaner.GetScanProc(category)) << category;
+    EXPECT_TRUE(oneClick.GetScanProc(category)) << category;
   }
 }
 
@@ -49,8 +51,8 @@ TEST(RegScanEngine, MakeRegItemFillsTheTenFieldsInOrder) {
 TEST(RegScanEngine, AddRegItemFillsTheInstanceFieldsAndReportsKindOne) {
   TScanReports reports;
   TScanProgressEvent onProgress = [&](uint8_t Kind, const std::wstring& Text) { reports.emplace_back(Kind, Text); };
-  for (TRegScanEngine* engine : {&RegScanEngine, &OneClickRegScanEngine}) {
-    engine->ClearRegItems();
+  TRegScanEngine cleaner{0}, oneClick{1};
+  for (TRegScanEngine* engine : {&cleaner, &oneClick}) {
     TRegItem item;
     item.RootKey = HKEY_CURRENT_USER;
     item.KeyPath = L"\\Software\\X";
@@ -69,7 +71,7 @@ TEST(RegScanEngine, AddRegItemFillsTheInstanceFieldsAndReportsKindOne) {
     EXPECT_EQ(added.Action, 1);
     EXPECT_EQ(added.Status, L"");
     EXPECT_EQ(added.Excluded, 0);
-    EXPECT_EQ(added.Selected, engine == &OneClickRegScanEngine ? 1 : 0);
+    EXPECT_EQ(added.Selected, engine == &oneClick ? 1 : 0);
     EXPECT_EQ(reports, (TScanReports{{1, L""}}));
     engine->ClearRegItems();
     EXPECT_TRUE(engine->Items.empty());
@@ -79,66 +81,63 @@ TEST(RegScanEngine, AddRegItemFillsTheInstanceFieldsAndReportsKindOne) {
 // The engine pumps through the program's installed pump; the program's Stop button is handled
 // inside that pump, and the stop is seen before the entry is reported.
 TEST(RegScanEngine, NextEntryPumpsThenStopsOrReports) {
+  TRegScanEngine engine{0};
   int pumped = 0;
   bool stopInPump = false;
   TMessagePump previous = SetMessagePump([&] {
     ++pumped;
-    if (stopInPump) RegScanState = kRegStateStop;
+    if (stopInPump) engine.ScanState = kRegStateStop;
   });
 
   TScanReports reports;
   TScanProgressEvent onProgress = [&](uint8_t Kind, const std::wstring& Text) { reports.emplace_back(Kind, Text); };
-  RegScanState = kRegStateRunning;
-  EXPECT_TRUE(RegScanEngine.NextEntry(onProgress, L"entry 1"));
+  engine.ScanState = kRegStateRunning;
+  EXPECT_TRUE(engine.NextEntry(onProgress, L"entry 1"));
   EXPECT_EQ(pumped, 1);
-  EXPECT_TRUE(RegScanEngine.NextEntry());
+  EXPECT_TRUE(engine.NextEntry());
   stopInPump = true;
-  EXPECT_FALSE(RegScanEngine.NextEntry(onProgress, L"entry 2"));
+  EXPECT_FALSE(engine.NextEntry(onProgress, L"entry 2"));
   EXPECT_EQ(pumped, 3);
-  EXPECT_FALSE(RegScanEngine.NextEntry());
+  EXPECT_FALSE(engine.NextEntry());
   EXPECT_EQ(reports, (TScanReports{{0, L"entry 1"}}));
   // Finished (1) is no stop request.
   stopInPump = false;
-  RegScanState = kRegStateFinished;
-  EXPECT_TRUE(RegScanEngine.NextEntry());
+  engine.ScanState = kRegStateFinished;
+  EXPECT_TRUE(engine.NextEntry());
   SetMessagePump(previous);
 }
 
+// The registry cleaner page's task and one-click maintenance's task, made as the pages make them,
+// each with an engine of its own.
 TEST(RegScanEngine, InstancesShareNoState) {
-  EXPECT_NE(&RegItems, &OneClickRegItems);
-  EXPECT_NE(&RegExcludeItems, &OneClickRegExcludeItems);
-  EXPECT_EQ(&RegItems, &RegScanEngine.Items);
-  EXPECT_EQ(&OneClickRegItems, &OneClickRegScanEngine.Items);
-  EXPECT_EQ(&RegScanEngine.ScanState, &RegScanState);
-  EXPECT_EQ(&RegScanEngine.CleanState, &RegCleanState);
-  EXPECT_EQ(&OneClickRegScanEngine.ScanState, &OneClickScanState);
-  EXPECT_EQ(&OneClickRegScanEngine.CleanState, &OneClickCleanState);
+  TRegistryTask cleanerTask(TRegCleanReport::Category, 0), oneClickTask(TRegCleanReport::ValueData, 1);
+  TRegScanEngine& cleaner = cleanerTask.Engine();
+  TRegScanEngine& oneClick = oneClickTask.Engine();
+  EXPECT_NE(&cleaner, &oneClick);
+  EXPECT_EQ(cleaner.ScanState, kRegStateFinished);
+  EXPECT_EQ(oneClick.CleanState, kRegStateFinished);
 
   // One seeded problem, scanned by each instance while the other's stop is requested.
   TScanFixture fx;
   const std::wstring fonts = L"\\Software\\Microsoft\\Windows NT\\CurrentVersion\\Fonts";
-  RegScanEngine.ClearRegItems();
-  OneClickRegScanEngine.ClearRegItems();
   fx.SetString(HKEY_LOCAL_MACHINE, fonts, fx.Tag() + L" (TrueType)", fx.Tag() + L"-missing.ttf");
 
-  RegScanState = kRegStateStop;
-  std::vector<TRegItem> oneClick = RunCategory(OneClickRegScanEngine, 1);
-  EXPECT_EQ(RegScanState, kRegStateStop);
-  EXPECT_EQ(OneClickScanState, kRegStateFinished);
-  EXPECT_TRUE(RegItems.empty());
-  std::vector<TRegItem> found = RecordsMentioning(oneClick, fx.Tag());
+  cleaner.ScanState = kRegStateStop;
+  std::vector<TRegItem> oneClickFound = RunCategory(oneClick, 1);
+  EXPECT_EQ(cleaner.ScanState, kRegStateStop);
+  EXPECT_EQ(oneClick.ScanState, kRegStateFinished);
+  EXPECT_TRUE(cleaner.Items.empty());
+  std::vector<TRegItem> found = RecordsMentioning(oneClickFound, fx.Tag());
   ASSERT_EQ(found.size(), 1u);
   EXPECT_EQ(found[0].Selected, 1);
 
-  OneClickScanState = kRegStateStop;
-  std::vector<TRegItem> first = RunCategory(RegScanEngine, 1);
+  oneClick.ScanState = kRegStateStop;
+  std::vector<TRegItem> first = RunCategory(cleaner, 1);
   found = RecordsMentioning(first, fx.Tag());
   ASSERT_EQ(found.size(), 1u);
   EXPECT_EQ(found[0].Selected, 0);
-  EXPECT_EQ(OneClickRegItems.size(), oneClick.size());  // untouched by the first instance's scan
+  EXPECT_EQ(oneClick.Items.size(), oneClickFound.size());  // untouched by the first instance's scan
 
-  RegScanEngine.ClearRegItems();
-  EXPECT_EQ(OneClickRegItems.size(), oneClick.size());
-  OneClickRegScanEngine.ClearRegItems();
-  OneClickScanState = kRegStateFinished;
+  cleaner.ClearRegItems();
+  EXPECT_EQ(oneClick.Items.size(), oneClickFound.size());
 }

@@ -60,8 +60,7 @@ TEST(RegExcludeList, LinesInFileOrder) {
                   // An empty value: the key's own root.
                   "HKEY_USERS\\Whole=\r\n"
                   "[Later]\r\nHKEY_CURRENT_USER\\Software\\Not=HKEY_CURRENT_USER\r\n");
-  TRegScanEngine& engine = RegScanEngine;
-  engine.FreeRegExcludeList();
+  TRegScanEngine engine{0}, other{1};
   engine.LoadRegExcludeList();
   ExpectEntries(engine.ExcludeItems, {
                                          {HKEY_CURRENT_USER, L"\\Software\\Kept"},
@@ -77,7 +76,7 @@ TEST(RegExcludeList, LinesInFileOrder) {
                                          {HKEY_USERS, L"\\Whole"},
                                      });
   // Loading again appends; the other instance's list stays empty.
-  EXPECT_TRUE(OneClickRegExcludeItems.empty());
+  EXPECT_TRUE(other.ExcludeItems.empty());
   engine.LoadRegExcludeList();
   EXPECT_EQ(engine.ExcludeItems.size(), 22u);
   EXPECT_EQ(engine.ExcludeItems[11]->Path, L"\\Software\\Kept");
@@ -87,12 +86,13 @@ TEST(RegExcludeList, LinesInFileOrder) {
 
 TEST(RegExcludeList, MissingFileOrSectionGivesNothing) {
   TScanFixture fx;
+  TRegScanEngine engine{1};
   {
     TCleanerIni ini(fx, "");
-    OneClickRegScanEngine.LoadRegExcludeList();
-    EXPECT_TRUE(OneClickRegExcludeItems.empty());
+    engine.LoadRegExcludeList();
+    EXPECT_TRUE(engine.ExcludeItems.empty());
   }
   TCleanerIni ini(fx, "[LastInfo_Reg]\r\nScanNum=3\r\n");
-  OneClickRegScanEngine.LoadRegExcludeList();
-  EXPECT_TRUE(OneClickRegExcludeItems.empty());
+  engine.LoadRegExcludeList();
+  EXPECT_TRUE(engine.ExcludeItems.empty());
 }

@@ -11,6 +11,7 @@
 #include "tests/base/test_program_folder.h"
 
 TEST(OwnKeys, TheShippedExclusionListKeepsTheProgramsOwnKey) {
+  TRegScanEngine engine{0};
   TScanFixture fx;
   TestProgramFolder program;
   program.WriteFile(L"Cleaner.ini", ReadRcData(L"SHIPPED_CLEANER_INI"));
@@ -36,13 +37,13 @@ TEST(OwnKeys, TheShippedExclusionListKeepsTheProgramsOwnKey) {
   }
   reg.CloseKey();
 
-  RegScanEngine.FreeRegExcludeList();
-  RegScanEngine.LoadRegExcludeList();
-  RunCategory(RegScanEngine, 6);
-  for (auto& item : RegItems) item->Selected = 1;
-  ApplyRegExcludeList(RegScanEngine);
+  engine.FreeRegExcludeList();
+  engine.LoadRegExcludeList();
+  RunCategory(engine, 6);
+  for (auto& item : engine.Items) item->Selected = 1;
+  ApplyRegExcludeList(engine);
   int ownRecords = 0;
-  for (const auto& item : RegItems) {
+  for (const auto& item : engine.Items) {
     if (LowerCase(item->KeyPath) != L"\\software\\quillstead") continue;
     ++ownRecords;
     EXPECT_EQ(item->Excluded, 1) << WideToUtf8(item->RootName + item->KeyPath);
@@ -51,11 +52,9 @@ TEST(OwnKeys, TheShippedExclusionListKeepsTheProgramsOwnKey) {
   EXPECT_EQ(ownRecords, 1);
 
   // Clean only the program's own record: it stays.
-  for (auto& item : RegItems) item->Selected = LowerCase(item->KeyPath) == L"\\software\\quillstead";
-  RegCleanState = kRegStateRunning;
-  CleanRegItems(nullptr);
-  RegCleanState = kRegStateFinished;
+  for (auto& item : engine.Items) item->Selected = LowerCase(item->KeyPath) == L"\\software\\quillstead";
+  engine.CleanState = kRegStateRunning;
+  CleanRegItems(engine, TRegCleanReport::Category, nullptr);
+  engine.CleanState = kRegStateFinished;
   EXPECT_TRUE(reg.KeyExists(own));
-  RegScanEngine.ClearRegItems();
-  RegScanEngine.FreeRegExcludeList();
 }

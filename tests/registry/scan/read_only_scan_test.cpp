@@ -30,6 +30,7 @@ bool SetKeyRights(HKEY Root, const std::wstring& Path, const wchar_t* Sddl) {
 }
 
 TEST(ReadOnlyScan, AKeyThatMayOnlyBeReadIsFoundButNotCleaned) {
+  TRegScanEngine engine{0};
   TScanFixture fx;
   TestProgramFolder program;
   const std::wstring app = fx.Tag() + L"-locked.exe";
@@ -43,27 +44,26 @@ TEST(ReadOnlyScan, AKeyThatMayOnlyBeReadIsFoundButNotCleaned) {
     GTEST_SKIP() << "this Wine grants full access to a key whose rights say read-only";
   }
 
-  std::vector<TRegItem> found = RecordsMentioning(RunCategory(RegScanEngine, 5), app);
+  std::vector<TRegItem> found = RecordsMentioning(RunCategory(engine, 5), app);
   ASSERT_EQ(found.size(), 1u);
 
-  RegScanEngine.ClearRegItems();
+  engine.ClearRegItems();
   for (uint8_t action : {2, 1}) {
     auto item = std::make_unique<TRegItem>(found[0]);
     item->Action = action;
     item->Selected = 1;
-    RegItems.push_back(std::move(item));
+    engine.Items.push_back(std::move(item));
   }
-  RegCleanState = kRegStateRunning;
-  TRegCleanResult result = CleanRegItems(nullptr);
-  RegCleanState = kRegStateFinished;
+  engine.CleanState = kRegStateRunning;
+  TRegCleanResult result = CleanRegItems(engine, TRegCleanReport::Category, nullptr);
+  engine.CleanState = kRegStateFinished;
   EXPECT_EQ(result.Cleaned, 0);
-  EXPECT_EQ(RegItems[0]->Status, L"清理失败");
-  EXPECT_EQ(RegItems[1]->Status, L"清理失败");
+  EXPECT_EQ(engine.Items[0]->Status, L"清理失败");
+  EXPECT_EQ(engine.Items[1]->Status, L"清理失败");
   TRegistry reg(KEY_READ);
   reg.SetRootKey(HKEY_LOCAL_MACHINE);
   ASSERT_TRUE(reg.OpenKeyReadOnly(key));
   EXPECT_EQ(reg.ReadString(L""), L"C:\\nowhere\\" + app);
-  RegScanEngine.ClearRegItems();
 }
 
 }  // namespace

@@ -38,17 +38,10 @@ std::unique_ptr<TRegScanExcludeItem> Exclusion(HKEY Root, const std::wstring& Pa
   return entry;
 }
 
-// The engine instances are process-wide: each test leaves them empty and finished.
+// Each test cleans with engine instances of its own: the registry cleaner's and one-click's.
 class RegCleanTest : public ::testing::Test {
  protected:
   RegCleanTest() : Key(L"RegClean"), K(L"\\" + Key.Path()) {}
-  ~RegCleanTest() override {
-    for (TRegScanEngine* engine : {&RegScanEngine, &OneClickRegScanEngine}) {
-      engine->ClearRegItems();
-      engine->FreeRegExcludeList();
-    }
-    RegCleanState = OneClickCleanState = kRegStateFinished;
-  }
 
   void SetValue(const std::wstring& Path, const std::wstring& Name, const std::wstring& Data = L"x") {
     TRegistry reg;
@@ -73,6 +66,8 @@ class RegCleanTest : public ::testing::Test {
   }
 
   TestProgramFolder Program;
+  TRegScanEngine Engine{0};
+  TRegScanEngine OneClickEngine{1};
   TestRegistryKey Key;
   const std::wstring K;  // the test key, as records address it
   std::vector<std::pair<uint8_t, std::wstring>> Reports;
@@ -133,7 +128,7 @@ TEST_F(RegCleanTest, DeletesWhatEachSelectedRecordNames) {
   SetValue(Deep, L"x");
   SetValue(K + L"\\J", L"名前");
 
-  TRegItemList& items = RegItems;
+  TRegItemList& items = Engine.Items;
   items.push_back(Record(2, K + L"\\A", L"v1"));
   items.push_back(Record(2, K + L"\\A", L"默认", L"", 2));          // the default value
   items.push_back(Record(1, K + L"\\B", L"", K + L"\\B", 3));       // the key with its subtree
@@ -149,12 +144,12 @@ TEST_F(RegCleanTest, DeletesWhatEachSelectedRecordNames) {
   items.push_back(Record(2, K + L"\\J", L"名前", L"", 12));
   items.push_back(Record(1, L"\\", L"", L"", 13));                 // a whole root: it holds excluded keys
   items.push_back(Record(2, L"\\", L"QuillsteadCleanTest", L"", 14));  // the root's own values: refused
-  RegExcludeItems.push_back(Exclusion(CU, L"  " + UpperCase(K + L"\\H") + L" "));
-  RegExcludeItems.push_back(Exclusion(CU, K));                           // the parent of every record
-  RegExcludeItems.push_back(Exclusion(HKEY_LOCAL_MACHINE, K + L"\\E"));  // another root
+  Engine.ExcludeItems.push_back(Exclusion(CU, L"  " + UpperCase(K + L"\\H") + L" "));
+  Engine.ExcludeItems.push_back(Exclusion(CU, K));                           // the parent of every record
+  Engine.ExcludeItems.push_back(Exclusion(HKEY_LOCAL_MACHINE, K + L"\\E"));  // another root
 
-  RegCleanState = kRegStateRunning;
-  TRegCleanResult result = CleanRegItems(OnProgress);
+  Engine.CleanState = kRegStateRunning;
+  TRegCleanResult result = CleanRegItems(Engine, TRegCleanReport::Category, OnProgress);
 
   EXPECT_FALSE(ValueExists(K + L"\\A", L"v1"));
   EXPECT_FALSE(ValueExists(K + L"\\A", L""));
@@ -213,11 +208,11 @@ TEST_F(RegCleanTest, DeletingNeverFollowsARegistryLink) {
   ASSERT_TRUE(MakeTestRegistryLink(Key.Path() + L"\\Link", Key.Path() + L"\\Target"));
   // A value read through the link lies in the target: it is not deleted, and that is a failure.
   SetValue(K + L"\\Target", L"v");
-  RegItems.push_back(Record(2, K + L"\\Link", L"v"));
-  RegItems.push_back(Record(1, K + L"\\Link"));
-  RegItems.push_back(Record(0, K + L"\\Holder\\Plain", L"", K + L"\\Holder"));
-  RegCleanState = kRegStateRunning;
-  TRegCleanResult result = CleanRegItems(OnProgress);
+  Engine.Items.push_back(Record(2, K + L"\\Link", L"v"));
+  Engine.Items.push_back(Record(1, K + L"\\Link"));
+  Engine.Items.push_back(Record(0, K + L"\\Holder\\Plain", L"", K + L"\\Holder"));
+  Engine.CleanState = kRegStateRunning;
+  TRegCleanResult result = CleanRegItems(Engine, TRegCleanReport::Category, OnProgress);
   EXPECT_EQ(result.Cleaned, 2);
   EXPECT_EQ(result.FailedNames, std::vector<std::wstring>{L"HKEY_CURRENT_USER" + K + L"\\Link\\v"});
   EXPECT_TRUE(ValueExists(K + L"\\Target", L"v"));
@@ -233,11 +228,11 @@ TEST_F(RegCleanTest, ARecordBelowALinkDeletesNothing) {
   SetValue(K + L"\\Target\\Inner", L"v");
   ASSERT_TRUE(MakeTestRegistryLink(Key.Path() + L"\\Holder\\Link", Key.Path() + L"\\Target"));
   const std::wstring below = K + L"\\Holder\\Link\\Inner";
-  RegItems.push_back(Record(2, below, L"v"));
-  RegItems.push_back(Record(1, below));
-  RegItems.push_back(Record(0, below + L"\\Deep", L"", below));
-  RegCleanState = kRegStateRunning;
-  TRegCleanResult result = CleanRegItems(OnProgress);
+  Engine.Items.push_back(Record(2, below, L"v"));
+  Engine.Items.push_back(Record(1, below));
+  Engine.Items.push_back(Record(0, below + L"\\Deep", L"", below));
+  Engine.CleanState = kRegStateRunning;
+  TRegCleanResult result = CleanRegItems(Engine, TRegCleanReport::Category, OnProgress);
   EXPECT_EQ(result.Cleaned, 0);
   EXPECT_EQ(result.Failed, 3);
   EXPECT_TRUE(ValueExists(K + L"\\Target\\Inner", L"v"));
@@ -274,26 +269,26 @@ TEST_F(RegCleanTest, ExclusionsHoldForEverySpelling) {
     SetValue(K + L"\\Keep", L"v");
     SetValue(K + L"\\Parent\\Keep", L"v");
     Program.WriteFile(L"Cleaner.ini", "[RegExcludeList]\r\n" + c.line + "\r\n");
-    RegScanEngine.FreeRegExcludeList();
-    RegScanEngine.LoadRegExcludeList();
-    RegScanEngine.ClearRegItems();
+    Engine.FreeRegExcludeList();
+    Engine.LoadRegExcludeList();
+    Engine.ClearRegItems();
     if (c.action == 0)
-      RegItems.push_back(Record(0, K + c.keyPath + L"\\Keep", L"", K + c.keyPath));
+      Engine.Items.push_back(Record(0, K + c.keyPath + L"\\Keep", L"", K + c.keyPath));
     else
-      RegItems.push_back(Record(1, K + c.keyPath));
-    RegCleanState = kRegStateRunning;
-    CleanRegItems(OnProgress);
+      Engine.Items.push_back(Record(1, K + c.keyPath));
+    Engine.CleanState = kRegStateRunning;
+    CleanRegItems(Engine, TRegCleanReport::Category, OnProgress);
     const std::wstring deleted = K + (c.keyPath == L"\\Parent" ? L"\\Parent" : L"\\Keep");
     EXPECT_EQ(KeyExists(deleted), c.kept);
-    EXPECT_EQ(RegItems[0]->Excluded, c.kept ? 1 : 0);
-    EXPECT_EQ(RegItems[0]->Status, c.kept ? L"" : kCleaned);
+    EXPECT_EQ(Engine.Items[0]->Excluded, c.kept ? 1 : 0);
+    EXPECT_EQ(Engine.Items[0]->Status, c.kept ? L"" : kCleaned);
   }
 }
 
 // The one-click instance announces each record's value data and counts the failures.
 TEST_F(RegCleanTest, TheOneClickInstanceCountsFailures) {
   SetValue(K + L"\\A", L"v");
-  TRegItemList& items = OneClickRegItems;
+  TRegItemList& items = OneClickEngine.Items;
   items.push_back(Record(2, K + L"\\A", L"v"));
   items.push_back(Record(2, K + L"\\A", L"v"));         // already gone
   items.push_back(Record(1, K + L"\\Nothing"));         // no such key
@@ -301,12 +296,11 @@ TEST_F(RegCleanTest, TheOneClickInstanceCountsFailures) {
   items.back()->Selected = 0;
   items.push_back(Record(1, K + L"\\Excluded"));
   items.push_back(Record(2, L"\\", L"QuillsteadCleanTest"));  // the root's own values: refused
-  OneClickRegExcludeItems.push_back(Exclusion(CU, K + L"\\Excluded"));
+  OneClickEngine.ExcludeItems.push_back(Exclusion(CU, K + L"\\Excluded"));
 
-  int failCount = -1;
-  OneClickCleanState = kRegStateRunning;
-  TRegCleanResult result = CleanRegItems(failCount, OnProgress);
-  EXPECT_EQ(failCount, 1);
+  OneClickEngine.CleanState = kRegStateRunning;
+  TRegCleanResult result = CleanRegItems(OneClickEngine, TRegCleanReport::ValueData, OnProgress);
+  EXPECT_EQ(result.Failed, 1);
   EXPECT_EQ(result.Cleaned, 3);
   EXPECT_EQ(result.FailedNames, std::vector<std::wstring>{L"HKEY_CURRENT_USER\\QuillsteadCleanTest"});
   ASSERT_EQ(Reports.size(), 5u);
@@ -319,15 +313,15 @@ TEST_F(RegCleanTest, TheOneClickInstanceCountsFailures) {
 TEST_F(RegCleanTest, StoppingAfterTheFirstRecordWritesNoReport) {
   SetValue(K + L"\\A", L"x");
   SetValue(K + L"\\B", L"x");
-  RegItems.push_back(Record(1, K + L"\\A"));
-  RegItems.push_back(Record(1, K + L"\\B"));
-  RegCleanState = kRegStateRunning;
-  TRegCleanResult result = CleanRegItems([&](uint8_t, const std::wstring& Text) {
-    if (Text == L"1" && !Reports.empty()) RegCleanState = kRegStateStop;
+  Engine.Items.push_back(Record(1, K + L"\\A"));
+  Engine.Items.push_back(Record(1, K + L"\\B"));
+  Engine.CleanState = kRegStateRunning;
+  TRegCleanResult result = CleanRegItems(Engine, TRegCleanReport::Category, [&](uint8_t, const std::wstring& Text) {
+    if (Text == L"1" && !Reports.empty()) Engine.CleanState = kRegStateStop;
     Reports.push_back({0, Text});
   });
-  EXPECT_EQ(RegItems[0]->Status, kCleaned);
-  EXPECT_EQ(RegItems[1]->Status, L"");
+  EXPECT_EQ(Engine.Items[0]->Status, kCleaned);
+  EXPECT_EQ(Engine.Items[1]->Status, L"");
   EXPECT_TRUE(KeyExists(K + L"\\B"));
   EXPECT_EQ(result.Cleaned, 1);
   EXPECT_EQ(result.LogFile, L"");
@@ -336,7 +330,7 @@ TEST_F(RegCleanTest, StoppingAfterTheFirstRecordWritesNoReport) {
 }
 
 TEST_F(RegCleanTest, AnEmptyListStillGetsAReport) {
-  TRegCleanResult result = CleanRegItems(OnProgress);
+  TRegCleanResult result = CleanRegItems(Engine, TRegCleanReport::Category, OnProgress);
   std::string report = ReadBytes(result.LogFile);
   EXPECT_NE(report.find("<font color= \"blue\">0</font>"), std::string::npos) << report;
   EXPECT_EQ(report.find("<p>"), std::string::npos);
@@ -347,9 +341,9 @@ TEST_F(RegCleanTest, AnEmptyListStillGetsAReport) {
 TEST_F(RegCleanTest, AReportThatCannotBeWrittenRaises) {
   Program.WriteFile(L"LOG", "a file where the folder should be");
   SetValue(K + L"\\A", L"x");
-  RegItems.push_back(Record(1, K + L"\\A"));
-  EXPECT_THROW(CleanRegItems(OnProgress), EFCreateError);
-  EXPECT_EQ(RegItems[0]->Status, kCleaned);
+  Engine.Items.push_back(Record(1, K + L"\\A"));
+  EXPECT_THROW(CleanRegItems(Engine, TRegCleanReport::Category, OnProgress), EFCreateError);
+  EXPECT_EQ(Engine.Items[0]->Status, kCleaned);
   EXPECT_EQ(LogLine(L""), L"<0 lines>");
 }
 

@@ -20,17 +20,14 @@ namespace {
 
 class ScanCleanRestore : public ::testing::Test {
  protected:
-  ~ScanCleanRestore() override {
-    RegScanEngine.ClearRegItems();
-    RegScanState = RegCleanState = kRegStateFinished;
-  }
   void Scan() {
-    RegScanEngine.ClearRegItems();
-    RegScanState = kRegStateRunning;
-    for (int32_t category : kRoadCategories) RegScanEngine.GetScanProc(category)(nullptr);
-    RegScanState = kRegStateFinished;
+    Engine.ClearRegItems();
+    Engine.ScanState = kRegStateRunning;
+    for (int32_t category : kRoadCategories) Engine.GetScanProc(category)(nullptr);
+    Engine.ScanState = kRegStateFinished;
   }
 
+  TRegScanEngine Engine{0};
   TestProgramFolder Program;
   TScanFixture Fx;
 };
@@ -41,23 +38,23 @@ TEST_F(ScanCleanRestore, TheSeededProblemsComeBackExactly) {
   const TRegSnapshot before = RoadBranches();
 
   Scan();
-  std::vector<TRegItem*> found = RoadRecords(RegItems, T);
+  std::vector<TRegItem*> found = RoadRecords(Engine.Items, T);
   // The long DLL name, per root a Chinese value and two empty trees (one beyond 255 characters),
   // and four MRU entries.
   ASSERT_EQ(found.size(), kRoadProblemCount);
-  for (const auto& item : RegItems) item->Selected = 0;
+  for (const auto& item : Engine.Items) item->Selected = 0;
   for (TRegItem* item : found) item->Selected = 1;
 
   std::wstring backup;
   ASSERT_TRUE(TakeRegistryBackup(Now(), backup));
 
-  RegCleanState = kRegStateRunning;
-  TRegCleanResult result = CleanRegItems(nullptr);
+  Engine.CleanState = kRegStateRunning;
+  TRegCleanResult result = CleanRegItems(Engine, TRegCleanReport::Category, nullptr);
   EXPECT_EQ(result.Cleaned, static_cast<int>(kRoadProblemCount));
   EXPECT_EQ(result.Failed, 0);
   for (const TRegItem* item : found) EXPECT_EQ(item->Status, L"清理成功") << WideToUtf8(item->KeyPath + L"|" + item->ValueName);
   Scan();
-  EXPECT_TRUE(RoadRecords(RegItems, T).empty());
+  EXPECT_TRUE(RoadRecords(Engine.Items, T).empty());
   TRegSnapshot cleaned = RoadBranches();
   EXPECT_EQ(cleaned.count(L"\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\RunOnceEx\\:" + T + L"kept"), 1u);
   EXPECT_NE(cleaned, before);

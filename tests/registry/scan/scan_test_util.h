@@ -15,9 +15,10 @@
 // unselected, as the first instance's do) and seed through Fx.
 class OwnEngineScanTest : public ::testing::Test {
  protected:
-  uint8_t ScanState = kRegStateRunning;
-  uint8_t CleanState = kRegStateRunning;
-  TRegScanEngine Engine{ScanState, CleanState, 0};
+  OwnEngineScanTest() { ScanState = CleanState = kRegStateRunning; }
+  TRegScanEngine Engine{0};
+  uint8_t& ScanState = Engine.ScanState;
+  uint8_t& CleanState = Engine.CleanState;
   TScanFixture Fx;
 };
 

@@ -31,6 +31,7 @@ size_t CountMine(const std::vector<TRegItem>& Items, const std::wstring& Tag, in
 }  // namespace
 
 TEST(ScanStop, StopDuringCategoryThreeKeepsWhatWasFound) {
+  TRegScanEngine engine{0};
   TScanFixture fx;
   const std::wstring t = fx.Tag();
   fx.SetString(HKEY_LOCAL_MACHINE, kFonts, t + L" font", t + L"-gone.ttf");
@@ -45,16 +46,16 @@ TEST(ScanStop, StopDuringCategoryThreeKeepsWhatWasFound) {
   bool stopped = false;
   TScanProgressEvent onProgress = [&](uint8_t Kind, const std::wstring& Text) {
     if (stopped) afterStop.emplace_back(Kind, Text);
-    if (Kind == 1 && RegItems.back()->Category == 3 && RegItems.back()->ValueName.find(t) != std::wstring::npos &&
-        ++mineInThree == 2) {
-      RegScanState = kRegStateStop;  // as the page's stop button does, from inside the pumped loop
+    if (Kind == 1 && engine.Items.back()->Category == 3 &&
+        engine.Items.back()->ValueName.find(t) != std::wstring::npos && ++mineInThree == 2) {
+      engine.ScanState = kRegStateStop;  // as the page's stop button does, from inside the pumped loop
       stopped = true;
     }
   };
-  RunScan(RegScanEngine, 1, 7, onProgress);
+  RunScan(engine, 1, 7, onProgress);
 
-  std::vector<TRegItem> found = CopyRecords(RegItems);
-  EXPECT_EQ(RegScanState, kRegStateStop);
+  std::vector<TRegItem> found = CopyRecords(engine.Items);
+  EXPECT_EQ(engine.ScanState, kRegStateStop);
   EXPECT_EQ(CountMine(found, t, 1), 1u);
   EXPECT_EQ(CountMine(found, t, 2), 1u);
   EXPECT_EQ(CountMine(found, t, 3), 2u);
@@ -62,13 +63,12 @@ TEST(ScanStop, StopDuringCategoryThreeKeepsWhatWasFound) {
   for (const TRegItem& item : found) EXPECT_LE(item.Category, 3);
   // The scanner returned at the next entry without reporting it.
   EXPECT_TRUE(afterStop.empty());
-  RegScanEngine.ClearRegItems();
-  RegScanState = kRegStateFinished;
 }
 
 // Every scanner checks the stop request once per entry: stopped right after the first of three
 // problems, it appends nothing more and reports nothing more.
 TEST(ScanStop, EachScannerReturnsAtItsNextEntry) {
+  TRegScanEngine engine{0};
   struct Case {
     int32_t category;
     std::function<void(TScanFixture&, int)> seed;  // seeds problem number i (0..2)
@@ -101,26 +101,27 @@ TEST(ScanStop, EachScannerReturnsAtItsNextEntry) {
     SCOPED_TRACE(c.category);
     TScanFixture fx;
     for (int i = 0; i < 3; ++i) c.seed(fx, i);
-    RegScanEngine.ClearRegItems();
-    RegScanState = kRegStateRunning;
+    engine.ClearRegItems();
+    engine.ScanState = kRegStateRunning;
     TScanReports afterStop;
-    RegScanEngine.GetScanProc(c.category)([&](uint8_t Kind, const std::wstring& Text) {
-      if (RegScanState == kRegStateStop) {
+    engine.GetScanProc(c.category)([&](uint8_t Kind, const std::wstring& Text) {
+      if (engine.ScanState == kRegStateStop) {
         afterStop.emplace_back(Kind, Text);
-      } else if (Kind == 1 && !RecordsMentioning(CopyRecords(RegItems), fx.Tag()).empty()) {
-        RegScanState = kRegStateStop;
+      } else if (Kind == 1 && !RecordsMentioning(CopyRecords(engine.Items), fx.Tag()).empty()) {
+        engine.ScanState = kRegStateStop;
       }
     });
-    EXPECT_EQ(RecordsMentioning(CopyRecords(RegItems), fx.Tag()).size(), 1u);
+    EXPECT_EQ(RecordsMentioning(CopyRecords(engine.Items), fx.Tag()).size(), 1u);
     EXPECT_TRUE(afterStop.empty());
-    RegScanEngine.ClearRegItems();
-    RegScanState = kRegStateFinished;
+    engine.ClearRegItems();
+    engine.ScanState = kRegStateFinished;
   }
 }
 
 // A value of a non-string type where a scanner reads text raises the registry error, which ends
 // the whole scan; records found before stay.
 TEST(ScanErrors, NonStringValuesEndTheScan) {
+  TRegScanEngine engine{0};
   struct Case {
     int32_t category;
     HKEY root;
@@ -145,18 +146,18 @@ TEST(ScanErrors, NonStringValuesEndTheScan) {
     fx.SetString(HKEY_LOCAL_MACHINE, kFonts, t + L" earlier", t + L"-gone.ttf");
     std::wstring label = c.value.empty() ? L"" : value;
     try {
-      RunScan(RegScanEngine, 1, 7, TScanProgressEvent());
+      RunScan(engine, 1, 7, TScanProgressEvent());
       ADD_FAILURE() << "no error";
     } catch (const ERegistryException& e) {
       EXPECT_EQ(e.Message(), L"Invalid data type for '" + label + L"'");
     }
-    EXPECT_EQ(RegScanState, kRegStateRunning);
-    std::vector<TRegItem> found = CopyRecords(RegItems);
+    EXPECT_EQ(engine.ScanState, kRegStateRunning);
+    std::vector<TRegItem> found = CopyRecords(engine.Items);
     if (c.category > 1) {
       EXPECT_EQ(CountMine(found, t, 1), 1u);
     }
     for (const TRegItem& item : found) EXPECT_LE(item.Category, c.category);
-    RegScanEngine.ClearRegItems();
-    RegScanState = kRegStateFinished;
+    engine.ClearRegItems();
+    engine.ScanState = kRegStateFinished;
   }
 }

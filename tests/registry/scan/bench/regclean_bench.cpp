@@ -74,22 +74,23 @@ int main(int argc, char** argv) {
   const double plainBefore = plainLoop();
 
   Seed(count);
+  TRegScanEngine engine{0};
   for (int i = 0; i < count; ++i) {
     auto item = std::make_unique<TRegItem>(MakeRegItem(HKEY_CURRENT_USER, L"HKEY_CURRENT_USER", L"", L"\\" + ItemKey(i),
                                                        L"", L"HKEY_CURRENT_USER\\" + ItemKey(i), L"Empty Key",
                                                        L"The key is redundant or invalid registry key", 15, 1));
     item->Selected = 1;
-    RegItems.push_back(std::move(item));
+    engine.Items.push_back(std::move(item));
   }
-  RegCleanState = kRegStateRunning;
+  engine.CleanState = kRegStateRunning;
   TRegCleanResult result;
-  double clean = Time([&] { result = CleanRegItems(nullptr); });
+  double clean = Time([&] { result = CleanRegItems(engine, TRegCleanReport::Category, nullptr); });
 
   const double plain = (plainBefore + plainLoop()) / 2;
   RegDeleteKeyW(HKEY_CURRENT_USER, kBenchKey);
   // The report of the same records again, alone: the cleaning's delete path is the rest.
   const std::wstring reportFile = folder + L"report.html";
-  double report = Time([&] { WriteRegLogHtml(RegItems, reportFile); });
+  double report = Time([&] { WriteRegLogHtml(engine.Items, reportFile); });
   const double deletePath = clean - report;
   wprintf(L"clean %d records with report: %.3f s (%d cleaned, report %ls)\n", count, clean, result.Cleaned,
           result.LogFile.c_str());

@@ -67,9 +67,8 @@ struct TScanTimes {
   long long reports = 0;
 };
 
-TScanTimes FullScan() {
+TScanTimes FullScan(TRegScanEngine& engine) {
   TScanTimes times;
-  TRegScanEngine& engine = RegScanEngine;
   engine.ClearRegItems();
   engine.ScanState = kRegStateRunning;
   TScanProgressEvent onProgress = [&times](uint8_t, const std::wstring&) { ++times.reports; };
@@ -92,25 +91,25 @@ TScanTimes FullScan() {
 
 int main() {
   // Once each to warm the registry server, then the measured runs.
+  TRegScanEngine engine{0};
   PlainWalk();
-  FullScan();
+  FullScan(engine);
   LARGE_INTEGER from, to;
   QueryPerformanceCounter(&from);
   TWalkCount walked = PlainWalk();
   QueryPerformanceCounter(&to);
   double walk = Seconds(from, to);
-  TScanTimes scan = FullScan();
+  TScanTimes scan = FullScan(engine);
 
   std::printf("plain walk: %.2f s (%lld keys, %lld values)\n", walk, walked.keys, walked.values);
-  std::printf("full scan:  %.2f s (%zu records, %lld progress reports)\n", scan.total, RegItems.size(), scan.reports);
+  std::printf("full scan:  %.2f s (%zu records, %lld progress reports)\n", scan.total, engine.Items.size(), scan.reports);
   for (int32_t category = 1; category <= kRegCategoryCount; ++category) {
-    if (!RegScanEngine.GetScanProc(category)) {
+    if (!engine.GetScanProc(category)) {
       std::printf("  %2d %-26ls not built\n", category, RegCategoryNames[category]);
     } else {
       std::printf("  %2d %-26ls %.2f s\n", category, RegCategoryNames[category], scan.category[category]);
     }
   }
   std::printf("ratio scan/walk: %.2f (goal: at most 3)\n", walk > 0 ? scan.total / walk : 0.0);
-  RegScanEngine.ClearRegItems();
   return 0;
 }
