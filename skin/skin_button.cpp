@@ -10,6 +10,7 @@
 #include "skin/button_rules.h"
 #include "skin/control_draw.h"
 #include "skin/draw_primitives.h"
+#include "skin/grayed_glyph.h"
 #include "skin/img_util.h"
 #include "skin/skin_data.h"
 #include "skin/skin_elements.h"
@@ -276,19 +277,25 @@ void TSkinBitButton::DrawGlyphFrame(HDC dc, const RECT& rect, int numGlyphs, int
   if (glyph.Empty()) return;
   numGlyphs = StripFrames(numGlyphs);
   const int width = glyph.Width() / numGlyphs, height = glyph.Height();
+  TBitmap frame;
   if (glyphFrame == 2 && numGlyphs == 1) {
-    // No disabled frame: the platform's embossed disabled look of the whole glyph.
-    DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(glyph.Handle()), 0, rect.left, rect.top, width, height,
-               DST_BITMAP | DSS_DISABLED);
-    return;
-  }
-  if (glyphFrame < 1 || glyphFrame > numGlyphs) glyphFrame = 1;
-  TBitmap frame(width, height);
-  if (frame.Empty()) return;
-  const RECT cell = StripCell(glyph.Width(), height, numGlyphs, glyphFrame);
-  {
+    // No disabled frame: the embossed copy of the whole glyph. Its transparent pixels become
+    // white first, the colour the embossing leaves as face, so they stay transparent after it.
+    TBitmap source;
+    source.Assign(glyph);
+    const COLORREF key = glyph.Pixel(0, height - 1);
+    for (int y = 0; y < height; ++y)
+      for (int x = 0; x < width; ++x)
+        if (source.Pixel(x, y) == key) source.SetPixel(x, y, RGB(255, 255, 255));
+    frame = CreateGrayedGlyph(source);
+  } else {
+    if (glyphFrame < 1 || glyphFrame > numGlyphs) glyphFrame = 1;
+    frame.SetSize(width, height);
+    if (frame.Empty()) return;
+    const RECT cell = StripCell(glyph.Width(), height, numGlyphs, glyphFrame);
     TBitmapDC source(glyph.Handle()), target(frame.Handle());
     BitBlt(target, 0, 0, width, height, source, cell.left, 0, SRCCOPY);
   }
+  if (frame.Empty()) return;
   DrawKeyed(dc, RECT{rect.left, rect.top, rect.left + width, rect.top + height}, frame, frame.Pixel(0, height - 1));
 }

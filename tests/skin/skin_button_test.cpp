@@ -11,18 +11,39 @@
 
 #include "gui/buttons.h"
 #include "gui/forms.h"
+#include "gui/status_bar.h"
 #include "gui_test_support.h"
 #include "packed_skin.h"
 #include "skin/skin_button.h"
 #include "skin/skin_check_box.h"
 #include "skin/skin_data.h"
 #include "skin/skin_elements.h"
+#include "skin/img_util.h"
 #include "skin/skin_form.h"
 #include "skin/skin_manager.h"
 #include "skin/skinner_kinds.h"
 #include "synthetic_skin.h"
 
 namespace {
+
+// Another vendor's check box that reads right to left through a published BiDiMode.
+class TBiDiCheckBox : public TCheckBox {
+  QS_CLASS(TBiDiCheckBox)
+
+ public:
+  using TCheckBox::TCheckBox;
+  TBiDiMode BiDiMode() const { return biDiMode_; }
+  void SetBiDiMode(TBiDiMode value) { biDiMode_ = value; }
+
+ private:
+  TBiDiMode biDiMode_ = TBiDiMode::bdLeftToRight;
+};
+const TClassInfo& TBiDiCheckBox::StaticClass() {
+  static const TClassInfo info(L"TBiDiCheckBox", &TCheckBox::StaticClass(), nullptr,
+                               {props::Enum(L"BiDiMode", BiDiModeInfo, &TBiDiCheckBox::BiDiMode,
+                                            &TBiDiCheckBox::SetBiDiMode)});
+  return info;
+}
 
 constexpr COLORREF kGlyphUp = RGB(10, 20, 30), kGlyphDisabled = RGB(90, 80, 70), kKey = RGB(255, 0, 255);
 
@@ -77,18 +98,22 @@ class SkinButtonTest : public testing::Test {
     skinner->AttachControl(skinForm, data, nullptr, false);
     return skinner;
   }
-  // The pixel at (x, y) of what the window paints.
-  static COLORREF Probe(HWND window, int x = 3, int y = 3) {
+  // What the window paints (after erasing its background when asked).
+  static TBitmap Picture(HWND window, bool erase = false) {
     RECT r;
     GetWindowRect(window, &r);
     TBitmap picture(r.right - r.left, r.bottom - r.top);
+    picture.Fill(RGB(1, 2, 3));
     HDC dc = CreateCompatibleDC(nullptr);
     HGDIOBJ old = SelectObject(dc, picture.Handle());
+    if (erase) SendMessageW(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
     SendMessageW(window, WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
     SelectObject(dc, old);
     DeleteDC(dc);
-    return picture.Pixel(x, y);
+    return picture;
   }
+  // The pixel at (x, y) of what the window paints.
+  static COLORREF Probe(HWND window, int x = 3, int y = 3) { return Picture(window).Pixel(x, y); }
 
   TForm* form = nullptr;
   TSkinData* data = nullptr;
@@ -180,6 +205,27 @@ TEST_F(SkinButtonTest, ABitButtonShowsTheGlyphFrameOfItsState) {
   Probe(w);
 }
 
+TEST_F(SkinButtonTest, AOneFrameGlyphShowsAnEmbossedCopyWhenDisabled) {
+  TBitBtn* button = Place<TBitBtn>(L"");
+  // 8 x 8: a dark 4 x 4 square at (1, 1) on the key colour (the bottom-left pixel).
+  TBitmap glyph = Strip({kKey}, 8, 8);
+  for (int y = 1; y <= 4; ++y)
+    for (int x = 1; x <= 4; ++x) glyph.SetPixel(x, y, kGlyphUp);
+  button->Glyph()->Assign(glyph);
+  button->SetNumGlyphs(1);
+  Skin(button, TSkinnerKind::BitButton);
+  HWND w = button->Handle();
+  const int gx = 41, gy = 11;  // centred as in the strip test
+  EXPECT_EQ(Probe(w, gx + 2, gy + 2), kGlyphUp);
+  button->SetEnabled(false);
+  // The square in the shadow colour, its highlight one pixel down and right, the rest keyed out.
+  EXPECT_EQ(Probe(w, gx + 2, gy + 2), GetSysColor(COLOR_BTNSHADOW));
+  EXPECT_EQ(Probe(w, gx + 5, gy + 5), GetSysColor(COLOR_BTNHIGHLIGHT));
+  EXPECT_EQ(Probe(w, gx + 5, gy + 1), kDisabled);
+  EXPECT_EQ(Probe(w, gx + 7, gy + 7), kDisabled);
+  EXPECT_EQ(Probe(w, gx + 2, gy + 5), GetSysColor(COLOR_BTNHIGHLIGHT));
+}
+
 TEST_F(SkinButtonTest, TheDiscoveryAttachesTheButtonSkinners) {
   TButton* button = Place<TButton>(L"One");
   TBitBtn* bit = Place<TBitBtn>(L"Two");
@@ -225,6 +271,67 @@ TEST_F(SkinButtonTest, CheckBoxesAndRadioButtonsShowTheFrameOfTheirState) {
   SendMessageW(plain, BM_SETCHECK, BST_CHECKED, 0);
   EXPECT_EQ(Probe(plain, x, y), frames[1]);
   DestroyWindow(plain);
+}
+
+// Tag 5555 draws a check box over its parent's background; any other box gets the face colour.
+TEST_F(SkinButtonTest, ACheckBoxTaggedTransparentShowsItsParentsBackground) {
+  const COLORREF parent = RGB(0, 120, 60);
+  form->SetColor(static_cast<TColor>(parent));
+  data->Elements.Buttons.CheckImage = Strip({RGB(50, 0, 0), RGB(0, 50, 0), RGB(0, 0, 50), RGB(50, 50, 0)}, 13, 13);
+  data->Elements.Buttons.CheckFrames = 4;
+  const COLORREF face = static_cast<COLORREF>(SkinColourToRGB(data->Elements.ColourTable[kColourButtonFace]));
+  ASSERT_NE(face, parent);
+  auto* see = Place<TCheckBox>(L"");
+  see->SetTag(5555);
+  Skin(see, TSkinnerKind::CheckBox);
+  auto* plain = Place<TCheckBox>(L"");
+  plain->SetTop(50);
+  Skin(plain, TSkinnerKind::CheckBox);
+  EXPECT_EQ(Picture(see->Handle(), true).Pixel(60, 2), parent);
+  EXPECT_EQ(Picture(plain->Handle(), true).Pixel(60, 2), face);
+  EXPECT_EQ(Picture(see->Handle(), true).Pixel(6, 15), RGB(50, 0, 0));  // the glyph over it
+}
+
+// The caption's ink columns: the first and the last column with a pixel unlike the top-left one.
+std::pair<int, int> InkColumns(const TBitmap& picture, int right) {
+  const COLORREF background = picture.Pixel(0, 0);
+  int first = -1, last = -1;
+  for (int x = 0; x < right; ++x)
+    for (int y = 0; y < picture.Height(); ++y)
+      if (picture.Pixel(x, y) != background) {
+        if (first < 0) first = x;
+        last = x;
+        break;
+      }
+  return {first, last};
+}
+
+// With the text on the left of the glyph (BS_LEFTTEXT), a right-to-left box aligns its caption
+// against the glyph; a left-to-right one starts it at the left edge.
+TEST_F(SkinButtonTest, ARightToLeftCheckBoxRightAlignsItsCaptionBesideTheGlyph) {
+  data->Elements.Buttons.CheckImage = Strip({RGB(50, 0, 0), RGB(0, 50, 0), RGB(0, 0, 50), RGB(50, 50, 0)}, 13, 13);
+  data->Elements.Buttons.CheckFrames = 4;
+  for (TBiDiMode mode : {TBiDiMode::bdRightToLeft, TBiDiMode::bdLeftToRight}) {
+    auto* box = Place<TBiDiCheckBox>(L"ab");
+    box->SetAlignment(TAlignment::taLeftJustify);
+    box->SetBiDiMode(mode);
+    Skin(box, TSkinnerKind::CheckBox);
+    HWND w = box->Handle();
+    ASSERT_TRUE(GetWindowLongPtrW(w, GWL_STYLE) & BS_LEFTTEXT);
+    const TBitmap picture = Picture(w);
+    EXPECT_EQ(picture.Pixel(90 - 7, 15), RGB(50, 0, 0));  // the glyph at the right edge
+    const int textRight = 90 - 13 - 2;
+    const auto [first, last] = InkColumns(picture, 90 - 13);
+    ASSERT_GE(first, 0);
+    if (mode == TBiDiMode::bdRightToLeft) {
+      EXPECT_GT(first, 45);
+      EXPECT_LT(last, textRight);
+      EXPECT_GE(last, textRight - 4);
+    } else {
+      EXPECT_LT(first, 4);
+    }
+    delete box;
+  }
 }
 
 }  // namespace
