@@ -72,6 +72,7 @@ TGlyphPlacement PlaceGlyphAndText(const TGlyphLayoutInput& in) {
       S = M;
     } else {
       M = (vertical ? H - (GH + S + TH) : W - (GW + S + TW)) / 2;
+      if (in.WiderMargin) ++M;
     }
   } else if (S == -1) {
     S = vertical ? (H - M - GH - TH) / 2 : (W - M - GW - TW) / 2;
@@ -98,6 +99,49 @@ TGlyphPlacement PlaceGlyphAndText(const TGlyphLayoutInput& in) {
       break;
   }
   return p;
+}
+
+int MenuButtonFaceFrame(const TButtonFaceState& s) {
+  if (!s.Enabled) return kFaceDisabled;
+  if (s.Pressed) return kFacePressed;
+  if (s.Focused || s.MouseOver) return kFaceHot;
+  return kFaceNormal;
+}
+
+TMenuButtonPlacement PlaceMenuButton(const TMenuButtonInput& in) {
+  constexpr int kArrowRoom = 8;
+  const int W = in.Client.cx, H = in.Client.cy, GW = in.Glyph.cx, GH = in.Glyph.cy, TW = in.Text.cx,
+            TH = in.Text.cy;
+  int M = in.Margin, S = in.Spacing;
+  if (M == -1) {
+    if (S == -1) {
+      M = (W - (GW + TW + kArrowRoom)) / 4;
+      S = M;
+    } else {
+      M = (W - (GW + TW + 2 * S + kArrowRoom)) / 2;
+    }
+  } else if (S == -1) {
+    S = (W + kArrowRoom - 2 * M - GW - TW) / 2;
+  }
+  TMenuButtonPlacement p;
+  p.Glyph = {M, (H - GH) / 2};
+  p.Text = {M + GW + S, (H - TH + 1) / 2};
+  p.Arrow = {p.Text.x + 2 * S + TW, (H - 3) / 2};
+  return p;
+}
+
+int SpeedButtonFaceFrame(const TSpeedFaceState& s) {
+  if (s.Down) return kFacePressed;
+  if (!s.Enabled) return kFaceDisabled;
+  if (s.Pressed) return kFacePressed;
+  if (s.MouseOver) return kFaceHot;
+  return kFaceNormal;
+}
+
+int SpeedButtonGlyphFrame(int faceFrame, bool down) { return down ? 4 : GlyphFrameOfFace(faceFrame); }
+
+bool SpeedButtonShowsFace(int faceFrame, bool flat) {
+  return faceFrame == kFacePressed || faceFrame == kFaceHot || !flat;
 }
 
 int CheckBoxFrame(const TCheckFrameInput& in) {

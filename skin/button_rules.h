@@ -51,6 +51,7 @@ struct TGlyphLayoutInput {
   int Spacing = 4;   // -1: the text centred in what the glyph leaves
   int Layout = kGlyphLeft;
   bool AlignCentre = false;  // "Alignment" reads "tacenter": centred together whatever the margin
+  bool WiderMargin = false;  // speed buttons: a margin computed for a given spacing is one pixel more
 };
 struct TGlyphPlacement {
   POINT Glyph{};
@@ -58,6 +59,38 @@ struct TGlyphPlacement {
   UINT ExtraFormat = 0;  // DT_RIGHT or DT_CENTER added to the caption's format
 };
 TGlyphPlacement PlaceGlyphAndText(const TGlyphLayoutInput& in);
+
+// A drop-down (menu) button: disabled, pressed, focused or hot (one look), normal; it has no
+// default look.
+int MenuButtonFaceFrame(const TButtonFaceState& state);
+// Glyph at the left, caption, then a small arrow (8 pixels of room) pointing down.
+struct TMenuButtonInput {
+  SIZE Client{};
+  SIZE Glyph{};  // the whole glyph bitmap
+  SIZE Text{};
+  int Margin = -1;   // -1: computed from the room left over
+  int Spacing = -1;  // -1: computed from the room left over
+};
+struct TMenuButtonPlacement {
+  POINT Glyph{};
+  POINT Text{};
+  POINT Arrow{};  // the arrow's tip column and the row above its top edge
+};
+TMenuButtonPlacement PlaceMenuButton(const TMenuButtonInput& in);
+
+// A speed button's face: latched Down looks pressed, then disabled, pressed, hot, normal.
+struct TSpeedFaceState {
+  bool Down = false;
+  bool Enabled = true;
+  bool Pressed = false;
+  bool MouseOver = false;
+};
+int SpeedButtonFaceFrame(const TSpeedFaceState& state);
+// Its glyph strip frame: a Down button shows frame 4 (the strip's latched look), otherwise as
+// a bit button.
+int SpeedButtonGlyphFrame(int faceFrame, bool down);
+// A flat speed button shows only its background until it is hot or pressed.
+bool SpeedButtonShowsFace(int faceFrame, bool flat);
 
 // What decides a check box's glyph frame.
 struct TCheckFrameInput {

@@ -22,13 +22,6 @@ COLORREF SkinColour(int32_t colour) { return static_cast<COLORREF>(SkinColourToR
 
 TFont* FontOf(TControl* control) { return dynamic_cast<TFont*>(GetObjectPropByName(control, L"Font")); }
 
-// The picture a property holds: a graphic itself, or the graphic of a picture.
-TGraphic* GraphicProp(TControl* control, const std::wstring& name) {
-  TObject* held = GetObjectPropByName(control, name);
-  if (auto* picture = dynamic_cast<TPicture*>(held)) return picture->Graphic();
-  return dynamic_cast<TGraphic*>(held);
-}
-
 }  // namespace
 
 const TClassInfo& TSkinButton::StaticClass() {
@@ -134,20 +127,34 @@ int TSkinButton::DrawFace(HDC buffer, const RECT& rect, bool defaultCounts) {
   state.Focused = Focused;
   state.IsDefault = defaultCounts && LowerCase(GetEnumPropByName(Control, L"Default")) == L"true";
   WindowText = Facts.Caption();
-  const int frame = ButtonFaceFrame(state);
-  if (Transparent)
-    DrawParentBackground(Handle, buffer);
-  else
-    FillFace(buffer, rect);
+  const int frame = FaceFrame(state);
+  DrawFaceFrame(buffer, rect, frame);
+  return frame;
+}
+
+int TSkinButton::FaceFrame(const TButtonFaceState& state) const { return ButtonFaceFrame(state); }
+
+void TSkinButton::DrawFaceFrame(HDC buffer, const RECT& rect, int frame) {
+  DrawButtonBackground(buffer, rect);
   const TDataSkinButton& buttons = SkinData->Elements.Buttons;
   DrawElementFrame(buffer, rect, buttons.Frames(), frame, buttons);
-  return frame;
+}
+
+void TSkinButton::DrawButtonBackground(HDC buffer, const RECT& rect) {
+  if (Transparent && Handle) {
+    DrawParentBackground(Handle, buffer);
+  } else if (auto* control = dynamic_cast<TControl*>(Invalidator); Transparent && control && control->Parent()) {
+    // A windowless button: the parent's background under its bounds.
+    DrawParentBackground(control->Parent()->Handle(), control->BoundsRect(), buffer);
+  } else {
+    FillFace(buffer, rect);
+  }
 }
 
 COLORREF TSkinButton::TextColour(int frame, bool normalInEveryFrame) const {
   const TDataSkinButton& b = SkinData->Elements.Buttons;
   COLORREF colour = SkinColour(SkinData->Elements.ColourTable[kColourButtonText]);
-  if (TFont* font = FontOf(Control)) colour = ColorToRGB(font->Color());
+  if (TFont* font = FontOf(Control ? Control : dynamic_cast<TControl*>(Invalidator))) colour = ColorToRGB(font->Color());
   if (b.NormalColour2Given && (normalInEveryFrame || frame == kFaceNormal)) colour = SkinColour(b.NormalColour2);
   if (frame == kFaceHot && b.MouseOverColour2Given) colour = SkinColour(b.MouseOverColour2);
   if (frame == kFacePressed && b.PressedColour2Given) colour = SkinColour(b.PressedColour2);
@@ -155,15 +162,39 @@ COLORREF TSkinButton::TextColour(int frame, bool normalInEveryFrame) const {
   return colour;
 }
 
+bool TSkinButton::SizeBackBuffer(const RECT& rect, RECT& client) {
+  if (!SkinData || SkinData->Elements.Buttons.Image.Empty()) return false;
+  client = RECT{0, 0, rect.right - rect.left, rect.bottom - rect.top};
+  if (client.right < 1 || client.bottom < 1) return false;
+  if (BackBuffer.Width() != client.right || BackBuffer.Height() != client.bottom)
+    BackBuffer.SetSize(client.right, client.bottom);
+  return !BackBuffer.Empty();
+}
+
+SIZE TSkinButton::MeasureCaption(HDC dc, RECT box) const {
+  if (WindowText.empty()) return SIZE{};
+  InflateRect(&box, -2, -2);
+  DrawTextWide(dc, WindowText, box, DT_CALCRECT | DT_WORDBREAK);
+  return SIZE{box.right - box.left, box.bottom - box.top};
+}
+
+void TSkinButton::DrawPlacedCaption(HDC dc, RECT textRect, UINT format) const {
+  SetBkMode(dc, TRANSPARENT);
+  if (!WindowText.empty()) DrawTextWide(dc, WindowText, textRect, format);
+  SetBkMode(dc, OPAQUE);
+  if (Focused && !SkinData->Options().Contains(TSkinOption::xoNoFocusRect)) {
+    InflateRect(&textRect, 2, 2);
+    DrawFocusRect(dc, &textRect);
+  }
+}
+
 void TSkinButton::Present(HDC dc, HDC buffer, const RECT& rect) const {
   BitBlt(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, buffer, 0, 0, SRCCOPY);
 }
 
 void TSkinButton::DrawSkin(HDC dc, const RECT& rect) {
-  if (!SkinData || SkinData->Elements.Buttons.Image.Empty() || !Handle) return;
-  RECT r{0, 0, rect.right - rect.left, rect.bottom - rect.top};
-  if (r.right < 1 || r.bottom < 1) return;
-  if (BackBuffer.Width() != r.right || BackBuffer.Height() != r.bottom) BackBuffer.SetSize(r.right, r.bottom);
+  RECT r;
+  if (!Handle || !SizeBackBuffer(rect, r)) return;
   TBitmapDC buffer(BackBuffer.Handle());
   const int frame = DrawFace(buffer, r, true);
   HGDIOBJ oldFont = SelectObject(buffer, Facts.Font());
@@ -199,10 +230,8 @@ void TSkinButton::DrawButtonCaption(HDC dc, const RECT& rect, UINT alignment) {
 
 void TSkinBitButton::DrawSkin(HDC dc, const RECT& rect) {
   if (Invalidator && LowerCase(GetEnumPropByName(Invalidator, L"Visible")) == L"false") return;
-  if (!SkinData || SkinData->Elements.Buttons.Image.Empty() || !Handle) return;
-  RECT r{0, 0, rect.right - rect.left, rect.bottom - rect.top};
-  if (r.right < 1 || r.bottom < 1) return;
-  if (BackBuffer.Width() != r.right || BackBuffer.Height() != r.bottom) BackBuffer.SetSize(r.right, r.bottom);
+  RECT r;
+  if (!Handle || !SizeBackBuffer(rect, r)) return;
   TBitmapDC buffer(BackBuffer.Handle());
   HDC bdc = buffer;
   HGDIOBJ oldFont = SelectObject(bdc, reinterpret_cast<HFONT>(SendMessageW(Handle, WM_GETFONT, 0, 0)));
@@ -233,16 +262,7 @@ void TSkinBitButton::DrawSkin(HDC dc, const RECT& rect) {
   in.Layout = GlyphLayoutOf(LowerCase(GetEnumPropByName(Control, L"Layout")));
   in.AlignCentre = LowerCase(GetEnumPropByName(Control, L"Alignment")) == L"tacenter";
   WindowText = ReplaceFirst(WindowText, L"||", L"\r\n");
-  if (!WindowText.empty()) {
-    RECT measure = r;
-    InflateRect(&measure, -2, -2);
-    if (in.Layout == kGlyphLeft || in.Layout == kGlyphRight)
-      measure.right -= glyphSize.cx + 2;
-    else
-      measure.bottom -= glyphSize.cy + 2;
-    DrawTextWide(bdc, WindowText, measure, DT_CALCRECT | DT_WORDBREAK);
-    in.Text = {measure.right - measure.left, measure.bottom - measure.top};
-  }
+  in.Text = MeasureCaption(bdc, CaptionBox(r, glyphSize, in.Layout));
   const TGlyphPlacement place = PlaceGlyphAndText(in);
   const RECT glyphRect{place.Glyph.x, place.Glyph.y, place.Glyph.x + glyphSize.cx, place.Glyph.y + glyphSize.cy};
   if (graphic && !graphic->Empty()) {
@@ -259,18 +279,28 @@ void TSkinBitButton::DrawSkin(HDC dc, const RECT& rect) {
     }
   }
 
-  RECT textRect{place.Text.x, place.Text.y, place.Text.x + in.Text.cx, place.Text.y + in.Text.cy};
-  SetBkMode(bdc, TRANSPARENT);
   SetTextColor(bdc, TextColour(frame, !picture));
   const UINT format = DT_WORDBREAK | place.ExtraFormat;
-  if (!WindowText.empty()) DrawTextWide(bdc, WindowText, textRect, picture ? format : RtlTextFormat(this, format));
-  SetBkMode(bdc, OPAQUE);
-  if (Focused && !SkinData->Options().Contains(TSkinOption::xoNoFocusRect)) {
-    InflateRect(&textRect, 2, 2);
-    DrawFocusRect(bdc, &textRect);
-  }
+  DrawPlacedCaption(bdc, RECT{place.Text.x, place.Text.y, place.Text.x + in.Text.cx, place.Text.y + in.Text.cy},
+                    picture ? format : RtlTextFormat(this, format));
   Present(dc, bdc, rect);
   SelectObject(bdc, oldFont);
+}
+
+RECT TSkinBitButton::CaptionBox(const RECT& client, SIZE glyph, int layout) {
+  RECT box = client;
+  // MeasureCaption takes 2 off every side; the glyph's room and its gap come off here.
+  if (layout == kGlyphLeft || layout == kGlyphRight)
+    box.right -= glyph.cx + 2;
+  else
+    box.bottom -= glyph.cy + 2;
+  return box;
+}
+
+TGraphic* TSkinBitButton::GraphicProp(TObject* object, const std::wstring& name) {
+  TObject* held = GetObjectPropByName(object, name);
+  if (auto* picture = dynamic_cast<TPicture*>(held)) return picture->Graphic();
+  return dynamic_cast<TGraphic*>(held);
 }
 
 void TSkinBitButton::DrawGlyphFrame(HDC dc, const RECT& rect, int numGlyphs, int glyphFrame, const TBitmap& glyph) {

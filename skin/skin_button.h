@@ -10,6 +10,7 @@
 #include <string>
 
 #include "gui/pictures.h"
+#include "skin/button_rules.h"
 #include "skin/skin_control.h"
 
 class TSkinButton : public TSkinControl {
@@ -31,11 +32,25 @@ class TSkinButton : public TSkinControl {
 
  protected:
   // Takes the window's state, fills BackBuffer with the face of that state and returns the face
-  // frame; 0 when the skin has no button image (nothing is drawn then).
+  // frame.
   int DrawFace(HDC buffer, const RECT& rect, bool defaultCounts);
+  // The parent's background with Transparent, else the face colour.
+  void DrawButtonBackground(HDC buffer, const RECT& rect);
+  // The background and that face frame over it.
+  void DrawFaceFrame(HDC buffer, const RECT& rect, int frame);
+  // The face frame of a state.
+  virtual int FaceFrame(const TButtonFaceState& state) const;
   // The caption colour of a face frame: the control's font colour (ButtonText for a plain
   // window), then the skin's state colours, then the disabled colour.
   COLORREF TextColour(int frame, bool normalInEveryFrame) const;
+  // BackBuffer sized to rect (moved to 0, 0, into client); false when nothing is to be drawn
+  // (no skin image, no size).
+  bool SizeBackBuffer(const RECT& rect, RECT& client);
+  // What WindowText measures (word-wrapped) in box shrunk by 2 on every side; (0, 0) when empty.
+  SIZE MeasureCaption(HDC dc, RECT box) const;
+  // WindowText drawn transparent in textRect with format, then the focus rectangle 2 pixels
+  // outside it when focused.
+  void DrawPlacedCaption(HDC dc, RECT textRect, UINT format) const;
   // BackBuffer copied to rect in dc.
   void Present(HDC dc, HDC buffer, const RECT& rect) const;
 
@@ -53,8 +68,14 @@ class TSkinBitButton : public TSkinButton {
   // Frame glyphFrame (1 up, 2 disabled, 3 down) of a strip of numGlyphs, its bottom-left
   // pixel's colour left out, at rect's top-left; a one-frame strip shows a greyed copy when
   // disabled.
-  void DrawGlyphFrame(HDC dc, const RECT& rect, int numGlyphs, int glyphFrame, const TBitmap& glyph);
+  static void DrawGlyphFrame(HDC dc, const RECT& rect, int numGlyphs, int glyphFrame, const TBitmap& glyph);
 
   // A published picture property that holds the glyph instead of "Glyph" ("PngImage").
   std::wstring GlyphProperty;
+
+ protected:
+  // The caption's room beside (layouts left and right) or under the glyph.
+  static RECT CaptionBox(const RECT& client, SIZE glyph, int layout);
+  // The graphic a picture property holds (a graphic, or a picture's graphic); null when none.
+  static TGraphic* GraphicProp(TObject* object, const std::wstring& name);
 };

@@ -3,7 +3,9 @@
 #include "skin/skin_button.h"
 #include "skin/skin_check_box.h"
 #include "skin/skin_control.h"
+#include "skin/skin_menu_button.h"
 #include "skin/skin_progress.h"
+#include "skin/skin_speed_button.h"
 #include "skin/skin_track_bar.h"
 
 namespace {
@@ -20,6 +22,12 @@ TSkinControl* MakeBitButton(TComponent* owner, const TSkinDecision& decision) {
   return skinner;
 }
 
+TSkinControl* MakeSpeedButton(TComponent* owner, const TSkinDecision& decision) {
+  auto* skinner = new TSkinSpeedButton(owner);
+  if (decision.PngGlyph) skinner->GlyphProperty = L"PngImage";
+  return skinner;
+}
+
 using TSkinnerFactory = TSkinControl* (*)(TComponent* owner, const TSkinDecision& decision);
 
 struct TKindEntry {
@@ -32,6 +40,8 @@ struct TKindEntry {
 const TKindEntry kBuiltKinds[] = {
     {TSkinnerKind::Button, MakeAs<TSkinButton>},
     {TSkinnerKind::BitButton, MakeBitButton},
+    {TSkinnerKind::SpeedButton, MakeSpeedButton},
+    {TSkinnerKind::MenuButton, MakeAs<TSkinMenuButton>},
     {TSkinnerKind::Progress, MakeAs<TSkinProgress>},
     {TSkinnerKind::TrackBar, MakeAs<TSkinTrackBar>},
     {TSkinnerKind::CheckBox, MakeAs<TSkinCheckBox>},

@@ -117,6 +117,91 @@ TEST(ButtonRules, GlyphLayouts) {
   EXPECT_EQ(GlyphLayoutOf(L""), kGlyphLeft);  // no Layout property: glyph left
 }
 
+TEST(ButtonRules, SpeedButtonsMarginOneMoreForAGivenSpacing) {
+  TGlyphLayoutInput in;
+  in.Client = {100, 30};
+  in.Glyph = {16, 16};
+  in.Text = {40, 14};
+  in.Margin = -1;
+  in.Spacing = 4;
+  in.WiderMargin = true;
+  TGlyphPlacement p = PlaceGlyphAndText(in);
+  EXPECT_EQ(p.Glyph.x, 21);  // (100 - 60) / 2 + 1
+  EXPECT_EQ(p.Text.x, 41);
+  in.Spacing = -1;  // thirds: no extra pixel
+  EXPECT_EQ(PlaceGlyphAndText(in).Glyph.x, 14);
+}
+
+TEST(ButtonRules, MenuAndSpeedButtonFaces) {
+  struct MenuCase {
+    const char* name;
+    TButtonFaceState state;
+    int frame;
+  } menu[] = {
+      {"normal", {true, false, false, false, false}, kFaceNormal},
+      {"focused looks hot", {true, false, false, true, false}, kFaceHot},
+      {"default has no look of its own", {true, false, false, false, true}, kFaceNormal},
+      {"hot", {true, false, true, false, false}, kFaceHot},
+      {"pressed", {true, true, true, true, false}, kFacePressed},
+      {"disabled", {false, true, true, true, true}, kFaceDisabled},
+  };
+  for (const MenuCase& c : menu) EXPECT_EQ(MenuButtonFaceFrame(c.state), c.frame) << c.name;
+
+  struct SpeedCase {
+    const char* name;
+    TSpeedFaceState state;
+    bool flat;
+    int face, glyph;
+    bool faceShown;
+  } speed[] = {
+      {"normal", {false, true, false, false}, false, kFaceNormal, 1, true},
+      {"flat normal: background only", {false, true, false, false}, true, kFaceNormal, 1, false},
+      {"flat hot", {false, true, false, true}, true, kFaceHot, 1, true},
+      {"flat pressed", {false, true, true, true}, true, kFacePressed, 3, true},
+      {"down", {true, true, false, false}, true, kFacePressed, 4, true},
+      {"down and disabled", {true, false, false, false}, false, kFacePressed, 4, true},
+      {"disabled", {false, false, true, true}, false, kFaceDisabled, 2, true},
+      {"flat disabled", {false, false, false, false}, true, kFaceDisabled, 2, false},
+  };
+  for (const SpeedCase& c : speed) {
+    const int face = SpeedButtonFaceFrame(c.state);
+    EXPECT_EQ(face, c.face) << c.name;
+    EXPECT_EQ(SpeedButtonGlyphFrame(face, c.state.Down), c.glyph) << c.name;
+    EXPECT_EQ(SpeedButtonShowsFace(face, c.flat), c.faceShown) << c.name;
+  }
+}
+
+TEST(ButtonRules, MenuButtonLayouts) {
+  // A 100 x 30 button, a 16 x 16 glyph and a 40 x 14 caption: 36 pixels left beside the arrow.
+  struct Case {
+    const char* name;
+    int margin, spacing;
+    SIZE glyph;
+    POINT glyphAt, textAt, arrow;
+  } cases[] = {
+      {"both -1: a quarter each", -1, -1, {16, 16}, {9, 7}, {34, 8}, {92, 13}},
+      {"spacing 4 given", -1, 4, {16, 16}, {14, 7}, {34, 8}, {82, 13}},
+      {"margin 2 given", 2, -1, {16, 16}, {2, 7}, {42, 8}, {130, 13}},
+      {"both given", 3, 5, {16, 16}, {3, 7}, {24, 8}, {74, 13}},
+      {"no glyph", -1, -1, {0, 0}, {13, 15}, {26, 8}, {92, 13}},
+  };
+  for (const Case& c : cases) {
+    TMenuButtonInput in;
+    in.Client = {100, 30};
+    in.Glyph = c.glyph;
+    in.Text = {40, 14};
+    in.Margin = c.margin;
+    in.Spacing = c.spacing;
+    const TMenuButtonPlacement p = PlaceMenuButton(in);
+    EXPECT_EQ(p.Glyph.x, c.glyphAt.x) << c.name;
+    EXPECT_EQ(p.Glyph.y, c.glyphAt.y) << c.name;
+    EXPECT_EQ(p.Text.x, c.textAt.x) << c.name;
+    EXPECT_EQ(p.Text.y, c.textAt.y) << c.name;
+    EXPECT_EQ(p.Arrow.x, c.arrow.x) << c.name;
+    EXPECT_EQ(p.Arrow.y, c.arrow.y) << c.name;
+  }
+}
+
 TEST(ButtonRules, CheckAndRadioFrames) {
   struct Case {
     const char* name;

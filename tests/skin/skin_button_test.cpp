@@ -21,6 +21,8 @@
 #include "skin/img_util.h"
 #include "skin/skin_form.h"
 #include "skin/skin_manager.h"
+#include "skin/skin_menu_button.h"
+#include "skin/skin_speed_button.h"
 #include "skin/skinner_kinds.h"
 #include "synthetic_skin.h"
 
@@ -108,6 +110,17 @@ class SkinButtonTest : public testing::Test {
     HGDIOBJ old = SelectObject(dc, picture.Handle());
     if (erase) SendMessageW(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
     SendMessageW(window, WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    return picture;
+  }
+  // What a windowless control paints into the DC its parent hands it.
+  static TBitmap Picture(TControl* control) {
+    TBitmap picture(control->Width(), control->Height());
+    picture.Fill(RGB(1, 2, 3));
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, picture.Handle());
+    control->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
     SelectObject(dc, old);
     DeleteDC(dc);
     return picture;
@@ -332,6 +345,126 @@ TEST_F(SkinButtonTest, ARightToLeftCheckBoxRightAlignsItsCaptionBesideTheGlyph) 
     }
     delete box;
   }
+}
+
+TEST_F(SkinButtonTest, ASpeedButtonShowsItsStatesAndClicksOnlyWhenReleasedOnIt) {
+  auto* button = Place<TSpeedButton>(L"");
+  TBitmap glyph = Strip({kGlyphUp, kGlyphDisabled, RGB(30, 60, 90), RGB(200, 100, 0)}, 8, 8);
+  for (int frame = 0; frame < 4; ++frame) glyph.SetPixel(frame * 8, 7, kKey);
+  button->Glyph()->Assign(glyph);
+  button->SetNumGlyphs(4);
+  button->SetFlat(true);
+  Skin(button, TSkinnerKind::SpeedButton);
+  auto at = MAKELPARAM(5, 5);
+  const int gx = 41 + 1, gy = 11;  // centred; a computed margin is one pixel more on a speed button
+  // Flat: the background only, until the mouse comes.
+  const COLORREF face = static_cast<COLORREF>(SkinColourToRGB(data->Elements.ColourTable[kColourButtonFace]));
+  EXPECT_EQ(Picture(button).Pixel(3, 3), face);
+  EXPECT_EQ(Picture(button).Pixel(gx + 4, gy + 4), kGlyphUp);
+  button->Perform(CM_MOUSEENTER, 0, reinterpret_cast<LPARAM>(button));
+  EXPECT_EQ(Picture(button).Pixel(3, 3), kHot);
+  button->Perform(WM_LBUTTONDOWN, MK_LBUTTON, at);
+  TBitmap pressed = Picture(button);
+  EXPECT_EQ(pressed.Pixel(3, 3), kPressed);
+  EXPECT_EQ(pressed.Pixel(gx + 4, gy + 4), RGB(30, 60, 90));  // the strip's pressed frame
+  button->Perform(WM_LBUTTONUP, 0, at);
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(Picture(button).Pixel(3, 3), kHot);
+  // Pressed, dragged off and released there: no click.
+  button->Perform(WM_LBUTTONDOWN, MK_LBUTTON, at);
+  button->Perform(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(200, 5));
+  button->Perform(CM_MOUSELEAVE, 0, reinterpret_cast<LPARAM>(button));
+  button->Perform(WM_LBUTTONUP, 0, MAKELPARAM(200, 5));
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(Picture(button).Pixel(3, 3), face);
+  // Latched down: the pressed face and the strip's down frame, flat or not.
+  button->SetGroupIndex(1);
+  button->SetDown(true);
+  TBitmap down = Picture(button);
+  EXPECT_EQ(down.Pixel(3, 3), kPressed);
+  EXPECT_EQ(down.Pixel(gx + 4, gy + 4), RGB(200, 100, 0));
+  button->SetDown(false);
+  button->SetFlat(false);
+  EXPECT_EQ(Picture(button).Pixel(3, 3), kNormal);
+  button->SetEnabled(false);
+  TBitmap disabled = Picture(button);
+  EXPECT_EQ(disabled.Pixel(3, 3), kDisabled);
+  EXPECT_EQ(disabled.Pixel(gx + 4, gy + 4), kGlyphDisabled);
+}
+
+TEST_F(SkinButtonTest, ADisabledSpeedButtonGreysItsOneFrameGlyphAndCaption) {
+  auto* button = Place<TSpeedButton>(L"Go");
+  TBitmap glyph = Strip({kKey}, 8, 8);
+  for (int y = 1; y <= 4; ++y)
+    for (int x = 1; x <= 4; ++x) glyph.SetPixel(x, y, kGlyphUp);
+  button->Glyph()->Assign(glyph);
+  button->SetNumGlyphs(1);
+  button->SetMargin(4);
+  button->SetEnabled(false);
+  Skin(button, TSkinnerKind::SpeedButton);
+  const TBitmap picture = Picture(button);
+  const int gy = (30 - 8 + 1) / 2;
+  EXPECT_EQ(picture.Pixel(4 + 2, gy + 2), GetSysColor(COLOR_BTNSHADOW));
+  EXPECT_EQ(picture.Pixel(4 + 5, gy + 5), GetSysColor(COLOR_BTNHIGHLIGHT));
+  // The caption, right of the glyph, in the shadow colour (smoothed against the face), never in
+  // the enabled caption colour.
+  int ink = 0, enabledInk = 0;
+  for (int x = 4 + 8 + 1; x < 88; ++x)
+    for (int y = 2; y < 28; ++y) {
+      const COLORREF c = picture.Pixel(x, y);
+      if (c == GetSysColor(COLOR_BTNSHADOW)) ++ink;
+      if (c == ColorToRGB(button->Font()->Color())) ++enabledInk;
+    }
+  EXPECT_GT(ink, 5);
+  EXPECT_EQ(enabledInk, 0);
+}
+
+TEST_F(SkinButtonTest, ATransparentSpeedButtonShowsItsParentsBackground) {
+  const COLORREF parent = RGB(0, 120, 60);
+  form->SetColor(static_cast<TColor>(parent));
+  auto* button = Place<TSpeedButton>(L"");
+  button->SetFlat(true);
+  button->SetTag(5555);
+  Skin(button, TSkinnerKind::SpeedButton);
+  EXPECT_EQ(Picture(button).Pixel(3, 3), parent);
+  button->Perform(CM_MOUSEENTER, 0, reinterpret_cast<LPARAM>(button));
+  EXPECT_EQ(Picture(button).Pixel(3, 3), kHot);
+}
+
+TEST_F(SkinButtonTest, AMenuButtonDrawsItsArrowAfterTheCaption) {
+  TButton* button = Place<TButton>(L"Menu");
+  Skin(button, TSkinnerKind::MenuButton);
+  HWND w = button->Handle();
+  // Where the arrow goes for the caption as the button's font measures it.
+  TMenuButtonInput in;
+  in.Client = {90, 30};
+  HDC dc = CreateCompatibleDC(nullptr);
+  HGDIOBJ oldFont = SelectObject(dc, button->Font()->Handle());
+  RECT measure{2, 2, 90 - 8 - 2, 30 - 2};
+  DrawTextW(dc, L"Menu", -1, &measure, DT_CALCRECT | DT_WORDBREAK);
+  SelectObject(dc, oldFont);
+  DeleteDC(dc);
+  in.Text = {measure.right - measure.left, measure.bottom - measure.top};
+  const POINT arrow = PlaceMenuButton(in).Arrow;
+  TBitmap picture = Picture(w);
+  EXPECT_EQ(picture.Pixel(2, 2), kNormal);
+  EXPECT_EQ(picture.Pixel(arrow.x, arrow.y), GetSysColor(COLOR_WINDOWTEXT));
+  EXPECT_EQ(picture.Pixel(arrow.x, arrow.y - 1), GetSysColor(COLOR_WINDOWTEXT));  // its top edge
+  EXPECT_EQ(picture.Pixel(arrow.x, arrow.y + 4), kNormal);                        // nothing below the tip
+  EXPECT_EQ(picture.Pixel(arrow.x + 5, arrow.y), kNormal);                        // nor beside it
+  // Focused it shows the hot face (it has no focused look); disabled, a grey arrow.
+  SetFocus(w);
+  EXPECT_EQ(Probe(w, 2, 2), kHot);
+  SetFocus(form->Handle());
+  button->SetEnabled(false);
+  picture = Picture(w);
+  EXPECT_EQ(picture.Pixel(2, 2), kDisabled);
+  EXPECT_EQ(picture.Pixel(arrow.x, arrow.y), GetSysColor(COLOR_BTNSHADOW));
+  // Its clicks are the push button's: one for a press and release on it.
+  button->SetEnabled(true);
+  SendMessageW(w, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  SendMessageW(w, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  EXPECT_EQ(clicks, 1);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 
@@ -47,6 +48,8 @@ const std::map<K, TSample>& Samples() {
       {K::TrackBar, Sample<TTrackBar>()},
       {K::CheckBox, Sample<TCheckBox>()},
       {K::RadioButton, Sample<TRadioButton>()},
+      {K::SpeedButton, Sample<TSpeedButton>()},
+      {K::MenuButton, Sample<TButton>()},
   };
   return samples;
 }
@@ -70,30 +73,33 @@ TEST(SkinnerContract, EveryBuiltKind) {
     ASSERT_NE(sample, Samples().end()) << name << " has no sample control";
     TControl* control = sample->second(form);
     auto* windowed = dynamic_cast<TWinControl*>(control);
-    ASSERT_NE(windowed, nullptr) << name;
     TSkinDecision decision;
     decision.Kind = kind;
     TSkinControl* skinner = MakeSkinner(kind, control, decision);
     ASSERT_NE(skinner, nullptr) << name;
     EXPECT_EQ(skinner->ClassName(), wname) << name;
     skinner->AttachControl(&skinForm, data, nullptr, false);
-    HWND w = windowed->Handle();
-    EXPECT_EQ(SendMessageW(w, SKM_QUERYSKINNED, 0, 0), 1) << name;
-    EXPECT_EQ(skinForm.FindSkinControlByHandle(w), skinner) << name;
+    EXPECT_NE(std::find(skinForm.Skinners.begin(), skinForm.Skinners.end(), skinner), skinForm.Skinners.end()) << name;
+    // A windowless control's messages come through Perform, a window's through its procedure.
+    auto send = [&](UINT msg, WPARAM wParam) {
+      return windowed ? SendMessageW(windowed->Handle(), msg, wParam, 0) : control->Perform(msg, wParam, 0);
+    };
+    EXPECT_EQ(send(SKM_QUERYSKINNED, 0), 1) << name;
+    if (windowed) EXPECT_EQ(skinForm.FindSkinControlByHandle(windowed->Handle()), skinner) << name;
 
     // It paints the control into a DC it is given.
     TBitmap picture(control->Width(), control->Height());
     picture.Fill(kUnpainted);
     HDC dc = CreateCompatibleDC(nullptr);
     HGDIOBJ old = SelectObject(dc, picture.Handle());
-    SendMessageW(w, WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+    send(WM_PAINT, reinterpret_cast<WPARAM>(dc));
     SelectObject(dc, old);
     DeleteDC(dc);
     EXPECT_NE(picture.Pixel(control->Width() / 2, 2), kUnpainted) << name;
 
-    SendMessageW(w, SKM_ENABLE, 0, 0);
-    EXPECT_EQ(SendMessageW(w, SKM_QUERYSKINNED, 0, 0), 0) << name;
-    SendMessageW(w, SKM_ENABLE, 1, 0);
+    send(SKM_ENABLE, 0);
+    EXPECT_EQ(send(SKM_QUERYSKINNED, 0), 0) << name;
+    send(SKM_ENABLE, 1);
     delete control;
     EXPECT_TRUE(skinForm.Skinners.empty()) << name;
   }

@@ -73,7 +73,7 @@ TForm* NewWindow(const wchar_t* caption, int x, int y, int w, int h) {
 }
 
 TForm* ButtonsWindow() {
-  TForm* f = NewWindow(L"Buttons", 20, 20, 420, 300);
+  TForm* f = NewWindow(L"Buttons", 20, 20, 420, 340);
   Place<TButton>(f, 10, 10, 90, 25, L"Button");
   auto* def = Place<TButton>(f, 110, 10, 90, 25, L"Default");
   def->SetDefault(true);
@@ -103,6 +103,24 @@ TForm* ButtonsWindow() {
     button->Glyph()->Assign(glyph);
     button->SetNumGlyphs(2);
   }
+  // Speed buttons: flat (its face only when hot), latched down with a glyph strip, and a
+  // disabled one-frame glyph, which shows embossed; a bit button with a one-frame glyph too.
+  Place<TSpeedButton>(f, 10, 280, 70, 25, L"Flat")->SetFlat(true);
+  auto* down = Place<TSpeedButton>(f, 90, 280, 70, 25, L"Down");
+  down->Glyph()->Assign(glyph);
+  down->SetNumGlyphs(2);
+  down->SetGroupIndex(1);
+  down->SetDown(true);
+  TBitmap single(16, 16);
+  single.Fill(RGB(255, 0, 255));
+  for (int y = 3; y < 13; ++y)
+    for (int x = 3; x < 13; ++x) single.SetPixel(x, y, RGB(0, 0, 160));
+  auto* greyedSpeed = Place<TSpeedButton>(f, 170, 280, 90, 25, L"Greyed");
+  greyedSpeed->Glyph()->Assign(single);
+  greyedSpeed->SetEnabled(false);
+  auto* greyedBit = Place<TBitBtn>(f, 270, 276, 130, 34, L"One frame");
+  greyedBit->Glyph()->Assign(single);
+  greyedBit->SetEnabled(false);
   return f;
 }
 
