@@ -109,6 +109,8 @@ void TDateTimePicker::CreateParams(TCreateParams& params) {
   InitCommonControlClasses(ICC_DATE_CLASSES);
   TWinControl::CreateParams(params);
   params.BaseClass = DATETIMEPICK_CLASSW;
+  // Sunken like an edit, as pickers are.
+  params.ExStyle |= WS_EX_CLIENTEDGE;
   if (TabStop()) params.Style |= WS_TABSTOP;
   if (kind_ == TDateTimeKind::dtkTime) params.Style |= DTS_TIMEFORMAT;
   if (dateFormat_ == TDTDateFormat::dfLong) params.Style |= DTS_LONGDATEFORMAT;

@@ -6,7 +6,9 @@
 #include "gui/memory_dc.h"
 #include "skin/button_rules.h"
 #include "skin/draw_primitives.h"
+#include "skin/img_util.h"
 #include "skin/skin_control.h"
+#include "skin/skin_data.h"
 #include "skin/skin_elements.h"
 
 namespace {
@@ -25,6 +27,29 @@ RECT Measure(HDC dc, const std::wstring& text, const RECT& rect, UINT format) {
 }  // namespace
 
 COLORREF DisabledTextColour() { return GetSysColor(COLOR_BTNSHADOW); }
+
+COLORREF EntryColour(const TSkinData* skinData, int entry) {
+  if (!skinData || entry < 0 || entry >= kColourTableSize) return GetSysColor(COLOR_BTNFACE);
+  return static_cast<COLORREF>(SkinColourToRGB(skinData->Elements.ColourTable[entry]));
+}
+
+void DrawSunkenBorder(HDC dc, const RECT& rect, COLORREF shadow, int rings) {
+  HBRUSH brush = CreateSolidBrush(shadow);
+  FrameRect(dc, &rect, brush);
+  DeleteObject(brush);
+  RECT r = rect;
+  for (int i = 0; i < rings; ++i) {
+    InflateRect(&r, -1, -1);
+    FrameRect(dc, &r, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  }
+}
+
+int AlignedContentStart(int alignment, int width, int imageWidth, int textWidth) {
+  int x = 3;
+  if (alignment == 1) x = (width - imageWidth - textWidth) / 2;
+  if (alignment == 2) x = width - imageWidth - textWidth - 2;
+  return x < 2 ? 1 : x;
+}
 
 UINT RtlTextFormat(const TSkinControl* skinner, UINT format) {
   if (!skinner) return format;
@@ -67,10 +92,7 @@ void DrawTextWithImage(const TSkinControl* skinner, HDC dc, const RECT& rect, in
   else
     textRect = Measure(dc, text, textRect, format);
   const int textWidth = textRect.right - textRect.left, textHeight = textRect.bottom - textRect.top;
-  int x = 3;
-  if (alignment == 1) x = (width - cx - textWidth) / 2;
-  if (alignment == 2) x = width - cx - textWidth - 2;
-  if (x < 2) x = 1;
+  const int x = AlignedContentStart(alignment, width, cx, textWidth);
   if (drawImage)
     ImageList_Draw(imageList, imageIndex, dc, rect.left + x, rect.top + (height - cy) / 2, ILD_TRANSPARENT);
   if (text.empty()) return;

@@ -19,9 +19,18 @@
 
 class TDataSkinObject;
 class TSkinControl;
+class TSkinData;
 
 // The skin engine's disabled text colour (COLOR_BTNSHADOW).
 COLORREF DisabledTextColour();
+// A colour-table entry of the skin as a pixel colour (system colours resolved).
+COLORREF EntryColour(const TSkinData* skinData, int entry);
+// The sunken border of edits and pickers: rect framed with the shadow colour, then `rings`
+// white frames inside it.
+void DrawSunkenBorder(HDC dc, const RECT& rect, COLORREF shadow, int rings);
+// Where content of that width (an image and a text) starts in a rectangle `width` wide:
+// alignment 0 left (at 3), 1 centre, 2 right (2 pixels from the edge); never left of 1.
+int AlignedContentStart(int alignment, int width, int imageWidth, int textWidth);
 
 // format with DT_RTLREADING when the skinner's control (or the control it invalidates) reads
 // right to left.

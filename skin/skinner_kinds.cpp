@@ -2,7 +2,10 @@
 
 #include "skin/skin_button.h"
 #include "skin/skin_check_box.h"
+#include "skin/skin_combo_box.h"
 #include "skin/skin_control.h"
+#include "skin/skin_date_time.h"
+#include "skin/skin_edit.h"
 #include "skin/skin_menu_button.h"
 #include "skin/skin_progress.h"
 #include "skin/skin_speed_button.h"
@@ -28,6 +31,12 @@ TSkinControl* MakeSpeedButton(TComponent* owner, const TSkinDecision& decision) 
   return skinner;
 }
 
+TSkinControl* MakeComBox(TComponent* owner, const TSkinDecision& decision) {
+  auto* skinner = new TSkinComBox(owner);
+  skinner->ExtendedCombo = decision.ComboEx;
+  return skinner;
+}
+
 using TSkinnerFactory = TSkinControl* (*)(TComponent* owner, const TSkinDecision& decision);
 
 struct TKindEntry {
@@ -46,6 +55,9 @@ const TKindEntry kBuiltKinds[] = {
     {TSkinnerKind::TrackBar, MakeAs<TSkinTrackBar>},
     {TSkinnerKind::CheckBox, MakeAs<TSkinCheckBox>},
     {TSkinnerKind::RadioButton, MakeAs<TSkinRadioButton>},
+    {TSkinnerKind::Edit, MakeAs<TSkinEdit>},
+    {TSkinnerKind::ComBox, MakeComBox},
+    {TSkinnerKind::DateTime, MakeAs<TSkinDateTime>},
 };
 
 const TKindEntry* Find(TSkinnerKind kind) {

@@ -1,0 +1,57 @@
+// Combo boxes drawn from the skin: the frame and the drop-down button from "SunkEdge" and
+// "ComboButton" (or the strip composed of both when the skin was built), a hot look while the
+// mouse is over the button or the combo box has the focus, a pressed look while the button is
+// down, and the button on the left for right-to-left controls.
+//
+// The drop-down list and a simple combo box's list get their painted scroll bars from the
+// scroll-bar skinners; until those exist the lists keep their native bars.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+
+#include "skin/skin_control.h"
+
+class TSkinComBox : public TSkinControl {
+  QS_CLASS(TSkinComBox)
+
+ public:
+  explicit TSkinComBox(TComponent* owner);
+  ~TSkinComBox() override;
+
+  void AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool recolour) override;
+  void AttachWindow(HWND window, TSkinData* skinData, TCanvas* canvas, TWinSkinForm* form) override;
+  void Detach() override;
+  void AfterMessage(TMessage& m) override;
+  void DrawSkin(HDC dc, const RECT& rect) override;
+
+  // The combo box's first child (its edit), hooked while skinned when the window is not Unicode.
+  HWND EditWindow = nullptr;
+  // Between CBN_DROPDOWN and CBN_CLOSEUP.
+  bool DroppedDown = false;
+  // What GetComboBoxInfo said at the last paint.
+  COMBOBOXINFO Info{};
+  // The drop-down button at the last paint; the mouse is hot over it.
+  RECT ButtonRect{};
+  // The look of other vendors' extended combo boxes (set by the style map).
+  bool ExtendedCombo = false;
+
+ private:
+  class TEditHook;
+  friend class TEditHook;
+
+  bool DropDownStyle() const { return (style_ & 3) != CBS_SIMPLE; }
+  void ReadStyles();
+  void SubclassEdit();
+  void UnsubclassEdit();
+  void EditWindowProc(TMessage& m);
+  bool HasFocus() const;
+  void DrawSimple(HDC dc, const RECT& rect);
+  void DrawExFrame(HDC dc, const RECT& rect);
+  void DrawExArrow(HDC dc, int frame);
+  void DrawSeparate(HDC dc, const RECT& rect, int frame, bool buttonLeft);
+
+  DWORD style_ = 0, exStyle_ = 0;
+  std::unique_ptr<TEditHook> editHook_;
+};
