@@ -16,12 +16,23 @@ bool ButtonDown() {
 
 bool IsButtonUp(UINT message) { return message == WM_LBUTTONUP || message == WM_NCLBUTTONUP; }
 
+bool IsListBox(HWND window) {
+  wchar_t name[16] = {};
+  GetClassNameW(window, name, 16);
+  return _wcsicmp(name, L"ComboLBox") == 0 || _wcsicmp(name, L"ListBox") == 0;
+}
+
 void Scroll(HWND list, int request, int position, bool post) {
   const WPARAM wParam = MAKEWPARAM(request, static_cast<WORD>(position));
-  if (post)
+  if (post) {
     PostMessageW(list, WM_VSCROLL, wParam, 0);
-  else
-    SendMessageW(list, WM_VSCROLL, wParam, 0);
+    return;
+  }
+  SendMessageW(list, WM_VSCROLL, wParam, 0);
+  // Some list boxes take a thumb position only from their own bar's tracking (Wine's read the
+  // bar's track position, not the message): the top item is set outright as well.
+  if ((request == SB_THUMBTRACK || request == SB_THUMBPOSITION) && IsListBox(list))
+    SendMessageW(list, LB_SETTOPINDEX, static_cast<WPARAM>(position), 0);
 }
 
 }  // namespace

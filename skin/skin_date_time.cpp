@@ -60,7 +60,9 @@ void TArrowButton::WndProc(TMessage& m) {
       break;
     }
     case WM_LBUTTONUP:
-      if (picker_) picker_->SetFocus();
+      // The focus the arrow took goes back to the picker; where the open calendar holds it, it
+      // stays (the calendar closes when it loses the focus).
+      if (picker_ && GetFocus() == Handle()) picker_->SetFocus();
       break;
     default:
       break;

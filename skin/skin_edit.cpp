@@ -29,7 +29,17 @@ bool IsUpDownClass(const std::wstring& className) {
 
 }  // namespace
 
+bool TSkinEdit::BeforeMessage(TMessage& m) {
+  // The edit leaves its own clipping on a DC it paints into; the border goes around that.
+  if ((m.Msg == WM_PAINT || m.Msg == WM_PRINT) && m.WParam) savedDC_ = SaveDC(reinterpret_cast<HDC>(m.WParam));
+  return TSkinControl::BeforeMessage(m);
+}
+
 void TSkinEdit::AfterMessage(TMessage& m) {
+  if ((m.Msg == WM_PAINT || m.Msg == WM_PRINT) && m.WParam && savedDC_) {
+    RestoreDC(reinterpret_cast<HDC>(m.WParam), savedDC_);
+    savedDC_ = 0;
+  }
   if (m.Msg == WM_PRINT) {
     PrintBorder(reinterpret_cast<HDC>(m.WParam));
     return;

@@ -9,6 +9,7 @@ class TSkinEdit : public TSkinControl {
 
  public:
   using TSkinControl::TSkinControl;
+  bool BeforeMessage(TMessage& m) override;
   void AfterMessage(TMessage& m) override;
   void DrawSkin(HDC dc, const RECT& rect) override;
   // The border as WM_PRINT wants it, into dc or (null) the window DC.
@@ -20,4 +21,7 @@ class TSkinEdit : public TSkinControl {
  private:
   void AttachSpinButton();
   void DrawPrintBorder(HDC dc, const RECT& rect);
+
+  // The state of a DC given with WM_PAINT or WM_PRINT, saved before the edit paints into it.
+  int savedDC_ = 0;
 };
