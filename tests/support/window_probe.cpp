@@ -2,12 +2,13 @@
 // memory the program uses once it rests; optionally saves a PNG picture of the window.
 // Then closes the program it started. Used by scripts/run and scripts/bench-startup.
 //
-//   qs_window_probe <program.exe> <window class> <window caption> [--click <x>,<y>]...
+//   qs_window_probe <program.exe> <window class> <window caption> [--click <x>,<y> | --pause <ms>]...
 //                   [--png <file>] [--timeout <s>]
 //
 // Each --click is a left click at that point of the window's client area, made with the mouse
-// as a user would, in the order given, once the window rests (after the memory reading); the
-// picture is taken after the last one.
+// as a user would, in the order given, once the window rests (after the memory reading); a
+// --pause waits that long between them (a scan a click started runs meanwhile); the picture is
+// taken after the last step.
 // Prints key=value lines: startup_ms, client, window, working_set_kb, peak_working_set_kb, png.
 #include <windows.h>
 #include <gdiplus.h>
@@ -24,9 +25,15 @@
 
 namespace {
 
+// A click at a client point, or a pause of Ms milliseconds.
+struct Step {
+  POINT click{};
+  DWORD pauseMs = 0;
+};
+
 struct Options {
   std::wstring program, windowClass, caption, png;
-  std::vector<POINT> clicks;
+  std::vector<Step> steps;
   DWORD timeoutMs = 60000;
 };
 
@@ -42,7 +49,11 @@ bool ParseArgs(int argc, wchar_t** argv, Options& o) {
     } else if (a == L"--click" && i + 1 < argc) {
       POINT p{};
       if (swscanf(argv[++i], L"%ld,%ld", &p.x, &p.y) != 2) return false;
-      o.clicks.push_back(p);
+      o.steps.push_back({p, 0});
+    } else if (a == L"--pause" && i + 1 < argc) {
+      const int ms = _wtoi(argv[++i]);
+      if (ms <= 0) return false;
+      o.steps.push_back({POINT{}, static_cast<DWORD>(ms)});
     } else if (a == L"--timeout" && i + 1 < argc) {
       o.timeoutMs = static_cast<DWORD>(_wtoi(argv[++i])) * 1000;
     } else {
@@ -88,7 +99,7 @@ int wmain(int argc, wchar_t** argv) {
   Options o;
   if (!ParseArgs(argc, argv, o)) {
     fwprintf(stderr, L"usage: qs_window_probe <program.exe> <window class> <caption> "
-                     L"[--click <x>,<y>]... [--png <file>] [--timeout <s>]\n");
+                     L"[--click <x>,<y> | --pause <ms>]... [--png <file>] [--timeout <s>]\n");
     return 2;
   }
   Gdiplus::GdiplusStartupInput gdiplusInput;
@@ -138,12 +149,19 @@ int wmain(int argc, wchar_t** argv) {
     wprintf(L"peak_working_set_kb=%llu\n", static_cast<unsigned long long>(pmc.PeakWorkingSetSize / 1024));
   }
 
-  for (const POINT& p : o.clicks) ClickAt(wnd, p);
+  for (const Step& step : o.steps) {
+    if (step.pauseMs > 0) {
+      Sleep(step.pauseMs);
+      WaitUntilResting(wnd);
+    } else {
+      ClickAt(wnd, step.click);
+    }
+  }
 
   int status = 0;
   if (!o.png.empty()) {
     // After clicks, what they opened (a dialog over the window) stays in front.
-    if (o.clicks.empty()) SetForegroundWindow(wnd);
+    if (o.steps.empty()) SetForegroundWindow(wnd);
     RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
     WaitUntilResting(wnd);
     if (SaveWindowPicture(wnd, o.png)) {
