@@ -373,6 +373,14 @@ JUNK_ACTIONS = [("btnScan", "Scan"), ("btnCancelScan", "Stop"), ("btnClear", "Cl
 MASK_KEY = (255, 0, 255)
 
 
+def junk_file(d, P, u):
+    d.polygon([P(3, 1), P(10, 1), P(13, 4), P(13, 15), P(3, 15)], fill=(250, 250, 250, 255),
+              outline=TEXT_SOFT + (255,), width=int(u))
+    d.polygon([P(10, 1), P(10, 4), P(13, 4)], fill=(200, 204, 210, 255))
+    for y in (7, 9.5, 12):
+        d.line([P(5, y), P(11, y)], fill=(200, 120, 40, 255), width=int(u))
+
+
 def junk_tree_strip():
     """The junk page's tree images, 16x16 each on the magenta mask colour: 0 drive, 1 drive being
     analysed, 2 drive finished with junk found, 3 junk file, 4 drive finished clean."""
@@ -388,11 +396,7 @@ def junk_tree_strip():
             return (x * u, y * u)
 
         if index == 3:
-            d.polygon([P(3, 1), P(10, 1), P(13, 4), P(13, 15), P(3, 15)], fill=(250, 250, 250, 255),
-                      outline=TEXT_SOFT + (255,), width=int(u))
-            d.polygon([P(10, 1), P(10, 4), P(13, 4)], fill=(200, 204, 210, 255))
-            for y in (7, 9.5, 12):
-                d.line([P(5, y), P(11, y)], fill=(200, 120, 40, 255), width=int(u))
+            junk_file(d, P, u)
         else:
             d.rounded_rectangle([P(1, 5), P(15, 12)], radius=1.5 * u, fill=(150, 158, 168, 255),
                                 outline=(96, 104, 114, 255), width=int(u))
@@ -830,15 +834,17 @@ def gauge_picture(tenths):
     w, h = 144, 148
     img = Image.new("RGBA", (w * SS, h * SS), WHITE + (255,))
     d = ImageDraw.Draw(img)
-    cx, cy, r = 72 * SS, 76 * SS, 66 * SS
-    ring = 11 * SS
+    # The disc takes all the width the ring leaves: the page writes its widest score text,
+    # "Unknown", across it.
+    cx, cy, r = 72 * SS, 74 * SS, 72 * SS
+    ring = 6 * SS
     box = [cx - r, cy - r, cx + r, cy + r]
     start, sweep = 135, 270
     d.arc(box, start, start + sweep, fill=LINE + (255,), width=ring)
     colour = BAD if tenths < 8 else MEDIUM if tenths < 10 else GOOD
     if tenths > 0:
         d.arc(box, start, start + sweep * tenths / 10, fill=colour + (255,), width=ring)
-    inner = r - ring - 3 * SS
+    inner = r - ring - 1 * SS
     d.ellipse([cx - inner, cy - inner, cx + inner, cy + inner], fill=BRAND_DARK + (255,))
     # Tick marks at every tenth of the sweep.
     for i in range(11):
@@ -922,6 +928,10 @@ def home_and_oneclick_pictures():
     for look in ("normal", "over", "down"):
         save(page_button("Scan Now", look), f"home/btnStart_{look}.png")
         save(page_button("Start Scan", look), f"oneclick/btnScan_{look}.png")
+    # The result trees' rows: 0 to 2 the evidence list as on the evidence page, 3 a junk file, 8 a
+    # blocked and 9 an open ActiveX control (the places between are empty).
+    save(tree_strip([folder_open, trace_item, folder_closed, junk_file, no_image, no_image, no_image, no_image,
+                     padlock(True), padlock(False)]), "oneclick/tree16.bmp")
     # The summary rows' status: 0 problems, 1 good.
     save(tree_strip([status_problems, status_good], 24), "oneclick/status24.bmp")
     save(status_picture(status_problems), "oneclick/bad.png")

@@ -20,7 +20,7 @@ object frmHome: TfrmHome
     BevelOuter = bvNone
     Color = clWhite
     object img0: TImage
-      Left = 427
+      Left = 434
       Top = 10
       Width = 144
       Height = 148
@@ -28,7 +28,7 @@ object frmHome: TfrmHome
       Visible = True
     end
     object img10: TImage
-      Left = 427
+      Left = 434
       Top = 10
       Width = 144
       Height = 148
@@ -36,7 +36,7 @@ object frmHome: TfrmHome
       Visible = False
     end
     object img20: TImage
-      Left = 427
+      Left = 434
       Top = 10
       Width = 144
       Height = 148
@@ -44,7 +44,7 @@ object frmHome: TfrmHome
       Visible = False
     end
     object img30: TImage
-      Left = 427
+      Left = 434
       Top = 10
       Width = 144
       Height = 148
@@ -52,7 +52,7 @@ object frmHome: TfrmHome
       Visible = False
     end
     object img40: TImage
-      Left = 427
+      Left = 434
       Top = 10
       Width = 144
       Height = 148
@@ -60,7 +60,7 @@ object frmHome: TfrmHome
       Visible = False
     end
     object img50: TImage
-      Left = 427
+      Left = 434
       Top = 10
       Width = 144
       Height = 148
@@ -68,7 +68,7 @@ object frmHome: TfrmHome
       Visible = False
     end
     object img60: TImage
-      Left = 427
+      Left = 434
       Top = 10
       Width = 144
       Height = 148
@@ -76,7 +76,7 @@ object frmHome: TfrmHome
       Visible = False
     end
     object img70: TImage
-      Left = 427
+      Left = 434
       Top = 10
       Width = 144
       Height = 148
@@ -84,7 +84,7 @@ object frmHome: TfrmHome
       Visible = False
     end
     object img80: TImage
-      Left = 427
+      Left = 434
       Top = 10
       Width = 144
       Height = 148
@@ -92,7 +92,7 @@ object frmHome: TfrmHome
       Visible = False
     end
     object img90: TImage
-      Left = 427
+      Left = 434
       Top = 10
       Width = 144
       Height = 148
@@ -100,7 +100,7 @@ object frmHome: TfrmHome
       Visible = False
     end
     object img100: TImage
-      Left = 427
+      Left = 434
       Top = 10
       Width = 144
       Height = 148
@@ -108,7 +108,7 @@ object frmHome: TfrmHome
       Visible = False
     end
     object Label6: TLabel
-      Left = 459
+      Left = 466
       Top = 48
       Width = 80
       Height = 16
@@ -193,7 +193,7 @@ object frmHome: TfrmHome
       ParentFont = False
     end
     object CheckBox7: TCheckBox
-      Left = 16
+      Left = 8
       Top = 168
       Width = 16
       Height = 17
@@ -201,7 +201,7 @@ object frmHome: TfrmHome
       State = cbChecked
     end
     object Label16: TLabel
-      Left = 38
+      Left = 30
       Top = 170
       Width = 380
       Height = 16
@@ -215,58 +215,59 @@ object frmHome: TfrmHome
       ParentFont = False
     end
     object lst: TListBox
-      Left = 38
+      Left = 26
       Top = 194
-      Width = 526
-      Height = 160
+      Width = 553
+      Height = 156
+      BorderStyle = bsNone
       Style = lbOwnerDrawFixed
       ItemHeight = 26
       Enabled = True
       OnDrawItem = lstDrawItem
     end
     object CheckBox1: TCheckBox
-      Left = 16
-      Top = 201
+      Left = 8
+      Top = 199
       Width = 16
       Height = 17
       Checked = True
       State = cbChecked
     end
     object CheckBox2: TCheckBox
-      Left = 16
-      Top = 227
+      Left = 8
+      Top = 225
       Width = 16
       Height = 17
       Checked = True
       State = cbChecked
     end
     object CheckBox3: TCheckBox
-      Left = 16
-      Top = 253
+      Left = 8
+      Top = 251
       Width = 16
       Height = 17
       Checked = True
       State = cbChecked
     end
     object CheckBox6: TCheckBox
-      Left = 16
-      Top = 279
+      Left = 8
+      Top = 277
       Width = 16
       Height = 17
       Checked = True
       State = cbChecked
     end
     object CheckBox5: TCheckBox
-      Left = 16
-      Top = 305
+      Left = 8
+      Top = 303
       Width = 16
       Height = 17
       Checked = True
       State = cbChecked
     end
     object CheckBox4: TCheckBox
-      Left = 16
-      Top = 331
+      Left = 8
+      Top = 329
       Width = 16
       Height = 17
       Checked = True

@@ -12,6 +12,7 @@ const TClassInfo& TCustomListBox::StaticClass() {
        props::Bool(L"MultiSelect", &TCustomListBox::MultiSelect, &TCustomListBox::SetMultiSelect),
        props::Enum(L"Style", ListBoxStyleInfo, &TCustomListBox::Style, &TCustomListBox::SetStyle),
        props::Int(L"ItemHeight", &TCustomListBox::ItemHeight, &TCustomListBox::SetItemHeight),
+       props::Enum(L"BorderStyle", BorderStyleInfo, &TCustomListBox::BorderStyle, &TCustomListBox::SetBorderStyle),
        props::Event(L"OnDrawItem", &TCustomListBox::OnDrawItem),
        props::Event(L"OnMeasureItem", &TCustomListBox::OnMeasureItem)});
   return info;
@@ -121,13 +122,19 @@ TRect TCustomListBox::ItemRect(int index) const {
   return r;
 }
 
+void TCustomListBox::SetBorderStyle(TBorderStyle value) {
+  if (value == borderStyle_) return;
+  borderStyle_ = value;
+  RecreateWnd();
+}
+
 void TCustomListBox::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
   params.BaseClass = L"LISTBOX";
   static const DWORD styles[] = {0, LBS_OWNERDRAWFIXED, LBS_OWNERDRAWVARIABLE};
   params.Style |= LBS_NOTIFY | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT | WS_VSCROLL |
                   styles[static_cast<int>(style_)] | (multiSelect_ ? LBS_EXTENDEDSEL : 0);
-  params.ExStyle |= WS_EX_CLIENTEDGE;
+  if (borderStyle_ == TBorderStyle::bsSingle) params.ExStyle |= WS_EX_CLIENTEDGE;
   if (TabStop()) params.Style |= WS_TABSTOP;
 }
 

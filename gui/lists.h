@@ -7,6 +7,7 @@
 
 #include "gui/control_strings.h"
 #include "gui/controls.h"
+#include "gui/ext_ctrls.h"
 
 enum class TOwnerDrawStateFlag { odSelected, odGrayed, odDisabled, odChecked, odFocused, odDefault, odHotLight,
                                  odInactive, odNoAccel, odNoFocusRect, odReserved1, odReserved2, odComboBoxEdit };
@@ -44,6 +45,9 @@ class TCustomListBox : public TWinControl {
   void SetStyle(TListBoxStyle value);
   int ItemHeight() const { return itemHeight_; }
   void SetItemHeight(int value);
+  // bsSingle: the sunken client edge; bsNone: the rows reach the control's edges.
+  TBorderStyle BorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(TBorderStyle value);
   // The first row shown.
   int TopIndex() const;
   void SetTopIndex(int value);
@@ -72,6 +76,7 @@ class TCustomListBox : public TWinControl {
   bool multiSelect_ = false;
   TListBoxStyle style_ = TListBoxStyle::lbStandard;
   int itemHeight_ = 16;
+  TBorderStyle borderStyle_ = TBorderStyle::bsSingle;
   TCanvas canvas_;
 };
 
