@@ -251,27 +251,27 @@ object frmOneClick: TfrmOneClick
             Top = 56
             Width = 541
             Height = 170
-            DefaultNodeHeight = 18
-            Header.Options = [hoVisible]
+            StateImages = il2
+            DefaultNodeHeight = 49
+            Header.Options = []
+            Header.MainColumn = 1
             Header.Columns = <
             item
-              Text = 'Problem'
-              Width = 180
+              Width = 0
             end
-
             item
-              Text = 'Data'
-              Width = 200
-            end
-
-            item
-              Text = 'Description'
-              Width = 150
+              Width = 520
             end>
+            TreeOptions.PaintOptions = []
             TreeOptions.SelectionOptions = [toFullRowSelect]
-            OnGetText = TreeGetText
-            OnInitNode = TreeInitNode
-            OnPaintText = TreePaintText
+            TreeOptions.AutoOptions = []
+            DrawSelectionMode = smBlendedRectangle
+            Colors.FocusedSelectionColor = 14932172
+            Colors.UnfocusedSelectionColor = 14932172
+            OnInitNode = vdtRegInitNode
+            OnDrawNode = vdtRegDrawNode
+            OnChecked = vdtRegChecked
+            OnGetImageIndex = vdtRegGetImageIndex
           end
         end
         object tsWaste: TTabSheet
@@ -303,12 +303,13 @@ object frmOneClick: TfrmOneClick
             Top = 56
             Width = 541
             Height = 170
+            Images = il1
             DefaultNodeHeight = 18
             Header.Options = [hoVisible]
             Header.Columns = <
             item
               Text = 'Filename'
-              Width = 160
+              Width = 150
             end
 
             item
@@ -320,10 +321,12 @@ object frmOneClick: TfrmOneClick
               Text = 'Size'
               Width = 90
             end>
+            TreeOptions.PaintOptions = [toShowHorzGridLines, toShowVertGridLines]
             TreeOptions.SelectionOptions = [toFullRowSelect]
             OnGetText = TreeGetText
             OnInitNode = TreeInitNode
             OnPaintText = TreePaintText
+            OnGetImageIndex = vstFileGetImageIndex
           end
         end
         object tsHis: TTabSheet
@@ -355,17 +358,21 @@ object frmOneClick: TfrmOneClick
             Top = 56
             Width = 541
             Height = 170
+            Images = il1
             DefaultNodeHeight = 18
             Header.Options = [hoVisible]
             Header.Columns = <
             item
               Text = 'Items'
-              Width = 530
+              Width = 520
             end>
+            TreeOptions.PaintOptions = [toShowButtons, toShowRoot, toShowTreeLines]
             TreeOptions.SelectionOptions = [toFullRowSelect]
-            OnGetText = TreeGetText
-            OnInitNode = TreeInitNode
-            OnPaintText = TreePaintText
+            OnChecked = vstHisChecked
+            OnGetText = vstHisGetText
+            OnInitNode = vstHisInitNode
+            OnInitChildren = vstHisInitChildren
+            OnGetImageIndex = vstHisGetImageIndex
           end
         end
         object tsActiveX: TTabSheet
@@ -397,6 +404,7 @@ object frmOneClick: TfrmOneClick
             Top = 56
             Width = 541
             Height = 170
+            Images = il1
             DefaultNodeHeight = 18
             Header.Options = [hoVisible]
             Header.Columns = <
@@ -407,17 +415,19 @@ object frmOneClick: TfrmOneClick
 
             item
               Text = 'CLSID'
-              Width = 250
+              Width = 240
             end
 
             item
               Text = 'Status'
               Width = 80
             end>
+            TreeOptions.PaintOptions = [toShowHorzGridLines, toShowVertGridLines]
             TreeOptions.SelectionOptions = [toFullRowSelect]
             OnGetText = TreeGetText
             OnInitNode = TreeInitNode
             OnPaintText = TreePaintText
+            OnGetImageIndex = vstActiveXGetImageIndex
           end
         end
         object tsFile: TTabSheet
@@ -459,7 +469,7 @@ object frmOneClick: TfrmOneClick
 
             item
               Text = 'Description'
-              Width = 150
+              Width = 140
             end
 
             item
@@ -471,6 +481,7 @@ object frmOneClick: TfrmOneClick
               Text = 'Restore Value'
               Width = 150
             end>
+            TreeOptions.PaintOptions = [toShowHorzGridLines, toShowVertGridLines]
             TreeOptions.SelectionOptions = [toFullRowSelect]
             OnGetText = TreeGetText
             OnInitNode = TreeInitNode
@@ -511,13 +522,14 @@ object frmOneClick: TfrmOneClick
             Header.Columns = <
             item
               Text = 'Items'
-              Width = 420
+              Width = 410
             end
 
             item
               Text = 'Status'
               Width = 110
             end>
+            TreeOptions.PaintOptions = [toShowHorzGridLines, toShowVertGridLines]
             TreeOptions.SelectionOptions = [toFullRowSelect]
             OnGetText = TreeGetText
             OnInitNode = TreeInitNode
@@ -530,7 +542,7 @@ object frmOneClick: TfrmOneClick
           object Label2: TLabel
             Left = 6
             Top = 8
-            Width = 140
+            Width = 160
             Height = 14
             AutoSize = False
             Caption = 'Last Maintenance Time:'
@@ -539,18 +551,18 @@ object frmOneClick: TfrmOneClick
             ParentFont = False
           end
           object lblLastDT: TLabel
-            Left = 150
+            Left = 170
             Top = 8
-            Width = 250
+            Width = 240
             Height = 14
             AutoSize = False
             Caption = ''
             Transparent = True
           end
           object lblLast: TLabel
-            Left = 404
+            Left = 414
             Top = 8
-            Width = 140
+            Width = 130
             Height = 14
             AutoSize = False
             Caption = ''
@@ -598,17 +610,18 @@ object frmOneClick: TfrmOneClick
       object pb2: TProgressBar
         Left = 100
         Top = 304
-        Width = 471
+        Width = 427
         Height = 14
       end
       object lbl3: TLabel
-        Left = 8
-        Top = 322
-        Width = 300
+        Left = 531
+        Top = 304
+        Width = 40
         Height = 14
         AutoSize = False
         Caption = ''
         Transparent = True
+        Alignment = taRightJustify
       end
       object btn: TButton
         Left = 471
@@ -624,6 +637,9 @@ object frmOneClick: TfrmOneClick
     Enabled = False
     Interval = 100
     OnTimer = tmr1Timer
+  end
+  object il1: TImageList
+    Bitmap.File = 'oneclick/tree16.bmp'
   end
   object il2: TImageList
     Width = 24

@@ -3,6 +3,7 @@
 #include "base/date_time.h"
 #include "cleaners/evidence/history_list.h"
 #include "cleaners/evidence/evidence_task.h"
+#include "cleaners/evidence_page/evidence_tree.h"
 #include "cleaners/evidence/history_run.h"
 #include "common/last_run.h"
 #include "gui/application.h"
@@ -32,9 +33,7 @@ void TfrmHisCleaner::ResetPage() {
     chkSeleAllItemClick(chkSeleAllItem);
   else
     chkSeleAllItem->SetChecked(true);
-  vst->SetRootNodeCount(static_cast<uint32_t>(CategoryCount));
-  vst->FullExpand();
-  SyncAllCheckStates();
+  ShowEvidenceList(vst);
 }
 
 void TfrmHisCleaner::ShowLastRunInfo() {
@@ -43,81 +42,35 @@ void TfrmHisCleaner::ShowLastRunInfo() {
 
 void TfrmHisCleaner::chkSeleAllItemClick(TObject* Sender) {
   SetAllHistoryItemsChecked(chkSeleAllItem->Checked());
-  SyncAllCheckStates();
+  SyncEvidenceCheckStates(vst);
   vst->Invalidate();
-}
-
-void TfrmHisCleaner::Position(PVirtualNode Node, int& Category, int& Item) const {
-  if (vst->GetNodeLevel(Node) == 0) {
-    Category = static_cast<int>(Node->Index) + 1;
-    Item = 0;
-  } else {
-    Category = static_cast<int>(Node->Parent->Index) + 1;
-    Item = static_cast<int>(Node->Index) + 1;
-  }
-}
-
-void TfrmHisCleaner::SyncCheckState(PVirtualNode Node) {
-  int category, item;
-  Position(Node, category, item);
-  if (category > CategoryCount) return;
-  TCheckState state;
-  if (item > 0) {
-    state = HisItems[category][item].Checked ? TCheckState::csCheckedNormal : TCheckState::csUncheckedNormal;
-  } else {
-    switch (CategoryCheckState(category)) {
-      case THisCheckState::Checked: state = TCheckState::csCheckedNormal; break;
-      case THisCheckState::Mixed: state = TCheckState::csMixedNormal; break;
-      default: state = TCheckState::csUncheckedNormal; break;
-    }
-  }
-  // Setting the state the row already has would pass it down to the items again.
-  if (vst->CheckState(Node) != state) vst->SetCheckState(Node, state);
-}
-
-void TfrmHisCleaner::SyncAllCheckStates() {
-  for (PVirtualNode node = vst->GetFirst(); node; node = vst->GetNext(node)) SyncCheckState(node);
 }
 
 void TfrmHisCleaner::vstInitNode(TBaseVirtualTree* Sender, PVirtualNode ParentNode, PVirtualNode Node,
                                  TVirtualNodeInitStates& InitialStates) {
-  Sender->SetCheckType(Node, TCheckType::ctTriStateCheckBox);
-  InitialStates.Include(TVirtualNodeInitState::ivsHasChildren);
+  InitEvidenceNode(Sender, Node, InitialStates);
 }
 
 void TfrmHisCleaner::vstInitChildren(TBaseVirtualTree* Sender, PVirtualNode Node, uint32_t& ChildCount) {
-  int category, item;
-  Position(Node, category, item);
-  ChildCount = item == 0 && category <= CategoryCount ? static_cast<uint32_t>(CategoryInfos[category].Count) : 0;
+  ChildCount = EvidenceChildCount(Sender, Node);
 }
 
 void TfrmHisCleaner::vstGetText(TBaseVirtualTree* Sender, PVirtualNode Node, TColumnIndex Column,
                                 TVSTTextType TextType, std::wstring& CellText) {
-  int category, item;
-  Position(Node, category, item);
-  if (category > CategoryCount) return;
-  SyncCheckState(Node);
+  const std::wstring name = EvidenceRowName(Sender, Node);
+  const TEvidenceRow row = EvidenceRowOf(Sender, Node);
   if (Column == 0)
-    CellText = item > 0 ? HisItems[category][item].Name : CategoryInfos[category].Name;
-  else if (Column == 1 && item > 0)
-    CellText = HisItems[category][item].StatusText;
+    CellText = name;
+  else if (Column == 1 && row.Item > 0 && row.Category <= CategoryCount)
+    CellText = HisItems[row.Category][row.Item].StatusText;
 }
 
 void TfrmHisCleaner::vstGetImageIndex(TBaseVirtualTree* Sender, PVirtualNode Node, TVTImageKind Kind,
                                       TColumnIndex Column, bool& Ghosted, int& ImageIndex) {
-  if (Kind != TVTImageKind::ikNormal || Column != 0) return;
-  if (Sender->GetNodeLevel(Node) > 0)
-    ImageIndex = 1;
-  else
-    ImageIndex = Sender->Expanded(Node) ? 0 : 2;
+  if (Kind == TVTImageKind::ikNormal && Column == 0) ImageIndex = EvidenceImageIndex(Sender, Node);
 }
 
-void TfrmHisCleaner::vstChecked(TBaseVirtualTree* Sender, PVirtualNode Node) {
-  int category, item;
-  Position(Node, category, item);
-  if (item > 0 && category <= CategoryCount)
-    HisItems[category][item].Checked = Sender->CheckState(Node) == TCheckState::csCheckedNormal;
-}
+void TfrmHisCleaner::vstChecked(TBaseVirtualTree* Sender, PVirtualNode Node) { TakeEvidenceCheck(Sender, Node); }
 
 void TfrmHisCleaner::SelectItemNode(int Category, int Item) {
   int categories = 0;

@@ -49,11 +49,4 @@ class TfrmHisCleaner : public TForm {
   // The 1-based position of the item whose handler is running.
   int CurrentCategory = 0;
   int CurrentItem = 0;
-
- private:
-  // The row's check box follows the list: items their Checked, categories all / none / mixed.
-  void SyncCheckState(PVirtualNode Node);
-  void SyncAllCheckStates();
-  // 1-based category and item of a row (item 0 for a category row).
-  void Position(PVirtualNode Node, int& Category, int& Item) const;
 };

@@ -11,6 +11,7 @@
 #include "cleaners/activex/activex_list.h"
 #include "cleaners/evidence/evidence_task.h"
 #include "cleaners/evidence/history_list.h"
+#include "cleaners/evidence_page/evidence_tree.h"
 #include "cleaners/fixes/fix_lists.h"
 #include "cleaners/junk/junk_task.h"
 #include "cleaners/junk/waste_config.h"
@@ -26,6 +27,7 @@
 #include "gui/pagekit/last_run_panel.h"
 #include "gui/pagekit/wizard_steps.h"
 #include "gui/vtree/row_of_node.h"
+#include "registry/cleaner_page/reg_result_rows.h"
 #include "registry/scan/registry_task.h"
 
 QS_FORM_IMPL(TfrmOneClick, TForm, QS_FIELD(Label1), QS_FIELD(Label8), QS_FIELD(imgBad), QS_FIELD(imgGood),
@@ -37,14 +39,25 @@ QS_FORM_IMPL(TfrmOneClick, TForm, QS_FIELD(Label1), QS_FIELD(Label8), QS_FIELD(i
              QS_FIELD(lblWasteFile), QS_FIELD(lblHis), QS_FIELD(lblActivex), QS_FIELD(lblFixFile), QS_FIELD(lblSys),
              QS_FIELD(Image11), QS_FIELD(Image8), QS_FIELD(Image12), QS_FIELD(Image13), QS_FIELD(Image14),
              QS_FIELD(Image15), QS_FIELD(lblLastDT), QS_FIELD(lblLast), QS_FIELD(lst), QS_FIELD(lblScan),
-             QS_FIELD(lbl2), QS_FIELD(lbl3), QS_FIELD(pb1), QS_FIELD(pb2), QS_FIELD(btn), QS_FIELD(tmr1), QS_FIELD(il2),
+             QS_FIELD(lbl2), QS_FIELD(lbl3), QS_FIELD(pb1), QS_FIELD(pb2), QS_FIELD(btn), QS_FIELD(tmr1), QS_FIELD(il1), QS_FIELD(il2),
              QS_HANDLER(FormCreate), QS_HANDLER(btnScanClick), QS_HANDLER(btnClick), QS_HANDLER(tmr1Timer),
-             QS_HANDLER(lstDrawItem), QS_HANDLER(TreeGetText), QS_HANDLER(TreeInitNode), QS_HANDLER(TreePaintText))
+             QS_HANDLER(lstDrawItem), QS_HANDLER(TreeGetText), QS_HANDLER(TreeInitNode), QS_HANDLER(TreePaintText),
+             QS_HANDLER(vdtRegInitNode), QS_HANDLER(vdtRegDrawNode), QS_HANDLER(vdtRegChecked),
+             QS_HANDLER(vdtRegGetImageIndex), QS_HANDLER(vstHisInitNode), QS_HANDLER(vstHisInitChildren),
+             QS_HANDLER(vstHisGetText), QS_HANDLER(vstHisGetImageIndex), QS_HANDLER(vstHisChecked),
+             QS_HANDLER(vstFileGetImageIndex), QS_HANDLER(vstActiveXGetImageIndex))
 
 namespace {
 constexpr TColor kGoodColour = 0x008000;
 constexpr TColor kProblemColour = 0x0100CD;
 constexpr TColor kEvenSummaryRow = 0xFFEFDF;
+
+// Row pictures of il1 (the evidence rows use the places 0 to 2, see evidence_tree.h).
+constexpr int kJunkFileImage = 3;
+constexpr int kLockedActiveXImage = 8;
+constexpr int kOpenActiveXImage = 9;
+// The registry rows' state picture of il2: the problem icon.
+constexpr int kRegProblemImage = 0;
 
 // The scan's order; the summary list follows the area order of TAreaIndex.
 constexpr TfrmOneClick::TAreaIndex kScanOrder[] = {TfrmOneClick::kReg,     TfrmOneClick::kJunk, TfrmOneClick::kHis,
@@ -80,8 +93,6 @@ struct TfrmOneClick::TTasks {
   TActiveXTask ActiveX;
   TFileFixTask Files;
   TSysFixTask System;
-  // The evidence rows: category and item of each.
-  std::vector<std::pair<int, int>> EvidenceRows;
   long long JunkBytes = 0;
 };
 
@@ -143,10 +154,16 @@ void TfrmOneClick::ShowProgress(bool visible) {
   if (!visible) lblScan->SetCaption(L"");
 }
 
+void TfrmOneClick::SetTotalProgress(int position) {
+  pb2->SetPosition(position);
+  const int max = pb2->Max() > 0 ? pb2->Max() : 1;
+  lbl3->SetCaption(std::to_wstring(pb2->Position() * 100 / max) + L"%");
+}
+
 void TfrmOneClick::EndProgress() {
   tmr1->SetEnabled(false);
   pb1->SetPosition(pb1->Max());
-  pb2->SetPosition(pb2->Max());
+  SetTotalProgress(pb2->Max());
   ShowProgress(false);
 }
 
@@ -194,7 +211,6 @@ void TfrmOneClick::ResetScan() {
   ClearActiveXItems();
   ClearSysItems();
   ClearFileItems();
-  tasks_->EvidenceRows.clear();
   tasks_->JunkBytes = 0;
   problemsFound_ = false;
   aborted_ = false;
@@ -227,7 +243,7 @@ void TfrmOneClick::btnScanClick(TObject* Sender) {
   pb1->SetPosition(0);
   tmr1->SetEnabled(true);
   pb2->SetMax(n + 1);
-  pb2->SetPosition(1);
+  SetTotalProgress(1);
   ShowProgress(true);
   tsTotal->SetTabVisible(false);
   TWizardSteps(pgc, nullptr, nullptr).ShowStep(tsScan);
@@ -333,18 +349,12 @@ bool TfrmOneClick::ScanArea(TAreaIndex index) {
             SaveLastWasteInfo(static_cast<int>(result.Found), 0, Now());
             break;
           }
-          case kHis: {
-            tasks->EvidenceRows.clear();
-            for (int c = 1; c <= CategoryCount; ++c) {
-              for (int i = 1; i <= CategoryInfos[c].Count; ++i) {
-                HisItems[c][i].Checked = true;
-                tasks->EvidenceRows.emplace_back(c, i);
-              }
-            }
+          case kHis:
+            // Every item ticked; the user may untick items or whole categories before the repair.
+            SetAllHistoryItemsChecked(true);
             result = tasks->Evidence.Scan(nullptr, stop);
-            vstHis->SetRootNodeCount(static_cast<uint32_t>(tasks->EvidenceRows.size()));
+            ShowEvidenceList(vstHis);
             break;
-          }
           case kActiveX:
             result = tasks->ActiveX.Scan(
                 [this, self](const TTaskProgress& p) {
@@ -370,7 +380,7 @@ bool TfrmOneClick::ScanArea(TAreaIndex index) {
         }
       }))
     return false;
-  area.Found = index == kHis ? static_cast<long long>(tasks->EvidenceRows.size()) : result.Found;
+  area.Found = result.Found;
   if (area.Failed) {
     area.Summary = std::wstring(kAreaNames[index]) + L" could not be scanned: " + errors_.back();
     area.Label->SetCaption(area.Summary);
@@ -442,14 +452,9 @@ void TfrmOneClick::TakeTickedRows() {
       rows.push_back(tree->CheckState(node) == TCheckState::csCheckedNormal);
     return rows;
   };
-  const std::vector<bool> reg = ticked(vdtReg);
-  const TRegItemList& regItems = tasks->Registry.Engine().Items;
-  for (size_t i = 0; i < regItems.size(); ++i) regItems[i]->Selected = i < reg.size() && reg[i];
+  // The registry records and the evidence items keep their boxes themselves (OnChecked).
   const std::vector<bool> junk = ticked(vstFile);
   for (size_t i = 0; i < WasteFiles.size(); ++i) WasteFiles[i]->Selected = i < junk.size() && junk[i];
-  const std::vector<bool> his = ticked(vstHis);
-  for (size_t i = 0; i < tasks->EvidenceRows.size(); ++i)
-    HisItems[tasks->EvidenceRows[i].first][tasks->EvidenceRows[i].second].Checked = i < his.size() && his[i];
   tasks->ActiveX.Selected = ticked(vstActiveX);
   tasks->Files.Selected = ticked(vstFixFile);
   tasks->System.Selected = ticked(vstSys);
@@ -466,8 +471,8 @@ void TfrmOneClick::RepairAll() {
   TakeTickedRows();
   stop_ = TStopToken();
   pb1->SetPosition(0);
-  pb2->SetPosition(0);
   pb2->SetMax(CheckedOptionCount() + 1);
+  SetTotalProgress(0);
   ShowProgress(true);
   tmr1->SetEnabled(true);
   errors_.clear();
@@ -583,7 +588,7 @@ bool TfrmOneClick::RunAreaWork(TAreaIndex index, const std::function<void()>& wo
     errors_.push_back(std::wstring(kAreaNames[index]) + L": " + e.Message());
   }
   if (!self) return false;
-  pb2->SetPosition(pb2->Position() + 1);
+  SetTotalProgress(pb2->Position() + 1);
   return true;
 }
 
@@ -609,11 +614,7 @@ void TfrmOneClick::TreeInitNode(TBaseVirtualTree* Sender, PVirtualNode ParentNod
 
 void TfrmOneClick::TreeGetText(TBaseVirtualTree* Sender, PVirtualNode Node, TColumnIndex Column, TVSTTextType TextType,
                                std::wstring& CellText) {
-  if (Sender == vdtReg) {
-    const TRegItem* item = RowOfNode(RegistryEngine().Items, Node);
-    if (!item) return;
-    CellText = Column == 0 ? item->ProblemType : Column == 1 ? item->ValueData : item->Description;
-  } else if (Sender == vstFile) {
+  if (Sender == vstFile) {
     const TWasteFile* file = RowOfNode(WasteFiles, Node);
     if (!file) return;
     if (Column == 0) {
@@ -625,10 +626,6 @@ void TfrmOneClick::TreeGetText(TBaseVirtualTree* Sender, PVirtualNode Node, TCol
       swprintf(text, 48, L"%.1f KB", static_cast<double>(file->Size) / 1024);
       CellText = text;
     }
-  } else if (Sender == vstHis) {
-    const std::pair<int, int>* row = RowOfNode(tasks_->EvidenceRows, Node);
-    if (!row) return;
-    CellText = CategoryInfos[row->first].Name + L" - " + HisItems[row->first][row->second].Name;
   } else if (Sender == vstActiveX) {
     const TActiveXItem* item = RowOfNode(ActiveXItems, Node);
     if (!item) return;
@@ -656,6 +653,57 @@ void TfrmOneClick::TreePaintText(TBaseVirtualTree* Sender, TCanvas& TargetCanvas
     if (const TFileItem* item = RowOfNode(FileItems, Node)) needsFix = item->NeedsFix;
   }
   TargetCanvas.Font().SetColor(needsFix ? clRed : clBlack);
+}
+
+void TfrmOneClick::vdtRegInitNode(TBaseVirtualTree* Sender, PVirtualNode ParentNode, PVirtualNode Node,
+                                  TVirtualNodeInitStates& InitialStates) {
+  InitRegResultNode(Node, RowOfNode(RegistryEngine().Items, Node));
+}
+
+void TfrmOneClick::vdtRegDrawNode(TBaseVirtualTree* Sender, const TVTPaintInfo& PaintInfo) {
+  if (const TRegItem* item = RowOfNode(RegistryEngine().Items, PaintInfo.Node)) DrawRegResultRow(Sender, PaintInfo, *item);
+}
+
+void TfrmOneClick::vdtRegChecked(TBaseVirtualTree* Sender, PVirtualNode Node) {
+  TakeRegResultCheck(Node, RowOfNode(RegistryEngine().Items, Node));
+}
+
+void TfrmOneClick::vdtRegGetImageIndex(TBaseVirtualTree* Sender, PVirtualNode Node, TVTImageKind Kind,
+                                       TColumnIndex Column, bool& Ghosted, int& ImageIndex) {
+  if (Column == kRegResultColumn) ImageIndex = kRegProblemImage;
+}
+
+void TfrmOneClick::vstHisInitNode(TBaseVirtualTree* Sender, PVirtualNode ParentNode, PVirtualNode Node,
+                                  TVirtualNodeInitStates& InitialStates) {
+  InitEvidenceNode(Sender, Node, InitialStates);
+}
+
+void TfrmOneClick::vstHisInitChildren(TBaseVirtualTree* Sender, PVirtualNode Node, uint32_t& ChildCount) {
+  ChildCount = EvidenceChildCount(Sender, Node);
+}
+
+void TfrmOneClick::vstHisGetText(TBaseVirtualTree* Sender, PVirtualNode Node, TColumnIndex Column,
+                                 TVSTTextType TextType, std::wstring& CellText) {
+  CellText = EvidenceRowName(Sender, Node);
+}
+
+void TfrmOneClick::vstHisGetImageIndex(TBaseVirtualTree* Sender, PVirtualNode Node, TVTImageKind Kind,
+                                       TColumnIndex Column, bool& Ghosted, int& ImageIndex) {
+  if (Kind == TVTImageKind::ikNormal && Column <= 0) ImageIndex = EvidenceImageIndex(Sender, Node);
+}
+
+void TfrmOneClick::vstHisChecked(TBaseVirtualTree* Sender, PVirtualNode Node) { TakeEvidenceCheck(Sender, Node); }
+
+void TfrmOneClick::vstFileGetImageIndex(TBaseVirtualTree* Sender, PVirtualNode Node, TVTImageKind Kind,
+                                        TColumnIndex Column, bool& Ghosted, int& ImageIndex) {
+  if (Kind == TVTImageKind::ikNormal && Column <= 0) ImageIndex = kJunkFileImage;
+}
+
+void TfrmOneClick::vstActiveXGetImageIndex(TBaseVirtualTree* Sender, PVirtualNode Node, TVTImageKind Kind,
+                                           TColumnIndex Column, bool& Ghosted, int& ImageIndex) {
+  if (Kind != TVTImageKind::ikNormal || Column > 0) return;
+  if (const TActiveXItem* item = RowOfNode(ActiveXItems, Node))
+    ImageIndex = item->Status == L"Locked" ? kLockedActiveXImage : kOpenActiveXImage;
 }
 
 void TfrmOneClick::lstDrawItem(TWinControl* Control, int Index, TRect Rect, TOwnerDrawState State) {

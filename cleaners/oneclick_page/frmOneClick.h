@@ -55,7 +55,7 @@ class TfrmOneClick : public TForm, public TOneClickStart {
   TProgressBar *pb1 = nullptr, *pb2 = nullptr;
   TButton* btn = nullptr;
   TTimer* tmr1 = nullptr;
-  TImageList* il2 = nullptr;
+  TImageList *il1 = nullptr, *il2 = nullptr;
 
   void FormCreate(TObject* Sender);
   // The scan (also "Re-Scan" and the home page's start).
@@ -70,6 +70,27 @@ class TfrmOneClick : public TForm, public TOneClickStart {
                     TVirtualNodeInitStates& InitialStates);
   void TreePaintText(TBaseVirtualTree* Sender, TCanvas& TargetCanvas, PVirtualNode Node, TColumnIndex Column,
                      TVSTTextType TextType);
+  // The registry problems: owner-drawn rows of three lines, their boxes the records' Selected.
+  void vdtRegInitNode(TBaseVirtualTree* Sender, PVirtualNode ParentNode, PVirtualNode Node,
+                      TVirtualNodeInitStates& InitialStates);
+  void vdtRegDrawNode(TBaseVirtualTree* Sender, const TVTPaintInfo& PaintInfo);
+  void vdtRegChecked(TBaseVirtualTree* Sender, PVirtualNode Node);
+  void vdtRegGetImageIndex(TBaseVirtualTree* Sender, PVirtualNode Node, TVTImageKind Kind, TColumnIndex Column,
+                           bool& Ghosted, int& ImageIndex);
+  // The evidence list: categories and their items with tri-state boxes.
+  void vstHisInitNode(TBaseVirtualTree* Sender, PVirtualNode ParentNode, PVirtualNode Node,
+                      TVirtualNodeInitStates& InitialStates);
+  void vstHisInitChildren(TBaseVirtualTree* Sender, PVirtualNode Node, uint32_t& ChildCount);
+  void vstHisGetText(TBaseVirtualTree* Sender, PVirtualNode Node, TColumnIndex Column, TVSTTextType TextType,
+                     std::wstring& CellText);
+  void vstHisGetImageIndex(TBaseVirtualTree* Sender, PVirtualNode Node, TVTImageKind Kind, TColumnIndex Column,
+                           bool& Ghosted, int& ImageIndex);
+  void vstHisChecked(TBaseVirtualTree* Sender, PVirtualNode Node);
+  // Row pictures of il1: a junk file; a blocked or an open ActiveX control.
+  void vstFileGetImageIndex(TBaseVirtualTree* Sender, PVirtualNode Node, TVTImageKind Kind, TColumnIndex Column,
+                            bool& Ghosted, int& ImageIndex);
+  void vstActiveXGetImageIndex(TBaseVirtualTree* Sender, PVirtualNode Node, TVTImageKind Kind, TColumnIndex Column,
+                               bool& Ghosted, int& ImageIndex);
 
   void SetOptions(const TOneClickOptions& options) override;
   void StartScan() override { btnScanClick(this); }
@@ -107,6 +128,8 @@ class TfrmOneClick : public TForm, public TOneClickStart {
   void ResetScan();
   void RebuildSummary();
   void ShowProgress(bool visible);
+  // The overall bar and its share done in lbl3.
+  void SetTotalProgress(int position);
   // The end of a scan or repair: the timer stops, both bars fill, then they hide.
   void EndProgress();
   // The problems of the last scan as the last-run record counts them: what each area found,

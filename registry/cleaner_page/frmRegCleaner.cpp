@@ -13,6 +13,7 @@
 #include "gui/pagekit/last_run_panel.h"
 #include "gui/pagekit/page_host.h"
 #include "gui/vtree/row_of_node.h"
+#include "registry/cleaner_page/reg_result_rows.h"
 #include "registry/reg_backup.h"
 #include "registry/scan/reg_clean.h"
 #include "registry/scan/registry_task.h"
@@ -51,14 +52,6 @@ constexpr int kImageWaiting = 6;
 constexpr int kImageProblems = 7;
 
 constexpr unsigned long long kActivityIntervalMs = 100;
-
-// The result rows: three lines of Tahoma 8 in the main column, a dotted line between rows.
-constexpr TColumnIndex kResultColumn = 1;
-constexpr int kRowTextLeft = 10;
-constexpr int kProblemTypeTop = 4;
-constexpr int kValueDataTop = 18;
-constexpr int kDescriptionTop = 32;
-constexpr TColor kRowSeparatorColor = static_cast<TColor>(8421504);
 
 
 std::wstring Str(long long value) { return IntToStr(value); }
@@ -311,47 +304,20 @@ void TfrmRegCleaner::btnCancelScanClick(TObject* Sender) {
 
 void TfrmRegCleaner::vdtScanResultInitNode(TBaseVirtualTree* Sender, PVirtualNode ParentNode, PVirtualNode Node,
                                            TVirtualNodeInitStates& InitialStates) {
-  if (ParentNode) return;
-  Node->CheckType = TCheckType::ctCheckBox;
-  const TRegItem* item = RowOfNode(task_->Engine().Items, Node);
-  Node->CheckState = CheckOf(item && item->Selected);
+  if (!ParentNode) InitRegResultNode(Node, RowOfNode(task_->Engine().Items, Node));
 }
 
 void TfrmRegCleaner::vdtScanResultDrawNode(TBaseVirtualTree* Sender, const TVTPaintInfo& PaintInfo) {
-  const TRegItem* item = RowOfNode(task_->Engine().Items, PaintInfo.Node);
-  if (!item) return;
-  PaintInfo.Node->CheckState = CheckOf(item->Selected);
-  if (PaintInfo.Column != kResultColumn) return;
-  TCanvas& canvas = *PaintInfo.Canvas;
-  TFont& font = canvas.Font();
-  font.SetName(L"Tahoma");
-  font.SetHeight(-11);
-  font.SetColor(clBlack);
-  font.SetCharset(ANSI_CHARSET);
-  canvas.Brush().Style = TBrushStyle::bsClear;
-  const int left = PaintInfo.ContentRect.left + kRowTextLeft;
-  const int top = PaintInfo.ContentRect.top;
-  font.SetStyle(TFontStyles{TFontStyle::fsBold});
-  canvas.TextOut(left, top + kProblemTypeTop, item->ProblemType);
-  font.SetStyle(TFontStyles{});
-  canvas.TextOut(left, top + kValueDataTop, item->ValueData);
-  canvas.TextOut(left, top + kDescriptionTop, item->Description);
-  if (PaintInfo.Node->Index + 1 < Sender->RootNodeCount()) {
-    canvas.Pen().Color = kRowSeparatorColor;
-    canvas.Pen().Style = TPenStyle::psDot;
-    canvas.MoveTo(0, PaintInfo.CellRect.bottom - 1);
-    canvas.LineTo(PaintInfo.CellRect.right, PaintInfo.CellRect.bottom - 1);
-  }
+  if (const TRegItem* item = RowOfNode(task_->Engine().Items, PaintInfo.Node)) DrawRegResultRow(Sender, PaintInfo, *item);
 }
 
 void TfrmRegCleaner::vdtScanResultChecked(TBaseVirtualTree* Sender, PVirtualNode Node) {
-  if (TRegItem* item = RowOfNode(task_->Engine().Items, Node))
-    item->Selected = Node->CheckState == TCheckState::csCheckedNormal ? 1 : 0;
+  TakeRegResultCheck(Node, RowOfNode(task_->Engine().Items, Node));
 }
 
 void TfrmRegCleaner::vdtScanResultGetImageIndex(TBaseVirtualTree* Sender, PVirtualNode Node, TVTImageKind Kind,
                                                 TColumnIndex Column, bool& Ghosted, int& ImageIndex) {
-  if (Column == kResultColumn) ImageIndex = 0;
+  if (Column == kRegResultColumn) ImageIndex = 0;
 }
 
 void TfrmRegCleaner::chkResultAllClick(TObject* Sender) { SelectAllResults(chkResultAll->Checked()); }

@@ -17,6 +17,7 @@
 #include "common/time_ago.h"
 #include "tests/base/test_files.h"
 #include "tests/base/test_folder.h"
+#include "tests/cleaners/evidence_page/evidence_tree_rows.h"
 #include "tests/support/page_test_fixture.h"
 
 namespace {
@@ -63,21 +64,9 @@ class EvidencePageTest : public PageTest<TfrmHisCleaner> {
     return page_;
   }
 
-  PVirtualNode Category(int j) {
-    PVirtualNode node = page_->vst->GetFirst();
-    for (int i = 1; i < j && node; ++i) node = page_->vst->GetNextSibling(node);
-    return node;
-  }
-  PVirtualNode Item(int j, int k) {
-    PVirtualNode node = page_->vst->GetFirstChild(Category(j));
-    for (int i = 1; i < k && node; ++i) node = page_->vst->GetNextSibling(node);
-    return node;
-  }
-  // The check box as shown (reading a row's text brings its box in line with the list).
-  TCheckState Shown(PVirtualNode node) {
-    page_->vst->Text(node, 0);
-    return page_->vst->CheckState(node);
-  }
+  PVirtualNode Category(int j) { return EvidenceTreeRows{page_->vst}.Category(j); }
+  PVirtualNode Item(int j, int k) { return EvidenceTreeRows{page_->vst}.Item(j, k); }
+  TCheckState Shown(PVirtualNode node) { return EvidenceTreeRows{page_->vst}.Shown(node); }
   std::vector<std::wstring> Statuses() {
     std::vector<std::wstring> texts;
     for (int k = 1; k <= 3; ++k) texts.push_back(HisItems[1][k].StatusText);

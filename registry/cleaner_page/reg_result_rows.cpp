@@ -1,0 +1,48 @@
+#include "registry/cleaner_page/reg_result_rows.h"
+
+#include "gui/vtree/row_of_node.h"
+
+namespace {
+constexpr int kTextLeft = 10;
+constexpr TColor kSeparatorColour = static_cast<TColor>(8421504);
+}  // namespace
+
+void InitRegResultNode(PVirtualNode Node, const TRegItem* Item) {
+  Node->CheckType = TCheckType::ctCheckBox;
+  Node->CheckState = CheckOf(Item && Item->Selected);
+}
+
+void TakeRegResultCheck(PVirtualNode Node, TRegItem* Item) {
+  if (Item) Item->Selected = Node->CheckState == TCheckState::csCheckedNormal ? 1 : 0;
+}
+
+std::array<TRegResultLine, 3> RegResultLines(const TRegItem& Item) {
+  return {TRegResultLine{Item.ProblemType, kTextLeft, 4, true}, TRegResultLine{Item.ValueData, kTextLeft, 18, false},
+          TRegResultLine{Item.Description, kTextLeft, 32, false}};
+}
+
+bool RegResultRowHasSeparator(TBaseVirtualTree* Tree, PVirtualNode Node) {
+  return Node->Index + 1 < Tree->RootNodeCount();
+}
+
+void DrawRegResultRow(TBaseVirtualTree* Tree, const TVTPaintInfo& PaintInfo, const TRegItem& Item) {
+  PaintInfo.Node->CheckState = CheckOf(Item.Selected);
+  if (PaintInfo.Column != kRegResultColumn) return;
+  TCanvas& canvas = *PaintInfo.Canvas;
+  TFont& font = canvas.Font();
+  font.SetName(L"Tahoma");
+  font.SetHeight(-11);
+  font.SetColor(clBlack);
+  font.SetCharset(ANSI_CHARSET);
+  canvas.Brush().Style = TBrushStyle::bsClear;
+  for (const TRegResultLine& line : RegResultLines(Item)) {
+    font.SetStyle(line.Bold ? TFontStyles{TFontStyle::fsBold} : TFontStyles{});
+    canvas.TextOut(PaintInfo.ContentRect.left + line.Left, PaintInfo.ContentRect.top + line.Top, line.Text);
+  }
+  if (RegResultRowHasSeparator(Tree, PaintInfo.Node)) {
+    canvas.Pen().Color = kSeparatorColour;
+    canvas.Pen().Style = TPenStyle::psDot;
+    canvas.MoveTo(0, PaintInfo.CellRect.bottom - 1);
+    canvas.LineTo(PaintInfo.CellRect.right, PaintInfo.CellRect.bottom - 1);
+  }
+}

@@ -1,0 +1,32 @@
+#pragma once
+// A registry problem as a result row of its own height, drawn by the page: the problem type in
+// bold, the data and the description under it, a dotted line between rows. The registry cleaner
+// and one-click maintenance show their results this way.
+#include <array>
+#include <string>
+
+#include "gui/vtree/base_virtual_tree.h"
+#include "registry/scan/reg_scan_engine.h"
+
+constexpr int kRegResultRowHeight = 49;
+// The column the rows are drawn in (column 0 is an empty one of width 0).
+constexpr TColumnIndex kRegResultColumn = 1;
+
+// One line of a row: its text and where it lies, from the left and the top of the cell's content.
+struct TRegResultLine {
+  std::wstring Text;
+  int Left = 0;
+  int Top = 0;
+  bool Bold = false;
+};
+
+// OnInitNode: a plain box showing the record's Selected flag (none for a row past the list).
+void InitRegResultNode(PVirtualNode Node, const TRegItem* Item);
+// OnChecked: the row's new state becomes the record's Selected flag.
+void TakeRegResultCheck(PVirtualNode Node, TRegItem* Item);
+// The three lines of a record's row, top to bottom.
+std::array<TRegResultLine, 3> RegResultLines(const TRegItem& Item);
+// Every row but the last is closed by the dotted line.
+bool RegResultRowHasSeparator(TBaseVirtualTree* Tree, PVirtualNode Node);
+// The row's check mark shows the record's Selected flag; the result column gets its lines.
+void DrawRegResultRow(TBaseVirtualTree* Tree, const TVTPaintInfo& PaintInfo, const TRegItem& Item);
