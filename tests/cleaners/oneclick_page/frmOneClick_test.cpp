@@ -21,81 +21,9 @@
 #include "tests/base/test_files.h"
 #include "tests/base/test_folder.h"
 #include "tests/support/page_test_fixture.h"
+#include "oneclick_page_fixture.h"
 
 namespace {
-
-const char kCleanerIni[] =
-    "[WasteFileType]\r\n*.tmp=Temporary files\r\n"
-    "[WasteCleanOption]\r\nSkipReadOnly=0\r\nSkipSystem=0\r\nSkipHide=0\r\nScanZero=0\r\n";
-
-class SavedVariable {
- public:
-  SavedVariable(const wchar_t* name, const std::wstring& value) : name_(name) {
-    wchar_t old[32768];
-    const DWORD got = GetEnvironmentVariableW(name, old, 32768);
-    had_ = got > 0 && got < 32768;
-    if (had_) old_.assign(old, got);
-    SetEnvironmentVariableW(name, value.c_str());
-  }
-  ~SavedVariable() { SetEnvironmentVariableW(name_, had_ ? old_.c_str() : nullptr); }
-
- private:
-  const wchar_t* name_;
-  bool had_ = false;
-  std::wstring old_;
-};
-
-std::wstring WithoutSlash(const std::wstring& path) { return path.substr(0, path.size() - 1); }
-
-class OneClickPageTest : public PageTest<TfrmOneClick> {
- protected:
-  OneClickPageTest()
-      : PageTest(L"TfrmOneClick", L"btnOneClick", {},
-                 [](TCustomForm* page) { static_cast<TfrmOneClick*>(page)->ShowStart(); }) {}
-
-  void SetUp() override {
-    program_.WriteFile(L"Cleaner.ini", kCleanerIni);
-    WriteBytes(temp_.Path() + L"a.tmp", "junk a");
-    WriteBytes(temp_.Path() + L"b.tmp", "junk b");
-    WriteBytes(temp_.Path() + L"keep.txt", "not junk");
-    answer = [this](const TRecordedBox& box) { return (box.type & MB_TYPEMASK) == MB_OK ? IDOK : reply; };
-    PageTest::SetUp();
-  }
-
-  void TearDown() override {
-    PageTest::TearDown();
-    ClearWasteFiles();
-    WasteSearchState = TSearchStateInfo();
-  }
-
-  TfrmOneClick* OpenWith(TOneClickOptions options) {
-    TfrmOneClick* page = OpenPage();
-    if (page) page->SetOptions(options);
-    return page;
-  }
-
-  static TOneClickOptions Only(bool TOneClickOptions::*option) {
-    TOneClickOptions options{false, false, false, false, false, false};
-    options.*option = true;
-    return options;
-  }
-
-  // Rows of the junk tree that lie in the fixture temporary folder.
-  std::vector<PVirtualNode> FixtureJunkRows(TfrmOneClick* page) {
-    std::vector<PVirtualNode> rows;
-    for (PVirtualNode node = page->vstFile->GetFirst(); node; node = page->vstFile->GetNext(node)) {
-      if (node->Index < WasteFiles.size() && SameText(ExtractFilePath(WasteFiles[node->Index]->Path), temp_.Path()))
-        rows.push_back(node);
-    }
-    return rows;
-  }
-
-  TestFolder temp_{L"qs_oneclick_temp_"};
-  TestFolder windows_{L"qs_oneclick_windows_"};
-  SavedVariable tempVariable_{L"temp", WithoutSlash(temp_.Path())};
-  SavedVariable rootVariable_{L"SystemRoot", WithoutSlash(windows_.Path())};
-  int reply = IDYES;
-};
 
 TEST_F(OneClickPageTest, NoOptionTickedShowsItsBoxAndNothingElse) {
   TfrmOneClick* page = OpenWith(TOneClickOptions{false, false, false, false, false, false});
