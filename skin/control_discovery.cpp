@@ -237,8 +237,8 @@ const wchar_t* SkinnerKindName(TSkinnerKind kind) {
       L"TSkinRadioButton", L"TSkinTab",  L"TSkinTab31",     L"TSkinTabBtn",      L"TSkinTabSheet",   L"TSkinUpDown",
       L"TSkinMP",     L"TSkinBox",      L"TSkinBoxH",      L"TSkinGroupBox",    L"TSkinObjImage",   L"TSkinProgress",
       L"TSkinComBox", L"TSkinEdit",     L"TSkinDateTime",  L"TSkinTrackBar",    L"TSkinScrollbar",  L"TSkinListView",
-      L"TSkinSizer",  L"TSkinAdvPage"};
-  static_assert(sizeof(names) / sizeof(names[0]) == static_cast<size_t>(TSkinnerKind::AdvPage) + 1, "one name a kind");
+      L"TSkinSizer",  L"TSkinAdvPage",  L"TSkinStatusBar"};
+  static_assert(sizeof(names) / sizeof(names[0]) == static_cast<size_t>(TSkinnerKind::StatusBar) + 1, "one name a kind");
   return names[static_cast<size_t>(kind)];
 }
 

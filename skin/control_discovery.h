@@ -20,7 +20,8 @@
 enum class TSkinnerKind {
   None, Button, BitButton, SpeedButton, MenuButton, CheckBox, RadioButton, Tab, Tab31, TabBtn, TabSheet,
   UpDown, MediaPlayer, Box, BoxH, GroupBox, ObjImage, Progress, ComBox, Edit, DateTime, TrackBar, Scrollbar,
-  ListView, Sizer, AdvPage
+  ListView, Sizer, AdvPage,
+  StatusBar  // no rule decides it: an application's OnSkinControl hands it out
 };
 const wchar_t* SkinnerKindName(TSkinnerKind kind);
 

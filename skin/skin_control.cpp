@@ -233,6 +233,8 @@ TColor TSkinControl::ParentColour(TColor defaultColour) const {
   return static_cast<TColor>(info->GetOrd(Control->Parent()));
 }
 
+TColor TSkinControl::SkinFaceColour() const { return FaceColour(SkinData); }
+
 void TSkinControl::FillFace(HDC dc, const RECT& rect) const { FillSolid(dc, rect, ColourRef(FaceColour(SkinData))); }
 
 void TSkinControl::FillParentColour(HDC dc, const RECT& rect) const {

@@ -22,8 +22,9 @@ class TControl;
 class TSkinData;
 class TWinSkinForm;
 
-// 0 created, 1 attached, 6 the window is gone (the numbers the engine has always used).
-enum class TControlState { Created = 0, Attached = 1, WindowDestroyed = 6 };
+// 0 created, 1 attached, 2 detached (by skinners that keep no hook), 6 the window is gone (the
+// numbers the engine has always used).
+enum class TControlState { Created = 0, Attached = 1, Detached = 2, WindowDestroyed = 6 };
 
 class TSkinControl : public TComponent, public TSkinHook {
   QS_CLASS(TSkinControl)
@@ -52,6 +53,8 @@ class TSkinControl : public TComponent, public TSkinHook {
 
   // Shared helpers of the skinners.
   TColor ParentColour(TColor defaultColour) const;
+  // The skin's ButtonFace (ColourTable entry 3).
+  TColor SkinFaceColour() const;
   void FillFace(HDC dc, const RECT& rect) const;
   void FillParentColour(HDC dc, const RECT& rect) const;
   LONG_PTR GetWindowLongAW(HWND window, int index) const;

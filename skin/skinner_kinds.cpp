@@ -6,9 +6,12 @@
 #include "skin/skin_control.h"
 #include "skin/skin_date_time.h"
 #include "skin/skin_edit.h"
+#include "skin/skin_group_box.h"
 #include "skin/skin_menu_button.h"
 #include "skin/skin_progress.h"
 #include "skin/skin_speed_button.h"
+#include "skin/skin_status_bar.h"
+#include "skin/skin_tab.h"
 #include "skin/skin_track_bar.h"
 
 namespace {
@@ -58,6 +61,11 @@ const TKindEntry kBuiltKinds[] = {
     {TSkinnerKind::Edit, MakeAs<TSkinEdit>},
     {TSkinnerKind::ComBox, MakeComBox},
     {TSkinnerKind::DateTime, MakeAs<TSkinDateTime>},
+    {TSkinnerKind::Tab, MakeAs<TSkinTab>},
+    {TSkinnerKind::Tab31, MakeAs<TSkinTab31>},
+    {TSkinnerKind::GroupBox, MakeAs<TSkinGroupBox>},
+    {TSkinnerKind::Box, MakeAs<TSkinBox>},
+    {TSkinnerKind::StatusBar, MakeAs<TSkinStatusBar>},
 };
 
 const TKindEntry* Find(TSkinnerKind kind) {

@@ -14,6 +14,7 @@
 #include "gui/status_bar.h"
 #include "gui_test_support.h"
 #include "packed_skin.h"
+#include "paint_probe.h"
 #include "skin/skin_button.h"
 #include "skin/skin_check_box.h"
 #include "skin/skin_data.h"
@@ -100,31 +101,8 @@ class SkinButtonTest : public testing::Test {
     skinner->AttachControl(skinForm, data, nullptr, false);
     return skinner;
   }
-  // What the window paints (after erasing its background when asked).
-  static TBitmap Picture(HWND window, bool erase = false) {
-    RECT r;
-    GetWindowRect(window, &r);
-    TBitmap picture(r.right - r.left, r.bottom - r.top);
-    picture.Fill(RGB(1, 2, 3));
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, picture.Handle());
-    if (erase) SendMessageW(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
-    SendMessageW(window, WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    return picture;
-  }
-  // What a windowless control paints into the DC its parent hands it.
-  static TBitmap Picture(TControl* control) {
-    TBitmap picture(control->Width(), control->Height());
-    picture.Fill(RGB(1, 2, 3));
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, picture.Handle());
-    control->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    return picture;
-  }
+  static TBitmap Picture(HWND window, bool erase = false) { return PaintedPicture(window, erase); }
+  static TBitmap Picture(TControl* control) { return PaintedPicture(control); }
   // The pixel at (x, y) of what the window paints.
   static COLORREF Probe(HWND window, int x = 3, int y = 3) { return Picture(window).Pixel(x, y); }
 
