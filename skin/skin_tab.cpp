@@ -195,9 +195,13 @@ void TSkinTab::DrawStrip(HDC dc, const RECT& rect, const RECT& pane) {
       const std::wstring text = TabText(i, image);
       const int frame = TabFrame(i, selected);
       DrawTabFrame(buffer, r, tabs, TabImage, frame);
-      if (Closable) DrawCloseGlyph(buffer, r, i);
+      RECT textRect = r;
+      if (Closable) {
+        DrawCloseGlyph(buffer, r, i);
+        textRect.right = TabCloseRect(r).left - 2;  // the caption stays clear of the glyph
+      }
       SetTextColor(buffer, TabTextColour(tabs, frame));
-      DrawTextWithImage(this, buffer, r, 1, text, image, imageList);
+      DrawTextWithImage(this, buffer, textRect, 1, text, image, imageList);
     }
     SelectObject(buffer, oldFont);
   }

@@ -22,6 +22,7 @@
 #include "skin/skin_data.h"
 #include "skin/skin_elements.h"
 #include "skin/skin_form.h"
+#include "skin/skin_group_box.h"
 #include "skin/skin_manager.h"
 #include "skin/skin_messages.h"
 #include "skin/skinner_kinds.h"
@@ -225,6 +226,27 @@ TEST_F(SkinPanelsTest, TheSizeGripIsTheExtraImagesFifthFrameInTheCorner) {
   const TBitmap picture = PaintedPicture(bar->Handle());
   EXPECT_EQ(picture.Pixel(r.right - 2, r.bottom - 2), synthetic->Colour(extra, 5));
   EXPECT_NE(picture.Pixel(bar->Width() - 1, bar->Height() - 1), synthetic->Colour(extra, 5));
+}
+
+TEST_F(SkinPanelsTest, TheDiscoveryGivesGroupBoxesAndPanelsTheirSkinners) {
+  TSkinControlTypes types;
+  types.Include(TSkinControlType::xcPanel);
+  data->SetSkinControls(types);
+  TGroupBox* group = Group(L"Group");
+  auto* panel = new TPanel(form);
+  panel->SetParent(form);
+  panel->SetBounds(10, 140, 200, 40);
+  skinForm->SkinComponent(group, form);
+  skinForm->SkinComponent(panel, form);
+  auto* groupSkinner = dynamic_cast<TSkinGroupBox*>(skinForm->FindSkinControlByHandle(group->Handle()));
+  ASSERT_NE(groupSkinner, nullptr);
+  EXPECT_EQ(groupSkinner->Mode, 1);
+  EXPECT_NE(dynamic_cast<TSkinBox*>(skinForm->FindSkinControlByHandle(panel->Handle())), nullptr);
+  EXPECT_EQ(panel->Color(), static_cast<TColor>(data->Elements.ColourTable[kColourButtonFace]));
+  // No rule makes a status bar's skinner.
+  TStatusBar* bar = Bar();
+  skinForm->SkinComponent(bar, form);
+  EXPECT_EQ(skinForm->FindSkinControlByHandle(bar->Handle()), nullptr);
 }
 
 }  // namespace

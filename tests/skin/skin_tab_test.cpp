@@ -271,4 +271,24 @@ TEST_F(SkinTabTest, ATabSetDrawsTheTabsThatFitFromTheTabsImageUpsideDown) {
   EXPECT_EQ(picture.Pixel(5 + one + two + four + 2, y), ColorToRGB(skinner->SkinFaceColour()));
 }
 
+TEST_F(SkinTabTest, TheDiscoveryGivesEachTabControlItsSkinner) {
+  TSkinControlTypes types;
+  types.Include(TSkinControlType::xcTab);
+  data->SetSkinControls(types);
+  TPageControl* pages = Pages({L"A"});
+  auto* control = new TTabControl(form);
+  control->SetParent(form);
+  control->SetTabs({L"B"});
+  auto* set = new TTabSet(form);
+  set->SetParent(form);
+  for (TControl* c : std::initializer_list<TControl*>{pages, control, set}) skinForm->SkinComponent(c, form);
+  auto* pageSkinner = dynamic_cast<TSkinTab*>(skinForm->FindSkinControlByHandle(pages->Handle()));
+  ASSERT_NE(pageSkinner, nullptr);
+  EXPECT_EQ(pageSkinner->Mode, 0);
+  auto* controlSkinner = dynamic_cast<TSkinTab*>(skinForm->FindSkinControlByHandle(control->Handle()));
+  ASSERT_NE(controlSkinner, nullptr);
+  EXPECT_EQ(controlSkinner->Mode, 2);  // its graphic children are painted with it
+  EXPECT_NE(dynamic_cast<TSkinTab31*>(skinForm->FindSkinControlByHandle(set->Handle())), nullptr);
+}
+
 }  // namespace

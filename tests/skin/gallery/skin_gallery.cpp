@@ -33,7 +33,9 @@
 #include "packed_skin.h"
 #include "skin/skin_data.h"
 #include "skin/skin_manager.h"
+#include "skin/skin_status_bar.h"
 #include "skin_gallery_ids.h"
+#include "tab_set_stand_in.h"
 #include "window_picture.h"
 
 namespace {
@@ -52,7 +54,7 @@ namespace {
     return info;                                                                                \
   }
 QS_STAND_IN(TStandInMediaPlayer, TPanel)
-QS_STAND_IN(TStandInTabSet, TPanel)
+QS_STAND_IN(TStandInTabControl, TTabControl)
 QS_STAND_IN(TStandInMenuButton, TButton)
 QS_STAND_IN(TStandInCheckGroup, TPanel)
 
@@ -87,7 +89,7 @@ TForm* ButtonsWindow() {
   Place<TRadioButton>(group, 10, 45, 150, 20, L"Item two");
   Place<TPanel>(f, 210, 105, 190, 40, L"Panel");
   Place<TStandInMediaPlayer>(f, 210, 155, 190, 30, L"Media player");
-  Place<TStandInTabSet>(f, 10, 205, 190, 25, L"Tab set");
+  Place<TStandInTabControl>(f, 10, 200, 190, 32)->SetTabs({L"Tab", L"Control"});
   Place<TStandInMenuButton>(f, 210, 205, 120, 25, L"Menu button");
   Place<TButton>(f, 10, 240, 90, 25, L"Disabled")->SetEnabled(false);
   // A glyph strip of two frames (up, disabled) whose bottom-left pixel is the transparent colour.
@@ -156,6 +158,53 @@ TForm* ListsWindow() {
   auto* status = Place<TStatusBar>(f, 0, 0, 0, 20);
   status->SetSimplePanel(true);
   status->SetSimpleText(L"Status bar");
+  return f;
+}
+
+TPageControl* PagesAt(TWinControl* parent, TTabPosition position, int x, int y, int w, int h) {
+  auto* pages = Place<TPageControl>(parent, x, y, w, h);
+  pages->SetTabPosition(position);
+  for (const wchar_t* caption : {L"General", L"Hidden", L"Advanced", L"About"}) {
+    auto* sheet = new TTabSheet(pages);
+    sheet->SetPageControl(pages);
+    sheet->SetCaption(caption);
+    Place<TLabel>(sheet, 8, 8, 120, 16, caption);
+  }
+  pages->Pages(1)->SetTabVisible(false);
+  pages->SetActivePageIndex(2);
+  return pages;
+}
+
+TForm* TabsAndPanelsWindow() {
+  TForm* f = NewWindow(L"Tabs and panels", 700, 480, 520, 420);
+  // Close glyphs on the top tabs (Tag 7777); the other sides turn the strip.
+  PagesAt(f, TTabPosition::tpTop, 10, 10, 240, 110)->SetTag(7777);
+  PagesAt(f, TTabPosition::tpBottom, 260, 10, 240, 110);
+  PagesAt(f, TTabPosition::tpLeft, 10, 130, 240, 120);
+  PagesAt(f, TTabPosition::tpRight, 260, 130, 240, 120);
+  auto* set = Place<TTabSet>(f, 10, 260, 240, 24);
+  set->SetTabs({L"First", L"Second", L"Third"});
+  set->SetTabIndex(1);
+  auto* group = Place<TGroupBox>(f, 260, 260, 240, 60, L"Group box");
+  Place<TCheckBox>(group, 10, 24, 150, 20, L"Inside the group");
+  Place<TPanel>(f, 10, 292, 240, 30, L"Panel");
+  auto* status = Place<TStatusBar>(f, 0, 0, 0, 22);
+  const struct {
+    const wchar_t* text;
+    int width;
+    TStatusPanelBevel bevel;
+    TAlignment alignment;
+  } panels[] = {{L"Lowered", 120, TStatusPanelBevel::pbLowered, TAlignment::taLeftJustify},
+                {L"Raised", 120, TStatusPanelBevel::pbRaised, TAlignment::taCenter},
+                {L"No bevel", 120, TStatusPanelBevel::pbNone, TAlignment::taRightJustify},
+                {L"Last", 60, TStatusPanelBevel::pbLowered, TAlignment::taLeftJustify}};
+  for (const auto& p : panels) {
+    TStatusPanel* panel = status->Panels()->Add();
+    panel->SetText(p.text);
+    panel->SetWidth(p.width);
+    panel->SetBevel(p.bevel);
+    panel->SetAlignment(p.alignment);
+  }
   return f;
 }
 
@@ -261,14 +310,20 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     if (kind != static_cast<int>(TSkinControlType::xcFastReport)) all.Include(static_cast<TSkinControlType>(kind));
   data->SetSkinControls(all);
   std::vector<std::wstring> map = data->Skin3rd();
-  map.insert(map.begin(), {L"TStandInMediaPlayer=mediaplayer", L"TStandInTabSet=tab", L"TStandInMenuButton=menubtn",
+  map.insert(map.begin(), {L"TStandInMediaPlayer=mediaplayer", L"TStandInTabControl=tab", L"TStandInMenuButton=menubtn",
                            L"TStandInCheckGroup=checkgroup"});
   data->SetSkin3rd(map);
+  // No rule of the discovery skins a status bar: the application hands out its skinner.
+  data->OnSkinControl = [](TObject*, TSkinData*, TControl*, TControl* control, const std::wstring&,
+                           TComponent*& skinned) {
+    if (control->InheritsFrom(L"TStatusBar")) skinned = new TSkinStatusBar(control);
+  };
   data->Loaded();
   data->SetActive(true);
 
   std::vector<std::pair<std::wstring, TForm*>> windows = {
-      {L"gallery_main", main}, {L"buttons", ButtonsWindow()}, {L"edits_and_lists", ListsWindow()}};
+      {L"gallery_main", main}, {L"buttons", ButtonsWindow()}, {L"edits_and_lists", ListsWindow()},
+      {L"tabs_and_panels", TabsAndPanelsWindow()}};
   for (auto& w : windows) w.second->Show();
   HWND plain = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_PLAIN), nullptr, &PlainDialogProc, 0);
   SetWindowPos(plain, nullptr, 460, 460, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
@@ -283,8 +338,14 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     }
     SetForegroundWindow(plain);
     for (DWORD until = GetTickCount() + 600; GetTickCount() < until;) Application->ProcessMessages(), Sleep(10);
-    for (auto& w : windows) SaveWindowPicture(w.second->Handle(), g_shots + L"\\" + w.first + L".png");
-    SaveWindowPicture(plain, g_shots + L"\\plain_dialog.png");
+    // The windows may overlap on the screen: each comes to the top before its picture.
+    auto shoot = [](HWND window, const std::wstring& name) {
+      SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+      for (DWORD until = GetTickCount() + 150; GetTickCount() < until;) Application->ProcessMessages(), Sleep(10);
+      SaveWindowPicture(window, g_shots + L"\\" + name + L".png");
+    };
+    for (auto& w : windows) shoot(w.second->Handle(), w.first);
+    shoot(plain, L"plain_dialog");
     SetTimer(nullptr, 0, 50, &ShootPopup);
     g_popup->Popup(60, 400);
     for (auto& w : windows) delete w.second;
