@@ -112,7 +112,7 @@ TEST(SkinnerContract, EveryBuiltKind) {
     const bool hooked = skinner->Hooked();
     EXPECT_EQ(send(SKM_QUERYSKINNED, 0), hooked ? 1 : 0) << name;
     if (windowed) EXPECT_EQ(skinForm.FindSkinControlByHandle(windowed->Handle()), skinner) << name;
-    EXPECT_TRUE(skinForm.IsControlSkinned(control)) << name;
+    if (!hooked) EXPECT_TRUE(skinForm.IsControlSkinned(control)) << name;
 
     // It paints the control into a DC it is given.
     TBitmap picture(control->Width(), control->Height());
