@@ -115,19 +115,11 @@ TEST(SkinnerContract, EveryBuiltKind) {
     if (!hooked) EXPECT_TRUE(skinForm.IsControlSkinned(control)) << name;
 
     // It paints the control into a DC it is given.
-    TBitmap picture(control->Width(), control->Height());
-    picture.Fill(kUnpainted);
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, picture.Handle());
-    send(WM_PAINT, reinterpret_cast<WPARAM>(dc));
-    SelectObject(dc, old);
-    DeleteDC(dc);
+    const TBitmap picture = PaintedPicture(control);
     // Faces fill the middle; a border skinner's frame lies in the top rows.
     bool painted = false;
-    for (int y = 0; y <= 2; ++y) painted = painted || picture.Pixel(control->Width() / 2, y) != kUnpainted;
+    for (int y = 0; y <= 2; ++y) painted = painted || picture.Pixel(control->Width() / 2, y) != kUnpaintedColour;
     EXPECT_TRUE(painted) << name;
-    const TBitmap picture = PaintedPicture(control);
-    EXPECT_NE(picture.Pixel(control->Width() / 2, 2), kUnpaintedColour) << name;
 
     if (hooked) {
       send(SKM_ENABLE, 0);
