@@ -105,6 +105,14 @@ class TLinkFreeKey {
   TLinkFreeKey& operator=(const TLinkFreeKey&) = delete;
 
   HKEY Key() const { return key_; }
+  // Why the last Descend stopped: the platform's error, or ERROR_CANT_ACCESS_FILE for a link.
+  LONG Error() const { return error_; }
+  // Hands the key reached over to the caller, who closes it.
+  HKEY Release() {
+    const HKEY key = key_;
+    key_ = base_;
+    return key;
+  }
 
   // Descends through names[0, count): Absent when one does not exist, Failed when one cannot be
   // opened or is a link (the path then names a key elsewhere than it says, so nothing below it is
@@ -112,13 +120,16 @@ class TLinkFreeKey {
   TRegDeleteResult Descend(const std::vector<std::wstring>& names, size_t count, REGSAM access) {
     for (size_t i = 0; i < count; ++i) {
       HKEY next;
-      const LONG opened = RegOpenKeyExW(key_, names[i].c_str(), REG_OPTION_OPEN_LINK,
-                                        KEY_QUERY_VALUE | (i + 1 == count ? access : 0), &next);
-      if (opened == ERROR_FILE_NOT_FOUND) return TRegDeleteResult::Absent;
-      if (opened != ERROR_SUCCESS) return TRegDeleteResult::Failed;
+      error_ = RegOpenKeyExW(key_, names[i].c_str(), REG_OPTION_OPEN_LINK,
+                             KEY_QUERY_VALUE | (i + 1 == count ? access : 0), &next);
+      if (error_ == ERROR_FILE_NOT_FOUND) return TRegDeleteResult::Absent;
+      if (error_ != ERROR_SUCCESS) return TRegDeleteResult::Failed;
       if (key_ != base_) RegCloseKey(key_);
       key_ = next;
-      if (IsLinkKey(key_)) return TRegDeleteResult::Failed;
+      if (IsLinkKey(key_)) {
+        error_ = ERROR_CANT_ACCESS_FILE;
+        return TRegDeleteResult::Failed;
+      }
     }
     return TRegDeleteResult::Deleted;
   }
@@ -126,6 +137,7 @@ class TLinkFreeKey {
  private:
   HKEY key_;
   HKEY base_;
+  LONG error_ = ERROR_SUCCESS;
 };
 
 }  // namespace
@@ -336,12 +348,24 @@ TRegDeleteResult DeleteRegValue(HKEY base, const std::wstring& path, const std::
   return deleted == ERROR_SUCCESS ? TRegDeleteResult::Deleted : TRegDeleteResult::Failed;
 }
 
+LONG OpenRegKeyWithoutLinks(HKEY base, const std::wstring& path, REGSAM access, HKEY& key) {
+  key = nullptr;
+  const std::vector<std::wstring> names = PathNames(path);
+  if (names.empty()) return ERROR_INVALID_PARAMETER;
+  TLinkFreeKey walk(base);
+  if (walk.Descend(names, names.size(), access) != TRegDeleteResult::Deleted) return walk.Error();
+  key = walk.Release();
+  return ERROR_SUCCESS;
+}
+
 bool TRegistry::DeleteKey(const std::wstring& path) {
   bool relative;
   std::wstring subPath = SplitRelative(path, relative);
   return DeleteRegKey(BaseKey(relative), subPath, true) != TRegDeleteResult::Failed;
 }
 
+// The open key was reached the ordinary way, through any link: the value is deleted by the path
+// instead, which refuses a link.
 bool TRegistry::DeleteValue(const std::wstring& name) {
-  return current_ && RegDeleteValueW(current_, name.c_str()) == ERROR_SUCCESS;
+  return current_ && DeleteRegValue(root_, currentPath_, name) == TRegDeleteResult::Deleted;
 }

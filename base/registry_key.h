@@ -66,6 +66,8 @@ class TRegistry {
   // Deletes the key with its whole subtree (path rules as OpenKey, through DeleteRegKey); true
   // when it is gone, also when it was not there; false when it remains or the path is empty.
   bool DeleteKey(const std::wstring& path);
+  // Deletes a value of the open key by its path (through DeleteRegValue): a key opened through a
+  // registry link loses nothing. False also when the value was not there.
   bool DeleteValue(const std::wstring& name);
 
  private:
@@ -100,6 +102,12 @@ bool DeleteRegSubKeys(HKEY base, const std::wstring& path);
 // registry link is never deleted (Failed), as it lies in another key than the one named. Absent:
 // the key or the value did not exist.
 TRegDeleteResult DeleteRegValue(HKEY base, const std::wstring& path, const std::wstring& name);
+
+// Opens the key `path` below `base` with `access` added, reached as DeleteRegValue reaches it: no
+// key along the path, the key itself included, may be a registry link. ERROR_SUCCESS with `key`
+// open (the caller closes it); otherwise the platform's error, ERROR_CANT_ACCESS_FILE for a link,
+// and `key` is null. For writers that must change only the key named.
+LONG OpenRegKeyWithoutLinks(HKEY base, const std::wstring& path, REGSAM access, HKEY& key);
 
 // A value of the open key as text, where a value that cannot be read as text (not of a string
 // type) counts as empty: for readers that list what they find and must not stop at one odd value.

@@ -244,6 +244,11 @@ TEST(RegistryKey, NothingIsDeletedBelowALinkAlongThePath) {
          reg.SetRootKey(HKEY_CURRENT_USER);
          return reg.OpenKey(L"\\" + test.Path(), false) && !reg.DeleteKey(L"Holder\\Link\\B");
        }},
+      {L"value of a key opened through the link", [&] {
+         TRegistry reg;
+         reg.SetRootKey(HKEY_CURRENT_USER);
+         return reg.OpenKey(L"\\" + below, false) && reg.ValueExists(L"v") && !reg.DeleteValue(L"v");
+       }},
   };
   for (const Case& c : cases) {
     EXPECT_TRUE(c.refused()) << c.what;

@@ -45,7 +45,8 @@ std::wstring DeleteKey(const TErrorRegItem& op) {
 std::wstring ResetValue(const TErrorRegItem& op) {
   if (Trim(KeyPath(op)).empty()) return NoKeyPath(op);
   HKEY key;
-  LONG rc = RegOpenKeyExW(op.RootKey, op.SubKey.c_str(), 0, KEY_SET_VALUE, &key);
+  // A link along the path would have the shipped data written into another key than the one named.
+  LONG rc = OpenRegKeyWithoutLinks(op.RootKey, KeyPath(op), KEY_SET_VALUE, key);
   // A key that is not there belongs to a part of the system this machine lacks.
   if (rc == ERROR_FILE_NOT_FOUND) return L"";
   if (rc != ERROR_SUCCESS) return Failure(KeyText(op) + L" could not be opened", rc);

@@ -212,6 +212,35 @@ TEST_F(RepairTest, AKeyDeletionNeverFollowsARegistryLink) {
   EXPECT_EQ(Value(L"Target\\Inner", L"v").first, DWORD(REG_SZ));
 }
 
+// A value is reset only in the key named: through a link as that key or along its path the shipped
+// data would be written into the link's target instead.
+TEST_F(RepairTest, AValueIsNeverResetThroughARegistryLink) {
+  SetSz(L"Target", L"v", L"keep");
+  SetSz(L"Target\\Inner", L"v", L"keep");
+  SetSz(L"Plain", L"v", L"old");
+  ASSERT_TRUE(MakeTestRegistryLink(Key(L"Link"), Key(L"Target")));
+  const std::wstring text = L"new";
+  const std::vector<BYTE> data(reinterpret_cast<const BYTE*>(text.c_str()),
+                              reinterpret_cast<const BYTE*>(text.c_str() + text.size() + 1));
+  struct Case {
+    const wchar_t* sub;
+    bool refused;
+  } cases[] = {{L"Link", true}, {L"Link\\Inner", true}, {L"Plain", false}};
+  for (const Case& c : cases) {
+    TErrorRegItem op;
+    op.RootKey = HKEY_CURRENT_USER;
+    op.SubKey = Key(c.sub);
+    op.OPType = opResetValue;
+    op.ValueName = L"v";
+    op.ValueType = REG_SZ;
+    op.Data = data;
+    EXPECT_EQ(ApplyOperation(op).empty(), !c.refused) << WideToUtf8(c.sub);
+  }
+  EXPECT_NE(Value(L"Target", L"v").second, data);
+  EXPECT_NE(Value(L"Target\\Inner", L"v").second, data);
+  EXPECT_EQ(Value(L"Plain", L"v").second, data);
+}
+
 TEST_F(RepairTest, AKeyPathWithBackslashesAroundItNamesTheSameKey) {
   MakeKey(L"Around\\Inner");
   TErrorRegItem op;
