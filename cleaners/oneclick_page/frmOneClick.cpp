@@ -252,7 +252,11 @@ void TfrmOneClick::btnScanClick(TObject* Sender) {
   RegistryEngine().ScanState = kRegStateRunning;
   for (TAreaIndex index : kScanOrder) {
     if (!areas_[index].Option->Checked()) continue;
-    if (stop_.Requested()) break;
+    if (stop_.Requested()) {
+      // Skipped by the abort: its label says so instead of "Scan in progress".
+      ShowAbortLabel(index);
+      continue;
+    }
     if (!ScanArea(index)) return;
   }
   aborted_ = stop_.Requested();
@@ -412,13 +416,15 @@ bool TfrmOneClick::ScanArea(TAreaIndex index) {
       SetAreaLook(area, true);
     }
   }
-  if (stop.Requested() && !area.Failed) {
-    const std::wstring text = area.Label->Caption();
-    area.Label->SetCaption(index == kJunk || index == kReg ? text + L" (User Cancelled)"
-                                                           : std::wstring(kAbortSummaries[index]));
-  }
+  if (stop.Requested() && !area.Failed) ShowAbortLabel(index);
   RebuildSummary();
   return true;
+}
+
+void TfrmOneClick::ShowAbortLabel(TAreaIndex index) {
+  TLabel* label = areas_[index].Label;
+  label->SetCaption(index == kJunk || index == kReg ? label->Caption() + L" (User Cancelled)"
+                                                    : std::wstring(kAbortSummaries[index]));
 }
 
 void TfrmOneClick::btnClick(TObject* Sender) {

@@ -138,6 +138,8 @@ class TfrmOneClick : public TForm, public TOneClickStart {
   void SetAreaLook(TArea& area, bool good);
   // Runs one area's scan; false when the page went away meanwhile.
   bool ScanArea(TAreaIndex index);
+  // The label of an area that an abort ended or skipped.
+  void ShowAbortLabel(TAreaIndex index);
   bool RepairArea(TAreaIndex index);
   void RepairAll();
   void TakeTickedRows();

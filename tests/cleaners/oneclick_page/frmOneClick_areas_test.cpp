@@ -1,7 +1,7 @@
 // One-click maintenance over its repair areas on fixture data: the ActiveX, file-association and
 // system areas each scanned alone and repaired with one row unticked (one table, one rule: the
-// ticked rows change the registry, the unticked row stays), and all six areas in one run with
-// the records it writes and what really changed.
+// ticked rows change the registry, the unticked row stays), all six areas in one run with the
+// records it writes and what really changed, and an abort in each area with "Re-Scan".
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -134,11 +134,18 @@ TEST_F(OneClickAreasTest, EachRepairAreaRepairsOnlyItsTickedRows) {
   EXPECT_TRUE(boxes.empty());
 }
 
-// The stored scan score, from the counts the page found with every area ticked and completed:
-// the terms in twentieths of a point, the sum rounded half to even.
-int AllAreasScanPoint(long long junk, long long reg, long long unblocked, long long files, long long fixes) {
-  const long long twentieths = std::max(300 - junk, 100LL) + std::max(1000 - reg, 200LL) + 200 +
-                               std::max(200 - 10 * unblocked, 60LL) + (files > 0 ? 60 : 100) + (fixes > 0 ? 60 : 100);
+// The stored scan score from what the page found: the terms in twentieths of a point (an area
+// left out or not completed at its lower value), the sum rounded half to even.
+int StoredScanPoint(const TfrmOneClick& page) {
+  auto done = [&](TArea area) { return page.Area(area).Done; };
+  auto found = [&](TArea area) { return page.Area(area).Found; };
+  const long long twentieths =
+      (done(TfrmOneClick::kJunk) ? std::max(300 - found(TfrmOneClick::kJunk), 100LL) : 100) +
+      (done(TfrmOneClick::kReg) ? std::max(1000 - found(TfrmOneClick::kReg), 200LL) : 200) +
+      (done(TfrmOneClick::kHis) ? 200 : 100) +
+      (done(TfrmOneClick::kActiveX) ? std::max(200 - 10 * found(TfrmOneClick::kActiveX), 60LL) : 60) +
+      (done(TfrmOneClick::kFile) && found(TfrmOneClick::kFile) <= 0 ? 100 : 60) +
+      (done(TfrmOneClick::kSys) && found(TfrmOneClick::kSys) <= 0 ? 100 : 60);
   long long point = twentieths / 20;
   const long long rest = twentieths % 20;
   if (rest > 10 || (rest == 10 && point % 2 == 1)) ++point;
@@ -180,7 +187,7 @@ TEST_F(OneClickAreasTest, AllSixAreasInOneRunWithTheirRecords) {
   int point = 0, found = 0, cleaned = 0;
   TDateTime when = 0;
   LoadLastOneClickInfo(point, when, found, cleaned);
-  EXPECT_EQ(point, AllAreasScanPoint(junk.Found, reg.Found, 2, 2, 3));
+  EXPECT_EQ(point, StoredScanPoint(*page));
   EXPECT_EQ(found, junk.Found + reg.Found + 1 + 2 + 2 + 3) << "the evidence area counts once";
   EXPECT_EQ(cleaned, 0);
   TDateTime regWhen = 0, wasteWhen = 0;
@@ -248,6 +255,86 @@ TEST_F(OneClickAreasTest, AllSixAreasInOneRunWithTheirRecords) {
   EXPECT_EQ(wasteFound, junk.Found);
   EXPECT_EQ(wasteCleaned, 2);
   EXPECT_GE(LoadLastHisInfo(), start - 1.0 / 24);
+}
+
+}  // namespace
+
+namespace {
+
+// The areas in the order the scan takes them.
+const TArea kScanOrder[] = {TfrmOneClick::kReg,     TfrmOneClick::kJunk, TfrmOneClick::kHis,
+                            TfrmOneClick::kActiveX, TfrmOneClick::kFile, TfrmOneClick::kSys};
+
+const wchar_t* const kAbortSummary[] = {
+    L"Scan Abort!Please take full scan to junk file cleaner.",
+    L"Scan Abort!Please take full scan to registry cleaner.",
+    L"Scan Abort!Please take full scan to clean up privacy.",
+    L"Scan Abort!Please take full scan to protect system.",
+    L"Scan Abort!Please take full scan to file assciation scan.",
+    L"Scan Abort!Please take full scan to optimize system.",
+};
+
+// The line of an area in the summary list: the ticked areas in area order.
+std::wstring SummaryLineOf(TfrmOneClick* page, TArea area) {
+  size_t line = 0;
+  for (int i = 0; i < area; ++i) line += page->Area(static_cast<TArea>(i)).Option->Checked() ? 1 : 0;
+  const std::vector<std::wstring> lines = page->SummaryLines();
+  return line < lines.size() ? lines[line] : L"<no line>";
+}
+
+// "Abort" answered Yes as each area in turn comes up (before its work starts), then "Re-Scan"
+// for the next: the areas before it completed, it and every later one did not; each of those
+// says it was aborted (none still reads "Scan in progress") and keeps its abort line in the
+// summary; the score counts them at their lower values. Every option is ticked; after the first
+// case the registry area is left out, so that no case waits for a whole registry scan.
+TEST_F(OneClickAreasTest, AnAbortInEachAreaSkipsTheRest) {
+  SeedFixAreas();
+  TfrmOneClick* page = OpenWith(TOneClickOptions{true, true, true, true, true, true});
+  ASSERT_NE(page, nullptr);
+  for (size_t at = 0; at < std::size(kScanOrder); ++at) {
+    const TArea abortIn = kScanOrder[at];
+    SCOPED_TRACE(abortIn);
+    if (at == 1) page->chkReg->SetChecked(false);
+    TTabSheet* sheet = page->Area(abortIn).Sheet;
+    bool asked = false;
+    onPump = [&] {
+      if (asked || !page->Scanning() || page->pgcScan->ActivePage() != sheet) return;
+      asked = true;
+      page->btn->Click();
+    };
+    boxes.clear();
+    if (at == 0)
+      page->StartScan();
+    else
+      page->btn->Click();  // Re-Scan
+    onPump = nullptr;
+    ASSERT_TRUE(asked);
+    EXPECT_EQ(BoxesShown(), std::vector<std::wstring>{L"Sure want to stop Scaning?|Quillstead v4.1"});
+    EXPECT_EQ(page->btn->Caption(), L"Re-Scan");
+    EXPECT_FALSE(NavigationLocked());
+    EXPECT_FALSE(page->tmr1->Enabled());
+
+    EXPECT_EQ(page->SummaryLines().size(), static_cast<size_t>(page->CheckedOptionCount()));
+    for (size_t i = 0; i < std::size(kScanOrder); ++i) {
+      const TArea area = kScanOrder[i];
+      const TfrmOneClick::TArea& shown = page->Area(area);
+      if (!shown.Option->Checked()) continue;
+      SCOPED_TRACE(area);
+      EXPECT_EQ(shown.Done, i < at);
+      EXPECT_FALSE(shown.Failed);
+      EXPECT_NE(shown.Label->Caption(), L"Scan in progress") << "no area is scanning any more";
+      if (i >= at) {
+        EXPECT_EQ(SummaryLineOf(page, area), kAbortSummary[area]);
+        EXPECT_EQ(shown.Good, 0);
+      } else {
+        EXPECT_NE(SummaryLineOf(page, area), kAbortSummary[area]);
+      }
+    }
+    int point = 0, found = 0, cleaned = 0;
+    TDateTime when = 0;
+    LoadLastOneClickInfo(point, when, found, cleaned);
+    EXPECT_EQ(point, StoredScanPoint(*page));
+  }
 }
 
 }  // namespace
