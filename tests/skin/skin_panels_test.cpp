@@ -113,6 +113,28 @@ TEST_F(SkinPanelsTest, TheGroupBoxCaptionInterruptsTheFramesTopLine) {
   EXPECT_EQ(picture.Pixel(right + 3, y), shadow);
 }
 
+TEST_F(SkinPanelsTest, ADialogGroupBoxKeepsItsNativePaintingUnderTheSkinFrame) {
+  HWND w = CreateWindowExW(0, L"BUTTON", L"Plain", WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 10, 140, 240, 100,
+                           form->Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(w, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
+  TSkinDecision decision;
+  decision.Kind = TSkinnerKind::GroupBox;
+  TSkinControl* skinner = MakeSkinner(TSkinnerKind::GroupBox, skinForm, decision);
+  skinner->AttachWindow(w, data, nullptr, skinForm);
+  EXPECT_EQ(skinner->Mode, 0);
+  HDC dc = CreateCompatibleDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+  SIZE zero{};
+  GetTextExtentPoint32A(dc, "0", 1, &zero);
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  const TBitmap picture = PaintedPicture(w);
+  EXPECT_EQ(picture.Pixel(200, GroupFrameTop(zero.cy)), shadow);
+  EXPECT_EQ(picture.Pixel(1, 60), shadow);
+  EXPECT_EQ(picture.Pixel(0, 60), face);  // the native frame painted over with the face colour
+  DestroyWindow(w);
+}
+
 TEST_F(SkinPanelsTest, APanelIsRecolouredAndGetsItsColourBack) {
   auto* panel = new TPanel(form);
   panel->SetParent(form);

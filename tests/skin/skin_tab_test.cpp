@@ -271,6 +271,35 @@ TEST_F(SkinTabTest, ATabSetDrawsTheTabsThatFitFromTheTabsImageUpsideDown) {
   EXPECT_EQ(picture.Pixel(5 + one + two + four + 2, y), ColorToRGB(skinner->SkinFaceColour()));
 }
 
+TEST_F(SkinTabTest, APlainTabWindowIsSkinnedWithItsCaptions) {
+  HWND w = CreateWindowExA(0, "SysTabControl32", "", WS_CHILD | WS_VISIBLE, 10, 10, 300, 120, form->Handle(), nullptr,
+                           GetModuleHandleW(nullptr), nullptr);
+  ASSERT_NE(w, nullptr);
+  SendMessageW(w, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
+  for (const char* caption : {"Alpha", "Beta"}) {
+    TCITEMA item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = const_cast<char*>(caption);
+    SendMessageA(w, TCM_INSERTITEMA, 99, reinterpret_cast<LPARAM>(&item));
+  }
+  skinForm->SkinChildWindow(w);
+  auto* skinner = dynamic_cast<TSkinTab*>(skinForm->FindSkinControlByHandle(w));
+  ASSERT_NE(skinner, nullptr);
+  EXPECT_FALSE(skinner->Closable);
+  const TBitmap picture = PaintedPicture(w);
+  for (int tab = 0; tab < 2; ++tab) {
+    const RECT r = ItemRect(w, tab);
+    const COLORREF frame = tab == 0 ? selected : normal;
+    EXPECT_EQ(picture.Pixel(r.left + 2, (r.top + r.bottom) / 2), frame);
+    // The caption, read from the window, is drawn across the middle of the tab.
+    bool text = false;
+    for (int x = r.left + 4; x < r.right - 4; ++x) text = text || picture.Pixel(x, (r.top + r.bottom) / 2 + 1) != frame;
+    EXPECT_TRUE(text) << tab;
+  }
+  DestroyWindow(w);
+  EXPECT_EQ(skinForm->FindSkinControlByHandle(w), nullptr);
+}
+
 TEST_F(SkinTabTest, TheDiscoveryGivesEachTabControlItsSkinner) {
   TSkinControlTypes types;
   types.Include(TSkinControlType::xcTab);
