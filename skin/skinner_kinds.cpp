@@ -7,6 +7,7 @@
 #include "skin/skin_date_time.h"
 #include "skin/skin_edit.h"
 #include "skin/skin_group_box.h"
+#include "skin/skin_media_player.h"
 #include "skin/skin_menu_button.h"
 #include "skin/skin_progress.h"
 #include "skin/skin_speed_button.h"
@@ -54,6 +55,7 @@ const TKindEntry kBuiltKinds[] = {
     {TSkinnerKind::BitButton, MakeBitButton},
     {TSkinnerKind::SpeedButton, MakeSpeedButton},
     {TSkinnerKind::MenuButton, MakeAs<TSkinMenuButton>},
+    {TSkinnerKind::MediaPlayer, MakeAs<TSkinMP>},
     {TSkinnerKind::Progress, MakeAs<TSkinProgress>},
     {TSkinnerKind::TrackBar, MakeAs<TSkinTrackBar>},
     {TSkinnerKind::CheckBox, MakeAs<TSkinCheckBox>},

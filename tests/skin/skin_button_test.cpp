@@ -6,26 +6,18 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <vector>
 
 #include "gui/buttons.h"
 #include "gui/forms.h"
 #include "gui/status_bar.h"
 #include "gui_test_support.h"
-#include "packed_skin.h"
-#include "paint_probe.h"
 #include "skin/skin_button.h"
 #include "skin/skin_check_box.h"
-#include "skin/skin_data.h"
-#include "skin/skin_elements.h"
-#include "skin/img_util.h"
-#include "skin/skin_form.h"
-#include "skin/skin_manager.h"
 #include "skin/skin_menu_button.h"
 #include "skin/skin_speed_button.h"
 #include "skin/skinner_kinds.h"
-#include "synthetic_skin.h"
+#include "synthetic_skin_test.h"
 
 namespace {
 
@@ -59,32 +51,8 @@ TBitmap Strip(const std::vector<COLORREF>& colours, int cellWidth, int height) {
   return strip;
 }
 
-class SkinButtonTest : public testing::Test {
+class SkinButtonTest : public SyntheticSkinTest {
  protected:
-  void SetUp() override {
-    form = new TForm(nullptr);
-    form->SetBounds(50, 50, 300, 200);
-    form->Show();
-    data = new TSkinData(form);
-    data->ReadSkinStream(OurStoredSkin());
-    synthetic = std::make_unique<TSyntheticSkin>(data->Elements);
-    const TDataSkinButton* faces = &data->Elements.Buttons;
-    ASSERT_EQ(faces->Frames(), 5);
-    kNormal = synthetic->Colour(faces, 1);
-    kPressed = synthetic->Colour(faces, 2);
-    kDisabled = synthetic->Colour(faces, 3);
-    kHot = synthetic->Colour(faces, 4);
-    kFocusedFace = synthetic->Colour(faces, 5);
-    ASSERT_NE(kNormal, 0u);
-    skinForm = new TWinSkinForm(nullptr);
-    skinForm->SkinData = data;
-    SetFocus(form->Handle());
-  }
-  void TearDown() override {
-    delete skinForm;
-    delete form;
-    FreeSkinManager();
-  }
   template <class T>
   T* Place(const wchar_t* caption) {
     auto* button = new T(form);
@@ -101,16 +69,6 @@ class SkinButtonTest : public testing::Test {
     skinner->AttachControl(skinForm, data, nullptr, false);
     return skinner;
   }
-  static TBitmap Picture(HWND window, bool erase = false) { return PaintedPicture(window, erase); }
-  static TBitmap Picture(TControl* control) { return PaintedPicture(control); }
-  // The pixel at (x, y) of what the window paints.
-  static COLORREF Probe(HWND window, int x = 3, int y = 3) { return Picture(window).Pixel(x, y); }
-
-  TForm* form = nullptr;
-  TSkinData* data = nullptr;
-  std::unique_ptr<TSyntheticSkin> synthetic;
-  COLORREF kNormal = 0, kPressed = 0, kDisabled = 0, kHot = 0, kFocusedFace = 0;
-  TWinSkinForm* skinForm = nullptr;
   int clicks = 0;
 };
 
@@ -270,7 +228,7 @@ TEST_F(SkinButtonTest, ACheckBoxTaggedTransparentShowsItsParentsBackground) {
   form->SetColor(static_cast<TColor>(parent));
   data->Elements.Buttons.CheckImage = Strip({RGB(50, 0, 0), RGB(0, 50, 0), RGB(0, 0, 50), RGB(50, 50, 0)}, 13, 13);
   data->Elements.Buttons.CheckFrames = 4;
-  const COLORREF face = static_cast<COLORREF>(SkinColourToRGB(data->Elements.ColourTable[kColourButtonFace]));
+  const COLORREF face = kFace;
   ASSERT_NE(face, parent);
   auto* see = Place<TCheckBox>(L"");
   see->SetTag(5555);
@@ -336,7 +294,7 @@ TEST_F(SkinButtonTest, ASpeedButtonShowsItsStatesAndClicksOnlyWhenReleasedOnIt) 
   auto at = MAKELPARAM(5, 5);
   const int gx = 41 + 1, gy = 11;  // centred; a computed margin is one pixel more on a speed button
   // Flat: the background only, until the mouse comes.
-  const COLORREF face = static_cast<COLORREF>(SkinColourToRGB(data->Elements.ColourTable[kColourButtonFace]));
+  const COLORREF face = kFace;
   EXPECT_EQ(Picture(button).Pixel(3, 3), face);
   EXPECT_EQ(Picture(button).Pixel(gx + 4, gy + 4), kGlyphUp);
   button->Perform(CM_MOUSEENTER, 0, reinterpret_cast<LPARAM>(button));

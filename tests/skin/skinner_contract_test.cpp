@@ -26,9 +26,11 @@
 #include "skin/skin_data.h"
 #include "skin/skin_form.h"
 #include "skin/skin_manager.h"
+#include "skin/skin_media_player.h"
 #include "skin/skin_messages.h"
 #include "skin/skinner_kinds.h"
 #include "tab_set_stand_in.h"
+#include "stand_in_media_player.h"
 
 namespace {
 
@@ -75,6 +77,7 @@ const std::map<K, TSample>& Samples() {
       {K::GroupBox, Sample<TGroupBox>()},
       {K::Box, Sample<TPanel>()},
       {K::StatusBar, Sample<TStatusBar>()},
+      {K::MediaPlayer, Sample<TStandInMediaPlayer>()},
   };
   return samples;
 }
@@ -114,8 +117,9 @@ TEST(SkinnerContract, EveryBuiltKind) {
     if (windowed) EXPECT_EQ(skinForm.FindSkinControlByHandle(windowed->Handle()), skinner) << name;
     if (!hooked) EXPECT_TRUE(skinForm.IsControlSkinned(control)) << name;
 
-    // It paints the control into a DC it is given.
-    const TBitmap picture = PaintedPicture(control);
+    // It paints the control into a DC it is given (the media player's look is its panel's).
+    auto* player = dynamic_cast<TSkinMP*>(skinner);
+    const TBitmap picture = player ? PaintedPicture(player->Overlay->Handle()) : PaintedPicture(control);
     // Faces fill the middle; a border skinner's frame lies in the top rows.
     bool painted = false;
     for (int y = 0; y <= 2; ++y) painted = painted || picture.Pixel(control->Width() / 2, y) != kUnpaintedColour;

@@ -35,6 +35,7 @@
 #include "skin/skin_manager.h"
 #include "skin/skin_status_bar.h"
 #include "skin_gallery_ids.h"
+#include "stand_in_media_player.h"
 #include "tab_set_stand_in.h"
 #include "window_picture.h"
 
@@ -53,7 +54,6 @@ namespace {
     static const TClassInfo info(QS_WIDE(#Name), &Base::StaticClass(), nullptr, {});             \
     return info;                                                                                \
   }
-QS_STAND_IN(TStandInMediaPlayer, TPanel)
 QS_STAND_IN(TStandInTabControl, TTabControl)
 QS_STAND_IN(TStandInMenuButton, TButton)
 QS_STAND_IN(TStandInCheckGroup, TPanel)
@@ -88,7 +88,11 @@ TForm* ButtonsWindow() {
   Place<TRadioButton>(group, 10, 20, 150, 20, L"Item one");
   Place<TRadioButton>(group, 10, 45, 150, 20, L"Item two");
   Place<TPanel>(f, 210, 105, 190, 40, L"Panel");
-  Place<TStandInMediaPlayer>(f, 210, 155, 190, 30, L"Media player");
+  // Five player buttons, pause disabled: the panel over the player shows a face for each.
+  auto* player = Place<TStandInMediaPlayer>(f, 210, 155, 190, 30);
+  player->SetVisibleButtons({TMPBtnType::btPlay, TMPBtnType::btPause, TMPBtnType::btStop, TMPBtnType::btPrev,
+                             TMPBtnType::btNext});
+  player->SetEnabledButtons({TMPBtnType::btPlay, TMPBtnType::btStop, TMPBtnType::btPrev, TMPBtnType::btNext});
   Place<TStandInTabControl>(f, 10, 200, 190, 32)->SetTabs({L"Tab", L"Control"});
   Place<TStandInMenuButton>(f, 210, 205, 120, 25, L"Menu button");
   Place<TButton>(f, 10, 240, 90, 25, L"Disabled")->SetEnabled(false);
