@@ -120,13 +120,18 @@ TWinSysButton* TWinSkinForm::CaptionButtonAt(POINT point) const {
 
 bool TWinSkinForm::HandleNcMouse(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   int sx = static_cast<short>(LOWORD(lParam)), sy = static_cast<short>(HIWORD(lParam));
-  TWinSysButton* button = CaptionButtonAt(ScreenToWindow(sx, sy));
+  const POINT point = ScreenToWindow(sx, sy);
+  TWinSysButton* button = CaptionButtonAt(point);
+  TMenuBtn* item = !button && MenuBar ? MenuBar->ItemAt(point) : nullptr;
   result = 0;
   switch (msg) {
     case WM_NCMOUSEMOVE:
       if (!IsActive) return true;
-      if (button) {
-        button->Hover();
+      if (button || item) {
+        if (button)
+          button->Hover();
+        else
+          item->Hover();
         return true;
       }
       if (HotObject) HotObject->Leave();
@@ -137,6 +142,16 @@ bool TWinSkinForm::HandleNcMouse(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT
       if (button) {
         if (!IsActive) SetForegroundWindow(Handle);
         button->Press();
+        return true;
+      }
+      if (item) {
+        if (!IsActive) SetForegroundWindow(Handle);
+        item->Press();
+        OpenMenuBarItem(item);
+        // The item may have gone with a rebuilt bar while its popup was open.
+        if (MenuBar && std::any_of(MenuBar->Items.begin(), MenuBar->Items.end(),
+                                   [item](const std::unique_ptr<TMenuBtn>& i) { return i.get() == item; }))
+          HotObject = item;
         return true;
       }
       if (ShowState == kShowMaximized && IsActive && wParam == HTCAPTION) {
@@ -154,7 +169,7 @@ bool TWinSkinForm::HandleNcMouse(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT
         }
         return true;
       }
-      return false;
+      return item != nullptr;
     case WM_NCLBUTTONDBLCLK:
       if (button) {
         if (button->Element->Action == 3 || button->Element->Action == 11) {
@@ -163,6 +178,8 @@ bool TWinSkinForm::HandleNcMouse(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT
         }
         return true;
       }
+      // The bar's own double click does nothing (the first click opened a popup).
+      if (item) return true;
       if (ShowState != kShowNormal) {
         RestoreWindow();
         return true;
@@ -207,12 +224,7 @@ void TWinSkinForm::CaptionButtonAction(int x, int y) {
     case 3:
     case 11:
     case 12:
-      // The system menu at the click; the owner-drawn menu joins it when the menus are skinned.
-      if (SystemMenu) {
-        UINT command = static_cast<UINT>(TrackPopupMenu(SystemMenu, TPM_RETURNCMD | TPM_RIGHTBUTTON, x + 1, y + 1, 0,
-                                                        Handle, nullptr));
-        if (command) PostMessageW(Handle, WM_SYSCOMMAND, command, 0);
-      }
+      ShowSystemMenu(POINT{x + 1, y + 1});
       break;
     case 4:
       PostMessageW(Handle, WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
@@ -256,7 +268,7 @@ void TWinSkinForm::HideButtonHint() {
 }
 
 void TWinSkinForm::HoverTick() {
-  if (!HotObject) return;
+  if (MenuTracking || !HotObject) return;
   POINT cursor;
   GetCursorPos(&cursor);
   POINT p = ScreenToWindow(cursor.x, cursor.y);

@@ -5,6 +5,7 @@
 #include "gui/application.h"
 #include "gui/controls.h"
 #include "gui/forms.h"
+#include "gui/menus.h"
 #include "gui/messages.h"
 #include "gui/timer.h"
 #include "skin/draw_primitives.h"
@@ -43,12 +44,15 @@ const TClassInfo& TWinSkinForm::StaticClass() {
   return info;
 }
 
-TWinSkinForm::TWinSkinForm(TComponent* owner) : TComponent(owner), captionFont_(LoadCaptionFont()) {}
+TWinSkinForm::TWinSkinForm(TComponent* owner)
+    : TComponent(owner), DoubleClickTime(GetDoubleClickTime()), captionFont_(LoadCaptionFont()) {}
 
 TWinSkinForm::~TWinSkinForm() {
   // A skinner freed with its form while the window still lives lets go of the window first.
   if (subclassed_ && SkinState != TSkinState::Destroying) Unhook();
+  ForgetMenuBarTracking(this);
   FreeSkinners();
+  FreeMenus(false);
   ClearCaptionButtons();
   if (SkinData) SkinData->HideCaptionHint();
   if (RegionOwned && Region && !IsWindow(Handle)) DeleteObject(Region);
@@ -109,8 +113,10 @@ void TWinSkinForm::HookIn(TSkinData* skinData) {
   IsUnicode = IsWindowUnicode(Handle) != FALSE;
   DialogClass = IsDialogClass(className);
   Subclass();
+  if (skinData->SkinControls().Contains(TSkinControlType::xcMenuItem) && Form) SetMainMenuOwnerDraw(Form, true);
   if (FrameSkinned) {
     NativeMenu = GetMenu(Handle);
+    if (NativeMenu && MdiKind != 2) MakeMenuBar();
     BuildFrameMetrics();
   } else {
     SkinState = TSkinState::Active;
@@ -211,6 +217,9 @@ void TWinSkinForm::VclWindowProc(TMessage& m) {
     case SKM_QUERYFORM:
       m.Result = m.LParam == SKM_KEY ? SKM_KEY : 1;
       return;
+    case CM_DIALOGCHAR:
+      DialogChar(m);
+      return;
     case CM_CONTROLLISTCHANGE:
       formChain_.CallDefault(m);
       // A control was placed: it is offered once the code placing it has set it up.
@@ -300,6 +309,25 @@ LRESULT TWinSkinForm::Stage2(UINT msg, WPARAM wParam, LPARAM lParam) {
       BuildIconBitmap();
       return r;
     }
+    case WM_COMMAND:
+      if (WmCommand(wParam)) return 0;
+      return Stage3(msg, wParam, lParam, true);
+    case WM_SYSCOMMAND: {
+      LRESULT result = 0;
+      if (WmSysCommand(wParam, lParam, result)) return result;
+      return Stage3(msg, wParam, lParam, true);
+    }
+    case WM_MENUSELECT:
+      MenuSelected(wParam, lParam);
+      return Stage3(msg, wParam, lParam, true);
+    case SKM_MENUBARCLICK:
+      MenuBarClick(lParam);
+      return 0;
+    case CM_MENUCHANGED: {
+      LRESULT result = 0;
+      MenuChanged(wParam, lParam, result);
+      return result;
+    }
     default:
       return Stage3(msg, wParam, lParam, true);
   }
@@ -329,6 +357,19 @@ LRESULT TWinSkinForm::Stage3(UINT msg, WPARAM wParam, LPARAM lParam, bool passDe
     case WM_NCLBUTTONUP:
     case WM_NCLBUTTONDBLCLK:
       if (HandleNcMouse(msg, wParam, lParam, result)) return result;
+      return CallOldProc(msg, wParam, lParam);
+    case WM_MEASUREITEM:
+      if (MeasureItem(lParam)) return TRUE;
+      return CallOldProc(msg, wParam, lParam);
+    case WM_DRAWITEM:
+      if (DrawItem(lParam)) return TRUE;
+      return CallOldProc(msg, wParam, lParam);
+    case WM_NCRBUTTONDOWN:
+      if (SkinData) SkinData->HideCaptionHint();
+      if (wParam == HTCAPTION && MdiKind != 2) {
+        ShowSystemMenu(POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
+        return 0;
+      }
       return CallOldProc(msg, wParam, lParam);
     case SKM_REPAINTNC:
       PaintNonClient(nullptr);
@@ -503,10 +544,11 @@ void TWinSkinForm::PaintNonClient(HDC dc) {
     PaintBorder(2, RECT{w - BorderRight, 0, w, h}, windowDc);
     PaintBorder(4, RECT{BorderLeft, h - BorderBottom, w - BorderRight, h}, windowDc);
     PaintTitleBar(windowDc);
-    if (MenuBarHeight > 0) {
-      RECT band{BorderLeft, BorderTop, w - BorderRight, BorderTop + MenuBarHeight};
+    RECT band{BorderLeft, BorderTop, w - BorderRight, BorderTop + MenuBarHeight};
+    if (MenuBar)
+      MenuBar->PaintMenuBar(windowDc, band);
+    else if (MenuBarHeight > 0)
       FillRect(windowDc, &band, SkinData->Elements.FaceBrush);
-    }
   }
   HotObject = nullptr;
   if (!dc) ReleaseDC(Handle, windowDc);
@@ -678,6 +720,8 @@ void TWinSkinForm::Notification(TComponent* component, TOperation operation) {
   TComponent::Notification(component, operation);
   if (operation != TOperation::opRemove) return;
   decided_.erase(static_cast<TControl*>(component));
+  if (MenuBar && MenuBar->Menu && component == static_cast<TComponent*>(MenuBar->Menu)) MenuBar->MenuFreed();
+  if (SystemMenuPopup && component == static_cast<TComponent*>(SystemMenuPopup)) SystemMenuPopup = nullptr;
 }
 
 void TWinSkinForm::AddSkinner(TSkinControl* skinner) {
@@ -718,6 +762,7 @@ void TWinSkinForm::SkinChanged() {
   if (Form) Form->SetColor(ToColorRef(SkinData->Elements.ColourTable[kColourButtonFace]));
   SkinState = TSkinState::Reskinning;
   if (FrameSkinned && Form) {
+    SetPopupOwnerDraw(Form, true);
     FitFrame(true);
     Form->SetHeight(Form->Height() + 1);
     Form->SetHeight(Form->Height() - 1);
@@ -732,6 +777,27 @@ void TWinSkinForm::Unhook() {
   HideButtonHint();
   RemoveSubclass();
   FreeSkinners();
+  // A window that lives on (the manager is going away) keeps its menu bar.
+  FreeMenus(SkinState != TSkinState::Destroying && IsWindow(Handle));
+}
+
+void TWinSkinForm::MakeMenuBar() {
+  MenuBar = std::make_unique<TWinSkinMenu>(this, SkinData);
+  MenuBarHeight = GetSystemMetrics(SM_CYMENU);
+  if (Form) {
+    MenuBar->Menu = Form->Menu();
+    // The bar forgets the framework's menu when it is freed before the window.
+    if (MenuBar->Menu) MenuBar->Menu->FreeNotification(this);
+  }
+  MenuBar->BuildMenuBar();
+}
+
+void TWinSkinForm::FreeMenus(bool giveMenuBack) {
+  delete SystemMenuPopup;
+  SystemMenuPopup = nullptr;
+  if (!MenuBar) return;
+  if (giveMenuBack && MenuBar->NativeMenu) SetMenu(Handle, MenuBar->NativeMenu);
+  MenuBar.reset();
 }
 
 void TWinSkinForm::Unskin() {
@@ -740,12 +806,17 @@ void TWinSkinForm::Unskin() {
   if (!subclassed_) return;
   RemoveSubclass();
   FreeSkinners();
+  if (Form) {
+    SetPopupOwnerDraw(Form, false);
+    if (SkinData && SkinData->SkinControls().Contains(TSkinControlType::xcMenuItem)) SetMainMenuOwnerDraw(Form, false);
+  }
   RestoreColor();
   if (!FrameSkinned) {
     if (Form && SkinState != TSkinState::Destroying) Form->Invalidate();
     return;
   }
   SetSysMenuStyle(false);
+  FreeMenus(true);
   if (SkinState != TSkinState::Destroying && (MdiKind == 2 || !IsChildWindow)) {
     RECT r;
     GetWindowRect(Handle, &r);

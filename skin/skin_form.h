@@ -16,11 +16,15 @@
 #include "skin/control_discovery.h"
 #include "skin/frame_rules.h"
 #include "skin/skin_hook.h"
+#include "skin/skin_menu_bar.h"
 #include "gui/memory_dc.h"
 #include "gui/pictures.h"
 
 class TControl;
 class TCustomForm;
+class TMenuItem;
+class TPopupMenu;
+class TCanvas;
 class TSkinControl;
 class TSkinData;
 class TTimer;
@@ -80,6 +84,25 @@ class TWinSkinForm : public TComponent, public TSkinHook {
   // Runs one tick of the hover timer (hint timing and leaving the hot button).
   void HoverTick();
 
+  // The menu bar: opening an item's popup (false when it has none), a click posted at an item
+  // (it ends the open popup and opens the item's), the item with a caption's accelerator.
+  bool OpenMenuBarItem(TMenuBtn* item);
+  void ClickMenuBarItem(TMenuBtn* item);
+  TMenuBtn* FindMenuBarAccel(wchar_t key) const;
+  void MenuBarClick(LPARAM screenPoint);
+  // The system menu at a screen point; a second call within the double-click time closes the
+  // window instead.
+  void ShowSystemMenu(POINT point);
+  void BuildSystemMenu();
+  // Handlers given to framework menu items drawn by the skin.
+  void DrawMenuItem(TMenuItem* item, TCanvas* canvas, const RECT& rect, bool selected);
+  void MeasurePopupItem(TMenuItem* item, TCanvas* canvas, int& width, int& height);
+  void MeasureVclMenuItem(TMenuItem* item, TCanvas* canvas, int& width, int& height);
+  // Switches the skin's drawing of the framework's popup menus (xcPopupMenu) and, with
+  // xcMenuItem, of the main menus' items on or off.
+  void SetPopupOwnerDraw(TComponent* root, bool on);
+  void SetMainMenuOwnerDraw(TComponent* root, bool on);
+
   HWND Handle = nullptr;
   std::wstring WindowClassName;
   TCustomForm* Form = nullptr;
@@ -108,6 +131,14 @@ class TWinSkinForm : public TComponent, public TSkinHook {
   int RightButtonsWidth = 0;
   HMENU NativeMenu = nullptr;
   HMENU SystemMenu = nullptr;
+  // The skinned menu bar (a window with a native bar and a skinned frame, not an MDI child).
+  std::unique_ptr<TWinSkinMenu> MenuBar;
+  bool MenuTracking = false;      // a menu-bar popup is open
+  HMENU OpenPopupMenu = nullptr;  // the submenu of the bar item whose popup is open
+  // The owner-drawn stand-in of the system menu, made anew at every show; owned.
+  TPopupMenu* SystemMenuPopup = nullptr;
+  DWORD LastSysMenuTick = 0;
+  DWORD DoubleClickTime = 0;
   HWND OwnerWindow = nullptr;
   std::vector<std::unique_ptr<TWinSysButton>> CaptionButtons;
   TNCObject* HotObject = nullptr;
@@ -173,6 +204,16 @@ class TWinSkinForm : public TComponent, public TSkinHook {
   void FreeSkinners();
   void DoAfterSkinForm();
   void RestoreColor();
+  void MakeMenuBar();
+  void FreeMenus(bool giveMenuBack);
+  void MenuSelected(WPARAM wParam, LPARAM lParam);
+  bool DialogChar(TMessage& m);
+  bool WmSysCommand(WPARAM wParam, LPARAM lParam, LRESULT& result);
+  void MenuChanged(WPARAM wParam, LPARAM lParam, LRESULT& result);
+  bool WmCommand(WPARAM wParam);
+  bool MeasureItem(LPARAM lParam);
+  bool DrawItem(LPARAM lParam);
+  void MeasureRawItem(MEASUREITEMSTRUCT& item);
 
   bool subclassed_ = false;
   TFormChainHook formChain_{this};

@@ -27,6 +27,10 @@ bool PngEncoder(CLSID& clsid) {
 bool SaveWindowPicture(HWND wnd, const std::wstring& file) {
   RECT r;
   GetWindowRect(wnd, &r);
+  return SaveScreenPicture(r, file);
+}
+
+bool SaveScreenPicture(const RECT& r, const std::wstring& file) {
   const int w = r.right - r.left, h = r.bottom - r.top;
   if (w <= 0 || h <= 0) return false;
   HDC screen = GetDC(nullptr);

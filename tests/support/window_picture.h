@@ -7,3 +7,5 @@
 #include <string>
 
 bool SaveWindowPicture(HWND wnd, const std::wstring& file);
+// The screen's pixels inside rect (a window with its open menu, say).
+bool SaveScreenPicture(const RECT& rect, const std::wstring& file);

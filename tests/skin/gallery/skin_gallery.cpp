@@ -212,18 +212,34 @@ TForm* TabsAndPanelsWindow() {
   return f;
 }
 
+// A menu bar whose popups show every kind of item: shortcuts, a disabled and a checked item,
+// separators and a nested submenu.
+TMenuItem* AddMenuItem(TMenu* menu, TMenuItem* parent, const wchar_t* caption, TShortCut shortCut = scNone) {
+  auto* item = new TMenuItem(menu);
+  item->SetCaption(caption);
+  item->SetShortCut(shortCut);
+  parent->Add(item);
+  return item;
+}
+
 TMainMenu* MenuBar(TForm* owner) {
   auto* menu = new TMainMenu(owner);
-  for (const wchar_t* top : {L"&File", L"&Edit", L"&View"}) {
-    auto* item = new TMenuItem(menu);
-    item->SetCaption(top);
-    menu->Items()->Add(item);
-    for (const wchar_t* sub : {L"&Open", L"-", L"&Close"}) {
-      auto* child = new TMenuItem(menu);
-      child->SetCaption(sub);
-      item->Add(child);
-    }
-  }
+  TMenuItem* file = AddMenuItem(menu, menu->Items(), L"&File");
+  AddMenuItem(menu, file, L"&Open", ShortCut('O', {TShiftStateFlag::ssCtrl}));
+  AddMenuItem(menu, file, L"&Save", ShortCut('S', {TShiftStateFlag::ssCtrl}))->SetEnabled(false);
+  AddMenuItem(menu, file, L"-");
+  AddMenuItem(menu, file, L"&Close");
+  TMenuItem* edit = AddMenuItem(menu, menu->Items(), L"&Edit");
+  AddMenuItem(menu, edit, L"&Undo", ShortCut('Z', {TShiftStateFlag::ssCtrl}));
+  AddMenuItem(menu, edit, L"-");
+  AddMenuItem(menu, edit, L"Cu&t", ShortCut('X', {TShiftStateFlag::ssCtrl}));
+  AddMenuItem(menu, edit, L"&Copy", ShortCut('C', {TShiftStateFlag::ssCtrl}));
+  AddMenuItem(menu, edit, L"&Paste")->SetEnabled(false);
+  TMenuItem* view = AddMenuItem(menu, menu->Items(), L"&View");
+  AddMenuItem(menu, view, L"&Status bar")->SetChecked(true);
+  TMenuItem* zoom = AddMenuItem(menu, view, L"&Zoom");
+  AddMenuItem(menu, zoom, L"Zoom &in");
+  AddMenuItem(menu, zoom, L"Zoom &out");
   return menu;
 }
 
@@ -273,17 +289,45 @@ BOOL CALLBACK FindOpenMenu(HWND w, LPARAM found) {
   return TRUE;
 }
 
-void CALLBACK ShootPopup(HWND, UINT, UINT_PTR id, DWORD) {
+// Each open menu is pictured from a timer inside its menu loop: the menu alone, or together
+// with the window it belongs to.
+struct TMenuShot {
+  std::wstring File;
+  HWND Window = nullptr;  // pictured with the menu when set
+  int Tries = 0;
+  bool Done = false;
+};
+TMenuShot g_menuShot;
+
+void CALLBACK ShootMenu(HWND, UINT, UINT_PTR id, DWORD) {
   HWND menu = nullptr;
   EnumThreadWindows(GetCurrentThreadId(), &FindOpenMenu, reinterpret_cast<LPARAM>(&menu));
-  static int tries = 0;
-  if (!menu && ++tries < 50) return;
+  if (!menu && ++g_menuShot.Tries < 50) return;
   KillTimer(nullptr, id);
   if (menu) {
     Sleep(100);
-    SaveWindowPicture(menu, g_shots + L"\\popup_menu.png");
+    RECT r;
+    GetWindowRect(menu, &r);
+    if (g_menuShot.Window) {
+      RECT window;
+      GetWindowRect(g_menuShot.Window, &window);
+      UnionRect(&r, &r, &window);
+    }
+    SaveScreenPicture(r, g_shots + L"\\" + g_menuShot.File);
   }
+  g_menuShot.Done = true;
   EndMenu();
+}
+
+void StartMenuShot(const std::wstring& file, HWND window) {
+  g_menuShot = TMenuShot{file, window};
+  SetTimer(nullptr, 0, 50, &ShootMenu);
+}
+
+// Pumps until the shot of a menu opened by a posted message is taken, at most a few seconds.
+void WaitForMenuShot() {
+  for (DWORD until = GetTickCount() + 5000; !g_menuShot.Done && GetTickCount() < until;)
+    Application->ProcessMessages(), Sleep(10);
 }
 
 }  // namespace
@@ -350,8 +394,18 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     };
     for (auto& w : windows) shoot(w.second->Handle(), w.first);
     shoot(plain, L"plain_dialog");
-    SetTimer(nullptr, 0, 50, &ShootPopup);
+    StartMenuShot(L"popup_menu.png", nullptr);
     g_popup->Popup(60, 400);
+    // The menu bar's Edit popup, opened as Alt+E does, and the skinned system menu.
+    SetForegroundWindow(main->Handle());
+    StartMenuShot(L"menu_bar_popup.png", main->Handle());
+    PostMessageW(main->Handle(), WM_SYSCOMMAND, SC_KEYMENU, L'e');
+    WaitForMenuShot();
+    StartMenuShot(L"system_menu.png", main->Handle());
+    RECT frame;
+    GetWindowRect(main->Handle(), &frame);
+    PostMessageW(main->Handle(), WM_NCRBUTTONDOWN, HTCAPTION, MAKELPARAM(frame.left + 60, frame.top + 10));
+    WaitForMenuShot();
     for (auto& w : windows) delete w.second;
   } else {
     Application->Run();
