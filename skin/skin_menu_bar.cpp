@@ -30,7 +30,6 @@ COLORREF TableColour(const TSkinData* data, int index) {
 struct TMenuBarTracking {
   TWinSkinForm* Form = nullptr;
   int OpenIndex = -1;
-  TMenuSelection Selection;
   POINT LastMouse{};
   HHOOK Hook = nullptr;
   bool FirstMessage = false;  // the popup's first message has been seen
@@ -51,6 +50,37 @@ HWND ShownMenuWindow() {
   HWND found = nullptr;
   EnumThreadWindows(GetCurrentThreadId(), &FindShownMenuWindow, reinterpret_cast<LPARAM>(&found));
   return found;
+}
+
+BOOL CALLBACK CountShownMenuWindow(HWND window, LPARAM count) {
+  if (IsWindowVisible(window) && GetWindowClassName(window) == L"#32768") ++*reinterpret_cast<int*>(count);
+  return TRUE;
+}
+
+int HighlightedItem(HMENU menu) {
+  const int count = GetMenuItemCount(menu);
+  for (int i = 0; i < count; ++i)
+    if (GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) & MF_HILITE) return i;
+  return -1;
+}
+
+// Where the highlighted item is, read from the menus themselves: the menu does not say when
+// closing a submenu moves the selection back to its parent item. Each shown menu window past
+// the bar's popup is one open submenu level.
+TMenuSelection CurrentSelection(HMENU open) {
+  int shown = 0;
+  EnumThreadWindows(GetCurrentThreadId(), &CountShownMenuWindow, reinterpret_cast<LPARAM>(&shown));
+  TMenuSelection selection;
+  HMENU menu = open;
+  for (int depth = 0; menu; ++depth) {
+    const int item = HighlightedItem(menu);
+    if (item < 0) return selection;
+    HMENU submenu = GetSubMenu(menu, item);
+    selection = TMenuSelection{true, depth == 0, submenu != nullptr};
+    if (!submenu || shown <= depth + 1) return selection;
+    menu = submenu;
+  }
+  return selection;
 }
 
 LRESULT CALLBACK MenuBarHook(int code, WPARAM wParam, LPARAM lParam) {
@@ -74,7 +104,7 @@ LRESULT CALLBACK MenuBarHook(int code, WPARAM wParam, LPARAM lParam) {
       if (msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE) {
         g_tracking.Moving = false;
       } else if (g_tracking.OpenIndex >= 0 && count > 0) {
-        const TBarMove move = ArrowKeyMove(msg->wParam, g_tracking.Selection);
+        const TBarMove move = ArrowKeyMove(msg->wParam, CurrentSelection(form->OpenPopupMenu));
         if (move != TBarMove::None)
           taken = bar.Items[static_cast<size_t>(AdjacentMenuBarItem(g_tracking.OpenIndex, count, move == TBarMove::Next))].get();
       }
@@ -105,7 +135,6 @@ LRESULT CALLBACK MenuBarHook(int code, WPARAM wParam, LPARAM lParam) {
 void InstallMenuBarHook() {
   g_tracking.Moving = false;
   g_tracking.FirstMessage = false;
-  g_tracking.Selection = TMenuSelection{};
   GetCursorPos(&g_tracking.LastMouse);
   if (!g_tracking.Hook)
     g_tracking.Hook = SetWindowsHookExW(WH_MSGFILTER, &MenuBarHook, nullptr, GetCurrentThreadId());
@@ -114,7 +143,6 @@ void InstallMenuBarHook() {
 void RemoveMenuBarHook() {
   if (g_tracking.Hook) UnhookWindowsHookEx(g_tracking.Hook);
   g_tracking.Hook = nullptr;
-  g_tracking.Selection = TMenuSelection{};
   g_tracking.OpenIndex = -1;
   g_tracking.FirstMessage = false;
 }
@@ -362,9 +390,6 @@ void TWinSkinForm::MenuSelected(WPARAM wParam, LPARAM lParam) {
     return;
   }
   g_tracking.Moving = false;
-  g_tracking.Selection.Selected = true;
-  g_tracking.Selection.InOpenPopup = reinterpret_cast<HMENU>(lParam) == OpenPopupMenu;
-  g_tracking.Selection.HasSubmenu = (HIWORD(wParam) & MF_POPUP) != 0;
 }
 
 bool TWinSkinForm::DialogChar(TMessage& m) {

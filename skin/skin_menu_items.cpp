@@ -164,7 +164,7 @@ void TWinSkinForm::DrawMenuItem(TMenuItem* item, TCanvas* canvas, const RECT& re
 
 void TWinSkinForm::MeasurePopupItem(TMenuItem* item, TCanvas* canvas, int& width, int& height) {
   item->MeasureItem(canvas, width, height);
-  width += (SkinData ? MenuItemLeftMargin(*SkinData) : 0) + (item->GetImageList() ? 12 : 35);
+  width += item->GetImageList() ? (SkinData ? MenuItemLeftMargin(*SkinData) : 0) + 12 : 35;
 }
 
 void TWinSkinForm::MeasureVclMenuItem(TMenuItem* item, TCanvas* canvas, int& width, int& height) {
