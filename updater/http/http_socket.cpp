@@ -1,10 +1,9 @@
 #include "updater/http/http_socket.h"
 
-#include <ws2tcpip.h>
-
 #include <algorithm>
 
 #include "base/strings.h"
+#include "updater/http/host_lookup.h"
 #include "updater/http/http_error.h"
 
 namespace {
@@ -96,28 +95,23 @@ bool THttpSocket::WaitUntilReady(bool write, const TDeadline& deadline) {
 void THttpSocket::Connect(const std::wstring& host, int port, const TDeadline& deadline) {
   Close();
   StartWinsock();
-  ADDRINFOW hints = {};
-  hints.ai_family = AF_INET;
-  hints.ai_socktype = SOCK_STREAM;
-  hints.ai_protocol = IPPROTO_TCP;
-  ADDRINFOW* found = nullptr;
-  if (GetAddrInfoW(host.c_str(), IntToStr(port).c_str(), &hints, &found) != 0 || !found)
-    throw EHttpError(L"Host not found: " + host);
+  const std::vector<THostAddress> found = LookUpHost(host, port, deadline, [this] { TakeTurn(); });
   int error = 0;
   bool timedOut = false;
-  try {
-    for (ADDRINFOW* a = found; a && socket_ == INVALID_SOCKET && !timedOut; a = a->ai_next) {
-      SOCKET s = socket(a->ai_family, a->ai_socktype, a->ai_protocol);
-      if (s == INVALID_SOCKET) {
-        error = WSAGetLastError();
-        continue;
-      }
-      u_long nonBlocking = 1;
-      ioctlsocket(s, FIONBIO, &nonBlocking);
-      int size = kReceiveBufferBytes;
-      setsockopt(s, SOL_SOCKET, SO_RCVBUF, reinterpret_cast<const char*>(&size), sizeof size);
-      socket_ = s;  // closed by Close() on every way out
-      if (connect(s, a->ai_addr, static_cast<int>(a->ai_addrlen)) == 0) break;
+  for (size_t i = 0; i < found.size() && socket_ == INVALID_SOCKET && !timedOut; ++i) {
+    const THostAddress& a = found[i];
+    SOCKET s = socket(a.Family, a.SocketType, a.Protocol);
+    if (s == INVALID_SOCKET) {
+      error = WSAGetLastError();
+      continue;
+    }
+    u_long nonBlocking = 1;
+    ioctlsocket(s, FIONBIO, &nonBlocking);
+    int size = kReceiveBufferBytes;
+    setsockopt(s, SOL_SOCKET, SO_RCVBUF, reinterpret_cast<const char*>(&size), sizeof size);
+    socket_ = s;  // closed by Close() on every way out
+    try {
+      if (connect(s, reinterpret_cast<const sockaddr*>(&a.Address), a.Length) == 0) break;
       error = WSAGetLastError();
       if (WouldBlock(error)) {
         if (!WaitUntilReady(true, deadline)) {
@@ -130,14 +124,12 @@ void THttpSocket::Connect(const std::wstring& host, int port, const TDeadline& d
           if (error == 0) break;
         }
       }
+    } catch (...) {
       Close();
+      throw;
     }
-  } catch (...) {
-    FreeAddrInfoW(found);
     Close();
-    throw;
   }
-  FreeAddrInfoW(found);
   if (timedOut) throw EHttpTimeout(L"No connection to " + host + Format(L" within %lu ms", deadline.LengthMs()));
   if (socket_ == INVALID_SOCKET) throw EHttpError(SocketErrorText(error));
 }
