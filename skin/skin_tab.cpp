@@ -49,8 +49,12 @@ void TSkinTab::AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* c
   if (!Handle) return;
   WindowEnabled = !(GetWindowLongPtrW(Handle, GWL_STYLE) & WS_DISABLED);
   AttachCommon();
-  Closable = Control && TabsClosable(Control->Tag(), Control->InheritsFrom(L"TPageControl"),
-                                     GetEnumPropByName(Control, L"TabPosition") == L"tpTop");
+  Closable = ClosableNow();
+}
+
+bool TSkinTab::ClosableNow() const {
+  return Control && TabsClosable(Control->Tag(), Control->InheritsFrom(L"TPageControl"),
+                                 GetEnumPropByName(Control, L"TabPosition") == L"tpTop");
 }
 
 void TSkinTab::AttachWindow(HWND window, TSkinData* skinData, TCanvas* canvas, TWinSkinForm* form) {
@@ -157,6 +161,11 @@ std::wstring TSkinTab::TabText(int tab, int& image) const {
 
 void TSkinTab::DrawSkin(HDC dc, const RECT& rect) {
   if (!Handle || !SkinData) return;
+  // The control may have moved its tabs to another side since (its window made again).
+  if (TabPositionOf(static_cast<DWORD>(GetWindowLongPtrW(Handle, GWL_STYLE))) != TabPosition) {
+    LoadImages();
+    Closable = ClosableNow();
+  }
   RECT display = rect;
   SendMessageW(Handle, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
   const RECT pane = TabPaneRect(display, TabPosition);

@@ -38,6 +38,8 @@ class TSkinTab : public TSkinControl {
 
  private:
   void LoadImages();
+  // A page control with Tag 7777 and its tabs on top.
+  bool ClosableNow() const;
   // Skins the scroll arrows when they first appear; whether they show now.
   bool FindUpDown();
   void AttachCommon();

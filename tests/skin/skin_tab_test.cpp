@@ -24,6 +24,7 @@
 #include "skin/skin_messages.h"
 #include "skin/skin_tab.h"
 #include "skin/skinner_kinds.h"
+#include "skin/tab_rules.h"
 #include "synthetic_skin.h"
 #include "tab_set_stand_in.h"
 
@@ -186,6 +187,23 @@ TEST_F(SkinTabTest, APageTheFormFreedWhileAskedIsNotFreedAgain) {
   SendMessageW(w, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(r.right - 5, r.top + 6));
   ASSERT_EQ(pages->PageCount(), 1);
   EXPECT_EQ(pages->Pages(0)->Caption(), L"Zero");
+}
+
+TEST_F(SkinTabTest, TabsMovedToAnotherSideAreDrawnThere) {
+  TPageControl* pages = Pages({L"A", L"B"});
+  pages->SetTag(7777);
+  TSkinTab* skinner = Skin(pages);
+  ASSERT_TRUE(skinner->Closable);
+  pages->SetTabPosition(TTabPosition::tpBottom);  // the window is made again
+  HWND w = pages->Handle();
+  const TBitmap picture = PaintedPicture(w);
+  EXPECT_EQ(skinner->TabPosition, kTabsBottom);
+  EXPECT_FALSE(skinner->Closable);
+  const RECT r = ItemRect(w, 1);
+  EXPECT_EQ(picture.Pixel(r.left + 2, (r.top + r.bottom) / 2), normal);
+  pages->SetTabPosition(TTabPosition::tpTop);
+  PaintedPicture(pages->Handle());
+  EXPECT_TRUE(skinner->Closable);
 }
 
 TEST_F(SkinTabTest, OnlyTopTabsOfATaggedPageControlGetCloseGlyphs) {
