@@ -262,7 +262,10 @@ bool TSkinTab::HitCloseGlyph(const TMessage& m) {
     std::vector<bool> shown;
     for (int page = 0; page < pages->PageCount(); ++page) shown.push_back(pages->Pages(page)->TabVisible());
     const int page = PageOfTab(shown, static_cast<int>(i));
-    if (page >= 0) delete pages->Pages(page);
+    if (page < 0) return true;
+    delete pages->Pages(page);
+    // The tabs have moved: no glyph is hit again until they are drawn anew.
+    CloseRects.assign(CloseRects.size(), RECT{});
     return true;
   }
   return false;

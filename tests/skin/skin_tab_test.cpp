@@ -167,6 +167,12 @@ TEST_F(SkinTabTest, TheCloseGlyphFreesThePageItsTabShows) {
   EXPECT_EQ(pages->Pages(0)->Caption(), L"Zero");
   EXPECT_EQ(pages->Pages(1)->Caption(), L"Hidden");
   EXPECT_EQ(pages->Pages(2)->Caption(), L"Three");
+  // Until the tabs are drawn again the old glyph places hit nothing.
+  SendMessageW(w, WM_LBUTTONDOWN, MK_LBUTTON, onGlyph);
+  SendMessageW(w, WM_LBUTTONUP, 0, onGlyph);
+  EXPECT_EQ(form->Asked.size(), 2u);
+  EXPECT_EQ(pages->PageCount(), 3);
+  pages->SetActivePageIndex(0);
   // A press beside the glyph selects the tab as ever.
   PaintedPicture(w);
   r = ItemRect(w, 1);
