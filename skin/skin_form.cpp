@@ -733,6 +733,7 @@ void TWinSkinForm::RemoveSkinner(TSkinControl* skinner) {
 }
 
 TSkinControl* TWinSkinForm::FindSkinControlByHandle(HWND window) const {
+  if (!window) return nullptr;  // windowless skinners (speed buttons) have no handle to find
   for (TSkinControl* skinner : Skinners)
     if (skinner->Handle == window) return skinner;
   return nullptr;

@@ -403,4 +403,42 @@ TEST_F(SkinButtonTest, AMenuButtonDrawsItsArrowAfterTheCaption) {
   EXPECT_EQ(clicks, 1);
 }
 
+// The discovery's walk gives a speed button (windowless, reached as a component of the form)
+// its skinner once; a second walk adds none.
+TEST_F(SkinButtonTest, TheWindowSkinnersWalkSkinsASpeedButtonOnce) {
+  data->SetSkinControls(data->SkinControls().Include(TSkinControlType::xcSpeedButton));
+  auto* button = Place<TSpeedButton>(L"Walk");
+  skinForm->SkinControlTree(form);
+  auto count = [&] {
+    int n = 0;
+    for (TSkinControl* skinner : skinForm->Skinners)
+      if (skinner->Invalidator == button && dynamic_cast<TSkinSpeedButton*>(skinner)) ++n;
+    return n;
+  };
+  EXPECT_EQ(count(), 1);
+  skinForm->SkinControlTree(form);
+  EXPECT_EQ(count(), 1);
+  EXPECT_EQ(skinForm->FindSkinControlByHandle(nullptr), nullptr);
+  EXPECT_EQ(Picture(button).Pixel(3, 3), kNormal);
+}
+
+// A drop-down button's glyph is its whole bitmap, at the margin, centred in height, its
+// bottom-left pixel's colour left out.
+TEST_F(SkinButtonTest, AMenuButtonDrawsItsWholeGlyphAtTheLeft) {
+  TBitBtn* button = Place<TBitBtn>(L"");
+  TBitmap glyph = Strip({kGlyphUp, kGlyphDisabled}, 8, 8);
+  glyph.SetPixel(0, 7, kKey);
+  button->Glyph()->Assign(glyph);
+  button->SetNumGlyphs(2);  // no frames for a drop-down button: both halves show
+  button->SetMargin(5);
+  button->SetSpacing(3);
+  Skin(button, TSkinnerKind::MenuButton);
+  const TBitmap picture = Picture(button->Handle());
+  const int gy = (30 - 8) / 2;
+  EXPECT_EQ(picture.Pixel(5 + 3, gy + 3), kGlyphUp);
+  EXPECT_EQ(picture.Pixel(5 + 12, gy + 3), kGlyphDisabled);
+  EXPECT_EQ(picture.Pixel(5, gy + 7), kNormal);  // the key colour shows the face
+  EXPECT_EQ(picture.Pixel(4, gy + 3), kNormal);
+}
+
 }  // namespace
