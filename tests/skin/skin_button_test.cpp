@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <vector>
 
 #include "gui/buttons.h"
@@ -37,6 +38,24 @@ const TClassInfo& TBiDiCheckBox::StaticClass() {
   static const TClassInfo info(L"TBiDiCheckBox", &TCheckBox::StaticClass(), nullptr,
                                {props::Enum(L"BiDiMode", BiDiModeInfo, &TBiDiCheckBox::BiDiMode,
                                             &TBiDiCheckBox::SetBiDiMode)});
+  return info;
+}
+
+// Another vendor's speed button whose glyph is a picture property, "PngImage" (the style map
+// sends its class name to the picture variant of the speed-button skinner).
+class TPngSpeedButton : public TSpeedButton {
+  QS_CLASS(TPngSpeedButton)
+
+ public:
+  using TSpeedButton::TSpeedButton;
+  TPicture* PngImage() const { return png_.get(); }
+
+ private:
+  std::unique_ptr<TPicture> png_ = std::make_unique<TPicture>();
+};
+const TClassInfo& TPngSpeedButton::StaticClass() {
+  static const TClassInfo info(L"TPngSpeedButton", &TSpeedButton::StaticClass(), nullptr,
+                               {props::Object(L"PngImage", &TPngSpeedButton::PngImage)});
   return info;
 }
 
@@ -439,6 +458,20 @@ TEST_F(SkinButtonTest, AMenuButtonDrawsItsWholeGlyphAtTheLeft) {
   EXPECT_EQ(picture.Pixel(5 + 12, gy + 3), kGlyphDisabled);
   EXPECT_EQ(picture.Pixel(5, gy + 7), kNormal);  // the key colour shows the face
   EXPECT_EQ(picture.Pixel(4, gy + 3), kNormal);
+}
+
+// The style map's "pngspeedbutton": the glyph is the picture property's graphic, sized by
+// NumGlyphs for the layout but drawn whole.
+TEST_F(SkinButtonTest, APictureSpeedButtonDrawsItsWholePicture) {
+  auto* button = Place<TPngSpeedButton>(L"");
+  button->PngImage()->SetGraphic(std::make_unique<TBitmap>(Strip({kGlyphUp, kGlyphDisabled}, 8, 8)));
+  button->SetNumGlyphs(2);
+  skinForm->SkinComponent(button, form);  // our skin's style map names TPngSpeedbutton
+  const TBitmap picture = Picture(button);
+  const int gx = (90 - 8) / 2 + 1, gy = (30 - 8 + 1) / 2;
+  EXPECT_EQ(picture.Pixel(gx + 4, gy + 4), kGlyphUp);
+  EXPECT_EQ(picture.Pixel(gx + 12, gy + 4), kGlyphDisabled);  // the second half too: drawn whole
+  EXPECT_EQ(picture.Pixel(3, 3), kNormal);
 }
 
 }  // namespace
