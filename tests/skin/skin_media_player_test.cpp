@@ -225,4 +225,19 @@ TEST_F(SkinMediaPlayerTest, DetachingFreesThePanelAndTheStyleMapAttachesTheSkinn
   EXPECT_EQ(skinForm->FindSkinControlByHandle(attached->Overlay->Handle()), nullptr);
 }
 
+// The form that holds the player and the panel goes before the window skinner that owns the
+// panel: the panel goes with the form, and its owner is left nothing to free twice.
+TEST_F(SkinMediaPlayerTest, TheFormGoingFirstTakesThePanelWithIt) {
+  TSkinMP* skinner = Skin();
+  TWMediaPlayer* overlay = skinner->Overlay;
+  Picture(overlay->Handle());
+  Press(overlay->Handle(), 50);
+  ASSERT_EQ(skinForm->ComponentCount(), 1);
+  delete form;
+  form = nullptr;
+  player = nullptr;
+  EXPECT_EQ(skinForm->ComponentCount(), 0);
+  EXPECT_EQ(GetCapture(), nullptr);
+}
+
 }  // namespace
