@@ -139,13 +139,13 @@ object frmHome: TfrmHome
     object lblInfo: TLabel
       Left = 16
       Top = 18
-      Width = 396
+      Width = 414
       Height = 24
       AutoSize = False
       Caption = 'Last Scan Report: 0 Problems Found'
       Transparent = True
       Font.Color = $000100CD
-      Font.Height = -19
+      Font.Height = -17
       Font.Name = 'Tahoma'
       Font.Style = [fsBold]
       ParentFont = False

@@ -3,6 +3,7 @@
 // with this page's boxes, and the links to the cleaners (through a fake host, and in the main
 // window with the navigation they leave).
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <string>
 #include <utility>
@@ -59,6 +60,31 @@ TEST_F(HomePageTest, FirstRunReadsZeroAndUnknown) {
   EXPECT_EQ(ShownGauge(), 1);
   ASSERT_EQ(home->lst->Count(), 6);
   EXPECT_EQ(home->lst->Items()[3], L"There are 1420 Activex items on your system,please block as soon as possible!");
+}
+
+// What the page writes fits where it writes it, measured in the fonts it writes with: the report
+// with a five-digit count beside the gauge, "Unknown" on the gauge's disc (inside the ring), each
+// recommendation in its row.
+TEST_F(HomePageTest, TextsFitTheirPlaces) {
+  TfrmHome* home = OpenPage();
+  ASSERT_NE(home, nullptr);
+  ASSERT_EQ(home->lblPoint->Caption(), L"Unknown");
+  HDC dc = GetDC(nullptr);
+  TCanvas canvas(dc);
+  canvas.Font().Assign(*home->lblInfo->Font());
+  EXPECT_LE(canvas.TextWidth(L"Last Scan Report: 99999 Problems Found"), home->lblInfo->Width());
+  EXPECT_LE(home->lblInfo->Left() + home->lblInfo->Width(), home->img0->Left());
+
+  constexpr int kRing = 7;  // the gauge's ring and the gap inside it
+  canvas.Font().Assign(*home->lblPoint->Font());
+  EXPECT_GE(home->lblPoint->Left(), home->img0->Left() + kRing);
+  EXPECT_LE(home->lblPoint->Left() + canvas.TextWidth(L"Unknown"), home->img0->Left() + home->img0->Width() - kRing);
+
+  canvas.Font().Assign(*home->lst->Font());
+  const int textLeft = 15 + home->il2->Width() / 2;
+  for (int i = 0; i < home->lst->Count(); ++i)
+    EXPECT_LE(textLeft + canvas.TextWidth(home->lst->Items()[i]), home->lst->ClientWidth()) << i;
+  ReleaseDC(nullptr, dc);
 }
 
 TEST_F(HomePageTest, EveryScoreBandWithItsTextColourAndGauge) {
