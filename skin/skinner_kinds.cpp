@@ -6,6 +6,7 @@
 #include "skin/skin_control.h"
 #include "skin/skin_date_time.h"
 #include "skin/skin_edit.h"
+#include "skin/skin_face_boxes.h"
 #include "skin/skin_group_box.h"
 #include "skin/skin_media_player.h"
 #include "skin/skin_menu_button.h"
@@ -13,7 +14,9 @@
 #include "skin/skin_speed_button.h"
 #include "skin/skin_status_bar.h"
 #include "skin/skin_tab.h"
+#include "skin/skin_tab_btn.h"
 #include "skin/skin_track_bar.h"
+#include "skin/skin_vendor_glyphs.h"
 
 namespace {
 
@@ -38,6 +41,12 @@ TSkinControl* MakeSpeedButton(TComponent* owner, const TSkinDecision& decision) 
 TSkinControl* MakeComBox(TComponent* owner, const TSkinDecision& decision) {
   auto* skinner = new TSkinComBox(owner);
   skinner->ExtendedCombo = decision.ComboEx;
+  return skinner;
+}
+
+TSkinControl* MakeObjImage(TComponent* owner, const TSkinDecision& decision) {
+  auto* skinner = new TSkinObjImage(owner);
+  skinner->GlyphKind = decision.ObjImageKind;
   return skinner;
 }
 
@@ -68,6 +77,12 @@ const TKindEntry kBuiltKinds[] = {
     {TSkinnerKind::GroupBox, MakeAs<TSkinGroupBox>},
     {TSkinnerKind::Box, MakeAs<TSkinBox>},
     {TSkinnerKind::StatusBar, MakeAs<TSkinStatusBar>},
+    {TSkinnerKind::Sizer, MakeAs<TSkinSizer>},
+    {TSkinnerKind::TabSheet, MakeAs<TSkinTabSheet>},
+    {TSkinnerKind::BoxH, MakeAs<TSkinBoxH>},
+    {TSkinnerKind::ObjImage, MakeObjImage},
+    {TSkinnerKind::AdvPage, MakeAs<TSkinAdvPage>},
+    {TSkinnerKind::TabBtn, MakeAs<TSkinTabBtn>},
 };
 
 const TKindEntry* Find(TSkinnerKind kind) {

@@ -1,0 +1,130 @@
+#include "skin/skin_vendor_glyphs.h"
+
+#include <commctrl.h>
+
+#include "gui/controls.h"
+#include "gui/memory_dc.h"
+#include "skin/draw_primitives.h"
+#include "skin/img_util.h"
+#include "skin/skin_data.h"
+#include "skin/skin_form.h"
+#include "skin/skinner_kinds.h"
+#include "skin/small_skinner_rules.h"
+
+const TClassInfo& TSkinObjImage::StaticClass() {
+  static const TClassInfo info(L"TSkinObjImage", &TSkinControl::StaticClass(), nullptr, {});
+  return info;
+}
+
+const TClassInfo& TSkinAdvPage::StaticClass() {
+  static const TClassInfo info(L"TSkinAdvPage", &TSkinControl::StaticClass(), nullptr, {});
+  return info;
+}
+
+namespace {
+
+// The control's published bitmap of that name, or null.
+TBitmap* BitmapProp(TObject* object, const wchar_t* name) {
+  return dynamic_cast<TBitmap*>(GetObjectPropByName(object, name));
+}
+
+// Cells of one frame's width, each a copy of the skin frame the table gives; empty cells stay
+// the transparent colour.
+TBitmap GlyphStrip(const TBitmap& image, int frames, const std::vector<int>& cells) {
+  const int w = image.Width() / (frames < 1 ? 1 : frames), h = image.Height();
+  TBitmap strip(w * static_cast<int>(cells.size()), h);
+  if (strip.Empty()) return strip;
+  strip.Fill(kSkinKeyColour);
+  TBitmapDC from(image.Handle()), to(strip.Handle());
+  for (size_t c = 0; c < cells.size(); ++c)
+    if (cells[c] >= 0 && cells[c] < frames)
+      BitBlt(to, static_cast<int>(c) * w, 0, w, h, from, cells[c] * w, 0, SRCCOPY);
+  return strip;
+}
+
+}  // namespace
+
+void TSkinObjImage::AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool recolour) {
+  if (Attached) return;
+  auto* control = dynamic_cast<TControl*>(Owner());
+  if (!control) return;
+  Recolour = recolour;
+  SkinData = skinData;
+  SkinForm = form;
+  Canvas = canvas;
+  Control = control;
+  auto* windowed = dynamic_cast<TWinControl*>(control);
+  Handle = windowed ? windowed->Handle() : nullptr;
+  if (form) form->AddSkinner(this);
+  ApplyGlyphs();
+  Attached = true;
+  ControlState = TControlState::Attached;
+}
+
+void TSkinObjImage::SkinChanged() { ApplyGlyphs(); }
+
+void TSkinObjImage::ApplyGlyphs() {
+  if (!Control || !SkinData) return;
+  const TDataSkinButton& buttons = SkinData->Elements.Buttons;
+  const bool radio = GlyphKind == kObjImageRadio;
+  const TBitmap& image = radio ? buttons.RadioImage : buttons.CheckImage;
+  if (image.Empty()) return;
+  const int frames = radio ? buttons.RadioFrames : buttons.CheckFrames;
+  const TBitmap strip = GlyphStrip(image, frames, ObjImageCells(GlyphKind, buttons.CheckFrames));
+  if (GlyphKind == kObjImagePropertiesCheck) {
+    if (TBitmap* glyph = BitmapProp(GetObjectPropByName(Control, L"Properties"), L"Glyph")) {
+      glyph->Assign(strip);
+      glyph->SetTransparentColor(kSkinKeyColour);
+      glyph->SetTransparent(false);
+    }
+    return;
+  }
+  if (TBitmap* glyphs = BitmapProp(Control, L"CustomGlyphs")) glyphs->Assign(strip);
+  SetPropByName(Control, L"transparentcolor", std::to_wstring(kSkinKeyColour));
+  // Off and on again: the control loads the new strip.
+  SetPropByName(Control, L"UseCustomGlyphs", L"false");
+  SetPropByName(Control, L"UseCustomGlyphs", L"true");
+}
+
+void TSkinObjImage::Detach() {
+  if (!Control) return;
+  if (GlyphKind == kObjImagePropertiesCheck) {
+    if (TBitmap* glyph = BitmapProp(GetObjectPropByName(Control, L"Properties"), L"Glyph")) glyph->Clear();
+    return;
+  }
+  SetPropByName(Control, L"UseCustomGlyphs", L"false");
+}
+
+void TSkinAdvPage::AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool recolour) {
+  if (Attached) return;
+  TSkinControl::AttachControl(form, skinData, canvas, recolour);
+  ApplyTabBackgrounds();
+}
+
+void TSkinAdvPage::SkinChanged() { ApplyTabBackgrounds(); }
+
+void TSkinAdvPage::ApplyTabBackgrounds() {
+  const TDataSkinBorder* tabs = SkinData ? SkinData->Elements.Tabs.get() : nullptr;
+  if (PageKind != 4 || !tabs || !Control) return;
+  const RECT size{0, 0, 100, 21};
+  const wchar_t* names[] = {L"TabBackGround", L"TabBackGroundActive"};
+  for (int frame = 1; frame <= 2; ++frame)
+    if (TBitmap* target = BitmapProp(Control, names[frame - 1]))
+      target->Assign(RenderElement(size, tabs->Image, tabs->Margins(), false, tabs->Tile != 0, tabs->Frames(), frame));
+}
+
+void TSkinAdvPage::Detach() {
+  if (!Control) return;
+  for (const wchar_t* name : {L"TabBackGround", L"TabBackGroundActive"})
+    if (TBitmap* target = BitmapProp(Control, name)) target->Clear();
+}
+
+void TSkinAdvPage::DrawSkin(HDC, const RECT&) {
+  if (UpDown || !Handle) return;
+  HWND arrows = FindWindowExW(Handle, nullptr, UPDOWN_CLASSW, nullptr);
+  if (!arrows) return;
+  TSkinDecision decision;
+  decision.Kind = TSkinnerKind::UpDown;
+  UpDown = MakeSkinner(TSkinnerKind::UpDown, Owner(), decision);
+  if (UpDown) UpDown->AttachWindow(arrows, SkinData, Canvas, SkinForm);
+}
