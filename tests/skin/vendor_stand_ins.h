@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "gui/controls.h"
+#include "gui/memory_dc.h"
 #include "gui/pages.h"
 #include "gui/pictures.h"
 
@@ -25,6 +26,22 @@ class TVendorGlyphButton : public TCustomControl {
     useCustomGlyphs_ = value;
   }
   int Loads = 0;
+
+ protected:
+  // Its first glyph cell, then its caption, as such a control draws itself.
+  void Paint() override {
+    TCustomControl::Paint();
+    HDC dc = Canvas().Handle();
+    const int cell = glyphs_->Height();
+    if (useCustomGlyphs_ && cell > 0) {
+      TBitmapDC glyph(glyphs_->Handle());
+      TransparentBlt(dc, 0, (Height() - cell) / 2, cell, cell, glyph, 0, 0, cell, cell,
+                     static_cast<UINT>(transparentColor_));
+    }
+    RECT text{cell + 4, 0, Width(), Height()};
+    SetBkMode(dc, TRANSPARENT);
+    DrawTextW(dc, Caption().c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER);
+  }
 
  private:
   std::unique_ptr<TBitmap> glyphs_ = std::make_unique<TBitmap>();

@@ -37,6 +37,7 @@
 #include "skin_gallery_ids.h"
 #include "stand_in_media_player.h"
 #include "tab_set_stand_in.h"
+#include "vendor_stand_ins.h"
 #include "window_picture.h"
 
 namespace {
@@ -57,6 +58,10 @@ namespace {
 QS_STAND_IN(TStandInTabControl, TTabControl)
 QS_STAND_IN(TStandInMenuButton, TButton)
 QS_STAND_IN(TStandInCheckGroup, TPanel)
+QS_STAND_IN(TStandInComboBox, TComboBox)
+QS_STAND_IN(TStandInComboBoxEx, TComboBox)
+QS_STAND_IN(TStandInDateTimePicker, TDateTimePicker)
+QS_STAND_IN(TStandInEdit, TEdit)
 
 template <class T>
 T* Place(TWinControl* parent, int x, int y, int w, int h, const wchar_t* caption = nullptr) {
@@ -212,6 +217,39 @@ TForm* TabsAndPanelsWindow() {
   return f;
 }
 
+// Controls the style map routes by class name (combo boxes, an extended combo box, a picker, an
+// edit), other vendors' controls that take the skin's pictures, and page controls with button
+// tabs and with skinned sheets.
+TForm* StyledWindow() {
+  TForm* f = NewWindow(L"Styled controls", 20, 560, 430, 200);
+  auto* combo = Place<TStandInComboBox>(f, 10, 10, 150, 22);
+  auto* rightToLeft = Place<TStandInComboBox>(f, 10, 40, 150, 22);
+  auto* disabled = Place<TStandInComboBox>(f, 10, 70, 150, 22);
+  for (TComboBox* c : {combo, rightToLeft, disabled}) {
+    c->SetStyle(TComboBoxStyle::csDropDownList);
+    for (int i = 1; i <= 30; ++i) c->Items().Add(L"Choice " + std::to_wstring(i));
+    c->SetItemIndex(0);
+  }
+  HWND rtl = rightToLeft->Handle();
+  SetWindowLongPtrW(rtl, GWL_EXSTYLE, GetWindowLongPtrW(rtl, GWL_EXSTYLE) | WS_EX_LEFTSCROLLBAR);
+  disabled->SetEnabled(false);
+  Place<TStandInComboBoxEx>(f, 10, 100, 150, 22)->Items().Add(L"Extended");
+  Place<TStandInDateTimePicker>(f, 10, 130, 150, 22);
+  Place<TStandInEdit>(f, 170, 10, 120, 22)->SetText(L"Styled edit");
+  Place<TVendorGlyphButton>(f, 170, 40, 120, 20, L"Vendor check");
+  Place<TVendorPropertiesCheckBox>(f, 170, 65, 120, 20, L"Properties check");
+  auto* vendorPages = Place<TVendorPageControl>(f, 170, 95, 120, 60);
+  auto* buttonTabs = Place<TPageControl>(f, 300, 10, 115, 140);
+  buttonTabs->SetStyle(TTabStyle::tsButtons);
+  for (TPageControl* pages : {static_cast<TPageControl*>(vendorPages), buttonTabs})
+    for (const wchar_t* caption : {L"One", L"Two"}) {
+      auto* sheet = new TTabSheet(pages);
+      sheet->SetPageControl(pages);
+      sheet->SetCaption(caption);
+    }
+  return f;
+}
+
 // A menu bar whose popups show every kind of item: shortcuts, a disabled and a checked item,
 // separators and a nested submenu.
 TMenuItem* AddMenuItem(TMenu* menu, TMenuItem* parent, const wchar_t* caption, TShortCut shortCut = scNone) {
@@ -359,7 +397,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   data->SetSkinControls(all);
   std::vector<std::wstring> map = data->Skin3rd();
   map.insert(map.begin(), {L"TStandInMediaPlayer=mediaplayer", L"TStandInTabControl=tab", L"TStandInMenuButton=menubtn",
-                           L"TStandInCheckGroup=checkgroup"});
+                           L"TStandInCheckGroup=checkgroup", L"TStandInComboBox=combobox",
+                           L"TStandInComboBoxEx=comboboxex", L"TStandInDateTimePicker=datetimepicker",
+                           L"TStandInEdit=edit", L"TAdvPageControl=advpagecontrol"});
   data->SetSkin3rd(map);
   // No rule of the discovery skins a status bar: the application hands out its skinner.
   data->OnSkinControl = [](TObject*, TSkinData*, TControl*, TControl* control, const std::wstring&,
@@ -371,7 +411,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
 
   std::vector<std::pair<std::wstring, TForm*>> windows = {
       {L"gallery_main", main}, {L"buttons", ButtonsWindow()}, {L"edits_and_lists", ListsWindow()},
-      {L"tabs_and_panels", TabsAndPanelsWindow()}};
+      {L"tabs_and_panels", TabsAndPanelsWindow()}, {L"styled_controls", StyledWindow()}};
   for (auto& w : windows) w.second->Show();
   HWND plain = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_PLAIN), nullptr, &PlainDialogProc, 0);
   SetWindowPos(plain, nullptr, 460, 460, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
