@@ -71,6 +71,17 @@ const wchar_t* const kAbortSummaries[] = {
     L"Scan Abort!Please take full scan to file assciation scan.",
     L"Scan Abort!Please take full scan to optimize system.",
 };
+
+// An area's label once the scan was aborted before the area completed.
+const wchar_t* const kAbortLabels[] = {
+    L"Scan Abort!Please take full scan to junk file cleaner",
+    L"Scan Abort!  Please take full scan to registry cleaner",
+    L"Scan Abort!Please take full scan to clean up privacy",
+    L"Scan Abort! Please take full scan to protect system",
+    L"Scan Abort! Please take full scan to file assciation scan",
+    L"Scan Abort! Please take full scan to optimize system",
+};
+
 const wchar_t* const kCleanSummaries[] = {
     L"No junk files found and system status is Good.",         L"No registry errors found and system status is Good.",
     L"No privacy items found and system status is Good.",      L"No Malicious ActiveX found and system status is Good",
@@ -421,10 +432,15 @@ bool TfrmOneClick::ScanArea(TAreaIndex index) {
   return true;
 }
 
+// The junk and registry labels keep what they counted so far; the evidence label was not reached
+// (its area does all its work at once), so it says the scan was aborted like the other three.
 void TfrmOneClick::ShowAbortLabel(TAreaIndex index) {
   TLabel* label = areas_[index].Label;
-  label->SetCaption(index == kJunk || index == kReg ? label->Caption() + L" (User Cancelled)"
-                                                    : std::wstring(kAbortSummaries[index]));
+  const std::wstring counted = label->Caption();
+  if ((index == kJunk || index == kReg) && !counted.empty())
+    label->SetCaption(counted + L" (User Cancelled)");
+  else
+    label->SetCaption(kAbortLabels[index]);
 }
 
 void TfrmOneClick::btnClick(TObject* Sender) {

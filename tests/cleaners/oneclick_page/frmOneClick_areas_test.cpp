@@ -13,6 +13,7 @@
 #include "base/date_time.h"
 #include "base/files.h"
 #include "base/registry_key.h"
+#include "base/strings.h"
 #include "common/last_run.h"
 #include "oneclick_page_fixture.h"
 #include "scan_fixture.h"
@@ -274,6 +275,20 @@ const wchar_t* const kAbortSummary[] = {
     L"Scan Abort!Please take full scan to optimize system.",
 };
 
+// The label of an area the abort stopped or skipped (junk and registry add to what they counted).
+const wchar_t* const kAbortLabel[] = {
+    L" (User Cancelled)",
+    L" (User Cancelled)",
+    L"Scan Abort!Please take full scan to clean up privacy",
+    L"Scan Abort! Please take full scan to protect system",
+    L"Scan Abort! Please take full scan to file assciation scan",
+    L"Scan Abort! Please take full scan to optimize system",
+};
+
+bool EndsWith(const std::wstring& text, const std::wstring& end) {
+  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
 // The line of an area in the summary list: the ticked areas in area order.
 std::wstring SummaryLineOf(TfrmOneClick* page, TArea area) {
   size_t line = 0;
@@ -325,6 +340,7 @@ TEST_F(OneClickAreasTest, AnAbortInEachAreaSkipsTheRest) {
       EXPECT_NE(shown.Label->Caption(), L"Scan in progress") << "no area is scanning any more";
       if (i >= at) {
         EXPECT_EQ(SummaryLineOf(page, area), kAbortSummary[area]);
+        EXPECT_TRUE(EndsWith(shown.Label->Caption(), kAbortLabel[area])) << WideToUtf8(shown.Label->Caption());
         EXPECT_EQ(shown.Good, 0);
       } else {
         EXPECT_NE(SummaryLineOf(page, area), kAbortSummary[area]);
