@@ -16,6 +16,7 @@
 #include "skin/skin_button.h"
 #include "skin/skin_check_box.h"
 #include "skin/skin_menu_button.h"
+#include "skin/skin_messages.h"
 #include "skin/skin_speed_button.h"
 #include "skin/skinner_kinds.h"
 #include "synthetic_skin_test.h"
@@ -472,6 +473,19 @@ TEST_F(SkinButtonTest, APictureSpeedButtonDrawsItsWholePicture) {
   EXPECT_EQ(picture.Pixel(gx + 4, gy + 4), kGlyphUp);
   EXPECT_EQ(picture.Pixel(gx + 12, gy + 4), kGlyphDisabled);  // the second half too: drawn whole
   EXPECT_EQ(picture.Pixel(3, 3), kNormal);
+}
+
+// CM_RELEASE takes the skinner out of the speed button's message chain: from then on the
+// button answers and paints as it would unskinned.
+TEST_F(SkinButtonTest, ASpeedButtonReleasedFromItsSkinnerPaintsItself) {
+  auto* button = Place<TSpeedButton>(L"");
+  TSkinControl* skinner = Skin(button, TSkinnerKind::SpeedButton);
+  EXPECT_EQ(button->Perform(SKM_QUERYSKINNED, 0, 0), 1);
+  EXPECT_EQ(Picture(button).Pixel(3, 3), kNormal);
+  button->Perform(CM_RELEASE, 0, 0);
+  EXPECT_FALSE(skinner->Hooked());
+  EXPECT_EQ(button->Perform(SKM_QUERYSKINNED, 0, 0), 0);
+  EXPECT_NE(Picture(button).Pixel(3, 3), kNormal);
 }
 
 }  // namespace

@@ -135,6 +135,14 @@ TEST_F(SkinMediaPlayerTest, APressAndReleaseOnOneButtonReachesThePlayer) {
   EXPECT_EQ(clicks, 1);
   EXPECT_EQ(Picture(w).Pixel(150, 15), kNormal);
   EXPECT_EQ(GetCapture(), nullptr);
+  // The second press of a double click is a press like the first.
+  SendMessageW(w, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(150, 10));
+  Release(w, 150);
+  ASSERT_EQ(events.size(), 4u);
+  EXPECT_TRUE(events[2].Down);
+  EXPECT_FALSE(events[3].Down);
+  EXPECT_EQ(events[3].X, 150);
+  EXPECT_EQ(GetCapture(), nullptr);
 }
 
 TEST_F(SkinMediaPlayerTest, APressReleasedOnAnotherButtonIsReleasedOutsideThePlayer) {
