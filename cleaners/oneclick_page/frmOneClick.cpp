@@ -631,7 +631,9 @@ TfrmOneClick::TArea* TfrmOneClick::AreaOfTree(TBaseVirtualTree* tree) {
 void TfrmOneClick::TreeInitNode(TBaseVirtualTree* Sender, PVirtualNode ParentNode, PVirtualNode Node,
                                 TVirtualNodeInitStates& InitialStates) {
   Node->CheckType = TCheckType::ctCheckBox;
-  Node->CheckState = TCheckState::csCheckedNormal;
+  // A system setting is ticked when it is non-optimized: the box says what a repair would change.
+  const TSysItem* setting = Sender == vstSys ? RowOfNode(SysItems, Node) : nullptr;
+  Node->CheckState = CheckOf(!setting || setting->NeedsFix);
 }
 
 void TfrmOneClick::TreeGetText(TBaseVirtualTree* Sender, PVirtualNode Node, TColumnIndex Column, TVSTTextType TextType,

@@ -15,6 +15,7 @@
 #include "cleaners/activex/activex_list.h"
 #include "cleaners/evidence/history_handlers.h"
 #include "cleaners/evidence/history_list.h"
+#include "cleaners/fixes/fix_lists.h"
 #include "cleaners/junk/waste_lists.h"
 #include "cleaners/oneclick_page/frmOneClick.h"
 #include "registry/cleaner_page/reg_result_rows.h"
@@ -57,6 +58,7 @@ class OneClickViewsTest : public PageTest<TfrmOneClick> {
   void TearDown() override {
     PageTest::TearDown();
     ClearActiveXItems();
+    ClearSysItems();
     ClearWasteFiles();
     SetRecycleBinEmptierForTesting(nullptr);
     SetSpecialFolderLookupForTesting(nullptr);
@@ -194,6 +196,19 @@ TEST_F(OneClickViewsTest, JunkAndActiveXRowsShowTheirPictures) {
     EXPECT_EQ(ImageOf(tree->OnGetImageIndex, tree, node, 0), c.image) << c.status;
     node = tree->GetNext(node);
   }
+}
+
+TEST_F(OneClickViewsTest, SystemRowsAreTickedWhenNonOptimized) {
+  SysItems.push_back(TSysItem{L"Enable Task Manager", L"", false, true});
+  SysItems.push_back(TSysItem{L"Enable Registry Editor", L"", false, false});
+  TVirtualStringTree* tree = page_->vstSys;
+  tree->SetRootNodeCount(2);
+  PVirtualNode first = tree->GetFirst();
+  PVirtualNode second = tree->GetNext(first);
+  EXPECT_EQ(tree->Text(first, 1), L"non-optimized");
+  EXPECT_EQ(tree->CheckState(first), TCheckState::csCheckedNormal);
+  EXPECT_EQ(tree->Text(second, 1), L"Optimized");
+  EXPECT_EQ(tree->CheckState(second), TCheckState::csUncheckedNormal);
 }
 
 TEST_F(OneClickViewsTest, TotalProgressShowsItsShareWhileTheRunGoes) {
