@@ -797,7 +797,10 @@ void TWinSkinForm::FreeMenus(bool giveMenuBack) {
   delete SystemMenuPopup;
   SystemMenuPopup = nullptr;
   if (!MenuBar) return;
-  if (giveMenuBack && MenuBar->NativeMenu) SetMenu(Handle, MenuBar->NativeMenu);
+  if (giveMenuBack && MenuBar->NativeMenu) {
+    MenuBar->RestoreOwnerDrawFlags();
+    SetMenu(Handle, MenuBar->NativeMenu);
+  }
   MenuBar.reset();
 }
 

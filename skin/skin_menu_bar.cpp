@@ -154,19 +154,22 @@ HFONT MenuFontHandle() {
   return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
-void SetMenuOwnerDrawFlags(HMENU menu) {
+void SetMenuOwnerDrawFlags(HMENU menu, std::vector<std::pair<HMENU, UINT>>* changed) {
   const int count = GetMenuItemCount(menu);
   for (int i = 0; i < count; ++i) {
     MENUITEMINFOW info{};
     info.cbSize = sizeof(info);
     info.fMask = MIIM_FTYPE | MIIM_SUBMENU;
     if (!GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info)) continue;
-    if (info.hSubMenu) SetMenuOwnerDrawFlags(info.hSubMenu);
+    if (info.hSubMenu) SetMenuOwnerDrawFlags(info.hSubMenu, changed);
     if (info.fType & MFT_OWNERDRAW) continue;
     // Only the type changes (MIIM_FTYPE): the item keeps its text for measuring and drawing.
     info.fMask = MIIM_FTYPE;
     info.fType |= MFT_OWNERDRAW;
-    SetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info);
+    const std::pair<HMENU, UINT> item(menu, static_cast<UINT>(i));
+    if (SetMenuItemInfoW(menu, item.second, TRUE, &info) && changed &&
+        std::find(changed->begin(), changed->end(), item) == changed->end())
+      changed->push_back(item);
   }
 }
 
@@ -220,6 +223,19 @@ void TWinSkinMenu::BuildMenuBar() {
     Items.push_back(std::move(item));
   }
   SetMenu(window, nullptr);
+}
+
+void TWinSkinMenu::RestoreOwnerDrawFlags() {
+  for (const auto& item : OwnerDrawn) {
+    if (!IsMenu(item.first)) continue;
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_FTYPE;
+    if (!GetMenuItemInfoW(item.first, item.second, TRUE, &info) || !(info.fType & MFT_OWNERDRAW)) continue;
+    info.fType &= ~MFT_OWNERDRAW;
+    SetMenuItemInfoW(item.first, item.second, TRUE, &info);
+  }
+  OwnerDrawn.clear();
 }
 
 void TWinSkinMenu::MenuFreed() {
@@ -343,7 +359,7 @@ bool TWinSkinForm::OpenMenuBarItem(TMenuBtn* item) {
   g_tracking.OpenIndex = item->Index;
   g_tracking.Form = this;
   GetWindowRect(Handle, &WindowRect);
-  SetMenuOwnerDrawFlags(item->Submenu);
+  SetMenuOwnerDrawFlags(item->Submenu, &MenuBar->OwnerDrawn);
   MenuTracking = true;
   const int x = (RightToLeft ? item->Rect.right : item->Rect.left) + WindowRect.left;
   const int y = item->Rect.bottom + WindowRect.top;

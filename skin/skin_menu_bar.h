@@ -48,6 +48,9 @@ class TWinSkinMenu {
   TMenuBtn* ItemAt(POINT point) const;
   // The framework menu is going away: nothing may reach it or its items any more.
   void MenuFreed();
+  // The items the bar made owner-drawn get their own type back (the bar is given back to the
+  // system, which would otherwise ask a window that no longer answers how to draw them).
+  void RestoreOwnerDrawFlags();
 
   std::vector<std::unique_ptr<TMenuBtn>> Items;
   TMenu* Menu = nullptr;
@@ -58,6 +61,8 @@ class TWinSkinMenu {
   int Count = 0;
   bool Painting = false;
   HMENU NativeMenu = nullptr;
+  // Items made owner-drawn for the skin: (menu, item identifier or submenu).
+  std::vector<std::pair<HMENU, UINT>> OwnerDrawn;
 
  private:
   RECT Band() const;
@@ -66,8 +71,9 @@ class TWinSkinMenu {
 
 // The bar's text font: the screen's menu font.
 HFONT MenuFontHandle();
-// Gives every item of a native menu and of its submenus the owner-drawn type.
-void SetMenuOwnerDrawFlags(HMENU menu);
+// Gives every item of a native menu and of its submenus the owner-drawn type; the items that
+// did not have it are added to `changed` (menu, position).
+void SetMenuOwnerDrawFlags(HMENU menu, std::vector<std::pair<HMENU, UINT>>* changed = nullptr);
 // The window skinner whose bar popup is open, or nullptr; the index of its open item (-1).
 TWinSkinForm* MenuBarTrackingForm();
 int MenuBarOpenIndex();

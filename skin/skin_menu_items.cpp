@@ -147,8 +147,10 @@ bool TWinSkinForm::WmCommand(WPARAM wParam) {
 
 void TWinSkinForm::DrawMenuItem(TMenuItem* item, TCanvas* canvas, const RECT& rect, bool selected) {
   HDC dc = canvas->Handle();
+  TMenuItemFace face = MenuItemFace(item);
+  face.RightToLeft = RightToLeft;
   if (!SkinData || !HasMenuItemElement(*SkinData)) {
-    if (SkinData) DrawPlainMenuItem(dc, rect, MenuItemFace(item), selected, *SkinData);
+    if (SkinData) DrawPlainMenuItem(dc, rect, face, selected, *SkinData);
     return;
   }
   HMENU parent = item->Parent() ? item->Parent()->Handle() : nullptr;
@@ -158,7 +160,7 @@ void TWinSkinForm::DrawMenuItem(TMenuItem* item, TCanvas* canvas, const RECT& re
     background = SkinManager->FindPopupBackground(parent);
   }
   HGDIOBJ oldFont = SelectObject(dc, MenuFontHandle());
-  DrawSkinMenuItem(dc, rect, MenuItemFace(item), selected, *SkinData, background, false);
+  DrawSkinMenuItem(dc, rect, face, selected, *SkinData, background, false);
   SelectObject(dc, oldFont);
 }
 
@@ -280,7 +282,8 @@ bool TWinSkinForm::DrawItem(LPARAM lParam) {
   } else {
     // A native item: drawn from what the menu says of it, its separator as a line.
     const TBitmap* background = SkinManager ? SkinManager->FindPopupBackground(menu) : nullptr;
-    const TMenuItemFace face = NativeMenuItemFace(menu, draw->itemID);
+    TMenuItemFace face = NativeMenuItemFace(menu, draw->itemID);
+    face.RightToLeft = RightToLeft;
     DrawSkinMenuItem(draw->hDC, draw->rcItem, face, selected, *SkinData, background, true);
   }
   RestoreDC(draw->hDC, saved);

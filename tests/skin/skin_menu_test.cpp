@@ -11,7 +11,9 @@
 #include <memory>
 #include <vector>
 
+#include "gui/edits.h"
 #include "gui/forms.h"
+#include "gui/messages.h"
 #include "gui/image_list.h"
 #include "gui/menus.h"
 #include "gui_test_support.h"
@@ -62,6 +64,8 @@ struct MenuWatch {
   size_t MostShown = 0;
   int Ticks = 0;
   bool Done = false;
+  // The step has chosen an item: the watch ends when the menu has closed by itself.
+  bool Chosen = false;
 };
 MenuWatch* g_watch = nullptr;
 
@@ -70,6 +74,10 @@ void CALLBACK WatchTick(HWND, UINT, UINT_PTR, DWORD) {
   if (watch.Done) return;
   const std::vector<HWND> shown = ShownMenus();
   watch.MostShown = std::max(watch.MostShown, shown.size());
+  if (watch.Chosen) {
+    watch.Done = shown.empty() || ++watch.Ticks > 300;
+    return;
+  }
   if (++watch.Ticks > 300 || (!shown.empty() && watch.Step(shown.front()))) {
     watch.Done = true;
     EndMenu();
@@ -526,6 +534,153 @@ TEST_F(SkinMenuTest, SwitchingTheSkinOffGivesTheWindowItsNativeBarBack) {
   EXPECT_EQ(GetMenu(form->Handle()), menu->Handle());
   // The items' own drawing is back: the framework's menu is not owner-drawn by the skin.
   EXPECT_FALSE(file->Items(0)->OnDrawItem);
+}
+
+// The open bar item of every step until `steps` items have been open, each for a few ticks;
+// `keys` (one fewer) are pressed in turn.
+std::vector<int> OpenOrder(MenuWatch& watch, const std::vector<WPARAM>& keys, const std::function<void()>& open) {
+  auto order = std::make_shared<std::vector<int>>();
+  auto settled = std::make_shared<int>(0);
+  watch.Step = [order, settled, keys](HWND menu) {
+    const int index = MenuBarOpenIndex();
+    if (index < 0) return false;
+    if (order->empty() || order->back() != index) {
+      order->push_back(index);
+      *settled = 0;
+    }
+    if (++*settled != 4) return false;
+    if (order->size() > keys.size()) return true;
+    PostMessageW(menu, WM_KEYDOWN, keys[order->size() - 1], 0);
+    return false;
+  };
+  if (!WatchMenus(watch, open)) return {};
+  return *order;
+}
+
+TEST_F(SkinMenuTest, AltLetterInAFocusedControlReachesTheBarThroughTheForm) {
+  MakeForm();
+  auto* field = new TEdit(form);
+  field->SetParent(form);
+  field->SetBounds(10, 10, 120, 22);
+  ASSERT_TRUE(ShowSkinned());
+  field->SetFocus();
+  Pump(30);
+  MenuWatch watch;
+  const std::vector<int> order =
+      OpenOrder(watch, {}, [&] { PostMessageW(field->Handle(), WM_SYSCHAR, L'v', 1 << 29); });
+  EXPECT_EQ(order, (std::vector<int>{2}));
+  // Without Alt held the letter is no accelerator of the bar.
+  EXPECT_EQ(SendMessageW(form->Handle(), CM_DIALOGCHAR, L'v', 0), 0);
+  Pump(50);
+  EXPECT_TRUE(ShownMenus().empty());
+}
+
+TEST_F(SkinMenuTest, ARightToLeftBarIsLaidOutFromTheRightAndReadsTheArrowsMirrored) {
+  MakeForm();
+  HWND w = form->Handle();
+  SetWindowLongPtrW(w, GWL_EXSTYLE, GetWindowLongPtrW(w, GWL_EXSTYLE) | WS_EX_LEFTSCROLLBAR);
+  ASSERT_TRUE(ShowSkinned());
+  TWinSkinForm* skinner = Skinner();
+  ASSERT_TRUE(skinner->RightToLeft);
+  SendMessageW(w, SKM_REPAINTNC, 0, 0);
+  const auto& items = skinner->MenuBar->Items;
+  RECT window;
+  GetWindowRect(w, &window);
+  EXPECT_GT(items[0]->Rect.right, items[1]->Rect.right);
+  EXPECT_EQ(items[1]->Rect.right, items[0]->Rect.left);
+  EXPECT_LE(items[0]->Rect.right, window.right - window.left - skinner->BorderRight);
+  // Right moves towards the bar's start, which is on the right: from Edit to File.
+  MenuWatch watch;
+  const std::vector<int> order =
+      OpenOrder(watch, {VK_RIGHT}, [&] { PostMessageW(w, WM_SYSCOMMAND, SC_KEYMENU, L'e'); });
+  EXPECT_EQ(order, (std::vector<int>{1, 0}));
+}
+
+// A window the framework does not own, with a native menu bar of its own.
+struct RawWindow {
+  static LRESULT CALLBACK Proc(HWND w, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_COMMAND && g_raw) g_raw->Commands.push_back(LOWORD(wParam));
+    return DefWindowProcW(w, msg, wParam, lParam);
+  }
+  RawWindow() {
+    g_raw = this;
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = &Proc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"QsRawMenuWindow";
+    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    RegisterClassW(&wc);
+    Bar = CreateMenu();
+    Alpha = CreatePopupMenu();
+    AppendMenuW(Alpha, MF_STRING, 101, L"&One");
+    AppendMenuW(Alpha, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(Alpha, MF_STRING, 102, L"&Two\tCtrl+T");
+    HMENU beta = CreatePopupMenu();
+    AppendMenuW(beta, MF_STRING, 103, L"&Three");
+    AppendMenuW(Bar, MF_POPUP, reinterpret_cast<UINT_PTR>(Alpha), L"&Alpha");
+    AppendMenuW(Bar, MF_POPUP, reinterpret_cast<UINT_PTR>(beta), L"&Beta");
+    Handle = CreateWindowExW(0, L"QsRawMenuWindow", L"Raw", WS_OVERLAPPEDWINDOW, 200, 150, 320, 240, nullptr, Bar,
+                             wc.hInstance, nullptr);
+  }
+  ~RawWindow() {
+    DestroyWindow(Handle);
+    g_raw = nullptr;
+  }
+  static RawWindow* g_raw;
+  HWND Handle = nullptr;
+  HMENU Bar = nullptr, Alpha = nullptr;
+  std::vector<UINT> Commands;
+};
+RawWindow* RawWindow::g_raw = nullptr;
+
+TEST_F(SkinMenuTest, APlainWindowsNativeBarIsSkinnedDrawnFromItsOwnItemsAndGivenBack) {
+  MakeForm(true);
+  ASSERT_TRUE(ShowSkinned());
+  RawWindow raw;
+  ShowWindow(raw.Handle, SW_SHOW);
+  SetForegroundWindow(raw.Handle);
+  TWinSkinForm* skinner = nullptr;
+  ASSERT_TRUE(PumpUntil([&] {
+    skinner = SkinManager->FindSkinForm(raw.Handle);
+    return skinner && skinner->SkinState == TSkinState::Active;
+  }));
+  ASSERT_TRUE(skinner->MenuBar);
+  EXPECT_EQ(GetMenu(raw.Handle), nullptr);
+  ASSERT_EQ(skinner->MenuBar->Items.size(), 2u);
+  EXPECT_EQ(skinner->MenuBar->Items[1]->Caption, L"&Beta");
+  const TDataSkinObject* element = data->Elements.MenuItem.get();
+  RECT one{}, two{};
+  COLORREF selected = 0;
+  auto settled = std::make_shared<int>(0);
+  MenuWatch watch{[&](HWND menu) {
+    if (++*settled < 6) return false;
+    GetMenuItemRect(nullptr, raw.Alpha, 0, &one);
+    GetMenuItemRect(nullptr, raw.Alpha, 2, &two);
+    selected = ScreenPixel(one.left + 1, one.top + 1);
+    PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 0);  // chooses the highlighted first item
+    g_watch->Chosen = true;
+    return false;
+  }};
+  ASSERT_TRUE(WatchMenus(watch, [&] { PostMessageW(raw.Handle, WM_SYSCOMMAND, SC_KEYMENU, L'a'); }));
+  EXPECT_EQ(selected, synthetic_->Colour(element, 4));
+  // Measured from the menu's own text: wide enough for it and its shortcut.
+  EXPECT_GT(two.right - two.left, 60);
+  EXPECT_GT(one.bottom - one.top, 8);
+  // Only the chosen item's command arrives: opening a submenu item posts no command.
+  PumpUntil([&] { return !raw.Commands.empty(); }, 1000);
+  EXPECT_EQ(raw.Commands, (std::vector<UINT>{101}));
+
+  // Switched off, the window has its bar back with its items drawn by the system again.
+  int changed = 0;
+  data->OnSkinChanged = [&changed](TObject*) { ++changed; };
+  data->SetActive(false);
+  ASSERT_TRUE(PumpUntil([&] { return changed == 1; }));
+  EXPECT_EQ(GetMenu(raw.Handle), raw.Bar);
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof(info);
+  info.fMask = MIIM_FTYPE;
+  ASSERT_TRUE(GetMenuItemInfoW(raw.Alpha, 0, TRUE, &info));
+  EXPECT_FALSE(info.fType & MFT_OWNERDRAW);
 }
 
 // ---- measuring and drawing on a memory DC -----------------------------------------------------
