@@ -102,7 +102,8 @@ class SkinMenuTest : public testing::Test {
  protected:
   // A sizeable form with a 300 x 200 client area and a menu bar: File (Open, a line, Close),
   // Edit (Undo, Copy), View (Bar, Zoom with In and Out). Not shown yet.
-  void MakeForm(bool synthetic = false) {
+  // `configure` changes the component's settings before skinning starts.
+  void MakeForm(bool synthetic = false, const std::function<void(TSkinData*)>& configure = {}) {
     form = new TForm(nullptr);
     form->SetCaption(L"Menus");
     form->SetBorderStyle(TFormBorderStyle::bsSizeable);
@@ -129,6 +130,7 @@ class SkinMenuTest : public testing::Test {
     data->ReadSkinStream(OurStoredSkin());
     data->Loaded();
     if (synthetic) synthetic_ = std::make_unique<TSyntheticSkin>(data->Elements);
+    if (configure) configure(data);
     data->SetActive(true);
   }
   TMenuItem* Add(TMenuItem* parent, const wchar_t* caption) {
@@ -681,6 +683,44 @@ TEST_F(SkinMenuTest, APlainWindowsNativeBarIsSkinnedDrawnFromItsOwnItemsAndGiven
   info.fMask = MIIM_FTYPE;
   ASSERT_TRUE(GetMenuItemInfoW(raw.Alpha, 0, TRUE, &info));
   EXPECT_FALSE(info.fType & MFT_OWNERDRAW);
+}
+
+TEST_F(SkinMenuTest, WithMenuItemsOnAndTheFrameNativeTheNativeBarsPopupItemsAreDrawnByTheSkin) {
+  MakeForm(true, [](TSkinData* data) {
+    TSkinControlTypes controls = data->SkinControls();
+    controls.Exclude(TSkinControlType::xcMainMenu);
+    controls.Include(TSkinControlType::xcMenuItem);
+    data->SetSkinControls(controls);
+  });
+  ASSERT_TRUE(ShowSkinned());
+  EXPECT_FALSE(Skinner()->MenuBar);
+  EXPECT_EQ(GetMenu(form->Handle()), menu->Handle());
+  EXPECT_TRUE(menu->OwnerDraw());
+  // The bar's own items keep the framework's drawing; the items of their popups get the skin's.
+  EXPECT_FALSE(file->OnDrawItem);
+  EXPECT_TRUE(file->Items(2)->OnDrawItem);
+  const TDataSkinObject* element = data->Elements.MenuItem.get();
+  COLORREF normal = 0;
+  bool skinned = false;
+  auto settled = std::make_shared<int>(0);
+  MenuWatch watch{[&](HWND shown) {
+    if (++*settled < 6) return false;
+    skinned = SendMessageW(shown, SKM_QUERYSKINNED, 0, 0) == 1;
+    RECT r;
+    GetMenuItemRect(nullptr, file->Handle(), 2, &r);
+    normal = ScreenPixel(r.left + 1, r.top + 1);
+    return true;
+  }};
+  ASSERT_TRUE(WatchMenus(watch, [&] { PostMessageW(form->Handle(), WM_SYSCOMMAND, SC_KEYMENU, L'f'); }));
+  EXPECT_TRUE(skinned);
+  EXPECT_EQ(normal, synthetic_->Colour(element, 1));
+
+  int changed = 0;
+  data->OnSkinChanged = [&changed](TObject*) { ++changed; };
+  data->SetActive(false);
+  ASSERT_TRUE(PumpUntil([&] { return changed == 1; }));
+  EXPECT_FALSE(menu->OwnerDraw());
+  EXPECT_FALSE(file->Items(2)->OnDrawItem);
 }
 
 // ---- measuring and drawing on a memory DC -----------------------------------------------------
