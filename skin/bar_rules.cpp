@@ -39,3 +39,13 @@ LRESULT TrackDrawAnswer(TTrackDrawStep step) {
       return CDRF_DODEFAULT;
   }
 }
+
+int UpDownButtonState(bool disabled, bool cursorOnOtherButton, unsigned mouseState) {
+  if (disabled) return 3;
+  if (cursorOnOtherButton) return 1;
+  if (mouseState & 2) return 2;
+  if (mouseState & 1) return 4;
+  return 1;
+}
+
+int UpDownFrame(int button, int state) { return (button < 2 ? button : button - 2) * 4 + state; }

@@ -1,6 +1,6 @@
 // The progress, track-bar and up-down skinners' decisions, free of windows so they can be
 // checked as tables: how far a progress bar is filled, where a track bar's channel art goes,
-// and what a track bar's custom-draw notification is answered.
+// what a track bar's custom-draw notification is answered, and which frame an up-down shows.
 #pragma once
 
 #include <windows.h>
@@ -24,3 +24,11 @@ enum class TTrackDrawStep {
 TTrackDrawStep TrackDrawStep(DWORD drawStage, DWORD_PTR itemSpec);
 // The notification's answer for that step (CDRF_*).
 LRESULT TrackDrawAnswer(TTrackDrawStep step);
+
+// An up-down button's state at a paint (1 normal, 2 pressed, 3 disabled, 4 hot): 3 for a
+// disabled control; 1 while the cursor is over the other button; else the mouse state's pressed
+// bit (bit 1) gives 2 and its mouse-over bit (bit 0) 4.
+int UpDownButtonState(bool disabled, bool cursorOnOtherButton, unsigned mouseState);
+// The frame (from 1) of an up-down element of 8 frames: the first button's (up or left) four
+// states, then the second's (down or right). Buttons: 0 up, 1 down, 2 left, 3 right.
+int UpDownFrame(int button, int state);
