@@ -214,6 +214,11 @@ class TWinControl : public TControl {
   void RecreateWnd();
 
   void SetParent(TWinControl* parent) override;
+  // A window of another kind to live in as a child when the control has no Parent: the control
+  // stays out of every framework control's list (the skin engine's painted scroll bars lie
+  // beside the bar they cover this way). Set it before the window is made.
+  HWND ParentWindow() const { return parentWindow_; }
+  void SetParentWindow(HWND window);
 
   int ControlCount() const { return static_cast<int>(controls_.size()); }
   TControl* Controls(int index) const { return controls_.at(index); }
@@ -305,6 +310,7 @@ class TWinControl : public TControl {
   void BroadcastToChildren(TMessage& m, bool untilTaken);
 
   HWND handle_ = nullptr;
+  HWND parentWindow_ = nullptr;
   WNDPROC defWndProc_ = nullptr;
   std::vector<TControl*> controls_;
   std::vector<TWinControl*> tabList_;

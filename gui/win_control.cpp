@@ -178,6 +178,7 @@ HWND TWinControl::Handle() {
   TCreateParams params;
   CreateParams(params);
   if (Parent()) params.WndParent = Parent()->Handle();
+  else if (parentWindow_) params.WndParent = parentWindow_;
   defWndProc_ = RegisterFrameworkClass(ClassName(), params);
   // A child's "menu" is its control ID; a top-level window's is its menu bar (set later).
   HMENU menuOrId = nullptr;
@@ -197,7 +198,7 @@ HWND TWinControl::Handle() {
 
 void TWinControl::CreateParams(TCreateParams& params) {
   params.Style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
-  if (Parent()) params.Style |= WS_CHILD;
+  if (Parent() || parentWindow_) params.Style |= WS_CHILD;
   if (Visible()) params.Style |= WS_VISIBLE;
   if (!Enabled()) params.Style |= WS_DISABLED;
   params.X = Left();
@@ -233,6 +234,12 @@ void TWinControl::DestroyHandle() {
 void TWinControl::RecreateWnd() {
   // Through the chain, so hooks (skinners) see the window go and come back.
   if (handle_) Perform(CM_RECREATEWND);
+}
+
+void TWinControl::SetParentWindow(HWND window) {
+  if (window == parentWindow_) return;
+  DestroyHandle();
+  parentWindow_ = window;
 }
 
 void TWinControl::SetParent(TWinControl* parent) {

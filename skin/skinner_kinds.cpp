@@ -11,12 +11,14 @@
 #include "skin/skin_media_player.h"
 #include "skin/skin_menu_button.h"
 #include "skin/skin_progress.h"
+#include "skin/skin_scrollbar.h"
 #include "skin/skin_speed_button.h"
 #include "skin/skin_status_bar.h"
 #include "skin/skin_tab.h"
 #include "skin/skin_tab_btn.h"
 #include "skin/skin_track_bar.h"
 #include "skin/skin_vendor_glyphs.h"
+#include "skin/skin_up_down.h"
 
 namespace {
 
@@ -83,6 +85,8 @@ const TKindEntry kBuiltKinds[] = {
     {TSkinnerKind::ObjImage, MakeObjImage},
     {TSkinnerKind::AdvPage, MakeAs<TSkinAdvPage>},
     {TSkinnerKind::TabBtn, MakeAs<TSkinTabBtn>},
+    {TSkinnerKind::UpDown, MakeAs<TSkinUpDown>},
+    {TSkinnerKind::Scrollbar, MakeAs<TSkinScrollbar>},
 };
 
 const TKindEntry* Find(TSkinnerKind kind) {

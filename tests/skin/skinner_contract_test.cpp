@@ -105,6 +105,8 @@ const std::map<K, TSample>& Samples() {
       {K::TabBtn, Pages(true, false)},
       {K::ObjImage, Sample<TVendorGlyphButton>()},
       {K::AdvPage, Sample<TVendorPageControl>()},
+      {K::UpDown, Sample<TUpDown>()},
+      {K::Scrollbar, Sample<TMemo>()},
   };
   return samples;
 }

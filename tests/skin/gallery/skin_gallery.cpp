@@ -30,6 +30,7 @@
 #include "gui/sliders.h"
 #include "gui/status_bar.h"
 #include "gui/std_ctrls.h"
+#include "gui/vtree/virtual_string_tree.h"
 #include "packed_skin.h"
 #include "skin/skin_data.h"
 #include "skin/skin_manager.h"
@@ -136,7 +137,7 @@ TForm* ButtonsWindow() {
 }
 
 TForm* ListsWindow() {
-  TForm* f = NewWindow(L"Edits and lists", 460, 20, 520, 420);
+  TForm* f = NewWindow(L"Edits and lists", 460, 20, 730, 420);
   Place<TEdit>(f, 10, 10, 150, 22)->SetText(L"Edit");
   auto* memo = Place<TMemo>(f, 10, 40, 150, 80);
   memo->SetScrollBars(TScrollStyle::ssVertical);
@@ -157,13 +158,29 @@ TForm* ListsWindow() {
   auto* buddy = Place<TEdit>(f, 260, 200, 60, 22);
   Place<TUpDown>(f, 320, 200, 16, 22)->SetAssociate(buddy);
   Place<TDateTimePicker>(f, 350, 200, 150, 22);
-  Place<THeaderControl>(f, 10, 240, 490, 22);
+  // A header control lines up at the top by itself; here it keeps its place below the others.
+  auto* header = Place<THeaderControl>(f, 0, 0, 0, 0);
+  header->SetAlign(TAlign::alNone);
+  header->SetBounds(10, 240, 490, 22);
+  for (const wchar_t* text : {L"Name", L"Size", L"Date"}) {
+    THeaderSection* section = header->Sections()->Add();
+    section->SetText(text);
+    section->SetWidth(120);
+  }
   auto* pages = Place<TPageControl>(f, 10, 270, 490, 90);
   for (const wchar_t* caption : {L"First", L"Second"}) {
     auto* sheet = new TTabSheet(pages);
     sheet->SetPageControl(pages);
     sheet->SetCaption(caption);
   }
+  // The tree-list with both scroll bars (its columns are wider than it is).
+  auto* tree = Place<TVirtualStringTree>(f, 510, 10, 200, 200);
+  tree->Header()->SetOptions({TVTHeaderOption::hoVisible});
+  for (int width : {120, 160}) tree->Header()->Columns()->Add()->SetWidth(width);
+  tree->OnGetText = [](TBaseVirtualTree*, PVirtualNode node, TColumnIndex column, TVSTTextType, std::wstring& text) {
+    text = (column == 0 ? L"Row " : L"Detail ") + std::to_wstring(node->Index + 1);
+  };
+  tree->SetRootNodeCount(1000);
   auto* status = Place<TStatusBar>(f, 0, 0, 0, 20);
   status->SetSimplePanel(true);
   status->SetSimpleText(L"Status bar");
