@@ -123,6 +123,17 @@ void TWScrollbar::SetHotPart(int part) {
   if (HandleAllocated()) InvalidateRect(Handle(), nullptr, FALSE);
 }
 
+TWScrollbar::TShown TWScrollbar::ShownOf(const SCROLLBARINFO& info, bool vertical) {
+  const RECT& r = info.rcScrollBar;
+  return TShown{vertical ? r.bottom - r.top : r.right - r.left, info.xyThumbTop, info.xyThumbBottom, info.rgstate[0]};
+}
+
+void TWScrollbar::RefreshIfChanged() {
+  if (!HandleAllocated()) return;
+  SCROLLBARINFO info;
+  if (!ReadBar(info) || !(ShownOf(info, Vertical) == shown_)) InvalidateRect(Handle(), nullptr, FALSE);
+}
+
 void TWScrollbar::WndProc(TMessage& m) {
   switch (m.Msg) {
     case WM_ERASEBKGND:
@@ -199,6 +210,7 @@ void TWScrollbar::PaintBar(HDC dc) {
   const TSkinData* data = Skinner ? Skinner->SkinData : nullptr;
   SCROLLBARINFO info;
   if (!data || !ReadBar(info) || (info.rgstate[0] & STATE_SYSTEM_INVISIBLE)) return;
+  shown_ = ShownOf(info, Vertical);
   const int width = info.rcScrollBar.right - info.rcScrollBar.left;
   const int height = info.rcScrollBar.bottom - info.rcScrollBar.top;
   // Not placed over the bar yet: nothing rather than a bar of the wrong size.
@@ -232,9 +244,7 @@ void TWScrollbar::PaintBar(HDC dc) {
 
 void ShowScrollRequest(TWScrollbar* horz, TWScrollbar* vert, const TMessage& m) {
   TWScrollbar* bar = m.Msg == WM_HSCROLL ? horz : vert;
-  if (!bar) return;
-  bar->HotPart = LOWORD(m.WParam);
-  if (bar->HandleAllocated()) InvalidateRect(bar->Handle(), nullptr, FALSE);
+  if (bar) bar->SetHotPart(LOWORD(m.WParam));
 }
 
 void FillScrollCorner(HDC dc, HWND window, const TSkinData* skinData, const TWScrollbar* horz,
@@ -361,7 +371,7 @@ void TSkinScrollbar::DrawSkin(HDC dc, const RECT&) {
   for (const auto& [bar, flag] : bars) {
     if (!bar) continue;
     if (bar->BarVisible && bar->Visible()) {
-      if (bar->HandleAllocated()) InvalidateRect(bar->Handle(), nullptr, FALSE);
+      bar->RefreshIfChanged();
     } else if (style & flag) {
       bar->UpdatePosition();  // a bar that came with new content
     }
@@ -447,7 +457,7 @@ void TSkinScrollbarH::AfterMessage(TMessage& m) {
 
 void TSkinScrollbarH::DrawSkin(HDC dc, const RECT&) {
   for (TWScrollbar* bar : {HorzBar, VertBar})
-    if (bar && bar->BarVisible && bar->Visible() && bar->HandleAllocated()) InvalidateRect(bar->Handle(), nullptr, FALSE);
+    if (bar && bar->BarVisible && bar->Visible()) bar->RefreshIfChanged();
   FillScrollCorner(dc, Handle, SkinData, HorzBar, VertBar);
 }
 

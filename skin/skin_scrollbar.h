@@ -28,6 +28,9 @@ class TWScrollbar : public TCustomControl {
   int HitTest(POINT p) const;
   // A new hot part repaints the panel.
   void SetHotPart(int part);
+  // Repaints the panel when the native bar's thumb or state moved since it was last painted
+  // (the control paints far more often than its bar changes).
+  void RefreshIfChanged();
   // The window whose bar this covers (a framework control's current window).
   HWND Target() const;
 
@@ -59,6 +62,16 @@ class TWScrollbar : public TCustomControl {
   bool ReadBar(SCROLLBARINFO& info) const;
 
   HWND targetWindow_ = nullptr;
+  // What the last paint showed.
+  struct TShown {
+    int Length = -1, ThumbStart = -1, ThumbEnd = -1;
+    DWORD State = 0;
+    bool operator==(const TShown& o) const {
+      return Length == o.Length && ThumbStart == o.ThumbStart && ThumbEnd == o.ThumbEnd && State == o.State;
+    }
+  };
+  static TShown ShownOf(const SCROLLBARINFO& info, bool vertical);
+  TShown shown_;
 };
 
 class TSkinScrollbar : public TSkinControl {

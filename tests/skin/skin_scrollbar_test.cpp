@@ -23,6 +23,7 @@
 #include "skin/skin_data.h"
 #include "skin/skin_form.h"
 #include "skin/skin_manager.h"
+#include "skin/skin_combo_scrollbar.h"
 #include "skin/skin_scrollbar.h"
 #include "skin/skin_up_down.h"
 #include "skin/skinner_kinds.h"
@@ -295,6 +296,89 @@ TEST_F(SkinScrollbarTest, TheTreeListGetsBothBarsFromTheStyleMap) {
   ASSERT_GT(info.xyThumbTop, GetSystemMetrics(SM_CYVSCROLL) + 5);
   auto shown = Shown(treeSkinner->VertBar);
   ExpectColour(shown->At(treeSkinner->VertBar->Width() / 2, info.xyThumbTop + 1), Thumb(1));
+}
+
+TEST_F(SkinScrollbarTest, ABarThatComesWithNewRowsGetsItsPanel) {
+  auto* list = new TListBox(form);
+  list->SetParent(form);
+  list->SetBounds(20, 20, 200, 240);
+  list->Items().Add(L"Only row");
+  skinner = dynamic_cast<TSkinScrollbar*>(MakeSkinner(TSkinnerKind::Scrollbar, list, TSkinDecision{}));
+  ASSERT_NE(skinner, nullptr);
+  skinner->AttachControl(skinForm, data, nullptr, false);
+  Pump();
+  HWND w = list->Handle();
+  SCROLLBARINFO info = BarInfo(w);
+  if (!(info.rgstate[0] & STATE_SYSTEM_INVISIBLE)) GTEST_SKIP() << "this list box shows its bar with one row";
+  EXPECT_FALSE(IsWindowVisible(skinner->VertBar->Handle()));
+  for (int i = 1; i <= 100; ++i) list->Items().Add(L"Row " + std::to_wstring(i));
+  Pump();
+  info = BarInfo(w);
+  ASSERT_FALSE(info.rgstate[0] & STATE_SYSTEM_INVISIBLE);
+  RECT panel;
+  GetWindowRect(skinner->VertBar->Handle(), &panel);
+  EXPECT_TRUE(IsWindowVisible(skinner->VertBar->Handle()));
+  EXPECT_TRUE(EqualRect(&panel, &info.rcScrollBar));
+}
+
+// A plain window's bars (the list of a simple combo box is one): TSkinScrollbarH.
+TEST_F(SkinScrollbarTest, APlainWindowsBarGetsItsPanelToo) {
+  HWND list = CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", nullptr, WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT,
+                              250, 20, 160, 200, form->Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+  ASSERT_NE(list, nullptr);
+  for (int i = 1; i <= 100; ++i)
+    SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>((L"Row " + std::to_wstring(i)).c_str()));
+  auto* plain = new TSkinScrollbarH(skinForm);
+  plain->AttachWindow(list, data, nullptr, skinForm);
+  Pump();
+  const SCROLLBARINFO info = BarInfo(list);
+  RECT panel;
+  GetWindowRect(plain->VertBar->Handle(), &panel);
+  EXPECT_TRUE(IsWindowVisible(plain->VertBar->Handle()));
+  EXPECT_TRUE(EqualRect(&panel, &info.rcScrollBar));
+  EXPECT_EQ(GetWindow(plain->VertBar->Handle(), GW_HWNDNEXT), list);
+  // A click on the painted down arrow scrolls the plain list by one line as well.
+  const int before = TopRow(list);
+  QueueForBar(list, WM_LBUTTONUP, plain->VertBar->Length - 3);
+  PressAt(plain->VertBar, plain->VertBar->Length - 3);
+  EXPECT_EQ(TopRow(list), before + 1);
+  // The window goes: so does its skinner, and with it the panels.
+  DestroyWindow(list);
+  Pump();
+  EXPECT_EQ(skinForm->FindSkinControlByHandle(list), nullptr);
+}
+
+// The drop-down list's bar is painted into the list's own frame, at the bar's place.
+TEST_F(SkinScrollbarTest, TheDropDownListsBarIsPaintedWhereTheListHasIt) {
+  HWND combo = CreateWindowExW(0, L"COMBOBOX", nullptr, WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST, 250, 20,
+                               160, 200, form->Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+  ASSERT_NE(combo, nullptr);
+  for (int i = 1; i <= 100; ++i)
+    SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>((L"Entry " + std::to_wstring(i)).c_str()));
+  COMBOBOXINFO combos{sizeof(combos)};
+  ASSERT_TRUE(GetComboBoxInfo(combo, &combos));
+  auto* bar = new TComboxScrollBar(skinForm);
+  bar->AttachWindow(combos.hwndList, data, nullptr, skinForm);
+  SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
+  Pump();
+  const SCROLLBARINFO info = BarInfo(combos.hwndList);
+  SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
+  if (info.rgstate[0] & STATE_SYSTEM_INVISIBLE) GTEST_SKIP() << "the list showed no bar";
+  RECT window;
+  GetWindowRect(combos.hwndList, &window);
+  Surface surface(window.right - window.left, window.bottom - window.top, RGB(1, 2, 3));
+  SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
+  Pump();
+  bar->DrawBar(surface.dc());
+  SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
+  const int x = (info.rcScrollBar.left + info.rcScrollBar.right) / 2 - window.left;
+  const int top = info.rcScrollBar.top - window.top, bottom = info.rcScrollBar.bottom - window.top;
+  const int arrow = GetSystemMetrics(SM_CXHSCROLL);
+  ExpectColour(surface.At(x - 1, top + arrow / 2), Strip(9));
+  ExpectColour(surface.At(x - 1, bottom - arrow / 2), Strip(13));
+  ExpectColour(surface.At(x - 1, top + info.xyThumbTop + 1), Thumb(1));
+  // Nothing outside the bar.
+  ExpectColour(surface.At(2, 2), RGB(1, 2, 3));
 }
 
 // ---- the up-down ----
