@@ -6,7 +6,9 @@
 #include "skin/control_draw.h"
 #include "skin/draw_primitives.h"
 #include "skin/entry_rules.h"
+#include "skin/skin_combo_scrollbar.h"
 #include "skin/skin_data.h"
+#include "skin/skin_scrollbar.h"
 
 const TClassInfo& TSkinComBox::StaticClass() {
   static const TClassInfo info(L"TSkinComBox", &TSkinControl::StaticClass(), nullptr, {});
@@ -49,6 +51,7 @@ void TSkinComBox::AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas
   if (Attached) return;
   TSkinControl::AttachControl(form, skinData, canvas, recolour);
   ReadStyles();
+  AttachListScrollBar();
   if (DropDownStyle() && !IsUnicode) SubclassEdit();
 }
 
@@ -56,7 +59,23 @@ void TSkinComBox::AttachWindow(HWND window, TSkinData* skinData, TCanvas* canvas
   if (Attached) return;
   TSkinControl::AttachWindow(window, skinData, canvas, form);
   ReadStyles();
+  AttachListScrollBar();
   if (DropDownStyle() && !IsUnicode) SubclassEdit();
+}
+
+void TSkinComBox::AttachListScrollBar() {
+  COMBOBOXINFO info{};
+  if (!Handle || !GetComboBoxInfoSafe(Handle, &info) || !info.hwndList) return;
+  if (DropDownStyle()) {
+    if (!(style_ & CBS_DROPDOWN)) return;
+    DropScrollBar = new TComboxScrollBar(Owner());
+    DropScrollBar->AttachWindow(info.hwndList, SkinData, nullptr, SkinForm);
+    return;
+  }
+  // A simple combo box's list is a child of the combo box, with room beside it for a panel.
+  if (IsPopupOrDesktopChild(info.hwndList) || !(GetWindowLongPtrW(info.hwndList, GWL_STYLE) & WS_CHILD)) return;
+  ListScrollBar = new TSkinScrollbarH(Owner());
+  ListScrollBar->AttachWindow(info.hwndList, SkinData, nullptr, SkinForm);
 }
 
 void TSkinComBox::Detach() {

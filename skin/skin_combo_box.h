@@ -3,8 +3,8 @@
 // mouse is over the button or the combo box has the focus, a pressed look while the button is
 // down, and the button on the left for right-to-left controls.
 //
-// The drop-down list and a simple combo box's list get their painted scroll bars from the
-// scroll-bar skinners; until those exist the lists keep their native bars.
+// The drop-down list gets its bar painted by a TComboxScrollBar, a simple combo box's list its
+// painted bars from a TSkinScrollbarH.
 #pragma once
 
 #include <windows.h>
@@ -12,6 +12,9 @@
 #include <memory>
 
 #include "skin/skin_control.h"
+
+class TComboxScrollBar;
+class TSkinScrollbarH;
 
 class TSkinComBox : public TSkinControl {
   QS_CLASS(TSkinComBox)
@@ -36,6 +39,10 @@ class TSkinComBox : public TSkinControl {
   RECT ButtonRect{};
   // The look of other vendors' extended combo boxes (set by the style map).
   bool ExtendedCombo = false;
+  // The skinners of the list's scroll bars (nil until attached): a simple combo box's list, or
+  // the drop-down list. Owned by the combo box skinner's owner.
+  TSkinScrollbarH* ListScrollBar = nullptr;
+  TComboxScrollBar* DropScrollBar = nullptr;
 
  private:
   class TEditHook;
@@ -43,6 +50,7 @@ class TSkinComBox : public TSkinControl {
 
   bool DropDownStyle() const { return (style_ & 3) != CBS_SIMPLE; }
   void ReadStyles();
+  void AttachListScrollBar();
   void SubclassEdit();
   void UnsubclassEdit();
   void EditWindowProc(TMessage& m);

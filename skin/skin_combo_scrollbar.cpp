@@ -1,5 +1,8 @@
 #include "skin/skin_combo_scrollbar.h"
 
+#include <windowsx.h>
+
+#include "skin/list_thumb_track.h"
 #include "skin/scroll_painter.h"
 #include "skin/skin_data.h"
 
@@ -24,6 +27,14 @@ bool TComboxScrollBar::BeforeMessage(TMessage& m) {
     case WM_NCMOUSEMOVE:
       // Over the bar the native hot look would show through the painted bar.
       if (m.WParam == HTHSCROLL || m.WParam == HTVSCROLL) {
+        m.Result = 0;
+        return false;
+      }
+      return true;
+    case WM_NCLBUTTONDOWN:
+      // A press on the thumb is followed by the list's own tracking, so the painted thumb can
+      // show where it goes; arrows and track are left to the native bar.
+      if (TrackListThumb(Handle, m.WParam, POINT{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)})) {
         m.Result = 0;
         return false;
       }

@@ -1,7 +1,8 @@
 // The vertical scroll bar of a combo box's drop-down list, painted straight into the list
 // window's frame from the skin (the list is a popup, so no panel can lie over its bar). All
-// parts show their normal frames: the list has no hover or pressed look. The combo box skinner
-// attaches it to the list window (AttachWindow).
+// parts show their normal frames: the list has no hover or pressed look. A press on the thumb
+// is tracked by the list's own loop (list_thumb_track.h). The combo box skinner attaches it to
+// the list window (AttachWindow).
 #pragma once
 
 #include "skin/skin_control.h"

@@ -17,8 +17,8 @@
 #include "skin/skin_tab.h"
 #include "skin/skin_tab_btn.h"
 #include "skin/skin_track_bar.h"
-#include "skin/skin_vendor_glyphs.h"
 #include "skin/skin_up_down.h"
+#include "skin/skin_vendor_glyphs.h"
 
 namespace {
 
