@@ -29,14 +29,6 @@ void LoadWasteFileTypes() {
   for (size_t i = 0; i < n; ++i) WasteFileTypes[i]->Recommended = state[i] == L'1';
 }
 
-void LoadAllFilesType() {
-  ClearWasteFileTypes();
-  auto type = std::make_unique<TWasteFileType>();
-  type->Pattern = L"*.*";
-  type->Description = L"message";
-  WasteFileTypes.push_back(std::move(type));
-}
-
 void LoadExcludeFolders() {
   ClearExcludeFolders();
   TStringList keys;

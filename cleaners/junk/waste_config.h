@@ -5,8 +5,6 @@
 // WasteFileTypes := [WasteFileType] (key = pattern, value = description) in file order, with the
 // Recommended flags of [WasteFileTypeRecommend] RecommendState ('1' for the n-th key).
 void LoadWasteFileTypes();
-// WasteFileTypes := the single pattern "*.*" (the one-click scan of its fixed folders).
-void LoadAllFilesType();
 // WasteExcludeFolders := the keys of [WasteCleanExcludePath], each ending in a backslash.
 void LoadExcludeFolders();
 // WasteExcludeFiles := [WasteCleanExcludeFile] (key = pattern, value = description).

@@ -47,13 +47,6 @@ TEST_F(WasteConfigTest, FileTypesInFileOrderWithTheirRecommendations) {
   ASSERT_EQ(WasteFileTypes.size(), 1u);
   EXPECT_EQ(WasteFileTypes[0]->Pattern, L"*.gid");
   EXPECT_TRUE(WasteFileTypes[0]->Recommended);
-
-  LoadAllFilesType();
-  ASSERT_EQ(WasteFileTypes.size(), 1u);
-  EXPECT_EQ(WasteFileTypes[0]->Pattern, L"*.*");
-  EXPECT_EQ(WasteFileTypes[0]->Description, L"message");
-  EXPECT_FALSE(WasteFileTypes[0]->Recommended);
-  EXPECT_TRUE(WasteFileTypes[0]->Enabled);
 }
 
 TEST_F(WasteConfigTest, ExclusionsAndOptions) {
