@@ -259,7 +259,7 @@ TForm* StyledWindow() {
   auto* buttonTabs = Place<TPageControl>(f, 300, 10, 115, 140);
   buttonTabs->SetStyle(TTabStyle::tsButtons);
   for (TPageControl* pages : {static_cast<TPageControl*>(vendorPages), buttonTabs})
-    for (const wchar_t* caption : {L"One", L"Two"}) {
+    for (const wchar_t* caption : {L"A", L"B"}) {
       auto* sheet = new TTabSheet(pages);
       sheet->SetPageControl(pages);
       sheet->SetCaption(caption);
