@@ -6,6 +6,7 @@
 #include "gui/memory_dc.h"
 #include "skin/button_rules.h"
 #include "skin/draw_primitives.h"
+#include "skin/entry_rules.h"
 #include "skin/img_util.h"
 #include "skin/skin_control.h"
 #include "skin/skin_data.h"
@@ -31,6 +32,12 @@ COLORREF DisabledTextColour() { return GetSysColor(COLOR_BTNSHADOW); }
 COLORREF EntryColour(const TSkinData* skinData, int entry) {
   if (!skinData || entry < 0 || entry >= kColourTableSize) return GetSysColor(COLOR_BTNFACE);
   return static_cast<COLORREF>(SkinColourToRGB(skinData->Elements.ColourTable[entry]));
+}
+
+bool HasBorderToPaint(HWND window, const RECT& rect) {
+  RECT client{};
+  GetClientRect(window, &client);
+  return HasPaintedBorder(SIZE{rect.right - rect.left, rect.bottom - rect.top}, SIZE{client.right, client.bottom});
 }
 
 void DrawSunkenBorder(HDC dc, const RECT& rect, COLORREF shadow, int rings) {

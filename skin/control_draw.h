@@ -25,6 +25,9 @@ class TSkinData;
 COLORREF DisabledTextColour();
 // A colour-table entry of the skin as a pixel colour (system colours resolved).
 COLORREF EntryColour(const TSkinData* skinData, int entry);
+// Whether the border painters of edits, combo boxes and pickers draw on this window: its client
+// area is smaller than rect (its window rectangle from (0, 0)) both ways.
+bool HasBorderToPaint(HWND window, const RECT& rect);
 // The sunken border of edits and pickers: rect framed with the shadow colour, then `rings`
 // white frames inside it.
 void DrawSunkenBorder(HDC dc, const RECT& rect, COLORREF shadow, int rings);

@@ -19,12 +19,6 @@ namespace {
 
 constexpr uint8_t kMouseOver = 1, kPressed = 2;
 
-bool HasBorder(HWND window, const RECT& rect) {
-  RECT client{};
-  GetClientRect(window, &client);
-  return HasPaintedBorder(SIZE{rect.right - rect.left, rect.bottom - rect.top}, SIZE{client.right, client.bottom});
-}
-
 }  // namespace
 
 // Routes the edit child's messages to the combo box's skinner.
@@ -102,22 +96,20 @@ void TSkinComBox::UnsubclassEdit() {
 void TSkinComBox::EditWindowProc(TMessage& m) {
   editHook_->CallDefault(m);
   if (!Enabled) return;
-  switch (m.Msg) {
-    case WM_PAINT:
-      RepaintWindow(nullptr);
-      break;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-      MouseState |= kPressed;
-      Repaint();
-      break;
-    case WM_LBUTTONUP:
-      MouseState &= ~kPressed;
-      Repaint();
-      break;
-    default:
-      break;
-  }
+  if (m.Msg == WM_PAINT)
+    RepaintWindow(nullptr);
+  else
+    FollowButton(m.Msg);
+}
+
+void TSkinComBox::FollowButton(UINT msg) {
+  if (msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK)
+    MouseState |= kPressed;
+  else if (msg == WM_LBUTTONUP)
+    MouseState &= ~kPressed;
+  else
+    return;
+  Repaint();
 }
 
 void TSkinComBox::AfterMessage(TMessage& m) {
@@ -146,12 +138,8 @@ void TSkinComBox::AfterMessage(TMessage& m) {
       break;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-      MouseState |= kPressed;
-      Repaint();
-      break;
     case WM_LBUTTONUP:
-      MouseState &= ~kPressed;
-      Repaint();
+      FollowButton(m.Msg);
       break;
     case CM_MOUSELEAVE:
     case WM_MOUSELEAVE:
@@ -258,7 +246,7 @@ void TSkinComBox::DrawSimple(HDC dc, const RECT& rect) {
 }
 
 void TSkinComBox::DrawExFrame(HDC dc, const RECT& rect) {
-  if (!HasBorder(Handle, rect)) return;
+  if (!HasBorderToPaint(Handle, rect)) return;
   DrawSunkenBorder(dc, rect, EntryColour(SkinData, kColourButtonShadow), 1);
 }
 

@@ -54,6 +54,8 @@ class TSkinComBox : public TSkinControl {
   void SubclassEdit();
   void UnsubclassEdit();
   void EditWindowProc(TMessage& m);
+  // The pressed look follows the left button.
+  void FollowButton(UINT msg);
   bool HasFocus() const;
   void DrawSimple(HDC dc, const RECT& rect);
   void DrawExFrame(HDC dc, const RECT& rect);

@@ -100,9 +100,6 @@ void TSkinDateTime::AfterMessage(TMessage& m) {
 void TSkinDateTime::DrawSkin(HDC dc, const RECT& rect) {
   if (!Handle) return;
   if (ArrowButton) ArrowButton->Reposition(rect);
-  RECT client{};
-  GetClientRect(Handle, &client);
-  if (!HasPaintedBorder(SIZE{rect.right - rect.left, rect.bottom - rect.top}, SIZE{client.right, client.bottom}))
-    return;
+  if (!HasBorderToPaint(Handle, rect)) return;
   DrawSunkenBorder(dc, rect, EntryColour(SkinData, kColourButtonShadow), 1);
 }

@@ -59,7 +59,7 @@ void TSkinEdit::AfterMessage(TMessage& m) {
 void TSkinEdit::DrawSkin(HDC dc, const RECT& rect) {
   if (!Handle) return;
   if (!SpinButton && SkinData && SkinData->SkinControls().Contains(TSkinControlType::xcSpin)) AttachSpinButton();
-  if (!HasPaintedBorder(SIZE{rect.right - rect.left, rect.bottom - rect.top}, ClientSize(Handle))) return;
+  if (!HasBorderToPaint(Handle, rect)) return;
   DrawSunkenBorder(dc, rect, EntryColour(SkinData, kColourButtonShadow), 2);
 }
 
