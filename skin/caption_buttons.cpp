@@ -147,7 +147,9 @@ bool TWinSkinForm::HandleNcMouse(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT
       if (item) {
         if (!IsActive) SetForegroundWindow(Handle);
         item->Press();
+        const std::shared_ptr<const bool> alive = UntilDestroyingToken();
         OpenMenuBarItem(item);
+        if (!*alive) return true;
         // The item may have gone with a rebuilt bar while its popup was open.
         if (MenuBar && std::any_of(MenuBar->Items.begin(), MenuBar->Items.end(),
                                    [item](const std::unique_ptr<TMenuBtn>& i) { return i.get() == item; }))

@@ -369,12 +369,18 @@ bool TWinSkinForm::OpenMenuBarItem(TMenuBtn* item) {
   }
   OpenPopupMenu = item->Submenu;
   InstallMenuBarHook();
+  // What runs inside the menu loop may free the form, and this skinner with it.
+  const std::shared_ptr<const bool> alive = UntilDestroyingToken();
   if (item->ItemEnabled) {
     const UINT flags = TPM_RIGHTBUTTON | TPM_NONOTIFY | (RightToLeft ? TPM_RIGHTALIGN : 0);
     TrackPopupMenu(item->Submenu, flags, x, y, 0, Handle, nullptr);
   }
   RemoveMenuBarHook();
   if (SkinManager) SkinManager->MenuBarPopup = false;
+  if (!*alive) {
+    g_tracking.Form = nullptr;
+    return true;
+  }
   MenuTracking = false;
   return true;
 }

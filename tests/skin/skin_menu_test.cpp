@@ -598,6 +598,24 @@ TEST_F(SkinMenuTest, ARightToLeftBarIsLaidOutFromTheRightAndReadsTheArrowsMirror
   EXPECT_EQ(order, (std::vector<int>{1, 0}));
 }
 
+TEST_F(SkinMenuTest, AFormFreedWhileItsBarPopupIsOpenLeavesNothingBehind) {
+  MakeForm();
+  ASSERT_TRUE(ShowSkinned());
+  auto settled = std::make_shared<int>(0);
+  MenuWatch watch{[&](HWND) {
+    if (++*settled < 4) return false;
+    delete form;
+    form = nullptr;
+    return true;
+  }};
+  const POINT first = ItemCentre(0);
+  ASSERT_TRUE(WatchMenus(watch, [&] { PostMessageW(form->Handle(), SKM_MENUBARCLICK, 0, MAKELPARAM(first.x, first.y)); }));
+  EXPECT_EQ(form, nullptr);
+  EXPECT_EQ(MenuBarTrackingForm(), nullptr);
+  EXPECT_EQ(MenuBarOpenIndex(), -1);
+  EXPECT_TRUE(SkinManager->SkinForms().empty());
+}
+
 // A window the framework does not own, with a native menu bar of its own.
 struct RawWindow {
   static LRESULT CALLBACK Proc(HWND w, UINT msg, WPARAM wParam, LPARAM lParam) {
