@@ -347,7 +347,8 @@ def menu_item():
     """Normal (transparent), separator, unused, selected, unused."""
     sep = canvas(20, 9)
     ImageDraw.Draw(sep).line((2, 4, 17, 4), fill=LINE)
-    selected = box(20, 20, HOVER, (170, 206, 236), 3)
+    # Selected in the highlight colour: the skin draws a selected item's text in HilightText.
+    selected = box(20, 20, ACCENT, ACCENT_DARK, 3)
     return row([canvas(20, 20), _pad(sep, 20, 20), canvas(20, 20), selected,
                 canvas(20, 20)])
 
