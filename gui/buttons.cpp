@@ -503,6 +503,19 @@ void TSpeedButton::Paint() {
 
 // ---------------------------------------------------------------------------------------------
 
+namespace {
+// The colour painted behind the controls of `control`: its own, or, for a group box that paints
+// its parent's background, what its parent paints (a page's colour shows through the frame, so
+// the boxes inside it take that colour too and not the frame's own Color).
+TColor PaintedColour(const TWinControl* control) {
+  while (auto* box = dynamic_cast<const TCustomGroupBox*>(control)) {
+    if (!box->ParentBackground() || !box->Parent()) break;
+    control = box->Parent();
+  }
+  return control->Color();
+}
+}  // namespace
+
 const TClassInfo& TCheckButtonControl::StaticClass() {
   static const TClassInfo info(
       L"TCheckButtonControl", &TButtonControl::StaticClass(), nullptr,
@@ -554,7 +567,7 @@ void TCheckButtonControl::WndProc(TMessage& m) {
       return;
     case CN_CTLCOLORSTATIC:
     case CN_CTLCOLORBTN: {
-      TColor back = parentBackground_ && Parent() ? Parent()->Color() : Color();
+      TColor back = parentBackground_ && Parent() ? PaintedColour(Parent()) : Color();
       HDC dc = reinterpret_cast<HDC>(m.WParam);
       SetTextColor(dc, ColorToRGB(Font()->Color()));
       SetBkColor(dc, ColorToRGB(back));
@@ -684,7 +697,7 @@ void TCustomGroupBox::Paint() {
   TCanvas& canvas = Canvas();
   TRect r = ClientRect();
   canvas.Brush().Style = TBrushStyle::bsSolid;
-  canvas.Brush().Color = parentBackground_ && Parent() ? Parent()->Color() : Color();
+  canvas.Brush().Color = parentBackground_ && Parent() ? PaintedColour(Parent()) : Color();
   canvas.FillRect(r);
   const int h = CaptionHeight();
   TRect frame = r;

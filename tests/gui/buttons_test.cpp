@@ -318,6 +318,41 @@ TEST(GroupBox, TakesItsParentsColourUntilGivenOne) {
   EXPECT_EQ(box->Color(), clRed);
 }
 
+// A frame given a colour of its own still paints its page's background; the boxes inside it
+// paint that too, through frames inside frames, and not the frame's own colour.
+TEST(GroupBox, BoxesInsideAFrameThatPaintsThePageTakeThePagesColour) {
+  TForm form(nullptr);
+  form.SetColor(clYellow);
+  auto* outer = new TGroupBox(&form);
+  outer->SetParent(&form);
+  outer->SetBounds(0, 0, 200, 150);
+  outer->SetColor(clWhite);
+  auto* inner = new TGroupBox(&form);
+  inner->SetParent(outer);
+  inner->SetBounds(10, 20, 150, 100);
+  auto* check = new TCheckBox(&form);
+  check->SetParent(inner);
+  check->SetTop(30);
+  auto* own = new TCheckBox(&form);
+  own->SetParent(outer);
+  own->SetParentBackground(false);
+  own->SetColor(clRed);
+  form.Show();
+  auto background = [](TWinControl* parent, TWinControl* control) {
+    HDC dc = GetDC(control->Handle());
+    SendMessageW(parent->Handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                 reinterpret_cast<LPARAM>(control->Handle()));
+    const COLORREF colour = GetBkColor(dc);
+    ReleaseDC(control->Handle(), dc);
+    return colour;
+  };
+  EXPECT_EQ(background(inner, check), RGB(255, 255, 0));
+  // Without ParentBackground a box keeps its own colour.
+  EXPECT_EQ(background(outer, own), RGB(255, 0, 0));
+  outer->SetParentBackground(false);
+  EXPECT_EQ(background(inner, check), RGB(255, 255, 255));
+}
+
 TEST(BitBtn, AltLetterThroughTheMessageLoopPressesIt) {
   TForm form(nullptr);
   form.SetBounds(0, 0, 200, 100);
