@@ -46,7 +46,6 @@ struct TSkinDecision {
   bool SetTransparent = false;   // "Transparent" := True first
   bool ComboEx = false;          // the extended combo box
   bool PngGlyph = false;         // the glyph comes from "PngImage"
-  bool Embedded = false;         // an up-down inside an edit: drawn inside the edit's border
   bool NeedsBorder = false;      // only when the window and client rectangles differ
   TChildWalk Children = TChildWalk::None;
   TSkinnerKind GroupItemKind = TSkinnerKind::None;  // GroupItems: what each plain item gets

@@ -6,7 +6,7 @@
 #include "skin/skin_data.h"
 #include "skin/skin_form.h"
 #include "skin/skin_messages.h"
-#include "skin/skinner_kinds.h"
+#include "skin/skin_up_down.h"
 
 const TClassInfo& TSkinEdit::StaticClass() {
   static const TClassInfo info(L"TSkinEdit", &TSkinControl::StaticClass(), nullptr, {});
@@ -67,11 +67,10 @@ void TSkinEdit::AttachSpinButton() {
   for (HWND child = GetTopWindow(Handle); child; child = GetWindow(child, GW_HWNDNEXT)) {
     if (!IsUpDownClass(GetWindowClassName(child))) continue;
     // The up-down skinner lives with the edit's own owner: the control, or the window skinner.
-    TSkinDecision decision;
-    decision.Kind = TSkinnerKind::UpDown;
-    decision.Embedded = true;
-    SpinButton = MakeSkinner(TSkinnerKind::UpDown, Owner(), decision);
-    if (SpinButton) SpinButton->AttachWindow(child, SkinData, Canvas, SkinForm);
+    auto* spin = new TSkinUpDown(Owner());
+    spin->Embedded = true;
+    spin->AttachWindow(child, SkinData, Canvas, SkinForm);
+    SpinButton = spin;
     return;
   }
 }

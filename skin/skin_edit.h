@@ -4,6 +4,8 @@
 
 #include "skin/skin_control.h"
 
+class TSkinUpDown;
+
 class TSkinEdit : public TSkinControl {
   QS_CLASS(TSkinEdit)
 
@@ -16,7 +18,7 @@ class TSkinEdit : public TSkinControl {
   void PrintBorder(HDC dc);
 
   // The skinner of the up-down child, once one is found.
-  TSkinControl* SpinButton = nullptr;
+  TSkinUpDown* SpinButton = nullptr;
 
  private:
   void AttachSpinButton();

@@ -8,7 +8,7 @@
 #include "skin/img_util.h"
 #include "skin/skin_data.h"
 #include "skin/skin_form.h"
-#include "skin/skinner_kinds.h"
+#include "skin/skin_up_down.h"
 #include "skin/small_skinner_rules.h"
 
 const TClassInfo& TSkinObjImage::StaticClass() {
@@ -123,8 +123,6 @@ void TSkinAdvPage::DrawSkin(HDC, const RECT&) {
   if (UpDown || !Handle) return;
   HWND arrows = FindWindowExW(Handle, nullptr, UPDOWN_CLASSW, nullptr);
   if (!arrows) return;
-  TSkinDecision decision;
-  decision.Kind = TSkinnerKind::UpDown;
-  UpDown = MakeSkinner(TSkinnerKind::UpDown, Owner(), decision);
-  if (UpDown) UpDown->AttachWindow(arrows, SkinData, Canvas, SkinForm);
+  UpDown = new TSkinUpDown(Owner());
+  UpDown->AttachWindow(arrows, SkinData, Canvas, SkinForm);
 }

@@ -6,6 +6,8 @@
 
 #include "skin/skin_control.h"
 
+class TSkinUpDown;
+
 class TSkinObjImage : public TSkinControl {
   QS_CLASS(TSkinObjImage)
 
@@ -37,5 +39,5 @@ class TSkinAdvPage : public TSkinControl {
 
   // Only the kind the discovery gives (4) has tab backgrounds.
   int PageKind = 4;
-  TSkinControl* UpDown = nullptr;
+  TSkinUpDown* UpDown = nullptr;
 };

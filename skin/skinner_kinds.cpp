@@ -8,6 +8,7 @@
 #include "skin/skin_edit.h"
 #include "skin/skin_face_boxes.h"
 #include "skin/skin_group_box.h"
+#include "skin/skin_list_view.h"
 #include "skin/skin_media_player.h"
 #include "skin/skin_menu_button.h"
 #include "skin/skin_progress.h"
@@ -87,6 +88,7 @@ const TKindEntry kBuiltKinds[] = {
     {TSkinnerKind::TabBtn, MakeAs<TSkinTabBtn>},
     {TSkinnerKind::UpDown, MakeAs<TSkinUpDown>},
     {TSkinnerKind::Scrollbar, MakeAs<TSkinScrollbar>},
+    {TSkinnerKind::ListView, MakeAs<TSkinListView>},
 };
 
 const TKindEntry* Find(TSkinnerKind kind) {

@@ -25,6 +25,8 @@
 #include "skin/skin_edit.h"
 #include "skin/skin_form.h"
 #include "skin/skin_manager.h"
+#include "skin/skin_messages.h"
+#include "skin/skin_up_down.h"
 #include "skin/skinner_kinds.h"
 #include "synthetic_skin.h"
 
@@ -131,6 +133,26 @@ TEST_F(SkinEntriesTest, AnEditWithoutABorderGetsNoFrame) {
   EXPECT_NE(surface->At(75, 0), shadow);
   EXPECT_NE(surface->At(0, 11), shadow);
   DestroyWindow(edit);
+}
+
+// An up-down inside the edit gets its own skinner, drawn inside the edit's border.
+TEST_F(SkinEntriesTest, AnUpDownInsideAnEditGetsItsSkinner) {
+  auto* edit = Place<TEdit>(10, 10, 150, 22);
+  auto* skinner = Skin<TSkinEdit>(edit, TSkinnerKind::Edit);
+  RECT client;
+  GetClientRect(edit->Handle(), &client);
+  HWND spin = CreateWindowExW(0, UPDOWN_CLASSW, nullptr, WS_CHILD | WS_VISIBLE, client.right - 16, 0, 16, client.bottom,
+                              edit->Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+  ASSERT_NE(spin, nullptr);
+  Painted(edit->Handle());
+  ASSERT_NE(skinner->SpinButton, nullptr);
+  EXPECT_TRUE(skinner->SpinButton->Embedded);
+  EXPECT_EQ(skinner->SpinButton->Handle, spin);
+  EXPECT_EQ(SendMessageW(spin, SKM_QUERYSKINNED, 0, 0), 1);
+  // Found once: the next paint keeps the same skinner.
+  TSkinUpDown* first = skinner->SpinButton;
+  Painted(edit->Handle());
+  EXPECT_EQ(skinner->SpinButton, first);
 }
 
 TEST_F(SkinEntriesTest, ThePrintedBorderIsFramedTooWithTheDCsBrushInside) {

@@ -15,7 +15,10 @@
 #include "skin/skin_data.h"
 #include "skin/skin_form.h"
 #include "skin/skin_header.h"
+#include "skin/skin_list_view.h"
 #include "skin/skin_manager.h"
+#include "skin/skin_messages.h"
+#include "skin/skinner_kinds.h"
 #include "synthetic_skin.h"
 
 namespace {
@@ -153,6 +156,26 @@ TEST_F(SkinHeaderTest, AnItemsImageIsCentredByItsHeight) {
   EXPECT_NE(s->At(x, top + 8), RGB(255, 0, 0));
   SendMessageW(header, HDM_SETIMAGELIST, 0, 0);
   ImageList_Destroy(images);
+}
+
+// The list view skinner puts a header skinner on a report view's header, beside its bars.
+TEST_F(SkinHeaderTest, AReportListViewsSkinnerSkinsItsHeader) {
+  auto* report = new TListView(form);
+  report->SetParent(form);
+  report->SetBounds(10, 220, 300, 60);
+  report->SetViewStyle(TViewStyle::vsReport);
+  report->Columns()->Add()->SetCaption(L"Only");
+  auto* skinner = dynamic_cast<TSkinListView*>(MakeSkinner(TSkinnerKind::ListView, report, TSkinDecision{}));
+  ASSERT_NE(skinner, nullptr);
+  skinner->AttachControl(skinForm, data, nullptr, false);
+  ASSERT_NE(skinner->Header, nullptr);
+  HWND reportHeader = reinterpret_cast<HWND>(SendMessageW(report->Handle(), LVM_GETHEADER, 0, 0));
+  EXPECT_EQ(skinner->Header->Handle, reportHeader);
+  EXPECT_EQ(SendMessageW(reportHeader, SKM_QUERYSKINNED, 0, 0), 1);
+  EXPECT_EQ(SendMessageW(report->Handle(), SKM_QUERYSKINNED, 0, 0), 1);
+  // Both go with the list view.
+  delete report;
+  for (TSkinControl* s : skinForm->Skinners) EXPECT_NE(s->Handle, reportHeader);
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "gui/edits.h"
 #include "gui/ext_ctrls.h"
 #include "gui/forms.h"
+#include "gui/list_view.h"
 #include "gui/pages.h"
 #include "gui/progress.h"
 #include "gui/sliders.h"
@@ -65,9 +66,11 @@ TSample Pages(bool buttons, bool returnSheet) {
   };
 }
 
-// Kinds that leave the painting to the control: they only erase (BoxH), or hand the control
-// pictures to draw itself with (ObjImage, AdvPage).
-const std::set<TSkinnerKind> kPaintsNothing = {TSkinnerKind::BoxH, TSkinnerKind::ObjImage, TSkinnerKind::AdvPage};
+// Kinds that leave the painting of the control's own window to it: they only erase (BoxH), hand
+// the control pictures to draw itself with (ObjImage, AdvPage), or skin windows of their own
+// beside and inside it (ListView: the painted bars and the header).
+const std::set<TSkinnerKind> kPaintsNothing = {TSkinnerKind::BoxH, TSkinnerKind::ObjImage, TSkinnerKind::AdvPage,
+                                               TSkinnerKind::ListView};
 
 // A control of each built kind.
 const std::map<K, TSample>& Samples() {
@@ -107,6 +110,13 @@ const std::map<K, TSample>& Samples() {
       {K::AdvPage, Sample<TVendorPageControl>()},
       {K::UpDown, Sample<TUpDown>()},
       {K::Scrollbar, Sample<TMemo>()},
+      {K::ListView,
+       [](TForm* form) -> TControl* {
+         auto* list = static_cast<TListView*>(Sample<TListView>()(form));
+         list->SetViewStyle(TViewStyle::vsReport);
+         list->Columns()->Add()->SetCaption(L"Column");
+         return list;
+       }},
   };
   return samples;
 }

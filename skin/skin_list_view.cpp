@@ -1,0 +1,20 @@
+#include "skin/skin_list_view.h"
+
+#include <commctrl.h>
+
+#include "skin/skin_header.h"
+
+const TClassInfo& TSkinListView::StaticClass() {
+  static const TClassInfo info(L"TSkinListView", &TSkinScrollbar::StaticClass(), nullptr, {});
+  return info;
+}
+
+void TSkinListView::AttachScrollControl(TControl* control, TSkinData* skinData, TCanvas* canvas, TWinSkinForm* form) {
+  if (Attached) return;
+  TSkinScrollbar::AttachScrollControl(control, skinData, canvas, form);
+  if (!Attached || !Handle || Header) return;
+  HWND header = reinterpret_cast<HWND>(SendMessageW(Handle, LVM_GETHEADER, 0, 0));
+  if (!header) return;
+  Header = new TSkinHeader(control);
+  Header->AttachWindow(header, skinData, canvas, form);
+}
