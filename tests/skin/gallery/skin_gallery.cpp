@@ -151,7 +151,15 @@ TForm* ListsWindow() {
     simple->Items().Add(item);
     list->Items().Add(item);
   }
-  Place<TListView>(f, 10, 130, 240, 100);
+  // A report view: its header gets the header skinner, its rows the painted bars.
+  auto* report = Place<TListView>(f, 10, 130, 240, 100);
+  report->SetViewStyle(TViewStyle::vsReport);
+  for (const wchar_t* caption : {L"Name", L"Size", L"Kind"}) {
+    TListColumn* column = report->Columns()->Add();
+    column->SetCaption(caption);
+    column->SetWidth(90);
+  }
+  for (int i = 1; i <= 12; ++i) report->Items()->Add()->SetCaption(L"Row " + std::to_wstring(i));
   auto* progress = Place<TProgressBar>(f, 260, 130, 240, 20);
   progress->SetPosition(40);
   Place<TTrackBar>(f, 260, 160, 240, 30);
