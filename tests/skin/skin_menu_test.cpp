@@ -16,6 +16,7 @@
 #include "gui/messages.h"
 #include "gui/image_list.h"
 #include "gui/menus.h"
+#include "gui/timer.h"
 #include "gui_test_support.h"
 #include "packed_skin.h"
 #include "synthetic_skin.h"
@@ -596,6 +597,60 @@ TEST_F(SkinMenuTest, ARightToLeftBarIsLaidOutFromTheRightAndReadsTheArrowsMirror
   const std::vector<int> order =
       OpenOrder(watch, {VK_RIGHT}, [&] { PostMessageW(w, WM_SYSCOMMAND, SC_KEYMENU, L'e'); });
   EXPECT_EQ(order, (std::vector<int>{1, 0}));
+}
+
+TEST_F(SkinMenuTest, ACommandItemOnTheBarRunsItsCommandAndADisabledItemOpensNothing) {
+  MakeForm();
+  TMenuItem* help = Add(menu->Items(), L"&Help");
+  int clicks = 0;
+  help->OnClick = [&clicks](TObject*) { ++clicks; };
+  ASSERT_TRUE(ShowSkinned());
+  TWinSkinForm* skinner = Skinner();
+  ASSERT_EQ(skinner->MenuBar->Items.size(), 4u);
+  EXPECT_FALSE(skinner->MenuBar->Items[3]->Submenu);
+  SendMessageW(form->Handle(), SKM_REPAINTNC, 0, 0);
+  POINT point = ItemCentre(3);
+  SendMessageW(form->Handle(), SKM_MENUBARCLICK, 0, MAKELPARAM(point.x, point.y));
+  EXPECT_TRUE(PumpUntil([&] { return clicks == 1; }));
+  EXPECT_TRUE(ShownMenus().empty());
+
+  edit->SetEnabled(false);
+  ASSERT_FALSE(skinner->MenuBar->Items[1]->ItemEnabled);
+  EXPECT_EQ(skinner->FindMenuBarAccel(L'e'), nullptr);  // no accelerator of a disabled item
+  point = ItemCentre(1);
+  // The click runs to its end at once: no popup is shown and the tracking is over.
+  SendMessageW(form->Handle(), SKM_MENUBARCLICK, 0, MAKELPARAM(point.x, point.y));
+  EXPECT_TRUE(ShownMenus().empty());
+  EXPECT_FALSE(skinner->MenuTracking);
+  EXPECT_EQ(MenuBarOpenIndex(), -1);
+}
+
+TEST_F(SkinMenuTest, TheMouseOverABarItemFramesItInTheHighlightColour) {
+  MakeForm();
+  ASSERT_TRUE(ShowSkinned());
+  HWND w = form->Handle();
+  TWinSkinForm* skinner = Skinner();
+  skinner->IsActive = true;
+  // The pointer is elsewhere: the hover timer would let go of the item while the test reads.
+  skinner->HoverTimer->SetEnabled(false);
+  SendMessageW(w, SKM_REPAINTNC, 0, 0);
+  TMenuBtn* item = skinner->MenuBar->Items[1].get();
+  const POINT centre = ItemCentre(1);
+  SendMessageW(w, WM_NCMOUSEMOVE, HTMENU, MAKELPARAM(centre.x, centre.y));
+  EXPECT_EQ(item->State, 3);
+  EXPECT_EQ(skinner->HotObject, item);
+  Pump(50);  // the window's surface reaches the screen
+  RECT window;
+  GetWindowRect(w, &window);
+  const COLORREF hilight = static_cast<COLORREF>(SkinColourToRGB(data->Elements.ColourTable[kColourButtonHilight]));
+  EXPECT_EQ(ScreenPixel(window.left + item->Rect.left, window.top + item->Rect.top + 2), hilight);
+  // Onto another item: the first one leaves and is drawn plain again.
+  const POINT next = ItemCentre(2);
+  SendMessageW(w, WM_NCMOUSEMOVE, HTMENU, MAKELPARAM(next.x, next.y));
+  EXPECT_EQ(item->State, 1);
+  EXPECT_EQ(skinner->HotObject, skinner->MenuBar->Items[2].get());
+  Pump(50);
+  EXPECT_NE(ScreenPixel(window.left + item->Rect.left, window.top + item->Rect.top + 2), hilight);
 }
 
 TEST_F(SkinMenuTest, AFormFreedWhileItsBarPopupIsOpenLeavesNothingBehind) {
