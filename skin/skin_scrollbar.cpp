@@ -237,14 +237,22 @@ void TWScrollbar::PaintBar(HDC dc) {
   paint.ThumbEnd = ThumbEnd;
   paint.HotPart = HotPart;
   paint.Dragging = Dragging;
-  PaintScrollBar(dc, POINT{0, 0}, *data, paint);
+  // A skin without the arrow strip: the panel shows its colour rather than what lay there before.
+  if (!PaintScrollBar(dc, POINT{0, 0}, *data, paint)) {
+    RECT client{0, 0, Width(), Height()};
+    FillSolid(dc, client, ColorToRGB(Color()));
+  }
 }
 
 // ---- shared by the two skinners ----
 
 void ShowScrollRequest(TWScrollbar* horz, TWScrollbar* vert, const TMessage& m) {
   TWScrollbar* bar = m.Msg == WM_HSCROLL ? horz : vert;
-  if (bar) bar->SetHotPart(LOWORD(m.WParam));
+  if (!bar) return;
+  const int part = LOWORD(m.WParam);
+  bar->SetHotPart(part);
+  // A dragged thumb follows the cursor even where the control keeps its position until the end.
+  if (part == kScrollThumb && bar->HandleAllocated()) InvalidateRect(bar->Handle(), nullptr, FALSE);
 }
 
 void FillScrollCorner(HDC dc, HWND window, const TSkinData* skinData, const TWScrollbar* horz,

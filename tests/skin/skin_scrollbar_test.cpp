@@ -248,6 +248,60 @@ TEST_F(SkinScrollbarTest, DraggingTheThumbMovesThePosition) {
   ExpectColour(shown->At(skinner->VertBar->Width() / 2, moved.xyThumbTop + 1), Thumb(1));
 }
 
+// The painted thumb follows the cursor while the native bar tracks it, in its pressed frame.
+struct TDragProbe {
+  TWScrollbar* Bar = nullptr;
+  HWND List = nullptr;
+  int Grab = 0, Moved = 0, ThumbAtClick = 0;
+  bool Ran = false;
+  COLORREF AtNewThumb = 0, AtOldThumb = 0;
+};
+TDragProbe* g_drag = nullptr;
+
+void CALLBACK ProbeWhileDragging(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  if (!g_drag || g_drag->Ran) return;
+  g_drag->Ran = true;
+  RECT r;
+  GetWindowRect(g_drag->Bar->Handle(), &r);
+  SetCursorPos((r.left + r.right) / 2, r.top + g_drag->Grab + g_drag->Moved);
+  Surface surface(r.right - r.left, r.bottom - r.top, RGB(1, 2, 3));
+  SendMessageW(g_drag->Bar->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(surface.dc()), 0);
+  const int x = (r.right - r.left) / 2;
+  g_drag->AtNewThumb = surface.At(x, g_drag->ThumbAtClick + g_drag->Moved + 1);
+  g_drag->AtOldThumb = surface.At(x, g_drag->ThumbAtClick + 1);
+  const SCROLLBARINFO info = BarInfo(g_drag->List);
+  POINT p{(info.rcScrollBar.left + info.rcScrollBar.right) / 2, info.rcScrollBar.top + g_drag->Grab + g_drag->Moved};
+  ScreenToClient(g_drag->List, &p);
+  PostMessageW(g_drag->List, WM_LBUTTONUP, 0, MAKELPARAM(p.x, p.y));
+}
+
+TEST_F(SkinScrollbarTest, ADraggedThumbIsPaintedUnderTheCursor) {
+  TListBox* list = SkinnedList();
+  ASSERT_NE(skinner, nullptr);
+  HWND w = list->Handle();
+  const SCROLLBARINFO info = BarInfo(w);
+  TDragProbe probe;
+  probe.Bar = skinner->VertBar;
+  probe.List = w;
+  probe.Grab = (info.xyThumbTop + info.xyThumbBottom) / 2;
+  probe.Moved = 40;
+  probe.ThumbAtClick = info.xyThumbTop;
+  RECT r;
+  GetWindowRect(skinner->VertBar->Handle(), &r);
+  SetCursorPos((r.left + r.right) / 2, r.top + probe.Grab);
+  g_drag = &probe;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 20, &ProbeWhileDragging);
+  PressAt(skinner->VertBar, probe.Grab);
+  KillTimer(nullptr, timer);
+  g_drag = nullptr;
+  SetCursorPos(0, 0);
+  ASSERT_TRUE(probe.Ran) << "the native bar ran no tracking loop";
+  // The pressed thumb, or its pressed grip where the grip reaches the thumb's end.
+  EXPECT_TRUE(probe.AtNewThumb == Thumb(2) || probe.AtNewThumb == Strip(21)) << std::hex << probe.AtNewThumb;
+  if (info.xyThumbBottom - info.xyThumbTop < probe.Moved) ExpectColour(probe.AtOldThumb, Track(1));
+}
+
 TEST_F(SkinScrollbarTest, ADisabledBarShowsNoThumb) {
   TListBox* list = SkinnedList();
   ASSERT_NE(skinner, nullptr);
