@@ -57,7 +57,7 @@ double RepaintMs(HWND page) {
 std::vector<HWND> SkinnedWindowsOf(const TWinSkinForm& skinForm, HWND page) {
   std::vector<HWND> windows;
   for (TSkinControl* skinner : skinForm.Skinners)
-    if (skinner->Handle && IsChild(page, skinner->Handle)) windows.push_back(skinner->Handle);
+    if (skinner->Handle && (skinner->Handle == page || IsChild(page, skinner->Handle))) windows.push_back(skinner->Handle);
   return windows;
 }
 
