@@ -238,6 +238,64 @@ TEST_F(SkinEntriesTest, ARightToLeftComboDrawsTheMirroredStrip) {
   ExpectColour(Painted(w)->At(s.cx / 3, s.cy / 2), mirrored);
 }
 
+// A strip of four frames of size x size, frame f in colours[f].
+TBitmap FourFrames(int size, const COLORREF* colours) {
+  TBitmap strip(4 * size, size);
+  for (int f = 0; f < 4; ++f)
+    for (int y = 0; y < size; ++y)
+      for (int x = 0; x < size; ++x) strip.SetPixel(f * size + x, y, colours[f]);
+  return strip;
+}
+constexpr COLORREF kButtonFrames[4] = {RGB(200, 0, 0), RGB(0, 200, 0), RGB(0, 0, 200), RGB(200, 200, 0)};
+
+// A skin whose combo button is drawn apart from the frame: the frame from "SunkEdge" around the
+// control, the button's frame stretched over the button place, the middle left to the control.
+TEST_F(SkinEntriesTest, TheSeparateLookDrawsTheFrameAndTheButtonApart) {
+  TDataSkinBorder& button = *data->Elements.ComboButton;
+  button.Style = 0;
+  button.Image = FourFrames(16, kButtonFrames);
+  button.Frame = 4;
+  data->Elements.ExtraImages.reset();
+  const TDataSkinObject& edge = *data->Elements.SunkEdge;
+  auto* combo = Place<TComboBox>(10, 10, 160, 22);
+  combo->SetStyle(TComboBoxStyle::csDropDownList);
+  auto* skinner = Skin<TSkinComBox>(combo, TSkinnerKind::ComBox);
+  HWND w = combo->Handle();
+  const SIZE s = SizeOf(w);
+  const TComboParts parts = ComboParts(RECT{0, 0, s.cx, s.cy}, GetSystemMetrics(SM_CXHSCROLL), false);
+  auto surface = Painted(w);
+  const POINT b = Centre(parts.Button);
+  ExpectColour(surface->At(b.x, b.y), kButtonFrames[0]);
+  ExpectColour(surface->At(0, s.cy / 2), synthetic->Colour(&edge, 1));
+  EXPECT_NE(surface->At(s.cx / 3, s.cy / 2), synthetic->Colour(&edge, 1));
+  EXPECT_TRUE(EqualRect(&skinner->ButtonRect, &parts.Button));
+  combo->SetEnabled(false);
+  surface = Painted(w);
+  ExpectColour(surface->At(b.x, b.y), kButtonFrames[kComboDisabled - 1]);
+}
+
+// The simple look: the button strip's frame at the inner right edge, framed in ButtonShadow.
+TEST_F(SkinEntriesTest, TheSimpleLookDrawsTheButtonAtTheInnerEdge) {
+  TDataSkinBorder& button = *data->Elements.ComboButton;
+  button.Style = 1;
+  button.Image = FourFrames(16, kButtonFrames);
+  button.Frame = 4;
+  auto* combo = Place<TComboBox>(10, 10, 160, 22);
+  combo->SetStyle(TComboBoxStyle::csDropDownList);
+  auto* skinner = Skin<TSkinComBox>(combo, TSkinnerKind::ComBox);
+  HWND w = combo->Handle();
+  const SIZE s = SizeOf(w);
+  auto surface = Painted(w);
+  const RECT& r = skinner->ButtonRect;
+  EXPECT_EQ(r.right, s.cx - 2);
+  EXPECT_EQ(r.right - r.left, 16);
+  const POINT b = Centre(r);
+  ExpectColour(surface->At(b.x, b.y), kButtonFrames[0]);
+  ExpectColour(surface->At(s.cx / 2, 0), shadow);
+  SendMessageW(w, WM_MOUSEMOVE, 0, MAKELPARAM(b.x, b.y));
+  ExpectColour(Painted(w)->At(b.x, b.y), kButtonFrames[kComboHot - 1]);
+}
+
 // An ANSI combo box's edit is hooked: a press in the edit shows the pressed look.
 TEST_F(SkinEntriesTest, APressInAnAnsiCombosEditShowsThePressedFrame) {
   HWND w = CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | CBS_DROPDOWN, 10, 40, 160, 200, form->Handle(),
