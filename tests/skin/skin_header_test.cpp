@@ -178,4 +178,20 @@ TEST_F(SkinHeaderTest, AReportListViewsSkinnerSkinsItsHeader) {
   for (TSkinControl* s : skinForm->Skinners) EXPECT_NE(s->Handle, reportHeader);
 }
 
+// Without a header window (styles other than report) only the bars are skinned.
+TEST_F(SkinHeaderTest, AListViewWithoutAHeaderGetsNoHeaderSkinner) {
+  auto* icons = new TListView(form);
+  icons->SetParent(form);
+  icons->SetBounds(10, 220, 300, 60);
+  icons->SetViewStyle(TViewStyle::vsIcon);
+  HWND iconsHeader = reinterpret_cast<HWND>(SendMessageW(icons->Handle(), LVM_GETHEADER, 0, 0));
+  auto* skinner = dynamic_cast<TSkinListView*>(MakeSkinner(TSkinnerKind::ListView, icons, TSkinDecision{}));
+  ASSERT_NE(skinner, nullptr);
+  skinner->AttachControl(skinForm, data, nullptr, false);
+  // An icon view has made no header window (the list view makes it for the report view).
+  ASSERT_EQ(iconsHeader, nullptr);
+  EXPECT_EQ(skinner->Header, nullptr);
+  delete icons;
+}
+
 }  // namespace
