@@ -537,6 +537,19 @@ TEST_F(SkinMenuTest, SwitchingTheSkinOffGivesTheWindowItsNativeBarBack) {
   EXPECT_EQ(GetMenu(form->Handle()), menu->Handle());
   // The items' own drawing is back: the framework's menu is not owner-drawn by the skin.
   EXPECT_FALSE(file->Items(0)->OnDrawItem);
+  RECT client;
+  GetClientRect(form->Handle(), &client);
+  EXPECT_EQ(client.bottom, 200);
+
+  // Switched on again, the bar is taken once more and the client area keeps its size.
+  data->SetActive(true);
+  ASSERT_TRUE(PumpUntil([&] { return changed == 2 && Skinner() && Skinner()->SkinState == TSkinState::Active; }));
+  EXPECT_EQ(GetMenu(form->Handle()), nullptr);
+  ASSERT_TRUE(Skinner()->MenuBar);
+  EXPECT_EQ(Skinner()->MenuBar->Items.size(), 3u);
+  GetClientRect(form->Handle(), &client);
+  EXPECT_EQ(client.right, 300);
+  EXPECT_EQ(client.bottom, 200);
 }
 
 // The open bar item of every step until `steps` items have been open, each for a few ticks;
