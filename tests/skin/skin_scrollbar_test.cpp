@@ -14,6 +14,7 @@
 #include "gui/edits.h"
 #include "gui/forms.h"
 #include "gui/lists.h"
+#include "gui/properties.h"
 #include "gui/sliders.h"
 #include "gui/vtree/virtual_string_tree.h"
 #include "gui_test_support.h"
@@ -433,6 +434,41 @@ TEST_F(SkinScrollbarTest, TheDropDownListsBarIsPaintedWhereTheListHasIt) {
   ExpectColour(surface.At(x - 1, top + info.xyThumbTop + 1), Thumb(1));
   // Nothing outside the bar.
   ExpectColour(surface.At(2, 2), RGB(1, 2, 3));
+}
+
+// A grid of another vendor's: its fixed cells' colour is a published "FixedColor".
+class TStandInGrid : public TListBox {
+  QS_CLASS(TStandInGrid)
+
+ public:
+  using TListBox::TListBox;
+  int FixedColor() const { return fixed_; }
+  void SetFixedColor(int value) { fixed_ = value; }
+
+ private:
+  int fixed_ = 0x00123456;
+};
+const TClassInfo& TStandInGrid::StaticClass() {
+  static const TClassInfo info(L"TStandInGrid", &TListBox::StaticClass(), nullptr,
+                               {props::Int(L"FixedColor", &TStandInGrid::FixedColor, &TStandInGrid::SetFixedColor)});
+  return info;
+}
+
+TEST_F(SkinScrollbarTest, AGridsFixedCellsTakeTheFaceColourWhileSkinned) {
+  // Its own colour may be a system colour (high byte 0xFF): it comes back unchanged.
+  for (int own : {0x00123456, static_cast<int>(0xFF00000Fu)}) {
+    auto* grid = new TStandInGrid(form);
+    grid->SetParent(form);
+    grid->SetBounds(20, 20, 200, 100);
+    grid->SetFixedColor(own);
+    auto* gridSkinner = dynamic_cast<TSkinScrollbar*>(MakeSkinner(TSkinnerKind::Scrollbar, grid, TSkinDecision{}));
+    ASSERT_NE(gridSkinner, nullptr);
+    gridSkinner->AttachControl(skinForm, data, nullptr, false);
+    EXPECT_EQ(grid->FixedColor(), data->Elements.ColourTable[kColourButtonFace]);
+    gridSkinner->Detach();
+    EXPECT_EQ(grid->FixedColor(), own);
+    delete grid;
+  }
 }
 
 // ---- the up-down ----
