@@ -48,6 +48,10 @@ bool SystemHostLookup(const std::wstring& host, const std::wstring& port, std::v
   return !found.empty();
 }
 
+EHttpTimeout ConnectTimeout(const std::wstring& host, const TDeadline& deadline) {
+  return EHttpTimeout(L"No connection to " + host + Format(L" within %lu ms", deadline.LengthMs()));
+}
+
 std::vector<THostAddress> LookUpHost(const std::wstring& host, int port, const TDeadline& deadline,
                                      const std::function<void()>& turn, const THostLookup& lookup) {
   auto state = std::make_shared<TLookupState>();
@@ -63,7 +67,7 @@ std::vector<THostAddress> LookUpHost(const std::wstring& host, int port, const T
   std::unique_lock<std::mutex> hold(state->Lock);
   while (!state->Done) {
     if (deadline.Passed())
-      throw EHttpTimeout(L"No connection to " + host + Format(L" within %lu ms", deadline.LengthMs()));
+      throw ConnectTimeout(host, deadline);
     // The turn may pump the caller's window: never while holding the lock the thread needs.
     hold.unlock();
     if (turn) turn();

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "updater/http/http_error.h"
 #include "updater/http/http_socket.h"
 
 struct THostAddress {
@@ -24,6 +25,9 @@ using THostLookup =
 
 // The system's lookup (GetAddrInfoW). Winsock must be started.
 bool SystemHostLookup(const std::wstring& host, const std::wstring& port, std::vector<THostAddress>& found);
+
+// The time-out of a connection to `host` not made by `deadline`, its lookup included.
+EHttpTimeout ConnectTimeout(const std::wstring& host, const TDeadline& deadline);
 
 // Runs `lookup` on a thread of its own and waits for its answer in slices, with `turn` called
 // between them (the caller's turn: it may throw to give up). Raises EHttpTimeout when no answer

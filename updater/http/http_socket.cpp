@@ -130,7 +130,7 @@ void THttpSocket::Connect(const std::wstring& host, int port, const TDeadline& d
     }
     Close();
   }
-  if (timedOut) throw EHttpTimeout(L"No connection to " + host + Format(L" within %lu ms", deadline.LengthMs()));
+  if (timedOut) throw ConnectTimeout(host, deadline);
   if (socket_ == INVALID_SOCKET) throw EHttpError(SocketErrorText(error));
 }
 
