@@ -621,13 +621,6 @@ void TfrmOneClick::ReportErrors(const std::wstring& heading) {
   MessageBoxShow(MessageBoxOwner(Handle()), text, Application->Title(), MB_OK | MB_ICONERROR);
 }
 
-TfrmOneClick::TArea* TfrmOneClick::AreaOfTree(TBaseVirtualTree* tree) {
-  for (TArea& area : areas_) {
-    if (area.Tree == tree) return &area;
-  }
-  return nullptr;
-}
-
 void TfrmOneClick::TreeInitNode(TBaseVirtualTree* Sender, PVirtualNode ParentNode, PVirtualNode Node,
                                 TVirtualNodeInitStates& InitialStates) {
   Node->CheckType = TCheckType::ctCheckBox;

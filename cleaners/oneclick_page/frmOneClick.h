@@ -148,7 +148,6 @@ class TfrmOneClick : public TForm, public TOneClickStart {
   bool RunAreaWork(TAreaIndex index, const std::function<void()>& work);
   // One box naming every area that failed, after the run's navigation is back.
   void ReportErrors(const std::wstring& heading);
-  TArea* AreaOfTree(TBaseVirtualTree* tree);
 
   std::array<TArea, kAreaCount> areas_;
   std::shared_ptr<TTasks> tasks_;
