@@ -547,10 +547,7 @@ def shield_picture():
     d.polygon([(18 * u, 2 * u), (32 * u, 8 * u), (30 * u, 22 * u), (18 * u, 34 * u), (6 * u, 22 * u),
                (4 * u, 8 * u)], fill=BRAND + (255,))
     d.line([(11 * u, 18 * u), (16 * u, 23 * u), (26 * u, 12 * u)], fill=WHITE + (255,), width=int(3 * u))
-    small = img.resize((36, 36), Image.LANCZOS)
-    out = Image.new("RGB", (36, 36), WHITE)
-    out.paste(small, (0, 0), small)
-    return out
+    return brought_down(img, 36)
 
 
 def evidence_and_activex_pictures():
@@ -635,10 +632,7 @@ def wrench_picture():
     d.ellipse([19 * u, 7 * u, 29 * u, 17 * u], fill=WHITE + (255,))
     d.polygon([(24 * u, 6 * u), (30 * u, 6 * u), (30 * u, 12 * u)], fill=BRAND + (255,))
     d.ellipse([8 * u, 22 * u, 14 * u, 28 * u], fill=WHITE + (255,))
-    small = img.resize((36, 36), Image.LANCZOS)
-    out = Image.new("RGB", (36, 36), WHITE)
-    out.paste(small, (0, 0), small)
-    return out
+    return brought_down(img, 36)
 
 
 def sketch(size, grid):
@@ -649,12 +643,10 @@ def sketch(size, grid):
     return img, ImageDraw.Draw(img), s / float(grid)
 
 
-def on_white(img, size):
-    """A supersampled RGBA drawing brought down to size x size and laid on white."""
-    small = img.resize((size, size), Image.LANCZOS)
-    out = Image.new("RGB", (size, size), WHITE)
-    out.paste(small, (0, 0), small)
-    return out
+def brought_down(img, size):
+    """A supersampled RGBA drawing brought down to size x size, its background left clear: the
+    pages it stands on take the skin's face colour."""
+    return img.resize((size, size), Image.LANCZOS)
 
 
 # ---- the uninstall manager page -----------------------------------------------------------
@@ -670,10 +662,10 @@ def program_box(d, P, u):
 
 
 def program_picture(size):
-    """program_box at a larger size on white, for the page's detail area."""
+    """program_box at a larger size, for the page's detail area."""
     img, d, u = sketch(size, 16)
     program_box(d, lambda x, y: (x * u, y * u), u)
-    return on_white(img, size)
+    return brought_down(img, size)
 
 
 # ---- the system optimizer's preset icons --------------------------------------------------
@@ -758,7 +750,7 @@ def shredder_picture():
     d.rectangle([9 * u, 18.5 * u, 31 * u, 20.5 * u], fill=BRAND_DARK + (255,))
     for x in range(12, 29, 4):
         d.rectangle([x * u, 24 * u, (x + 2) * u, 37 * u], fill=(200, 204, 210, 255))
-    return on_white(img, size)
+    return brought_down(img, size)
 
 
 def warning_picture():
@@ -768,7 +760,7 @@ def warning_picture():
     d.polygon([(8 * u, 1 * u), (15.5 * u, 14.5 * u), (0.5 * u, 14.5 * u)], fill=(214, 52, 44, 255))
     d.rectangle([7.2 * u, 5 * u, 8.8 * u, 10 * u], fill=WHITE + (255,))
     d.rectangle([7.2 * u, 11.5 * u, 8.8 * u, 13 * u], fill=WHITE + (255,))
-    return on_white(img, size)
+    return brought_down(img, size)
 
 
 def shredder_pictures():
@@ -796,10 +788,7 @@ def default_program_picture():
     img = Image.new("RGBA", (s, s), (0, 0, 0, 0))
     u = s / 16.0
     program_window(ImageDraw.Draw(img), lambda x, y: (x * u, y * u), u)
-    small = img.resize((32, 32), Image.LANCZOS)
-    out = Image.new("RGB", (32, 32), WHITE)
-    out.paste(small, (0, 0), small)
-    return out
+    return brought_down(img, 32)
 
 
 def provider_present(d, P, u):
@@ -911,12 +900,12 @@ def status_good(d, P, u):
 
 
 def status_picture(draw, size=48):
-    """An area's status picture on the one-click page: the status icon large, on white."""
+    """An area's status picture on the one-click page: the status icon large."""
     s = size * SS
     img = Image.new("RGBA", (s, s), (0, 0, 0, 0))
     u = s / 16.0
     draw(ImageDraw.Draw(img), lambda x, y: (x * u, y * u), u)
-    return on_white(img, size)
+    return brought_down(img, size)
 
 
 def home_and_oneclick_pictures():
