@@ -6,8 +6,8 @@
 #include "gui/image_list.h"
 #include "gui/memory_dc.h"
 #include "gui/menus.h"
+#include "skin/control_draw.h"
 #include "skin/draw_primitives.h"
-#include "skin/img_util.h"
 #include "skin/skin_control.h"
 #include "skin/skin_data.h"
 
@@ -15,10 +15,6 @@ namespace {
 
 constexpr UINT kMeasureFormat = DT_CALCRECT | DT_NOCLIP | DT_EXPANDTABS | DT_SINGLELINE;
 constexpr UINT kDrawFormat = DT_EXPANDTABS | DT_SINGLELINE;
-
-COLORREF TableColour(const TSkinData& data, int index) {
-  return static_cast<COLORREF>(SkinColourToRGB(data.Elements.ColourTable[static_cast<size_t>(index)]));
-}
 
 // The checked-glyph background: face and highlight pixels alternating.
 HBRUSH CheckedPatternBrush() {
@@ -102,9 +98,9 @@ void DrawMenuText(HDC dc, const TMenuItemFace& face, UINT format, bool selected,
   if (!face.Enabled) {
     colour = data.Elements.ColourTable[kColourButtonShadow] == data.Elements.ColourTable[kColourMenuText]
                  ? GetSysColor(COLOR_BTNSHADOW)
-                 : TableColour(data, kColourButtonShadow);
+                 : EntryColour(&data, kColourButtonShadow);
   } else {
-    colour = TableColour(data, selected ? kColourHilightText : kColourMenuText);
+    colour = EntryColour(&data, selected ? kColourHilightText : kColourMenuText);
   }
   SetTextColor(dc, colour);
   HFONT bold = nullptr;
@@ -201,7 +197,7 @@ void DrawSkinMenuItem(HDC dc, const RECT& rect, const TMenuItemFace& face, bool 
       TBitmapDC background(popupBackground->Handle());
       BitBlt(canvas, 0, 0, w, h, background, rect.left + 3, rect.top + 3, SRCCOPY);
     } else {
-      FillSolid(canvas, RECT{0, 0, w, h}, TableColour(data, kColourMenu));
+      FillSolid(canvas, RECT{0, 0, w, h}, EntryColour(&data, kColourMenu));
     }
     const bool line = face.Caption == L"-";
     if (!line || separatorLine) {
@@ -221,7 +217,7 @@ void DrawPlainMenuItem(HDC dc, const RECT& rect, const TMenuItemFace& face, bool
   if (w <= 0 || h <= 0) return;
   TBitmap buffer(w, h);
   TBitmapDC canvas(buffer.Handle());
-  FillSolid(canvas, RECT{0, 0, w, h}, TableColour(data, selected ? kColourHilight : kColourMenu));
+  FillSolid(canvas, RECT{0, 0, w, h}, EntryColour(&data, selected ? kColourHilight : kColourMenu));
   HGDIOBJ oldFont = SelectObject(canvas, GetCurrentObject(dc, OBJ_FONT));
   DrawMenuItemContent(canvas, RECT{0, 0, w, h}, face, selected, data);
   SelectObject(canvas, oldFont);

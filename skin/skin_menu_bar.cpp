@@ -12,7 +12,6 @@
 #include "gui/screen.h"
 #include "skin/control_draw.h"
 #include "skin/draw_primitives.h"
-#include "skin/img_util.h"
 #include "skin/menu_rules.h"
 #include "skin/skin_control.h"
 #include "skin/skin_data.h"
@@ -21,10 +20,6 @@
 #include "skin/skin_messages.h"
 
 namespace {
-
-COLORREF TableColour(const TSkinData* data, int index) {
-  return static_cast<COLORREF>(SkinColourToRGB(data->Elements.ColourTable[static_cast<size_t>(index)]));
-}
 
 // One menu loop runs at a time in a process, so the bar popup being tracked is one state.
 struct TMenuBarTracking {
@@ -300,7 +295,7 @@ void TWinSkinMenu::PaintMenuBar(HDC dc, const RECT& rect) {
       else
         DrawElementStrip(canvas, local, element->Image, true, false, 2, frame, element->Margins());
     } else {
-      FillSolid(canvas, local, TableColour(SkinData, kColourMenubar));
+      FillSolid(canvas, local, EntryColour(SkinData, kColourMenubar));
     }
     BarRect = rect;
     Background = buffer;
@@ -312,7 +307,7 @@ void TWinSkinMenu::PaintMenuBar(HDC dc, const RECT& rect) {
       if (!item->Visible || item->Caption.empty()) continue;
       RECT r = item->Rect;
       OffsetRect(&r, -rect.left, -rect.top);
-      SetTextColor(canvas, TableColour(SkinData, item->ItemEnabled ? kColourMenuBarText : kColourButtonShadow));
+      SetTextColor(canvas, EntryColour(SkinData, item->ItemEnabled ? kColourMenuBarText : kColourButtonShadow));
       DrawCenteredText(canvas, r, item->Caption, DT_CENTER, true);
     }
     Painting = false;
@@ -335,13 +330,13 @@ void TMenuBtn::PaintObject() {
            0, SRCCOPY);
   }
   if (State == 2 || State == 3) {
-    HBRUSH frame = CreateSolidBrush(TableColour(bar.SkinData, kColourButtonHilight));
+    HBRUSH frame = CreateSolidBrush(EntryColour(bar.SkinData, kColourButtonHilight));
     FrameRect(dc, &Rect, frame);
     DeleteObject(frame);
   }
   HGDIOBJ oldFont = SelectObject(dc, MenuFontHandle());
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, TableColour(bar.SkinData, ItemEnabled ? kColourMenuBarText : kColourButtonShadow));
+  SetTextColor(dc, EntryColour(bar.SkinData, ItemEnabled ? kColourMenuBarText : kColourButtonShadow));
   DrawCenteredText(dc, Rect, Caption, DT_CENTER, true);
   SelectObject(dc, oldFont);
   ReleaseDC(window, dc);

@@ -13,14 +13,6 @@ const TClassInfo& TSkinUpDown::StaticClass() {
   return info;
 }
 
-namespace {
-
-COLORREF Entry(const TSkinData& data, int index) {
-  return ColorToRGB(static_cast<TColor>(data.Elements.ColourTable[index]));
-}
-
-}  // namespace
-
 bool TSkinUpDown::BeforeMessage(TMessage& m) {
   switch (m.Msg) {
     case WM_PAINT:
@@ -76,7 +68,7 @@ void TSkinUpDown::DrawSkin(HDC dc, const RECT& rect) {
   if (width <= 0 || height <= 0) return;
   TBitmap buffer(width, height);
   if (buffer.Empty()) return;
-  buffer.Fill(Entry(*SkinData, kColourButtonFace));
+  buffer.Fill(EntryColour(SkinData, kColourButtonFace));
   POINT cursor{};
   GetCursorPos(&cursor);
   ScreenToClient(Handle, &cursor);
@@ -114,8 +106,8 @@ void TSkinUpDown::DrawButton(HDC dc, const RECT& rect, int button, int state, co
 
 void TSkinUpDown::DrawPlainButton(HDC dc, const RECT& rect, int button, int state) {
   const bool sunk = state == 2 || state == 4;
-  HBRUSH brush = CreateSolidBrush(Entry(*SkinData, sunk ? kColourButtonShadow : kColourButtonFace));
-  HPEN pen = CreatePen(PS_SOLID, 1, Entry(*SkinData, kColourButtonDkShadow));
+  HBRUSH brush = CreateSolidBrush(EntryColour(SkinData, sunk ? kColourButtonShadow : kColourButtonFace));
+  HPEN pen = CreatePen(PS_SOLID, 1, EntryColour(SkinData, kColourButtonDkShadow));
   HGDIOBJ oldBrush = SelectObject(dc, brush);
   HGDIOBJ oldPen = SelectObject(dc, pen);
   Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom);
