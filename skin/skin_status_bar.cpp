@@ -52,10 +52,8 @@ bool TSkinStatusBar::BeforeMessage(TMessage& m) {
 void TSkinStatusBar::DrawPanelFrame(HDC buffer, const RECT& rect, int frame) const {
   const TDataSkinObject* edges = SkinData->Elements.StatusBarEdges.get();
   if (edges && !edges->Image.Empty()) {
-    TBitmap rendered = RenderElement(rect, edges->Image, edges->Margins(), false, edges->Tile != 0, 3, frame);
-    if (rendered.Empty()) return;
-    TBitmapDC source(rendered.Handle());
-    BitBlt(buffer, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, source, 0, 0, SRCCOPY);
+    DrawElement(buffer, rect, TElementLook{edges->Image, edges->Margins(), edges->Tile != 0, false},
+                TElementFrame{frame, 3});
     return;
   }
   if (frame == kPanelFlat) return;
