@@ -16,6 +16,7 @@
 #include "gui/forms.h"
 #include "gui_test_support.h"
 #include "packed_skin.h"
+#include "paint_probe.h"
 #include "skin/control_draw.h"
 #include "skin/entry_rules.h"
 #include "skin/list_thumb_track.h"
@@ -32,21 +33,12 @@
 
 namespace {
 
-constexpr COLORREF kUnpainted = RGB(1, 2, 3);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 
 SIZE SizeOf(HWND w) {
   RECT r;
   GetWindowRect(w, &r);
   return SIZE{r.right - r.left, r.bottom - r.top};
-}
-
-// The window's look as its WM_PAINT draws it into a DC.
-std::unique_ptr<Surface> Painted(HWND w) {
-  const SIZE s = SizeOf(w);
-  auto surface = std::make_unique<Surface>(s.cx, s.cy, kUnpainted);
-  SendMessageW(w, WM_PAINT, reinterpret_cast<WPARAM>(surface->dc()), 0);
-  return surface;
 }
 
 POINT Centre(const RECT& r) { return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
@@ -114,14 +106,14 @@ class SkinEntriesTest : public testing::Test {
 TEST_F(SkinEntriesTest, AnEditWithABorderShowsAShadowLineWithTwoWhiteLinesInside) {
   auto* edit = Place<TEdit>(10, 10, 150, 22);
   Skin<TSkinEdit>(edit, TSkinnerKind::Edit);
-  auto surface = Painted(edit->Handle());
+  const TBitmap surface = PaintedPicture(edit->Handle());
   const SIZE s = SizeOf(edit->Handle());
-  ExpectColour(surface->At(s.cx / 2, 0), shadow);
-  ExpectColour(surface->At(0, s.cy / 2), shadow);
-  ExpectColour(surface->At(s.cx - 1, s.cy / 2), shadow);
-  ExpectColour(surface->At(s.cx / 2, 1), kWhite);
-  ExpectColour(surface->At(s.cx / 2, 2), kWhite);
-  ExpectColour(surface->At(1, s.cy / 2), kWhite);
+  ExpectColour(surface.Pixel(s.cx / 2, 0), shadow);
+  ExpectColour(surface.Pixel(0, s.cy / 2), shadow);
+  ExpectColour(surface.Pixel(s.cx - 1, s.cy / 2), shadow);
+  ExpectColour(surface.Pixel(s.cx / 2, 1), kWhite);
+  ExpectColour(surface.Pixel(s.cx / 2, 2), kWhite);
+  ExpectColour(surface.Pixel(1, s.cy / 2), kWhite);
 }
 
 TEST_F(SkinEntriesTest, AnEditWithoutABorderGetsNoFrame) {
@@ -129,9 +121,9 @@ TEST_F(SkinEntriesTest, AnEditWithoutABorderGetsNoFrame) {
                               GetModuleHandleW(nullptr), nullptr);
   TSkinControl* skinner = MakeSkinner(TSkinnerKind::Edit, skinForm, TSkinDecision{});
   skinner->AttachWindow(edit, data, nullptr, skinForm);
-  auto surface = Painted(edit);
-  EXPECT_NE(surface->At(75, 0), shadow);
-  EXPECT_NE(surface->At(0, 11), shadow);
+  const TBitmap surface = PaintedPicture(edit);
+  EXPECT_NE(surface.Pixel(75, 0), shadow);
+  EXPECT_NE(surface.Pixel(0, 11), shadow);
   DestroyWindow(edit);
 }
 
@@ -144,14 +136,14 @@ TEST_F(SkinEntriesTest, AnUpDownInsideAnEditGetsItsSkinner) {
   HWND spin = CreateWindowExW(0, UPDOWN_CLASSW, nullptr, WS_CHILD | WS_VISIBLE, client.right - 16, 0, 16, client.bottom,
                               edit->Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
   ASSERT_NE(spin, nullptr);
-  Painted(edit->Handle());
+  PaintedPicture(edit->Handle());
   ASSERT_NE(skinner->SpinButton, nullptr);
   EXPECT_TRUE(skinner->SpinButton->Embedded);
   EXPECT_EQ(skinner->SpinButton->Handle, spin);
   EXPECT_EQ(SendMessageW(spin, SKM_QUERYSKINNED, 0, 0), 1);
   // Found once: the next paint keeps the same skinner.
   TSkinUpDown* first = skinner->SpinButton;
-  Painted(edit->Handle());
+  PaintedPicture(edit->Handle());
   EXPECT_EQ(skinner->SpinButton, first);
 }
 
@@ -159,7 +151,7 @@ TEST_F(SkinEntriesTest, ThePrintedBorderIsFramedTooWithTheDCsBrushInside) {
   auto* edit = Place<TEdit>(10, 10, 150, 22);
   Skin<TSkinEdit>(edit, TSkinnerKind::Edit);
   const SIZE s = SizeOf(edit->Handle());
-  Surface surface(s.cx, s.cy, kUnpainted);
+  Surface surface(s.cx, s.cy, kUnpaintedColour);
   SelectObject(surface.dc(), GetStockObject(BLACK_BRUSH));
   SendMessageW(edit->Handle(), WM_PRINT, reinterpret_cast<WPARAM>(surface.dc()), PRF_NONCLIENT | PRF_CLIENT);
   ExpectColour(surface.At(s.cx / 2, 0), shadow);
@@ -175,22 +167,22 @@ TEST_F(SkinEntriesTest, TheComboShowsTheHotFrameOverItsButtonAndTheNormalOneElse
   HWND w = combo->Handle();
   const SIZE s = SizeOf(w);
   const POINT middle{s.cx / 3, s.cy / 2};
-  ExpectColour(Painted(w)->At(middle.x, middle.y), ComboColour(kComboNormal));
+  ExpectColour(PaintedPicture(w).Pixel(middle.x, middle.y), ComboColour(kComboNormal));
   COMBOBOXINFO info{sizeof(info)};
   ASSERT_TRUE(GetComboBoxInfo(w, &info));
   const POINT onButton = Centre(info.rcButton);
   SendMessageW(w, WM_MOUSEMOVE, 0, MAKELPARAM(onButton.x, onButton.y));
-  ExpectColour(Painted(w)->At(middle.x, middle.y), ComboColour(kComboHot));
+  ExpectColour(PaintedPicture(w).Pixel(middle.x, middle.y), ComboColour(kComboHot));
   // Off the button (still inside the control): normal again.
   SendMessageW(w, WM_MOUSEMOVE, 0, MAKELPARAM(info.rcButton.left - 10, onButton.y));
-  ExpectColour(Painted(w)->At(middle.x, middle.y), ComboColour(kComboNormal));
+  ExpectColour(PaintedPicture(w).Pixel(middle.x, middle.y), ComboColour(kComboNormal));
   // Leaving the control from the button.
   SendMessageW(w, WM_MOUSEMOVE, 0, MAKELPARAM(onButton.x, onButton.y));
   SendMessageW(w, CM_MOUSELEAVE, 0, 0);
-  ExpectColour(Painted(w)->At(middle.x, middle.y), ComboColour(kComboNormal));
+  ExpectColour(PaintedPicture(w).Pixel(middle.x, middle.y), ComboColour(kComboNormal));
   // Pressed while the button is down.
   SendMessageW(w, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(onButton.x, onButton.y));
-  ExpectColour(Painted(w)->At(middle.x, middle.y), ComboColour(kComboPressed));
+  ExpectColour(PaintedPicture(w).Pixel(middle.x, middle.y), ComboColour(kComboPressed));
   SendMessageW(w, WM_LBUTTONUP, 0, MAKELPARAM(onButton.x, onButton.y));
   SendMessageW(w, CB_SHOWDROPDOWN, FALSE, 0);
 }
@@ -205,10 +197,10 @@ TEST_F(SkinEntriesTest, AFocusedComboShowsTheHotFrameWithoutTheMouse) {
   const SIZE s = SizeOf(w);
   combo->SetFocus();
   ASSERT_TRUE(PumpUntil([&] { return GetFocus() == w; }, 2000));
-  ExpectColour(Painted(w)->At(s.cx / 3, s.cy / 2), ComboColour(kComboHot));
+  ExpectColour(PaintedPicture(w).Pixel(s.cx / 3, s.cy / 2), ComboColour(kComboHot));
   edit->SetFocus();
   ASSERT_TRUE(PumpUntil([&] { return GetFocus() == edit->Handle(); }, 2000));
-  ExpectColour(Painted(w)->At(s.cx / 3, s.cy / 2), ComboColour(kComboNormal));
+  ExpectColour(PaintedPicture(w).Pixel(s.cx / 3, s.cy / 2), ComboColour(kComboNormal));
 }
 
 TEST_F(SkinEntriesTest, ADisabledComboShowsTheDisabledFrameWhateverTheMouseDoes) {
@@ -218,12 +210,12 @@ TEST_F(SkinEntriesTest, ADisabledComboShowsTheDisabledFrameWhateverTheMouseDoes)
   combo->SetEnabled(false);
   HWND w = combo->Handle();
   const SIZE s = SizeOf(w);
-  ExpectColour(Painted(w)->At(s.cx / 3, s.cy / 2), ComboColour(kComboDisabled));
+  ExpectColour(PaintedPicture(w).Pixel(s.cx / 3, s.cy / 2), ComboColour(kComboDisabled));
   COMBOBOXINFO info{sizeof(info)};
   ASSERT_TRUE(GetComboBoxInfo(w, &info));
   const POINT onButton = Centre(info.rcButton);
   SendMessageW(w, WM_MOUSEMOVE, 0, MAKELPARAM(onButton.x, onButton.y));
-  ExpectColour(Painted(w)->At(s.cx / 3, s.cy / 2), ComboColour(kComboDisabled));
+  ExpectColour(PaintedPicture(w).Pixel(s.cx / 3, s.cy / 2), ComboColour(kComboDisabled));
 }
 
 TEST_F(SkinEntriesTest, ARightToLeftComboDrawsTheMirroredStrip) {
@@ -235,7 +227,7 @@ TEST_F(SkinEntriesTest, ARightToLeftComboDrawsTheMirroredStrip) {
   const SIZE s = SizeOf(w);
   const COLORREF mirrored = synthetic->Colour(data->Elements.SunkEdge.get(), kComboNormal);
   ASSERT_NE(mirrored, ComboColour(kComboNormal));
-  ExpectColour(Painted(w)->At(s.cx / 3, s.cy / 2), mirrored);
+  ExpectColour(PaintedPicture(w).Pixel(s.cx / 3, s.cy / 2), mirrored);
 }
 
 // A strip of four frames of size x size, frame f in colours[f].
@@ -263,15 +255,15 @@ TEST_F(SkinEntriesTest, TheSeparateLookDrawsTheFrameAndTheButtonApart) {
   HWND w = combo->Handle();
   const SIZE s = SizeOf(w);
   const TComboParts parts = ComboParts(RECT{0, 0, s.cx, s.cy}, GetSystemMetrics(SM_CXHSCROLL), false);
-  auto surface = Painted(w);
+  TBitmap surface = PaintedPicture(w);
   const POINT b = Centre(parts.Button);
-  ExpectColour(surface->At(b.x, b.y), kButtonFrames[0]);
-  ExpectColour(surface->At(0, s.cy / 2), synthetic->Colour(&edge, 1));
-  EXPECT_NE(surface->At(s.cx / 3, s.cy / 2), synthetic->Colour(&edge, 1));
+  ExpectColour(surface.Pixel(b.x, b.y), kButtonFrames[0]);
+  ExpectColour(surface.Pixel(0, s.cy / 2), synthetic->Colour(&edge, 1));
+  EXPECT_NE(surface.Pixel(s.cx / 3, s.cy / 2), synthetic->Colour(&edge, 1));
   EXPECT_TRUE(EqualRect(&skinner->ButtonRect, &parts.Button));
   combo->SetEnabled(false);
-  surface = Painted(w);
-  ExpectColour(surface->At(b.x, b.y), kButtonFrames[kComboDisabled - 1]);
+  surface = PaintedPicture(w);
+  ExpectColour(surface.Pixel(b.x, b.y), kButtonFrames[kComboDisabled - 1]);
 }
 
 // The simple look: the button strip's frame at the inner right edge, framed in ButtonShadow.
@@ -285,15 +277,15 @@ TEST_F(SkinEntriesTest, TheSimpleLookDrawsTheButtonAtTheInnerEdge) {
   auto* skinner = Skin<TSkinComBox>(combo, TSkinnerKind::ComBox);
   HWND w = combo->Handle();
   const SIZE s = SizeOf(w);
-  auto surface = Painted(w);
+  TBitmap surface = PaintedPicture(w);
   const RECT& r = skinner->ButtonRect;
   EXPECT_EQ(r.right, s.cx - 2);
   EXPECT_EQ(r.right - r.left, 16);
   const POINT b = Centre(r);
-  ExpectColour(surface->At(b.x, b.y), kButtonFrames[0]);
-  ExpectColour(surface->At(s.cx / 2, 0), shadow);
+  ExpectColour(surface.Pixel(b.x, b.y), kButtonFrames[0]);
+  ExpectColour(surface.Pixel(s.cx / 2, 0), shadow);
   SendMessageW(w, WM_MOUSEMOVE, 0, MAKELPARAM(b.x, b.y));
-  ExpectColour(Painted(w)->At(b.x, b.y), kButtonFrames[kComboHot - 1]);
+  ExpectColour(PaintedPicture(w).Pixel(b.x, b.y), kButtonFrames[kComboHot - 1]);
 }
 
 // An ANSI combo box's edit is hooked: a press in the edit shows the pressed look.
@@ -307,11 +299,11 @@ TEST_F(SkinEntriesTest, APressInAnAnsiCombosEditShowsThePressedFrame) {
   ASSERT_NE(skinner->EditWindow, nullptr);
   const SIZE s = SizeOf(w);
   SendMessageA(skinner->EditWindow, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
-  ExpectColour(Painted(w)->At(s.cx / 3, s.cy / 2), ComboColour(kComboPressed));
+  ExpectColour(PaintedPicture(w).Pixel(s.cx / 3, s.cy / 2), ComboColour(kComboPressed));
   SendMessageA(skinner->EditWindow, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
   // The press gave the edit the focus: the combo box shows its focused look.
   ASSERT_EQ(GetFocus(), skinner->EditWindow);
-  ExpectColour(Painted(w)->At(s.cx / 3, s.cy / 2), ComboColour(kComboHot));
+  ExpectColour(PaintedPicture(w).Pixel(s.cx / 3, s.cy / 2), ComboColour(kComboHot));
   DestroyWindow(w);
 }
 
@@ -331,10 +323,10 @@ TEST_F(SkinEntriesTest, ThePickersArrowLiesOverItsButtonAndTheBorderAroundIt) {
   EXPECT_EQ(arrow.top, client.top);
   EXPECT_EQ(arrow.bottom, client.bottom);
   EXPECT_EQ(arrow.right - arrow.left, GetSystemMetrics(SM_CXHSCROLL));
-  auto surface = Painted(w);
+  const TBitmap surface = PaintedPicture(w);
   const SIZE s = SizeOf(w);
-  ExpectColour(surface->At(s.cx / 2, 0), shadow);
-  ExpectColour(surface->At(s.cx / 2, 1), kWhite);
+  ExpectColour(surface.Pixel(s.cx / 2, 0), shadow);
+  ExpectColour(surface.Pixel(s.cx / 2, 1), kWhite);
 }
 
 TEST_F(SkinEntriesTest, ThePickersArrowShowsTheHotFrameUnderTheMouse) {
@@ -344,7 +336,7 @@ TEST_F(SkinEntriesTest, ThePickersArrowShowsTheHotFrameUnderTheMouse) {
   const TDataSkinObject* element = data->Elements.ComboxArrow.get();
   ASSERT_TRUE(element && !element->Image.Empty());
   auto look = [&] {
-    Surface surface(arrow->Width(), arrow->Height(), kUnpainted);
+    Surface surface(arrow->Width(), arrow->Height(), kUnpaintedColour);
     SendMessageW(arrow->Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(surface.dc()), PRF_CLIENT);
     return surface.At(arrow->Width() / 2, arrow->Height() / 2);
   };

@@ -12,6 +12,7 @@
 #include "gui/pages.h"
 #include "gui_test_support.h"
 #include "packed_skin.h"
+#include "paint_probe.h"
 #include "skin/img_util.h"
 #include "skin/skin_data.h"
 #include "skin/skin_face_boxes.h"
@@ -26,21 +27,7 @@
 
 namespace {
 
-constexpr COLORREF kUnpainted = RGB(1, 2, 3);
 constexpr COLORREF kFace = RGB(10, 200, 30);
-
-SIZE SizeOf(HWND w) {
-  RECT r;
-  GetWindowRect(w, &r);
-  return SIZE{r.right - r.left, r.bottom - r.top};
-}
-
-std::unique_ptr<Surface> Painted(HWND w) {
-  const SIZE s = SizeOf(w);
-  auto surface = std::make_unique<Surface>(s.cx, s.cy, kUnpainted);
-  SendMessageW(w, WM_PAINT, reinterpret_cast<WPARAM>(surface->dc()), 0);
-  return surface;
-}
 
 // A strip of `frames` cells of size x size, cell f filled with colours[f].
 TBitmap Strip(int frames, int size, const COLORREF* colours) {
@@ -113,9 +100,9 @@ class SkinSmallTest : public testing::Test {
 TEST_F(SkinSmallTest, ASizeGripIsCoveredByTheFace) {
   HWND grip = Child(L"SCROLLBAR", SBS_SIZEGRIP, 10, 10, 18, 18);
   SkinWindow<TSkinSizer>(grip, TSkinnerKind::Sizer);
-  auto s = Painted(grip);
-  ExpectColour(s->At(9, 9), kFace);
-  ExpectColour(s->At(16, 16), kFace);
+  const TBitmap s = PaintedPicture(grip);
+  ExpectColour(s.Pixel(9, 9), kFace);
+  ExpectColour(s.Pixel(16, 16), kFace);
 }
 
 TEST_F(SkinSmallTest, ATabSheetInMode0IsPaintedAndErasedWithTheFace) {
@@ -123,8 +110,8 @@ TEST_F(SkinSmallTest, ATabSheetInMode0IsPaintedAndErasedWithTheFace) {
   TTabSheet* sheet = pages->Pages(0);
   Skin<TSkinTabSheet>(sheet, TSkinnerKind::TabSheet);
   HWND w = sheet->Handle();
-  ExpectColour(Painted(w)->At(20, 20), kFace);
-  Surface erased(40, 40, kUnpainted);
+  ExpectColour(PaintedPicture(w).Pixel(20, 20), kFace);
+  Surface erased(40, 40, kUnpaintedColour);
   EXPECT_EQ(SendMessageW(w, WM_ERASEBKGND, reinterpret_cast<WPARAM>(erased.dc()), 0), 1);
   ExpectColour(erased.At(20, 20), kFace);
 }
@@ -137,8 +124,8 @@ TEST_F(SkinSmallTest, ATabSheetInMode1KeepsTheFrameworksPaintingAndErasing) {
   decision.Mode = 1;
   Skin<TSkinTabSheet>(sheet, TSkinnerKind::TabSheet, decision);
   HWND w = sheet->Handle();
-  EXPECT_NE(Painted(w)->At(20, 20), kFace);
-  Surface erased(40, 40, kUnpainted);
+  EXPECT_NE(PaintedPicture(w).Pixel(20, 20), kFace);
+  Surface erased(40, 40, kUnpaintedColour);
   SendMessageW(w, WM_ERASEBKGND, reinterpret_cast<WPARAM>(erased.dc()), 0);
   EXPECT_NE(erased.At(20, 20), kFace);
 }
@@ -148,11 +135,11 @@ TEST_F(SkinSmallTest, ADialogInsideAWindowIsErasedWithTheFaceAndItsStaticTextsTa
   HWND label = Child(L"STATIC", 0, 10, 10, 100, 20, dialog);
   auto* skinner = SkinWindow<TSkinBoxH>(dialog, TSkinnerKind::BoxH);
   ASSERT_NE(skinner, nullptr);
-  Surface erased(200, 100, kUnpainted);
+  Surface erased(200, 100, kUnpaintedColour);
   EXPECT_EQ(SendMessageW(dialog, WM_ERASEBKGND, reinterpret_cast<WPARAM>(erased.dc()), 0), 1);
   ExpectColour(erased.At(100, 50), kFace);
   ExpectColour(erased.At(199, 99), kFace);
-  Surface text(10, 10, kUnpainted);
+  Surface text(10, 10, kUnpaintedColour);
   const LRESULT brush = SendMessageW(dialog, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(text.dc()),
                                      reinterpret_cast<LPARAM>(label));
   EXPECT_EQ(reinterpret_cast<HBRUSH>(brush), data->Elements.FaceBrush);
@@ -255,12 +242,12 @@ TEST_F(SkinSmallTest, ButtonTabsShowTheFocusedTabPressed) {
   HWND w = pages->Handle();
   const int focus = static_cast<int>(SendMessageW(w, TCM_GETCURFOCUS, 0, 0));
   ASSERT_GE(focus, 0);
-  auto s = Painted(w);
+  const TBitmap s = PaintedPicture(w);
   const TDataSkinObject& buttons = data->Elements.Buttons;
   for (int i = 0; i < 2; ++i) {
     RECT tab{};
     ASSERT_TRUE(SendMessageW(w, TCM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&tab)));
-    EXPECT_EQ(s->At(tab.left + 3, tab.top + 3), synthetic->Colour(&buttons, i == focus ? 2 : 1)) << i;
+    EXPECT_EQ(s.Pixel(tab.left + 3, tab.top + 3), synthetic->Colour(&buttons, i == focus ? 2 : 1)) << i;
   }
 }
 
@@ -271,7 +258,7 @@ TEST_F(SkinSmallTest, ButtonTabsWithoutTheButtonsFaceShowNoTabs) {
   HWND w = pages->Handle();
   RECT tab{};
   SendMessageW(w, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&tab));
-  EXPECT_EQ(Painted(w)->At(tab.left + 3, tab.top + 3), kUnpainted);
+  EXPECT_EQ(PaintedPicture(w).Pixel(tab.left + 3, tab.top + 3), kUnpaintedColour);
 }
 
 }  // namespace
