@@ -12,6 +12,7 @@
 #include "gui/list_view.h"
 #include "gui_test_support.h"
 #include "packed_skin.h"
+#include "paint_probe.h"
 #include "skin/skin_data.h"
 #include "skin/skin_form.h"
 #include "skin/skin_header.h"
@@ -23,7 +24,6 @@
 
 namespace {
 
-constexpr COLORREF kUnpainted = RGB(1, 2, 3);
 
 class SkinHeaderTest : public testing::Test {
  protected:
@@ -60,15 +60,9 @@ class SkinHeaderTest : public testing::Test {
     SendMessageW(header, HDM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&r));
     return r;
   }
-  std::unique_ptr<Surface> Painted() const {
-    RECT r;
-    GetWindowRect(header, &r);
-    auto surface = std::make_unique<Surface>(r.right - r.left, r.bottom - r.top, kUnpainted);
-    SendMessageW(header, WM_PAINT, reinterpret_cast<WPARAM>(surface->dc()), 0);
-    return surface;
-  }
+  TBitmap Painted() const { return PaintedPicture(header); }
   // The colour of item i at its top-left, clear of its text.
-  static COLORREF ItemColour(const Surface& s, const RECT& item) { return s.At(item.left + 4, item.top + 1); }
+  static COLORREF ItemColour(const TBitmap& s, const RECT& item) { return s.Pixel(item.left + 4, item.top + 1); }
   COLORREF Frame(int n) const { return synthetic->Colour(data->Elements.Headerbar.get(), n); }
   void MoveTo(int x) const { SendMessageW(header, WM_MOUSEMOVE, 0, MAKELPARAM(x, Item(0).bottom / 2)); }
 
@@ -82,13 +76,13 @@ class SkinHeaderTest : public testing::Test {
 };
 
 TEST_F(SkinHeaderTest, EveryItemAndTheEmptyRestShowTheNormalFrame) {
-  auto s = Painted();
-  for (int i = 0; i < 3; ++i) ExpectColour(ItemColour(*s, Item(i)), Frame(1));
+  TBitmap s = Painted();
+  for (int i = 0; i < 3; ++i) ExpectColour(ItemColour(s, Item(i)), Frame(1));
   const RECT last = Item(2);
   RECT window;
   GetWindowRect(header, &window);
   ASSERT_LT(last.right + 10, window.right - window.left);
-  ExpectColour(s->At((last.right + window.right - window.left) / 2, last.bottom / 2), Frame(1));
+  ExpectColour(s.Pixel((last.right + window.right - window.left) / 2, last.bottom / 2), Frame(1));
   EXPECT_EQ(skinner->ItemRects.size(), 3u);
 }
 
@@ -97,9 +91,9 @@ TEST_F(SkinHeaderTest, TheItemUnderTheMouseIsHotUntilTheNextItemsZoneIsEntered) 
   const RECT first = Item(0), second = Item(1);
   MoveTo((first.left + first.right) / 2);
   EXPECT_EQ(skinner->HotItem, 0);
-  auto s = Painted();
-  ExpectColour(ItemColour(*s, first), Frame(2));
-  ExpectColour(ItemColour(*s, second), Frame(1));
+  TBitmap s = Painted();
+  ExpectColour(ItemColour(s, first), Frame(2));
+  ExpectColour(ItemColour(s, second), Frame(1));
   // Over the divider (the last pixels of item 1, the first of item 2): item 1 stays hot.
   MoveTo(first.right - 1);
   EXPECT_EQ(skinner->HotItem, 0);
@@ -108,18 +102,18 @@ TEST_F(SkinHeaderTest, TheItemUnderTheMouseIsHotUntilTheNextItemsZoneIsEntered) 
   MoveTo(second.left + 4);
   EXPECT_EQ(skinner->HotItem, 1);
   s = Painted();
-  ExpectColour(ItemColour(*s, first), Frame(1));
-  ExpectColour(ItemColour(*s, second), Frame(2));
+  ExpectColour(ItemColour(s, first), Frame(1));
+  ExpectColour(ItemColour(s, second), Frame(2));
   SendMessageW(header, WM_MOUSELEAVE, 0, 0);
   EXPECT_EQ(skinner->HotItem, -1);
   s = Painted();
-  ExpectColour(ItemColour(*s, second), Frame(1));
+  ExpectColour(ItemColour(s, second), Frame(1));
 }
 
 TEST_F(SkinHeaderTest, ErasingIsLeftToThePaintAndCountsAsDone) {
-  Surface s(20, 20, kUnpainted);
+  Surface s(20, 20, kUnpaintedColour);
   EXPECT_EQ(SendMessageW(header, WM_ERASEBKGND, reinterpret_cast<WPARAM>(s.dc()), 0), 1);
-  EXPECT_EQ(s.At(5, 5), kUnpainted);
+  EXPECT_EQ(s.At(5, 5), kUnpaintedColour);
 }
 
 // An image 24 wide and 8 high sits centred by its height.
@@ -149,11 +143,11 @@ TEST_F(SkinHeaderTest, AnItemsImageIsCentredByItsHeight) {
   const RECT first = Item(0);
   const int height = first.bottom - first.top;
   const int top = (height - 8) / 2, x = first.left + 3 + 12;
-  auto s = Painted();
-  ExpectColour(s->At(x, top), RGB(255, 0, 0));
-  ExpectColour(s->At(x, top + 7), RGB(255, 0, 0));
-  EXPECT_NE(s->At(x, top - 1), RGB(255, 0, 0));
-  EXPECT_NE(s->At(x, top + 8), RGB(255, 0, 0));
+  TBitmap s = Painted();
+  ExpectColour(s.Pixel(x, top), RGB(255, 0, 0));
+  ExpectColour(s.Pixel(x, top + 7), RGB(255, 0, 0));
+  EXPECT_NE(s.Pixel(x, top - 1), RGB(255, 0, 0));
+  EXPECT_NE(s.Pixel(x, top + 8), RGB(255, 0, 0));
   SendMessageW(header, HDM_SETIMAGELIST, 0, 0);
   ImageList_Destroy(images);
 }

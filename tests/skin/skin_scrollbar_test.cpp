@@ -19,6 +19,7 @@
 #include "gui/vtree/virtual_string_tree.h"
 #include "gui_test_support.h"
 #include "packed_skin.h"
+#include "paint_probe.h"
 #include "skin/control_discovery.h"
 #include "skin/scroll_rules.h"
 #include "skin/skin_data.h"
@@ -74,14 +75,8 @@ class SkinScrollbarTest : public testing::Test {
     Pump();
     return list;
   }
-  // What the panel shows now, painted into a surface of its size.
-  static std::unique_ptr<Surface> Shown(TWScrollbar* bar) {
-    RECT r;
-    GetWindowRect(bar->Handle(), &r);
-    auto surface = std::make_unique<Surface>(r.right - r.left, r.bottom - r.top, RGB(1, 2, 3));
-    SendMessageW(bar->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(surface->dc()), 0);
-    return surface;
-  }
+  // What the panel shows now.
+  static TBitmap Shown(TWScrollbar* bar) { return PaintedPicture(bar->Handle()); }
   // A press on the panel at `along` pixels down the vertical bar.
   static void PressAt(TWScrollbar* bar, int along) {
     RECT r;
@@ -147,22 +142,22 @@ TEST_F(SkinScrollbarTest, EachPartShowsItsSkinFrameWhereTheNativeBarHasIt) {
   const int length = info.rcScrollBar.bottom - info.rcScrollBar.top;
   const int x = (info.rcScrollBar.right - info.rcScrollBar.left) / 2;
   const int arrow = GetSystemMetrics(SM_CXHSCROLL);
-  auto shown = Shown(skinner->VertBar);
-  ExpectColour(shown->At(x, arrow / 2), Strip(9));            // up arrow
-  ExpectColour(shown->At(x, length - arrow / 2), Strip(13));  // down arrow
-  ExpectColour(shown->At(x, info.xyThumbTop + 1), Thumb(1));  // the thumb where the bar reports it
-  ExpectColour(shown->At(x, (info.xyThumbBottom + length - arrow) / 2), Track(1));
+  TBitmap shown = Shown(skinner->VertBar);
+  ExpectColour(shown.Pixel(x, arrow / 2), Strip(9));            // up arrow
+  ExpectColour(shown.Pixel(x, length - arrow / 2), Strip(13));  // down arrow
+  ExpectColour(shown.Pixel(x, info.xyThumbTop + 1), Thumb(1));  // the thumb where the bar reports it
+  ExpectColour(shown.Pixel(x, (info.xyThumbBottom + length - arrow) / 2), Track(1));
   const int grip = data->Elements.Scrollbar->Image.Height();
   if (grip < info.xyThumbBottom - info.xyThumbTop + 2)
-    ExpectColour(shown->At(x, (info.xyThumbTop + info.xyThumbBottom) / 2), Strip(20));
+    ExpectColour(shown.Pixel(x, (info.xyThumbTop + info.xyThumbBottom) / 2), Strip(20));
 
   // Scrolled by the program, the thumb is painted where the bar reports it now.
   SendMessageW(list->Handle(), LB_SETTOPINDEX, 60, 0);
   const SCROLLBARINFO scrolled = BarInfo(list->Handle());
   ASSERT_GT(scrolled.xyThumbTop, info.xyThumbBottom);
   shown = Shown(skinner->VertBar);
-  ExpectColour(shown->At(x, scrolled.xyThumbTop + 1), Thumb(1));
-  ExpectColour(shown->At(x, info.xyThumbTop + 1), Track(1));
+  ExpectColour(shown.Pixel(x, scrolled.xyThumbTop + 1), Thumb(1));
+  ExpectColour(shown.Pixel(x, info.xyThumbTop + 1), Track(1));
 }
 
 TEST_F(SkinScrollbarTest, AClickOnTheDownArrowMovesOneLine) {
@@ -194,11 +189,8 @@ void CALLBACK ProbeWhileHeld(HWND, UINT, UINT_PTR id, DWORD) {
   if (!g_probe || g_probe->Ran) return;
   g_probe->Ran = true;
   g_probe->Dragging = g_probe->Bar->Dragging;
-  RECT r;
-  GetWindowRect(g_probe->Bar->Handle(), &r);
-  Surface surface(r.right - r.left, r.bottom - r.top, RGB(1, 2, 3));
-  SendMessageW(g_probe->Bar->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(surface.dc()), 0);
-  g_probe->Arrow = surface.At((r.right - r.left) / 2, g_probe->Along);
+  const TBitmap shown = PaintedPicture(g_probe->Bar->Handle());
+  g_probe->Arrow = shown.Pixel(shown.Width() / 2, g_probe->Along);
   const SCROLLBARINFO info = BarInfo(g_probe->List);
   POINT p{(info.rcScrollBar.left + info.rcScrollBar.right) / 2, info.rcScrollBar.top + g_probe->Along};
   ScreenToClient(g_probe->List, &p);
@@ -224,9 +216,9 @@ TEST_F(SkinScrollbarTest, TheDownArrowShowsItsPressedFrameWhileHeld) {
   ExpectColour(probe.Arrow, Strip(14));
   EXPECT_GT(TopRow(w), before);
   // Released: the normal frame again.
-  auto shown = Shown(skinner->VertBar);
+  TBitmap shown = Shown(skinner->VertBar);
   const int x = (skinner->VertBar->Width()) / 2;
-  EXPECT_NE(shown->At(x, probe.Along), Strip(14));
+  EXPECT_NE(shown.Pixel(x, probe.Along), Strip(14));
 }
 
 TEST_F(SkinScrollbarTest, DraggingTheThumbMovesThePosition) {
@@ -245,8 +237,8 @@ TEST_F(SkinScrollbarTest, DraggingTheThumbMovesThePosition) {
   // The painted thumb now stands where the bar reports it.
   const SCROLLBARINFO moved = BarInfo(w);
   EXPECT_GT(moved.xyThumbTop, info.xyThumbTop + 40);
-  auto shown = Shown(skinner->VertBar);
-  ExpectColour(shown->At(skinner->VertBar->Width() / 2, moved.xyThumbTop + 1), Thumb(1));
+  TBitmap shown = Shown(skinner->VertBar);
+  ExpectColour(shown.Pixel(skinner->VertBar->Width() / 2, moved.xyThumbTop + 1), Thumb(1));
 }
 
 // The painted thumb follows the cursor while the native bar tracks it, in its pressed frame.
@@ -266,11 +258,10 @@ void CALLBACK ProbeWhileDragging(HWND, UINT, UINT_PTR id, DWORD) {
   RECT r;
   GetWindowRect(g_drag->Bar->Handle(), &r);
   SetCursorPos((r.left + r.right) / 2, r.top + g_drag->Grab + g_drag->Moved);
-  Surface surface(r.right - r.left, r.bottom - r.top, RGB(1, 2, 3));
-  SendMessageW(g_drag->Bar->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(surface.dc()), 0);
+  const TBitmap shown = PaintedPicture(g_drag->Bar->Handle());
   const int x = (r.right - r.left) / 2;
-  g_drag->AtNewThumb = surface.At(x, g_drag->ThumbAtClick + g_drag->Moved + 1);
-  g_drag->AtOldThumb = surface.At(x, g_drag->ThumbAtClick + 1);
+  g_drag->AtNewThumb = shown.Pixel(x, g_drag->ThumbAtClick + g_drag->Moved + 1);
+  g_drag->AtOldThumb = shown.Pixel(x, g_drag->ThumbAtClick + 1);
   const SCROLLBARINFO info = BarInfo(g_drag->List);
   POINT p{(info.rcScrollBar.left + info.rcScrollBar.right) / 2, info.rcScrollBar.top + g_drag->Grab + g_drag->Moved};
   ScreenToClient(g_drag->List, &p);
@@ -311,16 +302,16 @@ TEST_F(SkinScrollbarTest, ADisabledBarShowsNoThumb) {
   list->SetEnabled(false);
   EnableScrollBar(w, SB_VERT, ESB_DISABLE_BOTH);
   const SCROLLBARINFO disabled = BarInfo(w);
-  auto shown = Shown(skinner->VertBar);
+  TBitmap shown = Shown(skinner->VertBar);
   const int x = skinner->VertBar->Width() / 2, arrow = GetSystemMetrics(SM_CXHSCROLL);
   for (int y = arrow; y < skinner->VertBar->Length - arrow; ++y) {
-    const COLORREF c = shown->At(x, y);
+    const COLORREF c = shown.Pixel(x, y);
     ASSERT_TRUE(c != Thumb(1) && c != Thumb(2) && c != Thumb(3) && c != Strip(20)) << "a thumb at " << y;
   }
   // The disabled track frame needs the system to report the bar as unavailable.
   if (!(disabled.rgstate[0] & STATE_SYSTEM_UNAVAILABLE))
     GTEST_SKIP() << "GetScrollBarInfo here does not report a disabled bar as unavailable";
-  ExpectColour(shown->At(x, enabled.xyThumbTop + 1), Track(3));
+  ExpectColour(shown.Pixel(x, enabled.xyThumbTop + 1), Track(3));
 }
 
 TEST_F(SkinScrollbarTest, TheTreeListGetsBothBarsFromTheStyleMap) {
@@ -349,8 +340,8 @@ TEST_F(SkinScrollbarTest, TheTreeListGetsBothBarsFromTheStyleMap) {
   Pump();
   const SCROLLBARINFO info = BarInfo(tree->Handle());
   ASSERT_GT(info.xyThumbTop, GetSystemMetrics(SM_CYVSCROLL) + 5);
-  auto shown = Shown(treeSkinner->VertBar);
-  ExpectColour(shown->At(treeSkinner->VertBar->Width() / 2, info.xyThumbTop + 1), Thumb(1));
+  TBitmap shown = Shown(treeSkinner->VertBar);
+  ExpectColour(shown.Pixel(treeSkinner->VertBar->Width() / 2, info.xyThumbTop + 1), Thumb(1));
 }
 
 TEST_F(SkinScrollbarTest, ABarThatComesWithNewRowsGetsItsPanel) {
@@ -486,13 +477,6 @@ class SkinUpDownTest : public SkinScrollbarTest {
     Pump();
     return upDown;
   }
-  static std::unique_ptr<Surface> Painted(HWND w) {
-    RECT r;
-    GetWindowRect(w, &r);
-    auto surface = std::make_unique<Surface>(r.right - r.left, r.bottom - r.top, RGB(1, 2, 3));
-    SendMessageW(w, WM_PAINT, reinterpret_cast<WPARAM>(surface->dc()), 0);
-    return surface;
-  }
   COLORREF Vert(int frame) const { return synthetic->Colour(data->Elements.UpDownVert.get(), frame); }
   COLORREF Horz(int frame) const { return synthetic->Colour(data->Elements.UpDownHorz.get(), frame); }
 };
@@ -505,23 +489,23 @@ TEST_F(SkinUpDownTest, PressingTheUpButtonShowsItPressedAndTheDownButtonNormal) 
   const int width = r.right - r.left, height = r.bottom - r.top;
   // Probed at the buttons' corners: a glyph may lie centred on each.
   SetCursorPos(r.right + 50, r.bottom + 50);
-  auto idle = Painted(w);
-  ExpectColour(idle->At(1, 1), Vert(1));
-  ExpectColour(idle->At(1, height - 2), Vert(5));
+  const TBitmap idle = PaintedPicture(w);
+  ExpectColour(idle.Pixel(1, 1), Vert(1));
+  ExpectColour(idle.Pixel(1, height - 2), Vert(5));
   SetCursorPos(r.left + width / 2, r.top + height / 4);
   SendMessageW(w, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(width / 2, height / 4));
-  auto pressed = Painted(w);
+  const TBitmap pressed = PaintedPicture(w);
   SendMessageW(w, WM_LBUTTONUP, 0, MAKELPARAM(width / 2, height / 4));
-  ExpectColour(pressed->At(1, 1), Vert(2));
-  ExpectColour(pressed->At(1, height - 2), Vert(5));
-  auto released = Painted(w);
-  ExpectColour(released->At(1, 1), Vert(1));
+  ExpectColour(pressed.Pixel(1, 1), Vert(2));
+  ExpectColour(pressed.Pixel(1, height - 2), Vert(5));
+  const TBitmap released = PaintedPicture(w);
+  ExpectColour(released.Pixel(1, 1), Vert(1));
   SetCursorPos(r.right + 50, r.bottom + 50);
   // Disabled: both buttons show their disabled frame.
   upDown->SetEnabled(false);
-  auto disabled = Painted(w);
-  ExpectColour(disabled->At(1, 1), Vert(3));
-  ExpectColour(disabled->At(1, height - 2), Vert(7));
+  const TBitmap disabled = PaintedPicture(w);
+  ExpectColour(disabled.Pixel(1, 1), Vert(3));
+  ExpectColour(disabled.Pixel(1, height - 2), Vert(7));
 }
 
 TEST_F(SkinUpDownTest, TheHorizontalLookUsesTheFirstFourFramesLeftAndTheLastFourRight) {
@@ -531,9 +515,9 @@ TEST_F(SkinUpDownTest, TheHorizontalLookUsesTheFirstFourFramesLeftAndTheLastFour
   RECT r;
   GetWindowRect(w, &r);
   SetCursorPos(r.right + 50, r.bottom + 50);
-  auto idle = Painted(w);
-  ExpectColour(idle->At(1, 1), Horz(1));
-  ExpectColour(idle->At(r.right - r.left - 2, 1), Horz(5));
+  const TBitmap idle = PaintedPicture(w);
+  ExpectColour(idle.Pixel(1, 1), Horz(1));
+  ExpectColour(idle.Pixel(r.right - r.left - 2, 1), Horz(5));
 }
 
 }  // namespace
