@@ -71,7 +71,6 @@ void TSkinTab::AttachCommon() {
   LoadImages();
   FindUpDown();
   Enabled = true;
-  WideItems = IsWindowUnicode(Handle) != FALSE;
 }
 
 void TSkinTab::SkinChanged() {
@@ -133,26 +132,26 @@ bool TSkinTab::BeforeMessage(TMessage& m) {
   }
 }
 
-std::wstring TSkinTab::TabText(int tab, int& image) const {
+std::wstring TabCaption(HWND tabs, bool wide, int index, int& image) {
   // The captions are read into a buffer of 80 bytes, as the tab control's callers always did:
   // longer captions are cut.
   std::wstring text;
-  if (WideItems) {
+  if (wide) {
     wchar_t buffer[40] = {};
     TCITEMW item{};
-    item.mask = TCIF_TEXT | TCIF_IMAGE | TCIF_STATE;
+    item.mask = TCIF_TEXT | TCIF_IMAGE;
     item.pszText = buffer;
     item.cchTextMax = 40;
-    SendMessageW(Handle, TCM_GETITEMW, static_cast<WPARAM>(tab), reinterpret_cast<LPARAM>(&item));
+    SendMessageW(tabs, TCM_GETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
     text.assign(buffer, wcsnlen(buffer, 40));
     image = item.iImage;
   } else {
     char buffer[80] = {};
     TCITEMA item{};
-    item.mask = TCIF_TEXT | TCIF_IMAGE | TCIF_STATE;
+    item.mask = TCIF_TEXT | TCIF_IMAGE;
     item.pszText = buffer;
     item.cchTextMax = 80;
-    SendMessageA(Handle, TCM_GETITEMA, static_cast<WPARAM>(tab), reinterpret_cast<LPARAM>(&item));
+    SendMessageA(tabs, TCM_GETITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
     text = StrToWide(std::string(buffer, strnlen(buffer, 80)));
     image = item.iImage;
   }
@@ -201,7 +200,7 @@ void TSkinTab::DrawStrip(HDC dc, const RECT& rect, const RECT& pane) {
       const RECT r = TabItemInStrip(item, TabPosition, size.cx, rect, pane);
       if (!HasDrawingRoom(r)) continue;
       int image = -1;
-      const std::wstring text = TabText(i, image);
+      const std::wstring text = TabCaption(Handle, IsUnicode, i, image);
       const int frame = TabFrame(i, selected);
       DrawTabFrame(buffer, r, tabs, TabImage, frame);
       RECT textRect = r;

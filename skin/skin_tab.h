@@ -14,6 +14,9 @@
 #include "gui/pictures.h"
 #include "skin/skin_control.h"
 
+// A tab's caption and image index, read with TCM_GETITEMW when wide, else TCM_GETITEMA.
+std::wstring TabCaption(HWND tabs, bool wide, int index, int& image);
+
 class TSkinTab : public TSkinControl {
   QS_CLASS(TSkinTab)
 
@@ -29,7 +32,6 @@ class TSkinTab : public TSkinControl {
   // One close-glyph rectangle per tab (client coordinates), rebuilt at every paint.
   std::vector<RECT> CloseRects;
   uint8_t TabPosition = 0;  // 0 top, 1 bottom, 2 left, 3 right
-  bool WideItems = false;   // tab texts are read with TCM_GETITEMW
   TBitmap TabImage;         // the "Tabs" image, flipped for bottom tabs
   TBitmap PaneImage;        // the pane image, flipped or turned for the tab position
   TBitmap StripBuffer;      // the strip is composed here lying down
@@ -47,7 +49,6 @@ class TSkinTab : public TSkinControl {
   void DrawCloseGlyph(HDC dc, const RECT& item, int tab);
   // A click on a close glyph: true when the click hit one (the tab is then not selected).
   bool HitCloseGlyph(const TMessage& m);
-  std::wstring TabText(int tab, int& image) const;
 };
 
 class TSkinTab31 : public TSkinControl {

@@ -8,6 +8,7 @@
 #include "skin/control_draw.h"
 #include "skin/img_util.h"
 #include "skin/skin_data.h"
+#include "skin/skin_tab.h"
 #include "skin/small_skinner_rules.h"
 
 const TClassInfo& TSkinTabBtn::StaticClass() {
@@ -21,27 +22,6 @@ bool TSkinTabBtn::BeforeMessage(TMessage& m) {
     return false;
   }
   return TSkinControl::BeforeMessage(m);
-}
-
-std::wstring TSkinTabBtn::TabText(int index, int& image) const {
-  if (IsUnicode) {
-    wchar_t text[40] = {};
-    TCITEMW item{};
-    item.mask = TCIF_TEXT | TCIF_IMAGE;
-    item.pszText = text;
-    item.cchTextMax = 40;
-    SendMessageW(Handle, TCM_GETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
-    image = item.iImage;
-    return text;
-  }
-  char text[80] = {};
-  TCITEMA item{};
-  item.mask = TCIF_TEXT | TCIF_IMAGE;
-  item.pszText = text;
-  item.cchTextMax = 80;
-  SendMessageA(Handle, TCM_GETITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
-  image = item.iImage;
-  return StrToWide(text);
 }
 
 void TSkinTabBtn::DrawSkin(HDC dc, const RECT& rect) {
@@ -66,7 +46,7 @@ void TSkinTabBtn::DrawSkin(HDC dc, const RECT& rect) {
     const int count = static_cast<int>(SendMessageW(Handle, TCM_GETITEMCOUNT, 0, 0));
     for (int i = 0; i < count; ++i) {
       int image = -1;
-      const std::wstring text = TabText(i, image);
+      const std::wstring text = TabCaption(Handle, IsUnicode, i, image);
       RECT tab{};
       if (!SendMessageW(Handle, TCM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&tab))) continue;
       OffsetRect(&tab, -row.left, 1 - row.top);

@@ -12,7 +12,4 @@ class TSkinTabBtn : public TSkinControl {
   bool BeforeMessage(TMessage& m) override;
   // Without the skin's button face the tab row stays unpainted.
   void DrawSkin(HDC dc, const RECT& rect) override;
-
- private:
-  std::wstring TabText(int index, int& image) const;
 };
