@@ -62,15 +62,6 @@ const TClassInfo& TPngSpeedButton::StaticClass() {
 
 constexpr COLORREF kGlyphUp = RGB(10, 20, 30), kGlyphDisabled = RGB(90, 80, 70), kKey = RGB(255, 0, 255);
 
-// Equal cells of one colour each, side by side.
-TBitmap Strip(const std::vector<COLORREF>& colours, int cellWidth, int height) {
-  TBitmap strip(cellWidth * static_cast<int>(colours.size()), height);
-  for (size_t i = 0; i < colours.size(); ++i)
-    for (int x = 0; x < cellWidth; ++x)
-      for (int y = 0; y < height; ++y) strip.SetPixel(static_cast<int>(i) * cellWidth + x, y, colours[i]);
-  return strip;
-}
-
 class SkinButtonTest : public SyntheticSkinTest {
  protected:
   template <class T>
@@ -154,7 +145,7 @@ TEST_F(SkinButtonTest, ADialogPushButtonPostsItsCommandToItsParent) {
 TEST_F(SkinButtonTest, ABitButtonShowsTheGlyphFrameOfItsState) {
   TBitBtn* button = Place<TBitBtn>(L"");
   // Two 8 x 8 frames, up and disabled, each with its key colour in the bottom-left pixel.
-  TBitmap glyph = Strip({kGlyphUp, kGlyphDisabled}, 8, 8);
+  TBitmap glyph = ColourStrip({kGlyphUp, kGlyphDisabled}, 8, 8);
   glyph.SetPixel(0, 7, kKey);
   glyph.SetPixel(8, 7, kKey);
   button->Glyph()->Assign(glyph);
@@ -177,7 +168,7 @@ TEST_F(SkinButtonTest, ABitButtonShowsTheGlyphFrameOfItsState) {
 TEST_F(SkinButtonTest, AOneFrameGlyphShowsAnEmbossedCopyWhenDisabled) {
   TBitBtn* button = Place<TBitBtn>(L"");
   // 8 x 8: a dark 4 x 4 square at (1, 1) on the key colour (the bottom-left pixel).
-  TBitmap glyph = Strip({kKey}, 8, 8);
+  TBitmap glyph = ColourStrip({kKey}, 8, 8);
   for (int y = 1; y <= 4; ++y)
     for (int x = 1; x <= 4; ++x) glyph.SetPixel(x, y, kGlyphUp);
   button->Glyph()->Assign(glyph);
@@ -210,7 +201,7 @@ TEST_F(SkinButtonTest, TheDiscoveryAttachesTheButtonSkinners) {
 TEST_F(SkinButtonTest, CheckBoxesAndRadioButtonsShowTheFrameOfTheirState) {
   const COLORREF frames[] = {RGB(50, 0, 0), RGB(0, 50, 0), RGB(0, 0, 50), RGB(50, 50, 0)};
   TDataSkinButton& b = data->Elements.Buttons;
-  b.CheckImage = Strip({frames[0], frames[1], frames[2], frames[3]}, 13, 13);
+  b.CheckImage = ColourStrip({frames[0], frames[1], frames[2], frames[3]}, 13, 13);
   b.CheckFrames = 4;
   b.RadioImage = b.CheckImage;
   b.RadioFrames = 4;
@@ -246,7 +237,8 @@ TEST_F(SkinButtonTest, CheckBoxesAndRadioButtonsShowTheFrameOfTheirState) {
 TEST_F(SkinButtonTest, ACheckBoxTaggedTransparentShowsItsParentsBackground) {
   const COLORREF parent = RGB(0, 120, 60);
   form->SetColor(static_cast<TColor>(parent));
-  data->Elements.Buttons.CheckImage = Strip({RGB(50, 0, 0), RGB(0, 50, 0), RGB(0, 0, 50), RGB(50, 50, 0)}, 13, 13);
+  data->Elements.Buttons.CheckImage =
+      ColourStrip({RGB(50, 0, 0), RGB(0, 50, 0), RGB(0, 0, 50), RGB(50, 50, 0)}, 13, 13);
   data->Elements.Buttons.CheckFrames = 4;
   const COLORREF face = kFace;
   ASSERT_NE(face, parent);
@@ -278,7 +270,8 @@ std::pair<int, int> InkColumns(const TBitmap& picture, int right) {
 // With the text on the left of the glyph (BS_LEFTTEXT), a right-to-left box aligns its caption
 // against the glyph; a left-to-right one starts it at the left edge.
 TEST_F(SkinButtonTest, ARightToLeftCheckBoxRightAlignsItsCaptionBesideTheGlyph) {
-  data->Elements.Buttons.CheckImage = Strip({RGB(50, 0, 0), RGB(0, 50, 0), RGB(0, 0, 50), RGB(50, 50, 0)}, 13, 13);
+  data->Elements.Buttons.CheckImage =
+      ColourStrip({RGB(50, 0, 0), RGB(0, 50, 0), RGB(0, 0, 50), RGB(50, 50, 0)}, 13, 13);
   data->Elements.Buttons.CheckFrames = 4;
   for (TBiDiMode mode : {TBiDiMode::bdRightToLeft, TBiDiMode::bdLeftToRight}) {
     auto* box = Place<TBiDiCheckBox>(L"ab");
@@ -305,7 +298,7 @@ TEST_F(SkinButtonTest, ARightToLeftCheckBoxRightAlignsItsCaptionBesideTheGlyph) 
 
 TEST_F(SkinButtonTest, ASpeedButtonShowsItsStatesAndClicksOnlyWhenReleasedOnIt) {
   auto* button = Place<TSpeedButton>(L"");
-  TBitmap glyph = Strip({kGlyphUp, kGlyphDisabled, RGB(30, 60, 90), RGB(200, 100, 0)}, 8, 8);
+  TBitmap glyph = ColourStrip({kGlyphUp, kGlyphDisabled, RGB(30, 60, 90), RGB(200, 100, 0)}, 8, 8);
   for (int frame = 0; frame < 4; ++frame) glyph.SetPixel(frame * 8, 7, kKey);
   button->Glyph()->Assign(glyph);
   button->SetNumGlyphs(4);
@@ -350,7 +343,7 @@ TEST_F(SkinButtonTest, ASpeedButtonShowsItsStatesAndClicksOnlyWhenReleasedOnIt) 
 
 TEST_F(SkinButtonTest, ADisabledSpeedButtonGreysItsOneFrameGlyphAndCaption) {
   auto* button = Place<TSpeedButton>(L"Go");
-  TBitmap glyph = Strip({kKey}, 8, 8);
+  TBitmap glyph = ColourStrip({kKey}, 8, 8);
   for (int y = 1; y <= 4; ++y)
     for (int x = 1; x <= 4; ++x) glyph.SetPixel(x, y, kGlyphUp);
   button->Glyph()->Assign(glyph);
@@ -446,7 +439,7 @@ TEST_F(SkinButtonTest, TheWindowSkinnersWalkSkinsASpeedButtonOnce) {
 // bottom-left pixel's colour left out.
 TEST_F(SkinButtonTest, AMenuButtonDrawsItsWholeGlyphAtTheLeft) {
   TBitBtn* button = Place<TBitBtn>(L"");
-  TBitmap glyph = Strip({kGlyphUp, kGlyphDisabled}, 8, 8);
+  TBitmap glyph = ColourStrip({kGlyphUp, kGlyphDisabled}, 8, 8);
   glyph.SetPixel(0, 7, kKey);
   button->Glyph()->Assign(glyph);
   button->SetNumGlyphs(2);  // no frames for a drop-down button: both halves show
@@ -465,7 +458,7 @@ TEST_F(SkinButtonTest, AMenuButtonDrawsItsWholeGlyphAtTheLeft) {
 // NumGlyphs for the layout but drawn whole.
 TEST_F(SkinButtonTest, APictureSpeedButtonDrawsItsWholePicture) {
   auto* button = Place<TPngSpeedButton>(L"");
-  button->PngImage()->SetGraphic(std::make_unique<TBitmap>(Strip({kGlyphUp, kGlyphDisabled}, 8, 8)));
+  button->PngImage()->SetGraphic(std::make_unique<TBitmap>(ColourStrip({kGlyphUp, kGlyphDisabled}, 8, 8)));
   button->SetNumGlyphs(2);
   skinForm->SkinComponent(button, form);  // our skin's style map names TPngSpeedbutton
   const TBitmap picture = Picture(button);

@@ -29,15 +29,6 @@ namespace {
 
 constexpr COLORREF kFace = RGB(10, 200, 30);
 
-// A strip of `frames` cells of size x size, cell f filled with colours[f].
-TBitmap Strip(int frames, int size, const COLORREF* colours) {
-  TBitmap strip(frames * size, size);
-  for (int f = 0; f < frames; ++f)
-    for (int y = 0; y < size; ++y)
-      for (int x = 0; x < size; ++x) strip.SetPixel(f * size + x, y, colours[f]);
-  return strip;
-}
-
 class SkinSmallTest : public testing::Test {
  protected:
   void SetUp() override {
@@ -153,9 +144,9 @@ class VendorGlyphsTest : public SkinSmallTest {
   void SetUp() override {
     SkinSmallTest::SetUp();
     TDataSkinButton& buttons = data->Elements.Buttons;
-    buttons.CheckImage = Strip(4, kCell, kFrames);
+    buttons.CheckImage = ColourStrip({kFrames, kFrames + 4}, kCell, kCell);
     buttons.CheckFrames = 4;
-    buttons.RadioImage = Strip(4, kCell, kFrames);
+    buttons.RadioImage = ColourStrip({kFrames, kFrames + 4}, kCell, kCell);
     buttons.RadioFrames = 4;
   }
   // The colour of cell c of a strip of kCell-wide cells.
@@ -199,7 +190,7 @@ TEST_F(VendorGlyphsTest, ARadioButtonGetsASixCellStrip) {
 
 TEST_F(VendorGlyphsTest, APropertiesCheckBoxTakesItsGlyphAndLosesItWhenUnskinned) {
   TDataSkinButton& buttons = data->Elements.Buttons;
-  buttons.CheckImage = Strip(5, kCell, kFrames);
+  buttons.CheckImage = ColourStrip({kFrames, kFrames + 5}, kCell, kCell);
   buttons.CheckFrames = 5;
   auto* box = new TVendorPropertiesCheckBox(form);
   box->SetParent(form);

@@ -8,9 +8,19 @@
 #include <map>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "skin/draw_primitives.h"
 #include "skin/skin_elements.h"
+
+// Equal cells of one colour each, side by side.
+inline TBitmap ColourStrip(const std::vector<COLORREF>& colours, int cellWidth, int height) {
+  TBitmap strip(cellWidth * static_cast<int>(colours.size()), height);
+  for (size_t i = 0; i < colours.size(); ++i)
+    for (int x = 0; x < cellWidth; ++x)
+      for (int y = 0; y < height; ++y) strip.SetPixel(static_cast<int>(i) * cellWidth + x, y, colours[i]);
+  return strip;
+}
 
 class TSyntheticSkin {
  public:
