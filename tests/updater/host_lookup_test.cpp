@@ -6,6 +6,7 @@
 #include <ws2tcpip.h>
 
 #include <chrono>
+#include <memory>
 
 #include "updater/http/http_error.h"
 
@@ -13,26 +14,22 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// A lookup that answers only once the test lets it (a name server that does not answer).
+// A lookup that answers only once the test lets it (a name server that does not answer). The
+// abandoned lookup ends on its own thread after the test: it holds the event until then.
 class HeldLookup {
  public:
-  HeldLookup() : release_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
-  ~HeldLookup() {
-    SetEvent(release_);
-    // The abandoned lookup ends on its own thread; it still reads the event.
-    Sleep(50);
-    CloseHandle(release_);
-  }
+  HeldLookup() : release_(CreateEventW(nullptr, TRUE, FALSE, nullptr), CloseHandle) {}
+  ~HeldLookup() { SetEvent(release_.get()); }
   THostLookup Lookup() {
-    HANDLE release = release_;
+    std::shared_ptr<void> release = release_;
     return [release](const std::wstring&, const std::wstring&, std::vector<THostAddress>&) {
-      WaitForSingleObject(release, 10000);
+      WaitForSingleObject(release.get(), 10000);
       return false;
     };
   }
 
  private:
-  HANDLE release_;
+  std::shared_ptr<void> release_;
 };
 
 long long MsSince(Clock::time_point start) {
