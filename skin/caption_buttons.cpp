@@ -37,6 +37,7 @@ bool TWinSkinForm::CaptionButtonVisible(size_t index) {
   state.CaptionCaps = CaptionCaps;
   state.BorderKind = BorderKind;
   state.DialogClass = DialogClass;
+  state.MdiChildMaximizedWithMenuBar = MenuBar && IsMdiChildMaximized();
   TButtonVisibility v = CaptionButtonVisibility(*button.Element, state, &AskButtonVisible, Handle);
   button.Visible = v.Visible;
   if (button.Element->Action == 1 || button.Element->Action == 2) button.Enabled = v.Enabled;
@@ -44,11 +45,14 @@ bool TWinSkinForm::CaptionButtonVisible(size_t index) {
 }
 
 void TWinSkinForm::LayoutCaptionButtons() {
+  // The MDI child buttons stand at the right end of the menu band, inside its margin.
+  const TDataSkinObject* menuBar = SkinData->Elements.MenuBar.get();
+  const int menuBarMargin = menuBar && !menuBar->Image.Empty() ? menuBar->LeftWidth : 0;
   for (size_t i = 0; i < CaptionButtons.size(); ++i) {
     TWinSysButton& button = *CaptionButtons[i];
     if (!CaptionButtonVisible(i) || button.Element->Image.Empty()) continue;
     button.Rect = CaptionButtonRect(*button.Element, WindowWidth, CaptionBackRect, BorderTop, BorderRight,
-                                    MenuBarHeight, 0);
+                                    MenuBarHeight, menuBarMargin);
   }
 }
 
@@ -231,6 +235,18 @@ void TWinSkinForm::CaptionButtonAction(int x, int y) {
     case 4:
       PostMessageW(Handle, WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
       break;
+    case 7:
+    case 60:
+      MdiChildCommand(SC_MINIMIZE);
+      break;
+    case 8:
+    case 61:
+      MdiChildCommand(SC_RESTORE);
+      break;
+    case 9:
+    case 62:
+      MdiChildCommand(SC_CLOSE);
+      break;
     default:
       PostSkinMessage(Handle, SKM_CUSTOMBUTTON, static_cast<WPARAM>(action), 0);
       break;
@@ -242,6 +258,7 @@ void TWinSkinForm::MaximizeOrRestore() {
     RestoreWindow();
     return;
   }
+  if (MdiKind == 2 && SkinManager) SkinManager->SetMdiMaximized(true);
   ShowState = kShowMaximized;
   PostMessageW(Handle, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
   HotObject = nullptr;

@@ -11,9 +11,13 @@ int MenuBarStartOffset(bool hasElement, int tileLeft, int tileRight, bool rightT
 int MenuBarItemWidth(int captionWidth) { return captionWidth > 0 ? captionWidth + 10 : 0; }
 
 std::vector<RECT> LayoutMenuBarItems(const RECT& band, int start, const std::vector<int>& widths,
-                                     const std::vector<bool>& visible, bool rightToLeft) {
+                                     const std::vector<bool>& visible, bool rightToLeft, int keepLeftOf) {
   std::vector<RECT> rects(widths.size(), RECT{0, 0, 0, 0});
-  int x = rightToLeft ? band.right - start : band.left + start;
+  int x = band.left + start;
+  if (rightToLeft) {
+    x = band.right - start;
+    if (keepLeftOf != INT_MAX && x > keepLeftOf - 5) x = keepLeftOf - 5;
+  }
   for (size_t i = 0; i < widths.size(); ++i) {
     if (i < visible.size() && !visible[i]) continue;
     if (rightToLeft) {

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <climits>
 #include <cstdint>
 #include <vector>
 
@@ -15,8 +16,11 @@ int MenuBarStartOffset(bool hasElement, int tileLeft, int tileRight, bool rightT
 int MenuBarItemWidth(int captionWidth);
 // The items' rectangles along the band from `start` on (from the right end for a right-to-left
 // bar); an invisible item gets an empty rectangle. Items stop one pixel above the band's bottom.
+// A right-to-left bar's first item also keeps 5 pixels left of `keepLeftOf` (the left edge of
+// the MDI child buttons standing at the band's right end).
 std::vector<RECT> LayoutMenuBarItems(const RECT& band, int start, const std::vector<int>& widths,
-                                     const std::vector<bool>& visible, bool rightToLeft);
+                                     const std::vector<bool>& visible, bool rightToLeft,
+                                     int keepLeftOf = INT_MAX);
 
 // The bar item before or after `index`, wrapping round at either end.
 int AdjacentMenuBarItem(int index, int count, bool forward);

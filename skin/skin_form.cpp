@@ -50,6 +50,7 @@ TWinSkinForm::TWinSkinForm(TComponent* owner)
 TWinSkinForm::~TWinSkinForm() {
   // A skinner freed with its form while the window still lives lets go of the window first.
   if (subclassed_ && SkinState != TSkinState::Destroying) Unhook();
+  UnhookMdiClient();
   ForgetMenuBarTracking(this);
   FreeSkinners();
   FreeMenus(false);
@@ -92,9 +93,11 @@ void TWinSkinForm::HookIn(TSkinData* skinData) {
   CaptionCaps = CaptionCapsOf(Style, exStyle, SystemMenu != nullptr);
   ReadPlacement();
   MdiKind = 0;
+  MdiClient = nullptr;
   for (HWND child = GetTopWindow(Handle); child; child = GetWindow(child, GW_HWNDNEXT)) {
     if (GetWindowClassName(child) == L"MDIClient") {
       MdiKind = 1;
+      MdiClient = child;
       break;
     }
   }
@@ -112,6 +115,10 @@ void TWinSkinForm::HookIn(TSkinData* skinData) {
   }
   IsUnicode = IsWindowUnicode(Handle) != FALSE;
   DialogClass = IsDialogClass(className);
+  if (MdiKind == 1) {
+    SavedMenuUpdate = skinData->MenuUpdate();
+    HookMdiClient();
+  }
   Subclass();
   if (skinData->SkinControls().Contains(TSkinControlType::xcMenuItem) && Form) SetMainMenuOwnerDraw(Form, true);
   if (FrameSkinned) {
@@ -123,6 +130,8 @@ void TWinSkinForm::HookIn(TSkinData* skinData) {
   }
   if (MdiKind == 2 && BorderTop < GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CXFRAME))
     MenuBarHeight = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CXFRAME) - BorderTop;
+  if (MdiKind == 2 && ShowState == kShowMaximized && SkinManager && !SkinManager->MdiMaximized)
+    SkinManager->SetMdiMaximized(true);
 }
 
 void TWinSkinForm::Subclass() { subclassed_ = HookWindow(Handle); }
@@ -167,6 +176,8 @@ void TWinSkinForm::StartSkinning() {
     SkinChildWindows(Handle);
   if (SkinState == TSkinState::Attached) {
     if (MdiKind == 2) {
+      // A maximized child shows in its frame: the frame is drawn again with it.
+      if (ShowState == kShowMaximized) PostMdiRedraw();
       if (ShowState == kShowNormal) {
         SkinState = TSkinState::FirstResize;
         FitFrame(false);
@@ -200,6 +211,8 @@ void TWinSkinForm::VclWindowProc(TMessage& m) {
     case WM_SETTEXT:
       formChain_.CallDefault(m);
       if (FrameSkinned && IsWindowVisible(Handle)) {
+        // A maximized child's caption is part of its frame's.
+        if (ShowState == kShowMaximized && MdiKind == 2) PostMdiRedraw();
         if (ShowState == kShowMinimized)
           PaintNonClient(nullptr);
         else
@@ -394,7 +407,7 @@ void TWinSkinForm::WmSize(WPARAM wParam) {
       break;
   }
   if (ShowState == kShowMinimized) return;
-  if (MdiKind == 2 && ShowState != kShowNormal) return;
+  if (MdiKind == 2 && (ShowState != kShowNormal || (SkinManager && SkinManager->MdiMaximized))) return;
   if (SkinState == TSkinState::Active || SkinState == TSkinState::Reskinning) UpdateWindowShape();
 }
 
@@ -502,6 +515,8 @@ LRESULT TWinSkinForm::NcHitTest(WPARAM wParam, LPARAM lParam) {
 LRESULT TWinSkinForm::NcActivate(WPARAM wParam, LPARAM lParam) {
   IsActive = wParam != 0;
   HoverTimer->SetEnabled(IsActive);
+  // The frame's default would tell its client; the active child's caption follows it.
+  if (MdiKind == 1 && MdiClient) SendMessageW(MdiClient, WM_NCACTIVATE, wParam, 0);
   if (MdiKind == 2) CallOldProc(WM_NCACTIVATE, wParam, lParam);
   PaintNonClient(nullptr);
   return 1;
@@ -777,6 +792,7 @@ void TWinSkinForm::Unhook() {
   if (HoverTimer) HoverTimer->SetEnabled(false);
   HideButtonHint();
   RemoveSubclass();
+  UnhookMdiClient();
   FreeSkinners();
   // A window that lives on (the manager is going away) keeps its menu bar.
   FreeMenus(SkinState != TSkinState::Destroying && IsWindow(Handle));
@@ -807,6 +823,7 @@ void TWinSkinForm::FreeMenus(bool giveMenuBack) {
 void TWinSkinForm::Unskin() {
   if (HoverTimer) HoverTimer->SetEnabled(false);
   HideButtonHint();
+  UnhookMdiClient();
   if (!subclassed_) return;
   RemoveSubclass();
   FreeSkinners();

@@ -55,6 +55,11 @@ class TWinSkinForm : public TComponent, public TSkinHook {
   void FrameChanged();
   void UpdateWindowShape();
   void ClearWindowShape();
+  // An MDI frame whose active child is maximized.
+  bool IsMdiChildMaximized() const;
+  // An MDI frame sends the system command to its active child, when it has one.
+  void MdiChildCommand(UINT command);
+  bool MdiClientHooked() const { return mdiClientHook_.Hooked(); }
   // Offers every not yet skinned control under root to the application's OnSkinControl; the
   // skinners it hands back belong to this window skinner from then on.
   void SkinControlTree(TControl* root);
@@ -112,7 +117,11 @@ class TWinSkinForm : public TComponent, public TSkinHook {
   uint8_t BorderKind = kBorderDefault;
   uint8_t CaptionCaps = 0;
   uint8_t ShowState = kShowNormal;
-  uint8_t MdiKind = 0;
+  uint8_t MdiKind = 0;  // 0 none, 1 MDI frame, 2 MDI child
+  HWND MdiClient = nullptr;  // the MDI client of an MDI frame (nullptr once it is destroyed)
+  // The component's MenuUpdate as it was when an MDI frame was hooked: creating MDI children
+  // switches it off until the last child has gone.
+  bool SavedMenuUpdate = true;
   bool DialogClass = false;
   bool IsActive = true;
   bool IsUnicode = false;
@@ -169,6 +178,23 @@ class TWinSkinForm : public TComponent, public TSkinHook {
    private:
     TWinSkinForm* owner_;
   };
+  // The MDI client of an MDI frame, subclassed beside the frame.
+  class TMdiClientHook : public TSkinHook {
+   public:
+    explicit TMdiClientHook(TWinSkinForm* owner) : owner_(owner) {}
+    void WndProc(TMessage& m) override { owner_->MdiClientWindowProc(m); }
+
+   protected:
+    void HookTargetGone() override { owner_->MdiClientGone(); }
+
+   private:
+    TWinSkinForm* owner_;
+  };
+  void MdiClientWindowProc(TMessage& m);
+  void HookMdiClient();
+  void UnhookMdiClient();
+  void MdiClientGone();
+  void PostMdiRedraw();
   LRESULT FormWindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT Stage2(UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT Stage3(UINT msg, WPARAM wParam, LPARAM lParam, bool passDefault);
@@ -217,6 +243,7 @@ class TWinSkinForm : public TComponent, public TSkinHook {
 
   bool subclassed_ = false;
   TFormChainHook formChain_{this};
+  TMdiClientHook mdiClientHook_{this};
   TColor savedColor_ = 0;
   HFONT captionFont_ = nullptr;
   void SkinOwnedComponents(TControl* root);

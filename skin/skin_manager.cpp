@@ -272,6 +272,47 @@ const TBitmap* TSkinManage::FindPopupBackground(HMENU menu) const {
   return nullptr;
 }
 
+void TSkinManage::SetMdiMaximized(bool value) {
+  if (value == MdiMaximized) return;
+  MdiMaximized = value;
+  if (MainSkinData && MainSkinData->Options().Contains(TSkinOption::xoMDIChildBorder)) return;
+  // Children whose windows are going or gone are left alone; what a child does here may
+  // reach the list, so it is walked by position.
+  for (size_t i = 0; i < skinForms_.size(); ++i) {
+    TWinSkinForm* child = skinForms_[i];
+    if (child->MdiKind != 2 || child->SkinState == TSkinState::Destroying || child->SkinState == TSkinState::Detached ||
+        !IsWindow(child->Handle))
+      continue;
+    if (value) {
+      child->ClearWindowShape();
+    } else if (child->ShowState != kShowMinimized) {
+      child->ShowState = kShowNormal;
+      child->UpdateWindowShape();
+      if (!child->RegionOwned) child->FrameChanged();
+    }
+  }
+}
+
+void TSkinManage::SetMdiFrame(const TWinSkinForm* frame) {
+  mdiFrame_ = frame;
+  MdiClientWindow = frame->MdiClient;
+  MdiFrameForm = frame->Form;
+}
+
+void TSkinManage::ForgetMdiFrame(const TWinSkinForm* frame) {
+  if (frame != mdiFrame_) return;
+  mdiFrame_ = nullptr;
+  MdiClientWindow = nullptr;
+  MdiFrameForm = nullptr;
+  for (size_t i = skinForms_.size(); i-- > 0;) {
+    const TWinSkinForm* other = skinForms_[i];
+    if (other != frame && other->MdiClientHooked()) {
+      SetMdiFrame(other);
+      return;
+    }
+  }
+}
+
 std::vector<TCustomForm*> TSkinManage::ScreenForms() const {
   std::vector<TCustomForm*> forms;
   EnumThreadWindows(GetCurrentThreadId(), &CollectForm, reinterpret_cast<LPARAM>(&forms));

@@ -64,6 +64,14 @@ class TSkinManage {
   const TBitmap* FindPopupBackground(HMENU menu) const;
   // The settings a popup menu needs on, by the kind of the popup about to open.
   static bool PopupAllowed(TPopupKind popupKind, const TSkinData& skinData);
+  // MDI children shown maximized or not: their skin frames' regions go while they are
+  // maximized and come back when they are not (unless the children keep native frames).
+  void SetMdiMaximized(bool value);
+  // An MDI frame's skinner has hooked its MDI client: MdiClientWindow and MdiFrameForm name
+  // them. When it lets go of its client (or goes) they name another skinned MDI frame's, or
+  // nothing.
+  void SetMdiFrame(const TWinSkinForm* frame);
+  void ForgetMdiFrame(const TWinSkinForm* frame);
 
   const std::vector<TWinSkinForm*>& SkinForms() const { return skinForms_; }
   const std::vector<TSkinData*>& SkinDatas() const { return skinDatas_; }
@@ -76,6 +84,11 @@ class TSkinManage {
   int PendingCommand = 0;
   TSkinData* PendingSkinData = nullptr;
   TSkinData* MainSkinData = nullptr;
+  bool MdiMaximized = false;
+  // The MDI client of the last skinned MDI frame and that frame's framework form; they never
+  // outlive the client and the frame's skinner.
+  HWND MdiClientWindow = nullptr;
+  TCustomForm* MdiFrameForm = nullptr;
 
  private:
   static LRESULT CALLBACK SkinHookProc(int code, WPARAM wParam, LPARAM lParam);
@@ -89,6 +102,7 @@ class TSkinManage {
   std::vector<TSkinData*> skinDatas_;
   std::vector<std::unique_ptr<TWinSkinPopMenu>> popups_;
   HHOOK hook_ = nullptr;
+  const TWinSkinForm* mdiFrame_ = nullptr;  // the skinner MdiClientWindow and MdiFrameForm came from
 };
 
 // The program's manager: made by the first skin component that is loaded, freed by

@@ -178,18 +178,28 @@ void ForgetMenuBarTracking(TWinSkinForm* form) {
 // ---- the bar -----------------------------------------------------------------------------------
 
 void TWinSkinMenu::BuildMenuBar() {
+  if (ReadItems(false)) SetMenu(Form->Handle, nullptr);
+}
+
+void TWinSkinMenu::RebuildMdiMenuBar() {
+  if (!ReadItems(true)) return;
+  SetMenu(Form->Handle, nullptr);
+  LayoutMenuBar();
+}
+
+bool TWinSkinMenu::ReadItems(bool onlyUntitledFromMenu) {
   HWND window = Form->Handle;
   if (HMENU menu = GetMenu(window)) NativeMenu = menu;
-  if (!NativeMenu) return;
+  if (!NativeMenu) return false;
   if (Form->Form) {
     Menu = Form->Form->Menu();
-    if (!Menu) return;
+    if (!Menu) return false;
   }
   Items.clear();
   Count = GetMenuItemCount(NativeMenu);
   if (Count <= 0) {
     Count = 0;
-    return;
+    return false;
   }
   for (int i = 0; i < Count; ++i) {
     auto item = std::make_unique<TMenuBtn>(Form, this);
@@ -207,7 +217,7 @@ void TWinSkinMenu::BuildMenuBar() {
       item->Command = info.wID;
       item->Caption = text;
     }
-    if (Menu) {
+    if (Menu && (!onlyUntitledFromMenu || item->Caption.empty())) {
       if (TMenuItem* menuItem = Menu->FindItem(item->Command, TFindItemKind::fkCommand)) {
         item->Caption = menuItem->Caption();
         item->ItemEnabled = menuItem->Enabled();
@@ -217,7 +227,7 @@ void TWinSkinMenu::BuildMenuBar() {
     }
     Items.push_back(std::move(item));
   }
-  SetMenu(window, nullptr);
+  return true;
 }
 
 void TWinSkinMenu::RestoreOwnerDrawFlags() {
@@ -267,8 +277,14 @@ void TWinSkinMenu::LayoutMenuBar() {
   }
   SelectObject(dc, oldFont);
   ReleaseDC(nullptr, dc);
+  int keepLeftOf = INT_MAX;
+  if (Form->RightToLeft && Form->IsMdiChildMaximized()) {
+    for (const auto& button : Form->CaptionButtons)
+      if (button->Element->Visibility == 100 && !button->Element->Image.Empty())
+        keepLeftOf = std::min<int>(keepLeftOf, button->Rect.left);
+  }
   const std::vector<RECT> rects =
-      LayoutMenuBarItems(band, StartOffset(band.right - band.left), widths, visible, Form->RightToLeft);
+      LayoutMenuBarItems(band, StartOffset(band.right - band.left), widths, visible, Form->RightToLeft, keepLeftOf);
   for (size_t i = 0; i < Items.size(); ++i) Items[i]->Rect = rects[i];
 }
 
@@ -312,6 +328,17 @@ void TWinSkinMenu::PaintMenuBar(HDC dc, const RECT& rect) {
     }
     Painting = false;
     SelectObject(canvas, oldFont);
+    // The maximized active child's buttons stand in the frame's bar, where its caption is not.
+    if (Form->IsMdiChildMaximized()) {
+      for (const auto& button : Form->CaptionButtons) {
+        const TDataSkinSysButton& e = *button->Element;
+        if (e.Visibility != 100 || e.Image.Empty()) continue;
+        RECT r = button->Rect;
+        OffsetRect(&r, -Form->BorderLeft, -Form->BorderTop);
+        DrawElementCell(canvas, r, e.Image, true, e.Frames(), 1);
+      }
+      if (SkinManager && !SkinManager->MdiMaximized) SkinManager->SetMdiMaximized(true);
+    }
     BitBlt(dc, rect.left, rect.top, w, h, canvas, 0, 0, SRCCOPY);
   }
 }
@@ -419,6 +446,12 @@ bool TWinSkinForm::DialogChar(TMessage& m) {
     m.Result = 1;
     return true;
   }
+  // An MDI child's unclaimed accelerator goes to its frame's bar.
+  if (MdiKind == 2) {
+    TCustomForm* frame = SkinManager ? SkinManager->MdiFrameForm : nullptr;
+    m.Result = frame && frame != Form ? frame->Perform(CM_DIALOGCHAR, m.WParam, m.LParam) : 0;
+    return true;
+  }
   // A secondary window's unclaimed accelerator goes to the main form's bar.
   TCustomForm* main = Application ? Application->MainForm() : nullptr;
   if (main && main != Form && Form && IsWindowEnabled(main->Handle()) && MdiKind != 2) {
@@ -458,6 +491,7 @@ bool TWinSkinForm::WmSysCommand(WPARAM wParam, LPARAM lParam, LRESULT& result) {
       break;
     case SC_RESTORE:
       ShowState = kShowNormal;
+      if (MdiKind == 2 && SkinManager && SkinManager->MdiMaximized) SkinManager->SetMdiMaximized(false);
       break;
     default:
       break;

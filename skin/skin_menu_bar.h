@@ -40,6 +40,9 @@ class TWinSkinMenu {
 
   // (Re)builds the items from the window's native bar, then takes the bar from the system.
   void BuildMenuBar();
+  // The same after an MDI client set a new frame menu: the framework's items only fill in
+  // items the native menu gives no text (the menu they were merged from).
+  void RebuildMdiMenuBar();
   // Paints the band (window coordinates) into dc and keeps its background for single items.
   void PaintMenuBar(HDC dc, const RECT& rect);
   // The items' rectangles for the window's present size, without painting.
@@ -65,6 +68,8 @@ class TWinSkinMenu {
   std::vector<std::pair<HMENU, UINT>> OwnerDrawn;
 
  private:
+  // The items from the window's native bar; false when there is none to read.
+  bool ReadItems(bool onlyUntitledFromMenu);
   RECT Band() const;
   int StartOffset(int bandWidth) const;
 };

@@ -50,6 +50,29 @@ TEST(MenuRules, ItemsFollowEachOtherAlongTheBandAndInvisibleOnesAreEmpty) {
   EXPECT_EQ(rtl[1].left, 228);
 }
 
+TEST(MenuRules, ARightToLeftBarKeepsItsFirstItemFivePixelsLeftOfTheMdiChildButtons) {
+  const RECT band{4, 30, 304, 50};
+  struct Case {
+    bool rightToLeft;
+    int keepLeftOf;
+    LONG firstRight;
+  } cases[] = {
+      {true, INT_MAX, 298},  // no buttons in the band
+      {true, 250, 245},      // buttons where the bar would start: the bar moves left of them
+      {true, 310, 298},      // buttons beyond the start: the usual start already keeps clear
+      {true, 303, 298},      // exactly five pixels
+      {false, 250, 40},      // a left-to-right bar starts at its left end whatever stands right
+  };
+  for (const Case& c : cases) {
+    const std::vector<RECT> r = LayoutMenuBarItems(band, 6, {30, 40}, {true, true}, c.rightToLeft, c.keepLeftOf);
+    EXPECT_EQ(c.rightToLeft ? r[0].right : r[0].left + 30, c.firstRight) << c.keepLeftOf;
+    // The items stay side by side.
+    if (c.rightToLeft) {
+      EXPECT_EQ(r[1].right, r[0].left);
+    }
+  }
+}
+
 TEST(MenuRules, AdjacentItemsWrapAtBothEnds) {
   struct Case {
     int index, count;

@@ -9,6 +9,14 @@
 
 constexpr COLORREF kUnpaintedColour = RGB(1, 2, 3);
 
+// What the screen shows at a point (windows painted there directly, menus).
+inline COLORREF ScreenPixel(int x, int y) {
+  HDC screen = GetDC(nullptr);
+  const COLORREF colour = GetPixel(screen, x, y);
+  ReleaseDC(nullptr, screen);
+  return colour;
+}
+
 // A window's picture, its background erased first when asked.
 inline TBitmap PaintedPicture(HWND window, bool erase = false) {
   RECT r{};

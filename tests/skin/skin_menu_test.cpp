@@ -19,6 +19,7 @@
 #include "gui/timer.h"
 #include "gui_test_support.h"
 #include "packed_skin.h"
+#include "paint_probe.h"
 #include "synthetic_skin.h"
 #include "skin/img_util.h"
 #include "skin/menu_item_draw.h"
@@ -40,13 +41,6 @@ std::vector<HWND> ShownMenus() {
   std::vector<HWND> menus;
   EnumThreadWindows(GetCurrentThreadId(), &CountShownMenu, reinterpret_cast<LPARAM>(&menus));
   return menus;
-}
-
-COLORREF ScreenPixel(int x, int y) {
-  HDC screen = GetDC(nullptr);
-  const COLORREF colour = GetPixel(screen, x, y);
-  ReleaseDC(nullptr, screen);
-  return colour;
 }
 
 bool HasPixel(const RECT& r, COLORREF colour) {

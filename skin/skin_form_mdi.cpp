@@ -1,0 +1,103 @@
+// The window skinner's side of MDI: the MDI client of a skinned MDI frame is subclassed beside
+// the frame, so that the skinned bar follows the frame menu the client sets, the client's
+// scroll bars go with the skin frame, and the children's regions follow their maximizing.
+#include "gui/messages.h"
+#include "skin/skin_data.h"
+#include "skin/skin_form.h"
+#include "skin/skin_manager.h"
+#include "skin/skin_messages.h"
+
+void TWinSkinForm::HookMdiClient() {
+  if (!MdiClient || MdiClientHooked()) return;
+  if (mdiClientHook_.HookWindow(MdiClient) && SkinManager) SkinManager->SetMdiFrame(this);
+}
+
+void TWinSkinForm::UnhookMdiClient() {
+  if (!MdiClientHooked()) return;
+  // Leaves only while it is the client's newest subclass; a later one keeps its place.
+  mdiClientHook_.RemoveHook();
+  if (SkinManager) SkinManager->ForgetMdiFrame(this);
+}
+
+void TWinSkinForm::MdiClientGone() {
+  MdiClient = nullptr;
+  if (SkinManager) SkinManager->ForgetMdiFrame(this);
+}
+
+bool TWinSkinForm::IsMdiChildMaximized() const {
+  if (MdiKind != 1 || !MdiClient) return false;
+  BOOL maximized = FALSE;
+  HWND active = reinterpret_cast<HWND>(SendMessageW(MdiClient, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized)));
+  return active && maximized;
+}
+
+void TWinSkinForm::MdiChildCommand(UINT command) {
+  if (MdiKind != 1 || !MdiClient) return;
+  if (HWND active = reinterpret_cast<HWND>(SendMessageW(MdiClient, WM_MDIGETACTIVE, 0, 0)))
+    SendMessageW(active, WM_SYSCOMMAND, command, 0);
+}
+
+void TWinSkinForm::PostMdiRedraw() {
+  if (SkinManager && SkinManager->MdiClientWindow)
+    PostSkinMessage(SkinManager->MdiClientWindow, SKM_MDIREDRAW, reinterpret_cast<WPARAM>(Handle), 0);
+}
+
+void TWinSkinForm::MdiClientWindowProc(TMessage& m) {
+  TMdiClientHook& client = mdiClientHook_;
+  switch (m.Msg) {
+    case WM_NCCALCSIZE:
+      // The client's own scroll bars would stand beside the skin frame: they go unless the
+      // component keeps them.
+      if (FrameSkinned && !SkinData->Options().Contains(TSkinOption::xoMDIScrollbar)) {
+        const LONG_PTR style = GetWindowLongPtrW(MdiClient, GWL_STYLE);
+        if (style & (WS_HSCROLL | WS_VSCROLL))
+          SetWindowLongPtrW(MdiClient, GWL_STYLE, style & ~static_cast<LONG_PTR>(WS_HSCROLL | WS_VSCROLL));
+      }
+      client.CallDefault(m);
+      return;
+    case WM_MDICREATE:
+      // A child's menu being merged into the frame's must not rebuild the bar each time.
+      SkinData->SetMenuUpdate(false);
+      client.CallDefault(m);
+      return;
+    case WM_MDIDESTROY: {
+      client.CallDefault(m);
+      if (!FrameSkinned) return;
+      if (SkinManager) SkinManager->SetMdiMaximized(IsMdiChildMaximized());
+      if (MenuBar && MdiClient && !SendMessageW(MdiClient, WM_MDIGETACTIVE, 0, 0)) {
+        SkinData->SetMenuUpdate(SavedMenuUpdate);
+        MenuBar->BuildMenuBar();
+        SendSkinMessage(Handle, SKM_REPAINTNC, 0, 0);
+      }
+      return;
+    }
+    case WM_MDIMAXIMIZE:
+    case WM_MDIRESTORE:
+      // Maximizing asked of the client directly passes no caption button or system command:
+      // the children's regions follow it here.
+      client.CallDefault(m);
+      if (FrameSkinned && SkinManager) SkinManager->SetMdiMaximized(IsMdiChildMaximized());
+      return;
+    case WM_MDITILE:
+    case WM_MDICASCADE:
+      if (FrameSkinned && SkinManager && SkinManager->MdiMaximized) SkinManager->SetMdiMaximized(false);
+      client.CallDefault(m);
+      return;
+    case WM_MDISETMENU:
+      client.CallDefault(m);
+      if (!FrameSkinned) return;
+      if (m.WParam && MenuBar) {
+        MenuBar->RebuildMdiMenuBar();
+        SendSkinMessage(Handle, SKM_REPAINTNC, 0, 0);
+      }
+      SetMenu(Handle, nullptr);
+      return;
+    case SKM_MDIREDRAW:
+      RedrawWindow(Handle, nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+      return;
+    default:
+      client.CallDefault(m);
+      return;
+  }
+}
