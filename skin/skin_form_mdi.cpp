@@ -1,6 +1,8 @@
 // The window skinner's side of MDI: the MDI client of a skinned MDI frame is subclassed beside
 // the frame, so that the skinned bar follows the frame menu the client sets, the client's
 // scroll bars go with the skin frame, and the children's regions follow their maximizing.
+#include <memory>
+
 #include "gui/messages.h"
 #include "skin/skin_data.h"
 #include "skin/skin_form.h"
@@ -44,6 +46,12 @@ void TWinSkinForm::PostMdiRedraw() {
 
 void TWinSkinForm::MdiClientWindowProc(TMessage& m) {
   TMdiClientHook& client = mdiClientHook_;
+  // What the client does by default may end the frame, and this skinner with it.
+  auto callDefault = [this, &client, &m] {
+    const std::shared_ptr<const bool> alive = UntilDestroyingToken();
+    client.CallDefault(m);
+    return *alive;
+  };
   switch (m.Msg) {
     case WM_NCCALCSIZE:
       // The client's own scroll bars would stand beside the skin frame: they go unless the
@@ -61,8 +69,7 @@ void TWinSkinForm::MdiClientWindowProc(TMessage& m) {
       client.CallDefault(m);
       return;
     case WM_MDIDESTROY: {
-      client.CallDefault(m);
-      if (!FrameSkinned) return;
+      if (!callDefault() || !FrameSkinned) return;
       if (SkinManager) SkinManager->SetMdiMaximized(IsMdiChildMaximized());
       if (MenuBar && MdiClient && !SendMessageW(MdiClient, WM_MDIGETACTIVE, 0, 0)) {
         SkinData->SetMenuUpdate(SavedMenuUpdate);
@@ -75,8 +82,7 @@ void TWinSkinForm::MdiClientWindowProc(TMessage& m) {
     case WM_MDIRESTORE:
       // Maximizing asked of the client directly passes no caption button or system command:
       // the children's regions follow it here.
-      client.CallDefault(m);
-      if (FrameSkinned && SkinManager) SkinManager->SetMdiMaximized(IsMdiChildMaximized());
+      if (callDefault() && FrameSkinned && SkinManager) SkinManager->SetMdiMaximized(IsMdiChildMaximized());
       return;
     case WM_MDITILE:
     case WM_MDICASCADE:
@@ -84,8 +90,7 @@ void TWinSkinForm::MdiClientWindowProc(TMessage& m) {
       client.CallDefault(m);
       return;
     case WM_MDISETMENU:
-      client.CallDefault(m);
-      if (!FrameSkinned) return;
+      if (!callDefault() || !FrameSkinned) return;
       if (m.WParam && MenuBar) {
         MenuBar->RebuildMdiMenuBar();
         SendSkinMessage(Handle, SKM_REPAINTNC, 0, 0);

@@ -2,7 +2,8 @@
 // kind the skinners handle, one window per family, with every skin setting on: framework
 // controls, stand-ins that the style map routes to their skinners, a plain resource dialog
 // (check box, radio buttons, group box, drop-down and simple combo boxes, an edit with an
-// up-down, a size grip, a nested dialog, a toolbar), a menu bar and a popup menu.
+// up-down, a size grip, a nested dialog, a toolbar), a menu bar and a popup menu, and a plain
+// MDI frame with its children, cascaded and with one maximized.
 //
 //   skin_gallery.exe                 shows the windows until they are closed
 //   skin_gallery.exe --shots <dir>   writes <dir>\<window>.png of each window and of the open
@@ -31,6 +32,7 @@
 #include "gui/status_bar.h"
 #include "gui/std_ctrls.h"
 #include "gui/vtree/virtual_string_tree.h"
+#include "mdi_frame_window.h"
 #include "packed_skin.h"
 #include "skin/skin_data.h"
 #include "skin/skin_manager.h"
@@ -441,6 +443,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   HWND plain = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_PLAIN), nullptr, &PlainDialogProc, 0);
   SetWindowPos(plain, nullptr, 460, 460, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   ShowWindow(plain, SW_SHOW);
+  const TMdiGalleryWindow mdi = CreateMdiGalleryWindow(480, 300);
 
   if (!g_shots.empty()) {
     // Each window activated in turn takes its skin; then the pictures.
@@ -449,8 +452,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
       const DWORD until = GetTickCount() + 400;
       while (GetTickCount() < until) Application->ProcessMessages(), Sleep(10);
     }
-    SetForegroundWindow(plain);
-    for (DWORD until = GetTickCount() + 600; GetTickCount() < until;) Application->ProcessMessages(), Sleep(10);
+    for (HWND window : {plain, mdi.Frame}) {
+      SetForegroundWindow(window);
+      for (DWORD until = GetTickCount() + 600; GetTickCount() < until;) Application->ProcessMessages(), Sleep(10);
+    }
     // The windows may overlap on the screen: each comes to the top before its picture.
     auto shoot = [](HWND window, const std::wstring& name) {
       SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -459,6 +464,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     };
     for (auto& w : windows) shoot(w.second->Handle(), w.first);
     shoot(plain, L"plain_dialog");
+    SendMessageW(mdi.Client, WM_MDICASCADE, 0, 0);
+    shoot(mdi.Frame, L"mdi_cascaded");
+    // The active child maximized: its buttons stand in the frame's bar.
+    SendMessageW(mdi.Client, WM_MDIMAXIMIZE, SendMessageW(mdi.Client, WM_MDIGETACTIVE, 0, 0), 0);
+    shoot(mdi.Frame, L"mdi_maximized");
     StartMenuShot(L"popup_menu.png", nullptr);
     g_popup->Popup(60, 400);
     // The menu bar's Edit popup, opened as Alt+E does, and the skinned system menu.
