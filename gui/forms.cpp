@@ -95,7 +95,14 @@ void TCustomForm::SetBorderIcons(TBorderIcons icons) {
 
 void TCustomForm::SetFormStyle(TFormStyle style) {
   if (style == formStyle_) return;
+  const bool mdi = [](TFormStyle s) { return s == TFormStyle::fsMDIForm || s == TFormStyle::fsMDIChild; }(style) ||
+                   formStyle_ == TFormStyle::fsMDIForm || formStyle_ == TFormStyle::fsMDIChild;
   formStyle_ = style;
+  // An MDI frame or child is another kind of window: it is made again.
+  if (mdi) {
+    RecreateWnd();
+    return;
+  }
   if (HandleAllocated() && !Parent())
     SetWindowPos(Handle(), style == TFormStyle::fsStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -183,6 +190,12 @@ void TCustomForm::CreateParams(TCreateParams& params) {
   }
   if (formStyle_ == TFormStyle::fsStayOnTop) params.ExStyle |= WS_EX_TOPMOST;
   if (alphaBlend_) params.ExStyle |= WS_EX_LAYERED;
+  if (TCustomForm* frame = MdiFrameForm()) {
+    params.Style = (params.Style & ~WS_POPUP) | WS_CHILD;
+    params.ExStyle = (params.ExStyle & ~(WS_EX_TOPMOST | WS_EX_LAYERED)) | WS_EX_MDICHILD;
+    params.WndParent = frame->ClientHandle();
+    return;
+  }
   // Other top-level forms stay above the form that owns them, or above the main form.
   auto* ownerForm = dynamic_cast<TCustomForm*>(Owner());
   if (ownerForm && ownerForm != this && !ownerForm->IsDestroying())
@@ -220,8 +233,40 @@ void TCustomForm::Notification(TComponent* component, TOperation operation) {
   }
 }
 
+TCustomForm* TCustomForm::MdiFrameForm() const {
+  if (formStyle_ != TFormStyle::fsMDIChild || Parent()) return nullptr;
+  auto* frame = dynamic_cast<TCustomForm*>(Owner());
+  if (!frame || frame->FormStyle() != TFormStyle::fsMDIForm) frame = Application->MainForm();
+  if (!frame || frame == this || frame->FormStyle() != TFormStyle::fsMDIForm) return nullptr;
+  frame->Handle();
+  return frame->ClientHandle() ? frame : nullptr;
+}
+
+void TCustomForm::DefaultHandler(TMessage& m) {
+  if (HandleAllocated() && m.Msg < CM_BASE) {
+    if (clientHandle_) {
+      m.Result = DefFrameProcW(Handle(), clientHandle_, m.Msg, m.WParam, m.LParam);
+      return;
+    }
+    if (formStyle_ == TFormStyle::fsMDIChild && (GetWindowLongPtrW(Handle(), GWL_EXSTYLE) & WS_EX_MDICHILD)) {
+      m.Result = DefMDIChildProcW(Handle(), m.Msg, m.WParam, m.LParam);
+      return;
+    }
+  }
+  TCustomControl::DefaultHandler(m);
+}
+
 void TCustomForm::CreateWnd() {
   TCustomControl::CreateWnd();
+  if (formStyle_ == TFormStyle::fsMDIForm && !Parent()) {
+    // The children's own list in the frame's menu is not kept (no window menu).
+    CLIENTCREATESTRUCT client{nullptr, 0xFF00};
+    RECT r;
+    GetClientRect(Handle(), &r);
+    clientHandle_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"MDICLIENT", nullptr,
+                                    WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_HSCROLL | WS_VSCROLL,
+                                    0, 0, r.right, r.bottom, Handle(), nullptr, GetModuleHandleW(nullptr), &client);
+  }
   AttachMenu();
   ApplyAlpha();
   if (Visible()) ShowWindow(Handle(), SW_SHOWNA);
@@ -472,6 +517,9 @@ void TCustomForm::WndProc(TMessage& m) {
     case WM_DESTROY:
       // The window would take its menu bar along; the menu object owns it.
       if (menu_ && !Parent() && GetMenu(Handle()) == menu_->Handle()) ::SetMenu(Handle(), nullptr);
+      break;
+    case WM_NCDESTROY:
+      clientHandle_ = nullptr;  // gone with its frame
       break;
   }
   TCustomControl::WndProc(m);

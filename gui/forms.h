@@ -43,8 +43,13 @@ class TCustomForm : public TCustomControl {
   void SetBorderIcons(TBorderIcons icons);
   TPosition Position() const { return position_; }
   void SetPosition(TPosition position) { position_ = position; }
+  // fsMDIForm: the window is an MDI frame with an MDI client below its menu bar. fsMDIChild:
+  // the window is a child of that client (of the owner when it is an MDI form, else of the
+  // main form); without such a frame the form stays a top-level window.
   TFormStyle FormStyle() const { return formStyle_; }
   void SetFormStyle(TFormStyle style);
+  // The MDI client window of an fsMDIForm (nullptr otherwise).
+  HWND ClientHandle() const { return clientHandle_; }
   bool AlphaBlend() const { return alphaBlend_; }
   void SetAlphaBlend(bool value);
   int AlphaBlendValue() const { return alphaBlendValue_; }
@@ -96,6 +101,8 @@ class TCustomForm : public TCustomControl {
   void CreateParams(TCreateParams& params) override;
   void CreateWnd() override;
   void WndProc(TMessage& m) override;
+  // An MDI frame's and an MDI child's default processing is the system's MDI one.
+  void DefaultHandler(TMessage& m) override;
   void Loaded() override;
   void Notification(TComponent* component, TOperation operation) override;
 
@@ -107,6 +114,8 @@ class TCustomForm : public TCustomControl {
   void AttachMenu();
   void ApplyAlpha();
   bool CloseQuery();
+  // The MDI form an fsMDIChild belongs in, or nullptr.
+  TCustomForm* MdiFrameForm() const;
 
   TFormBorderStyle borderStyle_ = TFormBorderStyle::bsSizeable;
   TBorderIcons borderIcons_{TBorderIcon::biSystemMenu, TBorderIcon::biMinimize, TBorderIcon::biMaximize};
@@ -121,6 +130,7 @@ class TCustomForm : public TCustomControl {
   TWinControl* activeControl_ = nullptr;
   TMainMenu* menu_ = nullptr;
   TModalResult modalResult_ = mrNone;
+  HWND clientHandle_ = nullptr;
 };
 
 class TForm : public TCustomForm {

@@ -182,7 +182,8 @@ HWND TWinControl::Handle() {
   defWndProc_ = RegisterFrameworkClass(ClassName(), params);
   // A child's "menu" is its control ID; a top-level window's is its menu bar (set later).
   HMENU menuOrId = nullptr;
-  if ((params.Style & WS_CHILD) && params.WndParent)
+  // (An MDI child's is given by its client.)
+  if ((params.Style & WS_CHILD) && params.WndParent && !(params.ExStyle & WS_EX_MDICHILD))
     menuOrId = reinterpret_cast<HMENU>(NewControlId(params.WndParent));
   t_creating = this;
   HWND wnd = CreateWindowExW(params.ExStyle, ClassName().c_str(), Caption().c_str(), params.Style, params.X,
@@ -228,7 +229,12 @@ void TWinControl::PlaceZOrder() {
 }
 
 void TWinControl::DestroyHandle() {
-  if (handle_) DestroyWindow(handle_);
+  if (!handle_) return;
+  // An MDI child goes through its client, which would otherwise keep it as its active child.
+  if (GetWindowLongPtrW(handle_, GWL_EXSTYLE) & WS_EX_MDICHILD)
+    SendMessageW(GetParent(handle_), WM_MDIDESTROY, reinterpret_cast<WPARAM>(handle_), 0);
+  else
+    DestroyWindow(handle_);
 }
 
 void TWinControl::RecreateWnd() {

@@ -127,6 +127,55 @@ TEST(Forms, AlphaBlendMakesALayeredWindow) {
   EXPECT_FALSE(GetWindowLongPtrW(wnd, GWL_EXSTYLE) & WS_EX_LAYERED);
 }
 
+TEST(Forms, AnMdiFormKeepsItsChildFormsInItsClientWindow) {
+  auto* frame = new TForm(nullptr);
+  frame->SetFormStyle(TFormStyle::fsMDIForm);
+  frame->SetBounds(40, 40, 480, 360);
+  frame->Show();
+  HWND client = frame->ClientHandle();
+  ASSERT_TRUE(client);
+  EXPECT_EQ(WindowClassOf(client), L"MDIClient");
+  EXPECT_EQ(GetParent(client), frame->Handle());
+  // The client fills the frame's client area, also after a resize.
+  frame->SetBounds(40, 40, 520, 400);
+  Pump(20);
+  RECT inner, area;
+  GetClientRect(frame->Handle(), &area);
+  GetWindowRect(client, &inner);
+  EXPECT_EQ(inner.right - inner.left, area.right);
+  EXPECT_EQ(inner.bottom - inner.top, area.bottom);
+
+  auto* one = new TForm(frame);
+  one->SetFormStyle(TFormStyle::fsMDIChild);
+  one->SetCaption(L"One");
+  one->SetBounds(10, 10, 200, 150);
+  one->Show();
+  auto* two = new TForm(frame);
+  two->SetFormStyle(TFormStyle::fsMDIChild);
+  two->SetBounds(30, 30, 200, 150);
+  two->Show();
+  for (TForm* child : {one, two}) {
+    EXPECT_EQ(GetParent(child->Handle()), client);
+    EXPECT_TRUE(GetWindowLongPtrW(child->Handle(), GWL_EXSTYLE) & WS_EX_MDICHILD);
+  }
+  // The client knows them: the one shown last is active, and maximizing one is the system's.
+  EXPECT_EQ(reinterpret_cast<HWND>(SendMessageW(client, WM_MDIGETACTIVE, 0, 0)), two->Handle());
+  SendMessageW(client, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(one->Handle()), 0);
+  EXPECT_TRUE(IsZoomed(one->Handle()));
+  EXPECT_EQ(reinterpret_cast<HWND>(SendMessageW(client, WM_MDIGETACTIVE, 0, 0)), one->Handle());
+  // A child freed leaves the client's list through the client.
+  HWND gone = one->Handle();
+  delete one;
+  EXPECT_FALSE(IsWindow(gone));
+  EXPECT_EQ(reinterpret_cast<HWND>(SendMessageW(client, WM_MDIGETACTIVE, 0, 0)), two->Handle());
+  // Without an MDI form to live in, an MDI child form is an ordinary window.
+  TForm lone(nullptr);
+  lone.SetFormStyle(TFormStyle::fsMDIChild);
+  EXPECT_FALSE(GetWindowLongPtrW(lone.Handle(), GWL_EXSTYLE) & WS_EX_MDICHILD);
+  EXPECT_FALSE(GetWindowLongPtrW(lone.Handle(), GWL_STYLE) & WS_CHILD);
+  delete frame;
+}
+
 TEST(Forms, APageIsABorderlessChildOfAPanel) {
   TForm mainForm(nullptr);
   mainForm.SetBounds(0, 0, 600, 400);

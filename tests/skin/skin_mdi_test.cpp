@@ -77,15 +77,14 @@ struct MdiFrame {
     if (IsWindow(Handle)) DestroyWindow(Handle);
   }
   // A child made by the client (WM_MDICREATE), or by CreateMDIWindow.
-  HWND AddChild(const wchar_t* title, bool throughCreateMdiWindow = false) {
+  HWND AddChild(const wchar_t* title, bool throughCreateMdiWindow = false,
+               DWORD style = WS_OVERLAPPEDWINDOW | WS_VISIBLE) {
     HINSTANCE instance = GetModuleHandleW(nullptr);
     HWND child;
     if (throughCreateMdiWindow) {
-      child = CreateMDIWindowW(L"QsMdiChild", title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, CW_USEDEFAULT, CW_USEDEFAULT, 200,
-                               140, Client, instance, 0);
+      child = CreateMDIWindowW(L"QsMdiChild", title, style, CW_USEDEFAULT, CW_USEDEFAULT, 200, 140, Client, instance, 0);
     } else {
-      MDICREATESTRUCTW mcs{L"QsMdiChild", title, instance, CW_USEDEFAULT, CW_USEDEFAULT, 200, 140,
-                           WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0};
+      MDICREATESTRUCTW mcs{L"QsMdiChild", title, instance, CW_USEDEFAULT, CW_USEDEFAULT, 200, 140, style, 0};
       child = reinterpret_cast<HWND>(SendMessageW(Client, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs)));
     }
     return child;
@@ -375,6 +374,22 @@ TEST_F(SkinMdiTest, TileAndCascadeSwitchMaximizingOffAndTheChildrenGetTheirRegio
     EXPECT_TRUE(HasRegion(one)) << arrange;
     EXPECT_TRUE(HasRegion(two)) << arrange;
   }
+}
+
+TEST_F(SkinMdiTest, AChildCreatedMaximizedSwitchesMaximizingOnAndItsButtonsShowInTheBar) {
+  MakeSkin();
+  frame = std::make_unique<MdiFrame>();
+  ASSERT_TRUE(ShowFrame(*frame));
+  HWND child = frame->AddChild(L"Big", false, WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_MAXIMIZE);
+  ASSERT_TRUE(Skinned(child));
+  EXPECT_TRUE(IsZoomed(child));
+  EXPECT_TRUE(SkinManager->MdiMaximized);
+  EXPECT_FALSE(HasRegion(child));
+  SendMessageW(frame->Handle, SKM_REPAINTNC, 0, 0);
+  EXPECT_NE(MdiButton(SkinnerOf(frame->Handle), 9), nullptr);
+  // Destroying it leaves no maximized child: maximizing goes off.
+  SendMessageW(frame->Client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(child), 0);
+  EXPECT_FALSE(SkinManager->MdiMaximized);
 }
 
 TEST_F(SkinMdiTest, TheFrameMenuTheClientSetsIsShownByTheSkinnedBarAndTheLastChildGoingRebuildsIt) {

@@ -118,6 +118,7 @@ class SkinMenuTest : public testing::Test {
     Add(zoom, L"Zoom &in");
     Add(zoom, L"Zoom &out");
     form->SetMenu(menu);
+    form->SetFormStyle(formStyle);
     form->Handle();
     form->SetClientWidth(300);
     form->SetClientHeight(200);
@@ -154,6 +155,7 @@ class SkinMenuTest : public testing::Test {
     FreeSkinManager();
   }
 
+  TFormStyle formStyle = TFormStyle::fsNormal;  // of the form MakeForm makes
   TForm* form = nullptr;
   TMainMenu* menu = nullptr;
   TMenuItem *file = nullptr, *edit = nullptr, *view = nullptr;
@@ -581,6 +583,47 @@ TEST_F(SkinMenuTest, AltLetterInAFocusedControlReachesTheBarThroughTheForm) {
   EXPECT_EQ(order, (std::vector<int>{2}));
   // Without Alt held the letter is no accelerator of the bar.
   EXPECT_EQ(SendMessageW(form->Handle(), CM_DIALOGCHAR, L'v', 0), 0);
+  Pump(50);
+  EXPECT_TRUE(ShownMenus().empty());
+}
+
+TEST_F(SkinMenuTest, AltLetterInAnMdiChildFormOpensItsFramesBarItem) {
+  formStyle = TFormStyle::fsMDIForm;
+  MakeForm();
+  ASSERT_TRUE(ShowSkinned());
+  ASSERT_EQ(Skinner()->MdiKind, 1);
+  EXPECT_EQ(SkinManager->MdiFrameForm, form);
+  auto* child = new TForm(form);
+  child->SetFormStyle(TFormStyle::fsMDIChild);
+  child->SetCaption(L"Child");
+  child->SetBounds(10, 10, 220, 120);
+  auto* field = new TEdit(child);
+  field->SetParent(child);
+  field->SetBounds(10, 10, 120, 22);
+  child->Show();
+  TWinSkinForm* childSkinner = nullptr;
+  ASSERT_TRUE(PumpUntil([&] {
+    childSkinner = SkinManager->FindSkinForm(child->Handle());
+    return childSkinner && childSkinner->SkinState == TSkinState::Active;
+  }));
+  // Skinned as the framework form it is, though the hook met its window before the form did.
+  EXPECT_EQ(childSkinner->MdiKind, 2);
+  EXPECT_EQ(childSkinner->Form, child);
+  EXPECT_FALSE(childSkinner->MenuBar);
+  field->SetFocus();
+  Pump(30);
+  // The child's form passes the letter on to the frame's form, whose bar takes it.
+  LRESULT answer = 0;
+  MenuWatch watch;
+  EXPECT_EQ(OpenOrder(watch, {}, [&] { answer = SendMessageW(child->Handle(), CM_DIALOGCHAR, L'e', 1 << 29); }),
+            (std::vector<int>{1}));
+  EXPECT_NE(answer, 0);
+  // The same from the key itself, typed in the child's field.
+  MenuWatch typed;
+  EXPECT_EQ(OpenOrder(typed, {}, [&] { PostMessageW(field->Handle(), WM_SYSCHAR, L'v', 1 << 29); }),
+            (std::vector<int>{2}));
+  // A letter that is no accelerator of the frame's bar opens nothing.
+  EXPECT_EQ(SendMessageW(child->Handle(), CM_DIALOGCHAR, L'q', 1 << 29), 0);
   Pump(50);
   EXPECT_TRUE(ShownMenus().empty());
 }
