@@ -51,6 +51,9 @@ void PostKey(UINT msg, WPARAM key, bool shift = false, LPARAM flags = 0) {
 }
 
 struct FocusForm : ::testing::Test {
+  // What the controls' enter and exit handlers record. It outlives the form: the handlers still
+  // fire while the form's controls go and the focus leaves them.
+  std::vector<std::wstring> events;
   TForm form{nullptr};
   void SetUp() override {
     form.SetBounds(40, 40, 500, 200);
@@ -100,7 +103,6 @@ TEST_F(FocusForm, ExitThenEnterThenFocusChangedAsTheFocusMovesBetweenContainers)
   inner->SetFocus();
   ASSERT_EQ(form.ActiveControl(), inner);
   MessageRecorder innerHook(inner), panelHook(panel), outerHook(outer), formHook(&form);
-  std::vector<std::wstring> events;
   inner->OnExit = [&](TObject*) { events.push_back(L"exit inner"); };
   panel->OnExit = [&](TObject*) { events.push_back(L"exit panel"); };
   outer->OnEnter = [&](TObject*) { events.push_back(L"enter outer"); };
