@@ -460,4 +460,37 @@ TEST_F(SkinMdiTest, ChildrenKeepTheirNativeFramesAndNoRegionWithTheChildBorderOp
   }
 }
 
+TEST_F(SkinMdiTest, AFrameworkFramesMaximizedChildHasTheFrameDrawnAgainAndTheFormIsForgottenWithIt) {
+  auto* frameForm = new TForm(nullptr);
+  frameForm->SetFormStyle(TFormStyle::fsMDIForm);
+  frameForm->SetCaption(L"Frame");
+  frameForm->SetBounds(150, 100, 480, 360);
+  data = new TSkinData(frameForm);
+  data->ReadSkinStream(OurStoredSkin());
+  data->Loaded();
+  data->SetActive(true);
+  frameForm->Show();
+  SetForegroundWindow(frameForm->Handle());
+  ASSERT_TRUE(Skinned(frameForm->Handle()));
+  EXPECT_EQ(SkinManager->MdiFrameForm, frameForm);
+  EXPECT_EQ(SkinManager->MdiClientWindow, frameForm->ClientHandle());
+
+  auto* child = new TForm(frameForm);
+  child->SetFormStyle(TFormStyle::fsMDIChild);
+  child->SetCaption(L"Child");
+  child->SetBounds(10, 10, 220, 140);
+  child->Show();
+  ASSERT_TRUE(Skinned(child->Handle()));
+  SendMessageW(frameForm->ClientHandle(), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(child->Handle()), 0);
+  ASSERT_TRUE(PumpUntil([&] { return SkinnerOf(child->Handle())->ShowState == kShowMaximized; }));
+  // A new caption of the maximized child shows in the frame's caption: the frame is drawn again.
+  CountingSubclass client(frameForm->ClientHandle());
+  child->SetCaption(L"Renamed");
+  EXPECT_TRUE(PumpUntil([&] { return client.Saw(SKM_MDIREDRAW); }));
+
+  delete frameForm;
+  EXPECT_EQ(SkinManager->MdiFrameForm, nullptr);
+  EXPECT_EQ(SkinManager->MdiClientWindow, nullptr);
+}
+
 }  // namespace
