@@ -194,6 +194,7 @@ class TWinSkinForm : public TComponent, public TSkinHook {
   void HookMdiClient();
   void UnhookMdiClient();
   void MdiClientGone();
+  void RestoreMenuUpdate();
   void PostMdiRedraw();
   LRESULT FormWindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT Stage2(UINT msg, WPARAM wParam, LPARAM lParam);
@@ -244,6 +245,7 @@ class TWinSkinForm : public TComponent, public TSkinHook {
   bool subclassed_ = false;
   TFormChainHook formChain_{this};
   TMdiClientHook mdiClientHook_{this};
+  bool menuUpdateOff_ = false;  // a child's creation switched the component's MenuUpdate off
   TColor savedColor_ = 0;
   HFONT captionFont_ = nullptr;
   void SkinOwnedComponents(TControl* root);

@@ -14,8 +14,15 @@ void TWinSkinForm::HookMdiClient() {
   if (mdiClientHook_.HookWindow(MdiClient) && SkinManager) SkinManager->SetMdiFrame(this);
 }
 
+void TWinSkinForm::RestoreMenuUpdate() {
+  // The component's setting outlives this frame: it gets back what the children switched off.
+  if (menuUpdateOff_ && SkinData) SkinData->SetMenuUpdate(SavedMenuUpdate);
+  menuUpdateOff_ = false;
+}
+
 void TWinSkinForm::UnhookMdiClient() {
   if (!MdiClientHooked()) return;
+  RestoreMenuUpdate();
   // Leaves only while it is the client's newest subclass; a later one keeps its place.
   mdiClientHook_.RemoveHook();
   if (SkinManager) SkinManager->ForgetMdiFrame(this);
@@ -23,6 +30,7 @@ void TWinSkinForm::UnhookMdiClient() {
 
 void TWinSkinForm::MdiClientGone() {
   MdiClient = nullptr;
+  RestoreMenuUpdate();
   if (SkinManager) SkinManager->ForgetMdiFrame(this);
 }
 
@@ -66,13 +74,14 @@ void TWinSkinForm::MdiClientWindowProc(TMessage& m) {
     case WM_MDICREATE:
       // A child's menu being merged into the frame's must not rebuild the bar each time.
       SkinData->SetMenuUpdate(false);
+      menuUpdateOff_ = true;
       client.CallDefault(m);
       return;
     case WM_MDIDESTROY: {
       if (!callDefault() || !FrameSkinned) return;
       if (SkinManager) SkinManager->SetMdiMaximized(IsMdiChildMaximized());
       if (MenuBar && MdiClient && !SendMessageW(MdiClient, WM_MDIGETACTIVE, 0, 0)) {
-        SkinData->SetMenuUpdate(SavedMenuUpdate);
+        RestoreMenuUpdate();
         MenuBar->BuildMenuBar();
         SendSkinMessage(Handle, SKM_REPAINTNC, 0, 0);
       }
@@ -94,6 +103,11 @@ void TWinSkinForm::MdiClientWindowProc(TMessage& m) {
       if (m.WParam && MenuBar) {
         MenuBar->RebuildMdiMenuBar();
         SendSkinMessage(Handle, SKM_REPAINTNC, 0, 0);
+      } else if (m.WParam && GetMenu(Handle)) {
+        // A frame that had no bar when it was skinned gets one now, or the menu would be lost.
+        NativeMenu = GetMenu(Handle);
+        MakeMenuBar();
+        FrameChanged();
       }
       SetMenu(Handle, nullptr);
       return;

@@ -46,7 +46,8 @@ struct MdiFrame {
     }
     return DefFrameProcW(w, frame ? frame->Client : nullptr, msg, wParam, lParam);
   }
-  MdiFrame(int x = 150, int y = 100) {
+  // Without a menu bar when withBar is false (the Window menu is made all the same).
+  explicit MdiFrame(int x = 150, int y = 100, bool withBar = true) {
     static bool registered = false;
     HINSTANCE instance = GetModuleHandleW(nullptr);
     if (!registered) {
@@ -71,7 +72,7 @@ struct MdiFrame {
     AppendMenuW(Bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"&File");
     AppendMenuW(Bar, MF_POPUP, reinterpret_cast<UINT_PTR>(WindowMenu), L"&Window");
     Handle = CreateWindowExW(0, L"QsMdiFrame", L"Frame", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, x, y, 480, 360,
-                             nullptr, Bar, instance, this);
+                             nullptr, withBar ? Bar : nullptr, instance, this);
   }
   ~MdiFrame() {
     if (IsWindow(Handle)) DestroyWindow(Handle);
@@ -242,7 +243,10 @@ TEST_F(SkinMdiTest, WhenOneOfTwoFramesGoesTheManagerNamesTheOtherFramesClient) {
   auto second = std::make_unique<MdiFrame>(200, 160);
   ASSERT_TRUE(ShowFrame(*second));
   EXPECT_EQ(SkinManager->MdiClientWindow, second->Client);
+  second->AddChild(L"Merged");
+  EXPECT_FALSE(data->MenuUpdate());
   second.reset();
+  EXPECT_TRUE(data->MenuUpdate());  // given back with the frame that switched it off
   EXPECT_EQ(SkinManager->MdiClientWindow, frame->Client);
   // A maximized child of the remaining frame still has its frame drawn again through it.
   HWND child = frame->AddChild(L"One");
@@ -425,9 +429,35 @@ TEST_F(SkinMdiTest, TheFrameMenuTheClientSetsIsShownByTheSkinnedBarAndTheLastChi
   EXPECT_TRUE(data->MenuUpdate());
   EXPECT_EQ(GetMenu(frame->Handle), nullptr);
 
-  // Unskinned, the frame gets the menu the client set last.
+  // Unskinned, the frame gets the menu the client set last; the component's setting, switched
+  // off again by a new child, is given back with the frame.
+  frame->AddChild(L"Two");
+  EXPECT_FALSE(data->MenuUpdate());
   SwitchSkin(false);
   EXPECT_EQ(GetMenu(frame->Handle), other);
+  EXPECT_TRUE(data->MenuUpdate());
+}
+
+TEST_F(SkinMdiTest, AFrameWithoutABarThatIsGivenAMenuByItsClientGetsASkinnedBar) {
+  MakeSkin();
+  frame = std::make_unique<MdiFrame>(150, 100, false);
+  ASSERT_TRUE(ShowFrame(*frame));
+  TWinSkinForm* skinner = SkinnerOf(frame->Handle);
+  ASSERT_FALSE(skinner->MenuBar);
+  RECT client;
+  GetClientRect(frame->Handle, &client);
+  SendMessageW(frame->Client, WM_MDISETMENU, reinterpret_cast<WPARAM>(frame->Bar),
+               reinterpret_cast<LPARAM>(frame->WindowMenu));
+  // The menu is neither lost nor left to the system: the skinned bar shows it.
+  EXPECT_EQ(GetMenu(frame->Handle), nullptr);
+  ASSERT_TRUE(skinner->MenuBar);
+  ASSERT_EQ(skinner->MenuBar->Items.size(), 2u);
+  EXPECT_EQ(skinner->MenuBar->Items[0]->Caption, L"&File");
+  RECT after;
+  GetClientRect(frame->Handle, &after);
+  EXPECT_EQ(after.bottom, client.bottom - skinner->MenuBarHeight);
+  SwitchSkin(false);
+  EXPECT_EQ(GetMenu(frame->Handle), frame->Bar);
 }
 
 TEST_F(SkinMdiTest, ChildrenKeepTheirNativeFramesAndNoRegionWithTheChildBorderOption) {
