@@ -31,7 +31,12 @@ void TWinSkinForm::UnhookMdiClient() {
 void TWinSkinForm::MdiClientGone() {
   MdiClient = nullptr;
   RestoreMenuUpdate();
-  if (SkinManager) SkinManager->ForgetMdiFrame(this);
+  if (!SkinManager) return;
+  SkinManager->ForgetMdiFrame(this);
+  // The client's children went with it: maximizing follows the frame that is left, or goes off,
+  // or the children left would keep no region and ignore their sizes.
+  const TWinSkinForm* left = SkinManager->MdiFrame();
+  SkinManager->SetMdiMaximized(left && left->IsMdiChildMaximized());
 }
 
 bool TWinSkinForm::IsMdiChildMaximized() const {

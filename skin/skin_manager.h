@@ -72,6 +72,8 @@ class TSkinManage {
   // nothing.
   void SetMdiFrame(const TWinSkinForm* frame);
   void ForgetMdiFrame(const TWinSkinForm* frame);
+  // The skinned MDI frame they name (nullptr when none).
+  const TWinSkinForm* MdiFrame() const { return mdiFrame_; }
 
   const std::vector<TWinSkinForm*>& SkinForms() const { return skinForms_; }
   const std::vector<TSkinData*>& SkinDatas() const { return skinDatas_; }

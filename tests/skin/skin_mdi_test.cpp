@@ -396,6 +396,37 @@ TEST_F(SkinMdiTest, AChildCreatedMaximizedSwitchesMaximizingOnAndItsButtonsShowI
   EXPECT_FALSE(SkinManager->MdiMaximized);
 }
 
+TEST_F(SkinMdiTest, AFrameGoingWithAMaximizedChildLeavesTheOtherFramesChildrenFollowingTheirSizes) {
+  MakeSkin();
+  frame = std::make_unique<MdiFrame>(100, 80);
+  ASSERT_TRUE(ShowFrame(*frame));
+  HWND child = frame->AddChild(L"Stays");
+  ASSERT_TRUE(Skinned(child));
+  auto second = std::make_unique<MdiFrame>(200, 160);
+  ASSERT_TRUE(ShowFrame(*second));
+  HWND big = second->AddChild(L"Big", false, WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_MAXIMIZE);
+  ASSERT_TRUE(Skinned(big));
+  ASSERT_TRUE(SkinManager->MdiMaximized);
+  // The frame goes with its maximized child; the children left are not maximized.
+  second.reset();
+  EXPECT_FALSE(SkinManager->MdiMaximized);
+  // A child resized gets a region of its new size.
+  SetWindowPos(child, nullptr, 0, 0, 300, 210, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  Pump(50);
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  ASSERT_NE(GetWindowRgn(child, region), ERROR);
+  RECT box;
+  GetRgnBox(region, &box);
+  DeleteObject(region);
+  EXPECT_EQ(box.right, 300);
+  EXPECT_EQ(box.bottom, 210);
+  // The last frame going with its maximized child leaves maximizing off for the next frame.
+  SendMessageW(frame->Client, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(child), 0);
+  ASSERT_TRUE(PumpUntil([&] { return SkinManager->MdiMaximized; }));
+  frame.reset();
+  EXPECT_FALSE(SkinManager->MdiMaximized);
+}
+
 TEST_F(SkinMdiTest, TheFrameMenuTheClientSetsIsShownByTheSkinnedBarAndTheLastChildGoingRebuildsIt) {
   MakeSkin();
   frame = std::make_unique<MdiFrame>();
