@@ -95,8 +95,8 @@ void TCustomForm::SetBorderIcons(TBorderIcons icons) {
 
 void TCustomForm::SetFormStyle(TFormStyle style) {
   if (style == formStyle_) return;
-  const bool mdi = [](TFormStyle s) { return s == TFormStyle::fsMDIForm || s == TFormStyle::fsMDIChild; }(style) ||
-                   formStyle_ == TFormStyle::fsMDIForm || formStyle_ == TFormStyle::fsMDIChild;
+  auto isMdi = [](TFormStyle s) { return s == TFormStyle::fsMDIForm || s == TFormStyle::fsMDIChild; };
+  const bool mdi = isMdi(style) || isMdi(formStyle_);
   formStyle_ = style;
   // An MDI frame or child is another kind of window: it is made again.
   if (mdi) {
