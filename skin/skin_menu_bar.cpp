@@ -454,7 +454,7 @@ bool TWinSkinForm::DialogChar(TMessage& m) {
   }
   // A secondary window's unclaimed accelerator goes to the main form's bar.
   TCustomForm* main = Application ? Application->MainForm() : nullptr;
-  if (main && main != Form && Form && IsWindowEnabled(main->Handle()) && MdiKind != 2) {
+  if (main && main != Form && Form && IsWindowEnabled(main->Handle())) {
     m.Result = main->Perform(CM_DIALOGCHAR, m.WParam, m.LParam);
     return true;
   }
