@@ -40,6 +40,14 @@ SCROLLBARINFO BarInfo(HWND window, LONG id = OBJID_VSCROLL) {
   return info;
 }
 
+// A mouse message the native bar's loop will read, at `along` pixels down the list's bar.
+void QueueForBar(HWND list, UINT msg, int along) {
+  const SCROLLBARINFO info = BarInfo(list);
+  POINT p{(info.rcScrollBar.left + info.rcScrollBar.right) / 2, info.rcScrollBar.top + along};
+  ScreenToClient(list, &p);
+  PostMessageW(list, msg, msg == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(p.x, p.y));
+}
+
 class SkinScrollbarTest : public testing::Test {
  protected:
   void SetUp() override {
@@ -82,13 +90,6 @@ class SkinScrollbarTest : public testing::Test {
     RECT r;
     GetWindowRect(bar->Handle(), &r);
     SendMessageW(bar->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM((r.right - r.left) / 2, along));
-  }
-  // A mouse message the native bar's loop will read, at `along` pixels down the list's bar.
-  static void QueueForBar(HWND list, UINT msg, int along) {
-    const SCROLLBARINFO info = BarInfo(list);
-    POINT p{(info.rcScrollBar.left + info.rcScrollBar.right) / 2, info.rcScrollBar.top + along};
-    ScreenToClient(list, &p);
-    PostMessageW(list, msg, msg == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(p.x, p.y));
   }
   static int TopRow(HWND list) { return static_cast<int>(SendMessageW(list, LB_GETTOPINDEX, 0, 0)); }
 
@@ -191,10 +192,7 @@ void CALLBACK ProbeWhileHeld(HWND, UINT, UINT_PTR id, DWORD) {
   g_probe->Dragging = g_probe->Bar->Dragging;
   const TBitmap shown = PaintedPicture(g_probe->Bar->Handle());
   g_probe->Arrow = shown.Pixel(shown.Width() / 2, g_probe->Along);
-  const SCROLLBARINFO info = BarInfo(g_probe->List);
-  POINT p{(info.rcScrollBar.left + info.rcScrollBar.right) / 2, info.rcScrollBar.top + g_probe->Along};
-  ScreenToClient(g_probe->List, &p);
-  PostMessageW(g_probe->List, WM_LBUTTONUP, 0, MAKELPARAM(p.x, p.y));
+  QueueForBar(g_probe->List, WM_LBUTTONUP, g_probe->Along);
 }
 
 TEST_F(SkinScrollbarTest, TheDownArrowShowsItsPressedFrameWhileHeld) {
@@ -262,10 +260,7 @@ void CALLBACK ProbeWhileDragging(HWND, UINT, UINT_PTR id, DWORD) {
   const int x = (r.right - r.left) / 2;
   g_drag->AtNewThumb = shown.Pixel(x, g_drag->ThumbAtClick + g_drag->Moved + 1);
   g_drag->AtOldThumb = shown.Pixel(x, g_drag->ThumbAtClick + 1);
-  const SCROLLBARINFO info = BarInfo(g_drag->List);
-  POINT p{(info.rcScrollBar.left + info.rcScrollBar.right) / 2, info.rcScrollBar.top + g_drag->Grab + g_drag->Moved};
-  ScreenToClient(g_drag->List, &p);
-  PostMessageW(g_drag->List, WM_LBUTTONUP, 0, MAKELPARAM(p.x, p.y));
+  QueueForBar(g_drag->List, WM_LBUTTONUP, g_drag->Grab + g_drag->Moved);
 }
 
 TEST_F(SkinScrollbarTest, ADraggedThumbIsPaintedUnderTheCursor) {
