@@ -13,6 +13,7 @@
 #include <commctrl.h>
 #include <gdiplus.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -389,10 +390,15 @@ void StartMenuShot(const std::wstring& file, HWND window) {
   SetTimer(nullptr, 0, 50, &ShootMenu);
 }
 
+// Runs the program's messages for ms milliseconds, or until done says so.
+void PumpFor(DWORD ms, const std::function<bool()>& done = nullptr) {
+  for (DWORD until = GetTickCount() + ms; !(done && done()) && GetTickCount() < until;)
+    Application->ProcessMessages(), Sleep(10);
+}
+
 // Pumps until the shot of a menu opened by a posted message is taken, at most a few seconds.
 void WaitForMenuShot() {
-  for (DWORD until = GetTickCount() + 5000; !g_menuShot.Done && GetTickCount() < until;)
-    Application->ProcessMessages(), Sleep(10);
+  PumpFor(5000, [] { return g_menuShot.Done; });
 }
 
 }  // namespace
@@ -449,17 +455,16 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // Each window activated in turn takes its skin; then the pictures.
     for (auto& w : windows) {
       SetForegroundWindow(w.second->Handle());
-      const DWORD until = GetTickCount() + 400;
-      while (GetTickCount() < until) Application->ProcessMessages(), Sleep(10);
+      PumpFor(400);
     }
     for (HWND window : {plain, mdi.Frame}) {
       SetForegroundWindow(window);
-      for (DWORD until = GetTickCount() + 600; GetTickCount() < until;) Application->ProcessMessages(), Sleep(10);
+      PumpFor(600);
     }
     // The windows may overlap on the screen: each comes to the top before its picture.
     auto shoot = [](HWND window, const std::wstring& name) {
       SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-      for (DWORD until = GetTickCount() + 150; GetTickCount() < until;) Application->ProcessMessages(), Sleep(10);
+      PumpFor(150);
       SaveWindowPicture(window, g_shots + L"\\" + name + L".png");
     };
     for (auto& w : windows) shoot(w.second->Handle(), w.first);
