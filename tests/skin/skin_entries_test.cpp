@@ -230,22 +230,15 @@ TEST_F(SkinEntriesTest, ARightToLeftComboDrawsTheMirroredStrip) {
   ExpectColour(PaintedPicture(w).Pixel(s.cx / 3, s.cy / 2), mirrored);
 }
 
-// A strip of four frames of size x size, frame f in colours[f].
-TBitmap FourFrames(int size, const COLORREF* colours) {
-  TBitmap strip(4 * size, size);
-  for (int f = 0; f < 4; ++f)
-    for (int y = 0; y < size; ++y)
-      for (int x = 0; x < size; ++x) strip.SetPixel(f * size + x, y, colours[f]);
-  return strip;
-}
-constexpr COLORREF kButtonFrames[4] = {RGB(200, 0, 0), RGB(0, 200, 0), RGB(0, 0, 200), RGB(200, 200, 0)};
+// The combo button's four frames, 16 x 16 each, side by side.
+const std::vector<COLORREF> kButtonFrames = {RGB(200, 0, 0), RGB(0, 200, 0), RGB(0, 0, 200), RGB(200, 200, 0)};
 
 // A skin whose combo button is drawn apart from the frame: the frame from "SunkEdge" around the
 // control, the button's frame stretched over the button place, the middle left to the control.
 TEST_F(SkinEntriesTest, TheSeparateLookDrawsTheFrameAndTheButtonApart) {
   TDataSkinBorder& button = *data->Elements.ComboButton;
   button.Style = 0;
-  button.Image = FourFrames(16, kButtonFrames);
+  button.Image = ColourStrip(kButtonFrames, 16, 16);
   button.Frame = 4;
   data->Elements.ExtraImages.reset();
   const TDataSkinObject& edge = *data->Elements.SunkEdge;
@@ -270,7 +263,7 @@ TEST_F(SkinEntriesTest, TheSeparateLookDrawsTheFrameAndTheButtonApart) {
 TEST_F(SkinEntriesTest, TheSimpleLookDrawsTheButtonAtTheInnerEdge) {
   TDataSkinBorder& button = *data->Elements.ComboButton;
   button.Style = 1;
-  button.Image = FourFrames(16, kButtonFrames);
+  button.Image = ColourStrip(kButtonFrames, 16, 16);
   button.Frame = 4;
   auto* combo = Place<TComboBox>(10, 10, 160, 22);
   combo->SetStyle(TComboBoxStyle::csDropDownList);
