@@ -63,10 +63,11 @@ class SkinPanelsTest : public testing::Test {
     group->SetCaption(caption);
     return group;
   }
-  // The height of "0" in the control's font, and the width of its caption.
-  static SIZE Measure(TControl* control, const wchar_t* text) {
+  // The extent of a text in the control's font or in a font: the height of "0", a caption's width.
+  static SIZE Measure(TControl* control, const wchar_t* text) { return Measure(control->Font()->Handle(), text); }
+  static SIZE Measure(HFONT font, const wchar_t* text) {
     HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, control->Font()->Handle());
+    HGDIOBJ old = SelectObject(dc, font);
     SIZE s{};
     GetTextExtentPoint32W(dc, text, static_cast<int>(wcslen(text)), &s);
     SelectObject(dc, old);
@@ -122,12 +123,7 @@ TEST_F(SkinPanelsTest, ADialogGroupBoxKeepsItsNativePaintingUnderTheSkinFrame) {
   TSkinControl* skinner = MakeSkinner(TSkinnerKind::GroupBox, skinForm, decision);
   skinner->AttachWindow(w, data, nullptr, skinForm);
   EXPECT_EQ(skinner->Mode, 0);
-  HDC dc = CreateCompatibleDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
-  SIZE zero{};
-  GetTextExtentPoint32A(dc, "0", 1, &zero);
-  SelectObject(dc, old);
-  DeleteDC(dc);
+  const SIZE zero = Measure(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)), L"0");
   const TBitmap picture = PaintedPicture(w);
   EXPECT_EQ(picture.Pixel(200, GroupFrameTop(zero.cy)), shadow);
   EXPECT_EQ(picture.Pixel(1, 60), shadow);
