@@ -18,18 +18,8 @@ TEST(MessageBoxSkinTest, TheProgramsBoxesAreSkinnedAndAnswerTheClickedButton) {
   form->SkinData1->SetActive(true);
   form->Show();
   Application->ProcessMessages();
-  for (const TSkinnedBoxCase& c : SkinnedBoxCases()) {
-    SCOPED_TRACE(c.Name);
-    TSkinnedBoxSeen seen;
-    const int answer = AnswerSkinnedBox(
-        [&] { return MessageBoxShow(form->Handle(), L"Remove the selected entries?", kProgramCaption, c.Type); }, c,
-        seen);
-    EXPECT_TRUE(seen.BoxSkinned);
-    EXPECT_GT(seen.Buttons, 0);
-    EXPECT_EQ(seen.SkinnedButtons, seen.Buttons);
-    EXPECT_TRUE(seen.Clicked);
-    EXPECT_EQ(answer, c.Click);
-  }
+  ExpectEachBoxKindSkinnedAndAnswered(
+      [&](UINT type) { return MessageBoxShow(form->Handle(), L"Remove the selected entries?", kProgramCaption, type); });
   // The information box of the program's helper.
   TSkinnedBoxSeen seen;
   EXPECT_EQ(AnswerSkinnedBox([] { return ShowInfo(L"The update is complete."); }, SkinnedBoxCases().front(), seen),

@@ -2,6 +2,7 @@
 // buttons, from inside the box's own modal loop, as a user would answer it.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <functional>
@@ -112,4 +113,19 @@ inline const std::vector<TSkinnedBoxCase>& SkinnedBoxCases() {
       {"Yes/No/Cancel, No", MB_YESNOCANCEL | MB_ICONWARNING, IDNO},
   };
   return cases;
+}
+
+// Shows a box of each kind of SkinnedBoxCases() through `show` (given the box's type) and expects
+// the box and every button of it skinned, and the clicked button's answer.
+inline void ExpectEachBoxKindSkinnedAndAnswered(const std::function<int(UINT type)>& show) {
+  for (const TSkinnedBoxCase& c : SkinnedBoxCases()) {
+    SCOPED_TRACE(c.Name);
+    TSkinnedBoxSeen seen;
+    const int answer = AnswerSkinnedBox([&] { return show(c.Type); }, c, seen);
+    EXPECT_TRUE(seen.BoxSkinned);
+    EXPECT_GT(seen.Buttons, 0);
+    EXPECT_EQ(seen.SkinnedButtons, seen.Buttons);
+    EXPECT_TRUE(seen.Clicked);
+    EXPECT_EQ(answer, c.Click);
+  }
 }

@@ -28,17 +28,8 @@ TEST(UpdateBoxSkinTest, TheUpdatersBoxesAreSkinnedAndAnswerTheClickedButton) {
             IDOK);
   EXPECT_TRUE(seen.BoxSkinned);
   EXPECT_EQ(seen.SkinnedButtons, 1);
-  for (const TSkinnedBoxCase& c : SkinnedBoxCases()) {
-    SCOPED_TRACE(c.Name);
-    TSkinnedBoxSeen each;
-    const int answer = AnswerSkinnedBox(
-        [&] { return MessageBoxShow(form->Handle(), L"Stop the update?", L"Quillstead Update Live ", c.Type); }, c,
-        each);
-    EXPECT_TRUE(each.BoxSkinned);
-    EXPECT_GT(each.Buttons, 0);
-    EXPECT_EQ(each.SkinnedButtons, each.Buttons);
-    EXPECT_EQ(answer, c.Click);
-  }
+  ExpectEachBoxKindSkinnedAndAnswered(
+      [&](UINT type) { return MessageBoxShow(form->Handle(), L"Stop the update?", L"Quillstead Update Live ", type); });
   delete form;
   FreeSkinManager();
   SetProgramFolderForTesting(L"");
