@@ -87,8 +87,8 @@ inline int AnswerSkinnedBox(const std::function<int()>& show, const TSkinnedBoxC
       if (Skinned(b)) ++seen.SkinnedButtons;
     }
     StrayBox() = box;
-    stray = SetTimer(nullptr, 0, GetDlgItem(box, c.Click) ? 3000 : 0, &EndStrayBox);
-    HWND target = GetDlgItem(box, c.Click);
+    const HWND target = GetDlgItem(box, c.Click);
+    stray = SetTimer(nullptr, 0, target ? 3000 : 0, &EndStrayBox);
     if (!target) return;
     RECT r;
     GetWindowRect(target, &r);
