@@ -196,12 +196,9 @@ bool TWinSkinMenu::ReadItems(bool onlyUntitledFromMenu) {
     if (!Menu) return false;
   }
   Items.clear();
-  Count = GetMenuItemCount(NativeMenu);
-  if (Count <= 0) {
-    Count = 0;
-    return false;
-  }
-  for (int i = 0; i < Count; ++i) {
+  const int count = GetMenuItemCount(NativeMenu);
+  if (count <= 0) return false;
+  for (int i = 0; i < count; ++i) {
     auto item = std::make_unique<TMenuBtn>(Form, this);
     item->Index = i;
     item->Visible = true;
@@ -317,7 +314,6 @@ void TWinSkinMenu::PaintMenuBar(HDC dc, const RECT& rect) {
     Background = buffer;
     HGDIOBJ oldFont = SelectObject(canvas, MenuFontHandle());
     SetBkMode(canvas, TRANSPARENT);
-    Painting = true;
     LayoutMenuBar();
     for (auto& item : Items) {
       if (!item->Visible || item->Caption.empty()) continue;
@@ -326,7 +322,6 @@ void TWinSkinMenu::PaintMenuBar(HDC dc, const RECT& rect) {
       SetTextColor(canvas, EntryColour(SkinData, item->ItemEnabled ? kColourMenuBarText : kColourButtonShadow));
       DrawCenteredText(canvas, r, item->Caption, DT_CENTER, true);
     }
-    Painting = false;
     SelectObject(canvas, oldFont);
     // The maximized active child's buttons stand in the frame's bar, where its caption is not.
     if (Form->IsMdiChildMaximized()) {

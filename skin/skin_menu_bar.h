@@ -61,8 +61,6 @@ class TWinSkinMenu {
   TSkinData* SkinData;
   TWinSkinForm* Form;
   TBitmap Background;
-  int Count = 0;
-  bool Painting = false;
   HMENU NativeMenu = nullptr;
   // Items made owner-drawn for the skin: (menu, item identifier or submenu).
   std::vector<std::pair<HMENU, UINT>> OwnerDrawn;
