@@ -234,7 +234,7 @@ class TWinSkinForm : public TComponent, public TSkinHook {
   void MakeMenuBar();
   void FreeMenus(bool giveMenuBack);
   void MenuSelected(WPARAM wParam, LPARAM lParam);
-  bool DialogChar(TMessage& m);
+  void DialogChar(TMessage& m);
   bool WmSysCommand(WPARAM wParam, LPARAM lParam, LRESULT& result);
   void MenuChanged(WPARAM wParam, LPARAM lParam, LRESULT& result);
   bool WmCommand(WPARAM wParam);

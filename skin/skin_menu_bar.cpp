@@ -431,30 +431,26 @@ void TWinSkinForm::MenuSelected(WPARAM wParam, LPARAM lParam) {
   g_tracking.Moving = false;
 }
 
-bool TWinSkinForm::DialogChar(TMessage& m) {
+void TWinSkinForm::DialogChar(TMessage& m) {
   formChain_.CallDefault(m);
-  if (m.Result) return true;
+  if (m.Result) return;
   TMenuBtn* item = FindMenuBarAccel(static_cast<wchar_t>(m.WParam));
   const bool alt = (m.LParam & (1 << 29)) != 0 || GetKeyState(VK_MENU) < 0;
   if (item && alt && GetKeyState(VK_SHIFT) >= 0 && GetKeyState(VK_CONTROL) >= 0) {
     ClickMenuBarItem(item);
     m.Result = 1;
-    return true;
+    return;
   }
   // An MDI child's unclaimed accelerator goes to its frame's bar.
   if (MdiKind == 2) {
     TCustomForm* frame = SkinManager ? SkinManager->MdiFrameForm : nullptr;
     m.Result = frame && frame != Form ? frame->Perform(CM_DIALOGCHAR, m.WParam, m.LParam) : 0;
-    return true;
+    return;
   }
   // A secondary window's unclaimed accelerator goes to the main form's bar.
   TCustomForm* main = Application ? Application->MainForm() : nullptr;
-  if (main && main != Form && Form && IsWindowEnabled(main->Handle())) {
+  if (main && main != Form && Form && IsWindowEnabled(main->Handle()))
     m.Result = main->Perform(CM_DIALOGCHAR, m.WParam, m.LParam);
-    return true;
-  }
-  m.Result = 0;
-  return true;
 }
 
 bool TWinSkinForm::WmSysCommand(WPARAM wParam, LPARAM lParam, LRESULT& result) {
