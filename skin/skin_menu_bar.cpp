@@ -33,23 +33,17 @@ struct TMenuBarTracking {
 };
 TMenuBarTracking g_tracking;
 
-BOOL CALLBACK FindShownMenuWindow(HWND window, LPARAM found) {
-  if (IsWindowVisible(window) && GetWindowClassName(window) == L"#32768") {
-    *reinterpret_cast<HWND*>(found) = window;
-    return FALSE;
-  }
+// The thread's shown popup menu windows, in the system's order (the front one first).
+BOOL CALLBACK CollectShownMenuWindow(HWND window, LPARAM found) {
+  if (IsWindowVisible(window) && GetWindowClassName(window) == L"#32768")
+    reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
   return TRUE;
 }
 
-HWND ShownMenuWindow() {
-  HWND found = nullptr;
-  EnumThreadWindows(GetCurrentThreadId(), &FindShownMenuWindow, reinterpret_cast<LPARAM>(&found));
+std::vector<HWND> ShownMenuWindows() {
+  std::vector<HWND> found;
+  EnumThreadWindows(GetCurrentThreadId(), &CollectShownMenuWindow, reinterpret_cast<LPARAM>(&found));
   return found;
-}
-
-BOOL CALLBACK CountShownMenuWindow(HWND window, LPARAM count) {
-  if (IsWindowVisible(window) && GetWindowClassName(window) == L"#32768") ++*reinterpret_cast<int*>(count);
-  return TRUE;
 }
 
 int HighlightedItem(HMENU menu) {
@@ -63,8 +57,7 @@ int HighlightedItem(HMENU menu) {
 // closing a submenu moves the selection back to its parent item. Each shown menu window past
 // the bar's popup is one open submenu level.
 TMenuSelection CurrentSelection(HMENU open) {
-  int shown = 0;
-  EnumThreadWindows(GetCurrentThreadId(), &CountShownMenuWindow, reinterpret_cast<LPARAM>(&shown));
+  const int shown = static_cast<int>(ShownMenuWindows().size());
   TMenuSelection selection;
   HMENU menu = open;
   for (int depth = 0; menu; ++depth) {
@@ -88,8 +81,8 @@ LRESULT CALLBACK MenuBarHook(int code, WPARAM wParam, LPARAM lParam) {
   if (!g_tracking.FirstMessage) {
     // The popup opens with its first item highlighted, as a native bar's does.
     g_tracking.FirstMessage = true;
-    HWND menuWindow = ShownMenuWindow();
-    PostMessageW(menuWindow ? menuWindow : msg->hwnd, WM_KEYDOWN, VK_DOWN, 0);
+    const std::vector<HWND> shown = ShownMenuWindows();
+    PostMessageW(shown.empty() ? msg->hwnd : shown.front(), WM_KEYDOWN, VK_DOWN, 0);
   }
   TWinSkinMenu& bar = *form->MenuBar;
   const int count = static_cast<int>(bar.Items.size());
