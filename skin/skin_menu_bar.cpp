@@ -29,7 +29,6 @@ struct TMenuBarTracking {
   HHOOK Hook = nullptr;
   bool FirstMessage = false;  // the popup's first message has been seen
   bool Moving = false;        // a switch to another bar item is under way
-  bool Switched = false;
 };
 TMenuBarTracking g_tracking;
 
@@ -116,7 +115,6 @@ LRESULT CALLBACK MenuBarHook(int code, WPARAM wParam, LPARAM lParam) {
   g_tracking.Moving = true;
   EndMenu();
   form->ClickMenuBarItem(taken);
-  g_tracking.Switched = true;
   return 1;
 }
 
@@ -360,7 +358,6 @@ void TMenuBtn::PaintObject() {
 // ---- the window skinner's side -----------------------------------------------------------------
 
 bool TWinSkinForm::OpenMenuBarItem(TMenuBtn* item) {
-  g_tracking.Switched = false;
   if (!item) return false;
   // A command item runs this way. A native submenu item's identifier is its menu handle, no
   // command, so only framework items (whose identifier is a command) are posted with one.
