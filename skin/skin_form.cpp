@@ -120,7 +120,7 @@ void TWinSkinForm::HookIn(TSkinData* skinData) {
     HookMdiClient();
   }
   Subclass();
-  if (skinData->SkinControls().Contains(TSkinControlType::xcMenuItem) && Form) SetMainMenuOwnerDraw(Form, true);
+  SetMainMenuOwnerDraw(Form, true);
   if (FrameSkinned) {
     NativeMenu = GetMenu(Handle);
     if (NativeMenu && MdiKind != 2) MakeMenuBar();
@@ -827,10 +827,8 @@ void TWinSkinForm::Unskin() {
   if (!subclassed_) return;
   RemoveSubclass();
   FreeSkinners();
-  if (Form) {
-    SetPopupOwnerDraw(Form, false);
-    if (SkinData && SkinData->SkinControls().Contains(TSkinControlType::xcMenuItem)) SetMainMenuOwnerDraw(Form, false);
-  }
+  SetPopupOwnerDraw(Form, false);
+  SetMainMenuOwnerDraw(Form, false);
   RestoreColor();
   if (!FrameSkinned) {
     if (Form && SkinState != TSkinState::Destroying) Form->Invalidate();

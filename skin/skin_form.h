@@ -103,8 +103,8 @@ class TWinSkinForm : public TComponent, public TSkinHook {
   void DrawMenuItem(TMenuItem* item, TCanvas* canvas, const RECT& rect, bool selected);
   void MeasurePopupItem(TMenuItem* item, TCanvas* canvas, int& width, int& height);
   void MeasureVclMenuItem(TMenuItem* item, TCanvas* canvas, int& width, int& height);
-  // Switches the skin's drawing of the framework's popup menus (xcPopupMenu) and, with
-  // xcMenuItem, of the main menus' items on or off.
+  // Switch the skin's drawing of the framework's popup menus and of the main menus' items on
+  // or off; each does nothing unless the skin draws them (xcPopupMenu, xcMenuItem).
   void SetPopupOwnerDraw(TComponent* root, bool on);
   void SetMainMenuOwnerDraw(TComponent* root, bool on);
 

@@ -85,7 +85,7 @@ void TWinSkinForm::SkinOwnedComponents(TControl* root) {
     if (auto* c = dynamic_cast<TControl*>(root->Components(i))) owned.push_back(c);
   for (TControl* control : owned) SkinComponent(control, root);
   // The popup menus root owns are drawn by the skin (each by its own setting and Tag).
-  if (SkinData && SkinData->SkinControls().Contains(TSkinControlType::xcPopupMenu)) SetPopupOwnerDraw(root, true);
+  SetPopupOwnerDraw(root, true);
 }
 
 void TWinSkinForm::SkinChildControls(TControl* control) {

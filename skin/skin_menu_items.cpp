@@ -179,7 +179,7 @@ void TWinSkinForm::MeasureVclMenuItem(TMenuItem* item, TCanvas* canvas, int& wid
 }
 
 void TWinSkinForm::SetPopupOwnerDraw(TComponent* root, bool on) {
-  if (!root || !SkinData) return;
+  if (!root || !SkinData || !SkinData->SkinControls().Contains(TSkinControlType::xcPopupMenu)) return;
   for (int i = 0; i < root->ComponentCount(); ++i) {
     TComponent* component = root->Components(i);
     if (dynamic_cast<TCustomForm*>(component)) {
@@ -187,9 +187,7 @@ void TWinSkinForm::SetPopupOwnerDraw(TComponent* root, bool on) {
       continue;
     }
     auto* popup = dynamic_cast<TPopupMenu*>(component);
-    if (!popup || popup == SystemMenuPopup) continue;
-    if (!SkinData->SkinControls().Contains(TSkinControlType::xcPopupMenu) || popup->Tag() == SkinData->DisableTag())
-      continue;
+    if (!popup || popup == SystemMenuPopup || popup->Tag() == SkinData->DisableTag()) continue;
     popup->SetOwnerDraw(on);
     ForEachItem(popup->Items(), false, [this, on](TMenuItem* item) {
       if (!on) {
@@ -204,7 +202,7 @@ void TWinSkinForm::SetPopupOwnerDraw(TComponent* root, bool on) {
 }
 
 void TWinSkinForm::SetMainMenuOwnerDraw(TComponent* root, bool on) {
-  if (!root) return;
+  if (!root || !SkinData || !SkinData->SkinControls().Contains(TSkinControlType::xcMenuItem)) return;
   for (int i = 0; i < root->ComponentCount(); ++i) {
     auto* menu = dynamic_cast<TMainMenu*>(root->Components(i));
     if (!menu) continue;
