@@ -57,9 +57,7 @@ void TWScrollbar::Attach(TSkinControl* skinner, HWND target, HWND parent, int ba
 
 void TWScrollbar::AttachControl(TSkinControl* skinner, TWinControl* control, int bar) {
   TargetControl = control;
-  const TColor face = skinner->SkinData ? static_cast<TColor>(skinner->SkinData->Elements.ColourTable[kColourButtonFace])
-                                        : static_cast<TColor>(0xFF000000u | COLOR_BTNFACE);
-  SetColor(skinner->ParentColour(face));
+  SetColor(skinner->ParentColour(skinner->SkinFaceColour()));
   HWND target = control->Handle();
   Attach(skinner, target, GetParent(target), bar);
 }
