@@ -8,7 +8,6 @@
 #include "gui/properties.h"
 #include "skin/control_draw.h"
 #include "skin/draw_primitives.h"
-#include "skin/img_util.h"
 #include "skin/skin_data.h"
 #include "skin/skin_elements.h"
 #include "skin/skin_form.h"
@@ -100,8 +99,7 @@ void TWMediaPlayer::Paint() {
   if (!dc) return;
   ReadButtons();
   const RECT client{0, 0, Width(), Height()};
-  const COLORREF face = SkinData ? static_cast<COLORREF>(SkinColourToRGB(SkinData->Elements.ColourTable[kColourButtonFace]))
-                                 : GetSysColor(COLOR_BTNFACE);
+  const COLORREF face = EntryColour(SkinData, kColourButtonFace);
   if (VisibleCount == 0 || client.right < 1 || client.bottom < 1) {
     FillSolid(dc, client, face);
     return;
