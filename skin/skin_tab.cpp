@@ -63,7 +63,6 @@ void TSkinTab::AttachWindow(HWND window, TSkinData* skinData, TCanvas* canvas, T
   if (!Handle) return;
   Focused = GetFocus() == window;
   WindowEnabled = !(GetWindowLongPtrW(window, GWL_STYLE) & WS_DISABLED);
-  WindowText = GetWindowTextWide(window);
   AttachCommon();
 }
 
