@@ -34,27 +34,36 @@ TSkinControl::~TSkinControl() {
   if (SkinForm) SkinForm->RemoveSkinner(this);
 }
 
-void TSkinControl::AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool recolour) {
-  if (Attached) return;
+TControl* TSkinControl::BindOwner(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool recolour) {
   auto* control = dynamic_cast<TControl*>(Owner());
-  if (!control) return;
+  if (!control) return nullptr;
   Recolour = recolour;
   SkinData = skinData;
   SkinForm = form;
   Canvas = canvas;
   Control = control;
-  control->FreeNotification(this);
   auto* windowed = dynamic_cast<TWinControl*>(control);
   Handle = windowed ? windowed->Handle() : nullptr;
+  return control;
+}
+
+void TSkinControl::RecolourToFace() {
+  if (!Recolour || !Control) return;
+  SwitchParentBackground(true);
+  SavedColor = Control->Color();
+  Control->SetColor(SkinFaceColour());
+}
+
+void TSkinControl::AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool recolour) {
+  if (Attached) return;
+  TControl* control = BindOwner(form, skinData, canvas, recolour);
+  if (!control) return;
+  control->FreeNotification(this);
   IsUnicode = Handle && IsWindowUnicode(Handle);
   Facts.Bind(control, Handle);
   HookControl(control);
   if (form) form->AddSkinner(this);
-  if (Recolour) {
-    SwitchParentBackground(true);
-    SavedColor = control->Color();
-    control->SetColor(FaceColour(skinData));
-  }
+  RecolourToFace();
   if (parentBackgroundSwitched_) Mode = 1;
   control->Invalidate();
   Attached = true;

@@ -85,6 +85,12 @@ class TSkinControl : public TComponent, public TSkinHook {
   TControlFacts Facts;
 
  protected:
+  // The owner as a control with the attach's fields set (form, skin, canvas, recolour, the
+  // control and its window); null, and nothing set, when the owner is no control.
+  TControl* BindOwner(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool recolour);
+  // With Recolour: the control over its parent's background in the skin's face colour, its own
+  // colour kept for Detach.
+  void RecolourToFace();
   void WndProc(TMessage& m) override;
   void HookTargetGone() override;
   void Notification(TComponent* component, TOperation operation) override;

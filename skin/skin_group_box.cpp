@@ -82,22 +82,11 @@ TSkinBox::~TSkinBox() {
 
 void TSkinBox::AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool recolour) {
   if (Attached) return;
-  auto* control = dynamic_cast<TControl*>(Owner());
+  TControl* control = BindOwner(form, skinData, canvas, recolour);
   if (!control) return;
-  SkinForm = form;
-  SkinData = skinData;
-  Recolour = recolour;
-  Canvas = canvas;
-  Control = control;
   control->FreeNotification(this);
-  auto* windowed = dynamic_cast<TWinControl*>(control);
-  Handle = windowed ? windowed->Handle() : nullptr;
   if (form) form->AddSkinner(this);
-  if (Recolour) {
-    SwitchParentBackground(true);
-    SavedColor = control->Color();
-    control->SetColor(SkinFaceColour());
-  }
+  RecolourToFace();
   Attached = true;
   ControlState = TControlState::Attached;
 }

@@ -45,16 +45,7 @@ TBitmap GlyphStrip(const TBitmap& image, int frames, const std::vector<int>& cel
 }  // namespace
 
 void TSkinObjImage::AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool recolour) {
-  if (Attached) return;
-  auto* control = dynamic_cast<TControl*>(Owner());
-  if (!control) return;
-  Recolour = recolour;
-  SkinData = skinData;
-  SkinForm = form;
-  Canvas = canvas;
-  Control = control;
-  auto* windowed = dynamic_cast<TWinControl*>(control);
-  Handle = windowed ? windowed->Handle() : nullptr;
+  if (Attached || !BindOwner(form, skinData, canvas, recolour)) return;
   if (form) form->AddSkinner(this);
   ApplyGlyphs();
   Attached = true;
