@@ -15,7 +15,7 @@
 #include "skin/skin_elements.h"
 #include "skin/skin_form.h"
 #include "skin/skin_messages.h"
-#include "skin/skinner_kinds.h"
+#include "skin/skin_up_down.h"
 #include "skin/tab_rules.h"
 
 namespace {
@@ -106,11 +106,8 @@ bool TSkinTab::FindUpDown() {
   HWND upDown = FindWindowExW(Handle, nullptr, UPDOWN_CLASSW, nullptr);
   if (!upDown) return false;
   if (!UpDownSkinner) {
-    TSkinDecision decision;
-    decision.Kind = TSkinnerKind::UpDown;
-    // Until the up-down skinner is built the arrows keep their native look.
-    UpDownSkinner = MakeSkinner(TSkinnerKind::UpDown, Owner(), decision);
-    if (UpDownSkinner) UpDownSkinner->AttachWindow(upDown, SkinData, Canvas, SkinForm);
+    UpDownSkinner = new TSkinUpDown(Owner());
+    UpDownSkinner->AttachWindow(upDown, SkinData, Canvas, SkinForm);
   }
   return (GetWindowLongPtrW(upDown, GWL_STYLE) & WS_VISIBLE) != 0;
 }
