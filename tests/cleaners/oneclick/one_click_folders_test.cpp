@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "tests/base/saved_variable.h"
+
 namespace {
 
 TEST(OneClickFoldersTest, RootsAreNeverScannable) {
@@ -30,23 +32,6 @@ TEST(OneClickFoldersTest, RootsAreNeverScannable) {
     EXPECT_EQ(IsScannableJunkFolder(folder), scannable) << std::string(folder, folder + wcslen(folder));
   }
 }
-
-// Restores an environment variable as it was.
-class SavedVariable {
- public:
-  explicit SavedVariable(const wchar_t* name) : name_(name) {
-    wchar_t value[32768];
-    const DWORD got = GetEnvironmentVariableW(name, value, 32768);
-    had_ = got > 0 && got < 32768;
-    if (had_) value_.assign(value, got);
-  }
-  ~SavedVariable() { SetEnvironmentVariableW(name_, had_ ? value_.c_str() : nullptr); }
-
- private:
-  const wchar_t* name_;
-  bool had_ = false;
-  std::wstring value_;
-};
 
 TEST(OneClickFoldersTest, MissingVariablesGiveNoDriveRoot) {
   SavedVariable temp(L"temp"), root(L"SystemRoot");

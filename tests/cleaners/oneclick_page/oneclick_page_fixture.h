@@ -20,6 +20,7 @@
 #include "cleaners/fixes/fix_resource.h"
 #include "cleaners/junk/waste_lists.h"
 #include "cleaners/oneclick_page/frmOneClick.h"
+#include "tests/base/saved_variable.h"
 #include "tests/base/test_files.h"
 #include "tests/base/test_folder.h"
 #include "tests/cleaners/activex/new_clsid.h"
@@ -30,23 +31,6 @@ inline const char kOneClickCleanerIni[] =
     "[WasteFileType]\r\n*.tmp=Temporary files\r\n"
     "[WasteCleanOption]\r\nSkipReadOnly=0\r\nSkipSystem=0\r\nSkipHide=0\r\nScanZero=0\r\n"
     "[HistoryList]\r\nSystem=0\r\nTemporary folder=7\r\n";
-
-class SavedVariable {
- public:
-  SavedVariable(const wchar_t* name, const std::wstring& value) : name_(name) {
-    wchar_t old[32768];
-    const DWORD got = GetEnvironmentVariableW(name, old, 32768);
-    had_ = got > 0 && got < 32768;
-    if (had_) old_.assign(old, got);
-    SetEnvironmentVariableW(name, value.c_str());
-  }
-  ~SavedVariable() { SetEnvironmentVariableW(name_, had_ ? old_.c_str() : nullptr); }
-
- private:
-  const wchar_t* name_;
-  bool had_ = false;
-  std::wstring old_;
-};
 
 // The keys the fixture fix module names, and the fixture controls' class ids (empty until seeded).
 struct TFixAreaKeys {

@@ -6,28 +6,9 @@
 #include "base/strings.h"
 #include "registry/scan/scan_shared_tests.h"
 #include "scan_fixture.h"
+#include "tests/base/saved_variable.h"
 
 namespace {
-
-// Sets an environment variable for the life of the object.
-class TEnvOverride {
- public:
-  TEnvOverride(const wchar_t* Name, const std::wstring& Value) : name_(Name) {
-    DWORD size = GetEnvironmentVariableW(Name, nullptr, 0);
-    had_ = size != 0;
-    if (had_) {
-      old_.resize(size);
-      old_.resize(GetEnvironmentVariableW(Name, &old_[0], size));
-    }
-    SetEnvironmentVariableW(Name, Value.c_str());
-  }
-  ~TEnvOverride() { SetEnvironmentVariableW(name_.c_str(), had_ ? old_.c_str() : nullptr); }
-
- private:
-  std::wstring name_;
-  std::wstring old_;
-  bool had_ = false;
-};
 
 std::wstring TestKey(const TScanFixture& Fixture) {
   return L"\\Software\\QuillsteadTest\\" + Fixture.Tag();
@@ -133,7 +114,7 @@ TEST(ExtractExePath, BareNamesAreLookedUpInPath) {
   fx.AddFile(L"last\\onlylast.exe");
   fx.AddFile(L"last\\tool");
   // Empty entries are skipped; the last entry counts although no ';' follows it.
-  TEnvOverride path(L"PATH", first + L";;" + second + L"\\;" + last);
+  SavedVariable path(L"PATH", first + L";;" + second + L"\\;" + last);
   struct Case {
     std::wstring text;
     std::wstring path;
@@ -155,7 +136,7 @@ TEST(ComServerFileExists, Cases) {
   TScanFixture fx;
   std::wstring dll = fx.AddFile(L"sub\\server.dll");
   std::wstring exe = fx.AddFile(L"sub\\server.exe");
-  TEnvOverride dir(L"QSSCANDIR", fx.Folder() + L"sub");
+  SavedVariable dir(L"QSSCANDIR", fx.Folder() + L"sub");
   struct Case {
     std::wstring text;
     bool present;

@@ -8,25 +8,11 @@
 #include <string>
 
 #include "base/files.h"
+#include "tests/base/saved_variable.h"
 #include "tests/base/test_files.h"
 #include "tests/base/test_folder.h"
 
 namespace {
-
-// PATH set for one test and put back afterwards.
-class ScopedPath {
- public:
-  explicit ScopedPath(const std::wstring& value) {
-    wchar_t buffer[32768];
-    const DWORD length = GetEnvironmentVariableW(L"PATH", buffer, 32768);
-    old_.assign(buffer, length);
-    SetEnvironmentVariableW(L"PATH", value.c_str());
-  }
-  ~ScopedPath() { SetEnvironmentVariableW(L"PATH", old_.c_str()); }
-
- private:
-  std::wstring old_;
-};
 
 class StartupExeTest : public ::testing::Test {
  protected:
@@ -49,7 +35,7 @@ TEST_F(StartupExeTest, QuotedPathWithArgumentsGivesThePathInBothResolvers) {
 
 TEST_F(StartupExeTest, BareNameResolvesThroughTheFirstPathFolderHoldingIt) {
   // Only the last folder holds it; an empty entry and a missing folder are passed over.
-  ScopedPath path(Root() + L"first;;" + Root() + L"missing;" + Root() + L"second");
+  SavedVariable path(L"PATH", Root() + L"first;;" + Root() + L"missing;" + Root() + L"second");
   Touch(L"second\\rundll32.exe");
   const std::wstring command = L"rundll32.exe shell32.dll,Control_RunDLL";
   EXPECT_EQ(CommandExePath(command), L"rundll32.exe");
@@ -59,7 +45,7 @@ TEST_F(StartupExeTest, BareNameResolvesThroughTheFirstPathFolderHoldingIt) {
 }
 
 TEST_F(StartupExeTest, BareNameWithoutExtensionAndNowhereOnPath) {
-  ScopedPath path(Root() + L"first");
+  SavedVariable path(L"PATH", Root() + L"first");
   Touch(L"first\\tool.exe");
   EXPECT_EQ(ResolveStartupExe(L"tool -silent"), Root() + L"first\\tool.exe");
   EXPECT_EQ(ResolveStartupExe(L"nothere.exe -x"), L"nothere.exe");
