@@ -11,6 +11,9 @@
 namespace {
 
 const wchar_t kSection[] = L"RegBackupFiles";
+// Size and digest of each backup the program wrote, by file name: "<size>,<sha256>". Entries of
+// older versions have none and are checked by their parse alone.
+const wchar_t kSealSection[] = L"RegBackupChecks";
 
 TIniFile RegistryIni() { return TIniFile(ProgramFolder() + L"Registry.ini"); }
 
@@ -25,15 +28,43 @@ std::wstring RegBackupStamp(TDateTime Time) {
   return Format(L"%d%02d%02d%02d%02d%02d", year, month, day, hour, minute, second);
 }
 
-bool ExportRegistry(const std::wstring& FileName) { return ExportRegKey(FileName, L""); }
+bool ExportRegistry(const std::wstring& FileName, TRegFileSeal* Seal) {
+  return ExportRegKey(FileName, L"", kRegistryEditorTimeoutMs, Seal);
+}
+
+std::wstring FormatRegBackupSeal(const TRegFileSeal& Seal) {
+  return IntToStr(static_cast<long long>(Seal.Size)) + L"," + Seal.Sha256;
+}
+
+bool ParseRegBackupSeal(const std::wstring& Text, TRegFileSeal& Seal) {
+  const size_t comma = Text.find(L',');
+  if (comma == std::wstring::npos || comma == 0 || comma > 19) return false;
+  Seal = TRegFileSeal();
+  for (size_t i = 0; i < comma; ++i) {
+    if (Text[i] < L'0' || Text[i] > L'9') return false;
+    Seal.Size = Seal.Size * 10 + (Text[i] - L'0');
+  }
+  Seal.Sha256 = LowerCase(Text.substr(comma + 1));
+  if (Seal.Sha256.size() != 64) return false;
+  for (wchar_t c : Seal.Sha256)
+    if (!((c >= L'0' && c <= L'9') || (c >= L'a' && c <= L'f'))) return false;
+  return true;
+}
 
 TRegImportResult ImportRegistry(const std::wstring& FileName) {
+  TRegImportResult refused;
   if (!IsSafeFileName(FileName)) {
-    TRegImportResult refused;
     refused.Problem = L"\"" + FileName + L"\" is no file name inside the backup folder";
     return refused;
   }
-  return ImportRegFile(RegBackupFolder() + FileName);
+  const std::wstring sealText = Trim(RegistryIni().ReadString(kSealSection, FileName, L""));
+  if (sealText.empty()) return ImportRegFile(RegBackupFolder() + FileName);
+  TRegFileSeal seal;
+  if (!ParseRegBackupSeal(sealText, seal)) {
+    refused.Problem = L"the size and checksum recorded for it cannot be read";
+    return refused;
+  }
+  return ImportRegFile(RegBackupFolder() + FileName, kRegistryEditorTimeoutMs, &seal);
 }
 
 void AddRegBackupRecord(const std::wstring& FileName, TDateTime Time) {
@@ -43,7 +74,9 @@ void AddRegBackupRecord(const std::wstring& FileName, TDateTime Time) {
 bool TakeRegistryBackup(TDateTime Time, std::wstring& FileName) {
   FileName = RegBackupStamp(Time) + L".reg";
   if (!ForceDirectories(RegBackupFolder())) return false;
-  if (!ExportRegistry(RegBackupFolder() + FileName)) return false;
+  TRegFileSeal seal;
+  if (!ExportRegistry(RegBackupFolder() + FileName, &seal)) return false;
+  RegistryIni().WriteString(kSealSection, FileName, FormatRegBackupSeal(seal));
   AddRegBackupRecord(FileName, Time);
   return true;
 }
@@ -68,6 +101,7 @@ bool RemoveRegBackup(const TRegBackupEntry& Entry) {
     std::wstring path = RegBackupFolder() + Entry.FileName;
     if (FileExists(path)) removed = DeleteFileW(path.c_str()) != 0;
   }
+  if (!shared) RegistryIni().DeleteKey(kSealSection, Entry.FileName);
   RegistryIni().DeleteKey(kSection, Entry.Key);
   return removed;
 }

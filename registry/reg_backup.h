@@ -20,18 +20,26 @@ std::wstring RegBackupStamp(TDateTime Time);
 
 // Exports the whole registry into FileName (a full path) with "regedit /e". A file of that name is
 // deleted first. True only when the editor started, ended with exit code 0 and left a complete
-// file (ExportRegKey).
-bool ExportRegistry(const std::wstring& FileName);
+// file (ExportRegKey); Seal (when given) receives the file's size and digest.
+bool ExportRegistry(const std::wstring& FileName, TRegFileSeal* Seal = nullptr);
 
 // Imports Backup\Registry\<FileName> with "regedit /s", checked before and after
-// (ImportRegFile). Refused when FileName is not a plain file name.
+// (ImportRegFile). Refused when FileName is not a plain file name, and, for a backup the program
+// made, when the file no longer has the size and digest recorded in Registry.ini
+// [RegBackupChecks] (a line that cannot be read refuses it too; a backup without a line, as older
+// versions made them, is checked by its parse alone).
 TRegImportResult ImportRegistry(const std::wstring& FileName);
+
+// A [RegBackupChecks] value: "<size in bytes>,<SHA-256 in hexadecimal>".
+std::wstring FormatRegBackupSeal(const TRegFileSeal& Seal);
+bool ParseRegBackupSeal(const std::wstring& Text, TRegFileSeal& Seal);
 
 // Writes the index line Stamp(Time) = FileName into Registry.ini [RegBackupFiles].
 void AddRegBackupRecord(const std::wstring& FileName, TDateTime Time);
 
 // Makes a backup stamped with Time: creates Backup\Registry\ as needed, exports into
-// <stamp>.reg and, only when the export succeeded, indexes it. FileName receives "<stamp>.reg".
+// <stamp>.reg and, only when the export succeeded, records its size and digest and indexes it.
+// FileName receives "<stamp>.reg".
 bool TakeRegistryBackup(TDateTime Time, std::wstring& FileName);
 
 // One line of [RegBackupFiles], in file order; FileName is the value trimmed.

@@ -4,7 +4,9 @@
 #include "base/files.h"
 #include "base/strings.h"
 #include "base/system_programs.h"
+#include "base/sha256.h"
 #include "registry/reg_file.h"
+#include "registry/reg_import_check.h"
 
 std::wstring RegistryEditorCommand(const std::wstring& Arguments) {
   // regedit.exe lives in the Windows folder, not in the system folder.
@@ -19,36 +21,34 @@ bool RunRegistryEditor(const std::wstring& Arguments, DWORD TimeoutMs) {
   return RunChildProcessPumping(commandLine, exitCode, TimeoutMs) && exitCode == 0;
 }
 
-namespace {
+TRegFileSeal SealOfBytes(const std::string& Bytes) { return {Bytes.size(), Sha256Hex(Bytes)}; }
 
-bool KeyExists(const std::wstring& Key) {
-  HKEY root;
-  std::wstring path;
-  if (!SplitRegFileKey(Key, root, path)) return false;
-  HKEY key;
-  if (RegOpenKeyExW(root, path.c_str(), 0, KEY_READ | KEY_WOW64_64KEY, &key) != ERROR_SUCCESS) return false;
-  RegCloseKey(key);
-  return true;
-}
-
-}  // namespace
-
-TRegImportResult ImportRegFile(const std::wstring& FileName, DWORD TimeoutMs) {
+TRegImportResult ImportRegFile(const std::wstring& FileName, DWORD TimeoutMs, const TRegFileSeal* Seal) {
   TRegImportResult result;
-  TRegFile file;
   if (!FileExists(FileName)) {
     result.Problem = L"the file does not exist";
     return result;
   }
-  if (!ReadRegFile(FileName, file, result.Problem)) return result;
-  result.Keys = file.Keys.size();
+  // Read once: the seal, the check and the expectation all come from the same bytes.
+  std::string bytes;
+  if (!ReadFileBytes(FileName, bytes, result.Problem)) return result;
+  if (Seal) {
+    const TRegFileSeal found = SealOfBytes(bytes);
+    if (found.Size != Seal->Size || found.Sha256.empty() || found.Sha256 != Seal->Sha256) {
+      result.Problem = L"the file is not the one the backup wrote: its size or checksum differs";
+      return result;
+    }
+  }
+  TRegFile file;
+  if (!ParseRegFile(bytes, file, result.Problem)) return result;
+  bytes = std::string();
   if (!RunRegistryEditor(L"/s " + QuotedPath(FileName), TimeoutMs)) {
     result.Status = TRegImportStatus::EditorFailed;
     return result;
   }
-  for (const std::wstring& key : file.Keys)
-    if (!KeyExists(key)) result.MissingKeys.push_back(key);
-  result.Status = result.MissingKeys.empty() ? TRegImportStatus::Done : TRegImportStatus::Partial;
+  CheckImportedRegFile(file, result);
+  result.Status = result.MissingKeys.empty() && result.WrongValues.empty() ? TRegImportStatus::Done
+                                                                          : TRegImportStatus::Partial;
   return result;
 }
 
@@ -58,18 +58,30 @@ std::wstring RegImportFailureText(const TRegImportResult& Result) {
     case TRegImportStatus::Refused:
       return L"The file is incomplete or damaged (" + Result.Problem + L"). Nothing was imported.";
     case TRegImportStatus::EditorFailed: return L"The registry editor could not finish the import.";
-    case TRegImportStatus::Partial:
-      return L"The restore is partial: " + IntToStr(Result.MissingKeys.size()) + L" of " + IntToStr(Result.Keys) +
-             L" keys are missing afterwards, the first:\r\n" + Result.MissingKeys.front();
+    case TRegImportStatus::Partial: {
+      std::wstring text;
+      if (!Result.MissingKeys.empty())
+        text = L"The restore is partial: " + IntToStr(Result.MissingKeys.size()) + L" of " + IntToStr(Result.Keys) +
+               L" keys are missing afterwards, the first:\r\n" + Result.MissingKeys.front();
+      if (!Result.WrongValues.empty())
+        text += (text.empty() ? L"The restore is partial: " : L"\r\nAnd ") + IntToStr(Result.WrongValues.size()) +
+                L" of " + IntToStr(Result.Values) + L" values are missing or hold other data afterwards, the first:\r\n" +
+                Result.WrongValues.front();
+      return text;
+    }
   }
   return L"";
 }
 
-bool ExportRegKey(const std::wstring& FileName, const std::wstring& Key, DWORD TimeoutMs) {
+bool ExportRegKey(const std::wstring& FileName, const std::wstring& Key, DWORD TimeoutMs, TRegFileSeal* Seal) {
   if (FileExists(FileName)) DeleteFileW(FileName.c_str());
   const std::wstring arguments = L"/e " + QuotedPath(FileName) + (Key.empty() ? L"" : L" " + QuotedPath(Key));
+  if (!RunRegistryEditor(arguments, TimeoutMs)) return false;
   // The editor may start and still write nothing, or stop halfway (no room, no access).
+  std::string bytes;
   TRegFile file;
   std::wstring problem;
-  return RunRegistryEditor(arguments, TimeoutMs) && ReadRegFile(FileName, file, problem);
+  if (!ReadFileBytes(FileName, bytes, problem) || !ParseRegFile(bytes, file, problem)) return false;
+  if (Seal) *Seal = SealOfBytes(bytes);
+  return true;
 }

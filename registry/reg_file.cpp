@@ -1,5 +1,9 @@
 #include "registry/reg_file.h"
 
+#include <map>
+#include <unordered_set>
+#include <utility>
+
 #include "base/strings.h"
 #include "registry/reg_names.h"
 
@@ -10,7 +14,17 @@ const wchar_t kVersion4[] = L"REGEDIT4";
 
 bool IsHexDigit(wchar_t c) { return (c >= L'0' && c <= L'9') || (c >= L'a' && c <= L'f') || (c >= L'A' && c <= L'F'); }
 
+int HexValue(wchar_t c) { return c <= L'9' ? c - L'0' : (c | 0x20) - L'a' + 10; }
+
 bool IsBlank(const std::wstring& line) { return Trim(line).empty(); }
+
+// The editor stops reading a line at a NUL and skips a value with other control characters (a
+// tab is data); whatever it made of such a line, it is not what the line says.
+bool HasControlCharacter(const std::wstring& line) {
+  for (wchar_t c : line)
+    if ((c < L' ' && c != L'\t') || c == 0x7F) return true;
+  return false;
+}
 
 bool Decode(const std::string& bytes, std::wstring& text, std::wstring& problem) {
   if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF && static_cast<unsigned char>(bytes[1]) == 0xFE) {
@@ -29,24 +43,36 @@ bool Decode(const std::string& bytes, std::wstring& text, std::wstring& problem)
   return true;
 }
 
-// A quoted text starting at `at` (the opening quote); `at` moves past the closing one. Inside,
-// a backslash takes the next character as it is.
-bool SkipQuoted(const std::wstring& line, size_t& at) {
+// A quoted text starting at `at` (the opening quote), decoded as the editor reads it into Text;
+// `at` moves past the closing quote. A backslash escapes a backslash or a quote, "\n" and "\r"
+// are a line feed and a carriage return, and before any other character it is dropped.
+bool ReadQuoted(const std::wstring& line, size_t& at, std::wstring& text, std::wstring& why) {
+  text.clear();
   for (size_t i = at + 1; i < line.size(); ++i) {
-    if (line[i] == L'\\') {
-      ++i;
-      continue;
-    }
-    if (line[i] == L'"') {
+    wchar_t c = line[i];
+    if (c == L'"') {
       at = i + 1;
       return true;
     }
+    if (c == L'\\' && i + 1 < line.size()) {
+      c = line[++i];
+      // The editor ends the text there and loses the rest of the file.
+      if (c == L'0') {
+        why = L"an escaped NUL inside a text";
+        return false;
+      }
+      if (c == L'n') c = L'\n';
+      if (c == L'r') c = L'\r';
+    }
+    text += c;
   }
+  why = L"a text that is not closed";
   return false;
 }
 
-// "01,ab,..." of one line, possibly ending with "\" (More: another line follows).
-bool ParseHexBytes(const std::wstring& text, bool& more) {
+// "01,ab,..." of one line, possibly ending with "\" (More: another line follows); the bytes are
+// appended to Data.
+bool ParseHexBytes(const std::wstring& text, bool& more, std::string& data) {
   std::wstring rest = Trim(text);
   more = !rest.empty() && rest.back() == L'\\';
   if (more) rest = TrimRight(rest.substr(0, rest.size() - 1));
@@ -59,53 +85,86 @@ bool ParseHexBytes(const std::wstring& text, bool& more) {
   while (start <= rest.size()) {
     size_t comma = rest.find(L',', start);
     if (comma == std::wstring::npos) comma = rest.size();
-    const std::wstring byte = Trim(rest.substr(start, comma - start));
-    if (byte.empty() || byte.size() > 2 || !IsHexDigit(byte[0]) || (byte.size() == 2 && !IsHexDigit(byte[1])))
+    size_t from = start, to = comma;
+    while (from < to && rest[from] <= L' ') ++from;
+    while (to > from && rest[to - 1] <= L' ') --to;
+    const size_t digits = to - from;
+    if (digits == 0 || digits > 2 || !IsHexDigit(rest[from]) || (digits == 2 && !IsHexDigit(rest[from + 1])))
       return false;
+    data += static_cast<char>(digits == 1 ? HexValue(rest[from]) : HexValue(rest[from]) * 16 + HexValue(rest[from + 1]));
     start = comma + 1;
   }
   return true;
 }
 
-// The data after "=": a quoted string, "-", dword:, hex: or hex(n):. More: hex bytes continue.
-bool ParseData(const std::wstring& data, bool& more, std::wstring& why) {
+std::string TextBytes(const std::wstring& text) {
+  // With its terminating NUL, as the editor writes it.
+  return std::string(reinterpret_cast<const char*>(text.c_str()), (text.size() + 1) * sizeof(wchar_t));
+}
+
+// The data after "=": a quoted string, "-", dword:, hex: or hex(n):. Deletes: "-". Hex: the data
+// was given as bytes. More: hex bytes continue.
+bool ParseData(const std::wstring& data, TRegFileValue& value, bool& deletes, bool& hex, bool& more,
+               std::wstring& why) {
   more = false;
+  deletes = false;
+  hex = false;
   const std::wstring text = Trim(data);
-  if (text == L"-") return true;
+  if (text == L"-") {
+    deletes = true;
+    return true;
+  }
   if (!text.empty() && text[0] == L'"') {
     size_t at = 0;
-    if (!SkipQuoted(text, at)) {
-      why = L"a text that is not closed";
-      return false;
-    }
+    std::wstring decoded;
+    if (!ReadQuoted(text, at, decoded, why)) return false;
     if (!IsBlank(text.substr(at))) {
       why = L"something after a closed text";
       return false;
     }
+    value.Type = REG_SZ;
+    value.Data = TextBytes(decoded);
     return true;
   }
   const std::wstring lower = LowerCase(text);
   if (lower.compare(0, 6, L"dword:") == 0) {
     const std::wstring digits = text.substr(6);
     bool ok = !digits.empty() && digits.size() <= 8;
-    for (wchar_t c : digits) ok = ok && IsHexDigit(c);
-    if (!ok) why = L"a dword that is not 1 to 8 hexadecimal digits";
-    return ok;
+    DWORD number = 0;
+    for (wchar_t c : digits) {
+      ok = ok && IsHexDigit(c);
+      if (ok) number = number * 16 + HexValue(c);
+    }
+    if (!ok) {
+      why = L"a dword that is not 1 to 8 hexadecimal digits";
+      return false;
+    }
+    value.Type = REG_DWORD;
+    value.Data.assign(reinterpret_cast<const char*>(&number), sizeof number);
+    return true;
   }
   size_t colon = std::wstring::npos;
+  DWORD type = REG_BINARY;
   if (lower.compare(0, 4, L"hex:") == 0) {
     colon = 3;
   } else if (lower.compare(0, 4, L"hex(") == 0) {
     const size_t close = lower.find(L"):", 4);
     bool ok = close != std::wstring::npos && close > 4 && close <= 12;
-    for (size_t i = 4; ok && i < close; ++i) ok = IsHexDigit(lower[i]);
+    type = 0;
+    for (size_t i = 4; ok && i < close; ++i) {
+      ok = IsHexDigit(lower[i]);
+      type = type * 16 + (ok ? HexValue(lower[i]) : 0);
+    }
     if (ok) colon = close + 1;
   }
   if (colon == std::wstring::npos) {
     why = L"data of no type the registry editor knows";
     return false;
   }
-  if (!ParseHexBytes(text.substr(colon + 1), more)) {
+  value.Type = type;
+  value.Data.clear();
+  hex = true;
+  if (!ParseHexBytes(text.substr(colon + 1), more, value.Data)) {
     why = L"bytes that are not pairs of hexadecimal digits";
     return false;
   }
@@ -113,14 +172,16 @@ bool ParseData(const std::wstring& data, bool& more, std::wstring& why) {
 }
 
 // A value line: "@=" or a quoted name, "=", data.
-bool ParseValueLine(const std::wstring& line, bool& more, std::wstring& why) {
+bool ParseValueLine(const std::wstring& line, TRegFileValue& value, bool& deletes, bool& hex, bool& more,
+                    std::wstring& why) {
   const std::wstring text = TrimLeft(line);
   size_t at = 0;
+  value.Name.clear();
   if (!text.empty() && text[0] == L'@') {
     at = 1;
   } else if (!text.empty() && text[0] == L'"') {
-    if (!SkipQuoted(text, at)) {
-      why = L"a value name that is not closed";
+    if (!ReadQuoted(text, at, value.Name, why)) {
+      if (why == L"a text that is not closed") why = L"a value name that is not closed";
       return false;
     }
   } else {
@@ -132,13 +193,84 @@ bool ParseValueLine(const std::wstring& line, bool& more, std::wstring& why) {
     why = L"a value without \"=\"";
     return false;
   }
-  return ParseData(text.substr(at + 1), more, why);
+  return ParseData(text.substr(at + 1), value, deletes, hex, more, why);
 }
 
-// Whether Key is Parent or lies below it.
+// Whether the lower-case key Key is Parent or lies below it.
 bool IsAtOrBelow(const std::wstring& key, const std::wstring& parent) {
-  if (key.size() < parent.size() || !SameText(key.substr(0, parent.size()), parent)) return false;
+  if (key.compare(0, parent.size(), parent) != 0) return false;
   return key.size() == parent.size() || key[parent.size()] == L'\\';
+}
+
+// The registry an import leaves, as far as the file says: sections applied in order.
+class TExpectation {
+ public:
+  // A "[key]" section: the key stands (again), values to come go to it.
+  void Write(const std::wstring& name) {
+    const std::wstring lower = LowerCase(name);
+    auto found = index_.find(lower);
+    if (found == index_.end()) {
+      found = index_.emplace(lower, keys_.size()).first;
+      keys_.push_back({{name, {}}, {}, true});
+    }
+    current_ = found->second;
+    keys_[current_].standing = true;
+  }
+  // A "[-key]" section: the key and every key below it go, with their values.
+  void Delete(const std::wstring& name) {
+    const std::wstring lower = LowerCase(name);
+    for (auto it = index_.lower_bound(lower); it != index_.end() && it->first.compare(0, lower.size(), lower) == 0;
+         ++it) {
+      if (!IsAtOrBelow(it->first, lower)) continue;
+      TKey& key = keys_[it->second];
+      key.standing = false;
+      key.values.clear();
+    }
+  }
+  // A value line of the current key; Deletes: "-".
+  void Value(TRegFileValue&& value, bool deletes) { keys_[current_].values.push_back({std::move(value), deletes}); }
+  // Continued bytes of the last value.
+  std::string& LastData() { return keys_[current_].values.back().value.Data; }
+  TRegFileValue& Last() { return keys_[current_].values.back().value; }
+
+  std::vector<TRegFileKey> Standing() {
+    std::vector<TRegFileKey> standing;
+    for (TKey& key : keys_) {
+      if (!key.standing) continue;
+      // The last line of a name wins; a "-" line leaves the name out.
+      std::vector<TRegFileValue> values;
+      std::unordered_set<std::wstring> seen;
+      for (auto it = key.values.rbegin(); it != key.values.rend(); ++it) {
+        if (key.values.size() > 1 && !seen.insert(LowerCase(it->value.Name)).second) continue;
+        if (!it->deletes) values.push_back(std::move(it->value));
+      }
+      key.key.Values.assign(std::make_move_iterator(values.rbegin()), std::make_move_iterator(values.rend()));
+      standing.push_back(std::move(key.key));
+    }
+    return standing;
+  }
+
+ private:
+  struct TLine {
+    TRegFileValue value;
+    bool deletes;
+  };
+  struct TKey {
+    TRegFileKey key;
+    std::vector<TLine> values;
+    bool standing;
+  };
+  std::vector<TKey> keys_;
+  std::map<std::wstring, size_t> index_;  // lower-case name -> keys_
+  size_t current_ = 0;
+};
+
+// A file in the old ANSI format gives the bytes of text kinds in the ANSI code page; the editor
+// writes them as UTF-16.
+void WidenAnsiText(TRegFileValue& value) {
+  if (value.Type != REG_SZ && value.Type != REG_EXPAND_SZ && value.Type != REG_MULTI_SZ) return;
+  const std::wstring wide = AnsiToWide(value.Data);
+  value.Data.assign(reinterpret_cast<const char*>(wide.data()), wide.size() * sizeof(wchar_t));
 }
 
 }  // namespace
@@ -163,6 +295,11 @@ bool ParseRegFile(const std::string& Bytes, TRegFile& File, std::wstring& Proble
   for (size_t nl = text.find(L'\n'); nl != std::wstring::npos; nl = text.find(L'\n', start)) {
     std::wstring line = text.substr(start, nl - start);
     if (!line.empty() && line.back() == L'\r') line.pop_back();
+    // The editor ends a line there too: what follows is no longer the line this check reads.
+    if (line.find(L'\r') != std::wstring::npos) {
+      Problem = L"line " + IntToStr(lines.size() + 1) + L": a carriage return that ends no line";
+      return false;
+    }
     lines.push_back(std::move(line));
     start = nl + 1;
   }
@@ -177,25 +314,42 @@ bool ParseRegFile(const std::string& Bytes, TRegFile& File, std::wstring& Proble
     return false;
   }
   File.Header = Trim(lines[first]);
+  const bool ansi = File.Header == kVersion4;
   const size_t bodyStart = text.find(L'\n', text.find(File.Header)) + 1;
   File.Body = text.substr(bodyStart);
 
-  std::vector<std::pair<std::wstring, bool>> keys;  // each written key, and whether it still stands
+  TExpectation expected;
+  bool anyKey = false;
   bool inSection = false;
   bool continued = false;
+  bool hex = false;
+  auto finishValue = [&] {
+    if (ansi && hex) WidenAnsiText(expected.Last());
+  };
   for (size_t i = first + 1; i < lines.size(); ++i) {
     const std::wstring& line = lines[i];
     const std::wstring where = L"line " + IntToStr(i + 1) + L": ";
+    const std::wstring trimmed = Trim(line);
+    const bool comment = !trimmed.empty() && trimmed[0] == L';';
+    const bool keyLine = !trimmed.empty() && trimmed[0] == L'[';
+    if ((continued || (!comment && !keyLine)) && HasControlCharacter(line)) {
+      Problem = where + L"a control character inside a value line";
+      return false;
+    }
     if (continued) {
-      if (!ParseHexBytes(line, continued)) {
+      if (trimmed.empty()) {
+        Problem = where + L"a value's bytes continued onto an empty line";
+        return false;
+      }
+      if (!ParseHexBytes(line, continued, expected.LastData())) {
         Problem = where + L"bytes that are not pairs of hexadecimal digits";
         return false;
       }
+      if (!continued) finishValue();
       continue;
     }
-    const std::wstring trimmed = Trim(line);
-    if (trimmed.empty() || trimmed[0] == L';') continue;
-    if (trimmed[0] == L'[') {
+    if (trimmed.empty() || comment) continue;
+    if (keyLine) {
       const size_t close = trimmed.rfind(L']');
       if (close != trimmed.size() - 1) {
         Problem = where + L"a key name that is not closed";
@@ -210,10 +364,10 @@ bool ParseRegFile(const std::string& Bytes, TRegFile& File, std::wstring& Proble
         return false;
       }
       if (deletes) {
-        for (auto& written : keys)
-          if (IsAtOrBelow(written.first, key)) written.second = false;
+        expected.Delete(key);
       } else {
-        keys.push_back({key, true});
+        expected.Write(key);
+        anyKey = true;
       }
       // Values after a deleting section belong to no key.
       inSection = !deletes;
@@ -224,41 +378,48 @@ bool ParseRegFile(const std::string& Bytes, TRegFile& File, std::wstring& Proble
       return false;
     }
     std::wstring why;
-    if (!ParseValueLine(line, continued, why)) {
+    TRegFileValue value;
+    bool deletes = false;
+    if (!ParseValueLine(line, value, deletes, hex, continued, why)) {
       Problem = where + why;
       return false;
     }
+    expected.Value(std::move(value), deletes);
+    if (!continued) finishValue();
   }
   if (continued) {
     Problem = L"the file ends inside a value's bytes";
     return false;
   }
-  if (!keys.empty() && (lines.empty() || !IsBlank(lines.back()))) {
+  if (anyKey && (lines.empty() || !IsBlank(lines.back()))) {
     Problem = L"the file ends without the blank line that closes its last key: it was cut off";
     return false;
   }
-  for (const auto& written : keys)
-    if (written.second) File.Keys.push_back(written.first);
+  File.Keys = expected.Standing();
   return true;
 }
 
-bool ReadRegFile(const std::wstring& FileName, TRegFile& File, std::wstring& Problem) {
+bool ReadFileBytes(const std::wstring& FileName, std::string& Bytes, std::wstring& Problem) {
+  Bytes.clear();
   HANDLE file = CreateFileW(FileName.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
     Problem = L"the file cannot be opened (" + Trim(SysErrorMessage(GetLastError())) + L")";
     return false;
   }
-  std::string bytes;
+  LARGE_INTEGER size = {};
+  if (GetFileSizeEx(file, &size)) Bytes.reserve(static_cast<size_t>(size.QuadPart));
   char buffer[65536];
   DWORD read = 0;
   bool ok = true;
-  while ((ok = ReadFile(file, buffer, sizeof(buffer), &read, nullptr) != 0) && read > 0) bytes.append(buffer, read);
+  while ((ok = ReadFile(file, buffer, sizeof(buffer), &read, nullptr) != 0) && read > 0) Bytes.append(buffer, read);
   CloseHandle(file);
-  if (!ok) {
-    Problem = L"the file cannot be read";
-    return false;
-  }
-  return ParseRegFile(bytes, File, Problem);
+  if (!ok) Problem = L"the file cannot be read";
+  return ok;
+}
+
+bool ReadRegFile(const std::wstring& FileName, TRegFile& File, std::wstring& Problem) {
+  std::string bytes;
+  return ReadFileBytes(FileName, bytes, Problem) && ParseRegFile(bytes, File, Problem);
 }
 
 bool WriteRegFile(const std::wstring& FileName, const std::wstring& Text) {

@@ -10,6 +10,7 @@
 #include "base/child_process.h"
 #include "base/files.h"
 #include "base/ini_file.h"
+#include "base/sha256.h"
 #include "base/strings.h"
 #include "base/system_programs.h"
 #include "tests/base/test_files.h"
@@ -39,6 +40,9 @@ class RegBackupTest : public ::testing::Test {
   std::wstring Index(const std::wstring& Key) const {
     return TIniFile(Program.Path() + L"Registry.ini").ReadString(L"RegBackupFiles", Key, L"<none>");
   }
+  std::wstring Seal(const std::wstring& FileName) const {
+    return TIniFile(Program.Path() + L"Registry.ini").ReadString(L"RegBackupChecks", FileName, L"<none>");
+  }
 
   TestProgramFolder Program;
   std::vector<std::wstring> CommandLines;
@@ -54,6 +58,7 @@ TEST_F(RegBackupTest, ABackupCreatesItsFoldersExportsTheWholeRegistryAndIsIndexe
   EXPECT_EQ(CommandLines, std::vector<std::wstring>{Editor() + L" /e \"" + file + L"\""});
   EXPECT_EQ(ReadBytes(file), "REGEDIT4\r\n");
   EXPECT_EQ(Index(L"20091123174105"), name);
+  EXPECT_EQ(Seal(name), L"10," + Sha256Hex("REGEDIT4\r\n"));
 }
 
 // A backup that did not happen is reported as failed and never indexed, whatever went wrong.
@@ -142,6 +147,62 @@ TEST_F(RegBackupTest, ARestoreThatCannotHappenReportsFailure) {
     // A file that is refused never reaches the editor.
     EXPECT_EQ(CommandLines.size(), c.status == TRegImportStatus::Refused ? 0u : 1u);
   }
+}
+
+// A backup the program made is imported only while it is the file the export wrote: a file cut
+// exactly after a section still parses, and only its recorded size and digest show the cut.
+// Backups listed by older versions have no such record and are checked by their parse alone.
+TEST_F(RegBackupTest, ARestoreChecksTheRecordedSizeAndDigest) {
+  const std::string first = "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software]\r\n\r\n";
+  const std::string whole = first + "[HKEY_CURRENT_USER\\Software\\QsSealed]\r\n\"V\"=\"x\"\r\n\r\n";
+  std::string changed = whole;
+  changed[changed.size() - 6] = 'y';
+  struct Case {
+    const char* what;
+    std::string bytes;  // the file at restore time
+    const char* seal;   // the recorded line, when replaced (nullptr: as the backup wrote it)
+    bool imported;
+  };
+  const Case cases[] = {
+      {"as written", whole, nullptr, true},
+      {"cut after a section", first, nullptr, false},
+      {"same size, one byte changed", changed, nullptr, false},
+      {"longer", whole + "\r\n", nullptr, false},
+      {"record unreadable", whole, "12,not-a-digest", false},
+      {"record without a digest", whole, "12", false},
+      {"older entry without a record", first, "", true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    FakeEditor(true, 0, whole.c_str());
+    std::wstring name;
+    ASSERT_TRUE(TakeRegistryBackup(Time, name));
+    if (c.seal) TIniFile(Program.Path() + L"Registry.ini").WriteString(L"RegBackupChecks", name, Utf8ToWide(c.seal));
+    if (c.seal && !*c.seal) TIniFile(Program.Path() + L"Registry.ini").DeleteKey(L"RegBackupChecks", name);
+    Program.WriteFile(L"Backup\\Registry\\" + name, c.bytes);
+    CommandLines.clear();
+    const TRegImportResult result = ImportRegistry(name);
+    EXPECT_EQ(CommandLines.size(), c.imported ? 1u : 0u);
+    if (!c.imported) {
+      EXPECT_EQ(result.Status, TRegImportStatus::Refused);
+      EXPECT_NE(RegImportFailureText(result).find(L"Nothing was imported"), std::wstring::npos);
+    }
+  }
+  // Removing the backup takes its record along.
+  RemoveRegBackup(LoadRegBackupList().at(0));
+  EXPECT_EQ(Seal(L"20091123174105.reg"), L"<none>");
+}
+
+TEST(RegBackupSeal, RecordsAreReadBackAsWritten) {
+  TRegFileSeal seal{1234567890123ull, Sha256Hex("x")};
+  TRegFileSeal read;
+  ASSERT_TRUE(ParseRegBackupSeal(FormatRegBackupSeal(seal), read));
+  EXPECT_EQ(read.Size, seal.Size);
+  EXPECT_EQ(read.Sha256, seal.Sha256);
+  for (const wchar_t* bad : {L"", L"12", L",abc", L"-1," , L"1x,0", L"99999999999999999999,0"})
+    EXPECT_FALSE(ParseRegBackupSeal(bad + std::wstring(L"2d711642b726b04401627ca9fbac32f5c8530fb1903cc4db02258717921a4881"), read)) << bad;
+  EXPECT_FALSE(ParseRegBackupSeal(L"12,2d711642b726b04401627ca9fbac32f5c8530fb1903cc4db02258717921a488", read));
+  EXPECT_FALSE(ParseRegBackupSeal(L"12,2d711642b726b04401627ca9fbac32f5c8530fb1903cc4db02258717921a488g", read));
 }
 
 TEST_F(RegBackupTest, TheListIsReadInFileOrderWithTrimmedNames) {

@@ -9,7 +9,9 @@
 
 #include "base/child_process.h"
 #include "base/files.h"
+#include "base/strings.h"
 #include "base/system_programs.h"
+#include "tests/base/locked_key.h"
 #include "tests/base/test_files.h"
 #include "tests/base/test_folder.h"
 #include "tests/base/test_keys.h"
@@ -71,6 +73,7 @@ TEST(RegistryEditor, AnExportImportsBackAndIsChecked) {
   const TRegImportResult result = ImportRegFile(files.Path() + L"key.reg");
   EXPECT_EQ(result.Status, TRegImportStatus::Done);
   EXPECT_EQ(result.Keys, 2u);
+  EXPECT_EQ(result.Values, 1u);
   EXPECT_TRUE(key.Exists(L"Child"));
   EXPECT_EQ(RegImportFailureText(result), L"");
 
@@ -116,5 +119,46 @@ TEST(RegistryEditor, AnImportThatLeavesKeysOutIsPartial) {
   EXPECT_EQ(RegImportFailureText(result),
             L"The restore is partial: 1 of 2 keys are missing afterwards, the first:\r\n" + key.RegName() +
                 L"\\Volatile\\Lost");
+  EXPECT_TRUE(key.Exists(L"Kept"));
+}
+
+// The editor skips a value it may not write (here into an existing key that only lets it read)
+// and still ends with exit code 0 and the key in place: only the value read back shows it.
+TEST(RegistryEditor, AValueTheEditorCouldNotWriteMakesTheRestorePartial) {
+  EditorKey key;
+  HKEY h;
+  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, (key.Path() + L"\\Locked").c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                            nullptr, &h, nullptr),
+            ERROR_SUCCESS);
+  RegCloseKey(h);
+  TestFolder files;
+  WriteBytes(files.Path() + L"locked.reg", "REGEDIT4\r\n\r\n[" + key.RegNameA() + "\\Open]\r\n\"V\"=\"x\"\r\n\r\n[" +
+                                               key.RegNameA() + "\\Locked]\r\n\"V\"=\"x\"\r\n\"W\"=dword:1\r\n\r\n");
+  WriteLockedKey lock(HKEY_CURRENT_USER, key.Path() + L"\\Locked");
+  if (!lock.Enforced()) GTEST_SKIP() << "this platform does not enforce the key's access list";
+  const TRegImportResult result = ImportRegFile(files.Path() + L"locked.reg");
+  EXPECT_EQ(result.Status, TRegImportStatus::Partial);
+  EXPECT_TRUE(result.MissingKeys.empty());
+  EXPECT_EQ(result.Values, 3u);
+  EXPECT_EQ(result.WrongValues, (std::vector<std::wstring>{key.RegName() + L"\\Locked\\V", key.RegName() + L"\\Locked\\W"}));
+  EXPECT_EQ(RegImportFailureText(result), L"The restore is partial: 2 of 3 values are missing or hold other data "
+                                          L"afterwards, the first:\r\n" +
+                                              key.RegName() + L"\\Locked\\V");
+}
+
+// A "[-key]" section takes subkeys (and their values) that an earlier section of the same file
+// wrote: what is gone by the file's own order is not missing.
+TEST(RegistryEditor, KeysAFileDeletesItselfAreNotMissing) {
+  EditorKey key;
+  const std::string k = key.RegNameA();
+  TestFolder files;
+  WriteBytes(files.Path() + L"ordered.reg", "REGEDIT4\r\n\r\n[" + k + "\\Sub]\r\n\"V\"=\"1\"\r\n\r\n[" + k +
+                                                "\\Sub\\Deeper]\r\n\"D\"=\"1\"\r\n\r\n[" + k + "\\Kept]\r\n\"V\"=\"1\"\r\n\r\n[-" +
+                                                k + "\\Sub]\r\n\r\n[" + k + "\\Kept]\r\n\"V\"=-\r\n\"W\"=\"2\"\r\n\r\n");
+  const TRegImportResult result = ImportRegFile(files.Path() + L"ordered.reg");
+  EXPECT_EQ(result.Status, TRegImportStatus::Done) << WideToUtf8(RegImportFailureText(result));
+  EXPECT_EQ(result.Keys, 1u);
+  EXPECT_EQ(result.Values, 1u);
+  EXPECT_FALSE(key.Exists(L"Sub"));
   EXPECT_TRUE(key.Exists(L"Kept"));
 }
