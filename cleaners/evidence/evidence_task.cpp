@@ -1,6 +1,7 @@
 #include "cleaners/evidence/evidence_task.h"
 
 #include "base/message_pump.h"
+#include "cleaners/evidence/history_handlers.h"
 #include "common/last_run.h"
 
 TTaskResult TEvidenceTask::Scan(const TTaskProgressEvent& OnProgress, const TStopToken& Stop) {
@@ -34,6 +35,7 @@ TTaskResult TEvidenceTask::Clean(const TTaskProgressEvent& OnProgress, const TSt
     if (Events.OnItemStart) Events.OnItemStart(category, item);
   };
   events.Stopped = [&] { return Stop.Requested(); };
+  const THistoryKeepScope keep(Keep);
   if (!RunHistoryItems(Owner, events, scope_)) return result;
   result.Stopped = Stop.Requested();
   for (int j = 1; j <= CategoryCount; ++j)

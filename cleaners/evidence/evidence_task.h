@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "cleaners/evidence/history_run.h"
+#include "common/kept_items.h"
 #include "common/maintenance_task.h"
 
 class TEvidenceTask : public TMaintenanceTask {
@@ -15,6 +16,8 @@ class TEvidenceTask : public TMaintenanceTask {
   HWND Owner = nullptr;
   // The run's item and change reports and its error box (Stopped is the task's own).
   THistoryRunEvents Events;
+  // What the handlers leave alone while cleaning (THistoryKeepScope); nullptr: nothing.
+  const TKeptItems* Keep = nullptr;
 
   TTaskResult Scan(const TTaskProgressEvent& OnProgress, const TStopToken& Stop) override;
   // Runs the items' handlers in list order; Cleaned counts the items whose handler finished.

@@ -23,11 +23,14 @@ class THistoryContext {
 };
 
 using THistoryWork = int (*)(THistoryContext& Context);
+// What the handler clears, as far as it lies in user keys and folders.
+using THistoryTargetList = THistoryTargets (*)(const THistorySink& Sink);
 
 struct THistoryHandlerRow {
   int Code;
   const wchar_t* Label;
   THistoryWork Work;
+  THistoryTargetList Targets = nullptr;  // none: its traces lie elsewhere (or nowhere another area reaches)
 };
 
 // The rows of each handler family, joined into the table in history_handlers.cpp.
@@ -35,9 +38,11 @@ const std::vector<THistoryHandlerRow>& SystemHistoryRows();
 const std::vector<THistoryHandlerRow>& BrowserHistoryRows();
 const std::vector<THistoryHandlerRow>& ApplicationHistoryRows();
 
-// Paths with and without a leading backslash are both below HKEY_CURRENT_USER.
+// Paths with and without a leading backslash are both below HKEY_CURRENT_USER. While a
+// THistoryKeepScope lives, each step leaves alone the keys, values and files it keeps.
 // Deletes the key with its subkeys and values, never through a registry link; true when the key
-// is gone, also when it was already absent (nothing was left to clear).
+// is gone, also when it was already absent (nothing was left to clear), and when it stays only
+// for what is kept in it (everything else in it is deleted).
 bool DeleteUserKey(const std::wstring& path);
 bool UserKeyExists(const std::wstring& path);
 // Deletes every value of the key (the key stays); nothing when it cannot be opened.

@@ -5,6 +5,7 @@
 #include "base/message_pump.h"
 #include "base/registry_key.h"
 #include "cleaners/evidence/history_handler_kit.h"
+#include "common/kept_items.h"
 
 namespace {
 
@@ -60,6 +61,21 @@ void THistoryHandler::operator()(const THistorySink& Sink, THistoryScanState& St
 
 std::wstring THistoryHandler::Label() const { return row_ ? row_->Label : L""; }
 
+THistoryTargets THistoryHandler::Targets(const THistorySink& Sink) const {
+  return row_ && row_->Targets ? row_->Targets(Sink) : THistoryTargets();
+}
+
+namespace {
+const TKeptItems*& KeptItemsOfScope() {
+  static const TKeptItems* kept = nullptr;
+  return kept;
+}
+}  // namespace
+
+THistoryKeepScope::THistoryKeepScope(const TKeptItems* Kept) { KeptItemsOfScope() = Kept; }
+THistoryKeepScope::~THistoryKeepScope() { KeptItemsOfScope() = nullptr; }
+const TKeptItems* HistoryKeptItems() { return KeptItemsOfScope(); }
+
 THistoryHandler HistoryHandlerForCode(int Code) {
   for (const THistoryHandlerRow* row : Table())
     if (row->Code == Code) return THistoryHandler(row);
@@ -72,9 +88,37 @@ void SetSpecialFolderLookupForTesting(std::function<bool(int, std::wstring&)> lo
 
 void SetRecycleBinEmptierForTesting(std::function<bool(HWND)> emptier) { RecycleBinEmptier() = std::move(emptier); }
 
+namespace {
+
+bool MayDeleteUserValue(const std::wstring& path, const std::wstring& name) {
+  const TKeptItems* kept = HistoryKeptItems();
+  return !kept || kept->MayDeleteValue(HKEY_CURRENT_USER, path, name);
+}
+
+// Path without the leading backslash, and a subkey's path.
+std::wstring SubKeyPath(const std::wstring& path, const std::wstring& name) {
+  return (!path.empty() && path[0] == L'\\' ? path.substr(1) : path) + L"\\" + name;
+}
+
+std::vector<std::wstring> UserSubKeys(const std::wstring& path) {
+  std::vector<std::wstring> names;
+  TRegistry reg(KEY_READ);
+  if (UserRegistry(reg).OpenKeyReadOnly(path)) reg.GetKeyNames(names);
+  return names;
+}
+
+}  // namespace
+
 bool DeleteUserKey(const std::wstring& path) {
-  TRegistry reg;
-  return UserRegistry(reg).DeleteKey(path);
+  const TKeptItems* kept = HistoryKeptItems();
+  if (!kept || kept->MayDeleteKey(HKEY_CURRENT_USER, path)) {
+    TRegistry reg;
+    return UserRegistry(reg).DeleteKey(path);
+  }
+  // Something in it is kept: the rest of it goes, the key stays.
+  DeleteUserKeyValues(path);
+  DeleteUserSubKeys(path);
+  return true;
 }
 
 bool UserKeyExists(const std::wstring& path) {
@@ -87,18 +131,24 @@ void DeleteUserKeyValues(const std::wstring& path) {
   if (!UserRegistry(reg).OpenKey(path, false)) return;
   std::vector<std::wstring> names;
   reg.GetValueNames(names);
-  for (const std::wstring& name : names) reg.DeleteValue(name);
+  for (const std::wstring& name : names)
+    if (MayDeleteUserValue(path, name)) reg.DeleteValue(name);
 }
 
 void DeleteUserValues(const std::wstring& path, const std::vector<std::wstring>& names) {
   TRegistry reg;
   if (!UserRegistry(reg).OpenKey(path, false)) return;
   for (const std::wstring& name : names)
-    if (reg.ValueExists(name)) reg.DeleteValue(name);
+    if (reg.ValueExists(name) && MayDeleteUserValue(path, name)) reg.DeleteValue(name);
 }
 
 void DeleteUserSubKeys(const std::wstring& path) {
-  DeleteRegSubKeys(HKEY_CURRENT_USER, !path.empty() && path[0] == L'\\' ? path.substr(1) : path);
+  const TKeptItems* kept = HistoryKeptItems();
+  if (!kept || kept->MayDeleteKey(HKEY_CURRENT_USER, path)) {
+    DeleteRegSubKeys(HKEY_CURRENT_USER, !path.empty() && path[0] == L'\\' ? path.substr(1) : path);
+    return;
+  }
+  for (const std::wstring& name : UserSubKeys(path)) DeleteUserKey(SubKeyPath(path, name));
 }
 
 bool SpecialFolder(const THistorySink& sink, int csidl, std::wstring& path) {

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "cleaners/evidence/history_list.h"
 
@@ -19,6 +20,13 @@ struct THistorySink {
   std::function<void(const THistoryScanState& State)> OnState;
   // An error box owned by Wnd; unassigned, the platform's message box is shown.
   std::function<void(const std::wstring& Text, const std::wstring& Caption)> ShowError;
+};
+
+// What an item clears that other areas may list too: keys below HKEY_CURRENT_USER (each with
+// everything below it) and folders whose files it removes.
+struct THistoryTargets {
+  std::vector<std::wstring> UserKeys;
+  std::vector<std::wstring> Folders;
 };
 
 struct THistoryHandlerRow;
@@ -33,12 +41,28 @@ class THistoryHandler {
   bool Known() const { return row_ != nullptr; }
   // The handler's own label ("" for an unknown code).
   std::wstring Label() const;
+  // What it clears in user keys and folders (empty for an unknown code, and for handlers whose
+  // traces lie in the browser's own stores, the clipboard or the Recycle Bin).
+  THistoryTargets Targets(const THistorySink& Sink) const;
 
  private:
   const THistoryHandlerRow* row_;
 };
 
 THistoryHandler HistoryHandlerForCode(int Code);
+
+class TKeptItems;
+// While it lives, the handlers leave alone what Kept holds: what the user left unticked in the
+// other areas of the same run. Scopes do not nest.
+class THistoryKeepScope {
+ public:
+  explicit THistoryKeepScope(const TKeptItems* Kept);
+  ~THistoryKeepScope();
+  THistoryKeepScope(const THistoryKeepScope&) = delete;
+  THistoryKeepScope& operator=(const THistoryKeepScope&) = delete;
+};
+// The kept items of the scope that lives, or nullptr.
+const TKeptItems* HistoryKeptItems();
 
 // Seams for tests: where the special folders lie (the platform's lookup: SHGetSpecialFolderPath,
 // no creation), and emptying the Recycle Bin (true when the shell module could be loaded).

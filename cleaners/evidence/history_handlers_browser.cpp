@@ -11,9 +11,11 @@ namespace {
 
 int History(THistoryContext&) { return ClearUrlHistoryThroughSeam() ? kHisStateDone : kHisStateFailed; }
 
-int TypedAddresses(THistoryContext&) {
-  return DeleteUserKey(L"\\Software\\Microsoft\\Internet Explorer\\TypedURLs") ? kHisStateDone : kHisStateFailed;
-}
+const std::wstring kTypedUrls = L"\\Software\\Microsoft\\Internet Explorer\\TypedURLs";
+const std::wstring kIntelliForms = L"Software\\Microsoft\\Internet Explorer\\IntelliForms";
+
+int TypedAddresses(THistoryContext&) { return DeleteUserKey(kTypedUrls) ? kHisStateDone : kHisStateFailed; }
+THistoryTargets TypedAddressesTargets(const THistorySink&) { return {{kTypedUrls}, {}}; }
 
 int Cache(THistoryContext&) {
   PurgeUrlCache();
@@ -27,6 +29,11 @@ int Cookies(THistoryContext& c) {
   InternetSetOptionW(nullptr, INTERNET_OPTION_END_BROWSER_SESSION, nullptr, 0);
   return RecycleFilesIn(cookies, L"*.txt") ? kHisStateDone : kHisStateFailed;
 }
+THistoryTargets CookiesTargets(const THistorySink& sink) {
+  std::wstring cookies;
+  return {{}, SpecialFolder(sink, CSIDL_COOKIES, cookies) ? std::vector<std::wstring>{cookies}
+                                                          : std::vector<std::wstring>{}};
+}
 
 int StoredForms(THistoryContext&) {
   ClearProtectedStorage();
@@ -34,20 +41,21 @@ int StoredForms(THistoryContext&) {
 }
 
 int StoredPasswords(THistoryContext&) {
-  DeleteUserKey(L"Software\\Microsoft\\Internet Explorer\\IntelliForms");
+  DeleteUserKey(kIntelliForms);
   return kHisStateDone;
 }
+THistoryTargets StoredPasswordsTargets(const THistorySink&) { return {{kIntelliForms}, {}}; }
 
 }  // namespace
 
 const std::vector<THistoryHandlerRow>& BrowserHistoryRows() {
   static const std::vector<THistoryHandlerRow> rows = {
       {101, L"IE 历史记录", History},
-      {102, L"IE下拉框历史记录", TypedAddresses},
+      {102, L"IE下拉框历史记录", TypedAddresses, TypedAddressesTargets},
       {103, L"IE 缓存", Cache},
-      {104, L"IE Cookies 历史记录", Cookies},
+      {104, L"IE Cookies 历史记录", Cookies, CookiesTargets},
       {105, L"IE 自动表单", StoredForms},
-      {106, L"IE 自动密码", StoredPasswords},
+      {106, L"IE 自动密码", StoredPasswords, StoredPasswordsTargets},
   };
   return rows;
 }

@@ -8,6 +8,8 @@
 #include "base/exact_file.h"
 #include "base/files.h"
 #include "base/recycle_bin.h"
+#include "cleaners/evidence/history_handlers.h"
+#include "common/kept_items.h"
 
 bool RecycleFilesIn(const std::wstring& Folder, const std::wstring& Pattern) {
   const std::wstring folder = IncludeTrailingBackslash(Folder);
@@ -20,6 +22,7 @@ bool RecycleFilesIn(const std::wstring& Folder, const std::wstring& Pattern) {
     if (data.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) continue;
     if (!PathMatchSpecW(data.cFileName, Pattern.c_str())) continue;
     const std::wstring file = folder + data.cFileName;
+    if (HistoryKeptItems() && !HistoryKeptItems()->MayDeleteFile(file)) continue;
     TExactFile exact(file, FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
     if (exact.Opened()) files.push_back(file);
   } while (FindNextFileW(find, &data));

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "cleaners/fixes/association_command.h"
 #include "cleaners/fixes/fix_registry.h"
 #include "cleaners/fixes/fix_resource.h"
 #include "cleaners/fixes/fix_text.h"
@@ -32,12 +33,6 @@ void AddSysFixItem(HMODULE module, const std::wstring& line, const TSysItemEvent
   if (onItem) onItem(SysItems.back());
 }
 
-// Only A-Z are folded: the table's values are paths and commands.
-std::wstring FoldAscii(std::wstring s) {
-  for (wchar_t& c : s)
-    if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c - L'A' + L'a');
-  return s;
-}
 
 }  // namespace
 
@@ -94,7 +89,7 @@ int ApplySysFixes() {
 void ReadFileFixValue(TFileItem& Item) {
   RawRegGetExpandSz(HKEY_CLASSES_ROOT, Item.Path, Item.CurrentValue);
   if (Item.CurrentValue.empty()) RawRegGetSz(HKEY_CLASSES_ROOT, Item.Path, Item.CurrentValue);
-  Item.NeedsFix = FoldAscii(Item.CurrentValue) != FoldAscii(Item.RestoreValue);
+  Item.NeedsFix = !SameAssociationCommand(Item.CurrentValue, Item.RestoreValue);
 }
 
 namespace {

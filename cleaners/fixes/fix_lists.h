@@ -20,7 +20,7 @@ struct TFileItem {
   std::wstring CurrentValue;  // the key's default value below HKEY_CLASSES_ROOT
   std::wstring RestoreValue;  // the value the table gives
   std::wstring Path;          // the key followed by a backslash: the value path of its default value
-  bool NeedsFix = false;      // the current value differs, letter case aside
+  bool NeedsFix = false;      // the current value does not do what the restore value does
 };
 
 // Every fix of the index in index order, whether it needs fixing or not.

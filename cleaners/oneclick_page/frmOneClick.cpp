@@ -17,6 +17,7 @@
 #include "cleaners/junk/waste_config.h"
 #include "cleaners/junk/waste_lists.h"
 #include "cleaners/oneclick/fix_area_tasks.h"
+#include "cleaners/oneclick/kept_rows.h"
 #include "cleaners/oneclick/one_click_folders.h"
 #include "cleaners/oneclick/one_click_score.h"
 #include "common/last_run.h"
@@ -28,6 +29,7 @@
 #include "gui/pagekit/wizard_steps.h"
 #include "gui/vtree/row_of_node.h"
 #include "registry/cleaner_page/reg_result_rows.h"
+#include "registry/reg_backup.h"
 #include "registry/scan/registry_task.h"
 
 QS_FORM_IMPL(TfrmOneClick, TForm, QS_FIELD(Label1), QS_FIELD(Label8), QS_FIELD(imgBad), QS_FIELD(imgGood),
@@ -105,6 +107,8 @@ struct TfrmOneClick::TTasks {
   TFileFixTask Files;
   TSysFixTask System;
   long long JunkBytes = 0;
+  // The unticked rows of every area, for the repair.
+  TKeptItems Kept;
 };
 
 TfrmOneClick::TfrmOneClick(TComponent* owner) : TForm(owner), tasks_(std::make_shared<TTasks>()) { LoadForm(); }
@@ -302,6 +306,19 @@ void TfrmOneClick::btnScanClick(TObject* Sender) {
   ReportErrors(L"Some areas could not be scanned:");
 }
 
+TTaskProgressEvent TfrmOneClick::FixAreaScanProgress(const std::wstring& prefix, TLabel* label,
+                                                     const std::wstring& needsFix) {
+  TComponentRef<TfrmOneClick> self(this);
+  // Count is what needs repairing so far: a step up means this entry needs it.
+  auto counted = std::make_shared<long long>(0);
+  return [this, self, prefix, label, needsFix, counted](const TTaskProgress& p) {
+    if (!self) return;
+    lblScan->SetCaption(prefix + p.Text);
+    if (p.Count > *counted) label->SetCaption(needsFix);
+    *counted = p.Count;
+  };
+}
+
 bool TfrmOneClick::ScanArea(TAreaIndex index) {
   TComponentRef<TfrmOneClick> self(this);
   const std::shared_ptr<TTasks> tasks = tasks_;
@@ -371,23 +388,16 @@ bool TfrmOneClick::ScanArea(TAreaIndex index) {
             ShowEvidenceList(vstHis);
             break;
           case kActiveX:
-            result = tasks->ActiveX.Scan(
-                [this, self](const TTaskProgress& p) {
-                  if (self) lblScan->SetCaption(L"ActiveX - " + p.Text);
-                },
-                stop);
+            result = tasks->ActiveX.Scan(FixAreaScanProgress(L"ActiveX - ", lblActivex, L"Scan in process"), stop);
             vstActiveX->SetRootNodeCount(static_cast<uint32_t>(ActiveXItems.size()));
             break;
           case kFile:
-            result = tasks->Files.Scan(nullptr, stop);
+            result = tasks->Files.Scan(
+                FixAreaScanProgress(L"正在扫描：文件修复 - ", lblFixFile, L"扫描结果：有项目需要修复"), stop);
             vstFixFile->SetRootNodeCount(static_cast<uint32_t>(FileItems.size()));
             break;
           case kSys:
-            result = tasks->System.Scan(
-                [this, self](const TTaskProgress& p) {
-                  if (self) lblScan->SetCaption(L"System Optimize - " + p.Text);
-                },
-                stop);
+            result = tasks->System.Scan(FixAreaScanProgress(L"System Optimize - ", lblSys, L"Scan in process"), stop);
             vstSys->SetRootNodeCount(static_cast<uint32_t>(SysItems.size()));
             break;
           default:
@@ -427,9 +437,19 @@ bool TfrmOneClick::ScanArea(TAreaIndex index) {
       SetAreaLook(area, true);
     }
   }
+  if (index == kReg && area.Found > 0) {
+    area.Summary += ExcludedNote();
+    lblreg->SetCaption(lblreg->Caption() + ExcludedNote());
+  }
   if (stop.Requested() && !area.Failed) ShowAbortLabel(index);
   RebuildSummary();
   return true;
+}
+
+std::wstring TfrmOneClick::ExcludedNote() const {
+  long long excluded = 0;
+  for (const auto& item : RegistryEngine().Items) excluded += item->Excluded ? 1 : 0;
+  return excluded ? L" (" + std::to_wstring(excluded) + L" excluded)" : L"";
 }
 
 // The junk and registry labels keep what they counted so far; the evidence label was not reached
@@ -480,6 +500,16 @@ void TfrmOneClick::TakeTickedRows() {
   tasks->ActiveX.Selected = ticked(vstActiveX);
   tasks->Files.Selected = ticked(vstFixFile);
   tasks->System.Selected = ticked(vstSys);
+  // What is unticked in one area stays when another reaches it.
+  THistorySink sink;
+  sink.Wnd = Handle();
+  tasks->Kept = UntickedRows(RegistryEngine().Items, WasteFiles, sink, FileItems, tasks->Files.Selected);
+  if (UntickKeptRows(tasks->Kept, RegistryEngine().Items, WasteFiles) > 0) {
+    vdtReg->Invalidate();
+    for (PVirtualNode node = vstFile->GetFirst(); node; node = vstFile->GetNext(node))
+      if (const TWasteFile* file = RowOfNode(WasteFiles, node)) vstFile->SetCheckState(node, CheckOf(file->Selected));
+  }
+  tasks->Evidence.Keep = &tasks->Kept;
 }
 
 void TfrmOneClick::RepairAll() {
@@ -536,10 +566,13 @@ bool TfrmOneClick::RepairArea(TAreaIndex index) {
   pgcScan->SetActivePage(area.Sheet);
   area.Label->SetCaption(index == kActiveX ? L"Block ActiveX in process" : L"Clean in process");
   const TStopToken stop = stop_;
-  const TTaskProgressEvent progress = [this, self](const TTaskProgress& p) {
-    if (self) lblScan->SetCaption(p.Text);
+  // The registry's records are named as they are cleaned.
+  const std::wstring prefix = index == kReg ? L"正在清理：" : L"";
+  const TTaskProgressEvent progress = [this, self, prefix](const TTaskProgress& p) {
+    if (self) lblScan->SetCaption(prefix + p.Text);
   };
   TTaskResult result;
+  bool notRepaired = false;
   if (!RunAreaWork(index, [&] {
         switch (index) {
           case kJunk:
@@ -550,6 +583,13 @@ bool TfrmOneClick::RepairArea(TAreaIndex index) {
             SaveLastWasteInfo(static_cast<int>(area.Found), static_cast<int>(area.Cleaned), Now());
             break;
           case kReg: {
+            if (!BackUpRegistryFirst()) {
+              // Declined without a backup: nothing of the registry was touched.
+              notRepaired = true;
+              for (const auto& item : RegistryEngine().Items) area.Failures += item->Selected && !item->Excluded;
+              break;
+            }
+            if (!self) return;
             result = tasks->Registry.Clean(progress, stop);
             const TRegCleanResult& clean = tasks->Registry.LastClean();
             area.Cleaned = clean.Cleaned;
@@ -588,6 +628,9 @@ bool TfrmOneClick::RepairArea(TAreaIndex index) {
   if (area.Failed) {
     area.Summary = std::wstring(kAreaNames[index]) + L" could not be repaired: " + errors_.back();
     SetAreaLook(area, false);
+  } else if (notRepaired) {
+    area.Summary = L"Registry Backup Failed! The registry was not repaired.";
+    SetAreaLook(area, false);
   } else if (area.Failures > 0) {
     area.Summary =
         std::to_wstring(area.Cleaned) + L" repaired, " + std::to_wstring(area.Failures) + L" could not be repaired.";
@@ -596,8 +639,26 @@ bool TfrmOneClick::RepairArea(TAreaIndex index) {
     area.Summary = kRepairedSummaries[index];
     SetAreaLook(area, true);
   }
+  if (index == kReg) area.Summary += ExcludedNote();
   area.Label->SetCaption(area.Summary);
   return true;
+}
+
+bool TfrmOneClick::BackUpRegistryFirst() {
+  bool anyToDelete = false;
+  for (const auto& item : RegistryEngine().Items) anyToDelete = anyToDelete || (item->Selected && !item->Excluded);
+  if (!anyToDelete) return true;
+  TComponentRef<TfrmOneClick> self(this);
+  lblScan->SetCaption(L"正在备份注册表");
+  // The export blocks this thread: the label shows before it starts.
+  PumpMessages();
+  if (!self) return false;
+  std::wstring fileName;
+  if (TakeRegistryBackup(Now(), fileName)) return true;
+  const int answer = MessageBoxShow(MessageBoxOwner(Handle()),
+                                    L"Registry Backup Failed!\r\rRepair the registry without a backup?",
+                                    kProgramCaption, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2);
+  return self && answer == IDYES;
 }
 
 bool TfrmOneClick::RunAreaWork(TAreaIndex index, const std::function<void()>& work) {

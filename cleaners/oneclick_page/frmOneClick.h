@@ -136,11 +136,20 @@ class TfrmOneClick : public TForm, public TOneClickStart {
   // the evidence area once when it is ticked.
   long long ProblemCount() const;
   void SetAreaLook(TArea& area, bool good);
+  // The scan report of the ActiveX, association and system areas: lblScan names each entry with
+  // the prefix, and the area's label says needsFix once an entry needs repairing.
+  TTaskProgressEvent FixAreaScanProgress(const std::wstring& prefix, TLabel* label, const std::wstring& needsFix);
   // Runs one area's scan; false when the page went away meanwhile.
   bool ScanArea(TAreaIndex index);
+  // " (n excluded)" after the registry area's lines when the exclusion list keeps n records.
+  std::wstring ExcludedNote() const;
   // The label of an area that an abort ended or skipped.
   void ShowAbortLabel(TAreaIndex index);
   bool RepairArea(TAreaIndex index);
+  // Before the registry's records are deleted: the full backup the registry cleaner takes, listed
+  // on the backup page. When it fails the user decides (No by default) whether to go on without.
+  // True when the repair may go on.
+  bool BackUpRegistryFirst();
   void RepairAll();
   void TakeTickedRows();
   // Runs an area's work: an error marks the area failed and is kept for the box at the end.

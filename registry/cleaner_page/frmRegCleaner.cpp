@@ -261,7 +261,7 @@ void TfrmRegCleaner::FinishScan(bool Stopped, bool SaveRecord) {
   categoryLabel_ = nullptr;
   ShowScanActivity(true);
   pb2->SetPosition(pb2->Max());
-  for (const auto& item : task_->Engine().Items) item->Selected = 1;
+  SelectRegItems(task_->Engine(), true);
   const int found = static_cast<int>(task_->Engine().Items.size());
   lblResult->SetCaption(Str(found) + L" Problems/Errors Found.");
 
@@ -323,9 +323,11 @@ void TfrmRegCleaner::vdtScanResultGetImageIndex(TBaseVirtualTree* Sender, PVirtu
 void TfrmRegCleaner::chkResultAllClick(TObject* Sender) { SelectAllResults(chkResultAll->Checked()); }
 
 void TfrmRegCleaner::SelectAllResults(bool Selected) {
-  for (const auto& item : task_->Engine().Items) item->Selected = Selected ? 1 : 0;
-  for (PVirtualNode node = vdtScanResult->GetFirst(); node; node = vdtScanResult->GetNext(node))
-    node->CheckState = CheckOf(Selected);
+  SelectRegItems(task_->Engine(), Selected);
+  for (PVirtualNode node = vdtScanResult->GetFirst(); node; node = vdtScanResult->GetNext(node)) {
+    const TRegItem* item = RowOfNode(task_->Engine().Items, node);
+    node->CheckState = CheckOf(item && item->Selected);
+  }
   vdtScanResult->Invalidate();
 }
 
@@ -449,7 +451,8 @@ void TfrmRegCleaner::ShowCleanSummary(int found, int selected, bool stopped, con
     lblProcessResult->SetCaption(L"清理结束！");
     lblProcessDetail->SetCaption(L"本次共扫描错误数量：" + Str(found) + L"\r\n共选取了 " + Str(selected) +
                                  L" 个需要清理的错误\r\n清理了 " + Str(result.Cleaned) + L" 个错误" +
-                                 (result.Failed ? L"\r\n清理失败 " + Str(result.Failed) + L" 个错误" : L""));
+                                 (result.Failed ? L"\r\n清理失败 " + Str(result.Failed) + L" 个错误" : L"") +
+                                 (result.Excluded ? L"\r\n排除列表保留了 " + Str(result.Excluded) + L" 个错误" : L""));
   }
   // Keys deleted before a stop are gone all the same: the record says so.
   if (stopped && result.Cleaned == 0) return;

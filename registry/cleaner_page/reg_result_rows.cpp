@@ -4,6 +4,8 @@
 
 namespace {
 constexpr int kTextLeft = 10;
+// Room kept between a line's ellipsis and the visible edge of the list.
+constexpr int kTextRightMargin = 4;
 constexpr TColor kSeparatorColour = static_cast<TColor>(8421504);
 }  // namespace
 
@@ -13,12 +15,20 @@ void InitRegResultNode(PVirtualNode Node, const TRegItem* Item) {
 }
 
 void TakeRegResultCheck(PVirtualNode Node, TRegItem* Item) {
-  if (Item) Item->Selected = Node->CheckState == TCheckState::csCheckedNormal ? 1 : 0;
+  if (!Item) return;
+  // The exclusion list keeps an excluded record: its box cannot be ticked.
+  if (Item->Excluded) Node->CheckState = TCheckState::csUncheckedNormal;
+  Item->Selected = Node->CheckState == TCheckState::csCheckedNormal ? 1 : 0;
 }
 
 std::array<TRegResultLine, 3> RegResultLines(const TRegItem& Item) {
-  return {TRegResultLine{Item.ProblemType, kTextLeft, 4, true}, TRegResultLine{Item.ValueData, kTextLeft, 18, false},
+  const std::wstring problem = Item.Excluded ? Item.ProblemType + L" (Excluded)" : Item.ProblemType;
+  return {TRegResultLine{problem, kTextLeft, 4, true}, TRegResultLine{Item.ValueData, kTextLeft, 18, false},
           TRegResultLine{Item.Description, kTextLeft, 32, false}};
+}
+
+int RegResultTextRight(int CellRight, int VisibleRight) {
+  return (CellRight < VisibleRight ? CellRight : VisibleRight) - kTextRightMargin;
 }
 
 bool RegResultRowHasSeparator(TBaseVirtualTree* Tree, PVirtualNode Node) {
@@ -35,9 +45,13 @@ void DrawRegResultRow(TBaseVirtualTree* Tree, const TVTPaintInfo& PaintInfo, con
   font.SetColor(clBlack);
   font.SetCharset(ANSI_CHARSET);
   canvas.Brush().Style = TBrushStyle::bsClear;
+  // A line longer than the visible part of the row ends in an ellipsis there.
+  const int right = RegResultTextRight(PaintInfo.CellRect.right, Tree->ClientWidth() + Tree->OffsetX());
   for (const TRegResultLine& line : RegResultLines(Item)) {
     font.SetStyle(line.Bold ? TFontStyles{TFontStyle::fsBold} : TFontStyles{});
-    canvas.TextOut(PaintInfo.ContentRect.left + line.Left, PaintInfo.ContentRect.top + line.Top, line.Text);
+    TRect r{PaintInfo.ContentRect.left + line.Left, PaintInfo.ContentRect.top + line.Top, right,
+            PaintInfo.ContentRect.top + line.Top + kRegResultLineHeight};
+    if (r.right > r.left) canvas.DrawText(line.Text, r, DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS | DT_LEFT | DT_TOP);
   }
   if (RegResultRowHasSeparator(Tree, PaintInfo.Node)) {
     canvas.Pen().Color = kSeparatorColour;

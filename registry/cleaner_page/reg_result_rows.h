@@ -11,6 +11,8 @@
 constexpr int kRegResultRowHeight = 49;
 // The column the rows are drawn in (column 0 is an empty one of width 0).
 constexpr TColumnIndex kRegResultColumn = 1;
+// The height of each line's box.
+constexpr int kRegResultLineHeight = 14;
 
 // One line of a row: its text and where it lies, from the left and the top of the cell's content.
 struct TRegResultLine {
@@ -22,10 +24,14 @@ struct TRegResultLine {
 
 // OnInitNode: a plain box showing the record's Selected flag (none for a row past the list).
 void InitRegResultNode(PVirtualNode Node, const TRegItem* Item);
-// OnChecked: the row's new state becomes the record's Selected flag.
+// OnChecked: the row's new state becomes the record's Selected flag; an excluded record's row
+// stays unticked.
 void TakeRegResultCheck(PVirtualNode Node, TRegItem* Item);
-// The three lines of a record's row, top to bottom.
+// The three lines of a record's row, top to bottom; an excluded record says so after its problem.
 std::array<TRegResultLine, 3> RegResultLines(const TRegItem& Item);
+// Where the lines end: a little before the cell's right edge or the list's visible right edge
+// (in the cell's coordinates), whichever comes first.
+int RegResultTextRight(int CellRight, int VisibleRight);
 // Every row but the last is closed by the dotted line.
 bool RegResultRowHasSeparator(TBaseVirtualTree* Tree, PVirtualNode Node);
 // The row's check mark shows the record's Selected flag; the result column gets its lines.

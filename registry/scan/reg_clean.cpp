@@ -89,13 +89,20 @@ void ApplyRegExcludeList(TRegScanEngine& Engine) {
   for (const auto& item : Engine.Items) item->Excluded = IsRegItemExcluded(Engine.ExcludeItems, *item) ? 1 : 0;
 }
 
+void SelectRegItems(TRegScanEngine& Engine, bool Selected) {
+  for (const auto& item : Engine.Items) item->Selected = Selected && !item->Excluded ? 1 : 0;
+}
+
 TRegCleanResult CleanRegItems(TRegScanEngine& Engine, TRegCleanReport Report, const TScanProgressEvent& OnProgress) {
   TRegCleanResult result;
   ApplyRegExcludeList(Engine);
   for (const auto& item : Engine.Items) {
     if (item->Selected && OnProgress)
       OnProgress(0, Report == TRegCleanReport::Category ? IntToStr(item->Category) : item->ValueData);
-    if (item->Excluded) continue;
+    if (item->Excluded) {
+      ++result.Excluded;
+      continue;
+    }
     PumpMessages();
     if (Engine.CleanState == kRegStateStop) return result;
     if (!item->Selected) continue;

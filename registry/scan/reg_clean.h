@@ -22,6 +22,9 @@ bool IsRegItemExcluded(const TRegExcludeList& ExcludeList, const TRegItem& Item)
 // Sets Excluded of every record of the instance from its exclusion list.
 void ApplyRegExcludeList(TRegScanEngine& Engine);
 
+// Ticks or unticks every record; excluded records stay unticked.
+void SelectRegItems(TRegScanEngine& Engine, bool Selected);
+
 // What a record names, for a list of failures: the root and key it deletes, or the root, key and
 // value name of a value it deletes.
 std::wstring RegItemName(const TRegItem& Item);
@@ -35,6 +38,7 @@ struct TRegCleanResult {
   int Failed = 0;
   std::vector<std::wstring> FailedNames;
   std::array<int, kRegCategoryCount + 1> CleanedInCategory{};  // indexed 1..15
+  int Excluded = 0;  // records the exclusion list kept
   std::wstring LogFile;
 };
 

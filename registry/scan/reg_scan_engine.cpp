@@ -6,6 +6,8 @@
 #include "base/string_list.h"
 #include "base/strings.h"
 #include "registry/reg_names.h"
+#include "registry/scan/protected_keys.h"
+#include "registry/scan/reg_clean.h"
 #include "registry/scan/scan_categories.h"
 
 const wchar_t* const RegCategoryNames[kRegCategoryCount + 1] = {
@@ -112,9 +114,12 @@ bool TRegScanEngine::NextEntry() {
 }
 
 void TRegScanEngine::AddRegItem(TRegItem Item, const TScanProgressEvent& OnProgress) {
+  // Keys Windows and this program rely on are never proposed, whatever a scanner finds.
+  if (TouchesProtectedKey(Item)) return;
   Item.Status.clear();
-  Item.Excluded = 0;
-  Item.Selected = NewItemSelected_;
+  // An excluded record is listed as such and never starts ticked.
+  Item.Excluded = IsRegItemExcluded(ExcludeItems, Item) ? 1 : 0;
+  Item.Selected = Item.Excluded ? 0 : NewItemSelected_;
   Items.push_back(std::make_unique<TRegItem>(std::move(Item)));
   ReportScanProgress(OnProgress, 1, std::wstring());
 }

@@ -103,8 +103,10 @@ class TRegScanEngine {
   bool NextEntry();
   bool StopRequested() const { return ScanState == kRegStateStop; }
 
-  // Appends a record (Status empty, Excluded 0, Selected as this instance wants) and reports
-  // Kind 1. The scanner fills every other field, Category included.
+  // Appends a record and reports Kind 1: Status empty, Excluded from the exclusion list, Selected
+  // as this instance wants unless excluded. A record that would delete a key Windows or this
+  // program relies on (registry/scan/protected_keys.h) is dropped instead. The scanner fills
+  // every other field, Category included.
   void AddRegItem(TRegItem Item, const TScanProgressEvent& OnProgress);
 
  private:

@@ -2,7 +2,8 @@
 // own folders (the temporary folder and the Windows folder of the environment), the evidence list
 // holds one item that empties the fixture Windows folder's Temp, and the resource modules and
 // ActiveX.dat are absent unless a test seeds them (SeedFixAreas: a fixture ActiveX list and a
-// fixture fix module whose system fixes and associations act on keys of the test's own).
+// fixture fix module whose system fixes and associations act on keys of the test's own). The
+// registry editor is a stand-in (the backups it makes are small files).
 #pragma once
 
 #include <gtest/gtest.h>
@@ -26,6 +27,7 @@
 #include "tests/cleaners/activex/new_clsid.h"
 #include "tests/cleaners/fixes/fix_registry_fixture.h"
 #include "tests/support/page_test_fixture.h"
+#include "tests/support/registry_editor_stand_in.h"
 
 inline const char kOneClickCleanerIni[] =
     "[WasteFileType]\r\n*.tmp=Temporary files\r\n"
@@ -131,6 +133,8 @@ class OneClickPageTest : public PageTest<TfrmOneClick> {
   int reply = IDYES;
 
   TFixAreaKeys fixKeys;
+  // The registry editor that takes the backup before a registry repair.
+  RegistryEditorStandIn editor;
 
  private:
   void RemoveFixAreaKeys() {

@@ -177,6 +177,39 @@ TEST_F(OneClickViewsTest, RegistryRowsAreOwnerDrawnThreeLineRows) {
   EXPECT_EQ(tree->CheckState(tree->GetFirst()), TCheckState::csCheckedNormal) << "the box shows Selected";
 }
 
+// A line longer than the list shows its start (the hive) and ends in an ellipsis inside the
+// list's visible part: the last pixels of every row stay the background's.
+TEST_F(OneClickViewsTest, LongRegistryLinesEndInsideTheList) {
+  std::wstring key = L"\\Software";
+  while (key.size() < 300) key += L"\\Vendor Product Settings";
+  auto item = std::make_unique<TRegItem>(MakeRegItem(HKEY_CURRENT_USER, L"HKEY_CURRENT_USER", L"", key, L"v",
+                                                     L"HKEY_CURRENT_USER" + key, L"Redundant or Invalid Registry Key " + key,
+                                                     L"The key is redundant " + key, 10, 2));
+  item->Selected = 1;
+  page_->RegistryEngine().Items.push_back(std::move(item));
+  TVirtualStringTree* tree = page_->vdtReg;
+  tree->SetRootNodeCount(1);
+  page_->pgc->SetActivePage(page_->tsScan);
+  page_->pgcScan->SetActivePage(page_->tsReg);
+  tree->Repaint();
+  Application->ProcessMessages();
+
+  const TVTCellLayout cell = tree->CellLayout(tree->GetFirst(), kRegResultColumn);
+  const int right = tree->ClientWidth();
+  HDC dc = GetDC(tree->Handle());
+  const COLORREF background = GetPixel(dc, right - 1, cell.Cell.top + 1);
+  int textPixels = 0, pastTheEnd = 0;
+  for (int y = cell.Cell.top + 2; y < cell.Cell.bottom - 3; ++y) {
+    for (int x = cell.Cell.left + 20; x < right - 3; ++x) textPixels += GetPixel(dc, x, y) != background;
+    for (int x = right - 3; x < right; ++x) pastTheEnd += GetPixel(dc, x, y) != background;
+  }
+  ReleaseDC(tree->Handle(), dc);
+  EXPECT_GT(textPixels, 100) << "the lines are drawn";
+  EXPECT_EQ(pastTheEnd, 0) << "no line runs to the list's edge";
+  EXPECT_EQ(RegResultTextRight(600, 520), 516);
+  EXPECT_EQ(RegResultTextRight(400, 520), 396);
+}
+
 TEST_F(OneClickViewsTest, JunkAndActiveXRowsShowTheirPictures) {
   ASSERT_GE(page_->il1->Count(), 10);
   WasteFiles.push_back(std::make_unique<TWasteFile>(TWasteFile{L"c:\\temp\\a.tmp", 10, true}));

@@ -4,6 +4,7 @@
 // the summary and the last-run records, and the page after a scan that ends in an error.
 #include "registry/reg_editor.h"
 #include "registry/cleaner_page/frmRegCleaner.h"
+#include "registry/cleaner_page/reg_result_rows.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -224,7 +225,7 @@ TEST_F(RegCleanerPageTest, CleaningWithoutABackupDeletesTheSelectedRecordsAndSum
   EXPECT_EQ(boxes.back().text, L"Cleaning Completed!");
   EXPECT_EQ(boxes.back().type, static_cast<UINT>(MB_OK | MB_ICONINFORMATION));
   EXPECT_EQ(boxes.size(), 2u);
-  EXPECT_TRUE(editorCalls.empty());  // no backup
+  EXPECT_TRUE(editorCalls().empty());  // no backup
 
   EXPECT_TRUE(navigationDuringClean);
   EXPECT_EQ(tabDuringClean, page->ts4);
@@ -272,9 +273,9 @@ TEST_F(RegCleanerPageTest, YesBacksTheRegistryUpFirstAndIndexesTheBackup) {
   };
   ScanAndClean(page, IDYES);
 
-  ASSERT_EQ(editorCalls.size(), 1u);
-  EXPECT_EQ(editorCalls[0].rfind(RegistryEditorCommand(L"/e \"") + program_.Path() + L"Backup\\Registry\\", 0), 0u)
-      << WideToUtf8(editorCalls[0]);
+  ASSERT_EQ(editorCalls().size(), 1u);
+  EXPECT_EQ(editorCalls()[0].rfind(RegistryEditorCommand(L"/e \"") + program_.Path() + L"Backup\\Registry\\", 0), 0u)
+      << WideToUtf8(editorCalls()[0]);
   EXPECT_EQ(progressMaxDuringClean, 3);  // the backup is one more step than the two records
   const std::vector<TRegBackupEntry> backups = LoadRegBackupList();
   ASSERT_EQ(backups.size(), 1u);
@@ -296,7 +297,7 @@ TEST_F(RegCleanerPageTest, CancelLeavesEverythingAsItWas) {
   EXPECT_FALSE(page->Cleaning());
   EXPECT_TRUE(MruValueExists(0));
   EXPECT_TRUE(MruValueExists(1));
-  EXPECT_TRUE(editorCalls.empty());
+  EXPECT_TRUE(editorCalls().empty());
   for (TRegItem* item : SeededRecords()) EXPECT_EQ(item->Status, L"");
 }
 
@@ -319,12 +320,12 @@ TEST_F(RegCleanerPageTest, AFailedBackupIsReportedAndCleaningWaitsForTheUser) {
     page->btnScan->Click();
     KeepOnlySeeds(page);
     boxes.clear();
-    editorCalls.clear();
-    backupWorks = false;
+    editorCalls().clear();
+    SetBackupWorks(false);
     answers = c.answers;
     page->btnClear->Click();
 
-    EXPECT_EQ(editorCalls.size(), c.editorRuns);
+    EXPECT_EQ(editorCalls().size(), c.editorRuns);
     EXPECT_TRUE(LoadRegBackupList().empty());
     EXPECT_TRUE(DirectoryExists(RegBackupFolder()));
     ASSERT_GE(boxes.size(), 3u);
@@ -469,9 +470,9 @@ TEST_F(RegCleanerPageTest, StoppingTheCleaningKeepsWhatWasDoneAndSaysSo) {
   EXPECT_EQ(logs.Count(), 0);
 }
 
-// Only deletions that succeed are counted as fixed: an excluded record is reported to the
-// progress bar but neither touched nor counted on the summary or in the record.
-TEST_F(RegCleanerPageTest, AnExcludedRecordIsLeftAloneAndNotCounted) {
+// A record the exclusion list covers is shown excluded and unticked, cannot be ticked (alone or
+// with "select all"), is left alone, and the summary counts it as excluded, not as fixed.
+TEST_F(RegCleanerPageTest, AnExcludedRecordIsShownUntickedLeftAloneAndCountedAsExcluded) {
   SeedMru(2);
   const std::wstring excluded = kRunMru + L"\\" + Fx.Tag() + L"k";
   Fx.CreateKey(CU, excluded);
@@ -484,6 +485,22 @@ TEST_F(RegCleanerPageTest, AnExcludedRecordIsLeftAloneAndNotCounted) {
   KeepOnlySeeds(page);
   std::vector<TRegItem*> seeded = SeededRecords();
   ASSERT_EQ(seeded.size(), 3u);
+  PVirtualNode excludedRow = nullptr;
+  for (PVirtualNode node = page->vdtScanResult->GetFirst(); node; node = page->vdtScanResult->GetNext(node))
+    if (Records()[node->Index]->KeyPath == excluded) excludedRow = node;
+  ASSERT_NE(excludedRow, nullptr);
+  const TRegItem& shown = *Records()[excludedRow->Index];
+  EXPECT_EQ(shown.Excluded, 1);
+  EXPECT_EQ(shown.Selected, 0);
+  EXPECT_EQ(page->vdtScanResult->CheckState(excludedRow), TCheckState::csUncheckedNormal);
+  EXPECT_EQ(RegResultLines(shown)[0].Text, shown.ProblemType + L" (Excluded)");
+  page->vdtScanResult->SetCheckState(excludedRow, TCheckState::csCheckedNormal);
+  EXPECT_EQ(shown.Selected, 0) << "ticked by hand";
+  EXPECT_EQ(page->vdtScanResult->CheckState(excludedRow), TCheckState::csUncheckedNormal);
+  page->chkResultAll->SetChecked(!page->chkResultAll->Checked());
+  page->chkResultAll->SetChecked(true);
+  EXPECT_EQ(shown.Selected, 0) << "ticked by select all";
+  KeepOnlySeeds(page);
   answers = {IDNO};
   page->btnClear->Click();
 
@@ -496,8 +513,10 @@ TEST_F(RegCleanerPageTest, AnExcludedRecordIsLeftAloneAndNotCounted) {
   TRegistry reg(KEY_READ);
   reg.SetRootKey(CU);
   EXPECT_TRUE(reg.KeyExists(excluded));
-  EXPECT_EQ(page->lblError->Caption(), L"3");
+  EXPECT_EQ(page->lblError->Caption(), L"2");
   EXPECT_EQ(page->lblFix->Caption(), L"2");
+  EXPECT_NE(page->lblProcessDetail->Caption().find(L"\r\n排除列表保留了 1 个错误"), std::wstring::npos)
+      << WideToUtf8(page->lblProcessDetail->Caption());
   EXPECT_EQ(page->pb1->Position(), page->pb1->Max());
   const LastRegRecord last = LastReg();
   EXPECT_EQ(last.clearNum, 2);

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,7 @@
 #include "scan_fixture.h"
 #include "tests/base/test_files.h"
 #include "tests/support/page_test_fixture.h"
+#include "tests/support/registry_editor_stand_in.h"
 
 class RegCleanerPageFixture : public PageTest<TfrmRegCleaner> {
  protected:
@@ -37,25 +39,12 @@ class RegCleanerPageFixture : public PageTest<TfrmRegCleaner> {
       answers.erase(answers.begin());
       return next;
     };
-    if (!realEditor_) {
-      // Writes a small file of the editor's format, or fails the way an editor that cannot
-      // write does (exit code 1, no file).
-      SetChildProcessRunnerForTesting([this](const TChildRun& run, DWORD& exitCode) {
-        const std::wstring& commandLine = run.CommandLine;
-        editorCalls.push_back(commandLine);
-        const size_t open = commandLine.find(L" /e \"");
-        if (backupWorks && open != std::wstring::npos)
-          WriteBytes(commandLine.substr(open + 5, commandLine.rfind(L'"') - open - 5),
-                     "Windows Registry Editor Version 5.00\r\n");
-        exitCode = backupWorks ? 0 : 1;
-        return true;
-      });
-    }
+    if (!realEditor_) editor_ = std::make_unique<RegistryEditorStandIn>();
   }
 
   void TearDown() override {
     PageTest<TfrmRegCleaner>::TearDown();
-    SetChildProcessRunnerForTesting(nullptr);
+    editor_.reset();
   }
 
   // Opens the page with only the given categories ticked.
@@ -111,9 +100,11 @@ class RegCleanerPageFixture : public PageTest<TfrmRegCleaner> {
 
   TScanFixture Fx;
   std::vector<int> answers;  // the answers to question boxes, in order (then No)
-  std::vector<std::wstring> editorCalls;
-  bool backupWorks = true;
+  // The stand-in's record of editor calls, and whether its exports succeed.
+  std::vector<std::wstring>& editorCalls() { return editor_->calls; }
+  void SetBackupWorks(bool works) { editor_->works = works; }
 
  private:
   bool realEditor_;
+  std::unique_ptr<RegistryEditorStandIn> editor_;
 };
