@@ -30,6 +30,13 @@ const wchar_t* const kRecommendations[] = {
 };
 
 constexpr TColor kEvenRowColour = 0xFDF5F3;  // RGB 243, 245, 253
+
+// Where a score stands on the gauge (from the form), and how a text other than a score is fitted.
+constexpr int kScoreTop = 66;
+constexpr int kScoreWidth = 134;
+constexpr int kScoreHeight = 50;
+constexpr int kSmallestScoreSize = 8;
+constexpr int kGaugeTextMargin = 8;
 }  // namespace
 
 TfrmHome::TfrmHome(TComponent* owner) : TForm(owner) { LoadForm(); }
@@ -68,16 +75,35 @@ void TfrmHome::RefreshStatus() {
 
   lblPoint->SetCaption(std::to_wstring(point));
   lblPoint->Font()->SetSize(30);
-  lblPoint->SetLeft(472);
+  lblPoint->SetAlignment(TAlignment::taLeftJustify);
+  lblPoint->SetBounds(472, kScoreTop, kScoreWidth, kScoreHeight);
   const THealthText health = HealthOfScore(point);
   lblHealth->SetCaption(health.Text);
   if (health.Unknown) {
-    lblPoint->Font()->SetSize(18);
-    lblPoint->SetLeft(445);
     lblPoint->SetCaption(L"Unknown");
+    PlaceTextOnGauge(18);
   } else {
     lblHealth->Font()->SetColor(health.Colour);
   }
+}
+
+void TfrmHome::PlaceTextOnGauge(int size) {
+  // Centred on the dark disc, in the largest size up to the given one that keeps it inside.
+  HDC dc = GetDC(nullptr);
+  TRect box;
+  {
+    TCanvas canvas(dc);
+    for (; size > kSmallestScoreSize; --size) {
+      lblPoint->Font()->SetSize(size);
+      canvas.Font().Assign(*lblPoint->Font());
+      const SIZE text = canvas.TextExtent(lblPoint->Caption());
+      box = GaugeTextBox(text.cx, text.cy);
+      if (InsideGaugeDisc(box, kGaugeTextMargin)) break;
+    }
+  }
+  ReleaseDC(nullptr, dc);
+  lblPoint->SetAlignment(TAlignment::taCenter);
+  lblPoint->SetBounds(box.left, box.top, ::Width(box), ::Height(box));
 }
 
 void TfrmHome::lstDrawItem(TWinControl* Control, int Index, TRect Rect, TOwnerDrawState State) {

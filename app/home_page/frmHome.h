@@ -60,6 +60,8 @@ class TfrmHome : public TForm {
   void RefreshStatus();
   // Shows the gauge picture of a score and hides the others.
   void ShowScoreGauge(int score);
+  // Puts lblPoint's text in the middle of the gauge's dark disc, as large as it fits (up to size).
+  void PlaceTextOnGauge(int size);
   // The eleven gauge pictures, img0 first.
   std::array<TImage*, 11> GaugePictures() const;
 

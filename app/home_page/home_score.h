@@ -20,5 +20,16 @@ struct THealthText {
 // red) or Unknown (below 0).
 THealthText HealthOfScore(int score);
 
+// The dark disc of the gauge pictures, in the page's coordinates (the pictures lie at 434, 10;
+// the disc is what the ring leaves of their width).
+constexpr int kGaugeDiscX = 506;
+constexpr int kGaugeDiscY = 84;
+constexpr int kGaugeDiscRadius = 65;
+
+// A text box of the given size centred on the disc.
+TRect GaugeTextBox(int Width, int Height);
+// Whether every corner of the box lies inside the disc, at least Margin pixels from its edge.
+bool InsideGaugeDisc(const TRect& Box, int Margin);
+
 constexpr TColor kHealthGoodColour = 0x00FF00;  // RGB 0, 255, 0
 constexpr TColor kHealthBadColour = 0x0100CD;   // RGB 205, 0, 1

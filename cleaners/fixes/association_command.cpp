@@ -1,7 +1,5 @@
 #include "cleaners/fixes/association_command.h"
 
-#include <cwctype>
-
 #include "base/files.h"
 #include "base/strings.h"
 

@@ -739,7 +739,9 @@ void TfrmOneClick::vdtRegInitNode(TBaseVirtualTree* Sender, PVirtualNode ParentN
 }
 
 void TfrmOneClick::vdtRegDrawNode(TBaseVirtualTree* Sender, const TVTPaintInfo& PaintInfo) {
-  if (const TRegItem* item = RowOfNode(RegistryEngine().Items, PaintInfo.Node)) DrawRegResultRow(Sender, PaintInfo, *item);
+  // Each row names what the repair deletes, with its hive.
+  if (const TRegItem* item = RowOfNode(RegistryEngine().Items, PaintInfo.Node))
+    DrawRegResultRow(Sender, PaintInfo, *item, TRegResultSecondLine::ItemName);
 }
 
 void TfrmOneClick::vdtRegChecked(TBaseVirtualTree* Sender, PVirtualNode Node) {

@@ -1,6 +1,7 @@
 #include "registry/cleaner_page/reg_result_rows.h"
 
 #include "gui/vtree/row_of_node.h"
+#include "registry/scan/reg_clean.h"
 
 namespace {
 constexpr int kTextLeft = 10;
@@ -21,9 +22,10 @@ void TakeRegResultCheck(PVirtualNode Node, TRegItem* Item) {
   Item->Selected = Node->CheckState == TCheckState::csCheckedNormal ? 1 : 0;
 }
 
-std::array<TRegResultLine, 3> RegResultLines(const TRegItem& Item) {
+std::array<TRegResultLine, 3> RegResultLines(const TRegItem& Item, TRegResultSecondLine Second) {
   const std::wstring problem = Item.Excluded ? Item.ProblemType + L" (Excluded)" : Item.ProblemType;
-  return {TRegResultLine{problem, kTextLeft, 4, true}, TRegResultLine{Item.ValueData, kTextLeft, 18, false},
+  const std::wstring second = Second == TRegResultSecondLine::ItemName ? RegItemName(Item) : Item.ValueData;
+  return {TRegResultLine{problem, kTextLeft, 4, true}, TRegResultLine{second, kTextLeft, 18, false},
           TRegResultLine{Item.Description, kTextLeft, 32, false}};
 }
 
@@ -35,7 +37,8 @@ bool RegResultRowHasSeparator(TBaseVirtualTree* Tree, PVirtualNode Node) {
   return Node->Index + 1 < Tree->RootNodeCount();
 }
 
-void DrawRegResultRow(TBaseVirtualTree* Tree, const TVTPaintInfo& PaintInfo, const TRegItem& Item) {
+void DrawRegResultRow(TBaseVirtualTree* Tree, const TVTPaintInfo& PaintInfo, const TRegItem& Item,
+                      TRegResultSecondLine Second) {
   PaintInfo.Node->CheckState = CheckOf(Item.Selected);
   if (PaintInfo.Column != kRegResultColumn) return;
   TCanvas& canvas = *PaintInfo.Canvas;
@@ -47,7 +50,7 @@ void DrawRegResultRow(TBaseVirtualTree* Tree, const TVTPaintInfo& PaintInfo, con
   canvas.Brush().Style = TBrushStyle::bsClear;
   // A line longer than the visible part of the row ends in an ellipsis there.
   const int right = RegResultTextRight(PaintInfo.CellRect.right, Tree->ClientWidth() + Tree->OffsetX());
-  for (const TRegResultLine& line : RegResultLines(Item)) {
+  for (const TRegResultLine& line : RegResultLines(Item, Second)) {
     font.SetStyle(line.Bold ? TFontStyles{TFontStyle::fsBold} : TFontStyles{});
     TRect r{PaintInfo.ContentRect.left + line.Left, PaintInfo.ContentRect.top + line.Top, right,
             PaintInfo.ContentRect.top + line.Top + kRegResultLineHeight};

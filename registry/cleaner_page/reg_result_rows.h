@@ -27,12 +27,18 @@ void InitRegResultNode(PVirtualNode Node, const TRegItem* Item);
 // OnChecked: the row's new state becomes the record's Selected flag; an excluded record's row
 // stays unticked.
 void TakeRegResultCheck(PVirtualNode Node, TRegItem* Item);
+// What a row's second line shows: the record's data, or what it names with its hive (the root,
+// the key and the value).
+enum class TRegResultSecondLine { ValueData, ItemName };
+
 // The three lines of a record's row, top to bottom; an excluded record says so after its problem.
-std::array<TRegResultLine, 3> RegResultLines(const TRegItem& Item);
+std::array<TRegResultLine, 3> RegResultLines(const TRegItem& Item,
+                                             TRegResultSecondLine Second = TRegResultSecondLine::ValueData);
 // Where the lines end: a little before the cell's right edge or the list's visible right edge
 // (in the cell's coordinates), whichever comes first.
 int RegResultTextRight(int CellRight, int VisibleRight);
 // Every row but the last is closed by the dotted line.
 bool RegResultRowHasSeparator(TBaseVirtualTree* Tree, PVirtualNode Node);
 // The row's check mark shows the record's Selected flag; the result column gets its lines.
-void DrawRegResultRow(TBaseVirtualTree* Tree, const TVTPaintInfo& PaintInfo, const TRegItem& Item);
+void DrawRegResultRow(TBaseVirtualTree* Tree, const TVTPaintInfo& PaintInfo, const TRegItem& Item,
+                      TRegResultSecondLine Second = TRegResultSecondLine::ValueData);

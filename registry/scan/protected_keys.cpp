@@ -1,5 +1,7 @@
 #include "registry/scan/protected_keys.h"
 
+#include <cwctype>
+
 #include "base/strings.h"
 
 namespace {

@@ -37,6 +37,25 @@ class HomePageTest : public PageTest<TfrmHome> {
   }
 };
 
+// The disc the score stands on: a box is inside when all four corners are.
+TEST(HomeScoreTest, ATextBoxIsInsideTheDiscWhenAllItsCornersAre) {
+  struct Case {
+    TRect box;
+    int margin;
+    bool inside;
+  } cases[] = {
+      {GaugeTextBox(100, 30), 3, true},
+      {GaugeTextBox(130, 30), 0, false},  // the corners of a wide box leave the disc
+      {Rect(445, 66, 545, 95), 3, false},  // where "Unknown" used to start
+      {Rect(kGaugeDiscX - 45, kGaugeDiscY - 45, kGaugeDiscX + 45, kGaugeDiscY + 45), 1, true},
+      {Rect(kGaugeDiscX - 47, kGaugeDiscY - 47, kGaugeDiscX + 47, kGaugeDiscY + 47), 0, false},
+  };
+  for (const Case& c : cases) EXPECT_EQ(InsideGaugeDisc(c.box, c.margin), c.inside) << c.box.left << "," << c.box.top;
+  const TRect centred = GaugeTextBox(100, 30);
+  EXPECT_EQ((centred.left + centred.right) / 2, kGaugeDiscX);
+  EXPECT_EQ((centred.top + centred.bottom) / 2, kGaugeDiscY);
+}
+
 TEST(HomeScoreTest, EveryScoreHasItsGaugePicture) {
   const std::pair<int, int> cases[] = {{-1000, 1}, {-20, 1}, {-1, 1},  {0, 1},   {9, 1},    {10, 2},   {55, 6},
                                        {89, 9},    {90, 10}, {94, 10}, {99, 10}, {100, 10}, {101, 10}, {5000, 10}};
@@ -47,8 +66,8 @@ TEST_F(HomePageTest, FirstRunReadsZeroAndUnknown) {
   TfrmHome* home = OpenPage();
   ASSERT_NE(home, nullptr);
   EXPECT_EQ(home->lblPoint->Caption(), L"Unknown");
-  EXPECT_EQ(home->lblPoint->Font()->Size(), 18);
-  EXPECT_EQ(home->lblPoint->Left(), 445);
+  EXPECT_LE(home->lblPoint->Font()->Size(), 18);
+  EXPECT_EQ(home->lblPoint->Left() + home->lblPoint->Width() / 2, kGaugeDiscX) << "centred on the gauge";
   EXPECT_EQ(home->lblHealth->Caption(), L"Last Pc Health is: Unknown");
   EXPECT_EQ(home->lblHealth->Font()->Color(), kHealthBadColour) << "the design colour stays";
   EXPECT_EQ(home->lblInfo->Caption(), L"Last Scan Report: 0 Problems Found");
@@ -75,10 +94,16 @@ TEST_F(HomePageTest, TextsFitTheirPlaces) {
   EXPECT_LE(canvas.TextWidth(L"Last Scan Report: 99999 Problems Found"), home->lblInfo->Width());
   EXPECT_LE(home->lblInfo->Left() + home->lblInfo->Width(), home->img0->Left());
 
-  constexpr int kRing = 7;  // the gauge's ring and the gap inside it
+  // "Unknown" lies on the dark disc with a little room around it: the box its font gives it,
+  // where the label puts it.
   canvas.Font().Assign(*home->lblPoint->Font());
-  EXPECT_GE(home->lblPoint->Left(), home->img0->Left() + kRing);
-  EXPECT_LE(home->lblPoint->Left() + canvas.TextWidth(L"Unknown"), home->img0->Left() + home->img0->Width() - kRing);
+  const SIZE unknown = canvas.TextExtent(L"Unknown");
+  const int left = home->lblPoint->Left() + (home->lblPoint->Alignment() == TAlignment::taCenter
+                                                 ? (home->lblPoint->Width() - unknown.cx) / 2
+                                                 : 0);
+  const TRect drawn = Rect(left, home->lblPoint->Top(), left + unknown.cx, home->lblPoint->Top() + unknown.cy);
+  EXPECT_TRUE(InsideGaugeDisc(drawn, 6)) << drawn.left << "," << drawn.top << " " << drawn.right << "," << drawn.bottom;
+  EXPECT_GE(home->lblPoint->Font()->Size(), 12) << "still large";
 
   canvas.Font().Assign(*home->lst->Font());
   const int textLeft = 15 + home->il2->Width() / 2;

@@ -177,18 +177,25 @@ TEST_F(OneClickViewsTest, RegistryRowsAreOwnerDrawnThreeLineRows) {
   EXPECT_EQ(tree->CheckState(tree->GetFirst()), TCheckState::csCheckedNormal) << "the box shows Selected";
 }
 
-// A line longer than the list shows its start (the hive) and ends in an ellipsis inside the
-// list's visible part: the last pixels of every row stay the background's.
-TEST_F(OneClickViewsTest, LongRegistryLinesEndInsideTheList) {
+// A row's second line names what the repair deletes with its hive, also for a record without
+// data (an empty key); a line longer than the list shows its start and ends in an ellipsis inside
+// the list's visible part: the last pixels of every row stay the background's.
+TEST_F(OneClickViewsTest, RegistryRowsNameTheirHiveAndEndInsideTheList) {
   std::wstring key = L"\\Software";
   while (key.size() < 300) key += L"\\Vendor Product Settings";
   auto item = std::make_unique<TRegItem>(MakeRegItem(HKEY_CURRENT_USER, L"HKEY_CURRENT_USER", L"", key, L"v",
                                                      L"HKEY_CURRENT_USER" + key, L"Redundant or Invalid Registry Key " + key,
                                                      L"The key is redundant " + key, 10, 2));
   item->Selected = 1;
+  EXPECT_EQ(RegResultLines(*item, TRegResultSecondLine::ItemName)[1].Text, L"HKEY_CURRENT_USER" + key + L"\\v");
   page_->RegistryEngine().Items.push_back(std::move(item));
+  auto empty = std::make_unique<TRegItem>(MakeRegItem(HKEY_CURRENT_USER, L"HKEY_CURRENT_USER", L"\\Software\\E",
+                                                      L"\\Software\\E", L"Software\\E\\", L"", L"Empty Key",
+                                                      L"Software\\E\\ is empty,it can be deleteed", 15, 1));
+  EXPECT_EQ(RegResultLines(*empty, TRegResultSecondLine::ItemName)[1].Text, L"HKEY_CURRENT_USER\\Software\\E");
+  page_->RegistryEngine().Items.push_back(std::move(empty));
   TVirtualStringTree* tree = page_->vdtReg;
-  tree->SetRootNodeCount(1);
+  tree->SetRootNodeCount(2);
   page_->pgc->SetActivePage(page_->tsScan);
   page_->pgcScan->SetActivePage(page_->tsReg);
   tree->Repaint();
@@ -200,10 +207,16 @@ TEST_F(OneClickViewsTest, LongRegistryLinesEndInsideTheList) {
   const COLORREF background = GetPixel(dc, right - 1, cell.Cell.top + 1);
   int textPixels = 0, pastTheEnd = 0;
   for (int y = cell.Cell.top + 2; y < cell.Cell.bottom - 3; ++y) {
-    for (int x = cell.Cell.left + 20; x < right - 3; ++x) textPixels += GetPixel(dc, x, y) != background;
+    for (int x = cell.Content.left + 10; x < right - 3; ++x) textPixels += GetPixel(dc, x, y) != background;
     for (int x = right - 3; x < right; ++x) pastTheEnd += GetPixel(dc, x, y) != background;
   }
+  // The empty key's second line: its name is drawn although it has no data.
+  const TVTCellLayout second = tree->CellLayout(tree->GetNext(tree->GetFirst()), kRegResultColumn);
+  int namePixels = 0;
+  for (int y = second.Cell.top + 18; y < second.Cell.top + 18 + kRegResultLineHeight; ++y)
+    for (int x = second.Content.left + 10; x < right - 3; ++x) namePixels += GetPixel(dc, x, y) != background;
   ReleaseDC(tree->Handle(), dc);
+  EXPECT_GT(namePixels, 20) << "the hive and key of a record without data";
   EXPECT_GT(textPixels, 100) << "the lines are drawn";
   EXPECT_EQ(pastTheEnd, 0) << "no line runs to the list's edge";
   EXPECT_EQ(RegResultTextRight(600, 520), 516);
