@@ -21,6 +21,12 @@ int Cache(THistoryContext&) {
   PurgeUrlCache();
   return kHisStateDone;
 }
+// The cache's files lie in its folder, which the junk scan lists too.
+THistoryTargets CacheTargets(const THistorySink& sink) {
+  std::wstring cache;
+  return {{}, SpecialFolder(sink, CSIDL_INTERNET_CACHE, cache) ? std::vector<std::wstring>{cache}
+                                                               : std::vector<std::wstring>{}};
+}
 
 int Cookies(THistoryContext& c) {
   std::wstring cookies;
@@ -52,7 +58,7 @@ const std::vector<THistoryHandlerRow>& BrowserHistoryRows() {
   static const std::vector<THistoryHandlerRow> rows = {
       {101, L"IE 历史记录", History},
       {102, L"IE下拉框历史记录", TypedAddresses, TypedAddressesTargets},
-      {103, L"IE 缓存", Cache},
+      {103, L"IE 缓存", Cache, CacheTargets},
       {104, L"IE Cookies 历史记录", Cookies, CookiesTargets},
       {105, L"IE 自动表单", StoredForms},
       {106, L"IE 自动密码", StoredPasswords, StoredPasswordsTargets},
