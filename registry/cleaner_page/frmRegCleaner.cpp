@@ -10,6 +10,7 @@
 #include "common/failure_list.h"
 #include "common/last_run.h"
 #include "gui/message_box.h"
+#include "gui/pagekit/busy_run.h"
 #include "gui/pagekit/last_run_panel.h"
 #include "gui/pagekit/page_host.h"
 #include "gui/vtree/row_of_node.h"
@@ -110,13 +111,11 @@ void TfrmRegCleaner::SetRowPicture(int Category, int ImageIndex) {
 
 void TfrmRegCleaner::ShowStartView() {
   Steps().ShowStep(ts1);
-  navigation_.Release();
   Steps().SetHeading(PageHostOf(this).Greeting() + kTitle, kStartSubHeading);
 }
 
 void TfrmRegCleaner::ShowResultsView() {
   Steps().ShowStep(ts3);
-  navigation_.Release();
   Steps().SetHeading(L"Scan Results", L"Registry Cleaner has completely the analysis of your system.");
 }
 
@@ -155,6 +154,8 @@ void TfrmRegCleaner::btnScanClick(TObject* Sender) {
   if (scanning_ || cleaning_) return;
   TComponentRef<TfrmRegCleaner> self(this);
   TTaskResult result;
+  // The scan, and the box that may end it, keep the navigation off.
+  std::unique_ptr<TBusyRun> run;
   try {
     int checked = 0;
     for (int n = 1; n <= kRegCategoryCount; ++n) {
@@ -169,7 +170,7 @@ void TfrmRegCleaner::btnScanClick(TObject* Sender) {
       return;
     }
     Steps().ShowStep(ts2);
-    navigation_ = PageHostOf(this).LockNavigation();
+    run = std::make_unique<TBusyRun>(this);
     scanning_ = true;
     Steps().SetHeading(L"Scanning the Registry",
                L"Registry Cleaner is performing an analysis of your system's Registry,Please wait...");
@@ -366,8 +367,8 @@ bool TfrmRegCleaner::BackUpBeforeCleaning(int found, int selected, bool& cancell
 void TfrmRegCleaner::StartCleaningView(int selected) {
   cleaning_ = true;
   Steps().ShowStep(ts4);
-  // Navigation stays usable while cleaning; opening this page again keeps the cleaning tab.
-  navigation_.Release();
+  // Navigation stays usable while cleaning (no busy run); opening this page again keeps the
+  // cleaning tab.
   Steps().SetHeading(L"Cleaning Registry", L"Registry Cleaner is now cleanning the Registry,,Please wait...");
   // Cancel asks this run to stop, also while the backup is being made.
   stop_ = TStopToken();
@@ -428,7 +429,6 @@ void TfrmRegCleaner::btnClearClick(TObject* Sender) {
                    kProgramCaption, MB_OK | MB_ICONWARNING);
   if (!self) return;
   Steps().ShowStep(ts5);
-  navigation_.Release();
   Steps().SetHeading(L"Registry Cleaning Completely", L"Thank you for using Registry Cleaner.");
   ShowCleanSummary(found, selected, stopped, task->LastClean());
 }

@@ -101,7 +101,7 @@ class TfrmRegCleaner : public TForm {
   void btnCancelClearClick(TObject* Sender);
   void btnFinishClick(TObject* Sender);
 
-  // The start view with the last-run record, every category ticked and navigation on.
+  // The start view with the last-run record and every category ticked.
   void ResetPage();
   // The last registry run: its date, how long ago, and what it found and fixed.
   void ShowLastRunInfo();
@@ -127,9 +127,9 @@ class TfrmRegCleaner : public TForm {
  private:
   // The steps ts1 to ts5 under the heading labels Label6 and Label7.
   TWizardSteps Steps() const { return TWizardSteps(pgc1, Label6, Label7); }
-  // ts1 with navigation on and the page's own heading.
+  // ts1 with the page's own heading.
   void ShowStartView();
-  // ts3 with navigation on and the results heading.
+  // ts3 with the results heading.
   void ShowResultsView();
   void ClearRunTexts();
   void SetRowPicture(int Category, int ImageIndex);
@@ -156,7 +156,6 @@ class TfrmRegCleaner : public TForm {
   bool scanning_ = false;
   bool cleaning_ = false;
   // Held from the start of a scan until its results or the start view show.
-  TNavigationLock navigation_;
   // The page's task with the registry cleaner's engine instance, shared with the run that uses it
   // (handlers run while it pumps may free the page), and the stop of the run going on.
   std::shared_ptr<TRegistryTask> task_;

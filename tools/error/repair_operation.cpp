@@ -60,7 +60,8 @@ std::wstring ResetValue(const TErrorRegItem& op) {
 
 bool RunRepairCommand(const std::wstring& CommandLine) {
   DWORD exitCode = 1;
-  return RunChildProcess(CommandLine, exitCode, kRepairCommandTimeoutMs) && exitCode == 0;
+  // The page waits inside its busy run: the window keeps painting while the command works.
+  return RunChildProcessPumping(CommandLine, exitCode, kRepairCommandTimeoutMs) && exitCode == 0;
 }
 
 std::wstring ApplyOperation(const TErrorRegItem& Op) {

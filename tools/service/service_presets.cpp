@@ -32,7 +32,8 @@ std::vector<std::wstring> LoadPresetLines(const std::wstring& FileName) {
 namespace {
 bool RunPresetCommand(const std::wstring& CommandLine) {
   DWORD exitCode = 1;
-  return RunChildProcess(CommandLine, exitCode, kPresetCommandTimeoutMs) && exitCode == 0;
+  // The page waits inside its busy run: the window keeps painting while sc works.
+  return RunChildProcessPumping(CommandLine, exitCode, kPresetCommandTimeoutMs) && exitCode == 0;
 }
 }  // namespace
 

@@ -295,3 +295,19 @@ TEST(RepairCommand, ACommandOutsideTheSystemFoldersIsRefused) {
   EXPECT_EQ(ran, std::vector<std::wstring>{L"\"" + SystemFolder() + L"\\ipconfig.exe\" /flushdns"});
   SetChildProcessRunnerForTesting(nullptr);
 }
+
+// The repair page waits for a command inside its busy run: the wait handles the window's
+// messages, so the page keeps painting, and it has a bound.
+TEST(RepairCommand, TheWaitForACommandPumpsAndHasABound) {
+  std::vector<TChildRun> runs;
+  SetChildProcessRunnerForTesting([&runs](const TChildRun& run, DWORD& exitCode) {
+    runs.push_back(run);
+    exitCode = 0;
+    return true;
+  });
+  EXPECT_TRUE(RunRepairCommand(L"cmd.exe /c exit 0"));
+  SetChildProcessRunnerForTesting(nullptr);
+  ASSERT_EQ(runs.size(), 1u);
+  EXPECT_TRUE(runs[0].Pumping);
+  EXPECT_EQ(runs[0].TimeoutMs, kRepairCommandTimeoutMs);
+}

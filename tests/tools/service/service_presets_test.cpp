@@ -41,6 +41,8 @@ TEST(ServicePresets, OnlyScLinesRunAsTheSystemsScAndOthersAreRefused) {
     seen.push_back(run.CommandLine);
     EXPECT_EQ(run.TimeoutMs, kPresetCommandTimeoutMs);
     EXPECT_EQ(run.ShowCommand, SW_HIDE);
+    // The page waits inside its busy run: the window keeps painting.
+    EXPECT_TRUE(run.Pumping);
     exitCode = run.CommandLine.find(L"fail") == std::wstring::npos ? 0 : 1;
     return true;
   });
