@@ -183,3 +183,5 @@ int RadioButtonFrame(bool checked, bool disabled, int frames) {
   }
   return StripFrame(frame, frames);
 }
+
+bool DrawsTransparent(int tag, bool skinTransparent) { return tag == kTransparentTag || skinTransparent; }

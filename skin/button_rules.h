@@ -35,6 +35,11 @@ struct TButtonFaceState {
 int ButtonFaceFrame(const TButtonFaceState& state);
 // The glyph strip frame (1 up, 2 disabled, 3 down) that a face frame shows.
 int GlyphFrameOfFace(int faceFrame);
+// The Tag that asks for a control to be drawn over its parent's background.
+constexpr int kTransparentTag = 5555;
+// Whether a button or check control is drawn over its parent's background instead of the skin's
+// face: its Tag asks for it, or the skin's xoTransparent does for every control.
+bool DrawsTransparent(int tag, bool skinTransparent);
 // 1 for the vendors' buttons (class names starting "trz" or "tel", any case) that run their own
 // OnMouseDown, 0 for the rest, which get it forwarded.
 int ButtonMouseMode(const std::wstring& className);

@@ -231,17 +231,6 @@ TSkinDecision FromClassTable(const std::wstring& cls, const TControlTraits& c, c
 
 }  // namespace
 
-const wchar_t* SkinnerKindName(TSkinnerKind kind) {
-  static const wchar_t* const names[] = {
-      L"(none)",      L"TSkinButton",   L"TSkinBitButton", L"TSkinSpeedButton", L"TSkinMenuButton", L"TSkinCheckBox",
-      L"TSkinRadioButton", L"TSkinTab",  L"TSkinTab31",     L"TSkinTabBtn",      L"TSkinTabSheet",   L"TSkinUpDown",
-      L"TSkinMP",     L"TSkinBox",      L"TSkinBoxH",      L"TSkinGroupBox",    L"TSkinObjImage",   L"TSkinProgress",
-      L"TSkinComBox", L"TSkinEdit",     L"TSkinDateTime",  L"TSkinTrackBar",    L"TSkinScrollbar",  L"TSkinListView",
-      L"TSkinSizer",  L"TSkinAdvPage",  L"TSkinStatusBar"};
-  static_assert(sizeof(names) / sizeof(names[0]) == static_cast<size_t>(TSkinnerKind::StatusBar) + 1, "one name a kind");
-  return names[static_cast<size_t>(kind)];
-}
-
 std::optional<std::wstring> StyleMapEntry(const std::vector<std::wstring>& skin3rd, const std::wstring& className) {
   const std::wstring key = LowerCase(className) + L"=";
   for (const std::wstring& line : skin3rd) {

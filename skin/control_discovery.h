@@ -16,13 +16,14 @@
 
 #include "skin/skin_data.h"
 
-// One per skinner class of the engine.
+// One per skinner class of the engine; each has its registration row in skinner_kinds.cpp.
 enum class TSkinnerKind {
   None, Button, BitButton, SpeedButton, MenuButton, CheckBox, RadioButton, Tab, Tab31, TabBtn, TabSheet,
   UpDown, MediaPlayer, Box, BoxH, GroupBox, ObjImage, Progress, ComBox, Edit, DateTime, TrackBar, Scrollbar,
   ListView, Sizer, AdvPage,
   StatusBar  // no rule decides it: an application's OnSkinControl hands it out
 };
+// The kind's skinner class name, from its registration row; "(none)" for None.
 const wchar_t* SkinnerKindName(TSkinnerKind kind);
 
 // Where the walk goes besides the control itself.

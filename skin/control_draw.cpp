@@ -131,20 +131,6 @@ void BlitSharedBuffer(HDC dc, const RECT& rect) {
   BitBlt(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, source, 0, 0, SRCCOPY);
 }
 
-void HandlePaint(TSkinControl* skinner, TMessage& m) {
-  HWND window = skinner->Handle;
-  HDC dc = reinterpret_cast<HDC>(m.WParam);
-  PAINTSTRUCT ps{};
-  if (!dc) dc = BeginPaint(window, &ps);
-  if (dc && GetWindowRect(window, &skinner->WindowRect)) {
-    RECT rect = skinner->WindowRect;
-    OffsetRect(&rect, -rect.left, -rect.top);
-    skinner->DrawSkin(dc, rect);
-  }
-  if (!m.WParam) EndPaint(window, &ps);
-  m.Result = 0;
-}
-
 void HandleEraseBackground(TSkinControl* skinner, TMessage& m) {
   HDC dc = reinterpret_cast<HDC>(m.WParam);
   if (skinner->Control && skinner->Handle) {

@@ -54,8 +54,6 @@ void DrawFrameKeyed(HDC dc, const RECT& rect, int frames, int frameIndex, const 
 // The top-left part of the shared back buffer copied to rect.
 void BlitSharedBuffer(HDC dc, const RECT& rect);
 
-// WM_PAINT: the DC of wParam, or BeginPaint; the window rectangle from (0, 0) to DrawSkin.
-void HandlePaint(TSkinControl* skinner, TMessage& m);
 // WM_ERASEBKGND: the parent's background under a framework control, the parent colour for a
 // plain window; result 1.
 void HandleEraseBackground(TSkinControl* skinner, TMessage& m);

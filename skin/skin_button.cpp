@@ -40,14 +40,11 @@ void TSkinButton::AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas
   TSkinControl::AttachControl(form, skinData, canvas, recolour);
   if (!Control) return;
   Mode = ButtonMouseMode(Control->ClassName());
-  Transparent = Control->Tag() == 5555 || (SkinData && SkinData->Options().Contains(TSkinOption::xoTransparent));
+  Transparent = TransparentLook(*Control);
 }
 
 bool TSkinButton::BeforeMessage(TMessage& m) {
   switch (m.Msg) {
-    case WM_PAINT:
-      HandlePaint(this, m);
-      return false;
     case WM_ERASEBKGND:
       m.Result = 1;
       return false;

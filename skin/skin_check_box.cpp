@@ -39,16 +39,17 @@ void TSkinCheckControl::AttachControl(TWinSkinForm* form, TSkinData* skinData, T
   Mode = 0;
   if (!Control) return;
   if (SkinData && !GlyphImage().Empty()) Mode = 1;
-  Transparent = Control->Tag() == 5555 || (SkinData && SkinData->Options().Contains(TSkinOption::xoTransparent));
+  Transparent = TransparentLook(*Control);
 }
+
+bool TSkinCheckControl::PaintsInstead() const { return Mode == 1; }
 
 bool TSkinCheckControl::BeforeMessage(TMessage& m) {
   if (!TSkinControl::BeforeMessage(m)) return false;
   switch (m.Msg) {
-    case WM_PAINT:
     case WM_PRINTCLIENT:
-      if (Mode != 1) return true;
-      HandlePaint(this, m);
+      if (!PaintsInstead()) return true;
+      PaintInstead(m);
       return false;
     case WM_ERASEBKGND:
       if (!Transparent) return true;

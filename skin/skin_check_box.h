@@ -16,6 +16,8 @@ class TSkinCheckControl : public TSkinControl {
 
   void AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool recolour) override;
   bool BeforeMessage(TMessage& m) override;
+  // With the skin's glyphs (Mode 1); else the native control paints and the caption goes over it.
+  bool PaintsInstead() const override;
   void AfterMessage(TMessage& m) override;
 
   // Erased with the parent's background (Tag 5555 or xoTransparent) instead of the face.

@@ -42,7 +42,7 @@ void TSkinComBox::ReadStyles() {
 }
 
 void TSkinComBox::AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool recolour) {
-  if (Attached) return;
+  if (IsAttached()) return;
   TSkinControl::AttachControl(form, skinData, canvas, recolour);
   ReadStyles();
   AttachListScrollBar();
@@ -50,7 +50,7 @@ void TSkinComBox::AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas
 }
 
 void TSkinComBox::AttachWindow(HWND window, TSkinData* skinData, TCanvas* canvas, TWinSkinForm* form) {
-  if (Attached) return;
+  if (IsAttached()) return;
   TSkinControl::AttachWindow(window, skinData, canvas, form);
   ReadStyles();
   AttachListScrollBar();
@@ -63,13 +63,13 @@ void TSkinComBox::AttachListScrollBar() {
   if (DropDownStyle()) {
     if (!(style_ & CBS_DROPDOWN)) return;
     DropScrollBar = new TComboxScrollBar(Owner());
-    DropScrollBar->AttachWindow(info.hwndList, SkinData, nullptr, SkinForm);
+    DropScrollBar->AttachWindow(info.hwndList, SkinData, nullptr, SkinForm());
     return;
   }
   // A simple combo box's list is a child of the combo box, with room beside it for a panel.
   if (IsPopupOrDesktopChild(info.hwndList) || !(GetWindowLongPtrW(info.hwndList, GWL_STYLE) & WS_CHILD)) return;
   ListScrollBar = new TSkinScrollbarH(Owner());
-  ListScrollBar->AttachWindow(info.hwndList, SkinData, nullptr, SkinForm);
+  ListScrollBar->AttachWindow(info.hwndList, SkinData, nullptr, SkinForm());
 }
 
 void TSkinComBox::Detach() {

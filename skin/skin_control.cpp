@@ -5,9 +5,12 @@
 #include "gui/control_strings.h"
 #include "gui/controls.h"
 #include "gui/properties.h"
+#include "skin/button_rules.h"
+#include "skin/control_draw.h"
 #include "skin/skin_data.h"
 #include "skin/skin_form.h"
 #include "skin/skin_messages.h"
+#include "skin/skinner_kinds.h"
 
 namespace {
 
@@ -31,15 +34,15 @@ TSkinControl::TSkinControl(TComponent* owner) : TComponent(owner) {}
 
 TSkinControl::~TSkinControl() {
   RemoveHook();
-  if (SkinForm) SkinForm->RemoveSkinner(this);
+  if (skinForm_) skinForm_->RemoveSkinner(this);
 }
 
 TControl* TSkinControl::BindOwner(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool recolour) {
   auto* control = dynamic_cast<TControl*>(Owner());
   if (!control) return nullptr;
-  Recolour = recolour;
+  recolour_ = recolour;
   SkinData = skinData;
-  SkinForm = form;
+  skinForm_ = form;
   Canvas = canvas;
   Control = control;
   auto* windowed = dynamic_cast<TWinControl*>(control);
@@ -47,15 +50,39 @@ TControl* TSkinControl::BindOwner(TWinSkinForm* form, TSkinData* skinData, TCanv
   return control;
 }
 
+void TSkinControl::BindWindowless(TControl* control, TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas) {
+  SkinData = skinData;
+  Canvas = canvas;
+  Invalidator = control;
+  skinForm_ = form;
+}
+
 void TSkinControl::RecolourToFace() {
-  if (!Recolour || !Control) return;
+  if (!recolour_ || !Control) return;
   SwitchParentBackground(true);
-  SavedColor = Control->Color();
+  savedColor_ = Control->Color();
   Control->SetColor(SkinFaceColour());
 }
 
+void TSkinControl::RestoreColour() {
+  if (!recolour_ || !Control) return;
+  SwitchParentBackground(false);
+  Control->SetColor(savedColor_);
+}
+
+void TSkinControl::FinishAttach() {
+  attached_ = true;
+  state_ = TControlState::Attached;
+}
+
+bool TSkinControl::StepOut() {
+  if (state_ != TControlState::Attached) return false;
+  state_ = TControlState::Detached;
+  return true;
+}
+
 void TSkinControl::AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool recolour) {
-  if (Attached) return;
+  if (attached_) return;
   TControl* control = BindOwner(form, skinData, canvas, recolour);
   if (!control) return;
   control->FreeNotification(this);
@@ -66,15 +93,14 @@ void TSkinControl::AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanva
   RecolourToFace();
   if (parentBackgroundSwitched_) Mode = 1;
   control->Invalidate();
-  Attached = true;
-  ControlState = TControlState::Attached;
+  FinishAttach();
 }
 
 void TSkinControl::AttachWindow(HWND window, TSkinData* skinData, TCanvas* canvas, TWinSkinForm* form) {
-  if (Attached || !IsWindow(window)) return;
+  if (attached_ || !IsWindow(window)) return;
   SkinData = skinData;
   Canvas = canvas;
-  SkinForm = form;
+  skinForm_ = form;
   Handle = window;
   WindowEnabled = true;
   Mode = 0;
@@ -84,8 +110,7 @@ void TSkinControl::AttachWindow(HWND window, TSkinData* skinData, TCanvas* canva
   Facts.Bind(nullptr, window);
   HookWindow(window);
   InvalidateRect(window, nullptr, TRUE);
-  Attached = true;
-  ControlState = TControlState::Attached;
+  FinishAttach();
 }
 
 void TSkinControl::WndProc(TMessage& m) {
@@ -124,16 +149,46 @@ bool TSkinControl::BeforeMessage(TMessage& m) {
       // A framework control's window may be made again (a new style, a new parent); only the
       // control's end, or a plain window's, ends the skinning.
       if (Control && (recreating_ || !Control->IsDestroying())) return true;
-      ControlState = TControlState::WindowDestroyed;
+      state_ = TControlState::WindowDestroyed;
       CallDefault(m);
       if (Enabled) Detach();
       return false;
     case SKM_QUERYSKINNED:
       m.Result = 1;
       return false;
+    case WM_PAINT:
+      if (!PaintsInstead()) return true;
+      PaintInstead(m);
+      return false;
     default:
       return true;
   }
+}
+
+bool TSkinControl::PaintsInstead() const {
+  if (paintsInstead_ < 0) {
+    const TSkinnerRow* row = FindSkinnerRowByName(ClassName());
+    paintsInstead_ = row && row->Paint == TPaintPolicy::Instead ? 1 : 0;
+  }
+  return paintsInstead_ == 1;
+}
+
+void TSkinControl::PaintInstead(TMessage& m) {
+  HWND window = Handle;
+  HDC dc = reinterpret_cast<HDC>(m.WParam);
+  PAINTSTRUCT ps{};
+  if (!dc) dc = BeginPaint(window, &ps);
+  if (dc && GetWindowRect(window, &WindowRect)) {
+    RECT rect = WindowRect;
+    OffsetRect(&rect, -rect.left, -rect.top);
+    DrawSkin(dc, rect);
+  }
+  if (!m.WParam) EndPaint(window, &ps);
+  m.Result = 0;
+}
+
+bool TSkinControl::TransparentLook(const TControl& control) const {
+  return DrawsTransparent(control.Tag(), SkinData && SkinData->Options().Contains(TSkinOption::xoTransparent));
 }
 
 void TSkinControl::AfterMessage(TMessage& m) {
@@ -170,15 +225,12 @@ void TSkinControl::RepaintWindow(HDC dc) {
 void TSkinControl::Detach() {
   if (!Enabled) return;
   Enabled = false;
-  if (ControlState == TControlState::WindowDestroyed) return;
-  if (Recolour && Control) {
-    SwitchParentBackground(false);
-    Control->SetColor(SavedColor);
-  }
+  if (WindowGone()) return;
+  RestoreColour();
 }
 
 void TSkinControl::SkinChanged() {
-  if (Recolour && Control) Control->SetColor(FaceColour(SkinData));
+  if (recolour_ && Control) Control->SetColor(FaceColour(SkinData));
   Repaint();
 }
 
@@ -212,7 +264,7 @@ void TSkinControl::SwitchParentBackground(bool attaching) {
 void TSkinControl::HookTargetGone() {
   // The control is being freed, or the plain window is gone: from now on nothing may reach
   // the skinner through a list, and it restores nothing.
-  ControlState = TControlState::WindowDestroyed;
+  state_ = TControlState::WindowDestroyed;
   Enabled = false;
   Control = nullptr;
   Handle = nullptr;
@@ -226,9 +278,9 @@ void TSkinControl::Notification(TComponent* component, TOperation operation) {
 }
 
 void TSkinControl::Leave() {
-  if (!SkinForm) return;
-  TWinSkinForm* form = SkinForm;
-  SkinForm = nullptr;
+  if (!skinForm_) return;
+  TWinSkinForm* form = skinForm_;
+  skinForm_ = nullptr;
   form->RemoveSkinner(this);
   // A plain window's skinner belongs to the window skinner; with its window gone nothing else
   // will ever free it.

@@ -45,6 +45,10 @@ class TSkinControl : public TComponent, public TSkinHook {
   virtual void AfterMessage(TMessage& m);
   // Paints the skin into dc, or into the window DC when dc is null.
   virtual void RepaintWindow(HDC dc);
+  // Whether WM_PAINT is answered with DrawSkin in place of the control's own paint: the kind's
+  // row says so (TPaintPolicy::Instead); a skinner whose look depends on its mode or its skin
+  // says it for itself.
+  virtual bool PaintsInstead() const;
   // Paints the control's look into dc over rect (window coordinates from 0, 0).
   virtual void DrawSkin(HDC /*dc*/, const RECT& /*rect*/) {}
   virtual void SkinChanged();
@@ -62,6 +66,11 @@ class TSkinControl : public TComponent, public TSkinHook {
   void DrawFocusText(HDC dc, UINT format, const RECT& rect) const;
   // The control's MouseDown with the left button, from a mouse message.
   void ForwardMouseDown(const TMessage& m);
+  // A WM_PAINT (or WM_PRINT) answered with DrawSkin over the window rectangle from (0, 0), on
+  // the DC it brings or between BeginPaint and EndPaint.
+  void PaintInstead(TMessage& m);
+  // Control drawn over its parent's background instead of the skin's face: its Tag asks for it, or the skin does for every control (button_rules.h).
+  bool TransparentLook(const TControl& control) const;
 
   uint8_t MouseState = 0;  // bit 0 mouse over, bit 1 pressed
   TCanvas* Canvas = nullptr;
@@ -75,28 +84,50 @@ class TSkinControl : public TComponent, public TSkinHook {
   TControl* Control = nullptr;
   RECT WindowRect{};
   TComponent* Invalidator = nullptr;
-  bool Recolour = false;
-  TColor SavedColor = 0;
-  bool Attached = false;
-  TControlState ControlState = TControlState::Created;
-  TWinSkinForm* SkinForm = nullptr;
   int Mode = 0;
   // What the skinners read of the control: caption, enabled, checked, font, colour.
   TControlFacts Facts;
+
+  // Where the skinner is in its life: made, attached, switched off, or its window gone.
+  TControlState State() const { return state_; }
+  bool IsAttached() const { return attached_; }
+  // Whether the attach recoloured the control to the skin's face (its colour comes back at detach).
+  bool Recolours() const { return recolour_; }
+  // The window skinner whose list holds this skinner.
+  TWinSkinForm* SkinForm() const { return skinForm_; }
+  // The window skinner is freeing its list itself: the skinner no longer leaves it.
+  void ForgetSkinForm() { skinForm_ = nullptr; }
 
  protected:
   // The owner as a control with the attach's fields set (form, skin, canvas, recolour, the
   // control and its window); null, and nothing set, when the owner is no control.
   TControl* BindOwner(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool recolour);
+  // A windowless control that paints on its parent (a speed button): the attach's fields set,
+  // the control invalidated through rather than bound.
+  void BindWindowless(TControl* control, TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas);
   // With Recolour: the control over its parent's background in the skin's face colour, its own
   // colour kept for Detach.
   void RecolourToFace();
+  // With Recolour: ParentBackground and the control's own colour given back.
+  void RestoreColour();
+  // The last step of every attach: the skinner counts as attached from now on.
+  void FinishAttach();
+  // A skinner that keeps no hook steps out: attached becomes detached; false when it was not
+  // attached.
+  bool StepOut();
+  bool WindowGone() const { return state_ == TControlState::WindowDestroyed; }
   void WndProc(TMessage& m) override;
   void HookTargetGone() override;
   void Notification(TComponent* component, TOperation operation) override;
 
  private:
   void Leave();
+  mutable int paintsInstead_ = -1;  // the row's answer, looked up at the first paint
+  bool attached_ = false;
+  TControlState state_ = TControlState::Created;
+  bool recolour_ = false;
+  TColor savedColor_ = 0;
+  TWinSkinForm* skinForm_ = nullptr;
   bool parentBackgroundSwitched_ = false;
   bool recreating_ = false;
 };

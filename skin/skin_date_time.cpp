@@ -81,7 +81,7 @@ void TArrowButton::Paint() {
 }
 
 void TSkinDateTime::AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool recolour) {
-  if (Attached) return;
+  if (IsAttached()) return;
   TSkinControl::AttachControl(form, skinData, canvas, recolour);
   auto* picker = dynamic_cast<TWinControl*>(Control);
   if (!picker) return;

@@ -69,7 +69,7 @@ void TSkinEdit::AttachSpinButton() {
     // The up-down skinner lives with the edit's own owner: the control, or the window skinner.
     auto* spin = new TSkinUpDown(Owner());
     spin->Embedded = true;
-    spin->AttachWindow(child, SkinData, Canvas, SkinForm);
+    spin->AttachWindow(child, SkinData, Canvas, SkinForm());
     SpinButton = spin;
     return;
   }

@@ -38,13 +38,14 @@ void EraseWithFace(const TSkinControl& skinner, TMessage& m, bool wholeWindow) {
 
 void TSkinSizer::DrawSkin(HDC dc, const RECT& rect) { FillFace(dc, rect); }
 
+bool TSkinTabSheet::PaintsInstead() const { return Mode == 0 && Handle; }
+
 bool TSkinTabSheet::BeforeMessage(TMessage& m) {
   if (!TSkinControl::BeforeMessage(m)) return false;
-  if (Mode != 0 || !Handle) return true;
+  if (!PaintsInstead()) return true;
   switch (m.Msg) {
-    case WM_PAINT:
     case WM_PRINT:
-      HandlePaint(this, m);
+      PaintInstead(m);
       return false;
     case WM_ERASEBKGND:
       EraseWithFace(*this, m, false);

@@ -21,6 +21,7 @@ class TSkinTabSheet : public TSkinControl {
   using TSkinControl::TSkinControl;
   // With Mode 0 the sheet is painted and erased here; another Mode keeps the sheet's own.
   bool BeforeMessage(TMessage& m) override;
+  bool PaintsInstead() const override;
   // The face colour, then the sheet's windowless controls.
   void DrawSkin(HDC dc, const RECT& rect) override;
 };

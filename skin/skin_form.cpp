@@ -759,7 +759,7 @@ void TWinSkinForm::FreeSkinners() {
   std::vector<TSkinControl*> skinners;
   skinners.swap(Skinners);
   for (TSkinControl* skinner : skinners) {
-    skinner->SkinForm = nullptr;
+    skinner->ForgetSkinForm();
     skinner->Detach();
     delete skinner;
   }

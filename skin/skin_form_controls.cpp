@@ -128,7 +128,7 @@ void TWinSkinForm::SkinComponent(TControl* control, TControl* form) {
     if (given) {
       auto* skinner = dynamic_cast<TSkinControl*>(given);
       if (skinner && std::find(Skinners.begin(), Skinners.end(), skinner) == Skinners.end())
-        skinner->AttachControl(this, SkinData, nullptr, skinner->Recolour);
+        skinner->AttachControl(this, SkinData, nullptr, skinner->Recolours());
       if (control->InheritsFrom(L"TCustomPanel")) SkinChildControls(control);
       return;
     }

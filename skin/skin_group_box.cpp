@@ -23,13 +23,7 @@ void TSkinGroupBox::AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanv
   if (Control) Mode = 1;
 }
 
-bool TSkinGroupBox::BeforeMessage(TMessage& m) {
-  if (m.Msg == WM_PAINT && Mode != 0) {
-    HandlePaint(this, m);
-    return false;
-  }
-  return TSkinControl::BeforeMessage(m);
-}
+bool TSkinGroupBox::PaintsInstead() const { return Mode != 0; }
 
 void TSkinGroupBox::PaintFrame(HDC dc, const RECT& rect) {
   if (!Handle || !SkinData) return;
@@ -77,28 +71,23 @@ void TSkinGroupBox::PaintFrame(HDC dc, const RECT& rect) {
 }
 
 TSkinBox::~TSkinBox() {
-  if (ControlState == TControlState::Attached) Detach();
+  if (State() == TControlState::Attached) Detach();
 }
 
 void TSkinBox::AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool recolour) {
-  if (Attached) return;
+  if (IsAttached()) return;
   TControl* control = BindOwner(form, skinData, canvas, recolour);
   if (!control) return;
   control->FreeNotification(this);
   if (form) form->AddSkinner(this);
   RecolourToFace();
-  Attached = true;
-  ControlState = TControlState::Attached;
+  FinishAttach();
 }
 
 void TSkinBox::Detach() {
-  if (ControlState != TControlState::Attached) return;
-  ControlState = TControlState::Detached;
+  if (!StepOut()) return;
   Enabled = false;
   // A control on its way out is not touched: its window and parent may be gone already.
   if (!Control || Control->IsDestroying() || (Control->Owner() && Control->Owner()->IsDestroying())) return;
-  if (Recolour) {
-    SwitchParentBackground(false);
-    Control->SetColor(SavedColor);
-  }
+  RestoreColour();
 }

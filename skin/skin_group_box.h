@@ -16,7 +16,8 @@ class TSkinGroupBox : public TSkinControl {
 
   // Mode 1 for a framework group box (painted whole), 0 for a dialog's (painted over).
   void AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool recolour) override;
-  bool BeforeMessage(TMessage& m) override;
+  // A framework group box (Mode 1) is painted here; a plain window's frame goes over its own.
+  bool PaintsInstead() const override;
   void DrawSkin(HDC dc, const RECT& rect) override { PaintFrame(dc, rect); }
 
  private:

@@ -35,9 +35,6 @@ bool TSkinHeader::HasLook() const {
 
 bool TSkinHeader::BeforeMessage(TMessage& m) {
   switch (m.Msg) {
-    case WM_PAINT:
-      HandlePaint(this, m);
-      return false;
     case WM_ERASEBKGND:
       if (!HasLook()) return true;
       // The paint covers every pixel: nothing to erase, and it counts as erased.

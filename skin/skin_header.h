@@ -20,6 +20,8 @@ class TSkinHeader : public TSkinControl {
   void AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool recolour) override;
   void AttachWindow(HWND window, TSkinData* skinData, TCanvas* canvas, TWinSkinForm* form) override;
   bool BeforeMessage(TMessage& m) override;
+  // A part of the list view's skinner, with no kind of its own: it always paints the header.
+  bool PaintsInstead() const override { return true; }
   void AfterMessage(TMessage& m) override;
   void DrawSkin(HDC dc, const RECT& rect) override;
 

@@ -10,9 +10,9 @@ const TClassInfo& TSkinListView::StaticClass() {
 }
 
 void TSkinListView::AttachScrollControl(TControl* control, TSkinData* skinData, TCanvas* canvas, TWinSkinForm* form) {
-  if (Attached) return;
+  if (IsAttached()) return;
   TSkinScrollbar::AttachScrollControl(control, skinData, canvas, form);
-  if (!Attached || !Handle || Header) return;
+  if (!IsAttached() || !Handle || Header) return;
   HWND header = reinterpret_cast<HWND>(SendMessageW(Handle, LVM_GETHEADER, 0, 0));
   if (!header) return;
   Header = new TSkinHeader(control);

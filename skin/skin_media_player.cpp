@@ -215,7 +215,7 @@ TSkinMP::~TSkinMP() {
 }
 
 void TSkinMP::AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool recolour) {
-  if (Attached) return;
+  if (IsAttached()) return;
   TSkinControl::AttachControl(form, skinData, canvas, recolour);
   if (!Control) return;
   // The window skinner owns the panel (a player skinned without one: the player's owner).
@@ -244,7 +244,7 @@ void TSkinMP::Detach() {
   if (!Enabled) return;
   TSkinControl::Detach();
   if (!Overlay) return;
-  if (ControlState == TControlState::WindowDestroyed) {
+  if (WindowGone()) {
     // The window is going (and its parent with it, perhaps): the panel only lets go.
     Overlay->LetGo();
     return;

@@ -62,18 +62,17 @@ class TBarBuffer {
 
 bool TSkinProgress::BeforeMessage(TMessage& m) {
   switch (m.Msg) {
-    case WM_PAINT: {
-      const TDataSkinBorder* element = SkinData ? SkinData->Elements.Progress.get() : nullptr;
-      if (!element || element->Image.Empty()) return true;
-      HandlePaint(this, m);
-      return false;
-    }
     case WM_ERASEBKGND:
       m.Result = 1;
       return false;
     default:
       return TSkinControl::BeforeMessage(m);
   }
+}
+
+bool TSkinProgress::PaintsInstead() const {
+  const TDataSkinBorder* element = SkinData ? SkinData->Elements.Progress.get() : nullptr;
+  return element && !element->Image.Empty();
 }
 
 void TSkinProgress::DrawSkin(HDC dc, const RECT& rect) {

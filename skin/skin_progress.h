@@ -11,6 +11,8 @@ class TSkinProgress : public TSkinControl {
  public:
   using TSkinControl::TSkinControl;
   bool BeforeMessage(TMessage& m) override;
+  // Only with the skin's "Progress" element; the native bar paints without it.
+  bool PaintsInstead() const override;
   void DrawSkin(HDC dc, const RECT& rect) override;
 
  private:

@@ -278,20 +278,20 @@ void TSkinScrollbar::FreeBars() {
 }
 
 void TSkinScrollbar::AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool) {
-  if (Attached) return;
+  if (IsAttached()) return;
   if (auto* control = dynamic_cast<TControl*>(Owner())) AttachScrollControl(control, skinData, canvas, form);
 }
 
 void TSkinScrollbar::AttachScrollControl(TControl* control, TSkinData* skinData, TCanvas* canvas, TWinSkinForm* form) {
   auto* windowed = dynamic_cast<TWinControl*>(control);
-  if (Attached || !windowed || control != Owner()) return;
+  if (IsAttached() || !windowed || control != Owner()) return;
   TSkinControl::AttachControl(form, skinData, canvas, false);
   const std::wstring border = LowerCase(GetEnumPropByName(control, L"BorderStyle"));
   HasBorder = border != L"bsnone" && !control->InheritsFrom(L"TImageScrollBox") && Mode != 1;
   const TPropInfo* fixed = GetPropInfo(control, L"FixedColor");
   if (fixed && fixed->Kind == TTypeKind::Integer) {
-    SavedColor = static_cast<TColor>(fixed->GetOrd(control));
-    Recolour = true;
+    savedFixedColour_ = static_cast<TColor>(fixed->GetOrd(control));
+    fixedColourSwitched_ = true;
     ApplyFixedColour();
   }
   HorzBar = new TWScrollbar(this);
@@ -305,7 +305,7 @@ void TSkinScrollbar::AttachScrollControl(TControl* control, TSkinData* skinData,
 }
 
 void TSkinScrollbar::ApplyFixedColour() {
-  if (!Recolour || !Control || !SkinData) return;
+  if (!fixedColourSwitched_ || !Control || !SkinData) return;
   SetPropByName(Control, L"FixedColor", std::to_wstring(SkinData->Elements.ColourTable[kColourButtonFace]));
 }
 
@@ -393,11 +393,11 @@ void TSkinScrollbar::SkinChanged() {
 
 void TSkinScrollbar::Detach() {
   if (!Enabled) return;
-  if (Recolour && Control && ControlState != TControlState::WindowDestroyed)
-    SetPropByName(Control, L"FixedColor", std::to_wstring(SavedColor));
-  Recolour = false;
+  if (fixedColourSwitched_ && Control && !WindowGone())
+    SetPropByName(Control, L"FixedColor", std::to_wstring(savedFixedColour_));
+  fixedColourSwitched_ = false;
   TSkinControl::Detach();
-  if (ControlState != TControlState::WindowDestroyed) FreeBars();
+  if (!WindowGone()) FreeBars();
 }
 
 void TSkinScrollbar::UpdateBars() {
@@ -434,9 +434,9 @@ void TSkinScrollbarH::FreeBars() {
 }
 
 void TSkinScrollbarH::AttachWindow(HWND window, TSkinData* skinData, TCanvas* canvas, TWinSkinForm* form) {
-  if (Attached) return;
+  if (IsAttached()) return;
   TSkinControl::AttachWindow(window, skinData, canvas, form);
-  if (!Attached) return;
+  if (!IsAttached()) return;
   HorzBar = new TWScrollbar(this);
   VertBar = new TWScrollbar(this);
   HorzBar->AttachWindow(this, window, 0);
@@ -470,5 +470,5 @@ void TSkinScrollbarH::DrawSkin(HDC dc, const RECT&) {
 void TSkinScrollbarH::Detach() {
   if (!Enabled) return;
   TSkinControl::Detach();
-  if (ControlState != TControlState::WindowDestroyed) FreeBars();
+  if (!WindowGone()) FreeBars();
 }

@@ -104,6 +104,9 @@ class TSkinScrollbar : public TSkinControl {
  private:
   void ApplyFixedColour();
   void FreeBars();
+  // A grid's FixedColor switched to the skin's face at attach, and what it was before.
+  bool fixedColourSwitched_ = false;
+  TColor savedFixedColour_ = 0;
 };
 
 class TSkinScrollbarH : public TSkinControl {

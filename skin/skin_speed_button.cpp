@@ -30,18 +30,14 @@ void TSkinSpeedButton::AttachControl(TWinSkinForm* form, TSkinData* skinData, TC
 }
 
 void TSkinSpeedButton::AttachSpeedButton(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas) {
-  if (Attached) return;
+  if (IsAttached()) return;
   auto* button = dynamic_cast<TControl*>(Owner());
   if (!button) return;
-  SkinData = skinData;
-  Canvas = canvas;
-  Invalidator = button;
-  SkinForm = form;
+  BindWindowless(button, form, skinData, canvas);
   HookControl(button);
   if (form) form->AddSkinner(this);
-  Attached = true;
-  ControlState = TControlState::Attached;
-  Transparent = button->Tag() == 5555 || (SkinData && SkinData->Options().Contains(TSkinOption::xoTransparent));
+  FinishAttach();
+  Transparent = TransparentLook(*button);
   button->Invalidate();
 }
 

@@ -38,9 +38,6 @@ const TClassInfo& TSkinStatusBar::StaticClass() {
 
 bool TSkinStatusBar::BeforeMessage(TMessage& m) {
   switch (m.Msg) {
-    case WM_PAINT:
-      HandlePaint(this, m);
-      return false;
     case WM_ERASEBKGND:
       m.Result = 1;
       return false;

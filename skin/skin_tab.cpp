@@ -44,7 +44,7 @@ const TClassInfo& TSkinTab31::StaticClass() {
 }
 
 void TSkinTab::AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool recolour) {
-  if (Attached) return;
+  if (IsAttached()) return;
   TSkinControl::AttachControl(form, skinData, canvas, recolour);
   if (!Handle) return;
   WindowEnabled = !(GetWindowLongPtrW(Handle, GWL_STYLE) & WS_DISABLED);
@@ -58,7 +58,7 @@ bool TSkinTab::ClosableNow() const {
 }
 
 void TSkinTab::AttachWindow(HWND window, TSkinData* skinData, TCanvas* canvas, TWinSkinForm* form) {
-  if (Attached) return;
+  if (IsAttached()) return;
   TSkinControl::AttachWindow(window, skinData, canvas, form);
   if (!Handle) return;
   Focused = GetFocus() == window;
@@ -107,25 +107,17 @@ bool TSkinTab::FindUpDown() {
   if (!upDown) return false;
   if (!UpDownSkinner) {
     UpDownSkinner = new TSkinUpDown(Owner());
-    UpDownSkinner->AttachWindow(upDown, SkinData, Canvas, SkinForm);
+    UpDownSkinner->AttachWindow(upDown, SkinData, Canvas, SkinForm());
   }
   return (GetWindowLongPtrW(upDown, GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
 bool TSkinTab::BeforeMessage(TMessage& m) {
-  switch (m.Msg) {
-    case WM_PAINT:
-      HandlePaint(this, m);
-      return false;
-    case WM_LBUTTONDOWN:
-      if (Closable && HitCloseGlyph(m)) {
-        m.Result = 0;
-        return false;
-      }
-      return TSkinControl::BeforeMessage(m);
-    default:
-      return TSkinControl::BeforeMessage(m);
+  if (m.Msg == WM_LBUTTONDOWN && Closable && HitCloseGlyph(m)) {
+    m.Result = 0;
+    return false;
   }
+  return TSkinControl::BeforeMessage(m);
 }
 
 std::wstring TabCaption(HWND tabs, bool wide, int index, int& image) {
@@ -248,7 +240,7 @@ bool TSkinTab::HitCloseGlyph(const TMessage& m) {
   const POINT p{static_cast<short>(LOWORD(m.LParam)), static_cast<short>(HIWORD(m.LParam))};
   for (size_t i = 0; i < CloseRects.size(); ++i) {
     if (!PtInRect(&CloseRects[i], p)) continue;
-    HWND target = SkinForm && SkinForm->Handle ? SkinForm->Handle : GetAncestor(Handle, GA_ROOT);
+    HWND target = SkinForm() && SkinForm()->Handle ? SkinForm()->Handle : GetAncestor(Handle, GA_ROOT);
     if (SendMessageW(target, SKM_TABCLOSE, reinterpret_cast<WPARAM>(Handle), static_cast<LPARAM>(i)) != 0) return true;
     // The form may have changed the pages while it answered: the tab is looked up now, among
     // the pages whose tab is shown.
@@ -267,7 +259,7 @@ bool TSkinTab::HitCloseGlyph(const TMessage& m) {
 }
 
 void TSkinTab31::AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool /*recolour*/) {
-  if (Attached) return;
+  if (IsAttached()) return;
   auto* windowed = dynamic_cast<TWinControl*>(Owner());
   if (!windowed) return;
   Control = windowed;
@@ -292,7 +284,7 @@ void TSkinTab31::LoadImage() {
 bool TSkinTab31::BeforeMessage(TMessage& m) {
   switch (m.Msg) {
     case WM_PAINT:
-      HandlePaint(this, m);
+      PaintInstead(m);
       return true;  // the tab set paints too; AfterMessage puts the skin back over it
     case WM_ERASEBKGND:
       m.Result = 1;

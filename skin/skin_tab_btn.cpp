@@ -16,14 +16,6 @@ const TClassInfo& TSkinTabBtn::StaticClass() {
   return info;
 }
 
-bool TSkinTabBtn::BeforeMessage(TMessage& m) {
-  if (m.Msg == WM_PAINT) {
-    HandlePaint(this, m);
-    return false;
-  }
-  return TSkinControl::BeforeMessage(m);
-}
-
 void TSkinTabBtn::DrawSkin(HDC dc, const RECT& rect) {
   if (!SkinData || !Handle) return;
   const TDataSkinButton& buttons = SkinData->Elements.Buttons;

@@ -9,7 +9,6 @@ class TSkinTabBtn : public TSkinControl {
 
  public:
   using TSkinControl::TSkinControl;
-  bool BeforeMessage(TMessage& m) override;
   // Without the skin's button face the tab row stays unpainted.
   void DrawSkin(HDC dc, const RECT& rect) override;
 };

@@ -15,9 +15,6 @@ const TClassInfo& TSkinUpDown::StaticClass() {
 
 bool TSkinUpDown::BeforeMessage(TMessage& m) {
   switch (m.Msg) {
-    case WM_PAINT:
-      HandlePaint(this, m);
-      return false;
     case WM_ERASEBKGND:
       EraseBackground(reinterpret_cast<HDC>(m.WParam));
       m.Result = 1;

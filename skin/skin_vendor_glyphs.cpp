@@ -45,11 +45,10 @@ TBitmap GlyphStrip(const TBitmap& image, int frames, const std::vector<int>& cel
 }  // namespace
 
 void TSkinObjImage::AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool recolour) {
-  if (Attached || !BindOwner(form, skinData, canvas, recolour)) return;
+  if (IsAttached() || !BindOwner(form, skinData, canvas, recolour)) return;
   if (form) form->AddSkinner(this);
   ApplyGlyphs();
-  Attached = true;
-  ControlState = TControlState::Attached;
+  FinishAttach();
 }
 
 void TSkinObjImage::SkinChanged() { ApplyGlyphs(); }
@@ -87,7 +86,7 @@ void TSkinObjImage::Detach() {
 }
 
 void TSkinAdvPage::AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool recolour) {
-  if (Attached) return;
+  if (IsAttached()) return;
   TSkinControl::AttachControl(form, skinData, canvas, recolour);
   ApplyTabBackgrounds();
 }
@@ -115,5 +114,5 @@ void TSkinAdvPage::DrawSkin(HDC, const RECT&) {
   HWND arrows = FindWindowExW(Handle, nullptr, UPDOWN_CLASSW, nullptr);
   if (!arrows) return;
   UpDown = new TSkinUpDown(Owner());
-  UpDown->AttachWindow(arrows, SkinData, Canvas, SkinForm);
+  UpDown->AttachWindow(arrows, SkinData, Canvas, SkinForm());
 }

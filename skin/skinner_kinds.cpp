@@ -53,58 +53,65 @@ TSkinControl* MakeObjImage(TComponent* owner, const TSkinDecision& decision) {
   return skinner;
 }
 
-using TSkinnerFactory = TSkinControl* (*)(TComponent* owner, const TSkinDecision& decision);
-
-struct TKindEntry {
-  TSkinnerKind Kind;
-  TSkinnerFactory Make;
-};
-
-// One line per built skinner class. Every kind missing here is still to be built: its
-// controls stay native (the discovery's decision is kept, nothing pretends to draw).
-const TKindEntry kBuiltKinds[] = {
-    {TSkinnerKind::Button, MakeAs<TSkinButton>},
-    {TSkinnerKind::BitButton, MakeBitButton},
-    {TSkinnerKind::SpeedButton, MakeSpeedButton},
-    {TSkinnerKind::MenuButton, MakeAs<TSkinMenuButton>},
-    {TSkinnerKind::MediaPlayer, MakeAs<TSkinMP>},
-    {TSkinnerKind::Progress, MakeAs<TSkinProgress>},
-    {TSkinnerKind::TrackBar, MakeAs<TSkinTrackBar>},
-    {TSkinnerKind::CheckBox, MakeAs<TSkinCheckBox>},
-    {TSkinnerKind::RadioButton, MakeAs<TSkinRadioButton>},
-    {TSkinnerKind::Edit, MakeAs<TSkinEdit>},
-    {TSkinnerKind::ComBox, MakeComBox},
-    {TSkinnerKind::DateTime, MakeAs<TSkinDateTime>},
-    {TSkinnerKind::Tab, MakeAs<TSkinTab>},
-    {TSkinnerKind::Tab31, MakeAs<TSkinTab31>},
-    {TSkinnerKind::GroupBox, MakeAs<TSkinGroupBox>},
-    {TSkinnerKind::Box, MakeAs<TSkinBox>},
-    {TSkinnerKind::StatusBar, MakeAs<TSkinStatusBar>},
-    {TSkinnerKind::Sizer, MakeAs<TSkinSizer>},
-    {TSkinnerKind::TabSheet, MakeAs<TSkinTabSheet>},
-    {TSkinnerKind::BoxH, MakeAs<TSkinBoxH>},
-    {TSkinnerKind::ObjImage, MakeObjImage},
-    {TSkinnerKind::AdvPage, MakeAs<TSkinAdvPage>},
-    {TSkinnerKind::TabBtn, MakeAs<TSkinTabBtn>},
-    {TSkinnerKind::UpDown, MakeAs<TSkinUpDown>},
-    {TSkinnerKind::Scrollbar, MakeAs<TSkinScrollbar>},
-    {TSkinnerKind::ListView, MakeAs<TSkinListView>},
-};
-
-const TKindEntry* Find(TSkinnerKind kind) {
-  for (const TKindEntry& e : kBuiltKinds)
-    if (e.Kind == kind && e.Make) return &e;
-  return nullptr;
-}
+using K = TSkinnerKind;
+using P = TPaintPolicy;
 
 }  // namespace
 
+const std::vector<TSkinnerRow>& SkinnerRows() {
+  static const std::vector<TSkinnerRow> rows = {
+      {K::Button, L"TSkinButton", MakeAs<TSkinButton>, P::Instead},
+      {K::BitButton, L"TSkinBitButton", MakeBitButton, P::Instead},
+      {K::SpeedButton, L"TSkinSpeedButton", MakeSpeedButton, P::Instead},
+      {K::MenuButton, L"TSkinMenuButton", MakeAs<TSkinMenuButton>, P::Instead},
+      {K::CheckBox, L"TSkinCheckBox", MakeAs<TSkinCheckBox>, P::Instead},
+      {K::RadioButton, L"TSkinRadioButton", MakeAs<TSkinRadioButton>, P::Instead},
+      {K::Tab, L"TSkinTab", MakeAs<TSkinTab>, P::Instead},
+      {K::Tab31, L"TSkinTab31", MakeAs<TSkinTab31>, P::Over},
+      {K::TabBtn, L"TSkinTabBtn", MakeAs<TSkinTabBtn>, P::Instead},
+      {K::TabSheet, L"TSkinTabSheet", MakeAs<TSkinTabSheet>, P::Instead},
+      {K::UpDown, L"TSkinUpDown", MakeAs<TSkinUpDown>, P::Instead},
+      {K::MediaPlayer, L"TSkinMP", MakeAs<TSkinMP>, P::Over},
+      {K::Box, L"TSkinBox", MakeAs<TSkinBox>, P::Over},
+      {K::BoxH, L"TSkinBoxH", MakeAs<TSkinBoxH>, P::Nothing},
+      {K::GroupBox, L"TSkinGroupBox", MakeAs<TSkinGroupBox>, P::Instead},
+      {K::ObjImage, L"TSkinObjImage", MakeObjImage, P::Nothing},
+      {K::Progress, L"TSkinProgress", MakeAs<TSkinProgress>, P::Instead},
+      {K::ComBox, L"TSkinComBox", MakeComBox, P::Over},
+      {K::Edit, L"TSkinEdit", MakeAs<TSkinEdit>, P::Over},
+      {K::DateTime, L"TSkinDateTime", MakeAs<TSkinDateTime>, P::Over},
+      {K::TrackBar, L"TSkinTrackBar", MakeAs<TSkinTrackBar>, P::Over},
+      {K::Scrollbar, L"TSkinScrollbar", MakeAs<TSkinScrollbar>, P::Over},
+      {K::ListView, L"TSkinListView", MakeAs<TSkinListView>, P::Nothing},
+      {K::Sizer, L"TSkinSizer", MakeAs<TSkinSizer>, P::Over},
+      {K::AdvPage, L"TSkinAdvPage", MakeAs<TSkinAdvPage>, P::Nothing},
+      // No rule decides it: an application's OnSkinControl hands it out.
+      {K::StatusBar, L"TSkinStatusBar", MakeAs<TSkinStatusBar>, P::Instead},
+  };
+  return rows;
+}
+
+const TSkinnerRow* FindSkinnerRow(TSkinnerKind kind) {
+  for (const TSkinnerRow& row : SkinnerRows())
+    if (row.Kind == kind) return &row;
+  return nullptr;
+}
+
+const TSkinnerRow* FindSkinnerRowByName(const std::wstring& className) {
+  for (const TSkinnerRow& row : SkinnerRows())
+    if (className == row.Name) return &row;
+  return nullptr;
+}
+
+const wchar_t* SkinnerKindName(TSkinnerKind kind) {
+  const TSkinnerRow* row = FindSkinnerRow(kind);
+  return row ? row->Name : L"(none)";
+}
+
 TSkinControl* MakeSkinner(TSkinnerKind kind, TComponent* owner, const TSkinDecision& decision) {
-  const TKindEntry* entry = Find(kind);
-  if (!entry) return nullptr;
-  TSkinControl* skinner = entry->Make(owner, decision);
+  const TSkinnerRow* row = FindSkinnerRow(kind);
+  if (!row) return nullptr;
+  TSkinControl* skinner = row->Make(owner, decision);
   skinner->Mode = decision.Mode;
   return skinner;
 }
-
-bool SkinnerKindBuilt(TSkinnerKind kind) { return Find(kind) != nullptr; }

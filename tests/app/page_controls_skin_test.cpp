@@ -1,7 +1,7 @@
 // Every control of every page of the program, placed in the skinned main window as a user opens
 // the pages, is offered to the control discovery and ends either with the skinner its decision
-// names or with a documented none: a Tag that keeps it native, a decision that attaches nothing
-// (with its reason), or a skinner kind that is not built yet.
+// names or with a documented none: a Tag that keeps it native, or a decision that attaches
+// nothing (with its reason).
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -130,7 +130,7 @@ TEST_F(PageControlsSkinTest, EveryControlOfEveryPageGetsItsSkinnerOrADocumentedN
       EXPECT_TRUE(skinForm->WasDecided(control)) << "never offered to the discovery";
       const TSkinDecision decision = skinForm->DecideFor(control);
       EXPECT_FALSE(decision.Source.empty());
-      if (decision.Kind != TSkinnerKind::None && SkinnerKindBuilt(decision.Kind)) {
+      if (decision.Kind != TSkinnerKind::None) {
         if (skinner) {
           EXPECT_EQ(skinner->ClassName(), SkinnerKindName(decision.Kind));
           // A skinner that only recolours (a page placed as a control) takes no part in the
@@ -142,14 +142,12 @@ TEST_F(PageControlsSkinTest, EveryControlOfEveryPageGetsItsSkinnerOrADocumentedN
           ++skinned;
           outcome = Narrow(SkinnerKindName(decision.Kind));
         } else if (!decision.NeedsBorder) {
-          ADD_FAILURE() << "its skinner " << Narrow(SkinnerKindName(decision.Kind)) << " is built but not attached ("
+          ADD_FAILURE() << "its skinner " << Narrow(SkinnerKindName(decision.Kind)) << " is not attached ("
                         << Narrow(decision.Source) << ")";
         }
       } else {
         EXPECT_EQ(skinner, nullptr);
-        outcome = decision.Kind == TSkinnerKind::None
-                      ? "none: " + Narrow(decision.Source)
-                      : "none until " + Narrow(SkinnerKindName(decision.Kind)) + " is built (" + Narrow(decision.Source) + ")";
+        outcome = "none: " + Narrow(decision.Source);
       }
     }
     ++outcomes[Narrow(control->ClassName())][outcome];

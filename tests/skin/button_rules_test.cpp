@@ -60,6 +60,18 @@ TEST(ButtonRules, VendorsButtonsThatRunTheirOwnMouseDown) {
   EXPECT_EQ(ButtonMouseMode(L"Tr"), 0);
 }
 
+TEST(ButtonRules, TransparentByTagOrBySkin) {
+  struct Case {
+    int tag;
+    bool skinTransparent, transparent;
+  };
+  const Case cases[] = {
+      {kTransparentTag, false, true}, {0, true, true}, {kTransparentTag, true, true},
+      {0, false, false},              {kTransparentTag - 1, false, false},
+  };
+  for (const Case& c : cases) EXPECT_EQ(DrawsTransparent(c.tag, c.skinTransparent), c.transparent) << c.tag;
+}
+
 TEST(ButtonRules, CaptionsAndReadingOrder) {
   EXPECT_EQ(ReplaceFirst(L"Scan||now", L"||", L"\r\n"), L"Scan\r\nnow");
   EXPECT_EQ(ReplaceFirst(L"a||b||c", L"||", L"\r\n"), L"a\r\nb||c");

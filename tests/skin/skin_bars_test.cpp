@@ -98,8 +98,6 @@ class SkinBarsTest : public testing::Test {
 };
 
 TEST_F(SkinBarsTest, TheTableMakesBothSkinners) {
-  EXPECT_TRUE(SkinnerKindBuilt(TSkinnerKind::Progress));
-  EXPECT_TRUE(SkinnerKindBuilt(TSkinnerKind::TrackBar));
   auto* bar = Place<TProgressBar>(10, 10, 200, 20);
   auto* track = Place<TTrackBar>(10, 40, 200, 40);
   EXPECT_NE(dynamic_cast<TSkinProgress*>(Skin(bar, TSkinnerKind::Progress)), nullptr);

@@ -231,7 +231,7 @@ TEST_F(SkinControlTest, ASkinnerPaintsAfterTheControlAndSurvivesItsWindowBeingMa
   HWND after = box->Handle();
   ASSERT_NE(after, before);
   EXPECT_EQ(skinner->Handle, after);
-  EXPECT_EQ(skinner->ControlState, TControlState::Attached);
+  EXPECT_EQ(skinner->State(), TControlState::Attached);
   EXPECT_EQ(SendMessageW(after, SKM_QUERYSKINNED, 0, 0), 1);
   skinner->draws = 0;
   InvalidateRect(after, nullptr, TRUE);

@@ -1,7 +1,7 @@
-// The contract every built skinner kind keeps, over the kind table so that skinners added later
-// are covered without a test of their own: it attaches to a control of its kind, answers the
-// engine's query, paints, steps aside when the engine switches it off, and goes with its control.
-// A built kind with no sample control here fails, so each new skinner names one.
+// The contract every skinner kind keeps, over the kinds' registration rows so that skinners added
+// later are covered without a test of their own: it attaches to a control of its kind, answers
+// the engine's query, paints as its row says, steps aside when the engine switches it off, and
+// goes with its control. A kind with no sample control here fails, so each new skinner names one.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <functional>
 #include <map>
-#include <set>
 
 #include "gui/buttons.h"
 #include "gui/date_picker.h"
@@ -66,13 +65,7 @@ TSample Pages(bool buttons, bool returnSheet) {
   };
 }
 
-// Kinds that leave the painting of the control's own window to it: they only erase (BoxH), hand
-// the control pictures to draw itself with (ObjImage, AdvPage), or skin windows of their own
-// beside and inside it (ListView: the painted bars and the header).
-const std::set<TSkinnerKind> kPaintsNothing = {TSkinnerKind::BoxH, TSkinnerKind::ObjImage, TSkinnerKind::AdvPage,
-                                               TSkinnerKind::ListView};
-
-// A control of each built kind.
+// A control of each kind.
 const std::map<K, TSample>& Samples() {
   static const std::map<K, TSample> samples = {
       {K::Button, Sample<TButton>()},
@@ -121,7 +114,7 @@ const std::map<K, TSample>& Samples() {
   return samples;
 }
 
-TEST(SkinnerContract, EveryBuiltKind) {
+TEST(SkinnerContract, EveryKind) {
   TForm* form = new TForm(nullptr);
   form->SetBounds(50, 50, 300, 200);
   form->Show();
@@ -129,10 +122,11 @@ TEST(SkinnerContract, EveryBuiltKind) {
   data->ReadSkinStream(OurStoredSkin());
   TWinSkinForm skinForm(nullptr);
   skinForm.SkinData = data;
-  for (int k = 0; k <= static_cast<int>(K::StatusBar); ++k) {
+  for (int k = 1; k <= static_cast<int>(K::StatusBar); ++k) {
     const K kind = static_cast<K>(k);
-    if (!SkinnerKindBuilt(kind)) continue;
-    const std::wstring wname = SkinnerKindName(kind);
+    const TSkinnerRow* row = FindSkinnerRow(kind);
+    ASSERT_NE(row, nullptr) << "kind " << k << " has no registration row";
+    const std::wstring wname = row->Name;
     const std::string name(wname.begin(), wname.end());
     auto sample = Samples().find(kind);
     ASSERT_NE(sample, Samples().end()) << name << " has no sample control";
@@ -159,10 +153,13 @@ TEST(SkinnerContract, EveryBuiltKind) {
     // It paints the control into a DC it is given (the media player's look is its panel's).
     auto* player = dynamic_cast<TSkinMP*>(skinner);
     const TBitmap picture = player ? PaintedPicture(player->Overlay->Handle()) : PaintedPicture(control);
-    // Faces fill the middle; a border skinner's frame lies in the top rows.
+    // Faces fill the middle; a border skinner's frame lies in the top rows. A kind that paints
+    // nothing leaves its control's window to it: it only erases (BoxH), hands the control
+    // pictures to draw itself with (ObjImage, AdvPage), or skins windows of its own beside and
+    // inside it (ListView: the painted bars and the header).
     bool painted = false;
     for (int y = 0; y <= 2; ++y) painted = painted || picture.Pixel(control->Width() / 2, y) != kUnpaintedColour;
-    if (!kPaintsNothing.count(kind)) EXPECT_TRUE(painted) << name;
+    if (row->Paint != TPaintPolicy::Nothing) EXPECT_TRUE(painted) << name;
 
     if (hooked) {
       send(SKM_ENABLE, 0);
