@@ -26,7 +26,7 @@ TSkinDecision Make(TSkinnerKind kind, std::wstring source, bool recolour = false
   return d;
 }
 
-TSkinDecision Scroll(std::wstring source, int mode = 0) {
+TSkinDecision Scroll(std::wstring source, TSkinDecision::TMode mode = TSkinDecision::TMode::Plain) {
   TSkinDecision d = Make(TSkinnerKind::Scrollbar, std::move(source));
   d.ScrollAttach = true;
   d.Mode = mode;
@@ -93,7 +93,7 @@ TSkinDecision FromStyle(const std::wstring& style, const std::wstring& cls, cons
     return on.Contains(T::xcTab) && s.HasTabsElement ? Make(TSkinnerKind::Tab, src) : off();
   if (style == L"scrollbar" || style == L"singlescrollbar") {
     if (!on.Contains(T::xcScrollbar)) return off();
-    TSkinDecision d = Scroll(src, style == L"singlescrollbar" ? 1 : 0);
+    TSkinDecision d = Scroll(src, style == L"singlescrollbar" ? TSkinDecision::TMode::SingleScrollBar : TSkinDecision::TMode::Plain);
     if (style == L"scrollbar") d.Children = TChildWalk::ChildrenAfter;
     return d;
   }
@@ -112,7 +112,7 @@ TSkinDecision FromStyle(const std::wstring& style, const std::wstring& cls, cons
   if (style == L"advpagecontrol") {
     if (!on.Contains(T::xcTab)) return off();
     TSkinDecision d = Make(TSkinnerKind::AdvPage, src, true);
-    d.Mode = 4;
+    d.Mode = TSkinDecision::TMode::VendorPageControl;
     return d;
   }
   if (style == L"radiogroup" || style == L"checkgroup") {
@@ -142,7 +142,7 @@ TSkinDecision FromClassTable(const std::wstring& cls, const TControlTraits& c, c
     if (ChainHas(c, L"TPageControl"))
       return Make(Prop(c, L"Style") == L"tsTabs" ? TSkinnerKind::Tab : TSkinnerKind::TabBtn, row(1));
     TSkinDecision d = Make(TSkinnerKind::Tab, row(1));
-    d.Mode = 2;
+    d.Mode = TSkinDecision::TMode::OtherTabControl;
     return d;
   }
   if (cls == L"TTABSET" && tabs) return Make(TSkinnerKind::Tab31, row(2));

@@ -38,9 +38,16 @@ enum class TChildWalk {
 };
 
 struct TSkinDecision {
+  // What the kind's skinner is told about the control (it becomes the skinner's Mode).
+  enum class TMode {
+    Plain = 0,
+    SingleScrollBar = 1,   // the scroll-bar skinner over a control with one bar and no border
+    OtherTabControl = 2,   // the tab skinner over a tab control that is no page control
+    VendorPageControl = 4, // the page skinner over another vendor's page control
+  };
   TSkinnerKind Kind = TSkinnerKind::None;
   bool Recolour = false;
-  int Mode = 0;                  // per kind: 2 any other tab control, 1 a single scroll bar
+  TMode Mode = TMode::Plain;
   int ObjImageKind = 0;          // 1 check box, 2 radio button, 3 the cx check box
   bool ScrollAttach = false;     // attached as a scrollable control
   bool AttachToWindow = false;   // attached to the control's window handle, as a plain window

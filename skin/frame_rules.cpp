@@ -55,11 +55,9 @@ uint8_t CaptionCapsOf(DWORD style, DWORD exStyle, bool hasSystemMenu) {
   return caps;
 }
 
-bool IsWin9xVersion(DWORD version) { return (version & 0x80000000u) != 0; }
-
 bool KeepsSystemMenuStyle(DWORD version, DWORD exStyle, bool hasOwner, bool isMdiChild) {
   const DWORD major = LOBYTE(LOWORD(version)), minor = HIBYTE(LOWORD(version));
-  if (IsWin9xVersion(version) || major != 5 || minor != 0) return false;
+  if (major != 5 || minor != 0) return false;
   return (exStyle & WS_EX_APPWINDOW) || (!hasOwner && !isMdiChild);
 }
 

@@ -31,10 +31,8 @@ bool IsPlainChild(DWORD style, DWORD exStyle, const std::wstring& parentClassNam
 uint8_t BorderKindOf(DWORD style, DWORD exStyle, const std::wstring& className);
 bool IsDialogClass(const std::wstring& className);
 uint8_t CaptionCapsOf(DWORD style, DWORD exStyle, bool hasSystemMenu);
-// From a GetVersion value: the Windows 9x/Me family (top bit set), which has no skinnable system
-// menu, and Windows 2000 (NT 5.0; not the later x.0 versions), where the system-menu
-// style of application windows must stay as it is.
-bool IsWin9xVersion(DWORD version);
+// From a GetVersion value: Windows 2000 (NT 5.0; not the later x.0 versions), where the
+// system-menu style of application windows must stay as it is.
 bool KeepsSystemMenuStyle(DWORD version, DWORD exStyle, bool hasOwner, bool isMdiChild);
 // ShowState from a placement's showCmd.
 uint8_t ShowStateOf(UINT showCmd);

@@ -145,7 +145,7 @@ void TSkinData::Loaded() {
       if (NoSkin)
         active_ = false;
       else
-        SkinManager->PostCommand(1, 250);
+        SkinManager->PostCommand(TSkinCommand::SkinAll, 250);
     }
     if (skinControls_.Contains(TSkinControlType::xcMainMenu))
       skinControls_.Exclude(TSkinControlType::xcMenuItem);
@@ -189,17 +189,17 @@ void TSkinData::SetActive(bool value) {
       if (value) {
         if (NoSkin) return;
         SkinManager->PendingSkinData = this;
-        SkinManager->PostCommand(1, 250);
+        SkinManager->PostCommand(TSkinCommand::SkinAll, 250);
         SkinManager->ManagerState = TManagerState::Running;
       } else {
         SkinManager->PendingSkinData = this;
-        SkinManager->PostCommand(2, 250);
+        SkinManager->PostCommand(TSkinCommand::UnskinAll, 250);
       }
       break;
     case TSkinFormType::sfOnlyThisForm:
       SkinManager->PendingSkinData = this;
       if (value && NoSkin) return;
-      SkinManager->PostCommand(value ? 1 : 2, 250);
+      SkinManager->PostCommand(value ? TSkinCommand::SkinAll : TSkinCommand::UnskinAll, 250);
       break;
     default:
       break;
@@ -221,7 +221,7 @@ void TSkinData::RefreshSkin() {
   if (!SkinManager) Loaded();
   SkinManager->PendingSkinData = this;
   SkinManager->ClearCaptionButtons();
-  if (SkinManager->ManagerState == TManagerState::Running) SkinManager->PostCommand(3, 250);
+  if (SkinManager->ManagerState == TManagerState::Running) SkinManager->PostCommand(TSkinCommand::Refresh, 250);
 }
 
 void TSkinData::UpdateSkinControl(TControl* Form, TControl* Control) {

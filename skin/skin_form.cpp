@@ -92,30 +92,25 @@ void TWinSkinForm::HookIn(TSkinData* skinData) {
   OwnerWindow = GetWindow(Handle, GW_OWNER);
   CaptionCaps = CaptionCapsOf(Style, exStyle, SystemMenu != nullptr);
   ReadPlacement();
-  MdiKind = 0;
+  MdiKind = TMdiKind::None;
   MdiClient = nullptr;
   for (HWND child = GetTopWindow(Handle); child; child = GetWindow(child, GW_HWNDNEXT)) {
     if (GetWindowClassName(child) == L"MDIClient") {
-      MdiKind = 1;
+      MdiKind = TMdiKind::Frame;
       MdiClient = child;
       break;
     }
   }
   if (exStyle & WS_EX_MDICHILD) {
-    MdiKind = 2;
+    MdiKind = TMdiKind::Child;
     if (skinData->Options().Contains(TSkinOption::xoMDIChildBorder)) FrameSkinned = false;
   }
   BorderKind = BorderKindOf(Style, exStyle, className);
   const DWORD version = GetVersion();
-  if (KeepsSystemMenuStyle(version, exStyle, OwnerWindow != nullptr, MdiKind == 2)) CaptionCaps |= kCapKeepSysMenu;
-  if (IsWin9xVersion(version)) {
-    TSkinControlTypes controls = skinData->SkinControls();
-    controls.Exclude(TSkinControlType::xcSystemMenu);
-    skinData->SetSkinControls(controls);
-  }
+  if (KeepsSystemMenuStyle(version, exStyle, OwnerWindow != nullptr, MdiKind == TMdiKind::Child)) CaptionCaps |= kCapKeepSysMenu;
   IsUnicode = IsWindowUnicode(Handle) != FALSE;
   DialogClass = IsDialogClass(className);
-  if (MdiKind == 1) {
+  if (MdiKind == TMdiKind::Frame) {
     SavedMenuUpdate = skinData->MenuUpdate();
     HookMdiClient();
   }
@@ -123,14 +118,14 @@ void TWinSkinForm::HookIn(TSkinData* skinData) {
   SetMainMenuOwnerDraw(Form, true);
   if (FrameSkinned) {
     NativeMenu = GetMenu(Handle);
-    if (NativeMenu && MdiKind != 2) MakeMenuBar();
+    if (NativeMenu && MdiKind != TMdiKind::Child) MakeMenuBar();
     BuildFrameMetrics();
   } else {
     SkinState = TSkinState::Active;
   }
-  if (MdiKind == 2 && BorderTop < GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CXFRAME))
+  if (MdiKind == TMdiKind::Child && BorderTop < GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CXFRAME))
     MenuBarHeight = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CXFRAME) - BorderTop;
-  if (MdiKind == 2 && ShowState == kShowMaximized && SkinManager && !SkinManager->MdiMaximized)
+  if (MdiKind == TMdiKind::Child && ShowState == kShowMaximized && SkinManager && !SkinManager->MdiMaximized)
     SkinManager->SetMdiMaximized(true);
 }
 
@@ -175,7 +170,7 @@ void TWinSkinForm::StartSkinning() {
   else
     SkinChildWindows(Handle);
   if (SkinState == TSkinState::Attached) {
-    if (MdiKind == 2) {
+    if (MdiKind == TMdiKind::Child) {
       // A maximized child shows in its frame: the frame is drawn again with it.
       if (ShowState == kShowMaximized) PostMdiRedraw();
       if (ShowState == kShowNormal) {
@@ -206,13 +201,13 @@ void TWinSkinForm::DoAfterSkinForm() {
 
 // ---- the window procedures -------------------------------------------------------------------
 
-void TWinSkinForm::VclWindowProc(TMessage& m) {
+void TWinSkinForm::FormChainProc(TMessage& m) {
   switch (m.Msg) {
     case WM_SETTEXT:
       formChain_.CallDefault(m);
       if (FrameSkinned && IsWindowVisible(Handle)) {
         // A maximized child's caption is part of its frame's.
-        if (ShowState == kShowMaximized && MdiKind == 2) PostMdiRedraw();
+        if (ShowState == kShowMaximized && MdiKind == TMdiKind::Child) PostMdiRedraw();
         if (ShowState == kShowMinimized)
           PaintNonClient(nullptr);
         else
@@ -264,9 +259,9 @@ LRESULT TWinSkinForm::FormWindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       return r;
     }
     case WM_NCACTIVATE:
-      if (SkinState == TSkinState::Attached && MdiKind != 2) return 0;
+      if (SkinState == TSkinState::Attached && MdiKind != TMdiKind::Child) return 0;
       if (!FrameSkinned) return CallOldProc(msg, wParam, lParam);
-      return Stage2(msg, wParam, lParam);
+      return FramedWindowProc(msg, wParam, lParam);
     case 0x00AE:  // the themed caption repaint of newer systems: nothing of it shows
       return 0;
     case WM_INITMENUPOPUP:
@@ -292,12 +287,12 @@ LRESULT TWinSkinForm::FormWindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       return 1;
     default:
       if (!FrameSkinned) return CallOldProc(msg, wParam, lParam);
-      return Stage2(msg, wParam, lParam);
+      return FramedWindowProc(msg, wParam, lParam);
   }
 }
 
-LRESULT TWinSkinForm::Stage2(UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (IsChildWindow && MdiKind != 2) return CallOldProc(msg, wParam, lParam);
+LRESULT TWinSkinForm::FramedWindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (IsChildWindow && MdiKind != TMdiKind::Child) return CallOldProc(msg, wParam, lParam);
   switch (msg) {
     case WM_WINDOWPOSCHANGED:
       ReadPlacement();
@@ -305,13 +300,13 @@ LRESULT TWinSkinForm::Stage2(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE: {
       LRESULT r = CallOldProc(msg, wParam, lParam);
       WmSize(wParam);
-      Stage3(msg, wParam, lParam, false);
+      NonClientProc(msg, wParam, lParam, false);
       return r;
     }
     case WM_ACTIVATE:
     case WM_NCACTIVATE:
       IsActive = LOBYTE(LOWORD(wParam)) != 0;
-      return Stage3(msg, wParam, lParam, true);
+      return NonClientProc(msg, wParam, lParam, true);
     case WM_GETMINMAXINFO: {
       LRESULT r = CallOldProc(msg, wParam, lParam);
       ReadPlacement();
@@ -324,15 +319,15 @@ LRESULT TWinSkinForm::Stage2(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     case WM_COMMAND:
       if (WmCommand(wParam)) return 0;
-      return Stage3(msg, wParam, lParam, true);
+      return NonClientProc(msg, wParam, lParam, true);
     case WM_SYSCOMMAND: {
       LRESULT result = 0;
       if (WmSysCommand(wParam, lParam, result)) return result;
-      return Stage3(msg, wParam, lParam, true);
+      return NonClientProc(msg, wParam, lParam, true);
     }
     case WM_MENUSELECT:
       MenuSelected(wParam, lParam);
-      return Stage3(msg, wParam, lParam, true);
+      return NonClientProc(msg, wParam, lParam, true);
     case SKM_MENUBARCLICK:
       MenuBarClick(lParam);
       return 0;
@@ -342,12 +337,12 @@ LRESULT TWinSkinForm::Stage2(UINT msg, WPARAM wParam, LPARAM lParam) {
       return result;
     }
     default:
-      return Stage3(msg, wParam, lParam, true);
+      return NonClientProc(msg, wParam, lParam, true);
   }
 }
 
-LRESULT TWinSkinForm::Stage3(UINT msg, WPARAM wParam, LPARAM lParam, bool passDefault) {
-  bool maximizedMdiChild = MdiKind == 2 && ShowState == kShowMaximized;
+LRESULT TWinSkinForm::NonClientProc(UINT msg, WPARAM wParam, LPARAM lParam, bool passDefault) {
+  bool maximizedMdiChild = MdiKind == TMdiKind::Child && ShowState == kShowMaximized;
   if (maximizedMdiChild || SkinState == TSkinState::Attached) return passDefault ? CallOldProc(msg, wParam, lParam) : 0;
   LRESULT result = 0;
   switch (msg) {
@@ -379,7 +374,7 @@ LRESULT TWinSkinForm::Stage3(UINT msg, WPARAM wParam, LPARAM lParam, bool passDe
       return CallOldProc(msg, wParam, lParam);
     case WM_NCRBUTTONDOWN:
       if (SkinData) SkinData->HideCaptionHint();
-      if (wParam == HTCAPTION && MdiKind != 2) {
+      if (wParam == HTCAPTION && MdiKind != TMdiKind::Child) {
         ShowSystemMenu(POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
         return 0;
       }
@@ -407,7 +402,7 @@ void TWinSkinForm::WmSize(WPARAM wParam) {
       break;
   }
   if (ShowState == kShowMinimized) return;
-  if (MdiKind == 2 && (ShowState != kShowNormal || (SkinManager && SkinManager->MdiMaximized))) return;
+  if (MdiKind == TMdiKind::Child && (ShowState != kShowNormal || (SkinManager && SkinManager->MdiMaximized))) return;
   if (SkinState == TSkinState::Active || SkinState == TSkinState::Reskinning) UpdateWindowShape();
 }
 
@@ -445,7 +440,7 @@ void TWinSkinForm::FitFrame(bool refresh) {
     GetClientRect(Handle, &NativeClientRect);
   } else if (Form) {
     width = Form->ClientWidth() + BorderLeft + BorderRight;
-    NativeClientRect.bottom = Form->ClientHeight() - (MdiKind == 2 ? 0 : MenuBarHeight);
+    NativeClientRect.bottom = Form->ClientHeight() - (MdiKind == TMdiKind::Child ? 0 : MenuBarHeight);
   }
   int height = NativeClientRect.bottom + BorderTop + BorderBottom + MenuBarHeight;
   if (DialogClass && !refresh) {
@@ -482,7 +477,7 @@ LRESULT TWinSkinForm::NcCalcSize(WPARAM wParam, LPARAM lParam) {
   LRESULT r = CallOldProc(WM_NCCALCSIZE, wParam, lParam);
   if (!wParam) return 0;
   auto* params = reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam);
-  if ((MdiKind == 2 && ShowState != kShowNormal) || BorderKind == kBorderNoCaption) {
+  if ((MdiKind == TMdiKind::Child && ShowState != kShowNormal) || BorderKind == kBorderNoCaption) {
     params->rgrc[1] = params->rgrc[0];
     return WVR_VALIDRECTS;
   }
@@ -498,7 +493,7 @@ LRESULT TWinSkinForm::NcCalcSize(WPARAM wParam, LPARAM lParam) {
 POINT TWinSkinForm::ScreenToWindow(int x, int y) const {
   POINT p{x, y};
   ScreenToClient(Handle, &p);
-  if (!(MdiKind == 2 && ShowState == kShowMinimized)) {
+  if (!(MdiKind == TMdiKind::Child && ShowState == kShowMinimized)) {
     p.x += BorderLeft;
     p.y += BorderTop + MenuBarHeight;
   }
@@ -516,8 +511,8 @@ LRESULT TWinSkinForm::NcActivate(WPARAM wParam, LPARAM lParam) {
   IsActive = wParam != 0;
   HoverTimer->SetEnabled(IsActive);
   // The frame's default would tell its client; the active child's caption follows it.
-  if (MdiKind == 1 && MdiClient) SendMessageW(MdiClient, WM_NCACTIVATE, wParam, 0);
-  if (MdiKind == 2) CallOldProc(WM_NCACTIVATE, wParam, lParam);
+  if (MdiKind == TMdiKind::Frame && MdiClient) SendMessageW(MdiClient, WM_NCACTIVATE, wParam, 0);
+  if (MdiKind == TMdiKind::Child) CallOldProc(WM_NCACTIVATE, wParam, lParam);
   PaintNonClient(nullptr);
   return 1;
 }
@@ -525,7 +520,7 @@ LRESULT TWinSkinForm::NcActivate(WPARAM wParam, LPARAM lParam) {
 LRESULT TWinSkinForm::WmNcPaint(WPARAM wParam, LPARAM lParam) {
   SetSysMenuStyle(true);
   if (!SkinData->NcPaintEnabled) return 0;
-  if ((MdiKind == 2 && ShowState == kShowMaximized) || BorderKind == kBorderNoCaption)
+  if ((MdiKind == TMdiKind::Child && ShowState == kShowMaximized) || BorderKind == kBorderNoCaption)
     return CallOldProc(WM_NCPAINT, wParam, lParam);
   PaintNonClient(nullptr);
   return 0;
@@ -545,7 +540,7 @@ void TWinSkinForm::SetSysMenuStyle(bool remove) {
 
 void TWinSkinForm::PaintNonClient(HDC dc) {
   if ((SkinState != TSkinState::Active && SkinState != TSkinState::Reskinning) || BorderKind == kBorderNoCaption) return;
-  if (MdiKind == 2 && ShowState == kShowMaximized) return;
+  if (MdiKind == TMdiKind::Child && ShowState == kShowMaximized) return;
   HDC windowDc = dc ? dc : GetWindowDC(Handle);
   if (!windowDc) return;
   GetWindowRect(Handle, &WindowRect);
@@ -675,12 +670,12 @@ void TWinSkinForm::DrawCaptionText(HDC dc, const RECT& area) {
 
 void TWinSkinForm::UpdateWindowShape() {
   if (SkinState == TSkinState::Detached || !FrameSkinned) return;
-  if (MdiKind == 2 && ShowState != kShowNormal) return;
+  if (MdiKind == TMdiKind::Child && ShowState != kShowNormal) return;
   RECT window;
   GetWindowRect(Handle, &window);
   int w = window.right - window.left, h = window.bottom - window.top;
   if (w <= 0 || h <= 0) return;
-  if (w == RegionWidth && h == RegionHeight && MdiKind != 2 && SkinState != TSkinState::Reskinning) return;
+  if (w == RegionWidth && h == RegionHeight && MdiKind != TMdiKind::Child && SkinState != TSkinState::Reskinning) return;
   // The previous region belongs to the system since it was handed over: it goes with the
   // next SetWindowRgn, never through us.
   Region = nullptr;
@@ -723,7 +718,7 @@ void TWinSkinForm::UpdateWindowShape() {
 
 void TWinSkinForm::ClearWindowShape() {
   if (!RegionOwned) return;
-  SetWindowRgn(Handle, nullptr, MdiKind == 2);
+  SetWindowRgn(Handle, nullptr, MdiKind == TMdiKind::Child);
   Region = nullptr;
   RegionOwned = false;
   RegionWidth = RegionHeight = 0;
@@ -836,7 +831,7 @@ void TWinSkinForm::Unskin() {
   }
   SetSysMenuStyle(false);
   FreeMenus(true);
-  if (SkinState != TSkinState::Destroying && (MdiKind == 2 || !IsChildWindow)) {
+  if (SkinState != TSkinState::Destroying && (MdiKind == TMdiKind::Child || !IsChildWindow)) {
     RECT r;
     GetWindowRect(Handle, &r);
     int width = (r.right - r.left) + NativeNcWidth - BorderLeft - BorderRight;

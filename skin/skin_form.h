@@ -33,6 +33,9 @@ struct TMessage;
 // A window skinner's state; the numbers are the ones the engine has always used.
 enum class TSkinState { Attached = 0, Active = 1, Reskinning = 3, Destroying = 4, FirstResize = 5, Detached = 6 };
 
+// A window's part in MDI.
+enum class TMdiKind : uint8_t { None, Frame, Child };
+
 class TWinSkinForm : public TComponent, public TSkinHook {
   QS_CLASS(TWinSkinForm)
 
@@ -117,7 +120,7 @@ class TWinSkinForm : public TComponent, public TSkinHook {
   uint8_t BorderKind = kBorderDefault;
   uint8_t CaptionCaps = 0;
   uint8_t ShowState = kShowNormal;
-  uint8_t MdiKind = 0;  // 0 none, 1 MDI frame, 2 MDI child
+  TMdiKind MdiKind = TMdiKind::None;
   HWND MdiClient = nullptr;  // the MDI client of an MDI frame (nullptr once it is destroyed)
   // The component's MenuUpdate as it was when an MDI frame was hooked: creating MDI children
   // switches it off until the last child has gone.
@@ -173,7 +176,7 @@ class TWinSkinForm : public TComponent, public TSkinHook {
   class TFormChainHook : public TSkinHook {
    public:
     explicit TFormChainHook(TWinSkinForm* owner) : owner_(owner) {}
-    void WndProc(TMessage& m) override { owner_->VclWindowProc(m); }
+    void WndProc(TMessage& m) override { owner_->FormChainProc(m); }
 
    private:
     TWinSkinForm* owner_;
@@ -196,11 +199,17 @@ class TWinSkinForm : public TComponent, public TSkinHook {
   void MdiClientGone();
   void RestoreMenuUpdate();
   void PostMdiRedraw();
+  // Every message of the window: skinning's own, then those of a skinned frame.
   LRESULT FormWindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
-  LRESULT Stage2(UINT msg, WPARAM wParam, LPARAM lParam);
-  LRESULT Stage3(UINT msg, WPARAM wParam, LPARAM lParam, bool passDefault);
+  // A window whose frame is skinned: placement, activation, commands and menus.
+  LRESULT FramedWindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
+  // The skinned frame's non-client area: metrics, painting, hit tests and the mouse on it.
+  // passDefault: what the frame does not take goes on to the window's own procedure.
+  LRESULT NonClientProc(UINT msg, WPARAM wParam, LPARAM lParam, bool passDefault);
   LRESULT CallOldProc(UINT msg, WPARAM wParam, LPARAM lParam);
-  void VclWindowProc(TMessage& message);
+  // The messages of a framework form's own WndProc chain (captions, the engine's queries,
+  // dialog keys, controls placed).
+  void FormChainProc(TMessage& message);
   void HookIn(TSkinData* skinData);
   void Subclass();
   void RemoveSubclass();

@@ -40,14 +40,14 @@ void TWinSkinForm::MdiClientGone() {
 }
 
 bool TWinSkinForm::IsMdiChildMaximized() const {
-  if (MdiKind != 1 || !MdiClient) return false;
+  if (MdiKind != TMdiKind::Frame || !MdiClient) return false;
   BOOL maximized = FALSE;
   HWND active = reinterpret_cast<HWND>(SendMessageW(MdiClient, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized)));
   return active && maximized;
 }
 
 void TWinSkinForm::MdiChildCommand(UINT command) {
-  if (MdiKind != 1 || !MdiClient) return;
+  if (MdiKind != TMdiKind::Frame || !MdiClient) return;
   if (HWND active = reinterpret_cast<HWND>(SendMessageW(MdiClient, WM_MDIGETACTIVE, 0, 0)))
     SendMessageW(active, WM_SYSCOMMAND, command, 0);
 }

@@ -124,7 +124,7 @@ void TSkinManage::RemoveSkinForm(TWinSkinForm* skinner) {
   skinForms_.erase(std::remove(skinForms_.begin(), skinForms_.end(), skinner), skinForms_.end());
 }
 
-TControl* TSkinManage::FindVclForm(HWND window) const { return ControlFromHandle(window); }
+TControl* TSkinManage::FindFrameworkControl(HWND window) const { return ControlFromHandle(window); }
 
 TSkinData* TSkinManage::FindSkinData(HWND window) const {
   for (size_t i = skinDatas_.size(); i-- > 0;) {
@@ -156,7 +156,7 @@ bool TSkinManage::SkinWindow(HWND window) {
   if (!SkinningEnabled || !IsWindow(window)) return false;
   PurgeSkinForms();
   if (SendSkinMessage(window, SKM_QUERYSKINNED, 0, 0) == 1 || FindSkinForm(window)) return false;
-  TControl* control = FindVclForm(window);
+  TControl* control = FindFrameworkControl(window);
   DWORD style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
   DWORD exStyle = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE));
   HWND parent = GetParent(window);
@@ -192,12 +192,12 @@ void TSkinManage::SkinForm(TCustomForm* form) {
   SkinWindow(form->Handle());
 }
 
-void TSkinManage::PostCommand(int command, int delay) {
+void TSkinManage::PostCommand(TSkinCommand command, int delay) {
   PendingCommand = command;
   timer_->SetInterval(delay);
   if (ManagerState == TManagerState::Idle) {
-    if (command == 1) SkinningEnabled = true;
-    if (command == 2) SkinningEnabled = false;
+    if (command == TSkinCommand::SkinAll) SkinningEnabled = true;
+    if (command == TSkinCommand::UnskinAll) SkinningEnabled = false;
     return;
   }
   timer_->SetEnabled(true);
@@ -280,7 +280,7 @@ void TSkinManage::SetMdiMaximized(bool value) {
   // reach the list, so it is walked by position.
   for (size_t i = 0; i < skinForms_.size(); ++i) {
     TWinSkinForm* child = skinForms_[i];
-    if (child->MdiKind != 2 || child->SkinState == TSkinState::Destroying || child->SkinState == TSkinState::Detached ||
+    if (child->MdiKind != TMdiKind::Child || child->SkinState == TSkinState::Destroying || child->SkinState == TSkinState::Detached ||
         !IsWindow(child->Handle))
       continue;
     if (value) {
@@ -332,7 +332,7 @@ void TSkinManage::CommandTimer(TObject*) {
   if (!data) return;
   bool onlyThisForm = data->SkinFormtype() == TSkinFormType::sfOnlyThisForm;
   switch (PendingCommand) {
-    case 1: {
+    case TSkinCommand::SkinAll: {
       SkinningEnabled = true;
       ForceSkin = true;
       PurgeSkinForms();
@@ -343,7 +343,7 @@ void TSkinManage::CommandTimer(TObject*) {
       ForceSkin = false;
       break;
     }
-    case 2: {
+    case TSkinCommand::UnskinAll: {
       SkinningEnabled = false;
       PurgeSkinForms();
       if (onlyThisForm) {
@@ -358,7 +358,7 @@ void TSkinManage::CommandTimer(TObject*) {
       }
       break;
     }
-    case 3: {
+    case TSkinCommand::Refresh: {
       PurgeSkinForms();
       std::vector<TWinSkinForm*> users;
       for (TWinSkinForm* skinner : skinForms_)
@@ -368,7 +368,7 @@ void TSkinManage::CommandTimer(TObject*) {
       for (TWinSkinForm* skinner : users) skinner->SkinChanged();
       break;
     }
-    default:
+    case TSkinCommand::None:
       break;
   }
   data->DoSkinChanged();

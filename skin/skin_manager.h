@@ -24,6 +24,9 @@ enum class TManagerState { Idle = 0, Running = 1, Destroying = 4 };
 // The popup menu about to open: a context menu, a window's own menu, or the system menu.
 enum class TPopupKind { ContextMenu = 0, WindowMenu = 1, SystemMenu = 2 };
 
+// What the manager's timer does next for the skin component that asked (PendingSkinData).
+enum class TSkinCommand { None, SkinAll, UnskinAll, Refresh };
+
 class TSkinManage {
  public:
   TSkinManage();
@@ -43,13 +46,13 @@ class TSkinManage {
   void SkinForm(TCustomForm* form);
   TWinSkinForm* FindSkinForm(HWND window) const;
   void RemoveSkinForm(TWinSkinForm* skinner);
-  // The framework control of a window, or nullptr.
-  TControl* FindVclForm(HWND window) const;
+  // The framework control (a form or any other) that owns a window, or nullptr.
+  TControl* FindFrameworkControl(HWND window) const;
   TSkinData* FindSkinData(HWND window) const;
   bool CanSkinWindow(HWND window, const std::wstring& className) const;
-  // Queues command 1 (skin all), 2 (unskin all) or 3 (refresh) after `delay` ms. While no
-  // window has been activated yet, 1 and 2 only switch skinning of new windows on and off.
-  void PostCommand(int command, int delay);
+  // Queues a command after `delay` ms. While no window has been activated yet, SkinAll and
+  // UnskinAll only switch skinning of new windows on and off.
+  void PostCommand(TSkinCommand command, int delay);
   // Frees the caption buttons of the windows skinned with PendingSkinData (before a refresh).
   void ClearCaptionButtons();
   // Drops and frees the skinners whose windows are gone.
@@ -76,14 +79,13 @@ class TSkinManage {
   const TWinSkinForm* MdiFrame() const { return mdiFrame_; }
 
   const std::vector<TWinSkinForm*>& SkinForms() const { return skinForms_; }
-  const std::vector<TSkinData*>& SkinDatas() const { return skinDatas_; }
 
   bool SkinningEnabled = false;
   bool ForceSkin = false;
   TManagerState ManagerState = TManagerState::Idle;
   TPopupKind PopupKind = TPopupKind::ContextMenu;
   bool MenuBarPopup = false;
-  int PendingCommand = 0;
+  TSkinCommand PendingCommand = TSkinCommand::None;
   TSkinData* PendingSkinData = nullptr;
   TSkinData* MainSkinData = nullptr;
   bool MdiMaximized = false;

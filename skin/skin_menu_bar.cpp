@@ -432,7 +432,7 @@ void TWinSkinForm::DialogChar(TMessage& m) {
     return;
   }
   // An MDI child's unclaimed accelerator goes to its frame's bar.
-  if (MdiKind == 2) {
+  if (MdiKind == TMdiKind::Child) {
     TCustomForm* frame = SkinManager ? SkinManager->MdiFrameForm : nullptr;
     m.Result = frame && frame != Form ? frame->Perform(CM_DIALOGCHAR, m.WParam, m.LParam) : 0;
     return;
@@ -472,7 +472,7 @@ bool TWinSkinForm::WmSysCommand(WPARAM wParam, LPARAM lParam, LRESULT& result) {
       break;
     case SC_RESTORE:
       ShowState = kShowNormal;
-      if (MdiKind == 2 && SkinManager && SkinManager->MdiMaximized) SkinManager->SetMdiMaximized(false);
+      if (MdiKind == TMdiKind::Child && SkinManager && SkinManager->MdiMaximized) SkinManager->SetMdiMaximized(false);
       break;
     default:
       break;

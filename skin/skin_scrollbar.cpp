@@ -287,7 +287,7 @@ void TSkinScrollbar::AttachScrollControl(TControl* control, TSkinData* skinData,
   if (IsAttached() || !windowed || control != Owner()) return;
   TSkinControl::AttachControl(form, skinData, canvas, false);
   const std::wstring border = LowerCase(GetEnumPropByName(control, L"BorderStyle"));
-  HasBorder = border != L"bsnone" && !control->InheritsFrom(L"TImageScrollBox") && Mode != 1;
+  HasBorder = border != L"bsnone" && !control->InheritsFrom(L"TImageScrollBox") && Mode != static_cast<int>(TSkinDecision::TMode::SingleScrollBar);
   const TPropInfo* fixed = GetPropInfo(control, L"FixedColor");
   if (fixed && fixed->Kind == TTypeKind::Integer) {
     savedFixedColour_ = static_cast<TColor>(fixed->GetOrd(control));

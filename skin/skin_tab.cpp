@@ -165,7 +165,7 @@ void TSkinTab::DrawSkin(HDC dc, const RECT& rect) {
     const RECT margins = tabs.Style != 0 && paneElement ? paneElement->Margins() : RECT{4, 5, 4, 4};
     if (HasDrawingRoom(pane)) DrawElement(dc, pane, TElementLook{PaneImage, margins, false, false}, TElementFrame{});
   }
-  if (Control && Mode == 2)
+  if (Control && Mode == static_cast<int>(TSkinDecision::TMode::OtherTabControl))
     if (auto* windowed = dynamic_cast<TWinControl*>(Control)) windowed->PaintControls(dc);
 }
 

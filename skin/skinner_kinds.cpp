@@ -112,6 +112,6 @@ TSkinControl* MakeSkinner(TSkinnerKind kind, TComponent* owner, const TSkinDecis
   const TSkinnerRow* row = FindSkinnerRow(kind);
   if (!row) return nullptr;
   TSkinControl* skinner = row->Make(owner, decision);
-  skinner->Mode = decision.Mode;
+  skinner->Mode = static_cast<int>(decision.Mode);
   return skinner;
 }

@@ -95,7 +95,7 @@ TEST(ControlDiscovery, TabRowsNeedTheTabsElementAndOtherTabControlsGetMode2) {
   TControlTraits tabControl = Traits({L"TTabControl", L"TCustomTabControl"});
   TSkinDecision d = DecideControlSkinner(tabControl, Settings(kAll));
   EXPECT_EQ(d.Kind, K::Tab);
-  EXPECT_EQ(d.Mode, 2);
+  EXPECT_EQ(d.Mode, TSkinDecision::TMode::OtherTabControl);
   EXPECT_EQ(DecideControlSkinner(tabControl, Settings(kAll, {}, false)).Kind, K::None);
 }
 
@@ -189,7 +189,8 @@ TEST(ControlDiscovery, StyleTable) {
   EXPECT_TRUE(DecideControlSkinner(Traits({L"TStandIn"}), Settings(kAll, {L"TStandIn=comboboxex"})).ComboEx);
   EXPECT_TRUE(DecideControlSkinner(Traits({L"TStandIn"}), Settings(kAll, {L"TStandIn=edit"})).NeedsBorder);
   EXPECT_TRUE(DecideControlSkinner(Traits({L"TStandIn"}), Settings(kAll, {L"TStandIn=panel"})).SetTransparent);
-  EXPECT_EQ(DecideControlSkinner(Traits({L"TStandIn"}), Settings(kAll, {L"TStandIn=singlescrollbar"})).Mode, 1);
+  EXPECT_EQ(DecideControlSkinner(Traits({L"TStandIn"}), Settings(kAll, {L"TStandIn=singlescrollbar"})).Mode,
+            TSkinDecision::TMode::SingleScrollBar);
   EXPECT_EQ(DecideControlSkinner(Traits({L"TStandIn"}), Settings(kAll, {L"TStandIn=embedscrollbar"})).Children,
             TChildWalk::ScrollableChildren);
   TSkinDecision dropDown = DecideControlSkinner(Traits({L"TcxButton"}, 0, {{L"Kind", L"cxbkDropDownButton"}}),

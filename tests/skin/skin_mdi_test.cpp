@@ -200,7 +200,7 @@ TEST_F(SkinMdiTest, TheClientIsSubclassedBesideTheFrameAndLetGoOnUnskinAndWhenDe
   frame = std::make_unique<MdiFrame>();
   ASSERT_TRUE(ShowFrame(*frame));
   TWinSkinForm* skinner = SkinnerOf(frame->Handle);
-  EXPECT_EQ(skinner->MdiKind, 1);
+  EXPECT_EQ(skinner->MdiKind, TMdiKind::Frame);
   EXPECT_EQ(skinner->MdiClient, frame->Client);
   EXPECT_TRUE(skinner->MdiClientHooked());
   EXPECT_EQ(SkinManager->MdiClientWindow, frame->Client);
@@ -293,7 +293,7 @@ TEST_F(SkinMdiTest, AMaximizedChildsButtonsStandInTheFramesBarAndActOnTheActiveC
   HWND two = frame->AddChild(L"Two", true);
   ASSERT_TRUE(one && two);
   ASSERT_TRUE(Skinned(one) && Skinned(two));
-  EXPECT_EQ(SkinnerOf(two)->MdiKind, 2);
+  EXPECT_EQ(SkinnerOf(two)->MdiKind, TMdiKind::Child);
   EXPECT_FALSE(SkinManager->MdiMaximized);
   EXPECT_EQ(MdiButton(skinner, 8), nullptr);
 

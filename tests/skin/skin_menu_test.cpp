@@ -591,7 +591,7 @@ TEST_F(SkinMenuTest, AltLetterInAnMdiChildFormOpensItsFramesBarItem) {
   formStyle = TFormStyle::fsMDIForm;
   MakeForm();
   ASSERT_TRUE(ShowSkinned());
-  ASSERT_EQ(Skinner()->MdiKind, 1);
+  ASSERT_EQ(Skinner()->MdiKind, TMdiKind::Frame);
   EXPECT_EQ(SkinManager->MdiFrameForm, form);
   auto* child = new TForm(form);
   child->SetFormStyle(TFormStyle::fsMDIChild);
@@ -607,7 +607,7 @@ TEST_F(SkinMenuTest, AltLetterInAnMdiChildFormOpensItsFramesBarItem) {
     return childSkinner && childSkinner->SkinState == TSkinState::Active;
   }));
   // Skinned as the framework form it is, though the hook met its window before the form did.
-  EXPECT_EQ(childSkinner->MdiKind, 2);
+  EXPECT_EQ(childSkinner->MdiKind, TMdiKind::Child);
   EXPECT_EQ(childSkinner->Form, child);
   EXPECT_FALSE(childSkinner->MenuBar);
   field->SetFocus();

@@ -112,7 +112,7 @@ TEST_F(SkinSmallTest, ATabSheetInMode1KeepsTheFrameworksPaintingAndErasing) {
   TTabSheet* sheet = pages->Pages(0);
   sheet->SetColor(RGB(200, 20, 20));
   TSkinDecision decision;
-  decision.Mode = 1;
+  decision.Mode = static_cast<TSkinDecision::TMode>(1);  // any mode but the plain one
   Skin<TSkinTabSheet>(sheet, TSkinnerKind::TabSheet, decision);
   HWND w = sheet->Handle();
   EXPECT_NE(PaintedPicture(w).Pixel(20, 20), kFace);
