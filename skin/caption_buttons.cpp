@@ -258,7 +258,7 @@ void TWinSkinForm::MaximizeOrRestore() {
     RestoreWindow();
     return;
   }
-  if (MdiKind == TMdiKind::Child && SkinManager) SkinManager->SetMdiMaximized(true);
+  if (MdiKind == TMdiKind::Child) SetMdiMaximized(true);
   ShowState = kShowMaximized;
   PostMessageW(Handle, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
   HotObject = nullptr;

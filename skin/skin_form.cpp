@@ -125,8 +125,7 @@ void TWinSkinForm::HookIn(TSkinData* skinData) {
   }
   if (MdiKind == TMdiKind::Child && BorderTop < GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CXFRAME))
     MenuBarHeight = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CXFRAME) - BorderTop;
-  if (MdiKind == TMdiKind::Child && ShowState == kShowMaximized && SkinManager && !SkinManager->MdiMaximized)
-    SkinManager->SetMdiMaximized(true);
+  if (MdiKind == TMdiKind::Child && ShowState == kShowMaximized && !MdiMaximized()) SetMdiMaximized(true);
 }
 
 void TWinSkinForm::Subclass() { subclassed_ = HookWindow(Handle); }
@@ -402,7 +401,7 @@ void TWinSkinForm::WmSize(WPARAM wParam) {
       break;
   }
   if (ShowState == kShowMinimized) return;
-  if (MdiKind == TMdiKind::Child && (ShowState != kShowNormal || (SkinManager && SkinManager->MdiMaximized))) return;
+  if (MdiKind == TMdiKind::Child && (ShowState != kShowNormal || MdiMaximized())) return;
   if (SkinState == TSkinState::Active || SkinState == TSkinState::Reskinning) UpdateWindowShape();
 }
 

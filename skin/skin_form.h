@@ -60,6 +60,12 @@ class TWinSkinForm : public TComponent, public TSkinHook {
   void ClearWindowShape();
   // An MDI frame whose active child is maximized.
   bool IsMdiChildMaximized() const;
+  // The MDI client whose children's maximizing concerns this window: an MDI frame's own, the
+  // one an MDI child lives in; nullptr for other windows.
+  HWND MaximizingClient() const;
+  // Whether the children of that client are shown maximized.
+  bool MdiMaximized() const;
+  void SetMdiMaximized(bool value);
   // An MDI frame sends the system command to its active child, when it has one.
   void MdiChildCommand(UINT command);
   bool MdiClientHooked() const { return mdiClientHook_.Hooked(); }

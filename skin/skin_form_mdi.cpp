@@ -29,14 +29,25 @@ void TWinSkinForm::UnhookMdiClient() {
 }
 
 void TWinSkinForm::MdiClientGone() {
+  HWND client = MdiClient;
   MdiClient = nullptr;
   RestoreMenuUpdate();
   if (!SkinManager) return;
   SkinManager->ForgetMdiFrame(this);
-  // The client's children went with it: maximizing follows the frame that is left, or goes off,
-  // or the children left would keep no region and ignore their sizes.
-  const TWinSkinForm* left = SkinManager->MdiFrame();
-  SkinManager->SetMdiMaximized(left && left->IsMdiChildMaximized());
+  // The client's children went with it; other frames' children keep their own maximizing.
+  SkinManager->ForgetMdiClient(client);
+}
+
+HWND TWinSkinForm::MaximizingClient() const {
+  if (MdiKind == TMdiKind::Frame) return MdiClient;
+  if (MdiKind == TMdiKind::Child && Handle) return GetParent(Handle);
+  return nullptr;
+}
+
+bool TWinSkinForm::MdiMaximized() const { return SkinManager && SkinManager->MdiMaximized(MaximizingClient()); }
+
+void TWinSkinForm::SetMdiMaximized(bool value) {
+  if (SkinManager) SkinManager->SetMdiMaximized(MaximizingClient(), value);
 }
 
 bool TWinSkinForm::IsMdiChildMaximized() const {
@@ -53,8 +64,8 @@ void TWinSkinForm::MdiChildCommand(UINT command) {
 }
 
 void TWinSkinForm::PostMdiRedraw() {
-  if (SkinManager && SkinManager->MdiClientWindow)
-    PostSkinMessage(SkinManager->MdiClientWindow, SKM_MDIREDRAW, reinterpret_cast<WPARAM>(Handle), 0);
+  // The child's own client: its frame is the one drawn again.
+  if (HWND client = MaximizingClient()) PostSkinMessage(client, SKM_MDIREDRAW, reinterpret_cast<WPARAM>(Handle), 0);
 }
 
 void TWinSkinForm::MdiClientWindowProc(TMessage& m) {
@@ -84,7 +95,7 @@ void TWinSkinForm::MdiClientWindowProc(TMessage& m) {
       return;
     case WM_MDIDESTROY: {
       if (!callDefault() || !FrameSkinned) return;
-      if (SkinManager) SkinManager->SetMdiMaximized(IsMdiChildMaximized());
+      SetMdiMaximized(IsMdiChildMaximized());
       if (MenuBar && MdiClient && !SendMessageW(MdiClient, WM_MDIGETACTIVE, 0, 0)) {
         RestoreMenuUpdate();
         MenuBar->BuildMenuBar();
@@ -96,11 +107,12 @@ void TWinSkinForm::MdiClientWindowProc(TMessage& m) {
     case WM_MDIRESTORE:
       // Maximizing asked of the client directly passes no caption button or system command:
       // the children's regions follow it here.
-      if (callDefault() && FrameSkinned && SkinManager) SkinManager->SetMdiMaximized(IsMdiChildMaximized());
+      if (callDefault() && FrameSkinned) SetMdiMaximized(IsMdiChildMaximized());
       return;
     case WM_MDITILE:
     case WM_MDICASCADE:
-      if (FrameSkinned && SkinManager && SkinManager->MdiMaximized) SkinManager->SetMdiMaximized(false);
+      // Only this frame's children: another frame's maximized child stays as it is.
+      if (FrameSkinned && MdiMaximized()) SetMdiMaximized(false);
       client.CallDefault(m);
       return;
     case WM_MDISETMENU:

@@ -272,16 +272,33 @@ const TBitmap* TSkinManage::FindPopupBackground(HMENU menu) const {
   return nullptr;
 }
 
-void TSkinManage::SetMdiMaximized(bool value) {
-  if (value == MdiMaximized) return;
-  MdiMaximized = value;
+bool TSkinManage::MdiMaximized(HWND client) const {
+  return client && std::find(maximizedClients_.begin(), maximizedClients_.end(), client) != maximizedClients_.end();
+}
+
+void TSkinManage::ForgetMdiClient(HWND client) {
+  maximizedClients_.erase(std::remove(maximizedClients_.begin(), maximizedClients_.end(), client),
+                          maximizedClients_.end());
+}
+
+void TSkinManage::SetMdiMaximized(HWND client, bool value) {
+  if (!client || value == MdiMaximized(client)) return;
+  // Clients that went without telling (their frame was never skinned) are dropped, so that a
+  // new window with a handle used again starts with its children not maximized.
+  maximizedClients_.erase(std::remove_if(maximizedClients_.begin(), maximizedClients_.end(),
+                                         [](HWND w) { return !IsWindow(w); }),
+                          maximizedClients_.end());
+  if (value)
+    maximizedClients_.push_back(client);
+  else
+    ForgetMdiClient(client);
   if (MainSkinData && MainSkinData->Options().Contains(TSkinOption::xoMDIChildBorder)) return;
   // Children whose windows are going or gone are left alone; what a child does here may
   // reach the list, so it is walked by position.
   for (size_t i = 0; i < skinForms_.size(); ++i) {
     TWinSkinForm* child = skinForms_[i];
     if (child->MdiKind != TMdiKind::Child || child->SkinState == TSkinState::Destroying || child->SkinState == TSkinState::Detached ||
-        !IsWindow(child->Handle))
+        !IsWindow(child->Handle) || GetParent(child->Handle) != client)
       continue;
     if (value) {
       child->ClearWindowShape();

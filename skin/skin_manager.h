@@ -67,9 +67,14 @@ class TSkinManage {
   const TBitmap* FindPopupBackground(HMENU menu) const;
   // The settings a popup menu needs on, by the kind of the popup about to open.
   static bool PopupAllowed(TPopupKind popupKind, const TSkinData& skinData);
-  // MDI children shown maximized or not: their skin frames' regions go while they are
-  // maximized and come back when they are not (unless the children keep native frames).
-  void SetMdiMaximized(bool value);
+  // The children of one MDI client shown maximized or not: their skin frames' regions go while
+  // they are maximized and come back when they are not (unless the children keep native
+  // frames). Each frame's client has its own: maximizing in one frame leaves the children of
+  // another as they are.
+  void SetMdiMaximized(HWND client, bool value);
+  bool MdiMaximized(HWND client) const;
+  // The client is gone, and its children with it.
+  void ForgetMdiClient(HWND client);
   // An MDI frame's skinner has hooked its MDI client: MdiClientWindow and MdiFrameForm name
   // them. When it lets go of its client (or goes) they name another skinned MDI frame's, or
   // nothing.
@@ -88,7 +93,6 @@ class TSkinManage {
   TSkinCommand PendingCommand = TSkinCommand::None;
   TSkinData* PendingSkinData = nullptr;
   TSkinData* MainSkinData = nullptr;
-  bool MdiMaximized = false;
   // The MDI client of the last skinned MDI frame and that frame's framework form; they never
   // outlive the client and the frame's skinner.
   HWND MdiClientWindow = nullptr;
@@ -107,6 +111,7 @@ class TSkinManage {
   std::vector<std::unique_ptr<TWinSkinPopMenu>> popups_;
   HHOOK hook_ = nullptr;
   const TWinSkinForm* mdiFrame_ = nullptr;  // the skinner MdiClientWindow and MdiFrameForm came from
+  std::vector<HWND> maximizedClients_;      // MDI clients whose children are shown maximized
 };
 
 // The program's manager: made by the first skin component that is loaded, freed by

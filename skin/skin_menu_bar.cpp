@@ -323,7 +323,7 @@ void TWinSkinMenu::PaintMenuBar(HDC dc, const RECT& rect) {
         OffsetRect(&r, -Form->BorderLeft, -Form->BorderTop);
         DrawElementCell(canvas, r, e.Image, true, e.Frames(), 1);
       }
-      if (SkinManager && !SkinManager->MdiMaximized) SkinManager->SetMdiMaximized(true);
+      if (!Form->MdiMaximized()) Form->SetMdiMaximized(true);
     }
     BitBlt(dc, rect.left, rect.top, w, h, canvas, 0, 0, SRCCOPY);
   }
@@ -472,7 +472,7 @@ bool TWinSkinForm::WmSysCommand(WPARAM wParam, LPARAM lParam, LRESULT& result) {
       break;
     case SC_RESTORE:
       ShowState = kShowNormal;
-      if (MdiKind == TMdiKind::Child && SkinManager && SkinManager->MdiMaximized) SkinManager->SetMdiMaximized(false);
+      if (MdiKind == TMdiKind::Child && MdiMaximized()) SetMdiMaximized(false);
       break;
     default:
       break;

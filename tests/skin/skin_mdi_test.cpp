@@ -294,7 +294,7 @@ TEST_F(SkinMdiTest, AMaximizedChildsButtonsStandInTheFramesBarAndActOnTheActiveC
   ASSERT_TRUE(one && two);
   ASSERT_TRUE(Skinned(one) && Skinned(two));
   EXPECT_EQ(SkinnerOf(two)->MdiKind, TMdiKind::Child);
-  EXPECT_FALSE(SkinManager->MdiMaximized);
+  EXPECT_FALSE(SkinManager->MdiMaximized(frame->Client));
   EXPECT_EQ(MdiButton(skinner, 8), nullptr);
 
   // Maximized from its own caption button, as a user does.
@@ -305,7 +305,7 @@ TEST_F(SkinMdiTest, AMaximizedChildsButtonsStandInTheFramesBarAndActOnTheActiveC
   ASSERT_NE(maximize, nullptr);
   ClickAt(two, maximize->Rect);
   ASSERT_TRUE(PumpUntil([&] { return IsZoomed(two) != FALSE; }));
-  EXPECT_TRUE(SkinManager->MdiMaximized);
+  EXPECT_TRUE(SkinManager->MdiMaximized(frame->Client));
   EXPECT_FALSE(HasRegion(two));
   EXPECT_FALSE(HasRegion(one));
   EXPECT_EQ(GetMenu(frame->Handle), nullptr);  // the system's bar does not come back with it
@@ -335,7 +335,7 @@ TEST_F(SkinMdiTest, AMaximizedChildsButtonsStandInTheFramesBarAndActOnTheActiveC
   // Restore: the active child is shown normal again and maximizing is off.
   ClickAt(frame->Handle, MdiButton(skinner, 8)->Rect);
   ASSERT_TRUE(PumpUntil([&] { return !IsZoomed(two); }));
-  EXPECT_FALSE(SkinManager->MdiMaximized);
+  EXPECT_FALSE(SkinManager->MdiMaximized(frame->Client));
   EXPECT_TRUE(HasRegion(two));
   EXPECT_EQ(MdiButton(skinner, 8), nullptr);
   SendMessageW(frame->Handle, SKM_REPAINTNC, 0, 0);
@@ -357,7 +357,7 @@ TEST_F(SkinMdiTest, AMaximizedChildsButtonsStandInTheFramesBarAndActOnTheActiveC
   EXPECT_TRUE(PumpUntil([&] { return !IsWindow(one); }));
   bool maximized = true;
   frame->Active(&maximized);
-  EXPECT_EQ(SkinManager->MdiMaximized, maximized);
+  EXPECT_EQ(SkinManager->MdiMaximized(frame->Client), maximized);
 }
 
 TEST_F(SkinMdiTest, TileAndCascadeSwitchMaximizingOffAndTheChildrenGetTheirRegionsBack) {
@@ -369,14 +369,57 @@ TEST_F(SkinMdiTest, TileAndCascadeSwitchMaximizingOffAndTheChildrenGetTheirRegio
   ASSERT_TRUE(Skinned(one) && Skinned(two));
   for (UINT arrange : {WM_MDICASCADE, WM_MDITILE}) {
     SendMessageW(frame->Client, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(two), 0);
-    ASSERT_TRUE(PumpUntil([&] { return SkinManager->MdiMaximized; })) << arrange;
+    ASSERT_TRUE(PumpUntil([&] { return SkinManager->MdiMaximized(frame->Client); })) << arrange;
     EXPECT_FALSE(HasRegion(one));
     SendMessageW(frame->Client, arrange, 0, 0);
     Pump(100);
-    EXPECT_FALSE(SkinManager->MdiMaximized) << arrange;
+    EXPECT_FALSE(SkinManager->MdiMaximized(frame->Client)) << arrange;
     EXPECT_FALSE(IsZoomed(two)) << arrange;
     EXPECT_TRUE(HasRegion(one)) << arrange;
     EXPECT_TRUE(HasRegion(two)) << arrange;
+  }
+}
+
+// Each frame's children have their own maximizing: a child maximized in one frame takes no
+// region from another frame's children, and arranging one frame's client gives only its own
+// children their regions back.
+TEST_F(SkinMdiTest, TwoFramesMaximizeTileAndCascadeTheirOwnChildrenOnly) {
+  MakeSkin();
+  frame = std::make_unique<MdiFrame>(100, 80);
+  ASSERT_TRUE(ShowFrame(*frame));
+  HWND one = frame->AddChild(L"One");
+  HWND two = frame->AddChild(L"Two");
+  HWND small = frame->AddChild(L"Small");
+  ASSERT_TRUE(Skinned(one) && Skinned(two) && Skinned(small));
+  SendMessageW(small, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  ASSERT_TRUE(PumpUntil([&] { return IsIconic(small) != FALSE; }));
+  auto second = std::make_unique<MdiFrame>(200, 160);
+  ASSERT_TRUE(ShowFrame(*second));
+  HWND big = second->AddChild(L"Big", false, WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_MAXIMIZE);
+  ASSERT_TRUE(Skinned(big));
+  ASSERT_TRUE(SkinManager->MdiMaximized(second->Client));
+  EXPECT_FALSE(SkinManager->MdiMaximized(frame->Client));
+  EXPECT_TRUE(HasRegion(one));
+  EXPECT_TRUE(HasRegion(two));
+  for (UINT arrange : {WM_MDICASCADE, WM_MDITILE}) {
+    SCOPED_TRACE(arrange == WM_MDITILE ? "tile" : "cascade");
+    SendMessageW(frame->Client, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(two), 0);
+    ASSERT_TRUE(PumpUntil([&] { return SkinManager->MdiMaximized(frame->Client); }));
+    EXPECT_FALSE(HasRegion(one));
+    EXPECT_FALSE(HasRegion(two));
+    SendMessageW(frame->Client, arrange, 0, 0);
+    Pump(100);
+    EXPECT_FALSE(SkinManager->MdiMaximized(frame->Client));
+    EXPECT_FALSE(IsZoomed(two));
+    EXPECT_TRUE(HasRegion(one));
+    EXPECT_TRUE(HasRegion(two));
+    // A minimized child keeps no region when maximizing goes off.
+    EXPECT_TRUE(IsIconic(small));
+    EXPECT_FALSE(HasRegion(small));
+    // The other frame's child stays maximized, without a region.
+    EXPECT_TRUE(SkinManager->MdiMaximized(second->Client));
+    EXPECT_TRUE(IsZoomed(big));
+    EXPECT_FALSE(HasRegion(big));
   }
 }
 
@@ -387,13 +430,13 @@ TEST_F(SkinMdiTest, AChildCreatedMaximizedSwitchesMaximizingOnAndItsButtonsShowI
   HWND child = frame->AddChild(L"Big", false, WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_MAXIMIZE);
   ASSERT_TRUE(Skinned(child));
   EXPECT_TRUE(IsZoomed(child));
-  EXPECT_TRUE(SkinManager->MdiMaximized);
+  EXPECT_TRUE(SkinManager->MdiMaximized(frame->Client));
   EXPECT_FALSE(HasRegion(child));
   SendMessageW(frame->Handle, SKM_REPAINTNC, 0, 0);
   EXPECT_NE(MdiButton(SkinnerOf(frame->Handle), 9), nullptr);
   // Destroying it leaves no maximized child: maximizing goes off.
   SendMessageW(frame->Client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(child), 0);
-  EXPECT_FALSE(SkinManager->MdiMaximized);
+  EXPECT_FALSE(SkinManager->MdiMaximized(frame->Client));
 }
 
 TEST_F(SkinMdiTest, AFrameGoingWithAMaximizedChildLeavesTheOtherFramesChildrenFollowingTheirSizes) {
@@ -406,10 +449,12 @@ TEST_F(SkinMdiTest, AFrameGoingWithAMaximizedChildLeavesTheOtherFramesChildrenFo
   ASSERT_TRUE(ShowFrame(*second));
   HWND big = second->AddChild(L"Big", false, WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_MAXIMIZE);
   ASSERT_TRUE(Skinned(big));
-  ASSERT_TRUE(SkinManager->MdiMaximized);
+  ASSERT_TRUE(SkinManager->MdiMaximized(second->Client));
   // The frame goes with its maximized child; the children left are not maximized.
+  const HWND secondClient = second->Client;
   second.reset();
-  EXPECT_FALSE(SkinManager->MdiMaximized);
+  EXPECT_FALSE(SkinManager->MdiMaximized(frame->Client));
+  EXPECT_FALSE(SkinManager->MdiMaximized(secondClient));
   // A child resized gets a region of its new size.
   SetWindowPos(child, nullptr, 0, 0, 300, 210, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   Pump(50);
@@ -422,9 +467,10 @@ TEST_F(SkinMdiTest, AFrameGoingWithAMaximizedChildLeavesTheOtherFramesChildrenFo
   EXPECT_EQ(box.bottom, 210);
   // The last frame going with its maximized child leaves maximizing off for the next frame.
   SendMessageW(frame->Client, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(child), 0);
-  ASSERT_TRUE(PumpUntil([&] { return SkinManager->MdiMaximized; }));
+  ASSERT_TRUE(PumpUntil([&] { return SkinManager->MdiMaximized(frame->Client); }));
+  const HWND client = frame->Client;
   frame.reset();
-  EXPECT_FALSE(SkinManager->MdiMaximized);
+  EXPECT_FALSE(SkinManager->MdiMaximized(client));
 }
 
 TEST_F(SkinMdiTest, TheFrameMenuTheClientSetsIsShownByTheSkinnedBarAndTheLastChildGoingRebuildsIt) {
