@@ -14,7 +14,6 @@
 #include "skin/img_util.h"
 #include "skin/skin_data.h"
 #include "skin/skin_elements.h"
-#include "skin/skin_form.h"
 
 namespace {
 
@@ -36,8 +35,8 @@ const TClassInfo& TSkinBitButton::StaticClass() {
 
 TSkinButton::TSkinButton(TComponent* owner) : TSkinControl(owner) {}
 
-void TSkinButton::AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool recolour) {
-  TSkinControl::AttachControl(form, skinData, canvas, recolour);
+void TSkinButton::AttachControl(TSkinnerHost* host, TSkinData* skinData, TCanvas* canvas, bool recolour) {
+  TSkinControl::AttachControl(host, skinData, canvas, recolour);
   if (!Control) return;
   Mode = ButtonMouseMode(Control->ClassName());
   Transparent = TransparentLook(*Control);

@@ -19,7 +19,7 @@ class TSkinButton : public TSkinControl {
  public:
   explicit TSkinButton(TComponent* owner);
 
-  void AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool recolour) override;
+  void AttachControl(TSkinnerHost* host, TSkinData* skinData, TCanvas* canvas, bool recolour) override;
   bool BeforeMessage(TMessage& m) override;
   void AfterMessage(TMessage& m) override;
   void DrawSkin(HDC dc, const RECT& rect) override;

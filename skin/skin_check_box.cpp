@@ -34,8 +34,8 @@ const TClassInfo& TSkinRadioButton::StaticClass() {
   return info;
 }
 
-void TSkinCheckControl::AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool recolour) {
-  TSkinControl::AttachControl(form, skinData, canvas, recolour);
+void TSkinCheckControl::AttachControl(TSkinnerHost* host, TSkinData* skinData, TCanvas* canvas, bool recolour) {
+  TSkinControl::AttachControl(host, skinData, canvas, recolour);
   Mode = 0;
   if (!Control) return;
   if (SkinData && !GlyphImage().Empty()) Mode = 1;
@@ -122,9 +122,9 @@ void TSkinCheckControl::DrawGlyphAndCaption(HDC dc, const RECT& rect) {
   SelectObject(dc, oldFont);
 }
 
-void TSkinCheckBox::AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool recolour) {
+void TSkinCheckBox::AttachControl(TSkinnerHost* host, TSkinData* skinData, TCanvas* canvas, bool recolour) {
   CheckState = 0;
-  TSkinCheckControl::AttachControl(form, skinData, canvas, recolour);
+  TSkinCheckControl::AttachControl(host, skinData, canvas, recolour);
 }
 
 void TSkinCheckBox::AfterMessage(TMessage& m) {

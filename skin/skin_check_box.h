@@ -14,7 +14,7 @@ class TSkinCheckControl : public TSkinControl {
  public:
   using TSkinControl::TSkinControl;
 
-  void AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool recolour) override;
+  void AttachControl(TSkinnerHost* host, TSkinData* skinData, TCanvas* canvas, bool recolour) override;
   bool BeforeMessage(TMessage& m) override;
   // With the skin's glyphs (Mode 1); else the native control paints and the caption goes over it.
   bool PaintsInstead() const override;
@@ -41,7 +41,7 @@ class TSkinCheckBox : public TSkinCheckControl {
 
  public:
   using TSkinCheckControl::TSkinCheckControl;
-  void AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool recolour) override;
+  void AttachControl(TSkinnerHost* host, TSkinData* skinData, TCanvas* canvas, bool recolour) override;
   void AfterMessage(TMessage& m) override;
   void DrawSkin(HDC dc, const RECT& rect) override { DrawGlyphAndCaption(dc, rect); }
 

@@ -41,17 +41,17 @@ void TSkinComBox::ReadStyles() {
   exStyle_ = static_cast<DWORD>(GetWindowLongPtrW(Handle, GWL_EXSTYLE));
 }
 
-void TSkinComBox::AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool recolour) {
+void TSkinComBox::AttachControl(TSkinnerHost* host, TSkinData* skinData, TCanvas* canvas, bool recolour) {
   if (IsAttached()) return;
-  TSkinControl::AttachControl(form, skinData, canvas, recolour);
+  TSkinControl::AttachControl(host, skinData, canvas, recolour);
   ReadStyles();
   AttachListScrollBar();
   if (DropDownStyle() && !IsUnicode) SubclassEdit();
 }
 
-void TSkinComBox::AttachWindow(HWND window, TSkinData* skinData, TCanvas* canvas, TWinSkinForm* form) {
+void TSkinComBox::AttachWindow(HWND window, TSkinData* skinData, TCanvas* canvas, TSkinnerHost* host) {
   if (IsAttached()) return;
-  TSkinControl::AttachWindow(window, skinData, canvas, form);
+  TSkinControl::AttachWindow(window, skinData, canvas, host);
   ReadStyles();
   AttachListScrollBar();
   if (DropDownStyle() && !IsUnicode) SubclassEdit();
@@ -63,13 +63,13 @@ void TSkinComBox::AttachListScrollBar() {
   if (DropDownStyle()) {
     if (!(style_ & CBS_DROPDOWN)) return;
     DropScrollBar = new TComboxScrollBar(Owner());
-    DropScrollBar->AttachWindow(info.hwndList, SkinData, nullptr, SkinForm());
+    DropScrollBar->AttachWindow(info.hwndList, SkinData, nullptr, Host());
     return;
   }
   // A simple combo box's list is a child of the combo box, with room beside it for a panel.
   if (IsPopupOrDesktopChild(info.hwndList) || !(GetWindowLongPtrW(info.hwndList, GWL_STYLE) & WS_CHILD)) return;
   ListScrollBar = new TSkinScrollbarH(Owner());
-  ListScrollBar->AttachWindow(info.hwndList, SkinData, nullptr, SkinForm());
+  ListScrollBar->AttachWindow(info.hwndList, SkinData, nullptr, Host());
 }
 
 void TSkinComBox::Detach() {

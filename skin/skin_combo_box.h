@@ -23,8 +23,8 @@ class TSkinComBox : public TSkinControl {
   explicit TSkinComBox(TComponent* owner);
   ~TSkinComBox() override;
 
-  void AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool recolour) override;
-  void AttachWindow(HWND window, TSkinData* skinData, TCanvas* canvas, TWinSkinForm* form) override;
+  void AttachControl(TSkinnerHost* host, TSkinData* skinData, TCanvas* canvas, bool recolour) override;
+  void AttachWindow(HWND window, TSkinData* skinData, TCanvas* canvas, TSkinnerHost* host) override;
   void Detach() override;
   void AfterMessage(TMessage& m) override;
   void DrawSkin(HDC dc, const RECT& rect) override;

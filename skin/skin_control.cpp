@@ -8,7 +8,6 @@
 #include "skin/button_rules.h"
 #include "skin/control_draw.h"
 #include "skin/skin_data.h"
-#include "skin/skin_form.h"
 #include "skin/skin_messages.h"
 #include "skin/skinner_kinds.h"
 
@@ -34,15 +33,15 @@ TSkinControl::TSkinControl(TComponent* owner) : TComponent(owner) {}
 
 TSkinControl::~TSkinControl() {
   RemoveHook();
-  if (skinForm_) skinForm_->RemoveSkinner(this);
+  if (host_) host_->RemoveSkinner(this);
 }
 
-TControl* TSkinControl::BindOwner(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool recolour) {
+TControl* TSkinControl::BindOwner(TSkinnerHost* host, TSkinData* skinData, TCanvas* canvas, bool recolour) {
   auto* control = dynamic_cast<TControl*>(Owner());
   if (!control) return nullptr;
   recolour_ = recolour;
   SkinData = skinData;
-  skinForm_ = form;
+  host_ = host;
   Canvas = canvas;
   Control = control;
   auto* windowed = dynamic_cast<TWinControl*>(control);
@@ -50,11 +49,11 @@ TControl* TSkinControl::BindOwner(TWinSkinForm* form, TSkinData* skinData, TCanv
   return control;
 }
 
-void TSkinControl::BindWindowless(TControl* control, TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas) {
+void TSkinControl::BindWindowless(TControl* control, TSkinnerHost* host, TSkinData* skinData, TCanvas* canvas) {
   SkinData = skinData;
   Canvas = canvas;
   Invalidator = control;
-  skinForm_ = form;
+  host_ = host;
 }
 
 void TSkinControl::RecolourToFace() {
@@ -81,30 +80,30 @@ bool TSkinControl::StepOut() {
   return true;
 }
 
-void TSkinControl::AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool recolour) {
+void TSkinControl::AttachControl(TSkinnerHost* host, TSkinData* skinData, TCanvas* canvas, bool recolour) {
   if (attached_) return;
-  TControl* control = BindOwner(form, skinData, canvas, recolour);
+  TControl* control = BindOwner(host, skinData, canvas, recolour);
   if (!control) return;
   control->FreeNotification(this);
   IsUnicode = Handle && IsWindowUnicode(Handle);
   Facts.Bind(control, Handle);
   HookControl(control);
-  if (form) form->AddSkinner(this);
+  if (host) host->AddSkinner(this);
   RecolourToFace();
   if (parentBackgroundSwitched_) Mode = 1;
   control->Invalidate();
   FinishAttach();
 }
 
-void TSkinControl::AttachWindow(HWND window, TSkinData* skinData, TCanvas* canvas, TWinSkinForm* form) {
+void TSkinControl::AttachWindow(HWND window, TSkinData* skinData, TCanvas* canvas, TSkinnerHost* host) {
   if (attached_ || !IsWindow(window)) return;
   SkinData = skinData;
   Canvas = canvas;
-  skinForm_ = form;
+  host_ = host;
   Handle = window;
   WindowEnabled = true;
   Mode = 0;
-  if (form) form->AddSkinner(this);
+  if (host) host->AddSkinner(this);
   IsUnicode = IsWindowUnicode(window) != FALSE;
   WindowText = GetWindowTextWide(window);
   Facts.Bind(nullptr, window);
@@ -278,13 +277,13 @@ void TSkinControl::Notification(TComponent* component, TOperation operation) {
 }
 
 void TSkinControl::Leave() {
-  if (!skinForm_) return;
-  TWinSkinForm* form = skinForm_;
-  skinForm_ = nullptr;
-  form->RemoveSkinner(this);
+  if (!host_) return;
+  TSkinnerHost* host = host_;
+  host_ = nullptr;
+  host->RemoveSkinner(this);
   // A plain window's skinner belongs to the window skinner; with its window gone nothing else
   // will ever free it.
-  if (Owner() == form) delete this;
+  if (Owner() == host->SkinnerOwner()) delete this;
 }
 
 TColor TSkinControl::ParentColour(TColor defaultColour) const {
@@ -352,6 +351,12 @@ void SendMouseLeave(const TSkinControl* skinner) {
 }
 
 std::wstring GetWindowTextWide(HWND window) { return WindowText(window); }
+
+std::wstring GetWindowClassName(HWND window) {
+  wchar_t name[101] = {};
+  GetClassNameW(window, name, 100);
+  return name;
+}
 
 std::wstring StrToWide(const std::string& text) {
   if (text.empty()) return L"";

@@ -16,11 +16,11 @@
 #include "gui/pictures.h"
 #include "skin/control_facts.h"
 #include "skin/skin_hook.h"
+#include "skin/skinner_host.h"
 
 class TCanvas;
 class TControl;
 class TSkinData;
-class TWinSkinForm;
 
 // 0 created, 1 attached, 2 detached (by skinners that keep no hook), 6 the window is gone (the
 // numbers the engine has always used).
@@ -34,9 +34,9 @@ class TSkinControl : public TComponent, public TSkinHook {
   ~TSkinControl() override;
 
   // A framework control: the owner. A second attach does nothing.
-  virtual void AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool recolour);
+  virtual void AttachControl(TSkinnerHost* host, TSkinData* skinData, TCanvas* canvas, bool recolour);
   // A plain window the framework does not own.
-  virtual void AttachWindow(HWND window, TSkinData* skinData, TCanvas* canvas, TWinSkinForm* form);
+  virtual void AttachWindow(HWND window, TSkinData* skinData, TCanvas* canvas, TSkinnerHost* host);
   // Skinning of this control off: colour and ParentBackground given back (unless the window
   // is already gone); messages pass straight on from then on.
   virtual void Detach();
@@ -94,17 +94,17 @@ class TSkinControl : public TComponent, public TSkinHook {
   // Whether the attach recoloured the control to the skin's face (its colour comes back at detach).
   bool Recolours() const { return recolour_; }
   // The window skinner whose list holds this skinner.
-  TWinSkinForm* SkinForm() const { return skinForm_; }
+  TSkinnerHost* Host() const { return host_; }
   // The window skinner is freeing its list itself: the skinner no longer leaves it.
-  void ForgetSkinForm() { skinForm_ = nullptr; }
+  void ForgetHost() { host_ = nullptr; }
 
  protected:
   // The owner as a control with the attach's fields set (form, skin, canvas, recolour, the
   // control and its window); null, and nothing set, when the owner is no control.
-  TControl* BindOwner(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool recolour);
+  TControl* BindOwner(TSkinnerHost* host, TSkinData* skinData, TCanvas* canvas, bool recolour);
   // A windowless control that paints on its parent (a speed button): the attach's fields set,
   // the control invalidated through rather than bound.
-  void BindWindowless(TControl* control, TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas);
+  void BindWindowless(TControl* control, TSkinnerHost* host, TSkinData* skinData, TCanvas* canvas);
   // With Recolour: the control over its parent's background in the skin's face colour, its own
   // colour kept for Detach.
   void RecolourToFace();
@@ -127,7 +127,7 @@ class TSkinControl : public TComponent, public TSkinHook {
   TControlState state_ = TControlState::Created;
   bool recolour_ = false;
   TColor savedColor_ = 0;
-  TWinSkinForm* skinForm_ = nullptr;
+  TSkinnerHost* host_ = nullptr;
   bool parentBackgroundSwitched_ = false;
   bool recreating_ = false;
 };
@@ -141,6 +141,8 @@ void CopyBitmap(const TBitmap& source, TBitmap& dest);
 // The framework's mouse-leave notification to the skinner's window.
 void SendMouseLeave(const TSkinControl* skinner);
 std::wstring GetWindowTextWide(HWND window);
+// A window's class name (at most 100 characters).
+std::wstring GetWindowClassName(HWND window);
 std::wstring StrToWide(const std::string& text);
 // The first count characters; all for -1.
 std::wstring WideLeft(const std::wstring& text, int count);

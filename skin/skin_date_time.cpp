@@ -80,9 +80,9 @@ void TArrowButton::Paint() {
   DrawElementCell(dc, client, arrow->Image, false, frames, StripFrame(hot_ ? 4 : 1, frames));
 }
 
-void TSkinDateTime::AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool recolour) {
+void TSkinDateTime::AttachControl(TSkinnerHost* host, TSkinData* skinData, TCanvas* canvas, bool recolour) {
   if (IsAttached()) return;
-  TSkinControl::AttachControl(form, skinData, canvas, recolour);
+  TSkinControl::AttachControl(host, skinData, canvas, recolour);
   auto* picker = dynamic_cast<TWinControl*>(Control);
   if (!picker) return;
   ArrowButton = new TArrowButton(this);

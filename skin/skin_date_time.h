@@ -40,7 +40,7 @@ class TSkinDateTime : public TSkinControl {
 
  public:
   using TSkinControl::TSkinControl;
-  void AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool recolour) override;
+  void AttachControl(TSkinnerHost* host, TSkinData* skinData, TCanvas* canvas, bool recolour) override;
   void AfterMessage(TMessage& m) override;
   void DrawSkin(HDC dc, const RECT& rect) override;
 

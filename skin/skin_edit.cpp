@@ -4,7 +4,6 @@
 #include "skin/control_draw.h"
 #include "skin/entry_rules.h"
 #include "skin/skin_data.h"
-#include "skin/skin_form.h"
 #include "skin/skin_messages.h"
 #include "skin/skin_up_down.h"
 
@@ -69,7 +68,7 @@ void TSkinEdit::AttachSpinButton() {
     // The up-down skinner lives with the edit's own owner: the control, or the window skinner.
     auto* spin = new TSkinUpDown(Owner());
     spin->Embedded = true;
-    spin->AttachWindow(child, SkinData, Canvas, SkinForm());
+    spin->AttachWindow(child, SkinData, Canvas, Host());
     SpinButton = spin;
     return;
   }

@@ -33,12 +33,6 @@ HFONT LoadCaptionFont() {
 
 }  // namespace
 
-std::wstring GetWindowClassName(HWND window) {
-  wchar_t name[101] = {};
-  GetClassNameW(window, name, 100);
-  return name;
-}
-
 const TClassInfo& TWinSkinForm::StaticClass() {
   static const TClassInfo info(L"TWinSkinForm", &TComponent::StaticClass(), nullptr, {});
   return info;
@@ -753,7 +747,7 @@ void TWinSkinForm::FreeSkinners() {
   std::vector<TSkinControl*> skinners;
   skinners.swap(Skinners);
   for (TSkinControl* skinner : skinners) {
-    skinner->ForgetSkinForm();
+    skinner->ForgetHost();
     skinner->Detach();
     delete skinner;
   }

@@ -15,6 +15,7 @@
 #include "skin/caption_buttons.h"
 #include "skin/control_discovery.h"
 #include "skin/frame_rules.h"
+#include "skin/skin_control.h"
 #include "skin/skin_hook.h"
 #include "skin/skin_menu_bar.h"
 #include "gui/memory_dc.h"
@@ -36,7 +37,7 @@ enum class TSkinState { Attached = 0, Active = 1, Reskinning = 3, Destroying = 4
 // A window's part in MDI.
 enum class TMdiKind : uint8_t { None, Frame, Child };
 
-class TWinSkinForm : public TComponent, public TSkinHook {
+class TWinSkinForm : public TComponent, public TSkinHook, public TSkinnerHost {
   QS_CLASS(TWinSkinForm)
 
  public:
@@ -169,8 +170,10 @@ class TWinSkinForm : public TComponent, public TSkinHook {
   // The control skinners of this window. A framework control's skinner belongs to the control;
   // a plain window's to this window skinner.
   std::vector<TSkinControl*> Skinners;
-  void AddSkinner(TSkinControl* skinner);
-  void RemoveSkinner(TSkinControl* skinner);
+  void AddSkinner(TSkinControl* skinner) override;
+  void RemoveSkinner(TSkinControl* skinner) override;
+  HWND HostWindow() const override { return Handle; }
+  TComponent* SkinnerOwner() override { return this; }
   TSkinControl* FindSkinControlByHandle(HWND window) const;
 
  protected:
@@ -272,5 +275,3 @@ class TWinSkinForm : public TComponent, public TSkinHook {
   bool placedPending_ = false;   // SKM_CONTROLSPLACED is on its way
 };
 
-// A window's class name (at most 100 characters).
-std::wstring GetWindowClassName(HWND window);

@@ -6,7 +6,6 @@
 #include "skin/panel_rules.h"
 #include "skin/skin_data.h"
 #include "skin/skin_elements.h"
-#include "skin/skin_form.h"
 
 const TClassInfo& TSkinGroupBox::StaticClass() {
   static const TClassInfo info(L"TSkinGroupBox", &TSkinControl::StaticClass(), nullptr, {});
@@ -18,8 +17,8 @@ const TClassInfo& TSkinBox::StaticClass() {
   return info;
 }
 
-void TSkinGroupBox::AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool recolour) {
-  TSkinControl::AttachControl(form, skinData, canvas, recolour);
+void TSkinGroupBox::AttachControl(TSkinnerHost* host, TSkinData* skinData, TCanvas* canvas, bool recolour) {
+  TSkinControl::AttachControl(host, skinData, canvas, recolour);
   if (Control) Mode = 1;
 }
 
@@ -74,12 +73,12 @@ TSkinBox::~TSkinBox() {
   if (State() == TControlState::Attached) Detach();
 }
 
-void TSkinBox::AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool recolour) {
+void TSkinBox::AttachControl(TSkinnerHost* host, TSkinData* skinData, TCanvas* canvas, bool recolour) {
   if (IsAttached()) return;
-  TControl* control = BindOwner(form, skinData, canvas, recolour);
+  TControl* control = BindOwner(host, skinData, canvas, recolour);
   if (!control) return;
   control->FreeNotification(this);
-  if (form) form->AddSkinner(this);
+  if (host) host->AddSkinner(this);
   RecolourToFace();
   FinishAttach();
 }

@@ -15,7 +15,7 @@ class TSkinGroupBox : public TSkinControl {
   using TSkinControl::TSkinControl;
 
   // Mode 1 for a framework group box (painted whole), 0 for a dialog's (painted over).
-  void AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool recolour) override;
+  void AttachControl(TSkinnerHost* host, TSkinData* skinData, TCanvas* canvas, bool recolour) override;
   // A framework group box (Mode 1) is painted here; a plain window's frame goes over its own.
   bool PaintsInstead() const override;
   void DrawSkin(HDC dc, const RECT& rect) override { PaintFrame(dc, rect); }
@@ -32,7 +32,7 @@ class TSkinBox : public TSkinControl {
   // A skinner freed while its control lives on (the skin switched off) gives the colour back.
   ~TSkinBox() override;
 
-  void AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool recolour) override;
+  void AttachControl(TSkinnerHost* host, TSkinData* skinData, TCanvas* canvas, bool recolour) override;
   void AfterMessage(TMessage&) override {}
   // Colour and ParentBackground back, unless the control is being destroyed.
   void Detach() override;

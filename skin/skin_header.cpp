@@ -19,13 +19,13 @@ constexpr int kTextRoom = 100;
 
 }  // namespace
 
-void TSkinHeader::AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool recolour) {
-  TSkinControl::AttachControl(form, skinData, canvas, recolour);
+void TSkinHeader::AttachControl(TSkinnerHost* host, TSkinData* skinData, TCanvas* canvas, bool recolour) {
+  TSkinControl::AttachControl(host, skinData, canvas, recolour);
   HotItem = -1;
 }
 
-void TSkinHeader::AttachWindow(HWND window, TSkinData* skinData, TCanvas* canvas, TWinSkinForm* form) {
-  TSkinControl::AttachWindow(window, skinData, canvas, form);
+void TSkinHeader::AttachWindow(HWND window, TSkinData* skinData, TCanvas* canvas, TSkinnerHost* host) {
+  TSkinControl::AttachWindow(window, skinData, canvas, host);
   HotItem = -1;
 }
 

@@ -17,8 +17,8 @@ class TSkinHeader : public TSkinControl {
 
  public:
   using TSkinControl::TSkinControl;
-  void AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool recolour) override;
-  void AttachWindow(HWND window, TSkinData* skinData, TCanvas* canvas, TWinSkinForm* form) override;
+  void AttachControl(TSkinnerHost* host, TSkinData* skinData, TCanvas* canvas, bool recolour) override;
+  void AttachWindow(HWND window, TSkinData* skinData, TCanvas* canvas, TSkinnerHost* host) override;
   bool BeforeMessage(TMessage& m) override;
   // A part of the list view's skinner, with no kind of its own: it always paints the header.
   bool PaintsInstead() const override { return true; }

@@ -9,12 +9,12 @@ const TClassInfo& TSkinListView::StaticClass() {
   return info;
 }
 
-void TSkinListView::AttachScrollControl(TControl* control, TSkinData* skinData, TCanvas* canvas, TWinSkinForm* form) {
+void TSkinListView::AttachScrollControl(TControl* control, TSkinData* skinData, TCanvas* canvas, TSkinnerHost* host) {
   if (IsAttached()) return;
-  TSkinScrollbar::AttachScrollControl(control, skinData, canvas, form);
+  TSkinScrollbar::AttachScrollControl(control, skinData, canvas, host);
   if (!IsAttached() || !Handle || Header) return;
   HWND header = reinterpret_cast<HWND>(SendMessageW(Handle, LVM_GETHEADER, 0, 0));
   if (!header) return;
   Header = new TSkinHeader(control);
-  Header->AttachWindow(header, skinData, canvas, form);
+  Header->AttachWindow(header, skinData, canvas, host);
 }

@@ -11,7 +11,7 @@ class TSkinListView : public TSkinScrollbar {
 
  public:
   using TSkinScrollbar::TSkinScrollbar;
-  void AttachScrollControl(TControl* control, TSkinData* skinData, TCanvas* canvas, TWinSkinForm* form) override;
+  void AttachScrollControl(TControl* control, TSkinData* skinData, TCanvas* canvas, TSkinnerHost* host) override;
 
   // The header's skinner, owned by the list view like this skinner; nil without a header.
   TSkinHeader* Header = nullptr;

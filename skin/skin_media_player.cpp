@@ -10,7 +10,6 @@
 #include "skin/draw_primitives.h"
 #include "skin/skin_data.h"
 #include "skin/skin_elements.h"
-#include "skin/skin_form.h"
 
 namespace {
 
@@ -214,12 +213,12 @@ TSkinMP::~TSkinMP() {
   if (Overlay) Overlay->Skinner = nullptr;
 }
 
-void TSkinMP::AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool recolour) {
+void TSkinMP::AttachControl(TSkinnerHost* host, TSkinData* skinData, TCanvas* canvas, bool recolour) {
   if (IsAttached()) return;
-  TSkinControl::AttachControl(form, skinData, canvas, recolour);
+  TSkinControl::AttachControl(host, skinData, canvas, recolour);
   if (!Control) return;
   // The window skinner owns the panel (a player skinned without one: the player's owner).
-  TComponent* owner = form ? static_cast<TComponent*>(form) : Control->Owner();
+  TComponent* owner = host ? host->SkinnerOwner() : Control->Owner();
   Overlay = new TWMediaPlayer(owner);
   Overlay->FreeNotification(this);
   Overlay->Bind(this, Control);

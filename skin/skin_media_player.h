@@ -76,7 +76,7 @@ class TSkinMP : public TSkinControl {
   using TSkinControl::TSkinControl;
   ~TSkinMP() override;
 
-  void AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool recolour) override;
+  void AttachControl(TSkinnerHost* host, TSkinData* skinData, TCanvas* canvas, bool recolour) override;
   void AfterMessage(TMessage& m) override;
   void Detach() override;
 

@@ -4,10 +4,10 @@
 
 #include "base/strings.h"
 #include "gui/properties.h"
+#include "skin/control_discovery.h"
 #include "skin/scroll_painter.h"
 #include "skin/scroll_rules.h"
 #include "skin/skin_data.h"
-#include "skin/skin_form.h"
 #include "skin/skin_messages.h"
 
 const TClassInfo& TWScrollbar::StaticClass() {
@@ -277,15 +277,15 @@ void TSkinScrollbar::FreeBars() {
   HorzBar = VertBar = nullptr;
 }
 
-void TSkinScrollbar::AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool) {
+void TSkinScrollbar::AttachControl(TSkinnerHost* host, TSkinData* skinData, TCanvas* canvas, bool) {
   if (IsAttached()) return;
-  if (auto* control = dynamic_cast<TControl*>(Owner())) AttachScrollControl(control, skinData, canvas, form);
+  if (auto* control = dynamic_cast<TControl*>(Owner())) AttachScrollControl(control, skinData, canvas, host);
 }
 
-void TSkinScrollbar::AttachScrollControl(TControl* control, TSkinData* skinData, TCanvas* canvas, TWinSkinForm* form) {
+void TSkinScrollbar::AttachScrollControl(TControl* control, TSkinData* skinData, TCanvas* canvas, TSkinnerHost* host) {
   auto* windowed = dynamic_cast<TWinControl*>(control);
   if (IsAttached() || !windowed || control != Owner()) return;
-  TSkinControl::AttachControl(form, skinData, canvas, false);
+  TSkinControl::AttachControl(host, skinData, canvas, false);
   const std::wstring border = LowerCase(GetEnumPropByName(control, L"BorderStyle"));
   HasBorder = border != L"bsnone" && !control->InheritsFrom(L"TImageScrollBox") && Mode != static_cast<int>(TSkinDecision::TMode::SingleScrollBar);
   const TPropInfo* fixed = GetPropInfo(control, L"FixedColor");
@@ -433,9 +433,9 @@ void TSkinScrollbarH::FreeBars() {
   HorzBar = VertBar = nullptr;
 }
 
-void TSkinScrollbarH::AttachWindow(HWND window, TSkinData* skinData, TCanvas* canvas, TWinSkinForm* form) {
+void TSkinScrollbarH::AttachWindow(HWND window, TSkinData* skinData, TCanvas* canvas, TSkinnerHost* host) {
   if (IsAttached()) return;
-  TSkinControl::AttachWindow(window, skinData, canvas, form);
+  TSkinControl::AttachWindow(window, skinData, canvas, host);
   if (!IsAttached()) return;
   HorzBar = new TWScrollbar(this);
   VertBar = new TWScrollbar(this);

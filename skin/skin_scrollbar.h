@@ -82,8 +82,8 @@ class TSkinScrollbar : public TSkinControl {
   ~TSkinScrollbar() override;
 
   // Scrollable controls are attached through AttachScrollControl.
-  void AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool recolour) override;
-  virtual void AttachScrollControl(TControl* control, TSkinData* skinData, TCanvas* canvas, TWinSkinForm* form);
+  void AttachControl(TSkinnerHost* host, TSkinData* skinData, TCanvas* canvas, bool recolour) override;
+  virtual void AttachScrollControl(TControl* control, TSkinData* skinData, TCanvas* canvas, TSkinnerHost* host);
   bool BeforeMessage(TMessage& m) override;
   void AfterMessage(TMessage& m) override;
   void DrawSkin(HDC dc, const RECT& rect) override;
@@ -115,7 +115,7 @@ class TSkinScrollbarH : public TSkinControl {
  public:
   using TSkinControl::TSkinControl;
   ~TSkinScrollbarH() override;
-  void AttachWindow(HWND window, TSkinData* skinData, TCanvas* canvas, TWinSkinForm* form) override;
+  void AttachWindow(HWND window, TSkinData* skinData, TCanvas* canvas, TSkinnerHost* host) override;
   void AfterMessage(TMessage& m) override;
   void DrawSkin(HDC dc, const RECT& rect) override;
   void Detach() override;

@@ -6,7 +6,6 @@
 #include "skin/control_draw.h"
 #include "skin/skin_data.h"
 #include "skin/skin_elements.h"
-#include "skin/skin_form.h"
 
 namespace {
 
@@ -25,17 +24,17 @@ TSkinSpeedButton::~TSkinSpeedButton() { *alive_ = false; }
 
 TControl* TSkinSpeedButton::Button() const { return dynamic_cast<TControl*>(Invalidator); }
 
-void TSkinSpeedButton::AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool) {
-  AttachSpeedButton(form, skinData, canvas);
+void TSkinSpeedButton::AttachControl(TSkinnerHost* host, TSkinData* skinData, TCanvas* canvas, bool) {
+  AttachSpeedButton(host, skinData, canvas);
 }
 
-void TSkinSpeedButton::AttachSpeedButton(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas) {
+void TSkinSpeedButton::AttachSpeedButton(TSkinnerHost* host, TSkinData* skinData, TCanvas* canvas) {
   if (IsAttached()) return;
   auto* button = dynamic_cast<TControl*>(Owner());
   if (!button) return;
-  BindWindowless(button, form, skinData, canvas);
+  BindWindowless(button, host, skinData, canvas);
   HookControl(button);
-  if (form) form->AddSkinner(this);
+  if (host) host->AddSkinner(this);
   FinishAttach();
   Transparent = TransparentLook(*button);
   button->Invalidate();

@@ -17,8 +17,8 @@ class TSkinSpeedButton : public TSkinBitButton {
   ~TSkinSpeedButton() override;
 
   // Speed buttons are attached through AttachSpeedButton (recolour plays no part).
-  void AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool recolour) override;
-  void AttachSpeedButton(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas);
+  void AttachControl(TSkinnerHost* host, TSkinData* skinData, TCanvas* canvas, bool recolour) override;
+  void AttachSpeedButton(TSkinnerHost* host, TSkinData* skinData, TCanvas* canvas);
   bool BeforeMessage(TMessage& m) override;
   void AfterMessage(TMessage& m) override;
   // Paints into the parent's DC clipped to the button, outside a WM_PAINT.

@@ -8,12 +8,12 @@
 #include "gui/pages.h"
 #include "gui/properties.h"
 #include "skin/button_rules.h"
+#include "skin/control_discovery.h"
 #include "skin/control_draw.h"
 #include "skin/draw_primitives.h"
 #include "skin/img_util.h"
 #include "skin/skin_data.h"
 #include "skin/skin_elements.h"
-#include "skin/skin_form.h"
 #include "skin/skin_messages.h"
 #include "skin/skin_up_down.h"
 #include "skin/tab_rules.h"
@@ -43,9 +43,9 @@ const TClassInfo& TSkinTab31::StaticClass() {
   return info;
 }
 
-void TSkinTab::AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool recolour) {
+void TSkinTab::AttachControl(TSkinnerHost* host, TSkinData* skinData, TCanvas* canvas, bool recolour) {
   if (IsAttached()) return;
-  TSkinControl::AttachControl(form, skinData, canvas, recolour);
+  TSkinControl::AttachControl(host, skinData, canvas, recolour);
   if (!Handle) return;
   WindowEnabled = !(GetWindowLongPtrW(Handle, GWL_STYLE) & WS_DISABLED);
   AttachCommon();
@@ -57,9 +57,9 @@ bool TSkinTab::ClosableNow() const {
                                  GetEnumPropByName(Control, L"TabPosition") == L"tpTop");
 }
 
-void TSkinTab::AttachWindow(HWND window, TSkinData* skinData, TCanvas* canvas, TWinSkinForm* form) {
+void TSkinTab::AttachWindow(HWND window, TSkinData* skinData, TCanvas* canvas, TSkinnerHost* host) {
   if (IsAttached()) return;
-  TSkinControl::AttachWindow(window, skinData, canvas, form);
+  TSkinControl::AttachWindow(window, skinData, canvas, host);
   if (!Handle) return;
   Focused = GetFocus() == window;
   WindowEnabled = !(GetWindowLongPtrW(window, GWL_STYLE) & WS_DISABLED);
@@ -107,7 +107,7 @@ bool TSkinTab::FindUpDown() {
   if (!upDown) return false;
   if (!UpDownSkinner) {
     UpDownSkinner = new TSkinUpDown(Owner());
-    UpDownSkinner->AttachWindow(upDown, SkinData, Canvas, SkinForm());
+    UpDownSkinner->AttachWindow(upDown, SkinData, Canvas, Host());
   }
   return (GetWindowLongPtrW(upDown, GWL_STYLE) & WS_VISIBLE) != 0;
 }
@@ -240,7 +240,7 @@ bool TSkinTab::HitCloseGlyph(const TMessage& m) {
   const POINT p{static_cast<short>(LOWORD(m.LParam)), static_cast<short>(HIWORD(m.LParam))};
   for (size_t i = 0; i < CloseRects.size(); ++i) {
     if (!PtInRect(&CloseRects[i], p)) continue;
-    HWND target = SkinForm() && SkinForm()->Handle ? SkinForm()->Handle : GetAncestor(Handle, GA_ROOT);
+    HWND target = Host() && Host()->HostWindow() ? Host()->HostWindow() : GetAncestor(Handle, GA_ROOT);
     if (SendMessageW(target, SKM_TABCLOSE, reinterpret_cast<WPARAM>(Handle), static_cast<LPARAM>(i)) != 0) return true;
     // The form may have changed the pages while it answered: the tab is looked up now, among
     // the pages whose tab is shown.
@@ -258,13 +258,13 @@ bool TSkinTab::HitCloseGlyph(const TMessage& m) {
   return false;
 }
 
-void TSkinTab31::AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool /*recolour*/) {
+void TSkinTab31::AttachControl(TSkinnerHost* host, TSkinData* skinData, TCanvas* canvas, bool /*recolour*/) {
   if (IsAttached()) return;
   auto* windowed = dynamic_cast<TWinControl*>(Owner());
   if (!windowed) return;
   Control = windowed;
   windowed->FreeNotification(this);
-  TSkinControl::AttachWindow(windowed->Handle(), skinData, canvas, form);
+  TSkinControl::AttachWindow(windowed->Handle(), skinData, canvas, host);
   LoadImage();
 }
 

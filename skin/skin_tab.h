@@ -23,8 +23,8 @@ class TSkinTab : public TSkinControl {
  public:
   using TSkinControl::TSkinControl;
 
-  void AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool recolour) override;
-  void AttachWindow(HWND window, TSkinData* skinData, TCanvas* canvas, TWinSkinForm* form) override;
+  void AttachControl(TSkinnerHost* host, TSkinData* skinData, TCanvas* canvas, bool recolour) override;
+  void AttachWindow(HWND window, TSkinData* skinData, TCanvas* canvas, TSkinnerHost* host) override;
   bool BeforeMessage(TMessage& m) override;
   void DrawSkin(HDC dc, const RECT& rect) override;
   void SkinChanged() override;
@@ -58,7 +58,7 @@ class TSkinTab31 : public TSkinControl {
   using TSkinControl::TSkinControl;
 
   // The tab set is subclassed as a window (its own painting runs, then the skin goes over it).
-  void AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool recolour) override;
+  void AttachControl(TSkinnerHost* host, TSkinData* skinData, TCanvas* canvas, bool recolour) override;
   bool BeforeMessage(TMessage& m) override;
   void DrawSkin(HDC dc, const RECT& rect) override;
   void SkinChanged() override;

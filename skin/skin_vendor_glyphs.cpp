@@ -7,7 +7,6 @@
 #include "skin/draw_primitives.h"
 #include "skin/img_util.h"
 #include "skin/skin_data.h"
-#include "skin/skin_form.h"
 #include "skin/skin_up_down.h"
 #include "skin/small_skinner_rules.h"
 
@@ -44,9 +43,9 @@ TBitmap GlyphStrip(const TBitmap& image, int frames, const std::vector<int>& cel
 
 }  // namespace
 
-void TSkinObjImage::AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool recolour) {
-  if (IsAttached() || !BindOwner(form, skinData, canvas, recolour)) return;
-  if (form) form->AddSkinner(this);
+void TSkinObjImage::AttachControl(TSkinnerHost* host, TSkinData* skinData, TCanvas* canvas, bool recolour) {
+  if (IsAttached() || !BindOwner(host, skinData, canvas, recolour)) return;
+  if (host) host->AddSkinner(this);
   ApplyGlyphs();
   FinishAttach();
 }
@@ -85,9 +84,9 @@ void TSkinObjImage::Detach() {
   SetPropByName(Control, L"UseCustomGlyphs", L"false");
 }
 
-void TSkinAdvPage::AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool recolour) {
+void TSkinAdvPage::AttachControl(TSkinnerHost* host, TSkinData* skinData, TCanvas* canvas, bool recolour) {
   if (IsAttached()) return;
-  TSkinControl::AttachControl(form, skinData, canvas, recolour);
+  TSkinControl::AttachControl(host, skinData, canvas, recolour);
   ApplyTabBackgrounds();
 }
 
@@ -114,5 +113,5 @@ void TSkinAdvPage::DrawSkin(HDC, const RECT&) {
   HWND arrows = FindWindowExW(Handle, nullptr, UPDOWN_CLASSW, nullptr);
   if (!arrows) return;
   UpDown = new TSkinUpDown(Owner());
-  UpDown->AttachWindow(arrows, SkinData, Canvas, SkinForm());
+  UpDown->AttachWindow(arrows, SkinData, Canvas, Host());
 }

@@ -14,7 +14,7 @@ class TSkinObjImage : public TSkinControl {
  public:
   using TSkinControl::TSkinControl;
   // The control's messages are not hooked: it draws itself with the glyphs it was given.
-  void AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool recolour) override;
+  void AttachControl(TSkinnerHost* host, TSkinData* skinData, TCanvas* canvas, bool recolour) override;
   void SkinChanged() override;
   // The control goes back to its own glyphs.
   void Detach() override;
@@ -29,7 +29,7 @@ class TSkinAdvPage : public TSkinControl {
 
  public:
   using TSkinControl::TSkinControl;
-  void AttachControl(TWinSkinForm* form, TSkinData* skinData, TCanvas* canvas, bool recolour) override;
+  void AttachControl(TSkinnerHost* host, TSkinData* skinData, TCanvas* canvas, bool recolour) override;
   void SkinChanged() override;
   // The control goes back to its own tab look.
   void Detach() override;
