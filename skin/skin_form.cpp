@@ -44,7 +44,7 @@ TWinSkinForm::TWinSkinForm(TComponent* owner)
 TWinSkinForm::~TWinSkinForm() {
   // A skinner freed with its form while the window still lives lets go of the window first.
   if (subclassed_ && SkinState != TSkinState::Destroying) Unhook();
-  UnhookMdiClient();
+  mdi_.Detach();
   ForgetMenuBarTracking(this);
   FreeSkinners();
   FreeMenus(false);
@@ -87,11 +87,11 @@ void TWinSkinForm::HookIn(TSkinData* skinData) {
   CaptionCaps = CaptionCapsOf(Style, exStyle, SystemMenu != nullptr);
   ReadPlacement();
   MdiKind = TMdiKind::None;
-  MdiClient = nullptr;
+  HWND mdiClient = nullptr;
   for (HWND child = GetTopWindow(Handle); child; child = GetWindow(child, GW_HWNDNEXT)) {
     if (GetWindowClassName(child) == L"MDIClient") {
       MdiKind = TMdiKind::Frame;
-      MdiClient = child;
+      mdiClient = child;
       break;
     }
   }
@@ -104,10 +104,7 @@ void TWinSkinForm::HookIn(TSkinData* skinData) {
   if (KeepsSystemMenuStyle(version, exStyle, OwnerWindow != nullptr, MdiKind == TMdiKind::Child)) CaptionCaps |= kCapKeepSysMenu;
   IsUnicode = IsWindowUnicode(Handle) != FALSE;
   DialogClass = IsDialogClass(className);
-  if (MdiKind == TMdiKind::Frame) {
-    SavedMenuUpdate = skinData->MenuUpdate();
-    HookMdiClient();
-  }
+  if (MdiKind == TMdiKind::Frame) mdi_.Attach(mdiClient, skinData);
   Subclass();
   SetMainMenuOwnerDraw(Form, true);
   if (FrameSkinned) {
@@ -504,7 +501,7 @@ LRESULT TWinSkinForm::NcActivate(WPARAM wParam, LPARAM lParam) {
   IsActive = wParam != 0;
   HoverTimer->SetEnabled(IsActive);
   // The frame's default would tell its client; the active child's caption follows it.
-  if (MdiKind == TMdiKind::Frame && MdiClient) SendMessageW(MdiClient, WM_NCACTIVATE, wParam, 0);
+  if (MdiKind == TMdiKind::Frame && MdiClient()) SendMessageW(MdiClient(), WM_NCACTIVATE, wParam, 0);
   if (MdiKind == TMdiKind::Child) CallOldProc(WM_NCACTIVATE, wParam, lParam);
   PaintNonClient(nullptr);
   return 1;
@@ -780,7 +777,7 @@ void TWinSkinForm::Unhook() {
   if (HoverTimer) HoverTimer->SetEnabled(false);
   HideButtonHint();
   RemoveSubclass();
-  UnhookMdiClient();
+  mdi_.Detach();
   FreeSkinners();
   // A window that lives on (the manager is going away) keeps its menu bar.
   FreeMenus(SkinState != TSkinState::Destroying && IsWindow(Handle));
@@ -811,7 +808,7 @@ void TWinSkinForm::FreeMenus(bool giveMenuBack) {
 void TWinSkinForm::Unskin() {
   if (HoverTimer) HoverTimer->SetEnabled(false);
   HideButtonHint();
-  UnhookMdiClient();
+  mdi_.Detach();
   if (!subclassed_) return;
   RemoveSubclass();
   FreeSkinners();
@@ -836,4 +833,23 @@ void TWinSkinForm::Unskin() {
   Region = nullptr;
   RegionOwned = false;
   RegionWidth = RegionHeight = 0;
+}
+
+// ---- the window's part in MDI ---------------------------------------------------------------
+
+HWND TWinSkinForm::MaximizingClient() const {
+  if (MdiKind == TMdiKind::Frame) return MdiClient();
+  if (MdiKind == TMdiKind::Child && Handle) return GetParent(Handle);
+  return nullptr;
+}
+
+bool TWinSkinForm::MdiMaximized() const { return SkinManager && SkinManager->MdiMaximized(MaximizingClient()); }
+
+void TWinSkinForm::SetMdiMaximized(bool value) {
+  if (SkinManager) SkinManager->SetMdiMaximized(MaximizingClient(), value);
+}
+
+void TWinSkinForm::PostMdiRedraw() {
+  // The child's own client: its frame is the one drawn again.
+  if (HWND client = MaximizingClient()) PostSkinMessage(client, SKM_MDIREDRAW, reinterpret_cast<WPARAM>(Handle), 0);
 }

@@ -15,6 +15,7 @@
 #include "skin/caption_buttons.h"
 #include "skin/control_discovery.h"
 #include "skin/frame_rules.h"
+#include "skin/mdi_frame_client.h"
 #include "skin/skin_control.h"
 #include "skin/skin_hook.h"
 #include "skin/skin_menu_bar.h"
@@ -60,7 +61,7 @@ class TWinSkinForm : public TComponent, public TSkinHook, public TSkinnerHost {
   void UpdateWindowShape();
   void ClearWindowShape();
   // An MDI frame whose active child is maximized.
-  bool IsMdiChildMaximized() const;
+  bool IsMdiChildMaximized() const { return MdiKind == TMdiKind::Frame && mdi_.ActiveChildMaximized(); }
   // The MDI client whose children's maximizing concerns this window: an MDI frame's own, the
   // one an MDI child lives in; nullptr for other windows.
   HWND MaximizingClient() const;
@@ -68,8 +69,12 @@ class TWinSkinForm : public TComponent, public TSkinHook, public TSkinnerHost {
   bool MdiMaximized() const;
   void SetMdiMaximized(bool value);
   // An MDI frame sends the system command to its active child, when it has one.
-  void MdiChildCommand(UINT command);
-  bool MdiClientHooked() const { return mdiClientHook_.Hooked(); }
+  void MdiChildCommand(UINT command) {
+    if (MdiKind == TMdiKind::Frame) mdi_.ActiveChildCommand(command);
+  }
+  bool MdiClientHooked() const { return mdi_.Hooked(); }
+  // The MDI client of an MDI frame (nullptr once it is destroyed, and for other windows).
+  HWND MdiClient() const { return mdi_.Window(); }
   // Offers every not yet skinned control under root to the application's OnSkinControl; the
   // skinners it hands back belong to this window skinner from then on.
   void SkinControlTree(TControl* root);
@@ -128,10 +133,6 @@ class TWinSkinForm : public TComponent, public TSkinHook, public TSkinnerHost {
   uint8_t CaptionCaps = 0;
   uint8_t ShowState = kShowNormal;
   TMdiKind MdiKind = TMdiKind::None;
-  HWND MdiClient = nullptr;  // the MDI client of an MDI frame (nullptr once it is destroyed)
-  // The component's MenuUpdate as it was when an MDI frame was hooked: creating MDI children
-  // switches it off until the last child has gone.
-  bool SavedMenuUpdate = true;
   bool DialogClass = false;
   bool IsActive = true;
   bool IsUnicode = false;
@@ -190,23 +191,7 @@ class TWinSkinForm : public TComponent, public TSkinHook, public TSkinnerHost {
    private:
     TWinSkinForm* owner_;
   };
-  // The MDI client of an MDI frame, subclassed beside the frame.
-  class TMdiClientHook : public TSkinHook {
-   public:
-    explicit TMdiClientHook(TWinSkinForm* owner) : owner_(owner) {}
-    void WndProc(TMessage& m) override { owner_->MdiClientWindowProc(m); }
-
-   protected:
-    void HookTargetGone() override { owner_->MdiClientGone(); }
-
-   private:
-    TWinSkinForm* owner_;
-  };
-  void MdiClientWindowProc(TMessage& m);
-  void HookMdiClient();
-  void UnhookMdiClient();
-  void MdiClientGone();
-  void RestoreMenuUpdate();
+  friend class TMdiFrameClient;  // it gives a frame that had none a skinned bar (MakeMenuBar)
   void PostMdiRedraw();
   // Every message of the window: skinning's own, then those of a skinned frame.
   LRESULT FormWindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
@@ -262,8 +247,7 @@ class TWinSkinForm : public TComponent, public TSkinHook, public TSkinnerHost {
 
   bool subclassed_ = false;
   TFormChainHook formChain_{this};
-  TMdiClientHook mdiClientHook_{this};
-  bool menuUpdateOff_ = false;  // a child's creation switched the component's MenuUpdate off
+  TMdiFrameClient mdi_{*this};
   TColor savedColor_ = 0;
   HFONT captionFont_ = nullptr;
   void SkinOwnedComponents(TControl* root);

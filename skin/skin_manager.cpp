@@ -312,7 +312,7 @@ void TSkinManage::SetMdiMaximized(HWND client, bool value) {
 
 void TSkinManage::SetMdiFrame(const TWinSkinForm* frame) {
   mdiFrame_ = frame;
-  MdiClientWindow = frame->MdiClient;
+  MdiClientWindow = frame->MdiClient();
   MdiFrameForm = frame->Form;
 }
 

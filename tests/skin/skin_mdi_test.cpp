@@ -201,7 +201,7 @@ TEST_F(SkinMdiTest, TheClientIsSubclassedBesideTheFrameAndLetGoOnUnskinAndWhenDe
   ASSERT_TRUE(ShowFrame(*frame));
   TWinSkinForm* skinner = SkinnerOf(frame->Handle);
   EXPECT_EQ(skinner->MdiKind, TMdiKind::Frame);
-  EXPECT_EQ(skinner->MdiClient, frame->Client);
+  EXPECT_EQ(skinner->MdiClient(), frame->Client);
   EXPECT_TRUE(skinner->MdiClientHooked());
   EXPECT_EQ(SkinManager->MdiClientWindow, frame->Client);
   EXPECT_EQ(SkinManager->MdiFrameForm, nullptr);  // a plain window has no framework form
