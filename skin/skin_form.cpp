@@ -221,8 +221,7 @@ void TWinSkinForm::FormChainProc(TMessage& m) {
     case CM_CONTROLLISTCHANGE:
       formChain_.CallDefault(m);
       // A control was placed: it is offered once the code placing it has set it up.
-      if (m.LParam && !placedPending_ && SkinState == TSkinState::Active)
-        placedPending_ = PostSkinMessage(Handle, SKM_CONTROLSPLACED, 0, 0);
+      if (m.LParam) walker_.ControlPlaced();
       return;
     default:
       break;
@@ -269,7 +268,7 @@ LRESULT TWinSkinForm::FormWindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       StartSkinning();
       return 0;
     case SKM_CONTROLSPLACED:
-      placedPending_ = false;
+      walker_.PlacedControlsArrived();
       if (Form) SkinPlacedControls(Form);
       return 0;
     case SKM_QUERYSKINNED:
@@ -719,7 +718,7 @@ void TWinSkinForm::ClearWindowShape() {
 void TWinSkinForm::Notification(TComponent* component, TOperation operation) {
   TComponent::Notification(component, operation);
   if (operation != TOperation::opRemove) return;
-  decided_.erase(static_cast<TControl*>(component));
+  walker_.Forget(component);
   if (MenuBar && MenuBar->Menu && component == static_cast<TComponent*>(MenuBar->Menu)) MenuBar->MenuFreed();
   if (SystemMenuPopup && component == static_cast<TComponent*>(SystemMenuPopup)) SystemMenuPopup = nullptr;
 }
@@ -850,6 +849,9 @@ void TWinSkinForm::SetMdiMaximized(bool value) {
 }
 
 void TWinSkinForm::PostMdiRedraw() {
-  // The child's own client: its frame is the one drawn again.
-  if (HWND client = MaximizingClient()) PostSkinMessage(client, SKM_MDIREDRAW, reinterpret_cast<WPARAM>(Handle), 0);
+  // The child's own client, when its frame's skinner has hooked it: that frame is drawn again.
+  HWND client = MaximizingClient();
+  const TWinSkinForm* frame = client && SkinManager ? SkinManager->FindSkinForm(GetParent(client)) : nullptr;
+  if (frame && frame->MdiClientHooked())
+    PostSkinMessage(client, SKM_MDIREDRAW, reinterpret_cast<WPARAM>(Handle), 0);
 }

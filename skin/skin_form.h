@@ -6,7 +6,6 @@
 #include <windows.h>
 
 #include <memory>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -14,6 +13,7 @@
 #include "gui/graphics.h"
 #include "skin/caption_buttons.h"
 #include "skin/control_discovery.h"
+#include "skin/control_walker.h"
 #include "skin/frame_rules.h"
 #include "skin/mdi_frame_client.h"
 #include "skin/skin_control.h"
@@ -75,23 +75,15 @@ class TWinSkinForm : public TComponent, public TSkinHook, public TSkinnerHost {
   bool MdiClientHooked() const { return mdi_.Hooked(); }
   // The MDI client of an MDI frame (nullptr once it is destroyed, and for other windows).
   HWND MdiClient() const { return mdi_.Window(); }
-  // Offers every not yet skinned control under root to the application's OnSkinControl; the
-  // skinners it hands back belong to this window skinner from then on.
-  void SkinControlTree(TControl* root);
-  // One control: the event, the style map, then the class table decide its skinner. Form is
-  // the component through which the walk reached it (nullptr for a navigator's buttons).
-  void SkinComponent(TControl* control, TControl* form);
-  // Plain child windows of a window the framework does not own, by class and style.
-  void SkinChildWindows(HWND window);
-  void SkinChildWindow(HWND window);
-  // Every control below root that the discovery has not decided about yet (placed later).
-  void SkinPlacedControls(TControl* root);
-  bool IsControlSkinned(TControl* control) const;
-  // Whether the discovery has decided about the control (skinner or none) since it appeared.
-  bool WasDecided(TControl* control) const { return decided_.count(control) != 0; }
-  // What the style map and the class table decide for the control with this window's settings
-  // (the application's OnSkinControl aside).
-  TSkinDecision DecideFor(TControl* control) const;
+  // The control discovery of this window (control_walker.h says what each step does).
+  void SkinControlTree(TControl* root) { walker_.SkinControlTree(root); }
+  void SkinComponent(TControl* control, TControl* via) { walker_.SkinComponent(control, via); }
+  void SkinChildWindows(HWND window) { walker_.SkinChildWindows(window); }
+  void SkinChildWindow(HWND window) { walker_.SkinChildWindow(window); }
+  void SkinPlacedControls(TControl* root) { walker_.SkinPlacedControls(root); }
+  bool IsControlSkinned(TControl* control) const { return walker_.IsControlSkinned(control); }
+  bool WasDecided(TControl* control) const { return walker_.WasDecided(control); }
+  TSkinDecision DecideFor(TControl* control) const { return walker_.DecideFor(control); }
   static void RepaintWindow(HWND window);
 
   // Non-client painting into dc (the window's own DC when null).
@@ -248,14 +240,8 @@ class TWinSkinForm : public TComponent, public TSkinHook, public TSkinnerHost {
   bool subclassed_ = false;
   TFormChainHook formChain_{this};
   TMdiFrameClient mdi_{*this};
+  TControlWalker walker_{*this};
   TColor savedColor_ = 0;
   HFONT captionFont_ = nullptr;
-  void SkinOwnedComponents(TControl* root);
-  void SkinChildControls(TControl* control);
-  void TagGroupChildren(TControl* control);
-  bool IsWindowSkipped(TWinControl* control) const;
-  void Attach(TControl* control, const TSkinDecision& decision);
-  std::set<TControl*> decided_;  // controls the discovery has decided about
-  bool placedPending_ = false;   // SKM_CONTROLSPLACED is on its way
 };
 

@@ -1,6 +1,5 @@
-// The control discovery of a skinned window: the walk over a framework form's components and
-// tab order, one control's skinner from its decision, and the plain child windows of windows
-// the framework does not own.
+#include "skin/control_walker.h"
+
 #include <algorithm>
 
 #include "base/strings.h"
@@ -50,25 +49,37 @@ bool HasBorder(HWND window) {
 
 }  // namespace
 
-bool TWinSkinForm::IsControlSkinned(TControl* control) const {
+bool TControlWalker::IsControlSkinned(TControl* control) const {
   if (!control) return false;
   auto* windowed = dynamic_cast<TWinControl*>(control);
   if (windowed && windowed->HandleAllocated() && SendSkinMessage(windowed->Handle(), SKM_QUERYSKINNED, 0, 0) == 1)
     return true;
-  for (TSkinControl* skinner : Skinners)
+  for (TSkinControl* skinner : form_.Skinners)
     if (skinner->Control == control) return true;
-  // A control decided before whose skinner kind is still to be built stays decided.
+  // A control decided about once (none included) is not offered again.
   return decided_.count(control) != 0;
 }
 
-bool TWinSkinForm::IsWindowSkipped(TWinControl* control) const {
-  if (!control->HandleAllocated() || control->Tag() == SkinData->DisableTag()) return true;
-  if (SendSkinMessage(control->Handle(), SKM_QUERYSKINNED, 0, 0) == 1) return true;
-  return FindSkinControlByHandle(control->Handle()) != nullptr;
+void TControlWalker::Decided(TControl* control) {
+  decided_.insert(control);
+  control->FreeNotification(&form_);
 }
 
-void TWinSkinForm::SkinControlTree(TControl* root) {
-  if (!root || !SkinData) return;
+void TControlWalker::Forget(TComponent* component) { decided_.erase(static_cast<TControl*>(component)); }
+
+void TControlWalker::ControlPlaced() {
+  if (!placedPending_ && form_.SkinState == TSkinState::Active)
+    placedPending_ = PostSkinMessage(form_.Handle, SKM_CONTROLSPLACED, 0, 0);
+}
+
+bool TControlWalker::IsWindowSkipped(TWinControl* control) const {
+  if (!control->HandleAllocated() || control->Tag() == form_.SkinData->DisableTag()) return true;
+  if (SendSkinMessage(control->Handle(), SKM_QUERYSKINNED, 0, 0) == 1) return true;
+  return form_.FindSkinControlByHandle(control->Handle()) != nullptr;
+}
+
+void TControlWalker::SkinControlTree(TControl* root) {
+  if (!root || !form_.SkinData) return;
   SkinOwnedComponents(root);
   if (auto* windowed = dynamic_cast<TWinControl*>(root)) {
     std::vector<TWinControl*> tabOrder;
@@ -78,17 +89,17 @@ void TWinSkinForm::SkinControlTree(TControl* root) {
   }
 }
 
-void TWinSkinForm::SkinOwnedComponents(TControl* root) {
+void TControlWalker::SkinOwnedComponents(TControl* root) {
   // The list may grow while skinners are made (they are owned by their controls, not root).
   std::vector<TControl*> owned;
   for (int i = 0; i < root->ComponentCount(); ++i)
     if (auto* c = dynamic_cast<TControl*>(root->Components(i))) owned.push_back(c);
   for (TControl* control : owned) SkinComponent(control, root);
   // The popup menus root owns are drawn by the skin (each by its own setting and Tag).
-  SetPopupOwnerDraw(root, true);
+  form_.SetPopupOwnerDraw(root, true);
 }
 
-void TWinSkinForm::SkinChildControls(TControl* control) {
+void TControlWalker::SkinChildControls(TControl* control) {
   auto* windowed = dynamic_cast<TWinControl*>(control);
   if (!windowed) return;
   std::vector<TControl*> children;
@@ -96,17 +107,17 @@ void TWinSkinForm::SkinChildControls(TControl* control) {
   for (TControl* child : children) SkinComponent(child, control);
 }
 
-void TWinSkinForm::TagGroupChildren(TControl* control) {
+void TControlWalker::TagGroupChildren(TControl* control) {
   auto* windowed = dynamic_cast<TWinControl*>(control);
   if (!windowed || windowed->ControlCount() == 0) return;
   const std::wstring lower = LowerCase(control->ClassName());
   if (lower.find(L"radiogroup") == std::wstring::npos && lower.find(L"checkgroup") == std::wstring::npos) return;
-  for (int i = 0; i < windowed->ControlCount(); ++i) windowed->Controls(i)->SetTag(SkinData->DisableTag());
+  for (int i = 0; i < windowed->ControlCount(); ++i) windowed->Controls(i)->SetTag(form_.SkinData->DisableTag());
 }
 
-void TWinSkinForm::SkinComponent(TControl* control, TControl* form) {
-  if (!control || !SkinData) return;
-  if (control->Tag() == SkinData->DisableTag()) {
+void TControlWalker::SkinComponent(TControl* control, TControl* via) {
+  if (!control || !form_.SkinData) return;
+  if (control->Tag() == form_.SkinData->DisableTag()) {
     TagGroupChildren(control);
     return;
   }
@@ -119,16 +130,15 @@ void TWinSkinForm::SkinComponent(TControl* control, TControl* form) {
       return;  // its window could not be made: this control only is left alone
     }
   }
-  decided_.insert(control);
-  control->FreeNotification(this);
-  if (SkinData->OnSkinControl) {
+  Decided(control);
+  if (form_.SkinData->OnSkinControl) {
     TComponent* given = nullptr;
     std::wstring upper = UpperCase(control->ClassName());
-    SkinData->OnSkinControl(this, SkinData, form, control, upper, given);
+    form_.SkinData->OnSkinControl(&form_, form_.SkinData, via, control, upper, given);
     if (given) {
       auto* skinner = dynamic_cast<TSkinControl*>(given);
-      if (skinner && std::find(Skinners.begin(), Skinners.end(), skinner) == Skinners.end())
-        skinner->AttachControl(this, SkinData, nullptr, skinner->Recolours());
+      if (skinner && std::find(form_.Skinners.begin(), form_.Skinners.end(), skinner) == form_.Skinners.end())
+        skinner->AttachControl(&form_, form_.SkinData, nullptr, skinner->Recolours());
       if (control->InheritsFrom(L"TCustomPanel")) SkinChildControls(control);
       return;
     }
@@ -140,8 +150,7 @@ void TWinSkinForm::SkinComponent(TControl* control, TControl* form) {
     for (int i = 0; i < windowed->ControlCount(); ++i) {
       TControl* item = windowed->Controls(i);
       if (IsControlSkinned(item)) continue;
-      decided_.insert(item);
-      item->FreeNotification(this);
+      Decided(item);
       Attach(item, GroupItemDecision(decision, item->ClassName()));
     }
   }
@@ -154,8 +163,7 @@ void TWinSkinForm::SkinComponent(TControl* control, TControl* form) {
       auto* child = dynamic_cast<TWinControl*>(windowed->Controls(i));
       if (!child || !child->HandleAllocated() || IsControlSkinned(child)) continue;
       if (!(GetWindowLongPtrW(child->Handle(), GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL))) continue;
-      decided_.insert(child);
-      child->FreeNotification(this);
+      Decided(child);
       Attach(child, scroll);
     }
   }
@@ -166,50 +174,50 @@ void TWinSkinForm::SkinComponent(TControl* control, TControl* form) {
   if (decision.Children == TChildWalk::OwnedAfter) SkinOwnedComponents(control);
 }
 
-TSkinDecision TWinSkinForm::DecideFor(TControl* control) const {
-  return DecideControlSkinner(TraitsOf(control), SettingsOf(*SkinData));
+TSkinDecision TControlWalker::DecideFor(TControl* control) const {
+  return DecideControlSkinner(TraitsOf(control), SettingsOf(*form_.SkinData));
 }
 
-void TWinSkinForm::Attach(TControl* control, const TSkinDecision& decision) {
+void TControlWalker::Attach(TControl* control, const TSkinDecision& decision) {
   if (decision.Kind == TSkinnerKind::None) return;
   if (decision.AttachToWindow) {
     auto* windowed = dynamic_cast<TWinControl*>(control);
     if (!windowed) return;
-    if (TSkinControl* skinner = MakeSkinner(decision.Kind, this, decision))
-      skinner->AttachWindow(windowed->Handle(), SkinData, nullptr, this);
+    if (TSkinControl* skinner = MakeSkinner(decision.Kind, &form_, decision))
+      skinner->AttachWindow(windowed->Handle(), form_.SkinData, nullptr, &form_);
     return;
   }
   if (TSkinControl* skinner = MakeSkinner(decision.Kind, control, decision))
-    skinner->AttachControl(this, SkinData, nullptr, decision.Recolour);
+    skinner->AttachControl(&form_, form_.SkinData, nullptr, decision.Recolour);
 }
 
-void TWinSkinForm::SkinChildWindows(HWND window) {
+void TControlWalker::SkinChildWindows(HWND window) {
   std::vector<HWND> children;
   for (HWND child = GetTopWindow(window); child; child = GetWindow(child, GW_HWNDNEXT))
     if (GetWindowLongPtrW(child, GWL_STYLE) & WS_CHILD) children.push_back(child);
   for (HWND child : children) SkinChildWindow(child);
 }
 
-void TWinSkinForm::SkinChildWindow(HWND window) {
-  if (!window || !SkinData || FindSkinControlByHandle(window)) return;
+void TControlWalker::SkinChildWindow(HWND window) {
+  if (!window || !form_.SkinData || form_.FindSkinControlByHandle(window)) return;
   const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
-  TWindowDecision decision = DecideWindowSkinner(GetWindowClassName(window), style, SkinData->SkinControls());
+  TWindowDecision decision = DecideWindowSkinner(GetWindowClassName(window), style, form_.SkinData->SkinControls());
   if (decision.ChildWindowsFirst) SkinChildWindows(window);
   if (decision.FaceColourControl)
     if (TControl* control = ControlFromHandle(window))
-      control->SetColor(static_cast<TColor>(SkinData->Elements.ColourTable[kColourButtonFace]));
+      control->SetColor(static_cast<TColor>(form_.SkinData->Elements.ColourTable[kColourButtonFace]));
   HWND target = decision.AttachToFirstChild ? GetTopWindow(window) : window;
   if (decision.Kind == TSkinnerKind::None || !target) return;
   TSkinDecision asControl;
   asControl.Kind = decision.Kind;
   asControl.Source = decision.Source;
-  if (TSkinControl* skinner = MakeSkinner(decision.Kind, this, asControl))
-    skinner->AttachWindow(target, SkinData, nullptr, this);
+  if (TSkinControl* skinner = MakeSkinner(decision.Kind, &form_, asControl))
+    skinner->AttachWindow(target, form_.SkinData, nullptr, &form_);
 }
 
-void TWinSkinForm::SkinPlacedControls(TControl* root) {
+void TControlWalker::SkinPlacedControls(TControl* root) {
   auto* windowed = dynamic_cast<TWinControl*>(root);
-  if (!windowed || !SkinData) return;
+  if (!windowed || !form_.SkinData) return;
   std::vector<TControl*> children;
   for (int i = 0; i < windowed->ControlCount(); ++i) children.push_back(windowed->Controls(i));
   for (TControl* child : children) {
