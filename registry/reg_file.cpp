@@ -102,23 +102,25 @@ std::string TextBytes(const std::wstring& text) {
   return std::string(reinterpret_cast<const char*>(text.c_str()), (text.size() + 1) * sizeof(wchar_t));
 }
 
-// The data after "=": a quoted string, "-", dword:, hex: or hex(n):. Deletes: "-". Hex: the data
-// was given as bytes. More: hex bytes continue.
-bool ParseData(const std::wstring& data, TRegFileValue& value, bool& deletes, bool& hex, bool& more,
+// The data of `line` from `from` on (after "="): a quoted string, "-", dword:, hex: or hex(n):.
+// Deletes: "-". Hex: the data was given as bytes. More: hex bytes continue.
+bool ParseData(const std::wstring& line, size_t from, TRegFileValue& value, bool& deletes, bool& hex, bool& more,
                std::wstring& why) {
   more = false;
   deletes = false;
   hex = false;
-  const std::wstring text = Trim(data);
-  if (text == L"-") {
+  size_t end = line.size();
+  while (from < end && line[from] <= L' ') ++from;
+  while (end > from && line[end - 1] <= L' ') --end;
+  if (end - from == 1 && line[from] == L'-') {
     deletes = true;
     return true;
   }
-  if (!text.empty() && text[0] == L'"') {
-    size_t at = 0;
+  if (from < end && line[from] == L'"') {
+    size_t at = from;
     std::wstring decoded;
-    if (!ReadQuoted(text, at, decoded, why)) return false;
-    if (!IsBlank(text.substr(at))) {
+    if (!ReadQuoted(line, at, decoded, why)) return false;
+    if (at < end) {
       why = L"something after a closed text";
       return false;
     }
@@ -126,14 +128,17 @@ bool ParseData(const std::wstring& data, TRegFileValue& value, bool& deletes, bo
     value.Data = TextBytes(decoded);
     return true;
   }
-  const std::wstring lower = LowerCase(text);
+  // Only the type's few letters need a lower-case copy.
+  std::wstring lower(line, from, std::min<size_t>(end - from, 14));
+  for (wchar_t& c : lower)
+    if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c + (L'a' - L'A'));
   if (lower.compare(0, 6, L"dword:") == 0) {
-    const std::wstring digits = text.substr(6);
-    bool ok = !digits.empty() && digits.size() <= 8;
+    const size_t digits = end - from - 6;
+    bool ok = digits > 0 && digits <= 8;
     DWORD number = 0;
-    for (wchar_t c : digits) {
-      ok = ok && IsHexDigit(c);
-      if (ok) number = number * 16 + HexValue(c);
+    for (size_t i = from + 6; ok && i < end; ++i) {
+      ok = IsHexDigit(line[i]);
+      if (ok) number = number * 16 + HexValue(line[i]);
     }
     if (!ok) {
       why = L"a dword that is not 1 to 8 hexadecimal digits";
@@ -164,7 +169,7 @@ bool ParseData(const std::wstring& data, TRegFileValue& value, bool& deletes, bo
   value.Type = type;
   value.Data.clear();
   hex = true;
-  if (!ParseHexBytes(text.substr(colon + 1), more, value.Data)) {
+  if (!ParseHexBytes(line.substr(from + colon + 1, end - from - colon - 1), more, value.Data)) {
     why = L"bytes that are not pairs of hexadecimal digits";
     return false;
   }
@@ -174,13 +179,13 @@ bool ParseData(const std::wstring& data, TRegFileValue& value, bool& deletes, bo
 // A value line: "@=" or a quoted name, "=", data.
 bool ParseValueLine(const std::wstring& line, TRegFileValue& value, bool& deletes, bool& hex, bool& more,
                     std::wstring& why) {
-  const std::wstring text = TrimLeft(line);
   size_t at = 0;
+  while (at < line.size() && line[at] <= L' ') ++at;
   value.Name.clear();
-  if (!text.empty() && text[0] == L'@') {
-    at = 1;
-  } else if (!text.empty() && text[0] == L'"') {
-    if (!ReadQuoted(text, at, value.Name, why)) {
+  if (at < line.size() && line[at] == L'@') {
+    ++at;
+  } else if (at < line.size() && line[at] == L'"') {
+    if (!ReadQuoted(line, at, value.Name, why)) {
       if (why == L"a text that is not closed") why = L"a value name that is not closed";
       return false;
     }
@@ -188,12 +193,12 @@ bool ParseValueLine(const std::wstring& line, TRegFileValue& value, bool& delete
     why = L"a line that is no key, value or comment";
     return false;
   }
-  while (at < text.size() && (text[at] == L' ' || text[at] == L'\t')) ++at;
-  if (at >= text.size() || text[at] != L'=') {
+  while (at < line.size() && (line[at] == L' ' || line[at] == L'\t')) ++at;
+  if (at >= line.size() || line[at] != L'=') {
     why = L"a value without \"=\"";
     return false;
   }
-  return ParseData(text.substr(at + 1), value, deletes, hex, more, why);
+  return ParseData(line, at + 1, value, deletes, hex, more, why);
 }
 
 // Whether the lower-case key Key is Parent or lies below it.
@@ -238,13 +243,22 @@ class TExpectation {
     for (TKey& key : keys_) {
       if (!key.standing) continue;
       // The last line of a name wins; a "-" line leaves the name out.
-      std::vector<TRegFileValue> values;
-      std::unordered_set<std::wstring> seen;
-      for (auto it = key.values.rbegin(); it != key.values.rend(); ++it) {
-        if (key.values.size() > 1 && !seen.insert(LowerCase(it->value.Name)).second) continue;
-        if (!it->deletes) values.push_back(std::move(it->value));
+      const size_t count = key.values.size();
+      std::vector<bool> last(count, false);
+      std::unordered_set<std::wstring> seenMany;  // for a key of many values; a few are compared in place
+      for (size_t i = count; i-- > 0;) {
+        const std::wstring& name = key.values[i].value.Name;
+        bool again = false;
+        if (count > 16) {
+          again = !seenMany.insert(LowerCase(name)).second;
+        } else {
+          for (size_t j = i + 1; j < count && !again; ++j) again = last[j] && SameText(key.values[j].value.Name, name);
+        }
+        last[i] = !again;
       }
-      key.key.Values.assign(std::make_move_iterator(values.rbegin()), std::make_move_iterator(values.rend()));
+      // Names whose last line is "-" were kept only to hide their earlier lines.
+      for (size_t i = 0; i < count; ++i)
+        if (last[i] && !key.values[i].deletes) key.key.Values.push_back(std::move(key.values[i].value));
       standing.push_back(std::move(key.key));
     }
     return standing;
@@ -328,31 +342,34 @@ bool ParseRegFile(const std::string& Bytes, TRegFile& File, std::wstring& Proble
   };
   for (size_t i = first + 1; i < lines.size(); ++i) {
     const std::wstring& line = lines[i];
-    const std::wstring where = L"line " + IntToStr(i + 1) + L": ";
-    const std::wstring trimmed = Trim(line);
-    const bool comment = !trimmed.empty() && trimmed[0] == L';';
-    const bool keyLine = !trimmed.empty() && trimmed[0] == L'[';
+    auto where = [i] { return L"line " + IntToStr(i + 1) + L": "; };
+    size_t firstChar = 0;
+    while (firstChar < line.size() && line[firstChar] <= L' ') ++firstChar;
+    const bool blank = firstChar == line.size();
+    const bool comment = !blank && line[firstChar] == L';';
+    const bool keyLine = !blank && line[firstChar] == L'[';
     if ((continued || (!comment && !keyLine)) && HasControlCharacter(line)) {
-      Problem = where + L"a control character inside a value line";
+      Problem = where() + L"a control character inside a value line";
       return false;
     }
     if (continued) {
-      if (trimmed.empty()) {
-        Problem = where + L"a value's bytes continued onto an empty line";
+      if (blank) {
+        Problem = where() + L"a value's bytes continued onto an empty line";
         return false;
       }
       if (!ParseHexBytes(line, continued, expected.LastData())) {
-        Problem = where + L"bytes that are not pairs of hexadecimal digits";
+        Problem = where() + L"bytes that are not pairs of hexadecimal digits";
         return false;
       }
       if (!continued) finishValue();
       continue;
     }
-    if (trimmed.empty() || comment) continue;
+    if (blank || comment) continue;
     if (keyLine) {
+      const std::wstring trimmed = Trim(line);
       const size_t close = trimmed.rfind(L']');
       if (close != trimmed.size() - 1) {
-        Problem = where + L"a key name that is not closed";
+        Problem = where() + L"a key name that is not closed";
         return false;
       }
       const bool deletes = trimmed.size() > 1 && trimmed[1] == L'-';
@@ -360,7 +377,7 @@ bool ParseRegFile(const std::string& Bytes, TRegFile& File, std::wstring& Proble
       HKEY root;
       std::wstring path;
       if (!SplitRegFileKey(key, root, path)) {
-        Problem = where + L"a key below no root the registry editor knows: " + key;
+        Problem = where() + L"a key below no root the registry editor knows: " + key;
         return false;
       }
       if (deletes) {
@@ -374,14 +391,14 @@ bool ParseRegFile(const std::string& Bytes, TRegFile& File, std::wstring& Proble
       continue;
     }
     if (!inSection) {
-      Problem = where + L"a line outside any key";
+      Problem = where() + L"a line outside any key";
       return false;
     }
     std::wstring why;
     TRegFileValue value;
     bool deletes = false;
     if (!ParseValueLine(line, value, deletes, hex, continued, why)) {
-      Problem = where + why;
+      Problem = where() + why;
       return false;
     }
     expected.Value(std::move(value), deletes);
