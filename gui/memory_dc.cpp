@@ -59,21 +59,24 @@ TBitmapDC::~TBitmapDC() {
 namespace {
 
 // The thread's reusable back buffer: a bitmap that stays selected into a context of its own.
+// A window-sized bitmap is megabytes, so it does not outlive the paints that use it: a thread
+// timer lets it go once a whole tick passed without a paint (paging through a list keeps it).
 struct TSharedBackBuffer {
+  static constexpr UINT kIdleTickMs = 250;
   HDC dc = nullptr;
   HBITMAP bitmap = nullptr;
   HGDIOBJ original = nullptr;  // the context's own bitmap, put back before it goes
   int width = 0, height = 0;
   bool lent = false;
+  bool usedThisTick = false;
+  UINT_PTR timer = 0;
   ~TSharedBackBuffer() {
-    if (dc) {
-      SelectObject(dc, original);
-      DeleteDC(dc);
-    }
-    if (bitmap) DeleteObject(bitmap);
+    if (timer) KillTimer(nullptr, timer);
+    Release();
   }
   // Makes room for Width x Height; false when that fails.
   bool Fit(HDC target, int Width, int Height) {
+    usedThisTick = true;
     if (Width <= width && Height <= height) return true;
     if (!dc && !(dc = CreateCompatibleDC(target))) return false;
     int w = std::max(Width, width), h = std::max(Height, height);
@@ -88,13 +91,37 @@ struct TSharedBackBuffer {
     bitmap = bigger;
     width = w;
     height = h;
+    if (!timer) timer = SetTimer(nullptr, 0, kIdleTickMs, &TSharedBackBuffer::Tick);
     return true;
   }
+  void Release() {
+    if (dc) {
+      SelectObject(dc, original);
+      DeleteDC(dc);
+    }
+    if (bitmap) DeleteObject(bitmap);
+    dc = nullptr;
+    bitmap = nullptr;
+    original = nullptr;
+    width = height = 0;
+  }
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
 };
 
 TSharedBackBuffer& SharedBackBuffer() {
   thread_local TSharedBackBuffer shared;
   return shared;
+}
+
+void CALLBACK TSharedBackBuffer::Tick(HWND, UINT, UINT_PTR, DWORD) {
+  TSharedBackBuffer& shared = SharedBackBuffer();
+  if (shared.usedThisTick || shared.lent) {
+    shared.usedThisTick = false;
+    return;
+  }
+  KillTimer(nullptr, shared.timer);
+  shared.timer = 0;
+  shared.Release();
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "gui/memory_dc.h"
 
 #include "tests/skin/bmp_bytes.h"
@@ -222,6 +224,53 @@ TEST(BackBuffer, WindowPaintsShareOneBitmapThatGrows) {
   DWORD objects = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
   for (int i = 0; i < 50; ++i) TBackBuffer again(screen, 60, 25);
   EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), objects);
+  ReleaseDC(nullptr, screen);
+}
+
+// Dispatches the thread's messages (its timers included) for about ms milliseconds, calling
+// between() after each pass.
+void PumpFor(DWORD ms, const std::function<void()>& between = [] {}) {
+  const DWORD start = GetTickCount();
+  while (GetTickCount() - start < ms) {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+    between();
+    Sleep(20);
+  }
+}
+
+TEST(BackBuffer, KeepsItsBitmapWhilePaintsComeAndLetsItGoOnceTheyStop) {
+  HDC screen = GetDC(nullptr);
+  HGDIOBJ first = nullptr;
+  {
+    TBackBuffer paint(screen, 300, 200);
+    first = GetCurrentObject(paint.DC(), OBJ_BITMAP);
+  }
+  // A paint every 20 ms for a second: the same bitmap serves all of them.
+  bool same = true;
+  PumpFor(1000, [&] {
+    TBackBuffer paint(screen, 300, 200);
+    same = same && GetCurrentObject(paint.DC(), OBJ_BITMAP) == first;
+  });
+  EXPECT_TRUE(same);
+  // No paint for a second: the bitmap is gone.
+  PumpFor(1000);
+  EXPECT_EQ(GetObjectType(first), 0u);
+  {
+    // The next paint gets a bitmap of its own size again, and it works as before.
+    TBackBuffer paint(screen, 30, 20);
+    BITMAP info = {};
+    GetObjectW(GetCurrentObject(paint.DC(), OBJ_BITMAP), sizeof(info), &info);
+    EXPECT_EQ(info.bmWidth, 30);
+    EXPECT_EQ(info.bmHeight, 20);
+    SetDCBrushColor(paint.DC(), RGB(10, 200, 20));
+    RECT r = {0, 0, 30, 20};
+    FillRect(paint.DC(), &r, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+    TBitmap target(30, 20);
+    TBitmapDC targetDC(target.Handle());
+    paint.CopyTo(targetDC, r);
+    EXPECT_EQ(GetPixel(targetDC, 29, 19), RGB(10, 200, 20));
+  }
   ReleaseDC(nullptr, screen);
 }
 
