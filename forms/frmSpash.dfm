@@ -19,7 +19,7 @@ object frmSpash: TfrmSpash
     Width = 517
     Height = 276
     Align = alClient
-    Picture.File = 'splash/splash.bmp'
+    Picture.File = 'splash/splash.bmp.lzh'
   end
   object Label1: TLabel
     Left = 36

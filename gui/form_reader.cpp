@@ -471,8 +471,10 @@ TFormFileSource FolderFileSource(const std::wstring& folder) {
   };
 }
 
-void ReadFormFromResource(TCustomForm* form) {
+void ReadFormFromResource(TCustomForm* form) { ReadFormFromResource(form, ResourceFileSource()); }
+
+void ReadFormFromResource(TCustomForm* form, const TFormFileSource& files) {
   TBytes data = LoadResourceData(form->ClassName());
   std::wstring text = Utf8ToWide(std::string(data.begin(), data.end()));
-  ReadForm(form, text, form->ClassName(), ResourceFileSource());
+  ReadForm(form, text, form->ClassName(), files);
 }

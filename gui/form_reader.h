@@ -29,8 +29,10 @@ TFormFileSource FolderFileSource(const std::wstring& folder);
 // EFormError "<sourceName>(<line>): <problem>" on a bad file.
 void ReadForm(TCustomForm* form, const std::wstring& text, const std::wstring& sourceName,
               const TFormFileSource& files);
-// Reads the RCDATA resource named after the form's class, in UTF-8.
+// Reads the RCDATA resource named after the form's class, in UTF-8, with the files it names
+// from the resources, or from `files`.
 void ReadFormFromResource(TCustomForm* form);
+void ReadFormFromResource(TCustomForm* form, const TFormFileSource& files);
 // The bytes of the RCDATA resource that qs_add_forms made for a name (a class or a path);
 // throws EFormError when it is missing.
 TBytes LoadResourceData(const std::wstring& name);

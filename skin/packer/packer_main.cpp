@@ -1,5 +1,7 @@
 // qs_skin_packer <skin folder> <stored skin>: packs the folder's skin INI and bitmaps into a
-// stored skin (LZHUF-packed skin archive) for the programs' forms. Runs on the build machine.
+// stored skin (LZHUF-packed skin archive) for the programs' forms.
+// qs_skin_packer --file <file> <packed file>: packs one file the same way, without the archive
+// (a large picture a form names). Runs on the build machine.
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -45,16 +47,25 @@ std::vector<TSkinFile> ReadSkinFolder(const fs::path& folder) {
   return files;
 }
 
+std::vector<uint8_t> ReadWholeFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw std::runtime_error("cannot read " + path.string());
+  return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: %s <skin folder> <stored skin file>\n", argv[0]);
+  const bool oneFile = argc == 4 && std::string(argv[1]) == "--file";
+  if (argc != 3 && !oneFile) {
+    std::fprintf(stderr, "usage: %s <skin folder> <stored skin file>\n       %s --file <file> <packed file>\n",
+                 argv[0], argv[0]);
     return 2;
   }
   try {
-    std::vector<uint8_t> stored = PackStoredSkin(WriteSkinArchive(ReadSkinFolder(argv[1])));
-    fs::path target = argv[2];
+    std::vector<uint8_t> stored = oneFile ? PackStoredSkin(ReadWholeFile(argv[2]))
+                                          : PackStoredSkin(WriteSkinArchive(ReadSkinFolder(argv[1])));
+    fs::path target = argv[oneFile ? 3 : 2];
     fs::path temporary = target;
     temporary += ".tmp";
     {

@@ -40,6 +40,12 @@ TEST(SplashWindow, IsABorderlessPictureCentredOnTheScreen) {
   ASSERT_NE(picture, nullptr);
   EXPECT_EQ(picture->Picture()->Width(), 517);
   EXPECT_EQ(picture->Picture()->Height(), 276);
+  // The picture is stored packed; unpacked, it is the bitmap as drawn.
+  auto* bitmap = dynamic_cast<TBitmap*>(picture->Picture()->Graphic());
+  ASSERT_NE(bitmap, nullptr);
+  EXPECT_EQ(bitmap->Pixel(0, 0), RGB(16, 52, 96));
+  EXPECT_EQ(bitmap->Pixel(258, 138), RGB(34, 96, 163));
+  EXPECT_EQ(bitmap->Pixel(516, 275), RGB(255, 176, 32));
 }
 
 TEST(AboutBox, HasItsCaptionFrameLinksAndWarning) {
