@@ -66,6 +66,23 @@ void TLzhTree::Reconstruct() {
   }
 }
 
+namespace {
+// The last index from `from` on whose count is below k in counts sorted up to the sentinel at
+// T; counts[from] is below k. Bisection without branches: on input that packs badly the counts
+// stay close, so long runs of equal ones are common, and which half holds the end is a coin
+// toss that a predicted branch keeps losing.
+int LastBelow(const unsigned* counts, int from, unsigned k) {
+  const unsigned* base = counts + from;
+  int n = T + 1 - from;  // the sentinel is never below k
+  while (n > 1) {
+    const int half = n / 2;
+    base = base[half] < k ? base + half : base;
+    n -= half;
+  }
+  return static_cast<int>(base - counts);
+}
+}  // namespace
+
 void TLzhTree::Update(int symbol) {
   if (freq[R] == MAX_FREQ) Reconstruct();
   int c = prnt[symbol + T];
@@ -77,7 +94,7 @@ void TLzhTree::Update(int symbol) {
     if (k > freq[c + 1]) {
       int l = c + 1;
       while (l < c + 8 && k > freq[l + 1]) l++;
-      if (k > freq[l + 1]) l = static_cast<int>(std::lower_bound(freq + l + 1, freq + T + 1, k) - freq) - 1;
+      if (k > freq[l + 1]) l = LastBelow(freq, l + 1, k);
       freq[c] = freq[l];
       freq[l] = k;
 
