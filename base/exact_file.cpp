@@ -29,19 +29,63 @@ bool SetAttributesOf(HANDLE handle, DWORD attributes) {
 
 }  // namespace
 
-bool HandleHasName(HANDLE Handle, const std::wstring& Path) {
-  const std::wstring expected = VolumeRelativeName(Path);
-  if (expected.empty()) return false;
-  std::vector<BYTE> buffer(sizeof(FILE_NAME_INFO) + (expected.size() + MAX_PATH) * sizeof(wchar_t));
+namespace {
+
+// The name the open handle has in its volume ("\a\b"); "" when the system does not say.
+std::wstring OpenedName(HANDLE handle) {
+  std::vector<BYTE> buffer(sizeof(FILE_NAME_INFO) + 2 * MAX_PATH * sizeof(wchar_t));
   for (;;) {
-    if (GetFileInformationByHandleEx(Handle, FileNameInfo, buffer.data(), static_cast<DWORD>(buffer.size()))) break;
-    if (GetLastError() != ERROR_MORE_DATA || buffer.size() > 1u << 20) return false;
+    if (GetFileInformationByHandleEx(handle, FileNameInfo, buffer.data(), static_cast<DWORD>(buffer.size()))) break;
+    if (GetLastError() != ERROR_MORE_DATA || buffer.size() > 1u << 20) return std::wstring();
     buffer.resize(buffer.size() * 2);
   }
   const auto* info = reinterpret_cast<const FILE_NAME_INFO*>(buffer.data());
-  const int length = static_cast<int>(info->FileNameLength / sizeof(wchar_t));
-  return CompareStringOrdinal(info->FileName, length, expected.c_str(), static_cast<int>(expected.size()), TRUE) ==
-         CSTR_EQUAL;
+  return std::wstring(info->FileName, info->FileNameLength / sizeof(wchar_t));
+}
+
+std::wstring LastPart(const std::wstring& path) { return path.substr(path.find_last_of(L'\\') + 1); }
+
+bool SameIdentity(const BY_HANDLE_FILE_INFORMATION& a, const BY_HANDLE_FILE_INFORMATION& b) {
+  return a.dwVolumeSerialNumber == b.dwVolumeSerialNumber && a.nFileIndexHigh == b.nFileIndexHigh &&
+         a.nFileIndexLow == b.nFileIndexLow;
+}
+
+// Whether the handle is the entry the folder lists under Path's name, when the two names differ
+// in letter case only. The listing gives the entry's own spelling: under a case-sensitive file
+// system "twin.tmp" may be a link to "TWIN.TMP" beside it, whose name the handle then reports.
+// The listed spelling must be the handle's, and the entry opened by that spelling must be the
+// same file (volume serial and file index).
+bool IsListedEntry(HANDLE handle, const std::wstring& Path, const std::wstring& openedName) {
+  const std::wstring recorded = LastPart(Path);
+  if (recorded.empty() || recorded.find_first_of(L"*?") != std::wstring::npos) return false;
+  WIN32_FIND_DATAW data;
+  HANDLE find = FindFirstFileW(Path.c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) return false;
+  FindClose(find);
+  const std::wstring listed = data.cFileName;
+  if (listed != LastPart(openedName)) return false;
+  const std::wstring listedPath = Path.substr(0, Path.size() - recorded.size()) + listed;
+  HANDLE entry = CreateFileW(listedPath.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                             nullptr, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (entry == INVALID_HANDLE_VALUE) return false;
+  BY_HANDLE_FILE_INFORMATION listedInfo = {}, openedInfo = {};
+  const bool same = GetFileInformationByHandle(entry, &listedInfo) && GetFileInformationByHandle(handle, &openedInfo) &&
+                    SameIdentity(listedInfo, openedInfo);
+  CloseHandle(entry);
+  return same;
+}
+
+}  // namespace
+
+bool HandleIsRecordedEntry(HANDLE Handle, const std::wstring& Path) {
+  const std::wstring expected = VolumeRelativeName(Path);
+  if (expected.empty()) return false;
+  const std::wstring opened = OpenedName(Handle);
+  if (opened.empty()) return false;
+  if (opened == expected) return true;
+  const bool caseOnly = CompareStringOrdinal(opened.c_str(), static_cast<int>(opened.size()), expected.c_str(),
+                                             static_cast<int>(expected.size()), TRUE) == CSTR_EQUAL;
+  return caseOnly && IsListedEntry(Handle, Path, opened);
 }
 
 TExactFile::TExactFile(const std::wstring& Path, DWORD Access, DWORD Share) {
@@ -71,7 +115,7 @@ TExactFile::TExactFile(const std::wstring& Path, DWORD Access, DWORD Share) {
     status_ = TExactFileStatus::Link;
   } else if (info_.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
     status_ = TExactFileStatus::Folder;
-  } else if (!HandleHasName(handle_, Path)) {
+  } else if (!HandleIsRecordedEntry(handle_, Path)) {
     status_ = TExactFileStatus::OtherName;
   } else {
     status_ = TExactFileStatus::Opened;
@@ -114,7 +158,7 @@ bool RemoveLinkOnly(const std::wstring& Path) {
   BY_HANDLE_FILE_INFORMATION info = {};
   // Only a handle to the link itself may carry the deletion: anything else is its target.
   const bool isTheLink = GetFileInformationByHandle(link, &info) &&
-                         (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) && HandleHasName(link, Path);
+                         (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) && HandleIsRecordedEntry(link, Path);
   const bool marked = isTheLink && SetDeleteDisposition(link);
   CloseHandle(link);
   return marked && GetFileAttributesW(Path.c_str()) == INVALID_FILE_ATTRIBUTES;

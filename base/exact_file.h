@@ -43,9 +43,11 @@ class TExactFile {
   BY_HANDLE_FILE_INFORMATION info_ = {};
 };
 
-// True when the open handle's own name is Path (a full "X:\..." or "\\server\share\..." path,
-// letter case ignored): not a link's target, not a name the path rules changed.
-bool HandleHasName(HANDLE Handle, const std::wstring& Path);
+// True when the open handle's own name is Path (a full "X:\..." or "\\server\share\..." path):
+// not a link's target, not a name the path rules changed. Names compare exactly; one that differs
+// in letter case only passes when the folder lists Path's entry in the handle's spelling and that
+// entry is the same file (volume serial and file index).
+bool HandleIsRecordedEntry(HANDLE Handle, const std::wstring& Path);
 
 // Deletes Path permanently when it is exactly the recorded file; true when it is gone.
 bool DeleteExactFile(const std::wstring& Path);

@@ -66,6 +66,31 @@ TEST_F(ExactFileTest, DeletingRefusesEveryOtherFile) {
   EXPECT_FALSE(FileExists(dir_.Path() + L"a.txt"));
 }
 
+// A host file system tells names apart by letter case: "twin.tmp" may be a link to "TWIN.TMP"
+// beside it, and the opened file then reports the other name. A name that differs in case only
+// passes when the folder lists it in the opened file's spelling as that very file.
+TEST_F(ExactFileTest, ALetterCaseTwinIsNeverTakenForTheRecordedFile) {
+  WriteBytes(dir_.Path() + L"TWIN.TMP", "twin");
+  ASSERT_TRUE(MakeHostLinkNamed(dir_.Path(), L"twin.tmp", dir_.Path() + L"TWIN.TMP"))
+      << "the host's ln could not be started";
+  struct Case {
+    std::wstring name;
+    TExactFileStatus status;
+  };
+  const Case cases[] = {
+      {L"twin.tmp", TExactFileStatus::OtherName},
+      {L"TWIN.TMP", TExactFileStatus::Opened},
+      {L"B.DOC", TExactFileStatus::Opened},
+  };
+  for (const Case& c : cases) {
+    TExactFile file(dir_.Path() + c.name, GENERIC_READ, FILE_SHARE_READ);
+    EXPECT_EQ(file.Status(), c.status) << testing::PrintToString(c.name);
+  }
+  EXPECT_FALSE(DeleteExactFile(dir_.Path() + L"twin.tmp"));
+  EXPECT_EQ(ReadBytes(dir_.Path() + L"TWIN.TMP"), "twin");
+  EXPECT_TRUE(RemoveHostLinkNamed(dir_.Path(), L"twin.tmp"));
+}
+
 TEST_F(ExactFileTest, HardLinksAreCounted) {
   TExactFile single(dir_.Path() + L"b.doc", GENERIC_READ, FILE_SHARE_READ);
   ASSERT_TRUE(single.Opened());

@@ -82,3 +82,34 @@ inline bool RemoveHostLink(const std::wstring& Link) {
   const std::string link = HostPath(Link);
   return !link.empty() && RunHostProgram("/bin/rm", {"-f", link}, [&] { return !PathIsThere(Link); });
 }
+
+// Whether Folder (with its trailing backslash) lists an entry spelt exactly Name: a folder of the
+// host's case-sensitive file system may hold names that differ in letter case only.
+inline bool ListsExactly(const std::wstring& Folder, const std::wstring& Name) {
+  WIN32_FIND_DATAW data;
+  HANDLE find = FindFirstFileW((Folder + L"*").c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) return false;
+  bool found = false;
+  do found = found || Name == data.cFileName;
+  while (FindNextFileW(find, &data));
+  FindClose(find);
+  return found;
+}
+
+// A host link named exactly Name in Folder (with its trailing backslash) to Target, even beside
+// an entry whose name differs in letter case only (the host name of a whole path would be that
+// entry's).
+inline bool MakeHostLinkNamed(const std::wstring& Folder, const std::wstring& Name, const std::wstring& Target) {
+  const std::string folder = HostPath(Folder), target = HostPath(Target);
+  const std::string name(Name.begin(), Name.end());  // plain ASCII names only
+  return !folder.empty() && !target.empty() &&
+         RunHostProgram("/bin/ln", {"-s", target, folder + "/" + name}, [&] { return ListsExactly(Folder, Name); });
+}
+
+// Removes the host link MakeHostLinkNamed made.
+inline bool RemoveHostLinkNamed(const std::wstring& Folder, const std::wstring& Name) {
+  const std::string folder = HostPath(Folder);
+  const std::string name(Name.begin(), Name.end());
+  return !folder.empty() &&
+         RunHostProgram("/bin/rm", {"-f", folder + "/" + name}, [&] { return !ListsExactly(Folder, Name); });
+}
