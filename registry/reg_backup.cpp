@@ -1,5 +1,6 @@
 #include "registry/reg_backup.h"
 
+#include "base/exact_file.h"
 #include "base/files.h"
 #include "base/ini_file.h"
 #include "base/safe_names.h"
@@ -99,7 +100,8 @@ bool RemoveRegBackup(const TRegBackupEntry& Entry) {
   // The name comes from an editable file: only a plain name inside the backup folder is deleted.
   if (!shared && IsSafeFileName(Entry.FileName)) {
     std::wstring path = RegBackupFolder() + Entry.FileName;
-    if (FileExists(path)) removed = DeleteFileW(path.c_str()) != 0;
+    // A link in the file's place goes nowhere: what it points to is not a backup of ours.
+    if (FileExists(path)) removed = DeleteExactFile(path);
   }
   if (!shared) RegistryIni().DeleteKey(kSealSection, Entry.FileName);
   RegistryIni().DeleteKey(kSection, Entry.Key);

@@ -1,6 +1,7 @@
 #include "registry/reg_editor.h"
 
 #include "base/child_process.h"
+#include "base/exact_file.h"
 #include "base/files.h"
 #include "base/strings.h"
 #include "base/system_programs.h"
@@ -74,7 +75,8 @@ std::wstring RegImportFailureText(const TRegImportResult& Result) {
 }
 
 bool ExportRegKey(const std::wstring& FileName, const std::wstring& Key, DWORD TimeoutMs, TRegFileSeal* Seal) {
-  if (FileExists(FileName)) DeleteFileW(FileName.c_str());
+  // The editor would write through a link in the file's place: only the file itself goes first.
+  if (FileExists(FileName) && !DeleteExactFile(FileName)) return false;
   const std::wstring arguments = L"/e " + QuotedPath(FileName) + (Key.empty() ? L"" : L" " + QuotedPath(Key));
   if (!RunRegistryEditor(arguments, TimeoutMs)) return false;
   // The editor may start and still write nothing, or stop halfway (no room, no access).

@@ -57,7 +57,8 @@ TRegImportResult ImportRegFile(const std::wstring& FileName, DWORD TimeoutMs = k
 std::wstring RegImportFailureText(const TRegImportResult& Result);
 
 // Exports Key (as the editor names it, "HKEY_LOCAL_MACHINE\..."; "" for the whole registry)
-// into FileName, deleting a file of that name first. True only when the editor ended well and
-// left a complete file; Seal (when given) receives that file's size and digest.
+// into FileName, deleting a file of that name first (a link in its place is refused, not written
+// through). True only when the editor ended well and left a complete file; Seal (when given)
+// receives that file's size and digest.
 bool ExportRegKey(const std::wstring& FileName, const std::wstring& Key,
                   DWORD TimeoutMs = kRegistryEditorTimeoutMs, TRegFileSeal* Seal = nullptr);

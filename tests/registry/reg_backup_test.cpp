@@ -13,7 +13,9 @@
 #include "base/sha256.h"
 #include "base/strings.h"
 #include "base/system_programs.h"
+#include "tests/base/host_files.h"
 #include "tests/base/test_files.h"
+#include "tests/base/test_folder.h"
 #include "tests/base/test_program_folder.h"
 
 namespace {
@@ -254,6 +256,19 @@ TEST_F(RegBackupTest, RemoveTouchesOnlyItsOwnFileAndLine) {
   Program.WriteFile(L"Registry.ini", "[RegBackupFiles]\r\n20120101000000=20120101000000.reg\r\n");
   EXPECT_TRUE(RemoveRegBackup(LoadRegBackupList().at(0)));
   EXPECT_TRUE(LoadRegBackupList().empty());
+}
+
+// A link in a backup's place is removed at most, never what it points to.
+TEST_F(RegBackupTest, RemovingABackupNeverDeletesWhatALinkPointsTo) {
+  TestFolder outside;
+  WriteBytes(outside.Path() + L"precious.doc", "precious");
+  ASSERT_TRUE(ForceDirectories(RegBackupFolder()));
+  Program.WriteFile(L"Registry.ini", "[RegBackupFiles]\r\n20120101000000=20120101000000.reg\r\n");
+  const std::wstring link = RegBackupFolder() + L"20120101000000.reg";
+  ASSERT_TRUE(MakeHostLink(link, outside.Path() + L"precious.doc")) << "the host's ln could not be started";
+  EXPECT_FALSE(RemoveRegBackup(LoadRegBackupList().at(0)));
+  EXPECT_EQ(ReadBytes(outside.Path() + L"precious.doc"), "precious");
+  RemoveHostLink(link);
 }
 
 TEST(RegBackupNames, RowTextsAndStamps) {

@@ -11,6 +11,7 @@
 #include "base/files.h"
 #include "base/strings.h"
 #include "base/system_programs.h"
+#include "tests/base/host_files.h"
 #include "tests/base/locked_key.h"
 #include "tests/base/test_files.h"
 #include "tests/base/test_folder.h"
@@ -79,6 +80,19 @@ TEST(RegistryEditor, AnExportImportsBackAndIsChecked) {
 
   // A key that is not there exports nothing worth calling a backup.
   EXPECT_FALSE(ExportRegKey(files.Path() + L"none.reg", key.RegName() + L"\\NoSuchKey"));
+}
+
+// A link in the export file's place is neither deleted through nor written through.
+TEST(RegistryEditor, AnExportNeverGoesThroughALinkInTheFilesPlace) {
+  EditorKey key;
+  ASSERT_TRUE(key.Exists());
+  TestFolder files, outside;
+  WriteBytes(outside.Path() + L"precious.doc", "precious");
+  const std::wstring link = files.Path() + L"key.reg";
+  ASSERT_TRUE(MakeHostLink(link, outside.Path() + L"precious.doc")) << "the host's ln could not be started";
+  EXPECT_FALSE(ExportRegKey(link, key.RegName()));
+  EXPECT_EQ(ReadBytes(outside.Path() + L"precious.doc"), "precious");
+  RemoveHostLink(link);
 }
 
 // A file cut off halfway is refused whole: the editor, which would import its first half and

@@ -4,6 +4,7 @@
 
 #include "base/files.h"
 #include "base/ini_file.h"
+#include "tests/base/host_files.h"
 #include "tests/base/test_files.h"
 #include "tests/base/test_folder.h"
 #include "updater/update/command_line.h"
@@ -90,6 +91,13 @@ TEST_F(UpdateFilesTest, DeleteFilesInEmptiesTheTreeButKeepsFolders) {
   EXPECT_TRUE(DirectoryExists(temp + L"\\sub\\deeper"));
   SetFileAttributesW((temp + L"\\locked.tmp").c_str(), FILE_ATTRIBUTE_ARCHIVE);
   DeleteFilesIn(folder_.Path() + L"missing");
+
+  // A file link among them goes at most itself: what it points to stays.
+  WriteBytes(folder_.Path() + L"precious.doc", "precious");
+  ASSERT_TRUE(MakeHostLink(temp + L"\\sub\\linked.tmp", folder_.Path() + L"precious.doc"));
+  DeleteFilesIn(temp);
+  EXPECT_EQ(ReadBytes(folder_.Path() + L"precious.doc"), "precious");
+  RemoveHostLink(temp + L"\\sub\\linked.tmp");
 }
 
 TEST_F(UpdateFilesTest, ReadersAndTheirDefaults) {

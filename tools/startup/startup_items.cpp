@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "base/exact_file.h"
 #include "base/files.h"
 #include "base/registry_key.h"
 #include "tools/startup/startup_exe.h"
@@ -104,7 +105,8 @@ bool RemoveStartupItem(const TStartupItem& item) {
   const std::wstring place = item.Active ? item.Location : item.DisabledLocation;
   if (item.Kind == kStartupFile) {
     const std::wstring file = place + item.ValueName;
-    return !FileExists(file) || DeleteFileW(file.c_str()) != 0;
+    // Only the file listed there: a link's target is somebody else's.
+    return !FileExists(file) || DeleteExactFile(file);
   }
   TRegistry reg(KEY_QUERY_VALUE | KEY_SET_VALUE);
   reg.SetRootKey(item.RootKey);

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "base/exact_file.h"
 #include "base/exception.h"
 #include "base/files.h"
 #include "updater/http/http_download.h"
@@ -43,21 +44,21 @@ bool FetchServerConfig(bool userStarted, const TUpdateCheckCallbacks& callbacks,
       request.TotalTimeoutMs = kVersionFileTimeoutMs;
       if (DownloadFile(request, transfer) == TDownloadResult::Cancelled) {
         // The program is closing: the check ends without a word.
-        DeleteFileW(fetched.c_str());
+        DeleteExactFile(fetched);
         return false;
       }
       complete = true;
     } catch (const EHttpNoFile&) {
       // Reached the server, which has no version file: reported below like an empty one.
     } catch (const Exception& e) {
-      DeleteFileW(fetched.c_str());
+      DeleteExactFile(fetched);
       if (userStarted) Show(callbacks.ShowWarning, ConnectionFailedText(e.Message()));
       return false;
     }
   }
   if (complete && MoveFileExW(fetched.c_str(), SysIniPath().c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED))
     return true;
-  if (!fetched.empty()) DeleteFileW(fetched.c_str());
+  if (!fetched.empty()) DeleteExactFile(fetched);
   Show(callbacks.ShowInfo, kNoServerConfigText);
   return true;
 }
@@ -81,7 +82,7 @@ void RunUpdateCheck(bool userStarted, const TUpdateCheckCallbacks& callbacks, un
   struct TRunning {
     ~TRunning() { running = false; }
   } guard;
-  DeleteFileW(SysIniPath().c_str());
+  DeleteExactFile(SysIniPath());
   if (!FetchServerConfig(userStarted, callbacks, timeoutMs)) return;
   OfferWhenNewer(userStarted, callbacks);
 }

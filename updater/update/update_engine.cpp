@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "base/exact_file.h"
 #include "base/exception.h"
 #include "base/files.h"
 #include "base/strings.h"
@@ -181,7 +182,7 @@ void TUpdateEngine::Finish() {
   WriteFileIndex(0);
   if (DirectoryExists(TempFolder())) DeleteFilesIn(TempFolder());
   SaveInstalledVersion();
-  DeleteFileW(SysIniPath().c_str());
+  DeleteExactFile(SysIniPath());
 }
 
 TUpdateResult TUpdateEngine::Run() {
@@ -203,7 +204,7 @@ TUpdateResult TUpdateEngine::Run() {
       return TUpdateResult::Failed;
     }
     SetState(index, TFileState::Done);
-    DeleteFileW(TempFileName(files_[index]).c_str());
+    DeleteExactFile(TempFileName(files_[index]));
   }
   if (cancelled_) return TUpdateResult::Cancelled;
   try {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/date_time.h"
+#include "base/exact_file.h"
 #include "base/files.h"
 #include "base/ini_file.h"
 #include "base/strings.h"
@@ -36,8 +37,8 @@ void DeleteFilesIn(const std::wstring& folder) {
     if (Trim(name) == L"." || Trim(name) == L"..") continue;
     if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
       subfolders.push_back(path + name);
-    else if ((data.dwFileAttributes & ~0x3Fu) == 0)
-      DeleteFileW((path + name).c_str());
+    else if ((data.dwFileAttributes & ~0x3Fu) == 0 && !(data.dwFileAttributes & FILE_ATTRIBUTE_READONLY))
+      DeleteExactFile(path + name);  // a link goes nowhere: what it points to is not ours
   } while (FindNextFileW(find, &data));
   FindClose(find);
   for (const std::wstring& subfolder : subfolders) DeleteFilesIn(subfolder);

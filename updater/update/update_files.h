@@ -21,7 +21,8 @@ constexpr unsigned long kVersionFileTimeoutMs = 30000;
 TStringList SplitString(const std::wstring& text, const std::wstring& separator);
 
 // Deletes the files of a folder and of its subfolders, leaving every folder in place. Files
-// with an attribute outside read-only, hidden, system, archive stay; failures are ignored.
+// with an attribute outside hidden, system, archive stay (read-only ones too), and so do links;
+// failures are ignored.
 void DeleteFilesIn(const std::wstring& folder);
 
 // Update.ini [List] File: the whole value as one address (the main program's check) ...

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "base/files.h"
+#include "tests/base/host_files.h"
 #include "tests/base/test_files.h"
 #include "tests/base/test_folder.h"
 #include "tests/base/test_keys.h"
@@ -125,6 +126,19 @@ TEST_F(StartupItemsTest, RemovingFilesDeletesWhereTheyAreKept) {
   EXPECT_TRUE(FileExists(root_.Path() + L"common\\parked.lnk"));
   EXPECT_TRUE(RemoveStartupItem(items[0]));
   EXPECT_TRUE(ScanStartupItems(sources_).empty());
+}
+
+// A startup file that is a link goes at most itself: the file it points to stays.
+TEST_F(StartupItemsTest, RemovingAFileLinkNeverDeletesItsTarget) {
+  TestFolder outside;
+  WriteBytes(outside.Path() + L"precious.doc", "precious");
+  const std::wstring link = root_.Path() + L"user\\linked.lnk";
+  ASSERT_TRUE(MakeHostLink(link, outside.Path() + L"precious.doc")) << "the host's ln could not be started";
+  std::vector<TStartupItem> items = ScanStartupItems(sources_);
+  ASSERT_EQ(Names(items), L"linked.lnk;");
+  EXPECT_FALSE(RemoveStartupItem(items[0]));
+  EXPECT_EQ(ReadBytes(outside.Path() + L"precious.doc"), "precious");
+  RemoveHostLink(link);
 }
 
 TEST(StartupSourcesTest, BothStartupFoldersAreNamedAndStartupdataIsBesideTheProgram) {
