@@ -83,7 +83,13 @@ TFavoritesCopyResult BackupFavorites(const std::wstring& Favorites, const std::w
 
   // A staging folder left by an earlier backup that failed is ours to remove.
   const std::wstring staging = backup + L".new";
-  if (DirectoryExists(staging)) DeleteFolderTree(staging);
+  if (GetFileAttributesW(staging.c_str()) != INVALID_FILE_ATTRIBUTES) DeleteFolderTree(staging);
+  // What is still there is not ours (a link that could not be removed, a file held open): copying
+  // into it would write into its target, and the move below would carry that folder away.
+  if (GetFileAttributesW(staging.c_str()) != INVALID_FILE_ATTRIBUTES) {
+    result.Failures.push_back(L"The folder " + staging + L" is in the way and could not be removed; the old backup was kept.");
+    return result;
+  }
   result = CopyFolderTree(Favorites, staging);
   if (!result.Succeeded()) {
     DeleteFolderTree(staging);

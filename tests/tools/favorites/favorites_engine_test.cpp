@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/base/host_files.h"
 #include "tests/tools/favorites/favorites_fixture.h"
 #include "tools/favorites/favorite_files.h"
 #include "tools/favorites/favorites_copy.h"
@@ -181,6 +182,31 @@ TEST_F(FavoritesEngineTest, AFailedBackupKeepsTheOldOne) {
   EXPECT_EQ(ReadShortcutUrl(backup + L"\\old.url"), L"http://old/");
   EXPECT_FALSE(FileExists(backup + L"\\a.url"));
   EXPECT_FALSE(DirectoryExists(backup + L".new"));
+}
+
+// A staging folder that is a link which cannot be removed stops the backup before anything is
+// copied: the folder it points to is neither written into nor moved.
+TEST_F(FavoritesEngineTest, AStagingLinkStopsTheBackupAndNothingIsTouched) {
+  WriteShortcut(backup, L"old.url", "http://old/");
+  WriteShortcut(favorites, L"a.url", "http://a/");
+  TestFolder outside;
+  const std::wstring documents = outside.Path() + L"documents";
+  ForceDirectories(documents);
+  WriteBytes(documents + L"\\letter.txt", "letter");
+  ASSERT_TRUE(MakeHostLink(backup + L".new", documents)) << "the host's ln could not be started";
+  TFavoritesCopyResult result = BackupFavorites(favorites, backup, true);
+  EXPECT_EQ(ReadBytes(documents + L"\\letter.txt"), "letter");
+  EXPECT_FALSE(FileExists(documents + L"\\a.url"));
+  // Wine cannot remove a host link on its own; a system that can goes on with a staging folder of
+  // its own.
+  if (GetFileAttributesW((backup + L".new").c_str()) != INVALID_FILE_ATTRIBUTES) {
+    ASSERT_EQ(result.Failures.size(), 1u);
+    EXPECT_EQ(result.Failures[0],
+              L"The folder " + backup + L".new is in the way and could not be removed; the old backup was kept.");
+    EXPECT_EQ(ReadShortcutUrl(backup + L"\\old.url"), L"http://old/");
+    EXPECT_FALSE(FileExists(backup + L"\\a.url"));
+  }
+  RemoveHostLink(backup + L".new");
 }
 
 TEST_F(FavoritesEngineTest, WithoutReplacingTheBackupKeepsWhatIsThere) {
