@@ -10,6 +10,6 @@ TfrmAbout::TfrmAbout(TComponent* owner) : TForm(owner) { LoadForm(); }
 
 void TfrmAbout::btnCloseClick(TObject* Sender) { Close(); }
 
-void TfrmAbout::Label5Click(TObject* Sender) { ShellOpen(kVendorWebSite, SW_SHOW); }
+void TfrmAbout::Label5Click(TObject* Sender) { ShellOpenUrl(kVendorWebSite, SW_SHOW); }
 
-void TfrmAbout::Label6Click(TObject* Sender) { ShellOpen(std::wstring(L"mailto:") + kSupportMailAddress, SW_SHOWNORMAL); }
+void TfrmAbout::Label6Click(TObject* Sender) { ShellOpenUrl(std::wstring(L"mailto:") + kSupportMailAddress, SW_SHOWNORMAL); }

@@ -72,9 +72,9 @@ void TfrmSetting::CheckBox1Click(TObject* Sender) {
 
 void TfrmSetting::BitBtn1Click(TObject* Sender) { OfferStoredUpdate(UpdateCheckBoxes()); }
 
-void TfrmSetting::Label2Click(TObject* Sender) { ShellOpen(kVendorWebSite, SW_SHOW); }
+void TfrmSetting::Label2Click(TObject* Sender) { ShellOpenUrl(kVendorWebSite, SW_SHOW); }
 
-void TfrmSetting::Label3Click(TObject* Sender) { ShellOpen(std::wstring(L"mailto:") + kSupportMailAddress, SW_SHOWNORMAL); }
+void TfrmSetting::Label3Click(TObject* Sender) { ShellOpenUrl(std::wstring(L"mailto:") + kSupportMailAddress, SW_SHOWNORMAL); }
 
 void TfrmSetting::Label2MouseEnter(TObject* Sender) {
   auto* control = static_cast<TControl*>(Sender);

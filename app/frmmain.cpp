@@ -242,9 +242,9 @@ void Tfrmmain::lblRegisterClick(TObject* Sender) {
   about.reset();
 }
 
-void Tfrmmain::Label6Click(TObject* Sender) { ShellOpen(kVendorWebSite, SW_SHOW); }
+void Tfrmmain::Label6Click(TObject* Sender) { ShellOpenUrl(kVendorWebSite, SW_SHOW); }
 
-void Tfrmmain::Label3Click(TObject* Sender) { ShellOpen(kVendorWebSite, SW_SHOW); }
+void Tfrmmain::Label3Click(TObject* Sender) { ShellOpenUrl(kVendorWebSite, SW_SHOW); }
 
 void Tfrmmain::Label4MouseEnter(TObject* Sender) {
   static_cast<TControl*>(Sender)->Font()->SetStyle({TFontStyle::fsBold, TFontStyle::fsUnderline});

@@ -14,7 +14,7 @@ TUpdateCheckCallbacks UpdateCheckBoxes() {
   boxes.AskYesNo = [](const std::wstring& text) {
     return MessageBoxShow(nullptr, text, kProgramCaption, MB_YESNO | MB_ICONQUESTION) == IDYES;
   };
-  boxes.OpenWebSite = [] { ShellOpen(kVendorWebSite, SW_SHOW); };
+  boxes.OpenWebSite = [] { ShellOpenUrl(kVendorWebSite, SW_SHOW); };
   boxes.ProcessMessages = [] { Application->ProcessMessages(); };
   // Closing the main window ends a running check at once.
   boxes.Cancelled = [] { return Application->Terminated(); };

@@ -39,7 +39,7 @@ std::string Narrow(const std::wstring& s) { return std::string(s.begin(), s.end(
 class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    SetShellOpenForTesting([this](const std::wstring& target, int show) { opened.push_back({target, show}); });
+    SetShellOpenForTesting([this](const TShellOpenCall& call) { opened.push_back({call.File, call.ShowCommand}); });
     // An error box would be modal and stop the test: record it instead.
     SetMessageBoxFunc([this](HWND, const std::wstring& text, const std::wstring&, UINT) {
       boxes.push_back(text);

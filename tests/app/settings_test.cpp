@@ -102,8 +102,8 @@ class SettingsTest : public testing::Test {
     ForceDirectories(folder_.Path() + L"Config");
     TIniFile(AppIniPath()).WriteString(L"Version", L"ver", L"4.1.10");
     TIniFile(UpdateIniPath()).WriteString(L"List", L"File", TestServerUrl("ok", "u.txt"));
-    SetShellOpenForTesting([this](const std::wstring& target, int show) {
-      boxes.push_back(L"open " + target + L" " + std::to_wstring(show));
+    SetShellOpenForTesting([this](const TShellOpenCall& call) {
+      boxes.push_back(L"open " + call.File + L" " + std::to_wstring(call.ShowCommand));
     });
     SetMessageBoxFunc([this](HWND, const std::wstring& text, const std::wstring& caption, UINT type) {
       const wchar_t* icon = (type & MB_ICONMASK) == MB_ICONQUESTION  ? L"question"

@@ -163,7 +163,7 @@ void Tfrmstartup::btnDeleteClick(TObject* Sender) {
 
 void Tfrmstartup::Label6Click(TObject* Sender) {
   if (ShowingInstructions()) return;
-  ShellOpen(kWebSearch + UrlEncode(lblDescription->Caption()), SW_SHOW);
+  ShellOpenUrl(kWebSearch + UrlEncode(lblDescription->Caption()), SW_SHOW);
 }
 
 void Tfrmstartup::Label7Click(TObject* Sender) {
@@ -172,7 +172,7 @@ void Tfrmstartup::Label7Click(TObject* Sender) {
   if (!folder.empty() && (folder[0] == L'"' || folder[0] == L'\'')) folder.erase(0, 1);
   // A bare program name or a folder that is gone opens nothing.
   if (folder.empty() || !DirectoryExists(folder)) return;
-  ShellOpen(folder, SW_SHOWNORMAL);
+  ShellOpenFolder(folder, SW_SHOWNORMAL);
 }
 
 void Tfrmstartup::Label8Click(TObject* Sender) {

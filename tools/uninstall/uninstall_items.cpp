@@ -173,10 +173,31 @@ bool IsHostCharacter(wchar_t c) {
   return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z') || (c >= L'0' && c <= L'9') || c == L'-' || c == L'.';
 }
 
-// "//host[:port]" then nothing or a path, query or fragment.
+// A path segment "." or ".." (also percent-encoded): read as a file path, the address climbs
+// out of wherever the shell starts.
+bool IsDotSegment(std::wstring segment) {
+  for (size_t at = segment.find(L'%'); at != std::wstring::npos; at = segment.find(L'%', at + 1))
+    if (segment.size() >= at + 3 && segment[at + 1] == L'2' && (segment[at + 2] == L'e' || segment[at + 2] == L'E'))
+      segment.replace(at, 3, L".");
+  return segment == L"." || segment == L"..";
+}
+
+bool HasDotSegment(const std::wstring& path) {
+  size_t start = 0;
+  for (;;) {
+    const size_t end = path.find(L'/', start);
+    if (IsDotSegment(path.substr(start, end == std::wstring::npos ? std::wstring::npos : end - start))) return true;
+    if (end == std::wstring::npos) return false;
+    start = end + 1;
+  }
+}
+
+// "//host[:port]" then nothing or a path without dot segments, a query or a fragment.
 bool IsWebAddressAfterScheme(const std::wstring& rest) {
   if (rest.compare(0, 2, L"//") != 0) return false;
   const size_t end = rest.find_first_of(L"/?#", 2);
+  if (end != std::wstring::npos && rest[end] == L'/' && HasDotSegment(rest.substr(end, rest.find_first_of(L"?#", end) - end)))
+    return false;
   const std::wstring authority = rest.substr(2, end == std::wstring::npos ? std::wstring::npos : end - 2);
   const size_t colon = authority.find(L':');
   const std::wstring host = authority.substr(0, colon);

@@ -59,8 +59,8 @@ std::wstring FrequencyText(int32_t Frequency);
 std::wstring IconSourceOf(const TUninstallItem& Item);
 
 // The address a help link may be opened at: an http, https or mailto URL ("www." links get
-// "http://" in front) with a host or mail address and no backslash, blank or control character
-// anywhere. "" for anything else: the shell would run a program or open a file that such a text
+// "http://" in front) with a host or mail address, no "." or ".." path segment and no backslash,
+// blank or control character anywhere. "" for anything else: the shell would run a program or open a file that such a text
 // names (a registry value is anyone's to write).
 std::wstring HelpLinkUrl(const std::wstring& Link);
 

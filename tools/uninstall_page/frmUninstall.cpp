@@ -203,5 +203,5 @@ void TfrmUninstall::Button2Click(TObject* Sender) {
 void TfrmUninstall::lblHelpLinkClick(TObject* Sender) {
   // The shell is handed the checked URL, never the text as the registry holds it.
   const std::wstring url = HelpLinkUrl(lblHelpLink->Caption());
-  if (!url.empty()) ShellOpen(url, SW_SHOWNORMAL);
+  if (!url.empty()) ShellOpenUrl(url, SW_SHOWNORMAL);
 }

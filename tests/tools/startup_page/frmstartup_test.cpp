@@ -31,8 +31,8 @@ class StartupPageTest : public PageTest<Tfrmstartup> {
     sources.UserStartupFolder = root_.Path() + L"user";
     sources.DisabledFolder = root_.Path() + L"startupdata";
     SetStartupSourcesForTesting(&sources);
-    SetShellOpenForTesting([this](const std::wstring& target, int show) {
-      opened.push_back(target + L"|" + std::to_wstring(show));
+    SetShellOpenForTesting([this](const TShellOpenCall& call) {
+      opened.push_back(call.File + L"|" + std::to_wstring(call.ShowCommand));
     });
     SetShellPropertiesForTesting([this](const std::wstring& path) { opened.push_back(L"properties|" + path); });
     notepad_ = ExpandEnvironmentText(L"%SystemRoot%\\system32\\notepad.exe");

@@ -280,6 +280,13 @@ TEST(UninstallTexts, OnlyWebAndMailAddressesAreOpenableHelpLinks) {
       {L"mailto:\\..\\x.exe", L""},
       {L"mailto:/../x.exe", L""},
       {L"http://example.com\\..\\x.exe", L""},
+      // Dot segments climb out of the address into the file system when the shell reads a path.
+      {L"http://x/../../../../app/x.exe", L""},
+      {L"http://x/a/./b", L""},
+      {L"http://x/a/..", L""},
+      {L"http://x/%2e%2E/x.exe", L""},
+      {L"http://x/.%2e?q", L""},
+      {L"http://x/a/...b/.c/d..?p=/../#/..", L"http://x/a/...b/.c/d..?p=/../#/.."},
       {L"http:\\\\example.com", L""},
       {L"http:x.exe", L""},
       {L"http://", L""},

@@ -149,7 +149,7 @@ TEST_F(UninstallPageTest, WindowsUpdatesShowWhileTheBoxIsCheckedAndOnlyRefreshSc
 
 TEST_F(UninstallPageTest, TheDetailAreaDescribesTheChosenProgram) {
   std::vector<std::wstring> opened;
-  SetShellOpenForTesting([&](const std::wstring& target, int) { opened.push_back(target); });
+  SetShellOpenForTesting([&](const TShellOpenCall& call) { opened.push_back(call.File); });
   TfrmUninstall* page = OpenPage();
   ASSERT_NE(page, nullptr);
 
@@ -186,20 +186,22 @@ TEST_F(UninstallPageTest, TheDetailAreaDescribesTheChosenProgram) {
   EXPECT_FALSE(page->imSelectedProgram->Visible());
 }
 
-// The shell is handed the checked URL only: a path is never opened, a "www." link gets its scheme.
+// The shell is handed the checked URL only, as a URL of its scheme: a path is never opened, a
+// "www." link gets its scheme.
 TEST_F(UninstallPageTest, AHelpLinkReachesTheShellOnlyAsAWebAddress) {
   std::vector<std::wstring> opened;
-  SetShellOpenForTesting([&](const std::wstring& target, int) { opened.push_back(target); });
+  SetShellOpenForTesting([&](const TShellOpenCall& call) { opened.push_back(call.ClassName + L"|" + call.File); });
   TfrmUninstall* page = OpenPage();
   ASSERT_NE(page, nullptr);
-  for (const wchar_t* link : {L"C:\\Windows\\system32\\cmd.exe", L"www.\\..\\..\\x.exe", L" www.example.com/help "}) {
+  for (const wchar_t* link : {L"C:\\Windows\\system32\\cmd.exe", L"www.\\..\\..\\x.exe",
+                              L"http://x/../../../../app/x.exe", L" www.example.com/help "}) {
     PutText(HKEY_LOCAL_MACHINE, Machine(L"A"), L"HelpLink", link);
     page->Button1->Click();
     Choose(page, Row(page, L"Alpha"));
     EXPECT_TRUE(page->lblHelpLink->Visible());
     page->lblHelpLink->Click();
   }
-  EXPECT_EQ(opened, (std::vector<std::wstring>{L"http://www.example.com/help"}));
+  EXPECT_EQ(opened, (std::vector<std::wstring>{L"http|http://www.example.com/help"}));
 }
 
 // The uninstaller runs as the program its command names, quoted, with the command's arguments:
@@ -267,6 +269,39 @@ TEST_F(UninstallPageTest, AnUninstallerThatCannotStartIsNamedAndTheEntryStays) {
   ASSERT_EQ(boxes.size(), 2u);
   EXPECT_EQ(boxes[1].text, L"The uninstaller could not be started:\r\n" + program_.Path() + L"My App\\unins.exe");
   EXPECT_NE(Row(page, L"Alpha"), nullptr);
+}
+
+// An uninstaller that is missing is never replaced by a shorter program that exists: the box says
+// it could not be started, nothing runs, and the entry stays.
+TEST_F(UninstallPageTest, AMissingUninstallerIsNeverReplacedByAShorterProgram) {
+  program_.WriteFile(L"My.exe", "planted");
+  CreateDirectoryW((program_.Path() + L"My App\\sub dir").c_str(), nullptr);
+  const std::wstring app = program_.Path() + L"My App\\";
+  const std::pair<std::wstring, std::wstring> cases[] = {
+      {app + L"gone.exe /S", app + L"gone.exe"},
+      {app + L"unins /S", app + L"unins /S"},  // no program named: the whole command is shown
+      {app + L"sub dir\\gone.exe /S", app + L"sub dir\\gone.exe"},
+  };
+  std::vector<std::wstring> commands;
+  SetChildProcessRunnerForTesting([&](const TChildRun& run, DWORD& exitCode) {
+    commands.push_back(run.CommandLine);
+    exitCode = 0;
+    return true;
+  });
+  TfrmUninstall* page = OpenPage();
+  ASSERT_NE(page, nullptr);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.first.begin(), c.first.end()));
+    boxes.clear();
+    PutText(HKEY_LOCAL_MACHINE, Machine(L"A"), L"UninstallString", c.first);
+    page->Button1->Click();
+    Choose(page, Row(page, L"Alpha"));
+    page->Button3->Click();
+    EXPECT_TRUE(commands.empty());
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, L"The uninstaller could not be started:\r\n" + c.second);
+    EXPECT_NE(Row(page, L"Alpha"), nullptr);
+  }
 }
 
 // The real runner waits for the uninstaller without a bound while the program's messages are
