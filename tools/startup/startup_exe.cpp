@@ -25,14 +25,14 @@ std::wstring ExistingProgram(const std::wstring& candidate) {
   return L"";
 }
 
+}  // namespace
+
 bool EndsWithProgramExtension(const std::wstring& text) {
   static const wchar_t* const kExtensions[] = {L".exe", L".com", L".bat", L".cmd", L".pif", L".scr", L".lnk"};
   for (const wchar_t* extension : kExtensions)
     if (SameText(ExtractFileExt(text), extension)) return true;
   return false;
 }
-
-}  // namespace
 
 std::wstring FindOnPath(const std::wstring& FileName) {
   if (FileName.empty()) return L"";
@@ -53,47 +53,30 @@ std::wstring FindOnPath(const std::wstring& FileName) {
 
 namespace {
 
-// Where the program's name ends in an expanded, trimmed command: End is the index just after it
-// (after the closing quote of a quoted one). NamedFirst prefers the shortest part that itself
-// ends in a program extension and exists over a shorter one that exists only with ".exe" added.
-TCommandProgram CutCommand(const std::wstring& text, bool NamedFirst) {
-  if (text.empty()) return {};
+// The program's name in an expanded, trimmed command.
+std::wstring CutCommand(const std::wstring& text) {
+  if (text.empty()) return L"";
   if (text[0] == L'"') {
     const size_t close = text.find(L'"', 1);
-    if (close == std::wstring::npos) return {Trim(text.substr(1)), L""};
-    return {Trim(text.substr(1, close - 1)), Trim(text.substr(close + 1))};
+    return Trim(text.substr(1, close == std::wstring::npos ? std::wstring::npos : close - 1));
   }
   // Every place the platform could end the program's name: each blank, then the end.
   std::vector<size_t> ends;
   for (size_t i = 0; i < text.size(); ++i)
     if (text[i] == L' ' || text[i] == L'\t') ends.push_back(i);
   ends.push_back(text.size());
-  auto cut = [&](const std::wstring& program, size_t end) {
-    return TCommandProgram{program, Trim(text.substr(end))};
-  };
-  if (NamedFirst)
-    for (size_t end : ends) {
-      const std::wstring part = text.substr(0, end);
-      if (EndsWithProgramExtension(part) && !ExistingProgram(part).empty()) return cut(part, end);
-    }
   for (size_t end : ends) {
     const std::wstring found = ExistingProgram(text.substr(0, end));
-    if (!found.empty()) return cut(found, end);
+    if (!found.empty()) return found;
   }
   for (size_t end : ends)
-    if (EndsWithProgramExtension(text.substr(0, end))) return cut(text.substr(0, end), end);
-  return cut(text.substr(0, ends.front()), ends.front());
+    if (EndsWithProgramExtension(text.substr(0, end))) return text.substr(0, end);
+  return text.substr(0, ends.front());
 }
 
 }  // namespace
 
-std::wstring CommandExePath(const std::wstring& Command) {
-  return CutCommand(Trim(ExpandEnvironmentText(Command)), false).Program;
-}
-
-TCommandProgram CommandNamedProgram(const std::wstring& Command) {
-  return CutCommand(Trim(ExpandEnvironmentText(Command)), true);
-}
+std::wstring CommandExePath(const std::wstring& Command) { return CutCommand(Trim(ExpandEnvironmentText(Command))); }
 
 std::wstring ResolveStartupExe(const std::wstring& Command) {
   const std::wstring exe = CommandExePath(Command);

@@ -10,15 +10,8 @@
 // extension, else up to the first blank. Arguments, however long, never reach the result.
 std::wstring CommandExePath(const std::wstring& Command);
 
-// The program a command names and the arguments after it, for running the command as its
-// author meant it: by CommandExePath's rules, except that a part ending in a program extension
-// that exists wins over a shorter part that exists only with ".exe" added ("C:\My App\u.exe /S"
-// names u.exe even where a "C:\My.exe" exists).
-struct TCommandProgram {
-  std::wstring Program;
-  std::wstring Arguments;
-};
-TCommandProgram CommandNamedProgram(const std::wstring& Command);
+// Whether the name ends in an extension the platform starts as a program (".exe", ".lnk", ...).
+bool EndsWithProgramExtension(const std::wstring& text);
 
 // CommandExePath, with a bare file name (no folder) given the first PATH folder that holds it.
 std::wstring ResolveStartupExe(const std::wstring& Command);
