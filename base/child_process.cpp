@@ -10,16 +10,16 @@ namespace {
 // How long one wait lasts between two pumps: short enough for a click to feel answered.
 constexpr DWORD kPumpSliceMs = 30;
 
-// A started child with, when its wait has a bound, the job that holds it and every process it
-// starts in turn.
+// A started child with, when its wait can end before the child does (a bound, a stop request),
+// the job that holds it and every process it starts in turn.
 struct TChild {
   PROCESS_INFORMATION process = {};
   HANDLE job = nullptr;
 };
 
-// A bounded child starts suspended and is put into a job of its own before it runs a single
-// instruction, so nothing it starts can slip out of the job first.
-bool Start(const std::wstring& CommandLine, WORD ShowCommand, bool Bounded, TChild& child) {
+// A child in a job starts suspended and is put into the job before it runs a single instruction,
+// so nothing it starts can slip out of the job first.
+bool Start(const std::wstring& CommandLine, WORD ShowCommand, bool InJob, TChild& child) {
   // CreateProcessW may write into the command line, so it gets a copy of its own of any length.
   std::vector<wchar_t> commandLine(CommandLine.begin(), CommandLine.end());
   commandLine.push_back(L'\0');
@@ -27,11 +27,11 @@ bool Start(const std::wstring& CommandLine, WORD ShowCommand, bool Bounded, TChi
   startup.cb = sizeof(startup);
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = ShowCommand;
-  const DWORD flags = NORMAL_PRIORITY_CLASS | (Bounded ? CREATE_SUSPENDED : 0);
+  const DWORD flags = NORMAL_PRIORITY_CLASS | (InJob ? CREATE_SUSPENDED : 0);
   if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, flags, nullptr, nullptr, &startup,
                       &child.process))
     return false;
-  if (!Bounded) return true;
+  if (!InJob) return true;
   child.job = CreateJobObjectW(nullptr, nullptr);
   if (child.job && !AssignProcessToJobObject(child.job, child.process.hProcess)) {
     CloseHandle(child.job);
@@ -41,11 +41,11 @@ bool Start(const std::wstring& CommandLine, WORD ShowCommand, bool Bounded, TChi
   return true;
 }
 
-// True when the process ended and its exit code was read. A child still running when its bound
-// expired is ended with everything it started; one left by a stop request keeps running. The
+// True when the process ended and its exit code was read. A child still running when its wait
+// ended early (its bound expired, its caller stopped it) is ended with everything it started. The
 // handles are closed in any case.
-bool FinishWith(TChild& child, bool ended, bool expired, DWORD& ExitCode) {
-  if (!ended && expired) {
+bool FinishWith(TChild& child, bool ended, bool endedEarly, DWORD& ExitCode) {
+  if (!ended && endedEarly) {
     if (child.job)
       TerminateJobObject(child.job, ERROR_TIMEOUT);
     else
@@ -79,10 +79,11 @@ bool RunChildProcessPumping(const std::wstring& CommandLine, DWORD& ExitCode, DW
                             const std::function<bool()>& Stopped, WORD ShowCommand) {
   if (Replacement()) return Replacement()({CommandLine, TimeoutMs, ShowCommand, true, Stopped}, ExitCode);
   TChild child;
-  if (!Start(CommandLine, ShowCommand, TimeoutMs != INFINITE, child)) return false;
+  if (!Start(CommandLine, ShowCommand, TimeoutMs != INFINITE || Stopped, child)) return false;
   const ULONGLONG start = GetTickCount64();
   bool ended = false;
   bool expired = false;
+  bool stopped = false;
   for (;;) {
     const ULONGLONG elapsed = GetTickCount64() - start;
     if (TimeoutMs != INFINITE && elapsed >= TimeoutMs) {
@@ -97,7 +98,10 @@ bool RunChildProcessPumping(const std::wstring& CommandLine, DWORD& ExitCode, DW
     }
     if (waited != WAIT_TIMEOUT) break;
     PumpMessages();
-    if (Stopped && Stopped()) break;
+    if (Stopped && Stopped()) {
+      stopped = true;
+      break;
+    }
   }
-  return FinishWith(child, ended, expired, ExitCode);
+  return FinishWith(child, ended, expired || stopped, ExitCode);
 }

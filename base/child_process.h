@@ -18,8 +18,9 @@ bool RunChildProcess(const std::wstring& CommandLine, DWORD& ExitCode, DWORD Tim
 // As RunChildProcess, but the caller's messages are handled (PumpMessages, base/message_pump.h)
 // every few milliseconds while the child runs, so the windows stay painted and a Stop button can
 // be pressed. Stopped, when given, is asked after each pump: true ends the wait at once as a
-// failure (the child is left to finish its work; the bound ends it). The pump may free the
-// caller's window: callers check that they still exist before they touch themselves again.
+// failure, and the child is ended with every process it started (it runs in a job, as a bounded
+// child does). The pump may free the caller's window: callers check that they still exist before
+// they touch themselves again.
 bool RunChildProcessPumping(const std::wstring& CommandLine, DWORD& ExitCode, DWORD TimeoutMs,
                             const std::function<bool()>& Stopped = {}, WORD ShowCommand = SW_HIDE);
 

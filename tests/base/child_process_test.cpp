@@ -83,6 +83,24 @@ TEST(ChildProcess, AChildStillRunningAtTheBoundIsEndedWithWhatItStarted) {
   EXPECT_TRUE(FileExists(folder.Path() + L"unbounded.txt"));
 }
 
+// A child whose caller stops the wait is ended with what it started, bounded or not.
+TEST(ChildProcess, AChildItsCallerStopsIsEndedWithWhatItStarted) {
+  TestFolder folder;
+  auto late = [&](const wchar_t* name) {
+    return L"cmd.exe /c ping -n 2 127.0.0.1 >nul & echo late>\"" + folder.Path() + name + L"\"";
+  };
+  DWORD exitCode = 12345;
+  int asked = 0;
+  auto stopSoon = [&asked] { return ++asked % 3 == 0; };
+  EXPECT_FALSE(RunChildProcessPumping(late(L"unbounded.txt"), exitCode, INFINITE, stopSoon));
+  EXPECT_FALSE(RunChildProcessPumping(late(L"bounded.txt"), exitCode, 60000, stopSoon));
+  EXPECT_EQ(asked, 6);
+  EXPECT_EQ(exitCode, 12345u);
+  Sleep(2500);
+  EXPECT_FALSE(FileExists(folder.Path() + L"unbounded.txt"));
+  EXPECT_FALSE(FileExists(folder.Path() + L"bounded.txt"));
+}
+
 // The test seam gets every run as it was asked for and plays the child; taken away, the platform
 // runs it again.
 TEST(ChildProcess, TheSeamPlaysEveryRunUntilItIsTakenAway) {
