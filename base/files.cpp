@@ -100,6 +100,16 @@ std::wstring ExcludeTrailingBackslash(const std::wstring& path) {
   return path;
 }
 
+std::wstring FullPathName(const std::wstring& path) {
+  if (path.empty()) return L"";
+  const DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+  if (needed == 0) return L"";
+  std::wstring full(needed, L'\0');
+  const DWORD length = GetFullPathNameW(path.c_str(), needed, &full[0], nullptr);
+  full.resize(length < needed ? length : 0);
+  return full;
+}
+
 std::wstring ExpandEnvironmentText(const std::wstring& text) {
   DWORD n = ExpandEnvironmentStringsW(text.c_str(), nullptr, 0);
   if (n == 0) return text;

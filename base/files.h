@@ -25,6 +25,10 @@ std::wstring ChangeFileExt(const std::wstring& path, const std::wstring& extensi
 std::wstring IncludeTrailingBackslash(const std::wstring& path);
 std::wstring ExcludeTrailingBackslash(const std::wstring& path);
 
+// The path as the platform reads it (GetFullPathName): relative to the current folder or drive
+// made full, "." and ".." segments resolved, "/" made "\\"; "" when the platform refuses it.
+std::wstring FullPathName(const std::wstring& path);
+
 // %NAME% references replaced by the platform (ExpandEnvironmentStrings).
 std::wstring ExpandEnvironmentText(const std::wstring& text);
 // The value of the process's environment variable Name; "" when it is not set (or changed

@@ -60,7 +60,17 @@ std::wstring FullPathCommand(const std::wstring& CommandLine) {
   std::wstring program, arguments;
   SplitCommandLine(CommandLine, program, arguments);
   if (program.empty()) return L"";
-  if (IsFromDriveRoot(program)) return FileExists(program) ? ProgramCommand(program, arguments) : L"";
+  if (IsFromDriveRoot(program)) {
+    // Only a program of the system folders themselves, named by the system's own folder path:
+    // "..", a subfolder or any other folder is refused.
+    const std::wstring full = FullPathName(program);
+    const std::wstring folder = ExcludeTrailingBackslash(ExtractFilePath(full));
+    for (const std::wstring& own : {SystemFolder(), WindowsFolder()}) {
+      const std::wstring path = own + L"\\" + ExtractFileName(full);
+      if (!own.empty() && SameText(folder, own) && FileExists(path)) return ProgramCommand(path, arguments);
+    }
+    return L"";
+  }
   const std::wstring path = SystemProgramPath(program);
   return path.empty() ? L"" : ProgramCommand(path, arguments);
 }

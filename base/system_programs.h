@@ -31,6 +31,7 @@ std::wstring SystemProgramPath(const std::wstring& Name);
 
 // A command line of a shipped data file turned into one that starts its program by full path:
 // a bare program name (".exe" added when it has no extension) is taken from the system folder,
-// else the Windows folder; a path from a drive root is kept. "" when the program is a relative
-// path or none of these files exists.
+// else the Windows folder; a path from a drive root is kept only when it names a file directly in
+// one of these two folders. "" when the program is a relative path, lies anywhere else, or none of
+// these files exists.
 std::wstring FullPathCommand(const std::wstring& CommandLine);

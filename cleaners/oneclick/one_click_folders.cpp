@@ -18,7 +18,10 @@ std::wstring GetIECacheFolder() {
   }
 }
 
-bool IsScannableJunkFolder(const std::wstring& Folder) {
+namespace {
+
+// Whether the text, as written, names a folder below a drive's root or a share.
+bool IsBelowARoot(const std::wstring& Folder) {
   // Separators and blanks at either end say nothing about which folder is meant.
   size_t end = Folder.find_last_not_of(L"\\/ ");
   if (end == std::wstring::npos) return false;
@@ -35,6 +38,13 @@ bool IsScannableJunkFolder(const std::wstring& Folder) {
   }
   if (path[0] == L'\\' || path[0] == L'/') return path.size() > 1;  // "\Windows" on the current drive
   return !(path.size() == 2 && path[1] == L':');
+}
+
+}  // namespace
+
+bool IsScannableJunkFolder(const std::wstring& Folder) {
+  // "C:\." and "C:\Windows\.." are the drive's root once the platform has read them.
+  return IsBelowARoot(Folder) && IsBelowARoot(FullPathName(Folder));
 }
 
 std::vector<std::wstring> OneClickJunkFolders() {

@@ -11,7 +11,7 @@ std::wstring GetEnvFolder(const std::wstring& Name);
 // The current user's "Cache" shell folder ("" when the key cannot be opened).
 std::wstring GetIECacheFolder();
 // True for a folder below a drive's root or a share: not empty, not a lone backslash, not "C:",
-// "C:\" or "\\server\share\".
+// "C:\" or "\\server\share\", as written and as the platform reads it ("C:\Windows\.." is "C:\").
 bool IsScannableJunkFolder(const std::wstring& Folder);
 // The three folders in order, each with its trailing backslash, without the ones that are not
 // scannable.

@@ -6,6 +6,8 @@
 
 #include "base/files.h"
 #include "base/strings.h"
+#include "tests/base/test_files.h"
+#include "tests/base/test_folder.h"
 
 TEST(SystemPrograms, FoldersAndCommandsAreFullQuotedPaths) {
   ASSERT_FALSE(WindowsFolder().empty());
@@ -16,9 +18,13 @@ TEST(SystemPrograms, FoldersAndCommandsAreFullQuotedPaths) {
   EXPECT_EQ(SystemProgramCommand(L"sc.exe", L""), L"\"" + SystemFolder() + L"\\sc.exe\"");
 }
 
-// A data file's command names a program of the system by its bare name or by a full path;
-// anything that could be found relative to the current folder is refused.
+// A data file's command names a program of the system folders by its bare name or by a full
+// path; anything that could be found relative to the current folder, or that lies in any other
+// folder, is refused.
 TEST(SystemPrograms, DataFileCommandsRunOnlyProgramsOfTheSystemFolders) {
+  TestFolder folder;
+  const std::wstring elsewhere = folder.Path() + L"program.exe";
+  WriteBytes(elsewhere, "MZ");
   const std::wstring system = L"\"" + SystemFolder() + L"\\";
   const std::wstring windows = L"\"" + WindowsFolder() + L"\\";
   const std::pair<std::wstring, std::wstring> cases[] = {
@@ -35,6 +41,11 @@ TEST(SystemPrograms, DataFileCommandsRunOnlyProgramsOfTheSystemFolders) {
       {L"\\\\server\\share\\x.exe", L""},
       {L"qs_no_such_program /x", L""},
       {L"C:\\qs_no_such_folder\\x.exe", L""},
+      // A full path outside the system folders, however it is spelt.
+      {L"\"" + elsewhere + L"\" /c x", L""},
+      {SystemFolder() + L"\\..\\..\\" + elsewhere.substr(3), L""},
+      {SystemFolder() + L"\\drivers\\..\\cmd.exe /c x", system + L"cmd.exe\" /c x"},
+      {SystemFolder() + L"\\drivers\\etc\\hosts", L""},
       {L"", L""}};
   for (const auto& c : cases) EXPECT_EQ(FullPathCommand(c.first), c.second) << c.first;
 }
