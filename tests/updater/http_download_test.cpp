@@ -241,6 +241,8 @@ TEST_F(HttpDownloadTest, EveryWaitEndsAsATimeOut) {
       {"a connect never answered", L"127.0.0.1:" + std::to_wstring(BlackholePort()), L"ok/size/1000/a.bin", 0},
       {"a body that stops", TestServerHost(), L"stall/size/1000/a.bin", 0},
       {"a body too slow for the whole transfer's bound", TestServerHost(), L"slow/size/400000/a.bin", 1000},
+      {"a body that stops, one wait longer than the whole transfer's bound", TestServerHost(),
+       L"stall/size/1000/a.bin", 1000},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
