@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -88,7 +89,9 @@ enum class TRegDeleteResult { Deleted, Absent, Failed };
 // A registry link is never followed: the path is opened one key at a time, each as a link, and a
 // link along it refuses the deletion (Failed, nothing deleted), since the key named lies elsewhere;
 // a link key that is the key named, or one below it, is deleted itself and the tree it points to
-// stays. Absent: the key (or its parent) did not exist.
+// stays. The system's own links (IsSystemRegLink) are the exception along the path: such a link is
+// taken as the key it leads to, reached the same link-free way. Absent: the key (or its parent)
+// did not exist.
 TRegDeleteResult DeleteRegKey(HKEY base, const std::wstring& path, bool withSubtree);
 
 // Deletes every subkey of `path` below `base` with its subtree; the key itself stays. A link along
@@ -104,10 +107,55 @@ bool DeleteRegSubKeys(HKEY base, const std::wstring& path);
 TRegDeleteResult DeleteRegValue(HKEY base, const std::wstring& path, const std::wstring& name);
 
 // Opens the key `path` below `base` with `access` added, reached as DeleteRegValue reaches it: no
-// key along the path, the key itself included, may be a registry link. ERROR_SUCCESS with `key`
-// open (the caller closes it); otherwise the platform's error, ERROR_CANT_ACCESS_FILE for a link,
-// and `key` is null. For writers that must change only the key named.
+// key along the path, the key itself included, may be a registry link other than the system's
+// own. ERROR_SUCCESS with `key` open (the caller closes it); otherwise the platform's error,
+// ERROR_CANT_ACCESS_FILE for a link, and `key` is null. For writers that must change only the key
+// named.
 LONG OpenRegKeyWithoutLinks(HKEY base, const std::wstring& path, REGSAM access, HKEY& key);
+
+// As OpenRegKeyWithoutLinks, making each missing key along the path (a new key is no link); an
+// empty path opens the base itself.
+LONG CreateRegKeyWithoutLinks(HKEY base, const std::wstring& path, REGSAM access, HKEY& key);
+
+// Deletes records one after another as DeleteRegKey and DeleteRegValue do, keeping the keys that
+// lead to the last one open: a record whose path starts with the same keys (records in key order
+// share their parents) opens and checks only the rest. A result reached through a kept key that
+// may since have gone is asked again from the base.
+class TRegKeyChain;
+class TRegDeleter {
+ public:
+  TRegDeleter();
+  ~TRegDeleter();
+  TRegDeleter(const TRegDeleter&) = delete;
+  TRegDeleter& operator=(const TRegDeleter&) = delete;
+
+  TRegDeleteResult DeleteKey(HKEY base, const std::wstring& path, bool withSubtree);
+  TRegDeleteResult DeleteValue(HKEY base, const std::wstring& path, const std::wstring& name);
+
+ private:
+  std::unique_ptr<TRegKeyChain> chain_;
+};
+
+// Whether the link key whose kernel name is `link` and whose target is `target` is one of the links
+// Windows itself keeps, leading where Windows points it: CurrentControlSet to a ControlSetnnn,
+// a control set's "Hardware Profiles\Current" (HKEY_CURRENT_CONFIG) to one of its numbered
+// profiles, and the user's Software\Classes to the user's own "_Classes" hive. `machine` and `user`
+// are the kernel names of HKEY_LOCAL_MACHINE (\REGISTRY\MACHINE) and of the current user's key
+// (CurrentUserKeyName). Names compare without regard to case.
+bool IsSystemRegLink(const std::wstring& link, const std::wstring& target, const std::wstring& machine,
+                     const std::wstring& user);
+// Whether `name` has the form `form`: equal but for case, each '#' of the form standing for one
+// decimal digit.
+bool MatchesRegKeyNameForm(const std::wstring& name, const std::wstring& form);
+// The registry's own name of an open key (\REGISTRY\MACHINE\..., \REGISTRY\USER\<SID>\...); empty
+// when it cannot be read.
+std::wstring RegKeyKernelName(HKEY key);
+// The kernel name of HKEY_CURRENT_USER: \REGISTRY\USER\<SID of the current user>.
+std::wstring CurrentUserKeyName();
+// Puts the system's links below other keys (kernel names standing for the machine hive and the
+// user's key), so tests lay Windows' links out among keys of their own; empty names restore the
+// real ones.
+void SetSystemRegLinkRootsForTesting(const std::wstring& machine, const std::wstring& user);
 
 // A value of the open key as text, where a value that cannot be read as text (not of a string
 // type) counts as empty: for readers that list what they find and must not stop at one odd value.

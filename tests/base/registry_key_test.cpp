@@ -311,3 +311,178 @@ TEST(RegistryKey, ReadTextOrEmptyTakesOddTypesAsEmpty) {
   EXPECT_EQ(ReadTextOrEmpty(reg, L"binary"), L"");
   EXPECT_EQ(ReadTextOrEmpty(reg, L"absent"), L"");
 }
+
+// Windows keeps a few links of its own; only those, leading where Windows points them, are taken.
+TEST(RegistryKey, SystemLinksAreTheSystemsOwnAndLeadWhereTheSystemPointsThem) {
+  const std::wstring machine = L"\\REGISTRY\\MACHINE";
+  const std::wstring user = L"\\REGISTRY\\USER\\S-1-5-21-7-8-9-1001";
+  struct Case {
+    const wchar_t* link;
+    const wchar_t* target;
+    bool system;
+  };
+  const Case cases[] = {
+      {L"\\REGISTRY\\MACHINE\\SYSTEM\\CurrentControlSet", L"\\Registry\\Machine\\System\\ControlSet001", true},
+      {L"\\Registry\\Machine\\System\\currentcontrolset", L"\\REGISTRY\\MACHINE\\SYSTEM\\ControlSet002", true},
+      {L"\\REGISTRY\\MACHINE\\SYSTEM\\CurrentControlSet", L"\\REGISTRY\\MACHINE\\SYSTEM\\ControlSet1", false},
+      {L"\\REGISTRY\\MACHINE\\SYSTEM\\CurrentControlSet", L"\\REGISTRY\\MACHINE\\SOFTWARE", false},
+      {L"\\REGISTRY\\MACHINE\\SYSTEM\\CurrentControlSet", L"\\REGISTRY\\MACHINE\\SYSTEM\\ControlSet001\\Services", false},
+      {L"\\REGISTRY\\MACHINE\\SYSTEM\\ControlSet001\\Hardware Profiles\\Current",
+       L"\\Registry\\Machine\\System\\CurrentControlSet\\Hardware Profiles\\0001", true},
+      {L"\\REGISTRY\\MACHINE\\SYSTEM\\ControlSet001\\Hardware Profiles\\Current",
+       L"\\REGISTRY\\MACHINE\\SYSTEM\\ControlSet001\\Hardware Profiles\\0002", true},
+      {L"\\REGISTRY\\MACHINE\\SYSTEM\\ControlSet001\\Hardware Profiles\\Current",
+       L"\\REGISTRY\\MACHINE\\SOFTWARE\\Classes", false},
+      {L"\\REGISTRY\\MACHINE\\SYSTEM\\ControlSet001\\Hardware Profiles\\Other",
+       L"\\REGISTRY\\MACHINE\\SYSTEM\\ControlSet001\\Hardware Profiles\\0001", false},
+      {L"\\REGISTRY\\USER\\S-1-5-21-7-8-9-1001\\Software\\Classes", L"\\REGISTRY\\USER\\S-1-5-21-7-8-9-1001_Classes",
+       true},
+      // The user may replace the link in the user's own key: pointing it at the machine's classes
+      // or another user's is not the system's link.
+      {L"\\REGISTRY\\USER\\S-1-5-21-7-8-9-1001\\Software\\Classes", L"\\REGISTRY\\MACHINE\\SOFTWARE\\Classes", false},
+      {L"\\REGISTRY\\USER\\S-1-5-21-7-8-9-1001\\Software\\Classes", L"\\REGISTRY\\USER\\S-1-5-21-7-8-9-500_Classes",
+       false},
+      {L"\\REGISTRY\\USER\\S-1-5-21-7-8-9-500\\Software\\Classes", L"\\REGISTRY\\USER\\S-1-5-21-7-8-9-500_Classes",
+       false},
+      {L"\\REGISTRY\\USER\\S-1-5-21-7-8-9-1001\\Software\\Other", L"\\REGISTRY\\USER\\S-1-5-21-7-8-9-1001_Classes",
+       false},
+      {L"\\REGISTRY\\MACHINE\\SOFTWARE\\Classes", L"\\REGISTRY\\MACHINE\\SYSTEM\\ControlSet001", false},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(IsSystemRegLink(c.link, c.target, machine, user), c.system) << c.link << L" -> " << c.target;
+}
+
+namespace {
+
+// Windows' registry links laid out among the test's own keys: <test>\Machine stands for the machine
+// hive and <test>\User for the current user's key.
+class WindowsLinkLayout {
+ public:
+  explicit WindowsLinkLayout(const TestRegistryKey& test)
+      : machine_(test.Path() + L"\\Machine"), user_(test.Path() + L"\\User") {}
+  ~WindowsLinkLayout() { SetSystemRegLinkRootsForTesting(L"", L""); }
+  bool Build() {
+    if (!WriteTestString(machine_ + L"\\SYSTEM\\ControlSet001\\Services\\Svc\\Parameters", L"v", L"x") ||
+        !WriteTestString(machine_ + L"\\SYSTEM\\ControlSet001\\Services\\Mine", L"v", L"x") ||
+        !WriteTestString(machine_ + L"\\SYSTEM\\ControlSet001\\Hardware Profiles\\0001\\Software\\App", L"v", L"x") ||
+        !WriteTestString(user_ + L"_Classes\\CLSID\\{1}", L"v", L"x") || !WriteTestString(user_ + L"\\Software", L"v", L"x"))
+      return false;
+    const std::wstring machine = KernelKeyName(HKEY_CURRENT_USER, machine_);
+    const std::wstring user = KernelKeyName(HKEY_CURRENT_USER, user_);
+    SetSystemRegLinkRootsForTesting(machine, user);
+    return MakeTestRegistryLink(machine_ + L"\\SYSTEM\\CurrentControlSet", machine_ + L"\\SYSTEM\\ControlSet001") &&
+           MakeTestRegistryLinkToName(machine_ + L"\\SYSTEM\\ControlSet001\\Hardware Profiles\\Current",
+                                      machine + L"\\SYSTEM\\CurrentControlSet\\Hardware Profiles\\0001") &&
+           MakeTestRegistryLinkToName(user_ + L"\\Software\\Classes", user + L"_Classes") &&
+           // Links of the user's making at the same depths.
+           MakeTestRegistryLink(machine_ + L"\\SYSTEM\\OtherControlSet", machine_ + L"\\SYSTEM\\ControlSet001") &&
+           MakeTestRegistryLink(machine_ + L"\\SYSTEM\\ControlSet001\\Hardware Profiles\\Mine",
+                                machine_ + L"\\SYSTEM\\ControlSet001\\Hardware Profiles\\0001") &&
+           MakeTestRegistryLink(user_ + L"\\Software\\MyClasses", user_ + L"_Classes");
+  }
+  const std::wstring& Machine() const { return machine_; }
+  const std::wstring& User() const { return user_; }
+
+ private:
+  std::wstring machine_, user_;
+};
+
+}  // namespace
+
+// Records below CurrentControlSet, HKEY_CURRENT_CONFIG and the user's classes are cleaned through
+// Windows' own links; the same records through a link the user made are refused.
+TEST(RegistryKey, CleaningWorksBelowTheSystemsOwnLinksOnly) {
+  TestRegistryKey test(L"RegSystemLinks");
+  WindowsLinkLayout layout(test);
+  ASSERT_TRUE(layout.Build());
+  const std::wstring controlSet = layout.Machine() + L"\\SYSTEM\\ControlSet001";
+  ASSERT_TRUE(TestValueExists(layout.Machine() + L"\\SYSTEM\\CurrentControlSet\\Services\\Svc\\Parameters", L"v"));
+
+  struct Case {
+    const wchar_t* what;
+    std::function<TRegDeleteResult()> run;
+    std::wstring gone;  // the key whose value "v" goes: the key deleted or one below it
+  };
+  const Case refused[] = {
+      {L"key through a user's control set link",
+       [&] { return DeleteRegKey(HKEY_CURRENT_USER, layout.Machine() + L"\\SYSTEM\\OtherControlSet\\Services\\Svc", true); },
+       controlSet + L"\\Services\\Svc\\Parameters"},
+      {L"value through a user's profile link",
+       [&] {
+         return DeleteRegValue(HKEY_CURRENT_USER,
+                               controlSet + L"\\Hardware Profiles\\Mine\\Software\\App", L"v");
+       },
+       controlSet + L"\\Hardware Profiles\\0001\\Software\\App"},
+      {L"key through a user's classes link",
+       [&] { return DeleteRegKey(HKEY_CURRENT_USER, layout.User() + L"\\Software\\MyClasses\\CLSID\\{1}", true); },
+       layout.User() + L"_Classes\\CLSID\\{1}"},
+  };
+  for (const Case& c : refused) {
+    EXPECT_EQ(c.run(), TRegDeleteResult::Failed) << c.what;
+    EXPECT_TRUE(TestValueExists(c.gone, L"v")) << c.what;
+  }
+
+  // Inside the tree being deleted a link is still the link itself.
+  ASSERT_TRUE(MakeTestRegistryLink(controlSet + L"\\Services\\Svc\\Inner", controlSet + L"\\Services\\Mine"));
+  const Case cleaned[] = {
+      {L"service key below CurrentControlSet",
+       [&] { return DeleteRegKey(HKEY_CURRENT_USER, layout.Machine() + L"\\SYSTEM\\CurrentControlSet\\Services\\Svc", true); },
+       controlSet + L"\\Services\\Svc\\Parameters"},
+      {L"value below the current hardware profile",
+       [&] {
+         return DeleteRegValue(HKEY_CURRENT_USER,
+                               layout.Machine() + L"\\SYSTEM\\CurrentControlSet\\Hardware Profiles\\Current\\Software\\App",
+                               L"v");
+       },
+       controlSet + L"\\Hardware Profiles\\0001\\Software\\App"},
+      {L"class key below the user's classes",
+       [&] { return DeleteRegKey(HKEY_CURRENT_USER, layout.User() + L"\\Software\\Classes\\CLSID\\{1}", true); },
+       layout.User() + L"_Classes\\CLSID\\{1}"},
+  };
+  for (const Case& c : cleaned) {
+    EXPECT_EQ(c.run(), TRegDeleteResult::Deleted) << c.what;
+    EXPECT_FALSE(TestValueExists(c.gone, L"v")) << c.what;
+  }
+  EXPECT_FALSE(TestKeyExists(controlSet + L"\\Services\\Svc"));
+  EXPECT_TRUE(TestValueExists(controlSet + L"\\Services\\Mine", L"v"));
+  // The system's own links themselves stay.
+  EXPECT_TRUE(TestLinkKeyExists(layout.Machine() + L"\\SYSTEM\\CurrentControlSet"));
+
+  // The user's classes link pointed at the machine's classes is no longer the system's link.
+  ASSERT_TRUE(WriteTestString(layout.Machine() + L"\\SOFTWARE\\Classes\\CLSID\\{1}", L"v", L"x"));
+  ASSERT_EQ(DeleteRegKey(HKEY_CURRENT_USER, layout.User() + L"\\Software\\Classes", false), TRegDeleteResult::Deleted);
+  ASSERT_TRUE(MakeTestRegistryLink(layout.User() + L"\\Software\\Classes", layout.Machine() + L"\\SOFTWARE\\Classes"));
+  EXPECT_EQ(DeleteRegKey(HKEY_CURRENT_USER, layout.User() + L"\\Software\\Classes\\CLSID\\{1}", true),
+            TRegDeleteResult::Failed);
+  EXPECT_TRUE(TestValueExists(layout.Machine() + L"\\SOFTWARE\\Classes\\CLSID\\{1}", L"v"));
+}
+
+// One deleter for many records keeps the parents of the last one open; what it kept never lets a
+// record through a link made since, nor counts a key gone that is there.
+TEST(RegistryKey, ADeleterReusesParentsButNeverAKeyThatWasReplaced) {
+  TestRegistryKey test(L"RegDeleter");
+  const std::wstring a = test.Path() + L"\\A";
+  for (const wchar_t* sub : {L"\\B", L"\\C", L"\\D"}) ASSERT_TRUE(WriteTestString(a + sub, L"v", L"x"));
+  ASSERT_TRUE(WriteTestString(a + L"\\B", L"w", L"x"));
+  ASSERT_TRUE(WriteTestString(test.Path() + L"\\Target\\B", L"v", L"x"));
+  TRegDeleter deleter;
+  EXPECT_EQ(deleter.DeleteValue(HKEY_CURRENT_USER, a + L"\\B", L"v"), TRegDeleteResult::Deleted);
+  EXPECT_EQ(deleter.DeleteValue(HKEY_CURRENT_USER, a + L"\\B", L"w"), TRegDeleteResult::Deleted);
+  EXPECT_EQ(deleter.DeleteKey(HKEY_CURRENT_USER, a + L"\\C", true), TRegDeleteResult::Deleted);
+  EXPECT_EQ(deleter.DeleteValue(HKEY_CURRENT_USER, a + L"\\C", L"v"), TRegDeleteResult::Absent);
+  EXPECT_FALSE(TestKeyExists(a + L"\\C"));
+  EXPECT_TRUE(TestValueExists(a + L"\\D", L"v"));
+
+  // A, kept open, is replaced by a link to a key that has the same subkeys.
+  ASSERT_EQ(DeleteRegKey(HKEY_CURRENT_USER, a, true), TRegDeleteResult::Deleted);
+  ASSERT_TRUE(MakeTestRegistryLink(a, test.Path() + L"\\Target"));
+  EXPECT_EQ(deleter.DeleteValue(HKEY_CURRENT_USER, a + L"\\B", L"v"), TRegDeleteResult::Failed);
+  EXPECT_EQ(deleter.DeleteKey(HKEY_CURRENT_USER, a + L"\\B", true), TRegDeleteResult::Failed);
+  EXPECT_TRUE(TestValueExists(test.Path() + L"\\Target\\B", L"v"));
+
+  // Made again as a plain key, it is found again.
+  ASSERT_EQ(DeleteRegKey(HKEY_CURRENT_USER, a, true), TRegDeleteResult::Deleted);
+  ASSERT_TRUE(WriteTestString(a + L"\\B", L"v", L"x"));
+  EXPECT_EQ(deleter.DeleteValue(HKEY_CURRENT_USER, a + L"\\B", L"v"), TRegDeleteResult::Deleted);
+  EXPECT_FALSE(TestValueExists(a + L"\\B", L"v"));
+}

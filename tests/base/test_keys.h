@@ -68,10 +68,9 @@ inline std::wstring KernelKeyName(HKEY root, const std::wstring& path) {
   return ok ? std::wstring(reinterpret_cast<const wchar_t*>(buffer + 1), buffer[0] / sizeof(wchar_t)) : L"";
 }
 
-// Makes the key HKCU\linkPath a registry link (REG_LINK) to the existing key HKCU\targetPath.
-inline bool MakeTestRegistryLink(const std::wstring& linkPath, const std::wstring& targetPath) {
-  const std::wstring target = KernelKeyName(HKEY_CURRENT_USER, targetPath);
-  if (target.empty()) return false;
+// Makes the key HKCU\linkPath a registry link (REG_LINK) to the kernel name `target`
+// (\REGISTRY\...), which may name a key through other links or no key at all.
+inline bool MakeTestRegistryLinkToName(const std::wstring& linkPath, const std::wstring& target) {
   HKEY link;
   if (RegCreateKeyExW(HKEY_CURRENT_USER, linkPath.c_str(), 0, nullptr, REG_OPTION_CREATE_LINK, KEY_ALL_ACCESS,
                       nullptr, &link, nullptr) != ERROR_SUCCESS)
@@ -80,6 +79,12 @@ inline bool MakeTestRegistryLink(const std::wstring& linkPath, const std::wstrin
                                  static_cast<DWORD>(target.size() * sizeof(wchar_t))) == ERROR_SUCCESS;
   RegCloseKey(link);
   return ok;
+}
+
+// Makes the key HKCU\linkPath a registry link (REG_LINK) to the existing key HKCU\targetPath.
+inline bool MakeTestRegistryLink(const std::wstring& linkPath, const std::wstring& targetPath) {
+  const std::wstring target = KernelKeyName(HKEY_CURRENT_USER, targetPath);
+  return !target.empty() && MakeTestRegistryLinkToName(linkPath, target);
 }
 
 // Whether a key exists below HKEY_CURRENT_USER, followed as the platform follows links.
