@@ -7,6 +7,7 @@
 #include "base/ini_file.h"
 #include "base/registry_key.h"
 #include "base/strings.h"
+#include "registry/reg_key_aliases.h"
 #include "registry/reg_names.h"
 #include "registry/scan/reg_log_html.h"
 #include "base/message_pump.h"
@@ -26,18 +27,19 @@ std::wstring KeyToDelete(const std::wstring& Path) {
 }
 
 // A key or value that is already gone when its turn comes (an earlier record of the run took it,
-// with its key or a key above it) counts as cleaned: what the record asked for holds.
-bool DeleteRegItem(const TRegItem& Item) {
+// with its key or a key above it) counts as cleaned: what the record asked for holds. The deleter
+// keeps the parents of the last record open for the next, which usually shares them.
+bool DeleteRegItem(TRegDeleter& Deleter, const TRegItem& Item) {
   if (Item.Action == 0 || Item.Action == 1) {
     // Deleting takes the whole subtree, never through a registry link; an empty path would name
     // the root and is refused.
     const std::wstring path = KeyToDelete(Item.Action == 0 ? Item.BaseKey : Item.KeyPath);
-    return DeleteRegKey(Item.RootKey, path, true) != TRegDeleteResult::Failed;
+    return Deleter.DeleteKey(Item.RootKey, path, true) != TRegDeleteResult::Failed;
   }
   const std::wstring path = KeyToDelete(Item.KeyPath);
   if (path.empty()) return false;  // the root's own values are never cleaned
   const std::wstring name = Item.ValueName == kDefaultValueLabel ? std::wstring() : Item.ValueName;
-  return DeleteRegValue(Item.RootKey, path, name) != TRegDeleteResult::Failed;
+  return Deleter.DeleteValue(Item.RootKey, path, name) != TRegDeleteResult::Failed;
 }
 
 }  // namespace
@@ -51,36 +53,27 @@ std::wstring RegItemName(const TRegItem& Item) {
   return name;
 }
 
-namespace {
-
-// The form in which exclusion paths and record paths are compared: lower case, without blanks
-// or backslashes around it, without doubled backslashes.
-std::wstring ComparableKeyPath(const std::wstring& Path) {
-  std::wstring path;
-  for (wchar_t c : LowerCase(Trim(Path)))
-    if (c != L'\\' || (!path.empty() && path.back() != L'\\')) path += c;
-  if (!path.empty() && path.back() == L'\\') path.pop_back();
-  return Trim(path);
-}
-
-}  // namespace
-
 bool IsRegItemExcluded(const TRegExcludeList& ExcludeList, const TRegItem& Item) {
   if (ExcludeList.empty()) return false;
-  const std::wstring baseKey = ComparableKeyPath(Item.BaseKey);
-  const std::wstring keyPath = ComparableKeyPath(Item.KeyPath);
-  // The key whose whole tree the record deletes, if it deletes one.
+  const TRegKeyAliases& aliases = ThisMachineRegKeyAliases();
+  // A record without a base key (or key path) is compared by the other only.
+  auto name = [&](HKEY Root, const std::wstring& Path) {
+    return ComparableRegKeyPath(Path).empty() ? std::wstring() : CanonicalRegKeyName(Root, Path, aliases);
+  };
+  const std::wstring baseKey = name(Item.RootKey, Item.BaseKey);
+  const std::wstring keyPath = name(Item.RootKey, Item.KeyPath);
+  // The key whose whole tree the record deletes, if it deletes one (the root itself for an empty path).
   const bool deletesKey = Item.Action == 0 || Item.Action == 1;
-  const std::wstring& deleted = Item.Action == 0 ? baseKey : keyPath;
+  const std::wstring deleted = CanonicalRegKeyName(Item.RootKey, Item.Action == 0 ? Item.BaseKey : Item.KeyPath, aliases);
   for (const auto& entry : ExcludeList) {
-    if (!entry->RootKey || RootKeyValue(entry->RootKey) != RootKeyValue(Item.RootKey)) continue;
-    const std::wstring path = ComparableKeyPath(entry->Path);
+    if (!entry->RootKey) continue;
     // A line whose key is no longer than its root name gives an empty path; it would match
     // every record that has no base key.
+    const std::wstring path = name(entry->RootKey, entry->Path);
     if (path.empty()) continue;
     if (path == baseKey || path == keyPath) return true;
     // Deleting a key takes everything below it, an excluded key too.
-    if (deletesKey && (deleted.empty() || path.compare(0, deleted.size() + 1, deleted + L'\\') == 0)) return true;
+    if (deletesKey && path.compare(0, deleted.size() + 1, deleted + L'\\') == 0) return true;
   }
   return false;
 }
@@ -96,6 +89,7 @@ void SelectRegItems(TRegScanEngine& Engine, bool Selected) {
 TRegCleanResult CleanRegItems(TRegScanEngine& Engine, TRegCleanReport Report, const TScanProgressEvent& OnProgress) {
   TRegCleanResult result;
   ApplyRegExcludeList(Engine);
+  TRegDeleter deleter;
   for (const auto& item : Engine.Items) {
     if (item->Selected && OnProgress)
       OnProgress(0, Report == TRegCleanReport::Category ? IntToStr(item->Category) : item->ValueData);
@@ -106,7 +100,7 @@ TRegCleanResult CleanRegItems(TRegScanEngine& Engine, TRegCleanReport Report, co
     PumpMessages();
     if (Engine.CleanState == kRegStateStop) return result;
     if (!item->Selected) continue;
-    if (DeleteRegItem(*item)) {
+    if (DeleteRegItem(deleter, *item)) {
       item->Status = kRegCleanedStatus;
       ++result.Cleaned;
       if (item->Category >= 1 && item->Category <= kRegCategoryCount) ++result.CleanedInCategory[item->Category];

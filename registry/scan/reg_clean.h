@@ -12,11 +12,12 @@
 extern const wchar_t* const kRegCleanedStatus;  // 清理成功
 extern const wchar_t* const kRegFailedStatus;   // 清理失败
 
-// True when an entry has the record's root and a path that equals the record's BaseKey or KeyPath,
-// or lies below the key the record deletes (action 0: BaseKey, 1: KeyPath), since that deletion
-// would take the excluded key too. Paths compare without regard to case, blanks or backslashes
-// around them. An entry does not cover the keys below its own path, and an entry with an empty
-// path or an unknown root matches nothing.
+// True when an entry names the key the record's BaseKey or KeyPath names, or a key below the key
+// the record deletes (action 0: BaseKey, 1: KeyPath), since that deletion would take the excluded
+// key too. Keys compare by CanonicalRegKeyName, so every name of one key counts (HKEY_CLASSES_ROOT
+// and the classes keys, HKEY_USERS\<own SID> and HKEY_CURRENT_USER, HKEY_CURRENT_CONFIG and its
+// control set path). An entry does not cover the keys below its own path, and an entry with an
+// empty path or no root matches nothing.
 bool IsRegItemExcluded(const TRegExcludeList& ExcludeList, const TRegItem& Item);
 
 // Sets Excluded of every record of the instance from its exclusion list.

@@ -12,6 +12,7 @@
 #include "base/ini_file.h"
 #include "base/registry_key.h"
 #include "base/strings.h"
+#include "registry/reg_key_aliases.h"
 #include "registry/scan/reg_log_html.h"
 #include "tests/base/test_files.h"
 #include "tests/base/test_keys.h"
@@ -99,6 +100,43 @@ TEST(RegExclusion, EqualPathsOfTheSameRootMatch) {
     SCOPED_TRACE(WideToUtf8(c.path));
     TRegExcludeList list;
     list.push_back(Exclusion(c.root, c.path));
+    EXPECT_EQ(IsRegItemExcluded(list, item), c.excluded);
+  }
+}
+
+// An exclusion holds whichever name of the key the record and the entry use.
+TEST(RegExclusion, EveryNameOfTheSameKeyIsExcluded) {
+  const std::wstring sid = ThisMachineRegKeyAliases().UserSid;
+  ASSERT_FALSE(sid.empty());
+  const HKEY CR = HKEY_CLASSES_ROOT, LM = HKEY_LOCAL_MACHINE, U = HKEY_USERS, CC = HKEY_CURRENT_CONFIG;
+  struct Case {
+    HKEY recordRoot;
+    std::wstring recordKey;  // a key record (action 1)
+    HKEY entryRoot;
+    std::wstring entryPath;
+    bool excluded;
+  };
+  const Case cases[] = {
+      {CR, L"\\CLSID\\{1}", LM, L"\\SOFTWARE\\Classes\\CLSID\\{1}", true},
+      {LM, L"\\Software\\Classes\\CLSID\\{1}", CR, L"\\CLSID\\{1}", true},
+      {CR, L"\\CLSID", LM, L"\\SOFTWARE\\Classes\\CLSID\\{1}", true},  // deleting the parent would take it
+      {U, L"\\" + sid + L"\\Software\\App", CU, L"\\Software\\App", true},
+      {CU, L"\\Software\\App", U, L"\\" + sid + L"\\Software\\App", true},
+      {U, L"\\" + sid + L"_Classes\\.txt", CU, L"\\Software\\Classes\\.txt", true},
+      {CU, L"\\Software\\Classes\\.txt", U, L"\\" + sid + L"_Classes\\.txt", true},
+      {CC, L"\\Software\\Fonts", LM, L"\\SYSTEM\\CurrentControlSet\\Hardware Profiles\\Current\\Software\\Fonts",
+       true},
+      {LM, L"\\SYSTEM\\CurrentControlSet\\Hardware Profiles\\Current\\Software", CC, L"\\Software\\Fonts", true},
+      // Other keys stay other keys.
+      {U, L"\\.DEFAULT\\Software\\App", CU, L"\\Software\\App", false},
+      {CU, L"\\Software\\App", LM, L"\\Software\\App", false},
+      {CR, L"\\CLSID\\{1}", LM, L"\\SOFTWARE\\CLSID\\{1}", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(WideToUtf8(c.recordKey + L" / " + c.entryPath));
+    const TRegItem item = MakeRegItem(c.recordRoot, L"", L"", c.recordKey, L"", L"", L"", L"", 1, 1);
+    TRegExcludeList list;
+    list.push_back(Exclusion(c.entryRoot, c.entryPath));
     EXPECT_EQ(IsRegItemExcluded(list, item), c.excluded);
   }
 }
