@@ -20,16 +20,6 @@ int ReadTokenUser(std::vector<BYTE>& buffer) {
   return read ? 0 : -2;
 }
 
-std::wstring SecurityObjectName(HKEY root, const std::wstring& keyPath) {
-  std::wstring path = keyPath;
-  if (!path.empty() && path[0] == L'\\') path.erase(0, 1);
-  if (root == HKEY_CLASSES_ROOT) return L"CLASSES_ROOT\\" + path;
-  if (root == HKEY_CURRENT_USER) return L"CURRENT_USER\\" + path;
-  if (root == HKEY_LOCAL_MACHINE) return L"MACHINE\\" + path;
-  if (root == HKEY_USERS) return L"USERS\\" + path;
-  return path;
-}
-
 }  // namespace
 
 int GetCurrentUserSid(std::wstring& Text) {
@@ -65,31 +55,47 @@ bool ResetKeySecurity(HKEY Root, const std::wstring& KeyPath) {
   if (ReadTokenUser(buffer) != 0) return false;
   PSID user = reinterpret_cast<TOKEN_USER*>(buffer.data())->User.Sid;
 
-  std::wstring name = SecurityObjectName(Root, KeyPath);
+  // The key itself, never the target of a link along the path or of the key: the list is read
+  // and written through this one handle.
+  HKEY key;
+  if (OpenRegKeyWithoutLinks(Root, KeyPath, READ_CONTROL | WRITE_DAC, key) != ERROR_SUCCESS) return false;
   // The key's own list is kept, so only the entries about this user change. When it cannot be
   // read nothing changes: a list built from nothing would hold this user alone and lock
   // everyone else out.
   PACL oldDacl = nullptr;
   PSECURITY_DESCRIPTOR descriptor = nullptr;
-  if (GetNamedSecurityInfoW(name.c_str(), SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION, nullptr, nullptr, &oldDacl,
-                            nullptr, &descriptor) != ERROR_SUCCESS)
-    return false;
-
-  EXPLICIT_ACCESSW access = {};
-  access.grfAccessPermissions = KEY_ALL_ACCESS;
-  access.grfAccessMode = SET_ACCESS;
-  access.grfInheritance = SUB_CONTAINERS_AND_OBJECTS_INHERIT;
-  access.Trustee.TrusteeForm = TRUSTEE_IS_SID;
-  access.Trustee.TrusteeType = TRUSTEE_IS_USER;
-  access.Trustee.ptstrName = static_cast<LPWSTR>(user);
-  PACL newDacl = nullptr;
   bool changed = false;
-  if (SetEntriesInAclW(1, &access, oldDacl, &newDacl) == ERROR_SUCCESS) {
-    changed = SetNamedSecurityInfoW(&name[0], SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION, nullptr, nullptr, newDacl,
-                                    nullptr) == ERROR_SUCCESS;
-    LocalFree(newDacl);
+  if (GetSecurityInfo(key, SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION, nullptr, nullptr, &oldDacl, nullptr,
+                      &descriptor) == ERROR_SUCCESS) {
+    BOOL present = FALSE, defaulted = FALSE;
+    PACL dacl = nullptr;
+    GetSecurityDescriptorDacl(descriptor, &present, &dacl, &defaulted);
+    // No list at all grants everyone everything already; one made from it would lock everyone
+    // else out.
+    if (!present || !dacl) {
+      changed = true;
+    } else {
+      EXPLICIT_ACCESSW access = {};
+      access.grfAccessPermissions = KEY_ALL_ACCESS;
+      access.grfAccessMode = SET_ACCESS;
+      // This key only: nothing below it gains anything.
+      access.grfInheritance = NO_INHERITANCE;
+      access.Trustee.TrusteeForm = TRUSTEE_IS_SID;
+      access.Trustee.TrusteeType = TRUSTEE_IS_USER;
+      access.Trustee.ptstrName = static_cast<LPWSTR>(user);
+      PACL newDacl = nullptr;
+      SECURITY_DESCRIPTOR updated;
+      if (SetEntriesInAclW(1, &access, oldDacl, &newDacl) == ERROR_SUCCESS) {
+        // Written on this key alone: the registry call does not carry the list on to the subkeys.
+        changed = InitializeSecurityDescriptor(&updated, SECURITY_DESCRIPTOR_REVISION) &&
+                  SetSecurityDescriptorDacl(&updated, TRUE, newDacl, FALSE) &&
+                  RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, &updated) == ERROR_SUCCESS;
+        LocalFree(newDacl);
+      }
+    }
+    LocalFree(descriptor);
   }
-  if (descriptor) LocalFree(descriptor);
+  RegCloseKey(key);
   return changed;
 }
 

@@ -11,11 +11,12 @@
 // sub-authorities cannot be read (Text then holds what was built so far).
 int GetCurrentUserSid(std::wstring& Text);
 
-// Grants the current user full control of the key (Root\KeyPath, roots HKEY_CLASSES_ROOT,
-// HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE and HKEY_USERS), replacing what the key's own list
-// said about that user and leaving every other entry as it was, so a key whose permissions
-// forbid its deletion can be deleted. Nobody else gains anything. True when the key's access
-// list was changed.
+// Grants the current user full control of the key Root\KeyPath, replacing what the key's own
+// list said about that user and leaving every other entry as it was, so a key whose permissions
+// forbid its deletion can be deleted. Nobody else gains anything, and nothing changes but the key
+// itself: it is opened without following a registry link (a link along the path or the key being
+// one refuses it), and its subkeys keep their lists. True when the list was changed, or when the
+// key has no list (NULL: everyone may do everything), which it keeps.
 bool ResetKeySecurity(HKEY Root, const std::wstring& KeyPath);
 
 // Removes the browser's stored form entries of the current user: the key

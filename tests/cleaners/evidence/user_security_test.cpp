@@ -171,6 +171,63 @@ TEST(ResetKeySecurity, AnUnreadableListIsNotReplaced) {
   EXPECT_NE(RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, READ_CONTROL, &h), ERROR_SUCCESS);
 }
 
+// The list is changed on the key named only: a link (along the path or the key itself) leaves its
+// target as it was, and a key that has no list keeps having none.
+TEST(ResetKeySecurity, ChangesTheKeyItselfOnly) {
+  TestRegistryKey key(L"KeySecurity");
+  const std::wstring target = key.Path() + L"\\Target";
+  ASSERT_TRUE(CreateUserKey(target + L"\\Sub"));
+  ASSERT_TRUE(MakeTestRegistryLink(key.Path() + L"\\Provider", target));
+  struct Before {
+    std::wstring path;
+    std::vector<Entry> entries;
+  } before[] = {{target, KeyEntries(target)}, {target + L"\\Sub", KeyEntries(target + L"\\Sub")}};
+  EXPECT_FALSE(ResetKeySecurity(HKEY_CURRENT_USER, key.Path() + L"\\Provider"));
+  EXPECT_FALSE(ResetKeySecurity(HKEY_CURRENT_USER, key.Path() + L"\\Provider\\Sub"));
+  for (const Before& b : before) {
+    const std::vector<Entry> after = KeyEntries(b.path);
+    EXPECT_EQ(after.size(), b.entries.size()) << std::string(b.path.begin(), b.path.end());
+    for (size_t i = 0; i < after.size() && i < b.entries.size(); ++i) {
+      EXPECT_EQ(after[i].sid, b.entries[i].sid);
+      EXPECT_EQ(after[i].mask, b.entries[i].mask);
+    }
+  }
+
+  // Granted on a key, the user's entry does not flow into its subkeys.
+  std::wstring user;
+  ASSERT_EQ(GetCurrentUserSid(user), 0);
+  EXPECT_TRUE(ResetKeySecurity(HKEY_CURRENT_USER, target));
+  for (const Entry& e : KeyEntries(target + L"\\Sub")) {
+    bool found = false;
+    for (const Entry& b : before[1].entries) found = found || (b.sid == e.sid && b.mask == e.mask);
+    EXPECT_TRUE(found) << "new entry below for " << std::string(e.sid.begin(), e.sid.end());
+  }
+
+  // No list: everyone may do everything, and it stays so.
+  const std::wstring open = key.Path() + L"\\Open";
+  ASSERT_TRUE(CreateUserKey(open));
+  SECURITY_DESCRIPTOR nullList;
+  ASSERT_TRUE(InitializeSecurityDescriptor(&nullList, SECURITY_DESCRIPTOR_REVISION));
+  ASSERT_TRUE(SetSecurityDescriptorDacl(&nullList, TRUE, nullptr, FALSE));
+  HKEY h;
+  ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, open.c_str(), 0, WRITE_DAC, &h), ERROR_SUCCESS);
+  ASSERT_EQ(RegSetKeySecurity(h, DACL_SECURITY_INFORMATION, &nullList), ERROR_SUCCESS);
+  RegCloseKey(h);
+  auto hasList = [&] {
+    PACL dacl = nullptr;
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    const std::wstring name = L"CURRENT_USER\\" + open;
+    EXPECT_EQ(GetNamedSecurityInfoW(name.c_str(), SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION, nullptr, nullptr, &dacl,
+                                    nullptr, &descriptor),
+              static_cast<DWORD>(ERROR_SUCCESS));
+    LocalFree(descriptor);
+    return dacl != nullptr;
+  };
+  ASSERT_FALSE(hasList());
+  EXPECT_TRUE(ResetKeySecurity(HKEY_CURRENT_USER, open));
+  EXPECT_FALSE(hasList());
+}
+
 TEST(ResetKeySecurity, AMissingKeyIsNotChanged) {
   EXPECT_FALSE(ResetKeySecurity(HKEY_CURRENT_USER, L"Software\\QuillsteadTest\\NoSuchKey\\Deeper"));
 }
