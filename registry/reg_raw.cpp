@@ -26,9 +26,8 @@ bool ReadTyped(HKEY root, const TRegValuePath& valuePath, DWORD type, std::vecto
 bool WriteTyped(HKEY root, const TRegValuePath& valuePath, DWORD type, const void* data, DWORD size) {
   if (!valuePath.Valid) return false;
   HKEY key;
-  if (RegCreateKeyExW(root, valuePath.Key.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr, &key,
-                      nullptr) != ERROR_SUCCESS)
-    return false;
+  // Written in the key named only, never behind a registry link.
+  if (CreateRegKeyWithoutLinks(root, valuePath.Key, KEY_SET_VALUE, key) != ERROR_SUCCESS) return false;
   bool ok = RegSetValueExW(key, ValueNameArg(valuePath.Name), 0, type, static_cast<const BYTE*>(data), size) ==
             ERROR_SUCCESS;
   RegCloseKey(key);

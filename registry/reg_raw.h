@@ -37,7 +37,9 @@ struct TRegValuePath {
 bool ExpandFirstEnvVar(const std::wstring& path, std::wstring& expanded);
 
 // Creates the key when needed and stores `size` bytes of `data` with the given type. For the
-// string types the bytes are 8-bit text.
+// string types the bytes are 8-bit text. Every writer here stores in the key named only: a
+// registry link along the path, or the key being one, refuses the write (see
+// CreateRegKeyWithoutLinks).
 bool RawRegWriteValue(HKEY root, const TRegValuePath& valuePath, DWORD type, const void* data, DWORD size);
 // The stored bytes, when the stored type equals `type` (8-bit text for the string types).
 bool RawRegReadValue(HKEY root, const TRegValuePath& valuePath, DWORD type, std::vector<BYTE>& data);

@@ -259,3 +259,34 @@ TEST_F(FileFixes, RestoreWritesExpandStringAndReadsTheValueAgain) {
 }
 
 }  // namespace
+
+namespace {
+
+// A fix line writes in the key its section names, never behind a registry link: neither one along
+// the path nor the key being one; missing keys are made where the path says.
+TEST_F(FixLines, ApplyingNeverWritesThroughARegistryLink) {
+  const std::wstring target = key_.Path() + L"\\Target";
+  ASSERT_TRUE(WriteTestString(target, L"own", L"x"));
+  ASSERT_TRUE(MakeTestRegistryLink(key_.Path() + L"\\Link", target));
+  struct Case {
+    const wchar_t* section;  // below the test key
+    bool written;
+  } cases[] = {
+      {L"Link", false},
+      {L"Link\\Existing", false},
+      {L"Link\\New\\Deeper", false},
+      {L"Plain\\New\\Deeper", true},
+  };
+  ASSERT_TRUE(WriteTestString(target + L"\\Existing", L"own", L"x"));
+  for (const Case& c : cases) {
+    SCOPED_TRACE(WideToUtf8(c.section));
+    const std::wstring path = key_.Path() + L"\\" + c.section;
+    EXPECT_EQ(ApplyRegLine(L"HKEY_CURRENT_USER\\" + path, L"\"v\"=\"fixed\""), c.written);
+    EXPECT_EQ(TestValueExists(path, L"v"), c.written);
+  }
+  EXPECT_FALSE(TestValueExists(target, L"v"));
+  EXPECT_FALSE(TestValueExists(target + L"\\Existing", L"v"));
+  EXPECT_FALSE(TestKeyExists(target + L"\\New"));
+}
+
+}  // namespace
