@@ -120,21 +120,17 @@ std::wstring RegLogHtml(const TRegItemList& Items, const std::wstring& Title, TD
   return html;
 }
 
-std::string EncodeRegLogHtml(const std::wstring& Html) {
+std::string EncodeRegLogHtml(std::wstring Html) {
   const UINT codePage = RegLogCodePage();
-  // Most reports convert whole; only one that holds foreign characters goes character by character.
-  std::string whole;
-  if (Encode(codePage, Html.data(), Html.size(), whole)) return whole;
-  std::string out;
-  for (size_t i = 0; i < Html.size(); ++i) {
-    size_t count = IS_HIGH_SURROGATE(Html[i]) && i + 1 < Html.size() && IS_LOW_SURROGATE(Html[i + 1]) ? 2 : 1;
-    if (!Encode(codePage, &Html[i], count, out)) {
-      unsigned codePoint = count == 2 ? 0x10000u + ((Html[i] - 0xD800u) << 10) + (Html[i + 1] - 0xDC00u) : Html[i];
-      out += "&#" + std::to_string(codePoint) + ";";
-    }
-    i += count - 1;
-  }
-  return out;
+  std::string bytes;
+  if (Encode(codePage, Html.data(), Html.size(), bytes)) return bytes;
+  // The code page cannot hold the text (the fixed Chinese labels on a Western system, a foreign
+  // key name on any): the whole report goes in UTF-8, which holds every character, and says so.
+  const std::wstring declared = L"charset=" + RegLogCharset() + L"\"";
+  const size_t at = Html.find(declared);
+  if (at != std::wstring::npos) Html.replace(at, declared.size(), L"charset=utf-8\"");
+  Encode(CP_UTF8, Html.data(), Html.size(), bytes);
+  return bytes;
 }
 
 void WriteRegLogHtml(const TRegItemList& Items, const std::wstring& FileName) {

@@ -19,9 +19,10 @@ std::wstring RegLogCharset();
 // HTML-escaped.
 std::wstring RegLogHtml(const TRegItemList& Items, const std::wstring& Title, TDateTime Time);
 
-// The report text in RegLogCodePage, in one conversion; characters that code page cannot hold
-// become numeric character references, so no text is lost.
-std::string EncodeRegLogHtml(const std::wstring& Html);
+// The report text in RegLogCodePage when that code page holds all of it; otherwise the whole text
+// in UTF-8, its character-set declaration changed to "utf-8". One conversion either way, and no
+// text is lost.
+std::string EncodeRegLogHtml(std::wstring Html);
 
 // Writes the report of Items, made now, into FileName (titled with its file name); raises
 // EFCreateError when the file cannot be created or written.

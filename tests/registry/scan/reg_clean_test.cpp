@@ -423,35 +423,55 @@ TEST(RegLogHtml, TheReportText) {
             L"</body></html>");
 }
 
-// Decodes the report bytes as a browser would: the system code page, then numeric references.
-std::wstring DecodeReport(const std::string& Bytes) {
-  std::wstring text = RegLogCodePage() == CP_UTF8 ? Utf8ToWide(Bytes) : AnsiToWide(Bytes);
-  std::wstring out;
-  for (size_t i = 0; i < text.size(); ++i) {
-    size_t end = text.find(L';', i);
-    if (text.compare(i, 2, L"&#") == 0 && end != std::wstring::npos && end - i <= 9) {
-      unsigned code = std::stoul(text.substr(i + 2, end - i - 2));
-      if (code >= 0x10000) {
-        out += static_cast<wchar_t>(0xD800 + ((code - 0x10000) >> 10));
-        out += static_cast<wchar_t>(0xDC00 + ((code - 0x10000) & 0x3FF));
-      } else {
-        out += static_cast<wchar_t>(code);
-      }
-      i = end;
-    } else {
-      out += text[i];
-    }
-  }
-  return out;
+// The character set a report's bytes declare ("" when they declare none).
+std::string DeclaredCharset(const std::string& Bytes) {
+  const std::string attribute = "charset=";
+  const size_t at = Bytes.find(attribute);
+  if (at == std::string::npos) return std::string();
+  const size_t end = Bytes.find('"', at);
+  const size_t from = at + attribute.size();
+  return Bytes.substr(from, end == std::string::npos ? std::string::npos : end - from);
 }
 
-// The report keeps the system code page; whatever that page cannot hold (the Chinese texts on a
-// Western system, say) is written as character references, so nothing is lost.
-TEST(RegLogHtml, NoTextIsLostInTheSystemCodePage) {
-  const std::wstring html = L"<p>注册表 ü é ñ \U0001F600 Ω abc</p>";
-  std::string bytes = EncodeRegLogHtml(html);
-  EXPECT_EQ(DecodeReport(bytes), html);
-  EXPECT_EQ(EncodeRegLogHtml(L"<p>plain</p>"), "<p>plain</p>");
+// Decodes report bytes as a browser would: by the character set they declare. The bytes must be
+// exactly that character set's encoding of the decoded text (nothing replaced on the way).
+std::wstring DecodeReport(const std::string& Bytes) {
+  const std::string charset = DeclaredCharset(Bytes);
+  const UINT codePage = charset == "utf-8" ? static_cast<UINT>(CP_UTF8) : RegLogCodePage();
+  EXPECT_EQ(charset, WideToUtf8(codePage == CP_UTF8 ? L"utf-8" : RegLogCharset())) << Bytes;
+  const std::wstring text = AnsiToWide(Bytes, codePage);
+  const int size = WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr,
+                                       nullptr);
+  std::string again(static_cast<size_t>(size), '\0');
+  WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), &again[0], size, nullptr, nullptr);
+  EXPECT_EQ(again, Bytes) << "the bytes are not in the declared character set " << charset;
+  return text;
+}
+
+std::wstring Head(const std::wstring& Charset) {
+  return L"<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=" + Charset + L"\">";
+}
+
+// A text the system code page holds stays in it; one it cannot hold is written whole in UTF-8
+// and declares so. ASCII is in every code page a report is written in, and no such code page
+// but UTF-8 holds a character beyond the basic plane.
+TEST(RegLogHtml, WritesTheCodePageWhenItHoldsTheTextElseUtf8) {
+  const std::wstring system = RegLogCharset();
+  struct Case {
+    std::wstring html;
+    std::wstring declares;
+  } cases[] = {
+      {Head(system) + L"<p>plain</p>", system},
+      {Head(system) + L"<p>\u6ce8\u518c\u8868 \u00fc \U0001F600 \uFF3C</p>", L"utf-8"},
+      {L"<p>plain</p>", L""},
+  };
+  for (const Case& c : cases) {
+    const std::string bytes = EncodeRegLogHtml(c.html);
+    EXPECT_EQ(DeclaredCharset(bytes), WideToUtf8(c.declares)) << bytes;
+    std::wstring expected = c.html;
+    if (c.declares == L"utf-8") expected.replace(expected.find(system), system.size(), L"utf-8");
+    EXPECT_EQ(c.declares.empty() ? AnsiToWide(bytes, RegLogCodePage()) : DecodeReport(bytes), expected) << bytes;
+  }
 }
 
 TEST(RegLogHtml, TheFileHoldsTheEncodedReport) {
@@ -470,11 +490,11 @@ TEST(RegLogHtml, TheFileHoldsTheEncodedReport) {
   EXPECT_NE(DecodeReport(bytes).find(L"[HKEY_CURRENT_USER\\软件]"), std::wstring::npos);
 }
 
-// The report says which character set its bytes are in, and that is the one they are in.
+// The report says which character set its bytes are in, and that is the one they are in: with
+// the Chinese labels and a hostile key name (markup, a character outside the basic plane, the
+// fullwidth backslash and slash that a code page would map to '\' and '/') every text reads back
+// from the bytes.
 TEST(RegLogHtml, DeclaresTheCharacterSetItIsWrittenIn) {
-  const std::string bytes = EncodeRegLogHtml(RegLogHtml({}, L"t.html", EncodeDate(2026, 3, 4)));
-  const std::string declared = "charset=" + WideToUtf8(RegLogCharset()) + "\"";
-  EXPECT_NE(bytes.find(declared), std::string::npos) << bytes;
   const UINT acp = GetACP();
   if (acp == 936) {
     EXPECT_EQ(RegLogCharset(), L"gbk");
@@ -483,8 +503,23 @@ TEST(RegLogHtml, DeclaresTheCharacterSetItIsWrittenIn) {
     EXPECT_EQ(RegLogCharset(), L"windows-1252");
   }
   EXPECT_EQ(RegLogCodePage(), RegLogCharset() == L"utf-8" ? static_cast<UINT>(CP_UTF8) : acp);
-  // The heading's Chinese text reads back from the declared code page.
-  EXPECT_NE(DecodeReport(bytes).find(L"注册表扫描清理时间"), std::wstring::npos);
+
+  const std::wstring hostile = L"\\软件\\<script>\"&'\U0001F600\uFF3C..\uFF0Fx";
+  TRegItemList items;
+  items.push_back(std::make_unique<TRegItem>(
+      MakeRegItem(CU, L"HKEY_CURRENT_USER", L"", hostile, L"名", L"数据 ü", L"Empty Key", L"空", 15, 1)));
+  items.back()->Status = kCleaned;
+  const std::wstring html = RegLogHtml(items, L"t.html", EncodeDate(2026, 3, 4));
+  const std::string bytes = EncodeRegLogHtml(html);
+  const std::wstring text = DecodeReport(bytes);
+  // The text read back is the report's text, but for the character set it names.
+  std::wstring expected = html;
+  expected.replace(expected.find(RegLogCharset()), RegLogCharset().size(), Utf8ToWide(DeclaredCharset(bytes)));
+  EXPECT_EQ(text, expected);
+  EXPECT_NE(text.find(L"注册表扫描清理时间"), std::wstring::npos);
+  EXPECT_NE(text.find(L"[HKEY_CURRENT_USER\\软件\\&lt;script&gt;&quot;&amp;&#39;\U0001F600\uFF3C..\uFF0Fx]"),
+            std::wstring::npos);
+  EXPECT_NE(text.find(L"<li>状态：<font color=\"green\">清理成功</font></li>"), std::wstring::npos);
 }
 
 }  // namespace
