@@ -54,7 +54,15 @@ TRegScanEngine::TRegScanEngine(uint8_t NewItemSelected) : NewItemSelected_(NewIt
 TScanProc TRegScanEngine::GetScanProc(int32_t Category) {
   TCategoryScanner scanner = CategoryScanner(Category);
   if (!scanner) return {};
-  return [this, scanner](const TScanProgressEvent& OnProgress) { scanner(*this, OnProgress); };
+  return [this, scanner](const TScanProgressEvent& OnProgress) {
+    // Files may come and go between runs: each run asks afresh, and keeps nothing afterwards.
+    struct TForget {
+      TScanFileAnswers& Answers;
+      ~TForget() { Answers.Clear(); }
+    } forget{fileAnswers_};
+    fileAnswers_.Clear();
+    scanner(*this, OnProgress);
+  };
 }
 
 void TRegScanEngine::ClearRegItems() {

@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "registry/scan/scan_file_answers.h"
+
 // One registry problem found by a scan.
 struct TRegItem {
   HKEY RootKey = nullptr;   // root under which BaseKey and KeyPath lie
@@ -102,6 +104,8 @@ class TRegScanEngine {
   // The same for an entry that has no report text.
   bool NextEntry();
   bool StopRequested() const { return ScanState == kRegStateStop; }
+  // What the running scanner has learned about files; each scanner run starts with none.
+  TScanFileAnswers& FileAnswers() { return fileAnswers_; }
 
   // Appends a record and reports Kind 1: Status empty, Excluded from the exclusion list, Selected
   // as this instance wants unless excluded. A record that would delete a key Windows or this
@@ -111,6 +115,7 @@ class TRegScanEngine {
 
  private:
   const uint8_t NewItemSelected_;
+  TScanFileAnswers fileAnswers_;
 };
 
 // Reports Kind and Text when OnProgress is assigned.

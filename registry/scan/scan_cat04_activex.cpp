@@ -53,7 +53,8 @@ class TActiveXScan {
             L"The " + std::wstring(RootName) + classKey + L" TypeLib key points to the missing Type Library");
       }
       std::wstring server;
-      if (ReadDefaultValue(Root, classKey + L"\\InprocServer32", server) && !ComServerFileExists(server)) {
+      if (ReadDefaultValue(Root, classKey + L"\\InprocServer32", server) &&
+          !ComServerFileExists(server, engine_.FileAnswers())) {
         Add(Root, RootName, classKey, classKey + L"\\InprocServer32", L"Missing or Bad / File",
             L"The InprocServer32 points to the missing program " + server + L" in the " +
                 std::wstring(RootName) + ClassesPath);

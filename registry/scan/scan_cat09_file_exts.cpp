@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "base/files.h"
 #include "base/registry_key.h"
 #include "base/strings.h"
 #include "registry/scan/scan_categories.h"
@@ -16,6 +15,7 @@ void ScanFileExts(TRegScanEngine& Engine, const TScanProgressEvent& OnProgress) 
   const std::wstring AppPaths = L"\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\";
   TRegistry Machine(KEY_READ);
   Machine.SetRootKey(HKEY_LOCAL_MACHINE);
+  TScanFileAnswers& Files = Engine.FileAnswers();
 
   auto CheckEntry = [&](TRegistry& Reg, const std::wstring& X, const std::wstring& Path) {
     auto Add = [&](const std::wstring& KeyPath, const std::wstring& ValueName, uint8_t Action) {
@@ -36,8 +36,8 @@ void ScanFileExts(TRegScanEngine& Engine, const TScanProgressEvent& OnProgress) 
     for (const std::wstring& N : Names) {
       if (LowerCase(Trim(N)) == L"mrulist") continue;
       // A value that is not text ends the scan with the key object's error.
-      const std::wstring F = ExtractExePath(Reg.ReadString(N));
-      if (!FileExists(F) && !Machine.KeyExists(AppPaths + F)) Add(OpenWith, N, 2);
+      const std::wstring F = ExtractExePath(Reg.ReadString(N), Files);
+      if (!Files.FileExists(F) && !Machine.KeyExists(AppPaths + F)) Add(OpenWith, N, 2);
     }
   };
   WalkSubKeys(Engine, OnProgress, HKEY_CURRENT_USER, RN, K, CheckEntry);

@@ -5,6 +5,7 @@
 #include "base/files.h"
 #include "base/registry_key.h"
 #include "base/strings.h"
+#include "registry/scan/scan_file_answers.h"
 #include "registry/scan/scan_paths.h"
 #include "registry/reg_raw.h"
 
@@ -58,9 +59,8 @@ std::wstring FindInSearchPath(const std::wstring& FileName) {
   return std::wstring();
 }
 
-}  // namespace
-
-std::wstring ExtractExePath(const std::wstring& Text) {
+template <typename TFindInSearchPath>
+std::wstring ExtractExePathWith(const std::wstring& Text, TFindInSearchPath&& Find) {
   std::wstring taken = Text;
   std::wstring folder;
   size_t drive = Text.find(L":\\");
@@ -82,13 +82,14 @@ std::wstring ExtractExePath(const std::wstring& Text) {
   size_t dot = name.find(L'.');
   size_t end = name.find_first_of(kNameEnd, dot == std::wstring::npos ? 0 : dot + 1);
   if (end != std::wstring::npos) name.resize(end);
-  if (Trim(folder).empty()) folder = FindInSearchPath(name);
+  if (Trim(folder).empty()) folder = Find(name);
   return folder + name;
 }
 
-bool ComServerFileExists(const std::wstring& Text) {
+template <typename TFileExists>
+bool ComServerFileExistsWith(const std::wstring& Text, TFileExists&& Exists) {
   std::wstring path = UpperCase(Text);
-  if (FileExists(path)) return true;
+  if (Exists(path)) return true;
   std::wstring unquoted;
   for (wchar_t c : path) {
     if (c != L'"') unquoted += c;
@@ -103,5 +104,21 @@ bool ComServerFileExists(const std::wstring& Text) {
   if (exe != std::wstring::npos) path.resize(exe + 4);
   std::wstring expanded = path;
   ExpandFirstEnvVar(path, expanded);
-  return FileExists(expanded);
+  return Exists(expanded);
+}
+
+}  // namespace
+
+std::wstring ExtractExePath(const std::wstring& Text) { return ExtractExePathWith(Text, FindInSearchPath); }
+
+std::wstring ExtractExePath(const std::wstring& Text, TScanFileAnswers& Files) {
+  return ExtractExePathWith(Text, [&Files](const std::wstring& Name) { return Files.FindInSearchPath(Name); });
+}
+
+bool ComServerFileExists(const std::wstring& Text) {
+  return ComServerFileExistsWith(Text, [](const std::wstring& Path) { return FileExists(Path); });
+}
+
+bool ComServerFileExists(const std::wstring& Text, TScanFileAnswers& Files) {
+  return ComServerFileExistsWith(Text, [&Files](const std::wstring& Path) { return Files.FileExists(Path); });
 }

@@ -63,6 +63,14 @@ TEST_F(Cat09FileExts, FindsEmptyExtensionsAndUnknownOpenWithPrograms) {
   EXPECT_TRUE(HasEntryReport(Reports, kUser + Key(L"_c")));
 }
 
+// What one run learned about files is not kept for the next.
+TEST_F(Cat09FileExts, EachRunLooksAtTheFilesAgain) {
+  Fx.SetString(HKEY_CURRENT_USER, Key(L"_a") + L"\\OpenWithList", L"a", Fx.Folder() + L"later.exe");
+  EXPECT_EQ(RecordsMentioning(RunCategory(Engine, 9), Fx.Tag()).size(), 1u);
+  Fx.AddFile(L"later.exe");
+  EXPECT_TRUE(RecordsMentioning(RunCategory(Engine, 9), Fx.Tag()).empty());
+}
+
 // An Open-with value that is not text ends the scan with the registry key object's error.
 TEST_F(Cat09FileExts, NonTextOpenWithValueEndsTheScan) {
   Fx.SetDword(HKEY_CURRENT_USER, Key(L"_a") + L"\\OpenWithList", L"a", 1);

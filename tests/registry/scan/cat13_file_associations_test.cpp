@@ -92,11 +92,60 @@ TEST_F(Cat13FileAssociations, FindsEachBrokenAssociationOnce) {
   ExpectAddressable(Found);
   ASSERT_FALSE(Reports.empty());
   EXPECT_EQ(Reports.front(), TScanReports::value_type(0, kClassesRoot));
-  // Both views are walked.
-  bool SawMachineView = false;
-  for (const auto& R : Reports)
-    SawMachineView |= R.second == L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Classes\\" + Name(L"_a");
-  EXPECT_TRUE(SawMachineView);
+}
+
+// The machine's own classes are walked again only where the user's classes hide them, and each
+// problem the machine's view holds is recorded once. HKEY_CLASSES_ROOT lays the user's classes
+// over the machine's on Windows; under Wine it shows the machine's alone, and the records follow
+// whichever view the platform gives.
+TEST_F(Cat13FileAssociations, TheMachineViewIsWalkedWhereTheUserHidesIt) {
+  std::vector<TRegItem> Before = RunCategory(Engine, 13);
+  const HKEY M = HKEY_LOCAL_MACHINE, U = HKEY_CURRENT_USER;
+  const std::wstring MachineClasses = L"\\SOFTWARE\\Classes\\", UserClasses = L"\\Software\\Classes\\";
+  const std::wstring BadIcon = L"C:\\nowhere\\" + Fx.Tag() + L".ico,0";
+  const std::wstring Hidden = Name(L"_hidden"), Shown = Name(L"_shown"), Linked = Name(L"_linked");
+  const std::wstring UserOnlyClass = L"{" + Fx.Tag() + L"-user}";
+  // A class of both: the machine's icon is missing, the user's is drawn by the file.
+  Fx.SetString(M, MachineClasses + Hidden + L"\\DefaultIcon", L"", BadIcon);
+  Fx.SetString(U, UserClasses + Hidden + L"\\DefaultIcon", L"", L"%1");
+  // A class of the machine alone, with a missing icon.
+  Fx.SetString(M, MachineClasses + Shown + L"\\DefaultIcon", L"", BadIcon);
+  // A class of the machine alone, linked to a class that only the user registered.
+  Fx.CreateKey(U, UserClasses + L"CLSID\\" + UserOnlyClass);
+  Fx.SetString(M, MachineClasses + Linked + L"\\CLSID", L"", UserOnlyClass);
+
+  TScanReports Reports;
+  std::vector<TRegItem> Found = RecordsMentioning(NewRecords(Before, RunCategory(Engine, 13, &Reports)), Fx.Tag());
+
+  const std::wstring HklmName = L"HKEY_LOCAL_MACHINE";
+  auto Icon = [&](HKEY Root, const std::wstring& RootName, const std::wstring& Prefix, const std::wstring& N) {
+    return MakeRegItem(Root, RootName, Prefix + N, Prefix + N + L"\\DefaultIcon", kDefault,
+                       RootName + Prefix + N + L"\\DefaultIcon", L"Miss or Invalid Path",
+                       N + L"\\DefaultIcon contain a bad path for value", 13, 1);
+  };
+  auto Link = [&](HKEY Root, const std::wstring& RootName, const std::wstring& Prefix) {
+    return MakeRegItem(Root, RootName, Prefix + Linked, Prefix + Linked + L"\\CLSID", kDefault, UserOnlyClass,
+                       L"Redundant or Invalid Registry Key",
+                       Linked + L"\\CLSID is invalid for the key,It can be deleteed.", 13, 1);
+  };
+  TRegistry View(KEY_READ);
+  View.SetRootKey(HKEY_CLASSES_ROOT);
+  const bool Merged = View.KeyExists(L"\\CLSID\\" + UserOnlyClass);
+  std::vector<TRegItem> Expected;
+  if (Merged) {
+    // Windows: the first view shows the user's icon and finds the user's class; the machine's
+    // view holds the missing icon and the broken link.
+    Expected = {Icon(HKEY_CLASSES_ROOT, kClassesRoot, L"\\", Shown), Icon(M, HklmName, MachineClasses, Hidden),
+                Link(M, HklmName, MachineClasses)};
+  } else {
+    Expected = {Icon(HKEY_CLASSES_ROOT, kClassesRoot, L"\\", Hidden), Link(HKEY_CLASSES_ROOT, kClassesRoot, L"\\"),
+                Icon(HKEY_CLASSES_ROOT, kClassesRoot, L"\\", Shown)};
+  }
+  EXPECT_SAME_RECORDS(Found, Expected);
+  ExpectAddressable(Found);
+  EXPECT_TRUE(HasEntryReport(Reports, HklmName + MachineClasses + Hidden));
+  EXPECT_FALSE(HasEntryReport(Reports, HklmName + MachineClasses + Shown));
+  EXPECT_EQ(HasEntryReport(Reports, HklmName + MachineClasses + Linked), Merged);
 }
 
 }  // namespace
