@@ -377,8 +377,13 @@ TEST_F(SkinMenuTest, TheSystemMenuShowsTheWindowsStatesWithTheirGlyphs) {
     std::vector<int> Images;
     bool CloseGlyphInk = false, RestoreGlyphInk = false;
   };
+  // Read from the screen once the menu is painted: nothing left to paint and, in the skinned
+  // menu, the close item's glyph (there in every state) shown; the watch's tick limit is the
+  // deadline.
   auto look = [&](Seen& seen) {
     return [&seen, skinner](HWND menu) {
+      if (GetUpdateRect(menu, nullptr, FALSE)) return false;
+      seen = Seen{};
       seen.Skinned = SendMessageW(menu, SKM_QUERYSKINNED, 0, 0) == 1;
       TPopupMenu* popup = skinner->SystemMenuPopup;
       if (!popup) return true;
@@ -394,7 +399,7 @@ TEST_F(SkinMenuTest, TheSystemMenuShowsTheWindowsStatesWithTheirGlyphs) {
         if (item->Tag() == SC_CLOSE) seen.CloseGlyphInk = HasPixel(glyph, RGB(0, 0, 0));
         if (item->Tag() == SC_RESTORE) seen.RestoreGlyphInk = HasPixel(glyph, RGB(0, 0, 0));
       }
-      return true;
+      return !seen.Skinned || seen.CloseGlyphInk;
     };
   };
   auto stateOf = [](const Seen& seen, int tag) {

@@ -219,6 +219,69 @@ TEST_F(SkinScrollbarTest, TheDownArrowShowsItsPressedFrameWhileHeld) {
   EXPECT_NE(shown.Pixel(x, probe.Along), Strip(14));
 }
 
+// What the panel shows when the native bar sends its first scroll request for a press: the
+// part the panel took the press for, and what it paints at the press and on the arrows. It
+// hooks the list's chain ahead of the skinner, which shows the request on the panel after it.
+struct TFirstRequestProbe {
+  TControl* List = nullptr;
+  TWndMethod Old;
+  TWScrollbar* Bar = nullptr;
+  int Along = 0;
+  bool Seen = false;
+  int HotPart = kScrollNoPart;
+  COLORREF AtPress = 0, FirstArrow = 0, SecondArrow = 0;
+
+  TFirstRequestProbe(TControl* list, TWScrollbar* bar, int along) : List(list), Old(list->WindowProc), Bar(bar), Along(along) {
+    list->WindowProc = TWndMethod::Of<&TFirstRequestProbe::Proc>(this);
+  }
+  ~TFirstRequestProbe() {
+    if (List->WindowProc == TWndMethod::Of<&TFirstRequestProbe::Proc>(this)) List->WindowProc = Old;
+  }
+  void Proc(TMessage& m) {
+    if (m.Msg == WM_VSCROLL && !Seen) {
+      Seen = true;
+      HotPart = Bar->HotPart;
+      const TBitmap shown = PaintedPicture(Bar->Handle());
+      const int x = shown.Width() / 2, arrow = GetSystemMetrics(SM_CXHSCROLL);
+      AtPress = shown.Pixel(x, Along);
+      FirstArrow = shown.Pixel(x, arrow / 2);
+      SecondArrow = shown.Pixel(x, Bar->Length - arrow / 2);
+    }
+    Old(m);
+  }
+};
+
+// A press on the track below the thumb is taken for the track: the arrows keep their normal
+// frames, the thumb is not drawn under the cursor, and the list moves down one page.
+TEST_F(SkinScrollbarTest, AClickOnTheTrackPagesTheList) {
+  TListBox* list = SkinnedList();
+  ASSERT_NE(skinner, nullptr);
+  HWND w = list->Handle();
+  const SCROLLBARINFO info = BarInfo(w);
+  const int length = skinner->VertBar->Length, arrow = GetSystemMetrics(SM_CXHSCROLL);
+  ASSERT_LT(info.xyThumbBottom + 10, length - arrow);
+  RECT client;
+  GetClientRect(w, &client);
+  const int page = client.bottom / static_cast<int>(SendMessageW(w, LB_GETITEMHEIGHT, 0, 0));
+  const int before = TopRow(w);
+  const int along = (info.xyThumbBottom + length - arrow) / 2;
+  RECT r;
+  GetWindowRect(skinner->VertBar->Handle(), &r);
+  SetCursorPos((r.left + r.right) / 2, r.top + along);
+  {
+    TFirstRequestProbe probe(list, skinner->VertBar, along);
+    QueueForBar(w, WM_LBUTTONUP, along);
+    PressAt(skinner->VertBar, along);
+    SetCursorPos(0, 0);
+    ASSERT_TRUE(probe.Seen) << "the native bar sent no scroll request";
+    EXPECT_EQ(probe.HotPart, kScrollTrackAfter);
+    ExpectColour(probe.AtPress, Track(1));
+    ExpectColour(probe.FirstArrow, Strip(9));
+    ExpectColour(probe.SecondArrow, Strip(13));
+  }
+  EXPECT_EQ(TopRow(w), before + page);
+}
+
 TEST_F(SkinScrollbarTest, DraggingTheThumbMovesThePosition) {
   TListBox* list = SkinnedList();
   ASSERT_NE(skinner, nullptr);
