@@ -185,7 +185,10 @@ TSkinDecision FromClassTable(const std::wstring& cls, const TControlTraits& c, c
   }
   if (ChainHas(c, L"TRadioButton") && on.Contains(T::xcRadioButton)) return Make(TSkinnerKind::RadioButton, row(14));
   if (ChainHas(c, L"TProgressBar") && on.Contains(T::xcProgress)) return Make(TSkinnerKind::Progress, row(15));
-  if (cls == L"TTNTCOMBOBOX" && on.Contains(T::xcCombo)) return Make(TSkinnerKind::ComBox, row(16));
+  // Our own combo boxes as well: a combo box window drops WS_VSCROLL from its style, so no later
+  // row would take one, while the same control found as a window ("tcombobox") gets this skinner.
+  if ((cls == L"TTNTCOMBOBOX" || ChainHas(c, L"TCustomComboBox")) && on.Contains(T::xcCombo))
+    return Make(TSkinnerKind::ComBox, row(16));
   if (cls == L"TRICHEDIT" && on.Contains(T::xcScrollbar)) return Scroll(row(17));
   if ((cls == L"TWWDBRICHEDIT" || cls == L"TDXDBMEMO") && on.Contains(T::xcScrollbar)) return Scroll(row(18));
   if (ChainHas(c, L"TBitBtn")) {

@@ -33,6 +33,11 @@ TComboParts ComboParts(const RECT& r, int cx, bool buttonLeft) {
   return p;
 }
 
+bool ComboButtonOnLeft(bool leftScrollBarStyle, const RECT* nativeButton, int width) {
+  if (!nativeButton || IsRectEmpty(nativeButton)) return leftScrollBarStyle;
+  return nativeButton->left + nativeButton->right < width;
+}
+
 RECT ComboSimpleButton(const RECT& inner, int frameWidth, int frameHeight, int thumbHeight, bool buttonLeft) {
   RECT b = inner;
   if (buttonLeft)

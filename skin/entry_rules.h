@@ -35,6 +35,10 @@ struct TComboParts {
   RECT Glyph{};
 };
 TComboParts ComboParts(const RECT& rect, int cx, bool buttonLeft);
+// Whether a combo box of that width gets its button drawn on the left: where the control has
+// its own button (GetComboBoxInfo's rcButton, when there is one), so the skin's button never
+// lies over the text; without that answer, the right-to-left style (WS_EX_LEFTSCROLLBAR).
+bool ComboButtonOnLeft(bool leftScrollBarStyle, const RECT* nativeButton, int width);
 // The simple look's button: frameWidth wide at the inner rectangle's right (left) edge, as high
 // as the inner rectangle, or frameHeight high when the image is shorter than thumbHeight.
 RECT ComboSimpleButton(const RECT& inner, int frameWidth, int frameHeight, int thumbHeight, bool buttonLeft);

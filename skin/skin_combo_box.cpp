@@ -168,21 +168,24 @@ void TSkinComBox::DrawSkin(HDC dc, const RECT& rect) {
   const TDataSkinBorder* button = SkinData ? SkinData->Elements.ComboButton.get() : nullptr;
   if (!button || button->Image.Empty() || !Handle) return;
   ReadStyles();
-  if (GetComboBoxInfoSafe(Handle, &Info)) {
+  RECT r = rect;
+  OffsetRect(&r, -r.left, -r.top);
+  const bool known = GetComboBoxInfoSafe(Handle, &Info);
+  if (known && !DropDownStyle()) FillBelowList(dc, r);
+  if (known) {
     ButtonRect = Info.rcButton;
     if (Info.stateButton & STATE_SYSTEM_INVISIBLE) return;
   }
+  const bool buttonLeft = ComboButtonOnLeft((exStyle_ & WS_EX_LEFTSCROLLBAR) != 0, known ? &Info.rcButton : nullptr,
+                                            r.right);
   if (button->Style == 1) {
-    DrawSimple(dc, rect);
+    DrawSimple(dc, rect, buttonLeft);
     return;
   }
-  RECT r = rect;
-  OffsetRect(&r, -r.left, -r.top);
   Focused = HasFocus();
   WindowEnabled = !(style_ & WS_DISABLED);
   const int frame =
       ComboFrame(TComboLookState{WindowEnabled, (MouseState & kPressed) != 0, Focused, (MouseState & kMouseOver) != 0});
-  const bool buttonLeft = (exStyle_ & WS_EX_LEFTSCROLLBAR) != 0;
   if (ExtendedCombo) {
     DrawExFrame(dc, r);
     DrawExArrow(dc, frame);
@@ -218,14 +221,22 @@ void TSkinComBox::DrawSeparate(HDC dc, const RECT& r, int frame, bool buttonLeft
   RestoreDC(dc, saved);
 }
 
-void TSkinComBox::DrawSimple(HDC dc, const RECT& rect) {
+void TSkinComBox::FillBelowList(HDC dc, const RECT& r) {
+  // A simple combo box keeps its height while its list shows whole rows only: the strip left
+  // below the list is painted by nobody else.
+  RECT combo{}, list{};
+  if (!Info.hwndList || !GetWindowRect(Handle, &combo) || !GetWindowRect(Info.hwndList, &list)) return;
+  const RECT below{r.left, list.bottom - combo.top, r.right, r.bottom};
+  if (below.bottom > below.top) FillParentColour(dc, below);
+}
+
+void TSkinComBox::DrawSimple(HDC dc, const RECT& rect, bool buttonLeft) {
   const TDataSkinBorder& button = *SkinData->Elements.ComboButton;
   WindowEnabled = !(style_ & WS_DISABLED);
   const int frame = ComboSimpleFrame(
       TComboLookState{WindowEnabled, (MouseState & kPressed) != 0, HasFocus(), (MouseState & kMouseOver) != 0});
   const int frames = button.Frames();
   const int fw = button.Image.Width() / frames, fh = button.Image.Height();
-  const bool buttonLeft = (exStyle_ & WS_EX_LEFTSCROLLBAR) != 0;
   HBRUSH current = static_cast<HBRUSH>(GetCurrentObject(dc, OBJ_BRUSH));
   RECT inner = rect;
   InflateRect(&inner, -1, -1);

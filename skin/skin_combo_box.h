@@ -1,7 +1,7 @@
 // Combo boxes drawn from the skin: the frame and the drop-down button from "SunkEdge" and
 // "ComboButton" (or the strip composed of both when the skin was built), a hot look while the
 // mouse is over the button or the combo box has the focus, a pressed look while the button is
-// down, and the button on the left for right-to-left controls.
+// down, and the button on the left for right-to-left controls whose own button is there.
 //
 // The drop-down list gets its bar painted by a TComboxScrollBar, a simple combo box's list its
 // painted bars from a TSkinScrollbarH.
@@ -57,7 +57,9 @@ class TSkinComBox : public TSkinControl {
   // The pressed look follows the left button.
   void FollowButton(UINT msg);
   bool HasFocus() const;
-  void DrawSimple(HDC dc, const RECT& rect);
+  void DrawSimple(HDC dc, const RECT& rect, bool buttonLeft);
+  // A simple combo box: the parent's colour below its list.
+  void FillBelowList(HDC dc, const RECT& rect);
   void DrawExFrame(HDC dc, const RECT& rect);
   void DrawExArrow(HDC dc, int frame);
   void DrawSeparate(HDC dc, const RECT& rect, int frame, bool buttonLeft);

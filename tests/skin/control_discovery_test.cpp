@@ -72,6 +72,11 @@ TEST(ControlDiscovery, TheClassTableTakesTheFirstRowWhoseTestAndSettingHold) {
        K::Scrollbar, false, TChildWalk::None},
       {"button", Traits({L"TButton", L"TButtonControl"}), kAll, K::Button, false, TChildWalk::None},
       {"edit", Traits({L"TEdit", L"TCustomEdit"}), kAll, K::Edit, false, TChildWalk::None},
+      // Its window has dropped WS_VSCROLL, as every combo box window does.
+      {"combo box", Traits({L"TComboBox", L"TCustomComboBox"}, WS_CHILD | CBS_SIMPLE), kAll, K::ComBox, false,
+       TChildWalk::None},
+      {"combo box, setting off", Traits({L"TComboBox", L"TCustomComboBox"}), {T::xcScrollbar, T::xcEdit}, K::None,
+       false, TChildWalk::None},
       {"a form as a control", Traits({L"TfrmPage", L"TForm", L"TCustomForm"}), {}, K::Box, true,
        TChildWalk::OwnedAfter},
       {"navigator", Traits({L"TDBNavigator"}), kAll, K::Box, true, TChildWalk::NavigatorButtons},

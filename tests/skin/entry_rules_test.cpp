@@ -65,6 +65,26 @@ TEST(EntryRules, TheButtonSitsOnTheRightOrOnTheLeft) {
   EXPECT_FALSE(IntersectRect(&overlap, &left.Excluded, &left.Button));
 }
 
+TEST(EntryRules, TheButtonGoesWhereTheControlHasItsOwn) {
+  const RECT onRight{101, 2, 118, 20}, onLeft{2, 2, 19, 20}, none{0, 0, 0, 0};
+  struct Case {
+    bool rightToLeft;
+    const RECT* native;
+    bool left;
+  } cases[] = {
+      {true, &onRight, false},  // right-to-left, but the control keeps its button on the right
+      {false, &onLeft, true},
+      {true, &onLeft, true},
+      {false, &onRight, false},
+      {true, nullptr, true},  // the control tells nothing: the style decides
+      {false, nullptr, false},
+      {true, &none, true},  // no button (a simple combo box): the style decides
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(ComboButtonOnLeft(c.rightToLeft, c.native, 120), c.left)
+        << c.rightToLeft << " " << (c.native ? c.native->left : -1);
+}
+
 TEST(EntryRules, TheSimpleLooksButton) {
   const RECT inner{2, 2, 118, 20};
   struct Case {

@@ -218,16 +218,63 @@ TEST_F(SkinEntriesTest, ADisabledComboShowsTheDisabledFrameWhateverTheMouseDoes)
   ExpectColour(PaintedPicture(w).Pixel(s.cx / 3, s.cy / 2), ComboColour(kComboDisabled));
 }
 
-TEST_F(SkinEntriesTest, ARightToLeftComboDrawsTheMirroredStrip) {
+// A right-to-left combo box gets its button drawn where the control has its own (Wine keeps it
+// on the right whatever the style): the skin's button never lies over the start of the text.
+TEST_F(SkinEntriesTest, ARightToLeftComboDrawsItsButtonWhereTheControlHasIt) {
   auto* combo = Place<TComboBox>(10, 10, 160, 22);
   combo->SetStyle(TComboBoxStyle::csDropDownList);
   HWND w = combo->Handle();
   SetWindowLongPtrW(w, GWL_EXSTYLE, GetWindowLongPtrW(w, GWL_EXSTYLE) | WS_EX_LEFTSCROLLBAR);
   Skin<TSkinComBox>(combo, TSkinnerKind::ComBox);
+  ShowInFront();
+  combo->SetFocus();
+  ASSERT_TRUE(PumpUntil([&] { return GetFocus() == w; }, 2000));
   const SIZE s = SizeOf(w);
-  const COLORREF mirrored = synthetic->Colour(data->Elements.SunkEdge.get(), kComboNormal);
-  ASSERT_NE(mirrored, ComboColour(kComboNormal));
-  ExpectColour(PaintedPicture(w).Pixel(s.cx / 3, s.cy / 2), mirrored);
+  COMBOBOXINFO info{sizeof(info)};
+  ASSERT_TRUE(GetComboBoxInfo(w, &info));
+  const bool ownButtonLeft = Centre(info.rcButton).x < s.cx / 2;
+  // The focused look, from the strip with the button on the left or from the one with it on the right.
+  const COLORREF mirrored = synthetic->Colour(data->Elements.SunkEdge.get(), kComboHot);
+  ASSERT_NE(mirrored, ComboColour(kComboHot));
+  ExpectColour(PaintedPicture(w).Pixel(s.cx / 3, s.cy / 2), ownButtonLeft ? mirrored : ComboColour(kComboHot));
+}
+
+// A simple combo box: the strip its list leaves free below shows the parent's colour, and the
+// list's bar is painted from the skin like a list box's.
+TEST_F(SkinEntriesTest, ASimpleComboFillsBelowItsListAndItsListGetsThePaintedBar) {
+  auto* combo = Place<TComboBox>(10, 10, 150, 80);
+  combo->SetStyle(TComboBoxStyle::csSimple);
+  combo->SetBounds(10, 10, 150, 80);
+  for (int i = 1; i <= 40; ++i) combo->Items().Add(L"Item " + std::to_wstring(i));
+  ShowInFront();
+  TSkinControlTypes combos;
+  combos.Include(TSkinControlType::xcCombo);
+  data->SetSkinControls(combos);
+  skinForm->SkinComponent(combo, form);
+  HWND w = combo->Handle();
+  auto* skinner = dynamic_cast<TSkinComBox*>(skinForm->FindSkinControlByHandle(w));
+  ASSERT_NE(skinner, nullptr);
+  COMBOBOXINFO info{sizeof(info)};
+  ASSERT_TRUE(GetComboBoxInfo(w, &info));
+  RECT window, list;
+  GetWindowRect(w, &window);
+  GetWindowRect(info.hwndList, &list);
+  ASSERT_LT(list.bottom, window.bottom) << "the list fills the combo box: nothing left below it";
+  const TBitmap picture = PaintedPicture(w);
+  ExpectColour(picture.Pixel(20, window.bottom - window.top - 1), ColorToRGB(form->Color()));
+  ExpectColour(picture.Pixel(20, list.bottom - window.top), ColorToRGB(form->Color()));
+
+  // The bar's track below the thumb, on the screen, after the list has painted itself again.
+  RedrawWindow(info.hwndList, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW);
+  Pump(100);
+  SCROLLBARINFO bar{sizeof(bar)};
+  ASSERT_TRUE(GetScrollBarInfo(info.hwndList, OBJID_VSCROLL, &bar));
+  const int arrow = GetSystemMetrics(SM_CXHSCROLL);
+  const int length = bar.rcScrollBar.bottom - bar.rcScrollBar.top;
+  ASSERT_LT(bar.xyThumbBottom + 2, length - arrow);
+  ExpectColour(ScreenPixel((bar.rcScrollBar.left + bar.rcScrollBar.right) / 2,
+                           bar.rcScrollBar.top + (bar.xyThumbBottom + length - arrow) / 2),
+               synthetic->Colour(data->Elements.VertScroll.get(), 1));
 }
 
 // The combo button's four frames, 16 x 16 each, side by side.
