@@ -50,6 +50,25 @@ void TSkinTab::AttachControl(TSkinnerHost* host, TSkinData* skinData, TCanvas* c
   WindowEnabled = !(GetWindowLongPtrW(Handle, GWL_STYLE) & WS_DISABLED);
   AttachCommon();
   Closable = ClosableNow();
+  FitCloseGlyphs();
+}
+
+void TSkinTab::FitCloseGlyphs() {
+  // A page control's window may be made again: its new tabs are widened too. The font set
+  // again makes the control lay its tabs out with the new padding.
+  if (!Closable || !Handle || paddedWindow_ == Handle) return;
+  paddedWindow_ = Handle;
+  SendMessageW(Handle, TCM_SETPADDING, 0, MAKELPARAM(kClosableTabPadding, kTabVerticalPadding));
+  SendMessageW(Handle, WM_SETFONT, static_cast<WPARAM>(SendMessageW(Handle, WM_GETFONT, 0, 0)), FALSE);
+}
+
+void TSkinTab::Detach() {
+  TSkinControl::Detach();
+  if (paddedWindow_ && paddedWindow_ == Handle && ControlState != TControlState::WindowDestroyed) {
+    SendMessageW(Handle, TCM_SETPADDING, 0, MAKELPARAM(kTabPadding, kTabVerticalPadding));
+    SendMessageW(Handle, WM_SETFONT, static_cast<WPARAM>(SendMessageW(Handle, WM_GETFONT, 0, 0)), TRUE);
+  }
+  paddedWindow_ = nullptr;
 }
 
 bool TSkinTab::ClosableNow() const {
@@ -153,6 +172,7 @@ void TSkinTab::DrawSkin(HDC dc, const RECT& rect) {
     LoadImages();
     Closable = ClosableNow();
   }
+  FitCloseGlyphs();
   RECT display = rect;
   SendMessageW(Handle, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
   const RECT pane = TabPaneRect(display, TabPosition);

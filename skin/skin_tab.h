@@ -28,6 +28,7 @@ class TSkinTab : public TSkinControl {
   bool BeforeMessage(TMessage& m) override;
   void DrawSkin(HDC dc, const RECT& rect) override;
   void SkinChanged() override;
+  void Detach() override;
 
   // One close-glyph rectangle per tab (client coordinates), rebuilt at every paint.
   std::vector<RECT> CloseRects;
@@ -42,6 +43,8 @@ class TSkinTab : public TSkinControl {
   void LoadImages();
   // A page control with Tag 7777 and its tabs on top.
   bool ClosableNow() const;
+  // Tabs with close glyphs get the wider padding, once per window.
+  void FitCloseGlyphs();
   // Skins the scroll arrows when they first appear; whether they show now.
   bool FindUpDown();
   void AttachCommon();
@@ -49,6 +52,8 @@ class TSkinTab : public TSkinControl {
   void DrawCloseGlyph(HDC dc, const RECT& item, int tab);
   // A click on a close glyph: true when the click hit one (the tab is then not selected).
   bool HitCloseGlyph(const TMessage& m);
+
+  HWND paddedWindow_ = nullptr;  // the window whose tabs were widened for their close glyphs
 };
 
 class TSkinTab31 : public TSkinControl {

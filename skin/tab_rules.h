@@ -35,6 +35,10 @@ RECT TabItemInStrip(const RECT& item, uint8_t position, int stripLength, const R
 // Frame 2 for the selected tab, 1 for the others.
 int TabFrame(int tab, int selected);
 
+// A tab's padding around its caption (TCM_SETPADDING): the control's own, and the wider one of
+// tabs with a close glyph, which keeps the caption, centred left of the glyph, clear of it.
+constexpr int kTabPadding = 6, kClosableTabPadding = 10, kTabVerticalPadding = 3;
+
 // The close glyph's square in a tab's top-right corner (drawn from its left/top to its
 // right/bottom corner, the hit test takes it as a rectangle).
 RECT TabCloseRect(const RECT& item);

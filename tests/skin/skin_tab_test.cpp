@@ -182,6 +182,35 @@ TEST_F(SkinTabTest, TheCloseGlyphFreesThePageItsTabShows) {
   EXPECT_EQ(pages->ActivePage()->Caption(), L"Three");
 }
 
+// A tab with a close glyph is laid out wider, so its caption keeps well clear of the glyph.
+TEST_F(SkinTabTest, ACaptionKeepsClearOfItsCloseGlyph) {
+  TPageControl* pages = Pages({L"General", L"Advanced", L"About"});
+  pages->SetTag(7777);
+  pages->SetActivePageIndex(1);
+  TSkinTab* skinner = Skin(pages);
+  ASSERT_TRUE(skinner->Closable);
+  HWND w = pages->Handle();
+  const TBitmap picture = PaintedPicture(w);
+  ASSERT_EQ(skinner->CloseRects.size(), 3u);
+  for (int tab = 0; tab < 3; ++tab) {
+    SCOPED_TRACE(tab);
+    const RECT r = ItemRect(w, tab);
+    const RECT glyph = skinner->CloseRects[static_cast<size_t>(tab)];
+    EXPECT_GE(glyph.left, r.left);
+    EXPECT_LE(glyph.right, r.right);
+    // The caption is whatever differs from the tab's frame left of the glyph, between the
+    // tab's edges.
+    const COLORREF frame = tab == 1 ? selected : normal;
+    int captionRight = -1;
+    for (int x = r.left + 1; x < glyph.left; ++x)
+      for (int y = r.top + 2; y < r.bottom - 2; ++y)
+        if (picture.Pixel(x, y) != frame) captionRight = x;
+    ASSERT_GE(captionRight, 0) << "no caption drawn";
+    // Clear of it by at least the glyph's own width.
+    EXPECT_GE(glyph.left - captionRight - 1, glyph.right - glyph.left);
+  }
+}
+
 TEST_F(SkinTabTest, APageTheFormFreedWhileAskedIsNotFreedAgain) {
   TPageControl* pages = Pages({L"Zero", L"One"});
   pages->SetTag(7777);
