@@ -13,6 +13,7 @@
 #include <commctrl.h>
 #include <gdiplus.h>
 
+#include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
@@ -317,10 +318,16 @@ INT_PTR CALLBACK PlainDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
       for (int i = 1; i <= 30; ++i)
         SendDlgItemMessageW(dialog, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>((L"Entry " + std::to_wstring(i)).c_str()));
     SendDlgItemMessageW(dialog, IDC_DROPDOWN, CB_SETCURSEL, 0, 0);
+    // The nested dialog below the group box, the toolbar below the edit: in dialog units, like
+    // the controls of the template, so nothing lies over another control.
+    RECT nestedAt{6, 80, 0, 0}, toolbarAt{134, 98, 244, 114};
+    MapDialogRect(dialog, &nestedAt);
+    MapDialogRect(dialog, &toolbarAt);
     HWND nested = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_NESTED), dialog, &NestedDialogProc, 0);
-    SetWindowPos(nested, nullptr, 10, 130, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    SetWindowPos(nested, nullptr, nestedAt.left, nestedAt.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     HWND toolbar = CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | CCS_NOPARENTALIGN |
-                                   CCS_NORESIZE, 200, 130, 180, 28, dialog, reinterpret_cast<HMENU>(IDC_TOOLBAR),
+                                   CCS_NORESIZE, toolbarAt.left, toolbarAt.top, toolbarAt.right - toolbarAt.left,
+                                   toolbarAt.bottom - toolbarAt.top, dialog, reinterpret_cast<HMENU>(IDC_TOOLBAR),
                                    GetModuleHandleW(nullptr), nullptr);
     SendMessageW(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     TBBUTTON buttons[2] = {};
@@ -333,6 +340,14 @@ INT_PTR CALLBACK PlainDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
       buttons[i].iString = reinterpret_cast<INT_PTR>(labels[i]);
     }
     SendMessageW(toolbar, TB_ADDBUTTONSW, 2, reinterpret_cast<LPARAM>(buttons));
+    HWND tabs = GetDlgItem(dialog, IDC_TABS);
+    const wchar_t* captions[] = {L"First", L"Second"};
+    for (int i = 0; i < 2; ++i) {
+      TCITEMW item{};
+      item.mask = TCIF_TEXT;
+      item.pszText = const_cast<wchar_t*>(captions[i]);
+      SendMessageW(tabs, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
+    }
     return TRUE;
   }
   if (msg == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
@@ -340,6 +355,43 @@ INT_PTR CALLBACK PlainDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
     return TRUE;
   }
   return FALSE;
+}
+
+// "overlapping: <a> and <b>" for each two shown child windows of window that lie over each
+// other (a group box only frames the controls inside it, an up-down lies on its edit's edge).
+// A control hidden under another one is pictured as something it is not.
+std::vector<std::wstring> OverlappingChildren(HWND window) {
+  std::vector<std::pair<HWND, RECT>> shown;
+  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    wchar_t name[64] = {};
+    GetClassNameW(child, name, 64);
+    const LONG_PTR style = GetWindowLongPtrW(child, GWL_STYLE);
+    if (!IsWindowVisible(child) || (_wcsicmp(name, L"Button") == 0 && (style & 0xF) == BS_GROUPBOX)) continue;
+    RECT r;
+    GetWindowRect(child, &r);
+    shown.emplace_back(child, r);
+  }
+  auto nameOf = [](HWND w) {
+    wchar_t name[64] = {};
+    GetClassNameW(w, name, 64);
+    return std::wstring(name) + L" " + std::to_wstring(GetDlgCtrlID(w));
+  };
+  std::vector<std::wstring> found;
+  for (size_t i = 0; i < shown.size(); ++i)
+    for (size_t j = i + 1; j < shown.size(); ++j) {
+      RECT both;
+      HWND a = shown[i].first, b = shown[j].first;
+      auto buddyOf = [](HWND upDown) {
+        wchar_t name[64] = {};
+        GetClassNameW(upDown, name, 64);
+        return _wcsicmp(name, UPDOWN_CLASSW) == 0 ? reinterpret_cast<HWND>(SendMessageW(upDown, UDM_GETBUDDY, 0, 0))
+                                                  : nullptr;
+      };
+      if (buddyOf(a) == b || buddyOf(b) == a) continue;
+      if (IntersectRect(&both, &shown[i].second, &shown[j].second))
+        found.push_back(L"overlapping: " + nameOf(shown[i].first) + L" and " + nameOf(shown[j].first));
+    }
+  return found;
 }
 
 std::wstring g_shots;
@@ -469,6 +521,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     };
     for (auto& w : windows) shoot(w.second->Handle(), w.first);
     shoot(plain, L"plain_dialog");
+    // The plain dialog's layout, for the gallery's test to read.
+    if (FILE* layout = _wfopen((g_shots + L"\\layout.txt").c_str(), L"w")) {
+      for (const std::wstring& line : OverlappingChildren(plain)) fwprintf(layout, L"%ls\n", line.c_str());
+      fclose(layout);
+    }
     SendMessageW(mdi.Client, WM_MDICASCADE, 0, 0);
     shoot(mdi.Frame, L"mdi_cascaded");
     // The active child maximized: its buttons stand in the frame's bar.
