@@ -20,6 +20,8 @@ QS_FORM_IMPL(TfrmHisCleaner, TForm, QS_FIELD(Label6), QS_FIELD(Label7), QS_FIELD
 
 TfrmHisCleaner::TfrmHisCleaner(TComponent* owner) : TForm(owner) { LoadForm(); }
 
+TfrmHisCleaner::~TfrmHisCleaner() { stop_.Request(); }
+
 void TfrmHisCleaner::FormCreate(TObject* Sender) {
   LoadHistoryList();
   ResetPage();
@@ -108,7 +110,8 @@ void TfrmHisCleaner::btnScanClick(TObject* Sender) {
   events.ShowError = [self](const std::wstring& text, const std::wstring& caption) {
     MessageBoxShow(self ? self->Handle() : nullptr, text, caption, MB_OK | MB_ICONERROR);
   };
-  task.Clean({}, TStopToken());
+  stop_ = TStopToken();
+  task.Clean({}, stop_);
   if (!self) return;
 
   SaveLastHisInfo(Now());

@@ -10,12 +10,15 @@
 #include "gui/image_list.h"
 #include "gui/std_ctrls.h"
 #include "gui/vtree/virtual_string_tree.h"
+#include "common/maintenance_task.h"
 
 class TfrmHisCleaner : public TForm {
   QS_FORM(TfrmHisCleaner)
 
  public:
   explicit TfrmHisCleaner(TComponent* owner);
+  // A run still going when the page is freed ends at its next item.
+  ~TfrmHisCleaner() override;
 
   TLabel* Label6 = nullptr;
   TLabel* Label7 = nullptr;
@@ -49,4 +52,8 @@ class TfrmHisCleaner : public TForm {
   // The 1-based position of the item whose handler is running.
   int CurrentCategory = 0;
   int CurrentItem = 0;
+
+ private:
+  // The stop of the run going on.
+  TStopToken stop_;
 };

@@ -76,10 +76,8 @@ TfrmWasteCleaner::TfrmWasteCleaner(TComponent* owner) : TForm(owner), task_(std:
 }
 
 TfrmWasteCleaner::~TfrmWasteCleaner() {
-  if (WasteSearchState.Searching) {
-    WasteSearchState.Stop = true;
-    WasteSearchState.Searching = false;
-  }
+  stop_.Request();
+  WasteSearchState.Searching = false;
 }
 
 void TfrmWasteCleaner::FormCreate(TObject* Sender) {
@@ -103,7 +101,7 @@ void TfrmWasteCleaner::ShowLastRunInfo() {
 
 void TfrmWasteCleaner::ResetPage() {
   // Opened again while files are being deleted: the cleaning view stays until the run ends.
-  if (CleanState == 1) return;
+  if (CleanState == TCleanState::Cleaning) return;
   ShowLastRunInfo();
   ClearRunTexts();
   ShowStartView();
@@ -180,7 +178,7 @@ void TfrmWasteCleaner::vstDrive1GetImageIndex(TBaseVirtualTree* Sender, PVirtual
 }
 
 void TfrmWasteCleaner::btnScanClick(TObject* Sender) {
-  if (WasteSearchState.Searching || CleanState == 1) return;
+  if (WasteSearchState.Searching || CleanState == TCleanState::Cleaning) return;
   LoadWasteScanSettings();
   int selected = 0;
   for (const auto& drive : DiskDrivers) {
@@ -225,7 +223,7 @@ void TfrmWasteCleaner::btnScanClick(TObject* Sender) {
     if (TfrmWasteCleaner* page = self.Get()) page->EndDrive(drives[folder]);
   };
   task->OnScanFile = progress;
-  task->Scan({}, stop_);
+  const TTaskResult scanned = task->Scan({}, stop_);
   if (!self) return;
   pb2->SetPosition(pb2->Max());
 
@@ -235,7 +233,7 @@ void TfrmWasteCleaner::btnScanClick(TObject* Sender) {
   if (found == 0) {
     StoreLastWasteInfo(0, 0, Now());
     lblProcessResult->SetCaption(L"处理结束！");
-    if (WasteSearchState.Stop) {
+    if (scanned.Stopped) {
       lblProcessDetail->SetCaption(L"扫描被终止，共扫描文件数量：0 个");
     } else {
       lblProcessDetail->SetCaption(L"本次共扫描文件数量：0 个");
@@ -342,7 +340,7 @@ void TfrmWasteCleaner::chkResultAllClick(TObject* Sender) {
 }
 
 void TfrmWasteCleaner::btnClearClick(TObject* Sender) {
-  if (CleanState == 1 || WasteSearchState.Searching) return;
+  if (CleanState == TCleanState::Cleaning || WasteSearchState.Searching) return;
   const long long found = static_cast<long long>(WasteFiles.size());
   long long selected = 0;
   for (const auto& file : WasteFiles) {
@@ -377,7 +375,7 @@ void TfrmWasteCleaner::btnClearClick(TObject* Sender) {
   // run ending meanwhile leaves those off.
   TNavigationLock recreation = PageHostOf(this).LockPageRecreation();
   Steps().SetHeading(L"Cleaning Junk Files", L"Junk File Cleaner is now cleanning junk files,Please wait...");
-  CleanState = 1;
+  CleanState = TCleanState::Cleaning;
   pb1->SetPosition(0);
   pb1->SetMax(static_cast<int>(selected));
 
@@ -385,17 +383,18 @@ void TfrmWasteCleaner::btnClearClick(TObject* Sender) {
   task->ToRecycleBin = toRecycleBin;
   task->OnCleanStep = [self](const TWasteFile& file, const TJunkCleanCounts& soFar) {
     TfrmWasteCleaner* page = self.Get();
-    if (!page || page->CleanState == 0) return false;
+    if (!page) return true;
     page->pb1->SetPosition(static_cast<int>(soFar.Processed));
     if (file.Selected) page->lblClearFile->SetCaption(WrapPathText(file.Path, kClearFileWrap));
     return true;
   };
-  task->Clean({}, TStopToken());
+  stop_ = TStopToken();
+  task->Clean({}, stop_);
   if (!self) return;
   const TJunkCleanCounts counts = task->LastClean();
   pb1->SetPosition(pb1->Max());
   const bool completed = counts.Processed == counts.Selected;
-  CleanState = completed ? 3 : 0;
+  CleanState = completed ? TCleanState::Completed : TCleanState::Idle;
   ShowCleanSummary(found, counts.Selected, counts.Deleted, counts.FreedBytes, completed);
 }
 
@@ -424,7 +423,7 @@ void TfrmWasteCleaner::ShowCleanSummary(int64_t found, int64_t selected, int64_t
   Steps().SetHeading(L"Junk Files Cleaning Completely", L"Thank you for using Junk File Cleaner.");
 }
 
-void TfrmWasteCleaner::btnCancelClearClick(TObject* Sender) { CleanState = 0; }
+void TfrmWasteCleaner::btnCancelClearClick(TObject* Sender) { stop_.Request(); }
 
 void TfrmWasteCleaner::btnFinishClick(TObject* Sender) {
   ShowLastRunInfo();

@@ -100,8 +100,9 @@ class TfrmWasteCleaner : public TForm {
   int64_t DriveFileCount = 0;
   int64_t DriveBytes = 0;
   int CurrentDrive = 0;
-  // 1 while deleting, 3 once every selected file was handled, 0 when cancelled.
-  uint8_t CleanState = 0;
+  enum class TCleanState : uint8_t { Idle, Cleaning, Completed };
+  // Completed once every selected file was handled; Idle again when cancelled.
+  TCleanState CleanState = TCleanState::Idle;
 
  private:
   void ShowLastRunInfo();
@@ -119,7 +120,7 @@ class TfrmWasteCleaner : public TForm {
   void ShowCleanSummary(int64_t found, int64_t selected, int64_t deleted, int64_t freedBytes, bool completed);
 
   // The page's task, shared with the run that uses it (handlers run while it pumps may free the
-  // page), and the stop of the scan going on.
+  // page), and the stop of the scan or cleaning going on.
   std::shared_ptr<TJunkTask> task_;
   TStopToken stop_;
   // Sum of the sizes of the files found by the running scan, kept as they come.

@@ -317,14 +317,14 @@ TEST_F(JunkPageTest, FinishDuringCleaningStopsBeforeTheNextFile) {
   page->btnScan->Click();
   ASSERT_EQ(WasteFiles.size(), 5u);
   onPump = [&] {
-    if (page->CleanState == 1) page->btnCancelClear->Click();
+    if (page->CleanState == TfrmWasteCleaner::TCleanState::Cleaning) page->btnCancelClear->Click();
   };
   Sleep(15);  // the first file pumps
   boxes.clear();
   page->btnClear->Click();
   onPump = nullptr;
   EXPECT_EQ(boxes.size(), 1u);  // the question only: no completion box
-  EXPECT_EQ(page->CleanState, 0);
+  EXPECT_EQ(page->CleanState, TfrmWasteCleaner::TCleanState::Idle);
   EXPECT_EQ(page->pgc1->ActivePage(), page->ts5);
   EXPECT_EQ(page->lblProcessResult->Caption(), L"清理被取消！");
   int left = 0;
@@ -349,7 +349,7 @@ TEST_F(JunkPageInMainWindowTest, OneClickNeitherFreesNorResetsThePageWhileItClea
   TComponentRef<TfrmWasteCleaner> ref(page);
   bool tried = false, oneClickEnabled = true, junkEnabled = true, navigationOn = false;
   onPump = [&] {
-    if (tried || !ref || ref->CleanState != 1) return;
+    if (tried || !ref || ref->CleanState != TfrmWasteCleaner::TCleanState::Cleaning) return;
     tried = true;
     navigationOn = !NavigationLocked();
     oneClickEnabled = main_->btnOneClick->Enabled();
@@ -365,7 +365,7 @@ TEST_F(JunkPageInMainWindowTest, OneClickNeitherFreesNorResetsThePageWhileItClea
   EXPECT_TRUE(navigationOn);
   EXPECT_FALSE(oneClickEnabled);
   EXPECT_FALSE(junkEnabled);
-  EXPECT_EQ(page->CleanState, 3);
+  EXPECT_EQ(page->CleanState, TfrmWasteCleaner::TCleanState::Completed);
   EXPECT_EQ(page->pgc1->ActivePage(), page->ts5);
   EXPECT_EQ(page->lblFix->Caption(), L"3");
   EXPECT_TRUE(main_->btnOneClick->Enabled());
@@ -384,7 +384,7 @@ TEST_F(JunkPageInMainWindowTest, AnotherPagesRunDuringCleaningLeavesOneClickOff)
   TComponentRef<TfrmWasteCleaner> ref(page);
   bool tried = false, oneClickEnabled = true;
   onPump = [&] {
-    if (tried || !ref || ref->CleanState != 1) return;
+    if (tried || !ref || ref->CleanState != TfrmWasteCleaner::TCleanState::Cleaning) return;
     tried = true;
     PageHostOf(ref.Get()).LockNavigation().Release();
     oneClickEnabled = main_->btnOneClick->Enabled();
@@ -396,7 +396,7 @@ TEST_F(JunkPageInMainWindowTest, AnotherPagesRunDuringCleaningLeavesOneClickOff)
   ASSERT_TRUE(tried);
   ASSERT_TRUE(ref);
   EXPECT_FALSE(oneClickEnabled);
-  EXPECT_EQ(page->CleanState, 3);
+  EXPECT_EQ(page->CleanState, TfrmWasteCleaner::TCleanState::Completed);
   EXPECT_EQ(page->lblFix->Caption(), L"3");
   EXPECT_TRUE(main_->btnOneClick->Enabled());
 }
