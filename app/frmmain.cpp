@@ -124,8 +124,8 @@ void Tfrmmain::CollapseCurrentGroup() {
 }
 
 void Tfrmmain::SelectSection(int section) {
-  if (Switching == 1) return;
-  Switching = 1;
+  if (Switching) return;
+  Switching = true;
   CollapseCurrentGroup();
   sectionButtons_[CurrentSection]->SetDown(false);
   sectionButtons_[section]->SetDown(true);
@@ -135,7 +135,7 @@ void Tfrmmain::SelectSection(int section) {
     if (heights[g] != kKeepHeight) groupPanels_[g]->SetHeight(heights[g]);
   }
   CurrentSection = section;
-  Switching = 0;
+  Switching = false;
 }
 
 bool Tfrmmain::SelectSectionFromButton(int section, TObject* sender) {

@@ -32,7 +32,8 @@ class Tfrmmain : public TForm, public TPageHost {
   // opens or collapses the button groups. Ignored while a selection is running.
   void SelectSection(int section);
   int CurrentSection = 0;
-  int Switching = 0;
+  // Set while SelectSection runs.
+  bool Switching = false;
 
   // Opens the page of a navigation button as the page table says. A new page is made with
   // Owner (the main window when nullptr; the home and results pages pass themselves for the

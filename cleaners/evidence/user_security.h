@@ -1,15 +1,9 @@
-// The current user's security identifier, and the access to a registry key that lets that
-// user delete it.
+// The access to a registry key that lets the current user delete it.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
-
-// Text of the form "S-1-5-21-...": 0 on success; -1 the process token cannot be opened, -2 its
-// user cannot be read, -3 to -5 the identifier's authority, sub-authority count or one of the
-// sub-authorities cannot be read (Text then holds what was built so far).
-int GetCurrentUserSid(std::wstring& Text);
 
 // Grants the current user full control of the key Root\KeyPath, replacing what the key's own
 // list said about that user and leaving every other entry as it was, so a key whose permissions

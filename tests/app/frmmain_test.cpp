@@ -191,7 +191,7 @@ TEST_F(MainWindowTest, SelectionArrivingDuringASelectionIsIgnored) {
   EXPECT_EQ(form->CurrentSection, 2);
   EXPECT_EQ(HeadersDown(), std::vector<std::wstring>{L"btnOptimizer"});
   EXPECT_EQ(form->esdtStatu->Caption(), L"Optimizer Center");
-  EXPECT_EQ(form->Switching, 0);
+  EXPECT_FALSE(form->Switching);
 }
 
 TEST_F(MainWindowTest, NavigationLockTouchesExactlyTheTwelveButtons) {

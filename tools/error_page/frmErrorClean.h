@@ -41,8 +41,6 @@ class TfrmErrorClean : public TForm {
   // One row per problem, in order.
   void FillList();
 
-  const std::vector<TErrorItem>& ErrorItems() const { return errorItems_; }
-
  private:
 
   std::vector<TErrorItem> errorItems_;

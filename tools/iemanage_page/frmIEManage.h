@@ -89,7 +89,6 @@ class TfrmIEManage : public TForm {
   void AllRowsChecked();
 
   const std::vector<TIERecoverItem>& IERecoverItems() const { return recoverItems_; }
-  const std::vector<TIEBHOItem>& IEAddonItems() const { return addonItems_; }
 
  private:
   void ShowHijackRows();

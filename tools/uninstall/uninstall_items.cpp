@@ -2,10 +2,10 @@
 
 #include <cstring>
 
+#include "base/current_user.h"
 #include "base/files.h"
 #include "base/registry_key.h"
 #include "base/strings.h"
-#include "cleaners/evidence/user_security.h"
 #include "registry/scan/scan_shared_tests.h"
 #include "tools/uninstall/slow_info_cache.h"
 

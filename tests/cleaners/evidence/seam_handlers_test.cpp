@@ -9,6 +9,7 @@
 
 #include "cleaners/evidence/browser_history.h"
 #include "cleaners/evidence/history_handlers.h"
+#include "base/current_user.h"
 #include "cleaners/evidence/user_security.h"
 #include "handler_recorder.h"
 

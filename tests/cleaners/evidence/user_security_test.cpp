@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "base/current_user.h"
 #include "cleaners/evidence/user_security.h"
 #include "tests/base/test_keys.h"
 
