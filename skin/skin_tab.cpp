@@ -64,7 +64,7 @@ void TSkinTab::FitCloseGlyphs() {
 
 void TSkinTab::Detach() {
   TSkinControl::Detach();
-  if (paddedWindow_ && paddedWindow_ == Handle && ControlState != TControlState::WindowDestroyed) {
+  if (paddedWindow_ && paddedWindow_ == Handle && !WindowGone()) {
     SendMessageW(Handle, TCM_SETPADDING, 0, MAKELPARAM(kTabPadding, kTabVerticalPadding));
     SendMessageW(Handle, WM_SETFONT, static_cast<WPARAM>(SendMessageW(Handle, WM_GETFONT, 0, 0)), TRUE);
   }
